@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing the converter need.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config   # the build
+  qt6-base-dev                # Qt 6 Core, Gui, Widgets and Test: window, processes, settings
+  libmediainfo-dev            # the play length shown for every queued file
+  ffmpeg                      # the encoder that does every conversion
+  libgtest-dev libgmock-dev   # the tests
+  fonts-dejavu-core           # a font close to the window's design font
+  xvfb xauth                  # running the window where there is no display
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi

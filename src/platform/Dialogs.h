@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace reelwright {
+
+// The file and folder pickers. Tests install scripted answers; without an installed one every
+// dialog answers as if cancelled, so nothing can block.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // The chosen files as full paths; empty when cancelled. `filter` uses Qt's ";;" form.
+    virtual QStringList OpenFiles(QWidget* owner, const QString& title, const QString& filter,
+                                  bool multiSelect) = 0;
+    // The chosen folder; empty when cancelled.
+    virtual QString BrowseForFolder(QWidget* owner, const QString& title) = 0;
+
+    static Dialogs& Current();
+    static Dialogs* Install(Dialogs* dialogs);
+};
+
+// The real pickers, QFileDialog.
+class FileDialogs final : public Dialogs {
+  public:
+    QStringList OpenFiles(QWidget* owner, const QString& title, const QString& filter,
+                          bool multiSelect) override;
+    QString BrowseForFolder(QWidget* owner, const QString& title) override;
+};
+
+}  // namespace reelwright

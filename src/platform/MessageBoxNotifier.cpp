@@ -1,0 +1,31 @@
+#include "platform/MessageBoxNotifier.h"
+
+#include "platform/AppInfo.h"
+
+#include <QMessageBox>
+
+namespace reelwright {
+
+void MessageBoxNotifier::Show(const QString& text, MessageIcon icon) {
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    switch (icon) {
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Information:
+            boxIcon = QMessageBox::Information;
+            break;
+        case MessageIcon::Warning:
+            boxIcon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Error:
+            boxIcon = QMessageBox::Critical;
+            break;
+    }
+    // The messages keep their CR LF line breaks; a label wants plain line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(boxIcon, QString::fromLatin1(kProductName), shown, QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+}  // namespace reelwright

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Notifier.h"
+
+class QWidget;
+
+namespace reelwright {
+
+// The real notifier: a modal QMessageBox under the program's title.
+class MessageBoxNotifier final : public Notifier {
+  public:
+    explicit MessageBoxNotifier(QWidget* owner = nullptr) : owner_(owner) {}
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+    void Show(const QString& text, MessageIcon icon) override;
+
+  private:
+    QWidget* owner_;
+};
+
+}  // namespace reelwright

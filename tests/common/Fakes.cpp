@@ -1,0 +1,106 @@
+#include "common/Fakes.h"
+
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace reelwright::test {
+
+RecordingNotifier::RecordingNotifier() : previous_(Notifier::Install(this)) {}
+RecordingNotifier::~RecordingNotifier() {
+    Notifier::Install(previous_);
+}
+
+void RecordingNotifier::Show(const QString& text, MessageIcon icon) {
+    messages.push_back({text, icon});
+    if (onShow) {
+        onShow(text);
+    }
+}
+
+QStringList RecordingNotifier::Texts() const {
+    QStringList texts;
+    for (const Message& message : messages) {
+        texts << message.text;
+    }
+    return texts;
+}
+
+ScopedYield::ScopedYield(std::function<void()> action)
+    : previous_(Yield::Install([this, action] {
+          ++count;
+          if (action) {
+              action();
+          }
+      })) {}
+ScopedYield::~ScopedYield() {
+    Yield::Install(previous_);
+}
+
+RecordingDesktop::RecordingDesktop() : previous_(Desktop::Install(this)) {}
+RecordingDesktop::~RecordingDesktop() {
+    Desktop::Install(previous_);
+}
+
+void RecordingDesktop::Open(const QString& target, const QString& workingFolder) {
+    targets << target;
+    workingFolders << workingFolder;
+}
+
+ScriptedDialogs::ScriptedDialogs() : previous_(Dialogs::Install(this)) {}
+ScriptedDialogs::~ScriptedDialogs() {
+    Dialogs::Install(previous_);
+}
+
+QStringList ScriptedDialogs::OpenFiles(QWidget*, const QString& title, const QString& filter,
+                                       bool multiSelect) {
+    titles << title;
+    lastFilter = filter;
+    lastMultiSelect = multiSelect;
+    if (fileAnswers.empty()) {
+        return {};
+    }
+    QStringList answer = fileAnswers.front();
+    fileAnswers.erase(fileAnswers.begin());
+    return answer;
+}
+
+QString ScriptedDialogs::BrowseForFolder(QWidget*, const QString& title) {
+    titles << title;
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
+RecordingPower::RecordingPower() : previous_(Power::Install(this)) {}
+RecordingPower::~RecordingPower() {
+    Power::Install(previous_);
+}
+
+FakeEncoderFolder::FakeEncoderFolder() {
+    const QString target = dir_.filePath(QStringLiteral("ffmpeg"));
+    QFile::copy(QStringLiteral(FAKE_ENCODER_PATH), target);
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::ExeOwner);
+    ProgramFolder::Override(dir_.path());
+}
+
+FakeEncoderFolder::~FakeEncoderFolder() {
+    ProgramFolder::Override(QString());
+}
+
+QString FakeEncoderFolder::Scenario(const QString& name, const QString& script) const {
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(script.toUtf8());
+    }
+    return path;
+}
+
+ScopedEmptyPath::ScopedEmptyPath() : previous_(qgetenv("PATH")) {
+    qputenv("PATH", QFile::encodeName(empty_.path()));
+}
+ScopedEmptyPath::~ScopedEmptyPath() {
+    qputenv("PATH", previous_);
+}
+
+}  // namespace reelwright::test

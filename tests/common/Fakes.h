@@ -1,0 +1,115 @@
+#pragma once
+
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Notifier.h"
+#include "platform/Power.h"
+#include "platform/Yield.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <vector>
+
+namespace reelwright::test {
+
+struct Message {
+    QString text;
+    MessageIcon icon;
+};
+
+// Records every message instead of showing a box; installed for its lifetime.
+class RecordingNotifier final : public Notifier {
+  public:
+    RecordingNotifier();
+    ~RecordingNotifier() override;
+    void Show(const QString& text, MessageIcon icon) override;
+    std::function<void(const QString&)> onShow;  // runs inside Show, like a modal box would
+    std::vector<Message> messages;
+    QStringList Texts() const;
+
+  private:
+    Notifier* previous_;
+};
+
+// Counts yields and can act inside them; installed for its lifetime.
+class ScopedYield {
+  public:
+    explicit ScopedYield(std::function<void()> action = {});
+    ~ScopedYield();
+    int count = 0;
+
+  private:
+    Yield::Function previous_;
+};
+
+// Records what would be opened with the desktop's handler.
+class RecordingDesktop final : public Desktop {
+  public:
+    RecordingDesktop();
+    ~RecordingDesktop() override;
+    void Open(const QString& target, const QString& workingFolder) override;
+    QStringList targets;
+    QStringList workingFolders;
+
+  private:
+    Desktop* previous_;
+};
+
+// Answers the pickers from queues; an empty queue answers as cancelled.
+class ScriptedDialogs final : public Dialogs {
+  public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+    QStringList OpenFiles(QWidget* owner, const QString& title, const QString& filter,
+                          bool multiSelect) override;
+    QString BrowseForFolder(QWidget* owner, const QString& title) override;
+    std::vector<QStringList> fileAnswers;
+    QStringList folderAnswers;
+    QStringList titles;
+    QString lastFilter;
+    bool lastMultiSelect = false;
+
+  private:
+    Dialogs* previous_;
+};
+
+// Records power requests; nothing is switched off.
+class RecordingPower final : public Power {
+  public:
+    RecordingPower();
+    ~RecordingPower() override;
+    void Request(PowerAction action) override { actions.push_back(action); }
+    std::vector<PowerAction> actions;
+
+  private:
+    Power* previous_;
+};
+
+// A temporary program folder holding the scripted encoder as "ffmpeg".
+class FakeEncoderFolder {
+  public:
+    FakeEncoderFolder();
+    ~FakeEncoderFolder();
+    QString Path() const { return dir_.path(); }
+    // Writes a scenario file into the folder and returns its path.
+    QString Scenario(const QString& name, const QString& script) const;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// Keeps PATH free of any encoder for its lifetime.
+class ScopedEmptyPath {
+  public:
+    ScopedEmptyPath();
+    ~ScopedEmptyPath();
+
+  private:
+    QByteArray previous_;
+    QTemporaryDir empty_;
+};
+
+}  // namespace reelwright::test

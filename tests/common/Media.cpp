@@ -1,0 +1,62 @@
+#include "common/Media.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+namespace reelwright::test {
+
+QString SystemEncoder() {
+    return QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+}
+
+int RunProgram(const QString& program, const QStringList& arguments, QString* output) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(-1) || !process.waitForFinished(-1)) {
+        return -1;
+    }
+    if (output) {
+        *output = QString::fromLocal8Bit(process.readAll());
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+bool MakeClip(const QString& path, int seconds, const QString& size) {
+    const QString duration = QString::number(seconds);
+    return RunProgram(SystemEncoder(),
+                      {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                       QStringLiteral("testsrc=duration=%1:size=%2:rate=25").arg(duration, size),
+                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                       QStringLiteral("sine=frequency=440:duration=%1").arg(duration),
+                       QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
+                       QStringLiteral("aac"), QStringLiteral("-shortest"), path}) == 0;
+}
+
+bool MakeRandomFile(const QString& path, int bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    QByteArray data(bytes, '\0');
+    QRandomGenerator generator(12345);
+    for (char& c : data) {
+        c = static_cast<char>(generator.bounded(256));
+    }
+    return file.write(data) == bytes;
+}
+
+bool IsReadableMedia(const QString& path) {
+    QString output;
+    const int code =
+        RunProgram(SystemEncoder(),
+                   {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                    QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")},
+                   &output);
+    return code == 0 && output.trimmed().isEmpty();
+}
+
+}  // namespace reelwright::test
