@@ -1,0 +1,209 @@
+#include "engine/CVideoConv.h"
+
+#include "common/Fakes.h"
+#include "platform/ProgramFolder.h"
+
+#include "common/CaseName.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace reelwright {
+namespace {
+
+using test::FakeEncoderFolder;
+using test::RecordingNotifier;
+
+// Records both events of a job in one sequence, progress as "P<n>".
+struct EventLog {
+    explicit EventLog(CVideoConv& job) {
+        QObject::connect(&job, &CVideoConv::CurrentStatus,
+                         [this](const QString& s) { events << s; });
+        QObject::connect(&job, &CVideoConv::Progress,
+                         [this](int p) { events << "P" + QString::number(p); });
+    }
+    QStringList events;
+};
+
+class CVideoConvTest : public testing::Test {
+  protected:
+    // Runs a job whose encoder plays `script`; the output goes to out.avi in the folder.
+    QStringList Convert(const QString& script, float length = 0.0F, CVideoConv* job = nullptr) {
+        CVideoConv own;
+        CVideoConv& j = job ? *job : own;
+        EventLog log(j);
+        j.SetInputFile(folder.Scenario("input.txt", script));
+        j.SetOutputFile(Output());
+        j.SetParametrs("-vcodec mpeg4 -y");
+        j.SetFileTimeLength(length);
+        j.StartConversion();
+        return log.events;
+    }
+    QString Output() const { return QDir(folder.Path()).filePath("out.avi"); }
+
+    FakeEncoderFolder folder;
+    RecordingNotifier notifier;
+};
+
+const char* kBegun =
+    "print Stream mapping:\\n  #0:0 -> #0:0\\nPress [q] to stop, [?] for help\\n\n";
+
+TEST_F(CVideoConvTest, ACommandLineCarriesEveryNameUnchanged) {
+    CVideoConv job;
+    const QString odd = QDir(folder.Path()).filePath("it's \"odd\" $HOME; -x ü\\.txt");
+    QFile::copy(folder.Scenario("args.txt", "args\n"), odd);
+    job.SetInputFile(odd);
+    job.SetOutputFile(QDir(folder.Path()).filePath("-out put.avi"));
+    job.SetParametrs("-ar 22050 -ab 64000 -y");
+    EXPECT_EQ(job.BuildCommandLine(), QDir(folder.Path()).filePath("ffmpeg") + " -i \"" +
+                                          folder.Path() + "/it's \\\"odd\\\" $HOME; -x ü\\.txt\"" +
+                                          " -ar 22050 -ab 64000 -y \"" + folder.Path() +
+                                          "/-out put.avi\"");
+    // The fake prints what it received, one argument a line; without "Press [q]" the run is a
+    // failure, so its text comes back in the message.
+    job.StartConversion();
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    const QString seen = notifier.messages[0].text;
+    EXPECT_TRUE(seen.contains("arg[2]=" + odd + "\n")) << seen.toStdString();
+    EXPECT_TRUE(seen.contains("arg[7]=-y\n"));
+    EXPECT_TRUE(seen.endsWith("arg[8]=" + folder.Path() + "/-out put.avi"));
+}
+
+TEST_F(CVideoConvTest, AProgramFolderWithBlanksStillFindsTheEncoder) {
+    const QString spaced = QDir(folder.Path()).filePath("with blanks");
+    QDir().mkpath(spaced);
+    QFile::copy(QDir(folder.Path()).filePath("ffmpeg"), spaced + "/ffmpeg");
+    ProgramFolder::Override(spaced);
+    const QStringList events = Convert(QString(kBegun) + "output 10\n");
+    EXPECT_EQ(events, QStringList{"Starting..."});
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+struct ProgressCase {
+    const char* name;
+    float length;
+    const char* piece;
+    QStringList expected;
+};
+
+class ProgressFromTime : public CVideoConvTest, public testing::WithParamInterface<ProgressCase> {};
+
+TEST_P(ProgressFromTime, TurnsEachPieceIntoOneEvent) {
+    const ProgressCase& c = GetParam();
+    const QString script = QString(kBegun) + "print " + c.piece + "\noutput 10\n";
+    QStringList expected{"Starting..."};
+    expected += c.expected;
+    EXPECT_EQ(Convert(script, c.length), expected) << c.name;
+    EXPECT_TRUE(notifier.messages.empty()) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgressFromTime,
+    testing::Values(
+        ProgressCase{"half to even then share", 200, "size= 1kB time=50.50 bitrate=", {"P25"}},
+        ProgressCase{"rounded up", 100, "time=13.5 bitrate=", {"P14"}},
+        ProgressCase{"clock form", 100, "time=00:00:42.00 bitrate=", {"P42"}},
+        ProgressCase{"past the length", 10, "time=00:00:12.00 bitrate=", {"P120"}},
+        ProgressCase{"past nine hours", 40000, "time=10:00:00.00 bitrate=", {"P90"}},
+        ProgressCase{"unknown length", 0, "time=12.40 bitrate=", {"12.40 Seconds Converted"}},
+        ProgressCase{
+            "unknown length, clock", 0, "time=00:01:02.50 bitrate=", {"62.50 Seconds Converted"}},
+        ProgressCase{"not a number", 100, "time=N/A bitrate=N/A", {}},
+        ProgressCase{"cut at the end", 100, "time=00:00:0", {}},
+        ProgressCase{
+            "unknown format wins", 100, "Unknown format time=5.00 x", {"Unknown format", "P-1"}},
+        ProgressCase{"today's unreadable",
+                     100,
+                     "Invalid data found when processing input",
+                     {"Unknown format", "P-1"}}),
+    test::CaseName<ProgressCase>);
+
+struct EndCase {
+    const char* name;
+    const char* script;
+    bool error;
+};
+
+class EndOfRun : public CVideoConvTest, public testing::WithParamInterface<EndCase> {};
+
+TEST_P(EndOfRun, JudgesTheRunByTextExitCodeAndOutput) {
+    const EndCase& c = GetParam();
+    const QStringList events = Convert(QString(kBegun) + c.script);
+    EXPECT_EQ(events.contains("Error"), c.error) << c.name;
+    ASSERT_EQ(notifier.messages.size(), c.error ? 1u : 0u) << c.name;
+    if (c.error) {
+        EXPECT_TRUE(notifier.messages[0].text.startsWith("Error converting file: input.txt\r\n"));
+        EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EndOfRun,
+    testing::Values(EndCase{"success", "output 100\n", false},
+                    EndCase{"non-zero exit", "output 100\nexit 1\n", true},
+                    EndCase{"output missing", "exit 0\n", true},
+                    EndCase{"output empty", "output 0\n", true},
+                    EndCase{"conversion failed", "output 100\nprint Conversion failed!\\n\n", true},
+                    EndCase{"trailer", "output 100\nprint Error writing trailer of x: EIO\\n\n",
+                            true}),
+    test::CaseName<EndCase>);
+
+TEST_F(CVideoConvTest, ARunThatNeverBeganIsAnErrorWithTheEncodersLines) {
+    const QStringList events = Convert(
+        "print Input #0, avi\\n  Duration\\n  Stream #0:0\\n  Stream #0:1\\nUnknown encoder "
+        "'x'\\n\n"
+        "exit 1\n");
+    EXPECT_EQ(events, (QStringList{"Starting...", "Error"}));
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text,
+              "Error converting file: input.txt\r\n\nUnknown encoder 'x'\n");
+}
+
+TEST_F(CVideoConvTest, EmptyOutputGivesErrorWithAnEmptyDetail) {
+    EXPECT_EQ(Convert("exit 0\n"), (QStringList{"Starting...", "Error"}));
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text, "Error converting file: input.txt\r\n");
+}
+
+TEST_F(CVideoConvTest, AStopEndsWithCancelledAndNoError) {
+    CVideoConv job;
+    QObject::connect(&job, &CVideoConv::Progress, [&](int) { job.StopConversion(); });
+    const QStringList events =
+        Convert(QString(kBegun) + "print time=1.00 x\nsleep 20000\noutput 10\n", 100, &job);
+    EXPECT_EQ(events, (QStringList{"Starting...", "P1", "Cancelled"}));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(CVideoConvTest, AMissingEncoderIsReportedTwiceAndTheProbeSaysYes) {
+    test::ScopedEmptyPath noEncoderOnPath;
+    ProgramFolder::Override(QDir(folder.Path()).filePath("nowhere"));
+    EXPECT_EQ(Convert("exit 0\n"), (QStringList{"Starting...", "Error"}));
+    CVideoConv probe;
+    EXPECT_TRUE(probe.IsFileSupported(folder.Scenario("x.txt", "print Unknown format\n")));
+    EXPECT_EQ(notifier.Texts(),
+              (QStringList{"File or command not found", "Error converting file: input.txt\r\n",
+                           "File or command not found"}));
+}
+
+TEST_F(CVideoConvTest, TheProbeRefusesOnlyWhatTheEncoderCannotRead) {
+    const struct {
+        const char* script;
+        bool supported;
+    } cases[] = {
+        {"print Input #0, avi\\nAt least one output file must be specified\\n\nexit 1\n", true},
+        {"print x: Unknown format\\n\nexit 1\n", false},
+        {"print x: unknown format\\n\nexit 1\n", false},
+        {"print x: Invalid data found when processing input\\n\nexit 1\n", false},
+    };
+    for (const auto& c : cases) {
+        CVideoConv job;
+        EXPECT_EQ(job.IsFileSupported(folder.Scenario("probe.txt", c.script)), c.supported)
+            << c.script;
+    }
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+}  // namespace
+}  // namespace reelwright
