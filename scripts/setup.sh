@@ -8,7 +8,7 @@ packages=(
   libmediainfo-dev            # the play length shown for every queued file
   ffmpeg                      # the encoder that does every conversion
   libgtest-dev libgmock-dev   # the tests
-  fonts-dejavu-core           # a font close to the window's design font
+  fonts-liberation2 fonts-dejavu-core  # fonts with the metrics of the window's design fonts
   xvfb xauth                  # running the window where there is no display
 )
 

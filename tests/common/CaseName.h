@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/QtPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>

@@ -6,6 +6,8 @@
 #include "platform/Power.h"
 #include "platform/Yield.h"
 
+#include "common/QtPrinting.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,0 +1,101 @@
+#include "joblist/DurationText.h"
+
+#include "platform/Rounding.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <langinfo.h>
+#include <clocale>
+#include <cstddef>
+#include <cstring>
+
+// libmediainfo's C handle interface (its own header does not compile as C++).
+extern "C" {
+void* MediaInfoA_New();
+void MediaInfoA_Delete(void* handle);
+std::size_t MediaInfoA_Open(void* handle, const char* file);
+void MediaInfoA_Close(void* handle);
+const char* MediaInfoA_Get(void* handle, int streamKind, std::size_t streamNumber,
+                           const char* parameter, int infoKind, int searchKind);
+}
+
+namespace reelwright {
+namespace {
+
+constexpr int kStreamGeneral = 0;
+constexpr int kInfoName = 0;
+constexpr int kInfoText = 1;
+
+QString TwoDigits(qint64 value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// The library reads 8-bit file names by the C locale; file names here are UTF-8 whatever it says.
+class Utf8CType {
+  public:
+    Utf8CType() {
+        const char* codeset = nl_langinfo(CODESET);
+        if (codeset && std::strcmp(codeset, "UTF-8") != 0) {
+            const char* current = std::setlocale(LC_CTYPE, nullptr);
+            saved_ = current ? current : "C";
+            switched_ = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+        }
+    }
+    ~Utf8CType() {
+        if (switched_) {
+            std::setlocale(LC_CTYPE, saved_.constData());
+        }
+    }
+
+  private:
+    QByteArray saved_;
+    bool switched_ = false;
+};
+
+}  // namespace
+
+QString DurationTextFromLength(const QString& lengthText) {
+    if (lengthText.isEmpty()) {
+        return QStringLiteral("Error");
+    }
+    static const QRegularExpression kPart(QStringLiteral("(\\d+(?:\\.\\d+)?)\\s*([A-Za-z]+)"));
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    qint64 seconds = 0;
+    for (const QRegularExpressionMatch& part : kPart.globalMatch(lengthText)) {
+        const qint64 value = RoundHalfEvenToInt(part.captured(1).toDouble());
+        const QString unit = part.captured(2).toLower();
+        if (unit == u"h") {
+            hours = value;
+        } else if (unit == u"mn" || unit == u"min") {
+            minutes = value;
+        } else if (unit == u"s") {
+            seconds = value;
+        }
+    }
+    return TwoDigits(hours) + u':' + TwoDigits(minutes) + u':' + TwoDigits(seconds);
+}
+
+QString GetDurationText(const QString& path) {
+    void* handle = MediaInfoA_New();
+    if (!handle) {
+        return QString();
+    }
+    QString result;
+    bool opened = false;
+    {
+        const Utf8CType utf8;
+        opened = MediaInfoA_Open(handle, QFile::encodeName(path).constData()) != 0;
+    }
+    if (opened) {
+        const char* length =
+            MediaInfoA_Get(handle, kStreamGeneral, 0, "Duration/String", kInfoText, kInfoName);
+        result = DurationTextFromLength(QString::fromUtf8(length ? length : ""));
+        MediaInfoA_Close(handle);
+    }
+    MediaInfoA_Delete(handle);
+    return result;
+}
+
+}  // namespace reelwright

@@ -1,0 +1,100 @@
+#include "joblist/JobGrid.h"
+
+#include "joblist/JobListStore.h"
+#include "joblist/ProgressCellDelegate.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace reelwright {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+}  // namespace
+
+JobGrid::JobGrid(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new ProgressCellDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+}
+
+void JobGrid::Bind(JobListStore* store) {
+    QItemSelectionModel* oldSelection = selectionModel();
+    setModel(store);
+    delete oldSelection;
+    setColumnHidden(0, true);
+    for (int column = 1; column < static_cast<int>(std::size(kColumnTwips)); ++column) {
+        setColumnWidth(column, kColumnTwips[column] / kTwipsPerPixel);
+    }
+}
+
+int JobGrid::LowestHighlightedRow() const {
+    int lowest = currentIndex().isValid() ? currentIndex().row() : -1;
+    if (selectionModel()) {
+        for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+            lowest = std::max(lowest, index.row());
+        }
+    }
+    return lowest;
+}
+
+QStringList JobGrid::LocalFiles(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls()) {
+        return paths;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths << QDir::toNativeSeparators(url.toLocalFile());
+        }
+    }
+    return paths;
+}
+
+bool JobGrid::AcceptsDrop(const QMimeData* data) const {
+    return !LocalFiles(data).isEmpty() && (!dropGate_ || dropGate_());
+}
+
+void JobGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (AcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void JobGrid::dragMoveEvent(QDragMoveEvent* event) {
+    if (AcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void JobGrid::dropEvent(QDropEvent* event) {
+    if (!AcceptsDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    const QStringList paths = LocalFiles(event->mimeData());
+    event->acceptProposedAction();
+    emit FilesDropped(paths);
+}
+
+}  // namespace reelwright

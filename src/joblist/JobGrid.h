@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStringList>
+#include <QTableView>
+
+#include <functional>
+
+namespace reelwright {
+
+class JobListStore;
+
+// The job list's table: one check box per row, read-only texts, files dropped from the file
+// manager, and the progress bar of the status cell.
+class JobGrid : public QTableView {
+    Q_OBJECT
+
+  public:
+    explicit JobGrid(QWidget* parent = nullptr);
+
+    // Binds the grid to a store and lays its columns out.
+    void Bind(JobListStore* store);
+    // Whether a drop may be taken now.
+    void SetDropGate(std::function<bool()> gate) { dropGate_ = std::move(gate); }
+    // The lowest row that is selected, holds a selected cell, or is the current row; -1 if none.
+    int LowestHighlightedRow() const;
+
+    // Widths in twips, as the layout gives them; ID is hidden.
+    static constexpr int kColumnTwips[] = {0, 500, 5200, 2000, 1200, 1200};
+
+  signals:
+    void FilesDropped(const QStringList& paths);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    static QStringList LocalFiles(const QMimeData* data);
+    bool AcceptsDrop(const QMimeData* data) const;
+
+    std::function<bool()> dropGate_;
+};
+
+}  // namespace reelwright

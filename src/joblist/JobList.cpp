@@ -1,0 +1,159 @@
+#include "joblist/JobList.h"
+
+#include "engine/CVideoConv.h"
+#include "joblist/DurationText.h"
+#include "joblist/FileSizeText.h"
+#include "platform/Notifier.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace reelwright {
+namespace {
+
+const QColor kRefusedColor(220, 10, 10);
+
+class AddingScope {
+  public:
+    explicit AddingScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~AddingScope() { flag_ = false; }
+
+  private:
+    bool& flag_;
+};
+
+void ReportAddError(int number, const QString& description) {
+    Notifier::Current().Show(QStringLiteral("An error occured while Adding File\r") +
+                                 QString::number(number) + u':' + description,
+                             MessageIcon::Error);
+}
+
+}  // namespace
+
+const QString JobList::kExcludedExtensions = QStringLiteral(
+    ".cda.wav.wma.mp3.ogg.aac.alac.flac.ac3.spx.mpc.tta.ape.ofr.midi.adx.exe.zip.rar.bmp.jpg.com"
+    ".bat.doc.txt.lnk.pdf.chm.dll.ocx.sys.ini.inf.log");
+
+JobList::JobList(QObject* parent)
+    : QObject(parent),
+      probe_([](const QString& path) { return CVideoConv().IsFileSupported(path); }),
+      lengthReader_(&GetDurationText) {}
+
+JobList::~JobList() = default;
+
+bool JobList::InitJobList() {
+    ReplaceStore(std::make_unique<JobListStore>());
+    return true;
+}
+
+std::unique_ptr<JobListStore> JobList::NewJobList() const {
+    return std::make_unique<JobListStore>();
+}
+
+void JobList::ReplaceStore(std::unique_ptr<JobListStore> store) {
+    // The old store lives until the grid has let go of it.
+    const std::unique_ptr<JobListStore> old = std::move(store_);
+    store_ = std::move(store);
+    emit StoreReplaced(store_.get());
+}
+
+bool JobList::FileExistsInGrid(const QString& path) const {
+    return store_ && store_->FindFilePath(path) >= 0;
+}
+
+QString JobList::NormalisePath(const QString& path) {
+    const QChar separator = QDir::separator();
+    if (path.startsWith(QString(2, separator))) {
+        return path;
+    }
+    QString result;
+    result.reserve(path.size());
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        result += path[i];
+        if (path[i] == separator && i + 1 < path.size() && path[i + 1] == separator) {
+            ++i;  // one pass over pairs: three separators become two
+        }
+    }
+    return result;
+}
+
+QString JobList::ExtensionOf(const QString& path) {
+    const QString name = path.mid(path.lastIndexOf(QDir::separator()) + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot + 1);
+}
+
+bool JobList::IsExcludedExtension(const QString& extension) {
+    // A substring test: an extension that begins an entry ("mp" of "mp3") is refused as well.
+    return extension.isEmpty() ||
+           kExcludedExtensions.contains(u'.' + extension, Qt::CaseInsensitive);
+}
+
+bool JobList::AddFile2Grid(QString& sFilePath) {
+    if (adding_ || !store_) {
+        return false;  // an add that arrives during another add's probe is refused
+    }
+    const AddingScope scope(adding_);
+    sFilePath = NormalisePath(sFilePath);
+    if (FileExistsInGrid(sFilePath)) {
+        return false;
+    }
+    const QString extension = ExtensionOf(sFilePath);
+    // Every file that is not a duplicate is probed, also those the extension refuses next.
+    const bool supported = probe_(sFilePath);
+    if (IsExcludedExtension(extension)) {
+        return false;
+    }
+
+    JobRow row;
+    row.filePath = sFilePath;
+    row.duration = lengthReader_(sFilePath);
+    if (sFilePath.right(3).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0) {
+        row.fileSize = QStringLiteral("CD Track");
+    } else {
+        const QFileInfo info(sFilePath);
+        if (!info.isFile()) {
+            ReportAddError(53, QStringLiteral("File not found"));
+            return false;
+        }
+        row.fileSize = GetFileSizeText(info.size());
+    }
+    if (supported) {
+        row.status = QStringLiteral("Waiting Conversion");
+    } else {
+        row.status = QStringLiteral("Unkown Format");
+        row.textColors[JobRow::Status] = kRefusedColor;
+        row.textColors[JobRow::Duration] = kRefusedColor;
+    }
+    store_->Append(row);
+    emit SelectAllCleared();
+    return true;
+}
+
+void JobList::SelectAll(bool checked) {
+    if (adding_ || !store_) {
+        return;
+    }
+    for (int row = 0; row < store_->RecordCount(); ++row) {
+        store_->SetCheckBox(row, checked ? 1 : 0);
+    }
+}
+
+void JobList::RemoveChecked() {
+    if (adding_ || !store_) {
+        return;
+    }
+    std::unique_ptr<JobListStore> fresh = NewJobList();
+    if (store_->RecordCount() == 0) {
+        return;
+    }
+    for (int row = 0; row < store_->RecordCount(); ++row) {
+        if (!store_->Row(row).IsChecked()) {
+            fresh->Append(store_->Row(row));
+        }
+    }
+    ReplaceStore(std::move(fresh));
+    emit SelectAllCleared();
+}
+
+}  // namespace reelwright

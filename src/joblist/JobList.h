@@ -1,0 +1,68 @@
+#pragma once
+
+#include "joblist/JobListStore.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace reelwright {
+
+// The window's job list: it owns the current store and is the only way rows enter or leave it.
+class JobList : public QObject {
+    Q_OBJECT
+
+  public:
+    // Answers whether the encoder can read a file.
+    using Probe = std::function<bool(const QString& path)>;
+    // Answers a file's play length as hours:minutes:seconds.
+    using LengthReader = std::function<QString(const QString& path)>;
+
+    static const QString kExcludedExtensions;
+
+    explicit JobList(QObject* parent = nullptr);
+    ~JobList() override;
+
+    void SetProbe(Probe probe) { probe_ = std::move(probe); }
+    void SetLengthReader(LengthReader reader) { lengthReader_ = std::move(reader); }
+
+    JobListStore* Store() const { return store_.get(); }
+    bool IsAdding() const { return adding_; }
+
+    // Replaces the current store with a new, empty one.
+    bool InitJobList();
+    // A new, empty store; the current one is left alone.
+    std::unique_ptr<JobListStore> NewJobList() const;
+    bool FileExistsInGrid(const QString& path) const;
+
+    // Appends one file unless it is refused; the path is normalised in place.
+    bool AddFile2Grid(QString& sFilePath);
+    // Checks or clears every row.
+    void SelectAll(bool checked);
+    // Rebuilds the list without its checked rows, keeping the order of the others.
+    void RemoveChecked();
+
+    // Doubled separators become one, except at the start of a network path.
+    static QString NormalisePath(const QString& path);
+    // The text after the last dot of the last component; empty without a dot.
+    static QString ExtensionOf(const QString& path);
+    static bool IsExcludedExtension(const QString& extension);
+
+  signals:
+    // The grid must show this store from now on.
+    void StoreReplaced(JobListStore* store);
+    // An add or a removal unchecks the select-all box.
+    void SelectAllCleared();
+
+  private:
+    void ReplaceStore(std::unique_ptr<JobListStore> store);
+
+    std::unique_ptr<JobListStore> store_;
+    Probe probe_;
+    LengthReader lengthReader_;
+    bool adding_ = false;
+};
+
+}  // namespace reelwright

@@ -1,0 +1,125 @@
+#include "joblist/JobListStore.h"
+
+namespace reelwright {
+
+JobListStore::JobListStore(QObject* parent) : QAbstractTableModel(parent) {}
+
+int JobListStore::FindFilePath(const QString& path) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].filePath == path) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void JobListStore::Append(const JobRow& row) {
+    const int at = RecordCount();
+    beginInsertRows(QModelIndex(), at, at);
+    rows_.push_back(row);
+    endInsertRows();
+}
+
+void JobListStore::SetStatus(int row, const QString& status) {
+    rows_.at(static_cast<std::size_t>(row)).status = status;
+    CellChanged(row, JobRow::Status, {Qt::DisplayRole});
+}
+
+void JobListStore::SetCheckBox(int row, int value) {
+    rows_.at(static_cast<std::size_t>(row)).checkBox = value;
+    CellChanged(row, JobRow::CheckBox, {Qt::CheckStateRole});
+}
+
+void JobListStore::SetTextColor(int row, int column, const QColor& color) {
+    rows_.at(static_cast<std::size_t>(row)).textColors.at(static_cast<std::size_t>(column)) = color;
+    CellChanged(row, column, {Qt::ForegroundRole});
+}
+
+void JobListStore::CellChanged(int row, int column, const QList<int>& roles) {
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, roles);
+}
+
+int JobListStore::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : RecordCount();
+}
+
+int JobListStore::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : JobRow::kColumnCount;
+}
+
+QVariant JobListStore::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= RecordCount()) {
+        return {};
+    }
+    const JobRow& row = Row(index.row());
+    const int column = index.column();
+    if (role == Qt::CheckStateRole && column == JobRow::CheckBox) {
+        return row.IsChecked() ? Qt::Checked : Qt::Unchecked;
+    }
+    if (role == Qt::ForegroundRole) {
+        const QColor& color = row.textColors.at(static_cast<std::size_t>(column));
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole) {
+        return {};
+    }
+    switch (column) {
+        case JobRow::ID:
+            return row.id;
+        case JobRow::CheckBox:
+            return role == Qt::EditRole ? QVariant(row.checkBox) : QVariant();
+        case JobRow::FilePath:
+            return row.filePath;
+        case JobRow::Status:
+            return row.status;
+        case JobRow::Duration:
+            return row.duration;
+        case JobRow::FileSize:
+            return row.fileSize;
+        default:
+            return {};
+    }
+}
+
+bool JobListStore::setData(const QModelIndex& index, const QVariant& value, int role) {
+    // Only the check mark is the user's to change.
+    if (!index.isValid() || index.column() != JobRow::CheckBox || role != Qt::CheckStateRole) {
+        return false;
+    }
+    SetCheckBox(index.row(), value.value<Qt::CheckState>() == Qt::Checked ? 1 : 0);
+    return true;
+}
+
+Qt::ItemFlags JobListStore::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::ItemIsDropEnabled;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == JobRow::CheckBox) {
+        flags |= Qt::ItemIsUserCheckable;
+    }
+    return flags;
+}
+
+QVariant JobListStore::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (section) {
+        case JobRow::CheckBox:
+            return QStringLiteral(" ");
+        case JobRow::FilePath:
+            return QStringLiteral("File Path");
+        case JobRow::Status:
+            return QStringLiteral("Conversion Status");
+        case JobRow::Duration:
+            return QStringLiteral("Time Length");
+        case JobRow::FileSize:
+            return QStringLiteral("File Size");
+        default:
+            return QStringLiteral("ID");
+    }
+}
+
+}  // namespace reelwright

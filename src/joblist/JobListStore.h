@@ -1,0 +1,42 @@
+#pragma once
+
+#include "joblist/JobRow.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace reelwright {
+
+// The job list: the queued files in the order they were added, shown by the grid.
+class JobListStore : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    explicit JobListStore(QObject* parent = nullptr);
+
+    int RecordCount() const { return static_cast<int>(rows_.size()); }
+    const JobRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    // The first row holding exactly this path, or -1.
+    int FindFilePath(const QString& path) const;
+
+    void Append(const JobRow& row);
+    void SetStatus(int row, const QString& status);
+    void SetCheckBox(int row, int value);
+    void SetTextColor(int row, int column, const QColor& color);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+  private:
+    void CellChanged(int row, int column, const QList<int>& roles);
+
+    std::vector<JobRow> rows_;
+};
+
+}  // namespace reelwright

@@ -1,0 +1,79 @@
+#include "joblist/ProgressCellDelegate.h"
+
+#include "joblist/JobRow.h"
+#include "platform/Rounding.h"
+
+#include <QLocale>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace reelwright {
+
+const QColor ProgressCellDelegate::kBarColor(113, 135, 79);
+
+std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
+    if (index.column() != JobRow::Status) {
+        return std::nullopt;
+    }
+    const QString text = index.data(Qt::DisplayRole).toString().trimmed();
+    bool ok = false;
+    double value = QLocale::c().toDouble(text, &ok);
+    if (!ok) {
+        value = QLocale().toDouble(text, &ok);
+    }
+    if (!ok) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::clamp<double>(RoundHalfEven(value), -1e9, 1e9));
+}
+
+void ProgressCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    const std::optional<int> progress = ProgressOf(index);
+    if (!progress) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QColor bar = kBarColor;
+    QColor background = option.palette.color(QPalette::HighlightedText);
+    if (option.state & QStyle::State_Selected) {
+        // A selected cell is one block in the selection's colours.
+        bar = option.palette.color(QPalette::Highlight);
+        background = option.palette.color(QPalette::HighlightedText);
+        painter->save();
+        painter->fillRect(option.rect, bar);
+        painter->setPen(background);
+        painter->setFont(option.font);
+        painter->drawText(option.rect, Qt::AlignCenter,
+                          QString::number(std::clamp(*progress, 0, 100)) + u'%');
+        painter->restore();
+        return;
+    }
+    DrawProgressBar(*painter, option.rect, *progress, bar, background, option.font);
+}
+
+void ProgressCellDelegate::DrawProgressBar(QPainter& painter, const QRect& rect, int percent,
+                                           const QColor& bar, const QColor& background,
+                                           const QFont& font) {
+    const int p = std::clamp(percent, 0, 100);
+    const QString text = QString::number(p) + u'%';
+    // The bar ends where the share of the width ends, rounded half to even in cell coordinates.
+    const double right = RoundHalfEven(rect.left() + p / 100.0 * rect.width());
+    const QRect done(rect.left(), rect.top(), static_cast<int>(right) - rect.left(), rect.height());
+
+    painter.save();
+    painter.setFont(font);
+    painter.fillRect(rect, background);
+    painter.setPen(bar);
+    painter.drawText(rect, Qt::AlignCenter, text);
+    if (done.width() > 0) {
+        painter.setClipRect(done);
+        painter.fillRect(done, bar);
+        painter.setPen(background);
+        painter.drawText(rect, Qt::AlignCenter, text);
+    }
+    painter.restore();
+}
+
+}  // namespace reelwright

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QStyledItemDelegate>
+
+#include <optional>
+
+namespace reelwright {
+
+// Draws a numeric status as a progress bar with its percentage; every other cell is left to the
+// default drawing.
+class ProgressCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+  public:
+    static const QColor kBarColor;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+    // The percentage of a status cell whose text is a number, rounded half to even.
+    static std::optional<int> ProgressOf(const QModelIndex& index);
+
+    // The bar over `rect`: the done part in `bar` with the text in `background`, the rest in
+    // `background` with the text in `bar`.
+    static void DrawProgressBar(QPainter& painter, const QRect& rect, int percent,
+                                const QColor& bar, const QColor& background, const QFont& font);
+};
+
+}  // namespace reelwright

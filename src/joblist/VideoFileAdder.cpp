@@ -1,0 +1,108 @@
+#include "joblist/VideoFileAdder.h"
+
+#include "joblist/JobList.h"
+#include "platform/Dialogs.h"
+#include "platform/Notifier.h"
+
+#include <QDir>
+
+namespace reelwright {
+namespace {
+
+// Each pattern in both letter cases: file names here are case-sensitive.
+QString Patterns(const QStringList& extensions) {
+    QStringList patterns;
+    for (const QString& extension : extensions) {
+        patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+    }
+    return patterns.join(u' ');
+}
+
+QString JoinPath(const QString& folder, const QString& name) {
+    return folder.endsWith(QDir::separator()) ? folder + name : folder + QDir::separator() + name;
+}
+
+}  // namespace
+
+QString VideoFileAdder::OpenDialogFilter() {
+    const QStringList common{"wmv",  "asf",  "avi", "mpg",  "mpe", "mp2", "mpeg", "mp4", "mov",
+                             "dat",  "flv",  "rm",  "rmvb", "yuv", "mkv", "m4v",  "m1v", "m2v",
+                             "mpv2", "mp2v", "ts",  "tp",   "tpr", "pva", "pss",  "divx"};
+    const QStringList mpeg{"mpg",  "mp2",  "mpeg", "mp4", "mpe", "m4v", "m1v", "m2v",
+                           "mpv2", "mp2v", "dat",  "ts",  "tp",  "tpr", "pva", "pss"};
+    const QStringList filters{
+        QStringLiteral("Common Video Files (%1)").arg(Patterns(common)),
+        QStringLiteral("MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)").arg(Patterns(mpeg)),
+        QStringLiteral("Windows Media Files(*.wmv,*.asf) (%1)").arg(Patterns({"wmv", "asf"})),
+        QStringLiteral("AVI Files(*.avi) (%1)").arg(Patterns({"avi"})),
+        QStringLiteral("QuickTime Files-Ver2 or less(*.mov) (%1)").arg(Patterns({"mov"})),
+        // Every file, with or without a dot in its name.
+        QStringLiteral("All Files(*.*) (*)"),
+    };
+    return filters.join(QStringLiteral(";;"));
+}
+
+QStringList VideoFileAdder::GetFolderFiles(const QString& folder) {
+    // Regular files only: a pipe or a device would hang the probe.
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList VideoFileAdder::ShowOpenDialog() {
+    return Dialogs::Current().OpenFiles(owner_, QStringLiteral("Select one or more video files"),
+                                        OpenDialogFilter(), true);
+}
+
+void VideoFileAdder::AddVideoFiles(const QStringList& fileList) {
+    QStringList files = fileList;
+    if (files.isEmpty()) {
+        files = ShowOpenDialog();
+        if (files.isEmpty()) {
+            return;  // cancelled
+        }
+    }
+    stopRequested_ = false;
+    bool refused = false;
+    for (QString path : files) {
+        if (stopRequested_) {
+            return;
+        }
+        if (!jobList_.AddFile2Grid(path)) {
+            refused = true;
+        }
+    }
+    if (refused) {
+        Notifier::Current().Show(
+            QStringLiteral("Some files are not supported or already exist and will not be added"),
+            MessageIcon::Warning);
+    }
+}
+
+void VideoFileAdder::AddFolder() {
+    const QString folder =
+        Dialogs::Current().BrowseForFolder(owner_, QStringLiteral("Select folder to add"));
+    if (folder.isEmpty()) {
+        return;
+    }
+    const QStringList names = GetFolderFiles(folder);
+    if (names.isEmpty()) {
+        Notifier::Current().Show(QStringLiteral("Selected Folder is empty."), MessageIcon::Warning);
+        return;
+    }
+    QStringList files;
+    for (const QString& name : names) {
+        files << JoinPath(folder, name);
+    }
+    AddVideoFiles(files);
+}
+
+void VideoFileAdder::AddDropped(const QStringList& paths) {
+    stopRequested_ = false;
+    for (QString path : paths) {
+        if (stopRequested_) {
+            return;
+        }
+        jobList_.AddFile2Grid(path);
+    }
+}
+
+}  // namespace reelwright

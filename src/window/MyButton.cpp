@@ -1,0 +1,61 @@
+#include "window/MyButton.h"
+
+#include "window/Look.h"
+
+#include <QPainter>
+
+namespace reelwright {
+
+const QColor MyButton::kTextFace(199, 214, 161);
+const QColor MyButton::kHoverFace(255, 244, 204);
+const QColor MyButton::kCornerFace(192, 255, 192);
+const QColor MyButton::kCloseFace(255, 128, 128);
+
+MyButton::MyButton(const QString& caption, QWidget* parent, const QColor& face)
+    : QPushButton(caption, parent), face_(face) {
+    setFont(look::ButtonFont());
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void MyButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor face = hovered_ && isEnabled() ? kHoverFace : face_;
+    if (isDown()) {
+        face = face.darker(110);
+    }
+    painter.setPen(isEnabled() ? look::kBorderColor : QColor(160, 160, 160));
+    painter.setBrush(face);
+    painter.drawRoundedRect(box, 3, 3);
+
+    // Shrink the caption rather than cut it.
+    QFont font = this->font();
+    const QRect area = rect().adjusted(3, 1, -3, -1);
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(text()) > area.width()) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    painter.setFont(font);
+    painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(128, 128, 128));
+    painter.drawText(area, Qt::AlignCenter, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(look::kColorDark, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(box.adjusted(2, 2, -2, -2), 2, 2);
+    }
+}
+
+void MyButton::enterEvent(QEnterEvent* event) {
+    hovered_ = true;
+    update();
+    QPushButton::enterEvent(event);
+}
+
+void MyButton::leaveEvent(QEvent* event) {
+    hovered_ = false;
+    update();
+    QPushButton::leaveEvent(event);
+}
+
+}  // namespace reelwright

@@ -1,0 +1,225 @@
+#include "window/frmMain.h"
+
+#include "joblist/JobGrid.h"
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "window/Look.h"
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+#include "window/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace reelwright {
+namespace {
+
+// The design size of the main panel.
+constexpr int kMainWidthTwips = 10920;
+constexpr int kMainHeightTwips = 8655;
+
+template <typename W>
+W* Place(W* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+// Labels, check boxes and options size themselves to their text.
+template <typename W>
+W* PlaceAuto(W* widget, int left, int top) {
+    widget->move(TwipsToPixels(left), TwipsToPixels(top));
+    widget->adjustSize();
+    return widget;
+}
+
+QLabel* StepNumber(const QString& digit, QWidget* parent) {
+    auto* label = new QLabel(digit, parent);
+    label->setFont(look::StepNumberFont());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, look::kStepNumberColor);
+    label->setPalette(palette);
+    return label;
+}
+
+// A thin rule from the end of a step's heading to the panel's right edge.
+void StepRule(QLabel* heading) {
+    auto* line = new QFrame(heading->parentWidget());
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    const int left = heading->geometry().right() + 8;
+    line->setGeometry(left, heading->geometry().center().y() - 1, TwipsToPixels(10680) - left, 3);
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent), adder_(jobList_, this) {
+    setWindowTitle(QString::fromLatin1(kProductName));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFont(look::WindowFont());
+    LayoutWindow();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::LayoutWindow() {
+    BuildMainPanel();
+    frMain->move(0, 0);
+    setFixedSize(frMain->size());
+    SetupGrid();
+}
+
+void frmMain::BuildMainPanel() {
+    frMain = new MyFrame(QString::fromLatin1(kProductName), this, 2);
+    frMain->setGeometry(TwipsRect(0, 0, kMainWidthTwips, kMainHeightTwips));
+    QWidget* p = frMain;
+
+    cmdAbout = Place(new MyButton("!", p, MyButton::kCornerFace), 9435, 90, 315, 315);
+    MyButton1 = Place(new MyButton("?", p, MyButton::kCornerFace), 9795, 90, 315, 315);
+    cmdMinimize = Place(new MyButton(QStringLiteral("\u0640\u0640"), p, MyButton::kCornerFace),
+                        10147, 90, 315, 315);
+    cmdClose = Place(new MyButton("X", p, MyButton::kCloseFace), 10500, 90, 315, 315);
+    cmdAbout->setToolTip(QStringLiteral("About"));
+    MyButton1->setToolTip(QStringLiteral("Help"));
+    cmdMinimize->setToolTip(QStringLiteral("Minimize"));
+    cmdClose->setToolTip(QStringLiteral("Close"));
+
+    MyFrame1 = Place(new MyFrame("Three easy steps to convert your video files.", p, 1), 165, 540,
+                     10515, 345);
+
+    PlaceAuto(StepNumber("1", p), 135, 870);
+    StepRule(PlaceAuto(new QLabel("  - Add Video Files/Folders", p), 210, 945));
+    cmdAddVideoFile = Place(new MyButton("Add Video File...", p), 450, 1320, 1320, 420);
+    cmdAddFolder = Place(new MyButton("Add Folder...", p), 1920, 1320, 1335, 420);
+    Label9 = PlaceAuto(
+        new QLabel("For Quick Adding:You can drag and drop video files into the below list", p),
+        3600, 1425);
+    Grid = Place(new JobGrid(p), 165, 1920, 10530, 3420);
+    chkSelectAll = PlaceAuto(new QCheckBox("Select/Unselect All", p), 135, 5475);
+    cmdRemove = Place(new MyButton("Remove Selected", p), 1815, 5385, 1500, 360);
+    cmdPlay = Place(new MyButton("Play Highlighted File", p), 8835, 5400, 1890, 330);
+
+    PlaceAuto(StepNumber("2", p), 120, 5700);
+    StepRule(PlaceAuto(new QLabel("  - Select Output Folder and Format", p), 180, 5790));
+    PlaceAuto(new QLabel("Output Folder:", p), 375, 6150);
+    optSameFolder = PlaceAuto(new QRadioButton("Same folder as input file", p), 495, 6405);
+    optOtherFolder = PlaceAuto(new QRadioButton("Other folder", p), 495, 6690);
+    txtOutPath = Place(new QLineEdit(p), 690, 6990, 4725, 315);
+    cmdBrowse = Place(new MyButton("Browse...", p), 5460, 6945, 945, 360);
+    PlaceAuto(new QLabel("Output Format:", p), 6750, 6135);
+    // Three lines of room, so a long summary wraps instead of being cut.
+    lblFormat = Place(new QLabel(p), 6855, 6405, 3900, 600);
+    lblFormat->setWordWrap(true);
+    lblFormat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdChangeFormat = Place(new MyButton("Change...", p), 8295, 7035, 945, 300);
+
+    PlaceAuto(StepNumber("3", p), 105, 7530);
+    StepRule(PlaceAuto(new QLabel("- Click Convert to start conversion", p), 360, 7575));
+    cmdConvertSelected = Place(new MyButton("Convert Selected", p), 3255, 7920, 1995, 510);
+    cmdConvert = Place(new MyButton("Convert All", p), 5520, 7920, 1905, 510);
+    chkShutdown = PlaceAuto(new QCheckBox("Shutdown after conversion complete", p), 7590, 8115);
+
+    connect(cmdAddVideoFile, &QPushButton::clicked, this, [this] { AddVideoFiles(); });
+    connect(cmdAddFolder, &QPushButton::clicked, this,
+            [this] { Adding([this] { adder_.AddFolder(); }); });
+    connect(chkSelectAll, &QCheckBox::clicked, this,
+            [this](bool checked) { jobList_.SelectAll(checked); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { jobList_.RemoveChecked(); });
+    connect(cmdPlay, &QPushButton::clicked, this, &frmMain::PlaySelectedFile);
+}
+
+void frmMain::SetupGrid() {
+    connect(&jobList_, &JobList::StoreReplaced, Grid, &JobGrid::Bind);
+    connect(&jobList_, &JobList::SelectAllCleared, chkSelectAll,
+            [this] { chkSelectAll->setChecked(false); });
+    jobList_.InitJobList();
+    Grid->SetDropGate([this] { return !adding_; });
+    // Dropped files are added once the drop itself has finished.
+    connect(
+        Grid, &JobGrid::FilesDropped, this,
+        [this](const QStringList& paths) { Adding([this, paths] { adder_.AddDropped(paths); }); },
+        Qt::QueuedConnection);
+    connect(Grid, &QAbstractItemView::doubleClicked, this, [this] {
+        if (cmdPlay->isEnabled()) {
+            PlaySelectedFile();
+        }
+    });
+}
+
+bool frmMain::AddFile2Grid(QString& sFilePath) {
+    return jobList_.AddFile2Grid(sFilePath);
+}
+
+void frmMain::AddVideoFiles(const QStringList& fileList) {
+    Adding([this, fileList] { adder_.AddVideoFiles(fileList); });
+}
+
+template <typename Action>
+void frmMain::Adding(Action action) {
+    if (adding_) {
+        return;
+    }
+    BeginAdding();
+    action();
+    EndAdding();
+}
+
+void frmMain::BeginAdding() {
+    adding_ = true;
+    enabledBeforeAdding_.clear();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{cmdAddVideoFile, cmdAddFolder, cmdRemove, chkSelectAll,
+                                         cmdConvert, cmdConvertSelected}) {
+        enabledBeforeAdding_.emplace_back(control, control->isEnabled());
+        control->setEnabled(false);
+    }
+}
+
+void frmMain::EndAdding() {
+    for (const auto& [control, enabled] : enabledBeforeAdding_) {
+        control->setEnabled(enabled);
+    }
+    enabledBeforeAdding_.clear();
+    adding_ = false;
+    if (closeAfterAdding_) {
+        closeAfterAdding_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void frmMain::PlaySelectedFile() {
+    const int row = Grid->LowestHighlightedRow();
+    JobListStore* store = jobList_.Store();
+    if (row < 0 || !store || row >= store->RecordCount()) {
+        return;
+    }
+    PlayFile(store->Row(row).filePath);
+}
+
+void frmMain::PlayFile(const QString& sFilePath) {
+    Desktop::Current().Open(sFilePath, QStringLiteral("/"));
+}
+
+void frmMain::EnableControls(bool enabled) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             cmdChangeFormat, cmdRemove, cmdPlay, cmdBrowse, optSameFolder, optOtherFolder,
+             chkSelectAll, cmdAddFolder, cmdAddVideoFile, cmdAbout}) {
+        control->setEnabled(enabled);
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (adding_) {
+        // Finish the file being probed, skip the rest, then close.
+        closeAfterAdding_ = true;
+        adder_.RequestStop();
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace reelwright

@@ -1,0 +1,236 @@
+#include "joblist/JobList.h"
+
+#include "common/CaseName.h"
+#include "common/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace reelwright {
+namespace {
+
+using test::RecordingNotifier;
+
+// A job list whose probe and length reader are scripted; files live in a temporary folder.
+class JobListTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        list.SetProbe([this](const QString& path) {
+            probed << path;
+            return !path.contains("unreadable");
+        });
+        list.SetLengthReader([](const QString&) { return QStringLiteral("00:00:05"); });
+        list.InitJobList();
+    }
+    QString File(const QString& name, int bytes = 2048) const {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(bytes, 'x'));
+        return path;
+    }
+    bool Add(QString path) { return list.AddFile2Grid(path); }
+    QStringList Paths() const {
+        QStringList paths;
+        for (int i = 0; i < list.Store()->RecordCount(); ++i) {
+            paths << list.Store()->Row(i).filePath;
+        }
+        return paths;
+    }
+
+    QTemporaryDir dir;
+    JobList list;
+    QStringList probed;
+    RecordingNotifier notifier;
+};
+
+struct NormaliseCase {
+    const char* name;
+    const char* path;
+    const char* normalised;
+};
+
+class NormalisingPaths : public testing::TestWithParam<NormaliseCase> {};
+
+TEST_P(NormalisingPaths, RepairsDoubledSeparatorsInOnePass) {
+    EXPECT_EQ(JobList::NormalisePath(GetParam().path), QString(GetParam().normalised));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, NormalisingPaths,
+                         testing::Values(NormaliseCase{"doubled", "/v//clip.avi", "/v/clip.avi"},
+                                         NormaliseCase{"tripled", "/v///clip.avi", "/v//clip.avi"},
+                                         NormaliseCase{"two pairs", "/a//b//c.avi", "/a/b/c.avi"},
+                                         NormaliseCase{"network", "//server/v//c.avi",
+                                                       "//server/v//c.avi"},
+                                         NormaliseCase{"clean", "/v/c.avi", "/v/c.avi"}),
+                         test::CaseName<NormaliseCase>);
+
+struct ExtensionCase {
+    const char* file;
+    bool refused;
+};
+
+class RefusingByExtension : public testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(RefusingByExtension, TestsTheExclusionTextAsASubstring) {
+    const QString path = QStringLiteral("/v/") + GetParam().file;
+    EXPECT_EQ(JobList::IsExcludedExtension(JobList::ExtensionOf(path)), GetParam().refused)
+        << GetParam().file;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusingByExtension,
+    testing::Values(ExtensionCase{"song.MP3", true}, ExtensionCase{"notes.txt", true},
+                    ExtensionCase{"movie", true}, ExtensionCase{"clip.mp", true},
+                    ExtensionCase{"clip.m", true}, ExtensionCase{"tune.mid", true},
+                    ExtensionCase{"clip.mp4", false}, ExtensionCase{"clip.MPG", false},
+                    ExtensionCase{"clip.avi", false}, ExtensionCase{"clip.flv", false},
+                    ExtensionCase{"clip.xyz", false}, ExtensionCase{"dotted.dir/movie", true}));
+
+TEST_F(JobListTest, AppendsARowWithItsTextsAndReturnsTheNormalisedPath) {
+    QString path = File("clip.mp4");
+    QString doubled = path;
+    doubled.replace("/clip.mp4", "//clip.mp4");
+    ASSERT_TRUE(list.AddFile2Grid(doubled));
+    EXPECT_EQ(doubled, path);
+    const JobRow& row = list.Store()->Row(0);
+    EXPECT_EQ(row.id, 0);
+    EXPECT_EQ(row.checkBox, 0);
+    EXPECT_EQ(row.filePath, path);
+    EXPECT_EQ(row.status, "Waiting Conversion");
+    EXPECT_EQ(row.duration, "00:00:05");
+    EXPECT_EQ(row.fileSize, "2 KB");
+    EXPECT_FALSE(row.textColors[JobRow::Status].isValid());
+}
+
+TEST_F(JobListTest, RefusesDuplicatesByExactCaseWithoutProbingThem) {
+    const QString lower = File("clip.mp4");
+    const QString upper = File("CLIP.mp4");
+    EXPECT_TRUE(Add(lower));
+    EXPECT_FALSE(Add(lower));
+    EXPECT_TRUE(Add(upper));
+    EXPECT_EQ(probed, (QStringList{lower, upper}));
+    EXPECT_EQ(Paths(), (QStringList{lower, upper}));
+}
+
+TEST_F(JobListTest, ProbesBeforeRefusingByExtension) {
+    const QString song = File("song.MP3");
+    EXPECT_FALSE(Add(song));
+    EXPECT_EQ(probed, QStringList{song});
+    EXPECT_EQ(list.Store()->RecordCount(), 0);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(JobListTest, QueuesAnUnreadableFileMarkedInRed) {
+    ASSERT_TRUE(Add(File("unreadable.xyz")));
+    const JobRow& row = list.Store()->Row(0);
+    EXPECT_EQ(row.status, "Unkown Format");
+    EXPECT_EQ(row.textColors[JobRow::Status], QColor(220, 10, 10));
+    EXPECT_EQ(row.textColors[JobRow::Duration], QColor(220, 10, 10));
+    EXPECT_FALSE(row.textColors[JobRow::FilePath].isValid());
+    const QModelIndex status = list.Store()->index(0, JobRow::Status);
+    EXPECT_EQ(status.data(Qt::ForegroundRole).value<QColor>(), QColor(220, 10, 10));
+}
+
+TEST_F(JobListTest, ANameEndingInCdaIsACdTrack) {
+    ASSERT_TRUE(Add(File("clip.xCDA")));
+    EXPECT_EQ(list.Store()->Row(0).fileSize, "CD Track");
+}
+
+TEST_F(JobListTest, AMissingFileIsAnErrorAndNoRow) {
+    EXPECT_FALSE(Add(dir.filePath("gone.avi")));
+    EXPECT_EQ(list.Store()->RecordCount(), 0);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text, "An error occured while Adding File\r53:File not found");
+}
+
+TEST_F(JobListTest, QueuesLongPathsAndNamesAShellWouldMangle) {
+    QString deep = dir.path();
+    while (deep.size() < 1200) {
+        deep += "/" + QString(60, 'd');
+    }
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QStringList names{deep + "/long.avi", File("it's \"q\" $HOME; x.mp4"), File("-dash.mkv")};
+    QFile(names[0]).open(QIODevice::WriteOnly);
+    for (const QString& name : names) {
+        EXPECT_TRUE(Add(name)) << name.toStdString();
+    }
+    EXPECT_EQ(Paths(), names);
+    EXPECT_EQ(probed, names);
+}
+
+TEST_F(JobListTest, AnAddUnchecksSelectAll) {
+    QSignalSpy cleared(&list, &JobList::SelectAllCleared);
+    Add(File("a.avi"));
+    EXPECT_EQ(cleared.count(), 1);
+    Add(File("a.mp3"));
+    EXPECT_EQ(cleared.count(), 1);  // a refusal changes nothing
+}
+
+TEST_F(JobListTest, SelectAllAndRemoveKeepTheOrderOfTheRest) {
+    for (const char* name : {"1.avi", "2.avi", "3.avi", "4.avi"}) {
+        Add(File(name));
+    }
+    list.SelectAll(true);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(list.Store()->Row(i).IsChecked());
+    }
+    list.SelectAll(false);
+    list.Store()->SetCheckBox(0, 1);
+    list.Store()->SetCheckBox(2, -1);  // a tick may be stored as -1
+    JobListStore* before = list.Store();
+    QSignalSpy replaced(&list, &JobList::StoreReplaced);
+    list.RemoveChecked();
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("2.avi"), dir.filePath("4.avi")}));
+    EXPECT_EQ(replaced.count(), 1);
+    EXPECT_NE(list.Store(), before);
+
+    list.RemoveChecked();  // nothing checked: the same rows, rebuilt
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("2.avi"), dir.filePath("4.avi")}));
+}
+
+TEST_F(JobListTest, ARemovalKeepsTheRedMarkOfRefusedRows) {
+    Add(File("a.avi"));
+    Add(File("unreadable.avi"));
+    list.Store()->SetCheckBox(0, 1);
+    list.RemoveChecked();
+    ASSERT_EQ(list.Store()->RecordCount(), 1);
+    EXPECT_EQ(list.Store()->Row(0).textColors[JobRow::Status], QColor(220, 10, 10));
+}
+
+TEST_F(JobListTest, ClicksThatArriveDuringAProbeCannotChangeTheList) {
+    Add(File("a.avi"));
+    list.Store()->SetCheckBox(0, 1);
+    const QString second = File("b.avi");
+    list.SetProbe([&](const QString&) {
+        // What a click handled inside the probe's yields would do.
+        QString other = File("c.avi");
+        EXPECT_FALSE(list.AddFile2Grid(other));
+        list.RemoveChecked();
+        list.SelectAll(false);
+        return true;
+    });
+    EXPECT_TRUE(Add(second));
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("a.avi"), second}));
+    EXPECT_TRUE(list.Store()->Row(0).IsChecked());
+}
+
+TEST_F(JobListTest, OnlyTheCheckMarkIsEditable) {
+    Add(File("a.avi"));
+    JobListStore& store = *list.Store();
+    EXPECT_TRUE(store.flags(store.index(0, JobRow::CheckBox)) & Qt::ItemIsUserCheckable);
+    for (int column : {JobRow::FilePath, JobRow::Status, JobRow::Duration, JobRow::FileSize}) {
+        EXPECT_FALSE(store.flags(store.index(0, column)) & Qt::ItemIsEditable);
+        EXPECT_FALSE(store.setData(store.index(0, column), "changed", Qt::EditRole));
+    }
+    EXPECT_TRUE(store.setData(store.index(0, JobRow::CheckBox), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(store.Row(0).checkBox, 1);
+    EXPECT_EQ(store.headerData(JobRow::Status, Qt::Horizontal).toString(), "Conversion Status");
+}
+
+}  // namespace
+}  // namespace reelwright

@@ -1,0 +1,143 @@
+#include "joblist/VideoFileAdder.h"
+
+#include "joblist/JobList.h"
+
+#include "common/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace reelwright {
+namespace {
+
+using test::RecordingNotifier;
+using test::ScriptedDialogs;
+
+const char* kRefusal = "Some files are not supported or already exist and will not be added";
+
+class VideoFileAdderTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        list.SetProbe([](const QString&) { return true; });
+        list.SetLengthReader([](const QString&) { return QStringLiteral("00:00:01"); });
+        list.InitJobList();
+    }
+    QString File(const QString& name) const {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("data");
+        return path;
+    }
+    QStringList Paths() const {
+        QStringList paths;
+        for (int i = 0; i < list.Store()->RecordCount(); ++i) {
+            paths << list.Store()->Row(i).filePath;
+        }
+        return paths;
+    }
+
+    QTemporaryDir dir;
+    JobList list;
+    VideoFileAdder adder{list, nullptr};
+    ScriptedDialogs dialogs;
+    RecordingNotifier notifier;
+};
+
+TEST_F(VideoFileAdderTest, TheOpenDialogAsksForManyFilesWithItsSixFilters) {
+    const QStringList chosen{File("a.avi"), File("b.mp4"), File("c.mkv")};
+    dialogs.fileAnswers.push_back(chosen);
+    adder.AddVideoFiles();
+    EXPECT_EQ(Paths(), chosen);
+    EXPECT_EQ(dialogs.titles, QStringList{"Select one or more video files"});
+    EXPECT_TRUE(dialogs.lastMultiSelect);
+    const QStringList filters = dialogs.lastFilter.split(";;");
+    ASSERT_EQ(filters.size(), 6);
+    EXPECT_TRUE(filters[0].startsWith("Common Video Files (*.wmv *.WMV *.asf"));
+    EXPECT_TRUE(filters[1].startsWith("MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) ("));
+    EXPECT_TRUE(filters[3].startsWith("AVI Files(*.avi) (*.avi *.AVI)"));
+    EXPECT_EQ(filters[5], "All Files(*.*) (*)");
+    EXPECT_TRUE(filters[0].contains("*.DIVX)"));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(VideoFileAdderTest, CancellingAddsNothingAndSaysNothing) {
+    adder.AddVideoFiles();
+    EXPECT_EQ(list.Store()->RecordCount(), 0);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(VideoFileAdderTest, ABatchWithARefusalAddsTheOthersThenWarnsOnce) {
+    const QString queued = File("a.avi");
+    adder.AddVideoFiles({queued});
+    dialogs.fileAnswers.push_back({queued, File("b.avi"), File("notes.txt"), File("c.avi")});
+    adder.AddVideoFiles();
+    EXPECT_EQ(Paths(), (QStringList{queued, dir.filePath("b.avi"), dir.filePath("c.avi")}));
+    EXPECT_EQ(notifier.Texts(), QStringList{kRefusal});
+    EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Warning);
+}
+
+TEST_F(VideoFileAdderTest, AFolderQueuesOnlyTheFilesDirectlyInsideIt) {
+    File("b.avi");
+    File(".hidden.mp4");
+    File("A.mkv");
+    QDir(dir.path()).mkpath("sub.avi/deeper");
+    File("sub.avi/inner.avi");
+    dialogs.folderAnswers << dir.path();
+    adder.AddFolder();
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath(".hidden.mp4"), dir.filePath("A.mkv"),
+                                    dir.filePath("b.avi")}));
+    EXPECT_EQ(dialogs.titles, QStringList{"Select folder to add"});
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(VideoFileAdderTest, AFolderOfRefusedFilesWarnsOfRefusalNotOfEmptiness) {
+    File("song.mp3");
+    File("notes.txt");
+    dialogs.folderAnswers << dir.path();
+    adder.AddFolder();
+    EXPECT_EQ(list.Store()->RecordCount(), 0);
+    EXPECT_EQ(notifier.Texts(), QStringList{kRefusal});
+}
+
+TEST_F(VideoFileAdderTest, AFolderWithOnlySubfoldersIsEmpty) {
+    QDir(dir.path()).mkpath("one/two");
+    dialogs.folderAnswers << dir.path();
+    adder.AddFolder();
+    EXPECT_EQ(notifier.Texts(), QStringList{"Selected Folder is empty."});
+    EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Warning);
+}
+
+TEST_F(VideoFileAdderTest, TheRootFolderJoinsWithoutADoubledSeparator) {
+    const QStringList names = VideoFileAdder::GetFolderFiles("/");
+    if (names.isEmpty()) {
+        GTEST_SKIP() << "no files in /";
+    }
+    list.SetProbe([](const QString& path) {
+        EXPECT_FALSE(path.startsWith("//")) << path.toStdString();
+        return true;
+    });
+    dialogs.folderAnswers << "/";
+    adder.AddFolder();
+}
+
+TEST_F(VideoFileAdderTest, DropsQueueVideosAndStaySilentAboutTheRest) {
+    adder.AddDropped({File("a.avi"), File("readme.txt"), File("b.mp4")});
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("a.avi"), dir.filePath("b.mp4")}));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(VideoFileAdderTest, AStopRequestEndsTheBatchAfterTheCurrentFile) {
+    list.SetProbe([this](const QString&) {
+        adder.RequestStop();
+        return true;
+    });
+    adder.AddVideoFiles({File("a.avi"), File("b.avi")});
+    EXPECT_EQ(Paths(), QStringList{dir.filePath("a.avi")});
+}
+
+}  // namespace
+}  // namespace reelwright
