@@ -33,12 +33,12 @@ void MyButton::paintEvent(QPaintEvent*) {
     // Shrink the caption rather than cut it.
     QFont font = this->font();
     const QRect area = rect().adjusted(3, 1, -3, -1);
-    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(text()) > area.width()) {
+    while (font.pointSizeF() > 6.0 && QFontMetrics(font).size(Qt::TextShowMnemonic, text()).width() > area.width()) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     painter.setFont(font);
     painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(128, 128, 128));
-    painter.drawText(area, Qt::AlignCenter, text());
+    painter.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
         painter.setPen(QPen(look::kColorDark, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

@@ -22,20 +22,6 @@ namespace {
 constexpr int kMainWidthTwips = 10920;
 constexpr int kMainHeightTwips = 8655;
 
-template <typename W>
-W* Place(W* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
-    return widget;
-}
-
-// Labels, check boxes and options size themselves to their text.
-template <typename W>
-W* PlaceAuto(W* widget, int left, int top) {
-    widget->move(TwipsToPixels(left), TwipsToPixels(top));
-    widget->adjustSize();
-    return widget;
-}
-
 QLabel* StepNumber(const QString& digit, QWidget* parent) {
     auto* label = new QLabel(digit, parent);
     label->setFont(look::StepNumberFont());
@@ -61,14 +47,20 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent), adder_(jobList_, this) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFont(look::WindowFont());
     LayoutWindow();
+    LoadPresets();
+    LoadCodecs();
+    UpdateFormatLabel();
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::LayoutWindow() {
     BuildMainPanel();
+    BuildFormatPanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
+    // The sliding panels wait just below the visible area.
+    frFormats->move((width() - frFormats->width()) / 2, height());
     SetupGrid();
 }
 
@@ -113,6 +105,7 @@ void frmMain::BuildMainPanel() {
     // Three lines of room, so a long summary wraps instead of being cut.
     lblFormat = Place(new QLabel(p), 6855, 6405, 3900, 600);
     lblFormat->setWordWrap(true);
+    lblFormat->setTextFormat(Qt::PlainText);
     lblFormat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdChangeFormat = Place(new MyButton("Change...", p), 8295, 7035, 945, 300);
 
@@ -129,6 +122,7 @@ void frmMain::BuildMainPanel() {
             [this](bool checked) { jobList_.SelectAll(checked); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { jobList_.RemoveChecked(); });
     connect(cmdPlay, &QPushButton::clicked, this, &frmMain::PlaySelectedFile);
+    connect(cmdChangeFormat, &QPushButton::clicked, this, [this] { OpenPanel(frFormats); });
 }
 
 void frmMain::SetupGrid() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/CodecCatalogue.h"
+#include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
 
@@ -8,9 +10,11 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QStackedWidget;
 
 namespace reelwright {
 
@@ -37,6 +41,27 @@ class frmMain : public QWidget {
     JobList& Jobs() { return jobList_; }
     bool IsAdding() const { return adding_; }
 
+    // The output format.
+    void LoadPresets();
+    void LoadCodecs();
+    void SetCategory(const QString& sCat);
+    void SetVideoCodec(const QString& sCodec);
+    QString GetCodecName(const QString& sDesc) const { return codecs_.GetCodecName(sDesc); }
+    // The encoder options of the current choice; empty (after a message) when they cannot be made.
+    QString GetParamaters();
+    // The output file's extension: the preset's format or the custom container.
+    QString OutputType() const;
+    bool PresetMode() const;
+    void UpdateFormatLabel();
+    // Selects a list item so that its selection handling runs, as a click would; false when the
+    // list has no such item.
+    bool SelectListIndex(QComboBox* list, int index);
+    // Brings the presets (0) or the custom (1) frame to the front.
+    void ShowFormatFrame(int index);
+    int FrontFormatFrame() const;
+    void OpenPanel(QWidget* panel);
+    void ClosePanel();
+
     // The controls, by their design names.
     MyFrame* frMain = nullptr;
     MyButton* cmdAbout = nullptr;
@@ -61,13 +86,38 @@ class frmMain : public QWidget {
     MyButton* cmdConvert = nullptr;
     QCheckBox* chkShutdown = nullptr;
 
+    MyFrame* frFormats = nullptr;
+    QRadioButton* optFormat[2] = {};
+    QStackedWidget* frFormatStack = nullptr;
+    QWidget* frFormat[2] = {};
+    QComboBox* cmbCategory = nullptr;
+    QComboBox* cmbOutVCodec = nullptr;
+    QComboBox* cmbOutFormat = nullptr;
+    QComboBox* cmbCustContainer = nullptr;
+    QComboBox* cmbCACodec = nullptr;
+    QComboBox* cmbCASmapleRate = nullptr;
+    QLineEdit* txtCABirate = nullptr;
+    QLineEdit* txtChannels = nullptr;
+    QComboBox* cmbCVCodec = nullptr;
+    QLineEdit* txtCVBitrate = nullptr;
+    QComboBox* cmbCVSize = nullptr;
+    QComboBox* cmbCVAspect = nullptr;
+    QLineEdit* txtFrameRate = nullptr;
+    MyButton* cmdHide = nullptr;
+    MyButton* cmdDefaults = nullptr;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void LayoutWindow();
     void BuildMainPanel();
+    void BuildFormatPanel();
+    QWidget* BuildPresetFrame();
+    QWidget* BuildCustomFrame();
     void SetupGrid();
+    void ListSelectionChanged(QComboBox* list);
+    void cmdHide_Click();
 
     // While files are probed the window stays live; these keep the list from changing under
     // the add.
@@ -76,6 +126,9 @@ class frmMain : public QWidget {
     template <typename Action>
     void Adding(Action action);
 
+    PresetCatalogue presets_;
+    CodecCatalogue codecs_;
+    QWidget* objMovePanel = nullptr;
     JobList jobList_;
     VideoFileAdder adder_;
     bool adding_ = false;

@@ -76,22 +76,35 @@ RecordingPower::~RecordingPower() {
     Power::Install(previous_);
 }
 
-FakeEncoderFolder::FakeEncoderFolder() {
-    const QString target = dir_.filePath(QStringLiteral("ffmpeg"));
-    QFile::copy(QStringLiteral(FAKE_ENCODER_PATH), target);
-    QFile::setPermissions(target, QFile::permissions(target) | QFile::ExeOwner);
+TempProgramFolder::TempProgramFolder() {
     ProgramFolder::Override(dir_.path());
 }
 
-FakeEncoderFolder::~FakeEncoderFolder() {
+TempProgramFolder::~TempProgramFolder() {
     ProgramFolder::Override(QString());
 }
 
-QString FakeEncoderFolder::Scenario(const QString& name, const QString& script) const {
+void TempProgramFolder::AddFakeEncoder() const {
+    const QString target = dir_.filePath(QStringLiteral("ffmpeg"));
+    QFile::copy(QStringLiteral(FAKE_ENCODER_PATH), target);
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::ExeOwner);
+}
+
+void TempProgramFolder::AddShippedCatalogues() const {
+    for (const char* name : {"presets.xml", "codecs.xml", "Help.html"}) {
+        QFile::copy(QStringLiteral(SOURCE_DATA_DIR "/") + name, dir_.filePath(name));
+    }
+}
+
+void TempProgramFolder::Remove(const QString& name) const {
+    QFile::remove(dir_.filePath(name));
+}
+
+QString TempProgramFolder::Write(const QString& name, const QString& text) const {
     const QString path = dir_.filePath(name);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(script.toUtf8());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(text.toUtf8());
     }
     return path;
 }

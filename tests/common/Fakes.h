@@ -90,17 +90,32 @@ class RecordingPower final : public Power {
     Power* previous_;
 };
 
-// A temporary program folder holding the scripted encoder as "ffmpeg".
-class FakeEncoderFolder {
+// A temporary program folder, installed as the program's folder for its lifetime.
+class TempProgramFolder {
   public:
-    FakeEncoderFolder();
-    ~FakeEncoderFolder();
+    TempProgramFolder();
+    ~TempProgramFolder();
     QString Path() const { return dir_.path(); }
-    // Writes a scenario file into the folder and returns its path.
-    QString Scenario(const QString& name, const QString& script) const;
+    QString FilePath(const QString& name) const { return dir_.filePath(name); }
+    // Puts the scripted encoder in as "ffmpeg".
+    void AddFakeEncoder() const;
+    // Copies the catalogues the program ships.
+    void AddShippedCatalogues() const;
+    // Writes a file into the folder (CR LF where the text says so) and returns its path.
+    QString Write(const QString& name, const QString& text) const;
+    void Remove(const QString& name) const;
 
   private:
     QTemporaryDir dir_;
+};
+
+// A program folder holding the scripted encoder; scenarios are files written into it.
+class FakeEncoderFolder : public TempProgramFolder {
+  public:
+    FakeEncoderFolder() { AddFakeEncoder(); }
+    QString Scenario(const QString& name, const QString& script) const {
+        return Write(name, script);
+    }
 };
 
 // Keeps PATH free of any encoder for its lifetime.

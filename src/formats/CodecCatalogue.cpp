@@ -1,0 +1,62 @@
+#include "formats/CodecCatalogue.h"
+
+namespace reelwright {
+namespace {
+
+bool IsIgnoredLine(const QString& line) {
+    // A line of blanks is not empty: it opens an entry.
+    if (line.isEmpty() || line.contains(QStringLiteral("</"))) {
+        return true;
+    }
+    const QString trimmed = catalogue::TrimBlanks(line);
+    return trimmed == QStringLiteral("<?xml version=\"1.0\"?>") ||
+           trimmed == QStringLiteral("<codecs>") || trimmed == QStringLiteral("</codecs>");
+}
+
+const catalogue::Layout<CodecEntry> kLayout{3,
+                                            {{"name", &CodecEntry::name},
+                                             {"description", &CodecEntry::description},
+                                             {"type", &CodecEntry::type}},
+                                            &CodecEntry::description,
+                                            &IsIgnoredLine};
+
+}  // namespace
+
+CodecCatalogue::Outcome CodecCatalogue::Load(const QString& path, QString* error) {
+    return catalogue::Load(path, kLayout, &entries_, error);
+}
+
+CodecCatalogue::Outcome CodecCatalogue::Scan(const QString& text, QString* error) {
+    return catalogue::Scan(text, kLayout, &entries_, error);
+}
+
+QStringList CodecCatalogue::VideoDescriptions() const {
+    QStringList list;
+    for (const CodecEntry& entry : entries_) {
+        if (entry.type == u"video codec" || entry.type == u"general") {
+            list << entry.description;
+        }
+    }
+    return list;
+}
+
+QStringList CodecCatalogue::AudioDescriptions() const {
+    QStringList list;
+    for (const CodecEntry& entry : entries_) {
+        if (entry.type == u"audio codec" || entry.type == u"general") {
+            list << entry.description;
+        }
+    }
+    return list;
+}
+
+QString CodecCatalogue::GetCodecName(const QString& sDesc) const {
+    for (const CodecEntry& entry : entries_) {
+        if (entry.description == sDesc) {
+            return catalogue::TrimBlanks(entry.name);
+        }
+    }
+    return QString();
+}
+
+}  // namespace reelwright

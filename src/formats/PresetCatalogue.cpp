@@ -1,0 +1,74 @@
+#include "formats/PresetCatalogue.h"
+
+namespace reelwright {
+namespace {
+
+bool IsIgnoredLine(const QString& line) {
+    // Compared exactly: an indented root line or a richer declaration opens an entry.
+    return line.isEmpty() || line == QStringLiteral("<?xml version=\"1.0\"?>") ||
+           line == QStringLiteral("<presets>") || line == QStringLiteral("</presets>") ||
+           line.contains(QStringLiteral("</"));
+}
+
+template <typename Pick>
+QStringList Distinct(const std::vector<PresetEntry>& entries, Pick pick) {
+    QStringList values;
+    for (const PresetEntry& entry : entries) {
+        if (const QString* value = pick(entry); value && !values.contains(*value)) {
+            values << *value;
+        }
+    }
+    return values;
+}
+
+const catalogue::Layout<PresetEntry> kLayout{4,
+                                             {{"label", &PresetEntry::label},
+                                              {"params", &PresetEntry::params},
+                                              {"extension", &PresetEntry::extension},
+                                              {"category", &PresetEntry::category}},
+                                             &PresetEntry::category,
+                                             &IsIgnoredLine};
+
+}  // namespace
+
+PresetCatalogue::Outcome PresetCatalogue::Load(const QString& path, QString* error) {
+    return catalogue::Load(path, kLayout, &entries_, error);
+}
+
+PresetCatalogue::Outcome PresetCatalogue::Scan(const QString& text, QString* error) {
+    return catalogue::Scan(text, kLayout, &entries_, error);
+}
+
+QStringList PresetCatalogue::Categories() const {
+    return Distinct(entries_, [](const PresetEntry& e) { return &e.category; });
+}
+
+QStringList PresetCatalogue::LabelsOf(const QString& category) const {
+    return Distinct(entries_, [&](const PresetEntry& e) {
+        return e.category == category ? &e.label : nullptr;
+    });
+}
+
+QStringList PresetCatalogue::ExtensionsOf(const QString& category) const {
+    return Distinct(entries_, [&](const PresetEntry& e) {
+        return e.category == category ? &e.extension : nullptr;
+    });
+}
+
+QStringList PresetCatalogue::ExtensionsOf(const QString& category, const QString& label) const {
+    return Distinct(entries_, [&](const PresetEntry& e) {
+        return e.category == category && e.label == label ? &e.extension : nullptr;
+    });
+}
+
+QString PresetCatalogue::ParamsOf(const QString& extension, const QString& label,
+                                  const QString& category) const {
+    for (const PresetEntry& entry : entries_) {
+        if (entry.extension == extension && entry.label == label && entry.category == category) {
+            return entry.params;
+        }
+    }
+    return QString();
+}
+
+}  // namespace reelwright

@@ -1,0 +1,221 @@
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+
+#include "WindowTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace reelwright {
+namespace {
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->itemText(i);
+    }
+    return items;
+}
+
+QString CrLf(const QStringList& lines) {
+    return lines.join("\r\n") + "\r\n";
+}
+
+QStringList Preset(const QString& label, const QString& params, const QString& ext,
+                   const QString& category) {
+    return {"<preset>",
+            "<label>" + label + "</label>",
+            "<params>" + params + "</params>",
+            "<extension>" + ext + "</extension>",
+            "<category>" + category + "</category>",
+            "</preset>"};
+}
+
+QStringList Codec(const QString& name, const QString& description, const QString& type) {
+    return {"<codec>", "<name>" + name + "</name>",
+            "<description>" + description + "</description>", "<type>" + type + "</type>",
+            "</codec>"};
+}
+
+class FormatsWindowTest : public test::WindowTest {
+  protected:
+    // Replaces the catalogues and starts the window again over them.
+    void StartWith(const QList<QStringList>& presets, const QList<QStringList>& codecs) {
+        QStringList p{"<?xml version=\"1.0\"?>", "<presets>"};
+        for (const QStringList& entry : presets) {
+            p += entry;
+        }
+        QStringList c{"<?xml version=\"1.0\"?>", "<codecs>"};
+        for (const QStringList& entry : codecs) {
+            c += entry;
+        }
+        folder.Write("presets.xml", CrLf(p << "</presets>"));
+        folder.Write("codecs.xml", CrLf(c << "</codecs>"));
+        Restart();
+    }
+    void UseCustom() { QTest::mouseClick(window->optFormat[1], Qt::LeftButton); }
+};
+
+TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheFirstOfEachIsChosen) {
+    StartWith({Preset("H264", "-h", "mp4", "PC"), Preset("H264", "-hk", "mkv", "PC"),
+               Preset("Xvid", "-x", "avi", "PC"), Preset("VP9", "-v", "webm", "Web")},
+              {Codec("mpeg4", "MPEG-4", "video codec"), Codec("mp3", "MP3", "audio codec"),
+               Codec("pcm", "PCM", "general")});
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+    EXPECT_EQ(Items(window->cmbCategory), (QStringList{"PC", "Web"}));
+    EXPECT_EQ(Items(window->cmbOutVCodec), (QStringList{"H264", "Xvid"}));
+    EXPECT_EQ(Items(window->cmbOutFormat), (QStringList{"mp4", "mkv"}));
+    EXPECT_EQ(window->cmbOutFormat->currentText(), "mp4");
+    EXPECT_EQ(Items(window->cmbCVCodec), (QStringList{"MPEG-4", "PCM"}));
+    EXPECT_EQ(Items(window->cmbCACodec), (QStringList{"MP3", "PCM"}));
+    EXPECT_EQ(window->GetParamaters(), "-h");
+}
+
+TEST_F(FormatsWindowTest, PickingACategoryOrACodecCascades) {
+    StartWith({Preset("H264", "-h", "mp4", "PC"), Preset("Xvid", "-x", "avi", "PC"),
+               Preset("VP9", "-v", "webm", "Web"), Preset("AV1", "-a", "mkv", "Web"),
+               Preset("AV1", "-w", "webm", "Web")},
+              {Codec("v", "V", "video codec"), Codec("a", "A", "audio codec")});
+    window->cmbCategory->setCurrentIndex(1);  // as a user's pick
+    EXPECT_EQ(Items(window->cmbOutVCodec), (QStringList{"VP9", "AV1"}));
+    EXPECT_EQ(Items(window->cmbOutFormat), QStringList{"webm"});
+    window->cmbOutVCodec->setCurrentIndex(1);
+    EXPECT_EQ(Items(window->cmbOutFormat), (QStringList{"mkv", "webm"}));
+    window->cmbOutFormat->setCurrentIndex(1);
+    EXPECT_EQ(window->GetParamaters(), "-w");
+    EXPECT_EQ(window->OutputType(), "webm");
+
+    // Choosing the same category again from the program still runs its handling.
+    EXPECT_TRUE(window->SelectListIndex(window->cmbCategory, 1));
+    EXPECT_EQ(window->cmbOutVCodec->currentText(), "VP9");
+    EXPECT_FALSE(window->SelectListIndex(window->cmbCategory, 5));
+}
+
+TEST_F(FormatsWindowTest, TheCustomModeBuildsItsOptionsFromTheFields) {
+    StartWith(
+        {Preset("H264", "-h", "mp4", "PC")},
+        {Codec("first", "First video", "video codec"), Codec("mpeg4", "MPEG-4", "video codec"),
+         Codec("aac", "AAC", "audio codec"), Codec("mp3", "MP3", "audio codec")});
+    UseCustom();
+    EXPECT_EQ(window->FrontFormatFrame(), 1);
+    window->cmbCACodec->setCurrentIndex(1);
+    window->cmbCVCodec->setCurrentIndex(1);
+    window->cmbCASmapleRate->setCurrentIndex(4);
+    window->cmbCustContainer->setCurrentIndex(2);
+    window->txtCVBitrate->setText("320");
+    EXPECT_EQ(window->GetParamaters(),
+              "-ar 22050 -ab 64000 -acodec mp3 -ac 2 -vcodec mpeg4 -b 320000 -r 25");
+    EXPECT_EQ(window->OutputType(), "AVI");
+
+    window->txtCABirate->clear();
+    EXPECT_EQ(window->GetParamaters(), "");
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Error occured while getting paramters\r\n"));
+    EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Error);
+}
+
+TEST_F(FormatsWindowTest, AFailedPresetLoadLeavesTheListsEmptyAndThePresetOptionsEmpty) {
+    folder.Write("presets.xml", CrLf({"<?xml version=\"1.0\"?>", "<presets>", "<preset>",
+                                      "<label>A", "<params>x</params>", "<extension>a</extension>",
+                                      "<category>C</category>", "</preset>", "</presets>"}));
+    Restart();
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Error Occured while Loading Presets.\r\n"));
+    EXPECT_EQ(window->cmbCategory->count(), 0);
+    EXPECT_EQ(window->cmbOutVCodec->count(), 0);
+    EXPECT_EQ(window->GetParamaters(), "");
+    EXPECT_EQ(notifier.messages.size(), 1u);
+}
+
+TEST_F(FormatsWindowTest, LineFeedCataloguesGiveOneEmptyItemAndNoMessage) {
+    folder.Write("presets.xml",
+                 "<?xml version=\"1.0\"?>\n<presets>\n<preset>\n</preset>\n</presets>\n");
+    folder.Remove("codecs.xml");
+    Restart();
+    EXPECT_EQ(Items(window->cmbCategory), QStringList{""});
+    EXPECT_EQ(Items(window->cmbOutVCodec), QStringList{""});
+    EXPECT_EQ(Items(window->cmbOutFormat), QStringList{""});
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Error Occured while Loading Codecs.\r\n"));
+}
+
+TEST_F(FormatsWindowTest, ACodecCatalogueWithoutAudioFillsVideoThenComplains) {
+    StartWith({Preset("H264", "-h", "mp4", "PC")}, {Codec("v", "Video only", "video codec")});
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Error Occured while Loading Codecs.\r\n"));
+    EXPECT_EQ(window->cmbCVCodec->currentText(), "Video only");
+    EXPECT_EQ(window->cmbCACodec->count(), 0);
+}
+
+TEST_F(FormatsWindowTest, SaveAndCloseChecksTheFieldsInOrderThenWritesTheSummary) {
+    QTest::mouseClick(window->cmdChangeFormat, Qt::LeftButton);
+    UseCustom();
+    const QString before = window->lblFormat->text();
+    window->txtChannels->clear();
+    window->txtFrameRate->clear();
+    QTest::mouseClick(window->cmdHide, Qt::LeftButton);
+    EXPECT_EQ(notifier.Texts(),
+              QStringList{"Channels Field in the custom Format can not be empty."});
+    EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Warning);
+    EXPECT_FALSE(window->frMain->isEnabled());  // the panel stays up
+    EXPECT_EQ(window->lblFormat->text(), before);
+
+    window->txtChannels->setText("2");
+    window->txtFrameRate->setText("25");
+    QTest::mouseClick(window->cmdHide, Qt::LeftButton);
+    EXPECT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(window->lblFormat->text(),
+              "Container:" + window->cmbCustContainer->currentText() + ", Video Codec:\"" +
+                  window->cmbCVCodec->currentText() + "\", Audio Codec:\"" +
+                  window->cmbCACodec->currentText() + "\"");
+}
+
+TEST_F(FormatsWindowTest, TheSummaryWaitsForSaveAndClose) {
+    const QString presetSummary = window->lblFormat->text();
+    EXPECT_TRUE(
+        presetSummary.startsWith("Category:" + window->cmbCategory->currentText() + ", Codec:\""));
+    UseCustom();
+    EXPECT_EQ(window->lblFormat->text(), presetSummary);
+    QTest::mouseClick(window->optFormat[0], Qt::LeftButton);
+    EXPECT_EQ(window->FrontFormatFrame(), 0);
+}
+
+TEST_F(FormatsWindowTest, TypedAndPastedTextKeepsToTheFieldRules) {
+    window->show();
+    QLineEdit* channels = window->txtChannels;
+    channels->clear();
+    QTest::keyClicks(channels, "0");
+    EXPECT_EQ(channels->text(), "");
+    QTest::keyClicks(channels, "23");
+    EXPECT_EQ(channels->text(), "2");
+
+    QLineEdit* rate = window->txtFrameRate;
+    rate->clear();
+    QTest::keyClicks(rate, "25.0x");
+    EXPECT_EQ(rate->text(), "25.");
+    rate->clear();
+    QTest::keyClicks(rate, "29.97");
+    EXPECT_EQ(rate->text(), "29.97");
+
+    QLineEdit* bitrate = window->txtCVBitrate;
+    bitrate->setText("320");
+    QApplication::clipboard()->setText("1 -y");
+    bitrate->selectAll();
+    bitrate->paste();
+    EXPECT_EQ(bitrate->text(), "320");
+    QApplication::clipboard()->setText("640");
+    bitrate->selectAll();
+    bitrate->paste();
+    EXPECT_EQ(bitrate->text(), "640");
+}
+
+}  // namespace
+}  // namespace reelwright

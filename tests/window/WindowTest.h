@@ -1,0 +1,37 @@
+#pragma once
+
+#include "window/frmMain.h"
+
+#include "common/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace reelwright::test {
+
+// The real window, offscreen, with every outside effect recorded and its program folder holding
+// the shipped catalogues.
+class WindowTest : public testing::Test {
+  protected:
+    WindowTest() {
+        folder.AddShippedCatalogues();
+        window = std::make_unique<frmMain>();
+        notifier.messages.clear();
+    }
+
+    // A fresh window over the same folder, as the next start of the program.
+    void Restart() {
+        window.reset();
+        window = std::make_unique<frmMain>();
+    }
+
+    TempProgramFolder folder;
+    RecordingNotifier notifier;
+    ScriptedDialogs dialogs;
+    RecordingDesktop desktop;
+    RecordingPower power;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace reelwright::test
