@@ -140,7 +140,7 @@ void JobList::SelectAll(bool checked) {
 }
 
 void JobList::RemoveChecked() {
-    if (adding_ || !store_) {
+    if (adding_ || locked_ || !store_) {
         return;
     }
     std::unique_ptr<JobListStore> fresh = NewJobList();

@@ -30,6 +30,8 @@ class JobList : public QObject {
 
     JobListStore* Store() const { return store_.get(); }
     bool IsAdding() const { return adding_; }
+    // While locked (a batch is converting its rows), no row is removed.
+    void SetLocked(bool locked) { locked_ = locked; }
 
     // Replaces the current store with a new, empty one.
     bool InitJobList();
@@ -63,6 +65,7 @@ class JobList : public QObject {
     Probe probe_;
     LengthReader lengthReader_;
     bool adding_ = false;
+    bool locked_ = false;
 };
 
 }  // namespace reelwright

@@ -8,13 +8,13 @@ namespace reelwright {
 namespace {
 
 class FieldValidator final : public QValidator {
-public:
+  public:
     FieldValidator(custom::TextField field, QObject* parent) : QValidator(parent), field_(field) {}
     State validate(QString& input, int&) const override {
         return custom::AcceptText(field_, input) ? Acceptable : Invalid;
     }
 
-private:
+  private:
     custom::TextField field_;
 };
 

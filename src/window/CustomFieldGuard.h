@@ -13,13 +13,13 @@ namespace reelwright {
 class CustomFieldGuard : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static void Attach(QLineEdit* edit, custom::TextField field);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     CustomFieldGuard(QLineEdit* edit, custom::TextField field);
 
     QLineEdit* edit_;

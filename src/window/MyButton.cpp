@@ -33,7 +33,8 @@ void MyButton::paintEvent(QPaintEvent*) {
     // Shrink the caption rather than cut it.
     QFont font = this->font();
     const QRect area = rect().adjusted(3, 1, -3, -1);
-    while (font.pointSizeF() > 6.0 && QFontMetrics(font).size(Qt::TextShowMnemonic, text()).width() > area.width()) {
+    while (font.pointSizeF() > 6.0 &&
+           QFontMetrics(font).size(Qt::TextShowMnemonic, text()).width() > area.width()) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     painter.setFont(font);

@@ -3,6 +3,7 @@
 #include "joblist/JobGrid.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
+#include "platform/Notifier.h"
 #include "window/Look.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
@@ -42,7 +43,14 @@ void StepRule(QLabel* heading) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent), adder_(jobList_, this) {
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent),
+      batch_(jobList_, {[this] { return OutputType(); },
+                        [this](const QString& input, const QString& type) {
+                            return GetOutputPath(input, type);
+                        },
+                        [this] { return GetParamaters(); }}),
+      adder_(jobList_, this) {
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFont(look::WindowFont());
@@ -123,6 +131,7 @@ void frmMain::BuildMainPanel() {
     connect(cmdRemove, &QPushButton::clicked, this, [this] { jobList_.RemoveChecked(); });
     connect(cmdPlay, &QPushButton::clicked, this, &frmMain::PlaySelectedFile);
     connect(cmdChangeFormat, &QPushButton::clicked, this, [this] { OpenPanel(frFormats); });
+    BuildOutputControls();
 }
 
 void frmMain::SetupGrid() {
@@ -203,9 +212,20 @@ void frmMain::EnableControls(bool enabled) {
              chkSelectAll, cmdAddFolder, cmdAddVideoFile, cmdAbout}) {
         control->setEnabled(enabled);
     }
+    // Browse follows the folder option, as the path box does.
+    if (enabled && optSameFolder->isChecked()) {
+        cmdBrowse->setEnabled(false);
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (batch_.IsConverting()) {
+        // However the close was asked for: a batch is never cut off half-written.
+        Notifier::Current().Show(QStringLiteral("Please Stop Conversion first."),
+                                 MessageIcon::Warning);
+        event->ignore();
+        return;
+    }
     if (adding_) {
         // Finish the file being probed, skip the rest, then close.
         closeAfterAdding_ = true;

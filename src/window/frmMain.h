@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/BatchDriver.h"
 #include "formats/CodecCatalogue.h"
 #include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"
@@ -62,6 +63,11 @@ class frmMain : public QWidget {
     void OpenPanel(QWidget* panel);
     void ClosePanel();
 
+    // The batch.
+    BatchDriver& Batch() { return batch_; }
+    // The output path of one input, by the folder option and folder of the window.
+    QString GetOutputPath(const QString& input, const QString& type);
+
     // The controls, by their design names.
     MyFrame* frMain = nullptr;
     MyButton* cmdAbout = nullptr;
@@ -118,6 +124,11 @@ class frmMain : public QWidget {
     void SetupGrid();
     void ListSelectionChanged(QComboBox* list);
     void cmdHide_Click();
+    void BuildOutputControls();
+    void StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
+                           bool selectedOnly);
+    void cmdBrowse_Click();
+    void FolderOptionChanged();
 
     // While files are probed the window stays live; these keep the list from changing under
     // the add.
@@ -130,6 +141,7 @@ class frmMain : public QWidget {
     CodecCatalogue codecs_;
     QWidget* objMovePanel = nullptr;
     JobList jobList_;
+    BatchDriver batch_;
     VideoFileAdder adder_;
     bool adding_ = false;
     bool closeAfterAdding_ = false;

@@ -8,13 +8,13 @@
 #include "window/Twips.h"
 #include "window/frmMain.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -160,8 +160,8 @@ void frmMain::LoadPresets() {
     QString error;
     const auto outcome = presets_.Load(ProgramFolder::File(QStringLiteral("presets.xml")), &error);
     if (outcome == PresetCatalogue::Outcome::Failed) {
-        Notifier::Current().Show(
-            QStringLiteral("Error Occured while Loading Presets.\r\n") + error, MessageIcon::None);
+        Notifier::Current().Show(QStringLiteral("Error Occured while Loading Presets.\r\n") + error,
+                                 MessageIcon::None);
         return;
     }
     if (outcome == PresetCatalogue::Outcome::Empty) {
@@ -187,8 +187,8 @@ void frmMain::LoadCodecs() {
         }
     }
     if (!error.isEmpty()) {
-        Notifier::Current().Show(
-            QStringLiteral("Error Occured while Loading Codecs.\r\n") + error, MessageIcon::None);
+        Notifier::Current().Show(QStringLiteral("Error Occured while Loading Codecs.\r\n") + error,
+                                 MessageIcon::None);
     }
 }
 
@@ -225,7 +225,9 @@ void frmMain::SetVideoCodec(const QString& sCodec) {
     SelectListIndex(cmbOutFormat, 0);
 }
 
-bool frmMain::PresetMode() const { return optFormat[0]->isChecked(); }
+bool frmMain::PresetMode() const {
+    return optFormat[0]->isChecked();
+}
 
 QString frmMain::OutputType() const {
     return PresetMode() ? cmbOutFormat->currentText() : cmbCustContainer->currentText();
@@ -249,8 +251,9 @@ QString frmMain::GetParamaters() {
     QString error;
     const std::optional<QString> params = custom::BuildParams(fields, &error);
     if (!params) {
-        Notifier::Current().Show(QStringLiteral("Error occured while getting paramters\r\n") + error,
-                                 MessageIcon::Error);
+        Notifier::Current().Show(
+            QStringLiteral("Error occured while getting paramters\r\n") + error,
+            MessageIcon::Error);
         return QString();
     }
     return *params;
@@ -268,9 +271,13 @@ void frmMain::UpdateFormatLabel() {
     }
 }
 
-void frmMain::ShowFormatFrame(int index) { frFormatStack->setCurrentIndex(index); }
+void frmMain::ShowFormatFrame(int index) {
+    frFormatStack->setCurrentIndex(index);
+}
 
-int frmMain::FrontFormatFrame() const { return frFormatStack->currentIndex(); }
+int frmMain::FrontFormatFrame() const {
+    return frFormatStack->currentIndex();
+}
 
 void frmMain::cmdHide_Click() {
     const std::pair<QLineEdit*, const char*> required[] = {

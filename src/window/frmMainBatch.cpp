@@ -1,0 +1,72 @@
+// The batch half of the window: the start buttons, the output folder, the close guard.
+#include "batch/OutputNaming.h"
+#include "batch/PowerOff.h"
+#include "platform/Dialogs.h"
+#include "platform/Notifier.h"
+#include "window/MyButton.h"
+#include "window/frmMain.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace reelwright {
+
+void frmMain::BuildOutputControls() {
+    txtOutPath->setText(DefaultOutputFolder());
+    optOtherFolder->setChecked(true);
+    connect(optSameFolder, &QRadioButton::toggled, this, &frmMain::FolderOptionChanged);
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+    connect(cmdConvert, &QPushButton::clicked, this, [this] {
+        StartButton_Click(cmdConvert, cmdConvertSelected, QStringLiteral("Convert All"), false);
+    });
+    connect(cmdConvertSelected, &QPushButton::clicked, this, [this] {
+        StartButton_Click(cmdConvertSelected, cmdConvert, QStringLiteral("Convert Selected"), true);
+    });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmMain::FolderOptionChanged() {
+    const bool other = !optSameFolder->isChecked();
+    cmdBrowse->setEnabled(other);
+    txtOutPath->setEnabled(other);
+}
+
+void frmMain::cmdBrowse_Click() {
+    const QString folder =
+        Dialogs::Current().BrowseForFolder(this, QStringLiteral("Select folder to add"));
+    if (!folder.isEmpty()) {
+        txtOutPath->setText(folder);
+    }
+}
+
+QString frmMain::GetOutputPath(const QString& input, const QString& type) {
+    return reelwright::GetOutputPath(input, type, {optSameFolder->isChecked(), txtOutPath->text()});
+}
+
+void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
+                                bool selectedOnly) {
+    if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
+        Notifier::Current().Show(
+            QStringLiteral("The list is empty, Please add Video files from step 1"),
+            MessageIcon::Information);
+        return;
+    }
+    if (button->text() == QStringLiteral("Stop")) {
+        batch_.RequestStop();
+    } else if (!batch_.IsRunning()) {
+        // A stopped batch that is still unwinding is let finish before a new one starts.
+        button->setText(QStringLiteral("Stop"));
+        EnableControls(false);
+        other->setEnabled(false);
+        const bool taken = batch_.RunBatch(selectedOnly);
+        if (taken && chkShutdown->isChecked()) {
+            ShutdownSystem(8);
+        }
+    }
+    button->setText(restCaption);
+    EnableControls(true);
+    other->setEnabled(true);
+}
+
+}  // namespace reelwright

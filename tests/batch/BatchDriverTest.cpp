@@ -1,0 +1,205 @@
+#include "batch/BatchDriver.h"
+#include "batch/OutputNaming.h"
+#include "batch/PowerOff.h"
+#include "engine/CVideoConv.h"
+#include "joblist/JobList.h"
+
+#include "common/CaseName.h"
+#include "common/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace reelwright {
+namespace {
+
+const char* kConverts = "print Press [q] to stop, [?] for help\\n\nprint time=1.00 x\noutput 64\n";
+
+// A batch over a job list whose files are scenarios for the scripted encoder.
+class BatchDriverTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        list.SetProbe([](const QString&) { return true; });
+        list.SetLengthReader([](const QString& path) {
+            return path.contains("broken") ? QStringLiteral("01:02") : QStringLiteral("00:00:02");
+        });
+        list.InitJobList();
+        QDir(folder.Path()).mkpath("out");
+    }
+    void AddRow(const QString& name, const QString& status, const QString& script = kConverts) {
+        QString path = folder.Scenario(name + ".mpg", script);
+        ASSERT_TRUE(list.AddFile2Grid(path));
+        list.Store()->SetStatus(list.Store()->RecordCount() - 1, status);
+    }
+    QString Status(int row) const { return list.Store()->Row(row).status; }
+    QColor StatusColor(int row) const { return list.Store()->Row(row).textColors[JobRow::Status]; }
+
+    test::FakeEncoderFolder folder;
+    test::RecordingNotifier notifier;
+    JobList list;
+    QStringList skipOutputFor;
+    std::function<void()> onOutputPath;
+    BatchDriver batch{list,
+                      {[] { return QStringLiteral("avi"); },
+                       [this](const QString& input, const QString& type) {
+                           if (onOutputPath) {
+                               onOutputPath();
+                           }
+                           if (skipOutputFor.contains(QFileInfo(input).baseName())) {
+                               return QString();
+                           }
+                           return GetOutputPath(input, type, {false, folder.FilePath("out")});
+                       },
+                       [] { return QStringLiteral("-c:v mpeg4"); }}};
+};
+
+TEST_F(BatchDriverTest, ConvertsOnlyWaitingAndCancelledRows) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Complete");
+    AddRow("c", "Cancelled");
+    AddRow("d", "Error");
+    AddRow("e", "Unkown Format");
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(StatusColor(0), BatchDriver::kSuccessColor);
+    EXPECT_EQ(Status(1), "Complete");
+    EXPECT_FALSE(StatusColor(1).isValid());
+    EXPECT_EQ(Status(2), "Complete");
+    EXPECT_EQ(Status(3), "Error");
+    EXPECT_EQ(Status(4), "Unkown Format");
+    EXPECT_TRUE(QFileInfo::exists(folder.FilePath("out/a.avi")));
+    EXPECT_TRUE(QFileInfo::exists(folder.FilePath("out/c.avi")));
+    EXPECT_FALSE(QFileInfo::exists(folder.FilePath("out/b.avi")));
+    EXPECT_FALSE(batch.IsConverting());
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+TEST_F(BatchDriverTest, ConvertSelectedTakesOnlyCheckedRows) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    EXPECT_FALSE(batch.RunBatch(true));
+    EXPECT_EQ(Status(0), "Waiting Conversion");
+    list.Store()->SetCheckBox(1, -1);
+    EXPECT_TRUE(batch.RunBatch(true));
+    EXPECT_EQ(Status(0), "Waiting Conversion");
+    EXPECT_EQ(Status(1), "Complete");
+}
+
+TEST_F(BatchDriverTest, ARowWithoutAnOutputNameKeepsItsStatusAndTheWalkGoesOn) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Cancelled");
+    AddRow("c", "Waiting Conversion");
+    skipOutputFor << "a"
+                  << "b";
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Waiting Conversion");
+    EXPECT_EQ(Status(1), "Cancelled");
+    EXPECT_EQ(Status(2), "Complete");
+}
+
+TEST_F(BatchDriverTest, AFailedFileEndsInRedAndTheNextIsConverted) {
+    AddRow("a", "Waiting Conversion", "print no encoding here\\n\nexit 1\n");
+    AddRow("b", "Waiting Conversion");
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_EQ(StatusColor(0), BatchDriver::kFailureColor);
+    EXPECT_EQ(Status(1), "Complete");
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Error converting file: a.mpg\r\n"));
+}
+
+TEST_F(BatchDriverTest, ProgressAndStatusEventsAreWrittenIntoTheRow) {
+    AddRow("a", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\nprint time=1.00 x\nsleep 300\nprint "
+           "size=N/A\noutput 9\n");
+    QStringList seen;
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [&](const QModelIndex& cell) {
+        if (cell.column() == JobRow::Status) {
+            seen << list.Store()->Row(cell.row()).status;
+        }
+    });
+    batch.RunBatch(false);
+    // 1 of 2 seconds is 50 %.
+    EXPECT_EQ(seen, (QStringList{"Starting...", "50", "Complete", "Complete"}));
+}
+
+TEST_F(BatchDriverTest, AStopEndsTheFileCancelledAndLeavesTheRestWaiting) {
+    AddRow("a", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\nprint time=1.00 x\nsleep 20000\noutput 9\n");
+    AddRow("b", "Waiting Conversion");
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [&](const QModelIndex& cell) {
+        if (cell.row() == 0 && list.Store()->Row(0).status == "50") {
+            batch.RequestStop();
+        }
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Cancelled");
+    EXPECT_EQ(StatusColor(0), BatchDriver::kFailureColor);
+    EXPECT_EQ(Status(1), "Waiting Conversion");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(BatchDriverTest, ANewBatchIsRefusedWhileOneIsOnTheStack) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    int nested = 0;
+    onOutputPath = [&] {
+        // A stop and a new start arriving inside the running batch's yields.
+        if (nested++ == 0) {
+            EXPECT_FALSE(batch.RunBatch(false));
+            list.Store()->SetCheckBox(1, 1);
+            list.RemoveChecked();  // no row leaves while the batch runs
+        }
+    };
+    EXPECT_TRUE(batch.RunBatch(false));
+    ASSERT_EQ(list.Store()->RecordCount(), 2);
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(Status(1), "Complete");
+    list.RemoveChecked();
+    EXPECT_EQ(list.Store()->RecordCount(), 1);
+}
+
+TEST_F(BatchDriverTest, AnUnreadableLengthEndsTheFileAsErrorAndTheWalkGoesOn) {
+    AddRow("broken", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_EQ(StatusColor(0), BatchDriver::kFailureColor);
+    EXPECT_FALSE(QFileInfo::exists(folder.FilePath("out/broken.avi")));
+    EXPECT_EQ(Status(1), "Complete");
+}
+
+struct DurationCase {
+    const char* text;
+    std::optional<float> seconds;
+};
+
+class DurationSeconds : public testing::TestWithParam<DurationCase> {};
+
+TEST_P(DurationSeconds, ReadsHoursMinutesSeconds) {
+    EXPECT_EQ(BatchDriver::DurationSeconds(GetParam().text), GetParam().seconds) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DurationSeconds,
+                         testing::Values(DurationCase{"01:02:03", 3723.0F},
+                                         DurationCase{"100:00:00", 360000.0F},
+                                         DurationCase{"00:00:05", 5.0F},
+                                         DurationCase{"Error", 0.0F}, DurationCase{"", 0.0F},
+                                         DurationCase{"01:02", std::nullopt},
+                                         DurationCase{"aa:bb:cc", std::nullopt}));
+
+TEST(PowerOff, ModesMapToTheLoginManagersActions) {
+    EXPECT_EQ(PowerActionForMode(0), PowerAction::LogOff);
+    EXPECT_EQ(PowerActionForMode(1), PowerAction::PowerOff);
+    EXPECT_EQ(PowerActionForMode(2), PowerAction::Reboot);
+    EXPECT_EQ(PowerActionForMode(8), PowerAction::PowerOff);
+    EXPECT_EQ(PowerActionForMode(4), std::nullopt);
+    test::RecordingPower power;
+    ShutdownSystem(8);
+    ShutdownSystem(3);
+    EXPECT_EQ(power.actions, std::vector<PowerAction>{PowerAction::PowerOff});
+}
+
+}  // namespace
+}  // namespace reelwright

@@ -1,0 +1,148 @@
+#include "batch/OutputNaming.h"
+
+#include "common/CaseName.h"
+#include "common/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace reelwright {
+namespace {
+
+struct NamingCase {
+    const char* name;
+    const char* input;  // relative to the input folder
+    const char* type;
+    bool sameFolder;
+    const char* outFolder;  // relative to the temporary folder; a trailing "/" is kept
+    QStringList existing;   // taken names, relative to the temporary folder ("dir:" for folders)
+    const char* expected;   // relative to the temporary folder; empty for none
+    int yields;
+};
+
+class NamingOutputs : public testing::TestWithParam<NamingCase> {};
+
+TEST_P(NamingOutputs, NeverNameAnExistingFile) {
+    const NamingCase& c = GetParam();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("in");
+    for (const QString& taken : c.existing) {
+        if (taken.startsWith("dir:")) {
+            QDir(dir.path()).mkpath(taken.mid(4));
+        } else {
+            QFile(dir.filePath(taken)).open(QIODevice::WriteOnly);
+        }
+    }
+    const QString input = dir.filePath(QString("in/") + c.input);
+    QFile(input).open(QIODevice::WriteOnly);
+    test::RecordingNotifier notifier;
+    test::ScopedYield yield;
+    const QString result =
+        GetOutputPath(input, c.type, {c.sameFolder, dir.path() + "/" + c.outFolder});
+    const QString expected =
+        QString(c.expected).isEmpty() ? QString() : dir.path() + "/" + c.expected;
+    EXPECT_EQ(result, expected);
+    EXPECT_EQ(yield.count, c.yields);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NamingOutputs,
+    testing::Values(
+        NamingCase{"same folder", "clip.mpg", "avi", true, "", {}, "in/clip.avi", 0},
+        NamingCase{"other folder", "clip.mpg", "avi", false, "out", {"dir:out"}, "out/clip.avi", 0},
+        NamingCase{
+            "trailing separator", "clip.mpg", "avi", false, "out/", {"dir:out"}, "out/clip.avi", 0},
+        NamingCase{"input is never its own output",
+                   "clip.avi",
+                   "avi",
+                   true,
+                   "",
+                   {},
+                   "in/clip_Converted.avi",
+                   0},
+        NamingCase{"numbered after converted",
+                   "clip.mpg",
+                   "avi",
+                   true,
+                   "",
+                   {"in/clip.avi", "in/clip_Converted.avi", "in/clip_Converted_0.avi"},
+                   "in/clip_Converted_1.avi",
+                   2},
+        NamingCase{"already converted base",
+                   "clip_Converted.mpg",
+                   "avi",
+                   true,
+                   "",
+                   {"in/clip_Converted.avi"},
+                   "in/clip_Converted_0.avi",
+                   2},
+        NamingCase{"upper-case type", "clip.mpg", "AVI", true, "", {}, "in/clip.AVI", 0},
+        NamingCase{"dotted name keeps its first dots",
+                   "my.holiday.clip.mov",
+                   "mp4",
+                   true,
+                   "",
+                   {},
+                   "in/my.holiday.clip.mp4",
+                   0},
+        NamingCase{"a folder does not count as taken",
+                   "clip.mpg",
+                   "avi",
+                   true,
+                   "",
+                   {"dir:in/clip.avi"},
+                   "in/clip.avi",
+                   0},
+        NamingCase{
+            "missing folder is made", "clip.mpg", "mkv", false, "new", {}, "new/clip.mkv", 0}),
+    test::CaseName<NamingCase>);
+
+TEST(OutputNaming, AFolderThatCannotBeMadeIsReportedAndGivesNoPath) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("clip.mpg");
+    QFile(input).open(QIODevice::WriteOnly);
+    for (const QString& folder :
+         {dir.filePath("missing/parent/out"), QString(), QString("relative/out")}) {
+        test::RecordingNotifier notifier;
+        EXPECT_EQ(GetOutputPath(input, "avi", {false, folder}), "") << folder.toStdString();
+        ASSERT_EQ(notifier.messages.size(), 1u);
+        EXPECT_EQ(notifier.messages[0].text, "Output Folder is not exist and can not be created.");
+        EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Error);
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
+}
+
+TEST(OutputNaming, ADanglingLinkCountsAsTaken) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("clip.mpg");
+    QFile(input).open(QIODevice::WriteOnly);
+    QFile::link(dir.filePath("nowhere/target.avi"), dir.filePath("clip.avi"));
+    EXPECT_EQ(GetOutputPath(input, "avi", {true, QString()}), dir.filePath("clip_Converted.avi"));
+}
+
+TEST(OutputNaming, AllTenThousandAndOneNumberedNamesTakenGivesNothing) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("c.mpg");
+    QFile(input).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("c.avi")).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("c_Converted.avi")).open(QIODevice::WriteOnly);
+    for (int n = 0; n <= 10000; ++n) {
+        QFile(dir.filePath(QString("c_Converted_%1.avi").arg(n))).open(QIODevice::WriteOnly);
+    }
+    test::RecordingNotifier notifier;
+    EXPECT_EQ(GetOutputPath(input, "avi", {true, QString()}), "");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST(OutputNaming, TheDefaultFolderIsConvertedFilesInAnExistingFolder) {
+    const QString folder = DefaultOutputFolder();
+    EXPECT_TRUE(folder.endsWith("/Converted Files"));
+    EXPECT_TRUE(QFileInfo(QFileInfo(folder).path()).isDir());
+}
+
+}  // namespace
+}  // namespace reelwright
