@@ -57,7 +57,7 @@ frmMain::frmMain(QWidget* parent)
     LayoutWindow();
     LoadPresets();
     LoadCodecs();
-    UpdateFormatLabel();
+    LoadSettings();
 }
 
 frmMain::~frmMain() = default;
@@ -233,6 +233,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveSettings();
     event->accept();
 }
 

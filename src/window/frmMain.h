@@ -2,6 +2,7 @@
 
 #include "batch/BatchDriver.h"
 #include "formats/CodecCatalogue.h"
+#include "formats/CustomFormat.h"
 #include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
@@ -62,6 +63,10 @@ class frmMain : public QWidget {
     int FrontFormatFrame() const;
     void OpenPanel(QWidget* panel);
     void ClosePanel();
+
+    // The remembered choices.
+    void LoadSettings();
+    void SaveSettings();
 
     // The batch.
     BatchDriver& Batch() { return batch_; }
@@ -129,6 +134,20 @@ class frmMain : public QWidget {
                            bool selectedOnly);
     void cmdBrowse_Click();
     void FolderOptionChanged();
+    void cmdDefaults_Click();
+    struct ListSetting {
+        QComboBox* list;
+        const char* name;
+        const char* fallback;
+    };
+    struct TextSetting {
+        QLineEdit* field;
+        const char* name;
+        const char* fallback;
+        custom::TextField rules;
+    };
+    std::vector<ListSetting> Lists() const;
+    std::vector<TextSetting> Texts() const;
 
     // While files are probed the window stays live; these keep the list from changing under
     // the add.

@@ -73,6 +73,7 @@ void frmMain::BuildFormatPanel() {
         connect(optFormat[i], &QRadioButton::clicked, this, [this, i] { ShowFormatFrame(i); });
     }
     connect(cmdHide, &QPushButton::clicked, this, &frmMain::cmdHide_Click);
+    connect(cmdDefaults, &QPushButton::clicked, this, &frmMain::cmdDefaults_Click);
     for (QComboBox* list : {cmbCategory, cmbOutVCodec}) {
         connect(list, &QComboBox::currentIndexChanged, this,
                 [this, list] { ListSelectionChanged(list); });

@@ -64,7 +64,7 @@ class FormatsWindowTest : public test::WindowTest {
     void UseCustom() { QTest::mouseClick(window->optFormat[1], Qt::LeftButton); }
 };
 
-TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheFirstOfEachIsChosen) {
+TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheDefaultsChoose) {
     StartWith({Preset("H264", "-h", "mp4", "PC"), Preset("H264", "-hk", "mkv", "PC"),
                Preset("Xvid", "-x", "avi", "PC"), Preset("VP9", "-v", "webm", "Web")},
               {Codec("mpeg4", "MPEG-4", "video codec"), Codec("mp3", "MP3", "audio codec"),
@@ -72,10 +72,16 @@ TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheFirstOfEachIsChosen) {
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
     EXPECT_EQ(Items(window->cmbCategory), (QStringList{"PC", "Web"}));
     EXPECT_EQ(Items(window->cmbOutVCodec), (QStringList{"H264", "Xvid"}));
-    EXPECT_EQ(Items(window->cmbOutFormat), (QStringList{"mp4", "mkv"}));
-    EXPECT_EQ(window->cmbOutFormat->currentText(), "mp4");
+    // The remembered defaults: the first category, its second label, that label's first format.
+    EXPECT_EQ(window->cmbOutVCodec->currentText(), "Xvid");
+    EXPECT_EQ(Items(window->cmbOutFormat), QStringList{"avi"});
+    EXPECT_EQ(window->GetParamaters(), "-x");
     EXPECT_EQ(Items(window->cmbCVCodec), (QStringList{"MPEG-4", "PCM"}));
     EXPECT_EQ(Items(window->cmbCACodec), (QStringList{"MP3", "PCM"}));
+    EXPECT_EQ(window->cmbCVCodec->currentText(), "PCM");
+
+    window->SelectListIndex(window->cmbOutVCodec, 0);
+    EXPECT_EQ(Items(window->cmbOutFormat), (QStringList{"mp4", "mkv"}));
     EXPECT_EQ(window->GetParamaters(), "-h");
 }
 

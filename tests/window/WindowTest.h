@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/SettingsFolder.h"
 #include "window/frmMain.h"
 
 #include "common/Fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -15,6 +18,7 @@ namespace reelwright::test {
 class WindowTest : public testing::Test {
   protected:
     WindowTest() {
+        SettingsFolder::Override(settingsFolder.path());
         folder.AddShippedCatalogues();
         window = std::make_unique<frmMain>();
         notifier.messages.clear();
@@ -26,6 +30,7 @@ class WindowTest : public testing::Test {
         window = std::make_unique<frmMain>();
     }
 
+    QTemporaryDir settingsFolder;
     TempProgramFolder folder;
     RecordingNotifier notifier;
     ScriptedDialogs dialogs;

@@ -1,0 +1,170 @@
+#include "batch/OutputNaming.h"
+#include "settings/CRegister.h"
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+
+#include "WindowTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace reelwright {
+namespace {
+
+const QString kKey = "Software\\Fennick Reelwright\\Settings";
+
+class SettingsWindowTest : public test::WindowTest {
+  protected:
+    void Store(const QString& name, const QString& value) {
+        CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kKey, name, value);
+    }
+    QString Stored(const QString& name) {
+        return CRegister().REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, kKey, name, "<none>");
+    }
+    void ExpectDefaults() {
+        EXPECT_TRUE(window->optOtherFolder->isChecked());
+        EXPECT_FALSE(window->optSameFolder->isChecked());
+        EXPECT_EQ(window->txtOutPath->text(), DefaultOutputFolder());
+        EXPECT_TRUE(window->txtOutPath->isEnabled());
+        EXPECT_TRUE(window->optFormat[0]->isChecked());
+        EXPECT_EQ(window->FrontFormatFrame(), 0);
+        EXPECT_EQ(window->cmbCategory->currentIndex(), 0);
+        EXPECT_EQ(window->cmbOutVCodec->currentIndex(), 1);
+        EXPECT_EQ(window->cmbOutFormat->currentIndex(), 0);
+        EXPECT_EQ(window->cmbCustContainer->currentText(), "AVI");
+        EXPECT_EQ(window->cmbCACodec->currentIndex(), 1);
+        EXPECT_EQ(window->cmbCASmapleRate->currentText(), "22.05 KHz");
+        EXPECT_EQ(window->cmbCVCodec->currentIndex(), 1);
+        EXPECT_EQ(window->cmbCVSize->currentText(), "[As Input]");
+        EXPECT_EQ(window->cmbCVAspect->currentText(), "[As Input]");
+        EXPECT_EQ(window->txtCABirate->text(), "64");
+        EXPECT_EQ(window->txtChannels->text(), "2");
+        EXPECT_EQ(window->txtCVBitrate->text(), "320");
+        EXPECT_EQ(window->txtFrameRate->text(), "25");
+        EXPECT_TRUE(
+            window->lblFormat->text().startsWith("Category:" + window->cmbCategory->currentText()));
+    }
+};
+
+TEST_F(SettingsWindowTest, TheFirstStartShowsEveryDefault) {
+    ExpectDefaults();
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(SettingsWindowTest, SaveThenLoadRestoresAllSeventeenControls) {
+    window->optSameFolder->setChecked(true);
+    window->txtOutPath->setText("/srv/out put");
+    window->optFormat[1]->setChecked(true);
+    window->ShowFormatFrame(1);
+    window->SelectListIndex(window->cmbCategory, 2);
+    window->SelectListIndex(window->cmbOutVCodec, 1);
+    window->SelectListIndex(window->cmbOutFormat, 0);
+    window->cmbCustContainer->setCurrentIndex(7);
+    window->cmbCACodec->setCurrentIndex(3);
+    window->cmbCASmapleRate->setCurrentIndex(8);
+    window->cmbCVCodec->setCurrentIndex(4);
+    window->cmbCVSize->setCurrentIndex(27);
+    window->cmbCVAspect->setCurrentIndex(2);
+    window->txtCABirate->setText("128");
+    window->txtChannels->setText("6");
+    window->txtCVBitrate->setText("2500");
+    window->txtFrameRate->setText("29.97");
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(Stored("optFormat"), "1");
+    EXPECT_EQ(Stored("cmbCVSize"), "27");
+
+    Restart();
+    EXPECT_TRUE(window->optSameFolder->isChecked());
+    EXPECT_FALSE(window->optOtherFolder->isChecked());
+    EXPECT_FALSE(window->txtOutPath->isEnabled());
+    EXPECT_FALSE(window->cmdBrowse->isEnabled());
+    EXPECT_EQ(window->txtOutPath->text(), "/srv/out put");
+    EXPECT_TRUE(window->optFormat[1]->isChecked());
+    EXPECT_EQ(window->FrontFormatFrame(), 1);
+    EXPECT_EQ(window->cmbCategory->currentIndex(), 2);
+    EXPECT_EQ(window->cmbOutVCodec->currentIndex(), 1);
+    EXPECT_EQ(window->cmbOutFormat->currentIndex(), 0);
+    EXPECT_EQ(window->cmbCustContainer->currentIndex(), 7);
+    EXPECT_EQ(window->cmbCACodec->currentIndex(), 3);
+    EXPECT_EQ(window->cmbCASmapleRate->currentIndex(), 8);
+    EXPECT_EQ(window->cmbCVCodec->currentIndex(), 4);
+    EXPECT_EQ(window->cmbCVSize->currentIndex(), 27);
+    EXPECT_EQ(window->cmbCVAspect->currentIndex(), 2);
+    EXPECT_EQ(window->txtCABirate->text(), "128");
+    EXPECT_EQ(window->txtChannels->text(), "6");
+    EXPECT_EQ(window->txtCVBitrate->text(), "2500");
+    EXPECT_EQ(window->txtFrameRate->text(), "29.97");
+    EXPECT_TRUE(window->lblFormat->text().startsWith("Container:MP4, Video Codec:"));
+}
+
+TEST_F(SettingsWindowTest, AStrangeModeChangesNeitherModeNorFrameAndTheRestLoads) {
+    Store("optFormat", "7");
+    Store("txtChannels", "4");
+    Restart();
+    EXPECT_TRUE(window->optFormat[0]->isChecked());
+    EXPECT_EQ(window->FrontFormatFrame(), 0);
+    EXPECT_EQ(window->txtChannels->text(), "4");
+}
+
+TEST_F(SettingsWindowTest, ACategoryPastTheEndLeavesTheListsAndTheOtherIndexesApply) {
+    Store("cmbCategory", "99");
+    Store("cmbOutVCodec", "2");
+    Restart();
+    EXPECT_EQ(window->cmbCategory->currentIndex(), 0);
+    EXPECT_EQ(window->cmbOutVCodec->currentIndex(), 2);
+}
+
+TEST_F(SettingsWindowTest, StoredTextsThatBreakTheFieldRulesGiveWayToTheDefaults) {
+    Store("txtFrameRate", "25 -i /etc/passwd");
+    Store("txtChannels", "0");
+    Store("txtCVBitrate", "fast");
+    Store("cmbCASmapleRate", "banana");
+    Restart();
+    EXPECT_EQ(window->txtFrameRate->text(), "25");
+    EXPECT_EQ(window->txtChannels->text(), "2");
+    EXPECT_EQ(window->txtCVBitrate->text(), "320");
+    // A list position that is not a number leaves the list as it was.
+    EXPECT_EQ(window->cmbCASmapleRate->currentIndex(), 0);
+}
+
+TEST_F(SettingsWindowTest, AnEmptyOutputFolderComesBackAsTheDefault) {
+    window->txtOutPath->clear();
+    window->close();
+    EXPECT_EQ(Stored("txtOutPath"), "<none>");
+    Restart();
+    EXPECT_EQ(window->txtOutPath->text(), DefaultOutputFolder());
+}
+
+TEST_F(SettingsWindowTest, RestoreDefaultsThenCloseStoresTheDefaults) {
+    window->txtChannels->setText("6");
+    window->cmbCustContainer->setCurrentIndex(0);
+    window->close();
+    Restart();
+    QTest::mouseClick(window->cmdDefaults, Qt::LeftButton);
+    ExpectDefaults();
+    window->close();
+    EXPECT_EQ(Stored("txtChannels"), "2");
+    EXPECT_EQ(Stored("cmbCustContainer"), "2");
+    EXPECT_EQ(Stored("cmbOutVCodec"), "1");
+}
+
+TEST_F(SettingsWindowTest, ADamagedSettingsFileGivesTheDefaults) {
+    Store("txtChannels", "6");
+    QFile file(CRegister::RootFile(CRegister::HKEY_LOCAL_MACHINE));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Software\nFennick%20Reelwright\\Settings\\txtChannels=6\n\xff\xfe\x01");
+    file.close();
+    Restart();
+    ExpectDefaults();
+    window->close();
+    EXPECT_EQ(Stored("txtChannels"), "2");
+}
+
+}  // namespace
+}  // namespace reelwright
