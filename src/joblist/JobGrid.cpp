@@ -44,6 +44,16 @@ void JobGrid::Bind(JobListStore* store) {
     }
 }
 
+void JobGrid::SetColours(const QColor& light, const QColor& dark) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Highlight, dark);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    setPalette(palette);
+    QPalette header = horizontalHeader()->palette();
+    header.setColor(QPalette::Button, light);
+    horizontalHeader()->setPalette(header);
+}
+
 int JobGrid::LowestHighlightedRow() const {
     int lowest = currentIndex().isValid() ? currentIndex().row() : -1;
     if (selectionModel()) {

@@ -19,6 +19,8 @@ class JobGrid : public QTableView {
 
     // Binds the grid to a store and lays its columns out.
     void Bind(JobListStore* store);
+    // The window's scheme: headers in the light colour, selections in the dark one.
+    void SetColours(const QColor& light, const QColor& dark);
     // Whether a drop may be taken now.
     void SetDropGate(std::function<bool()> gate) { dropGate_ = std::move(gate); }
     // The lowest row that is selected, holds a selected cell, or is the current row; -1 if none.

@@ -45,6 +45,9 @@ void StepRule(QLabel* heading) {
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
+      // Held for the life of the window and never examined: other programs may look for it.
+      lock_(QStringLiteral("Fennickreelwright")),
+      animator_(kMainHeightTwips),
       batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
                             return GetOutputPath(input, type);
@@ -65,10 +68,13 @@ frmMain::~frmMain() = default;
 void frmMain::LayoutWindow() {
     BuildMainPanel();
     BuildFormatPanel();
+    BuildAboutPanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
     // The sliding panels wait just below the visible area.
-    frFormats->move((width() - frFormats->width()) / 2, height());
+    for (QWidget* panel : {static_cast<QWidget*>(frFormats), static_cast<QWidget*>(frAbout)}) {
+        panel->move((width() - panel->width()) / 2, height());
+    }
     SetupGrid();
 }
 
@@ -82,6 +88,9 @@ void frmMain::BuildMainPanel() {
     cmdMinimize = Place(new MyButton(QStringLiteral("\u0640\u0640"), p, MyButton::kCornerFace),
                         10147, 90, 315, 315);
     cmdClose = Place(new MyButton("X", p, MyButton::kCloseFace), 10500, 90, 315, 315);
+    for (MyButton* corner : {cmdAbout, MyButton1, cmdMinimize, cmdClose}) {
+        corner->setFocusPolicy(Qt::NoFocus);
+    }
     cmdAbout->setToolTip(QStringLiteral("About"));
     MyButton1->setToolTip(QStringLiteral("Help"));
     cmdMinimize->setToolTip(QStringLiteral("Minimize"));
@@ -135,6 +144,7 @@ void frmMain::BuildMainPanel() {
 }
 
 void frmMain::SetupGrid() {
+    Grid->SetColours(look::kColorLight, look::kColorDark);
     connect(&jobList_, &JobList::StoreReplaced, Grid, &JobGrid::Bind);
     connect(&jobList_, &JobList::SelectAllCleared, chkSelectAll,
             [this] { chkSelectAll->setChecked(false); });

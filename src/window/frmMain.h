@@ -6,6 +6,8 @@
 #include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
+#include "platform/NamedLock.h"
+#include "window/PanelAnimator.h"
 
 #include <QWidget>
 
@@ -17,10 +19,12 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QStackedWidget;
+class QTimer;
 
 namespace reelwright {
 
 class JobGrid;
+class LinkLabel;
 class MyButton;
 class MyFrame;
 
@@ -61,8 +65,19 @@ class frmMain : public QWidget {
     // Brings the presets (0) or the custom (1) frame to the front.
     void ShowFormatFrame(int index);
     int FrontFormatFrame() const;
+    // The sliding panels.
     void OpenPanel(QWidget* panel);
     void ClosePanel();
+    void AnimatePanel(const QString& direction);
+    const PanelAnimator& Animator() const { return animator_; }
+    // One tick of the slide, as the timer gives it.
+    void tmrAnimate_Timer();
+
+    // The window's own commands.
+    void DragWindow();
+    void OpenHelp();
+    static QString VersionText();
+    static const QString kEncoderHomePage;
 
     // The remembered choices.
     void LoadSettings();
@@ -117,6 +132,13 @@ class frmMain : public QWidget {
     MyButton* cmdHide = nullptr;
     MyButton* cmdDefaults = nullptr;
 
+    MyFrame* frAbout = nullptr;
+    QLabel* lblVer = nullptr;
+    LinkLabel* lblWebSite = nullptr;
+    LinkLabel* lblFFmpeg = nullptr;
+    MyButton* cmdCloseHelp = nullptr;
+    QTimer* tmrAnimate = nullptr;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -124,6 +146,7 @@ class frmMain : public QWidget {
     void LayoutWindow();
     void BuildMainPanel();
     void BuildFormatPanel();
+    void BuildAboutPanel();
     QWidget* BuildPresetFrame();
     QWidget* BuildCustomFrame();
     void SetupGrid();
@@ -156,6 +179,8 @@ class frmMain : public QWidget {
     template <typename Action>
     void Adding(Action action);
 
+    NamedLock lock_;
+    PanelAnimator animator_;
     PresetCatalogue presets_;
     CodecCatalogue codecs_;
     QWidget* objMovePanel = nullptr;

@@ -297,19 +297,4 @@ void frmMain::cmdHide_Click() {
     UpdateFormatLabel();
 }
 
-void frmMain::OpenPanel(QWidget* panel) {
-    objMovePanel = panel;
-    frMain->setEnabled(false);
-    panel->move(panel->x(), TwipsToPixels(2715));
-    panel->raise();
-}
-
-void frmMain::ClosePanel() {
-    if (!objMovePanel) {
-        return;
-    }
-    objMovePanel->move(objMovePanel->x(), height());
-    frMain->setEnabled(true);
-}
-
 }  // namespace reelwright

@@ -1,0 +1,148 @@
+// The window's shell: the About panel, the sliding of both panels, drag, help and links.
+#include "platform/AppInfo.h"
+#include "platform/Desktop.h"
+#include "platform/ProgramFolder.h"
+#include "window/LinkLabel.h"
+#include "window/Look.h"
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+#include "window/Twips.h"
+#include "window/frmMain.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+namespace reelwright {
+namespace {
+
+// The program's picture: a film reel.
+QPixmap ReelPicture(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(size / 2.0, size / 2.0);
+    const double radius = size / 2.0 - 2;
+    painter.setPen(QPen(look::kColorDark, 2));
+    painter.setBrush(look::kBodyCornerA);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setBrush(Qt::white);
+    for (int i = 0; i < 6; ++i) {
+        const double angle = i * 3.14159265358979 / 3;
+        painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * radius * 0.55,
+                            radius * 0.22, radius * 0.22);
+    }
+    painter.setBrush(look::kColorDark);
+    painter.drawEllipse(centre, radius * 0.12, radius * 0.12);
+    return pixmap;
+}
+
+}  // namespace
+
+const QString frmMain::kEncoderHomePage = QStringLiteral("https://ffmpeg.org/");
+
+QString frmMain::VersionText() {
+    return QStringLiteral("%1.%2.0.%3")
+        .arg(REELWRIGHT_VERSION_MAJOR)
+        .arg(REELWRIGHT_VERSION_MINOR)
+        .arg(REELWRIGHT_VERSION_REVISION);
+}
+
+void frmMain::BuildAboutPanel() {
+    frAbout = new MyFrame(QStringLiteral("About"), this, 3);
+    frAbout->resize(TwipsRect(0, 0, 7245, 3690).size());
+    QWidget* p = frAbout;
+
+    auto* picture = Place(new QLabel(p), 300, 675, 1050, 1050);
+    picture->setPixmap(ReelPicture(picture->width()));
+    setWindowIcon(QIcon(ReelPicture(64)));
+
+    auto* name = new QLabel(QString::fromLatin1(kProductName), p);
+    name->setFont(look::CaptionFont());
+    PlaceAuto(name, 1560, 675);
+    PlaceAuto(new QLabel(QStringLiteral("Version"), p), 5160, 825);
+    lblVer = PlaceAuto(new QLabel(VersionText(), p), 5760, 825);
+    auto* description = Place(
+        new QLabel(QStringLiteral("Converts a list of video files, one after another, into the "
+                                  "format your computer, phone or player needs, with the FFmpeg "
+                                  "encoder doing the work."),
+                   p),
+        1560, 1200, 5400, 900);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    PlaceAuto(new QLabel(QStringLiteral("Made by"), p), 2520, 2280);
+    lblWebSite = PlaceAuto(new LinkLabel(QString::fromLatin1(kMakerName), p), 3720, 2280);
+    PlaceAuto(new QLabel(QStringLiteral("Converts with"), p), 2520, 2625);
+    lblFFmpeg = PlaceAuto(new LinkLabel(QStringLiteral("FFmpeg"), p), 4440, 2625);
+    cmdCloseHelp = Place(new MyButton(QStringLiteral("Close"), p), 3045, 3030, 1140, 390);
+
+    tmrAnimate = new QTimer(this);
+    tmrAnimate->setInterval(animator_.TimerInterval());
+    connect(tmrAnimate, &QTimer::timeout, this, &frmMain::tmrAnimate_Timer);
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { OpenPanel(frAbout); });
+    connect(cmdCloseHelp, &QPushButton::clicked, this, &frmMain::ClosePanel);
+    connect(cmdMinimize, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(MyButton1, &QPushButton::clicked, this, &frmMain::OpenHelp);
+    connect(frMain, &MyFrame::Pressed, this, &frmMain::DragWindow);
+    connect(lblFFmpeg, &LinkLabel::clicked, this,
+            [] { Desktop::Current().Open(kEncoderHomePage, QStringLiteral("/")); });
+    connect(lblWebSite, &LinkLabel::clicked, this, [] {
+        // The maker's page is the About part of the help that comes with the program.
+        QUrl page = QUrl::fromLocalFile(ProgramFolder::File(QStringLiteral("Help.html")));
+        page.setFragment(QStringLiteral("about"));
+        Desktop::Current().Open(page.toString(), QStringLiteral("/"));
+    });
+}
+
+void frmMain::OpenPanel(QWidget* panel) {
+    if (tmrAnimate->isActive()) {
+        return;  // one slide at a time
+    }
+    objMovePanel = panel;
+    // A panel that can be opened is parked at the window's height.
+    animator_.SetPanelTop(animator_.WindowHeight());
+    panel->raise();
+    frMain->setEnabled(false);
+    AnimatePanel(QStringLiteral("EDIT_FRAME_UP"));
+}
+
+void frmMain::ClosePanel() {
+    // No test of the timer: a panel still sliding up turns round.
+    AnimatePanel(QStringLiteral("EDIT_FRAME_DOWN"));
+}
+
+void frmMain::AnimatePanel(const QString& direction) {
+    animator_.AnimatePanel(direction);
+    tmrAnimate->setInterval(animator_.TimerInterval());
+    tmrAnimate->start();
+}
+
+void frmMain::tmrAnimate_Timer() {
+    animator_.Tick();
+    if (objMovePanel) {
+        objMovePanel->move(objMovePanel->x(), TwipsToPixels(animator_.PanelTop()));
+    }
+    tmrAnimate->setInterval(animator_.TimerInterval());
+    if (!animator_.TimerRunning()) {
+        tmrAnimate->stop();
+    }
+    if (animator_.MainPanelReleased()) {
+        frMain->setEnabled(true);
+    }
+}
+
+void frmMain::DragWindow() {
+    if (QWindow* handle = windowHandle()) {
+        handle->startSystemMove();
+    }
+}
+
+void frmMain::OpenHelp() {
+    Desktop::Current().Open(ProgramFolder::File(QStringLiteral("Help.html")), QStringLiteral("/"));
+}
+
+}  // namespace reelwright
