@@ -4,6 +4,7 @@
 #include "joblist/JobList.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QStringList>
 
 namespace reelwright {
@@ -58,7 +59,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
     if (running_) {
         return false;  // one batch at a time, also while a stopped one unwinds
     }
-    const Flag running(running_);
+    const QScopedValueRollback<bool> running(running_, true);
     // Rows leave the list only through a removal, which waits for the batch.
     jobList_.SetLocked(true);
     converting_ = true;

@@ -30,24 +30,22 @@ CodecCatalogue::Outcome CodecCatalogue::Scan(const QString& text, QString* error
     return catalogue::Scan(text, kLayout, &entries_, error);
 }
 
-QStringList CodecCatalogue::VideoDescriptions() const {
+QStringList CodecCatalogue::DescriptionsOfType(const QString& type) const {
     QStringList list;
     for (const CodecEntry& entry : entries_) {
-        if (entry.type == u"video codec" || entry.type == u"general") {
+        if (entry.type == type || entry.type == u"general") {
             list << entry.description;
         }
     }
     return list;
 }
 
+QStringList CodecCatalogue::VideoDescriptions() const {
+    return DescriptionsOfType(QStringLiteral("video codec"));
+}
+
 QStringList CodecCatalogue::AudioDescriptions() const {
-    QStringList list;
-    for (const CodecEntry& entry : entries_) {
-        if (entry.type == u"audio codec" || entry.type == u"general") {
-            list << entry.description;
-        }
-    }
-    return list;
+    return DescriptionsOfType(QStringLiteral("audio codec"));
 }
 
 QString CodecCatalogue::GetCodecName(const QString& sDesc) const {

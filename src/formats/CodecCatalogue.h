@@ -28,6 +28,9 @@ class CodecCatalogue {
     QString GetCodecName(const QString& sDesc) const;
 
   private:
+    // The entries of a type, and the general ones, which belong to both lists.
+    QStringList DescriptionsOfType(const QString& type) const;
+
     std::vector<CodecEntry> entries_;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 namespace reelwright {
 namespace {
@@ -93,7 +94,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     if (adding_ || !store_) {
         return false;  // an add that arrives during another add's probe is refused
     }
-    const AddingScope scope(adding_);
+    const QScopedValueRollback<bool> adding(adding_, true);
     sFilePath = NormalisePath(sFilePath);
     if (FileExistsInGrid(sFilePath)) {
         return false;

@@ -1,27 +1,27 @@
 #include "platform/ProgramFolder.h"
 
+#include "platform/OverridablePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
 namespace reelwright {
 namespace {
 
-QString& OverriddenFolder() {
-    static QString folder;
+OverridablePath& Folder() {
+    static OverridablePath folder(
+        [] { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); });
     return folder;
 }
 
 }  // namespace
 
 QString ProgramFolder::Path() {
-    if (!OverriddenFolder().isEmpty()) {
-        return OverriddenFolder();
-    }
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return Folder().Get();
 }
 
 void ProgramFolder::Override(const QString& folder) {
-    OverriddenFolder() = folder;
+    Folder().Override(folder);
 }
 
 QString ProgramFolder::File(const QString& name) {

@@ -1,6 +1,7 @@
 #include "platform/SettingsFolder.h"
 
 #include "platform/AppInfo.h"
+#include "platform/OverridablePath.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -8,21 +9,22 @@
 namespace reelwright {
 namespace {
 
-QString& OverriddenFolder() {
-    static QString folder;
+OverridablePath& Folder() {
+    static OverridablePath folder([] {
+        return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+            .filePath(QString::fromLatin1(kMakerName));
+    });
     return folder;
 }
 
 }  // namespace
 
 QString SettingsFolder::Path() {
-    if (!OverriddenFolder().isEmpty()) {
-        return OverriddenFolder();
-    }
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QString::fromLatin1(kMakerName));
+    return Folder().Get();
 }
 
-void SettingsFolder::Override(const QString& folder) { OverriddenFolder() = folder; }
+void SettingsFolder::Override(const QString& folder) {
+    Folder().Override(folder);
+}
 
 }  // namespace reelwright

@@ -1,29 +1,21 @@
 #include "formats/CodecCatalogue.h"
 
 #include "common/CaseName.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace reelwright {
 namespace {
 
-QString CrLf(const QStringList& lines) {
-    return lines.join("\r\n") + "\r\n";
-}
+using test::CrLf;
 
 QStringList Codec(const QString& name, const QString& description, const QString& type) {
-    return {"<codec>", "\t<name>" + name + "</name>",
-            "\t<description>" + description + "</description>", "\t<type>" + type + "</type>",
-            "</codec>"};
+    return test::CodecLines(name, description, type);
 }
 
 QString Catalogue(const QList<QStringList>& entries, const QString& root = "<codecs>") {
-    QStringList lines{"<?xml version=\"1.0\"?>", root};
-    for (const QStringList& entry : entries) {
-        lines += entry;
-    }
-    lines << "</codecs>";
-    return CrLf(lines);
+    return test::CodecCatalogueText(entries, root);
 }
 
 struct CodecCase {

@@ -1,6 +1,7 @@
 #include "formats/PresetCatalogue.h"
 
 #include "common/CaseName.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -10,27 +11,15 @@
 namespace reelwright {
 namespace {
 
-QString CrLf(const QStringList& lines) {
-    return lines.join("\r\n") + "\r\n";
-}
+using test::CrLf;
 
 QStringList Entry(const QString& label, const QString& params, const QString& ext,
                   const QString& category) {
-    return {"<preset>",
-            "\t<label>" + label + "</label>",
-            "\t<params>" + params + "</params>",
-            "\t<extension>" + ext + "</extension>",
-            "\t<category>" + category + "</category>",
-            "</preset>"};
+    return test::PresetLines(label, params, ext, category);
 }
 
 QStringList Catalogue(const QList<QStringList>& entries) {
-    QStringList lines{"<?xml version=\"1.0\"?>", "<presets>"};
-    for (const QStringList& entry : entries) {
-        lines += entry;
-    }
-    lines << "</presets>";
-    return lines;
+    return test::PresetCatalogueLines(entries);
 }
 
 // Each entry as "label|params|extension|category".

@@ -2,6 +2,7 @@
 
 #include "common/CaseName.h"
 #include "common/Fakes.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +27,8 @@ class JobListTest : public testing::Test {
         list.SetLengthReader([](const QString&) { return QStringLiteral("00:00:05"); });
         list.InitJobList();
     }
-    QString File(const QString& name, int bytes = 2048) const {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(QByteArray(bytes, 'x'));
-        return path;
+    QString File(const QString& name) const {
+        return test::WriteFile(dir, name, QByteArray(2048, 'x'));
     }
     bool Add(QString path) { return list.AddFile2Grid(path); }
     QStringList Paths() const {

@@ -3,6 +3,7 @@
 #include "joblist/JobList.h"
 
 #include "common/Fakes.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,7 @@ class VideoFileAdderTest : public testing::Test {
         list.SetLengthReader([](const QString&) { return QStringLiteral("00:00:01"); });
         list.InitJobList();
     }
-    QString File(const QString& name) const {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("data");
-        return path;
-    }
+    QString File(const QString& name) const { return test::WriteFile(dir, name); }
     QStringList Paths() const {
         QStringList paths;
         for (int i = 0; i < list.Store()->RecordCount(); ++i) {

@@ -2,6 +2,7 @@
 #include "window/MyFrame.h"
 
 #include "WindowTest.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -25,50 +26,26 @@ QStringList Items(const QComboBox* list) {
     return items;
 }
 
-QString CrLf(const QStringList& lines) {
-    return lines.join("\r\n") + "\r\n";
-}
-
-QStringList Preset(const QString& label, const QString& params, const QString& ext,
-                   const QString& category) {
-    return {"<preset>",
-            "<label>" + label + "</label>",
-            "<params>" + params + "</params>",
-            "<extension>" + ext + "</extension>",
-            "<category>" + category + "</category>",
-            "</preset>"};
-}
-
-QStringList Codec(const QString& name, const QString& description, const QString& type) {
-    return {"<codec>", "<name>" + name + "</name>",
-            "<description>" + description + "</description>", "<type>" + type + "</type>",
-            "</codec>"};
-}
+using test::CodecLines;
+using test::CrLf;
+using test::PresetLines;
 
 class FormatsWindowTest : public test::WindowTest {
   protected:
     // Replaces the catalogues and starts the window again over them.
     void StartWith(const QList<QStringList>& presets, const QList<QStringList>& codecs) {
-        QStringList p{"<?xml version=\"1.0\"?>", "<presets>"};
-        for (const QStringList& entry : presets) {
-            p += entry;
-        }
-        QStringList c{"<?xml version=\"1.0\"?>", "<codecs>"};
-        for (const QStringList& entry : codecs) {
-            c += entry;
-        }
-        folder.Write("presets.xml", CrLf(p << "</presets>"));
-        folder.Write("codecs.xml", CrLf(c << "</codecs>"));
+        folder.Write("presets.xml", CrLf(test::PresetCatalogueLines(presets)));
+        folder.Write("codecs.xml", test::CodecCatalogueText(codecs));
         Restart();
     }
     void UseCustom() { QTest::mouseClick(window->optFormat[1], Qt::LeftButton); }
 };
 
 TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheDefaultsChoose) {
-    StartWith({Preset("H264", "-h", "mp4", "PC"), Preset("H264", "-hk", "mkv", "PC"),
-               Preset("Xvid", "-x", "avi", "PC"), Preset("VP9", "-v", "webm", "Web")},
-              {Codec("mpeg4", "MPEG-4", "video codec"), Codec("mp3", "MP3", "audio codec"),
-               Codec("pcm", "PCM", "general")});
+    StartWith({PresetLines("H264", "-h", "mp4", "PC"), PresetLines("H264", "-hk", "mkv", "PC"),
+               PresetLines("Xvid", "-x", "avi", "PC"), PresetLines("VP9", "-v", "webm", "Web")},
+              {CodecLines("mpeg4", "MPEG-4", "video codec"),
+               CodecLines("mp3", "MP3", "audio codec"), CodecLines("pcm", "PCM", "general")});
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
     EXPECT_EQ(Items(window->cmbCategory), (QStringList{"PC", "Web"}));
     EXPECT_EQ(Items(window->cmbOutVCodec), (QStringList{"H264", "Xvid"}));
@@ -86,10 +63,10 @@ TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheDefaultsChoose) {
 }
 
 TEST_F(FormatsWindowTest, PickingACategoryOrACodecCascades) {
-    StartWith({Preset("H264", "-h", "mp4", "PC"), Preset("Xvid", "-x", "avi", "PC"),
-               Preset("VP9", "-v", "webm", "Web"), Preset("AV1", "-a", "mkv", "Web"),
-               Preset("AV1", "-w", "webm", "Web")},
-              {Codec("v", "V", "video codec"), Codec("a", "A", "audio codec")});
+    StartWith({PresetLines("H264", "-h", "mp4", "PC"), PresetLines("Xvid", "-x", "avi", "PC"),
+               PresetLines("VP9", "-v", "webm", "Web"), PresetLines("AV1", "-a", "mkv", "Web"),
+               PresetLines("AV1", "-w", "webm", "Web")},
+              {CodecLines("v", "V", "video codec"), CodecLines("a", "A", "audio codec")});
     window->cmbCategory->setCurrentIndex(1);  // as a user's pick
     EXPECT_EQ(Items(window->cmbOutVCodec), (QStringList{"VP9", "AV1"}));
     EXPECT_EQ(Items(window->cmbOutFormat), QStringList{"webm"});
@@ -106,10 +83,10 @@ TEST_F(FormatsWindowTest, PickingACategoryOrACodecCascades) {
 }
 
 TEST_F(FormatsWindowTest, TheCustomModeBuildsItsOptionsFromTheFields) {
-    StartWith(
-        {Preset("H264", "-h", "mp4", "PC")},
-        {Codec("first", "First video", "video codec"), Codec("mpeg4", "MPEG-4", "video codec"),
-         Codec("aac", "AAC", "audio codec"), Codec("mp3", "MP3", "audio codec")});
+    StartWith({PresetLines("H264", "-h", "mp4", "PC")},
+              {CodecLines("first", "First video", "video codec"),
+               CodecLines("mpeg4", "MPEG-4", "video codec"),
+               CodecLines("aac", "AAC", "audio codec"), CodecLines("mp3", "MP3", "audio codec")});
     UseCustom();
     EXPECT_EQ(window->FrontFormatFrame(), 1);
     window->cmbCACodec->setCurrentIndex(1);
@@ -154,7 +131,8 @@ TEST_F(FormatsWindowTest, LineFeedCataloguesGiveOneEmptyItemAndNoMessage) {
 }
 
 TEST_F(FormatsWindowTest, ACodecCatalogueWithoutAudioFillsVideoThenComplains) {
-    StartWith({Preset("H264", "-h", "mp4", "PC")}, {Codec("v", "Video only", "video codec")});
+    StartWith({PresetLines("H264", "-h", "mp4", "PC")},
+              {CodecLines("v", "Video only", "video codec")});
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(notifier.messages[0].text.startsWith("Error Occured while Loading Codecs.\r\n"));
     EXPECT_EQ(window->cmbCVCodec->currentText(), "Video only");

@@ -2,6 +2,7 @@
 #include "window/MyButton.h"
 
 #include "WindowTest.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +30,7 @@ class JobListWindowTest : public test::WindowTest {
         });
         window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
     }
-    QString File(const QString& name) const {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("data");
-        return path;
-    }
+    QString File(const QString& name) const { return test::WriteFile(dir, name); }
     QStringList Files(int count) const {
         QStringList files;
         for (int i = 1; i <= count; ++i) {

@@ -1,0 +1,54 @@
+#include "common/TestFiles.h"
+
+#include <QFile>
+
+namespace reelwright::test {
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes);
+    }
+    return path;
+}
+
+QString CrLf(const QStringList& lines) {
+    return lines.join("\r\n") + "\r\n";
+}
+
+QStringList PresetLines(const QString& label, const QString& params, const QString& extension,
+                        const QString& category) {
+    return {"<preset>",
+            "\t<label>" + label + "</label>",
+            "\t<params>" + params + "</params>",
+            "\t<extension>" + extension + "</extension>",
+            "\t<category>" + category + "</category>",
+            "</preset>"};
+}
+
+QStringList CodecLines(const QString& name, const QString& description, const QString& type) {
+    return {"<codec>", "\t<name>" + name + "</name>",
+            "\t<description>" + description + "</description>", "\t<type>" + type + "</type>",
+            "</codec>"};
+}
+
+QStringList PresetCatalogueLines(const QList<QStringList>& entries) {
+    QStringList lines{"<?xml version=\"1.0\"?>", "<presets>"};
+    for (const QStringList& entry : entries) {
+        lines += entry;
+    }
+    lines << "</presets>";
+    return lines;
+}
+
+QString CodecCatalogueText(const QList<QStringList>& entries, const QString& root) {
+    QStringList lines{"<?xml version=\"1.0\"?>", root};
+    for (const QStringList& entry : entries) {
+        lines += entry;
+    }
+    lines << "</codecs>";
+    return CrLf(lines);
+}
+
+}  // namespace reelwright::test

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace reelwright::test {
+
+// Writes a file into a temporary folder and returns its path.
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes = "data");
+
+// Catalogue text in the exact line format the scanners read.
+QString CrLf(const QStringList& lines);
+QStringList PresetLines(const QString& label, const QString& params, const QString& extension,
+                        const QString& category);
+QStringList CodecLines(const QString& name, const QString& description, const QString& type);
+// Whole catalogues: declaration, root lines and the entries' lines.
+QStringList PresetCatalogueLines(const QList<QStringList>& entries);
+QString CodecCatalogueText(const QList<QStringList>& entries,
+                           const QString& root = QStringLiteral("<codecs>"));
+
+}  // namespace reelwright::test
