@@ -45,7 +45,6 @@ class frmMain : public QWidget {
     // The ten controls that change the list, the format or the output folder.
     void EnableControls(bool enabled);
     JobList& Jobs() { return jobList_; }
-    bool IsAdding() const { return adding_; }
 
     // The output format.
     void LoadPresets();
@@ -83,9 +82,7 @@ class frmMain : public QWidget {
     void LoadSettings();
     void SaveSettings();
 
-    // The batch.
-    BatchDriver& Batch() { return batch_; }
-    // The output path of one input, by the folder option and folder of the window.
+    // The batch: the output path of one input, by the folder option and folder of the window.
     QString GetOutputPath(const QString& input, const QString& type);
 
     // The controls, by their design names.
