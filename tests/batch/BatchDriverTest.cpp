@@ -187,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, DurationSeconds,
                                          DurationCase{"00:00:05", 5.0F},
                                          DurationCase{"Error", 0.0F}, DurationCase{"", 0.0F},
                                          DurationCase{"01:02", std::nullopt},
-                                         DurationCase{"aa:bb:cc", std::nullopt}));
+                                         DurationCase{"aa:bb:cc", std::nullopt}),
+                         test::CaseName<DurationCase>);
 
 TEST(PowerOff, ModesMapToTheLoginManagersActions) {
     EXPECT_EQ(PowerActionForMode(0), PowerAction::LogOff);

@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ExtensionCase{"clip.m", true}, ExtensionCase{"tune.mid", true},
                     ExtensionCase{"clip.mp4", false}, ExtensionCase{"clip.MPG", false},
                     ExtensionCase{"clip.avi", false}, ExtensionCase{"clip.flv", false},
-                    ExtensionCase{"clip.xyz", false}, ExtensionCase{"dotted.dir/movie", true}));
+                    ExtensionCase{"clip.xyz", false}, ExtensionCase{"dotted.dir/movie", true}),
+    test::CaseName<ExtensionCase>);
 
 TEST_F(JobListTest, AppendsARowWithItsTextsAndReturnsTheNormalisedPath) {
     QString path = File("clip.mp4");
