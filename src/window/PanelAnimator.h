@@ -34,7 +34,6 @@ class PanelAnimator {
 
     QString MoveObject() const { return sMoveObject; }
     int MoveStep() const { return lMoveStep; }
-    int MoveInterval() const { return lMoveInterval; }
 
   private:
     int windowHeight_;

@@ -15,6 +15,9 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <cmath>
+#include <numbers>
+
 namespace reelwright {
 namespace {
 
@@ -31,7 +34,7 @@ QPixmap ReelPicture(int size) {
     painter.drawEllipse(centre, radius, radius);
     painter.setBrush(Qt::white);
     for (int i = 0; i < 6; ++i) {
-        const double angle = i * 3.14159265358979 / 3;
+        const double angle = i * std::numbers::pi / 3;
         painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * radius * 0.55,
                             radius * 0.22, radius * 0.22);
     }
@@ -99,7 +102,7 @@ void frmMain::BuildAboutPanel() {
 }
 
 void frmMain::OpenPanel(QWidget* panel) {
-    if (tmrAnimate->isActive()) {
+    if (animator_.TimerRunning()) {
         return;  // one slide at a time
     }
     objMovePanel = panel;

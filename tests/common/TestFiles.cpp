@@ -3,6 +3,19 @@
 #include <QFile>
 
 namespace reelwright::test {
+namespace {
+
+QStringList CatalogueLines(const QString& root, const QList<QStringList>& entries,
+                           const QString& closing) {
+    QStringList lines{"<?xml version=\"1.0\"?>", root};
+    for (const QStringList& entry : entries) {
+        lines += entry;
+    }
+    lines << closing;
+    return lines;
+}
+
+}  // namespace
 
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
@@ -34,21 +47,11 @@ QStringList CodecLines(const QString& name, const QString& description, const QS
 }
 
 QStringList PresetCatalogueLines(const QList<QStringList>& entries) {
-    QStringList lines{"<?xml version=\"1.0\"?>", "<presets>"};
-    for (const QStringList& entry : entries) {
-        lines += entry;
-    }
-    lines << "</presets>";
-    return lines;
+    return CatalogueLines("<presets>", entries, "</presets>");
 }
 
 QString CodecCatalogueText(const QList<QStringList>& entries, const QString& root) {
-    QStringList lines{"<?xml version=\"1.0\"?>", root};
-    for (const QStringList& entry : entries) {
-        lines += entry;
-    }
-    lines << "</codecs>";
-    return CrLf(lines);
+    return CrLf(CatalogueLines(root, entries, "</codecs>"));
 }
 
 }  // namespace reelwright::test
