@@ -11,9 +11,23 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 
 namespace reelwright {
+namespace {
+
+std::atomic<int> g_probeTimeLimitMs = CVideoConv::kDefaultProbeTimeLimitMs;
+
+QString Seconds(double seconds) {
+    return QString::number(seconds, 'f', 1);
+}
+
+}  // namespace
+
+void CVideoConv::SetProbeTimeLimit(int milliseconds) {
+    g_probeTimeLimitMs = milliseconds;
+}
 
 CVideoConv::CVideoConv(QObject* parent) : QObject(parent) {}
 
@@ -35,36 +49,96 @@ QString CVideoConv::BuildCommandLine() const {
 }
 
 void CVideoConv::StartConversion() {
+    result_ = Result::NotRun;
+    reason_.clear();
+    transcript_ = EncoderTranscript();
+    transcript_.SetEchoedPaths({inputFile_, outputFile_});
     try {
+        // An open quote would swallow the output's name and send the result elsewhere.
+        if (!SplitArguments(parametrs_)) {
+            emit CurrentStatus(QStringLiteral("Error"));
+            Fail(QStringLiteral("The encoder options have a quote that is not closed: ") +
+                 parametrs_);
+            return;
+        }
         DOSOutputs& runner = Runner();
+        runner.SetTimeLimit(0);
         runner.SetCommandLine(BuildCommandLine());
         Yield::Run();
-        emit CurrentStatus(QStringLiteral("Starting..."));
-        const QString text = runner.ExecuteCommand();
-        if (!runner.StopConvert() && RunFailed(text)) {
-            emit CurrentStatus(QStringLiteral("Error"));
-            Notifier::Current().Show(QStringLiteral("Error converting file: ") +
-                                         QFileInfo(inputFile_).fileName() + QStringLiteral("\r\n") +
-                                         GetErrorDetail(text),
-                                     MessageIcon::Error);
+        // A stop that came before the encoder started is kept: the runner would forget it.
+        if (stopRequested_) {
+            result_ = Result::Cancelled;
+            emit CurrentStatus(QStringLiteral("Cancelled"));
+            return;
         }
+        emit CurrentStatus(QStringLiteral("Starting..."));
+        runner.ExecuteCommand();
+        transcript_.Finish();
+        if (runner.StopConvert() || stopRequested_) {
+            result_ = Result::Cancelled;
+            return;
+        }
+        const std::optional<QString> failure = FailureOf(runner);
+        if (!failure) {
+            result_ = Result::Converted;
+            return;
+        }
+        emit CurrentStatus(QStringLiteral("Error"));
+        Fail(*failure);
     } catch (const std::exception& failure) {
         ReportUnexpectedFailure(failure);
     }
 }
 
-bool CVideoConv::RunFailed(const QString& text) const {
-    if (!HasEncodingBegun(text) || HasLateFailure(text)) {
-        return true;
+std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
+    if (!runner.LastRunStarted()) {
+        return QString();  // the runner has said why
     }
-    if (!objDOS->LastRunExitedNormally() || objDOS->LastExitCode() != 0) {
-        return true;
+    const QString detail = transcript_.ErrorDetail();
+    if (transcript_.Unreadable() || !transcript_.EncodingBegun()) {
+        return detail;
+    }
+    if (transcript_.LateFailure() || !runner.LastRunExitedNormally() ||
+        runner.LastExitCode() != 0) {
+        if (!detail.isEmpty()) {
+            return detail;
+        }
+        return runner.LastRunExitedNormally()
+                   ? QStringLiteral("The encoder stopped with exit code %1.")
+                         .arg(runner.LastExitCode())
+                   : QStringLiteral("The encoder crashed.");
     }
     const QFileInfo output(outputFile_);
-    return !output.isFile() || output.size() == 0;
+    if (!output.isFile() || output.size() == 0) {
+        return detail.isEmpty() ? QStringLiteral("The encoder wrote no output file.") : detail;
+    }
+    const double length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
+    const std::optional<double> converted = transcript_.LastTime();
+    const bool short_ = converted && length > 0 && EndedWellShort(*converted, length, parametrs_);
+    if (transcript_.InputEndedEarly() || short_) {
+        QString why = QStringLiteral("The input file ended early");
+        if (converted && length > 0) {
+            why += QStringLiteral(": only %1 of %2 seconds were converted")
+                       .arg(Seconds(std::max(0.0, *converted)), Seconds(length));
+        }
+        return why + QStringLiteral(". It may be truncated or damaged.");
+    }
+    return std::nullopt;
+}
+
+void CVideoConv::Fail(const QString& reason) {
+    result_ = Result::Failed;
+    reason_ = reason;
+    if (!quiet_) {
+        Notifier::Current().Show(QStringLiteral("Error converting file: ") +
+                                     QFileInfo(inputFile_).fileName() + QStringLiteral("\r\n") +
+                                     reason,
+                                 MessageIcon::Error);
+    }
 }
 
 void CVideoConv::StopConversion() {
+    stopRequested_ = true;
     if (objDOS) {
         objDOS->SetStopConvert(true);
     }
@@ -72,10 +146,15 @@ void CVideoConv::StopConversion() {
 
 bool CVideoConv::IsFileSupported(const QString& sMediaFile) {
     try {
+        transcript_ = EncoderTranscript();
+        transcript_.SetEchoedPaths({sMediaFile});
         DOSOutputs& runner = Runner();
+        runner.SetTimeLimit(g_probeTimeLimitMs);
         runner.SetCommandLine(EncoderPath() + QStringLiteral(" -i ") + QuoteArgument(sMediaFile));
         Yield::Run();
-        return !IsUnreadableInputText(runner.ExecuteCommand());
+        runner.ExecuteCommand();
+        transcript_.Finish();
+        return !runner.TimedOut() && !transcript_.Unreadable();
     } catch (const std::exception& failure) {
         ReportUnexpectedFailure(failure);
         return false;
@@ -87,13 +166,19 @@ QString CVideoConv::GetErrorDetail(const QString& text) {
 }
 
 void CVideoConv::objDOS_ReceiveOutputs(const QString& CommandOutputs) {
-    if (IsUnreadableInputText(CommandOutputs)) {
-        emit CurrentStatus(QStringLiteral("Unknown format"));
-        emit Progress(-1);
+    if (textSink_) {
+        textSink_(CommandOutputs);
+    }
+    if (CommandOutputs == QStringLiteral("Cancelled") && objDOS && objDOS->StopConvert()) {
+        emit CurrentStatus(QStringLiteral("Cancelled"));
         return;
     }
-    if (CommandOutputs == QStringLiteral("Cancelled")) {
-        emit CurrentStatus(QStringLiteral("Cancelled"));
+    // The last piece of a run is empty: a last line without a line break ends with it.
+    const bool unreadable =
+        CommandOutputs.isEmpty() ? transcript_.Finish() : transcript_.Feed(CommandOutputs);
+    if (unreadable) {
+        emit CurrentStatus(QStringLiteral("Unknown format"));
+        emit Progress(-1);
         return;
     }
     const std::optional<TimeValue> time = FindTimeValue(CommandOutputs);

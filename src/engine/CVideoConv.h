@@ -1,9 +1,13 @@
 #pragma once
 
+#include "engine/EncoderTranscript.h"
+
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace reelwright {
 
@@ -15,6 +19,14 @@ class CVideoConv : public QObject {
     Q_OBJECT
 
   public:
+    // How the last conversion ended.
+    enum class Result { NotRun, Converted, Failed, Cancelled };
+
+    // A probe that takes longer than this counts as unreadable (a pipe or a dead network share
+    // would otherwise hold the list for ever).
+    static constexpr int kDefaultProbeTimeLimitMs = 20000;
+    static void SetProbeTimeLimit(int milliseconds);
+
     explicit CVideoConv(QObject* parent = nullptr);
     ~CVideoConv() override;
 
@@ -24,18 +36,31 @@ class CVideoConv : public QObject {
     QString OutputFile() const { return outputFile_; }
     // Seconds; 0 means unknown.
     void SetFileTimeLength(float seconds) { fileTimeLength_ = seconds; }
+    // The input's exact length in seconds, when known, for judging whether all of it was
+    // converted; without it the whole seconds of FileTimeLength serve.
+    void SetMediaLength(double seconds) { mediaLength_ = seconds; }
     // Options placed between the input and the output.
     void SetParametrs(const QString& options) { parametrs_ = options; }
+    // Failures are kept in Reason() instead of being shown in a message box.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // Receives every piece of the encoder's text as it arrives (a log file, say).
+    void SetTextSink(std::function<void(const QString&)> sink) { textSink_ = std::move(sink); }
 
     // Runs the encoder to its end; results arrive through the events and the final status.
     void StartConversion();
-    // Asks a running conversion to stop.
+    // Asks a running conversion to stop; one asked before it starts never starts.
     void StopConversion();
-    // False when the encoder says it cannot read the file.
+    // False when the encoder says it cannot read the file, or takes too long to say anything.
     bool IsFileSupported(const QString& sMediaFile);
 
     QString BuildCommandLine() const;
     static QString GetErrorDetail(const QString& text);
+
+    Result LastResult() const { return result_; }
+    // Why the last conversion failed, in a few lines; empty unless it failed.
+    QString Reason() const { return reason_; }
+    // What the encoder said during the last run, kept within bounds.
+    const EncoderTranscript& Transcript() const { return transcript_; }
 
   signals:
     // Percent converted (not clamped), or -1 for an unreadable input.
@@ -45,14 +70,24 @@ class CVideoConv : public QObject {
   private:
     void objDOS_ReceiveOutputs(const QString& CommandOutputs);
     DOSOutputs& Runner();
-    bool RunFailed(const QString& text) const;
+    // Why a run that was not stopped failed (possibly in no words); none when it converted the
+    // whole input.
+    std::optional<QString> FailureOf(const DOSOutputs& runner) const;
+    void Fail(const QString& reason);
     void ReportUnexpectedFailure(const std::exception& failure);
 
     std::unique_ptr<DOSOutputs> objDOS;
     QString inputFile_;
     QString outputFile_;
     float fileTimeLength_ = 0.0F;
+    double mediaLength_ = 0.0;
     QString parametrs_;
+    bool quiet_ = false;
+    bool stopRequested_ = false;
+    std::function<void(const QString&)> textSink_;
+    EncoderTranscript transcript_;
+    Result result_ = Result::NotRun;
+    QString reason_;
 };
 
 }  // namespace reelwright

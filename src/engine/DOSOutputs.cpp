@@ -8,11 +8,15 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #ifdef Q_OS_LINUX
 #include <sys/prctl.h>
-#include <unistd.h>
 #endif
 
 namespace reelwright {
@@ -21,19 +25,30 @@ namespace {
 // How long one wait for output lasts before the window gets a turn.
 constexpr int kWaitSliceMs = 25;
 
-void ConfigureChild(QProcess& process) {
-    process.setProcessChannelMode(QProcess::MergedChannels);
+qint64 NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The child writes both its outputs into `writeFd`, reads nothing, and dies with us.
+void ConfigureChild(QProcess& process, int writeFd) {
     process.setStandardInputFile(QProcess::nullDevice());
-#ifdef Q_OS_LINUX
-    // The encoder must not outlive us: the kernel kills it when we die, even by SIGKILL.
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
+    process.setChildProcessModifier([parent, writeFd] {
+        // Runs in the child after Qt has set its channels: ours replace them.
+        ::dup2(writeFd, STDOUT_FILENO);
+        ::dup2(writeFd, STDERR_FILENO);
+#ifdef Q_OS_LINUX
+        // The encoder must not outlive us: the kernel kills it when we die, even by SIGKILL.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent) {
             ::_exit(127);
         }
-    });
 #endif
+    });
 }
 
 }  // namespace
@@ -55,17 +70,27 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
     }
     CleanUp();
     exitedNormally_ = false;
+    started_ = false;
+    timedOut_ = false;
     exitCode_ = -1;
 
+    int fds[2] = {-1, -1};
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        Notifier::Current().Show(QStringLiteral("CreatePipe failed. Error: ") + QString::number(errno),
+                                 MessageIcon::Error);
+        return QString();
+    }
     const QStringList parts = SplitCommandLine(commandLine_);
     auto process = std::make_unique<QProcess>();
-    ConfigureChild(*process);
+    ConfigureChild(*process, fds[1]);
     process->setProgram(parts.value(0));
     process->setArguments(parts.mid(1));
     errno = 0;
     process->start(QIODevice::ReadOnly);
     const int startErrno = errno;
+    ::close(fds[1]);
     if (!process->waitForStarted(-1)) {
+        ::close(fds[0]);
         // A runnable program that did not start ran out of pipes or descriptors before its exec;
         // anything else means the program is missing or cannot be run.
         if (IsRunnableProgram(process->program()) &&
@@ -80,6 +105,9 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
         return QString();
     }
     process_ = std::move(process);
+    readFd_ = fds[0];
+    started_ = true;
+    deadline_ = timeLimitMs_ > 0 ? NowMs() + timeLimitMs_ : 0;
     outputs_.clear();
 
     // One decoder per run, so a character split between two reads is not garbled.
@@ -91,8 +119,13 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
         if (result == ReadResult::Stopped) {
             return Cancel();
         }
+        if (result == ReadResult::TimedOut) {
+            timedOut_ = true;
+            CleanUp();
+            return QString();
+        }
         const QString piece = decoder(QByteArrayView(buffer, count));
-        outputs_ += piece;
+        Keep(piece);
         for (int i = 0; i < kYieldsPerRead; ++i) {
             Yield::Run();
         }
@@ -101,36 +134,70 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
             return Cancel();
         }
         if (result == ReadResult::End || !process_) {
+            // The output has ended; the child is gone or about to be.
+            while (process_ && process_->state() != QProcess::NotRunning &&
+                   !process_->waitForFinished(kWaitSliceMs)) {
+                Yield::Run();
+                if (stopConvert_) {
+                    return Cancel();
+                }
+            }
             if (process_) {
                 exitedNormally_ = process_->exitStatus() == QProcess::NormalExit;
                 exitCode_ = process_->exitCode();
             }
             CleanUp();
-            return outputs_;
+            return Outputs();
         }
     }
 }
 
 DOSOutputs::ReadResult DOSOutputs::ReadChunk(char* buffer, qint64* count) {
+    bool childGone = false;
     for (;;) {
-        if (!process_) {
+        if (!process_ || readFd_ < 0) {
             return ReadResult::End;  // released meanwhile
         }
-        if (process_->bytesAvailable() > 0) {
-            *count = process_->read(buffer, kReadSize);
-            return ReadResult::Data;
+        pollfd wait{readFd_, POLLIN, 0};
+        const int ready = ::poll(&wait, 1, childGone ? 0 : kWaitSliceMs);
+        if (ready > 0) {
+            const ssize_t n = ::read(readFd_, buffer, kReadSize);
+            if (n > 0) {
+                *count = n;
+                return ReadResult::Data;
+            }
+            if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
+                continue;
+            }
+            return ReadResult::End;  // every writer has closed its end
         }
-        if (process_->state() == QProcess::NotRunning) {
-            return ReadResult::End;
-        }
-        if (process_->waitForReadyRead(kWaitSliceMs)) {
+        if (ready < 0 && errno == EINTR) {
             continue;
         }
-        // The child is silent: keep the window painting and honour a stop at once.
+        // The child is silent. One that has gone may have left a child of its own holding the
+        // pipe open: its end, once what it wrote has been read, is the end of the run.
+        if (childGone) {
+            return ReadResult::End;
+        }
+        if (process_->state() == QProcess::NotRunning || process_->waitForFinished(0)) {
+            childGone = true;
+            continue;
+        }
+        // Keep the window painting and honour a stop at once.
         Yield::Run();
         if (stopConvert_) {
             return ReadResult::Stopped;
         }
+        if (deadline_ > 0 && NowMs() >= deadline_) {
+            return ReadResult::TimedOut;
+        }
+    }
+}
+
+void DOSOutputs::Keep(const QString& piece) {
+    outputs_ += piece;
+    if (outputs_.size() > 2 * kKeptOutput) {
+        outputs_.remove(0, outputs_.size() - kKeptOutput);
     }
 }
 
@@ -141,6 +208,10 @@ QString DOSOutputs::Cancel() {
 }
 
 void DOSOutputs::CleanUp() {
+    if (readFd_ >= 0) {
+        ::close(readFd_);
+        readFd_ = -1;
+    }
     if (!process_) {
         return;
     }

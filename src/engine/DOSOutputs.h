@@ -17,14 +17,17 @@ class DOSOutputs : public QObject {
   public:
     static constexpr int kReadSize = 512;
     static constexpr int kYieldsPerRead = 12;
+    // The captured text kept for Outputs() and the result: its last characters, so a flooding
+    // child cannot grow the memory.
+    static constexpr qsizetype kKeptOutput = 1024 * 1024;
 
     explicit DOSOutputs(QObject* parent = nullptr);
     ~DOSOutputs() override;
 
     void SetCommandLine(const QString& commandLine) { commandLine_ = commandLine; }
     QString CommandLine() const { return commandLine_; }
-    // Everything captured during the current or last run.
-    QString Outputs() const { return outputs_; }
+    // What was captured during the current or last run (its last kKeptOutput characters).
+    QString Outputs() const { return outputs_.right(kKeptOutput); }
 
     // Runs the command (the argument replaces CommandLine when not empty) to its end and returns
     // the captured text; empty on every failure and when stopped.
@@ -38,22 +41,37 @@ class DOSOutputs : public QObject {
     // How the last child ended: only a child that exited by itself has an exit code.
     bool LastRunExitedNormally() const { return exitedNormally_; }
     int LastExitCode() const { return exitCode_; }
+    // Whether the last child started at all.
+    bool LastRunStarted() const { return started_; }
+
+    // A run that lasts longer than this many milliseconds is ended (0: no limit).
+    void SetTimeLimit(int milliseconds) { timeLimitMs_ = milliseconds; }
+    // Whether the last run was ended by the time limit.
+    bool TimedOut() const { return timedOut_; }
 
   signals:
     // One piece of text per read; an empty piece at the end; "Cancelled" when stopped.
     void ReceiveOutputs(const QString& CommandOutputs);
 
   private:
-    enum class ReadResult { Data, End, Stopped };
+    enum class ReadResult { Data, End, Stopped, TimedOut };
     ReadResult ReadChunk(char* buffer, qint64* count);
     QString Cancel();
+    void Keep(const QString& piece);
 
     QString commandLine_;
     QString outputs_;
     std::unique_ptr<QProcess> process_;
+    // Our end of the child's output pipe; read here directly, a piece at a time, so the child
+    // waits when we are slower than it instead of filling our memory.
+    int readFd_ = -1;
     bool stopConvert_ = false;
     bool exitedNormally_ = false;
+    bool started_ = false;
+    bool timedOut_ = false;
     int exitCode_ = -1;
+    int timeLimitMs_ = 0;
+    qint64 deadline_ = 0;
 };
 
 }  // namespace reelwright

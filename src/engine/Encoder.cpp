@@ -4,11 +4,12 @@
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace reelwright {
 
-QString EncoderPath() {
+EncoderLocation LocateEncoder() {
 #ifdef Q_OS_WIN
     const QString name = QStringLiteral("ffmpeg.exe");
 #else
@@ -16,10 +17,27 @@ QString EncoderPath() {
 #endif
     const QString local = ProgramFolder::File(name);
     if (IsRunnableProgram(local)) {
-        return local;
+        return {local, QString()};
+    }
+    // One placed beside the program was put there on purpose: using another would surprise.
+    if (QFileInfo(local).isFile()) {
+        return {local, QStringLiteral("The encoder %1 cannot be run: it is not executable. Make it "
+                                      "executable (chmod +x) or remove it to use the ffmpeg "
+                                      "installed on the system.")
+                           .arg(local)};
     }
     const QString onPath = QStandardPaths::findExecutable(name);
-    return onPath.isEmpty() ? local : QDir::toNativeSeparators(onPath);
+    if (!onPath.isEmpty()) {
+        return {QDir::toNativeSeparators(onPath), QString()};
+    }
+    return {local,
+            QStringLiteral("The encoder ffmpeg was not found. It was looked for in %1 and in the "
+                           "folders of PATH (%2). Install it with: sudo apt install ffmpeg")
+                .arg(ProgramFolder::Path(), qEnvironmentVariable("PATH"))};
+}
+
+QString EncoderPath() {
+    return LocateEncoder().path;
 }
 
 }  // namespace reelwright

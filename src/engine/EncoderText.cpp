@@ -1,37 +1,17 @@
 #include "engine/EncoderText.h"
 
+#include "engine/EncoderTranscript.h"
+
 #include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace reelwright {
 namespace {
 
 bool Contains(const QString& text, QStringView phrase) {
     return text.contains(phrase, Qt::CaseInsensitive);
-}
-
-// Moves from `pos` past the next line break, landing on its line feed; without one, the search
-// starts over at the beginning of the text.
-qsizetype SkipLineBreaks(const QString& text, qsizetype pos, int count) {
-    for (int i = 0; i < count; ++i) {
-        const qsizetype lineFeed = text.indexOf(u'\n', pos + 1);
-        pos = lineFeed < 0 ? 0 : lineFeed;
-    }
-    return pos;
-}
-
-// Today's encoder opens with a version banner: its first line and the indented lines after it.
-QString WithoutBanner(const QString& text) {
-    if (!text.startsWith(QStringLiteral("ffmpeg version"), Qt::CaseInsensitive)) {
-        return text;
-    }
-    const QStringList lines = text.split(u'\n');
-    qsizetype first = 1;
-    while (first < lines.size() &&
-           (lines[first].startsWith(u' ') || lines[first].startsWith(u'\t'))) {
-        ++first;
-    }
-    return lines.mid(first).join(u'\n');
 }
 
 }  // namespace
@@ -95,23 +75,21 @@ bool HasLateFailure(const QString& text) {
     return false;
 }
 
+bool EndedWellShort(double converted, double length, const QString& options) {
+    static const QRegularExpression kCutting(QStringLiteral(
+        "(^|\\s)-(t|to|ss|sseof|fs|shortest|vframes|aframes|dframes|frames(:[a-z0-9]+)?)(\\s|$)"));
+    if (length <= 0 || kCutting.match(options).hasMatch()) {
+        return false;
+    }
+    const double forgiven = std::max(2.0, 0.02 * length);
+    return converted + forgiven < length;
+}
+
 QString ErrorDetailOf(const QString& text) {
-    if (text.trimmed().isEmpty()) {
-        return QString();
-    }
-    qsizetype at = text.indexOf(QStringLiteral("Stream mapping:"), 0, Qt::CaseInsensitive);
-    if (at >= 0) {
-        return text.mid(SkipLineBreaks(text, at, 3));
-    }
-    at = text.indexOf(QStringLiteral("Input #"), 0, Qt::CaseInsensitive);
-    if (at >= 0) {
-        return text.mid(SkipLineBreaks(text, at, 4));
-    }
-    if (Contains(text, u"built on")) {
-        return QString();
-    }
-    // No block to skip: the whole text, minus today's version banner.
-    return WithoutBanner(text).trimmed();
+    EncoderTranscript transcript;
+    transcript.Feed(text);
+    transcript.Finish();
+    return transcript.ErrorDetail();
 }
 
 }  // namespace reelwright

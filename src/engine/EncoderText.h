@@ -29,7 +29,14 @@ bool HasEncodingBegun(const QString& text);
 // Today's encoder may exit 0 after a failed write; these lines give it away.
 bool HasLateFailure(const QString& text);
 
-// The encoder's error lines: the text after its last informational block.
+// Whether a run that reached `converted` seconds of an input `length` seconds long stopped well
+// short of its end. A clip's last position is often a frame or two short of its length, and a
+// slide show's frames last a second or more, so a little is forgiven. Options that cut the input
+// on purpose (-t, -to, -ss, -frames, -fs, -shortest) make no claim.
+bool EndedWellShort(double converted, double length, const QString& options);
+
+// The cause of a failure: the encoder's own last error lines, without its banner, stream
+// listing and statistics.
 QString ErrorDetailOf(const QString& text);
 
 }  // namespace reelwright

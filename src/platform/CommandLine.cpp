@@ -56,23 +56,19 @@ bool IsRunnableProgram(const QString& path) {
     return info.isFile() && info.isExecutable();
 }
 
-QStringList SplitCommandLine(const QString& commandLine, const ProgramTest& isProgram) {
-    QStringList parts;
-    const QString line = commandLine.mid(SkipBlanks(commandLine, 0));
-    if (line.isEmpty()) {
-        return parts;
-    }
-    QString program;
-    qsizetype pos = ReadProgram(line, isProgram, program);
-    parts << program;
+namespace {
 
+// Splits the arguments that begin at `pos`; tells whether a quote was left open.
+QStringList SplitFrom(const QString& line, qsizetype pos, bool* openQuote) {
+    QStringList parts;
+    bool inQuotes = false;
     for (;;) {
         pos = SkipBlanks(line, pos);
         if (pos >= line.size()) {
             break;
         }
         QString arg;
-        bool inQuotes = false;
+        inQuotes = false;
         while (pos < line.size()) {
             const QChar c = line[pos];
             if (c == u'\\') {
@@ -109,6 +105,30 @@ QStringList SplitCommandLine(const QString& commandLine, const ProgramTest& isPr
             ++pos;
         }
         parts << arg;
+    }
+    if (openQuote) {
+        *openQuote = inQuotes;
+    }
+    return parts;
+}
+
+}  // namespace
+
+QStringList SplitCommandLine(const QString& commandLine, const ProgramTest& isProgram) {
+    const QString line = commandLine.mid(SkipBlanks(commandLine, 0));
+    if (line.isEmpty()) {
+        return {};
+    }
+    QString program;
+    const qsizetype pos = ReadProgram(line, isProgram, program);
+    return QStringList{program} + SplitFrom(line, pos, nullptr);
+}
+
+std::optional<QStringList> SplitArguments(const QString& text) {
+    bool openQuote = false;
+    QStringList parts = SplitFrom(text, 0, &openQuote);
+    if (openQuote) {
+        return std::nullopt;
     }
     return parts;
 }

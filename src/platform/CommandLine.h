@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace reelwright {
 
@@ -19,6 +20,10 @@ bool IsRunnableProgram(const QString& path);
 // blanks is resolved as Windows does: the shortest blank-separated prefix that names a program.
 QStringList SplitCommandLine(const QString& commandLine,
                              const ProgramTest& isProgram = IsRunnableProgram);
+
+// Splits a text of arguments by the same rules; none when a quote is left open, since the text
+// would then swallow whatever follows it on a command line.
+std::optional<QStringList> SplitArguments(const QString& text);
 
 // Quotes one argument so that SplitCommandLine gives it back unchanged.
 QString QuoteArgument(const QString& argument);

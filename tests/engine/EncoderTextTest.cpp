@@ -1,5 +1,6 @@
 #include "engine/CVideoConv.h"
 #include "engine/EncoderText.h"
+#include "engine/EncoderTranscript.h"
 
 #include "common/CaseName.h"
 
@@ -72,37 +73,96 @@ struct DetailCase {
 
 class ErrorDetail : public testing::TestWithParam<DetailCase> {};
 
-TEST_P(ErrorDetail, FollowsTheLastInformationalBlock) {
+TEST_P(ErrorDetail, IsTheEncodersOwnLastErrorLines) {
     const DetailCase& c = GetParam();
     EXPECT_EQ(CVideoConv::GetErrorDetail(QString::fromUtf8(c.text)), QString::fromUtf8(c.detail))
         << c.name;
 }
 
+// What ffmpeg 5.1 prints before it gives up on an unknown encoder.
+const char* kListingThenCause =
+    "ffmpeg version 5.1.9 Copyright (c) 2000-2026\n  built with gcc 12\n"
+    "  configuration: --prefix=/usr\n  libavutil      57. 28.100 / 57. 28.100\n"
+    "Input #0, matroska,webm, from 'in.mkv':\n  Metadata:\n    ENCODER         : Lavf59\n"
+    "  Duration: 00:00:06.01, start: 0.000000, bitrate: 706 kb/s\n"
+    "  Stream #0:0: Video: mpeg4 (Simple Profile), yuv420p, 320x240, 25 fps\n"
+    "  Stream #0:1: Audio: mp2, 44100 Hz, mono, s16p, 384 kb/s\n"
+    "Unknown encoder 'libnothing'\n";
+
 INSTANTIATE_TEST_SUITE_P(
     Texts, ErrorDetail,
     testing::Values(
         DetailCase{"empty", "", ""}, DetailCase{"blanks", "   ", ""},
+        DetailCase{"listing then cause", kListingThenCause, "Unknown encoder 'libnothing'"},
         DetailCase{
             "mapping, CR LF",
             "Input #0\r\nStream mapping:\r\n  #0:0 -> #0:0\r\n  #0:1 -> #0:1\r\nBad thing\r\n",
-            "\nBad thing\r\n"},
-        DetailCase{"mapping, LF", "Stream mapping:\n  a\n  b\nError while opening encoder\n",
-                   "\nError while opening encoder\n"},
-        DetailCase{
-            "input",
-            "Input #0, avi, from 'a':\n  Duration: 1\n  Stream #0:0\n  Stream #0:1\nNo way\n",
-            "\nNo way\n"},
+            "Bad thing"},
+        DetailCase{"library line, generic last line dropped",
+                   "Stream mapping:\n  a\nPress [q] to stop, [?] for help\n"
+                   "[libx264 @ 0x55d1c0] height not divisible by 2 (160x121)\n"
+                   "Error initializing output stream 0:0 -- Error while opening encoder\n"
+                   "Conversion failed!\n",
+                   "[libx264] height not divisible by 2 (160x121)\r\n"
+                   "Error initializing output stream 0:0 -- Error while opening encoder"},
+        DetailCase{"statistics are not errors",
+                   "[libx264 @ 0x55] frame I:1     Avg QP:16.89  size:  4536\n"
+                   "[aac @ 0x55] Qavg: 102.420\nvideo:58kB audio:25kB subtitle:0kB\n"
+                   "frame=  73 fps=0.0 q=-1.0 Lsize=      87kB time=00:00:02.92 bitrate=\r",
+                   ""},
+        DetailCase{"only the last few",
+                   "one\ntwo\nthree\nfour\nfive\nsix\n", "three\r\nfour\r\nfive\r\nsix"},
         DetailCase{"older banner", "FFmpeg version SVN, built on Jan 1 2008\n  configuration\n",
                    ""},
-        DetailCase{"no marker", "  x.avi: No such file or directory\n",
-                   "x.avi: No such file or directory"},
         DetailCase{"today's banner",
                    "ffmpeg version 5.1 Copyright\n  built with gcc 12\n  libavutil 57\n"
                    "/v/x.avi: Invalid data found when processing input\n",
-                   "/v/x.avi: Invalid data found when processing input"},
-        // Too few lines after the marker: the search starts over from the top.
-        DetailCase{"short mapping", "Stream mapping:\n  a\n", "Stream mapping:\n  a\n"}),
+                   "/v/x.avi: Invalid data found when processing input"}),
     test::CaseName<DetailCase>);
+
+TEST(EncoderTranscriptTest, KeepsAFewKilobytesWhateverTheEncoderWrites) {
+    EncoderTranscript transcript;
+    const QString progress = "frame=  10 fps=0.0 q=2.0 size=  1kB time=00:00:01.00 bitrate= 1 "
+                             "speed=2.5x    \r";
+    const QString warning = "[mpeg4 @ 0x55] ac-tex damaged at 18 9\n";
+    const QString endless(100000, u'x');  // one line that never ends
+    for (int i = 0; i < 2000; ++i) {
+        transcript.Feed(progress);
+        transcript.Feed(warning);
+    }
+    transcript.Feed(endless);
+    transcript.Feed(endless);
+    transcript.Feed(QStringLiteral("\nConversion failed!\n"));
+    transcript.Finish();
+    EXPECT_LE(transcript.Tail().size(), EncoderTranscript::kTailLength);
+    EXPECT_EQ(transcript.ErrorLines().size(), EncoderTranscript::kKeptErrorLines);
+    for (const QString& line : transcript.ErrorLines()) {
+        EXPECT_LE(line.size(), EncoderTranscript::kMaxLineLength);
+    }
+    EXPECT_EQ(transcript.LastTime(), 1.0);
+    EXPECT_EQ(transcript.LastSpeed(), 2.5);
+    EXPECT_TRUE(transcript.ErrorLines().last() == "Conversion failed!");
+}
+
+TEST(EncoderTranscriptTest, APhraseSplitBetweenPiecesIsStillFound) {
+    EncoderTranscript transcript;
+    transcript.SetEchoedPaths({"/v/x.bin"});
+    EXPECT_FALSE(transcript.Feed(QStringLiteral("/v/x.bin: Invalid data fo")));
+    EXPECT_TRUE(transcript.Feed(QStringLiteral("und when processing input\n")));
+    EXPECT_TRUE(transcript.Unreadable());
+}
+
+TEST(EncoderPhrases, AConversionThatEndsShortIsToldFromOneThatCutsOnPurpose) {
+    EXPECT_FALSE(EndedWellShort(5.92, 6, "-c:v libx264"));
+    EXPECT_TRUE(EndedWellShort(2.9, 6, "-c:v libx264"));
+    EXPECT_FALSE(EndedWellShort(7150, 7200, ""));  // 2% of two hours
+    EXPECT_TRUE(EndedWellShort(6000, 7200, ""));
+    for (const char* cutting : {"-t 2", "-to 3", "-ss 1 -c copy", "-frames:v 10", "-vframes 5",
+                                "-fs 1M", "-shortest"}) {
+        EXPECT_FALSE(EndedWellShort(1, 6, cutting)) << cutting;
+    }
+    EXPECT_TRUE(EndedWellShort(1, 6, "-metadata title=-t"));
+}
 
 }  // namespace
 }  // namespace reelwright
