@@ -1,10 +1,13 @@
 #include "batch/BatchDriver.h"
 
 #include "engine/CVideoConv.h"
+#include "engine/Encoder.h"
 #include "joblist/JobList.h"
+#include "platform/Notifier.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
-#include <QScopedValueRollback>
 #include <QStringList>
 
 namespace reelwright {
@@ -15,16 +18,30 @@ const QString kCancelled = QStringLiteral("Cancelled");
 const QString kError = QStringLiteral("Error");
 const QString kComplete = QStringLiteral("Complete");
 
-class Flag {
+}  // namespace
+
+// Holds the batch's state for exactly as long as it runs, however it ends.
+class BatchDriver::Running {
   public:
-    explicit Flag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Flag() { flag_ = false; }
+    explicit Running(BatchDriver& driver) : driver_(driver) {
+        driver_.running_ = true;
+        driver_.converting_ = true;
+        // Rows leave the list only through a removal, which waits for the batch.
+        driver_.jobList_.SetLocked(true);
+    }
+    ~Running() {
+        driver_.cConvert.reset();
+        driver_.converting_ = false;
+        driver_.stop_ = false;
+        driver_.jobList_.SetLocked(false);
+        driver_.running_ = false;
+    }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
 
   private:
-    bool& flag_;
+    BatchDriver& driver_;
 };
-
-}  // namespace
 
 const QColor BatchDriver::kSuccessColor(113, 177, 98);
 const QColor BatchDriver::kFailureColor(220, 10, 10);
@@ -55,16 +72,37 @@ std::optional<float> BatchDriver::DurationSeconds(const QString& sDuration) {
     return static_cast<float>(seconds);
 }
 
+int BatchDriver::EligibleRows(bool selectedOnly) const {
+    const JobListStore* store = jobList_.Store();
+    int count = 0;
+    for (int row = 0; store && row < store->RecordCount(); ++row) {
+        const JobRow& job = store->Row(row);
+        if ((job.status == kWaiting || job.status == kCancelled) &&
+            (!selectedOnly || job.checkBox != 0)) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 bool BatchDriver::RunBatch(bool selectedOnly) {
     if (running_) {
         return false;  // one batch at a time, also while a stopped one unwinds
     }
-    const QScopedValueRollback<bool> running(running_, true);
-    // Rows leave the list only through a removal, which waits for the batch.
-    jobList_.SetLocked(true);
-    converting_ = true;
-    bool taken = false;
+    const Running running(*this);
+    summary_ = Summary();
+    folderReported_ = false;
+    parametersReported_ = false;
     currentRow_ = -1;
+    if (EligibleRows(selectedOnly) == 0) {
+        return false;
+    }
+    // Looked for once: without it every file would fail the same way.
+    const EncoderLocation encoder = LocateEncoder();
+    if (!encoder.problem.isEmpty()) {
+        Notifier::Current().Show(encoder.problem, MessageIcon::Error);
+        return false;
+    }
     for (int row = 0; jobList_.Store() && row < jobList_.Store()->RecordCount(); ++row) {
         if (stop_) {
             break;
@@ -79,17 +117,32 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
         currentFile_ = job.filePath;
         const QString duration = job.duration;
         FindCurrentRow();
-        taken = true;
-        const QString output = hooks_.outputPath(currentFile_, hooks_.outputType());
+        const QString output = OutputName(currentFile_);
         if (output.isEmpty()) {
-            continue;  // no output name: the row keeps its status
+            continue;  // the row has been failed
+        }
+        if (stop_) {
+            break;  // a stop while the name was chosen
         }
         ConvertVideo(currentFile_, output, duration);
     }
-    converting_ = false;
-    stop_ = false;
-    jobList_.SetLocked(false);
-    return taken;
+    return summary_.reachedEncoder;
+}
+
+QString BatchDriver::OutputName(const QString& input) {
+    const OutputPathResult result = hooks_.outputPath(input, hooks_.outputType());
+    switch (result.problem) {
+        case OutputPathResult::Problem::None:
+            return result.path;
+        case OutputPathResult::Problem::FolderUnavailable:
+            ShowOnce(folderReported_, OutputFolderMessage());
+            FailRow(OutputFolderMessage());
+            break;
+        case OutputPathResult::Problem::NoFreeName:
+            FailRow(QStringLiteral("Every name for the converted file is taken."));
+            break;
+    }
+    return QString();
 }
 
 void BatchDriver::RequestStop() {
@@ -108,8 +161,28 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
                                const QString& sDuration) {
     const std::optional<float> length = DurationSeconds(sDuration);
     if (!length) {
-        WriteStatus(kError);
-        Finish(kFailureColor);
+        FailRow(QStringLiteral("The play length \"%1\" cannot be read.").arg(sDuration));
+        return;
+    }
+    const Parameters parameters = hooks_.parameters();
+    if (!parameters.options) {
+        ShowOnce(parametersReported_,
+                 QStringLiteral("Error occured while getting paramters\r\n") + parameters.error);
+        FailRow(parameters.error);
+        return;
+    }
+    QString error;
+    // The result is written under a name of its own and named only once it is whole, so a
+    // stopped or failed run leaves nothing that looks like a result.
+    const QString temporary = CreateTemporaryOutput(outFile, &error);
+    if (temporary.isEmpty()) {
+        if (!quietFailures_) {
+            Notifier::Current().Show(QStringLiteral("Error converting file: ") +
+                                         QFileInfo(origfile).fileName() + QStringLiteral("\r\n") +
+                                         error,
+                                     MessageIcon::Error);
+        }
+        FailRow(error);
         return;
     }
     // Held here as well, so the job outlives its own StartConversion whatever replaces it.
@@ -118,22 +191,71 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
     connect(job.get(), &CVideoConv::CurrentStatus, this, &BatchDriver::cConvert_CurrentStatus);
     connect(job.get(), &CVideoConv::Progress, this, &BatchDriver::cConvert_Progress);
     job->SetInputFile(origfile);
-    job->SetOutputFile(outFile);
-    job->SetParametrs(hooks_.parameters() + QStringLiteral(" -y"));
+    job->SetOutputFile(temporary);
+    job->SetParametrs(*parameters.options + QStringLiteral(" -y"));
     job->SetFileTimeLength(*length);
-    job->StartConversion();
-
+    job->SetQuiet(quietFailures_);
     const JobListStore* store = jobList_.Store();
-    if (!store || currentRow_ < 0 || currentRow_ >= store->RecordCount()) {
-        return;
+    if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
+        job->SetMediaLength(store->Row(currentRow_).lengthSeconds);
     }
-    const QString status = store->Row(currentRow_).status;
-    if (status != kCancelled && status != kError) {
-        WriteStatus(kComplete);
-        Finish(kSuccessColor);
-    } else {
-        Finish(kFailureColor);
+    if (stop_) {
+        job->StopConversion();
     }
+    emit FileStarted(currentRow_);
+    job->StartConversion();
+    cConvert.reset();  // the job's text is not kept beyond its file
+    summary_.reachedEncoder = summary_.reachedEncoder || job->EncoderStarted();
+
+    switch (job->LastResult()) {
+        case CVideoConv::Result::Converted: {
+            const QString given = ClaimOutput(
+                temporary, outFile,
+                [this, &origfile] { return hooks_.outputPath(origfile, hooks_.outputType()).path; },
+                &error);
+            if (given.isEmpty()) {
+                FailRow(error + QStringLiteral(" It was left as ") + temporary);
+                break;
+            }
+            ++summary_.converted;
+            WriteStatus(kComplete);
+            Finish(kSuccessColor);
+            if (JobListStore* rows = jobList_.Store(); rows && currentRow_ >= 0) {
+                rows->SetOutcome(currentRow_, QString(), given);
+            }
+            break;
+        }
+        case CVideoConv::Result::Cancelled:
+            QFile::remove(temporary);
+            ++summary_.cancelled;
+            WriteStatus(kCancelled);
+            Finish(kFailureColor);
+            break;
+        case CVideoConv::Result::Failed:
+        case CVideoConv::Result::NotRun:
+            QFile::remove(temporary);
+            FailRow(job->Reason());
+            break;
+    }
+    emit FileFinished(currentRow_);
+}
+
+void BatchDriver::FailRow(const QString& reason) {
+    ++summary_.failed;
+    summary_.failedFiles << currentFile_;
+    WriteStatus(kError);
+    Finish(kFailureColor);
+    JobListStore* store = jobList_.Store();
+    if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
+        store->SetOutcome(currentRow_, reason, QString());
+    }
+}
+
+void BatchDriver::ShowOnce(bool& shown, const QString& text) {
+    if (!shown && !quietFailures_) {
+        Notifier::Current().Show(text, MessageIcon::Error);
+    }
+    shown = true;
 }
 
 void BatchDriver::cConvert_CurrentStatus(const QString& sStatus) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "batch/OutputNaming.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -23,25 +26,47 @@ class BatchDriver : public QObject {
     static const QColor kSuccessColor;
     static const QColor kFailureColor;
 
+    // The chosen format's encoder options, or why there are none.
+    struct Parameters {
+        std::optional<QString> options;
+        QString error;
+    };
+
     struct Hooks {
         std::function<QString()> outputType;  // the chosen format's file extension
-        std::function<QString(const QString& input, const QString& type)>
-            outputPath;                       // empty: none
-        std::function<QString()> parameters;  // the chosen format's encoder options
+        std::function<OutputPathResult(const QString& input, const QString& type)> outputPath;
+        std::function<Parameters()> parameters;
+    };
+
+    // What became of the rows a batch took.
+    struct Summary {
+        int converted = 0;
+        int failed = 0;
+        int cancelled = 0;
+        QStringList failedFiles;
+        bool reachedEncoder = false;
     };
 
     BatchDriver(JobList& jobList, Hooks hooks, QObject* parent = nullptr);
     ~BatchDriver() override;
 
     // Converts the rows waiting or cancelled (and checked, with `selectedOnly`). True when at
-    // least one row was taken for conversion.
+    // least one file reached the encoder.
     bool RunBatch(bool selectedOnly);
-    // Ends the batch before its next row and stops the file being converted.
+    // Ends the batch: no further file starts, and the one converting stops.
     void RequestStop();
+    bool StopRequested() const { return stop_; }
     // True from the start of RunBatch until it ends.
     bool IsConverting() const { return converting_; }
     // True while a batch is on the stack, also while a stopped one unwinds.
     bool IsRunning() const { return running_; }
+    // The rows a batch would take now.
+    int EligibleRows(bool selectedOnly) const;
+    // What the last batch did.
+    const Summary& LastSummary() const { return summary_; }
+
+    // Failures are kept on their rows instead of being shown one by one in message boxes.
+    void SetQuietFailures(bool quiet) { quietFailures_ = quiet; }
 
     // Seconds of an "hours:minutes:seconds" text; 0 (unknown) without a ":"; none when the text
     // has fewer than three parts or a part is not a number.
@@ -50,21 +75,36 @@ class BatchDriver : public QObject {
     // Converts one file and leaves its final status and colour in the current row.
     void ConvertVideo(const QString& origfile, const QString& outFile, const QString& sDuration);
 
+  signals:
+    // A row's file is about to be converted, and has been.
+    void FileStarted(int row);
+    void FileFinished(int row);
+
   private:
+    class Running;
+
     void FindCurrentRow();
     void cConvert_CurrentStatus(const QString& sStatus);
     void cConvert_Progress(int iProgress);
     void WriteStatus(const QString& status);
     void Finish(const QColor& color);
+    // Ends the current row as failed, with the reason kept on it.
+    void FailRow(const QString& reason);
+    void ShowOnce(bool& shown, const QString& text);
+    QString OutputName(const QString& input);
 
     JobList& jobList_;
     Hooks hooks_;
     bool converting_ = false;
     bool stop_ = false;
     bool running_ = false;
+    bool quietFailures_ = false;
+    bool folderReported_ = false;
+    bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;
     std::shared_ptr<CVideoConv> cConvert;
+    Summary summary_;
 };
 
 }  // namespace reelwright

@@ -4,13 +4,24 @@
 #include "platform/Yield.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
 
 constexpr int kLastNumber = 10000;
+const QString kSuffix = QStringLiteral("_Converted");
 
 QString ParentFolder(const QString& path) {
     const qsizetype cut = path.lastIndexOf(QDir::separator());
@@ -20,10 +31,20 @@ QString ParentFolder(const QString& path) {
     return cut == 0 ? path.left(1) : path.left(cut);
 }
 
+// The last component without its extension. A leading dot marks a hidden file, not an
+// extension: ".clip.mkv" gives ".clip", ".clip" stays ".clip".
 QString BaseName(const QString& path) {
     const QString name = path.mid(path.lastIndexOf(QDir::separator()) + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
+    return dot <= 0 ? name : name.left(dot);
+}
+
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString ErrnoText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace
@@ -40,12 +61,29 @@ QString DefaultOutputFolder() {
 #endif
 }
 
-bool IsTakenName(const QString& path) {
-    const QFileInfo info(path);
-    return info.isSymLink() || (info.exists() && !info.isDir());
+QString OutputFolderMessage() {
+    return QStringLiteral("Output Folder is not exist and can not be created.");
 }
 
-QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice) {
+bool IsTakenName(const QString& path) {
+    struct stat entry {};
+    return ::lstat(Native(path).constData(), &entry) == 0 || errno != ENOENT;
+}
+
+QString FitName(const QString& stem, const QString& suffix) {
+    const qsizetype room = kMaxNameBytes - Native(suffix).size();
+    QString cut = stem;
+    while (!cut.isEmpty() && Native(cut).size() > room) {
+        cut.chop(1);
+        if (!cut.isEmpty() && cut.back().isHighSurrogate()) {
+            cut.chop(1);  // never half a character
+        }
+    }
+    return cut + suffix;
+}
+
+OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
+                                  const OutputFolderChoice& choice) {
     QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
     // A relative or empty folder would land wherever the program happens to run.
     const bool usable = !folder.isEmpty() && QDir::isAbsolutePath(folder);
@@ -53,34 +91,112 @@ QString GetOutputPath(const QString& input, const QString& type, const OutputFol
         QDir().mkdir(folder);
     }
     if (!usable || !QFileInfo(folder).isDir()) {
-        Notifier::Current().Show(
-            QStringLiteral("Output Folder is not exist and can not be created."),
-            MessageIcon::Error);
-        return QString();
+        return {QString(), OutputPathResult::Problem::FolderUnavailable};
     }
-    QString base = BaseName(input);
+    const QString stem = BaseName(input);
     if (!folder.endsWith(QDir::separator())) {
         folder += QDir::separator();
     }
     const QString extension = u'.' + type;
-    QString candidate = folder + base + extension;
+    QString candidate = folder + FitName(stem, extension);
     if (!IsTakenName(candidate)) {
-        return candidate;
+        return {candidate};
     }
-    if (!base.endsWith(QStringLiteral("_Converted"))) {
-        base += QStringLiteral("_Converted");
-        candidate = folder + base + extension;
+    QString suffix;
+    if (!stem.endsWith(kSuffix)) {
+        suffix = kSuffix;
+        candidate = folder + FitName(stem, suffix + extension);
         if (!IsTakenName(candidate)) {
-            return candidate;
+            return {candidate};
         }
     }
     for (int n = 0; n <= kLastNumber; ++n) {
-        candidate = folder + base + u'_' + QString::number(n) + extension;
+        candidate = folder + FitName(stem, suffix + u'_' + QString::number(n) + extension);
         if (!IsTakenName(candidate)) {
             Yield::Run();
             Yield::Run();
+            return {candidate};
+        }
+    }
+    return {QString(), OutputPathResult::Problem::NoFreeName};
+}
+
+QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice) {
+    const OutputPathResult result = ChooseOutputPath(input, type, choice);
+    if (result.problem == OutputPathResult::Problem::FolderUnavailable) {
+        Notifier::Current().Show(OutputFolderMessage(), MessageIcon::Error);
+    }
+    return result.path;
+}
+
+QString CreateTemporaryOutput(const QString& finalPath, QString* error) {
+    const QString folder = ParentFolder(finalPath);
+    const QString name = finalPath.mid(finalPath.lastIndexOf(QDir::separator()) + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString extension = dot <= 0 ? QString() : name.mid(dot);
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    int lastError = EEXIST;
+    for (int attempt = 0; attempt < 100 && lastError == EEXIST; ++attempt) {
+        QString tag;
+        for (int i = 0; i < 8; ++i) {
+            tag += QChar::fromLatin1(kLetters[QRandomGenerator::global()->bounded(36)]);
+        }
+        const QString path = folder + QDir::separator() +
+                             FitName(QStringLiteral(".reelwright-") + tag, extension);
+        // Made here, exclusively, so no other program can be given the same name.
+        const int fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        lastError = errno;
+    }
+    if (error) {
+        *error = QStringLiteral("No file can be written in %1: %2").arg(folder, ErrnoText(lastError));
+    }
+    return QString();
+}
+
+QString ClaimOutput(const QString& temporary, const QString& wanted,
+                    const std::function<QString()>& nextName, QString* error) {
+    const QByteArray from = Native(temporary);
+    QString candidate = wanted;
+    int lastError = 0;
+    for (int attempt = 0; attempt < 100 && !candidate.isEmpty(); ++attempt) {
+        const QByteArray to = Native(candidate);
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) ==
+            0) {
             return candidate;
         }
+        lastError = errno;
+        if (lastError == EINVAL || lastError == ENOSYS) {
+            // A file system without the no-replace rename: a hard link never replaces either.
+            if (::link(from.constData(), to.constData()) == 0) {
+                ::unlink(from.constData());
+                return candidate;
+            }
+            lastError = errno;
+            if (lastError == EPERM || lastError == ENOTSUP || lastError == EOPNOTSUPP) {
+                // Nor links (FAT, say): the best left is to look just before the rename.
+                if (!IsTakenName(candidate)) {
+                    if (::rename(from.constData(), to.constData()) == 0) {
+                        return candidate;
+                    }
+                    lastError = errno;
+                    break;
+                }
+                lastError = EEXIST;
+            }
+        }
+        if (lastError != EEXIST) {
+            break;
+        }
+        candidate = nextName ? nextName() : QString();
+    }
+    if (error) {
+        *error = QStringLiteral("The converted file could not be named %1: %2")
+                     .arg(candidate.isEmpty() ? wanted : candidate, ErrnoText(lastError));
     }
     return QString();
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace reelwright {
 
 // Where converted files go: beside their inputs, or into one folder.
@@ -14,14 +16,43 @@ struct OutputFolderChoice {
 // (in the home folder when there is no videos folder, so the one level it needs can be made).
 QString DefaultOutputFolder();
 
-// A path for the converted file that never names an existing file: the input's base name with
-// the new type, then "_Converted", then "_Converted_0" up to "_Converted_10000". A missing folder
-// is created (one level). Empty, after a message, when the folder cannot be had; empty when every
-// name is taken.
+// The output path of one input, or why there is none.
+struct OutputPathResult {
+    enum class Problem { None, FolderUnavailable, NoFreeName };
+    QString path;
+    Problem problem = Problem::None;
+};
+
+// A path for the converted file that never names an existing entry: the input's base name with
+// the new type, then "_Converted", then "_Converted_0" up to "_Converted_10000", each short
+// enough for the file system. A missing folder is created (one level). Says nothing.
+OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
+                                  const OutputFolderChoice& choice);
+
+// The same, with the message when the folder cannot be had; empty when there is no path.
 QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice);
 
-// Whether a candidate name is taken. Folders do not count; any link does, dangling or not, so the
-// encoder never writes through one.
+// The message for an output folder that cannot be had.
+QString OutputFolderMessage();
+
+// Whether a candidate name is taken: anything of that name, a folder or a dangling link too.
 bool IsTakenName(const QString& path);
+
+// The longest file name the file system takes, in bytes.
+inline constexpr int kMaxNameBytes = 255;
+
+// `stem` followed by `suffix`, the stem cut at a character boundary so the whole name takes at
+// most kMaxNameBytes bytes.
+QString FitName(const QString& stem, const QString& suffix);
+
+// An empty, hidden file beside `finalPath`, with the same extension so the encoder picks the
+// same muxer; the conversion writes into it. Empty, with `error` set, when none can be made.
+QString CreateTemporaryOutput(const QString& finalPath, QString* error);
+
+// Gives a finished temporary file its final name without ever replacing an entry: when `wanted`
+// has been taken meanwhile, `nextName` is asked for another. The name given, or empty (with
+// `error` set) when the file could not be given one; the temporary file is then left as it is.
+QString ClaimOutput(const QString& temporary, const QString& wanted,
+                    const std::function<QString()>& nextName, QString* error);
 
 }  // namespace reelwright

@@ -137,6 +137,10 @@ void CVideoConv::Fail(const QString& reason) {
     }
 }
 
+bool CVideoConv::EncoderStarted() const {
+    return objDOS && objDOS->LastRunStarted();
+}
+
 void CVideoConv::StopConversion() {
     stopRequested_ = true;
     if (objDOS) {

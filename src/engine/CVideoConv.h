@@ -57,6 +57,8 @@ class CVideoConv : public QObject {
     static QString GetErrorDetail(const QString& text);
 
     Result LastResult() const { return result_; }
+    // Whether the last conversion got as far as starting the encoder.
+    bool EncoderStarted() const;
     // Why the last conversion failed, in a few lines; empty unless it failed.
     QString Reason() const { return reason_; }
     // What the encoder said during the last run, kept within bounds.

@@ -78,20 +78,28 @@ QString DurationTextFromLength(const QString& lengthText) {
 }
 
 QString GetDurationText(const QString& path) {
+    return ReadMediaLength(path).text;
+}
+
+MediaLength ReadMediaLength(const QString& path) {
     void* handle = MediaInfoA_New();
     if (!handle) {
-        return QString();
+        return {};
     }
-    QString result;
+    MediaLength result;
     bool opened = false;
     {
         const Utf8CType utf8;
         opened = MediaInfoA_Open(handle, QFile::encodeName(path).constData()) != 0;
     }
     if (opened) {
-        const char* length =
+        const char* text =
             MediaInfoA_Get(handle, kStreamGeneral, 0, "Duration/String", kInfoText, kInfoName);
-        result = DurationTextFromLength(QString::fromUtf8(length ? length : ""));
+        result.text = DurationTextFromLength(QString::fromUtf8(text ? text : ""));
+        // Milliseconds, possibly with a fraction.
+        const char* milliseconds =
+            MediaInfoA_Get(handle, kStreamGeneral, 0, "Duration", kInfoText, kInfoName);
+        result.seconds = QString::fromUtf8(milliseconds ? milliseconds : "").toDouble() / 1000.0;
         MediaInfoA_Close(handle);
     }
     MediaInfoA_Delete(handle);

@@ -11,4 +11,17 @@ QString DurationTextFromLength(const QString& lengthText);
 // The play length of a media file as hours:minutes:seconds; empty when the file cannot be opened.
 QString GetDurationText(const QString& path);
 
+// A file's play length: the text the list shows and, when known, the exact seconds.
+struct MediaLength {
+    MediaLength() = default;
+    // NOLINTNEXTLINE(google-explicit-constructor): a text alone is a length of unknown seconds.
+    MediaLength(QString lengthText, double exactSeconds = 0)
+        : text(std::move(lengthText)), seconds(exactSeconds) {}
+    QString text;
+    double seconds = 0;
+};
+
+// The play length through the media library, with its exact seconds.
+MediaLength ReadMediaLength(const QString& path);
+
 }  // namespace reelwright

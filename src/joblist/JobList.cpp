@@ -14,15 +14,6 @@ namespace {
 
 const QColor kRefusedColor(220, 10, 10);
 
-class AddingScope {
-  public:
-    explicit AddingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~AddingScope() { flag_ = false; }
-
-  private:
-    bool& flag_;
-};
-
 void ReportAddError(int number, const QString& description) {
     Notifier::Current().Show(QStringLiteral("An error occured while Adding File\r") +
                                  QString::number(number) + u':' + description,
@@ -38,7 +29,7 @@ const QString JobList::kExcludedExtensions = QStringLiteral(
 JobList::JobList(QObject* parent)
     : QObject(parent),
       probe_([](const QString& path) { return CVideoConv().IsFileSupported(path); }),
-      lengthReader_(&GetDurationText) {}
+      lengthReader_(&ReadMediaLength) {}
 
 JobList::~JobList() = default;
 
@@ -99,6 +90,21 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     if (FileExistsInGrid(sFilePath)) {
         return false;
     }
+    // Only regular files (or links to one) are probed: a pipe or a device would hold the
+    // encoder and the media library for ever.
+    const QFileInfo info(sFilePath);
+    if (!info.isFile()) {
+        if (!info.exists() && sFilePath.contains(QChar::ReplacementCharacter)) {
+            // The name was not valid UTF-8: what reached us is a decoding that names no file.
+            ReportAddError(53, QStringLiteral("File not found. Its name is not valid UTF-8, so "
+                                              "it cannot be passed on unchanged; rename the "
+                                              "file to add it: ") +
+                                   sFilePath);
+        } else {
+            ReportAddError(53, QStringLiteral("File not found"));
+        }
+        return false;
+    }
     const QString extension = ExtensionOf(sFilePath);
     // Every file that is not a duplicate is probed, also those the extension refuses next.
     const bool supported = probe_(sFilePath);
@@ -108,15 +114,12 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
 
     JobRow row;
     row.filePath = sFilePath;
-    row.duration = lengthReader_(sFilePath);
+    const MediaLength length = lengthReader_(sFilePath);
+    row.duration = length.text;
+    row.lengthSeconds = length.seconds;
     if (sFilePath.right(3).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0) {
         row.fileSize = QStringLiteral("CD Track");
     } else {
-        const QFileInfo info(sFilePath);
-        if (!info.isFile()) {
-            ReportAddError(53, QStringLiteral("File not found"));
-            return false;
-        }
         row.fileSize = GetFileSizeText(info.size());
     }
     if (supported) {

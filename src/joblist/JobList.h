@@ -1,5 +1,6 @@
 #pragma once
 
+#include "joblist/DurationText.h"
 #include "joblist/JobListStore.h"
 
 #include <QObject>
@@ -17,8 +18,8 @@ class JobList : public QObject {
   public:
     // Answers whether the encoder can read a file.
     using Probe = std::function<bool(const QString& path)>;
-    // Answers a file's play length as hours:minutes:seconds.
-    using LengthReader = std::function<QString(const QString& path)>;
+    // Answers a file's play length as hours:minutes:seconds, with its exact seconds when known.
+    using LengthReader = std::function<MediaLength(const QString& path)>;
 
     static const QString kExcludedExtensions;
 

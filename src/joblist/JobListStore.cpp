@@ -35,6 +35,13 @@ void JobListStore::SetTextColor(int row, int column, const QColor& color) {
     CellChanged(row, column, {Qt::ForegroundRole});
 }
 
+void JobListStore::SetOutcome(int row, const QString& reason, const QString& outputPath) {
+    JobRow& job = rows_.at(static_cast<std::size_t>(row));
+    job.reason = reason;
+    job.outputPath = outputPath;
+    CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
+}
+
 void JobListStore::CellChanged(int row, int column, const QList<int>& roles) {
     const QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, roles);

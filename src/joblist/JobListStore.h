@@ -24,6 +24,8 @@ class JobListStore : public QAbstractTableModel {
     void SetStatus(int row, const QString& status);
     void SetCheckBox(int row, int value);
     void SetTextColor(int row, int column, const QColor& color);
+    // What the last conversion of a row came to: why it failed, or where its result went.
+    void SetOutcome(int row, const QString& reason, const QString& outputPath);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

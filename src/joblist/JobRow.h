@@ -21,6 +21,11 @@ struct JobRow {
     // Text colour per cell; an invalid colour leaves the grid's own.
     std::array<QColor, kColumnCount> textColors{};
 
+    // Not shown as columns.
+    double lengthSeconds = 0;  // the exact play length when known, for judging a conversion
+    QString reason;            // why the last conversion failed
+    QString outputPath;        // where the last conversion's result went
+
     bool IsChecked() const { return checkBox != 0; }
 };
 

@@ -1,10 +1,12 @@
 #include "joblist/VideoFileAdder.h"
 
+#include "engine/Encoder.h"
 #include "joblist/JobList.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace reelwright {
 namespace {
@@ -20,6 +22,16 @@ QString Patterns(const QStringList& extensions) {
 
 QString JoinPath(const QString& folder, const QString& name) {
     return folder.endsWith(QDir::separator()) ? folder + name : folder + QDir::separator() + name;
+}
+
+// Looked for once per add: without it every probe would fail the same way.
+bool EncoderAvailable() {
+    const EncoderLocation encoder = LocateEncoder();
+    if (encoder.problem.isEmpty()) {
+        return true;
+    }
+    Notifier::Current().Show(encoder.problem, MessageIcon::Error);
+    return false;
 }
 
 }  // namespace
@@ -60,6 +72,9 @@ void VideoFileAdder::AddVideoFiles(const QStringList& fileList) {
             return;  // cancelled
         }
     }
+    if (!EncoderAvailable()) {
+        return;
+    }
     stopRequested_ = false;
     bool refused = false;
     for (QString path : files) {
@@ -96,12 +111,25 @@ void VideoFileAdder::AddFolder() {
 }
 
 void VideoFileAdder::AddDropped(const QStringList& paths) {
+    if (paths.isEmpty() || !EncoderAvailable()) {
+        return;
+    }
     stopRequested_ = false;
-    for (QString path : paths) {
-        if (stopRequested_) {
-            return;
+    for (const QString& dropped : paths) {
+        // A dropped folder brings the files directly inside it, as Add Folder does.
+        QStringList files{dropped};
+        if (QFileInfo(dropped).isDir()) {
+            files.clear();
+            for (const QString& name : GetFolderFiles(dropped)) {
+                files << JoinPath(dropped, name);
+            }
         }
-        jobList_.AddFile2Grid(path);
+        for (QString path : files) {
+            if (stopRequested_) {
+                return;
+            }
+            jobList_.AddFile2Grid(path);
+        }
     }
 }
 

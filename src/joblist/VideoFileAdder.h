@@ -24,7 +24,8 @@ class VideoFileAdder {
     void AddVideoFiles(const QStringList& fileList = {});
     // Asks for a folder and queues the files directly inside it.
     void AddFolder();
-    // Queues dropped files; refusals are not reported.
+    // Queues dropped files, and the files directly inside dropped folders; refusals are not
+    // reported.
     void AddDropped(const QStringList& paths);
 
     // Ends the current batch of adds after the file being added (the window is closing).

@@ -50,9 +50,9 @@ frmMain::frmMain(QWidget* parent)
       animator_(kMainHeightTwips),
       batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
-                            return GetOutputPath(input, type);
+                            return ChooseOutputPath(input, type);
                         },
-                        [this] { return GetParamaters(); }}),
+                        [this] { return FormatParameters(); }}),
       adder_(jobList_, this) {
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -222,10 +222,12 @@ void frmMain::EnableControls(bool enabled) {
              chkSelectAll, cmdAddFolder, cmdAddVideoFile, cmdAbout}) {
         control->setEnabled(enabled);
     }
-    // Browse follows the folder option, as the path box does.
+    // Browse and the path box follow the folder option; during a batch the path is locked, or a
+    // folder typed meanwhile would send the later files elsewhere.
     if (enabled && optSameFolder->isChecked()) {
         cmdBrowse->setEnabled(false);
     }
+    txtOutPath->setEnabled(enabled && !optSameFolder->isChecked());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

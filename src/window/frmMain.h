@@ -54,6 +54,8 @@ class frmMain : public QWidget {
     QString GetCodecName(const QString& sDesc) const { return codecs_.GetCodecName(sDesc); }
     // The encoder options of the current choice; empty (after a message) when they cannot be made.
     QString GetParamaters();
+    // The same, or why they cannot be made, without a message.
+    BatchDriver::Parameters FormatParameters() const;
     // The output file's extension: the preset's format or the custom container.
     QString OutputType() const;
     bool PresetMode() const;
@@ -84,6 +86,7 @@ class frmMain : public QWidget {
 
     // The batch: the output path of one input, by the folder option and folder of the window.
     QString GetOutputPath(const QString& input, const QString& type);
+    OutputPathResult ChooseOutputPath(const QString& input, const QString& type) const;
 
     // The controls, by their design names.
     MyFrame* frMain = nullptr;

@@ -44,6 +44,11 @@ QString frmMain::GetOutputPath(const QString& input, const QString& type) {
     return reelwright::GetOutputPath(input, type, {optSameFolder->isChecked(), txtOutPath->text()});
 }
 
+OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& type) const {
+    return reelwright::ChooseOutputPath(input, type,
+                                        {optSameFolder->isChecked(), txtOutPath->text()});
+}
+
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                                 bool selectedOnly) {
     if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
@@ -53,20 +58,32 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
         return;
     }
     if (button->text() == QStringLiteral("Stop")) {
+        // The batch is still on the stack: its own click restores the controls once it ends.
         batch_.RequestStop();
-    } else if (!batch_.IsRunning()) {
-        // A stopped batch that is still unwinding is let finish before a new one starts.
-        button->setText(QStringLiteral("Stop"));
-        EnableControls(false);
-        other->setEnabled(false);
-        const bool taken = batch_.RunBatch(selectedOnly);
-        if (taken && chkShutdown->isChecked()) {
-            ShutdownSystem(8);
-        }
+        return;
     }
+    if (batch_.IsRunning()) {
+        return;  // a stopped batch is still unwinding
+    }
+    if (batch_.EligibleRows(selectedOnly) == 0) {
+        Notifier::Current().Show(
+            selectedOnly ? QStringLiteral("No checked file is waiting for conversion. Tick the "
+                                          "files to convert, or use Convert All.")
+                         : QStringLiteral("No file is waiting for conversion: every file in the "
+                                          "list has been converted or cannot be read."),
+            MessageIcon::Information);
+        return;
+    }
+    button->setText(QStringLiteral("Stop"));
+    EnableControls(false);
+    other->setEnabled(false);
+    const bool taken = batch_.RunBatch(selectedOnly);
     button->setText(restCaption);
     EnableControls(true);
     other->setEnabled(true);
+    if (taken && chkShutdown->isChecked()) {
+        ShutdownSystem(8);
+    }
 }
 
 }  // namespace reelwright

@@ -1,5 +1,6 @@
 // The output-format half of the window: the format panel, the preset cascade, the custom fields.
 #include "formats/CustomFormat.h"
+#include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramFolder.h"
 #include "window/CustomFieldGuard.h"
@@ -235,9 +236,29 @@ QString frmMain::OutputType() const {
 }
 
 QString frmMain::GetParamaters() {
+    const BatchDriver::Parameters parameters = FormatParameters();
+    if (!parameters.options) {
+        Notifier::Current().Show(
+            QStringLiteral("Error occured while getting paramters\r\n") + parameters.error,
+            MessageIcon::Error);
+        return QString();
+    }
+    return *parameters.options;
+}
+
+BatchDriver::Parameters frmMain::FormatParameters() const {
     if (PresetMode()) {
-        return presets_.ParamsOf(cmbOutFormat->currentText(), cmbOutVCodec->currentText(),
-                                 cmbCategory->currentText());
+        const QString params = presets_.ParamsOf(
+            cmbOutFormat->currentText(), cmbOutVCodec->currentText(), cmbCategory->currentText());
+        // An open quote would swallow the output's name on the encoder's command line.
+        if (!SplitArguments(params)) {
+            return {std::nullopt,
+                    QStringLiteral("The preset \"%1 / %2\" (%3) has a quote that is not closed in "
+                                   "its params: %4")
+                        .arg(cmbCategory->currentText(), cmbOutVCodec->currentText(),
+                             cmbOutFormat->currentText(), params)};
+        }
+        return {params, QString()};
     }
     custom::Fields fields;
     fields.sampleRate = cmbCASmapleRate->currentText();
@@ -252,12 +273,15 @@ QString frmMain::GetParamaters() {
     QString error;
     const std::optional<QString> params = custom::BuildParams(fields, &error);
     if (!params) {
-        Notifier::Current().Show(
-            QStringLiteral("Error occured while getting paramters\r\n") + error,
-            MessageIcon::Error);
-        return QString();
+        return {std::nullopt, error};
     }
-    return *params;
+    if (!SplitArguments(*params)) {
+        return {std::nullopt,
+                QStringLiteral("A codec name of the custom format has a quote that is not "
+                               "closed: ") +
+                    *params};
+    }
+    return {*params, QString()};
 }
 
 void frmMain::UpdateFormatLabel() {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 namespace reelwright {
 namespace {
@@ -35,11 +36,18 @@ class BatchDriverTest : public testing::Test {
     QString Status(int row) const { return list.Store()->Row(row).status; }
     QColor StatusColor(int row) const { return list.Store()->Row(row).textColors[JobRow::Status]; }
 
+    // Everything in the output folder, hidden files too.
+    QStringList OutputFolder() const {
+        return QDir(folder.FilePath("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
     test::FakeEncoderFolder folder;
     test::RecordingNotifier notifier;
     JobList list;
     QStringList skipOutputFor;
+    QString outputFolder = folder.FilePath("out");
     std::function<void()> onOutputPath;
+    BatchDriver::Parameters parameters{QStringLiteral("-c:v mpeg4"), QString()};
     BatchDriver batch{list,
                       {[] { return QStringLiteral("avi"); },
                        [this](const QString& input, const QString& type) {
@@ -47,11 +55,12 @@ class BatchDriverTest : public testing::Test {
                                onOutputPath();
                            }
                            if (skipOutputFor.contains(QFileInfo(input).baseName())) {
-                               return QString();
+                               return OutputPathResult{QString(),
+                                                       OutputPathResult::Problem::NoFreeName};
                            }
-                           return GetOutputPath(input, type, {false, folder.FilePath("out")});
+                           return ChooseOutputPath(input, type, {false, outputFolder});
                        },
-                       [] { return QStringLiteral("-c:v mpeg4"); }}};
+                       [this] { return parameters; }}};
 };
 
 TEST_F(BatchDriverTest, ConvertsOnlyWaitingAndCancelledRows) {
@@ -86,16 +95,85 @@ TEST_F(BatchDriverTest, ConvertSelectedTakesOnlyCheckedRows) {
     EXPECT_EQ(Status(1), "Complete");
 }
 
-TEST_F(BatchDriverTest, ARowWithoutAnOutputNameKeepsItsStatusAndTheWalkGoesOn) {
+TEST_F(BatchDriverTest, ARowWithoutAnOutputNameEndsInErrorAndTheWalkGoesOn) {
     AddRow("a", "Waiting Conversion");
     AddRow("b", "Cancelled");
     AddRow("c", "Waiting Conversion");
     skipOutputFor << "a"
                   << "b";
     EXPECT_TRUE(batch.RunBatch(false));
-    EXPECT_EQ(Status(0), "Waiting Conversion");
-    EXPECT_EQ(Status(1), "Cancelled");
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_EQ(StatusColor(0), BatchDriver::kFailureColor);
+    EXPECT_FALSE(list.Store()->Row(0).reason.isEmpty());
+    EXPECT_EQ(Status(1), "Error");
     EXPECT_EQ(Status(2), "Complete");
+    EXPECT_EQ(batch.LastSummary().failed, 2);
+    EXPECT_EQ(batch.LastSummary().converted, 1);
+}
+
+TEST_F(BatchDriverTest, AnOutputFolderThatCannotBeMadeIsToldOnceAndConvertsNothing) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    outputFolder = folder.FilePath("missing/parent/out");
+    test::RecordingPower power;
+    EXPECT_FALSE(batch.RunBatch(false));  // nothing reached the encoder: no power-off follows
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_EQ(Status(1), "Error");
+    EXPECT_EQ(notifier.Texts(),
+              QStringList{"Output Folder is not exist and can not be created."});
+}
+
+TEST_F(BatchDriverTest, OptionsThatCannotBeMadeConvertNothingAndAreToldOnce) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    parameters = {std::nullopt, QStringLiteral("The audio bit rate \"x\" is not a number.")};
+    EXPECT_FALSE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_EQ(Status(1), "Error");
+    EXPECT_EQ(list.Store()->Row(1).reason, parameters.error);
+    EXPECT_EQ(notifier.Texts(), QStringList{"Error occured while getting paramters\r\n" +
+                                            parameters.error});
+    EXPECT_TRUE(OutputFolder().isEmpty());
+}
+
+TEST_F(BatchDriverTest, AResultAppearsUnderItsNameOnlyWhenWhole) {
+    AddRow("a", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\noutput 64\nprint time=00:00:01.00 b\n"
+           "sleep 200\nprint time=00:00:02.00 b\n");
+    AddRow("b", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\noutput 64\nexit 1\n");
+    QStringList duringRun;
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [&] {
+        if (Status(0) == "50") {
+            duringRun = OutputFolder();
+        }
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    // While converting, only a hidden file of the same type exists.
+    ASSERT_EQ(duringRun.size(), 1);
+    EXPECT_TRUE(duringRun[0].startsWith(".reelwright-")) << duringRun[0].toStdString();
+    EXPECT_TRUE(duringRun[0].endsWith(".avi"));
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(list.Store()->Row(0).outputPath, folder.FilePath("out/a.avi"));
+    // The failed one leaves nothing behind.
+    EXPECT_EQ(Status(1), "Error");
+    EXPECT_EQ(OutputFolder(), QStringList{"a.avi"});
+}
+
+TEST_F(BatchDriverTest, ANameTakenWhileConvertingIsLeftAloneAndTheNextIsGiven) {
+    AddRow("a", "Waiting Conversion");
+    QObject::connect(&batch, &BatchDriver::FileStarted, [&] {
+        QFile other(folder.FilePath("out/a.avi"));
+        other.open(QIODevice::WriteOnly);
+        other.write("another program's");
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(list.Store()->Row(0).outputPath, folder.FilePath("out/a_Converted.avi"));
+    QFile kept(folder.FilePath("out/a.avi"));
+    kept.open(QIODevice::ReadOnly);
+    EXPECT_EQ(kept.readAll(), "another program's");
+    EXPECT_EQ(OutputFolder(), (QStringList{"a.avi", "a_Converted.avi"}));
 }
 
 TEST_F(BatchDriverTest, AFailedFileEndsInRedAndTheNextIsConverted) {
@@ -120,8 +198,8 @@ TEST_F(BatchDriverTest, ProgressAndStatusEventsAreWrittenIntoTheRow) {
         }
     });
     batch.RunBatch(false);
-    // 1 of 2 seconds is 50 %.
-    EXPECT_EQ(seen, (QStringList{"Starting...", "50", "Complete", "Complete"}));
+    // 1 of 2 seconds is 50 %; then the text, its colour and what became of the file.
+    EXPECT_EQ(seen, (QStringList{"Starting...", "50", "Complete", "Complete", "Complete"}));
 }
 
 TEST_F(BatchDriverTest, AStopEndsTheFileCancelledAndLeavesTheRestWaiting) {
@@ -137,6 +215,62 @@ TEST_F(BatchDriverTest, AStopEndsTheFileCancelledAndLeavesTheRestWaiting) {
     EXPECT_EQ(Status(0), "Cancelled");
     EXPECT_EQ(StatusColor(0), BatchDriver::kFailureColor);
     EXPECT_EQ(Status(1), "Waiting Conversion");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(BatchDriverTest, AStopWhileTheNextNameIsChosenStartsNoFurtherFile) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    onOutputPath = [&] {
+        if (Status(0) == "Complete") {
+            batch.RequestStop();
+        }
+    };
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(Status(1), "Waiting Conversion");
+    EXPECT_EQ(OutputFolder(), QStringList{"a.avi"});
+}
+
+TEST_F(BatchDriverTest, AStopBeforeTheEncoderStartsIsNeverLost) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    // The second click of a double click arrives in the yield before the encoder starts.
+    bool clicked = false;
+    test::ScopedYield yield([&] {
+        if (!clicked && batch.IsConverting()) {
+            clicked = true;
+            batch.RequestStop();
+        }
+    });
+    EXPECT_FALSE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Cancelled");
+    EXPECT_EQ(Status(1), "Waiting Conversion");
+    EXPECT_TRUE(OutputFolder().isEmpty());
+    // The stop belonged to that batch: the next one runs.
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(1), "Complete");
+}
+
+TEST_F(BatchDriverTest, WithoutAnEncoderTheBatchSaysSoOnceAndLeavesTheList) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    test::ScopedEmptyPath noEncoderOnPath;
+    folder.Remove("ffmpeg");
+    EXPECT_FALSE(batch.RunBatch(false));
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.contains("sudo apt install ffmpeg"));
+    EXPECT_EQ(Status(0), "Waiting Conversion");
+    EXPECT_EQ(Status(1), "Waiting Conversion");
+}
+
+TEST_F(BatchDriverTest, QuietFailuresStayOnTheirRows) {
+    AddRow("a", "Waiting Conversion", "print Unknown encoder 'x'\\n\nexit 1\n");
+    batch.SetQuietFailures(true);
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_EQ(list.Store()->Row(0).reason, "Unknown encoder 'x'");
+    EXPECT_EQ(batch.LastSummary().failedFiles, QStringList{list.Store()->Row(0).filePath});
     EXPECT_TRUE(notifier.messages.empty());
 }
 

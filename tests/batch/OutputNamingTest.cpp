@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace reelwright {
 namespace {
 
@@ -89,14 +91,18 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "in/my.holiday.clip.mp4",
                    0},
-        NamingCase{"a folder does not count as taken",
+        NamingCase{"a folder of the name counts as taken",
                    "clip.mpg",
                    "avi",
                    true,
                    "",
                    {"dir:in/clip.avi"},
-                   "in/clip.avi",
+                   "in/clip_Converted.avi",
                    0},
+        NamingCase{"a hidden input stays hidden", ".clip.mkv", "mp4", true, "", {},
+                   "in/.clip.mp4", 0},
+        NamingCase{"a hidden input without extension", ".clip", "mp4", true, "", {},
+                   "in/.clip.mp4", 0},
         NamingCase{
             "missing folder is made", "clip.mpg", "mkv", false, "new", {}, "new/clip.mkv", 0}),
     test::CaseName<NamingCase>);
@@ -136,6 +142,89 @@ TEST(OutputNaming, AllTenThousandAndOneNumberedNamesTakenGivesNothing) {
     test::RecordingNotifier notifier;
     EXPECT_EQ(GetOutputPath(input, "avi", {true, QString()}), "");
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST(OutputNaming, EveryCandidateFitsTheFileSystemsNameLimit) {
+    QTemporaryDir dir;
+    // 120 two-byte letters: the plain name fits, the longer ones only when cut.
+    const QString stem = QString(120, QChar(0x00E9));
+    const QString input = dir.filePath(stem + ".mkv");
+    QFile(input).open(QIODevice::WriteOnly);
+    QStringList given;
+    for (int i = 0; i < 4; ++i) {
+        const QString path = GetOutputPath(input, "mp4", {true, QString()});
+        ASSERT_FALSE(path.isEmpty());
+        const QString name = QFileInfo(path).fileName();
+        EXPECT_LE(QFile::encodeName(name).size(), kMaxNameBytes) << name.toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();  // it can be made
+        given << name;
+    }
+    EXPECT_EQ(given[0], stem + ".mp4");
+    EXPECT_TRUE(given[1].endsWith("_Converted.mp4"));
+    EXPECT_TRUE(given[3].endsWith("_Converted_1.mp4"));
+    // A name is never cut inside a character.
+    const QString fitted = FitName(QString(200, QChar(0x4E2D)), "_Converted_10000.mp4");
+    EXPECT_LE(QFile::encodeName(fitted).size(), kMaxNameBytes);
+    EXPECT_FALSE(fitted.contains(QChar::ReplacementCharacter));
+    EXPECT_EQ(QFile::decodeName(QFile::encodeName(fitted)), fitted);
+}
+
+TEST(OutputNaming, AResultTakesItsNameOnlyWithoutReplacingAnything) {
+    QTemporaryDir dir;
+    const QString wanted = dir.filePath("clip.mp4");
+    QString error;
+    const QString temporary = CreateTemporaryOutput(wanted, &error);
+    ASSERT_FALSE(temporary.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(temporary).fileName().startsWith('.'));
+    EXPECT_TRUE(temporary.endsWith(".mp4"));
+    EXPECT_EQ(QFileInfo(temporary).path(), dir.path());
+    // Another temporary name for the same output is another file.
+    const QString second = CreateTemporaryOutput(wanted, &error);
+    EXPECT_NE(second, temporary);
+    QFile::remove(second);
+
+    QFile(temporary).open(QIODevice::WriteOnly | QIODevice::Append);
+    {
+        QFile out(temporary);
+        out.open(QIODevice::WriteOnly);
+        out.write("converted");
+    }
+    // The wanted name appeared meanwhile: it is kept, and the next name is taken.
+    {
+        QFile other(wanted);
+        other.open(QIODevice::WriteOnly);
+        other.write("someone else's");
+    }
+    int asked = 0;
+    const QString given = ClaimOutput(
+        temporary, wanted,
+        [&] {
+            ++asked;
+            return GetOutputPath(dir.filePath("clip.mkv"), "mp4", {true, QString()});
+        },
+        &error);
+    EXPECT_EQ(given, dir.filePath("clip_Converted.mp4"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(QFile::exists(temporary));
+    QFile kept(wanted);
+    kept.open(QIODevice::ReadOnly);
+    EXPECT_EQ(kept.readAll(), "someone else's");
+    QFile result(given);
+    result.open(QIODevice::ReadOnly);
+    EXPECT_EQ(result.readAll(), "converted");
+}
+
+TEST(OutputNaming, NoTemporaryFileInAFolderThatCannotBeWritten) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes everywhere";
+    }
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QString error;
+    EXPECT_EQ(CreateTemporaryOutput(dir.filePath("clip.mp4"), &error), "");
+    EXPECT_FALSE(error.isEmpty());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(OutputNaming, TheDefaultFolderIsConvertedFilesInAnExistingFolder) {
