@@ -114,7 +114,8 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
     }
     const double length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
     const std::optional<double> converted = transcript_.LastTime();
-    const bool short_ = converted && length > 0 && EndedWellShort(*converted, length, parametrs_);
+    const bool short_ = converted && length > 0 && EndedWellShort(*converted, length, parametrs_,
+                                                               transcript_.InputFrameRate());
     if (transcript_.InputEndedEarly() || short_) {
         QString why = QStringLiteral("The input file ended early");
         if (converted && length > 0) {

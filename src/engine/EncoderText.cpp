@@ -75,13 +75,17 @@ bool HasLateFailure(const QString& text) {
     return false;
 }
 
-bool EndedWellShort(double converted, double length, const QString& options) {
+bool EndedWellShort(double converted, double length, const QString& options,
+                    std::optional<double> frameRate) {
     static const QRegularExpression kCutting(QStringLiteral(
         "(^|\\s)-(t|to|ss|sseof|fs|shortest|vframes|aframes|dframes|frames(:[a-z0-9]+)?)(\\s|$)"));
     if (length <= 0 || kCutting.match(options).hasMatch()) {
         return false;
     }
-    const double forgiven = std::max(2.0, 0.02 * length);
+    double forgiven = std::max(2.0, 0.02 * length);
+    if (frameRate && *frameRate > 0) {
+        forgiven = std::max(forgiven, 4.0 / *frameRate);
+    }
     return converted + forgiven < length;
 }
 

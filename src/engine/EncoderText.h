@@ -30,10 +30,12 @@ bool HasEncodingBegun(const QString& text);
 bool HasLateFailure(const QString& text);
 
 // Whether a run that reached `converted` seconds of an input `length` seconds long stopped well
-// short of its end. A clip's last position is often a frame or two short of its length, and a
-// slide show's frames last a second or more, so a little is forgiven. Options that cut the input
-// on purpose (-t, -to, -ss, -frames, -fs, -shortest) make no claim.
-bool EndedWellShort(double converted, double length, const QString& options);
+// short of its end. The encoder's last position is often a few frames short of the length (the
+// frames it reorders are not counted), and a slide show's frames last a second or more, so two
+// seconds, 2% of the length and four frames at the input's frame rate are forgiven. Options that
+// cut the input on purpose (-t, -to, -ss, -frames, -fs, -shortest) make no claim.
+bool EndedWellShort(double converted, double length, const QString& options,
+                    std::optional<double> frameRate = std::nullopt);
 
 // The cause of a failure: the encoder's own last error lines, without its banner, stream
 // listing and statistics.

@@ -116,7 +116,28 @@ bool EncoderTranscript::Finish() {
     return unreadable;
 }
 
+void EncoderTranscript::ReadListing(const QString& line) {
+    if (StartsWith(line, u"Input #")) {
+        inInputListing_ = true;
+        return;
+    }
+    if (!line.startsWith(u' ')) {
+        inInputListing_ = false;  // the input's listing is indented under its heading
+        return;
+    }
+    static const QRegularExpression kVideoRate(
+        QStringLiteral("Stream #.*: Video: .*, ([0-9]+(\\.[0-9]+)?)(k?) fps"));
+    const QRegularExpressionMatch rate = kVideoRate.match(line);
+    if (inInputListing_ && rate.hasMatch()) {
+        const double fps = rate.captured(1).toDouble() * (rate.captured(3).isEmpty() ? 1 : 1000);
+        if (fps > 0 && (!inputFrameRate_ || fps < *inputFrameRate_)) {
+            inputFrameRate_ = fps;
+        }
+    }
+}
+
 bool EncoderTranscript::TakeLine(const QString& line) {
+    ReadListing(line);
     const LineKind kind = Classify(line);
     if (kind == LineKind::Progress) {
         if (const std::optional<TimeValue> time = FindTimeValue(line + u' ')) {

@@ -39,6 +39,8 @@ class EncoderTranscript {
     std::optional<double> LastTime() const { return lastTime_; }
     // The speed as a multiple of real time, when the encoder has said it.
     std::optional<double> LastSpeed() const { return lastSpeed_; }
+    // The lowest frame rate of the input's video streams, as the encoder lists them.
+    std::optional<double> InputFrameRate() const { return inputFrameRate_; }
     // The encoder's own error lines, oldest first, at most kKeptErrorLines.
     const QStringList& ErrorLines() const { return errorLines_; }
     // The last lines of the text, at most kTailLength characters.
@@ -55,6 +57,7 @@ class EncoderTranscript {
 
   private:
     bool TakeLine(const QString& line);
+    void ReadListing(const QString& line);
     bool SaysInputIsUnreadable(const QString& line, LineKind kind) const;
     QString WithoutEchoedPaths(const QString& line) const;
     void AddToTail(QStringView text);
@@ -69,6 +72,8 @@ class EncoderTranscript {
     bool endedEarly_ = false;
     std::optional<double> lastTime_;
     std::optional<double> lastSpeed_;
+    std::optional<double> inputFrameRate_;
+    bool inInputListing_ = false;
     QStringList errorLines_;
     QString tail_;
 };

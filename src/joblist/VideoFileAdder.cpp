@@ -6,7 +6,13 @@
 #include "platform/Notifier.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -55,8 +61,30 @@ QString VideoFileAdder::OpenDialogFilter() {
 }
 
 QStringList VideoFileAdder::GetFolderFiles(const QString& folder) {
-    // Regular files only: a pipe or a device would hang the probe.
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    // Read by hand: Qt drops a name that is not valid UTF-8 without a word, and the user must
+    // hear why such a file is not added.
+    QStringList names;
+    const QByteArray native = QFile::encodeName(folder);
+    DIR* listing = ::opendir(native.constData());
+    if (!listing) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..") {
+            continue;
+        }
+        // Regular files only (links followed): a pipe or a device would hang the probe.
+        struct stat info {};
+        if (::stat((native + '/' + name).constData(), &info) == 0 && S_ISREG(info.st_mode)) {
+            names << QFile::decodeName(name);
+        }
+    }
+    ::closedir(listing);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
 }
 
 QStringList VideoFileAdder::ShowOpenDialog() {

@@ -24,16 +24,44 @@ int RunProgram(const QString& program, const QStringList& arguments, QString* ou
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-bool MakeClip(const QString& path, int seconds, const QString& size) {
+bool MakeClip(const QString& path, double seconds, const QString& size,
+              const QStringList& options) {
     const QString duration = QString::number(seconds);
     return RunProgram(SystemEncoder(),
-                      {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                       QStringLiteral("testsrc=duration=%1:size=%2:rate=25").arg(duration, size),
-                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                       QStringLiteral("sine=frequency=440:duration=%1").arg(duration),
-                       QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
-                       QStringLiteral("aac"), QStringLiteral("-shortest"), path}) == 0;
+                      QStringList{QStringLiteral("-v"), QStringLiteral("error"),
+                                  QStringLiteral("-y"), QStringLiteral("-f"),
+                                  QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                  QStringLiteral("testsrc=duration=%1:size=%2:rate=25")
+                                      .arg(duration, size),
+                                  QStringLiteral("-f"), QStringLiteral("lavfi"),
+                                  QStringLiteral("-i"),
+                                  QStringLiteral("sine=frequency=440:duration=%1").arg(duration),
+                                  QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
+                                  QStringLiteral("-c:a"), QStringLiteral("aac"),
+                                  QStringLiteral("-shortest")} +
+                          options + QStringList{path}) == 0;
+}
+
+bool Truncate(const QString& path, double share) {
+    QFile file(path);
+    return file.resize(static_cast<qint64>(static_cast<double>(file.size()) * share));
+}
+
+bool Damage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) {
+        return false;
+    }
+    QRandomGenerator generator(777);
+    for (const qint64 at : {file.size() / 3, file.size() / 2}) {
+        QByteArray noise(3000, '\0');
+        for (char& c : noise) {
+            c = static_cast<char>(generator.bounded(256));
+        }
+        file.seek(at);
+        file.write(noise);
+    }
+    return true;
 }
 
 bool MakeRandomFile(const QString& path, int bytes) {

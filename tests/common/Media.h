@@ -11,8 +11,16 @@ QString SystemEncoder();
 // Runs a program to its end; returns its exit code, or -1 when it could not run.
 int RunProgram(const QString& program, const QStringList& arguments, QString* output = nullptr);
 
-// Writes a test-pattern clip with a tone. `extension` picks the container.
-bool MakeClip(const QString& path, int seconds, const QString& size = QStringLiteral("160x120"));
+// Writes a test-pattern clip with a tone; the path's extension picks the container. `options`
+// go before the output (for example "-movflags +faststart").
+bool MakeClip(const QString& path, double seconds, const QString& size = QStringLiteral("160x120"),
+              const QStringList& options = {});
+
+// Keeps only the first `share` of a file's bytes, as an interrupted download does.
+bool Truncate(const QString& path, double share);
+
+// Overwrites a few kilobytes in the middle of a file with noise, as a bad sector does.
+bool Damage(const QString& path);
 
 // Writes bytes that no decoder can read.
 bool MakeRandomFile(const QString& path, int bytes);

@@ -295,6 +295,16 @@ TEST_F(CVideoConvTest, AMissingEncoderIsReportedTwiceAndTheProbeSaysYes) {
                            "File or command not found"}));
 }
 
+TEST_F(CVideoConvTest, AProbeThatTakesTooLongCountsAsUnreadable) {
+    CVideoConv::SetProbeTimeLimit(300);
+    CVideoConv probe;
+    // Without the limit the encoder would say nothing for 20 s and the answer would be yes.
+    const bool supported = probe.IsFileSupported(folder.Scenario("slow.txt", "sleep 20000\n"));
+    CVideoConv::SetProbeTimeLimit(CVideoConv::kDefaultProbeTimeLimitMs);
+    EXPECT_FALSE(supported);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
 TEST_F(CVideoConvTest, TheProbeRefusesOnlyWhatTheEncoderCannotRead) {
     const struct {
         const char* script;

@@ -65,6 +65,19 @@ TEST_F(DOSOutputsTest, LongOutputArrivesInPiecesOfAtMost512WhoseSumIsTheResult) 
     EXPECT_EQ(result, QString(1300, 'a') + "\r\nerror side" + QString(700, 'b'));
 }
 
+TEST_F(DOSOutputsTest, AFloodingChildLeavesOnlyTheLastMegabyteInMemory) {
+    DOSOutputs runner;
+    qint64 seen = 0;
+    QObject::connect(&runner, &DOSOutputs::ReceiveOutputs,
+                     [&](const QString& piece) { seen += piece.size(); });
+    const QString text = runner.ExecuteCommand(
+        Command(folder.Scenario("s.txt", "bytes 8000000 a\nprint the end\n")));
+    EXPECT_EQ(seen, 8000000 + 7);
+    EXPECT_EQ(text.size(), DOSOutputs::kKeptOutput);
+    EXPECT_TRUE(text.endsWith("athe end"));
+    EXPECT_EQ(runner.Outputs(), text);
+}
+
 TEST_F(DOSOutputsTest, TwelveYieldsFollowEveryReadBeforeItsPiece) {
     DOSOutputs runner;
     QStringList trace;

@@ -162,6 +162,21 @@ TEST(EncoderPhrases, AConversionThatEndsShortIsToldFromOneThatCutsOnPurpose) {
         EXPECT_FALSE(EndedWellShort(1, 6, cutting)) << cutting;
     }
     EXPECT_TRUE(EndedWellShort(1, 6, "-metadata title=-t"));
+    // A slide show at one frame a second ends up to four frames early.
+    EXPECT_FALSE(EndedWellShort(7, 10, "", 1.0));
+    EXPECT_TRUE(EndedWellShort(5, 10, "", 1.0));
+}
+
+TEST(EncoderTranscriptTest, TheInputsFrameRateIsReadFromItsListingOnly) {
+    EncoderTranscript transcript;
+    transcript.Feed(QStringLiteral(
+        "Input #0, avi, from 'slides.avi':\n  Duration: 00:00:10.00, start: 0.000000\n"
+        "  Stream #0:0: Video: mpeg4 (Simple Profile), yuv420p, 320x240, 1 fps, 1 tbr, 1 tbn\n"
+        "  Stream #0:1: Video: mjpeg, yuvj420p, 320x240, 2.50 fps, 2.50 tbr\n"
+        "Stream mapping:\n  Stream #0:0 -> #0:0 (mpeg4 (native) -> h264 (libx264))\n"
+        "Output #0, mp4, to 'out.mp4':\n"
+        "  Stream #0:0: Video: h264, yuv420p, 320x240, q=2-31, 0.5 fps, 16384 tbn\n"));
+    EXPECT_EQ(transcript.InputFrameRate(), 1.0);
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ class ShippedFormatsConvert : public testing::TestWithParam<int> {
         }
         dir_ = new QTemporaryDir;
         clip_ = dir_->filePath("source clip.mp4");
-        test::MakeClip(clip_, 1, "320x240");
+        // An odd length, so the judgement of a whole conversion is tested for real.
+        test::MakeClip(clip_, kClipSeconds, "320x240");
     }
     static void TearDownTestSuite() {
         delete dir_;
@@ -87,12 +88,16 @@ class ShippedFormatsConvert : public testing::TestWithParam<int> {
         job.SetInputFile(clip_);
         job.SetOutputFile(*output);
         job.SetParametrs(params + " -y");
-        job.SetFileTimeLength(1.0F);
+        // As the list gives it: whole seconds in the text, the exact length beside.
+        job.SetFileTimeLength(4.0F);
+        job.SetMediaLength(kClipSeconds);
         job.StartConversion();
         EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+        EXPECT_EQ(job.LastResult(), CVideoConv::Result::Converted);
         return notifier.messages.empty();
     }
 
+    static constexpr double kClipSeconds = 3.56;
     static QTemporaryDir* dir_;
     static QString clip_;
 };

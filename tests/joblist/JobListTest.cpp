@@ -11,6 +11,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace reelwright {
 namespace {
 
@@ -146,19 +150,37 @@ TEST_F(JobListTest, AMissingFileIsAnErrorAndNoRow) {
     EXPECT_EQ(notifier.messages[0].text, "An error occured while Adding File\r53:File not found");
 }
 
-TEST_F(JobListTest, QueuesLongPathsAndNamesAShellWouldMangle) {
-    QString deep = dir.path();
-    while (deep.size() < 1200) {
-        deep += "/" + QString(60, 'd');
+TEST_F(JobListTest, AnythingButARegularFileIsRefusedBeforeItIsProbed) {
+    const QString fifo = dir.filePath("pipe.avi");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir(dir.path()).mkpath("folder.avi");
+    const QString link = dir.filePath("link.avi");
+    QFile::link(File("target.avi"), link);
+    for (const QString& path : {fifo, dir.filePath("folder.avi"), QString("/dev/null")}) {
+        notifier.messages.clear();
+        EXPECT_FALSE(Add(path)) << path.toStdString();
+        EXPECT_EQ(notifier.Texts(), QStringList{"An error occured while Adding File\r53:File not found"})
+            << path.toStdString();
     }
-    ASSERT_TRUE(QDir().mkpath(deep));
-    const QStringList names{deep + "/long.avi", File("it's \"q\" $HOME; x.mp4"), File("-dash.mkv")};
-    QFile(names[0]).open(QIODevice::WriteOnly);
-    for (const QString& name : names) {
-        EXPECT_TRUE(Add(name)) << name.toStdString();
+    EXPECT_TRUE(probed.isEmpty());
+    // A link to a file is a file.
+    EXPECT_TRUE(Add(link));
+    EXPECT_EQ(probed, QStringList{link});
+}
+
+TEST_F(JobListTest, ANameThatIsNotUtf8IsRefusedWithTheReason) {
+    const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.avi";
+    {
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
     }
-    EXPECT_EQ(Paths(), names);
-    EXPECT_EQ(probed, names);
+    QString decoded = QFile::decodeName(native);
+    EXPECT_FALSE(Add(decoded));
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.contains("not valid UTF-8"));
+    EXPECT_TRUE(notifier.messages[0].text.contains("rename the file"));
+    EXPECT_TRUE(probed.isEmpty());
 }
 
 TEST_F(JobListTest, AnAddUnchecksSelectAll) {

@@ -11,6 +11,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace reelwright {
 namespace {
 
@@ -132,6 +136,56 @@ TEST_F(VideoFileAdderTest, AStopRequestEndsTheBatchAfterTheCurrentFile) {
     });
     adder.AddVideoFiles({File("a.avi"), File("b.avi")});
     EXPECT_EQ(Paths(), QStringList{dir.filePath("a.avi")});
+}
+
+TEST_F(VideoFileAdderTest, AFolderWithANameThatIsNotUtf8AddsTheRestAndSaysWhy) {
+    const QString folder = dir.filePath("mixed");
+    QDir().mkpath(folder);
+    const QByteArray bad = QFile::encodeName(folder) + "/bad\xff\xfe.avi";
+    ::close(::open(bad.constData(), O_WRONLY | O_CREAT, 0600));
+    ::mkfifo(QFile::encodeName(folder + "/pipe.avi").constData(), 0600);
+    QFile(folder + "/good.avi").open(QIODevice::WriteOnly);
+    dialogs.folderAnswers << folder;
+    adder.AddFolder();
+    EXPECT_EQ(Paths(), QStringList{folder + "/good.avi"});
+    ASSERT_EQ(notifier.messages.size(), 2u);
+    EXPECT_TRUE(notifier.messages[0].text.contains("not valid UTF-8"));
+    EXPECT_EQ(notifier.messages[1].text, kRefusal);
+}
+
+TEST_F(VideoFileAdderTest, ADroppedFolderBringsTheFilesDirectlyInsideIt) {
+    const QString folder = dir.filePath("dropped");
+    QDir().mkpath(folder + "/inner");
+    for (const char* name : {"b.mkv", "a.avi", "inner/c.avi"}) {
+        QFile(folder + "/" + name).open(QIODevice::WriteOnly);
+    }
+    const QString loose = File("loose.mp4");
+    adder.AddDropped({folder, loose});
+    EXPECT_EQ(Paths(), (QStringList{folder + "/a.avi", folder + "/b.mkv", loose}));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(VideoFileAdderTest, WithoutAnEncoderAnAddSaysSoOnceAndAddsNothing) {
+    test::TempProgramFolder emptyProgramFolder;
+    test::ScopedEmptyPath noEncoderOnPath;
+    const QStringList files{File("a.avi"), File("b.avi"), File("c.avi")};
+    adder.AddVideoFiles(files);
+    adder.AddDropped(files);
+    EXPECT_EQ(list.Store()->RecordCount(), 0);
+    ASSERT_EQ(notifier.messages.size(), 2u);  // once per add
+    EXPECT_TRUE(notifier.messages[0].text.contains("ffmpeg was not found"));
+    EXPECT_TRUE(notifier.messages[0].text.contains(emptyProgramFolder.Path()));
+    EXPECT_TRUE(notifier.messages[0].text.contains("sudo apt install ffmpeg"));
+}
+
+TEST_F(VideoFileAdderTest, AnEncoderBesideTheProgramThatCannotRunIsReported) {
+    test::TempProgramFolder programFolder;
+    programFolder.Write("ffmpeg", "not a program");
+    adder.AddVideoFiles({File("a.avi")});
+    EXPECT_EQ(list.Store()->RecordCount(), 0);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.contains("not executable"));
+    EXPECT_TRUE(notifier.messages[0].text.contains(programFolder.FilePath("ffmpeg")));
 }
 
 }  // namespace

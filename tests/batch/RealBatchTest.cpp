@@ -1,0 +1,154 @@
+// The whole road of a file with the real encoder and the real media library: added, probed,
+// named and converted, with the status the list would show.
+#include "batch/BatchDriver.h"
+#include "batch/OutputNaming.h"
+#include "joblist/JobList.h"
+
+#include "common/Fakes.h"
+#include "common/Media.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace reelwright {
+namespace {
+
+class RealBatchTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+        list.InitJobList();
+        QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
+            for (int row = 0; row < list.Store()->RecordCount(); ++row) {
+                seen << list.Store()->Row(row).status;
+            }
+        });
+    }
+    // Adds the files, converts them into out/ and answers the statuses.
+    QStringList AddAndConvert(const QStringList& files) {
+        for (QString file : files) {
+            EXPECT_TRUE(list.AddFile2Grid(file)) << file.toStdString();
+        }
+        batch.RunBatch(false);
+        QStringList statuses;
+        for (int row = 0; row < list.Store()->RecordCount(); ++row) {
+            statuses << list.Store()->Row(row).status;
+        }
+        return statuses;
+    }
+    const JobRow& Row(int row) const { return list.Store()->Row(row); }
+
+    QTemporaryDir dir;
+    test::RecordingNotifier notifier;
+    JobList list;
+    QString options = QStringLiteral("-c:v mpeg4 -q:v 5 -c:a mp2");
+    QStringList seen;
+    BatchDriver batch{list,
+                      {[] { return QStringLiteral("avi"); },
+                       [this](const QString& input, const QString& type) {
+                           return ChooseOutputPath(input, type, {false, dir.filePath("out")});
+                       },
+                       [this] { return BatchDriver::Parameters{options, QString()}; }}};
+};
+
+TEST_F(RealBatchTest, NamesAShellWouldMangleReachTheEncoderUnchanged) {
+    QString deep = dir.filePath("deep");
+    while (deep.size() < 1200) {
+        deep += "/" + QString(60, 'd');
+    }
+    ASSERT_TRUE(QDir().mkpath(deep));
+    QStringList files;
+    for (const QString& name :
+         {deep + "/long.mkv", dir.filePath("it's \"q\" $HOME; `x` & y.mp4"),
+          dir.filePath("-dash.mkv"), dir.filePath("back\\slash\\\".avi"),
+          dir.filePath("日本語 ünïcödé.mkv"), dir.filePath("  spaced  .mp4")}) {
+        ASSERT_TRUE(test::MakeClip(name, 2)) << name.toStdString();
+        files << name;
+    }
+    EXPECT_EQ(AddAndConvert(files), QStringList(files.size(), "Complete"));
+    for (int row = 0; row < files.size(); ++row) {
+        EXPECT_EQ(Row(row).filePath, files[row]);
+        EXPECT_EQ(Row(row).duration, "00:00:02");
+        EXPECT_TRUE(test::IsReadableMedia(Row(row).outputPath)) << Row(row).outputPath.toStdString();
+    }
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+TEST_F(RealBatchTest, ATruncatedFileIsAnErrorAndAWholeOneIsComplete) {
+    QStringList files;
+    for (const QString type : {"mkv", "mp4", "avi"}) {
+        const QString whole = dir.filePath("whole." + type);
+        const QString cut = dir.filePath("cut." + type);
+        // The index in front, so that a cut mp4 can still be read.
+        ASSERT_TRUE(test::MakeClip(whole, 6.3, "320x240", {"-movflags", "+faststart"}));
+        ASSERT_TRUE(test::MakeClip(cut, 6.3, "320x240", {"-movflags", "+faststart"}));
+        ASSERT_TRUE(test::Truncate(cut, 0.5));
+        files << whole << cut;
+    }
+    batch.SetQuietFailures(true);
+    EXPECT_EQ(AddAndConvert(files),
+              (QStringList{"Complete", "Error", "Complete", "Error", "Complete", "Error"}));
+    for (int row = 1; row < files.size(); row += 2) {
+        EXPECT_EQ(Row(row).duration, "00:00:06");  // the cut file still claims the whole length
+        EXPECT_TRUE(Row(row).reason.contains("ended early")) << Row(row).reason.toStdString();
+        EXPECT_TRUE(Row(row).outputPath.isEmpty());
+    }
+    // Nothing that looks like a result is left for the failed ones.
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"whole.avi", "whole_Converted.avi", "whole_Converted_0.avi"}));
+}
+
+TEST_F(RealBatchTest, ASlideShowAndASoundFileConvertWhole) {
+    const QString slides = dir.filePath("slides.avi");
+    const QString sound = dir.filePath("sound.mka");
+    ASSERT_TRUE(test::RunProgram(test::SystemEncoder(),
+                                 {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc=size=320x240:rate=1:duration=10", "-c:v", "mpeg4",
+                                  slides}) == 0);
+    ASSERT_TRUE(test::RunProgram(test::SystemEncoder(), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                                         "sine=duration=7.3", "-c:a", "libvorbis",
+                                                         sound}) == 0);
+    // B-frames: the encoder's last position is three slides short of the end.
+    options = "-c:v libx264 -preset medium -c:a aac";
+    EXPECT_EQ(AddAndConvert({slides, sound}), QStringList(2, "Complete"));
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+TEST_F(RealBatchTest, APhraseInAFileNameOrADamagedPacketIsNotAnUnreadableFile) {
+    QStringList files;
+    for (const QString name :
+         {"Unknown format sample.mp4", "Invalid data found when processing input.mp4"}) {
+        ASSERT_TRUE(test::MakeClip(dir.filePath(name), 2));
+        files << dir.filePath(name);
+    }
+    const QString damaged = dir.filePath("damaged.mkv");
+    ASSERT_TRUE(test::RunProgram(test::SystemEncoder(),
+                                 {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                  "testsrc=size=320x240:rate=25:duration=6", "-f", "lavfi", "-i",
+                                  "sine=duration=6", "-c:v", "libx264", "-g", "25", "-c:a", "aac",
+                                  "-shortest", damaged}) == 0);
+    ASSERT_TRUE(test::Damage(damaged));
+    files << damaged;
+    EXPECT_EQ(AddAndConvert(files), QStringList(3, "Complete"));
+    EXPECT_FALSE(seen.contains("Unknown format"));
+    EXPECT_FALSE(seen.contains("-1"));
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+TEST_F(RealBatchTest, AFailureShowsItsCauseNotTheStreamListing) {
+    const QString clip = dir.filePath("clip.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 2));
+    options = "-c:v libnothing";
+    EXPECT_EQ(AddAndConvert({clip}), QStringList{"Error"});
+    EXPECT_EQ(Row(0).reason, "Unknown encoder 'libnothing'");
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text,
+              "Error converting file: clip.mkv\r\nUnknown encoder 'libnothing'");
+}
+
+}  // namespace
+}  // namespace reelwright
