@@ -57,4 +57,13 @@ QString CodecCatalogue::GetCodecName(const QString& sDesc) const {
     return QString();
 }
 
+QString CodecCatalogue::DescriptionOf(const QString& name) const {
+    for (const CodecEntry& entry : entries_) {
+        if (entry.name.trimmed() == name) {
+            return entry.description;
+        }
+    }
+    return QString();
+}
+
 }  // namespace reelwright

@@ -26,6 +26,8 @@ class CodecCatalogue {
 
     // The trimmed name of the first entry with this description; empty when there is none.
     QString GetCodecName(const QString& sDesc) const;
+    // The description of the first entry with this (trimmed) name; empty when there is none.
+    QString DescriptionOf(const QString& name) const;
 
   private:
     // The entries of a type, and the general ones, which belong to both lists.

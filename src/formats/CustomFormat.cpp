@@ -4,12 +4,20 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace reelwright::custom {
 namespace {
 
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
+}
+
+// A number above 0, written with "." whatever the locale.
+bool IsPositive(const QString& text) {
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok && value > 0;
 }
 
 // A bit rate in kbps as bit/s: a 32-bit integer in the user's number style, times 1000.
@@ -22,6 +30,10 @@ std::optional<qint32> BitsPerSecond(const QString& text, const QString& what, co
         return std::nullopt;
     }
     const double kbps = RoundHalfEven(value);
+    if (kbps <= 0) {
+        *error = QStringLiteral("%1 \"%2\" is not above 0.").arg(what, text);
+        return std::nullopt;
+    }
     constexpr double kMax = std::numeric_limits<qint32>::max();
     if (std::abs(kbps) * 1000.0 > kMax) {
         *error = QStringLiteral("%1 \"%2\" is too large.").arg(what, text);
@@ -79,7 +91,8 @@ double LeadingNumber(const QString& text) {
     return ok ? value : 0.0;
 }
 
-std::optional<QString> BuildParams(const Fields& fields, QString* error, const QLocale& locale) {
+std::optional<QString> BuildParams(const Fields& fields, QString* error, const QLocale& locale,
+                                   const std::function<QString(const QString&)>& describe) {
     QString params = QStringLiteral("-ar ") +
                      QString::number(LeadingNumber(fields.sampleRate) * 1000.0, 'g', 15);
     const auto audio =
@@ -90,6 +103,10 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     params += QStringLiteral(" -ab ") + QString::number(*audio);
     if (!fields.audioCodecName.isEmpty()) {
         params += QStringLiteral(" -acodec ") + fields.audioCodecName;
+    }
+    if (!IsPositive(fields.channels)) {
+        *error = QStringLiteral("The channel count \"%1\" is not above 0.").arg(fields.channels);
+        return std::nullopt;
     }
     params += QStringLiteral(" -ac ") + fields.channels;
     if (!fields.videoCodecName.isEmpty()) {
@@ -113,7 +130,20 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     if (fields.aspect != kAsInput) {
         params += QStringLiteral(" -aspect ") + fields.aspect;
     }
+    if (!IsPositive(fields.frameRate)) {
+        *error = QStringLiteral("The frame rate \"%1\" is not above 0.").arg(fields.frameRate);
+        return std::nullopt;
+    }
     params += QStringLiteral(" -r ") + fields.frameRate;
+    const QString problem = ContainerProblem(fields.container, fields.videoCodecName,
+                                             fields.audioCodecName, describe);
+    if (!problem.isEmpty()) {
+        *error = problem;
+        return std::nullopt;
+    }
+    if (const ContainerRule* rule = RuleOf(fields.container); rule && !rule->options.isEmpty()) {
+        params += u' ' + rule->options;
+    }
     return params;
 }
 
@@ -172,6 +202,110 @@ bool AcceptText(TextField field, const QString& text) {
         }
     }
     return field != TextField::FrameRate || text.count(u'.') <= 1;
+}
+
+bool ValidValue(TextField field, const QString& text) {
+    return AcceptText(field, text) && IsPositive(text);
+}
+
+QString InvalidValueMessage(TextField field) {
+    static const char* const kNames[] = {"Audio Bitrate", "Channels", "Video Bitrate",
+                                         "Frame Rate"};
+    return QStringLiteral("%1 Field in the custom Format must be a number greater than 0.")
+        .arg(QString::fromLatin1(kNames[static_cast<int>(field)]));
+}
+
+namespace {
+
+// Every codec the rules below were tried with; others are not judged.
+const QStringList& KnownCodecs() {
+    static const QStringList known{
+        "libx264", "mpeg4",     "libx265",  "libvpx-vp9", "libvpx",    "libsvtav1",
+        "mpeg2video", "mpeg1video", "wmv2", "wmv1",       "flv",       "h263p",
+        "libtheora", "mjpeg",   "prores_ks", "ffv1",      "huffyuv",   "rv10",
+        "rv20",     "rawvideo", "wrapped_avframe", "aac", "libmp3lame", "ac3",
+        "libopus",  "libvorbis", "mp2",     "wmav2",      "flac",      "alac",
+        "pcm_s16le", "real_144"};
+    return known;
+}
+
+const std::vector<ContainerRule>& Rules() {
+    static const QStringList kWindowsMediaVideo{
+        "libx264", "mpeg4", "libvpx-vp9", "libvpx", "mpeg2video", "mpeg1video", "wmv2",
+        "wmv1",    "flv",   "h263p",      "libtheora", "mjpeg", "ffv1",     "huffyuv"};
+    static const QStringList kCommonAudio{"aac", "libmp3lame", "ac3", "libvorbis",
+                                          "mp2", "wmav2",      "pcm_s16le"};
+    static const QStringList kMpegVideo{"libx264", "mpeg4", "libx265", "mpeg2video",
+                                        "mpeg1video"};
+    static const QStringList kMpegAudio{"libmp3lame", "ac3", "mp2"};
+    static const std::vector<ContainerRule> rules{
+        {"WMV", kWindowsMediaVideo, kCommonAudio, QString()},
+        {"ASF", kWindowsMediaVideo, kCommonAudio, QString()},
+        {"AVI", kWindowsMediaVideo + QStringList{"prores_ks"}, kCommonAudio, QString()},
+        {"MOV",
+         {"libx264", "mpeg4", "libx265", "mpeg2video", "mpeg1video", "wmv2", "wmv1", "flv",
+          "h263p", "libtheora", "mjpeg", "prores_ks", "ffv1", "huffyuv"},
+         {"aac", "libmp3lame", "ac3", "libvorbis", "mp2", "alac", "pcm_s16le"},
+         QString()},
+        {"FLV", {"flv", "libx264"}, {"aac", "libmp3lame", "pcm_s16le"}, QString()},
+        {"MPG", kMpegVideo, kMpegAudio, QString()},
+        {"MPEG", kMpegVideo, kMpegAudio, QString()},
+        {"MP4",
+         {"libx264", "mpeg4", "libx265", "libvpx-vp9", "libsvtav1", "mpeg2video", "mpeg1video",
+          "mjpeg"},
+         {"aac", "libmp3lame", "ac3", "libopus", "libvorbis", "mp2", "alac"},
+         QString()},
+        {"RM", {"rv10", "rv20"}, {"ac3", "aac", "real_144"}, QString()},
+        // Raw frames with a header that gives their size, so players can show them.
+        {"yuv", {"wrapped_avframe"}, {}, QStringLiteral("-an -f yuv4mpegpipe")},
+    };
+    return rules;
+}
+
+QString Described(const QStringList& names,
+                  const std::function<QString(const QString&)>& describe) {
+    QStringList shown;
+    for (const QString& name : names) {
+        const QString description = describe ? describe(name) : QString();
+        if (!description.isEmpty()) {
+            shown << description;
+        }
+    }
+    return shown.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+const ContainerRule* RuleOf(const QString& container) {
+    for (const ContainerRule& rule : Rules()) {
+        if (rule.container == container) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+QString ContainerProblem(const QString& container, const QString& videoCodecName,
+                         const QString& audioCodecName,
+                         const std::function<QString(const QString&)>& describe) {
+    const ContainerRule* rule = RuleOf(container);
+    if (!rule) {
+        return QString();
+    }
+    const auto name = [&](const QString& codec) {
+        const QString description = describe ? describe(codec) : QString();
+        return description.isEmpty() ? codec : description;
+    };
+    if (KnownCodecs().contains(videoCodecName) && !rule->videoCodecs.contains(videoCodecName)) {
+        return QStringLiteral("The %1 container cannot hold %2 video. Choose one of: %3.")
+            .arg(container, name(videoCodecName), Described(rule->videoCodecs, describe));
+    }
+    if (!rule->audioCodecs.isEmpty() && KnownCodecs().contains(audioCodecName) &&
+        !rule->audioCodecs.contains(audioCodecName)) {
+        return QStringLiteral("The %1 container cannot hold %2 sound. Choose one of: %3.")
+            .arg(container, name(audioCodecName), Described(rule->audioCodecs, describe));
+    }
+    return QString();
 }
 
 QString FormatSummary(bool presetMode, const QString& categoryOrContainer,

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace reelwright {
@@ -31,12 +32,16 @@ struct Fields {
     QString size;            // an item of SizeItems()
     QString aspect;          // an item of AspectItems()
     QString frameRate;
+    QString container;  // an item of ContainerItems(); empty: not judged
 };
 
-// "-ar 22050 -ab 64000 -acodec A -ac 2 -vcodec V -b 320000 -r 25" for the defaults. Returns no
-// text, with `error` set, when a bit rate is not a number or too large, or a size has no "(".
+// "-ar 22050 -ab 64000 -acodec A -ac 2 -vcodec V -b 320000 -r 25" for the defaults, followed by
+// what the container needs. Returns no text, with `error` set, when a bit rate is not a number,
+// too large or 0, a channel count or frame rate is not above 0, a size has no "(", or the
+// container cannot hold the codecs (`describe` names them as the lists show them).
 std::optional<QString> BuildParams(const Fields& fields, QString* error,
-                                   const QLocale& locale = QLocale());
+                                   const QLocale& locale = QLocale(),
+                                   const std::function<QString(const QString&)>& describe = {});
 
 // The number a text begins with, "." being the decimal point whatever the locale; blanks inside
 // are skipped and the first other character ends it ("22.05 KHz" gives 22.05).
@@ -53,6 +58,29 @@ int MaxLength(TextField field);
 bool AcceptKey(TextField field, const QString& text, QChar key);
 // Whether a whole text (pasted, dropped, set) obeys the same character and length rules.
 bool AcceptText(TextField field, const QString& text);
+
+// Whether a whole text (typed, pasted or stored) is a value the encoder can use: a number above
+// 0 (a frame rate of "." or "0", a bit rate or channel count of 0 cannot work).
+bool ValidValue(TextField field, const QString& text);
+// The message for a field whose value cannot work.
+QString InvalidValueMessage(TextField field);
+
+// What a custom container can hold, as tried with today's encoder. Outside these lists a file is
+// refused, fails, or (worse) is written so that it does not play: MPEG-4 in RM is labelled
+// RealVideo 2.0, HEVC in AVI as raw video. Codecs the table does not know are left to the
+// encoder to judge.
+struct ContainerRule {
+    QString container;
+    QStringList videoCodecs;  // encoder names
+    QStringList audioCodecs;  // empty: the container holds no sound
+    QString options;          // what the container needs beyond the fields
+};
+const ContainerRule* RuleOf(const QString& container);
+// Why this pair cannot go into this container; empty when it can. `describe` turns an encoder
+// name into what the lists show.
+QString ContainerProblem(const QString& container, const QString& videoCodecName,
+                         const QString& audioCodecName,
+                         const std::function<QString(const QString&)>& describe);
 
 // The one-line summary of the chosen format.
 QString FormatSummary(bool presetMode, const QString& categoryOrContainer,

@@ -270,8 +270,10 @@ BatchDriver::Parameters frmMain::FormatParameters() const {
     fields.size = cmbCVSize->currentText();
     fields.aspect = cmbCVAspect->currentText();
     fields.frameRate = txtFrameRate->text();
+    fields.container = cmbCustContainer->currentText();
     QString error;
-    const std::optional<QString> params = custom::BuildParams(fields, &error);
+    const std::optional<QString> params = custom::BuildParams(
+        fields, &error, QLocale(), [this](const QString& name) { return codecs_.DescriptionOf(name); });
     if (!params) {
         return {std::nullopt, error};
     }
@@ -315,6 +317,37 @@ void frmMain::cmdHide_Click() {
         if (field->text().isEmpty()) {
             Notifier::Current().Show(QString::fromLatin1(message), MessageIcon::Warning);
             return;
+        }
+    }
+    // Values that cannot work are refused here, not found out file by file.
+    const std::pair<QLineEdit*, custom::TextField> values[] = {
+        {txtChannels, custom::TextField::Channels},
+        {txtFrameRate, custom::TextField::FrameRate},
+        {txtCABirate, custom::TextField::AudioBitrate},
+        {txtCVBitrate, custom::TextField::VideoBitrate},
+    };
+    for (const auto& [field, rules] : values) {
+        if (!custom::ValidValue(rules, field->text())) {
+            Notifier::Current().Show(custom::InvalidValueMessage(rules), MessageIcon::Warning);
+            return;
+        }
+    }
+    if (!PresetMode()) {
+        const QString container = cmbCustContainer->currentText();
+        const QString problem = custom::ContainerProblem(
+            container, GetCodecName(cmbCVCodec->currentText()),
+            GetCodecName(cmbCACodec->currentText()),
+            [this](const QString& name) { return codecs_.DescriptionOf(name); });
+        if (!problem.isEmpty()) {
+            Notifier::Current().Show(problem, MessageIcon::Warning);
+            return;
+        }
+        const custom::ContainerRule* rule = custom::RuleOf(container);
+        if (rule && rule->audioCodecs.isEmpty()) {
+            Notifier::Current().Show(
+                QStringLiteral("The %1 container holds video only: the sound is left out.")
+                    .arg(container),
+                MessageIcon::Information);
         }
     }
     ClosePanel();

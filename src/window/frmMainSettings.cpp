@@ -69,7 +69,7 @@ void frmMain::LoadSettings() {
     // the default.
     for (const auto& [field, name, fallback, rules] : Texts()) {
         const QString text = Read(reg, name, fallback);
-        field->setText(custom::AcceptText(rules, text) ? text : QString::fromLatin1(fallback));
+        field->setText(custom::ValidValue(rules, text) ? text : QString::fromLatin1(fallback));
     }
     UpdateFormatLabel();
 }

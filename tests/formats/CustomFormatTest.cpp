@@ -78,6 +78,13 @@ TEST(CustomParams, AnEmptyOrStrangeFieldIsAFailureWithAReason) {
         [](custom::Fields& f) { f.videoBitrate = "fast"; },
         [](custom::Fields& f) { f.videoBitrate = "9999999"; },
         [](custom::Fields& f) { f.size = "huge"; },
+        // Values that pass the key filters but cannot work.
+        [](custom::Fields& f) { f.videoBitrate = "0"; },
+        [](custom::Fields& f) { f.audioBitrate = "0"; },
+        [](custom::Fields& f) { f.channels = "0"; },
+        [](custom::Fields& f) { f.frameRate = "."; },
+        [](custom::Fields& f) { f.frameRate = "0"; },
+        [](custom::Fields& f) { f.frameRate = "0.0"; },
     };
     for (const auto& change : changes) {
         custom::Fields fields = Defaults();
@@ -86,6 +93,59 @@ TEST(CustomParams, AnEmptyOrStrangeFieldIsAFailureWithAReason) {
         EXPECT_FALSE(custom::BuildParams(fields, &error, QLocale::c()).has_value());
         EXPECT_FALSE(error.isEmpty());
     }
+}
+
+struct ContainerCase {
+    const char* name;
+    const char* container;
+    const char* video;
+    const char* audio;
+    const char* problem;  // a part of the message; empty when the pair can go in
+};
+
+class ContainerPairs : public testing::TestWithParam<ContainerCase> {};
+
+TEST_P(ContainerPairs, OnlyPairsThatPlayAreLetThrough) {
+    const ContainerCase& c = GetParam();
+    const auto describe = [](const QString& name) { return "<" + name + ">"; };
+    const QString problem = custom::ContainerProblem(c.container, c.video, c.audio, describe);
+    if (QString(c.problem).isEmpty()) {
+        EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+    } else {
+        EXPECT_TRUE(problem.contains(c.problem)) << problem.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, ContainerPairs,
+    testing::Values(
+        ContainerCase{"mpeg4 in RM is labelled RealVideo", "RM", "mpeg4", "ac3",
+                      "The RM container cannot hold <mpeg4> video. Choose one of: <rv10>, <rv20>."},
+        ContainerCase{"RealVideo in RM", "RM", "rv20", "ac3", ""},
+        ContainerCase{"mp2 in RM", "RM", "rv10", "mp2", "cannot hold <mp2> sound"},
+        ContainerCase{"HEVC in AVI reads as raw video", "AVI", "libx265", "mp2", "<libx265>"},
+        ContainerCase{"VP8 in MPEG-PS", "MPG", "libvpx", "mp2", "<libvpx>"},
+        ContainerCase{"H.264 in FLV", "FLV", "libx264", "aac", ""},
+        ContainerCase{"compressed video in yuv", "yuv", "libx264", "aac", "<libx264>"},
+        ContainerCase{"yuv takes any sound choice: it has none", "yuv", "wrapped_avframe",
+                      "libopus", ""},
+        ContainerCase{"a codec the table does not know is left to the encoder", "MP4",
+                      "libxvid", "libfdk_aac", ""},
+        ContainerCase{"a container the table does not know", "MKV", "rv10", "mp2", ""}),
+    test::CaseName<ContainerCase>);
+
+TEST(CustomParams, AContainerAddsWhatItNeedsOrRefusesThePair) {
+    custom::Fields fields = Defaults();
+    fields.container = "yuv";
+    fields.videoCodecName = "wrapped_avframe";
+    QString error;
+    EXPECT_EQ(custom::BuildParams(fields, &error, QLocale::c()),
+              "-ar 22050 -ab 64000 -acodec A -ac 2 -vcodec wrapped_avframe -b 320000 -r 25 "
+              "-an -f yuv4mpegpipe");
+    fields.container = "RM";
+    fields.videoCodecName = "mpeg4";
+    EXPECT_FALSE(custom::BuildParams(fields, &error, QLocale::c()).has_value());
+    EXPECT_TRUE(error.contains("RM")) << error.toStdString();
 }
 
 TEST(CustomParams, TheSampleRateIsReadUpToItsUnit) {
@@ -156,6 +216,20 @@ INSTANTIATE_TEST_SUITE_P(
                     PasteCase{"frame rate injection", TextField::FrameRate, "25 -i /x", false},
                     PasteCase{"empty", TextField::FrameRate, "", true}),
     test::CaseName<PasteCase>);
+
+TEST(CustomValues, AFieldsValueMustBeAboveZero) {
+    EXPECT_TRUE(custom::ValidValue(TextField::FrameRate, "29.97"));
+    EXPECT_TRUE(custom::ValidValue(TextField::FrameRate, ".5"));
+    EXPECT_FALSE(custom::ValidValue(TextField::FrameRate, "."));
+    EXPECT_FALSE(custom::ValidValue(TextField::FrameRate, "0"));
+    EXPECT_FALSE(custom::ValidValue(TextField::FrameRate, "0.00"));
+    EXPECT_FALSE(custom::ValidValue(TextField::AudioBitrate, "0000"));
+    EXPECT_FALSE(custom::ValidValue(TextField::VideoBitrate, ""));
+    EXPECT_FALSE(custom::ValidValue(TextField::VideoBitrate, "12345"));  // too long
+    EXPECT_TRUE(custom::ValidValue(TextField::Channels, "6"));
+    EXPECT_EQ(custom::InvalidValueMessage(TextField::FrameRate),
+              "Frame Rate Field in the custom Format must be a number greater than 0.");
+}
 
 TEST(FormatSummary, NamesTheChoiceInEitherMode) {
     EXPECT_EQ(custom::FormatSummary(true, "Web", "VP9", "webm"),

@@ -60,7 +60,8 @@ TEST(ShippedCatalogues, TheDefaultChoiceIsH264AndAacInMp4) {
     EXPECT_TRUE(params.contains("libx264") && params.contains("aac")) << params.toStdString();
 }
 
-class ShippedFormatsConvert : public testing::TestWithParam<int> {
+// Converts one generated clip, as the batch would, once per test suite.
+class ConvertingAClip : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         if (test::SystemEncoder().isEmpty()) {
@@ -102,8 +103,10 @@ class ShippedFormatsConvert : public testing::TestWithParam<int> {
     static QString clip_;
 };
 
-QTemporaryDir* ShippedFormatsConvert::dir_ = nullptr;
-QString ShippedFormatsConvert::clip_;
+QTemporaryDir* ConvertingAClip::dir_ = nullptr;
+QString ConvertingAClip::clip_;
+
+class ShippedFormatsConvert : public ConvertingAClip, public testing::WithParamInterface<int> {};
 
 TEST_P(ShippedFormatsConvert, EveryPresetGivesAReadableFile) {
     const PresetCatalogue presets = ShippedPresets();
@@ -119,7 +122,7 @@ TEST_P(ShippedFormatsConvert, EveryPresetGivesAReadableFile) {
 INSTANTIATE_TEST_SUITE_P(Presets, ShippedFormatsConvert,
                          testing::Range(0, static_cast<int>(ShippedPresets().Entries().size())));
 
-TEST_F(ShippedFormatsConvert, TheCustomDefaultsGiveAReadableAvi) {
+TEST_F(ConvertingAClip, TheCustomDefaultsGiveAReadableAvi) {
     const CodecCatalogue codecs = ShippedCodecs();
     custom::Fields fields;
     fields.sampleRate = custom::SampleRateItems()[4];
@@ -139,6 +142,48 @@ TEST_F(ShippedFormatsConvert, TheCustomDefaultsGiveAReadableAvi) {
         << params->toStdString();
     EXPECT_TRUE(test::IsReadableMedia(output));
 }
+
+class CustomContainersPlay : public ConvertingAClip,
+                            public testing::WithParamInterface<QString> {};
+
+TEST_P(CustomContainersPlay, WithTheFirstPairOfTheCataloguesThatFits) {
+    const QString container = GetParam();
+    const CodecCatalogue codecs = ShippedCodecs();
+    const custom::ContainerRule* rule = custom::RuleOf(container);
+    ASSERT_NE(rule, nullptr);
+    const auto first = [&](const QStringList& descriptions, const QStringList& allowed) {
+        for (const QString& description : descriptions) {
+            if (allowed.contains(codecs.GetCodecName(description))) {
+                return codecs.GetCodecName(description);
+            }
+        }
+        return QString();
+    };
+    custom::Fields fields;
+    fields.sampleRate = "44.1 KHz";
+    fields.audioBitrate = "128";
+    fields.audioCodecName = rule->audioCodecs.isEmpty()
+                                ? codecs.GetCodecName(codecs.AudioDescriptions().value(1))
+                                : first(codecs.AudioDescriptions(), rule->audioCodecs);
+    fields.channels = "2";
+    fields.videoCodecName = first(codecs.VideoDescriptions(), rule->videoCodecs);
+    fields.videoBitrate = "800";
+    fields.size = custom::kAsInput;
+    fields.aspect = custom::kAsInput;
+    fields.frameRate = "25";
+    fields.container = container;
+    ASSERT_FALSE(fields.videoCodecName.isEmpty());
+    ASSERT_FALSE(fields.audioCodecName.isEmpty());
+    QString error;
+    const auto params = custom::BuildParams(fields, &error);
+    ASSERT_TRUE(params.has_value()) << error.toStdString();
+    QString output;
+    ASSERT_TRUE(Convert(*params, "custom", container, &output)) << params->toStdString();
+    EXPECT_TRUE(test::IsReadableMedia(output)) << params->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Containers, CustomContainersPlay,
+                         testing::ValuesIn(custom::ContainerItems()));
 
 }  // namespace
 }  // namespace reelwright

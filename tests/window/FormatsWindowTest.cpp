@@ -162,6 +162,32 @@ TEST_F(FormatsWindowTest, SaveAndCloseChecksTheFieldsInOrderThenWritesTheSummary
                   window->cmbCACodec->currentText() + "\"");
 }
 
+TEST_F(FormatsWindowTest, SaveAndCloseRefusesValuesAndPairsThatCannotWork) {
+    QTest::mouseClick(window->cmdChangeFormat, Qt::LeftButton);
+    UseCustom();
+    window->txtFrameRate->setText(".");
+    QTest::mouseClick(window->cmdHide, Qt::LeftButton);
+    window->txtFrameRate->setText("25");
+    window->txtCVBitrate->setText("0");
+    QTest::mouseClick(window->cmdHide, Qt::LeftButton);
+    window->txtCVBitrate->setText("320");
+    window->cmbCustContainer->setCurrentText("RM");
+    window->cmbCVCodec->setCurrentText("MPEG-4 Part 2 (DivX and Xvid compatible)");
+    QTest::mouseClick(window->cmdHide, Qt::LeftButton);
+    ASSERT_EQ(notifier.messages.size(), 3u);
+    EXPECT_EQ(notifier.messages[0].text,
+              "Frame Rate Field in the custom Format must be a number greater than 0.");
+    EXPECT_EQ(notifier.messages[1].text,
+              "Video Bitrate Field in the custom Format must be a number greater than 0.");
+    EXPECT_EQ(notifier.messages[2].text,
+              "The RM container cannot hold MPEG-4 Part 2 (DivX and Xvid compatible) video. "
+              "Choose one of: RealVideo 1.0 (RM), RealVideo 2.0 (RM).");
+    EXPECT_FALSE(window->frMain->isEnabled());  // the panel stays up
+    // The same pair reaches no file either.
+    EXPECT_EQ(window->GetParamaters(), "");
+    EXPECT_TRUE(notifier.messages.back().text.startsWith("Error occured while getting paramters"));
+}
+
 TEST_F(FormatsWindowTest, TheSummaryWaitsForSaveAndClose) {
     const QString presetSummary = window->lblFormat->text();
     EXPECT_TRUE(
