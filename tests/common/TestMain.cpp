@@ -3,6 +3,7 @@
 #include "platform/SettingsFolder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
@@ -10,8 +11,15 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // No test may touch the user's own files: home (where outputs go by default), settings,
+    // state and data all lie in a folder of the run's own.
+    const QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"}) {
+        qunsetenv(variable);
+    }
     QApplication app(argc, argv);
-    // No test may touch the user's own settings.
     const QTemporaryDir settings;
     reelwright::SettingsFolder::Override(settings.path());
     testing::InitGoogleTest(&argc, argv);

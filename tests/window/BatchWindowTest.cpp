@@ -93,7 +93,11 @@ TEST_F(BatchWindowTest, StopDuringTheSecondFileCancelsItAndPowersOff) {
         EXPECT_FALSE(window->cmdConvertSelected->isEnabled());
         EXPECT_FALSE(window->cmdRemove->isEnabled());
         QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
-        // A new start at once, while the stopped file is still on the stack, is let pass.
+        // The batch is still on the stack: it is not over until it has unwound.
+        EXPECT_EQ(window->cmdConvert->text(), "Stop");
+        EXPECT_FALSE(window->cmdAddVideoFile->isEnabled());
+        EXPECT_FALSE(window->txtOutPath->isEnabled());
+        // More clicks meanwhile start nothing.
         QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
         QTest::mouseClick(window->cmdConvertSelected, Qt::LeftButton);
     });
@@ -107,6 +111,31 @@ TEST_F(BatchWindowTest, StopDuringTheSecondFileCancelsItAndPowersOff) {
     EXPECT_TRUE(window->cmdConvertSelected->isEnabled());
     EXPECT_EQ(power.actions, std::vector<PowerAction>{PowerAction::PowerOff});
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(BatchWindowTest, TheSecondClickOfADoubleClickIsAStopThatHolds) {
+    // The second click arrives in the first yield of the batch, before the encoder starts.
+    bool clicked = false;
+    const test::ScopedYield yield([&] {
+        if (!clicked && window->cmdConvert->text() == "Stop") {
+            clicked = true;
+            QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+        }
+    });
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(Status(0), "Cancelled");
+    EXPECT_EQ(Status(1), "Waiting Conversion");
+    EXPECT_EQ(Status(2), "Waiting Conversion");
+    EXPECT_EQ(QDir(media.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    EXPECT_EQ(window->cmdConvert->text(), "Convert All");
+}
+
+TEST_F(BatchWindowTest, NothingToConvertSaysSo) {
+    QTest::mouseClick(window->cmdConvertSelected, Qt::LeftButton);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("No checked file is waiting"));
+    EXPECT_EQ(window->cmdConvertSelected->text(), "Convert Selected");
 }
 
 TEST_F(BatchWindowTest, AFileThatTurnsUnreadableEndsAsErrorWithAMessage) {
