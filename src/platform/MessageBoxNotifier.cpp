@@ -21,8 +21,9 @@ void MessageBoxNotifier::Show(const QString& text, MessageIcon icon) {
             boxIcon = QMessageBox::Critical;
             break;
     }
+    // However much a failure has to say, the box fits the screen and its button can be reached.
+    QString shown = BoundedMessage(text);
     // The messages keep their CR LF line breaks; a label wants plain line feeds.
-    QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(boxIcon, QString::fromLatin1(kProductName), shown, QMessageBox::Ok, owner_);
     box.exec();

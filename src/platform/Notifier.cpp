@@ -1,6 +1,8 @@
 #include "platform/Notifier.h"
 
 #include <QDebug>
+#include <QRegularExpression>
+#include <QStringList>
 
 namespace reelwright {
 namespace {
@@ -14,6 +16,34 @@ LogNotifier g_logNotifier;
 Notifier* g_notifier = nullptr;
 
 }  // namespace
+
+QString BoundedMessage(const QString& text) {
+    const QString ellipsis(QChar(0x2026));
+    static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\n|\r"));
+    QStringList lines = text.split(kLineBreak);
+    bool cut = false;
+    if (lines.size() > kMaxMessageLines) {
+        lines = lines.mid(0, kMaxMessageLines - 1);
+        cut = true;
+    }
+    qsizetype total = 0;
+    QStringList kept;
+    for (QString line : lines) {
+        if (line.size() > kMaxMessageLineLength) {
+            line = line.left(kMaxMessageLineLength - 1) + ellipsis;
+        }
+        if (total + line.size() > kMaxMessageCharacters) {
+            cut = true;
+            break;
+        }
+        total += line.size() + 2;
+        kept << line;
+    }
+    if (cut) {
+        kept << ellipsis;
+    }
+    return kept.join(QStringLiteral("\r\n"));
+}
 
 Notifier& Notifier::Current() {
     return g_notifier ? *g_notifier : g_logNotifier;

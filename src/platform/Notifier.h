@@ -6,6 +6,13 @@ namespace reelwright {
 
 enum class MessageIcon { None, Information, Warning, Error };
 
+// A message cut to what a box can show: at most kMaxLines lines of at most kMaxLineLength
+// characters, kMaxCharacters in all, its beginning (the sentence and the cause) kept.
+QString BoundedMessage(const QString& text);
+inline constexpr int kMaxMessageLines = 20;
+inline constexpr int kMaxMessageLineLength = 200;
+inline constexpr int kMaxMessageCharacters = 4096;
+
 // Every message box of the program goes through here, so tests record instead of blocking.
 class Notifier {
   public:

@@ -168,6 +168,22 @@ TEST_F(CVideoConvTest, APhraseInTheInputsNameSaysNothingAboutTheInput) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
+TEST_F(CVideoConvTest, AFloodOfWarningsBeforeAFailureGivesAShortMessageWithTheCause) {
+    QString script = QString(kBegun);
+    // 20 MB of warnings, then the cause.
+    script += "bytes 20000000 w\nprint \\n[mpeg4 @ 0x55] ac-tex damaged at 1 1\\n\n"
+              "print Error writing trailer of out.avi: No space left on device\\n\n"
+              "print Conversion failed!\\n\noutput 10\nexit 1\n";
+    const QStringList events = Convert(script);
+    EXPECT_EQ(events.last(), "Error");
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    const QString text = notifier.messages[0].text;
+    EXPECT_LE(text.size(), 4096);
+    EXPECT_LE(text.split("\r\n").size(), 6);
+    EXPECT_TRUE(text.endsWith("Error writing trailer of out.avi: No space left on device"))
+        << text.left(300).toStdString();
+}
+
 TEST_F(CVideoConvTest, AStopBeforeTheEncoderStartsIsKept) {
     CVideoConv job;
     // The stop arrives in the yield that comes before the start, as a second click would.

@@ -1,0 +1,93 @@
+// An encoder that floods its console must neither eat the memory nor freeze the window. A
+// stand-in writes 50 MB and 300 MB of progress lines through a conversion job; the benchmark
+// reports how far the resident memory grew at its peak and after the job, and the longest time
+// the event loop went without a turn (a 10 ms timer records its latest tick).
+#include "engine/CVideoConv.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+using reelwright::CVideoConv;
+using reelwright::ProgramFolder;
+
+namespace {
+
+// A field of /proc/self/status in megabytes.
+double StatusMegabytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) {
+            return std::stod(line.substr(line.find(':') + 1)) / 1024.0;
+        }
+    }
+    return 0;
+}
+
+void ResetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    const QString encoder = folder.filePath("ffmpeg");
+    QFile::copy(QCoreApplication::applicationDirPath() + "/bench_flooder", encoder);
+    QFile::setPermissions(encoder, QFile::permissions(encoder) | QFile::ExeOwner);
+    ProgramFolder::Override(folder.path());
+
+    for (const int megabytes : {50, 300}) {
+        qputenv("FLOOD_MB", QByteArray::number(megabytes));
+        QElapsedTimer sinceTick;
+        qint64 longestPause = 0;
+        QTimer tick;
+        tick.setInterval(10);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longestPause = std::max(longestPause, sinceTick.restart() - 10);
+        });
+        const double before = StatusMegabytes("VmRSS");
+        ResetPeak();
+        QElapsedTimer timer;
+        timer.start();
+        bool converted = false;
+        {
+            CVideoConv job;
+            job.SetInputFile(folder.filePath("input.mkv"));
+            job.SetOutputFile(folder.filePath(QString("out%1.mkv").arg(megabytes)));
+            job.SetParametrs("-y");
+            job.SetFileTimeLength(1.0F);
+            QObject::connect(&job, &CVideoConv::CurrentStatus, [&](const QString& status) {
+                converted = converted || status == "Starting...";
+            });
+            sinceTick.start();
+            tick.start();
+            job.StartConversion();
+            // The tick that waited through whatever the job did after its last yield.
+            QCoreApplication::processEvents();
+            tick.stop();
+        }
+        const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+        const double peak = StatusMegabytes("VmHWM");
+        const double after = StatusMegabytes("VmRSS");
+        std::printf("flood of %d MB: %.1f s, %.0f MB/s\n", megabytes, seconds,
+                    megabytes / seconds);
+        std::printf("  memory growth at the peak: %.1f MB\n", peak - before);
+        std::printf("  memory growth after the job: %.1f MB\n", after - before);
+        std::printf("  longest event-loop pause: %lld ms\n", static_cast<long long>(longestPause));
+        if (!converted) {
+            std::printf("  (the job did not start)\n");
+        }
+    }
+    return 0;
+}
