@@ -2,10 +2,12 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxNotifier.h"
+#include "platform/SignalWatcher.h"
 #include "platform/SystemPower.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 using namespace reelwright;
 
@@ -24,7 +26,13 @@ int main(int argc, char* argv[]) {
     Desktop::Install(&desktop);
     Power::Install(&power);
 
+    // A signal or the session's end keeps the choices as a close would.
+    SignalWatcher endings;
     frmMain window;
+    QObject::connect(&endings, &SignalWatcher::Received, &window,
+                     [&window](int signal) { window.EndProgram(SignalWatcher::ExitStatusFor(signal)); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window] { window.SaveSettings(false); });
     notifier.SetOwner(&window);
     window.show();
     return QApplication::exec();

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -48,18 +47,6 @@ QString ErrnoText(int error) {
 }
 
 }  // namespace
-
-QString DefaultOutputFolder() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\Converted Files");
-#else
-    QString base = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    if (base.isEmpty() || !QFileInfo(base).isDir()) {
-        base = QDir::homePath();
-    }
-    return QDir::toNativeSeparators(QDir(base).filePath(QStringLiteral("Converted Files")));
-#endif
-}
 
 QString OutputFolderMessage() {
     return QStringLiteral("Output Folder is not exist and can not be created.");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UserFolders.h"
+
 #include <QString>
 
 #include <functional>
@@ -11,10 +13,6 @@ struct OutputFolderChoice {
     bool sameFolder = false;
     QString otherFolder;
 };
-
-// The folder offered until the user picks one: "Converted Files" in the user's videos folder
-// (in the home folder when there is no videos folder, so the one level it needs can be made).
-QString DefaultOutputFolder();
 
 // The output path of one input, or why there is none.
 struct OutputPathResult {

@@ -1,18 +1,22 @@
 #include "platform/SettingsFolder.h"
 
 #include "platform/AppInfo.h"
+#include "platform/UserFolders.h"
 #include "platform/OverridablePath.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 namespace reelwright {
 namespace {
 
 OverridablePath& Folder() {
     static OverridablePath folder([] {
-        return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-            .filePath(QString::fromLatin1(kMakerName));
+        // As the desktop's rules say: $XDG_CONFIG_HOME, else ~/.config, with a home that is real.
+        QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+        if (!QDir::isAbsolutePath(base)) {
+            base = QDir(HomeFolder()).filePath(QStringLiteral(".config"));
+        }
+        return QDir(base).filePath(QString::fromLatin1(kMakerName));
     });
     return folder;
 }

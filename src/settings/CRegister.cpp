@@ -1,16 +1,22 @@
 #include "settings/CRegister.h"
 
 #include "platform/SettingsFolder.h"
+#include "settings/IniDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QSaveFile>
 
-#include <memory>
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
 
 namespace reelwright {
 namespace {
+
+// Bigger than any settings file can honestly be: such a file is not read, only set aside.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 QString RootName(std::uint32_t root) {
     switch (root) {
@@ -29,8 +35,8 @@ QString RootName(std::uint32_t root) {
     }
 }
 
-// A key path as a settings group; empty when a component is empty.
-QString GroupOf(const QString& section) {
+// A key path as the document addresses it; empty when a component is empty.
+QString KeyPathOf(const QString& section) {
     const QStringList parts = section.split(u'\\');
     for (const QString& part : parts) {
         if (part.isEmpty()) {
@@ -40,92 +46,109 @@ QString GroupOf(const QString& section) {
     return parts.join(u'/');
 }
 
-// A value name as a settings key: the separators a settings key would split at are escaped.
-QString ValueKey(const QString& name) {
-    if (name == u"*") {
-#ifdef Q_OS_WIN
-        return QStringLiteral(".");  // the registry key's unnamed value
-#else
-        return QStringLiteral("(Default)");
-#endif
-    }
-    QString key = name;
-    key.replace(u'%', QStringLiteral("%25"));
-    key.replace(u'/', QStringLiteral("%2F"));
-    key.replace(u'\\', QStringLiteral("%5C"));
-    return key;
+// "*" alone names the key's default value.
+QString NameOf(const QString& sKey) {
+    return sKey == u"*" ? QString() : sKey;
 }
 
+#ifdef Q_OS_WIN
+
+QString SettingsKey(const QString& keyPath, const QString& name) {
+    return keyPath + u'/' + (name.isEmpty() ? QStringLiteral(".") : name);
+}
+
+#else
+
+// One root's file, read whole.
 struct Root {
-    std::unique_ptr<QSettings> settings;
+    QString file;    // the settings file
+    QString target;  // what is read and written: the file, or the file a link names
+    IniDocument document;
     bool exists = false;
 };
 
-#ifdef Q_OS_WIN
-Root OpenRoot(std::uint32_t root) {
-    const QString name = RootName(root);
-    if (name.isEmpty()) {
-        return {};
+bool ReadAll(const QString& path, QByteArray* bytes, bool* tooBig) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
     }
-    return {std::make_unique<QSettings>(name, QSettings::NativeFormat), true};
-}
-#else
-// A file that does not parse is kept aside for the user, and the root begins afresh, so every
-// value falls back to its default and the next save writes a good file. It must happen at the
-// first opening: later ones are answered from Qt's cache of the parsed file without the error.
-void SetAside(const QString& file) {
-    const QString aside = file + QStringLiteral(".damaged");
-    QFile::remove(aside);
-    QFile::rename(file, aside);
+    *tooBig = file.size() > kMaxFileSize;
+    *bytes = *tooBig ? QByteArray() : file.readAll();
+    return true;
 }
 
-Root OpenRoot(std::uint32_t root) {
-    const QString file = CRegister::RootFile(root);
-    if (file.isEmpty()) {
-        return {};
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    QDir().mkpath(QFileInfo(path).path());
+    // A file the user made read-only stays as it is.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) {
+        if (error) {
+            *error = QStringLiteral("%1 is read-only").arg(path);
+        }
+        return false;
     }
-    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
-    if (settings->status() == QSettings::FormatError) {
-        settings.reset();
-        SetAside(file);
-        settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) {
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        }
+        return false;
     }
-    return {std::move(settings), QFileInfo::exists(file)};
+    return true;
 }
+
+QString AsidePath(const QString& file) {
+    return file + QStringLiteral(".damaged");
+}
+
+Root OpenRoot(std::uint32_t rootKey) {
+    Root root;
+    root.file = CRegister::RootFile(rootKey);
+    root.target = root.file;
+    if (root.file.isEmpty()) {
+        return root;
+    }
+    QByteArray bytes;
+    bool tooBig = false;
+    const QFileInfo info(root.file);
+    if (info.isSymLink()) {
+        // A link is followed only to a file that reads as settings (or is empty); one that
+        // names anything else is set aside whole, and a file of our own takes its place.
+        const QString target = info.symLinkTarget();
+        const bool readable = ReadAll(target, &bytes, &tooBig);
+        IniDocument document = IniDocument::Parse(bytes);
+        if (tooBig || document.Damaged() || (!readable && QFileInfo::exists(target))) {
+            QFile::remove(AsidePath(root.file));
+            QFile::rename(root.file, AsidePath(root.file));
+            return root;
+        }
+        root.target = target;
+        root.document = std::move(document);
+        root.exists = readable;
+        return root;
+    }
+    root.exists = ReadAll(root.file, &bytes, &tooBig);
+    if (tooBig) {
+        QFile::remove(AsidePath(root.file));
+        QFile::rename(root.file, AsidePath(root.file));
+        root.exists = false;
+        return root;
+    }
+    root.document = IniDocument::Parse(bytes);
+    if (root.document.Damaged()) {
+        // What cannot be read is kept aside for the user; what can stays, and the file is
+        // written back without the rest, so it is set aside once.
+        if (WriteWhole(AsidePath(root.file), bytes, nullptr)) {
+            WriteWhole(root.file, root.document.Serialize(), nullptr);
+        }
+    }
+    return root;
+}
+
+bool Store(Root& root, QString* error) {
+    return WriteWhole(root.target, root.document.Serialize(), error);
+}
+
 #endif
-
-bool Usable(const Root& root) {
-    return root.settings && root.exists && root.settings->status() == QSettings::NoError;
-}
-
-bool Writable(const Root& root) {
-    return Usable(root) && root.settings->isWritable();
-}
-
-bool Synced(QSettings& settings) {
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
-
-bool KeyExists(QSettings& settings, const QString& group) {
-    const QString prefix = group + u'/';
-    for (const QString& key : settings.allKeys()) {
-        if (key.startsWith(prefix)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool HasSubKeys(QSettings& settings, const QString& group) {
-    const QString prefix = group + u'/';
-    for (const QString& key : settings.allKeys()) {
-        if (key.startsWith(prefix) && key.indexOf(u'/', prefix.size()) >= 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -146,62 +169,164 @@ QString CRegister::REGTrimSlashes(const QString& path) {
     return trimmed;
 }
 
+#ifndef Q_OS_WIN
+
 QString CRegister::REGGetSetting(std::uint32_t regHKEY, const QString& sSection,
                                  const QString& sKey, const QString& sDefault) const {
-    const QString group = GroupOf(REGTrimSlashes(sSection));
-    Root root = OpenRoot(regHKEY);
-    if (group.isEmpty() || !Usable(root)) {
+    const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+    if (keyPath.isEmpty() || RootName(regHKEY).isEmpty()) {
         return sDefault;
     }
-    const QVariant value = root.settings->value(group + u'/' + ValueKey(sKey));
-    // A value written by hand with commas reads as a list; it is still one text.
-    const QString text = value.userType() == QMetaType::QStringList
-                             ? value.toStringList().join(QStringLiteral(", "))
-                             : value.toString();
-    return text.isEmpty() ? sDefault : text;
+    const Root root = OpenRoot(regHKEY);
+    const std::optional<QString> value = root.document.Value(keyPath, NameOf(sKey));
+    // An empty value counts as absent.
+    return value && !value->isEmpty() ? *value : sDefault;
+}
+
+std::map<QString, QString> CRegister::REGGetSettings(std::uint32_t regHKEY,
+                                                     const QString& sSection) const {
+    std::map<QString, QString> values;
+    const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+    if (keyPath.isEmpty() || RootName(regHKEY).isEmpty()) {
+        return values;
+    }
+    const Root root = OpenRoot(regHKEY);
+    for (const auto& [name, value] : root.document.Values(keyPath)) {
+        if (!value.isEmpty()) {
+            values[name] = value;
+        }
+    }
+    return values;
 }
 
 bool CRegister::REGSaveSetting(std::uint32_t regHKEY, const QString& sSection, const QString& sKey,
                                const QString& sValue) const {
-    const QString group = GroupOf(REGTrimSlashes(sSection));
-    if (group.isEmpty() || RootName(regHKEY).isEmpty()) {
+    return REGSaveSettings(regHKEY, sSection, {{sKey, sValue}});
+}
+
+bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
+                                const QList<QPair<QString, QString>>& values,
+                                QString* error) const {
+    const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+    if (keyPath.isEmpty() || RootName(regHKEY).isEmpty()) {
         return false;
     }
-#ifndef Q_OS_WIN
-    QDir().mkpath(SettingsFolder::Path());
-#endif
     Root root = OpenRoot(regHKEY);
-    if (!root.settings->isWritable()) {
-        return false;
+    for (const auto& [name, value] : values) {
+        root.document.SetValue(keyPath, NameOf(name), value);
     }
-    // Written whole to a new file that then replaces the old, so no half-written file is left.
-    root.settings->setValue(group + u'/' + ValueKey(sKey), sValue);
-    return Synced(*root.settings);
+    return Store(root, error);
 }
 
 bool CRegister::REGDeleteSetting(std::uint32_t regHKEY, const QString& sSection,
                                  const QString& sKey) const {
     Root root = OpenRoot(regHKEY);
-    if (!Writable(root)) {
+    if (!root.exists) {
         return false;
     }
-    QSettings& settings = *root.settings;
     if (!sKey.isEmpty()) {
-        const QString group = GroupOf(REGTrimSlashes(sSection));
-        const QString key = group + u'/' + ValueKey(sKey);
-        if (group.isEmpty() || !settings.contains(key)) {
+        const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+        if (keyPath.isEmpty() || !root.document.RemoveValue(keyPath, NameOf(sKey))) {
+            return false;
+        }
+        return Store(root, nullptr);
+    }
+    // The key itself, by its path as given, and only when it has no sub-keys.
+    const QString keyPath = KeyPathOf(sSection);
+    if (keyPath.isEmpty() || !root.document.KeyExists(keyPath) ||
+        root.document.HasSubKeys(keyPath)) {
+        return false;
+    }
+    root.document.RemoveKey(keyPath);
+    return Store(root, nullptr);
+}
+
+#else
+
+// The registry keeps each value on its own; Qt's native settings reach it.
+QString CRegister::REGGetSetting(std::uint32_t regHKEY, const QString& sSection,
+                                 const QString& sKey, const QString& sDefault) const {
+    const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+    const QString rootName = RootName(regHKEY);
+    if (keyPath.isEmpty() || rootName.isEmpty()) {
+        return sDefault;
+    }
+    QSettings settings(rootName, QSettings::NativeFormat);
+    const QString text = settings.value(SettingsKey(keyPath, NameOf(sKey))).toString();
+    return text.isEmpty() ? sDefault : text;
+}
+
+std::map<QString, QString> CRegister::REGGetSettings(std::uint32_t regHKEY,
+                                                     const QString& sSection) const {
+    std::map<QString, QString> values;
+    const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+    const QString rootName = RootName(regHKEY);
+    if (keyPath.isEmpty() || rootName.isEmpty()) {
+        return values;
+    }
+    QSettings settings(rootName, QSettings::NativeFormat);
+    settings.beginGroup(keyPath);
+    for (const QString& name : settings.childKeys()) {
+        const QString text = settings.value(name).toString();
+        if (!text.isEmpty()) {
+            values[name] = text;
+        }
+    }
+    return values;
+}
+
+bool CRegister::REGSaveSetting(std::uint32_t regHKEY, const QString& sSection, const QString& sKey,
+                               const QString& sValue) const {
+    return REGSaveSettings(regHKEY, sSection, {{sKey, sValue}});
+}
+
+bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
+                                const QList<QPair<QString, QString>>& values,
+                                QString* error) const {
+    const QString keyPath = KeyPathOf(REGTrimSlashes(sSection));
+    const QString rootName = RootName(regHKEY);
+    if (keyPath.isEmpty() || rootName.isEmpty()) {
+        return false;
+    }
+    QSettings settings(rootName, QSettings::NativeFormat);
+    for (const auto& [name, value] : values) {
+        settings.setValue(SettingsKey(keyPath, NameOf(name)), value);
+    }
+    settings.sync();
+    if (settings.status() != QSettings::NoError && error) {
+        *error = QStringLiteral("the registry refused the values");
+    }
+    return settings.status() == QSettings::NoError;
+}
+
+bool CRegister::REGDeleteSetting(std::uint32_t regHKEY, const QString& sSection,
+                                 const QString& sKey) const {
+    const QString rootName = RootName(regHKEY);
+    QSettings settings(rootName, QSettings::NativeFormat);
+    const QString keyPath =
+        KeyPathOf(sKey.isEmpty() ? sSection : REGTrimSlashes(sSection));
+    if (rootName.isEmpty() || keyPath.isEmpty()) {
+        return false;
+    }
+    if (!sKey.isEmpty()) {
+        const QString key = SettingsKey(keyPath, NameOf(sKey));
+        if (!settings.contains(key)) {
             return false;
         }
         settings.remove(key);
-        return Synced(settings);
+    } else {
+        settings.beginGroup(keyPath);
+        const bool deletable = !settings.childKeys().isEmpty() && settings.childGroups().isEmpty();
+        settings.endGroup();
+        if (!deletable) {
+            return false;
+        }
+        settings.remove(keyPath);
     }
-    // The key itself, by its path as given, and only when it has no sub-keys.
-    const QString group = GroupOf(sSection);
-    if (group.isEmpty() || !KeyExists(settings, group) || HasSubKeys(settings, group)) {
-        return false;
-    }
-    settings.remove(group);
-    return Synced(settings);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
+
+#endif
 
 }  // namespace reelwright

@@ -7,6 +7,7 @@
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
 #include "platform/NamedLock.h"
+#include "settings/RememberedSettings.h"
 #include "window/PanelAnimator.h"
 
 #include <QWidget>
@@ -82,7 +83,13 @@ class frmMain : public QWidget {
 
     // The remembered choices.
     void LoadSettings();
-    void SaveSettings();
+    // False, after telling the user once (in a box when `tell`), when they could not be saved.
+    bool SaveSettings(bool tell = true);
+    // The program is being ended from outside (a signal, the session's end): the choices are
+    // kept, a running batch or add is stopped, and the event loop ends with `exitCode`.
+    void EndProgram(int exitCode);
+    void ApplySettings(const RememberedSettings& values);
+    RememberedSettings CurrentSettings() const;
 
     // The batch: the output path of one input, by the folder option and folder of the window.
     QString GetOutputPath(const QString& input, const QString& type);
@@ -158,19 +165,8 @@ class frmMain : public QWidget {
     void cmdBrowse_Click();
     void FolderOptionChanged();
     void cmdDefaults_Click();
-    struct ListSetting {
-        QComboBox* list;
-        const char* name;
-        const char* fallback;
-    };
-    struct TextSetting {
-        QLineEdit* field;
-        const char* name;
-        const char* fallback;
-        custom::TextField rules;
-    };
-    std::vector<ListSetting> Lists() const;
-    std::vector<TextSetting> Texts() const;
+    std::vector<std::pair<QComboBox*, std::optional<int> RememberedSettings::*>> Lists() const;
+    std::vector<std::pair<QLineEdit*, QString RememberedSettings::*>> Texts() const;
 
     // While files are probed the window stays live; these keep the list from changing under
     // the add.
@@ -188,6 +184,8 @@ class frmMain : public QWidget {
     BatchDriver batch_;
     VideoFileAdder adder_;
     bool adding_ = false;
+    bool saveFailureTold_ = false;
+    bool ending_ = false;
     bool closeAfterAdding_ = false;
     std::vector<std::pair<QWidget*, bool>> enabledBeforeAdding_;
 };

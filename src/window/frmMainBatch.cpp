@@ -81,7 +81,9 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     button->setText(restCaption);
     EnableControls(true);
     other->setEnabled(true);
-    if (taken && chkShutdown->isChecked()) {
+    if (taken && chkShutdown->isChecked() && !ending_) {
+        // The session ends with the power: the choices are kept first.
+        SaveSettings();
         ShutdownSystem(8);
     }
 }

@@ -1,95 +1,119 @@
-// The remembered half of the window: the seventeen values saved on close and loaded at start.
-#include "batch/OutputNaming.h"
-#include "formats/CustomFormat.h"
+// The remembered half of the window: the seventeen values saved when the program ends and loaded
+// at start. Which value is stored how lives in the settings library; here they meet the controls.
 #include "settings/CRegister.h"
-#include "settings/SettingsKeys.h"
+#include "settings/RememberedSettings.h"
+#include "platform/Notifier.h"
 #include "window/MyButton.h"
 #include "window/frmMain.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDebug>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace reelwright {
-namespace {
 
-QString Read(const CRegister& reg, const char* name, const QString& fallback) {
-    return reg.REGGetSetting(settings::kRoot, settings::kSection, QString::fromLatin1(name),
-                             fallback);
+// The remembered lists in the order they are applied: each preset list after the one before
+// has refilled it.
+std::vector<std::pair<QComboBox*, std::optional<int> RememberedSettings::*>> frmMain::Lists()
+    const {
+    return {{cmbCategory, &RememberedSettings::cmbCategory},
+            {cmbOutVCodec, &RememberedSettings::cmbOutVCodec},
+            {cmbOutFormat, &RememberedSettings::cmbOutFormat},
+            {cmbCustContainer, &RememberedSettings::cmbCustContainer},
+            {cmbCACodec, &RememberedSettings::cmbCACodec},
+            {cmbCASmapleRate, &RememberedSettings::cmbCASmapleRate},
+            {cmbCVCodec, &RememberedSettings::cmbCVCodec},
+            {cmbCVSize, &RememberedSettings::cmbCVSize},
+            {cmbCVAspect, &RememberedSettings::cmbCVAspect}};
 }
 
-void Write(const CRegister& reg, const char* name, const QString& value) {
-    reg.REGSaveSetting(settings::kRoot, settings::kSection, QString::fromLatin1(name), value);
+std::vector<std::pair<QLineEdit*, QString RememberedSettings::*>> frmMain::Texts() const {
+    return {{txtCABirate, &RememberedSettings::txtCABirate},
+            {txtChannels, &RememberedSettings::txtChannels},
+            {txtCVBitrate, &RememberedSettings::txtCVBitrate},
+            {txtFrameRate, &RememberedSettings::txtFrameRate}};
 }
 
-}  // namespace
-
-// The remembered lists in the order they are saved and loaded, with their defaults.
-std::vector<frmMain::ListSetting> frmMain::Lists() const {
-    return {{cmbCategory, "cmbCategory", "0"},   {cmbOutVCodec, "cmbOutVCodec", "1"},
-            {cmbOutFormat, "cmbOutFormat", "0"}, {cmbCustContainer, "cmbCustContainer", "2"},
-            {cmbCACodec, "cmbCACodec", "1"},     {cmbCASmapleRate, "cmbCASmapleRate", "4"},
-            {cmbCVCodec, "cmbCVCodec", "1"},     {cmbCVSize, "cmbCVSize", "0"},
-            {cmbCVAspect, "cmbCVAspect", "0"}};
-}
-
-std::vector<frmMain::TextSetting> frmMain::Texts() const {
-    return {{txtCABirate, "txtCABirate", "64", custom::TextField::AudioBitrate},
-            {txtChannels, "txtChannels", "2", custom::TextField::Channels},
-            {txtCVBitrate, "txtCVBitrate", "320", custom::TextField::VideoBitrate},
-            {txtFrameRate, "txtFrameRate", "25", custom::TextField::FrameRate}};
-}
-
-void frmMain::LoadSettings() {
-    const CRegister reg;
-    // Each value is applied on its own: one that cannot be applied leaves its control as it was.
-    if (const auto other = settings::ToBool(Read(reg, "optOtherFolder", "True"))) {
-        optOtherFolder->setChecked(*other);
+void frmMain::ApplySettings(const RememberedSettings& values) {
+    // Each value on its own: one that is none, or cannot be applied, leaves its control.
+    if (values.optOtherFolder) {
+        optOtherFolder->setChecked(*values.optOtherFolder);
     }
-    if (const auto same = settings::ToBool(Read(reg, "optSameFolder", "False"))) {
-        optSameFolder->setChecked(*same);
+    if (values.optSameFolder) {
+        optSameFolder->setChecked(*values.optSameFolder);
     }
-    txtOutPath->setText(Read(reg, "txtOutPath", DefaultOutputFolder()));
+    txtOutPath->setText(values.txtOutPath);
     if (optSameFolder->isChecked()) {
         txtOutPath->setEnabled(false);
         cmdBrowse->setEnabled(false);
     }
-    const auto mode = settings::ToListIndex(Read(reg, "optFormat", "0"));
-    if (mode == 0 || mode == 1) {
-        optFormat[*mode]->setChecked(true);
-        ShowFormatFrame(*mode);
+    if (values.optFormat) {
+        optFormat[*values.optFormat]->setChecked(true);
+        ShowFormatFrame(*values.optFormat);
     }
-    // In this order: each preset list is indexed after the one before has refilled it.
-    for (const auto& [list, name, fallback] : Lists()) {
-        if (const auto index = settings::ToListIndex(Read(reg, name, fallback))) {
+    for (const auto& [list, member] : Lists()) {
+        if (const std::optional<int> index = values.*member) {
             SelectListIndex(list, *index);
         }
     }
-    // Texts go onto the encoder's command line: one that breaks its field's rules gives way to
-    // the default.
-    for (const auto& [field, name, fallback, rules] : Texts()) {
-        const QString text = Read(reg, name, fallback);
-        field->setText(custom::ValidValue(rules, text) ? text : QString::fromLatin1(fallback));
+    for (const auto& [field, member] : Texts()) {
+        field->setText(values.*member);
     }
     UpdateFormatLabel();
 }
 
-void frmMain::SaveSettings() {
-    const CRegister reg;
-    Write(reg, "optOtherFolder", settings::FromBool(optOtherFolder->isChecked()));
-    Write(reg, "optSameFolder", settings::FromBool(optSameFolder->isChecked()));
-    Write(reg, "txtOutPath", txtOutPath->text());
-    Write(reg, "optFormat", optFormat[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
-    for (const auto& [list, name, fallback] : Lists()) {
-        Write(reg, name, QString::number(list->currentIndex()));
+RememberedSettings frmMain::CurrentSettings() const {
+    RememberedSettings values;
+    values.optOtherFolder = optOtherFolder->isChecked();
+    values.optSameFolder = optSameFolder->isChecked();
+    values.txtOutPath = txtOutPath->text();
+    values.optFormat = optFormat[0]->isChecked() ? 0 : 1;
+    for (const auto& [list, member] : Lists()) {
+        values.*member = list->currentIndex();
     }
-    for (const auto& [field, name, fallback, rules] : Texts()) {
-        Write(reg, name, field->text());
+    for (const auto& [field, member] : Texts()) {
+        values.*member = field->text();
     }
+    return values;
+}
+
+void frmMain::LoadSettings() {
+    ApplySettings(RememberedSettings::Load(CRegister()));
+}
+
+bool frmMain::SaveSettings(bool tell) {
+    QString error;
+    if (CurrentSettings().Save(CRegister(), &error)) {
+        return true;
+    }
+    qWarning().noquote() << "Your choices could not be saved:" << error;
+    // Said once: a second failure has nothing new to tell.
+    if (tell && !saveFailureTold_) {
+        saveFailureTold_ = true;
+        Notifier::Current().Show(
+            QStringLiteral("Your choices (output folder and format) could not be saved, so the "
+                           "next start will not show them:\r\n") +
+                error,
+            MessageIcon::Warning);
+    }
+    return false;
+}
+
+void frmMain::EndProgram(int exitCode) {
+    ending_ = true;
+    SaveSettings(false);
+    adder_.RequestStop();
+    if (batch_.IsRunning()) {
+        // The encoder is ended and its partial result removed as the batch unwinds.
+        batch_.RequestStop();
+    }
+    QCoreApplication::exit(exitCode);
 }
 
 void frmMain::cmdDefaults_Click() {
-    CRegister().REGDeleteSetting(settings::kRoot, settings::kSection, QString());
+    RememberedSettings::Forget(CRegister());
     LoadSettings();
 }
 

@@ -12,7 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
+
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -165,6 +172,70 @@ TEST_F(SettingsWindowTest, ADamagedSettingsFileGivesTheDefaults) {
     window->close();
     EXPECT_EQ(Stored("txtChannels"), "2");
 }
+
+TEST_F(SettingsWindowTest, ChoicesThatCannotBeSavedAreToldOnce) {
+    const bool root = ::geteuid() == 0;
+    if (root && QProcess::execute("chattr", {"+i", settingsFolder.path()}) != 0) {
+        GTEST_SKIP() << "this file system cannot make a folder read-only for root";
+    }
+    QFile::setPermissions(settingsFolder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    window->txtOutPath->setText("/srv/elsewhere");
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->SaveSettings());
+    if (root) {
+        QProcess::execute("chattr", {"-i", settingsFolder.path()});
+    }
+    QFile::setPermissions(settingsFolder.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Your choices"));
+    EXPECT_TRUE(notifier.messages[0].text.contains(settingsFolder.path()));
+}
+
+// The real program, ended by a signal as a logout or `kill` would end it.
+class EndingTheProgram : public testing::TestWithParam<int> {};
+
+TEST_P(EndingTheProgram, KeepsTheChoicesAsACloseWould) {
+    QTemporaryDir home;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.remove("XDG_CONFIG_HOME");
+    program.setProcessEnvironment(environment);
+    program.start(REELWRIGHT_APP_PATH, {});
+    ASSERT_TRUE(program.waitForStarted());
+    // Ready once it catches the signal: its handler is installed before the window is made.
+    const QString status = QString("/proc/%1/status").arg(program.processId());
+    const auto catches = [&] {
+        QFile file(status);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line.startsWith("SigCgt:")) {
+                return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (GetParam() - 1)) & 1) != 0;
+            }
+        }
+        return false;
+    };
+    for (int i = 0; i < 400 && !catches(); ++i) {
+        QThread::msleep(25);
+    }
+    ASSERT_TRUE(catches());
+    ::kill(static_cast<pid_t>(program.processId()), GetParam());
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 128 + GetParam());
+    QFile saved(home.filePath(".config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    for (const char* name : {"optOtherFolder", "txtOutPath", "cmbCategory", "txtFrameRate"}) {
+        EXPECT_TRUE(text.contains(QByteArray("\\") + name + "=")) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndingTheProgram, testing::Values(SIGTERM, SIGHUP));
 
 }  // namespace
 }  // namespace reelwright

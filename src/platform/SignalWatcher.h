@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace reelwright {
+
+// Turns SIGTERM, SIGHUP and SIGINT into a Qt signal on the thread's event loop. The handler
+// only writes the signal's number into a pipe; everything else happens when the loop reads it.
+class SignalWatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit SignalWatcher(QObject* parent = nullptr);
+    ~SignalWatcher() override;
+
+    // Exit status that tells the shell a process ended by this signal (128 + its number).
+    static int ExitStatusFor(int signal) { return 128 + signal; }
+
+  signals:
+    void Received(int signal);
+
+  private:
+    void Read();
+
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace reelwright

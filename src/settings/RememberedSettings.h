@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace reelwright {
+
+class CRegister;
+
+// The seventeen choices the window remembers between runs, named as they are stored. A value
+// that is none leaves its control as it is (it was missing, or broke its rule).
+struct RememberedSettings {
+    std::optional<bool> optOtherFolder;
+    std::optional<bool> optSameFolder;
+    QString txtOutPath;
+    std::optional<int> optFormat;  // 0 "Presets", 1 "Custom (Advanced)"
+    // List positions, -1 for no selection.
+    std::optional<int> cmbCategory;
+    std::optional<int> cmbOutVCodec;
+    std::optional<int> cmbOutFormat;
+    std::optional<int> cmbCustContainer;
+    std::optional<int> cmbCACodec;
+    std::optional<int> cmbCASmapleRate;
+    std::optional<int> cmbCVCodec;
+    std::optional<int> cmbCVSize;
+    std::optional<int> cmbCVAspect;
+    QString txtCABirate;
+    QString txtChannels;
+    QString txtCVBitrate;
+    QString txtFrameRate;
+
+    // The first start's choices.
+    static RememberedSettings Defaults();
+    // Reads every value at once. A value missing or empty takes its default; a stored value
+    // that breaks its rule is none (a truth value, a mode, a list position) or takes its
+    // default (a custom field, whose text goes onto the encoder's command line).
+    static RememberedSettings Load(const CRegister& reg);
+    // Writes every value with one replacement of the file; `error` says why when it fails.
+    bool Save(const CRegister& reg, QString* error = nullptr) const;
+    // Forgets every stored value, so the next Load gives the defaults.
+    static bool Forget(const CRegister& reg);
+
+    bool operator==(const RememberedSettings&) const = default;
+};
+
+}  // namespace reelwright
