@@ -118,6 +118,18 @@ TEST_F(FormatsWindowTest, AFailedPresetLoadLeavesTheListsEmptyAndThePresetOption
     EXPECT_EQ(notifier.messages.size(), 1u);
 }
 
+TEST_F(FormatsWindowTest, APresetWithAnOpenQuoteIsRefusedByName) {
+    StartWith({PresetLines("Tagged", "-c copy -metadata title=\"open", "mkv", "Mine")},
+              {CodecLines("mpeg4", "MPEG-4", "video codec"), CodecLines("aac", "AAC", "audio codec")});
+    notifier.messages.clear();
+    EXPECT_EQ(window->GetParamaters(), "");
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Error occured while getting paramters\r\n"));
+    EXPECT_TRUE(notifier.messages[0].text.contains("\"Mine / Tagged\" (mkv)"))
+        << notifier.messages[0].text.toStdString();
+    EXPECT_FALSE(window->FormatParameters().options.has_value());
+}
+
 TEST_F(FormatsWindowTest, LineFeedCataloguesGiveOneEmptyItemAndNoMessage) {
     folder.Write("presets.xml",
                  "<?xml version=\"1.0\"?>\n<presets>\n<preset>\n</preset>\n</presets>\n");
