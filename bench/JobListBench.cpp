@@ -3,7 +3,7 @@
 //  2. the duplicate scan over 10,000 rows.
 #include "joblist/JobList.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -32,7 +32,7 @@ void Probe(const QString& ffmpeg, const QString& file) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QString ffmpeg = QStandardPaths::findExecutable("ffmpeg");
     if (ffmpeg.isEmpty()) {
         std::fprintf(stderr, "ffmpeg is not installed\n");

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxNotifier.h"
 #include "platform/SignalWatcher.h"
+#include "platform/SystemDesktop.h"
 #include "platform/SystemPower.h"
 #include "window/frmMain.h"
 

@@ -43,9 +43,6 @@ class BatchDriver::Running {
     BatchDriver& driver_;
 };
 
-const QColor BatchDriver::kSuccessColor(113, 177, 98);
-const QColor BatchDriver::kFailureColor(220, 10, 10);
-
 BatchDriver::BatchDriver(JobList& jobList, Hooks hooks, QObject* parent)
     : QObject(parent), jobList_(jobList), hooks_(std::move(hooks)) {}
 
@@ -164,7 +161,7 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
         FailRow(QStringLiteral("The play length \"%1\" cannot be read.").arg(sDuration));
         return;
     }
-    const Parameters parameters = hooks_.parameters();
+    const FormatParameters parameters = hooks_.parameters();
     if (!parameters.options) {
         ShowOnce(parametersReported_,
                  QStringLiteral("Error occured while getting paramters\r\n") + parameters.error);
@@ -277,7 +274,7 @@ void BatchDriver::WriteStatus(const QString& status) {
     }
 }
 
-void BatchDriver::Finish(const QColor& color) {
+void BatchDriver::Finish(quint32 color) {
     JobListStore* store = jobList_.Store();
     if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
         store->SetTextColor(currentRow_, JobRow::Status, color);

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "batch/OutputNaming.h"
+#include "formats/FormatChoice.h"
+#include "joblist/JobRow.h"
 
-#include <QColor>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -23,19 +24,13 @@ class BatchDriver : public QObject {
     Q_OBJECT
 
   public:
-    static const QColor kSuccessColor;
-    static const QColor kFailureColor;
-
-    // The chosen format's encoder options, or why there are none.
-    struct Parameters {
-        std::optional<QString> options;
-        QString error;
-    };
+    static constexpr quint32 kSuccessColor = Rgb(113, 177, 98);
+    static constexpr quint32 kFailureColor = Rgb(220, 10, 10);
 
     struct Hooks {
         std::function<QString()> outputType;  // the chosen format's file extension
         std::function<OutputPathResult(const QString& input, const QString& type)> outputPath;
-        std::function<Parameters()> parameters;
+        std::function<FormatParameters()> parameters;
     };
 
     // What became of the rows a batch took.
@@ -87,7 +82,7 @@ class BatchDriver : public QObject {
     void cConvert_CurrentStatus(const QString& sStatus);
     void cConvert_Progress(int iProgress);
     void WriteStatus(const QString& status);
-    void Finish(const QColor& color);
+    void Finish(quint32 color);
     // Ends the current row as failed, with the reason kept on it.
     void FailRow(const QString& reason);
     void ShowOnce(bool& shown, const QString& text);

@@ -12,7 +12,7 @@
 namespace reelwright {
 namespace {
 
-const QColor kRefusedColor(220, 10, 10);
+constexpr quint32 kRefusedColor = Rgb(220, 10, 10);
 
 void ReportAddError(int number, const QString& description) {
     Notifier::Current().Show(QStringLiteral("An error occured while Adding File\r") +

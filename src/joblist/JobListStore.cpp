@@ -30,9 +30,9 @@ void JobListStore::SetCheckBox(int row, int value) {
     CellChanged(row, JobRow::CheckBox, {Qt::CheckStateRole});
 }
 
-void JobListStore::SetTextColor(int row, int column, const QColor& color) {
+void JobListStore::SetTextColor(int row, int column, TextColor color) {
     rows_.at(static_cast<std::size_t>(row)).textColors.at(static_cast<std::size_t>(column)) = color;
-    CellChanged(row, column, {Qt::ForegroundRole});
+    CellChanged(row, column, {kTextColorRole, Qt::ForegroundRole});
 }
 
 void JobListStore::SetOutcome(int row, const QString& reason, const QString& outputPath) {
@@ -64,9 +64,9 @@ QVariant JobListStore::data(const QModelIndex& index, int role) const {
     if (role == Qt::CheckStateRole && column == JobRow::CheckBox) {
         return row.IsChecked() ? Qt::Checked : Qt::Unchecked;
     }
-    if (role == Qt::ForegroundRole) {
-        const QColor& color = row.textColors.at(static_cast<std::size_t>(column));
-        return color.isValid() ? QVariant(color) : QVariant();
+    if (role == kTextColorRole) {
+        const TextColor& color = row.textColors.at(static_cast<std::size_t>(column));
+        return color ? QVariant(*color) : QVariant();
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};

@@ -13,6 +13,10 @@ class JobListStore : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    // A cell's text colour as 0xRRGGBB, for whoever draws it (the store has no colours of its
+    // own: it runs without a window).
+    static constexpr int kTextColorRole = Qt::UserRole + 1;
+
     explicit JobListStore(QObject* parent = nullptr);
 
     int RecordCount() const { return static_cast<int>(rows_.size()); }
@@ -23,7 +27,7 @@ class JobListStore : public QAbstractTableModel {
     void Append(const JobRow& row);
     void SetStatus(int row, const QString& status);
     void SetCheckBox(int row, int value);
-    void SetTextColor(int row, int column, const QColor& color);
+    void SetTextColor(int row, int column, TextColor color);
     // What the last conversion of a row came to: why it failed, or where its result went.
     void SetOutcome(int row, const QString& reason, const QString& outputPath);
 

@@ -1,11 +1,19 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace reelwright {
+
+// A cell's text colour as 0xRRGGBB; none leaves the grid's own.
+using TextColor = std::optional<quint32>;
+
+inline constexpr quint32 Rgb(int red, int green, int blue) {
+    return (static_cast<quint32>(red) << 16) | (static_cast<quint32>(green) << 8) |
+           static_cast<quint32>(blue);
+}
 
 // One queued file. Columns are addressed by position, as the grid shows them.
 struct JobRow {
@@ -18,8 +26,7 @@ struct JobRow {
     QString status;
     QString duration;
     QString fileSize;
-    // Text colour per cell; an invalid colour leaves the grid's own.
-    std::array<QColor, kColumnCount> textColors{};
+    std::array<TextColor, kColumnCount> textColors{};
 
     // Not shown as columns.
     double lengthSeconds = 0;  // the exact play length when known, for judging a conversion

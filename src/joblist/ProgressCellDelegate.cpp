@@ -1,5 +1,6 @@
 #include "joblist/ProgressCellDelegate.h"
 
+#include "joblist/JobListStore.h"
 #include "joblist/JobRow.h"
 #include "platform/Rounding.h"
 
@@ -26,6 +27,15 @@ std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
         return std::nullopt;
     }
     return static_cast<int>(std::clamp<double>(RoundHalfEven(value), -1e9, 1e9));
+}
+
+void ProgressCellDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                           const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QVariant color = index.data(JobListStore::kTextColorRole);
+    if (color.isValid()) {
+        option->palette.setColor(QPalette::Text, QColor::fromRgb(color.toUInt()));
+    }
 }
 
 void ProgressCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -7,8 +7,8 @@
 
 namespace reelwright {
 
-// Draws a numeric status as a progress bar with its percentage; every other cell is left to the
-// default drawing.
+// Draws a numeric status as a progress bar with its percentage; every other cell is drawn as
+// usual, in the text colour its row gives it.
 class ProgressCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -19,6 +19,12 @@ class ProgressCellDelegate : public QStyledItemDelegate {
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+  protected:
+    // A cell's text takes the colour the store gives it.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+  public:
 
     // The percentage of a status cell whose text is a number, rounded half to even.
     static std::optional<int> ProgressOf(const QModelIndex& index);

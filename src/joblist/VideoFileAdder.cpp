@@ -2,7 +2,6 @@
 
 #include "engine/Encoder.h"
 #include "joblist/JobList.h"
-#include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 
 #include <QDir>
@@ -87,43 +86,46 @@ QStringList VideoFileAdder::GetFolderFiles(const QString& folder) {
     return names;
 }
 
-QStringList VideoFileAdder::ShowOpenDialog() {
-    return Dialogs::Current().OpenFiles(owner_, QStringLiteral("Select one or more video files"),
-                                        OpenDialogFilter(), true);
+VideoFileAdder::VideoFileAdder(JobList& jobList, QObject* parent)
+    : QObject(parent), jobList_(jobList) {}
+
+template <typename Action>
+void VideoFileAdder::Run(Action action) {
+    if (adding_ || !EncoderAvailable()) {
+        return;
+    }
+    adding_ = true;
+    stopRequested_ = false;
+    emit AddingStarted();
+    action();
+    adding_ = false;
+    emit AddingFinished();
 }
 
 void VideoFileAdder::AddVideoFiles(const QStringList& fileList) {
-    QStringList files = fileList;
-    if (files.isEmpty()) {
-        files = ShowOpenDialog();
-        if (files.isEmpty()) {
-            return;  // cancelled
-        }
-    }
-    if (!EncoderAvailable()) {
+    if (fileList.isEmpty()) {
         return;
     }
-    stopRequested_ = false;
-    bool refused = false;
-    for (QString path : files) {
-        if (stopRequested_) {
-            return;
+    Run([&] {
+        bool refused = false;
+        for (QString path : fileList) {
+            if (stopRequested_) {
+                return;
+            }
+            if (!jobList_.AddFile2Grid(path)) {
+                refused = true;
+            }
         }
-        if (!jobList_.AddFile2Grid(path)) {
-            refused = true;
+        if (refused) {
+            Notifier::Current().Show(QStringLiteral("Some files are not supported or already "
+                                                    "exist and will not be added"),
+                                     MessageIcon::Warning);
         }
-    }
-    if (refused) {
-        Notifier::Current().Show(
-            QStringLiteral("Some files are not supported or already exist and will not be added"),
-            MessageIcon::Warning);
-    }
+    });
 }
 
-void VideoFileAdder::AddFolder() {
-    const QString folder =
-        Dialogs::Current().BrowseForFolder(owner_, QStringLiteral("Select folder to add"));
-    if (folder.isEmpty()) {
+void VideoFileAdder::AddFolder(const QString& folder) {
+    if (folder.isEmpty() || adding_) {
         return;
     }
     const QStringList names = GetFolderFiles(folder);
@@ -139,10 +141,13 @@ void VideoFileAdder::AddFolder() {
 }
 
 void VideoFileAdder::AddDropped(const QStringList& paths) {
-    if (paths.isEmpty() || !EncoderAvailable()) {
+    if (paths.isEmpty()) {
         return;
     }
-    stopRequested_ = false;
+    Run([&] { AddEach(paths); });
+}
+
+void VideoFileAdder::AddEach(const QStringList& paths) {
     for (const QString& dropped : paths) {
         // A dropped folder brings the files directly inside it, as Add Folder does.
         QStringList files{dropped};

@@ -1,41 +1,51 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
-
-class QWidget;
 
 namespace reelwright {
 
 class JobList;
 
-// The three ways files enter the list: the open dialog, a folder, and drops on the grid.
-class VideoFileAdder {
+// The three ways files enter the list: files chosen in the open dialog, a folder, and drops on
+// the grid. One add runs at a time; the window stays live while files are probed.
+class VideoFileAdder : public QObject {
+    Q_OBJECT
+
   public:
-    VideoFileAdder(JobList& jobList, QWidget* owner) : jobList_(jobList), owner_(owner) {}
+    explicit VideoFileAdder(JobList& jobList, QObject* parent = nullptr);
 
     // The open dialog's filters, in Qt's form; upper-case extensions match as well.
     static QString OpenDialogFilter();
     // The names of the files directly inside a folder, hidden ones included, folders skipped.
     static QStringList GetFolderFiles(const QString& folder);
 
-    // Queues the given full paths, or asks for files with the open dialog when none are given.
-    // Refusals are reported once at the end.
-    void AddVideoFiles(const QStringList& fileList = {});
-    // Asks for a folder and queues the files directly inside it.
-    void AddFolder();
+    // Queues full paths; refusals are reported once at the end.
+    void AddVideoFiles(const QStringList& fileList);
+    // Queues the files directly inside a folder, or says it has none.
+    void AddFolder(const QString& folder);
     // Queues dropped files, and the files directly inside dropped folders; refusals are not
     // reported.
     void AddDropped(const QStringList& paths);
 
-    // Ends the current batch of adds after the file being added (the window is closing).
+    // Whether an add is running (its files being probed).
+    bool IsAdding() const { return adding_; }
+    // Ends the running add after the file being added (the window is closing).
     void RequestStop() { stopRequested_ = true; }
 
+  signals:
+    void AddingStarted();
+    void AddingFinished();
+
   private:
-    QStringList ShowOpenDialog();
+    // Runs one add: refused while another runs, and only with an encoder to probe.
+    template <typename Action>
+    void Run(Action action);
+    void AddEach(const QStringList& paths);
 
     JobList& jobList_;
-    QWidget* owner_;
+    bool adding_ = false;
     bool stopRequested_ = false;
 };
 

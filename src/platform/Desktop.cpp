@@ -1,11 +1,6 @@
 #include "platform/Desktop.h"
 
 #include <QDebug>
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QUrl>
 
 namespace reelwright {
 namespace {
@@ -20,14 +15,6 @@ class LogDesktop final : public Desktop {
 LogDesktop g_logDesktop;
 Desktop* g_desktop = nullptr;
 
-QUrl ToUrl(const QString& target) {
-    const QUrl url(target, QUrl::StrictMode);
-    if (url.isValid() && !url.scheme().isEmpty() && url.scheme().size() > 1) {
-        return url;
-    }
-    return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
-}
-
 }  // namespace
 
 Desktop& Desktop::Current() {
@@ -38,16 +25,6 @@ Desktop* Desktop::Install(Desktop* desktop) {
     Desktop* previous = g_desktop;
     g_desktop = desktop;
     return previous;
-}
-
-void SystemDesktop::Open(const QString& target, const QString& workingFolder) {
-    const QUrl url = ToUrl(target);
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (!opener.isEmpty() &&
-        QProcess::startDetached(opener, {url.toString(QUrl::FullyEncoded)}, workingFolder)) {
-        return;
-    }
-    QDesktopServices::openUrl(url);
 }
 
 }  // namespace reelwright

@@ -1,8 +1,10 @@
 #include "window/frmMain.h"
 
+#include "batch/ClosePolicy.h"
 #include "joblist/JobGrid.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
+#include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 #include "window/Look.h"
 #include "window/MyButton.h"
@@ -52,8 +54,8 @@ frmMain::frmMain(QWidget* parent)
                         [this](const QString& input, const QString& type) {
                             return ChooseOutputPath(input, type);
                         },
-                        [this] { return FormatParameters(); }}),
-      adder_(jobList_, this) {
+                        [this] { return ChosenParameters(); }}),
+      adder_(jobList_) {
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFont(look::WindowFont());
@@ -133,8 +135,10 @@ void frmMain::BuildMainPanel() {
     chkShutdown = PlaceAuto(new QCheckBox("Shutdown after conversion complete", p), 7590, 8115);
 
     connect(cmdAddVideoFile, &QPushButton::clicked, this, [this] { AddVideoFiles(); });
-    connect(cmdAddFolder, &QPushButton::clicked, this,
-            [this] { Adding([this] { adder_.AddFolder(); }); });
+    connect(cmdAddFolder, &QPushButton::clicked, this, [this] {
+        adder_.AddFolder(
+            Dialogs::Current().BrowseForFolder(this, QStringLiteral("Select folder to add")));
+    });
     connect(chkSelectAll, &QCheckBox::clicked, this,
             [this](bool checked) { jobList_.SelectAll(checked); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { jobList_.RemoveChecked(); });
@@ -149,12 +153,12 @@ void frmMain::SetupGrid() {
     connect(&jobList_, &JobList::SelectAllCleared, chkSelectAll,
             [this] { chkSelectAll->setChecked(false); });
     jobList_.InitJobList();
-    Grid->SetDropGate([this] { return !adding_; });
+    Grid->SetDropGate([this] { return !adder_.IsAdding(); });
     // Dropped files are added once the drop itself has finished.
-    connect(
-        Grid, &JobGrid::FilesDropped, this,
-        [this](const QStringList& paths) { Adding([this, paths] { adder_.AddDropped(paths); }); },
-        Qt::QueuedConnection);
+    connect(Grid, &JobGrid::FilesDropped, &adder_, &VideoFileAdder::AddDropped,
+            Qt::QueuedConnection);
+    connect(&adder_, &VideoFileAdder::AddingStarted, this, &frmMain::AddingStarted);
+    connect(&adder_, &VideoFileAdder::AddingFinished, this, &frmMain::AddingFinished);
     connect(Grid, &QAbstractItemView::doubleClicked, this, [this] {
         if (cmdPlay->isEnabled()) {
             PlaySelectedFile();
@@ -167,21 +171,15 @@ bool frmMain::AddFile2Grid(QString& sFilePath) {
 }
 
 void frmMain::AddVideoFiles(const QStringList& fileList) {
-    Adding([this, fileList] { adder_.AddVideoFiles(fileList); });
-}
-
-template <typename Action>
-void frmMain::Adding(Action action) {
-    if (adding_) {
-        return;
+    QStringList files = fileList;
+    if (files.isEmpty() && !adder_.IsAdding()) {
+        files = Dialogs::Current().OpenFiles(this, QStringLiteral("Select one or more video files"),
+                                             VideoFileAdder::OpenDialogFilter(), true);
     }
-    BeginAdding();
-    action();
-    EndAdding();
+    adder_.AddVideoFiles(files);
 }
 
-void frmMain::BeginAdding() {
-    adding_ = true;
+void frmMain::AddingStarted() {
     enabledBeforeAdding_.clear();
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmdAddVideoFile, cmdAddFolder, cmdRemove, chkSelectAll,
@@ -191,12 +189,11 @@ void frmMain::BeginAdding() {
     }
 }
 
-void frmMain::EndAdding() {
+void frmMain::AddingFinished() {
     for (const auto& [control, enabled] : enabledBeforeAdding_) {
         control->setEnabled(enabled);
     }
     enabledBeforeAdding_.clear();
-    adding_ = false;
     if (closeAfterAdding_) {
         closeAfterAdding_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
@@ -231,22 +228,22 @@ void frmMain::EnableControls(bool enabled) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (batch_.IsConverting()) {
-        // However the close was asked for: a batch is never cut off half-written.
-        Notifier::Current().Show(QStringLiteral("Please Stop Conversion first."),
-                                 MessageIcon::Warning);
-        event->ignore();
-        return;
+    switch (DecideClose(batch_.IsConverting(), adder_.IsAdding())) {
+        case CloseAnswer::Refuse:
+            Notifier::Current().Show(QStringLiteral("Please Stop Conversion first."),
+                                     MessageIcon::Warning);
+            event->ignore();
+            break;
+        case CloseAnswer::AfterAdding:
+            closeAfterAdding_ = true;
+            adder_.RequestStop();
+            event->ignore();
+            break;
+        case CloseAnswer::Close:
+            SaveSettings();
+            event->accept();
+            break;
     }
-    if (adding_) {
-        // Finish the file being probed, skip the rest, then close.
-        closeAfterAdding_ = true;
-        adder_.RequestStop();
-        event->ignore();
-        return;
-    }
-    SaveSettings();
-    event->accept();
 }
 
 }  // namespace reelwright

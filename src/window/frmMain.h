@@ -1,9 +1,7 @@
 #pragma once
 
 #include "batch/BatchDriver.h"
-#include "formats/CodecCatalogue.h"
-#include "formats/CustomFormat.h"
-#include "formats/PresetCatalogue.h"
+#include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
 #include "platform/NamedLock.h"
@@ -52,11 +50,14 @@ class frmMain : public QWidget {
     void LoadCodecs();
     void SetCategory(const QString& sCat);
     void SetVideoCodec(const QString& sCodec);
-    QString GetCodecName(const QString& sDesc) const { return codecs_.GetCodecName(sDesc); }
+    QString GetCodecName(const QString& sDesc) const {
+        return format_.Codecs().GetCodecName(sDesc);
+    }
+    const FormatChoice& Format() const { return format_; }
     // The encoder options of the current choice; empty (after a message) when they cannot be made.
     QString GetParamaters();
     // The same, or why they cannot be made, without a message.
-    BatchDriver::Parameters FormatParameters() const;
+    reelwright::FormatParameters ChosenParameters() const;
     // The output file's extension: the preset's format or the custom container.
     QString OutputType() const;
     bool PresetMode() const;
@@ -157,7 +158,10 @@ class frmMain : public QWidget {
     QWidget* BuildPresetFrame();
     QWidget* BuildCustomFrame();
     void SetupGrid();
-    void ListSelectionChanged(QComboBox* list);
+    // A list's selection handling: the format's model takes the choice, the lists mirror it.
+    void ListSelectionChanged(QComboBox* list, int index);
+    void MirrorPresetLists();
+    void MirrorCustomFields();
     void cmdHide_Click();
     void BuildOutputControls();
     void StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
@@ -168,22 +172,17 @@ class frmMain : public QWidget {
     std::vector<std::pair<QComboBox*, std::optional<int> RememberedSettings::*>> Lists() const;
     std::vector<std::pair<QLineEdit*, QString RememberedSettings::*>> Texts() const;
 
-    // While files are probed the window stays live; these keep the list from changing under
-    // the add.
-    void BeginAdding();
-    void EndAdding();
-    template <typename Action>
-    void Adding(Action action);
+    // While files are probed the window stays live; the list's commands wait for the add.
+    void AddingStarted();
+    void AddingFinished();
 
     NamedLock lock_;
     PanelAnimator animator_;
-    PresetCatalogue presets_;
-    CodecCatalogue codecs_;
+    FormatChoice format_;
     QWidget* objMovePanel = nullptr;
     JobList jobList_;
     BatchDriver batch_;
     VideoFileAdder adder_;
-    bool adding_ = false;
     bool saveFailureTold_ = false;
     bool ending_ = false;
     bool closeAfterAdding_ = false;

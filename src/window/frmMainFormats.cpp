@@ -1,6 +1,5 @@
 // The output-format half of the window: the format panel, the preset cascade, the custom fields.
 #include "formats/CustomFormat.h"
-#include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramFolder.h"
 #include "window/CustomFieldGuard.h"
@@ -20,15 +19,21 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace reelwright {
 namespace {
 
-// Replaces a list's items without running its selection handling.
-void Fill(QComboBox* list, const QStringList& items) {
+// Shows a list of the format's model without running its selection handling.
+void Fill(QComboBox* list, const QStringList& items, int current) {
     const QSignalBlocker blocker(list);
-    list->clear();
-    list->addItems(items);
-    list->setCurrentIndex(-1);
+    if (list->count() != items.size() ||
+        std::any_of(items.begin(), items.end(),
+                    [&, i = 0](const QString& item) mutable { return list->itemText(i++) != item; })) {
+        list->clear();
+        list->addItems(items);
+    }
+    list->setCurrentIndex(current);
 }
 
 QWidget* WithUnit(QLineEdit* edit, const QString& unit) {
@@ -75,9 +80,22 @@ void frmMain::BuildFormatPanel() {
     }
     connect(cmdHide, &QPushButton::clicked, this, &frmMain::cmdHide_Click);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmMain::cmdDefaults_Click);
-    for (QComboBox* list : {cmbCategory, cmbOutVCodec}) {
+    // The lists and fields tell the format's model of every change; the model decides the rest.
+    connect(optFormat[0], &QRadioButton::toggled, this,
+            [this](bool presets) { format_.presetMode = presets; });
+    for (QComboBox* list : {cmbCategory, cmbOutVCodec, cmbOutFormat, cmbCustContainer, cmbCACodec,
+                            cmbCASmapleRate, cmbCVCodec, cmbCVSize, cmbCVAspect}) {
         connect(list, &QComboBox::currentIndexChanged, this,
-                [this, list] { ListSelectionChanged(list); });
+                [this, list](int index) { ListSelectionChanged(list, index); });
+    }
+    const std::pair<QLineEdit*, QString FormatChoice::Custom::*> texts[] = {
+        {txtCABirate, &FormatChoice::Custom::audioBitrate},
+        {txtChannels, &FormatChoice::Custom::channels},
+        {txtCVBitrate, &FormatChoice::Custom::videoBitrate},
+        {txtFrameRate, &FormatChoice::Custom::frameRate}};
+    for (const auto& [field, member] : texts) {
+        connect(field, &QLineEdit::textChanged, this,
+                [this, member](const QString& text) { format_.custom.*member = text; });
     }
 }
 
@@ -159,38 +177,31 @@ QWidget* frmMain::BuildCustomFrame() {
 }
 
 void frmMain::LoadPresets() {
-    QString error;
-    const auto outcome = presets_.Load(ProgramFolder::File(QStringLiteral("presets.xml")), &error);
-    if (outcome == PresetCatalogue::Outcome::Failed) {
-        Notifier::Current().Show(QStringLiteral("Error Occured while Loading Presets.\r\n") + error,
-                                 MessageIcon::None);
-        return;
-    }
-    if (outcome == PresetCatalogue::Outcome::Empty) {
-        return;
-    }
-    Fill(cmbCategory, presets_.Categories());
-    SelectListIndex(cmbCategory, 0);
+    format_.LoadPresets(ProgramFolder::File(QStringLiteral("presets.xml")));
+    MirrorPresetLists();
 }
 
 void frmMain::LoadCodecs() {
-    QString error;
-    const auto outcome = codecs_.Load(ProgramFolder::File(QStringLiteral("codecs.xml")), &error);
-    if (outcome == CodecCatalogue::Outcome::Empty) {
-        return;
-    }
-    if (outcome == CodecCatalogue::Outcome::Loaded) {
-        Fill(cmbCVCodec, codecs_.VideoDescriptions());
-        Fill(cmbCACodec, codecs_.AudioDescriptions());
-        if (!SelectListIndex(cmbCVCodec, 0)) {
-            error = QStringLiteral("The catalogue holds no video codec.");
-        } else if (!SelectListIndex(cmbCACodec, 0)) {
-            error = QStringLiteral("The catalogue holds no audio codec.");
-        }
-    }
-    if (!error.isEmpty()) {
-        Notifier::Current().Show(QStringLiteral("Error Occured while Loading Codecs.\r\n") + error,
-                                 MessageIcon::None);
+    format_.LoadCodecs(ProgramFolder::File(QStringLiteral("codecs.xml")));
+    Fill(cmbCVCodec, format_.VideoCodecs(), format_.custom.videoCodec);
+    Fill(cmbCACodec, format_.AudioCodecs(), format_.custom.audioCodec);
+}
+
+void frmMain::MirrorPresetLists() {
+    Fill(cmbCategory, format_.Categories(), format_.CategoryIndex());
+    Fill(cmbOutVCodec, format_.Labels(), format_.LabelIndex());
+    Fill(cmbOutFormat, format_.Extensions(), format_.ExtensionIndex());
+}
+
+void frmMain::MirrorCustomFields() {
+    const FormatChoice::Custom& fields = format_.custom;
+    const std::pair<QComboBox*, int> lists[] = {
+        {cmbCustContainer, fields.container}, {cmbCACodec, fields.audioCodec},
+        {cmbCASmapleRate, fields.sampleRate}, {cmbCVCodec, fields.videoCodec},
+        {cmbCVSize, fields.size},             {cmbCVAspect, fields.aspect}};
+    for (const auto& [list, index] : lists) {
+        const QSignalBlocker blocker(list);
+        list->setCurrentIndex(index);
     }
 }
 
@@ -198,45 +209,54 @@ bool frmMain::SelectListIndex(QComboBox* list, int index) {
     if (index < 0 || index >= list->count()) {
         return false;
     }
-    {
-        const QSignalBlocker blocker(list);
-        list->setCurrentIndex(index);
-    }
     // The handling runs whether or not the index changed, as a click would run it.
-    ListSelectionChanged(list);
+    ListSelectionChanged(list, index);
     return true;
 }
 
-void frmMain::ListSelectionChanged(QComboBox* list) {
+void frmMain::ListSelectionChanged(QComboBox* list, int index) {
+    FormatChoice::Custom& fields = format_.custom;
     if (list == cmbCategory) {
-        SetCategory(cmbCategory->currentText());
+        format_.SelectCategory(index);
     } else if (list == cmbOutVCodec) {
-        SetVideoCodec(cmbOutVCodec->currentText());
+        format_.SelectLabel(index);
+    } else if (list == cmbOutFormat) {
+        format_.SelectExtension(index);
+    } else if (list == cmbCustContainer) {
+        fields.container = index;
+    } else if (list == cmbCACodec) {
+        fields.audioCodec = index;
+    } else if (list == cmbCASmapleRate) {
+        fields.sampleRate = index;
+    } else if (list == cmbCVCodec) {
+        fields.videoCodec = index;
+    } else if (list == cmbCVSize) {
+        fields.size = index;
+    } else if (list == cmbCVAspect) {
+        fields.aspect = index;
     }
+    MirrorPresetLists();
+    MirrorCustomFields();
 }
 
 void frmMain::SetCategory(const QString& sCat) {
-    Fill(cmbOutVCodec, presets_.LabelsOf(sCat));
-    Fill(cmbOutFormat, presets_.ExtensionsOf(sCat));
-    SelectListIndex(cmbOutVCodec, 0);
-    SelectListIndex(cmbOutFormat, 0);
+    SelectListIndex(cmbCategory, static_cast<int>(format_.Categories().indexOf(sCat)));
 }
 
 void frmMain::SetVideoCodec(const QString& sCodec) {
-    Fill(cmbOutFormat, presets_.ExtensionsOf(cmbCategory->currentText(), sCodec));
-    SelectListIndex(cmbOutFormat, 0);
+    SelectListIndex(cmbOutVCodec, static_cast<int>(format_.Labels().indexOf(sCodec)));
 }
 
 bool frmMain::PresetMode() const {
-    return optFormat[0]->isChecked();
+    return format_.presetMode;
 }
 
 QString frmMain::OutputType() const {
-    return PresetMode() ? cmbOutFormat->currentText() : cmbCustContainer->currentText();
+    return format_.OutputType();
 }
 
 QString frmMain::GetParamaters() {
-    const BatchDriver::Parameters parameters = FormatParameters();
+    const FormatParameters parameters = format_.Parameters();
     if (!parameters.options) {
         Notifier::Current().Show(
             QStringLiteral("Error occured while getting paramters\r\n") + parameters.error,
@@ -246,56 +266,12 @@ QString frmMain::GetParamaters() {
     return *parameters.options;
 }
 
-BatchDriver::Parameters frmMain::FormatParameters() const {
-    if (PresetMode()) {
-        const QString params = presets_.ParamsOf(
-            cmbOutFormat->currentText(), cmbOutVCodec->currentText(), cmbCategory->currentText());
-        // An open quote would swallow the output's name on the encoder's command line.
-        if (!SplitArguments(params)) {
-            return {std::nullopt,
-                    QStringLiteral("The preset \"%1 / %2\" (%3) has a quote that is not closed in "
-                                   "its params: %4")
-                        .arg(cmbCategory->currentText(), cmbOutVCodec->currentText(),
-                             cmbOutFormat->currentText(), params)};
-        }
-        return {params, QString()};
-    }
-    custom::Fields fields;
-    fields.sampleRate = cmbCASmapleRate->currentText();
-    fields.audioBitrate = txtCABirate->text();
-    fields.audioCodecName = GetCodecName(cmbCACodec->currentText());
-    fields.channels = txtChannels->text();
-    fields.videoCodecName = GetCodecName(cmbCVCodec->currentText());
-    fields.videoBitrate = txtCVBitrate->text();
-    fields.size = cmbCVSize->currentText();
-    fields.aspect = cmbCVAspect->currentText();
-    fields.frameRate = txtFrameRate->text();
-    fields.container = cmbCustContainer->currentText();
-    QString error;
-    const std::optional<QString> params = custom::BuildParams(
-        fields, &error, QLocale(), [this](const QString& name) { return codecs_.DescriptionOf(name); });
-    if (!params) {
-        return {std::nullopt, error};
-    }
-    if (!SplitArguments(*params)) {
-        return {std::nullopt,
-                QStringLiteral("A codec name of the custom format has a quote that is not "
-                               "closed: ") +
-                    *params};
-    }
-    return {*params, QString()};
+FormatParameters frmMain::ChosenParameters() const {
+    return format_.Parameters();
 }
 
 void frmMain::UpdateFormatLabel() {
-    if (PresetMode()) {
-        lblFormat->setText(custom::FormatSummary(true, cmbCategory->currentText(),
-                                                 cmbOutVCodec->currentText(),
-                                                 cmbOutFormat->currentText()));
-    } else {
-        lblFormat->setText(custom::FormatSummary(false, cmbCustContainer->currentText(),
-                                                 cmbCVCodec->currentText(),
-                                                 cmbCACodec->currentText()));
-    }
+    lblFormat->setText(format_.Summary());
 }
 
 void frmMain::ShowFormatFrame(int index) {
@@ -307,48 +283,12 @@ int frmMain::FrontFormatFrame() const {
 }
 
 void frmMain::cmdHide_Click() {
-    const std::pair<QLineEdit*, const char*> required[] = {
-        {txtChannels, "Channels Field in the custom Format can not be empty."},
-        {txtFrameRate, "Frame Rate Field in the custom Format can not be empty."},
-        {txtCABirate, "Audio Bitrate Field in the custom Format can not be empty."},
-        {txtCVBitrate, "Video Bitrate Field in the custom Format can not be empty."},
-    };
-    for (const auto& [field, message] : required) {
-        if (field->text().isEmpty()) {
-            Notifier::Current().Show(QString::fromLatin1(message), MessageIcon::Warning);
-            return;
-        }
+    if (const QString problem = format_.SaveAndCloseProblem(); !problem.isEmpty()) {
+        Notifier::Current().Show(problem, MessageIcon::Warning);
+        return;
     }
-    // Values that cannot work are refused here, not found out file by file.
-    const std::pair<QLineEdit*, custom::TextField> values[] = {
-        {txtChannels, custom::TextField::Channels},
-        {txtFrameRate, custom::TextField::FrameRate},
-        {txtCABirate, custom::TextField::AudioBitrate},
-        {txtCVBitrate, custom::TextField::VideoBitrate},
-    };
-    for (const auto& [field, rules] : values) {
-        if (!custom::ValidValue(rules, field->text())) {
-            Notifier::Current().Show(custom::InvalidValueMessage(rules), MessageIcon::Warning);
-            return;
-        }
-    }
-    if (!PresetMode()) {
-        const QString container = cmbCustContainer->currentText();
-        const QString problem = custom::ContainerProblem(
-            container, GetCodecName(cmbCVCodec->currentText()),
-            GetCodecName(cmbCACodec->currentText()),
-            [this](const QString& name) { return codecs_.DescriptionOf(name); });
-        if (!problem.isEmpty()) {
-            Notifier::Current().Show(problem, MessageIcon::Warning);
-            return;
-        }
-        const custom::ContainerRule* rule = custom::RuleOf(container);
-        if (rule && rule->audioCodecs.isEmpty()) {
-            Notifier::Current().Show(
-                QStringLiteral("The %1 container holds video only: the sound is left out.")
-                    .arg(container),
-                MessageIcon::Information);
-        }
+    if (const QString note = format_.SaveAndCloseNote(); !note.isEmpty()) {
+        Notifier::Current().Show(note, MessageIcon::Information);
     }
     ClosePanel();
     UpdateFormatLabel();

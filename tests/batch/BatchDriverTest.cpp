@@ -34,7 +34,7 @@ class BatchDriverTest : public testing::Test {
         list.Store()->SetStatus(list.Store()->RecordCount() - 1, status);
     }
     QString Status(int row) const { return list.Store()->Row(row).status; }
-    QColor StatusColor(int row) const { return list.Store()->Row(row).textColors[JobRow::Status]; }
+    TextColor StatusColor(int row) const { return list.Store()->Row(row).textColors[JobRow::Status]; }
 
     // Everything in the output folder, hidden files too.
     QStringList OutputFolder() const {
@@ -47,7 +47,7 @@ class BatchDriverTest : public testing::Test {
     QStringList skipOutputFor;
     QString outputFolder = folder.FilePath("out");
     std::function<void()> onOutputPath;
-    BatchDriver::Parameters parameters{QStringLiteral("-c:v mpeg4"), QString()};
+    FormatParameters parameters{QStringLiteral("-c:v mpeg4"), QString()};
     BatchDriver batch{list,
                       {[] { return QStringLiteral("avi"); },
                        [this](const QString& input, const QString& type) {
@@ -73,7 +73,7 @@ TEST_F(BatchDriverTest, ConvertsOnlyWaitingAndCancelledRows) {
     EXPECT_EQ(Status(0), "Complete");
     EXPECT_EQ(StatusColor(0), BatchDriver::kSuccessColor);
     EXPECT_EQ(Status(1), "Complete");
-    EXPECT_FALSE(StatusColor(1).isValid());
+    EXPECT_FALSE(StatusColor(1).has_value());
     EXPECT_EQ(Status(2), "Complete");
     EXPECT_EQ(Status(3), "Error");
     EXPECT_EQ(Status(4), "Unkown Format");

@@ -52,7 +52,7 @@ class RealBatchTest : public testing::Test {
                        [this](const QString& input, const QString& type) {
                            return ChooseOutputPath(input, type, {false, dir.filePath("out")});
                        },
-                       [this] { return BatchDriver::Parameters{options, QString()}; }}};
+                       [this] { return FormatParameters{options, QString()}; }}};
 };
 
 TEST_F(RealBatchTest, NamesAShellWouldMangleReachTheEncoderUnchanged) {

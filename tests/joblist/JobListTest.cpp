@@ -106,7 +106,7 @@ TEST_F(JobListTest, AppendsARowWithItsTextsAndReturnsTheNormalisedPath) {
     EXPECT_EQ(row.status, "Waiting Conversion");
     EXPECT_EQ(row.duration, "00:00:05");
     EXPECT_EQ(row.fileSize, "2 KB");
-    EXPECT_FALSE(row.textColors[JobRow::Status].isValid());
+    EXPECT_FALSE(row.textColors[JobRow::Status].has_value());
 }
 
 TEST_F(JobListTest, RefusesDuplicatesByExactCaseWithoutProbingThem) {
@@ -131,11 +131,11 @@ TEST_F(JobListTest, QueuesAnUnreadableFileMarkedInRed) {
     ASSERT_TRUE(Add(File("unreadable.xyz")));
     const JobRow& row = list.Store()->Row(0);
     EXPECT_EQ(row.status, "Unkown Format");
-    EXPECT_EQ(row.textColors[JobRow::Status], QColor(220, 10, 10));
-    EXPECT_EQ(row.textColors[JobRow::Duration], QColor(220, 10, 10));
-    EXPECT_FALSE(row.textColors[JobRow::FilePath].isValid());
+    EXPECT_EQ(row.textColors[JobRow::Status], Rgb(220, 10, 10));
+    EXPECT_EQ(row.textColors[JobRow::Duration], Rgb(220, 10, 10));
+    EXPECT_FALSE(row.textColors[JobRow::FilePath].has_value());
     const QModelIndex status = list.Store()->index(0, JobRow::Status);
-    EXPECT_EQ(status.data(Qt::ForegroundRole).value<QColor>(), QColor(220, 10, 10));
+    EXPECT_EQ(status.data(JobListStore::kTextColorRole).toUInt(), Rgb(220, 10, 10));
 }
 
 TEST_F(JobListTest, ANameEndingInCdaIsACdTrack) {
@@ -219,7 +219,7 @@ TEST_F(JobListTest, ARemovalKeepsTheRedMarkOfRefusedRows) {
     list.Store()->SetCheckBox(0, 1);
     list.RemoveChecked();
     ASSERT_EQ(list.Store()->RecordCount(), 1);
-    EXPECT_EQ(list.Store()->Row(0).textColors[JobRow::Status], QColor(220, 10, 10));
+    EXPECT_EQ(list.Store()->Row(0).textColors[JobRow::Status], Rgb(220, 10, 10));
 }
 
 TEST_F(JobListTest, ClicksThatArriveDuringAProbeCannotChangeTheList) {

@@ -41,7 +41,7 @@ TEST_F(RealFilesTest, RandomBytesAreQueuedAsUnknownInRed) {
     ASSERT_TRUE(list.AddFile2Grid(junk));
     const JobRow& row = list.Store()->Row(0);
     EXPECT_EQ(row.status, "Unkown Format");
-    EXPECT_EQ(row.textColors[JobRow::Status], QColor(220, 10, 10));
+    EXPECT_EQ(row.textColors[JobRow::Status], Rgb(220, 10, 10));
     EXPECT_EQ(row.fileSize, "32 KB");
 }
 

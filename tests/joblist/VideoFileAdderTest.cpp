@@ -19,7 +19,6 @@ namespace reelwright {
 namespace {
 
 using test::RecordingNotifier;
-using test::ScriptedDialogs;
 
 const char* kRefusal = "Some files are not supported or already exist and will not be added";
 
@@ -41,39 +40,31 @@ class VideoFileAdderTest : public testing::Test {
 
     QTemporaryDir dir;
     JobList list;
-    VideoFileAdder adder{list, nullptr};
-    ScriptedDialogs dialogs;
+    VideoFileAdder adder{list};
     RecordingNotifier notifier;
 };
 
-TEST_F(VideoFileAdderTest, TheOpenDialogAsksForManyFilesWithItsSixFilters) {
+TEST_F(VideoFileAdderTest, ChosenFilesAreQueuedInTheirOrder) {
     const QStringList chosen{File("a.avi"), File("b.mp4"), File("c.mkv")};
-    dialogs.fileAnswers.push_back(chosen);
-    adder.AddVideoFiles();
+    adder.AddVideoFiles(chosen);
     EXPECT_EQ(Paths(), chosen);
-    EXPECT_EQ(dialogs.titles, QStringList{"Select one or more video files"});
-    EXPECT_TRUE(dialogs.lastMultiSelect);
-    const QStringList filters = dialogs.lastFilter.split(";;");
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST(VideoFileAdderFilter, TheOpenDialogHasItsSixFiltersInBothLetterCases) {
+    const QStringList filters = VideoFileAdder::OpenDialogFilter().split(";;");
     ASSERT_EQ(filters.size(), 6);
     EXPECT_TRUE(filters[0].startsWith("Common Video Files (*.wmv *.WMV *.asf"));
     EXPECT_TRUE(filters[1].startsWith("MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) ("));
     EXPECT_TRUE(filters[3].startsWith("AVI Files(*.avi) (*.avi *.AVI)"));
     EXPECT_EQ(filters[5], "All Files(*.*) (*)");
     EXPECT_TRUE(filters[0].contains("*.DIVX)"));
-    EXPECT_TRUE(notifier.messages.empty());
-}
-
-TEST_F(VideoFileAdderTest, CancellingAddsNothingAndSaysNothing) {
-    adder.AddVideoFiles();
-    EXPECT_EQ(list.Store()->RecordCount(), 0);
-    EXPECT_TRUE(notifier.messages.empty());
 }
 
 TEST_F(VideoFileAdderTest, ABatchWithARefusalAddsTheOthersThenWarnsOnce) {
     const QString queued = File("a.avi");
     adder.AddVideoFiles({queued});
-    dialogs.fileAnswers.push_back({queued, File("b.avi"), File("notes.txt"), File("c.avi")});
-    adder.AddVideoFiles();
+    adder.AddVideoFiles({queued, File("b.avi"), File("notes.txt"), File("c.avi")});
     EXPECT_EQ(Paths(), (QStringList{queued, dir.filePath("b.avi"), dir.filePath("c.avi")}));
     EXPECT_EQ(notifier.Texts(), QStringList{kRefusal});
     EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Warning);
@@ -85,27 +76,23 @@ TEST_F(VideoFileAdderTest, AFolderQueuesOnlyTheFilesDirectlyInsideIt) {
     File("A.mkv");
     QDir(dir.path()).mkpath("sub.avi/deeper");
     File("sub.avi/inner.avi");
-    dialogs.folderAnswers << dir.path();
-    adder.AddFolder();
+    adder.AddFolder(dir.path());
     EXPECT_EQ(Paths(), (QStringList{dir.filePath(".hidden.mp4"), dir.filePath("A.mkv"),
                                     dir.filePath("b.avi")}));
-    EXPECT_EQ(dialogs.titles, QStringList{"Select folder to add"});
     EXPECT_TRUE(notifier.messages.empty());
 }
 
 TEST_F(VideoFileAdderTest, AFolderOfRefusedFilesWarnsOfRefusalNotOfEmptiness) {
     File("song.mp3");
     File("notes.txt");
-    dialogs.folderAnswers << dir.path();
-    adder.AddFolder();
+    adder.AddFolder(dir.path());
     EXPECT_EQ(list.Store()->RecordCount(), 0);
     EXPECT_EQ(notifier.Texts(), QStringList{kRefusal});
 }
 
 TEST_F(VideoFileAdderTest, AFolderWithOnlySubfoldersIsEmpty) {
     QDir(dir.path()).mkpath("one/two");
-    dialogs.folderAnswers << dir.path();
-    adder.AddFolder();
+    adder.AddFolder(dir.path());
     EXPECT_EQ(notifier.Texts(), QStringList{"Selected Folder is empty."});
     EXPECT_EQ(notifier.messages[0].icon, MessageIcon::Warning);
 }
@@ -119,8 +106,7 @@ TEST_F(VideoFileAdderTest, TheRootFolderJoinsWithoutADoubledSeparator) {
         EXPECT_FALSE(path.startsWith("//")) << path.toStdString();
         return true;
     });
-    dialogs.folderAnswers << "/";
-    adder.AddFolder();
+    adder.AddFolder("/");
 }
 
 TEST_F(VideoFileAdderTest, DropsQueueVideosAndStaySilentAboutTheRest) {
@@ -145,8 +131,7 @@ TEST_F(VideoFileAdderTest, AFolderWithANameThatIsNotUtf8AddsTheRestAndSaysWhy) {
     ::close(::open(bad.constData(), O_WRONLY | O_CREAT, 0600));
     ::mkfifo(QFile::encodeName(folder + "/pipe.avi").constData(), 0600);
     QFile(folder + "/good.avi").open(QIODevice::WriteOnly);
-    dialogs.folderAnswers << folder;
-    adder.AddFolder();
+    adder.AddFolder(folder);
     EXPECT_EQ(Paths(), QStringList{folder + "/good.avi"});
     ASSERT_EQ(notifier.messages.size(), 2u);
     EXPECT_TRUE(notifier.messages[0].text.contains("not valid UTF-8"));

@@ -33,7 +33,7 @@ class BatchWindowTest : public test::WindowTest {
     }
     JobListStore& Store() { return *window->Jobs().Store(); }
     QString Status(int row) { return Store().Row(row).status; }
-    QColor StatusColor(int row) { return Store().Row(row).textColors[JobRow::Status]; }
+    TextColor StatusColor(int row) { return Store().Row(row).textColors[JobRow::Status]; }
     // Runs `action` once, the first time row `row` shows a percentage.
     void OnProgress(int row, std::function<void()> action) {
         QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(),

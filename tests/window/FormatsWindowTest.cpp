@@ -127,7 +127,7 @@ TEST_F(FormatsWindowTest, APresetWithAnOpenQuoteIsRefusedByName) {
     EXPECT_TRUE(notifier.messages[0].text.startsWith("Error occured while getting paramters\r\n"));
     EXPECT_TRUE(notifier.messages[0].text.contains("\"Mine / Tagged\" (mkv)"))
         << notifier.messages[0].text.toStdString();
-    EXPECT_FALSE(window->FormatParameters().options.has_value());
+    EXPECT_FALSE(window->ChosenParameters().options.has_value());
 }
 
 TEST_F(FormatsWindowTest, LineFeedCataloguesGiveOneEmptyItemAndNoMessage) {

@@ -155,7 +155,7 @@ TEST_F(ShellWindowTest, TheLookIsDrawnWithItsColours) {
         row.fileSize = sizes[i];
         store.Append(row);
     }
-    store.SetTextColor(0, JobRow::Status, QColor(113, 177, 98));
+    store.SetTextColor(0, JobRow::Status, Rgb(113, 177, 98));
     store.SetCheckBox(2, 1);
     window->txtOutPath->setText("/home/alex/Videos/Converted Files");
     window->show();
