@@ -267,9 +267,7 @@ QString Described(const QStringList& names,
     QStringList shown;
     for (const QString& name : names) {
         const QString description = describe ? describe(name) : QString();
-        if (!description.isEmpty()) {
-            shown << description;
-        }
+        shown << (description.isEmpty() ? name : description);
     }
     return shown.join(QStringLiteral(", "));
 }

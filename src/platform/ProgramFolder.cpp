@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace reelwright {
 namespace {
@@ -22,6 +24,21 @@ QString ProgramFolder::Path() {
 
 void ProgramFolder::Override(const QString& folder) {
     Folder().Override(folder);
+}
+
+QString ProgramFolder::DataFile(const QString& name) {
+    QStringList candidates{File(name),
+                           QDir(Path()).filePath(QStringLiteral("../share/reelwright/") + name)};
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        candidates << QDir(folder).filePath(QStringLiteral("reelwright/") + name);
+    }
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile()) {
+            return QDir::toNativeSeparators(QDir::cleanPath(candidate));
+        }
+    }
+    return candidates.first();
 }
 
 QString ProgramFolder::File(const QString& name) {

@@ -100,13 +100,18 @@ QString AsidePath(const QString& file) {
     return file + QStringLiteral(".damaged");
 }
 
-Root OpenRoot(std::uint32_t rootKey) {
+// Reading never changes a file; a root opened to be written first sets aside what is not
+// settings, so the write that follows cannot lose it.
+enum class Purpose { Read, Write };
+
+Root OpenRoot(std::uint32_t rootKey, Purpose purpose = Purpose::Read) {
     Root root;
     root.file = CRegister::RootFile(rootKey);
     root.target = root.file;
     if (root.file.isEmpty()) {
         return root;
     }
+    const bool writing = purpose == Purpose::Write;
     QByteArray bytes;
     bool tooBig = false;
     const QFileInfo info(root.file);
@@ -117,8 +122,10 @@ Root OpenRoot(std::uint32_t rootKey) {
         const bool readable = ReadAll(target, &bytes, &tooBig);
         IniDocument document = IniDocument::Parse(bytes);
         if (tooBig || document.Damaged() || (!readable && QFileInfo::exists(target))) {
-            QFile::remove(AsidePath(root.file));
-            QFile::rename(root.file, AsidePath(root.file));
+            if (writing) {
+                QFile::remove(AsidePath(root.file));
+                QFile::rename(root.file, AsidePath(root.file));
+            }
             return root;
         }
         root.target = target;
@@ -128,18 +135,18 @@ Root OpenRoot(std::uint32_t rootKey) {
     }
     root.exists = ReadAll(root.file, &bytes, &tooBig);
     if (tooBig) {
-        QFile::remove(AsidePath(root.file));
-        QFile::rename(root.file, AsidePath(root.file));
+        // Larger than any settings file can honestly be: not read at all.
+        if (writing) {
+            QFile::remove(AsidePath(root.file));
+            QFile::rename(root.file, AsidePath(root.file));
+        }
         root.exists = false;
         return root;
     }
     root.document = IniDocument::Parse(bytes);
-    if (root.document.Damaged()) {
-        // What cannot be read is kept aside for the user; what can stays, and the file is
-        // written back without the rest, so it is set aside once.
-        if (WriteWhole(AsidePath(root.file), bytes, nullptr)) {
-            WriteWhole(root.file, root.document.Serialize(), nullptr);
-        }
+    if (writing && root.document.Damaged()) {
+        // What cannot be read is kept aside for the user; what can is written back.
+        WriteWhole(AsidePath(root.file), bytes, nullptr);
     }
     return root;
 }
@@ -211,7 +218,7 @@ bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
     if (keyPath.isEmpty() || RootName(regHKEY).isEmpty()) {
         return false;
     }
-    Root root = OpenRoot(regHKEY);
+    Root root = OpenRoot(regHKEY, Purpose::Write);
     for (const auto& [name, value] : values) {
         root.document.SetValue(keyPath, NameOf(name), value);
     }
@@ -220,7 +227,7 @@ bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
 
 bool CRegister::REGDeleteSetting(std::uint32_t regHKEY, const QString& sSection,
                                  const QString& sKey) const {
-    Root root = OpenRoot(regHKEY);
+    Root root = OpenRoot(regHKEY, Purpose::Write);
     if (!root.exists) {
         return false;
     }

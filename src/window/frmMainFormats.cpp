@@ -177,12 +177,12 @@ QWidget* frmMain::BuildCustomFrame() {
 }
 
 void frmMain::LoadPresets() {
-    format_.LoadPresets(ProgramFolder::File(QStringLiteral("presets.xml")));
+    format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
     MirrorPresetLists();
 }
 
 void frmMain::LoadCodecs() {
-    format_.LoadCodecs(ProgramFolder::File(QStringLiteral("codecs.xml")));
+    format_.LoadCodecs(ProgramFolder::DataFile(QStringLiteral("codecs.xml")));
     Fill(cmbCVCodec, format_.VideoCodecs(), format_.custom.videoCodec);
     Fill(cmbCACodec, format_.AudioCodecs(), format_.custom.audioCodec);
 }

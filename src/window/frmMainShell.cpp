@@ -95,7 +95,7 @@ void frmMain::BuildAboutPanel() {
             [] { Desktop::Current().Open(kEncoderHomePage, QStringLiteral("/")); });
     connect(lblWebSite, &LinkLabel::clicked, this, [] {
         // The maker's page is the About part of the help that comes with the program.
-        QUrl page = QUrl::fromLocalFile(ProgramFolder::File(QStringLiteral("Help.html")));
+        QUrl page = QUrl::fromLocalFile(ProgramFolder::DataFile(QStringLiteral("Help.html")));
         page.setFragment(QStringLiteral("about"));
         Desktop::Current().Open(page.toString(), QStringLiteral("/"));
     });
@@ -145,7 +145,7 @@ void frmMain::DragWindow() {
 }
 
 void frmMain::OpenHelp() {
-    Desktop::Current().Open(ProgramFolder::File(QStringLiteral("Help.html")), QStringLiteral("/"));
+    Desktop::Current().Open(ProgramFolder::DataFile(QStringLiteral("Help.html")), QStringLiteral("/"));
 }
 
 }  // namespace reelwright

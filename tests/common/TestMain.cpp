@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
          {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"}) {
         qunsetenv(variable);
     }
+    // Nor an installed copy's catalogues.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(home.filePath("no-system-data")));
     QApplication app(argc, argv);
     const QTemporaryDir settings;
     reelwright::SettingsFolder::Override(settings.path());

@@ -92,17 +92,18 @@ TEST_F(RememberedSettingsTest, ASaveReplacesTheFileOnceAndLeavesNothingElse) {
               QStringList{"HKEY_LOCAL_MACHINE.ini"});
 }
 
-TEST_F(RememberedSettingsTest, WhatReadsIsKeptAndWhatDoesNotIsSetAsideOnce) {
+TEST_F(RememberedSettingsTest, WhatReadsIsKeptAndWhatDoesNotIsSetAside) {
     ASSERT_TRUE(Changed().Save(reg));
     const QByteArray good = Read(File());
-    // A stray bracket and random bytes: every good value still loads.
+    // A stray bracket and random bytes: every good value still loads, and reading changes
+    // nothing.
     const QByteArray damaged = good + "[\n" + QByteArray("\xff\xfe\x01 junk \x80", 9) + "\n";
     Write(File(), damaged);
     EXPECT_EQ(RememberedSettings::Load(reg), Changed());
-    EXPECT_EQ(Read(File() + ".damaged"), damaged);
-    // The damage is not carried into the file, nor into later saves.
-    EXPECT_EQ(Read(File()), good);
+    EXPECT_EQ(Read(File()), damaged);
+    // The next save keeps the damaged file aside and does not carry the damage on.
     ASSERT_TRUE(RememberedSettings::Defaults().Save(reg));
+    EXPECT_EQ(Read(File() + ".damaged"), damaged);
     EXPECT_FALSE(Read(File()).contains("junk"));
     EXPECT_EQ(RememberedSettings::Load(reg), RememberedSettings::Defaults());
 }
@@ -159,10 +160,12 @@ TEST_F(RememberedSettingsTest, AHugeFileCostsLittleAndIsNotCarriedOn) {
     }
     Write(File(), huge);
     EXPECT_EQ(RememberedSettings::Load(reg), Changed());
+    ASSERT_TRUE(Changed().Save(reg));
     EXPECT_LT(QFileInfo(File()).size(), 4096);
     // Bigger than any settings file can be: set aside unread.
     Write(File(), QByteArray(20 * 1024 * 1024, '#'));
     EXPECT_EQ(RememberedSettings::Load(reg), RememberedSettings::Defaults());
+    ASSERT_TRUE(Changed().Save(reg));
     EXPECT_EQ(QFileInfo(File() + ".damaged").size(), 20 * 1024 * 1024);
 }
 

@@ -1,0 +1,42 @@
+// reelwright-cli: the converter without a window, for scripts and for more files than one
+// sitting allows.
+#include "cli/CliOptions.h"
+#include "cli/CommandLineConverter.h"
+#include "cli/ConsoleNotifier.h"
+#include "platform/AppInfo.h"
+#include "platform/SignalWatcher.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+using namespace reelwright;
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProductName));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kMakerName));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    ConsoleNotifier notifier(err);
+    Notifier::Install(&notifier);
+
+    QString error;
+    const std::optional<CliOptions> options = CliOptions::Parse(app.arguments().mid(1), &error);
+    if (!options) {
+        err << "reelwright-cli: " << error << "\nTry reelwright-cli --help.\n";
+        return 2;
+    }
+    // The live percentage only where somebody watches it.
+    CommandLineConverter converter(out, err, ::isatty(STDERR_FILENO) ? &err : nullptr);
+    // Ctrl+C or SIGTERM stops the encoder and removes its unfinished file before we go.
+    SignalWatcher endings;
+    QObject::connect(&endings, &SignalWatcher::Received, &converter, &CommandLineConverter::Stop);
+    const int status = converter.Run(*options);
+    out.flush();
+    err.flush();
+    return status;
+}
