@@ -8,7 +8,9 @@ packages=(
   libmediainfo-dev            # the play length shown for every queued file
   ffmpeg                      # the encoder that does every conversion
   libgtest-dev libgmock-dev   # the tests
-  fonts-liberation2 fonts-dejavu-core  # fonts with the metrics of the window's design fonts
+  fonts-liberation2 fonts-liberation   # Liberation Sans and Sans Narrow for the design's fonts
+  fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
+  xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
 )
 

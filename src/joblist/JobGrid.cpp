@@ -1,11 +1,13 @@
 #include "joblist/JobGrid.h"
 
 #include "joblist/JobListStore.h"
+#include "joblist/JobRow.h"
 #include "joblist/ProgressCellDelegate.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -23,6 +25,8 @@ JobGrid::JobGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid; the arrows move inside it.
+    setTabKeyNavigation(false);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
@@ -62,6 +66,19 @@ int JobGrid::LowestHighlightedRow() const {
         }
     }
     return lowest;
+}
+
+void JobGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && model() &&
+        current.isValid()) {
+        const QModelIndex box = model()->index(current.row(), JobRow::CheckBox);
+        const bool checked = box.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+        model()->setData(box, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 QStringList JobGrid::LocalFiles(const QMimeData* data) {

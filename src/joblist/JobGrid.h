@@ -33,6 +33,8 @@ class JobGrid : public QTableView {
     void FilesDropped(const QStringList& paths);
 
   protected:
+    // Space ticks or clears the current row's check box.
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -68,6 +68,16 @@ QVariant JobListStore::data(const QModelIndex& index, int role) const {
         const TextColor& color = row.textColors.at(static_cast<std::size_t>(column));
         return color ? QVariant(*color) : QVariant();
     }
+    if (role == Qt::ToolTipRole) {
+        // The whole path, however the cell cuts it; why a conversion failed.
+        if (column == JobRow::FilePath) {
+            return row.filePath;
+        }
+        if (column == JobRow::Status && !row.reason.isEmpty()) {
+            return row.reason;
+        }
+        return {};
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include "window/Look.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace reelwright {
@@ -32,7 +33,7 @@ void MyButton::paintEvent(QPaintEvent*) {
 
     // Shrink the caption rather than cut it.
     QFont font = this->font();
-    const QRect area = rect().adjusted(3, 1, -3, -1);
+    const QRect area = rect().adjusted(2, 1, -2, -1);
     while (font.pointSizeF() > 6.0 &&
            QFontMetrics(font).size(Qt::TextShowMnemonic, text()).width() > area.width()) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -45,6 +46,20 @@ void MyButton::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(box.adjusted(2, 2, -2, -2), 2, 2);
     }
+}
+
+void MyButton::ClearHover() {
+    hovered_ = false;
+    update();
+}
+
+void MyButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void MyButton::enterEvent(QEnterEvent* event) {

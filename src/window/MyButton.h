@@ -5,7 +5,8 @@
 
 namespace reelwright {
 
-// The window's push button: a flat face that lights up under the mouse.
+// The window's push button: a flat face that lights up under the mouse. Its caption's margin is
+// narrow, so the design's captions fit at their design size.
 class MyButton : public QPushButton {
     Q_OBJECT
 
@@ -19,9 +20,14 @@ class MyButton : public QPushButton {
                       const QColor& face = kTextFace);
 
     QColor Face() const { return face_; }
+    bool Hovered() const { return hovered_; }
+    // The pointer left without a leave event (the window was minimized under it).
+    void ClearHover();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Return press a focused button, as on any Linux desktop.
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

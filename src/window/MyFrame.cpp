@@ -2,6 +2,7 @@
 
 #include "window/Look.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -86,7 +87,24 @@ void MyFrame::paintEvent(QPaintEvent*) {
 
 void MyFrame::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit Pressed();
+    // Only the left button moves the window, and only once the pointer has moved: a plain click
+    // on the background is a click, not the start of a move.
+    pressedAt_ = event->button() == Qt::LeftButton ? std::optional(event->position()) : std::nullopt;
+}
+
+void MyFrame::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (pressedAt_ && (event->buttons() & Qt::LeftButton) &&
+        (event->position() - *pressedAt_).manhattanLength() >=
+            QApplication::startDragDistance()) {
+        pressedAt_.reset();
+        emit DragStarted();
+    }
+}
+
+void MyFrame::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    pressedAt_.reset();
 }
 
 }  // namespace reelwright

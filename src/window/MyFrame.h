@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 namespace reelwright {
 
 // A framed panel with a caption header, the container of the window's controls.
@@ -19,14 +21,19 @@ class MyFrame : public QFrame {
     static constexpr int kHeaderHeight = 30;
 
   signals:
-    // Any mouse button pressed on the panel's own area (not on a child control).
-    void Pressed();
+    // The left button was pressed on the panel's own area (not on a child control) and the
+    // pointer has since travelled the desktop's drag distance: the window is to follow it.
+    void DragStarted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // Where the left button went down; none when no drag may start.
+    std::optional<QPointF> pressedAt_;
     QString caption_;
     int borderWidth_;
     QImage background_;

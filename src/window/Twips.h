@@ -1,14 +1,28 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 namespace reelwright {
 
 // The layout is designed in twips: 15 to a pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips) {
-    return twips / kTwipsPerPixel;
+// On a screen too small for the design (a laptop at 150% or 200%), the whole design is drawn
+// smaller, fonts included. 1 is the design's own size.
+double DesignZoom();
+void SetDesignZoom(double zoom);
+// The zoom at which a design of `design` pixels fits an area of `available` pixels: 1 when it
+// fits as it is, else a little smaller than the tighter of the two directions.
+double FitZoom(const QSize& design, const QSize& available);
+
+inline int TwipsToPixels(int twips) {
+    return static_cast<int>(twips * DesignZoom() / kTwipsPerPixel);
+}
+
+// Pixels of the design, at the zoom.
+inline int Zoomed(int pixels) {
+    return static_cast<int>(pixels * DesignZoom() + 0.5);
 }
 
 inline QRect TwipsRect(int left, int top, int width, int height) {

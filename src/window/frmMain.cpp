@@ -16,7 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace reelwright {
 namespace {
@@ -39,7 +43,7 @@ void StepRule(QLabel* heading) {
     auto* line = new QFrame(heading->parentWidget());
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    const int left = heading->geometry().right() + 8;
+    const int left = heading->geometry().right() + Zoomed(8);
     line->setGeometry(left, heading->geometry().center().y() - 1, TwipsToPixels(10680) - left, 3);
 }
 
@@ -58,6 +62,11 @@ frmMain::frmMain(QWidget* parent)
       adder_(jobList_) {
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // The whole design, drawn smaller when the screen cannot hold it.
+    const QSize design = TwipsRect(0, 0, kMainWidthTwips, kMainHeightTwips).size();
+    const QScreen* display = QGuiApplication::primaryScreen();
+    SetDesignZoom(ZoomOverride().value_or(
+        display ? FitZoom(design, display->availableGeometry().size()) : 1.0));
     setFont(look::WindowFont());
     LayoutWindow();
     LoadPresets();
@@ -67,17 +76,34 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain() = default;
 
+std::optional<double>& frmMain::ZoomOverride() {
+    static std::optional<double> zoom;
+    return zoom;
+}
+
+void frmMain::OverrideZoom(std::optional<double> zoom) {
+    ZoomOverride() = zoom;
+}
+
 void frmMain::LayoutWindow() {
     BuildMainPanel();
     BuildFormatPanel();
     BuildAboutPanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
-    // The sliding panels wait just below the visible area.
+    // The sliding panels wait just below the visible area, hidden, so the keyboard cannot
+    // reach them either.
     for (QWidget* panel : {static_cast<QWidget*>(frFormats), static_cast<QWidget*>(frAbout)}) {
         panel->move((width() - panel->width()) / 2, height());
+        panel->hide();
     }
     SetupGrid();
+    FitButtonCaptions();
+    // Where the screen has room for it, in its middle.
+    if (const QScreen* display = QGuiApplication::primaryScreen()) {
+        const QRect area = display->availableGeometry();
+        move(area.center() - rect().center());
+    }
 }
 
 void frmMain::BuildMainPanel() {
@@ -90,13 +116,13 @@ void frmMain::BuildMainPanel() {
     cmdMinimize = Place(new MyButton(QStringLiteral("\u0640\u0640"), p, MyButton::kCornerFace),
                         10147, 90, 315, 315);
     cmdClose = Place(new MyButton("X", p, MyButton::kCloseFace), 10500, 90, 315, 315);
-    for (MyButton* corner : {cmdAbout, MyButton1, cmdMinimize, cmdClose}) {
-        corner->setFocusPolicy(Qt::NoFocus);
+    // Named for screen readers; reached with Tab after the steps' controls (and F1 for help).
+    const std::pair<MyButton*, const char*> corners[] = {
+        {cmdAbout, "About"}, {MyButton1, "Help (F1)"}, {cmdMinimize, "Minimize"}, {cmdClose, "Close"}};
+    for (const auto& [corner, name] : corners) {
+        corner->setToolTip(QString::fromLatin1(name));
+        corner->setAccessibleName(QString::fromLatin1(name).section(u' ', 0, 0));
     }
-    cmdAbout->setToolTip(QStringLiteral("About"));
-    MyButton1->setToolTip(QStringLiteral("Help"));
-    cmdMinimize->setToolTip(QStringLiteral("Minimize"));
-    cmdClose->setToolTip(QStringLiteral("Close"));
 
     MyFrame1 = Place(new MyFrame("Three easy steps to convert your video files.", p, 1), 165, 540,
                      10515, 345);
@@ -133,6 +159,17 @@ void frmMain::BuildMainPanel() {
     cmdConvertSelected = Place(new MyButton("Convert Selected", p), 3255, 7920, 1995, 510);
     cmdConvert = Place(new MyButton("Convert All", p), 5520, 7920, 1905, 510);
     chkShutdown = PlaceAuto(new QCheckBox("Shutdown after conversion complete", p), 7590, 8115);
+
+    // The steps in order, then the corner buttons.
+    QWidget* const order[] = {cmdAddVideoFile, cmdAddFolder,   Grid,          chkSelectAll,
+                              cmdRemove,       cmdPlay,        optSameFolder, optOtherFolder,
+                              txtOutPath,      cmdBrowse,      cmdChangeFormat,
+                              cmdConvertSelected, cmdConvert,  chkShutdown,   cmdAbout,
+                              MyButton1,       cmdMinimize,    cmdClose};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    cmdAddVideoFile->setFocus();
 
     connect(cmdAddVideoFile, &QPushButton::clicked, this, [this] { AddVideoFiles(); });
     connect(cmdAddFolder, &QPushButton::clicked, this, [this] {
@@ -197,6 +234,22 @@ void frmMain::AddingFinished() {
     if (closeAfterAdding_) {
         closeAfterAdding_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void frmMain::FitButtonCaptions() {
+    QList<MyButton*> buttons = findChildren<MyButton*>();
+    buttons.removeIf([](const MyButton* button) { return button->width() < button->height() * 2; });
+    QFont font = look::ButtonFont();
+    const auto fits = [&](const MyButton* button) {
+        return QFontMetrics(font).size(Qt::TextShowMnemonic, button->text()).width() <=
+               button->width() - 4;
+    };
+    while (font.pointSizeF() > 6.0 && !std::all_of(buttons.begin(), buttons.end(), fits)) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    for (MyButton* button : buttons) {
+        button->setFont(font);
     }
 }
 

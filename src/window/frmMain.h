@@ -8,8 +8,10 @@
 #include "settings/RememberedSettings.h"
 #include "window/PanelAnimator.h"
 
+#include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -34,6 +36,8 @@ class frmMain : public QWidget {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+    // The zoom the next window is drawn at (a test's screen); none: the one its screen needs.
+    static void OverrideZoom(std::optional<double> zoom);
     ~frmMain() override;
 
     // The job list.
@@ -78,6 +82,7 @@ class frmMain : public QWidget {
 
     // The window's own commands.
     void DragWindow();
+    void Minimize();
     void OpenHelp();
     static QString VersionText();
     static const QString kEncoderHomePage;
@@ -151,7 +156,12 @@ class frmMain : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    static std::optional<double>& ZoomOverride();
     void LayoutWindow();
+    // Hides a panel that has slid down and gives the focus back.
+    void ParkPanel(QWidget* panel);
+    // Every text button's caption at the one size at which all of them fit.
+    void FitButtonCaptions();
     void BuildMainPanel();
     void BuildFormatPanel();
     void BuildAboutPanel();
@@ -184,6 +194,7 @@ class frmMain : public QWidget {
     BatchDriver batch_;
     VideoFileAdder adder_;
     bool saveFailureTold_ = false;
+    QPointer<QWidget> focusBeforePanel_;
     bool ending_ = false;
     bool closeAfterAdding_ = false;
     std::vector<std::pair<QWidget*, bool>> enabledBeforeAdding_;

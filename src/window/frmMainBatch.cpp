@@ -6,7 +6,9 @@
 #include "window/MyButton.h"
 #include "window/frmMain.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPointer>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -34,7 +36,7 @@ void frmMain::FolderOptionChanged() {
 
 void frmMain::cmdBrowse_Click() {
     const QString folder =
-        Dialogs::Current().BrowseForFolder(this, QStringLiteral("Select folder to add"));
+        Dialogs::Current().BrowseForFolder(this, QStringLiteral("Select the output folder"));
     if (!folder.isEmpty()) {
         txtOutPath->setText(folder);
     }
@@ -74,6 +76,8 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
             MessageIcon::Information);
         return;
     }
+    // The focus comes back where it was, not to whichever control is enabled first.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     button->setText(QStringLiteral("Stop"));
     EnableControls(false);
     other->setEnabled(false);
@@ -81,6 +85,9 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     button->setText(restCaption);
     EnableControls(true);
     other->setEnabled(true);
+    if (focused && focused->isEnabled()) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
     if (taken && chkShutdown->isChecked() && !ending_) {
         // The session ends with the power: the choices are kept first.
         SaveSettings();

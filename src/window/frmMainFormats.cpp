@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 
@@ -25,22 +26,49 @@ namespace reelwright {
 namespace {
 
 // Shows a list of the format's model without running its selection handling.
-void Fill(QComboBox* list, const QStringList& items, int current) {
+QStringList ItemsOf(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->itemText(i);
+    }
+    return items;
+}
+
+// However narrow the box, its open list is as wide as its longest item, and each item and the
+// box itself show the whole text in a tooltip.
+void ShowWholeItems(QComboBox* list) {
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        list->setItemData(i, list->itemText(i), Qt::ToolTipRole);
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    }
+    list->view()->setMinimumWidth(widest + list->view()->verticalScrollBar()->sizeHint().width() +
+                                  Zoomed(24));
+    list->setToolTip(list->currentText());
+}
+
+// Shows a position of the model without running the list's selection handling.
+void ShowIndex(QComboBox* list, int current) {
     const QSignalBlocker blocker(list);
-    if (list->count() != items.size() ||
-        std::any_of(items.begin(), items.end(),
-                    [&, i = 0](const QString& item) mutable { return list->itemText(i++) != item; })) {
+    list->setCurrentIndex(current);
+    list->setToolTip(list->currentText());
+}
+
+void Fill(QComboBox* list, const QStringList& items, int current) {
+    if (ItemsOf(list) != items) {
+        const QSignalBlocker blocker(list);
         list->clear();
         list->addItems(items);
+        ShowWholeItems(list);
     }
-    list->setCurrentIndex(current);
+    ShowIndex(list, current);
 }
 
 QWidget* WithUnit(QLineEdit* edit, const QString& unit) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    edit->setFixedWidth(60);
+    edit->setFixedWidth(Zoomed(60));
     layout->addWidget(edit);
     if (!unit.isEmpty()) {
         layout->addWidget(new QLabel(unit));
@@ -51,8 +79,8 @@ QWidget* WithUnit(QLineEdit* edit, const QString& unit) {
 
 QFormLayout* Form(QWidget* parent) {
     auto* form = new QFormLayout(parent);
-    form->setContentsMargins(8, 4, 8, 6);
-    form->setVerticalSpacing(4);
+    form->setContentsMargins(Zoomed(8), Zoomed(4), Zoomed(8), Zoomed(6));
+    form->setVerticalSpacing(Zoomed(4));
     form->setLabelAlignment(Qt::AlignLeft);
     return form;
 }
@@ -87,6 +115,7 @@ void frmMain::BuildFormatPanel() {
                             cmbCASmapleRate, cmbCVCodec, cmbCVSize, cmbCVAspect}) {
         connect(list, &QComboBox::currentIndexChanged, this,
                 [this, list](int index) { ListSelectionChanged(list, index); });
+        connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
     }
     const std::pair<QLineEdit*, QString FormatChoice::Custom::*> texts[] = {
         {txtCABirate, &FormatChoice::Custom::audioBitrate},
@@ -103,15 +132,15 @@ QWidget* frmMain::BuildPresetFrame() {
     auto* frame = new QFrame;
     frame->setFrameShape(QFrame::StyledPanel);
     QFormLayout* form = Form(frame);
-    form->setContentsMargins(24, 24, 24, 12);
-    form->setVerticalSpacing(18);
+    form->setContentsMargins(Zoomed(24), Zoomed(24), Zoomed(24), Zoomed(12));
+    form->setVerticalSpacing(Zoomed(18));
     cmbCategory = new QComboBox;
     cmbOutVCodec = new QComboBox;
     cmbOutFormat = new QComboBox;
     for (QComboBox* list : {cmbCategory, cmbOutVCodec}) {
-        list->setMinimumWidth(280);
+        list->setMinimumWidth(Zoomed(280));
     }
-    cmbOutFormat->setMinimumWidth(120);
+    cmbOutFormat->setMinimumWidth(Zoomed(120));
     form->addRow(QStringLiteral("Output Category:"), cmbCategory);
     form->addRow(QStringLiteral("Output Video Codec:"), cmbOutVCodec);
     form->addRow(QStringLiteral("Output File Format (Container):"), cmbOutFormat);
@@ -122,8 +151,8 @@ QWidget* frmMain::BuildCustomFrame() {
     auto* frame = new QFrame;
     frame->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QGridLayout(frame);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setVerticalSpacing(2);
+    layout->setContentsMargins(Zoomed(6), Zoomed(4), Zoomed(6), Zoomed(4));
+    layout->setVerticalSpacing(Zoomed(2));
 
     auto* containerRow = new QHBoxLayout;
     cmbCustContainer = new QComboBox;
@@ -164,7 +193,9 @@ QWidget* frmMain::BuildCustomFrame() {
     for (QComboBox* list : {cmbCACodec, cmbCVCodec}) {
         list->setMinimumContentsLength(6);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->view()->setMinimumWidth(260);
+    }
+    for (QComboBox* list : {cmbCustContainer, cmbCASmapleRate, cmbCVSize, cmbCVAspect}) {
+        ShowWholeItems(list);
     }
     layout->addWidget(audio, 1, 0);
     layout->addWidget(video, 1, 1);
@@ -200,8 +231,7 @@ void frmMain::MirrorCustomFields() {
         {cmbCASmapleRate, fields.sampleRate}, {cmbCVCodec, fields.videoCodec},
         {cmbCVSize, fields.size},             {cmbCVAspect, fields.aspect}};
     for (const auto& [list, index] : lists) {
-        const QSignalBlocker blocker(list);
-        list->setCurrentIndex(index);
+        ShowIndex(list, index);
     }
 }
 

@@ -9,8 +9,11 @@
 #include "window/Twips.h"
 #include "window/frmMain.h"
 
+#include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -88,9 +91,12 @@ void frmMain::BuildAboutPanel() {
     connect(tmrAnimate, &QTimer::timeout, this, &frmMain::tmrAnimate_Timer);
     connect(cmdAbout, &QPushButton::clicked, this, [this] { OpenPanel(frAbout); });
     connect(cmdCloseHelp, &QPushButton::clicked, this, &frmMain::ClosePanel);
-    connect(cmdMinimize, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(cmdMinimize, &QPushButton::clicked, this, &frmMain::Minimize);
     connect(MyButton1, &QPushButton::clicked, this, &frmMain::OpenHelp);
-    connect(frMain, &MyFrame::Pressed, this, &frmMain::DragWindow);
+    connect(frMain, &MyFrame::DragStarted, this, &frmMain::DragWindow);
+    // The help page from anywhere in the window, as on any desktop.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &frmMain::OpenHelp);
     connect(lblFFmpeg, &LinkLabel::clicked, this,
             [] { Desktop::Current().Open(kEncoderHomePage, QStringLiteral("/")); });
     connect(lblWebSite, &LinkLabel::clicked, this, [] {
@@ -108,8 +114,18 @@ void frmMain::OpenPanel(QWidget* panel) {
     objMovePanel = panel;
     // A panel that can be opened is parked at the window's height.
     animator_.SetPanelTop(animator_.WindowHeight());
+    focusBeforePanel_ = QApplication::focusWidget();
+    panel->show();
     panel->raise();
     frMain->setEnabled(false);
+    // A raised panel is a modal page: the keyboard goes into it, and stays there, since the main
+    // panel is disabled and the other panel hidden.
+    for (QWidget* next = panel->nextInFocusChain(); next != panel; next = next->nextInFocusChain()) {
+        if (panel->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
     AnimatePanel(QStringLiteral("EDIT_FRAME_UP"));
 }
 
@@ -135,6 +151,18 @@ void frmMain::tmrAnimate_Timer() {
     }
     if (animator_.MainPanelReleased()) {
         frMain->setEnabled(true);
+        ParkPanel(objMovePanel);
+    }
+}
+
+void frmMain::ParkPanel(QWidget* panel) {
+    // Out of sight, out of the keyboard's reach.
+    if (panel && panel->isVisible()) {
+        panel->hide();
+        if (focusBeforePanel_ && focusBeforePanel_->isEnabled()) {
+            focusBeforePanel_->setFocus(Qt::OtherFocusReason);
+        }
+        focusBeforePanel_.clear();
     }
 }
 
@@ -142,6 +170,12 @@ void frmMain::DragWindow() {
     if (QWindow* handle = windowHandle()) {
         handle->startSystemMove();
     }
+}
+
+void frmMain::Minimize() {
+    // The pointer will not be over the button when the window comes back.
+    cmdMinimize->ClearHover();
+    showMinimized();
 }
 
 void frmMain::OpenHelp() {

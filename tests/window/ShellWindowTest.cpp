@@ -103,16 +103,6 @@ TEST_F(ShellWindowTest, HelpAndLinksOpenThroughTheDesktop) {
     EXPECT_TRUE(QFileInfo(folder.FilePath("Help.html")).isFile());
 }
 
-TEST_F(ShellWindowTest, AnyButtonPressedOnTheMainPanelStartsADrag) {
-    QSignalSpy pressed(window->frMain, &MyFrame::Pressed);
-    QTest::mousePress(window->frMain, Qt::RightButton, {}, QPoint(300, 570));
-    QTest::mousePress(window->frMain, Qt::LeftButton, {}, QPoint(5, 300));
-    EXPECT_EQ(pressed.count(), 2);
-    // A press on a child control is the control's own.
-    QTest::mousePress(window->cmdConvert, Qt::LeftButton);
-    EXPECT_EQ(pressed.count(), 2);
-}
-
 TEST_F(ShellWindowTest, TheMinimizeButtonMinimizes) {
     window->show();
     QTest::mouseClick(window->cmdMinimize, Qt::LeftButton);

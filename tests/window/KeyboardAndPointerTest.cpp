@@ -1,0 +1,267 @@
+// The window as a keyboard or mouse user meets it: what Tab reaches, what Enter and Space do,
+// when the window follows the pointer, and whether everything fits and reads.
+#include "joblist/JobGrid.h"
+#include "platform/SystemDesktop.h"
+#include "window/Look.h"
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+#include "window/Twips.h"
+
+#include "WindowTest.h"
+#include "common/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace reelwright {
+namespace {
+
+class KeyboardAndPointerTest : public test::WindowTest {
+  protected:
+    void SetUp() override {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Runs the panel's slide to its end, as the timer would.
+    void Settle() {
+        for (int tick = 0; tick < 200 && window->Animator().TimerRunning(); ++tick) {
+            window->tmrAnimate_Timer();
+        }
+    }
+    QWidget* Focused() const { return QApplication::focusWidget(); }
+    // The widgets Tab reaches from the focused one, in order, `presses` times.
+    QList<QWidget*> TabWalk(int presses) {
+        QList<QWidget*> reached;
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(Focused(), Qt::Key_Tab);
+            reached << Focused();
+        }
+        return reached;
+    }
+    JobListStore& Store() { return *window->Jobs().Store(); }
+};
+
+TEST_F(KeyboardAndPointerTest, TabReachesNoParkedPanelAndEveryCornerButton) {
+    window->Jobs().SetProbe([](const QString&) { return true; });
+    window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
+    QTemporaryDir media;
+    QStringList files;
+    for (int i = 0; i < 20; ++i) {
+        files << test::WriteFile(media, QString("%1.avi").arg(i));
+    }
+    window->AddVideoFiles(files);
+    window->cmdAddVideoFile->setFocus();
+    // Once round the window.
+    QList<QWidget*> reached;
+    while (reached.size() < 100 && (reached.isEmpty() || Focused() != window->cmdAddVideoFile)) {
+        reached += TabWalk(1);
+    }
+    EXPECT_EQ(reached.last(), window->cmdAddVideoFile);
+    for (QWidget* widget : reached) {
+        EXPECT_FALSE(window->frFormats->isAncestorOf(widget)) << widget->metaObject()->className();
+        EXPECT_FALSE(window->frAbout->isAncestorOf(widget)) << widget->metaObject()->className();
+    }
+    EXPECT_FALSE(window->frFormats->isVisible());
+    // The grid is one stop, however many rows.
+    EXPECT_EQ(reached.count(window->Grid), 1);
+    for (QWidget* corner : {static_cast<QWidget*>(window->cmdAbout), static_cast<QWidget*>(window->MyButton1),
+                            static_cast<QWidget*>(window->cmdMinimize), static_cast<QWidget*>(window->cmdClose)}) {
+        EXPECT_TRUE(reached.contains(corner));
+        EXPECT_FALSE(corner->accessibleName().isEmpty());
+    }
+    EXPECT_EQ(window->MyButton1->accessibleName(), "Help");
+}
+
+TEST_F(KeyboardAndPointerTest, ARaisedPanelKeepsTheKeyboardAndGivesItBack) {
+    window->cmdChangeFormat->setFocus();
+    QTest::keyClick(window->cmdChangeFormat, Qt::Key_Return);  // Enter presses a focused button
+    QTest::qWait(300);  // the press is shown before it clicks
+    Settle();
+    ASSERT_TRUE(window->frFormats->isVisible());
+    EXPECT_TRUE(window->frFormats->isAncestorOf(Focused()));
+    for (QWidget* widget : TabWalk(30)) {
+        EXPECT_TRUE(window->frFormats->isAncestorOf(widget)) << widget->metaObject()->className();
+    }
+    window->cmdHide->setFocus();
+    QTest::keyClick(window->cmdHide, Qt::Key_Space);
+    Settle();
+    EXPECT_FALSE(window->frFormats->isVisible());
+    EXPECT_EQ(Focused(), window->cmdChangeFormat);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(KeyboardAndPointerTest, InTheGridArrowsMoveSpaceTicksAndTabLeaves) {
+    window->Jobs().SetProbe([](const QString&) { return true; });
+    window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
+    QTemporaryDir media;
+    window->AddVideoFiles({test::WriteFile(media, "a.avi"), test::WriteFile(media, "b.avi")});
+    window->Grid->setFocus();
+    window->Grid->setCurrentIndex(Store().index(0, 2));
+    QTest::keyClick(window->Grid, Qt::Key_Down);
+    EXPECT_EQ(window->Grid->currentIndex().row(), 1);
+    QTest::keyClick(window->Grid, Qt::Key_Space);
+    EXPECT_TRUE(Store().Row(1).IsChecked());
+    EXPECT_FALSE(Store().Row(0).IsChecked());
+    QTest::keyClick(window->Grid, Qt::Key_Space);
+    EXPECT_FALSE(Store().Row(1).IsChecked());
+    QTest::keyClick(window->Grid, Qt::Key_Tab);
+    EXPECT_NE(Focused(), window->Grid);
+}
+
+TEST_F(KeyboardAndPointerTest, F1OpensTheHelpPage) {
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(desktop.targets, QStringList{folder.FilePath("Help.html")});
+}
+
+TEST_F(KeyboardAndPointerTest, OnlyALeftDragOnTheBackgroundMovesTheWindow) {
+    QSignalSpy drags(window->frMain, &MyFrame::DragStarted);
+    const QPoint at(300, 570);
+    const QPoint far = at + QPoint(QApplication::startDragDistance() + 2, 0);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(window->frMain, button, {}, at);
+        QMouseEvent move(QEvent::MouseMove, far, window->frMain->mapToGlobal(far), Qt::NoButton,
+                         button, {});
+        QApplication::sendEvent(window->frMain, &move);
+        QTest::mouseRelease(window->frMain, button, {}, far);
+    }
+    // A plain click is a click.
+    QTest::mouseClick(window->frMain, Qt::LeftButton, {}, at);
+    EXPECT_EQ(drags.count(), 0);
+    QTest::mousePress(window->frMain, Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, far, window->frMain->mapToGlobal(far), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(window->frMain, &move);
+    QApplication::sendEvent(window->frMain, &move);
+    EXPECT_EQ(drags.count(), 1);
+}
+
+TEST_F(KeyboardAndPointerTest, TheMinimizeButtonForgetsTheHoverOnceMinimized) {
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), window->cmdMinimize->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(window->cmdMinimize, &enter);
+    ASSERT_TRUE(window->cmdMinimize->Hovered());
+    QTest::mouseClick(window->cmdMinimize, Qt::LeftButton);
+    EXPECT_FALSE(window->cmdMinimize->Hovered());
+}
+
+TEST_F(KeyboardAndPointerTest, TheOutputFolderHasADialogOfItsOwn) {
+    dialogs.folderAnswers << "/srv/out";
+    QTest::mouseClick(window->cmdBrowse, Qt::LeftButton);
+    EXPECT_EQ(dialogs.titles, QStringList{"Select the output folder"});
+    EXPECT_EQ(window->txtOutPath->text(), "/srv/out");
+}
+
+TEST_F(KeyboardAndPointerTest, ListsShowTheirWholeEntries) {
+    for (QComboBox* list : {window->cmbCVCodec, window->cmbCACodec, window->cmbCategory}) {
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+            EXPECT_EQ(list->itemData(i, Qt::ToolTipRole).toString(), list->itemText(i));
+        }
+        EXPECT_GE(list->view()->minimumWidth(), widest);
+        EXPECT_EQ(list->toolTip(), list->currentText());
+    }
+    window->cmbCVCodec->setCurrentIndex(1);
+    EXPECT_EQ(window->cmbCVCodec->toolTip(), "MPEG-4 Part 2 (DivX and Xvid compatible)");
+}
+
+TEST_F(KeyboardAndPointerTest, EveryCaptionIsDrawnAtTheSizeOfItsNeighbours) {
+    std::set<double> sizes;
+    for (const MyButton* button : window->findChildren<MyButton*>()) {
+        if (button->width() < button->height() * 2) {
+            continue;  // the corner buttons
+        }
+        sizes.insert(button->font().pointSizeF());
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text().replace("&&", "&")),
+                  button->width() - 4)
+            << button->text().toStdString();
+    }
+    ASSERT_EQ(sizes.size(), 1u);
+    // The fonts the set-up installs let them keep the design's size.
+    EXPECT_DOUBLE_EQ(*sizes.begin(), look::ButtonFont().pointSizeF());
+}
+
+TEST_F(KeyboardAndPointerTest, NamesInChineseJapaneseAndKoreanHaveAFont) {
+    for (const auto system : {QFontDatabase::SimplifiedChinese, QFontDatabase::Japanese,
+                              QFontDatabase::Korean}) {
+        EXPECT_FALSE(QFontDatabase::families(system).isEmpty()) << static_cast<int>(system);
+    }
+}
+
+TEST_F(KeyboardAndPointerTest, ALongPathShowsWholeInItsTooltip) {
+    window->Jobs().SetProbe([](const QString&) { return true; });
+    window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
+    QTemporaryDir media;
+    const QString deep = media.filePath(QString(100, 'd') + "/" + QString(100, 'e'));
+    QDir().mkpath(deep);
+    const QString path = test::WriteFile(media, QString(100, 'd') + "/" + QString(100, 'e') + "/clip.avi");
+    window->AddVideoFiles({path});
+    EXPECT_EQ(window->Grid->model()->index(0, 2).data(Qt::ToolTipRole).toString(), path);
+}
+
+struct ScaleCase {
+    double scale;
+    double zoom;  // at least
+};
+
+class AtEveryScale : public testing::TestWithParam<ScaleCase> {};
+
+TEST_P(AtEveryScale, TheWindowFitsA1280By800Screen) {
+    // The screen's room in the window's own pixels, a 40-pixel panel taken off.
+    const QSize available(qRound(1280 / GetParam().scale), qRound(760 / GetParam().scale));
+    const QSize design(728, 577);
+    const double zoom = FitZoom(design, available);
+    EXPECT_GE(zoom, GetParam().zoom);
+    frmMain::OverrideZoom(zoom);
+    test::TempProgramFolder folder;
+    folder.AddShippedCatalogues();
+    test::RecordingNotifier notifier;
+    {
+        frmMain window;
+        EXPECT_LE(window.width(), available.width());
+        EXPECT_LE(window.height(), available.height());
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 window.cmdConvert, window.cmdConvertSelected, window.chkShutdown, window.cmdClose}) {
+            const QRect inWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(window.rect().contains(inWindow)) << control->metaObject()->className();
+        }
+    }
+    frmMain::OverrideZoom(std::nullopt);
+    SetDesignZoom(1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, AtEveryScale,
+                         testing::Values(ScaleCase{1.0, 1.0}, ScaleCase{1.5, 0.8},
+                                         ScaleCase{2.0, 0.6}));
+
+TEST(SystemDesktopTest, AFailureToOpenIsSaid) {
+    QTemporaryDir bin;
+    const QString opener = bin.filePath("xdg-open");
+    {
+        QFile script(opener);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexit 3\n");
+    }
+    QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
+    test::RecordingNotifier notifier;
+    SystemDesktop().Open("/nowhere/clip.avi", "/");
+    for (int i = 0; i < 200 && notifier.messages.empty(); ++i) {
+        QTest::qWait(10);
+    }
+    qputenv("PATH", path);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("/nowhere/clip.avi could not be opened"));
+}
+
+}  // namespace
+}  // namespace reelwright
