@@ -43,8 +43,11 @@ void JobGrid::Bind(JobListStore* store) {
     setModel(store);
     delete oldSelection;
     setColumnHidden(0, true);
+    // A grid drawn smaller than the design (a small screen) keeps the columns' shares.
+    const double scale = width() > 0 ? width() * 1.0 * kTwipsPerPixel / kDesignWidthTwips : 1.0;
     for (int column = 1; column < static_cast<int>(std::size(kColumnTwips)); ++column) {
-        setColumnWidth(column, kColumnTwips[column] / kTwipsPerPixel);
+        setColumnWidth(column, static_cast<int>(kColumnTwips[column] * std::min(scale, 1.0) /
+                                                kTwipsPerPixel));
     }
 }
 

@@ -26,8 +26,9 @@ class JobGrid : public QTableView {
     // The lowest row that is selected, holds a selected cell, or is the current row; -1 if none.
     int LowestHighlightedRow() const;
 
-    // Widths in twips, as the layout gives them; ID is hidden.
+    // Widths in twips, as the layout gives them for the design's width of the grid; ID is hidden.
     static constexpr int kColumnTwips[] = {0, 500, 5200, 2000, 1200, 1200};
+    static constexpr int kDesignWidthTwips = 10530;
 
   signals:
     void FilesDropped(const QStringList& paths);

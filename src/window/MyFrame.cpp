@@ -1,6 +1,7 @@
 #include "window/MyFrame.h"
 
 #include "window/Look.h"
+#include "window/Twips.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -39,6 +40,10 @@ QImage FourCornerGradient(const QSize& size, const QColor& topLeft, const QColor
 MyFrame::MyFrame(const QString& caption, QWidget* parent, int borderWidth)
     : QFrame(parent), caption_(caption), borderWidth_(borderWidth) {
     setAutoFillBackground(false);
+}
+
+int MyFrame::HeaderHeight() const {
+    return caption_.isEmpty() ? 0 : Zoomed(kHeaderHeight);
 }
 
 void MyFrame::paintEvent(QPaintEvent*) {

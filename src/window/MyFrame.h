@@ -16,7 +16,8 @@ class MyFrame : public QFrame {
     explicit MyFrame(const QString& caption, QWidget* parent = nullptr, int borderWidth = 2);
 
     QString Caption() const { return caption_; }
-    int HeaderHeight() const { return caption_.isEmpty() ? 0 : kHeaderHeight; }
+    // The design's height, at the window's zoom.
+    int HeaderHeight() const;
 
     static constexpr int kHeaderHeight = 30;
 

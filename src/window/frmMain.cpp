@@ -99,6 +99,19 @@ void frmMain::LayoutWindow() {
     }
     SetupGrid();
     FitButtonCaptions();
+    // The free fonts are wider than the design's: the check box's caption must not run under
+    // the button beside it.
+    QFont boxFont = chkSelectAll->font();
+    const double smallest = boxFont.pointSizeF() * 0.85;
+    const auto boxRight = [this] { return chkSelectAll->x() + chkSelectAll->sizeHint().width(); };
+    while (boxFont.pointSizeF() > smallest && boxRight() > cmdRemove->x() - Zoomed(4)) {
+        boxFont.setPointSizeF(boxFont.pointSizeF() - 0.25);
+        chkSelectAll->setFont(boxFont);
+    }
+    chkSelectAll->adjustSize();
+    if (boxRight() > cmdRemove->x() - Zoomed(4)) {
+        cmdRemove->move(boxRight() + Zoomed(4), cmdRemove->y());  // there is room to its right
+    }
     // Where the screen has room for it, in its middle.
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
         const QRect area = display->availableGeometry();
