@@ -8,14 +8,64 @@
 #include "window/frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSessionManager>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace reelwright;
 
+namespace {
+
+const char kUsage[] =
+    "Usage: reelwright [--verbose] [FILE|FOLDER...]\n"
+    "Starts the Reelwright Video Converter window. Files given are added to its list, and\n"
+    "folders bring the files directly inside them, as when they are dropped on the list.\n"
+    "\n"
+    "  --verbose   tell on the error output what became of each file given\n"
+    "  --help      show this and end\n"
+    "  --version   show the version and end\n"
+    "\n"
+    "Converting without a window: reelwright-cli --help.\n";
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before any window is made, so they need no display.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("reelwright %d.%d.%d\n", REELWRIGHT_VERSION_MAJOR, REELWRIGHT_VERSION_MINOR,
+                        REELWRIGHT_VERSION_REVISION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setOrganizationName(QString::fromLatin1(kMakerName));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.fennick.Reelwright"));
+
+    // Qt has taken its own options out; the rest are files, and perhaps --verbose.
+    QStringList files;
+    bool verbose = false;
+    bool onlyFiles = false;
+    for (const QString& argument : app.arguments().mid(1)) {
+        if (!onlyFiles && argument == u"--") {
+            onlyFiles = true;
+        } else if (!onlyFiles && argument == u"--verbose") {
+            verbose = true;
+        } else if (!onlyFiles && argument.startsWith(u'-')) {
+            std::fprintf(stderr, "reelwright: unknown option %s\n%s", qPrintable(argument), kUsage);
+            return 2;
+        } else {
+            files << QDir::toNativeSeparators(QDir::current().absoluteFilePath(argument));
+        }
+    }
 
     // The real outside world; tests install recording stand-ins instead.
     MessageBoxNotifier notifier;
@@ -30,11 +80,18 @@ int main(int argc, char* argv[]) {
     // A signal or the session's end keeps the choices as a close would.
     SignalWatcher endings;
     frmMain window;
-    QObject::connect(&endings, &SignalWatcher::Received, &window,
-                     [&window](int signal) { window.EndProgram(SignalWatcher::ExitStatusFor(signal)); });
+    QObject::connect(&endings, &SignalWatcher::Received, &window, [&window](int signal) {
+        window.EndProgram(SignalWatcher::ExitStatusFor(signal));
+    });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window] { window.SaveSettings(false); });
     notifier.SetOwner(&window);
     window.show();
+    if (!files.isEmpty()) {
+        // Once the window shows, and after the choices are restored: as a drop on the list.
+        QTimer::singleShot(0, &window, [&window, files, verbose] {
+            window.AddGivenFiles(files, verbose);
+        });
+    }
     return QApplication::exec();
 }

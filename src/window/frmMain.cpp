@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -227,6 +228,17 @@ void frmMain::AddVideoFiles(const QStringList& fileList) {
                                              VideoFileAdder::OpenDialogFilter(), true);
     }
     adder_.AddVideoFiles(files);
+}
+
+void frmMain::AddGivenFiles(const QStringList& paths, bool verbose) {
+    adder_.AddDropped(paths);
+    if (verbose) {
+        const JobListStore& store = *jobList_.Store();
+        for (int row = 0; row < store.RecordCount(); ++row) {
+            qInfo().noquote() << "reelwright:" << store.Row(row).filePath + u':'
+                              << store.Row(row).status;
+        }
+    }
 }
 
 void frmMain::AddingStarted() {

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Installs the converter into a temporary prefix and uses it from there: every file in its place,
+# the desktop entry and the metainfo valid, the command-line converter listing the presets, and
+# the window starting under Xvfb with a file given on its command line already in its list.
+# Then the Debian package: built, with the dependencies the program needs at run time.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+id=org.fennick.Reelwright
+for file in bin/reelwright bin/reelwright-cli \
+    share/reelwright/presets.xml share/reelwright/codecs.xml share/reelwright/Help.html \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$id.svg \
+    share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
+  [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+[ -x "$prefix/bin/reelwright" ] || fail "reelwright is not executable"
+
+# DESTDIR puts the same tree under another root.
+DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
+[ -x "$work/root/usr/bin/reelwright-cli" ] || fail "DESTDIR is not honoured"
+[ -e "$work/root/usr/share/reelwright/presets.xml" ] || fail "DESTDIR data is missing"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  fail "metainfo"
+grep -q '^Exec=reelwright %F$' "$prefix/share/applications/$id.desktop" || fail "Exec line"
+
+# The installed programs find their data beside themselves, not in the build or the system.
+export HOME=$work/home XDG_DATA_DIRS=$work/no-system-data
+unset XDG_CONFIG_HOME XDG_DATA_HOME
+mkdir -p "$HOME"
+(cd "$work" && "$prefix/bin/reelwright-cli" --list-presets) > "$work/presets.txt"
+grep -qF "$(printf 'Computer and TV/H.264 / AAC (most players)\tmp4,mkv,mov')" "$work/presets.txt" ||
+  fail "reelwright-cli --list-presets: $(head -3 "$work/presets.txt")"
+"$prefix/bin/reelwright" --version | grep -q '^reelwright ' || fail "reelwright --version"
+env -u DISPLAY "$prefix/bin/reelwright" --help | grep -q '^Usage: reelwright' ||
+  fail "reelwright --help needs no display"
+
+clip="$work/a clip.mkv"
+ffmpeg -v error -f lavfi -i testsrc=duration=2:size=160x120:rate=25 -c:v mpeg4 "$clip"
+log=$work/window.log
+xvfb-run -a -s "-screen 0 1280x800x24" \
+  env QT_QPA_PLATFORM=xcb "$prefix/bin/reelwright" --verbose "$clip" 2>"$log" &
+runner=$!
+for _ in $(seq 600); do
+  grep -qF "$clip: Waiting Conversion" "$log" && break
+  sleep 0.1
+done
+grep -qF "$clip: Waiting Conversion" "$log" || { kill $runner 2>/dev/null; fail "window: $(cat "$log")"; }
+pkill -TERM -f "^$prefix/bin/reelwright --verbose" || fail "the window is gone"
+wait $runner || [ $? -eq 143 ] || fail "the window did not end as asked"
+[ -e "$HOME/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini" ] || fail "choices were not kept"
+
+# The package.
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb=$(ls "$work"/package/reelwright_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in ffmpeg xdg-utils fonts-wqy-microhei libqt6widgets6 libqt6core6 libmediainfo0v5; do
+  [[ $depends == *$needed* ]] || fail "the package does not depend on $needed: $depends"
+done
+contents=$(dpkg-deb -c "$deb")
+grep -q '\./usr/bin/reelwright-cli$' <<<"$contents" || fail "the package lacks reelwright-cli"
+grep -q '\./usr/share/reelwright/presets.xml$' <<<"$contents" || fail "the package lacks data"
+echo "installed, validated, started and packaged"
