@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev                # Qt 6 Core, Gui, Widgets and Test: window, processes, settings
   libmediainfo-dev            # the play length shown for every queued file
   ffmpeg                      # the encoder that does every conversion
+  libavformat-dev libavcodec-dev libavutil-dev  # probing files through the encoder's libraries
   libgtest-dev libgmock-dev   # the tests
   fonts-liberation2 fonts-liberation   # Liberation Sans and Sans Narrow for the design's fonts
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too

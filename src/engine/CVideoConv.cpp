@@ -29,6 +29,10 @@ void CVideoConv::SetProbeTimeLimit(int milliseconds) {
     g_probeTimeLimitMs = milliseconds;
 }
 
+int CVideoConv::ProbeTimeLimit() {
+    return g_probeTimeLimitMs;
+}
+
 CVideoConv::CVideoConv(QObject* parent) : QObject(parent) {}
 
 CVideoConv::~CVideoConv() = default;

@@ -26,6 +26,7 @@ class CVideoConv : public QObject {
     // would otherwise hold the list for ever).
     static constexpr int kDefaultProbeTimeLimitMs = 20000;
     static void SetProbeTimeLimit(int milliseconds);
+    static int ProbeTimeLimit();
 
     explicit CVideoConv(QObject* parent = nullptr);
     ~CVideoConv() override;

@@ -7,6 +7,7 @@
 
 #include <langinfo.h>
 #include <clocale>
+#include <locale.h>
 #include <cstddef>
 #include <cstring>
 
@@ -32,25 +33,30 @@ QString TwoDigits(qint64 value) {
 }
 
 // The library reads 8-bit file names by the C locale; file names here are UTF-8 whatever it says.
+// The locale is switched for this thread only: lengths are read on several threads at once.
 class Utf8CType {
   public:
     Utf8CType() {
         const char* codeset = nl_langinfo(CODESET);
         if (codeset && std::strcmp(codeset, "UTF-8") != 0) {
-            const char* current = std::setlocale(LC_CTYPE, nullptr);
-            saved_ = current ? current : "C";
-            switched_ = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+            utf8_ = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+            if (utf8_) {
+                previous_ = uselocale(utf8_);
+            }
         }
     }
     ~Utf8CType() {
-        if (switched_) {
-            std::setlocale(LC_CTYPE, saved_.constData());
+        if (utf8_) {
+            uselocale(previous_);
+            freelocale(utf8_);
         }
     }
+    Utf8CType(const Utf8CType&) = delete;
+    Utf8CType& operator=(const Utf8CType&) = delete;
 
   private:
-    QByteArray saved_;
-    bool switched_ = false;
+    locale_t utf8_ = static_cast<locale_t>(nullptr);
+    locale_t previous_ = static_cast<locale_t>(nullptr);
 };
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "joblist/JobList.h"
 
 #include "engine/CVideoConv.h"
+#include "engine/Encoder.h"
+#include "engine/EncoderProbe.h"
+#include "engine/LibraryProbe.h"
+#include "joblist/FactsAhead.h"
 #include "joblist/DurationText.h"
 #include "joblist/FileSizeText.h"
 #include "platform/Notifier.h"
@@ -8,6 +12,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScopedValueRollback>
+#include <QThread>
+
+#include <algorithm>
 
 namespace reelwright {
 namespace {
@@ -28,10 +35,43 @@ const QString JobList::kExcludedExtensions = QStringLiteral(
 
 JobList::JobList(QObject* parent)
     : QObject(parent),
-      probe_([](const QString& path) { return CVideoConv().IsFileSupported(path); }),
+      probe_([](const QString& path) {
+          // The encoder's own libraries answer at once; any other encoder is asked.
+          const QString encoder = EncoderPath();
+          if (LibraryProbe::MatchesEncoder(encoder)) {
+              return LibraryProbe::IsReadable(path, CVideoConv::ProbeTimeLimit());
+          }
+          return CVideoConv().IsFileSupported(path);
+      }),
       lengthReader_(&ReadMediaLength) {}
 
 JobList::~JobList() = default;
+
+void JobList::ReadAhead(const QStringList& paths) {
+    ahead_.reset();
+    if (!ownReaders_) {
+        return;
+    }
+    // Only what AddFile2Grid will probe: new regular files of the extensions it takes.
+    QStringList wanted;
+    for (const QString& path : paths) {
+        const QString normalised = NormalisePath(path);
+        if (!FileExistsInGrid(normalised) && QFileInfo(normalised).isFile() &&
+            !IsExcludedExtension(ExtensionOf(normalised))) {
+            wanted << normalised;
+        }
+    }
+    const EncoderProbe probe(EncoderPath(), CVideoConv::ProbeTimeLimit());
+    ahead_ = std::make_unique<FactsAhead>(
+        [probe](const QString& path, const std::atomic<bool>& cancel) {
+            return FileFacts{probe.IsReadable(path, &cancel), ReadMediaLength(path)};
+        },
+        wanted, std::max(1, QThread::idealThreadCount()));
+}
+
+void JobList::StopReadingAhead() {
+    ahead_.reset();
+}
 
 bool JobList::InitJobList() {
     ReplaceStore(std::make_unique<JobListStore>());
@@ -106,15 +146,16 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
         return false;
     }
     const QString extension = ExtensionOf(sFilePath);
+    const std::optional<FileFacts> ready = ahead_ ? ahead_->Take(sFilePath) : std::nullopt;
     // Every file that is not a duplicate is probed, also those the extension refuses next.
-    const bool supported = probe_(sFilePath);
+    const bool supported = ready ? ready->supported : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
         return false;
     }
 
     JobRow row;
     row.filePath = sFilePath;
-    const MediaLength length = lengthReader_(sFilePath);
+    const MediaLength length = ready ? ready->length : lengthReader_(sFilePath);
     row.duration = length.text;
     row.lengthSeconds = length.seconds;
     if (sFilePath.right(3).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0) {

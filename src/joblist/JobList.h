@@ -11,6 +11,8 @@
 
 namespace reelwright {
 
+class FactsAhead;
+
 // The window's job list: it owns the current store and is the only way rows enter or leave it.
 class JobList : public QObject {
     Q_OBJECT
@@ -26,8 +28,20 @@ class JobList : public QObject {
     explicit JobList(QObject* parent = nullptr);
     ~JobList() override;
 
-    void SetProbe(Probe probe) { probe_ = std::move(probe); }
-    void SetLengthReader(LengthReader reader) { lengthReader_ = std::move(reader); }
+    // Replacing either reader (a test's) turns reading ahead off: it may not be safe on threads.
+    void SetProbe(Probe probe) {
+        probe_ = std::move(probe);
+        ownReaders_ = false;
+    }
+    void SetLengthReader(LengthReader reader) {
+        lengthReader_ = std::move(reader);
+        ownReaders_ = false;
+    }
+
+    // The files an add is about to take, in order: their probes and lengths are read ahead, on
+    // threads beside the window, while the rows are made one by one.
+    void ReadAhead(const QStringList& paths);
+    void StopReadingAhead();
 
     JobListStore* Store() const { return store_.get(); }
     bool IsAdding() const { return adding_; }
@@ -65,6 +79,8 @@ class JobList : public QObject {
     std::unique_ptr<JobListStore> store_;
     Probe probe_;
     LengthReader lengthReader_;
+    bool ownReaders_ = true;
+    std::unique_ptr<FactsAhead> ahead_;
     bool adding_ = false;
     bool locked_ = false;
 };

@@ -1,0 +1,124 @@
+#include "engine/LibraryProbe.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <chrono>
+#include <map>
+#include <mutex>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/avutil.h>
+}
+
+namespace reelwright {
+namespace {
+
+QString Triple(unsigned version) {
+    return QStringLiteral("%1.%2.%3")
+        .arg(AV_VERSION_MAJOR(version))
+        .arg(AV_VERSION_MINOR(version))
+        .arg(AV_VERSION_MICRO(version));
+}
+
+// "libavformat    59. 27.100 / 59. 27.100": the version it runs with is the second.
+QString RunningVersions(const QString& versionText) {
+    QStringList found;
+    for (const char* library : {"libavutil", "libavcodec", "libavformat"}) {
+        const QRegularExpression line(QStringLiteral("^%1\\s+[0-9. ]+/\\s*(\\d+)\\.\\s*(\\d+)\\.\\s*(\\d+)")
+                                          .arg(QString::fromLatin1(library)),
+                                      QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = line.match(versionText);
+        found << QString::fromLatin1(library) + u' ' +
+                     (match.hasMatch() ? match.captured(1) + u'.' + match.captured(2) + u'.' +
+                                             match.captured(3)
+                                       : QStringLiteral("?"));
+    }
+    static const QRegularExpression kConfiguration(QStringLiteral("^\\s*configuration:(.*)$"),
+                                                   QRegularExpression::MultilineOption);
+    found << QStringLiteral("configuration:") + kConfiguration.match(versionText).captured(1).trimmed();
+    return found.join(u'\n');
+}
+
+struct Answer {
+    qint64 size = -1;
+    QDateTime modified;
+    bool matches = false;
+};
+
+struct Deadline {
+    std::chrono::steady_clock::time_point end;
+    const std::atomic<bool>* cancel;
+};
+
+int Interrupted(void* opaque) {
+    const auto* deadline = static_cast<const Deadline*>(opaque);
+    return (deadline->cancel && deadline->cancel->load()) ||
+           std::chrono::steady_clock::now() > deadline->end;
+}
+
+}  // namespace
+
+QString LibraryProbe::LinkedVersions() {
+    return QStringLiteral("libavutil %1\nlibavcodec %2\nlibavformat %3\nconfiguration:%4")
+        .arg(Triple(avutil_version()), Triple(avcodec_version()), Triple(avformat_version()),
+             QString::fromUtf8(avformat_configuration()).trimmed());
+}
+
+bool LibraryProbe::MatchesEncoder(const QString& encoder) {
+    static QMutex mutex;
+    static std::map<QString, Answer> answers;
+    const QFileInfo info(encoder);
+    const QMutexLocker lock(&mutex);
+    Answer& answer = answers[info.canonicalFilePath()];
+    if (answer.size == info.size() && answer.modified == info.lastModified()) {
+        return answer.matches;
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(encoder, {QStringLiteral("-version")});
+    const bool ran = process.waitForFinished(10000);
+    const QString text = QString::fromUtf8(process.readAll());
+    answer = {info.size(), info.lastModified(), ran && RunningVersions(text) == LinkedVersions()};
+    return answer.matches;
+}
+
+bool LibraryProbe::IsReadable(const QString& path, int timeLimitMs,
+                              const std::atomic<bool>* cancel) {
+    // Its complaints go to the verdict, not to our error output.
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
+    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
+                      cancel};
+    AVFormatContext* context = avformat_alloc_context();
+    if (!context) {
+        return true;  // as the encoder answers when it cannot even try
+    }
+    context->interrupt_callback = {&Interrupted, &deadline};
+    // As the encoder opens its inputs.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "scan_all_pmts", "1", AV_DICT_DONT_OVERWRITE);
+    const QByteArray native = QFile::encodeName(path);
+    const int result = avformat_open_input(&context, native.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (result >= 0) {
+        avformat_close_input(&context);
+        return true;
+    }
+    // avformat_open_input frees the context when it fails.
+    if (result == AVERROR_EXIT || Interrupted(&deadline)) {
+        return false;  // too slow, as a probe that never ends
+    }
+    return result != AVERROR_INVALIDDATA;
+}
+
+}  // namespace reelwright

@@ -1,0 +1,121 @@
+// Adding through the encoder's libraries and reading ahead on threads must give exactly the
+// verdicts and rows of asking the encoder itself, one file after another.
+#include "engine/CVideoConv.h"
+#include "engine/Encoder.h"
+#include "engine/EncoderProbe.h"
+#include "engine/LibraryProbe.h"
+#include "joblist/JobList.h"
+#include "joblist/VideoFileAdder.h"
+
+#include "common/Fakes.h"
+#include "common/Media.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+namespace reelwright {
+namespace {
+
+class ReadingAheadTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+        const QString clip = dir.filePath("it's \"a\" clip ü 日本.mkv");
+        ASSERT_TRUE(test::MakeClip(clip, 2));
+        const QString sound = dir.filePath("sound only.mka");
+        ASSERT_TRUE(test::RunProgram(test::SystemEncoder(), {"-v", "error", "-f", "lavfi", "-i",
+                                                             "sine=duration=2", sound}) == 0);
+        const QString cut = dir.filePath("cut.mp4");
+        ASSERT_TRUE(test::MakeClip(cut, 4));  // its index at the end: cut, it cannot be read
+        ASSERT_TRUE(test::Truncate(cut, 0.5));
+        const QString cutMkv = dir.filePath("cut.mkv");
+        ASSERT_TRUE(test::MakeClip(cutMkv, 4));
+        ASSERT_TRUE(test::Truncate(cutMkv, 0.5));
+        QFile(dir.filePath("empty.avi")).open(QIODevice::WriteOnly);
+        ASSERT_TRUE(test::MakeRandomFile(dir.filePath("random.avi"), 64 * 1024));
+        QFile text(dir.filePath("notes renamed.avi"));
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("These are notes, not a video.\n");
+        files = {clip,
+                 sound,
+                 cut,
+                 cutMkv,
+                 dir.filePath("empty.avi"),
+                 dir.filePath("random.avi"),
+                 dir.filePath("notes renamed.avi")};
+    }
+
+    QTemporaryDir dir;
+    QStringList files;
+    test::RecordingNotifier notifier;
+};
+
+TEST_F(ReadingAheadTest, TheLibrariesSayWhatTheEncoderSays) {
+    const QString encoder = EncoderPath();
+    // Debian's ffmpeg runs with the libraries this program is built with: the fast way is
+    // the one taken.
+    ASSERT_TRUE(LibraryProbe::MatchesEncoder(encoder)) << LibraryProbe::LinkedVersions().toStdString();
+    const EncoderProbe library(encoder, 20000);
+    ASSERT_TRUE(library.InProcess());
+    QStringList verdicts;
+    for (const QString& file : files) {
+        const bool encoders = CVideoConv().IsFileSupported(file);
+        EXPECT_EQ(library.IsReadable(file), encoders) << file.toStdString();
+        verdicts << (encoders ? "readable" : "unreadable");
+    }
+    EXPECT_EQ(verdicts, (QStringList{"readable", "readable", "unreadable", "readable", "unreadable",
+                                     "unreadable", "unreadable"}));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(ReadingAheadTest, AnotherEncoderIsAskedItself) {
+    test::FakeEncoderFolder folder;  // a stand-in "ffmpeg" beside the program
+    const EncoderProbe probe(EncoderPath(), 20000);
+    EXPECT_FALSE(probe.InProcess());
+    EXPECT_FALSE(probe.IsReadable(folder.Scenario("x.avi", "print x: Unknown format\\n\nexit 1\n")));
+    EXPECT_TRUE(probe.IsReadable(folder.Scenario("y.avi", "print Input #0, avi\\n\n")));
+}
+
+TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
+    // A pipe, a missing file, a refused extension and a duplicate among them.
+    const QString pipe = dir.filePath("pipe.avi");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QStringList all = files;
+    all << pipe << dir.filePath("gone.avi") << dir.filePath("song.mp3") << files[0];
+    QFile(dir.filePath("song.mp3")).open(QIODevice::WriteOnly);
+
+    const auto add = [&](JobList& list) {
+        list.InitJobList();
+        VideoFileAdder adder(list);
+        notifier.messages.clear();
+        adder.AddVideoFiles(all);
+        QStringList rows;
+        for (int row = 0; row < list.Store()->RecordCount(); ++row) {
+            const JobRow& job = list.Store()->Row(row);
+            rows << job.filePath + " | " + job.status + " | " + job.duration + " | " + job.fileSize;
+        }
+        return std::pair{rows, notifier.Texts()};
+    };
+    JobList ahead;  // its own readers: through the libraries, on threads
+    JobList oneByOne;
+    oneByOne.SetProbe([](const QString& path) { return CVideoConv().IsFileSupported(path); });
+    oneByOne.SetLengthReader(&ReadMediaLength);
+    const auto [aheadRows, aheadMessages] = add(ahead);
+    const auto [rows, messages] = add(oneByOne);
+    EXPECT_EQ(aheadRows, rows);
+    EXPECT_EQ(aheadMessages, messages);
+    EXPECT_EQ(rows.size(), 7);
+    EXPECT_TRUE(rows[0].endsWith("| Waiting Conversion | 00:00:02 | " +
+                                 ahead.Store()->Row(0).fileSize));
+    EXPECT_EQ(messages.size(), 3);  // the pipe, the missing file, then the refusal warning
+}
+
+}  // namespace
+}  // namespace reelwright
