@@ -1,4 +1,5 @@
 #include "platform/AppInfo.h"
+#include "platform/DBusNotifications.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxNotifier.h"
@@ -72,7 +73,9 @@ int main(int argc, char* argv[]) {
     FileDialogs dialogs;
     SystemDesktop desktop;
     SystemPower power;
+    DBusNotifications notifications;
     Notifier::Install(&notifier);
+    DesktopNotifications::Install(&notifications);
     Dialogs::Install(&dialogs);
     Desktop::Install(&desktop);
     Power::Install(&power);

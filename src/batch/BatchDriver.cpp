@@ -1,5 +1,6 @@
 #include "batch/BatchDriver.h"
 
+#include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/Encoder.h"
 #include "joblist/JobList.h"
@@ -94,6 +95,19 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
     if (EligibleRows(selectedOnly) == 0) {
         return false;
     }
+    // What it sets out to convert, for the time left; ticks changed meanwhile may change it.
+    taken_.clear();
+    std::vector<double> lengths;
+    for (int row = 0; row < jobList_.Store()->RecordCount(); ++row) {
+        const JobRow& job = jobList_.Store()->Row(row);
+        if ((job.status == kWaiting || job.status == kCancelled) &&
+            (!selectedOnly || job.checkBox != 0)) {
+            taken_ << row;
+            lengths.push_back(job.lengthSeconds > 0 ? job.lengthSeconds
+                                                    : DurationSeconds(job.duration).value_or(0));
+        }
+    }
+    timeLeft_.Start(std::move(lengths));
     // Looked for once: without it every file would fail the same way.
     const EncoderLocation encoder = LocateEncoder();
     if (!encoder.problem.isEmpty()) {
@@ -199,9 +213,15 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
     if (stop_) {
         job->StopConversion();
     }
+    // The whole text goes to a log as it arrives; the row keeps a tail of it.
+    RunLog log(origfile, job->BuildCommandLine());
+    job->SetTextSink([&log](const QString& text) { log.Append(text); });
+    timeLeft_.FileStarted(static_cast<int>(taken_.indexOf(currentRow_)));
     emit FileStarted(currentRow_);
     job->StartConversion();
     cConvert.reset();  // the job's text is not kept beyond its file
+    timeLeft_.FileEnded();
+    const QString tail = job->Transcript().Tail();
     summary_.reachedEncoder = summary_.reachedEncoder || job->EncoderStarted();
 
     switch (job->LastResult()) {
@@ -218,7 +238,7 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
             WriteStatus(kComplete);
             Finish(kSuccessColor);
             if (JobListStore* rows = jobList_.Store(); rows && currentRow_ >= 0) {
-                rows->SetOutcome(currentRow_, QString(), given);
+                rows->SetOutcome(currentRow_, QString(), given, log.Path(), tail);
             }
             break;
         }
@@ -227,24 +247,27 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
             ++summary_.cancelled;
             WriteStatus(kCancelled);
             Finish(kFailureColor);
+            if (JobListStore* rows = jobList_.Store(); rows && currentRow_ >= 0) {
+                rows->SetOutcome(currentRow_, QString(), QString(), log.Path(), tail);
+            }
             break;
         case CVideoConv::Result::Failed:
         case CVideoConv::Result::NotRun:
             QFile::remove(temporary);
-            FailRow(job->Reason());
+            FailRow(job->Reason(), log.Path(), tail);
             break;
     }
     emit FileFinished(currentRow_);
 }
 
-void BatchDriver::FailRow(const QString& reason) {
+void BatchDriver::FailRow(const QString& reason, const QString& logPath, const QString& tail) {
     ++summary_.failed;
     summary_.failedFiles << currentFile_;
     WriteStatus(kError);
     Finish(kFailureColor);
     JobListStore* store = jobList_.Store();
     if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
-        store->SetOutcome(currentRow_, reason, QString());
+        store->SetOutcome(currentRow_, reason, QString(), logPath, tail);
     }
 }
 
@@ -258,13 +281,39 @@ void BatchDriver::ShowOnce(bool& shown, const QString& text) {
 void BatchDriver::cConvert_CurrentStatus(const QString& sStatus) {
     if (converting_) {
         WriteStatus(sStatus);
+        TellProgress();
     }
 }
 
 void BatchDriver::cConvert_Progress(int iProgress) {
     if (converting_) {
         WriteStatus(QString::number(iProgress));
+        TellProgress();
     }
+}
+
+void BatchDriver::TellProgress() {
+    const CVideoConv* job = cConvert.get();
+    JobListStore* store = jobList_.Store();
+    if (!job || !store || currentRow_ < 0 || currentRow_ >= store->RecordCount()) {
+        return;
+    }
+    if (const std::optional<double> position = job->Transcript().LastTime()) {
+        timeLeft_.Position(*position, job->Transcript().LastSpeed());
+    }
+    QStringList note;
+    if (const std::optional<double> left = timeLeft_.FileSecondsLeft()) {
+        note << TimeLeft::ClockText(*left) + QStringLiteral(" left for this file");
+    }
+    if (const std::optional<double> left = timeLeft_.BatchSecondsLeft();
+        left && timeLeft_.FileCount() > 1) {
+        note << TimeLeft::ClockText(*left) + QStringLiteral(" for the batch");
+    }
+    if (const std::optional<double> speed = timeLeft_.Speed()) {
+        note << QStringLiteral("%1x real time").arg(*speed, 0, 'f', 1);
+    }
+    store->SetProgressNote(currentRow_, note.join(QStringLiteral(", ")));
+    emit Advanced();
 }
 
 void BatchDriver::WriteStatus(const QString& status) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/OutputNaming.h"
+#include "batch/TimeLeft.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobRow.h"
 
@@ -62,6 +63,10 @@ class BatchDriver : public QObject {
 
     // Failures are kept on their rows instead of being shown one by one in message boxes.
     void SetQuietFailures(bool quiet) { quietFailures_ = quiet; }
+    // How far the running batch has come and when it will end.
+    const TimeLeft& Progress() const { return timeLeft_; }
+    // The clock the time left is measured by (a test's).
+    void SetClock(TimeLeft::Clock clock) { timeLeft_ = TimeLeft(std::move(clock)); }
 
     // Seconds of an "hours:minutes:seconds" text; 0 (unknown) without a ":"; none when the text
     // has fewer than three parts or a part is not a number.
@@ -74,6 +79,8 @@ class BatchDriver : public QObject {
     // A row's file is about to be converted, and has been.
     void FileStarted(int row);
     void FileFinished(int row);
+    // The running file moved on: Progress() has news.
+    void Advanced();
 
   private:
     class Running;
@@ -83,9 +90,12 @@ class BatchDriver : public QObject {
     void cConvert_Progress(int iProgress);
     void WriteStatus(const QString& status);
     void Finish(quint32 color);
-    // Ends the current row as failed, with the reason kept on it.
-    void FailRow(const QString& reason);
+    // Ends the current row as failed, with the reason (and the run's text) kept on it.
+    void FailRow(const QString& reason, const QString& logPath = QString(),
+                 const QString& tail = QString());
     void ShowOnce(bool& shown, const QString& text);
+    // The position of the running job, for the time left and the row's tooltip.
+    void TellProgress();
     QString OutputName(const QString& input);
 
     JobList& jobList_;
@@ -100,6 +110,8 @@ class BatchDriver : public QObject {
     int currentRow_ = -1;
     std::shared_ptr<CVideoConv> cConvert;
     Summary summary_;
+    TimeLeft timeLeft_;
+    QList<int> taken_;  // the rows the batch set out to convert, in order
 };
 
 }  // namespace reelwright

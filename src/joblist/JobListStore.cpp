@@ -35,10 +35,19 @@ void JobListStore::SetTextColor(int row, int column, TextColor color) {
     CellChanged(row, column, {kTextColorRole, Qt::ForegroundRole});
 }
 
-void JobListStore::SetOutcome(int row, const QString& reason, const QString& outputPath) {
+void JobListStore::SetOutcome(int row, const QString& reason, const QString& outputPath,
+                              const QString& logPath, const QString& outputTail) {
     JobRow& job = rows_.at(static_cast<std::size_t>(row));
     job.reason = reason;
     job.outputPath = outputPath;
+    job.logPath = logPath;
+    job.outputTail = outputTail;
+    job.progressNote.clear();
+    CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
+}
+
+void JobListStore::SetProgressNote(int row, const QString& note) {
+    rows_.at(static_cast<std::size_t>(row)).progressNote = note;
     CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
 }
 
@@ -72,6 +81,9 @@ QVariant JobListStore::data(const QModelIndex& index, int role) const {
         // The whole path, however the cell cuts it; why a conversion failed.
         if (column == JobRow::FilePath) {
             return row.filePath;
+        }
+        if (column == JobRow::Status && !row.progressNote.isEmpty()) {
+            return row.progressNote;
         }
         if (column == JobRow::Status && !row.reason.isEmpty()) {
             return row.reason;

@@ -28,8 +28,12 @@ class JobListStore : public QAbstractTableModel {
     void SetStatus(int row, const QString& status);
     void SetCheckBox(int row, int value);
     void SetTextColor(int row, int column, TextColor color);
-    // What the last conversion of a row came to: why it failed, or where its result went.
-    void SetOutcome(int row, const QString& reason, const QString& outputPath);
+    // What the last conversion of a row came to: why it failed, or where its result went, and
+    // where its whole text is, with its last lines.
+    void SetOutcome(int row, const QString& reason, const QString& outputPath,
+                    const QString& logPath = QString(), const QString& outputTail = QString());
+    // While a row converts: how long it has left, for its tooltip.
+    void SetProgressNote(int row, const QString& note);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -32,6 +32,9 @@ struct JobRow {
     double lengthSeconds = 0;  // the exact play length when known, for judging a conversion
     QString reason;            // why the last conversion failed
     QString outputPath;        // where the last conversion's result went
+    QString logPath;           // the last conversion's whole text
+    QString outputTail;        // its last lines, kept in memory
+    QString progressNote;      // while converting: time left and speed
 
     bool IsChecked() const { return checkBox != 0; }
 };

@@ -1,5 +1,7 @@
 #include "platform/UserFolders.h"
 
+#include "platform/AppInfo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,6 +39,14 @@ QString DefaultOutputFolder() {
     }
     return QDir::toNativeSeparators(QDir(base).filePath(QStringLiteral("Converted Files")));
 #endif
+}
+
+QString StateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(base)) {
+        base = QDir(HomeFolder()).filePath(QStringLiteral(".local/state"));
+    }
+    return QDir(base).filePath(QString::fromLatin1(kMakerName));
 }
 
 }  // namespace reelwright

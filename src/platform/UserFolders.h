@@ -13,4 +13,8 @@ QString HomeFolder();
 // it needs can be made.
 QString DefaultOutputFolder();
 
+// Where the program keeps what it writes for itself (the encoder's logs): $XDG_STATE_HOME, else
+// ~/.local/state, in a "Fennick Reelwright" folder.
+QString StateFolder();
+
 }  // namespace reelwright

@@ -90,11 +90,12 @@ void frmMain::LayoutWindow() {
     BuildMainPanel();
     BuildFormatPanel();
     BuildAboutPanel();
+    BuildPowerOffPanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
     // The sliding panels wait just below the visible area, hidden, so the keyboard cannot
     // reach them either.
-    for (QWidget* panel : {static_cast<QWidget*>(frFormats), static_cast<QWidget*>(frAbout)}) {
+    for (QWidget* panel : std::initializer_list<QWidget*>{frFormats, frAbout, frPowerOff}) {
         panel->move((width() - panel->width()) / 2, height());
         panel->hide();
     }

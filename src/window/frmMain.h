@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchDriver.h"
+#include "batch/PowerOffCountdown.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
@@ -83,6 +84,10 @@ class frmMain : public QWidget {
     // One tick of the slide, as the timer gives it.
     void tmrAnimate_Timer();
 
+    // A read-only view of a row's last encoder output; the view, or none for no such row.
+    QWidget* ShowEncoderOutput(int row);
+    PowerOffCountdown& Countdown() { return countdown_; }
+
     // The window's own commands.
     void DragWindow();
     void Minimize();
@@ -149,6 +154,11 @@ class frmMain : public QWidget {
     MyButton* cmdDefaults = nullptr;
 
     MyFrame* frAbout = nullptr;
+    MyFrame* frPowerOff = nullptr;
+    QLabel* lblPowerOff = nullptr;
+    QLabel* lblPowerOffFailures = nullptr;
+    MyButton* cmdPowerOffNow = nullptr;
+    MyButton* cmdCancelPowerOff = nullptr;
     QLabel* lblVer = nullptr;
     LinkLabel* lblWebSite = nullptr;
     LinkLabel* lblFFmpeg = nullptr;
@@ -168,6 +178,11 @@ class frmMain : public QWidget {
     void BuildMainPanel();
     void BuildFormatPanel();
     void BuildAboutPanel();
+    void BuildPowerOffPanel();
+    // The title tells how far the batch has come; at its end the title comes back, a note goes
+    // to the desktop, and an armed power-off begins its countdown.
+    void ShowBatchProgress();
+    void BatchEnded(bool taken);
     QWidget* BuildPresetFrame();
     QWidget* BuildCustomFrame();
     void SetupGrid();
@@ -192,6 +207,8 @@ class frmMain : public QWidget {
     NamedLock lock_;
     PanelAnimator animator_;
     FormatChoice format_;
+    PowerOffCountdown countdown_;
+    QTimer* countdownTimer_ = nullptr;
     QWidget* objMovePanel = nullptr;
     JobList jobList_;
     BatchDriver batch_;

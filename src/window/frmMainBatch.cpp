@@ -1,6 +1,5 @@
 // The batch half of the window: the start buttons, the output folder, the close guard.
 #include "batch/OutputNaming.h"
-#include "batch/PowerOff.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 #include "window/MyButton.h"
@@ -81,6 +80,7 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     button->setText(QStringLiteral("Stop"));
     EnableControls(false);
     other->setEnabled(false);
+    batch_.SetQuietFailures(chkShutdown->isChecked());
     const bool taken = batch_.RunBatch(selectedOnly);
     button->setText(restCaption);
     EnableControls(true);
@@ -88,11 +88,7 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     if (focused && focused->isEnabled()) {
         focused->setFocus(Qt::OtherFocusReason);
     }
-    if (taken && chkShutdown->isChecked() && !ending_) {
-        // The session ends with the power: the choices are kept first.
-        SaveSettings();
-        ShutdownSystem(8);
-    }
+    BatchEnded(taken);
 }
 
 }  // namespace reelwright

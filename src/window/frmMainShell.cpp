@@ -157,7 +157,7 @@ void frmMain::tmrAnimate_Timer() {
 
 void frmMain::ParkPanel(QWidget* panel) {
     // Out of sight, out of the keyboard's reach.
-    if (panel && panel->isVisible()) {
+    if (panel && !panel->isHidden()) {
         panel->hide();
         if (focusBeforePanel_ && focusBeforePanel_->isEnabled()) {
             focusBeforePanel_->setFocus(Qt::OtherFocusReason);

@@ -1,6 +1,7 @@
 #include "batch/BatchDriver.h"
 #include "batch/OutputNaming.h"
 #include "batch/PowerOff.h"
+#include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "joblist/JobList.h"
 
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <algorithm>
 
 namespace reelwright {
 namespace {
@@ -192,14 +195,15 @@ TEST_F(BatchDriverTest, ProgressAndStatusEventsAreWrittenIntoTheRow) {
            "print Press [q] to stop, [?] for help\\n\nprint time=1.00 x\nsleep 300\nprint "
            "size=N/A\noutput 9\n");
     QStringList seen;
-    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [&](const QModelIndex& cell) {
-        if (cell.column() == JobRow::Status) {
-            seen << list.Store()->Row(cell.row()).status;
-        }
-    });
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& cell, const QModelIndex&, const QList<int>& roles) {
+                         if (cell.column() == JobRow::Status && roles.contains(Qt::DisplayRole)) {
+                             seen << list.Store()->Row(cell.row()).status;
+                         }
+                     });
     batch.RunBatch(false);
-    // 1 of 2 seconds is 50 %; then the text, its colour and what became of the file.
-    EXPECT_EQ(seen, (QStringList{"Starting...", "50", "Complete", "Complete", "Complete"}));
+    // 1 of 2 seconds is 50 %.
+    EXPECT_EQ(seen, (QStringList{"Starting...", "50", "Complete"}));
 }
 
 TEST_F(BatchDriverTest, AStopEndsTheFileCancelledAndLeavesTheRestWaiting) {
@@ -272,6 +276,62 @@ TEST_F(BatchDriverTest, QuietFailuresStayOnTheirRows) {
     EXPECT_EQ(list.Store()->Row(0).reason, "Unknown encoder 'x'");
     EXPECT_EQ(batch.LastSummary().failedFiles, QStringList{list.Store()->Row(0).filePath});
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(BatchDriverTest, TheTimeLeftFallsAsTheEncoderGoesOnAndEachRunIsLogged) {
+    AddRow("a", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\n"
+           "print frame=  1 time=00:00:00.50 bitrate=1 speed=0.5x \\r\nsleep 100\n"
+           "print frame=  2 time=00:00:01.00 bitrate=1 speed=0.5x \\r\nsleep 100\n"
+           "print frame=  3 time=00:00:01.50 bitrate=1 speed=0.5x \\r\noutput 64\n"
+           "print frame=  4 time=00:00:02.00 bitrate=1 speed=0.5x \\r\n");
+    AddRow("b", "Waiting Conversion");
+    double now = 0;
+    batch.SetClock([&now] { return now; });
+    std::vector<double> batchLeft;
+    QStringList notes;
+    QObject::connect(&batch, &BatchDriver::Advanced, [&] {
+        if (const auto left = batch.Progress().BatchSecondsLeft()) {
+            batchLeft.push_back(*left);
+        }
+        notes << list.Store()->Row(0).progressNote;
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    // Two files of 2 s at half speed: 7 s, then 6, then 5 ... of the batch left.
+    ASSERT_GE(batchLeft.size(), 3u);
+    EXPECT_DOUBLE_EQ(batchLeft.front(), 7);
+    EXPECT_TRUE(std::is_sorted(batchLeft.rbegin(), batchLeft.rend()));
+    EXPECT_TRUE(notes.contains("0:03 left for this file, 0:07 for the batch, 0.5x real time"))
+        << notes.join(" | ").toStdString();
+    // Done: the note goes, the log stays.
+    const JobRow& row = list.Store()->Row(0);
+    EXPECT_TRUE(row.progressNote.isEmpty());
+    ASSERT_FALSE(row.logPath.isEmpty());
+    EXPECT_TRUE(row.logPath.startsWith(RunLog::Folder()));
+    QFile log(row.logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    EXPECT_TRUE(text.contains("Press [q] to stop"));
+    EXPECT_TRUE(text.contains("time=00:00:02.00"));
+    EXPECT_TRUE(row.outputTail.contains("time=00:00:02.00"));
+}
+
+TEST_F(BatchDriverTest, OnlyTheNewestLogsAreKept) {
+    QDir(RunLog::Folder()).removeRecursively();
+    QDir().mkpath(RunLog::Folder());
+    for (int i = 0; i < RunLog::kKept + 5; ++i) {
+        QFile(QDir(RunLog::Folder()).filePath(QString("2000-01-01 00-00-%1 old.log").arg(i, 3, 10, QChar('0'))))
+            .open(QIODevice::WriteOnly);
+    }
+    AddRow("a", "Waiting Conversion");
+    EXPECT_TRUE(batch.RunBatch(false));
+    const QStringList logs = QDir(RunLog::Folder()).entryList({"*.log"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(logs.size(), RunLog::kKept);
+    EXPECT_TRUE(logs.last().endsWith(" a.mpg.log")) << logs.last().toStdString();  // the newest
+    EXPECT_FALSE(logs.contains("2000-01-01 00-00-000 old.log"));
+    for (const QString& old : logs) {
+        QFile::remove(QDir(RunLog::Folder()).filePath(old));
+    }
 }
 
 TEST_F(BatchDriverTest, ANewBatchIsRefusedWhileOneIsOnTheStack) {

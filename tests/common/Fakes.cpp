@@ -71,6 +71,12 @@ QString ScriptedDialogs::BrowseForFolder(QWidget*, const QString& title) {
     return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
 }
 
+RecordingNotifications::RecordingNotifications()
+    : previous_(DesktopNotifications::Install(this)) {}
+RecordingNotifications::~RecordingNotifications() {
+    DesktopNotifications::Install(previous_);
+}
+
 RecordingPower::RecordingPower() : previous_(Power::Install(this)) {}
 RecordingPower::~RecordingPower() {
     Power::Install(previous_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 #include "platform/Power.h"
@@ -88,6 +89,20 @@ class RecordingPower final : public Power {
 
   private:
     Power* previous_;
+};
+
+// Records desktop notes instead of showing them.
+class RecordingNotifications final : public DesktopNotifications {
+  public:
+    RecordingNotifications();
+    ~RecordingNotifications() override;
+    void Notify(const QString& summary, const QString& body) override {
+        notes << summary + QStringLiteral(": ") + body;
+    }
+    QStringList notes;
+
+  private:
+    DesktopNotifications* previous_;
 };
 
 // A temporary program folder, installed as the program's folder for its lifetime.

@@ -1,4 +1,5 @@
 #include "batch/BatchDriver.h"
+#include "batch/PowerOffCountdown.h"
 #include "window/MyButton.h"
 
 #include "WindowTest.h"
@@ -108,8 +109,17 @@ TEST_F(BatchWindowTest, StopDuringTheSecondFileCancelsItAndPowersOff) {
     EXPECT_EQ(Status(2), "Waiting Conversion");
     EXPECT_EQ(window->cmdConvert->text(), "Convert All");
     EXPECT_EQ(window->cmdConvertSelected->text(), "Convert Selected");
-    EXPECT_TRUE(window->cmdConvertSelected->isEnabled());
+    // The power-off waits out its minute, then comes once.
+    EXPECT_TRUE(power.actions.empty());
+    EXPECT_TRUE(window->Countdown().Running());
+    for (int second = 0; second < PowerOffCountdown::kSeconds + 5; ++second) {
+        window->Countdown().Tick();
+    }
     EXPECT_EQ(power.actions, std::vector<PowerAction>{PowerAction::PowerOff});
+    while (window->Animator().TimerRunning()) {
+        window->tmrAnimate_Timer();
+    }
+    EXPECT_TRUE(window->cmdConvertSelected->isEnabled());
     EXPECT_TRUE(notifier.messages.empty());
 }
 

@@ -1,0 +1,58 @@
+#include "window/EncoderOutputView.h"
+
+#include "window/MyButton.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace reelwright {
+
+EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& logPath,
+                                     const QString& tail, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Encoder Output - ") + fileName);
+    resize(720, 480);
+    QString content = tail;
+    QFile log(logPath);
+    if (!logPath.isEmpty() && log.open(QIODevice::ReadOnly)) {
+        log.seek(std::max<qint64>(0, log.size() - kShownBytes));
+        // Progress lines end with a carriage return: each its own line here.
+        content = QString::fromUtf8(log.readAll()).replace(u'\r', u'\n');
+    }
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setPlainText(content);
+    text_->moveCursor(QTextCursor::End);
+
+    auto* copy = new MyButton(QStringLiteral("Copy All"), this);
+    auto* close = new MyButton(QStringLiteral("Close"), this);
+    copy->setMinimumSize(110, 30);
+    close->setMinimumSize(110, 30);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(text_->toPlainText()); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel(logPath.isEmpty() ? QStringLiteral("The last lines of the run")
+                                                    : logPath));
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addLayout(buttons);
+}
+
+QString EncoderOutputView::Text() const {
+    return text_->toPlainText();
+}
+
+}  // namespace reelwright

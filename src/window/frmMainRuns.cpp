@@ -1,0 +1,138 @@
+// What the window tells of a batch: the time left in its title, a note on the desktop at its
+// end, each file's encoder output, and the minute before a power-off.
+#include "batch/PowerOff.h"
+#include "joblist/JobGrid.h"
+#include "platform/AppInfo.h"
+#include "platform/DesktopNotifications.h"
+#include "window/EncoderOutputView.h"
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+#include "window/Twips.h"
+#include "window/frmMain.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+namespace reelwright {
+
+void frmMain::BuildPowerOffPanel() {
+    frPowerOff = new MyFrame(QStringLiteral("Switching Off"), this, 3);
+    frPowerOff->resize(TwipsRect(0, 0, 7245, 3690).size());
+    QWidget* p = frPowerOff;
+    lblPowerOff = Place(new QLabel(p), 300, 600, 6645, 600);
+    lblPowerOff->setWordWrap(true);
+    lblPowerOffFailures = Place(new QLabel(p), 300, 1260, 6645, 1560);
+    lblPowerOffFailures->setWordWrap(true);
+    lblPowerOffFailures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPowerOffFailures->setTextFormat(Qt::PlainText);
+    cmdPowerOffNow = Place(new MyButton(QStringLiteral("Power Off Now"), p), 1650, 3030, 1800, 390);
+    cmdCancelPowerOff = Place(new MyButton(QStringLiteral("Cancel"), p), 3795, 3030, 1800, 390);
+
+    countdownTimer_ = new QTimer(this);
+    countdownTimer_->setInterval(1000);
+    connect(countdownTimer_, &QTimer::timeout, &countdown_, &PowerOffCountdown::Tick);
+    connect(cmdPowerOffNow, &QPushButton::clicked, &countdown_, &PowerOffCountdown::PowerOffNow);
+    connect(cmdCancelPowerOff, &QPushButton::clicked, &countdown_, &PowerOffCountdown::Cancel);
+    connect(&countdown_, &PowerOffCountdown::Changed, this, [this](int seconds) {
+        lblPowerOff->setText(
+            QStringLiteral("The batch has ended. The computer will be switched off in %1 %2.")
+                .arg(seconds)
+                .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+    });
+    connect(&countdown_, &PowerOffCountdown::Ended, this, [this](bool powerOff) {
+        countdownTimer_->stop();
+        ClosePanel();
+        if (powerOff) {
+            // The session ends with the power: the choices are kept first.
+            SaveSettings(false);
+            ShutdownSystem(8);
+        }
+    });
+    // Armed, the power-off must not wait for a box nobody will click.
+    connect(chkShutdown, &QCheckBox::toggled, this,
+            [this](bool armed) { batch_.SetQuietFailures(armed); });
+    connect(&batch_, &BatchDriver::Advanced, this, &frmMain::ShowBatchProgress);
+    Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex cell = Grid->indexAt(at);
+        if (!cell.isValid()) {
+            return;
+        }
+        QMenu menu(this);
+        QAction* show = menu.addAction(QStringLiteral("Show Encoder Output..."));
+        const JobRow& row = jobList_.Store()->Row(cell.row());
+        show->setEnabled(!row.logPath.isEmpty() || !row.outputTail.isEmpty());
+        if (menu.exec(Grid->viewport()->mapToGlobal(at)) == show) {
+            ShowEncoderOutput(cell.row());
+        }
+    });
+}
+
+QWidget* frmMain::ShowEncoderOutput(int row) {
+    const JobListStore* store = jobList_.Store();
+    if (!store || row < 0 || row >= store->RecordCount()) {
+        return nullptr;
+    }
+    const JobRow& job = store->Row(row);
+    auto* view = new EncoderOutputView(QFileInfo(job.filePath).fileName(), job.logPath,
+                                       job.outputTail, this);
+    view->show();
+    return view;
+}
+
+void frmMain::ShowBatchProgress() {
+    const TimeLeft& progress = batch_.Progress();
+    const int count = progress.FileCount();
+    QString title;
+    if (const std::optional<int> percent = progress.Percent()) {
+        title = QStringLiteral("%1% of %2 %3").arg(*percent).arg(count).arg(
+            count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+        if (const std::optional<double> left = progress.BatchSecondsLeft()) {
+            title += QStringLiteral(", %1 left").arg(TimeLeft::ClockText(*left));
+        }
+    } else {
+        // Without the lengths, no guess.
+        title = QStringLiteral("File %1 of %2").arg(progress.FileIndex() + 1).arg(count);
+    }
+    setWindowTitle(title + QStringLiteral(" - ") + QString::fromLatin1(kProductName));
+}
+
+void frmMain::BatchEnded(bool taken) {
+    setWindowTitle(QString::fromLatin1(kProductName));
+    const BatchDriver::Summary& summary = batch_.LastSummary();
+    if (summary.converted + summary.failed + summary.cancelled > 0) {
+        const auto files = [](int n) {
+            return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? QStringLiteral("file")
+                                                             : QStringLiteral("files"));
+        };
+        QString body = files(summary.converted) + QStringLiteral(" converted, ") +
+                       QString::number(summary.failed) + QStringLiteral(" failed");
+        if (summary.cancelled > 0) {
+            body += QStringLiteral(", ") + QString::number(summary.cancelled) +
+                    QStringLiteral(" stopped");
+        }
+        DesktopNotifications::Current().Notify(
+            summary.cancelled > 0 ? QStringLiteral("Conversion stopped")
+                                  : QStringLiteral("Conversion finished"),
+            body + u'.');
+    }
+    if (taken && chkShutdown->isChecked() && !ending_) {
+        // A minute to change one's mind, and to see what failed.
+        QStringList failed;
+        for (const QString& file : summary.failedFiles) {
+            failed << QFileInfo(file).fileName();
+        }
+        lblPowerOffFailures->setText(
+            failed.isEmpty()
+                ? QStringLiteral("Every file was converted.")
+                : QStringLiteral("These files could not be converted:\n") + failed.join(u'\n'));
+        OpenPanel(frPowerOff);
+        countdown_.Start();
+        countdownTimer_->start();
+    }
+}
+
+}  // namespace reelwright

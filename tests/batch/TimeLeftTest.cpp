@@ -1,0 +1,82 @@
+#include "batch/PowerOffCountdown.h"
+#include "batch/TimeLeft.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+namespace reelwright {
+namespace {
+
+TEST(TimeLeftTest, FallsAsThePositionRises) {
+    double now = 100;
+    TimeLeft left([&now] { return now; });
+    left.Start({10, 20});
+    left.FileStarted(0);
+    EXPECT_EQ(left.FileSecondsLeft(), std::nullopt);  // nothing to go by yet
+    left.Position(2, 2.0);
+    EXPECT_DOUBLE_EQ(*left.FileSecondsLeft(), 4);
+    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 14);
+    EXPECT_EQ(left.Percent(), 6);
+    left.Position(6, 2.0);
+    EXPECT_DOUBLE_EQ(*left.FileSecondsLeft(), 2);
+    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 12);
+    left.FileEnded();
+    left.FileStarted(1);
+    EXPECT_EQ(left.Percent(), 33);
+    // Without the encoder's speed, as measured by the clock.
+    now += 4;
+    left.Position(8, std::nullopt);
+    EXPECT_DOUBLE_EQ(*left.Speed(), 2);
+    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 6);
+}
+
+TEST(TimeLeftTest, NothingIsGuessedWithoutALength) {
+    double now = 0;
+    TimeLeft left([&now] { return now; });
+    left.Start({0, 20});
+    left.FileStarted(0);
+    left.Position(5, 1.5);
+    EXPECT_EQ(left.FileSecondsLeft(), std::nullopt);
+    EXPECT_EQ(left.BatchSecondsLeft(), std::nullopt);
+    EXPECT_EQ(left.Percent(), std::nullopt);
+    EXPECT_DOUBLE_EQ(*left.Speed(), 1.5);
+}
+
+TEST(TimeLeftTest, ReadsAsAClock) {
+    EXPECT_EQ(TimeLeft::ClockText(0), "0:00");
+    EXPECT_EQ(TimeLeft::ClockText(130), "2:10");
+    EXPECT_EQ(TimeLeft::ClockText(129.2), "2:10");
+    EXPECT_EQ(TimeLeft::ClockText(3730), "1:02:10");
+}
+
+TEST(PowerOffCountdownTest, CancelledItEndsWithoutPowerAndOnlyOnce) {
+    PowerOffCountdown countdown;
+    QSignalSpy ended(&countdown, &PowerOffCountdown::Ended);
+    countdown.Start();
+    countdown.Tick();
+    EXPECT_EQ(countdown.SecondsLeft(), PowerOffCountdown::kSeconds - 1);
+    countdown.Cancel();
+    countdown.Cancel();
+    countdown.Tick();
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(ended[0][0].toBool());
+}
+
+TEST(PowerOffCountdownTest, ItsEndOrPowerOffNowPowersOffOnce) {
+    PowerOffCountdown countdown;
+    QSignalSpy ended(&countdown, &PowerOffCountdown::Ended);
+    countdown.Start();
+    for (int second = 0; second < PowerOffCountdown::kSeconds * 2; ++second) {
+        countdown.Tick();
+    }
+    countdown.PowerOffNow();
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_TRUE(ended[0][0].toBool());
+    countdown.Start();
+    countdown.PowerOffNow();
+    EXPECT_EQ(ended.count(), 2);
+}
+
+}  // namespace
+}  // namespace reelwright

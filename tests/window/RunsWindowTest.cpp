@@ -1,0 +1,161 @@
+// What the window tells of a batch: the title while it runs, a note at its end, each file's
+// reason and output, and the minute before an armed power-off.
+#include "batch/PowerOffCountdown.h"
+#include "joblist/JobGrid.h"
+#include "window/EncoderOutputView.h"
+#include "window/MyButton.h"
+#include "window/MyFrame.h"
+
+#include "WindowTest.h"
+#include "common/Media.h"
+#include "common/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace reelwright {
+namespace {
+
+const char* kBegun = "print Press [q] to stop, [?] for help\\n\n";
+
+// The window over scripted encoder runs: each "file" is the scenario the fake encoder plays.
+class RunsWindowTest : public test::WindowTest {
+  protected:
+    RunsWindowTest() {
+        folder.AddFakeEncoder();
+        window->Jobs().SetProbe([](const QString&) { return true; });
+        window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:02"); });
+        window->txtOutPath->setText(media.filePath("out"));
+    }
+    void Queue(const QStringList& scripts) {
+        QStringList files;
+        for (int i = 0; i < scripts.size(); ++i) {
+            files << test::WriteFile(media, QString("file %1.mpg").arg(i + 1), scripts[i].toUtf8());
+        }
+        window->AddVideoFiles(files);
+    }
+    JobListStore& Store() { return *window->Jobs().Store(); }
+
+    QTemporaryDir media;
+    test::RecordingNotifications notifications;
+};
+
+// Each position in a read of its own.
+const QString kConverts = QString(kBegun) +
+                          "sleep 50\nprint time=00:00:01.00 bitrate=1 speed=1.0x \\r\n"
+                          "output 64\nsleep 50\nprint time=00:00:02.00 bitrate=1 speed=1.0x \\r\n";
+
+TEST_F(RunsWindowTest, TheTitleTellsTheTimeLeftAndComesBack) {
+    Queue({kConverts, kConverts, kConverts});
+    QStringList titles;
+    QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(),
+                     [&] { titles << window->windowTitle(); });
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    EXPECT_TRUE(titles.contains("16% of 3 files, 0:05 left - Reelwright Video Converter"))
+        << titles.join(" | ").toStdString();
+    EXPECT_EQ(window->windowTitle(), "Reelwright Video Converter");
+    EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 3 files converted, 0 failed."});
+}
+
+TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
+    Queue({QString(kBegun) + "print Unknown encoder 'libnothing'\\n\nexit 1\n", kConverts});
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    ASSERT_EQ(notifier.messages.size(), 1u);  // power-off not armed: the box as ever
+    const QModelIndex status = window->Grid->model()->index(0, JobRow::Status);
+    EXPECT_EQ(status.data(Qt::ToolTipRole).toString(), "Unknown encoder 'libnothing'");
+    auto* view = qobject_cast<EncoderOutputView*>(window->ShowEncoderOutput(0));
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->Text().contains("Unknown encoder 'libnothing'"));
+    EXPECT_TRUE(view->isVisible());
+    view->close();
+    EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 1 file converted, 1 failed."});
+}
+
+TEST_F(RunsWindowTest, ArmedThePowerOffOpensNoBoxAndWaitsAMinuteThatCanBeCalledOff) {
+    Queue({QString(kBegun) + "print Unknown encoder 'libnothing'\\n\nexit 1\n", kConverts});
+    QTest::mouseClick(window->chkShutdown, Qt::LeftButton);
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+    EXPECT_EQ(Store().Row(0).status, "Error");
+    EXPECT_EQ(Store().Row(0).reason, "Unknown encoder 'libnothing'");
+    // The panel counts down and names what failed.
+    ASSERT_TRUE(window->Countdown().Running());
+    EXPECT_FALSE(window->frPowerOff->isHidden());
+    EXPECT_TRUE(window->lblPowerOffFailures->text().contains("file 1.mpg"));
+    window->Countdown().Tick();
+    EXPECT_TRUE(window->lblPowerOff->text().contains("59 seconds"));
+    QTest::mouseClick(window->cmdCancelPowerOff, Qt::LeftButton);
+    EXPECT_FALSE(window->Countdown().Running());
+    for (int second = 0; second < 100; ++second) {
+        window->Countdown().Tick();
+    }
+    EXPECT_TRUE(power.actions.empty());
+    // The window is as it was after the batch.
+    while (window->Animator().TimerRunning()) {
+        window->tmrAnimate_Timer();
+    }
+    EXPECT_TRUE(window->frPowerOff->isHidden());
+    EXPECT_TRUE(window->frMain->isEnabled());
+    EXPECT_EQ(Store().Row(1).status, "Complete");
+}
+
+TEST_F(RunsWindowTest, PowerOffNowPowersOffOnce) {
+    Queue({kConverts});
+    window->chkShutdown->setChecked(true);
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    ASSERT_TRUE(window->Countdown().Running());
+    QTest::mouseClick(window->cmdPowerOffNow, Qt::LeftButton);
+    QTest::mouseClick(window->cmdPowerOffNow, Qt::LeftButton);
+    EXPECT_EQ(power.actions, std::vector<PowerAction>{PowerAction::PowerOff});
+}
+
+// The real encoder and a preset that names an encoder it does not have.
+TEST(RunsWithTheRealEncoder, TheLogHoldsFfmpegsTextAndTheTooltipItsReason) {
+    if (test::SystemEncoder().isEmpty()) {
+        GTEST_SKIP() << "ffmpeg is not installed";
+    }
+    QTemporaryDir settings;
+    SettingsFolder::Override(settings.path());
+    test::TempProgramFolder folder;
+    folder.AddShippedCatalogues();
+    folder.Write("presets.xml",
+                 test::CrLf(test::PresetCatalogueLines(
+                     {test::PresetLines("MPEG-4", "-c:v mpeg4 -c:a mp2", "avi", "Mine"),
+                      test::PresetLines("Broken", "-c:v libnothing", "mkv", "Mine")})));
+    test::RecordingNotifier notifier;
+    test::RecordingNotifications notifications;
+    QTemporaryDir media;
+    const QString clip = media.filePath("clip.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 2));
+    frmMain window;
+    window.txtOutPath->setText(media.filePath("out"));
+    window.AddVideoFiles({clip});
+    window.SetCategory("Mine");
+    window.SelectListIndex(window.cmbOutVCodec, 0);
+    QTest::mouseClick(window.cmdConvert, Qt::LeftButton);
+    const JobRow& converted = window.Jobs().Store()->Row(0);
+    ASSERT_EQ(converted.status, "Complete");
+    QFile log(converted.logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    EXPECT_TRUE(text.contains("Stream mapping:"));
+    EXPECT_TRUE(text.contains("Press [q] to stop"));
+
+    window.Jobs().Store()->SetStatus(0, "Waiting Conversion");
+    window.SelectListIndex(window.cmbOutVCodec, 1);
+    notifier.messages.clear();
+    QTest::mouseClick(window.cmdConvert, Qt::LeftButton);
+    const QModelIndex status = window.Grid->model()->index(0, JobRow::Status);
+    EXPECT_EQ(status.data(Qt::DisplayRole).toString(), "Error");
+    EXPECT_EQ(status.data(Qt::ToolTipRole).toString(), "Unknown encoder 'libnothing'");
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text, "Error converting file: clip.mkv\r\nUnknown encoder 'libnothing'");
+}
+
+}  // namespace
+}  // namespace reelwright
