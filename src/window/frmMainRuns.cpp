@@ -13,7 +13,9 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QKeySequence>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 
 namespace reelwright {
@@ -36,6 +38,9 @@ void frmMain::BuildPowerOffPanel() {
     connect(countdownTimer_, &QTimer::timeout, &countdown_, &PowerOffCountdown::Tick);
     connect(cmdPowerOffNow, &QPushButton::clicked, &countdown_, &PowerOffCountdown::PowerOffNow);
     connect(cmdCancelPowerOff, &QPushButton::clicked, &countdown_, &PowerOffCountdown::Cancel);
+    auto* escape = new QShortcut(QKeySequence::Cancel, frPowerOff, nullptr, nullptr,
+                                 Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, &countdown_, &PowerOffCountdown::Cancel);
     connect(&countdown_, &PowerOffCountdown::Changed, this, [this](int seconds) {
         lblPowerOff->setText(
             QStringLiteral("The batch has ended. The computer will be switched off in %1 %2.")
@@ -130,6 +135,8 @@ void frmMain::BatchEnded(bool taken) {
                 ? QStringLiteral("Every file was converted.")
                 : QStringLiteral("These files could not be converted:\n") + failed.join(u'\n'));
         OpenPanel(frPowerOff);
+        // A key pressed by chance calls it off rather than switching off at once.
+        cmdCancelPowerOff->setFocus(Qt::OtherFocusReason);
         countdown_.Start();
         countdownTimer_->start();
     }
