@@ -206,11 +206,6 @@ std::map<QString, QString> CRegister::REGGetSettings(std::uint32_t regHKEY,
     return values;
 }
 
-bool CRegister::REGSaveSetting(std::uint32_t regHKEY, const QString& sSection, const QString& sKey,
-                               const QString& sValue) const {
-    return REGSaveSettings(regHKEY, sSection, {{sKey, sValue}});
-}
-
 bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
                                 const QList<QPair<QString, QString>>& values,
                                 QString* error) const {
@@ -282,11 +277,6 @@ std::map<QString, QString> CRegister::REGGetSettings(std::uint32_t regHKEY,
     return values;
 }
 
-bool CRegister::REGSaveSetting(std::uint32_t regHKEY, const QString& sSection, const QString& sKey,
-                               const QString& sValue) const {
-    return REGSaveSettings(regHKEY, sSection, {{sKey, sValue}});
-}
-
 bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
                                 const QList<QPair<QString, QString>>& values,
                                 QString* error) const {
@@ -335,5 +325,10 @@ bool CRegister::REGDeleteSetting(std::uint32_t regHKEY, const QString& sSection,
 }
 
 #endif
+
+bool CRegister::REGSaveSetting(std::uint32_t regHKEY, const QString& sSection, const QString& sKey,
+                               const QString& sValue) const {
+    return REGSaveSettings(regHKEY, sSection, {{sKey, sValue}});
+}
 
 }  // namespace reelwright
