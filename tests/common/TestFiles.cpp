@@ -2,6 +2,11 @@
 
 #include <QFile>
 
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace reelwright::test {
 namespace {
 
@@ -24,6 +29,20 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
         file.write(bytes);
     }
     return path;
+}
+
+NativeNamedFile::NativeNamedFile(QByteArray path) : path_(std::move(path)) {
+    const int fd = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    created_ = fd >= 0;
+    if (created_) {
+        ::close(fd);
+    }
+}
+
+NativeNamedFile::~NativeNamedFile() {
+    if (created_) {
+        ::unlink(path_.constData());
+    }
 }
 
 QString CrLf(const QStringList& lines) {

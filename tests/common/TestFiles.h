@@ -11,6 +11,21 @@ namespace reelwright::test {
 // Writes a file into a temporary folder and returns its path.
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes = "data");
 
+// An empty file under a name given in raw bytes (not always UTF-8), removed again at the end:
+// a temporary folder cannot remove a name that Qt cannot decode.
+class NativeNamedFile {
+public:
+    explicit NativeNamedFile(QByteArray path);
+    ~NativeNamedFile();
+    NativeNamedFile(const NativeNamedFile&) = delete;
+    NativeNamedFile& operator=(const NativeNamedFile&) = delete;
+    bool Created() const { return created_; }
+
+private:
+    QByteArray path_;
+    bool created_ = false;
+};
+
 // Catalogue text in the exact line format the scanners read.
 QString CrLf(const QStringList& lines);
 QStringList PresetLines(const QString& label, const QString& params, const QString& extension,

@@ -11,9 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -170,11 +168,8 @@ TEST_F(JobListTest, AnythingButARegularFileIsRefusedBeforeItIsProbed) {
 
 TEST_F(JobListTest, ANameThatIsNotUtf8IsRefusedWithTheReason) {
     const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.avi";
-    {
-        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0600);
-        ASSERT_GE(fd, 0);
-        ::close(fd);
-    }
+    const test::NativeNamedFile file(native);
+    ASSERT_TRUE(file.Created());
     QString decoded = QFile::decodeName(native);
     EXPECT_FALSE(Add(decoded));
     ASSERT_EQ(notifier.messages.size(), 1u);

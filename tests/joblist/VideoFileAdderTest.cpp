@@ -11,9 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -127,8 +125,8 @@ TEST_F(VideoFileAdderTest, AStopRequestEndsTheBatchAfterTheCurrentFile) {
 TEST_F(VideoFileAdderTest, AFolderWithANameThatIsNotUtf8AddsTheRestAndSaysWhy) {
     const QString folder = dir.filePath("mixed");
     QDir().mkpath(folder);
-    const QByteArray bad = QFile::encodeName(folder) + "/bad\xff\xfe.avi";
-    ::close(::open(bad.constData(), O_WRONLY | O_CREAT, 0600));
+    const test::NativeNamedFile bad(QFile::encodeName(folder) + "/bad\xff\xfe.avi");
+    ASSERT_TRUE(bad.Created());
     ::mkfifo(QFile::encodeName(folder + "/pipe.avi").constData(), 0600);
     QFile(folder + "/good.avi").open(QIODevice::WriteOnly);
     adder.AddFolder(folder);
