@@ -71,16 +71,18 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
     if (saved.cmbOutFormat) {
         format_.SelectExtension(*saved.cmbOutFormat);
     }
-    FormatChoice::Custom& custom = format_.custom;
-    const std::pair<const std::optional<int>*, int*> lists[] = {
-        {&saved.cmbCustContainer, &custom.container}, {&saved.cmbCACodec, &custom.audioCodec},
-        {&saved.cmbCASmapleRate, &custom.sampleRate}, {&saved.cmbCVCodec, &custom.videoCodec},
-        {&saved.cmbCVSize, &custom.size},             {&saved.cmbCVAspect, &custom.aspect}};
-    for (const auto& [stored, index] : lists) {
-        if (*stored) {
-            *index = **stored;
+    using Custom = FormatChoice::Custom;
+    // A stored position outside its list leaves the design's, as the window's lists do.
+    const std::pair<const std::optional<int>&, int Custom::*> lists[] = {
+        {saved.cmbCustContainer, &Custom::container}, {saved.cmbCACodec, &Custom::audioCodec},
+        {saved.cmbCASmapleRate, &Custom::sampleRate}, {saved.cmbCVCodec, &Custom::videoCodec},
+        {saved.cmbCVSize, &Custom::size},             {saved.cmbCVAspect, &Custom::aspect}};
+    for (const auto& [stored, list] : lists) {
+        if (stored) {
+            format_.SelectCustom(list, *stored);
         }
     }
+    FormatChoice::Custom& custom = format_.custom;
     custom.audioBitrate = saved.txtCABirate;
     custom.channels = saved.txtChannels;
     custom.videoBitrate = saved.txtCVBitrate;

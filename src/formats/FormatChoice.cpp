@@ -100,6 +100,26 @@ void FormatChoice::SetVideoCodec(const QString& sCodec) {
     SelectExtension(0);
 }
 
+bool FormatChoice::SelectCustom(int Custom::*list, int index) {
+    const std::pair<int Custom::*, qsizetype> sizes[] = {
+        {&Custom::container, custom::ContainerItems().size()},
+        {&Custom::audioCodec, audioCodecs_.size()},
+        {&Custom::sampleRate, custom::SampleRateItems().size()},
+        {&Custom::videoCodec, videoCodecs_.size()},
+        {&Custom::size, custom::SizeItems().size()},
+        {&Custom::aspect, custom::AspectItems().size()}};
+    for (const auto& [member, size] : sizes) {
+        if (member == list) {
+            if (index < 0 || index >= size) {
+                return false;
+            }
+            custom.*list = index;
+            return true;
+        }
+    }
+    return false;
+}
+
 custom::Fields FormatChoice::CustomFields() const {
     custom::Fields fields;
     fields.sampleRate = custom::SampleRateItems().value(custom.sampleRate);

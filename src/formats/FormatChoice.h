@@ -67,6 +67,9 @@ class FormatChoice {
         QString frameRate = QStringLiteral("25");
     };
     Custom custom;
+    // Sets one of the custom lists' positions (&Custom::container, ...); false, with nothing
+    // changed, outside its list, as a list control would do.
+    bool SelectCustom(int Custom::*list, int index);
 
     bool presetMode = true;
 

@@ -106,6 +106,27 @@ TEST_F(CliTest, TheSavedCustomFormatAndFolderAreUsed) {
     EXPECT_TRUE(QFileInfo::exists(home.filePath("other/clip.MP4")));
 }
 
+TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
+    const QString clip = Clip("clip.mkv");
+    RememberedSettings saved = RememberedSettings::Defaults();
+    saved.optFormat = 1;
+    saved.cmbCustContainer = 2;  // AVI, whose own default would be MPEG-4 Part 2
+    saved.cmbCVCodec = 99;       // no such codec: the first (H.264), as the window's list keeps
+    saved.cmbCACodec = 0;
+    saved.txtOutPath = home.filePath("out");
+    const QString previous = SettingsFolder::Path();
+    SettingsFolder::Override(home.filePath(".config/Fennick Reelwright"));
+    ASSERT_TRUE(saved.Save(CRegister()));
+    SettingsFolder::Override(previous);
+
+    const Result result = Run({"--custom", clip});
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    QString listing;
+    test::RunProgram(test::SystemEncoder(), {"-hide_banner", "-i", home.filePath("out/clip.AVI")},
+                     &listing);
+    EXPECT_TRUE(listing.contains("Video: h264")) << listing.toStdString();
+}
+
 TEST_F(CliTest, AFailedFileGivesItsReasonAndExitStatusOne) {
     const QString whole = Clip("whole.mkv", 6);
     const QString cut = Clip("cut.mkv", 6);
