@@ -70,15 +70,16 @@ std::optional<float> BatchDriver::DurationSeconds(const QString& sDuration) {
     return static_cast<float>(seconds);
 }
 
+bool BatchDriver::Eligible(const JobRow& job, bool selectedOnly) {
+    return (job.status == kWaiting || job.status == kCancelled) &&
+           (!selectedOnly || job.checkBox != 0);
+}
+
 int BatchDriver::EligibleRows(bool selectedOnly) const {
     const JobListStore* store = jobList_.Store();
     int count = 0;
     for (int row = 0; store && row < store->RecordCount(); ++row) {
-        const JobRow& job = store->Row(row);
-        if ((job.status == kWaiting || job.status == kCancelled) &&
-            (!selectedOnly || job.checkBox != 0)) {
-            ++count;
-        }
+        count += Eligible(store->Row(row), selectedOnly) ? 1 : 0;
     }
     return count;
 }
@@ -100,8 +101,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
     std::vector<double> lengths;
     for (int row = 0; row < jobList_.Store()->RecordCount(); ++row) {
         const JobRow& job = jobList_.Store()->Row(row);
-        if ((job.status == kWaiting || job.status == kCancelled) &&
-            (!selectedOnly || job.checkBox != 0)) {
+        if (Eligible(job, selectedOnly)) {
             taken_ << row;
             lengths.push_back(job.lengthSeconds > 0 ? job.lengthSeconds
                                                     : DurationSeconds(job.duration).value_or(0));
@@ -119,10 +119,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
             break;
         }
         const JobRow& job = jobList_.Store()->Row(row);
-        if (job.status != kWaiting && job.status != kCancelled) {
-            continue;
-        }
-        if (selectedOnly && job.checkBox == 0) {
+        if (!Eligible(job, selectedOnly)) {
             continue;
         }
         currentFile_ = job.filePath;

@@ -85,6 +85,9 @@ class BatchDriver : public QObject {
   private:
     class Running;
 
+    // Whether a batch takes this row.
+    static bool Eligible(const JobRow& job, bool selectedOnly);
+
     void FindCurrentRow();
     void cConvert_CurrentStatus(const QString& sStatus);
     void cConvert_Progress(int iProgress);
