@@ -144,10 +144,10 @@ QString BatchDriver::OutputName(const QString& input) {
             return result.path;
         case OutputPathResult::Problem::FolderUnavailable:
             ShowOnce(folderReported_, OutputFolderMessage());
-            FailRow(OutputFolderMessage());
+            FailRow(result.Reason());
             break;
         case OutputPathResult::Problem::NoFreeName:
-            FailRow(QStringLiteral("Every name for the converted file is taken."));
+            FailRow(result.Reason());
             break;
     }
     return QString();
@@ -200,6 +200,7 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
     connect(job.get(), &CVideoConv::Progress, this, &BatchDriver::cConvert_Progress);
     job->SetInputFile(origfile);
     job->SetOutputFile(temporary);
+    job->SetResultName(outFile);
     job->SetParametrs(*parameters.options + QStringLiteral(" -y"));
     job->SetFileTimeLength(*length);
     job->SetQuiet(quietFailures_);
@@ -228,7 +229,9 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
                 [this, &origfile] { return hooks_.outputPath(origfile, hooks_.outputType()).path; },
                 &error);
             if (given.isEmpty()) {
-                FailRow(error + QStringLiteral(" It was left as ") + temporary);
+                // A file under a hidden name is no result anybody would find.
+                QFile::remove(temporary);
+                FailRow(error, log.Path(), tail);
                 break;
             }
             ++summary_.converted;

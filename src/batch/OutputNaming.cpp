@@ -48,6 +48,20 @@ QString ErrnoText(int error) {
 
 }  // namespace
 
+QString OutputPathResult::Reason() const {
+    switch (problem) {
+        case Problem::None:
+            return QString();
+        case Problem::FolderUnavailable:
+            return QStringLiteral("The output folder %1 does not exist and cannot be made: %2.")
+                .arg(QDir::toNativeSeparators(folder), why);
+        case Problem::NoFreeName:
+            return QStringLiteral("Every name for the converted file is taken in %1.")
+                .arg(QDir::toNativeSeparators(folder));
+    }
+    return QString();
+}
+
 QString OutputFolderMessage() {
     return QStringLiteral("Output Folder is not exist and can not be created.");
 }
@@ -71,41 +85,57 @@ QString FitName(const QString& stem, const QString& suffix) {
 
 OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
                                   const OutputFolderChoice& choice) {
-    QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
+    const QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
+    const auto unavailable = [&folder](const QString& why) {
+        return OutputPathResult{QString(), OutputPathResult::Problem::FolderUnavailable, folder,
+                                why};
+    };
     // A relative or empty folder would land wherever the program happens to run.
-    const bool usable = !folder.isEmpty() && QDir::isAbsolutePath(folder);
-    if (usable && !QFileInfo(folder).isDir()) {
-        QDir().mkdir(folder);
+    if (folder.isEmpty()) {
+        return unavailable(QStringLiteral("no folder is given"));
     }
-    if (!usable || !QFileInfo(folder).isDir()) {
-        return {QString(), OutputPathResult::Problem::FolderUnavailable};
+    if (!QDir::isAbsolutePath(folder)) {
+        return unavailable(QStringLiteral("it is not a full path"));
+    }
+    if (!QFileInfo(folder).isDir()) {
+        const QFileInfo entry(folder);
+        if (entry.exists()) {
+            return unavailable(QStringLiteral("a file of that name is in the way"));
+        }
+        if (::mkdir(Native(folder).constData(), 0777) != 0 && errno != EEXIST) {
+            const int error = errno;
+            return unavailable(error == ENOENT ? QStringLiteral("its parent folder does not exist "
+                                                                "(only one missing level is made)")
+                                               : ErrnoText(error).toLower());
+        }
+        if (!QFileInfo(folder).isDir()) {
+            return unavailable(QStringLiteral("it could not be made"));
+        }
     }
     const QString stem = BaseName(input);
-    if (!folder.endsWith(QDir::separator())) {
-        folder += QDir::separator();
-    }
+    const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
     const QString extension = u'.' + type;
-    QString candidate = folder + FitName(stem, extension);
+    QString candidate = prefix + FitName(stem, extension);
     if (!IsTakenName(candidate)) {
-        return {candidate};
+        return {candidate, OutputPathResult::Problem::None, folder, QString()};
     }
     QString suffix;
     if (!stem.endsWith(kSuffix)) {
         suffix = kSuffix;
-        candidate = folder + FitName(stem, suffix + extension);
+        candidate = prefix + FitName(stem, suffix + extension);
         if (!IsTakenName(candidate)) {
-            return {candidate};
+            return {candidate, OutputPathResult::Problem::None, folder, QString()};
         }
     }
     for (int n = 0; n <= kLastNumber; ++n) {
-        candidate = folder + FitName(stem, suffix + u'_' + QString::number(n) + extension);
+        candidate = prefix + FitName(stem, suffix + u'_' + QString::number(n) + extension);
         if (!IsTakenName(candidate)) {
             Yield::Run();
             Yield::Run();
-            return {candidate};
+            return {candidate, OutputPathResult::Problem::None, folder, QString()};
         }
     }
-    return {QString(), OutputPathResult::Problem::NoFreeName};
+    return {QString(), OutputPathResult::Problem::NoFreeName, folder, QString()};
 }
 
 QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice) {
@@ -128,11 +158,11 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error) {
         for (int i = 0; i < 8; ++i) {
             tag += QChar::fromLatin1(kLetters[QRandomGenerator::global()->bounded(36)]);
         }
-        const QString path = folder + QDir::separator() +
-                             FitName(QStringLiteral(".reelwright-") + tag, extension);
+        const QString path =
+            folder + QDir::separator() + FitName(QStringLiteral(".reelwright-") + tag, extension);
         // Made here, exclusively, so no other program can be given the same name.
-        const int fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                              0666);
+        const int fd =
+            ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             ::close(fd);
             return path;
@@ -140,7 +170,8 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error) {
         lastError = errno;
     }
     if (error) {
-        *error = QStringLiteral("No file can be written in %1: %2").arg(folder, ErrnoText(lastError));
+        *error =
+            QStringLiteral("No file can be written in %1: %2").arg(folder, ErrnoText(lastError));
     }
     return QString();
 }
@@ -182,8 +213,9 @@ QString ClaimOutput(const QString& temporary, const QString& wanted,
         candidate = nextName ? nextName() : QString();
     }
     if (error) {
-        *error = QStringLiteral("The converted file could not be named %1: %2")
-                     .arg(candidate.isEmpty() ? wanted : candidate, ErrnoText(lastError));
+        *error = QStringLiteral("The converted file could not be named %1: %2.")
+                     .arg(QDir::toNativeSeparators(candidate.isEmpty() ? wanted : candidate),
+                          ErrnoText(lastError));
     }
     return QString();
 }

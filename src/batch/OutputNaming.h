@@ -19,6 +19,11 @@ struct OutputPathResult {
     enum class Problem { None, FolderUnavailable, NoFreeName };
     QString path;
     Problem problem = Problem::None;
+    QString folder;  // the folder meant, also when it cannot be had
+    QString why;     // why the folder cannot be had, in a few words
+
+    // The problem in one sentence that names the folder, for the file's row.
+    QString Reason() const;
 };
 
 // A path for the converted file that never names an existing entry: the input's base name with

@@ -3,6 +3,7 @@
 #include "engine/DOSOutputs.h"
 #include "engine/Encoder.h"
 #include "engine/EncoderText.h"
+#include "engine/FailureReason.h"
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 #include "platform/Rounding.h"
@@ -18,10 +19,6 @@ namespace reelwright {
 namespace {
 
 std::atomic<int> g_probeTimeLimitMs = CVideoConv::kDefaultProbeTimeLimitMs;
-
-QString Seconds(double seconds) {
-    return QString::number(seconds, 'f', 1);
-}
 
 }  // namespace
 
@@ -95,40 +92,16 @@ void CVideoConv::StartConversion() {
 }
 
 std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
-    if (!runner.LastRunStarted()) {
-        return QString();  // the runner has said why
-    }
-    const QString detail = transcript_.ErrorDetail();
-    if (transcript_.Unreadable() || !transcript_.EncodingBegun()) {
-        return detail;
-    }
-    if (transcript_.LateFailure() || !runner.LastRunExitedNormally() ||
-        runner.LastExitCode() != 0) {
-        if (!detail.isEmpty()) {
-            return detail;
-        }
-        return runner.LastRunExitedNormally()
-                   ? QStringLiteral("The encoder stopped with exit code %1.")
-                         .arg(runner.LastExitCode())
-                   : QStringLiteral("The encoder crashed.");
-    }
     const QFileInfo output(outputFile_);
-    if (!output.isFile() || output.size() == 0) {
-        return detail.isEmpty() ? QStringLiteral("The encoder wrote no output file.") : detail;
-    }
-    const double length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
-    const std::optional<double> converted = transcript_.LastTime();
-    const bool short_ = converted && length > 0 && EndedWellShort(*converted, length, parametrs_,
-                                                               transcript_.InputFrameRate());
-    if (transcript_.InputEndedEarly() || short_) {
-        QString why = QStringLiteral("The input file ended early");
-        if (converted && length > 0) {
-            why += QStringLiteral(": only %1 of %2 seconds were converted")
-                       .arg(Seconds(std::max(0.0, *converted)), Seconds(length));
-        }
-        return why + QStringLiteral(". It may be truncated or damaged.");
-    }
-    return std::nullopt;
+    RunEnd end;
+    end.started = runner.LastRunStarted();
+    end.exitedNormally = runner.LastRunExitedNormally();
+    end.exitCode = runner.LastExitCode();
+    end.outputSize = output.isFile() ? output.size() : -1;
+    end.length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
+    return JudgeRun(
+        transcript_, end,
+        {inputFile_, resultName_.isEmpty() ? outputFile_ : resultName_, outputFile_, parametrs_});
 }
 
 void CVideoConv::Fail(const QString& reason) {
@@ -154,6 +127,10 @@ void CVideoConv::StopConversion() {
 }
 
 bool CVideoConv::IsFileSupported(const QString& sMediaFile) {
+    return ProbeFile(sMediaFile).readable;
+}
+
+ProbeVerdict CVideoConv::ProbeFile(const QString& sMediaFile) {
     try {
         transcript_ = EncoderTranscript();
         transcript_.SetEchoedPaths({sMediaFile});
@@ -163,7 +140,16 @@ bool CVideoConv::IsFileSupported(const QString& sMediaFile) {
         Yield::Run();
         runner.ExecuteCommand();
         transcript_.Finish();
-        return !runner.TimedOut() && !transcript_.Unreadable();
+        ProbeVerdict verdict(!runner.TimedOut() && !transcript_.Unreadable());
+        if (runner.TimedOut()) {
+            verdict.reason = ProbeTooSlowReason(sMediaFile, g_probeTimeLimitMs);
+        } else if (!verdict.readable) {
+            verdict.reason = UnreadableReason(sMediaFile);
+        }
+        if (!verdict.readable) {
+            verdict.text = transcript_.Tail();
+        }
+        return verdict;
     } catch (const std::exception& failure) {
         ReportUnexpectedFailure(failure);
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EncoderTranscript.h"
+#include "engine/ProbeVerdict.h"
 
 #include <QObject>
 #include <QString>
@@ -40,6 +41,9 @@ class CVideoConv : public QObject {
     // The input's exact length in seconds, when known, for judging whether all of it was
     // converted; without it the whole seconds of FileTimeLength serve.
     void SetMediaLength(double seconds) { mediaLength_ = seconds; }
+    // The path the result is to have once whole, when the encoder writes it under another name:
+    // reasons name this one.
+    void SetResultName(const QString& path) { resultName_ = path; }
     // Options placed between the input and the output.
     void SetParametrs(const QString& options) { parametrs_ = options; }
     // Failures are kept in Reason() instead of being shown in a message box.
@@ -53,6 +57,8 @@ class CVideoConv : public QObject {
     void StopConversion();
     // False when the encoder says it cannot read the file, or takes too long to say anything.
     bool IsFileSupported(const QString& sMediaFile);
+    // The same, with why not and what the encoder said.
+    ProbeVerdict ProbeFile(const QString& sMediaFile);
 
     QString BuildCommandLine() const;
     static QString GetErrorDetail(const QString& text);
@@ -82,6 +88,7 @@ class CVideoConv : public QObject {
     std::unique_ptr<DOSOutputs> objDOS;
     QString inputFile_;
     QString outputFile_;
+    QString resultName_;
     float fileTimeLength_ = 0.0F;
     double mediaLength_ = 0.0;
     QString parametrs_;

@@ -1,6 +1,7 @@
 #include "engine/EncoderProbe.h"
 
 #include "engine/EncoderTranscript.h"
+#include "engine/FailureReason.h"
 #include "engine/LibraryProbe.h"
 
 #include <QElapsedTimer>
@@ -13,9 +14,9 @@ bool EncoderProbe::InProcess() const {
     return LibraryProbe::MatchesEncoder(encoder_);
 }
 
-bool EncoderProbe::IsReadable(const QString& path, const std::atomic<bool>* cancel) const {
+ProbeVerdict EncoderProbe::Probe(const QString& path, const std::atomic<bool>* cancel) const {
     if (InProcess()) {
-        return LibraryProbe::IsReadable(path, timeLimitMs_, cancel);
+        return LibraryProbe::Probe(path, timeLimitMs_, cancel);
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -33,14 +34,22 @@ bool EncoderProbe::IsReadable(const QString& path, const std::atomic<bool>* canc
         if ((cancel && cancel->load()) || clock.elapsed() > timeLimitMs_) {
             process.kill();
             process.waitForFinished(-1);
-            return false;  // too slow: as unreadable
+            ProbeVerdict verdict(false);  // too slow: as unreadable
+            verdict.reason = ProbeTooSlowReason(path, timeLimitMs_);
+            verdict.text = transcript.Tail() + u'\n' + verdict.reason;
+            return verdict;
         }
         process.waitForReadyRead(50);
         transcript.Feed(QString(decoder(process.readAll())));
     }
     transcript.Feed(QString(decoder(process.readAll())));
     transcript.Finish();
-    return !transcript.Unreadable();
+    ProbeVerdict verdict(!transcript.Unreadable());
+    if (!verdict.readable) {
+        verdict.reason = UnreadableReason(path);
+        verdict.text = transcript.Tail();
+    }
+    return verdict;
 }
 
 }  // namespace reelwright

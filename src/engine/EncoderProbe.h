@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ProbeVerdict.h"
+
 #include <QString>
 
 #include <atomic>
@@ -14,7 +16,7 @@ class EncoderProbe {
     EncoderProbe(QString encoder, int timeLimitMs)
         : encoder_(std::move(encoder)), timeLimitMs_(timeLimitMs) {}
 
-    bool IsReadable(const QString& path, const std::atomic<bool>* cancel = nullptr) const;
+    ProbeVerdict Probe(const QString& path, const std::atomic<bool>* cancel = nullptr) const;
     // Whether the answers come from the libraries in this process. Asked of the encoder the
     // first time (on whichever thread probes first), then known.
     bool InProcess() const;

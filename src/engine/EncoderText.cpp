@@ -67,8 +67,10 @@ bool HasLateFailure(const QString& text) {
     static const QRegularExpression kLineBreaks(QStringLiteral("[\r\n]"));
     const QStringList lines = text.split(kLineBreaks, Qt::SkipEmptyParts);
     for (const QString& line : lines) {
-        if (line.startsWith(QStringLiteral("Error writing trailer"), Qt::CaseInsensitive) ||
-            line.startsWith(QStringLiteral("Error closing file"), Qt::CaseInsensitive)) {
+        // Today's encoder names the file in front: "[out#0/mp4 @ 0x...] Error writing trailer".
+        const QStringView text = EncoderTranscript::WithoutLibraryPrefix(line);
+        if (text.startsWith(QStringLiteral("Error writing trailer"), Qt::CaseInsensitive) ||
+            text.startsWith(QStringLiteral("Error closing file"), Qt::CaseInsensitive)) {
             return true;
         }
     }

@@ -9,9 +9,11 @@ bool StartsWith(const QString& line, QStringView prefix) {
     return line.startsWith(prefix, Qt::CaseInsensitive);
 }
 
-// "[libx264 @ 0x55d1c0] text": a library's own line, and where its text begins.
+// "[libx264 @ 0x55d1c0] text" (a library's own line), or today's "[vost#0:0] text" and
+// "[out#0/mp4 @ 0x55d1c0] text" (a stream's or a file's): where the text itself begins.
 const QRegularExpression& LibraryPrefix() {
-    static const QRegularExpression prefix(QStringLiteral("^\\[([^\\]@]+?) @ 0x[0-9a-fA-F]+\\] ?"));
+    static const QRegularExpression prefix(
+        QStringLiteral("^\\[([^\\]@\\s][^\\]@]*?)(?: @ 0x[0-9a-fA-F]+)?\\] ?"));
     return prefix;
 }
 
@@ -23,6 +25,17 @@ bool IsLibraryStatistics(QStringView text) {
         "transform intra|8x8 transform|SSIM|PSNR|264 - core|x265 \\[|frame stats|"
         "Lsize|.*\\bMB/s\\b)"));
     return statistics.match(text).hasMatch();
+}
+
+// What the encoder says about the options we gave it while it goes on converting: advice, not
+// the cause of a failure.
+bool IsArgumentWarning(QStringView text) {
+    static const QRegularExpression warning(
+        QStringLiteral(
+            "(^Please use -b:a or -b:v|-b is ambiguous|^Codec AVOption .* has not been used|"
+            "^Multiple -[a-z:]+ options specified|deprecated, use )"),
+        QRegularExpression::CaseInsensitiveOption);
+    return warning.match(text).hasMatch();
 }
 
 }  // namespace
@@ -46,21 +59,42 @@ EncoderTranscript::LineKind EncoderTranscript::Classify(const QString& line) {
         return LineKind::Progress;
     }
     static const QStringView kInformation[] = {
-        u"ffmpeg version", u"Input #",  u"Output #",    u"Stream mapping:",
-        u"Press [q]",      u"video:",   u"audio:",      u"Guessed Channel Layout",
-        u"Last message repeated", u"[q] command", u"Enter command:", u"Metadata:",
-        u"Duration:",      u"Stream #", u"Side data:",  u"encoder ",
+        u"ffmpeg version",
+        u"Input #",
+        u"Output #",
+        u"Stream mapping:",
+        u"Press [q]",
+        u"video:",
+        u"audio:",
+        u"Guessed Channel Layout",
+        u"Last message repeated",
+        u"[q] command",
+        u"Enter command:",
+        u"Metadata:",
+        u"Duration:",
+        u"Stream #",
+        u"Side data:",
+        u"encoder ",
+        // Today's encoder tells of each of its threads as it ends; the cause is said elsewhere.
+        u"Task finished with error code",
+        u"Terminating thread with return code",
+        u"No filtered frames for output stream",
     };
+    const QStringView text = WithoutLibraryPrefix(line);
     for (const QStringView prefix : kInformation) {
-        if (StartsWith(line, prefix)) {
+        if (text.startsWith(prefix, Qt::CaseInsensitive)) {
             return LineKind::Information;
         }
     }
-    const QRegularExpressionMatch library = LibraryPrefix().match(line);
-    if (library.hasMatch() && IsLibraryStatistics(QStringView(line).mid(library.capturedEnd()))) {
+    if (text.size() != line.size() && IsLibraryStatistics(text)) {
         return LineKind::Information;
     }
-    return LineKind::Error;
+    return IsArgumentWarning(text) ? LineKind::Information : LineKind::Error;
+}
+
+QStringView EncoderTranscript::WithoutLibraryPrefix(const QString& line) {
+    const QRegularExpressionMatch library = LibraryPrefix().match(line);
+    return library.hasMatch() ? QStringView(line).mid(library.capturedEnd()) : QStringView(line);
 }
 
 QString EncoderTranscript::WithoutEchoedPaths(const QString& line) const {
@@ -118,17 +152,34 @@ bool EncoderTranscript::Finish() {
 
 void EncoderTranscript::ReadListing(const QString& line) {
     if (StartsWith(line, u"Input #")) {
-        inInputListing_ = true;
+        listing_ = Listing::Input;
+        inputStreams_.listed = true;
+        return;
+    }
+    if (StartsWith(line, u"Output #")) {
+        listing_ = Listing::Output;
+        outputStreams_.listed = true;
         return;
     }
     if (!line.startsWith(u' ')) {
-        inInputListing_ = false;  // the input's listing is indented under its heading
+        listing_ = Listing::None;  // a file's listing is indented under its heading
         return;
+    }
+    if (listing_ == Listing::None) {
+        return;
+    }
+    static const QRegularExpression kStream(
+        QStringLiteral("^\\s*Stream #[^ ]*: (Video|Audio|\\w+):"));
+    if (const QRegularExpressionMatch stream = kStream.match(line); stream.hasMatch()) {
+        StreamKinds& kinds = listing_ == Listing::Input ? inputStreams_ : outputStreams_;
+        kinds.any = true;
+        kinds.video = kinds.video || stream.captured(1) == u"Video";
+        kinds.audio = kinds.audio || stream.captured(1) == u"Audio";
     }
     static const QRegularExpression kVideoRate(
         QStringLiteral("Stream #.*: Video: .*, ([0-9]+(\\.[0-9]+)?)(k?) fps"));
     const QRegularExpressionMatch rate = kVideoRate.match(line);
-    if (inInputListing_ && rate.hasMatch()) {
+    if (listing_ == Listing::Input && rate.hasMatch()) {
         const double fps = rate.captured(1).toDouble() * (rate.captured(3).isEmpty() ? 1 : 1000);
         if (fps > 0 && (!inputFrameRate_ || fps < *inputFrameRate_)) {
             inputFrameRate_ = fps;
@@ -157,6 +208,10 @@ bool EncoderTranscript::TakeLine(const QString& line) {
     if (line.contains(QStringLiteral("File ended prematurely"), Qt::CaseInsensitive) ||
         line.trimmed().endsWith(QStringLiteral(": partial file"), Qt::CaseInsensitive)) {
         endedEarly_ = true;
+    }
+    if (line.contains(QStringLiteral("Output file is empty, nothing was encoded"),
+                      Qt::CaseInsensitive)) {
+        nothingEncoded_ = true;
     }
     if (kind != LineKind::Error) {
         return false;
@@ -199,8 +254,8 @@ void EncoderTranscript::AddToTail(QStringView text) {
 
 QString EncoderTranscript::ErrorDetail() const {
     QStringList lines = errorLines_;
-    if (lines.size() > 1 && lines.last().compare(QStringLiteral("Conversion failed!"),
-                                                 Qt::CaseInsensitive) == 0) {
+    if (lines.size() > 1 &&
+        lines.last().compare(QStringLiteral("Conversion failed!"), Qt::CaseInsensitive) == 0) {
         lines.removeLast();
     }
     if (lines.size() > kShownErrorLines) {

@@ -41,6 +41,17 @@ class EncoderTranscript {
     std::optional<double> LastSpeed() const { return lastSpeed_; }
     // The lowest frame rate of the input's video streams, as the encoder lists them.
     std::optional<double> InputFrameRate() const { return inputFrameRate_; }
+    // The kinds of streams the encoder lists for the input and for the output.
+    struct StreamKinds {
+        bool listed = false;  // the encoder listed the file at all
+        bool video = false;
+        bool audio = false;
+        bool any = false;
+    };
+    const StreamKinds& InputStreams() const { return inputStreams_; }
+    const StreamKinds& OutputStreams() const { return outputStreams_; }
+    // The encoder says it wrote a result with nothing in it (it exits 0 all the same).
+    bool NothingEncoded() const { return nothingEncoded_; }
     // The encoder's own error lines, oldest first, at most kKeptErrorLines.
     const QStringList& ErrorLines() const { return errorLines_; }
     // The last lines of the text, at most kTailLength characters.
@@ -54,6 +65,8 @@ class EncoderTranscript {
     // Whether a line is the encoder's banner, its stream listing or statistics, a progress
     // line, or something it says about this run.
     static LineKind Classify(const QString& line);
+    // A line without the "[library @ 0x...]" or "[tag]" that today's encoder puts in front.
+    static QStringView WithoutLibraryPrefix(const QString& line);
 
   private:
     bool TakeLine(const QString& line);
@@ -73,7 +86,11 @@ class EncoderTranscript {
     std::optional<double> lastTime_;
     std::optional<double> lastSpeed_;
     std::optional<double> inputFrameRate_;
-    bool inInputListing_ = false;
+    enum class Listing { None, Input, Output };
+    Listing listing_ = Listing::None;
+    StreamKinds inputStreams_;
+    StreamKinds outputStreams_;
+    bool nothingEncoded_ = false;
     QStringList errorLines_;
     QString tail_;
 };

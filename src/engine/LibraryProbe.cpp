@@ -1,5 +1,7 @@
 #include "engine/LibraryProbe.h"
 
+#include "engine/FailureReason.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
@@ -33,18 +35,20 @@ QString Triple(unsigned version) {
 QString RunningVersions(const QString& versionText) {
     QStringList found;
     for (const char* library : {"libavutil", "libavcodec", "libavformat"}) {
-        const QRegularExpression line(QStringLiteral("^%1\\s+[0-9. ]+/\\s*(\\d+)\\.\\s*(\\d+)\\.\\s*(\\d+)")
-                                          .arg(QString::fromLatin1(library)),
-                                      QRegularExpression::MultilineOption);
+        const QRegularExpression line(
+            QStringLiteral("^%1\\s+[0-9. ]+/\\s*(\\d+)\\.\\s*(\\d+)\\.\\s*(\\d+)")
+                .arg(QString::fromLatin1(library)),
+            QRegularExpression::MultilineOption);
         const QRegularExpressionMatch match = line.match(versionText);
         found << QString::fromLatin1(library) + u' ' +
-                     (match.hasMatch() ? match.captured(1) + u'.' + match.captured(2) + u'.' +
-                                             match.captured(3)
-                                       : QStringLiteral("?"));
+                     (match.hasMatch()
+                          ? match.captured(1) + u'.' + match.captured(2) + u'.' + match.captured(3)
+                          : QStringLiteral("?"));
     }
     static const QRegularExpression kConfiguration(QStringLiteral("^\\s*configuration:(.*)$"),
                                                    QRegularExpression::MultilineOption);
-    found << QStringLiteral("configuration:") + kConfiguration.match(versionText).captured(1).trimmed();
+    found << QStringLiteral("configuration:") +
+                 kConfiguration.match(versionText).captured(1).trimmed();
     return found.join(u'\n');
 }
 
@@ -92,8 +96,8 @@ bool LibraryProbe::MatchesEncoder(const QString& encoder) {
     return answer.matches;
 }
 
-bool LibraryProbe::IsReadable(const QString& path, int timeLimitMs,
-                              const std::atomic<bool>* cancel) {
+ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
+                                 const std::atomic<bool>* cancel) {
     // Its complaints go to the verdict, not to our error output.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
@@ -115,10 +119,24 @@ bool LibraryProbe::IsReadable(const QString& path, int timeLimitMs,
         return true;
     }
     // avformat_open_input frees the context when it fails.
+    ProbeVerdict verdict(false);
     if (result == AVERROR_EXIT || Interrupted(&deadline)) {
-        return false;  // too slow, as a probe that never ends
+        // Too slow, as a probe that never ends.
+        verdict.reason = ProbeTooSlowReason(path, timeLimitMs);
+        verdict.text = verdict.reason;
+        return verdict;
     }
-    return result != AVERROR_INVALIDDATA;
+    if (result != AVERROR_INVALIDDATA) {
+        return true;  // the encoder, too, calls only this unreadable
+    }
+    char error[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(result, error, sizeof error);
+    verdict.reason = UnreadableReason(path);
+    verdict.text = QStringLiteral(
+                       "%1: %2\n(asked of libavformat %3 in this program, as the "
+                       "encoder would open it)\n")
+                       .arg(path, QString::fromUtf8(error), Triple(avformat_version()));
+    return verdict;
 }
 
 }  // namespace reelwright

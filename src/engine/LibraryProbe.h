@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ProbeVerdict.h"
+
 #include <QString>
 
 #include <atomic>
@@ -16,10 +18,10 @@ class LibraryProbe {
     // Whether the encoder at `encoder` prints the library versions and the configuration this
     // program is linked with. Asked once per encoder file (by its size and time).
     static bool MatchesEncoder(const QString& encoder);
-    // What the encoder would say: false when the input cannot be read. One that takes longer
-    // than `timeLimitMs`, or whose probe is cancelled, counts as unreadable.
-    static bool IsReadable(const QString& path, int timeLimitMs,
-                           const std::atomic<bool>* cancel = nullptr);
+    // What the encoder would say: unreadable when the input cannot be opened as media. One that
+    // takes longer than `timeLimitMs`, or whose probe is cancelled, counts as unreadable.
+    static ProbeVerdict Probe(const QString& path, int timeLimitMs,
+                              const std::atomic<bool>* cancel = nullptr);
     // The versions and configuration as `ffmpeg -version` prints them, for this program.
     static QString LinkedVersions();
 };

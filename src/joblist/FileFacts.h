@@ -1,12 +1,13 @@
 #pragma once
 
+#include "engine/ProbeVerdict.h"
 #include "joblist/DurationText.h"
 
 namespace reelwright {
 
 // What the list needs to know of a file before it becomes a row.
 struct FileFacts {
-    bool supported = true;  // the encoder can read it
+    ProbeVerdict probe;  // whether the encoder can read it
     MediaLength length;
 };
 

@@ -39,9 +39,9 @@ JobList::JobList(QObject* parent)
           // The encoder's own libraries answer at once; any other encoder is asked.
           const QString encoder = EncoderPath();
           if (LibraryProbe::MatchesEncoder(encoder)) {
-              return LibraryProbe::IsReadable(path, CVideoConv::ProbeTimeLimit());
+              return LibraryProbe::Probe(path, CVideoConv::ProbeTimeLimit());
           }
-          return CVideoConv().IsFileSupported(path);
+          return CVideoConv().ProbeFile(path);
       }),
       lengthReader_(&ReadMediaLength) {}
 
@@ -64,7 +64,7 @@ void JobList::ReadAhead(const QStringList& paths) {
     const EncoderProbe probe(EncoderPath(), CVideoConv::ProbeTimeLimit());
     ahead_ = std::make_unique<FactsAhead>(
         [probe](const QString& path, const std::atomic<bool>& cancel) {
-            return FileFacts{probe.IsReadable(path, &cancel), ReadMediaLength(path)};
+            return FileFacts{probe.Probe(path, &cancel), ReadMediaLength(path)};
         },
         wanted, std::max(1, QThread::idealThreadCount()));
 }
@@ -148,7 +148,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     const QString extension = ExtensionOf(sFilePath);
     const std::optional<FileFacts> ready = ahead_ ? ahead_->Take(sFilePath) : std::nullopt;
     // Every file that is not a duplicate is probed, also those the extension refuses next.
-    const bool supported = ready ? ready->supported : probe_(sFilePath);
+    const ProbeVerdict probe = ready ? ready->probe : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
         return false;
     }
@@ -163,10 +163,13 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     } else {
         row.fileSize = GetFileSizeText(info.size());
     }
-    if (supported) {
+    if (probe.readable) {
         row.status = QStringLiteral("Waiting Conversion");
     } else {
         row.status = QStringLiteral("Unkown Format");
+        // Why, for the tooltip; what the probe said, for the output view.
+        row.reason = probe.reason;
+        row.outputTail = probe.text;
         row.textColors[JobRow::Status] = kRefusedColor;
         row.textColors[JobRow::Duration] = kRefusedColor;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ProbeVerdict.h"
 #include "joblist/DurationText.h"
 #include "joblist/JobListStore.h"
 
@@ -18,8 +19,8 @@ class JobList : public QObject {
     Q_OBJECT
 
   public:
-    // Answers whether the encoder can read a file.
-    using Probe = std::function<bool(const QString& path)>;
+    // Answers whether the encoder can read a file, and why not.
+    using Probe = std::function<ProbeVerdict(const QString& path)>;
     // Answers a file's play length as hours:minutes:seconds, with its exact seconds when known.
     using LengthReader = std::function<MediaLength(const QString& path)>;
 

@@ -144,10 +144,11 @@ TEST_F(RealBatchTest, AFailureShowsItsCauseNotTheStreamListing) {
     ASSERT_TRUE(test::MakeClip(clip, 2));
     options = "-c:v libnothing";
     EXPECT_EQ(AddAndConvert({clip}), QStringList{"Error"});
-    EXPECT_EQ(Row(0).reason, "Unknown encoder 'libnothing'");
+    const QString cause = "This ffmpeg has no encoder \"libnothing\": choose another codec, or "
+                          "install an ffmpeg that has it.";
+    EXPECT_EQ(Row(0).reason, cause);
     ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_EQ(notifier.messages[0].text,
-              "Error converting file: clip.mkv\r\nUnknown encoder 'libnothing'");
+    EXPECT_EQ(notifier.messages[0].text, "Error converting file: clip.mkv\r\n" + cause);
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ TEST_F(RealEncoderTest, AnUnreadableFileGivesUnknownFormatThenError) {
     EXPECT_EQ(events, (QStringList{"Starting...", "Unknown format", "-1", "Error"}));
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(notifier.messages[0].text.startsWith("Error converting file: junk.avi\r\n"));
-    EXPECT_TRUE(notifier.messages[0].text.contains("Invalid data found when processing input"));
+    EXPECT_TRUE(notifier.messages[0].text.contains(
+        "The encoder cannot read junk.avi: it is not a kind of media file it knows"));
     EXPECT_FALSE(notifier.messages[0].text.contains("configuration:"));
 }
 

@@ -66,9 +66,14 @@ TEST_F(ReadingAheadTest, TheLibrariesSayWhatTheEncoderSays) {
     ASSERT_TRUE(library.InProcess());
     QStringList verdicts;
     for (const QString& file : files) {
-        const bool encoders = CVideoConv().IsFileSupported(file);
-        EXPECT_EQ(library.IsReadable(file), encoders) << file.toStdString();
-        verdicts << (encoders ? "readable" : "unreadable");
+        const ProbeVerdict encoders = CVideoConv().ProbeFile(file);
+        const ProbeVerdict libraries = library.Probe(file);
+        EXPECT_EQ(libraries.readable, encoders.readable) << file.toStdString();
+        // Either way, an unreadable file is told in the same words, naming it.
+        EXPECT_EQ(libraries.reason, encoders.reason) << file.toStdString();
+        EXPECT_EQ(encoders.reason.contains(QFileInfo(file).fileName()), !encoders.readable);
+        EXPECT_EQ(libraries.text.isEmpty(), libraries.readable) << file.toStdString();
+        verdicts << (encoders.readable ? "readable" : "unreadable");
     }
     EXPECT_EQ(verdicts, (QStringList{"readable", "readable", "unreadable", "readable", "unreadable",
                                      "unreadable", "unreadable"}));
@@ -79,8 +84,11 @@ TEST_F(ReadingAheadTest, AnotherEncoderIsAskedItself) {
     test::FakeEncoderFolder folder;  // a stand-in "ffmpeg" beside the program
     const EncoderProbe probe(EncoderPath(), 20000);
     EXPECT_FALSE(probe.InProcess());
-    EXPECT_FALSE(probe.IsReadable(folder.Scenario("x.avi", "print x: Unknown format\\n\nexit 1\n")));
-    EXPECT_TRUE(probe.IsReadable(folder.Scenario("y.avi", "print Input #0, avi\\n\n")));
+    const ProbeVerdict unknown =
+        probe.Probe(folder.Scenario("x.avi", "print x: Unknown format\\n\nexit 1\n"));
+    EXPECT_FALSE(unknown.readable);
+    EXPECT_TRUE(unknown.text.contains("x: Unknown format")) << unknown.text.toStdString();
+    EXPECT_TRUE(probe.Probe(folder.Scenario("y.avi", "print Input #0, avi\\n\n")).readable);
 }
 
 TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {

@@ -1,0 +1,309 @@
+#include "engine/FailureReason.h"
+
+#include "engine/EncoderText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <optional>
+
+namespace reelwright {
+namespace {
+
+QString FileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+QString FolderOf(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+}
+
+// The first of the encoder's error lines that says `pattern` (letter case ignored), without the
+// prefix that names the library or stream; none when no line says it.
+struct Said {
+    QString line;
+    QRegularExpressionMatch match;
+};
+
+class ErrorLines {
+  public:
+    ErrorLines(const EncoderTranscript& transcript, const ConversionNames& names) : names_(names) {
+        for (const QString& line : transcript.ErrorLines()) {
+            const QStringView text = EncoderTranscript::WithoutLibraryPrefix(line);
+            lines_ << text.toString();
+            // "[libmp3lame] ..." is a library's own word; "[vost#0:0/libx264] ..." a stream's.
+            const QStringView tag = QStringView(line).left(line.size() - text.size());
+            fromLibrary_ << (!tag.isEmpty() && !tag.contains(u'#'));
+        }
+    }
+
+    std::optional<Said> Find(const QString& pattern) const {
+        const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
+        for (const QString& line : lines_) {
+            if (QRegularExpressionMatch match = expression.match(line); match.hasMatch()) {
+                return Said{line, match};
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A line about the result: it names the hidden file, or speaks of opening the output.
+    std::optional<Said> FindAboutOutput(const QString& pattern) const {
+        return FindAbout(pattern, names_.temporary, QStringLiteral("output"));
+    }
+    std::optional<Said> FindAboutInput(const QString& pattern) const {
+        return FindAbout(pattern, names_.input, QStringLiteral("input"));
+    }
+
+    // The library's own words last said before `line`: "Specified sample rate 12345 is not
+    // supported" explains "Error while opening encoder". Lists it prints after them ("Supported
+    // sample rates:" and an indented line per rate) are passed over.
+    QString Before(const QString& line) const {
+        for (qsizetype at = lines_.indexOf(line) - 1; at >= 0; --at) {
+            const QString& text = lines_[at];
+            if (fromLibrary_[at] && !text.startsWith(u' ') && !text.trimmed().endsWith(u':')) {
+                return text.trimmed();
+            }
+        }
+        return QString();
+    }
+
+  private:
+    std::optional<Said> FindAbout(const QString& pattern, const QString& path,
+                                  const QString& side) const {
+        const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression opening(QStringLiteral("^Error opening %1").arg(side),
+                                         QRegularExpression::CaseInsensitiveOption);
+        for (const QString& line : lines_) {
+            const bool about = (!path.isEmpty() && line.contains(path)) ||
+                               (!path.isEmpty() && line.contains(FileName(path))) ||
+                               opening.match(line).hasMatch();
+            if (QRegularExpressionMatch match = expression.match(line); about && match.hasMatch()) {
+                return Said{line, match};
+            }
+        }
+        return std::nullopt;
+    }
+
+    const ConversionNames& names_;
+    QStringList lines_;
+    QList<bool> fromLibrary_;
+};
+
+bool HasOption(const QString& options, const QString& option) {
+    const QRegularExpression expression(
+        QStringLiteral("(^|\\s)%1(\\s|$)").arg(QRegularExpression::escape(option)));
+    return expression.match(options).hasMatch();
+}
+
+// Why nothing went into the result: what the input lacks that the format keeps.
+QString NoStreamReason(const EncoderTranscript& transcript, const ConversionNames& names) {
+    const QString input = FileName(names.input);
+    const EncoderTranscript::StreamKinds& in = transcript.InputStreams();
+    if (!in.any) {
+        return QStringLiteral("%1 has neither picture nor sound to convert.").arg(input);
+    }
+    // A format that drops the picture (or takes only sound) wants sound, and the other way round.
+    if (!in.audio && (HasOption(names.options, QStringLiteral("-vn")) || in.video)) {
+        return QStringLiteral("%1 has no sound to convert.").arg(input);
+    }
+    if (!in.video && (HasOption(names.options, QStringLiteral("-an")) || in.audio)) {
+        return QStringLiteral("%1 has no picture to convert.").arg(input);
+    }
+    return QStringLiteral("The chosen format keeps nothing of %1.").arg(input);
+}
+
+QString NothingConvertedReason(const ConversionNames& names) {
+    return QStringLiteral(
+               "Nothing was converted: %1 holds no picture frames or sound samples the "
+               "encoder could read. It may be empty or damaged.")
+        .arg(FileName(names.input));
+}
+
+}  // namespace
+
+QString UnreadableReason(const QString& path) {
+    return QStringLiteral(
+               "The encoder cannot read %1: it is not a kind of media file it knows, "
+               "or it is damaged.")
+        .arg(FileName(path));
+}
+
+QString ProbeTooSlowReason(const QString& path, int timeLimitMs) {
+    return QStringLiteral(
+               "The encoder took more than %1 seconds to read %2, so it is taken as "
+               "unreadable.")
+        .arg(timeLimitMs / 1000)
+        .arg(FileName(path));
+}
+
+std::optional<QString> EmptyResultReason(const EncoderTranscript& transcript,
+                                         const ConversionNames& names) {
+    if (transcript.NothingEncoded()) {
+        return NothingConvertedReason(names);
+    }
+    const EncoderTranscript::StreamKinds& out = transcript.OutputStreams();
+    const QString input = FileName(names.input);
+    if (!out.listed) {
+        return std::nullopt;  // an encoder told to say less: nothing to judge by
+    }
+    if (!out.any) {
+        return NoStreamReason(transcript, names);
+    }
+    if (HasOption(names.options, QStringLiteral("-vn")) && !out.audio) {
+        return QStringLiteral("%1 has no sound to convert.").arg(input);
+    }
+    if (HasOption(names.options, QStringLiteral("-an")) && !out.video) {
+        return QStringLiteral("%1 has no picture to convert.").arg(input);
+    }
+    return std::nullopt;
+}
+
+QString WithUserNames(QString text, const ConversionNames& names) {
+    if (!names.temporary.isEmpty()) {
+        const QString shown = QDir::toNativeSeparators(names.result);
+        text.replace(names.temporary, shown);
+        text.replace(FileName(names.temporary), FileName(names.result));
+    }
+    return text;
+}
+
+QString PlainFailureReason(const EncoderTranscript& transcript, const ConversionNames& names) {
+    const ErrorLines lines(transcript, names);
+    const QString input = FileName(names.input);
+    const QString result = FileName(names.result);
+    const QString folder = FolderOf(names.result);
+
+    if (lines.Find(QStringLiteral("No space left on device"))) {
+        return QStringLiteral("The disk of %1 is full: %2 could not be written.")
+            .arg(folder, result);
+    }
+    if (lines.Find(QStringLiteral("File too large"))) {
+        return QStringLiteral("%1 grew larger than the disk of %2 allows for one file.")
+            .arg(result, folder);
+    }
+    if (lines.FindAboutOutput(QStringLiteral("Permission denied"))) {
+        return QStringLiteral("%1 cannot be written: permission denied.").arg(folder);
+    }
+    if (lines.FindAboutOutput(QStringLiteral("Read-only file system"))) {
+        return QStringLiteral("%1 is on a disk that cannot be written to (read-only).").arg(folder);
+    }
+    if (lines.FindAboutOutput(QStringLiteral("No such file or directory"))) {
+        return QStringLiteral("The output folder %1 is not there any more.").arg(folder);
+    }
+    if (lines.FindAboutInput(QStringLiteral("No such file or directory"))) {
+        return QStringLiteral(
+                   "%1 is not there any more: it was moved, renamed or deleted after it "
+                   "was added.")
+            .arg(input);
+    }
+    if (lines.FindAboutInput(QStringLiteral("Permission denied"))) {
+        return QStringLiteral("%1 cannot be read: permission denied.").arg(input);
+    }
+    if (transcript.Unreadable()) {
+        return UnreadableReason(names.input);
+    }
+    if (const std::optional<Said> said = lines.Find(QStringLiteral("Unknown encoder '([^']*)'"))) {
+        return QStringLiteral(
+                   "This ffmpeg has no encoder \"%1\": choose another codec, or install "
+                   "an ffmpeg that has it.")
+            .arg(said->match.captured(1));
+    }
+    if (lines.Find(QStringLiteral("Automatic encoder selection failed|Encoder \\(codec .*\\) not "
+                                  "found|Encoder not found"))) {
+        return QStringLiteral(
+            "This ffmpeg has no encoder for the chosen format: choose another "
+            "format, or install an ffmpeg that has it.");
+    }
+    if (const std::optional<Said> said =
+            lines.Find(QStringLiteral("Unrecognized option '-?([^']*)'"))) {
+        return QStringLiteral("This ffmpeg does not know the option -%1 of the chosen format.")
+            .arg(said->match.captured(1));
+    }
+    if (const std::optional<Said> said = lines.Find(
+            QStringLiteral("Error setting option:? -?(\\S+) to value:? \"?([^\"]*?)\"?\\.?$"))) {
+        return QStringLiteral(
+                   "The encoder refused the value \"%1\" of the option -%2 of the "
+                   "chosen format.")
+            .arg(said->match.captured(2), said->match.captured(1));
+    }
+    if (transcript.NothingEncoded() ||
+        lines.Find(QStringLiteral("Could not find codec parameters|Cannot determine format of "
+                                  "input|analyzeduration"))) {
+        return NothingConvertedReason(names);
+    }
+    if (const std::optional<Said> said = lines.Find(QStringLiteral(
+            "Error while opening encoder|Error initializing output stream|Could not open "
+            "encoder|Error applying encoder options"))) {
+        QString detail = lines.Before(said->line);
+        detail = detail.isEmpty() ? QString() : QStringLiteral(": ") + WithUserNames(detail, names);
+        return QStringLiteral("The encoder refused the chosen format's settings for %1%2")
+                   .arg(input, detail) +
+               (detail.endsWith(u'.') ? QString() : QStringLiteral("."));
+    }
+    if (lines.Find(QStringLiteral("does not contain any stream"))) {
+        return NoStreamReason(transcript, names);
+    }
+    if (const std::optional<Said> said =
+            lines.Find(QStringLiteral("Could not write header|Error writing header"))) {
+        QString detail = lines.Before(said->line);
+        detail = detail.isEmpty() ? QString() : QStringLiteral(": ") + WithUserNames(detail, names);
+        return QStringLiteral("The chosen container cannot hold what the format puts in it%1")
+                   .arg(detail) +
+               (detail.endsWith(u'.') ? QString() : QStringLiteral("."));
+    }
+    if (const std::optional<Said> said = lines.Find(QStringLiteral("received signal (\\d+)"))) {
+        return QStringLiteral("The encoder was interrupted (signal %1) before it finished %2.")
+            .arg(said->match.captured(1), input);
+    }
+    // An encoder that said nothing gives nothing to explain.
+    const QString detail = WithUserNames(transcript.ErrorDetail(), names);
+    return detail.isEmpty()
+               ? QString()
+               : QStringLiteral("The encoder could not convert %1:\r\n").arg(input) + detail;
+}
+
+std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEnd& end,
+                                const ConversionNames& names) {
+    if (!end.started) {
+        return QString();  // the runner has said why
+    }
+    if (transcript.Unreadable() || !transcript.EncodingBegun()) {
+        return PlainFailureReason(transcript, names);
+    }
+    if (transcript.LateFailure() || !end.exitedNormally || end.exitCode != 0) {
+        if (!transcript.ErrorLines().isEmpty()) {
+            return PlainFailureReason(transcript, names);
+        }
+        return end.exitedNormally
+                   ? QStringLiteral("The encoder stopped with exit code %1.").arg(end.exitCode)
+                   : QStringLiteral("The encoder crashed.");
+    }
+    if (const std::optional<QString> empty = EmptyResultReason(transcript, names)) {
+        return empty;
+    }
+    if (end.outputSize <= 0) {
+        return transcript.ErrorLines().isEmpty()
+                   ? QStringLiteral("The encoder wrote nothing into %1.")
+                         .arg(FileName(names.result))
+                   : PlainFailureReason(transcript, names);
+    }
+    const std::optional<double> converted = transcript.LastTime();
+    const bool short_ =
+        converted && end.length > 0 &&
+        EndedWellShort(*converted, end.length, names.options, transcript.InputFrameRate());
+    if (transcript.InputEndedEarly() || short_) {
+        QString why = QStringLiteral("The input file ended early");
+        if (converted && end.length > 0) {
+            why += QStringLiteral(": only %1 of %2 seconds were converted")
+                       .arg(QString::number(std::max(0.0, *converted), 'f', 1),
+                            QString::number(end.length, 'f', 1));
+        }
+        return why + QStringLiteral(". It may be truncated or damaged.");
+    }
+    return std::nullopt;
+}
+
+}  // namespace reelwright

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace reelwright {
+
+// The encoder's answer to whether it can read a file, with why not.
+struct ProbeVerdict {
+    // A bare yes or no is a verdict too (a stand-in probe's).
+    ProbeVerdict(bool isReadable = true)
+        : readable(isReadable) {}  // NOLINT(google-explicit-constructor)
+
+    bool readable = true;
+    QString reason;  // why it cannot be read, in the user's words
+    QString text;    // what the probe said, for whoever wants the details
+};
+
+// The sentence for a file the encoder cannot read.
+QString UnreadableReason(const QString& path);
+// The sentence for a file the encoder took too long to read.
+QString ProbeTooSlowReason(const QString& path, int timeLimitMs);
+
+}  // namespace reelwright

@@ -1,0 +1,1 @@
+ffmpeg -i /tmp/rw/in/missing.mkv -vcodec libx264 -acodec aac -y /tmp/rw/out/.reelwright-abcd1234.mp4

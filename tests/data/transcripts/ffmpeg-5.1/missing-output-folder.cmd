@@ -1,0 +1,1 @@
+ffmpeg -i /tmp/rw/in/clip.mkv -vcodec libx264 -acodec aac -y /tmp/rw/nofolder/.reelwright-abcd1234.mp4

@@ -1,0 +1,1 @@
+ffmpeg -i /tmp/rw/in/random.avi

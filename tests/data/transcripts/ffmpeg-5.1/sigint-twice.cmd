@@ -1,0 +1,1 @@
+bash -c ffmpeg\ -i\ /tmp/rw/in/clip60.mkv\ -vcodec\ libx264\ -acodec\ aac\ -y\ /tmp/rw/out/.reelwright-abcd1234.mp4\ \&\ p=\$\!\;\ sleep\ 1.5\;\ kill\ -INT\ \$p\;\ sleep\ 0.2\;\ kill\ -INT\ \$p\;\ wait\ \$p
