@@ -4,12 +4,14 @@
 #include "batch/OutputNaming.h"
 #include "joblist/JobList.h"
 
+#include "common/CaseName.h"
 #include "common/Fakes.h"
 #include "common/Media.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace reelwright {
@@ -47,12 +49,15 @@ class RealBatchTest : public testing::Test {
     JobList list;
     QString options = QStringLiteral("-c:v mpeg4 -q:v 5 -c:a mp2");
     QStringList seen;
+    QString type = QStringLiteral("avi");
     BatchDriver batch{list,
-                      {[] { return QStringLiteral("avi"); },
+                      {[this] { return type; },
                        [this](const QString& input, const QString& type) {
                            return ChooseOutputPath(input, type, {false, dir.filePath("out")});
                        },
-                       [this] { return FormatParameters{options, QString()}; }}};
+                       [this] {
+                           return FormatParameters{options, QString()};
+                       }}};
 };
 
 TEST_F(RealBatchTest, NamesAShellWouldMangleReachTheEncoderUnchanged) {
@@ -73,7 +78,8 @@ TEST_F(RealBatchTest, NamesAShellWouldMangleReachTheEncoderUnchanged) {
     for (int row = 0; row < files.size(); ++row) {
         EXPECT_EQ(Row(row).filePath, files[row]);
         EXPECT_EQ(Row(row).duration, "00:00:02");
-        EXPECT_TRUE(test::IsReadableMedia(Row(row).outputPath)) << Row(row).outputPath.toStdString();
+        EXPECT_TRUE(test::IsReadableMedia(Row(row).outputPath))
+            << Row(row).outputPath.toStdString();
     }
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
 }
@@ -105,13 +111,12 @@ TEST_F(RealBatchTest, ATruncatedFileIsAnErrorAndAWholeOneIsComplete) {
 TEST_F(RealBatchTest, ASlideShowAndASoundFileConvertWhole) {
     const QString slides = dir.filePath("slides.avi");
     const QString sound = dir.filePath("sound.mka");
-    ASSERT_TRUE(test::RunProgram(test::SystemEncoder(),
-                                 {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                  "testsrc=size=320x240:rate=1:duration=10", "-c:v", "mpeg4",
-                                  slides}) == 0);
     ASSERT_TRUE(test::RunProgram(test::SystemEncoder(), {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                                         "sine=duration=7.3", "-c:a", "libvorbis",
-                                                         sound}) == 0);
+                                                         "testsrc=size=320x240:rate=1:duration=10",
+                                                         "-c:v", "mpeg4", slides}) == 0);
+    ASSERT_TRUE(test::RunProgram(test::SystemEncoder(),
+                                 {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=duration=7.3",
+                                  "-c:a", "libvorbis", sound}) == 0);
     // B-frames: the encoder's last position is three slides short of the end.
     options = "-c:v libx264 -preset medium -c:a aac";
     EXPECT_EQ(AddAndConvert({slides, sound}), QStringList(2, "Complete"));
@@ -144,11 +149,112 @@ TEST_F(RealBatchTest, AFailureShowsItsCauseNotTheStreamListing) {
     ASSERT_TRUE(test::MakeClip(clip, 2));
     options = "-c:v libnothing";
     EXPECT_EQ(AddAndConvert({clip}), QStringList{"Error"});
-    const QString cause = "This ffmpeg has no encoder \"libnothing\": choose another codec, or "
-                          "install an ffmpeg that has it.";
+    const QString cause =
+        "This ffmpeg has no encoder \"libnothing\": choose another codec, or "
+        "install an ffmpeg that has it.";
     EXPECT_EQ(Row(0).reason, cause);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].text, "Error converting file: clip.mkv\r\n" + cause);
+}
+
+struct CauseCase {
+    const char* name;
+    const char* options;
+    const char* type;
+    const char* reason;  // a part of the row's reason
+};
+
+class RealFailureCauses : public RealBatchTest, public testing::WithParamInterface<CauseCase> {};
+
+// What real files and real formats make the encoder fail with, told as a user understands it.
+TEST_P(RealFailureCauses, AreToldInPlainWordsThatNameTheFiles) {
+    const CauseCase& c = GetParam();
+    const QString name = QString::fromLatin1(c.name);
+    const QString input = dir.filePath(name + ".mp4");
+    if (name == "EmptyRecording") {
+        ASSERT_TRUE(test::MakeEmptyMp4(input, false));
+    } else if (name == "NoFramesAtAll") {
+        ASSERT_TRUE(test::MakeEmptyMp4(input, true));
+    } else if (name == "SilentVideo") {
+        ASSERT_TRUE(test::MakeClip(input, 2, "160x120", {"-an"}));
+    } else {
+        ASSERT_TRUE(test::MakeClip(input, 2));
+    }
+    options = QString::fromLatin1(c.options);
+    type = QString::fromLatin1(c.type);
+    batch.SetQuietFailures(true);
+    QString added = input;
+    ASSERT_TRUE(list.AddFile2Grid(added));
+    if (name == "GoneBeforeItsTurn") {
+        QFile::remove(input);
+    }
+    batch.RunBatch(false);
+    EXPECT_EQ(Row(0).status, "Error");
+    EXPECT_TRUE(Row(0).reason.contains(QString::fromUtf8(c.reason))) << Row(0).reason.toStdString();
+    EXPECT_FALSE(Row(0).reason.contains(".reelwright-")) << Row(0).reason.toStdString();
+    EXPECT_TRUE(Row(0).outputPath.isEmpty());
+    // Nothing is left behind, not even the hidden file.
+    EXPECT_TRUE(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    // The encoder's own words stay in the log.
+    QFile log(Row(0).logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(log.readAll().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RealFailureCauses,
+    testing::Values(
+        // ffmpeg exits 0 and leaves a result of a few hundred bytes that does not play.
+        CauseCase{"EmptyRecording", "-vn -acodec libmp3lame -ab 192k", "mp3",
+                  "Nothing was converted: EmptyRecording.mp4 holds no picture frames or sound"},
+        CauseCase{"NoFramesAtAll", "-c:v mpeg4 -c:a mp2", "avi",
+                  "Nothing was converted: NoFramesAtAll.mp4 holds no picture frames or sound"},
+        CauseCase{"SilentVideo", "-vn -acodec libmp3lame -ab 192k", "mp3",
+                  "SilentVideo.mp4 has no sound to convert."},
+        CauseCase{"MissingEncoder", "-c:v libnothing", "avi",
+                  "This ffmpeg has no encoder \"libnothing\""},
+        CauseCase{"UnknownOption", "-c:v mpeg4 -nosuchoption 1", "avi",
+                  "This ffmpeg does not know the option -nosuchoption"},
+        CauseCase{"RefusedValue", "-c:v mpeg4 -b:v abc", "avi",
+                  "The encoder refused the value \"abc\" of the option -b"},
+        CauseCase{"RefusedSampleRate", "-vn -acodec libmp3lame -ar 12345", "mp3",
+                  "refused the chosen format's settings for RefusedSampleRate.mp4: Specified "
+                  "sample rate 12345 is not supported"},
+        CauseCase{"GoneBeforeItsTurn", "-c:v mpeg4 -c:a mp2", "avi",
+                  "GoneBeforeItsTurn.mp4 is not there any more"}),
+    test::CaseName<CauseCase>);
+
+TEST_F(RealBatchTest, TheEncodersAdviceOnOurOwnOptionsIsNoFailure) {
+    const QString clip = dir.filePath("clip.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 2));
+    // As the custom fields write it: ffmpeg says "-b is ambiguous" and converts.
+    options = "-ar 22050 -ab 64000 -acodec mp2 -ac 2 -vcodec mpeg4 -b 320000 -r 25";
+    EXPECT_EQ(AddAndConvert({clip}), QStringList{"Complete"});
+    EXPECT_TRUE(Row(0).reason.isEmpty()) << Row(0).reason.toStdString();
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+TEST_F(RealBatchTest, AnOutputFolderThatCannotBeMadeIsNamedOnTheRow) {
+    const QString clip = dir.filePath("clip.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 2));
+    const QString folder = dir.filePath("no/such/parent");
+    BatchDriver elsewhere{list,
+                          {[] { return QStringLiteral("avi"); },
+                           [&folder](const QString& input, const QString& t) {
+                               return ChooseOutputPath(input, t, {false, folder});
+                           },
+                           [this] {
+                               return FormatParameters{options, QString()};
+                           }}};
+    QString added = clip;
+    ASSERT_TRUE(list.AddFile2Grid(added));
+    elsewhere.RunBatch(false);
+    EXPECT_EQ(Row(0).status, "Error");
+    EXPECT_TRUE(Row(0).reason.contains(folder)) << Row(0).reason.toStdString();
+    EXPECT_TRUE(Row(0).reason.contains("parent folder does not exist"))
+        << Row(0).reason.toStdString();
+    // The box keeps its own words, once.
+    EXPECT_EQ(notifier.Texts(), QStringList{"Output Folder is not exist and can not be created."});
 }
 
 }  // namespace

@@ -28,18 +28,43 @@ bool MakeClip(const QString& path, double seconds, const QString& size,
               const QStringList& options) {
     const QString duration = QString::number(seconds);
     return RunProgram(SystemEncoder(),
-                      QStringList{QStringLiteral("-v"), QStringLiteral("error"),
-                                  QStringLiteral("-y"), QStringLiteral("-f"),
-                                  QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                  QStringLiteral("testsrc=duration=%1:size=%2:rate=25")
-                                      .arg(duration, size),
-                                  QStringLiteral("-f"), QStringLiteral("lavfi"),
-                                  QStringLiteral("-i"),
-                                  QStringLiteral("sine=frequency=440:duration=%1").arg(duration),
-                                  QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
-                                  QStringLiteral("-c:a"), QStringLiteral("aac"),
-                                  QStringLiteral("-shortest")} +
+                      QStringList{
+                          QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                          QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                          QStringLiteral("testsrc=duration=%1:size=%2:rate=25").arg(duration, size),
+                          QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                          QStringLiteral("sine=frequency=440:duration=%1").arg(duration),
+                          QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
+                          QStringLiteral("aac"), QStringLiteral("-shortest")} +
                           options + QStringList{path}) == 0;
+}
+
+bool MakeEmptyMp4(const QString& path, bool withPicture) {
+    QStringList arguments{"-v", "error", "-y"};
+    if (withPicture) {
+        arguments << "-f"
+                  << "lavfi"
+                  << "-i"
+                  << "testsrc=size=160x120:rate=25";
+    }
+    arguments << "-f"
+              << "lavfi"
+              << "-i"
+              << "sine"
+              << "-t"
+              << "0";
+    if (withPicture) {
+        arguments << "-frames:v"
+                  << "0"
+                  << "-c:v"
+                  << "libx264";
+    }
+    // A fragmented file keeps its tracks however empty; a plain one would drop them.
+    arguments << "-c:a"
+              << "aac"
+              << "-movflags"
+              << "frag_keyframe+empty_moov" << path;
+    return RunProgram(SystemEncoder(), arguments) == 0;
 }
 
 bool Truncate(const QString& path, double share) {

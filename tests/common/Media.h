@@ -22,6 +22,10 @@ bool Truncate(const QString& path, double share);
 // Overwrites a few kilobytes in the middle of a file with noise, as a bad sector does.
 bool Damage(const QString& path);
 
+// An MP4 whose tracks hold no samples and whose header gives no length, as a recording that
+// was cut off before its first frame leaves it: sound only, or picture and sound.
+bool MakeEmptyMp4(const QString& path, bool withPicture);
+
 // Writes bytes that no decoder can read.
 bool MakeRandomFile(const QString& path, int bytes);
 
