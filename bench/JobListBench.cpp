@@ -46,7 +46,7 @@ bool Run(const QString& program, const QStringList& arguments) {
 // Messages are counted, not shown.
 class CountingNotifier final : public Notifier {
   public:
-    void Show(const QString&, MessageIcon) override { ++count; }
+    void Show(const QString&, MessageIcon, const QString&) override { ++count; }
     int count = 0;
 };
 

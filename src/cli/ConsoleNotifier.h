@@ -10,7 +10,8 @@ namespace reelwright {
 class ConsoleNotifier final : public Notifier {
   public:
     explicit ConsoleNotifier(QTextStream& err) : err_(err) {}
-    void Show(const QString& text, MessageIcon icon) override;
+    using Notifier::Show;
+    void Show(const QString& text, MessageIcon icon, const QString& details) override;
 
   private:
     QTextStream& err_;

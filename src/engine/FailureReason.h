@@ -41,6 +41,11 @@ QString PlainFailureReason(const EncoderTranscript& transcript, const Conversion
 std::optional<QString> EmptyResultReason(const EncoderTranscript& transcript,
                                          const ConversionNames& names);
 
+// The sentence for a file the encoder cannot read.
+QString UnreadableReason(const QString& path);
+// The sentence for a file the encoder took too long to read.
+QString ProbeTooSlowReason(const QString& path, int timeLimitMs);
+
 // The encoder's text with the hidden temporary name replaced by the result's.
 QString WithUserNames(QString text, const ConversionNames& names);
 

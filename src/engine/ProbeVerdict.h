@@ -15,9 +15,4 @@ struct ProbeVerdict {
     QString text;    // what the probe said, for whoever wants the details
 };
 
-// The sentence for a file the encoder cannot read.
-QString UnreadableReason(const QString& path);
-// The sentence for a file the encoder took too long to read.
-QString ProbeTooSlowReason(const QString& path, int timeLimitMs);
-
 }  // namespace reelwright

@@ -4,8 +4,8 @@
 #include "engine/Encoder.h"
 #include "engine/EncoderProbe.h"
 #include "engine/LibraryProbe.h"
-#include "joblist/FactsAhead.h"
 #include "joblist/DurationText.h"
+#include "joblist/FactsAhead.h"
 #include "joblist/FileSizeText.h"
 #include "platform/Notifier.h"
 
@@ -20,6 +20,10 @@ namespace reelwright {
 namespace {
 
 constexpr quint32 kRefusedColor = Rgb(220, 10, 10);
+
+// The refused extensions that are sound: told apart from the other files that are not video.
+const QStringList kSoundExtensions{"cda", "wav", "wma", "mp3", "ogg", "aac", "alac", "flac",
+                                   "ac3", "spx", "mpc", "tta", "ape", "ofr", "midi", "adx"};
 
 void ReportAddError(int number, const QString& description) {
     Notifier::Current().Show(QStringLiteral("An error occured while Adding File\r") +
@@ -121,13 +125,26 @@ bool JobList::IsExcludedExtension(const QString& extension) {
            kExcludedExtensions.contains(u'.' + extension, Qt::CaseInsensitive);
 }
 
+QString JobList::ExclusionReason(const QString& extension) {
+    if (extension.isEmpty()) {
+        return QStringLiteral("it has no extension, so its kind cannot be told");
+    }
+    if (kSoundExtensions.contains(extension, Qt::CaseInsensitive)) {
+        return QStringLiteral("a sound file (.%1): only video files are added").arg(extension);
+    }
+    return QStringLiteral("not a video file (.%1)").arg(extension);
+}
+
 bool JobList::AddFile2Grid(QString& sFilePath) {
+    lastRefusal_.clear();
     if (adding_ || !store_) {
+        lastRefusal_ = QStringLiteral("another add is running");
         return false;  // an add that arrives during another add's probe is refused
     }
     const QScopedValueRollback<bool> adding(adding_, true);
     sFilePath = NormalisePath(sFilePath);
     if (FileExistsInGrid(sFilePath)) {
+        lastRefusal_ = QStringLiteral("already in the list");
         return false;
     }
     // Only regular files (or links to one) are probed: a pipe or a device would hold the
@@ -136,13 +153,23 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     if (!info.isFile()) {
         if (!info.exists() && sFilePath.contains(QChar::ReplacementCharacter)) {
             // The name was not valid UTF-8: what reached us is a decoding that names no file.
-            ReportAddError(53, QStringLiteral("File not found. Its name is not valid UTF-8, so "
-                                              "it cannot be passed on unchanged; rename the "
-                                              "file to add it: ") +
-                                   sFilePath);
+            lastRefusal_ = QStringLiteral(
+                "its name is not valid UTF-8, so it cannot be passed on "
+                "unchanged; rename the file to add it");
+        } else if (!info.exists()) {
+            lastRefusal_ = QStringLiteral("not found");
         } else {
-            ReportAddError(53, QStringLiteral("File not found"));
+            lastRefusal_ = QStringLiteral("not a regular file");
         }
+        if (!refusalsCollected_) {
+            ReportAddError(53,
+                           QStringLiteral("File not found: %1 (%2)").arg(sFilePath, lastRefusal_));
+        }
+        return false;
+    }
+    if (!info.isReadable()) {
+        // Nothing of it could be converted; better said now than as a failure later.
+        lastRefusal_ = QStringLiteral("it cannot be read (permission denied)");
         return false;
     }
     const QString extension = ExtensionOf(sFilePath);
@@ -150,6 +177,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     // Every file that is not a duplicate is probed, also those the extension refuses next.
     const ProbeVerdict probe = ready ? ready->probe : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
+        lastRefusal_ = ExclusionReason(extension);
         return false;
     }
 

@@ -57,6 +57,12 @@ class JobList : public QObject {
 
     // Appends one file unless it is refused; the path is normalised in place.
     bool AddFile2Grid(QString& sFilePath);
+    // Why the last AddFile2Grid refused its file, in a few words; empty when it was added.
+    const QString& LastRefusal() const { return lastRefusal_; }
+    // Files that cannot be added at all (missing, not a regular file, a name that is not valid
+    // UTF-8) are told in a box of their own each, unless whoever adds collects the refusals to
+    // tell them together.
+    void SetRefusalsCollected(bool collected) { refusalsCollected_ = collected; }
     // Checks or clears every row.
     void SelectAll(bool checked);
     // Rebuilds the list without its checked rows, keeping the order of the others.
@@ -67,6 +73,8 @@ class JobList : public QObject {
     // The text after the last dot of the last component; empty without a dot.
     static QString ExtensionOf(const QString& path);
     static bool IsExcludedExtension(const QString& extension);
+    // Why a refused extension is refused, in a few words.
+    static QString ExclusionReason(const QString& extension);
 
   signals:
     // The grid must show this store from now on.
@@ -84,6 +92,8 @@ class JobList : public QObject {
     std::unique_ptr<FactsAhead> ahead_;
     bool adding_ = false;
     bool locked_ = false;
+    bool refusalsCollected_ = false;
+    QString lastRefusal_;
 };
 
 }  // namespace reelwright

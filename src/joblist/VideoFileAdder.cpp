@@ -116,30 +116,7 @@ void VideoFileAdder::AddVideoFiles(const QStringList& fileList) {
     if (fileList.isEmpty()) {
         return;
     }
-    Run([&] {
-        jobList_.ReadAhead(fileList);
-        bool refused = false;
-        QElapsedTimer sinceYield;
-        sinceYield.start();
-        for (QString path : fileList) {
-            if (stopRequested_) {
-                break;
-            }
-            if (!jobList_.AddFile2Grid(path)) {
-                refused = true;
-            }
-            KeepWindowAlive(sinceYield);
-        }
-        jobList_.StopReadingAhead();
-        if (stopRequested_) {
-            return;
-        }
-        if (refused) {
-            Notifier::Current().Show(QStringLiteral("Some files are not supported or already "
-                                                    "exist and will not be added"),
-                                     MessageIcon::Warning);
-        }
-    });
+    Run([&] { AddEach(fileList, true); });
 }
 
 void VideoFileAdder::AddFolder(const QString& folder) {
@@ -162,32 +139,60 @@ void VideoFileAdder::AddDropped(const QStringList& paths) {
     if (paths.isEmpty()) {
         return;
     }
-    Run([&] { AddEach(paths); });
+    Run([&] { AddEach(WithFoldersOpened(paths), false); });
 }
 
-void VideoFileAdder::AddEach(const QStringList& paths) {
-    // A dropped folder brings the files directly inside it, as Add Folder does.
+void VideoFileAdder::AddGiven(const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return;
+    }
+    Run([&] { AddEach(WithFoldersOpened(paths), true); });
+}
+
+QStringList VideoFileAdder::WithFoldersOpened(const QStringList& paths) {
+    // A folder brings the files directly inside it, as Add Folder does.
     QStringList files;
-    for (const QString& dropped : paths) {
-        if (QFileInfo(dropped).isDir()) {
-            for (const QString& name : GetFolderFiles(dropped)) {
-                files << JoinPath(dropped, name);
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isDir()) {
+            for (const QString& name : GetFolderFiles(path)) {
+                files << JoinPath(path, name);
             }
         } else {
-            files << dropped;
+            files << path;
         }
     }
-    jobList_.ReadAhead(files);
+    return files;
+}
+
+void VideoFileAdder::AddEach(const QStringList& paths, bool report) {
+    refusals_.clear();
+    jobList_.ReadAhead(paths);
+    // Refusals are told together, each file with its reason, instead of a box per file.
+    jobList_.SetRefusalsCollected(true);
     QElapsedTimer sinceYield;
     sinceYield.start();
-    for (QString path : files) {
+    for (QString path : paths) {
         if (stopRequested_) {
             break;
         }
-        jobList_.AddFile2Grid(path);
+        const QString given = path;
+        if (!jobList_.AddFile2Grid(path)) {
+            refusals_.push_back({given, jobList_.LastRefusal()});
+        }
         KeepWindowAlive(sinceYield);
     }
+    jobList_.SetRefusalsCollected(false);
     jobList_.StopReadingAhead();
+    if (!report || stopRequested_ || refusals_.isEmpty()) {
+        return;
+    }
+    QStringList details;
+    for (const Refusal& refusal : refusals_) {
+        details << QDir::toNativeSeparators(refusal.path) + QStringLiteral(": ") + refusal.reason;
+    }
+    Notifier::Current().Show(
+        QStringLiteral("Some files are not supported or already exist and will not be added"),
+        MessageIcon::Warning, details.join(u'\n'));
 }
 
 }  // namespace reelwright

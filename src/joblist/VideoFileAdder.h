@@ -28,6 +28,15 @@ class VideoFileAdder : public QObject {
     // Queues dropped files, and the files directly inside dropped folders; refusals are not
     // reported.
     void AddDropped(const QStringList& paths);
+    // Queues files and folders named on a command line, as a drop, with the refusals reported.
+    void AddGiven(const QStringList& paths);
+
+    // A file the last add did not take, and why.
+    struct Refusal {
+        QString path;
+        QString reason;
+    };
+    const QList<Refusal>& LastRefusals() const { return refusals_; }
 
     // Whether an add is running (its files being probed).
     bool IsAdding() const { return adding_; }
@@ -42,11 +51,15 @@ class VideoFileAdder : public QObject {
     // Runs one add: refused while another runs, and only with an encoder to probe.
     template <typename Action>
     void Run(Action action);
-    void AddEach(const QStringList& paths);
+    // Adds each file in order; with `report`, the refusals are told once at the end.
+    void AddEach(const QStringList& paths, bool report);
+    // The files given, with each folder replaced by the files directly inside it.
+    static QStringList WithFoldersOpened(const QStringList& paths);
 
     JobList& jobList_;
     bool adding_ = false;
     bool stopRequested_ = false;
+    QList<Refusal> refusals_;
 };
 
 }  // namespace reelwright

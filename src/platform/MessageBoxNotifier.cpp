@@ -6,7 +6,7 @@
 
 namespace reelwright {
 
-void MessageBoxNotifier::Show(const QString& text, MessageIcon icon) {
+void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QString& details) {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
         case MessageIcon::None:
@@ -26,6 +26,8 @@ void MessageBoxNotifier::Show(const QString& text, MessageIcon icon) {
     // The messages keep their CR LF line breaks; a label wants plain line feeds.
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(boxIcon, QString::fromLatin1(kProductName), shown, QMessageBox::Ok, owner_);
+    // A long list scrolls in the details, under "Show Details...".
+    box.setDetailedText(BoundedDetails(details));
     box.exec();
 }
 

@@ -11,7 +11,8 @@ class MessageBoxNotifier final : public Notifier {
   public:
     explicit MessageBoxNotifier(QWidget* owner = nullptr) : owner_(owner) {}
     void SetOwner(QWidget* owner) { owner_ = owner; }
-    void Show(const QString& text, MessageIcon icon) override;
+    using Notifier::Show;
+    void Show(const QString& text, MessageIcon icon, const QString& details) override;
 
   private:
     QWidget* owner_;

@@ -9,7 +9,12 @@ namespace {
 
 class LogNotifier final : public Notifier {
   public:
-    void Show(const QString& text, MessageIcon) override { qWarning().noquote() << text; }
+    void Show(const QString& text, MessageIcon, const QString& details) override {
+        qWarning().noquote() << text;
+        if (!details.isEmpty()) {
+            qWarning().noquote() << details;
+        }
+    }
 };
 
 LogNotifier g_logNotifier;
@@ -43,6 +48,17 @@ QString BoundedMessage(const QString& text) {
         kept << ellipsis;
     }
     return kept.join(QStringLiteral("\r\n"));
+}
+
+QString BoundedDetails(const QString& details) {
+    QStringList lines = details.split(u'\n');
+    if (lines.size() <= kMaxDetailLines) {
+        return details;
+    }
+    const qsizetype more = lines.size() - kMaxDetailLines;
+    lines = lines.mid(0, kMaxDetailLines);
+    lines << QStringLiteral("... and %1 more").arg(more);
+    return lines.join(u'\n');
 }
 
 Notifier& Notifier::Current() {

@@ -13,11 +13,17 @@ inline constexpr int kMaxMessageLines = 20;
 inline constexpr int kMaxMessageLineLength = 200;
 inline constexpr int kMaxMessageCharacters = 4096;
 
+// Details cut to at most kMaxDetailLines lines, with how many more there were.
+QString BoundedDetails(const QString& details);
+inline constexpr int kMaxDetailLines = 1000;
+
 // Every message box of the program goes through here, so tests record instead of blocking.
 class Notifier {
   public:
     virtual ~Notifier() = default;
-    virtual void Show(const QString& text, MessageIcon icon) = 0;
+    // `details` is what only some want to read (which files, and why), one item per line.
+    virtual void Show(const QString& text, MessageIcon icon, const QString& details) = 0;
+    void Show(const QString& text, MessageIcon icon) { Show(text, icon, QString()); }
 
     // The one installed notifier; without one, messages go to the log.
     static Notifier& Current();

@@ -232,7 +232,7 @@ void frmMain::AddVideoFiles(const QStringList& fileList) {
 }
 
 void frmMain::AddGivenFiles(const QStringList& paths, bool verbose) {
-    adder_.AddDropped(paths);
+    adder_.AddGiven(paths);
     if (verbose) {
         const JobListStore& store = *jobList_.Store();
         for (int row = 0; row < store.RecordCount(); ++row) {

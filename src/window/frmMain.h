@@ -44,8 +44,9 @@ class frmMain : public QWidget {
     // The job list.
     bool AddFile2Grid(QString& sFilePath);
     void AddVideoFiles(const QStringList& fileList = {});
-    // Files and folders given on the command line, added as a drop on the list is. With
-    // `verbose`, each row's path and status is told on the error output.
+    // Files and folders given on the command line, added as a drop on the list is, with the
+    // files refused (or missing) told with their reasons. With `verbose`, each row's path and
+    // status is told on the error output.
     void AddGivenFiles(const QStringList& paths, bool verbose);
     void PlaySelectedFile();
     void PlayFile(const QString& sFilePath);

@@ -12,8 +12,8 @@ RecordingNotifier::~RecordingNotifier() {
     Notifier::Install(previous_);
 }
 
-void RecordingNotifier::Show(const QString& text, MessageIcon icon) {
-    messages.push_back({text, icon});
+void RecordingNotifier::Show(const QString& text, MessageIcon icon, const QString& details) {
+    messages.push_back({text, icon, details});
     if (onShow) {
         onShow(text);
     }

@@ -21,6 +21,7 @@ namespace reelwright::test {
 struct Message {
     QString text;
     MessageIcon icon;
+    QString details;
 };
 
 // Records every message instead of showing a box; installed for its lifetime.
@@ -28,7 +29,8 @@ class RecordingNotifier final : public Notifier {
   public:
     RecordingNotifier();
     ~RecordingNotifier() override;
-    void Show(const QString& text, MessageIcon icon) override;
+    using Notifier::Show;
+    void Show(const QString& text, MessageIcon icon, const QString& details) override;
     std::function<void(const QString&)> onShow;  // runs inside Show, like a modal box would
     std::vector<Message> messages;
     QStringList Texts() const;

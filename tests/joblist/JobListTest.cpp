@@ -1,3 +1,4 @@
+#include "engine/FailureReason.h"
 #include "joblist/JobList.h"
 
 #include "common/CaseName.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -136,16 +138,66 @@ TEST_F(JobListTest, QueuesAnUnreadableFileMarkedInRed) {
     EXPECT_EQ(status.data(JobListStore::kTextColorRole).toUInt(), Rgb(220, 10, 10));
 }
 
+TEST_F(JobListTest, AnUnreadableFileKeepsWhatTheProbeSaid) {
+    list.SetProbe([](const QString& path) {
+        ProbeVerdict verdict(false);
+        verdict.reason = UnreadableReason(path);
+        verdict.text = path + ": Invalid data found when processing input";
+        return verdict;
+    });
+    const QString file = File("junk.avi");
+    ASSERT_TRUE(Add(file));
+    const JobRow& row = list.Store()->Row(0);
+    EXPECT_EQ(row.status, "Unkown Format");
+    EXPECT_EQ(row.reason, UnreadableReason(file));
+    EXPECT_TRUE(row.reason.contains("junk.avi"));
+    EXPECT_EQ(row.outputTail, file + ": Invalid data found when processing input");
+    EXPECT_EQ(list.Store()->index(0, JobRow::Status).data(Qt::ToolTipRole).toString(), row.reason);
+}
+
 TEST_F(JobListTest, ANameEndingInCdaIsACdTrack) {
     ASSERT_TRUE(Add(File("clip.xCDA")));
     EXPECT_EQ(list.Store()->Row(0).fileSize, "CD Track");
 }
 
-TEST_F(JobListTest, AMissingFileIsAnErrorAndNoRow) {
+TEST_F(JobListTest, AMissingFileIsAnErrorThatNamesItAndNoRow) {
     EXPECT_FALSE(Add(dir.filePath("gone.avi")));
     EXPECT_EQ(list.Store()->RecordCount(), 0);
     ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_EQ(notifier.messages[0].text, "An error occured while Adding File\r53:File not found");
+    EXPECT_EQ(notifier.messages[0].text, "An error occured while Adding File\r53:File not found: " +
+                                             dir.filePath("gone.avi") + " (not found)");
+    EXPECT_EQ(list.LastRefusal(), "not found");
+}
+
+// Each refusal has its reason, for the list an add shows at its end.
+TEST_F(JobListTest, EveryRefusalSaysWhy) {
+    list.SetRefusalsCollected(true);
+    const QString video = File("clip.avi");
+    ASSERT_TRUE(Add(video));
+    EXPECT_TRUE(list.LastRefusal().isEmpty());
+    const QString unreadable = File("locked.avi");
+    QFile(unreadable).setPermissions({});
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {video, "already in the list"},
+        {File("song.FLAC"), "a sound file (.FLAC): only video files are added"},
+        {File("notes.txt"), "not a video file (.txt)"},
+        {File("movie"), "it has no extension, so its kind cannot be told"},
+        {dir.filePath("gone.avi"), "not found"},
+        {dir.path(), "not a regular file"},
+        {unreadable, QFileInfo(unreadable).isReadable() ? QString()
+                                                        : "it cannot be read (permission denied)"},
+    };
+    for (const auto& c : cases) {
+        if (c.reason.isEmpty()) {
+            continue;  // root reads everything
+        }
+        EXPECT_FALSE(Add(c.path)) << c.path.toStdString();
+        EXPECT_EQ(list.LastRefusal(), c.reason) << c.path.toStdString();
+    }
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
 }
 
 TEST_F(JobListTest, AnythingButARegularFileIsRefusedBeforeItIsProbed) {
@@ -157,7 +209,9 @@ TEST_F(JobListTest, AnythingButARegularFileIsRefusedBeforeItIsProbed) {
     for (const QString& path : {fifo, dir.filePath("folder.avi"), QString("/dev/null")}) {
         notifier.messages.clear();
         EXPECT_FALSE(Add(path)) << path.toStdString();
-        EXPECT_EQ(notifier.Texts(), QStringList{"An error occured while Adding File\r53:File not found"})
+        ASSERT_EQ(notifier.messages.size(), 1u) << path.toStdString();
+        EXPECT_TRUE(notifier.messages[0].text.startsWith(
+            "An error occured while Adding File\r53:File not found: " + path))
             << path.toStdString();
     }
     EXPECT_TRUE(probed.isEmpty());

@@ -109,7 +109,11 @@ TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
             const JobRow& job = list.Store()->Row(row);
             rows << job.filePath + " | " + job.status + " | " + job.duration + " | " + job.fileSize;
         }
-        return std::pair{rows, notifier.Texts()};
+        QStringList messages;
+        for (const test::Message& message : notifier.messages) {
+            messages << message.text + "\n" + message.details;
+        }
+        return std::pair{rows, messages};
     };
     JobList ahead;  // its own readers: through the libraries, on threads
     JobList oneByOne;
@@ -122,7 +126,13 @@ TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
     EXPECT_EQ(rows.size(), 7);
     EXPECT_TRUE(rows[0].endsWith("| Waiting Conversion | 00:00:02 | " +
                                  ahead.Store()->Row(0).fileSize));
-    EXPECT_EQ(messages.size(), 3);  // the pipe, the missing file, then the refusal warning
+    // One warning, with each refused file and its reason.
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0],
+              "Some files are not supported or already exist and will not be added\n" + pipe +
+                  ": not a regular file\n" + dir.filePath("gone.avi") + ": not found\n" +
+                  dir.filePath("song.mp3") + ": a sound file (.mp3): only video files are added\n" +
+                  files[0] + ": already in the list");
 }
 
 }  // namespace

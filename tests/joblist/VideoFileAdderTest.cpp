@@ -131,9 +131,28 @@ TEST_F(VideoFileAdderTest, AFolderWithANameThatIsNotUtf8AddsTheRestAndSaysWhy) {
     QFile(folder + "/good.avi").open(QIODevice::WriteOnly);
     adder.AddFolder(folder);
     EXPECT_EQ(Paths(), QStringList{folder + "/good.avi"});
-    ASSERT_EQ(notifier.messages.size(), 2u);
-    EXPECT_TRUE(notifier.messages[0].text.contains("not valid UTF-8"));
-    EXPECT_EQ(notifier.messages[1].text, kRefusal);
+    // One warning; its details name the file and say why.
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text, kRefusal);
+    EXPECT_TRUE(notifier.messages[0].details.contains("not valid UTF-8")) << notifier.messages[0].details.toStdString();
+    EXPECT_TRUE(notifier.messages[0].details.contains(folder + "/bad"));
+}
+
+TEST_F(VideoFileAdderTest, FilesGivenByNameAreAddedAsADropAndTheirRefusalsToldWithReasons) {
+    const QString folder = dir.filePath("given");
+    QDir().mkpath(folder);
+    QFile(folder + "/inside.avi").open(QIODevice::WriteOnly);
+    QFile(folder + "/notes.txt").open(QIODevice::WriteOnly);
+    const QString missing = dir.filePath("missing.mkv");
+    adder.AddGiven({File("a.avi"), missing, folder, File("a.avi")});
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("a.avi"), folder + "/inside.avi"}));
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text, kRefusal);
+    EXPECT_EQ(notifier.messages[0].details,
+              missing + ": not found\n" + folder + "/notes.txt: not a video file (.txt)\n" +
+                  dir.filePath("a.avi") + ": already in the list");
+    ASSERT_EQ(adder.LastRefusals().size(), 3);
+    EXPECT_EQ(adder.LastRefusals()[0].path, missing);
 }
 
 TEST_F(VideoFileAdderTest, ADroppedFolderBringsTheFilesDirectlyInsideIt) {

@@ -51,6 +51,20 @@ class JobListWindowTest : public test::WindowTest {
     std::function<void()> duringProbe;
 };
 
+TEST_F(JobListWindowTest, FilesOnTheCommandLineThatAreRefusedOrMissingAreNamedWithTheirReasons) {
+    const QString missing = dir.filePath("missing.mkv");
+    const QString unreadable = File("unreadable.avi");
+    window->AddGivenFiles({File("a.avi"), missing, File("notes.txt"), unreadable}, false);
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("a.avi"), unreadable}));
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text,
+              "Some files are not supported or already exist and will not be added");
+    EXPECT_EQ(notifier.messages[0].details, missing + ": not found\n" + dir.filePath("notes.txt") +
+                                                ": not a video file (.txt)");
+    // A file the encoder cannot read is listed, and keeps the probe's reason.
+    EXPECT_EQ(Store().Row(1).status, "Unkown Format");
+}
+
 TEST_F(JobListWindowTest, TheAddButtonQueuesTheChosenFiles) {
     dialogs.fileAnswers.push_back(Files(2));
     QTest::mouseClick(window->cmdAddVideoFile, Qt::LeftButton);
