@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyleHints>
 
 namespace reelwright {
 
@@ -52,6 +54,9 @@ OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& 
 
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                                 bool selectedOnly) {
+    if (startClick_.IsSecondClick()) {
+        return;  // a double click starts the batch once, and does not stop it
+    }
     if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
         Notifier::Current().Show(
             QStringLiteral("The list is empty, Please add Video files from step 1"),
@@ -81,6 +86,7 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     EnableControls(false);
     other->setEnabled(false);
     batch_.SetQuietFailures(chkShutdown->isChecked());
+    startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     const bool taken = batch_.RunBatch(selectedOnly);
     button->setText(restCaption);
     EnableControls(true);
