@@ -91,6 +91,9 @@ void frmMain::BuildAboutPanel() {
     connect(tmrAnimate, &QTimer::timeout, this, &frmMain::tmrAnimate_Timer);
     connect(cmdAbout, &QPushButton::clicked, this, [this] { OpenPanel(frAbout); });
     connect(cmdCloseHelp, &QPushButton::clicked, this, &frmMain::ClosePanel);
+    auto* escape = new QShortcut(QKeySequence::Cancel, frAbout, nullptr, nullptr,
+                                 Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, cmdCloseHelp, &QAbstractButton::click);
     connect(cmdMinimize, &QPushButton::clicked, this, &frmMain::Minimize);
     connect(MyButton1, &QPushButton::clicked, this, &frmMain::OpenHelp);
     connect(frMain, &MyFrame::DragStarted, this, &frmMain::DragWindow);

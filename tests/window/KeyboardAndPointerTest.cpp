@@ -17,7 +17,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -97,6 +99,41 @@ TEST_F(KeyboardAndPointerTest, ARaisedPanelKeepsTheKeyboardAndGivesItBack) {
     EXPECT_FALSE(window->frFormats->isVisible());
     EXPECT_EQ(Focused(), window->cmdChangeFormat);
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(KeyboardAndPointerTest, EscapeClosesOnlyTheRaisedPanelAsItsCloseButtonDoes) {
+    // Left blank, Channels is refused by Save & Close.
+    window->txtChannels->clear();
+    const QString summary = window->lblFormat->text();
+    QTest::keyClick(Focused(), Qt::Key_Escape);  // no panel raised
+    QTest::mouseClick(window->cmdAbout, Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(window->frAbout->isAncestorOf(Focused()));
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(window->frAbout->isHidden());
+    EXPECT_TRUE(window->frMain->isEnabled());
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+
+    QWidget* const before = Focused();
+    QTest::mouseClick(window->cmdChangeFormat, Qt::LeftButton);
+    Settle();
+    QTest::mouseClick(window->optFormat[1], Qt::LeftButton);
+    window->txtFrameRate->setFocus();
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(notifier.Texts(),
+              QStringList{"Channels Field in the custom Format can not be empty."});
+    EXPECT_FALSE(window->frFormats->isHidden());  // it stays up, as for its button
+    EXPECT_FALSE(window->frMain->isEnabled());
+    QTest::keyClicks(window->txtChannels, "2");
+    QTest::keyClick(window->txtChannels, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(window->frFormats->isHidden());
+    EXPECT_NE(window->lblFormat->text(), summary);  // saved, as Save & Close saves
+    EXPECT_TRUE(window->lblFormat->text().startsWith("Container:"));
+    EXPECT_EQ(Focused(), before);
+    EXPECT_EQ(notifier.messages.size(), 1u);
 }
 
 TEST_F(KeyboardAndPointerTest, InTheGridArrowsMoveSpaceTicksAndTabLeaves) {
