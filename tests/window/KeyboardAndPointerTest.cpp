@@ -2,6 +2,7 @@
 // when the window follows the pointer, and whether everything fits and reads.
 #include "joblist/JobGrid.h"
 #include "platform/SystemDesktop.h"
+#include "window/LinkLabel.h"
 #include "window/Look.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
@@ -134,6 +135,53 @@ TEST_F(KeyboardAndPointerTest, EscapeClosesOnlyTheRaisedPanelAsItsCloseButtonDoe
     EXPECT_TRUE(window->lblFormat->text().startsWith("Container:"));
     EXPECT_EQ(Focused(), before);
     EXPECT_EQ(notifier.messages.size(), 1u);
+}
+
+TEST_F(KeyboardAndPointerTest, TheAboutLinksAreReachedByTabShownAndOpenedByKey) {
+    QTest::mouseClick(window->cmdAbout, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(Focused(), window->cmdCloseHelp);
+    EXPECT_EQ(TabWalk(3),
+              (QList<QWidget*>{window->lblWebSite, window->lblFFmpeg, window->cmdCloseHelp}));
+    // The focus is drawn around the link in the window's green.
+    const auto drawn = [](QWidget* focus, QWidget* link) {
+        focus->setFocus();
+        QApplication::processEvents();
+        return link->grab().toImage();
+    };
+    const QImage focused = drawn(window->lblFFmpeg, window->lblFFmpeg);
+    const QImage unfocused = drawn(window->cmdCloseHelp, window->lblFFmpeg);
+    ASSERT_EQ(focused.size(), unfocused.size());
+    QSet<QString> sides;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (focused.pixelColor(x, y) != unfocused.pixelColor(x, y)) {
+                EXPECT_EQ(focused.pixelColor(x, y), look::kColorDark) << x << "," << y;
+                sides << (y == 0                      ? "top"
+                          : y == focused.height() - 1 ? "bottom"
+                          : x == 0                    ? "left"
+                          : x == focused.width() - 1  ? "right"
+                                                      : "inside");
+            }
+        }
+    }
+    EXPECT_EQ(sides, (QSet<QString>{"top", "bottom", "left", "right"}));
+
+    const struct {
+        LinkLabel* link;
+        Qt::Key key;
+    } presses[] = {{window->lblWebSite, Qt::Key_Return},
+                   {window->lblFFmpeg, Qt::Key_Enter},
+                   {window->lblFFmpeg, Qt::Key_Space},
+                   {window->lblWebSite, Qt::Key_A}};
+    for (const auto& press : presses) {
+        press.link->setFocus();
+        QTest::keyClick(press.link, press.key);
+    }
+    const QString about = "file://" + folder.FilePath("Help.html") + "#about";
+    EXPECT_EQ(desktop.targets,
+              (QStringList{about, frmMain::kEncoderHomePage, frmMain::kEncoderHomePage}));
+    EXPECT_FALSE(window->frAbout->isHidden());
 }
 
 TEST_F(KeyboardAndPointerTest, InTheGridArrowsMoveSpaceTicksAndTabLeaves) {
