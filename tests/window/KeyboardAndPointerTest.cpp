@@ -184,6 +184,45 @@ TEST_F(KeyboardAndPointerTest, TheAboutLinksAreReachedByTabShownAndOpenedByKey) 
     EXPECT_FALSE(window->frAbout->isHidden());
 }
 
+TEST_F(KeyboardAndPointerTest, TheGridShowsTheKeyboardFocusEmptyOrNot) {
+    window->Jobs().SetProbe([](const QString&) { return true; });
+    window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
+    QTemporaryDir media;
+    // The frame, both of its lines, all round.
+    const auto frame = [](const QImage& image) {
+        QList<QColor> colours;
+        for (int line = 0; line < JobGrid::kFrameWidth; ++line) {
+            for (int x = line; x < image.width() - line; ++x) {
+                colours << image.pixelColor(x, line)
+                        << image.pixelColor(x, image.height() - 1 - line);
+            }
+            for (int y = line; y < image.height() - line; ++y) {
+                colours << image.pixelColor(line, y)
+                        << image.pixelColor(image.width() - 1 - line, y);
+            }
+        }
+        return colours;
+    };
+    for (const int rows : {0, 2}) {
+        if (rows > 0) {
+            window->AddVideoFiles(
+                {test::WriteFile(media, "a.avi"), test::WriteFile(media, "b.avi")});
+            ASSERT_EQ(Store().RecordCount(), rows);
+        }
+        window->cmdAddFolder->setFocus();
+        const QImage away = window->Grid->grab().toImage();
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        ASSERT_EQ(Focused(), window->Grid);
+        const QImage focused = window->Grid->grab().toImage();
+        for (const QColor& colour : frame(focused)) {
+            ASSERT_EQ(colour, look::kColorDark) << rows << " rows";
+        }
+        for (const QColor& colour : frame(away)) {
+            ASSERT_NE(colour, look::kColorDark) << rows << " rows";
+        }
+    }
+}
+
 TEST_F(KeyboardAndPointerTest, InTheGridArrowsMoveSpaceTicksAndTabLeaves) {
     window->Jobs().SetProbe([](const QString&) { return true; });
     window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
