@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QKeySequence>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
@@ -84,6 +85,10 @@ QWidget* frmMain::ShowEncoderOutput(int row) {
     const JobRow& job = store->Row(row);
     auto* view = new EncoderOutputView(QFileInfo(job.filePath).fileName(), job.logPath,
                                        job.outputTail, this);
+    // Over the window, where the eye is, not wherever the desktop puts a new window.
+    const QRect area = screen() ? screen()->availableGeometry() : frameGeometry();
+    view->resize(view->size().boundedTo(area.size()));
+    view->move(CentredOver(frameGeometry(), view->size(), area));
     view->show();
     return view;
 }

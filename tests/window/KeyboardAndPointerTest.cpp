@@ -9,6 +9,7 @@
 #include "window/Twips.h"
 
 #include "WindowTest.h"
+#include "common/CaseName.h"
 #include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -365,6 +366,28 @@ TEST_P(AtEveryScale, TheWindowFitsA1280By800Screen) {
 INSTANTIATE_TEST_SUITE_P(Scales, AtEveryScale,
                          testing::Values(ScaleCase{1.0, 1.0}, ScaleCase{1.5, 0.8},
                                          ScaleCase{2.0, 0.6}));
+
+struct PlaceCase {
+    const char* name;
+    QRect owner;
+    QSize size;
+    QPoint at;
+};
+
+class ASecondWindow : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(ASecondWindow, OpensCentredOverItsOwnerAndOnTheScreen) {
+    const QRect screen(0, 0, 1280, 800);
+    EXPECT_EQ(CentredOver(GetParam().owner, GetParam().size, screen), GetParam().at);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ASecondWindow,
+    testing::Values(PlaceCase{"centred", {276, 111, 728, 577}, {720, 480}, {280, 159}},
+                    PlaceCase{"owner off the right", {1000, 300, 728, 577}, {720, 480}, {560, 320}},
+                    PlaceCase{"owner off the top left", {-300, -200, 728, 577}, {720, 480}, {0, 0}},
+                    PlaceCase{"larger than the screen", {0, 0, 728, 577}, {1400, 900}, {0, 0}}),
+    test::CaseName<PlaceCase>);
 
 TEST(SystemDesktopTest, AFailureToOpenIsSaid) {
     QTemporaryDir bin;

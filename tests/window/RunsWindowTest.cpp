@@ -69,10 +69,17 @@ TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
     ASSERT_EQ(notifier.messages.size(), 1u);  // power-off not armed: the box as ever
     const QModelIndex status = window->Grid->model()->index(0, JobRow::Status);
     EXPECT_EQ(status.data(Qt::ToolTipRole).toString(), "Unknown encoder 'libnothing'");
+    // Over the window wherever it is, not in a corner of the screen.
+    window->move(40, 10);
+    window->show();
     auto* view = qobject_cast<EncoderOutputView*>(window->ShowEncoderOutput(0));
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->Text().contains("Unknown encoder 'libnothing'"));
     EXPECT_TRUE(view->isVisible());
+    // The desktop's frame round it may shift it a little.
+    EXPECT_LE((view->frameGeometry().center() - window->geometry().center()).manhattanLength(), 8)
+        << view->frameGeometry().x() << "," << view->frameGeometry().y();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
     view->close();
     EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 1 file converted, 1 failed."});
 }
