@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -389,25 +390,39 @@ INSTANTIATE_TEST_SUITE_P(
                     PlaceCase{"larger than the screen", {0, 0, 728, 577}, {1400, 900}, {0, 0}}),
     test::CaseName<PlaceCase>);
 
-TEST(SystemDesktopTest, AFailureToOpenIsSaid) {
+TEST(SystemDesktopTest, AFailureToOpenIsSaidByWhatXdgOpenAnswered) {
     QTemporaryDir bin;
     const QString opener = bin.filePath("xdg-open");
-    {
-        QFile script(opener);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nexit 3\n");
-    }
-    QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner);
+    const QString existing = test::WriteFile(bin, "clip.avi");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
-    test::RecordingNotifier notifier;
-    SystemDesktop().Open("/nowhere/clip.avi", "/");
-    for (int i = 0; i < 200 && notifier.messages.empty(); ++i) {
-        QTest::qWait(10);
+    const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+    const struct {
+        int exit;
+        QString target;
+        const char* why;
+    } cases[] = {{3, existing, "no program on this computer could open it."},
+                 {4, "https://ffmpeg.org/", "no program on this computer could open it."},
+                 {2, "/nowhere/clip.avi", "the file is missing."},
+                 {3, "/nowhere/clip.avi", "the file is missing."}};
+    for (const auto& c : cases) {
+        {
+            QFile script(opener);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QString("#!/bin/sh\nexit %1\n").arg(c.exit).toUtf8());
+        }
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        test::RecordingNotifier notifier;
+        SystemDesktop().Open(c.target, "/");
+        for (int i = 0; i < 200 && notifier.messages.empty(); ++i) {
+            QTest::qWait(10);
+        }
+        ASSERT_EQ(notifier.messages.size(), 1u) << c.exit;
+        EXPECT_TRUE(
+            notifier.messages[0].text.startsWith(c.target + " could not be opened: " + c.why))
+            << notifier.messages[0].text.toStdString();
+        EXPECT_FALSE(notifier.messages[0].text.contains("xdg-utils"));
     }
-    qputenv("PATH", path);
-    ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_TRUE(notifier.messages[0].text.startsWith("/nowhere/clip.avi could not be opened"));
 }
 
 }  // namespace
