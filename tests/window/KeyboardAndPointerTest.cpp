@@ -359,6 +359,17 @@ TEST_P(AtEveryScale, TheWindowFitsA1280By800Screen) {
             const QRect inWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
             EXPECT_TRUE(window.rect().contains(inWindow)) << control->metaObject()->className();
         }
+        // A long batch's caption is shown whole, left of the corner buttons; a longer one is cut.
+        window.frMain->SetCaption("Reelwright Video Converter - 100% of 999 files, 10:00:00 left");
+        EXPECT_EQ(window.frMain->ShownCaption(), window.frMain->Caption());
+        EXPECT_LT(window.frMain->CaptionRect().right(), window.cmdAbout->x());
+        EXPECT_LE(QFontMetrics(look::CaptionFont()).horizontalAdvance(window.frMain->Caption()),
+                  window.frMain->CaptionRect().width());
+        window.frMain->SetCaption(window.frMain->Caption() + QString(40, u'x'));
+        EXPECT_TRUE(window.frMain->ShownCaption().endsWith(QChar(0x2026)));
+        EXPECT_LE(
+            QFontMetrics(look::CaptionFont()).horizontalAdvance(window.frMain->ShownCaption()),
+            window.frMain->CaptionRect().width());
     }
     frmMain::OverrideZoom(std::nullopt);
     SetDesignZoom(1.0);

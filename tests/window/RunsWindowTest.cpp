@@ -54,12 +54,19 @@ const QString kConverts = QString(kBegun) +
 TEST_F(RunsWindowTest, TheTitleTellsTheTimeLeftAndComesBack) {
     Queue({kConverts, kConverts, kConverts});
     QStringList titles;
-    QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(),
-                     [&] { titles << window->windowTitle(); });
+    QStringList captions;
+    QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(), [&] {
+        titles << window->windowTitle();
+        captions << window->frMain->Caption();
+    });
     QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
     EXPECT_TRUE(titles.contains("16% of 3 files, 0:05 left - Reelwright Video Converter"))
         << titles.join(" | ").toStdString();
+    // The window has no frame: the title a taskbar shows, and the caption it draws itself.
+    EXPECT_TRUE(captions.contains("Reelwright Video Converter - 16% of 3 files, 0:05 left"))
+        << captions.join(" | ").toStdString();
     EXPECT_EQ(window->windowTitle(), "Reelwright Video Converter");
+    EXPECT_EQ(window->frMain->Caption(), "Reelwright Video Converter");
     EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 3 files converted, 0 failed."});
 }
 
