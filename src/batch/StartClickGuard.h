@@ -7,8 +7,7 @@ namespace reelwright {
 
 // A double click on a start button starts the batch with its first click; the second lands on
 // the same button, which by then reads Stop. A click that comes within the desktop's
-// double-click interval of the start belongs to the start: it neither stops the batch nor
-// starts another.
+// double-click interval of the start belongs to the start, and is not a Stop.
 class StartClickGuard {
   public:
     using Clock = std::function<double()>;  // seconds, from any fixed point

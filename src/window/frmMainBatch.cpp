@@ -54,9 +54,6 @@ OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& 
 
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                                 bool selectedOnly) {
-    if (startClick_.IsSecondClick()) {
-        return;  // a double click starts the batch once, and does not stop it
-    }
     if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
         Notifier::Current().Show(
             QStringLiteral("The list is empty, Please add Video files from step 1"),
@@ -64,6 +61,9 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
         return;
     }
     if (button->text() == QStringLiteral("Stop")) {
+        if (startClick_.IsSecondClick()) {
+            return;  // the second half of the double click that started the batch
+        }
         // The batch is still on the stack: its own click restores the controls once it ends.
         batch_.RequestStop();
         return;
