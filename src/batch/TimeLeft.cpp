@@ -94,6 +94,23 @@ std::optional<double> TimeLeft::BatchSecondsLeft() const {
     return *fileLeft + waiting / *Speed();
 }
 
+QString TimeLeft::ProgressText() const {
+    const int count = FileCount();
+    const std::optional<int> percent = Percent();
+    if (!percent) {
+        // Without the lengths, no guess.
+        return QStringLiteral("File %1 of %2").arg(FileIndex() + 1).arg(count);
+    }
+    QString text = QStringLiteral("%1% of %2 %3")
+                       .arg(*percent)
+                       .arg(count)
+                       .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    if (const std::optional<double> left = BatchSecondsLeft()) {
+        text += QStringLiteral(", %1 left").arg(ClockText(*left));
+    }
+    return text;
+}
+
 QString TimeLeft::ClockText(double seconds) {
     const auto whole = static_cast<long long>(std::ceil(std::max(0.0, seconds)));
     const long long hours = whole / 3600;

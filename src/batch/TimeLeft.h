@@ -32,6 +32,8 @@ class TimeLeft {
     std::optional<double> FileSecondsLeft() const;
     std::optional<double> BatchSecondsLeft() const;
 
+    // "45% of 3 files, 2:10 left", or without the lengths "File 2 of 3".
+    QString ProgressText() const;
     // "2:10", "1:02:10".
     static QString ClockText(double seconds);
 

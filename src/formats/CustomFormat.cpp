@@ -2,6 +2,7 @@
 
 #include "platform/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -178,18 +179,25 @@ bool PassesCharacterTest(TextField field, QChar key) {
 
 }  // namespace
 
-bool AcceptKey(TextField field, const QString& text, QChar key) {
+bool AcceptKey(TextField field, const QString& text, QChar key, KeyPlace place) {
     if (!PassesCharacterTest(field, key)) {
         return false;
     }
-    // The length counts the whole text before the key, whatever is selected.
-    if (!text.isEmpty() && text.size() >= MaxLength(field) && key != kBackspace) {
+    if (key == kBackspace) {
+        return true;
+    }
+    if (key == kEnter) {
+        return text.size() < MaxLength(field);
+    }
+    // The key replaces the selection: a full field still takes a key over selected text.
+    const qsizetype start =
+        place.start < 0 ? text.size() : std::min<qsizetype>(place.start, text.size());
+    const qsizetype length = std::clamp<qsizetype>(place.length, 0, text.size() - start);
+    const QString after = QString(text).replace(start, length, key);
+    if (after.size() > MaxLength(field)) {
         return false;
     }
-    if (field == TextField::FrameRate && text.contains(u'.') && (key == u'.' || key == u'0')) {
-        return false;
-    }
-    return true;
+    return field != TextField::FrameRate || after.count(u'.') <= 1;
 }
 
 bool AcceptText(TextField field, const QString& text) {

@@ -53,9 +53,16 @@ enum class TextField { AudioBitrate, Channels, VideoBitrate, FrameRate };
 constexpr QChar kBackspace(8);
 constexpr QChar kEnter(13);
 
+// Where a typed key lands: over the selected characters, or at the cursor when none are.
+struct KeyPlace {
+    int start = -1;  // -1: at the end of the text
+    int length = 0;  // the characters selected from `start`
+};
+
 int MaxLength(TextField field);
-// Whether a typed key reaches the field holding `text`.
-bool AcceptKey(TextField field, const QString& text, QChar key);
+// Whether a typed key reaches the field holding `text`: the field's characters, and the text as
+// it would be after the key within the field's length (and one "." for a frame rate).
+bool AcceptKey(TextField field, const QString& text, QChar key, KeyPlace place = {});
 // Whether a whole text (pasted, dropped, set) obeys the same character and length rules.
 bool AcceptText(TextField field, const QString& text);
 

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QUrl>
 
 #include <algorithm>
@@ -36,6 +37,9 @@ JobGrid::JobGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
+    // A frame of our own, two pixels wide, so the focus drawn on it can be seen.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(kFrameWidth);
 }
 
 void JobGrid::Bind(JobListStore* store) {
@@ -59,6 +63,29 @@ void JobGrid::SetColours(const QColor& light, const QColor& dark) {
     QPalette header = horizontalHeader()->palette();
     header.setColor(QPalette::Button, light);
     horizontalHeader()->setPalette(header);
+    focusColour_ = dark;
+    update();
+}
+
+bool JobGrid::event(QEvent* event) {
+    const bool handled = QTableView::event(event);
+    if (event->type() == QEvent::Paint) {
+        // Only the frame shows here: the viewport and the headers cover the rest.
+        QPainter painter(this);
+        const QRect outer = rect();
+        const QRect inner = outer.adjusted(1, 1, -1, -1);
+        if (hasFocus()) {
+            painter.setPen(focusColour_);
+            painter.drawRect(outer.adjusted(0, 0, -1, -1));
+            painter.drawRect(inner.adjusted(0, 0, -1, -1));
+        } else {
+            painter.setPen(palette().color(QPalette::Window).darker(140));
+            painter.drawRect(outer.adjusted(0, 0, -1, -1));
+            painter.setPen(palette().color(QPalette::Base));
+            painter.drawRect(inner.adjusted(0, 0, -1, -1));
+        }
+    }
+    return handled;
 }
 
 int JobGrid::LowestHighlightedRow() const {

@@ -19,7 +19,8 @@ class JobGrid : public QTableView {
 
     // Binds the grid to a store and lays its columns out.
     void Bind(JobListStore* store);
-    // The window's scheme: headers in the light colour, selections in the dark one.
+    // The window's scheme: headers in the light colour, selections and the keyboard's focus in
+    // the dark one.
     void SetColours(const QColor& light, const QColor& dark);
     // Whether a drop may be taken now.
     void SetDropGate(std::function<bool()> gate) { dropGate_ = std::move(gate); }
@@ -29,11 +30,14 @@ class JobGrid : public QTableView {
     // Widths in twips, as the layout gives them for the design's width of the grid; ID is hidden.
     static constexpr int kColumnTwips[] = {0, 500, 5200, 2000, 1200, 1200};
     static constexpr int kDesignWidthTwips = 10530;
+    static constexpr int kFrameWidth = 2;
 
   signals:
     void FilesDropped(const QStringList& paths);
 
   protected:
+    // Draws the frame: the focus colour when the grid has the keyboard, with rows or without.
+    bool event(QEvent* event) override;
     // Space ticks or clears the current row's check box.
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -45,6 +49,7 @@ class JobGrid : public QTableView {
     bool AcceptsDrop(const QMimeData* data) const;
 
     std::function<bool()> dropGate_;
+    QColor focusColour_ = Qt::darkGreen;
 };
 
 }  // namespace reelwright

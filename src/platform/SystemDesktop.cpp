@@ -19,12 +19,10 @@ QUrl ToUrl(const QString& target) {
     return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
 }
 
-void SayItFailed(const QString& target) {
-    Notifier::Current().Show(
-        QStringLiteral("%1 could not be opened: the desktop has no program for it. Installing "
-                       "xdg-utils (sudo apt install xdg-utils) and a player or browser helps.")
-            .arg(target),
-        MessageIcon::Warning);
+// `openerExit`: none when xdg-open is not installed.
+void SayItFailed(const QString& target, const QUrl& url, std::optional<int> openerExit) {
+    const bool missing = url.isLocalFile() && !QFileInfo::exists(url.toLocalFile());
+    Notifier::Current().Show(OpenFailureMessage(target, openerExit, missing), MessageIcon::Warning);
 }
 
 }  // namespace
@@ -34,7 +32,7 @@ void SystemDesktop::Open(const QString& target, const QString& workingFolder) {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty()) {
         if (!QDesktopServices::openUrl(url)) {
-            SayItFailed(target);
+            SayItFailed(target, url, std::nullopt);
         }
         return;
     }
@@ -46,16 +44,17 @@ void SystemDesktop::Open(const QString& target, const QString& workingFolder) {
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process,
-                     [process, target](int exitCode, QProcess::ExitStatus status) {
+                     [process, target, url](int exitCode, QProcess::ExitStatus status) {
                          if (status != QProcess::NormalExit || exitCode != 0) {
-                             SayItFailed(target);
+                             SayItFailed(target, url,
+                                         status == QProcess::NormalExit ? exitCode : -1);
                          }
                          process->deleteLater();
                      });
     QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, target](QProcess::ProcessError error) {
+                     [process, target, url](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart) {
-                             SayItFailed(target);
+                             SayItFailed(target, url, -1);
                              process->deleteLater();
                          }
                      });

@@ -44,7 +44,11 @@ bool CustomFieldGuard::eventFilter(QObject* watched, QEvent* event) {
     } else {
         return false;  // moving, deleting and shortcuts are not typed characters
     }
-    return !custom::AcceptKey(field_, edit_->text(), typed);
+    const custom::KeyPlace place =
+        edit_->hasSelectedText()
+            ? custom::KeyPlace{edit_->selectionStart(), edit_->selectionLength()}
+            : custom::KeyPlace{edit_->cursorPosition(), 0};
+    return !custom::AcceptKey(field_, edit_->text(), typed, place);
 }
 
 }  // namespace reelwright

@@ -18,7 +18,6 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
     : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Encoder Output - ") + fileName);
-    resize(720, 480);
     QString content = tail;
     QFile log(logPath);
     if (!logPath.isEmpty() && log.open(QIODevice::ReadOnly)) {
@@ -41,14 +40,23 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
             [this] { QApplication::clipboard()->setText(text_->toPlainText()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(logPath.isEmpty() ? QStringLiteral("The last lines of the run")
-                                                    : logPath));
+    auto* where =
+        new QLabel(logPath.isEmpty() ? QStringLiteral("The last lines of the run") : logPath);
+    if (!logPath.isEmpty()) {
+        // A deep log folder must not make the view wider than the screen: the whole path is in
+        // the tooltip.
+        where->setText(where->fontMetrics().elidedText(logPath, Qt::ElideMiddle, kPathWidth));
+        where->setToolTip(logPath);
+    }
+    buttons->addWidget(where);
     buttons->addStretch();
     buttons->addWidget(copy);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addLayout(buttons);
+    // Its size as shown, so that it can be placed before it is shown.
+    resize(QSize(720, 480).expandedTo(minimumSizeHint()));
 }
 
 QString EncoderOutputView::Text() const {

@@ -14,6 +14,8 @@ class EncoderOutputView : public QWidget {
   public:
     // The end of a log this long is shown; the file holds the rest.
     static constexpr qint64 kShownBytes = 4 * 1024 * 1024;
+    // The most the log's path takes beside the buttons, in pixels.
+    static constexpr int kPathWidth = 420;
 
     EncoderOutputView(const QString& fileName, const QString& logPath, const QString& tail,
                       QWidget* parent = nullptr);

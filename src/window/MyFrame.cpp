@@ -42,6 +42,27 @@ MyFrame::MyFrame(const QString& caption, QWidget* parent, int borderWidth)
     setAutoFillBackground(false);
 }
 
+void MyFrame::SetCaption(const QString& caption) {
+    caption_ = caption;
+    update(0, 0, width(), HeaderHeight());
+}
+
+void MyFrame::SetCaptionRight(int right) {
+    captionRight_ = right;
+    update(0, 0, width(), HeaderHeight());
+}
+
+QRect MyFrame::CaptionRect() const {
+    const int left = borderWidth_ + 8;
+    const int right = captionRight_.value_or(width() - borderWidth_ - 8);
+    return QRect(left, 0, std::max(0, right - left), std::min(HeaderHeight(), height()));
+}
+
+QString MyFrame::ShownCaption() const {
+    return QFontMetrics(look::CaptionFont())
+        .elidedText(caption_, Qt::ElideRight, CaptionRect().width());
+}
+
 int MyFrame::HeaderHeight() const {
     return caption_.isEmpty() ? 0 : Zoomed(kHeaderHeight);
 }
@@ -81,8 +102,7 @@ void MyFrame::paintEvent(QPaintEvent*) {
     if (header > 0) {
         painter.setFont(look::CaptionFont());
         painter.setPen(look::kCaptionColor);
-        painter.drawText(QRect(borderWidth_ + 8, 0, width() - 2 * borderWidth_ - 16, header),
-                         Qt::AlignVCenter | Qt::AlignLeft, caption_);
+        painter.drawText(CaptionRect(), Qt::AlignVCenter | Qt::AlignLeft, ShownCaption());
     }
     painter.restore();
     painter.setPen(QPen(look::kBorderColor, borderWidth_));

@@ -16,6 +16,13 @@ class MyFrame : public QFrame {
     explicit MyFrame(const QString& caption, QWidget* parent = nullptr, int borderWidth = 2);
 
     QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    // The caption stays left of `right` (the corner buttons); what does not fit is cut with an
+    // ellipsis.
+    void SetCaptionRight(int right);
+    // Where the caption is drawn, and the part of it that fits there.
+    QRect CaptionRect() const;
+    QString ShownCaption() const;
     // The design's height, at the window's zoom.
     int HeaderHeight() const;
 
@@ -36,6 +43,7 @@ class MyFrame : public QFrame {
     // Where the left button went down; none when no drag may start.
     std::optional<QPointF> pressedAt_;
     QString caption_;
+    std::optional<int> captionRight_;
     int borderWidth_;
     QImage background_;
 };

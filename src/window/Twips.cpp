@@ -27,4 +27,11 @@ double FitZoom(const QSize& design, const QSize& available) {
     return std::clamp(zoom, 0.3, 1.0);
 }
 
+QPoint CentredOver(const QRect& owner, const QSize& size, const QRect& screen) {
+    const int left = owner.x() + (owner.width() - size.width()) / 2;
+    const int top = owner.y() + (owner.height() - size.height()) / 2;
+    return {std::max(screen.left(), std::min(left, screen.x() + screen.width() - size.width())),
+            std::max(screen.top(), std::min(top, screen.y() + screen.height() - size.height()))};
+}
+
 }  // namespace reelwright

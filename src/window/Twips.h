@@ -15,6 +15,9 @@ void SetDesignZoom(double zoom);
 // The zoom at which a design of `design` pixels fits an area of `available` pixels: 1 when it
 // fits as it is, else a little smaller than the tighter of the two directions.
 double FitZoom(const QSize& design, const QSize& available);
+// Where a window of `size` goes to sit centred over `owner`: moved as little as needed to stay
+// inside `screen`, and to its top left when it is larger.
+QPoint CentredOver(const QRect& owner, const QSize& size, const QRect& screen);
 
 inline int TwipsToPixels(int twips) {
     return static_cast<int>(twips * DesignZoom() / kTwipsPerPixel);

@@ -131,6 +131,8 @@ void frmMain::BuildMainPanel() {
     cmdMinimize = Place(new MyButton(QStringLiteral("\u0640\u0640"), p, MyButton::kCornerFace),
                         10147, 90, 315, 315);
     cmdClose = Place(new MyButton("X", p, MyButton::kCloseFace), 10500, 90, 315, 315);
+    // A batch's progress joins the caption; it must not run under the buttons.
+    frMain->SetCaptionRight(cmdAbout->x() - Zoomed(6));
     // Named for screen readers; reached with Tab after the steps' controls (and F1 for help).
     const std::pair<MyButton*, const char*> corners[] = {
         {cmdAbout, "About"}, {MyButton1, "Help (F1)"}, {cmdMinimize, "Minimize"}, {cmdClose, "Close"}};

@@ -2,6 +2,7 @@
 
 #include "batch/BatchDriver.h"
 #include "batch/PowerOffCountdown.h"
+#include "batch/StartClickGuard.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
@@ -88,6 +89,8 @@ class frmMain : public QWidget {
     // A read-only view of a row's last encoder output; the view, or none for no such row.
     QWidget* ShowEncoderOutput(int row);
     PowerOffCountdown& Countdown() { return countdown_; }
+    // Tells the second click of a double click on a start button from a Stop.
+    StartClickGuard& StartClick() { return startClick_; }
 
     // The window's own commands.
     void DragWindow();
@@ -213,6 +216,7 @@ class frmMain : public QWidget {
     QWidget* objMovePanel = nullptr;
     JobList jobList_;
     BatchDriver batch_;
+    StartClickGuard startClick_;
     VideoFileAdder adder_;
     bool saveFailureTold_ = false;
     QPointer<QWidget> focusBeforePanel_;

@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyleHints>
 
 namespace reelwright {
 
@@ -59,6 +61,9 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
         return;
     }
     if (button->text() == QStringLiteral("Stop")) {
+        if (startClick_.IsSecondClick()) {
+            return;  // the second half of the double click that started the batch
+        }
         // The batch is still on the stack: its own click restores the controls once it ends.
         batch_.RequestStop();
         return;
@@ -81,6 +86,7 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     EnableControls(false);
     other->setEnabled(false);
     batch_.SetQuietFailures(chkShutdown->isChecked());
+    startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     const bool taken = batch_.RunBatch(selectedOnly);
     button->setText(restCaption);
     EnableControls(true);

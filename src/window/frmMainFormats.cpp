@@ -13,10 +13,12 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 
@@ -107,6 +109,10 @@ void frmMain::BuildFormatPanel() {
         connect(optFormat[i], &QRadioButton::clicked, this, [this, i] { ShowFormatFrame(i); });
     }
     connect(cmdHide, &QPushButton::clicked, this, &frmMain::cmdHide_Click);
+    // Escape closes the panel as Save & Close does, checks and all.
+    auto* escape = new QShortcut(QKeySequence::Cancel, frFormats, nullptr, nullptr,
+                                 Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, cmdHide, &QAbstractButton::click);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmMain::cmdDefaults_Click);
     // The lists and fields tell the format's model of every change; the model decides the rest.
     connect(optFormat[0], &QRadioButton::toggled, this,

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QKeySequence>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
@@ -84,29 +85,25 @@ QWidget* frmMain::ShowEncoderOutput(int row) {
     const JobRow& job = store->Row(row);
     auto* view = new EncoderOutputView(QFileInfo(job.filePath).fileName(), job.logPath,
                                        job.outputTail, this);
+    // Over the window, where the eye is, not wherever the desktop puts a new window.
+    const QRect area = screen() ? screen()->availableGeometry() : frameGeometry();
+    view->resize(view->size().boundedTo(area.size()));
+    view->move(CentredOver(frameGeometry(), view->size(), area));
     view->show();
     return view;
 }
 
 void frmMain::ShowBatchProgress() {
-    const TimeLeft& progress = batch_.Progress();
-    const int count = progress.FileCount();
-    QString title;
-    if (const std::optional<int> percent = progress.Percent()) {
-        title = QStringLiteral("%1% of %2 %3").arg(*percent).arg(count).arg(
-            count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
-        if (const std::optional<double> left = progress.BatchSecondsLeft()) {
-            title += QStringLiteral(", %1 left").arg(TimeLeft::ClockText(*left));
-        }
-    } else {
-        // Without the lengths, no guess.
-        title = QStringLiteral("File %1 of %2").arg(progress.FileIndex() + 1).arg(count);
-    }
-    setWindowTitle(title + QStringLiteral(" - ") + QString::fromLatin1(kProductName));
+    const QString progress = batch_.Progress().ProgressText();
+    const QString product = QString::fromLatin1(kProductName);
+    setWindowTitle(progress + QStringLiteral(" - ") + product);
+    // The window has no frame: its own caption is the title the user sees.
+    frMain->SetCaption(product + QStringLiteral(" - ") + progress);
 }
 
 void frmMain::BatchEnded(bool taken) {
     setWindowTitle(QString::fromLatin1(kProductName));
+    frMain->SetCaption(QString::fromLatin1(kProductName));
     const BatchDriver::Summary& summary = batch_.LastSummary();
     if (summary.converted + summary.failed + summary.cancelled > 0) {
         const auto files = [](int n) {

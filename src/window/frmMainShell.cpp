@@ -89,8 +89,18 @@ void frmMain::BuildAboutPanel() {
     tmrAnimate = new QTimer(this);
     tmrAnimate->setInterval(animator_.TimerInterval());
     connect(tmrAnimate, &QTimer::timeout, this, &frmMain::tmrAnimate_Timer);
-    connect(cmdAbout, &QPushButton::clicked, this, [this] { OpenPanel(frAbout); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] {
+        OpenPanel(frAbout);
+        // Tab goes from the links down to Close; a key pressed at once closes rather than opens
+        // a page.
+        if (objMovePanel == frAbout) {
+            cmdCloseHelp->setFocus(Qt::OtherFocusReason);
+        }
+    });
     connect(cmdCloseHelp, &QPushButton::clicked, this, &frmMain::ClosePanel);
+    auto* escape = new QShortcut(QKeySequence::Cancel, frAbout, nullptr, nullptr,
+                                 Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, cmdCloseHelp, &QAbstractButton::click);
     connect(cmdMinimize, &QPushButton::clicked, this, &frmMain::Minimize);
     connect(MyButton1, &QPushButton::clicked, this, &frmMain::OpenHelp);
     connect(frMain, &MyFrame::DragStarted, this, &frmMain::DragWindow);

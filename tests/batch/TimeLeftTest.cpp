@@ -50,6 +50,26 @@ TEST(TimeLeftTest, ReadsAsAClock) {
     EXPECT_EQ(TimeLeft::ClockText(3730), "1:02:10");
 }
 
+TEST(TimeLeftTest, TellsTheBatchInAFewWords) {
+    double now = 0;
+    TimeLeft left([&now] { return now; });
+    left.Start({10, 20, 30});
+    left.FileStarted(1);
+    EXPECT_EQ(left.ProgressText(), "16% of 3 files");  // no speed yet: no time left
+    left.Position(5, 2.0);
+    EXPECT_EQ(left.ProgressText(), "25% of 3 files, 0:23 left");
+    TimeLeft one([&now] { return now; });
+    one.Start({130});
+    one.FileStarted(0);
+    one.Position(0, 1.0);
+    EXPECT_EQ(one.ProgressText(), "0% of 1 file, 2:10 left");
+    TimeLeft unknown([&now] { return now; });
+    unknown.Start({10, 0, 30});
+    unknown.FileStarted(1);
+    unknown.Position(5, 2.0);
+    EXPECT_EQ(unknown.ProgressText(), "File 2 of 3");
+}
+
 TEST(PowerOffCountdownTest, CancelledItEndsWithoutPowerAndOnlyOnce) {
     PowerOffCountdown countdown;
     QSignalSpy ended(&countdown, &PowerOffCountdown::Ended);

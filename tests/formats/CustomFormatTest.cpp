@@ -161,34 +161,52 @@ struct KeyCase {
     const char* text;
     char key;
     bool accepted;
+    custom::KeyPlace place = {};  // at the end, nothing selected
 };
 
 class KeyFilter : public testing::TestWithParam<KeyCase> {};
 
-TEST_P(KeyFilter, LetsOnlyTheFieldsCharactersThrough) {
+TEST_P(KeyFilter, JudgesTheTextAsItWouldBeAfterTheKey) {
     const KeyCase& c = GetParam();
-    EXPECT_EQ(custom::AcceptKey(c.field, c.text, QChar(c.key)), c.accepted);
+    EXPECT_EQ(custom::AcceptKey(c.field, c.text, QChar(c.key), c.place), c.accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyFilter,
-    testing::Values(KeyCase{"bitrate digit", TextField::AudioBitrate, "6", '4', true},
-                    KeyCase{"bitrate letter", TextField::AudioBitrate, "6", 'k', false},
-                    KeyCase{"bitrate point", TextField::VideoBitrate, "3", '.', false},
-                    KeyCase{"bitrate full", TextField::VideoBitrate, "1234", '5', false},
-                    KeyCase{"bitrate full backspace", TextField::VideoBitrate, "1234", 8, true},
-                    KeyCase{"bitrate full enter", TextField::VideoBitrate, "1234", 13, false},
-                    KeyCase{"channels zero", TextField::Channels, "", '0', false},
-                    KeyCase{"channels first digit", TextField::Channels, "", '6', true},
-                    KeyCase{"channels second digit", TextField::Channels, "2", '1', false},
-                    KeyCase{"channels backspace", TextField::Channels, "2", 8, true},
-                    KeyCase{"frame rate point", TextField::FrameRate, "29", '.', true},
-                    KeyCase{"frame rate decimals", TextField::FrameRate, "29.9", '7', true},
-                    KeyCase{"frame rate second point", TextField::FrameRate, "29.9", '.', false},
-                    KeyCase{"frame rate zero after point", TextField::FrameRate, "25.", '0', false},
-                    KeyCase{"frame rate zero before point", TextField::FrameRate, "2", '0', true},
-                    KeyCase{"frame rate nine long", TextField::FrameRate, "23.976023", '1', false},
-                    KeyCase{"frame rate minus", TextField::FrameRate, "", '-', false}),
+    testing::Values(
+        KeyCase{"bitrate digit", TextField::AudioBitrate, "6", '4', true},
+        KeyCase{"bitrate letter", TextField::AudioBitrate, "6", 'k', false},
+        KeyCase{"bitrate point", TextField::VideoBitrate, "3", '.', false},
+        KeyCase{"bitrate full", TextField::VideoBitrate, "1234", '5', false},
+        KeyCase{"bitrate full backspace", TextField::VideoBitrate, "1234", 8, true},
+        KeyCase{"bitrate full enter", TextField::VideoBitrate, "1234", 13, false},
+        KeyCase{"bitrate enter", TextField::VideoBitrate, "123", 13, true},
+        KeyCase{"bitrate full all selected", TextField::VideoBitrate, "1500", '8', true, {0, 4}},
+        KeyCase{"bitrate full two selected", TextField::VideoBitrate, "1500", '9', true, {1, 2}},
+        KeyCase{"bitrate full cursor inside", TextField::VideoBitrate, "1500", '9', false, {2, 0}},
+        KeyCase{"full selected letter", TextField::VideoBitrate, "1500", 'k', false, {0, 4}},
+        KeyCase{"full selected enter", TextField::AudioBitrate, "1500", 13, false, {0, 4}},
+        KeyCase{"full selected backspace", TextField::AudioBitrate, "1500", 8, true, {0, 4}},
+        KeyCase{"channels zero", TextField::Channels, "", '0', false},
+        KeyCase{"channels first digit", TextField::Channels, "", '6', true},
+        KeyCase{"channels second digit", TextField::Channels, "2", '1', false},
+        KeyCase{"channels before the digit", TextField::Channels, "2", '1', false, {0, 0}},
+        KeyCase{"channels over digit", TextField::Channels, "2", '9', true, {0, 1}},
+        KeyCase{"channels zero over digit", TextField::Channels, "2", '0', false, {0, 1}},
+        KeyCase{"channels backspace", TextField::Channels, "2", 8, true},
+        KeyCase{"frame rate point", TextField::FrameRate, "29", '.', true},
+        KeyCase{"frame rate decimals", TextField::FrameRate, "29.9", '7', true},
+        KeyCase{"frame rate second point", TextField::FrameRate, "29.9", '.', false},
+        KeyCase{"frame rate point in front", TextField::FrameRate, "2.5", '.', false, {0, 0}},
+        KeyCase{"frame rate point on point", TextField::FrameRate, "29.97", '.', true, {2, 1}},
+        KeyCase{"frame rate point on digits", TextField::FrameRate, "29.97", '.', false, {3, 2}},
+        KeyCase{"frame rate zero after point", TextField::FrameRate, "25.", '0', true},
+        KeyCase{"frame rate zero inside", TextField::FrameRate, "29.7", '0', true, {3, 0}},
+        KeyCase{"frame rate zero before point", TextField::FrameRate, "2", '0', true},
+        KeyCase{"frame rate nine long", TextField::FrameRate, "23.976023", '1', false},
+        KeyCase{"rate nine, one marked", TextField::FrameRate, "23.976023", '1', true, {8, 1}},
+        KeyCase{"frame rate minus", TextField::FrameRate, "", '-', false},
+        KeyCase{"a place beyond the text is its end", TextField::Channels, "", '2', true, {5, 3}}),
     test::CaseName<KeyCase>);
 
 struct PasteCase {

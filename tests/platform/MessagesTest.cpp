@@ -1,5 +1,8 @@
 #include "platform/CommandLine.h"
+#include "platform/Desktop.h"
 #include "platform/Notifier.h"
+
+#include "common/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +34,40 @@ TEST(BoundedMessage, AFloodKeepsItsBeginningWithinTheBox) {
     const QString endless = BoundedMessage(QString(1000000, u'y'));
     EXPECT_LE(endless.size(), kMaxMessageLineLength + 3);
 }
+
+struct OpenFailureCase {
+    const char* name;
+    std::optional<int> openerExit;
+    bool missing;
+    const char* why;
+};
+
+class OpenFailure : public testing::TestWithParam<OpenFailureCase> {};
+
+TEST_P(OpenFailure, SaysWhatWentWrongAndSuggestsXdgUtilsOnlyWhenItIsMissing) {
+    const OpenFailureCase& c = GetParam();
+    EXPECT_EQ(OpenFailureMessage("/v/clip.avi", c.openerExit, c.missing),
+              "/v/clip.avi could not be opened: " + QString(c.why));
+}
+
+const char* const kNoProgram =
+    "no program on this computer could open it. Install a player or browser, or choose one as "
+    "the desktop's default for it.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, OpenFailure,
+    testing::Values(
+        OpenFailureCase{"no xdg open", std::nullopt, false,
+                        "the desktop has no program for it. Installing xdg-utils (sudo apt "
+                        "install xdg-utils) and a player or browser helps."},
+        OpenFailureCase{"no xdg open, no file", std::nullopt, true, "the file is missing."},
+        OpenFailureCase{"nothing opens it", 3, false, kNoProgram},
+        OpenFailureCase{"its program failed", 4, false, kNoProgram},
+        OpenFailureCase{"xdg open refused", 1, false, kNoProgram},
+        OpenFailureCase{"xdg open crashed", -1, false, kNoProgram},
+        OpenFailureCase{"xdg open found no file", 2, false, "the file is missing."},
+        OpenFailureCase{"nothing opens a missing file", 3, true, "the file is missing."}),
+    test::CaseName<OpenFailureCase>);
 
 TEST(SplitArguments, AnOpenQuoteIsRefused) {
     EXPECT_EQ(SplitArguments("-metadata title=\"a b\" -c copy"),

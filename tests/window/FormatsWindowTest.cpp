@@ -221,11 +221,11 @@ TEST_F(FormatsWindowTest, TypedAndPastedTextKeepsToTheFieldRules) {
 
     QLineEdit* rate = window->txtFrameRate;
     rate->clear();
-    QTest::keyClicks(rate, "25.0x");
-    EXPECT_EQ(rate->text(), "25.");
+    QTest::keyClicks(rate, "25.0x.");
+    EXPECT_EQ(rate->text(), "25.0");
     rate->clear();
-    QTest::keyClicks(rate, "29.97");
-    EXPECT_EQ(rate->text(), "29.97");
+    QTest::keyClicks(rate, "29.07");
+    EXPECT_EQ(rate->text(), "29.07");
 
     QLineEdit* bitrate = window->txtCVBitrate;
     bitrate->setText("320");
@@ -237,6 +237,30 @@ TEST_F(FormatsWindowTest, TypedAndPastedTextKeepsToTheFieldRules) {
     bitrate->selectAll();
     bitrate->paste();
     EXPECT_EQ(bitrate->text(), "640");
+}
+
+TEST_F(FormatsWindowTest, AKeyReplacesTheSelectionOfAFullField) {
+    window->show();
+    struct Typing {
+        QLineEdit* field;
+        const char* before;
+        int selectFrom;  // the selection, to the end of the text
+        const char* keys;
+        const char* after;
+    };
+    const Typing typings[] = {{window->txtCVBitrate, "1500", 0, "800", "800"},
+                              {window->txtCABirate, "1500", 2, "99", "1599"},
+                              {window->txtChannels, "2", 0, "9", "9"},
+                              {window->txtChannels, "2", 0, "0", "2"},
+                              {window->txtFrameRate, "23.976023", 3, "0.", "23.0"},
+                              // the cursor alone in a full field: no room
+                              {window->txtCVBitrate, "1500", 4, "8", "1500"}};
+    for (const Typing& t : typings) {
+        t.field->setText(t.before);
+        t.field->setSelection(t.selectFrom, t.field->text().size() - t.selectFrom);
+        QTest::keyClicks(t.field, t.keys);
+        EXPECT_EQ(t.field->text(), QString(t.after)) << t.before << " + " << t.keys;
+    }
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 // when the window follows the pointer, and whether everything fits and reads.
 #include "joblist/JobGrid.h"
 #include "platform/SystemDesktop.h"
+#include "window/LinkLabel.h"
 #include "window/Look.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
 #include "window/Twips.h"
 
 #include "WindowTest.h"
+#include "common/CaseName.h"
 #include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +19,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -97,6 +102,127 @@ TEST_F(KeyboardAndPointerTest, ARaisedPanelKeepsTheKeyboardAndGivesItBack) {
     EXPECT_FALSE(window->frFormats->isVisible());
     EXPECT_EQ(Focused(), window->cmdChangeFormat);
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(KeyboardAndPointerTest, EscapeClosesOnlyTheRaisedPanelAsItsCloseButtonDoes) {
+    // Left blank, Channels is refused by Save & Close.
+    window->txtChannels->clear();
+    const QString summary = window->lblFormat->text();
+    QTest::keyClick(Focused(), Qt::Key_Escape);  // no panel raised
+    QTest::mouseClick(window->cmdAbout, Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(window->frAbout->isAncestorOf(Focused()));
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(window->frAbout->isHidden());
+    EXPECT_TRUE(window->frMain->isEnabled());
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+
+    QWidget* const before = Focused();
+    QTest::mouseClick(window->cmdChangeFormat, Qt::LeftButton);
+    Settle();
+    QTest::mouseClick(window->optFormat[1], Qt::LeftButton);
+    window->txtFrameRate->setFocus();
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(notifier.Texts(),
+              QStringList{"Channels Field in the custom Format can not be empty."});
+    EXPECT_FALSE(window->frFormats->isHidden());  // it stays up, as for its button
+    EXPECT_FALSE(window->frMain->isEnabled());
+    QTest::keyClicks(window->txtChannels, "2");
+    QTest::keyClick(window->txtChannels, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(window->frFormats->isHidden());
+    EXPECT_NE(window->lblFormat->text(), summary);  // saved, as Save & Close saves
+    EXPECT_TRUE(window->lblFormat->text().startsWith("Container:"));
+    EXPECT_EQ(Focused(), before);
+    EXPECT_EQ(notifier.messages.size(), 1u);
+}
+
+TEST_F(KeyboardAndPointerTest, TheAboutLinksAreReachedByTabShownAndOpenedByKey) {
+    QTest::mouseClick(window->cmdAbout, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(Focused(), window->cmdCloseHelp);
+    EXPECT_EQ(TabWalk(3),
+              (QList<QWidget*>{window->lblWebSite, window->lblFFmpeg, window->cmdCloseHelp}));
+    // The focus is drawn around the link in the window's green.
+    const auto drawn = [](QWidget* focus, QWidget* link) {
+        focus->setFocus();
+        QApplication::processEvents();
+        return link->grab().toImage();
+    };
+    const QImage focused = drawn(window->lblFFmpeg, window->lblFFmpeg);
+    const QImage unfocused = drawn(window->cmdCloseHelp, window->lblFFmpeg);
+    ASSERT_EQ(focused.size(), unfocused.size());
+    QSet<QString> sides;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (focused.pixelColor(x, y) != unfocused.pixelColor(x, y)) {
+                EXPECT_EQ(focused.pixelColor(x, y), look::kColorDark) << x << "," << y;
+                sides << (y == 0                      ? "top"
+                          : y == focused.height() - 1 ? "bottom"
+                          : x == 0                    ? "left"
+                          : x == focused.width() - 1  ? "right"
+                                                      : "inside");
+            }
+        }
+    }
+    EXPECT_EQ(sides, (QSet<QString>{"top", "bottom", "left", "right"}));
+
+    const struct {
+        LinkLabel* link;
+        Qt::Key key;
+    } presses[] = {{window->lblWebSite, Qt::Key_Return},
+                   {window->lblFFmpeg, Qt::Key_Enter},
+                   {window->lblFFmpeg, Qt::Key_Space},
+                   {window->lblWebSite, Qt::Key_A}};
+    for (const auto& press : presses) {
+        press.link->setFocus();
+        QTest::keyClick(press.link, press.key);
+    }
+    const QString about = "file://" + folder.FilePath("Help.html") + "#about";
+    EXPECT_EQ(desktop.targets,
+              (QStringList{about, frmMain::kEncoderHomePage, frmMain::kEncoderHomePage}));
+    EXPECT_FALSE(window->frAbout->isHidden());
+}
+
+TEST_F(KeyboardAndPointerTest, TheGridShowsTheKeyboardFocusEmptyOrNot) {
+    window->Jobs().SetProbe([](const QString&) { return true; });
+    window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
+    QTemporaryDir media;
+    // The frame, both of its lines, all round.
+    const auto frame = [](const QImage& image) {
+        QList<QColor> colours;
+        for (int line = 0; line < JobGrid::kFrameWidth; ++line) {
+            for (int x = line; x < image.width() - line; ++x) {
+                colours << image.pixelColor(x, line)
+                        << image.pixelColor(x, image.height() - 1 - line);
+            }
+            for (int y = line; y < image.height() - line; ++y) {
+                colours << image.pixelColor(line, y)
+                        << image.pixelColor(image.width() - 1 - line, y);
+            }
+        }
+        return colours;
+    };
+    for (const int rows : {0, 2}) {
+        if (rows > 0) {
+            window->AddVideoFiles(
+                {test::WriteFile(media, "a.avi"), test::WriteFile(media, "b.avi")});
+            ASSERT_EQ(Store().RecordCount(), rows);
+        }
+        window->cmdAddFolder->setFocus();
+        const QImage away = window->Grid->grab().toImage();
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        ASSERT_EQ(Focused(), window->Grid);
+        const QImage focused = window->Grid->grab().toImage();
+        for (const QColor& colour : frame(focused)) {
+            ASSERT_EQ(colour, look::kColorDark) << rows << " rows";
+        }
+        for (const QColor& colour : frame(away)) {
+            ASSERT_NE(colour, look::kColorDark) << rows << " rows";
+        }
+    }
 }
 
 TEST_F(KeyboardAndPointerTest, InTheGridArrowsMoveSpaceTicksAndTabLeaves) {
@@ -233,6 +359,17 @@ TEST_P(AtEveryScale, TheWindowFitsA1280By800Screen) {
             const QRect inWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
             EXPECT_TRUE(window.rect().contains(inWindow)) << control->metaObject()->className();
         }
+        // A long batch's caption is shown whole, left of the corner buttons; a longer one is cut.
+        window.frMain->SetCaption("Reelwright Video Converter - 100% of 999 files, 10:00:00 left");
+        EXPECT_EQ(window.frMain->ShownCaption(), window.frMain->Caption());
+        EXPECT_LT(window.frMain->CaptionRect().right(), window.cmdAbout->x());
+        EXPECT_LE(QFontMetrics(look::CaptionFont()).horizontalAdvance(window.frMain->Caption()),
+                  window.frMain->CaptionRect().width());
+        window.frMain->SetCaption(window.frMain->Caption() + QString(40, u'x'));
+        EXPECT_TRUE(window.frMain->ShownCaption().endsWith(QChar(0x2026)));
+        EXPECT_LE(
+            QFontMetrics(look::CaptionFont()).horizontalAdvance(window.frMain->ShownCaption()),
+            window.frMain->CaptionRect().width());
     }
     frmMain::OverrideZoom(std::nullopt);
     SetDesignZoom(1.0);
@@ -242,25 +379,61 @@ INSTANTIATE_TEST_SUITE_P(Scales, AtEveryScale,
                          testing::Values(ScaleCase{1.0, 1.0}, ScaleCase{1.5, 0.8},
                                          ScaleCase{2.0, 0.6}));
 
-TEST(SystemDesktopTest, AFailureToOpenIsSaid) {
+struct PlaceCase {
+    const char* name;
+    QRect owner;
+    QSize size;
+    QPoint at;
+};
+
+class ASecondWindow : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(ASecondWindow, OpensCentredOverItsOwnerAndOnTheScreen) {
+    const QRect screen(0, 0, 1280, 800);
+    EXPECT_EQ(CentredOver(GetParam().owner, GetParam().size, screen), GetParam().at);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ASecondWindow,
+    testing::Values(PlaceCase{"centred", {276, 111, 728, 577}, {720, 480}, {280, 159}},
+                    PlaceCase{"owner off the right", {1000, 300, 728, 577}, {720, 480}, {560, 320}},
+                    PlaceCase{"owner off the top left", {-300, -200, 728, 577}, {720, 480}, {0, 0}},
+                    PlaceCase{"larger than the screen", {0, 0, 728, 577}, {1400, 900}, {0, 0}}),
+    test::CaseName<PlaceCase>);
+
+TEST(SystemDesktopTest, AFailureToOpenIsSaidByWhatXdgOpenAnswered) {
     QTemporaryDir bin;
     const QString opener = bin.filePath("xdg-open");
-    {
-        QFile script(opener);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nexit 3\n");
-    }
-    QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner);
+    const QString existing = test::WriteFile(bin, "clip.avi");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
-    test::RecordingNotifier notifier;
-    SystemDesktop().Open("/nowhere/clip.avi", "/");
-    for (int i = 0; i < 200 && notifier.messages.empty(); ++i) {
-        QTest::qWait(10);
+    const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+    const struct {
+        int exit;
+        QString target;
+        const char* why;
+    } cases[] = {{3, existing, "no program on this computer could open it."},
+                 {4, "https://ffmpeg.org/", "no program on this computer could open it."},
+                 {2, "/nowhere/clip.avi", "the file is missing."},
+                 {3, "/nowhere/clip.avi", "the file is missing."}};
+    for (const auto& c : cases) {
+        {
+            QFile script(opener);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QString("#!/bin/sh\nexit %1\n").arg(c.exit).toUtf8());
+        }
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        test::RecordingNotifier notifier;
+        SystemDesktop().Open(c.target, "/");
+        for (int i = 0; i < 200 && notifier.messages.empty(); ++i) {
+            QTest::qWait(10);
+        }
+        ASSERT_EQ(notifier.messages.size(), 1u) << c.exit;
+        EXPECT_TRUE(
+            notifier.messages[0].text.startsWith(c.target + " could not be opened: " + c.why))
+            << notifier.messages[0].text.toStdString();
+        EXPECT_FALSE(notifier.messages[0].text.contains("xdg-utils"));
     }
-    qputenv("PATH", path);
-    ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_TRUE(notifier.messages[0].text.startsWith("/nowhere/clip.avi could not be opened"));
 }
 
 }  // namespace

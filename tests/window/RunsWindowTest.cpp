@@ -54,12 +54,19 @@ const QString kConverts = QString(kBegun) +
 TEST_F(RunsWindowTest, TheTitleTellsTheTimeLeftAndComesBack) {
     Queue({kConverts, kConverts, kConverts});
     QStringList titles;
-    QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(),
-                     [&] { titles << window->windowTitle(); });
+    QStringList captions;
+    QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(), [&] {
+        titles << window->windowTitle();
+        captions << window->frMain->Caption();
+    });
     QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
     EXPECT_TRUE(titles.contains("16% of 3 files, 0:05 left - Reelwright Video Converter"))
         << titles.join(" | ").toStdString();
+    // The window has no frame: the title a taskbar shows, and the caption it draws itself.
+    EXPECT_TRUE(captions.contains("Reelwright Video Converter - 16% of 3 files, 0:05 left"))
+        << captions.join(" | ").toStdString();
     EXPECT_EQ(window->windowTitle(), "Reelwright Video Converter");
+    EXPECT_EQ(window->frMain->Caption(), "Reelwright Video Converter");
     EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 3 files converted, 0 failed."});
 }
 
@@ -70,10 +77,17 @@ TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
     const QModelIndex status = window->Grid->model()->index(0, JobRow::Status);
     EXPECT_TRUE(status.data(Qt::ToolTipRole).toString().startsWith(
         "This ffmpeg has no encoder \"libnothing\""));
+    // Over the window wherever it is, not in a corner of the screen.
+    window->move(40, 10);
+    window->show();
     auto* view = qobject_cast<EncoderOutputView*>(window->ShowEncoderOutput(0));
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->Text().contains("Unknown encoder 'libnothing'"));
     EXPECT_TRUE(view->isVisible());
+    // The desktop's frame round it may shift it a little.
+    EXPECT_LE((view->frameGeometry().center() - window->geometry().center()).manhattanLength(), 8)
+        << view->frameGeometry().x() << "," << view->frameGeometry().y();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
     view->close();
     EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 1 file converted, 1 failed."});
 }
