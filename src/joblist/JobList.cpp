@@ -215,6 +215,31 @@ void JobList::SelectAll(bool checked) {
     }
 }
 
+bool JobList::CanConvertAgain(const JobRow& row) {
+    return row.status == QStringLiteral("Error") || row.status == QStringLiteral("Cancelled") ||
+           row.status == QStringLiteral("Complete");
+}
+
+int JobList::ConvertAgain(const QList<int>& rows) {
+    if (adding_ || locked_ || !store_) {
+        return 0;
+    }
+    int count = 0;
+    for (const int row : rows) {
+        if (row < 0 || row >= store_->RecordCount() || !CanConvertAgain(store_->Row(row))) {
+            continue;
+        }
+        // The last run's log stays to be read; its reason and result belong to the past.
+        const QString log = store_->Row(row).logPath;
+        const QString tail = store_->Row(row).outputTail;
+        store_->SetOutcome(row, QString(), QString(), log, tail);
+        store_->SetStatus(row, QStringLiteral("Waiting Conversion"));
+        store_->SetTextColor(row, JobRow::Status, std::nullopt);
+        ++count;
+    }
+    return count;
+}
+
 void JobList::RemoveChecked() {
     if (adding_ || locked_ || !store_) {
         return;

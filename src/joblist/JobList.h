@@ -67,6 +67,12 @@ class JobList : public QObject {
     void SelectAll(bool checked);
     // Rebuilds the list without its checked rows, keeping the order of the others.
     void RemoveChecked();
+    // Whether a row has ended in a way the user may want to convert again (failed, stopped or
+    // converted), so that the batch takes it once more.
+    static bool CanConvertAgain(const JobRow& row);
+    // Puts those of the rows that can be converted again back to "Waiting Conversion"; not while
+    // a batch converts. How many were put back.
+    int ConvertAgain(const QList<int>& rows);
 
     // Doubled separators become one, except at the start of a network path.
     static QString NormalisePath(const QString& path);

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QRadioButton;
 class QStackedWidget;
 class QTimer;
@@ -88,6 +90,11 @@ class frmMain : public QWidget {
 
     // A read-only view of a row's last encoder output; the view, or none for no such row.
     QWidget* ShowEncoderOutput(int row);
+    // The list's context menu for a click on `row`: what it offers, before it is shown.
+    std::unique_ptr<QMenu> GridMenu(int row);
+    // The rows a context-menu command acts on: the selected rows when `row` is one of them,
+    // else `row` alone.
+    QList<int> ChosenRows(int row) const;
     PowerOffCountdown& Countdown() { return countdown_; }
     // Tells the second click of a double click on a start button from a Stop.
     StartClickGuard& StartClick() { return startClick_; }
@@ -199,6 +206,8 @@ class frmMain : public QWidget {
     void StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                            bool selectedOnly);
     void cmdBrowse_Click();
+    // The rows that ended in "Error".
+    int FailedRows() const;
     void FolderOptionChanged();
     void cmdDefaults_Click();
     std::vector<std::pair<QComboBox*, std::optional<int> RememberedSettings::*>> Lists() const;

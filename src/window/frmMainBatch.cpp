@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyleHints>
 
@@ -52,6 +52,15 @@ OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& 
                                         {optSameFolder->isChecked(), txtOutPath->text()});
 }
 
+int frmMain::FailedRows() const {
+    const JobListStore* store = jobList_.Store();
+    int count = 0;
+    for (int row = 0; store && row < store->RecordCount(); ++row) {
+        count += store->Row(row).status == QStringLiteral("Error") ? 1 : 0;
+    }
+    return count;
+}
+
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                                 bool selectedOnly) {
     if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
@@ -72,12 +81,19 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
         return;  // a stopped batch is still unwinding
     }
     if (batch_.EligibleRows(selectedOnly) == 0) {
-        Notifier::Current().Show(
-            selectedOnly ? QStringLiteral("No checked file is waiting for conversion. Tick the "
+        const QString nothing = selectedOnly
+                                    ? QStringLiteral(
+                                          "No checked file is waiting for conversion. Tick the "
                                           "files to convert, or use Convert All.")
-                         : QStringLiteral("No file is waiting for conversion: every file in the "
-                                          "list has been converted or cannot be read."),
-            MessageIcon::Information);
+                                    : QStringLiteral(
+                                          "No file is waiting for conversion: every file in the "
+                                          "list has been converted or cannot be read.");
+        const QString again = FailedRows() > 0
+                                  ? QStringLiteral(
+                                        " To try a file that failed again, right-click "
+                                        "it and choose Convert Again.")
+                                  : QString();
+        Notifier::Current().Show(nothing + again, MessageIcon::Information);
         return;
     }
     // The focus comes back where it was, not to whichever control is enabled first.

@@ -12,8 +12,9 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QLabel>
+#include <QItemSelectionModel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
@@ -67,14 +68,44 @@ void frmMain::BuildPowerOffPanel() {
         if (!cell.isValid()) {
             return;
         }
-        QMenu menu(this);
-        QAction* show = menu.addAction(QStringLiteral("Show Encoder Output..."));
-        const JobRow& row = jobList_.Store()->Row(cell.row());
-        show->setEnabled(!row.logPath.isEmpty() || !row.outputTail.isEmpty());
-        if (menu.exec(Grid->viewport()->mapToGlobal(at)) == show) {
-            ShowEncoderOutput(cell.row());
-        }
+        const std::unique_ptr<QMenu> menu = GridMenu(cell.row());
+        menu->exec(Grid->viewport()->mapToGlobal(at));
     });
+}
+
+QList<int> frmMain::ChosenRows(int row) const {
+    QList<int> rows;
+    for (const QModelIndex& selected : Grid->selectionModel()->selectedRows()) {
+        rows << selected.row();
+    }
+    if (!rows.contains(row)) {
+        return {row};
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::unique_ptr<QMenu> frmMain::GridMenu(int row) {
+    auto menu = std::make_unique<QMenu>(this);
+    const JobListStore* store = jobList_.Store();
+    if (!store || row < 0 || row >= store->RecordCount()) {
+        return menu;
+    }
+    QAction* show = menu->addAction(QStringLiteral("Show Encoder Output..."));
+    const JobRow& job = store->Row(row);
+    show->setEnabled(!job.logPath.isEmpty() || !job.outputTail.isEmpty());
+    connect(show, &QAction::triggered, this, [this, row] { ShowEncoderOutput(row); });
+
+    // A failure the user has since put right (the folder, the format, room on the disk) can be
+    // tried again without removing and adding the file.
+    const QList<int> rows = ChosenRows(row);
+    QAction* again = menu->addAction(QStringLiteral("Convert Again"));
+    const bool any = std::any_of(rows.begin(), rows.end(), [store](int chosen) {
+        return JobList::CanConvertAgain(store->Row(chosen));
+    });
+    again->setEnabled(any && !batch_.IsRunning() && !adder_.IsAdding());
+    connect(again, &QAction::triggered, this, [this, rows] { jobList_.ConvertAgain(rows); });
+    return menu;
 }
 
 QWidget* frmMain::ShowEncoderOutput(int row) {
@@ -116,10 +147,10 @@ void frmMain::BatchEnded(bool taken) {
             body += QStringLiteral(", ") + QString::number(summary.cancelled) +
                     QStringLiteral(" stopped");
         }
-        DesktopNotifications::Current().Notify(
-            summary.cancelled > 0 ? QStringLiteral("Conversion stopped")
-                                  : QStringLiteral("Conversion finished"),
-            body + u'.');
+        DesktopNotifications::Current().Notify(summary.cancelled > 0
+                                                   ? QStringLiteral("Conversion stopped")
+                                                   : QStringLiteral("Conversion finished"),
+                                               body + u'.');
     }
     if (taken && chkShutdown->isChecked() && !ending_) {
         // A minute to change one's mind, and to see what failed.
@@ -127,10 +158,10 @@ void frmMain::BatchEnded(bool taken) {
         for (const QString& file : summary.failedFiles) {
             failed << QFileInfo(file).fileName();
         }
-        lblPowerOffFailures->setText(
-            failed.isEmpty()
-                ? QStringLiteral("Every file was converted.")
-                : QStringLiteral("These files could not be converted:\n") + failed.join(u'\n'));
+        lblPowerOffFailures->setText(failed.isEmpty()
+                                         ? QStringLiteral("Every file was converted.")
+                                         : QStringLiteral("These files could not be converted:\n") +
+                                               failed.join(u'\n'));
         OpenPanel(frPowerOff);
         // A key pressed by chance calls it off rather than switching off at once.
         cmdCancelPowerOff->setFocus(Qt::OtherFocusReason);

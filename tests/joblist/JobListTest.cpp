@@ -155,6 +155,32 @@ TEST_F(JobListTest, AnUnreadableFileKeepsWhatTheProbeSaid) {
     EXPECT_EQ(list.Store()->index(0, JobRow::Status).data(Qt::ToolTipRole).toString(), row.reason);
 }
 
+TEST_F(JobListTest, ConvertAgainPutsBackOnlyFinishedRowsAndNotDuringABatch) {
+    const QStringList statuses{"Error", "Cancelled", "Complete", "Waiting Conversion",
+                               "Unkown Format", "57"};
+    for (int i = 0; i < statuses.size(); ++i) {
+        ASSERT_TRUE(Add(File(QString("%1.avi").arg(i))));
+        list.Store()->SetStatus(i, statuses[i]);
+        list.Store()->SetOutcome(i, "why", "/out/result.mp4", "/logs/run.log", "tail");
+        list.Store()->SetTextColor(i, JobRow::Status, Rgb(220, 10, 10));
+    }
+    list.SetLocked(true);
+    EXPECT_EQ(list.ConvertAgain({0, 1, 2}), 0);  // a batch is converting them
+    list.SetLocked(false);
+    EXPECT_EQ(list.ConvertAgain({0, 1, 2, 3, 4, 5, 99}), 3);
+    QStringList after;
+    for (int i = 0; i < statuses.size(); ++i) {
+        after << list.Store()->Row(i).status;
+    }
+    EXPECT_EQ(after, (QStringList{"Waiting Conversion", "Waiting Conversion", "Waiting Conversion",
+                                  "Waiting Conversion", "Unkown Format", "57"}));
+    const JobRow& again = list.Store()->Row(0);
+    EXPECT_TRUE(again.reason.isEmpty());
+    EXPECT_TRUE(again.outputPath.isEmpty());
+    EXPECT_EQ(again.logPath, "/logs/run.log");  // the last run can still be read
+    EXPECT_FALSE(again.textColors[JobRow::Status].has_value());
+}
+
 TEST_F(JobListTest, ANameEndingInCdaIsACdTrack) {
     ASSERT_TRUE(Add(File("clip.xCDA")));
     EXPECT_EQ(list.Store()->Row(0).fileSize, "CD Track");

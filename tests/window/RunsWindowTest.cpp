@@ -13,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 namespace reelwright {
@@ -90,6 +92,53 @@ TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
     view->close();
     EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 1 file converted, 1 failed."});
+}
+
+// A file that failed for a reason the user has since put right is tried again from the list.
+TEST_F(RunsWindowTest, AFailedRowIsConvertedAgainFromItsContextMenu) {
+    Queue({QString(kBegun) + "print Unknown encoder 'libnothing'\\n\nexit 1\n", kConverts});
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    ASSERT_EQ(Store().Row(0).status, "Error");
+    ASSERT_EQ(Store().Row(1).status, "Complete");
+    notifier.messages.clear();
+    // Nothing is waiting: the message says where to look.
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.contains("choose Convert Again"))
+        << notifier.messages[0].text.toStdString();
+
+    const auto again = [](QMenu& menu) -> QAction* {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == "Convert Again") {
+                return action;
+            }
+        }
+        return nullptr;
+    };
+    // The scenario is put right, then the row is tried again.
+    QFile script(Store().Row(0).filePath);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write(kConverts.toUtf8());
+    script.close();
+    std::unique_ptr<QMenu> menu = window->GridMenu(0);
+    ASSERT_NE(again(*menu), nullptr);
+    EXPECT_TRUE(again(*menu)->isEnabled());
+    again(*menu)->trigger();
+    EXPECT_EQ(Store().Row(0).status, "Waiting Conversion");
+    EXPECT_TRUE(Store().Row(0).reason.isEmpty());
+    EXPECT_FALSE(Store().Row(0).textColors[JobRow::Status].has_value());
+    EXPECT_EQ(Store().Row(1).status, "Complete");  // only the chosen row
+    notifier.messages.clear();
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    EXPECT_EQ(Store().Row(0).status, "Complete");
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+
+    // Selected rows are taken together; a waiting one is left as it is.
+    window->Grid->selectAll();
+    const std::unique_ptr<QMenu> all = window->GridMenu(1);
+    again(*all)->trigger();
+    EXPECT_EQ(Store().Row(0).status, "Waiting Conversion");
+    EXPECT_EQ(Store().Row(1).status, "Waiting Conversion");
 }
 
 TEST_F(RunsWindowTest, ArmedThePowerOffOpensNoBoxAndWaitsAMinuteThatCanBeCalledOff) {
