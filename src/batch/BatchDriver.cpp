@@ -231,9 +231,11 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
             if (given.isEmpty()) {
                 // A file under a hidden name is no result anybody would find.
                 QFile::remove(temporary);
+                log.Finish(kError, QString(), error);
                 FailRow(error, log.Path(), tail);
                 break;
             }
+            log.Finish(kComplete, given, QString());
             ++summary_.converted;
             WriteStatus(kComplete);
             Finish(kSuccessColor);
@@ -244,6 +246,7 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
         }
         case CVideoConv::Result::Cancelled:
             QFile::remove(temporary);
+            log.Finish(kCancelled, QString(), QString());
             ++summary_.cancelled;
             WriteStatus(kCancelled);
             Finish(kFailureColor);
@@ -254,6 +257,7 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
         case CVideoConv::Result::Failed:
         case CVideoConv::Result::NotRun:
             QFile::remove(temporary);
+            log.Finish(kError, QString(), job->Reason());
             FailRow(job->Reason(), log.Path(), tail);
             break;
     }

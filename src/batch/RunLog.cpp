@@ -1,10 +1,12 @@
 #include "batch/RunLog.h"
 
 #include "batch/OutputNaming.h"
+#include "platform/CommandLine.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace reelwright {
 
@@ -30,20 +32,66 @@ RunLog::RunLog(const QString& input, const QString& commandLine) {
         }
     }
     if (file_.isOpen()) {
-        file_.write((commandLine + QStringLiteral("\n\n")).toUtf8());
+        Write(ForShell(commandLine) + QStringLiteral("\n\n"));
         Prune(folder);
     }
 }
 
+QString RunLog::ShellQuoted(const QString& argument) {
+    static const QRegularExpression kPlain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    if (kPlain.match(argument).hasMatch()) {
+        return argument;
+    }
+    QString quoted = argument;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return u'\'' + quoted + u'\'';
+}
+
+QString RunLog::ForShell(const QString& commandLine) {
+    QStringList words;
+    for (const QString& word : SplitCommandLine(commandLine)) {
+        words << ShellQuoted(word);
+    }
+    return words.join(u' ');
+}
+
 void RunLog::Append(const QString& text) {
-    if (file_.isOpen()) {
+    QString lines;
+    lines.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\r') {
+            lines += u'\n';
+        } else if (c != u'\n' || !afterCarriageReturn_) {
+            lines += c;  // a line feed right after a carriage return ends the same line
+        }
+        afterCarriageReturn_ = c == u'\r';
+    }
+    Write(lines);
+}
+
+void RunLog::Finish(const QString& status, const QString& result, const QString& reason) {
+    QString outcome = atLineStart_ ? QString() : QStringLiteral("\n");
+    outcome += QStringLiteral("\n") + status + u'\n';
+    if (!result.isEmpty()) {
+        outcome += QStringLiteral("Result: ") + QDir::toNativeSeparators(result) + u'\n';
+    }
+    if (!reason.isEmpty()) {
+        outcome += QStringLiteral("Reason: ") +
+                   QString(reason).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n';
+    }
+    Write(outcome);
+}
+
+void RunLog::Write(const QString& text) {
+    if (file_.isOpen() && !text.isEmpty()) {
         file_.write(text.toUtf8());
+        atLineStart_ = text.endsWith(u'\n');
     }
 }
 
 void RunLog::Prune(const QString& folder) {
-    const QStringList logs = QDir(folder).entryList({QStringLiteral("*.log")}, QDir::Files,
-                                                    QDir::Name | QDir::Reversed);
+    const QStringList logs =
+        QDir(folder).entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name | QDir::Reversed);
     for (qsizetype i = kKept; i < logs.size(); ++i) {
         QFile::remove(QDir(folder).filePath(logs[i]));
     }

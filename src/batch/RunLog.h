@@ -13,16 +13,30 @@ class RunLog {
     static constexpr int kKept = 200;
     static QString Folder();
 
-    // Opens a new log for a conversion of `input`, headed by the command line.
+    // Opens a new log for a conversion of `input`, headed by the command line as it could be
+    // pasted into a shell.
     RunLog(const QString& input, const QString& commandLine);
+    // The encoder's text; its progress lines, which end in a carriage return, each on a line.
     void Append(const QString& text);
+    // Ends the log with what became of the file: its status on a line of its own, then where the
+    // result went or why there is none.
+    void Finish(const QString& status, const QString& result, const QString& reason);
+
+    // An argument as a POSIX shell takes it back unchanged.
+    static QString ShellQuoted(const QString& argument);
+    // A command line kept by the Windows rules, as a shell would take it.
+    static QString ForShell(const QString& commandLine);
     // Empty when the log could not be written.
     QString Path() const { return file_.isOpen() ? file_.fileName() : QString(); }
 
   private:
     static void Prune(const QString& folder);
 
+    void Write(const QString& text);
+
     QFile file_;
+    bool afterCarriageReturn_ = false;
+    bool atLineStart_ = true;
 };
 
 }  // namespace reelwright

@@ -161,12 +161,12 @@ QString CVideoConv::GetErrorDetail(const QString& text) {
 }
 
 void CVideoConv::objDOS_ReceiveOutputs(const QString& CommandOutputs) {
-    if (textSink_) {
-        textSink_(CommandOutputs);
-    }
     if (CommandOutputs == QStringLiteral("Cancelled") && objDOS && objDOS->StopConvert()) {
         emit CurrentStatus(QStringLiteral("Cancelled"));
-        return;
+        return;  // the runner's word, not the encoder's text
+    }
+    if (textSink_) {
+        textSink_(CommandOutputs);
     }
     // The last piece of a run is empty: a last line without a line break ends with it.
     const bool unreadable =

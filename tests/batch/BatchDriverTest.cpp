@@ -7,6 +7,7 @@
 
 #include "common/CaseName.h"
 #include "common/Fakes.h"
+#include "common/Media.h"
 
 #include <gtest/gtest.h>
 
@@ -316,6 +317,76 @@ TEST_F(BatchDriverTest, TheTimeLeftFallsAsTheEncoderGoesOnAndEachRunIsLogged) {
     EXPECT_TRUE(text.contains("time=00:00:02.00"));
     EXPECT_TRUE(row.outputTail.contains("time=00:00:02.00"));
 }
+
+QString LogOf(const JobRow& row) {
+    QFile log(row.logPath);
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+// A log tells the whole story: the command to paste, each progress line, and how it ended.
+TEST_F(BatchDriverTest, EachLogEndsWithTheOutcomeUnderTheResultsOwnName) {
+    AddRow("whole", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\n"
+           "print frame=  1 time=00:00:01.00 bitrate=1 \\r\n"
+           "print frame=  2 time=00:00:02.00 bitrate=1 \\r\\n\noutput 64\n");
+    AddRow("it's wrong", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\nprint No space left on device\\n\nexit 1\n");
+    AddRow("stopped", "Waiting Conversion",
+           "print Press [q] to stop, [?] for help\\n\nprint frame=  1 time=00:00:01.00 x\n"
+           "sleep 20000\n");
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
+        if (Status(2) == "50") {
+            batch.RequestStop();
+        }
+    });
+    batch.SetQuietFailures(true);
+    batch.RunBatch(false);
+    ASSERT_EQ((QStringList{Status(0), Status(1), Status(2)}),
+              (QStringList{"Complete", "Error", "Cancelled"}));
+
+    const QStringList whole = LogOf(list.Store()->Row(0)).split('\n');
+    // The first line runs as it stands in a shell: quoted only where it must be.
+    EXPECT_TRUE(whole[0].startsWith(QDir(folder.Path()).filePath("ffmpeg") + " -i ")) << whole[0].toStdString();
+    EXPECT_TRUE(whole.contains("frame=  1 time=00:00:01.00 bitrate=1 "));
+    EXPECT_TRUE(whole.contains("frame=  2 time=00:00:02.00 bitrate=1 "));
+    EXPECT_EQ(whole.mid(whole.size() - 3),
+              (QStringList{"Complete", "Result: " + list.Store()->Row(0).outputPath, ""}));
+    EXPECT_FALSE(whole.last(3).join(' ').contains(".reelwright-"));
+
+    const QStringList broken = LogOf(list.Store()->Row(1)).split('\n');
+    EXPECT_TRUE(broken[0].contains("'" + folder.FilePath("it'\\''s wrong.mpg") + "'"))
+        << broken[0].toStdString();
+    EXPECT_EQ(broken.mid(broken.size() - 3),
+              (QStringList{"Error", "Reason: " + list.Store()->Row(1).reason, ""}));
+
+    const QStringList stopped = LogOf(list.Store()->Row(2)).split('\n');
+    // "Cancelled" on a line of its own, even after a progress line cut short.
+    EXPECT_EQ(stopped.mid(stopped.size() - 4),
+              (QStringList{"frame=  1 time=00:00:01.00 x", "", "Cancelled", ""}));
+}
+
+struct QuoteCase {
+    const char* argument;
+    const char* quoted;
+};
+
+class ShellQuoting : public testing::TestWithParam<QuoteCase> {};
+
+TEST_P(ShellQuoting, GivesAShellTheArgumentBackUnchanged) {
+    const QString quoted = RunLog::ShellQuoted(QString::fromUtf8(GetParam().argument));
+    EXPECT_EQ(quoted, QString::fromUtf8(GetParam().quoted));
+    QString echoed;
+    ASSERT_EQ(test::RunProgram("/bin/sh", {"-c", "printf %s " + quoted}, &echoed), 0);
+    EXPECT_EQ(echoed, QString::fromUtf8(GetParam().argument));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ShellQuoting,
+    testing::Values(QuoteCase{"-c:v", "-c:v"}, QuoteCase{"/tmp/a,b.mkv", "/tmp/a,b.mkv"},
+                    QuoteCase{"two words", "'two words'"}, QuoteCase{"it's", "'it'\\''s'"},
+                    QuoteCase{"$HOME `x` \\ \"q\" *", "'$HOME `x` \\ \"q\" *'"},
+                    QuoteCase{"日本語.mkv", "'日本語.mkv'"}, QuoteCase{"", "''"}),
+    test::CaseName<QuoteCase>);
 
 TEST_F(BatchDriverTest, OnlyTheNewestLogsAreKept) {
     QDir(RunLog::Folder()).removeRecursively();
