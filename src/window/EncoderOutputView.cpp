@@ -41,7 +41,7 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     auto* where =
-        new QLabel(logPath.isEmpty() ? QStringLiteral("The last lines of the run") : logPath);
+        new QLabel(logPath.isEmpty() ? QStringLiteral("What the encoder said") : logPath);
     if (!logPath.isEmpty()) {
         // A deep log folder must not make the view wider than the screen: the whole path is in
         // the tooltip.
