@@ -127,12 +127,14 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
         FindCurrentRow();
         const QString output = OutputName(currentFile_);
         if (output.isEmpty()) {
-            continue;  // the row has been failed
+            emit FileFinished(currentRow_);  // failed before it could start
+            continue;
         }
         if (stop_) {
             break;  // a stop while the name was chosen
         }
         ConvertVideo(currentFile_, output, duration);
+        emit FileFinished(currentRow_);
     }
     return summary_.reachedEncoder;
 }
@@ -261,7 +263,6 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
             FailRow(job->Reason(), log.Path(), tail);
             break;
     }
-    emit FileFinished(currentRow_);
 }
 
 void BatchDriver::FailRow(const QString& reason, const QString& logPath, const QString& tail) {

@@ -76,7 +76,7 @@ class BatchDriver : public QObject {
     void ConvertVideo(const QString& origfile, const QString& outFile, const QString& sDuration);
 
   signals:
-    // A row's file is about to be converted, and has been.
+    // A row's file is about to be converted, and has been (or has failed before it started).
     void FileStarted(int row);
     void FileFinished(int row);
     // The running file moved on: Progress() has news.

@@ -138,6 +138,27 @@ OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
     return {QString(), OutputPathResult::Problem::NoFreeName, folder, QString()};
 }
 
+QString PlainOutputPath(const QString& input, const QString& type,
+                        const OutputFolderChoice& choice) {
+    const QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) {
+        return QString();
+    }
+    const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
+    const QString stem = BaseName(input);
+    const QString extension = u'.' + type;
+    const QString plain = prefix + FitName(stem, extension);
+    const QFileInfo result(plain);
+    const QFileInfo source(input);
+    const bool isInput = result.exists() && source.exists() &&
+                         result.canonicalFilePath() == source.canonicalFilePath();
+    if (!isInput) {
+        return plain;
+    }
+    return prefix + FitName(stem, (stem.endsWith(kSuffix) ? QStringLiteral("_0") : kSuffix) +
+                                      extension);
+}
+
 QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice) {
     const OutputPathResult result = ChooseOutputPath(input, type, choice);
     if (result.problem == OutputPathResult::Problem::FolderUnavailable) {

@@ -32,6 +32,12 @@ struct OutputPathResult {
 OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
                                   const OutputFolderChoice& choice);
 
+// The name a result gets when nothing but its own input is in the way (a result beside its
+// input, of the input's own type, is the "_Converted" one). Makes no folder; empty when the
+// folder is not a full path.
+QString PlainOutputPath(const QString& input, const QString& type,
+                        const OutputFolderChoice& choice);
+
 // The same, with the message when the folder cannot be had; empty when there is no path.
 QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice);
 

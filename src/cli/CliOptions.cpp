@@ -1,25 +1,57 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <utility>
+
 namespace reelwright {
 
-QString CliOptions::Usage() {
+QString CliOptions::Usage(const QString& defaultFolder) {
     return QStringLiteral(
-        "Usage: reelwright-cli [options] FILE|FOLDER...\n"
-        "Converts video files, and the files directly inside folders, one after another with\n"
-        "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
-        "\n"
-        "  --preset \"CATEGORY/LABEL\"  a preset of presets.xml (default: the choice saved by\n"
-        "                             the window)\n"
-        "  --extension EXT            the container, when the preset offers several\n"
-        "  --custom                   the custom fields saved by the window\n"
-        "  --output-folder DIR        results go to DIR (made if missing, one level)\n"
-        "  --same-folder              results go beside their inputs\n"
-        "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
-        "                             extensions\n"
-        "  --help, --version\n"
-        "\n"
-        "Exit status: 0 when every file converted, 1 when any failed or was stopped, 2 for bad\n"
-        "usage or nothing to convert, 130 or 143 when ended by Ctrl+C or SIGTERM.\n");
+               "Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
+               "Converts video files, and the files directly inside folders, one after another "
+               "with\n"
+               "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
+               "\n"
+               "  --preset \"CATEGORY/LABEL\"  a preset of presets.xml (default: the choice saved "
+               "by\n"
+               "                             the window)\n"
+               "  --extension EXT            the container, when the preset offers several\n"
+               "  --custom                   the custom fields saved by the window\n"
+               "  --output-folder DIR        results go to DIR (made if missing, one level);\n"
+               "                             default: the folder saved by the window, now\n"
+               "                             %1\n"
+               "  --same-folder              results go beside their inputs\n"
+               "  --skip-existing            an input whose result is already there under its\n"
+               "                             plain name counts as done and is not converted again\n"
+               "  --json                     one JSON object per line and per input, then a\n"
+               "                             summary object, instead of the lines for people\n"
+               "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
+               "                             extensions\n"
+               "  -h, --help                 show this and end\n"
+               "  --version                  show the version and end\n"
+               "  --                         what follows are files, even if they begin with -\n"
+               "\n"
+               "An option's value follows it (--output-folder out) or is joined to it with =\n"
+               "(--output-folder=out). Each file gets a line telling what became of it, and a\n"
+               "summary ends the run.\n"
+               "\n"
+               "The window's choices are read, never written, from\n"
+               "~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).\n"
+               "What the encoder says for each file is kept in\n"
+               "~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).\n"
+               "\n"
+               "Exit status:\n"
+               "  0    every file named, and every convertible file of a named folder, was\n"
+               "       converted (or was already there, with --skip-existing)\n"
+               "  1    a file failed or could not be read, a file named was refused or missing,\n"
+               "       or the run was stopped\n"
+               "  2    bad usage, or nothing to convert at all\n"
+               "  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is\n"
+               "       stopped and its unfinished file removed\n"
+               "  141  whoever read the output went away (a closed pipe), with the same care\n")
+        .arg(defaultFolder);
 }
 
 std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QString* error) {
@@ -27,6 +59,18 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
     bool onlyInputs = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (!onlyInputs && argument == u"-h") {
+            options.action = Action::Help;
+            continue;
+        }
+        if (!onlyInputs && argument.startsWith(u'-') &&
+            !argument.startsWith(QStringLiteral("--")) && argument.size() > 1) {
+            *error = QStringLiteral(
+                         "Unknown option %1. A file whose name begins with - goes after "
+                         "--.")
+                         .arg(argument);
+            return std::nullopt;
+        }
         if (onlyInputs || !argument.startsWith(QStringLiteral("--"))) {
             options.inputs << argument;
             continue;
@@ -43,25 +87,33 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
             value = argument.mid(equals + 1);
         }
         const auto takeValue = [&]() -> std::optional<QString> {
-            if (value) {
-                return value;
+            if (!value && i + 1 < arguments.size()) {
+                value = arguments[++i];
             }
-            if (i + 1 < arguments.size()) {
-                return arguments[++i];
+            if (value && !value->isEmpty()) {
+                return value;
             }
             *error = name + QStringLiteral(" needs a value.");
             return std::nullopt;
         };
-        if (name == u"--help") {
-            options.action = Action::Help;
-        } else if (name == u"--version") {
-            options.action = Action::Version;
-        } else if (name == u"--list-presets") {
-            options.action = Action::ListPresets;
-        } else if (name == u"--custom") {
-            options.custom = true;
-        } else if (name == u"--same-folder") {
-            options.sameFolder = true;
+        // Switches take no value: "--help=x" is a mistake, not a request for help.
+        const std::pair<const char16_t*, std::function<void()>> switches[] = {
+            {u"--help", [&] { options.action = Action::Help; }},
+            {u"--version", [&] { options.action = Action::Version; }},
+            {u"--list-presets", [&] { options.action = Action::ListPresets; }},
+            {u"--custom", [&] { options.custom = true; }},
+            {u"--same-folder", [&] { options.sameFolder = true; }},
+            {u"--skip-existing", [&] { options.skipExisting = true; }},
+            {u"--json", [&] { options.json = true; }},
+        };
+        const auto isSwitch = [&](const auto& entry) { return name == QStringView(entry.first); };
+        if (const auto* found = std::find_if(std::begin(switches), std::end(switches), isSwitch);
+            found != std::end(switches)) {
+            if (value) {
+                *error = name + QStringLiteral(" takes no value.");
+                return std::nullopt;
+            }
+            found->second();
         } else if (name == u"--preset") {
             const std::optional<QString> preset = takeValue();
             if (!preset) {
@@ -69,8 +121,9 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
             }
             const qsizetype slash = preset->indexOf(u'/');
             if (slash <= 0 || slash == preset->size() - 1) {
-                *error = QStringLiteral("--preset takes \"CATEGORY/LABEL\", as --list-presets "
-                                        "shows them.");
+                *error = QStringLiteral(
+                    "--preset takes \"CATEGORY/LABEL\", as --list-presets "
+                    "shows them.");
                 return std::nullopt;
             }
             options.presetCategory = preset->left(slash);

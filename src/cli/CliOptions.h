@@ -13,13 +13,16 @@ struct CliOptions {
     Action action = Action::Convert;
     QString presetCategory;  // with presetLabel: --preset "CATEGORY/LABEL"
     QString presetLabel;
-    QString extension;       // --extension
-    bool custom = false;     // --custom
-    QString outputFolder;    // --output-folder
-    bool sameFolder = false; // --same-folder
-    QStringList inputs;      // files and folders
+    QString extension;          // --extension
+    bool custom = false;        // --custom
+    QString outputFolder;       // --output-folder
+    bool sameFolder = false;    // --same-folder
+    bool skipExisting = false;  // --skip-existing
+    bool json = false;          // --json
+    QStringList inputs;         // files and folders
 
-    static QString Usage();
+    // The help text; `defaultFolder` is where results go when nothing else is said.
+    static QString Usage(const QString& defaultFolder);
     // The options of a command line (without the program's name), or why they make no sense.
     static std::optional<CliOptions> Parse(const QStringList& arguments, QString* error);
 };

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 #include <unistd.h>
@@ -32,11 +33,18 @@ int main(int argc, char* argv[]) {
     }
     // The live percentage only where somebody watches it.
     CommandLineConverter converter(out, err, ::isatty(STDERR_FILENO) ? &err : nullptr);
-    // Ctrl+C or SIGTERM stops the encoder and removes its unfinished file before we go.
-    SignalWatcher endings;
+    // Ctrl+C, SIGTERM or a reader that went away (SIGPIPE, as in "| head -1") stops the encoder
+    // and removes its unfinished file before we go.
+    SignalWatcher endings({SIGTERM, SIGHUP, SIGINT, SIGPIPE});
     QObject::connect(&endings, &SignalWatcher::Received, &converter, &CommandLineConverter::Stop);
-    const int status = converter.Run(*options);
+    converter.WatchOutput(STDOUT_FILENO);
+    int status = converter.Run(*options);
     out.flush();
     err.flush();
+    // A signal that came with the last lines is heard now.
+    QCoreApplication::processEvents();
+    if (converter.StoppedBy() != 0) {
+        status = SignalWatcher::ExitStatusFor(converter.StoppedBy());
+    }
     return status;
 }

@@ -135,16 +135,21 @@ QString JobList::ExclusionReason(const QString& extension) {
     return QStringLiteral("not a video file (.%1)").arg(extension);
 }
 
+void JobList::Refuse(Refusal kind, const QString& reason) {
+    lastRefusalKind_ = kind;
+    lastRefusal_ = reason;
+}
+
 bool JobList::AddFile2Grid(QString& sFilePath) {
-    lastRefusal_.clear();
+    Refuse(Refusal::None, QString());
     if (adding_ || !store_) {
-        lastRefusal_ = QStringLiteral("another add is running");
+        Refuse(Refusal::Busy, QStringLiteral("another add is running"));
         return false;  // an add that arrives during another add's probe is refused
     }
     const QScopedValueRollback<bool> adding(adding_, true);
     sFilePath = NormalisePath(sFilePath);
     if (FileExistsInGrid(sFilePath)) {
-        lastRefusal_ = QStringLiteral("already in the list");
+        Refuse(Refusal::Duplicate, QStringLiteral("already in the list"));
         return false;
     }
     // Only regular files (or links to one) are probed: a pipe or a device would hold the
@@ -157,9 +162,9 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
                 "its name is not valid UTF-8, so it cannot be passed on "
                 "unchanged; rename the file to add it");
         } else if (!info.exists()) {
-            lastRefusal_ = QStringLiteral("not found");
+            Refuse(Refusal::Missing, QStringLiteral("not found"));
         } else {
-            lastRefusal_ = QStringLiteral("not a regular file");
+            Refuse(Refusal::NotRegularFile, QStringLiteral("not a regular file"));
         }
         if (!refusalsCollected_) {
             ReportAddError(53,
@@ -169,7 +174,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     }
     if (!info.isReadable()) {
         // Nothing of it could be converted; better said now than as a failure later.
-        lastRefusal_ = QStringLiteral("it cannot be read (permission denied)");
+        Refuse(Refusal::Unreadable, QStringLiteral("it cannot be read (permission denied)"));
         return false;
     }
     const QString extension = ExtensionOf(sFilePath);
@@ -177,7 +182,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     // Every file that is not a duplicate is probed, also those the extension refuses next.
     const ProbeVerdict probe = ready ? ready->probe : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
-        lastRefusal_ = ExclusionReason(extension);
+        Refuse(Refusal::ExcludedType, ExclusionReason(extension));
         return false;
     }
 

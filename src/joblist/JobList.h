@@ -59,6 +59,17 @@ class JobList : public QObject {
     bool AddFile2Grid(QString& sFilePath);
     // Why the last AddFile2Grid refused its file, in a few words; empty when it was added.
     const QString& LastRefusal() const { return lastRefusal_; }
+    enum class Refusal {
+        None,
+        Busy,
+        Duplicate,
+        ExcludedType,
+        Missing,
+        NotRegularFile,
+        NotUtf8,
+        Unreadable
+    };
+    Refusal LastRefusalKind() const { return lastRefusalKind_; }
     // Files that cannot be added at all (missing, not a regular file, a name that is not valid
     // UTF-8) are told in a box of their own each, unless whoever adds collects the refusals to
     // tell them together.
@@ -89,6 +100,7 @@ class JobList : public QObject {
     void SelectAllCleared();
 
   private:
+    void Refuse(Refusal kind, const QString& reason);
     void ReplaceStore(std::unique_ptr<JobListStore> store);
 
     std::unique_ptr<JobListStore> store_;
@@ -100,6 +112,7 @@ class JobList : public QObject {
     bool locked_ = false;
     bool refusalsCollected_ = false;
     QString lastRefusal_;
+    Refusal lastRefusalKind_ = Refusal::None;
 };
 
 }  // namespace reelwright

@@ -177,7 +177,7 @@ void VideoFileAdder::AddEach(const QStringList& paths, bool report) {
         }
         const QString given = path;
         if (!jobList_.AddFile2Grid(path)) {
-            refusals_.push_back({given, jobList_.LastRefusal()});
+            refusals_.push_back({given, jobList_.LastRefusal(), jobList_.LastRefusalKind()});
         }
         KeepWindowAlive(sinceYield);
     }

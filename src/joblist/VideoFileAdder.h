@@ -1,12 +1,12 @@
 #pragma once
 
+#include "joblist/JobList.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 namespace reelwright {
-
-class JobList;
 
 // The three ways files enter the list: files chosen in the open dialog, a folder, and drops on
 // the grid. One add runs at a time; the window stays live while files are probed.
@@ -35,6 +35,7 @@ class VideoFileAdder : public QObject {
     struct Refusal {
         QString path;
         QString reason;
+        JobList::Refusal kind = JobList::Refusal::None;
     };
     const QList<Refusal>& LastRefusals() const { return refusals_; }
 

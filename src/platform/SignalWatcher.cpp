@@ -22,7 +22,10 @@ extern "C" void OnSignal(int signal) {
 
 }  // namespace
 
-SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {
+SignalWatcher::SignalWatcher(QObject* parent) : SignalWatcher({SIGTERM, SIGHUP, SIGINT}, parent) {}
+
+SignalWatcher::SignalWatcher(QList<int> watched, QObject* parent)
+    : QObject(parent), signals_(std::move(watched)) {
     if (g_pipe[0] < 0 && ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }
@@ -32,7 +35,7 @@ SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    for (const int signal : signals_) {
         ::sigaction(signal, &action, nullptr);
     }
 }
@@ -40,7 +43,7 @@ SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {
 SignalWatcher::~SignalWatcher() {
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    for (const int signal : signals_) {
         ::sigaction(signal, &action, nullptr);
     }
 }

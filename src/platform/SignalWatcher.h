@@ -1,18 +1,22 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class QSocketNotifier;
 
 namespace reelwright {
 
-// Turns SIGTERM, SIGHUP and SIGINT into a Qt signal on the thread's event loop. The handler
-// only writes the signal's number into a pipe; everything else happens when the loop reads it.
+// Turns SIGTERM, SIGHUP and SIGINT (or the signals given) into a Qt signal on the thread's event
+// loop. The handler only writes the signal's number into a pipe; everything else happens when the
+// loop reads it.
 class SignalWatcher : public QObject {
     Q_OBJECT
 
   public:
     explicit SignalWatcher(QObject* parent = nullptr);
+    // SIGPIPE among them turns a write to a closed output into an ending like any other.
+    explicit SignalWatcher(QList<int> watched, QObject* parent = nullptr);
     ~SignalWatcher() override;
 
     // Exit status that tells the shell a process ended by this signal (128 + its number).
@@ -25,6 +29,7 @@ class SignalWatcher : public QObject {
     void Read();
 
     QSocketNotifier* notifier_ = nullptr;
+    QList<int> signals_;
 };
 
 }  // namespace reelwright

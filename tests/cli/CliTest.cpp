@@ -9,6 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -138,7 +142,8 @@ TEST_F(CliTest, AFailedFileGivesItsReasonAndExitStatusOne) {
     EXPECT_TRUE(result.out.contains(junk + ": Unkown Format")) << result.out.toStdString();
     EXPECT_TRUE(result.out.contains("[2/2] " + cut + ": Error: The input file ended early"))
         << result.out.toStdString();
-    EXPECT_TRUE(result.out.endsWith("3 files: 1 converted, 2 failed\n")) << result.out.toStdString();
+    EXPECT_TRUE(result.out.endsWith("3 files: 1 converted, 2 failed\n"))
+        << result.out.toStdString();
     EXPECT_EQ(Outputs(), QStringList{"whole.avi"});
 }
 
@@ -152,8 +157,14 @@ TEST_F(CliTest, BadUsageOrNothingToConvertIsExitStatusTwo) {
         {"--preset", kPreset, "--extension", "mkv", clip},
         {"--preset", kPreset, "--custom", clip},
         {"--same-folder", "--output-folder", "out", clip},
-        {"--preset", kPreset, home.filePath("notes.txt")},
         {"--preset", kPreset, home.filePath("empty")},
+        {"-h=1"},
+        {"--help=x"},
+        {"--version=3"},
+        {"--output-folder=", clip},
+        {"--output-folder", "", clip},
+        {"--json=yes", clip},
+        {"-o", "out", clip},
     };
     for (const QStringList& arguments : cases) {
         const Result result = Run(arguments);
@@ -162,6 +173,140 @@ TEST_F(CliTest, BadUsageOrNothingToConvertIsExitStatusTwo) {
     }
     EXPECT_TRUE(Outputs().isEmpty());
     EXPECT_EQ(Run({"--help"}).status, 0);
+}
+
+// Every file named, and every file of a folder named, gets a line with what became of it.
+TEST_F(CliTest, EveryNamedInputIsAccountedFor) {
+    const QString good = Clip("good.mkv");
+    const QString missing = home.filePath("missing.mkv");
+    const QString song = home.filePath("song.flac");
+    QFile(song).open(QIODevice::WriteOnly);
+    QDir().mkpath(home.filePath("folder"));
+    const QString inside = Clip("folder/inside.mkv");
+    QFile(home.filePath("folder/notes.txt")).open(QIODevice::WriteOnly);
+    const Result result =
+        Run({"--preset", kPreset, "--output-folder", "out", missing, good, song, "folder", good});
+    EXPECT_EQ(result.status, 1) << result.err.toStdString();  // a file named was not taken
+    const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines, (QStringList{
+                         missing + ": refused: not found",
+                         song + ": refused: a sound file (.flac): only video files are added",
+                         home.filePath("folder/notes.txt") + ": refused: not a video file (.txt)",
+                         good + ": refused: already in the list", "[1/2] " + good + ": converting",
+                         "[1/2] " + good + ": Complete -> " + home.filePath("out/good.avi"),
+                         "[2/2] " + inside + ": converting",
+                         "[2/2] " + inside + ": Complete -> " + home.filePath("out/inside.avi"),
+                         "6 files: 2 converted, 0 failed, 4 refused"}));
+
+    // A folder's files that are not video are told, and are no failure.
+    const Result folder = Run({"--preset", kPreset, "--output-folder", "again", "folder"});
+    EXPECT_EQ(folder.status, 0) << folder.out.toStdString();
+    EXPECT_TRUE(folder.out.endsWith("2 files: 1 converted, 0 failed, 1 refused\n"))
+        << folder.out.toStdString();
+}
+
+TEST_F(CliTest, AnOutputFolderThatCannotBeMadeIsNamedOnEachFilesLine) {
+    const QString clip = Clip("clip.mkv");
+    const QString folder = home.filePath("no/parent");
+    const Result result = Run({"--preset", kPreset, "--output-folder", folder, clip});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.out.contains("[1/1] " + clip + ": Error: The output folder " + folder +
+                                    " does not exist and cannot be made: its parent folder does "
+                                    "not exist"))
+        << result.out.toStdString();
+    EXPECT_TRUE(result.out.endsWith("1 file: 0 converted, 1 failed\n")) << result.out.toStdString();
+}
+
+TEST_F(CliTest, JsonGivesOneObjectPerInputAndNamesStaySafe) {
+    const QString odd = Clip("new\nline\tand tab.mkv");
+    const QString missing = home.filePath("gone.mkv");
+    const Result result =
+        Run({"--json", "--preset", kPreset, "--output-folder", "out", odd, missing});
+    EXPECT_EQ(result.status, 1);
+    const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << result.out.toStdString();
+    QList<QJsonObject> objects;
+    for (const QString& line : lines) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        objects << document.object();
+    }
+    EXPECT_EQ(objects[0]["input"].toString(), missing);
+    EXPECT_EQ(objects[0]["status"].toString(), "refused");
+    EXPECT_EQ(objects[0]["reason"].toString(), "not found");
+    EXPECT_TRUE(objects[0]["result"].isNull());
+    EXPECT_EQ(objects[1]["input"].toString(), odd);
+    EXPECT_EQ(objects[1]["status"].toString(), "converted");
+    EXPECT_EQ(objects[1]["result"].toString(), home.filePath("out/new\nline\tand tab.avi"));
+    EXPECT_GT(objects[1]["seconds"].toDouble(), 0.0);
+    const QJsonObject summary = objects[2]["summary"].toObject();
+    EXPECT_EQ(summary["files"].toInt(), 2);
+    EXPECT_EQ(summary["converted"].toInt(), 1);
+    EXPECT_EQ(summary["refused"].toInt(), 1);
+    EXPECT_EQ(summary["exit"].toInt(), 1);
+}
+
+TEST_F(CliTest, SkipExistingResumesWithoutConvertedCopies) {
+    const QString a = Clip("a.mkv");
+    const QString b = Clip("b.mkv");
+    ASSERT_EQ(Run({"--preset", kPreset, "--output-folder", "out", a}).status, 0);
+    const Result again =
+        Run({"--skip-existing", "--preset", kPreset, "--output-folder", "out", a, b});
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains(a + ": already converted -> " + home.filePath("out/a.avi")))
+        << again.out.toStdString();
+    EXPECT_TRUE(again.out.endsWith("2 files: 1 converted, 0 failed, 1 already converted\n"));
+    EXPECT_EQ(Outputs(), (QStringList{"a.avi", "b.avi"}));
+
+    // Beside an input of the format's own type, the input is not its own result.
+    const QString avi = home.filePath("out/b.avi");
+    const Result beside = Run({"--skip-existing", "--preset", kPreset, "--same-folder", avi});
+    EXPECT_EQ(beside.status, 0);
+    EXPECT_TRUE(QFileInfo::exists(home.filePath("out/b_Converted.avi")));
+    const Result twice = Run({"--skip-existing", "--preset", kPreset, "--same-folder", avi});
+    EXPECT_TRUE(twice.out.contains("already converted")) << twice.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("out/b_Converted_0.avi")));
+}
+
+TEST_F(CliTest, AReaderThatGoesAwayEndsTheRunAndLeavesNothingHalfWritten) {
+    const QString first = home.filePath("long 1.mkv");
+    const QString second = home.filePath("long 2.mkv");
+    ASSERT_TRUE(test::MakeClip(first, 30, "640x480"));
+    ASSERT_TRUE(QFile::copy(first, second));
+    // As a user would pipe it: "| head -1" reads the first line and goes.
+    const auto program = Program({"-c",
+                                  "\"$0\" --preset 'Computer and TV/H.264 / AAC, best quality' "
+                                  "--output-folder out \"$1\" \"$2\" | head -1; "
+                                  "exit ${PIPESTATUS[0]}",
+                                  REELWRIGHT_CLI_PATH, first, second});
+    program->setProgram("bash");
+    program->start();
+    ASSERT_TRUE(program->waitForFinished(60000));
+    EXPECT_EQ(program->exitCode(), 141);
+    EXPECT_EQ(QString::fromUtf8(program->readAllStandardOutput()),
+              "[1/2] " + first + ": converting\n");
+    EXPECT_TRUE(Outputs().isEmpty()) << Outputs().join(", ").toStdString();
+}
+
+TEST_F(CliTest, UsageIsAsAScriptWriterExpects) {
+    const QString clip = Clip("-dash.mkv");
+    const Result help = Run({"-h"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* part :
+         {"--skip-existing", "--json", "  --  ", "--output-folder=out", "HKEY_LOCAL_MACHINE.ini",
+          "logs/", "Exit status", "141", "143", "Converted Files"}) {
+        EXPECT_TRUE(help.out.contains(part)) << part;
+    }
+    // The container in any letter case; a file that begins with a dash after "--".
+    const Result upper = Run({"--preset", "Computer and TV/H.264 / AAC (most players)",
+                              "--extension", "MKV", "--output-folder=out", "--", clip});
+    EXPECT_EQ(upper.status, 0) << upper.err.toStdString();
+    EXPECT_EQ(Outputs(), QStringList{"-dash.mkv"});
+    // An unknown preset names the closest.
+    const Result close = Run({"--preset", "Web/VP9 Opus", clip});
+    EXPECT_EQ(close.status, 2);
+    EXPECT_TRUE(close.err.contains("Web/VP9 / Opus (WebM)")) << close.err.toStdString();
 }
 
 TEST_F(CliTest, TwoCopiesOnTheSameInputAndFolderGiveTwoResults) {
