@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
   xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
+  parallel                    # proving the README's example of spreading files over machines
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
 )
 

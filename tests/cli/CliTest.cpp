@@ -309,6 +309,40 @@ TEST_F(CliTest, UsageIsAsAScriptWriterExpects) {
     EXPECT_TRUE(close.err.contains("Web/VP9 / Opus (WebM)")) << close.err.toStdString();
 }
 
+// The README's example, taken from the README itself, run as pasted with this machine as the
+// only host.
+TEST_F(CliTest, TheReadmesParallelExampleWorksAsWritten) {
+    QFile readme(README_PATH);
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype at = text.indexOf("| parallel ");
+    ASSERT_GE(at, 0) << "no parallel example in the README";
+    const qsizetype start = text.lastIndexOf('\n', at) + 1;
+    const qsizetype end = text.indexOf("\n```", at);
+    QString example = text.mid(start, end - start);
+    ASSERT_TRUE(example.contains("-S host1,host2,:")) << example.toStdString();
+    example.replace("-S host1,host2,:", "-S :");
+    example.replace("/shared/", home.filePath("shared") + "/");
+    example.replace("reelwright-cli ", QString(REELWRIGHT_CLI_PATH) + " ");
+    QDir().mkpath(home.filePath("shared/videos"));
+    QStringList names{"a.mkv", "two words.mkv", "it's (3).mkv"};
+    for (const QString& name : names) {
+        ASSERT_TRUE(test::MakeClip(home.filePath("shared/videos/" + name), 1));
+    }
+    const auto program = Program({"-c", example});
+    program->setProgram("bash");
+    program->start();
+    ASSERT_TRUE(program->waitForFinished(120000));
+    EXPECT_EQ(program->exitCode(), 0) << program->readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(home.filePath("shared/out")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"a.mp4", "it's (3).mp4", "two words.mp4"}));
+    // Run again, it finds everything done and makes no copies.
+    program->start();
+    ASSERT_TRUE(program->waitForFinished(120000));
+    EXPECT_EQ(program->exitCode(), 0);
+    EXPECT_EQ(QDir(home.filePath("shared/out")).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
 TEST_F(CliTest, TwoCopiesOnTheSameInputAndFolderGiveTwoResults) {
     const QString clip = Clip("clip.mkv", 4);
     const auto first = Program({"--preset", kPreset, "--output-folder", "out", clip});
