@@ -71,6 +71,11 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
                          .arg(argument);
             return std::nullopt;
         }
+        if (argument.isEmpty()) {
+            // A blank line read into "$file" would otherwise mean the current folder.
+            *error = QStringLiteral("An empty name was given where a file or folder was expected.");
+            return std::nullopt;
+        }
         if (onlyInputs || !argument.startsWith(QStringLiteral("--"))) {
             options.inputs << argument;
             continue;

@@ -165,6 +165,7 @@ TEST_F(CliTest, BadUsageOrNothingToConvertIsExitStatusTwo) {
         {"--output-folder", "", clip},
         {"--json=yes", clip},
         {"-o", "out", clip},
+        {"--preset", kPreset, ""},  // a job-array task past the end of its list
     };
     for (const QStringList& arguments : cases) {
         const Result result = Run(arguments);
