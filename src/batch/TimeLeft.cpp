@@ -12,86 +12,117 @@ double TimeLeft::SteadySeconds() {
 }
 
 void TimeLeft::Start(std::vector<double> lengths) {
-    lengths_ = std::move(lengths);
-    index_ = -1;
-    done_ = 0;
-    converted_ = 0;
-    encoderSpeed_.reset();
+    files_.clear();
+    for (const double length : lengths) {
+        File file;
+        file.length = length;
+        files_.push_back(file);
+    }
+    latest_ = -1;
 }
 
 void TimeLeft::FileStarted(int index) {
-    done_ = 0;
-    for (int i = 0; i < index && i < FileCount(); ++i) {
-        done_ += lengths_[static_cast<std::size_t>(i)];
+    if (!Valid(index)) {
+        return;
     }
-    index_ = index;
-    converted_ = 0;
-    encoderSpeed_.reset();
-    fileStarted_ = clock_();
+    for (int i = 0; i < index; ++i) {
+        File& before = files_[static_cast<std::size_t>(i)];
+        if (before.state == File::State::Waiting) {
+            before.state = File::State::Ended;  // converted, failed or passed over
+        }
+    }
+    File& file = files_[static_cast<std::size_t>(index)];
+    file.state = File::State::Running;
+    file.converted = 0;
+    file.encoderSpeed.reset();
+    file.started = clock_();
+    latest_ = index;
 }
 
-void TimeLeft::Position(double converted, std::optional<double> speed) {
-    converted_ = std::max(0.0, converted);
+void TimeLeft::Position(int index, double converted, std::optional<double> speed) {
+    if (!Valid(index)) {
+        return;
+    }
+    File& file = files_[static_cast<std::size_t>(index)];
+    file.converted = std::max(0.0, converted);
     if (speed && *speed > 0) {
-        encoderSpeed_ = speed;
+        file.encoderSpeed = speed;
     }
 }
 
-void TimeLeft::FileEnded() {
-    converted_ = CurrentLength();
-}
-
-double TimeLeft::CurrentLength() const {
-    return index_ >= 0 && index_ < FileCount() ? lengths_[static_cast<std::size_t>(index_)] : 0;
+void TimeLeft::FileEnded(int index) {
+    if (Valid(index)) {
+        files_[static_cast<std::size_t>(index)].state = File::State::Ended;
+    }
 }
 
 bool TimeLeft::AllLengthsKnown() const {
-    return !lengths_.empty() &&
-           std::all_of(lengths_.begin(), lengths_.end(), [](double length) { return length > 0; });
+    return !files_.empty() && std::all_of(files_.begin(), files_.end(),
+                                          [](const File& file) { return file.length > 0; });
 }
 
 std::optional<int> TimeLeft::Percent() const {
-    if (!AllLengthsKnown() || index_ < 0) {
+    if (!AllLengthsKnown() || latest_ < 0) {
         return std::nullopt;
     }
     double total = 0;
-    for (const double length : lengths_) {
-        total += length;
+    double done = 0;
+    for (const File& file : files_) {
+        total += file.length;
+        done +=
+            file.state == File::State::Ended ? file.length : std::min(file.converted, file.length);
     }
-    const double done = done_ + std::min(converted_, CurrentLength());
     return static_cast<int>(std::clamp(100.0 * done / total, 0.0, 100.0));
 }
 
-std::optional<double> TimeLeft::Speed() const {
-    if (encoderSpeed_) {
-        return encoderSpeed_;
+std::optional<double> TimeLeft::Speed(int index) const {
+    if (!Valid(index)) {
+        return std::nullopt;
+    }
+    const File& file = files_[static_cast<std::size_t>(index)];
+    if (file.encoderSpeed) {
+        return file.encoderSpeed;
     }
     // Measured, once there is enough to measure.
-    const double elapsed = clock_() - fileStarted_;
-    if (index_ < 0 || elapsed < 1.0 || converted_ <= 0) {
+    const double elapsed = clock_() - file.started;
+    if (file.state != File::State::Running || elapsed < 1.0 || file.converted <= 0) {
         return std::nullopt;
     }
-    return converted_ / elapsed;
+    return file.converted / elapsed;
 }
 
-std::optional<double> TimeLeft::FileSecondsLeft() const {
-    const std::optional<double> speed = Speed();
-    if (!speed || CurrentLength() <= 0) {
+std::optional<double> TimeLeft::FileSecondsLeft(int index) const {
+    const std::optional<double> speed = Speed(index);
+    if (!speed || files_[static_cast<std::size_t>(index)].length <= 0) {
         return std::nullopt;
     }
-    return std::max(0.0, CurrentLength() - converted_) / *speed;
+    const File& file = files_[static_cast<std::size_t>(index)];
+    return std::max(0.0, file.length - file.converted) / *speed;
 }
 
 std::optional<double> TimeLeft::BatchSecondsLeft() const {
-    const std::optional<double> fileLeft = FileSecondsLeft();
-    if (!fileLeft || !AllLengthsKnown()) {
+    if (!AllLengthsKnown()) {
         return std::nullopt;
     }
-    double waiting = 0;
-    for (int i = index_ + 1; i < FileCount(); ++i) {
-        waiting += lengths_[static_cast<std::size_t>(i)];
+    double speed = 0;
+    double left = 0;
+    for (int i = 0; i < FileCount(); ++i) {
+        const File& file = files_[static_cast<std::size_t>(i)];
+        if (file.state == File::State::Running) {
+            const std::optional<double> fileSpeed = Speed(i);
+            if (!fileSpeed) {
+                return std::nullopt;  // nothing to go by yet
+            }
+            speed += *fileSpeed;
+        }
+        if (file.state != File::State::Ended) {
+            left += std::max(0.0, file.length - file.converted);
+        }
     }
-    return *fileLeft + waiting / *Speed();
+    if (speed <= 0) {
+        return std::nullopt;
+    }
+    return left / speed;
 }
 
 QString TimeLeft::ProgressText() const {

@@ -9,7 +9,8 @@
 namespace reelwright {
 
 // How far a batch has come and when it will end: from the lengths of its files, the encoder's
-// position in the current one and its speed (as the encoder says it, or as measured). Without a
+// position in each running one and its speed (as the encoder says it, or as measured). Several
+// files may run at once; files before one that starts, and not running, are done. Without a
 // length nothing is guessed.
 class TimeLeft {
   public:
@@ -21,15 +22,23 @@ class TimeLeft {
     // The lengths of the files the batch will take, in order; 0 where unknown.
     void Start(std::vector<double> lengths);
     void FileStarted(int index);
-    // The current file's position, and the encoder's speed when it says it.
-    void Position(double converted, std::optional<double> speed);
-    void FileEnded();
+    // A running file's position, and the encoder's speed when it says it.
+    void Position(int index, double converted, std::optional<double> speed);
+    void FileEnded(int index);
+    // The same for the file started last.
+    void Position(double converted, std::optional<double> speed) {
+        Position(latest_, converted, speed);
+    }
+    void FileEnded() { FileEnded(latest_); }
 
-    int FileIndex() const { return index_; }
-    int FileCount() const { return static_cast<int>(lengths_.size()); }
+    int FileIndex() const { return latest_; }
+    int FileCount() const { return static_cast<int>(files_.size()); }
     std::optional<int> Percent() const;
-    std::optional<double> Speed() const;
-    std::optional<double> FileSecondsLeft() const;
+    std::optional<double> Speed(int index) const;
+    std::optional<double> Speed() const { return Speed(latest_); }
+    std::optional<double> FileSecondsLeft(int index) const;
+    std::optional<double> FileSecondsLeft() const { return FileSecondsLeft(latest_); }
+    // From all running files: what is left of the batch at the speed they go together.
     std::optional<double> BatchSecondsLeft() const;
 
     // "45% of 3 files, 2:10 left", or without the lengths "File 2 of 3".
@@ -38,16 +47,19 @@ class TimeLeft {
     static QString ClockText(double seconds);
 
   private:
-    double CurrentLength() const;
+    struct File {
+        double length = 0;
+        double converted = 0;
+        double started = 0;
+        std::optional<double> encoderSpeed;
+        enum class State { Waiting, Running, Ended } state = State::Waiting;
+    };
+    bool Valid(int index) const { return index >= 0 && index < FileCount(); }
     bool AllLengthsKnown() const;
 
     Clock clock_;
-    std::vector<double> lengths_;
-    int index_ = -1;
-    double done_ = 0;  // seconds of the files before the current one
-    double converted_ = 0;
-    double fileStarted_ = 0;
-    std::optional<double> encoderSpeed_;
+    std::vector<File> files_;
+    int latest_ = -1;
 };
 
 }  // namespace reelwright

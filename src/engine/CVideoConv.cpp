@@ -50,45 +50,86 @@ QString CVideoConv::BuildCommandLine() const {
 }
 
 void CVideoConv::StartConversion() {
+    try {
+        if (Prepare()) {
+            Runner().ExecuteCommand();
+            Judge();
+        }
+    } catch (const std::exception& failure) {
+        ReportUnexpectedFailure(failure);
+    }
+}
+
+bool CVideoConv::Begin() {
+    try {
+        if (!Prepare()) {
+            return false;
+        }
+        if (Runner().Begin()) {
+            return true;
+        }
+        Judge();  // the encoder could not be started: the runner has said why
+    } catch (const std::exception& failure) {
+        ReportUnexpectedFailure(failure);
+    }
+    return false;
+}
+
+bool CVideoConv::Pump(int waitMs) {
+    try {
+        if (objDOS && objDOS->Pump(waitMs)) {
+            return true;
+        }
+        Judge();
+    } catch (const std::exception& failure) {
+        ReportUnexpectedFailure(failure);
+    }
+    return false;
+}
+
+int CVideoConv::OutputFd() const {
+    return objDOS ? objDOS->ReadFd() : -1;
+}
+
+bool CVideoConv::Prepare() {
     result_ = Result::NotRun;
     reason_.clear();
     transcript_ = EncoderTranscript();
     transcript_.SetEchoedPaths({inputFile_, outputFile_});
-    try {
-        // An open quote would swallow the output's name and send the result elsewhere.
-        if (!SplitArguments(parametrs_)) {
-            emit CurrentStatus(QStringLiteral("Error"));
-            Fail(QStringLiteral("The encoder options have a quote that is not closed: ") +
-                 parametrs_);
-            return;
-        }
-        DOSOutputs& runner = Runner();
-        runner.SetTimeLimit(0);
-        runner.SetCommandLine(BuildCommandLine());
-        Yield::Run();
-        // A stop that came before the encoder started is kept: the runner would forget it.
-        if (stopRequested_) {
-            result_ = Result::Cancelled;
-            emit CurrentStatus(QStringLiteral("Cancelled"));
-            return;
-        }
-        emit CurrentStatus(QStringLiteral("Starting..."));
-        runner.ExecuteCommand();
-        transcript_.Finish();
-        if (runner.StopConvert() || stopRequested_) {
-            result_ = Result::Cancelled;
-            return;
-        }
-        const std::optional<QString> failure = FailureOf(runner);
-        if (!failure) {
-            result_ = Result::Converted;
-            return;
-        }
+    // An open quote would swallow the output's name and send the result elsewhere.
+    if (!SplitArguments(parametrs_)) {
         emit CurrentStatus(QStringLiteral("Error"));
-        Fail(*failure);
-    } catch (const std::exception& failure) {
-        ReportUnexpectedFailure(failure);
+        Fail(QStringLiteral("The encoder options have a quote that is not closed: ") + parametrs_);
+        return false;
     }
+    DOSOutputs& runner = Runner();
+    runner.SetTimeLimit(0);
+    runner.SetCommandLine(BuildCommandLine());
+    Yield::Run();
+    // A stop that came before the encoder started is kept: the runner would forget it.
+    if (stopRequested_) {
+        result_ = Result::Cancelled;
+        emit CurrentStatus(QStringLiteral("Cancelled"));
+        return false;
+    }
+    emit CurrentStatus(QStringLiteral("Starting..."));
+    return true;
+}
+
+void CVideoConv::Judge() {
+    DOSOutputs& runner = Runner();
+    transcript_.Finish();
+    if (runner.StopConvert() || stopRequested_) {
+        result_ = Result::Cancelled;
+        return;
+    }
+    const std::optional<QString> failure = FailureOf(runner);
+    if (!failure) {
+        result_ = Result::Converted;
+        return;
+    }
+    emit CurrentStatus(QStringLiteral("Error"));
+    Fail(*failure);
 }
 
 std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {

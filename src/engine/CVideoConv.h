@@ -55,6 +55,14 @@ class CVideoConv : public QObject {
     void StartConversion();
     // Asks a running conversion to stop; one asked before it starts never starts.
     void StopConversion();
+    // The same conversion without blocking, for several at once: Begin starts the encoder (false
+    // when the conversion has already ended, before or at its start); each Pump hands over what
+    // the encoder wrote, waiting at most `waitMs`, and answers whether it goes on. When it has
+    // ended, LastResult and Reason tell how, as after StartConversion.
+    bool Begin();
+    bool Pump(int waitMs);
+    // The encoder's output while it runs, for waiting on several at once; -1 otherwise.
+    int OutputFd() const;
     // False when the encoder says it cannot read the file, or takes too long to say anything.
     bool IsFileSupported(const QString& sMediaFile);
     // The same, with why not and what the encoder said.
@@ -79,6 +87,10 @@ class CVideoConv : public QObject {
   private:
     void objDOS_ReceiveOutputs(const QString& CommandOutputs);
     DOSOutputs& Runner();
+    // The steps before the encoder starts; false when the conversion has already ended.
+    bool Prepare();
+    // How the run that has ended went.
+    void Judge();
     // Why a run that was not stopped failed (possibly in no words); none when it converted the
     // whole input.
     std::optional<QString> FailureOf(const DOSOutputs& runner) const;

@@ -59,14 +59,14 @@ DOSOutputs::~DOSOutputs() {
     CleanUp();
 }
 
-QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
+bool DOSOutputs::Begin(const QString& commandLine) {
     stopConvert_ = false;
     if (!commandLine.isEmpty()) {
         commandLine_ = commandLine;
     }
     if (commandLine_.isEmpty()) {
         Notifier::Current().Show(QStringLiteral("Command Line is empty"), MessageIcon::Error);
-        return QString();
+        return false;
     }
     CleanUp();
     exitedNormally_ = false;
@@ -76,9 +76,10 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
 
     int fds[2] = {-1, -1};
     if (::pipe2(fds, O_CLOEXEC) != 0) {
-        Notifier::Current().Show(QStringLiteral("CreatePipe failed. Error: ") + QString::number(errno),
-                                 MessageIcon::Error);
-        return QString();
+        Notifier::Current().Show(
+            QStringLiteral("CreatePipe failed. Error: ") + QString::number(errno),
+            MessageIcon::Error);
+        return false;
     }
     const QStringList parts = SplitCommandLine(commandLine_);
     auto process = std::make_unique<QProcess>();
@@ -102,16 +103,22 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
             Notifier::Current().Show(QStringLiteral("File or command not found"),
                                      MessageIcon::Error);
         }
-        return QString();
+        return false;
     }
     process_ = std::move(process);
     readFd_ = fds[0];
     started_ = true;
     deadline_ = timeLimitMs_ > 0 ? NowMs() + timeLimitMs_ : 0;
     outputs_.clear();
-
     // One decoder per run, so a character split between two reads is not garbled.
-    QStringDecoder decoder(QStringDecoder::System);
+    decoder_ = QStringDecoder(QStringDecoder::System);
+    return true;
+}
+
+QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
+    if (!Begin(commandLine)) {
+        return QString();
+    }
     char buffer[kReadSize];
     for (;;) {
         qint64 count = 0;
@@ -124,7 +131,7 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
             CleanUp();
             return QString();
         }
-        const QString piece = decoder(QByteArrayView(buffer, count));
+        const QString piece = decoder_(QByteArrayView(buffer, count));
         Keep(piece);
         for (int i = 0; i < kYieldsPerRead; ++i) {
             Yield::Run();
@@ -142,14 +149,74 @@ QString DOSOutputs::ExecuteCommand(const QString& commandLine) {
                     return Cancel();
                 }
             }
-            if (process_) {
-                exitedNormally_ = process_->exitStatus() == QProcess::NormalExit;
-                exitCode_ = process_->exitCode();
-            }
-            CleanUp();
+            EndRun();
             return Outputs();
         }
     }
+}
+
+void DOSOutputs::EndRun() {
+    if (process_) {
+        exitedNormally_ = process_->exitStatus() == QProcess::NormalExit;
+        exitCode_ = process_->exitCode();
+    }
+    CleanUp();
+}
+
+bool DOSOutputs::Pump(int waitMs) {
+    if (!process_) {
+        return false;
+    }
+    if (stopConvert_) {
+        Cancel();
+        return false;
+    }
+    if (deadline_ > 0 && NowMs() >= deadline_) {
+        timedOut_ = true;
+        CleanUp();
+        return false;
+    }
+    if (outputEnded_) {
+        // The output has ended; the child is gone or about to be.
+        if (process_->state() != QProcess::NotRunning && !process_->waitForFinished(0)) {
+            return true;
+        }
+        emit ReceiveOutputs(QString());
+        EndRun();
+        return false;
+    }
+    // What is there now, a bounded amount, so that the other runs and the window get their turn.
+    char buffer[kReadSize];
+    for (int read = 0; read < kPumpReads; ++read) {
+        pollfd wait{readFd_, POLLIN, 0};
+        const int ready = ::poll(&wait, 1, read == 0 ? waitMs : 0);
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            // A silent child that has gone may have left a child of its own holding the pipe:
+            // its end, once all it wrote has been read, is the end of the run.
+            if (process_->state() == QProcess::NotRunning || process_->waitForFinished(0)) {
+                outputEnded_ = true;
+            }
+            return true;
+        }
+        const ssize_t n = ::read(readFd_, buffer, kReadSize);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        }
+        if (n <= 0) {
+            outputEnded_ = true;  // every writer has closed its end
+            return true;
+        }
+        const QString piece = decoder_(QByteArrayView(buffer, n));
+        Keep(piece);
+        emit ReceiveOutputs(piece);
+        if (stopConvert_ || !process_) {
+            return process_ != nullptr;
+        }
+    }
+    return true;
 }
 
 DOSOutputs::ReadResult DOSOutputs::ReadChunk(char* buffer, qint64* count) {
@@ -208,6 +275,7 @@ QString DOSOutputs::Cancel() {
 }
 
 void DOSOutputs::CleanUp() {
+    outputEnded_ = false;
     if (readFd_ >= 0) {
         ::close(readFd_);
         readFd_ = -1;

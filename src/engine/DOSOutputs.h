@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringDecoder>
 
 #include <memory>
 
@@ -17,6 +18,8 @@ class DOSOutputs : public QObject {
   public:
     static constexpr int kReadSize = 512;
     static constexpr int kYieldsPerRead = 12;
+    // Reads a Pump takes at most before it returns.
+    static constexpr int kPumpReads = 16;
     // The captured text kept for Outputs() and the result: its last characters, so a flooding
     // child cannot grow the memory.
     static constexpr qsizetype kKeptOutput = 1024 * 1024;
@@ -34,6 +37,15 @@ class DOSOutputs : public QObject {
     QString ExecuteCommand(const QString& commandLine = QString());
     // Ends and releases the current run, if any. Safe to call at any time, any number of times.
     void CleanUp();
+
+    // The same run without blocking, for several at once: Begin starts the child (false, after
+    // the same messages, when it cannot); each Pump hands over what the child has written,
+    // waiting at most `waitMs` for it, and answers whether the run goes on. The run ends as
+    // ExecuteCommand's does: an empty piece at the end, "Cancelled" when stopped.
+    bool Begin(const QString& commandLine = QString());
+    bool Pump(int waitMs);
+    // The child's output, for waiting on several runs at once; -1 when none runs.
+    int ReadFd() const { return readFd_; }
 
     void SetStopConvert(bool bSet) { stopConvert_ = bSet; }
     bool StopConvert() const { return stopConvert_; }
@@ -58,6 +70,8 @@ class DOSOutputs : public QObject {
     ReadResult ReadChunk(char* buffer, qint64* count);
     QString Cancel();
     void Keep(const QString& piece);
+    // Takes how the child ended, and releases the run.
+    void EndRun();
 
     QString commandLine_;
     QString outputs_;
@@ -65,6 +79,8 @@ class DOSOutputs : public QObject {
     // Our end of the child's output pipe; read here directly, a piece at a time, so the child
     // waits when we are slower than it instead of filling our memory.
     int readFd_ = -1;
+    QStringDecoder decoder_;
+    bool outputEnded_ = false;
     bool stopConvert_ = false;
     bool exitedNormally_ = false;
     bool started_ = false;
