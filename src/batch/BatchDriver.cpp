@@ -5,14 +5,25 @@
 #include "engine/Encoder.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
+#include "platform/Yield.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QThread>
+
+#include <algorithm>
+
+#include <poll.h>
 
 namespace reelwright {
 namespace {
+
+// How long one wait for the encoders lasts before the window gets a turn.
+constexpr int kWaitSliceMs = 20;
 
 const QString kWaiting = QStringLiteral("Waiting Conversion");
 const QString kCancelled = QStringLiteral("Cancelled");
@@ -32,6 +43,7 @@ class BatchDriver::Running {
     }
     ~Running() {
         driver_.cConvert.reset();
+        driver_.jobs_.clear();
         driver_.converting_ = false;
         driver_.stop_ = false;
         driver_.jobList_.SetLocked(false);
@@ -103,16 +115,23 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
         const JobRow& job = jobList_.Store()->Row(row);
         if (Eligible(job, selectedOnly)) {
             taken_ << row;
-            lengths.push_back(job.lengthSeconds > 0 ? job.lengthSeconds
-                                                    : DurationSeconds(job.duration).value_or(0));
+            lengths.push_back(LengthOf(job));
         }
     }
-    timeLeft_.Start(std::move(lengths));
+    timeLeft_.Start(lengths);
     // Looked for once: without it every file would fail the same way.
     const EncoderLocation encoder = LocateEncoder();
     if (!encoder.problem.isEmpty()) {
         Notifier::Current().Show(encoder.problem, MessageIcon::Error);
         return false;
+    }
+    const FormatParameters parameters = hooks_.parameters();
+    const int atOnce = filesAtOnce_ > 0 ? filesAtOnce_
+                                        : AutoFilesAtOnce(QThread::idealThreadCount(), lengths,
+                                                          parameters.options.value_or(QString()));
+    if (atOnce > 1) {
+        RunSeveral(selectedOnly, atOnce);
+        return summary_.reachedEncoder;
     }
     for (int row = 0; jobList_.Store() && row < jobList_.Store()->RecordCount(); ++row) {
         if (stop_) {
@@ -125,7 +144,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
         currentFile_ = job.filePath;
         const QString duration = job.duration;
         FindCurrentRow();
-        const QString output = OutputName(currentFile_);
+        const QString output = OutputName(currentRow_, currentFile_);
         if (output.isEmpty()) {
             emit FileFinished(currentRow_);  // failed before it could start
             continue;
@@ -133,23 +152,121 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
         if (stop_) {
             break;  // a stop while the name was chosen
         }
+        const NameReservation reserved(output);
         ConvertVideo(currentFile_, output, duration);
         emit FileFinished(currentRow_);
     }
     return summary_.reachedEncoder;
 }
 
-QString BatchDriver::OutputName(const QString& input) {
+double BatchDriver::LengthOf(const JobRow& job) {
+    return job.lengthSeconds > 0 ? job.lengthSeconds : DurationSeconds(job.duration).value_or(0);
+}
+
+int BatchDriver::AutoFilesAtOnce(int cores, const std::vector<double>& lengths,
+                                 const QString& options) {
+    if (cores < 2 || lengths.size() < 2) {
+        return 1;
+    }
+    const int most = std::min({cores, kMostFilesAtOnce, static_cast<int>(lengths.size())});
+    // A short file's encoder spends much of its time starting and ending with a core idle: the
+    // next file fills it.
+    std::vector<double> sorted = lengths;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    if (median > 0 && median <= kShortFileSeconds) {
+        return most;
+    }
+    // A long file already keeps every core busy with an encoder that works on threads; one that
+    // does not leaves cores for the next file.
+    static const QRegularExpression kThreaded(QStringLiteral(
+        "(libx264|libx265|libvpx-vp9|libaom-av1|libsvtav1|librav1e|h264_|hevc_|-row-mt)"));
+    const bool threaded = kThreaded.match(options).hasMatch();
+    return threaded || median <= 0 ? 1 : most;
+}
+
+void BatchDriver::RunSeveral(bool selectedOnly, int atOnce) {
+    std::vector<std::unique_ptr<Slot>> places;
+    int next = 0;  // the next row to look at, in display order
+    QElapsedTimer sinceYield;
+    sinceYield.start();
+    for (;;) {
+        // Fill the free places, in the list's order.
+        while (static_cast<int>(places.size()) < atOnce && !stop_ && jobList_.Store() &&
+               next < jobList_.Store()->RecordCount()) {
+            const int row = next++;
+            const JobRow& job = jobList_.Store()->Row(row);
+            if (!Eligible(job, selectedOnly)) {
+                continue;
+            }
+            const QString file = job.filePath;
+            const QString duration = job.duration;
+            const QString output = OutputName(row, file);
+            if (output.isEmpty()) {
+                emit FileFinished(row);
+                continue;
+            }
+            auto name = std::make_unique<NameReservation>(output);
+            if (stop_) {
+                break;
+            }
+            auto slot = PrepareFile(row, file, output, duration);
+            if (!slot) {
+                emit FileFinished(row);
+                continue;
+            }
+            slot->name = std::move(name);
+            if (!slot->job->Begin()) {
+                FinishFile(*slot);  // ended at its start: stopped, or no encoder to start
+                emit FileFinished(row);
+                continue;
+            }
+            places.push_back(std::move(slot));
+        }
+        if (places.empty()) {
+            break;
+        }
+        // Wait for any of them to say something, the window getting its turn in between.
+        std::vector<pollfd> outputs;
+        for (const auto& slot : places) {
+            if (const int fd = slot->job->OutputFd(); fd >= 0) {
+                outputs.push_back({fd, POLLIN, 0});
+            }
+        }
+        if (!outputs.empty()) {
+            ::poll(outputs.data(), outputs.size(), kWaitSliceMs);
+        }
+        for (auto it = places.begin(); it != places.end();) {
+            Slot& slot = **it;
+            if (slot.job->Pump(0)) {
+                ++it;
+                continue;
+            }
+            const int row = slot.row;
+            FinishFile(slot);
+            it = places.erase(it);
+            emit FileFinished(row);
+        }
+        Yield::Run();
+        if (stop_) {
+            for (const auto& slot : places) {
+                slot->job->StopConversion();
+            }
+        }
+    }
+}
+
+QString BatchDriver::OutputName(int row, const QString& input) {
     const OutputPathResult result = hooks_.outputPath(input, hooks_.outputType());
     switch (result.problem) {
         case OutputPathResult::Problem::None:
             return result.path;
         case OutputPathResult::Problem::FolderUnavailable:
             ShowOnce(folderReported_, OutputFolderMessage());
-            FailRow(result.Reason());
+            FailRow(row, input, result.Reason());
             break;
         case OutputPathResult::Problem::NoFreeName:
-            FailRow(result.Reason());
+            FailRow(row, input, result.Reason());
             break;
     }
     return QString();
@@ -157,8 +274,10 @@ QString BatchDriver::OutputName(const QString& input) {
 
 void BatchDriver::RequestStop() {
     stop_ = true;
-    if (cConvert) {
-        cConvert->StopConversion();
+    for (const std::weak_ptr<CVideoConv>& running : jobs_) {
+        if (const std::shared_ptr<CVideoConv> job = running.lock()) {
+            job->StopConversion();
+        }
     }
 }
 
@@ -169,17 +288,29 @@ void BatchDriver::FindCurrentRow() {
 
 void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
                                const QString& sDuration) {
+    std::unique_ptr<Slot> slot = PrepareFile(currentRow_, origfile, outFile, sDuration);
+    if (!slot) {
+        return;
+    }
+    slot->job->StartConversion();
+    FinishFile(*slot);
+}
+
+std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QString& origfile,
+                                                            const QString& outFile,
+                                                            const QString& sDuration) {
     const std::optional<float> length = DurationSeconds(sDuration);
     if (!length) {
-        FailRow(QStringLiteral("The play length \"%1\" cannot be read.").arg(sDuration));
-        return;
+        FailRow(row, origfile,
+                QStringLiteral("The play length \"%1\" cannot be read.").arg(sDuration));
+        return nullptr;
     }
     const FormatParameters parameters = hooks_.parameters();
     if (!parameters.options) {
         ShowOnce(parametersReported_,
                  QStringLiteral("Error occured while getting paramters\r\n") + parameters.error);
-        FailRow(parameters.error);
-        return;
+        FailRow(row, origfile, parameters.error);
+        return nullptr;
     }
     QString error;
     // The result is written under a name of its own and named only once it is whole, so a
@@ -192,14 +323,27 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
                                          error,
                                      MessageIcon::Error);
         }
-        FailRow(error);
-        return;
+        FailRow(row, origfile, error);
+        return nullptr;
     }
+    auto slot = std::make_unique<Slot>();
+    slot->row = row;
+    slot->file = origfile;
+    slot->output = outFile;
+    slot->temporary = temporary;
+    slot->index = static_cast<int>(taken_.indexOf(row));
     // Held here as well, so the job outlives its own StartConversion whatever replaces it.
     const auto job = std::make_shared<CVideoConv>();
-    cConvert = job;
-    connect(job.get(), &CVideoConv::CurrentStatus, this, &BatchDriver::cConvert_CurrentStatus);
-    connect(job.get(), &CVideoConv::Progress, this, &BatchDriver::cConvert_Progress);
+    slot->job = job;
+    jobs_.push_back(job);
+    if (row == currentRow_) {
+        cConvert = job;
+    }
+    CVideoConv* raw = job.get();
+    connect(raw, &CVideoConv::CurrentStatus, this,
+            [this, row, raw](const QString& status) { cConvert_CurrentStatus(row, raw, status); });
+    connect(raw, &CVideoConv::Progress, this,
+            [this, row, raw](int percent) { cConvert_Progress(row, raw, percent); });
     job->SetInputFile(origfile);
     job->SetOutputFile(temporary);
     job->SetResultName(outFile);
@@ -207,72 +351,93 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
     job->SetFileTimeLength(*length);
     job->SetQuiet(quietFailures_);
     const JobListStore* store = jobList_.Store();
-    if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
-        job->SetMediaLength(store->Row(currentRow_).lengthSeconds);
+    if (store && row >= 0 && row < store->RecordCount()) {
+        job->SetMediaLength(store->Row(row).lengthSeconds);
     }
     if (stop_) {
         job->StopConversion();
     }
     // The whole text goes to a log as it arrives; the row keeps a tail of it.
-    RunLog log(origfile, job->BuildCommandLine());
-    job->SetTextSink([&log](const QString& text) { log.Append(text); });
-    timeLeft_.FileStarted(static_cast<int>(taken_.indexOf(currentRow_)));
-    emit FileStarted(currentRow_);
-    job->StartConversion();
-    cConvert.reset();  // the job's text is not kept beyond its file
-    timeLeft_.FileEnded();
-    const QString tail = job->Transcript().Tail();
-    summary_.reachedEncoder = summary_.reachedEncoder || job->EncoderStarted();
+    slot->log = std::make_unique<RunLog>(origfile, job->BuildCommandLine());
+    RunLog* log = slot->log.get();
+    job->SetTextSink([log](const QString& text) { log->Append(text); });
+    timeLeft_.FileStarted(slot->index);
+    emit FileStarted(row);
+    return slot;
+}
 
-    switch (job->LastResult()) {
+void BatchDriver::FinishFile(Slot& slot) {
+    CVideoConv& job = *slot.job;
+    jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
+                               [&slot](const std::weak_ptr<CVideoConv>& running) {
+                                   const auto held = running.lock();
+                                   return !held || held == slot.job;
+                               }),
+                jobs_.end());
+    if (cConvert == slot.job) {
+        cConvert.reset();  // the job's text is not kept beyond its file
+    }
+    timeLeft_.FileEnded(slot.index);
+    const QString tail = job.Transcript().Tail();
+    summary_.reachedEncoder = summary_.reachedEncoder || job.EncoderStarted();
+    RunLog& log = *slot.log;
+    const int row = slot.row;
+
+    switch (job.LastResult()) {
         case CVideoConv::Result::Converted: {
+            QString error;
             const QString given = ClaimOutput(
-                temporary, outFile,
-                [this, &origfile] { return hooks_.outputPath(origfile, hooks_.outputType()).path; },
+                slot.temporary, slot.output,
+                [this, &slot] { return hooks_.outputPath(slot.file, hooks_.outputType()).path; },
                 &error);
             if (given.isEmpty()) {
                 // A file under a hidden name is no result anybody would find.
-                QFile::remove(temporary);
+                QFile::remove(slot.temporary);
                 log.Finish(kError, QString(), error);
-                FailRow(error, log.Path(), tail);
+                FailRow(row, slot.file, error, log.Path(), tail);
                 break;
             }
             log.Finish(kComplete, given, QString());
             ++summary_.converted;
-            WriteStatus(kComplete);
-            Finish(kSuccessColor);
-            if (JobListStore* rows = jobList_.Store(); rows && currentRow_ >= 0) {
-                rows->SetOutcome(currentRow_, QString(), given, log.Path(), tail);
+            WriteStatus(row, kComplete);
+            Finish(row, kSuccessColor);
+            if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
+                rows->SetOutcome(row, QString(), given, log.Path(), tail);
             }
             break;
         }
         case CVideoConv::Result::Cancelled:
-            QFile::remove(temporary);
+            QFile::remove(slot.temporary);
             log.Finish(kCancelled, QString(), QString());
             ++summary_.cancelled;
-            WriteStatus(kCancelled);
-            Finish(kFailureColor);
-            if (JobListStore* rows = jobList_.Store(); rows && currentRow_ >= 0) {
-                rows->SetOutcome(currentRow_, QString(), QString(), log.Path(), tail);
+            WriteStatus(row, kCancelled);
+            Finish(row, kFailureColor);
+            if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
+                rows->SetOutcome(row, QString(), QString(), log.Path(), tail);
             }
             break;
         case CVideoConv::Result::Failed:
         case CVideoConv::Result::NotRun:
-            QFile::remove(temporary);
-            log.Finish(kError, QString(), job->Reason());
-            FailRow(job->Reason(), log.Path(), tail);
+            QFile::remove(slot.temporary);
+            log.Finish(kError, QString(), job.Reason());
+            FailRow(row, slot.file, job.Reason(), log.Path(), tail);
             break;
     }
 }
 
-void BatchDriver::FailRow(const QString& reason, const QString& logPath, const QString& tail) {
+bool BatchDriver::ValidRow(int row) const {
+    const JobListStore* store = jobList_.Store();
+    return store && row >= 0 && row < store->RecordCount();
+}
+
+void BatchDriver::FailRow(int row, const QString& file, const QString& reason,
+                          const QString& logPath, const QString& tail) {
     ++summary_.failed;
-    summary_.failedFiles << currentFile_;
-    WriteStatus(kError);
-    Finish(kFailureColor);
-    JobListStore* store = jobList_.Store();
-    if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
-        store->SetOutcome(currentRow_, reason, QString(), logPath, tail);
+    summary_.failedFiles << file;
+    WriteStatus(row, kError);
+    Finish(row, kFailureColor);
+    if (ValidRow(row)) {
+        jobList_.Store()->SetOutcome(row, reason, QString(), logPath, tail);
     }
 }
 
@@ -283,55 +448,53 @@ void BatchDriver::ShowOnce(bool& shown, const QString& text) {
     shown = true;
 }
 
-void BatchDriver::cConvert_CurrentStatus(const QString& sStatus) {
+void BatchDriver::cConvert_CurrentStatus(int row, const CVideoConv* job, const QString& sStatus) {
     if (converting_) {
-        WriteStatus(sStatus);
-        TellProgress();
+        WriteStatus(row, sStatus);
+        TellProgress(row, job);
     }
 }
 
-void BatchDriver::cConvert_Progress(int iProgress) {
+void BatchDriver::cConvert_Progress(int row, const CVideoConv* job, int iProgress) {
     if (converting_) {
-        WriteStatus(QString::number(iProgress));
-        TellProgress();
+        WriteStatus(row, QString::number(iProgress));
+        TellProgress(row, job);
     }
 }
 
-void BatchDriver::TellProgress() {
-    const CVideoConv* job = cConvert.get();
+void BatchDriver::TellProgress(int row, const CVideoConv* job) {
     JobListStore* store = jobList_.Store();
-    if (!job || !store || currentRow_ < 0 || currentRow_ >= store->RecordCount()) {
+    if (!job || !ValidRow(row)) {
         return;
     }
+    const int index = static_cast<int>(taken_.indexOf(row));
     if (const std::optional<double> position = job->Transcript().LastTime()) {
-        timeLeft_.Position(*position, job->Transcript().LastSpeed());
+        timeLeft_.Position(index, *position, job->Transcript().LastSpeed());
     }
     QStringList note;
-    if (const std::optional<double> left = timeLeft_.FileSecondsLeft()) {
+    if (const std::optional<double> left = timeLeft_.FileSecondsLeft(index)) {
         note << TimeLeft::ClockText(*left) + QStringLiteral(" left for this file");
     }
     if (const std::optional<double> left = timeLeft_.BatchSecondsLeft();
         left && timeLeft_.FileCount() > 1) {
         note << TimeLeft::ClockText(*left) + QStringLiteral(" for the batch");
     }
-    if (const std::optional<double> speed = timeLeft_.Speed()) {
+    if (const std::optional<double> speed = timeLeft_.Speed(index)) {
         note << QStringLiteral("%1x real time").arg(*speed, 0, 'f', 1);
     }
-    store->SetProgressNote(currentRow_, note.join(QStringLiteral(", ")));
+    store->SetProgressNote(row, note.join(QStringLiteral(", ")));
     emit Advanced();
 }
 
-void BatchDriver::WriteStatus(const QString& status) {
-    JobListStore* store = jobList_.Store();
-    if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
-        store->SetStatus(currentRow_, status);
+void BatchDriver::WriteStatus(int row, const QString& status) {
+    if (ValidRow(row)) {
+        jobList_.Store()->SetStatus(row, status);
     }
 }
 
-void BatchDriver::Finish(quint32 color) {
-    JobListStore* store = jobList_.Store();
-    if (store && currentRow_ >= 0 && currentRow_ < store->RecordCount()) {
-        store->SetTextColor(currentRow_, JobRow::Status, color);
+void BatchDriver::Finish(int row, quint32 color) {
+    if (ValidRow(row)) {
+        jobList_.Store()->SetTextColor(row, JobRow::Status, color);
     }
 }
 

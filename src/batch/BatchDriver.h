@@ -9,14 +9,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace reelwright {
 
 class CVideoConv;
 class JobList;
+class RunLog;
 
 // Converts the eligible rows of the job list one after another and writes each job's events
 // into its row. The walk itself knows nothing of the window; it asks for the format and the
@@ -61,6 +64,18 @@ class BatchDriver : public QObject {
     // What the last batch did.
     const Summary& LastSummary() const { return summary_; }
 
+    // How many files convert at once: 1 is one after another, 0 lets the batch choose from the
+    // cores, the lengths and the format (AutoFilesAtOnce).
+    void SetFilesAtOnce(int count) { filesAtOnce_ = std::max(0, count); }
+    int FilesAtOnce() const { return filesAtOnce_; }
+    static constexpr int kMostFilesAtOnce = 8;
+    // Files this short convert several at once even with an encoder that works on threads.
+    static constexpr double kShortFileSeconds = 20;
+    // Several files at once where that is faster: short files, or an encoder that keeps to one
+    // core; one at a time otherwise.
+    static int AutoFilesAtOnce(int cores, const std::vector<double>& lengths,
+                               const QString& options);
+
     // Failures are kept on their rows instead of being shown one by one in message boxes.
     void SetQuietFailures(bool quiet) { quietFailures_ = quiet; }
     // How far the running batch has come and when it will end.
@@ -84,22 +99,43 @@ class BatchDriver : public QObject {
 
   private:
     class Running;
+    // One file on its way: its row, its names, its job and its log.
+    struct Slot {
+        int row = -1;
+        int index = -1;  // among the files the batch set out to convert
+        QString file;
+        QString output;
+        QString temporary;
+        std::shared_ptr<CVideoConv> job;
+        std::unique_ptr<RunLog> log;
+        std::unique_ptr<NameReservation> name;  // kept from the name's choice to the file's end
+    };
 
     // Whether a batch takes this row.
     static bool Eligible(const JobRow& job, bool selectedOnly);
+    static double LengthOf(const JobRow& job);
+    bool ValidRow(int row) const;
+
+    // Several files at once, each starting as a place comes free.
+    void RunSeveral(bool selectedOnly, int atOnce);
+    // Everything before the encoder starts; none when the row has already ended (failed).
+    std::unique_ptr<Slot> PrepareFile(int row, const QString& origfile, const QString& outFile,
+                                      const QString& sDuration);
+    // The row's final status, result and log, once its job has ended.
+    void FinishFile(Slot& slot);
 
     void FindCurrentRow();
-    void cConvert_CurrentStatus(const QString& sStatus);
-    void cConvert_Progress(int iProgress);
-    void WriteStatus(const QString& status);
-    void Finish(quint32 color);
-    // Ends the current row as failed, with the reason (and the run's text) kept on it.
-    void FailRow(const QString& reason, const QString& logPath = QString(),
-                 const QString& tail = QString());
+    void cConvert_CurrentStatus(int row, const CVideoConv* job, const QString& sStatus);
+    void cConvert_Progress(int row, const CVideoConv* job, int iProgress);
+    void WriteStatus(int row, const QString& status);
+    void Finish(int row, quint32 color);
+    // Ends a row as failed, with the reason (and the run's text) kept on it.
+    void FailRow(int row, const QString& file, const QString& reason,
+                 const QString& logPath = QString(), const QString& tail = QString());
     void ShowOnce(bool& shown, const QString& text);
-    // The position of the running job, for the time left and the row's tooltip.
-    void TellProgress();
-    QString OutputName(const QString& input);
+    // A running job's position, for the time left and its row's tooltip.
+    void TellProgress(int row, const CVideoConv* job);
+    QString OutputName(int row, const QString& input);
 
     JobList& jobList_;
     Hooks hooks_;
@@ -111,7 +147,9 @@ class BatchDriver : public QObject {
     bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;
-    std::shared_ptr<CVideoConv> cConvert;
+    std::shared_ptr<CVideoConv> cConvert;          // the file converting, one at a time
+    std::vector<std::weak_ptr<CVideoConv>> jobs_;  // every job running
+    int filesAtOnce_ = 1;
     Summary summary_;
     TimeLeft timeLeft_;
     QList<int> taken_;  // the rows the batch set out to convert, in order

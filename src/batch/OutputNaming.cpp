@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMultiHash>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -66,7 +67,32 @@ QString OutputFolderMessage() {
     return QStringLiteral("Output Folder is not exist and can not be created.");
 }
 
+namespace {
+
+// The names of results being written by this program now: one naming authority for all.
+QMultiHash<QString, int>& Reserved() {
+    static QMultiHash<QString, int> names;
+    return names;
+}
+
+}  // namespace
+
+NameReservation::NameReservation(QString path) : path_(std::move(path)) {
+    if (!path_.isEmpty()) {
+        Reserved().insert(path_, 0);
+    }
+}
+
+NameReservation::~NameReservation() {
+    if (!path_.isEmpty()) {
+        Reserved().remove(path_, 0);  // one of them, should the same name be held twice
+    }
+}
+
 bool IsTakenName(const QString& path) {
+    if (Reserved().contains(path)) {
+        return true;
+    }
     struct stat entry {};
     return ::lstat(Native(path).constData(), &entry) == 0 || errno != ENOENT;
 }
@@ -155,8 +181,8 @@ QString PlainOutputPath(const QString& input, const QString& type,
     if (!isInput) {
         return plain;
     }
-    return prefix + FitName(stem, (stem.endsWith(kSuffix) ? QStringLiteral("_0") : kSuffix) +
-                                      extension);
+    return prefix +
+           FitName(stem, (stem.endsWith(kSuffix) ? QStringLiteral("_0") : kSuffix) + extension);
 }
 
 QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice) {

@@ -44,8 +44,22 @@ QString GetOutputPath(const QString& input, const QString& type, const OutputFol
 // The message for an output folder that cannot be had.
 QString OutputFolderMessage();
 
-// Whether a candidate name is taken: anything of that name, a folder or a dangling link too.
+// Whether a candidate name is taken: anything of that name, a folder or a dangling link too, or
+// a name reserved for a result still being written.
 bool IsTakenName(const QString& path);
+
+// Keeps a result's name for it while it is written, so that no other file converting at the
+// same time is given it; released when it goes.
+class NameReservation {
+  public:
+    explicit NameReservation(QString path);
+    ~NameReservation();
+    NameReservation(const NameReservation&) = delete;
+    NameReservation& operator=(const NameReservation&) = delete;
+
+  private:
+    QString path_;
+};
 
 // The longest file name the file system takes, in bytes.
 inline constexpr int kMaxNameBytes = 255;

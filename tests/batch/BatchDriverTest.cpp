@@ -38,7 +38,9 @@ class BatchDriverTest : public testing::Test {
         list.Store()->SetStatus(list.Store()->RecordCount() - 1, status);
     }
     QString Status(int row) const { return list.Store()->Row(row).status; }
-    TextColor StatusColor(int row) const { return list.Store()->Row(row).textColors[JobRow::Status]; }
+    TextColor StatusColor(int row) const {
+        return list.Store()->Row(row).textColors[JobRow::Status];
+    }
 
     // Everything in the output folder, hidden files too.
     QStringList OutputFolder() const {
@@ -124,8 +126,7 @@ TEST_F(BatchDriverTest, AnOutputFolderThatCannotBeMadeIsToldOnceAndConvertsNothi
     EXPECT_FALSE(batch.RunBatch(false));  // nothing reached the encoder: no power-off follows
     EXPECT_EQ(Status(0), "Error");
     EXPECT_EQ(Status(1), "Error");
-    EXPECT_EQ(notifier.Texts(),
-              QStringList{"Output Folder is not exist and can not be created."});
+    EXPECT_EQ(notifier.Texts(), QStringList{"Output Folder is not exist and can not be created."});
 }
 
 TEST_F(BatchDriverTest, OptionsThatCannotBeMadeConvertNothingAndAreToldOnce) {
@@ -136,8 +137,8 @@ TEST_F(BatchDriverTest, OptionsThatCannotBeMadeConvertNothingAndAreToldOnce) {
     EXPECT_EQ(Status(0), "Error");
     EXPECT_EQ(Status(1), "Error");
     EXPECT_EQ(list.Store()->Row(1).reason, parameters.error);
-    EXPECT_EQ(notifier.Texts(), QStringList{"Error occured while getting paramters\r\n" +
-                                            parameters.error});
+    EXPECT_EQ(notifier.Texts(),
+              QStringList{"Error occured while getting paramters\r\n" + parameters.error});
     EXPECT_TRUE(OutputFolder().isEmpty());
 }
 
@@ -346,7 +347,8 @@ TEST_F(BatchDriverTest, EachLogEndsWithTheOutcomeUnderTheResultsOwnName) {
 
     const QStringList whole = LogOf(list.Store()->Row(0)).split('\n');
     // The first line runs as it stands in a shell: quoted only where it must be.
-    EXPECT_TRUE(whole[0].startsWith(QDir(folder.Path()).filePath("ffmpeg") + " -i ")) << whole[0].toStdString();
+    EXPECT_TRUE(whole[0].startsWith(QDir(folder.Path()).filePath("ffmpeg") + " -i "))
+        << whole[0].toStdString();
     EXPECT_TRUE(whole.contains("frame=  1 time=00:00:01.00 bitrate=1 "));
     EXPECT_TRUE(whole.contains("frame=  2 time=00:00:02.00 bitrate=1 "));
     EXPECT_EQ(whole.mid(whole.size() - 3),
@@ -392,7 +394,8 @@ TEST_F(BatchDriverTest, OnlyTheNewestLogsAreKept) {
     QDir(RunLog::Folder()).removeRecursively();
     QDir().mkpath(RunLog::Folder());
     for (int i = 0; i < RunLog::kKept + 5; ++i) {
-        QFile(QDir(RunLog::Folder()).filePath(QString("2000-01-01 00-00-%1 old.log").arg(i, 3, 10, QChar('0'))))
+        QFile(QDir(RunLog::Folder())
+                  .filePath(QString("2000-01-01 00-00-%1 old.log").arg(i, 3, 10, QChar('0'))))
             .open(QIODevice::WriteOnly);
     }
     AddRow("a", "Waiting Conversion");
@@ -467,6 +470,150 @@ TEST(PowerOff, ModesMapToTheLoginManagersActions) {
     ShutdownSystem(3);
     EXPECT_EQ(power.actions, std::vector<PowerAction>{PowerAction::PowerOff});
 }
+
+}  // namespace
+}  // namespace reelwright
+
+namespace reelwright {
+namespace {
+
+const char* kSlow =
+    "print Press [q] to stop, [?] for help\\n\nsleep 150\nprint time=00:00:01.00 speed=1.0x \\r\n"
+    "sleep 150\nprint time=00:00:02.00 speed=1.0x \\r\noutput 64\n";
+
+// Several files at once keep every promise one at a time makes.
+class SeveralAtOnceTest : public BatchDriverTest {
+  protected:
+    void SetUp() override {
+        BatchDriverTest::SetUp();
+        batch.SetFilesAtOnce(2);
+        QObject::connect(&batch, &BatchDriver::FileStarted, [this](int row) {
+            running << row;
+            most = std::max(most, static_cast<int>(running.size()));
+            started << row;
+        });
+        QObject::connect(&batch, &BatchDriver::FileFinished, [this](int row) {
+            running.removeAll(row);
+            finished << row;
+        });
+    }
+    QList<int> running;
+    QList<int> started;
+    QList<int> finished;
+    int most = 0;
+};
+
+TEST_F(SeveralAtOnceTest, EachRowHasItsOwnStatusAndNoMoreThanTheChosenNumberRun) {
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+        AddRow(name, "Waiting Conversion",
+               name == QString("c") ? "print Press [q] to stop, [?] for help\\n\n"
+                                      "print Unknown encoder 'x'\\n\nexit 1\n"
+                                    : kSlow);
+    }
+    QSet<QString> statusesSeen;
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [&](const QModelIndex& cell) {
+        statusesSeen << QString::number(cell.row()) + ":" + Status(cell.row());
+    });
+    batch.SetQuietFailures(true);
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(most, 2);
+    EXPECT_EQ(started, (QList<int>{0, 1, 2, 3, 4}));  // started in the list's order
+    EXPECT_EQ(finished.size(), 5);
+    EXPECT_EQ((QStringList{Status(0), Status(1), Status(2), Status(3), Status(4)}),
+              (QStringList{"Complete", "Complete", "Error", "Complete", "Complete"}));
+    // The failure stays on its own row, with its own reason.
+    EXPECT_TRUE(list.Store()->Row(2).reason.startsWith("This ffmpeg has no encoder \"x\""));
+    for (const int row : {0, 1, 3, 4}) {
+        EXPECT_TRUE(list.Store()->Row(row).reason.isEmpty()) << row;
+        EXPECT_TRUE(statusesSeen.contains(QString::number(row) + ":50")) << row;
+        EXPECT_EQ(StatusColor(row), BatchDriver::kSuccessColor);
+    }
+    EXPECT_EQ(StatusColor(2), BatchDriver::kFailureColor);
+    EXPECT_EQ(OutputFolder(), (QStringList{"a.avi", "b.avi", "d.avi", "e.avi"}));
+    EXPECT_EQ(batch.LastSummary().converted, 4);
+    EXPECT_EQ(batch.LastSummary().failed, 1);
+    EXPECT_FALSE(batch.IsConverting());
+}
+
+TEST_F(SeveralAtOnceTest, AStopEndsEveryRunningFileAndStartsNoOther) {
+    for (const char* name : {"a", "b", "c"}) {
+        AddRow(name, "Waiting Conversion",
+               "print Press [q] to stop, [?] for help\\n\nprint time=00:00:01.00 x\n"
+               "output 64\nsleep 20000\n");
+    }
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
+        if (Status(0) == "50" && Status(1) == "50") {
+            batch.RequestStop();
+        }
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ((QStringList{Status(0), Status(1), Status(2)}),
+              (QStringList{"Cancelled", "Cancelled", "Waiting Conversion"}));
+    EXPECT_TRUE(OutputFolder().isEmpty()) << OutputFolder().join(", ").toStdString();
+    EXPECT_EQ(started, (QList<int>{0, 1}));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+// Two files of one name converting at once are never given the same result's name.
+TEST_F(SeveralAtOnceTest, RunningFilesReserveTheirNames) {
+    QDir(folder.Path()).mkpath("x");
+    QDir(folder.Path()).mkpath("y");
+    for (const char* sub : {"x", "y"}) {
+        QString path = folder.Scenario(QString(sub) + "/same.mpg", kSlow);
+        ASSERT_TRUE(list.AddFile2Grid(path));
+    }
+    QStringList chosen;
+    BatchDriver both{
+        list,
+        {[] { return QStringLiteral("avi"); },
+         [&](const QString& input, const QString& type) {
+             const OutputPathResult result = ChooseOutputPath(input, type, {false, outputFolder});
+             chosen << QFileInfo(result.path).fileName();
+             return result;
+         },
+         [this] { return parameters; }}};
+    both.SetFilesAtOnce(2);
+    EXPECT_TRUE(both.RunBatch(false));
+    // The second was given its own name at once, not only when the first had taken the file.
+    EXPECT_EQ(chosen, (QStringList{"same.avi", "same_Converted.avi"}));
+    EXPECT_EQ(OutputFolder(), (QStringList{"same.avi", "same_Converted.avi"}));
+    EXPECT_EQ(list.Store()->Row(0).outputPath, folder.FilePath("out/same.avi"));
+    EXPECT_EQ(list.Store()->Row(1).outputPath, folder.FilePath("out/same_Converted.avi"));
+    // Nothing reserved is left behind.
+    EXPECT_FALSE(IsTakenName(folder.FilePath("out/other.avi")));
+    QFile::remove(folder.FilePath("out/same.avi"));
+    EXPECT_FALSE(IsTakenName(folder.FilePath("out/same.avi")));
+}
+
+struct AutoCase {
+    const char* name;
+    int cores;
+    std::vector<double> lengths;
+    const char* options;
+    int expected;
+};
+
+class AutomaticFilesAtOnce : public testing::TestWithParam<AutoCase> {};
+
+TEST_P(AutomaticFilesAtOnce, FollowsTheCoresTheLengthsAndTheEncoder) {
+    const AutoCase& c = GetParam();
+    EXPECT_EQ(BatchDriver::AutoFilesAtOnce(c.cores, c.lengths, QString::fromLatin1(c.options)),
+              c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Batches, AutomaticFilesAtOnce,
+    testing::Values(AutoCase{"OneCore", 1, {2, 2, 2}, "-c:v libx264", 1},
+                    AutoCase{"OneFile", 4, {2}, "-c:v libx264", 1},
+                    AutoCase{"ShortClips", 2, {2, 2, 2, 60}, "-c:v libx264", 2},
+                    AutoCase{"ShortClipsManyCores", 16, {2, 2, 2}, "-c:v libx264", 3},
+                    AutoCase{"ShortClipsCapped", 32, std::vector<double>(40, 2.0), "-c:v libx264",
+                             8},
+                    AutoCase{"LongThreaded", 4, {60, 60, 600}, "-vcodec libx264 -acodec aac", 1},
+                    AutoCase{"LongVp9", 4, {60, 60}, "-c:v libvpx-vp9 -row-mt 1", 1},
+                    AutoCase{"LongSingleThreaded", 4, {60, 60, 60}, "-vcodec mpeg4 -acodec mp2", 3},
+                    AutoCase{"UnknownLengths", 4, {0, 0, 0}, "-vcodec mpeg4", 1}),
+    test::CaseName<AutoCase>);
 
 }  // namespace
 }  // namespace reelwright

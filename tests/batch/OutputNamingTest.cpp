@@ -99,10 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"dir:in/clip.avi"},
                    "in/clip_Converted.avi",
                    0},
-        NamingCase{"a hidden input stays hidden", ".clip.mkv", "mp4", true, "", {},
-                   "in/.clip.mp4", 0},
-        NamingCase{"a hidden input without extension", ".clip", "mp4", true, "", {},
-                   "in/.clip.mp4", 0},
+        NamingCase{
+            "a hidden input stays hidden", ".clip.mkv", "mp4", true, "", {}, "in/.clip.mp4", 0},
+        NamingCase{
+            "a hidden input without extension", ".clip", "mp4", true, "", {}, "in/.clip.mp4", 0},
         NamingCase{
             "missing folder is made", "clip.mpg", "mkv", false, "new", {}, "new/clip.mkv", 0}),
     test::CaseName<NamingCase>);

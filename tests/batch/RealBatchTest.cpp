@@ -259,3 +259,56 @@ TEST_F(RealBatchTest, AnOutputFolderThatCannotBeMadeIsNamedOnTheRow) {
 
 }  // namespace
 }  // namespace reelwright
+
+namespace reelwright {
+namespace {
+
+TEST_F(RealBatchTest, SeveralAtOnceGiveEveryFileItsOwnWholeResult) {
+    QStringList files;
+    for (const QString sub : {"a", "b", "c"}) {
+        QDir().mkpath(dir.filePath(sub));
+        files << dir.filePath(sub + "/clip.mkv");
+        ASSERT_TRUE(test::MakeClip(files.last(), 3));
+    }
+    files << dir.filePath("other.mkv");
+    ASSERT_TRUE(test::MakeClip(files.last(), 2));
+    batch.SetFilesAtOnce(3);
+    EXPECT_EQ(AddAndConvert(files), QStringList(4, "Complete"));
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"clip.avi", "clip_Converted.avi", "clip_Converted_0.avi", "other.avi"}));
+    for (int row = 0; row < files.size(); ++row) {
+        EXPECT_TRUE(test::IsReadableMedia(Row(row).outputPath))
+            << Row(row).outputPath.toStdString();
+        QFile log(Row(row).logPath);
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(log.readAll().endsWith("Result: " + Row(row).outputPath.toUtf8() + "\n"));
+    }
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+TEST_F(RealBatchTest, AStopWithSeveralRunningStopsThemAllAndLeavesNothing) {
+    QStringList files;
+    for (const QString name : {"one.mkv", "two.mkv", "three.mkv"}) {
+        files << dir.filePath(name);
+        ASSERT_TRUE(test::MakeClip(files.last(), 30, "640x480"));
+    }
+    options = "-c:v libx264 -preset slow -c:a aac";
+    type = "mp4";
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
+        bool both = true;
+        for (const int row : {0, 1}) {
+            bool numeric = false;
+            both = both && Row(row).status.toInt(&numeric) >= 1 && numeric;
+        }
+        if (both) {
+            batch.RequestStop();
+        }
+    });
+    batch.SetFilesAtOnce(2);
+    EXPECT_EQ(AddAndConvert(files), (QStringList{"Cancelled", "Cancelled", "Waiting Conversion"}));
+    EXPECT_TRUE(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+}  // namespace
+}  // namespace reelwright

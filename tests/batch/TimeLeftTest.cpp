@@ -43,6 +43,28 @@ TEST(TimeLeftTest, NothingIsGuessedWithoutALength) {
     EXPECT_DOUBLE_EQ(*left.Speed(), 1.5);
 }
 
+TEST(TimeLeftTest, SeveralRunningFilesGoTogether) {
+    double now = 0;
+    TimeLeft left([&now] { return now; });
+    left.Start({10, 10, 20});
+    left.FileStarted(0);
+    left.FileStarted(1);
+    left.Position(0, 4, 1.0);
+    EXPECT_EQ(left.BatchSecondsLeft(), std::nullopt);  // the second has said nothing yet
+    left.Position(1, 2, 1.0);
+    // 8 + 6 + 20 seconds of video left, at 2x real time together.
+    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 17);
+    EXPECT_DOUBLE_EQ(*left.FileSecondsLeft(0), 6);
+    EXPECT_DOUBLE_EQ(*left.FileSecondsLeft(1), 8);
+    EXPECT_EQ(left.Percent(), 15);
+    left.FileEnded(0);
+    left.FileStarted(2);  // the first is done; the second still runs
+    left.Position(2, 0, 1.0);
+    EXPECT_EQ(left.Percent(), 30);
+    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 14);
+    EXPECT_EQ(left.ProgressText(), "30% of 3 files, 0:14 left");
+}
+
 TEST(TimeLeftTest, ReadsAsAClock) {
     EXPECT_EQ(TimeLeft::ClockText(0), "0:00");
     EXPECT_EQ(TimeLeft::ClockText(130), "2:10");
