@@ -23,6 +23,10 @@ QString CliOptions::Usage(const QString& defaultFolder) {
                "                             default: the folder saved by the window, now\n"
                "                             %1\n"
                "  --same-folder              results go beside their inputs\n"
+               "  --jobs N|auto              how many files convert at once (default: the\n"
+               "                             window's choice, at first 1); auto takes several\n"
+               "                             short files at once, long ones one at a time when\n"
+               "                             their encoder keeps every core busy\n"
                "  --skip-existing            an input whose result is already there under its\n"
                "                             plain name counts as done and is not converted again\n"
                "  --json                     one JSON object per line and per input, then a\n"
@@ -139,6 +143,22 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
                 return std::nullopt;
             }
             options.extension = extension->startsWith(u'.') ? extension->mid(1) : *extension;
+        } else if (name == u"--jobs") {
+            const std::optional<QString> jobs = takeValue();
+            if (!jobs) {
+                return std::nullopt;
+            }
+            bool number = false;
+            const int count = jobs->toInt(&number);
+            if (jobs->compare(QStringLiteral("auto"), Qt::CaseInsensitive) == 0) {
+                options.jobs = 0;
+            } else if (number && count >= 1 && count <= kMostJobs) {
+                options.jobs = count;
+            } else {
+                *error =
+                    QStringLiteral("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
+                return std::nullopt;
+            }
         } else if (name == u"--output-folder") {
             const std::optional<QString> folder = takeValue();
             if (!folder) {

@@ -19,10 +19,12 @@ struct CliOptions {
     bool sameFolder = false;    // --same-folder
     bool skipExisting = false;  // --skip-existing
     bool json = false;          // --json
+    std::optional<int> jobs;    // --jobs: files at once, 0 for auto
     QStringList inputs;         // files and folders
 
     // The help text; `defaultFolder` is where results go when nothing else is said.
     static QString Usage(const QString& defaultFolder);
+    static constexpr int kMostJobs = 8;
     // The options of a command line (without the program's name), or why they make no sense.
     static std::optional<CliOptions> Parse(const QStringList& arguments, QString* error);
 };

@@ -8,8 +8,9 @@ namespace reelwright {
 
 class CRegister;
 
-// The seventeen choices the window remembers between runs, named as they are stored. A value
-// that is none leaves its control as it is (it was missing, or broke its rule).
+// The choices the window remembers between runs, named as they are stored: the seventeen of
+// the first release, then how many files convert at once. A value that is none leaves its
+// control as it is (it broke its rule); a file written before a value existed gives its default.
 struct RememberedSettings {
     std::optional<bool> optOtherFolder;
     std::optional<bool> optSameFolder;
@@ -29,6 +30,9 @@ struct RememberedSettings {
     QString txtChannels;
     QString txtCVBitrate;
     QString txtFrameRate;
+    // How many files convert at once: 0 for Auto, else 1 to kMostFilesAtOnce.
+    std::optional<int> FilesAtOnce;
+    static constexpr int kMostFilesAtOnce = 8;
 
     // The first start's choices.
     static RememberedSettings Defaults();

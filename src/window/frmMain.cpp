@@ -13,11 +13,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDebug>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
@@ -134,8 +135,10 @@ void frmMain::BuildMainPanel() {
     // A batch's progress joins the caption; it must not run under the buttons.
     frMain->SetCaptionRight(cmdAbout->x() - Zoomed(6));
     // Named for screen readers; reached with Tab after the steps' controls (and F1 for help).
-    const std::pair<MyButton*, const char*> corners[] = {
-        {cmdAbout, "About"}, {MyButton1, "Help (F1)"}, {cmdMinimize, "Minimize"}, {cmdClose, "Close"}};
+    const std::pair<MyButton*, const char*> corners[] = {{cmdAbout, "About"},
+                                                         {MyButton1, "Help (F1)"},
+                                                         {cmdMinimize, "Minimize"},
+                                                         {cmdClose, "Close"}};
     for (const auto& [corner, name] : corners) {
         corner->setToolTip(QString::fromLatin1(name));
         corner->setAccessibleName(QString::fromLatin1(name).section(u' ', 0, 0));
@@ -173,16 +176,42 @@ void frmMain::BuildMainPanel() {
 
     PlaceAuto(StepNumber("3", p), 105, 7530);
     StepRule(PlaceAuto(new QLabel("- Click Convert to start conversion", p), 360, 7575));
+    auto* filesAtOnce = PlaceAuto(new QLabel("Files at once:", p), 450, 8070);
+    cmbFilesAtOnce = Place(new QComboBox(p), 1560, 8010, 900, 345);
+    cmbFilesAtOnce->addItem(QStringLiteral("Auto"));
+    for (int count = 1; count <= RememberedSettings::kMostFilesAtOnce; ++count) {
+        cmbFilesAtOnce->addItem(QString::number(count));
+    }
+    cmbFilesAtOnce->setCurrentIndex(1);
+    filesAtOnce->setBuddy(cmbFilesAtOnce);
+    cmbFilesAtOnce->setAccessibleName(QStringLiteral("Files at once"));
+    cmbFilesAtOnce->setToolTip(QStringLiteral(
+        "How many files convert at the same time. Auto converts several short files at once,\n"
+        "and long ones one at a time when their encoder already keeps every core busy."));
     cmdConvertSelected = Place(new MyButton("Convert Selected", p), 3255, 7920, 1995, 510);
     cmdConvert = Place(new MyButton("Convert All", p), 5520, 7920, 1905, 510);
     chkShutdown = PlaceAuto(new QCheckBox("Shutdown after conversion complete", p), 7590, 8115);
 
     // The steps in order, then the corner buttons.
-    QWidget* const order[] = {cmdAddVideoFile, cmdAddFolder,   Grid,          chkSelectAll,
-                              cmdRemove,       cmdPlay,        optSameFolder, optOtherFolder,
-                              txtOutPath,      cmdBrowse,      cmdChangeFormat,
-                              cmdConvertSelected, cmdConvert,  chkShutdown,   cmdAbout,
-                              MyButton1,       cmdMinimize,    cmdClose};
+    QWidget* const order[] = {cmdAddVideoFile,
+                              cmdAddFolder,
+                              Grid,
+                              chkSelectAll,
+                              cmdRemove,
+                              cmdPlay,
+                              optSameFolder,
+                              optOtherFolder,
+                              txtOutPath,
+                              cmdBrowse,
+                              cmdChangeFormat,
+                              cmbFilesAtOnce,
+                              cmdConvertSelected,
+                              cmdConvert,
+                              chkShutdown,
+                              cmdAbout,
+                              MyButton1,
+                              cmdMinimize,
+                              cmdClose};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -297,7 +326,7 @@ void frmMain::PlayFile(const QString& sFilePath) {
 void frmMain::EnableControls(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              cmdChangeFormat, cmdRemove, cmdPlay, cmdBrowse, optSameFolder, optOtherFolder,
-             chkSelectAll, cmdAddFolder, cmdAddVideoFile, cmdAbout}) {
+             chkSelectAll, cmdAddFolder, cmdAddVideoFile, cmdAbout, cmbFilesAtOnce}) {
         control->setEnabled(enabled);
     }
     // Browse and the path box follow the folder option; during a batch the path is locked, or a

@@ -140,6 +140,7 @@ class frmMain : public QWidget {
     MyButton* cmdBrowse = nullptr;
     QLabel* lblFormat = nullptr;
     MyButton* cmdChangeFormat = nullptr;
+    QComboBox* cmbFilesAtOnce = nullptr;  // "Auto", then 1 to 8 files at once
     MyButton* cmdConvertSelected = nullptr;
     MyButton* cmdConvert = nullptr;
     QCheckBox* chkShutdown = nullptr;

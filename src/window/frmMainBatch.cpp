@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
@@ -102,6 +103,7 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     EnableControls(false);
     other->setEnabled(false);
     batch_.SetQuietFailures(chkShutdown->isChecked());
+    batch_.SetFilesAtOnce(cmbFilesAtOnce->currentIndex());  // the index is the count, 0 Auto
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     const bool taken = batch_.RunBatch(selectedOnly);
     button->setText(restCaption);

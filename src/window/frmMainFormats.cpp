@@ -232,10 +232,12 @@ void frmMain::MirrorPresetLists() {
 
 void frmMain::MirrorCustomFields() {
     const FormatChoice::Custom& fields = format_.custom;
-    const std::pair<QComboBox*, int> lists[] = {
-        {cmbCustContainer, fields.container}, {cmbCACodec, fields.audioCodec},
-        {cmbCASmapleRate, fields.sampleRate}, {cmbCVCodec, fields.videoCodec},
-        {cmbCVSize, fields.size},             {cmbCVAspect, fields.aspect}};
+    const std::pair<QComboBox*, int> lists[] = {{cmbCustContainer, fields.container},
+                                                {cmbCACodec, fields.audioCodec},
+                                                {cmbCASmapleRate, fields.sampleRate},
+                                                {cmbCVCodec, fields.videoCodec},
+                                                {cmbCVSize, fields.size},
+                                                {cmbCVAspect, fields.aspect}};
     for (const auto& [list, index] : lists) {
         ShowIndex(list, index);
     }

@@ -1,8 +1,8 @@
-// The remembered half of the window: the seventeen values saved when the program ends and loaded
+// The remembered half of the window: the eighteen values saved when the program ends and loaded
 // at start. Which value is stored how lives in the settings library; here they meet the controls.
+#include "platform/Notifier.h"
 #include "settings/CRegister.h"
 #include "settings/RememberedSettings.h"
-#include "platform/Notifier.h"
 #include "window/MyButton.h"
 #include "window/frmMain.h"
 
@@ -61,6 +61,9 @@ void frmMain::ApplySettings(const RememberedSettings& values) {
     for (const auto& [field, member] : Texts()) {
         field->setText(values.*member);
     }
+    if (values.FilesAtOnce) {
+        cmbFilesAtOnce->setCurrentIndex(*values.FilesAtOnce);  // the index is the count
+    }
     UpdateFormatLabel();
 }
 
@@ -76,6 +79,7 @@ RememberedSettings frmMain::CurrentSettings() const {
     for (const auto& [field, member] : Texts()) {
         values.*member = field->text();
     }
+    values.FilesAtOnce = cmbFilesAtOnce->currentIndex();
     return values;
 }
 

@@ -130,8 +130,10 @@ void frmMain::OpenPanel(QWidget* panel) {
     frMain->setEnabled(false);
     // A raised panel is a modal page: the keyboard goes into it, and stays there, since the main
     // panel is disabled and the other panel hidden.
-    for (QWidget* next = panel->nextInFocusChain(); next != panel; next = next->nextInFocusChain()) {
-        if (panel->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()) {
+    for (QWidget* next = panel->nextInFocusChain(); next != panel;
+         next = next->nextInFocusChain()) {
+        if (panel->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isEnabled()) {
             next->setFocus(Qt::TabFocusReason);
             break;
         }
@@ -189,7 +191,8 @@ void frmMain::Minimize() {
 }
 
 void frmMain::OpenHelp() {
-    Desktop::Current().Open(ProgramFolder::DataFile(QStringLiteral("Help.html")), QStringLiteral("/"));
+    Desktop::Current().Open(ProgramFolder::DataFile(QStringLiteral("Help.html")),
+                            QStringLiteral("/"));
 }
 
 }  // namespace reelwright

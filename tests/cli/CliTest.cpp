@@ -166,6 +166,9 @@ TEST_F(CliTest, BadUsageOrNothingToConvertIsExitStatusTwo) {
         {"--json=yes", clip},
         {"-o", "out", clip},
         {"--preset", kPreset, ""},  // a job-array task past the end of its list
+        {"--jobs", "0", clip},
+        {"--jobs=nine", clip},
+        {"--jobs", "99", clip},
     };
     for (const QStringList& arguments : cases) {
         const Result result = Run(arguments);
@@ -342,6 +345,27 @@ TEST_F(CliTest, TheReadmesParallelExampleWorksAsWritten) {
     ASSERT_TRUE(program->waitForFinished(120000));
     EXPECT_EQ(program->exitCode(), 0);
     EXPECT_EQ(QDir(home.filePath("shared/out")).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+TEST_F(CliTest, SeveralFilesAtOnceAccountForEachAsOneAtATimeDoes) {
+    QStringList files;
+    for (const QString name : {"a.mkv", "b.mkv", "c.mkv", "d.mkv"}) {
+        files << Clip(name);
+    }
+    for (const QString jobs : {"3", "auto"}) {
+        const QString out = "out-" + jobs;
+        const Result result =
+            Run(QStringList{"--jobs", jobs, "--preset", kPreset, "--output-folder", out} + files);
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.out.endsWith("4 files: 4 converted, 0 failed\n"))
+            << result.out.toStdString();
+        for (const QString& file : files) {
+            const QString result_ = home.filePath(out + "/" + QFileInfo(file).baseName() + ".avi");
+            EXPECT_TRUE(result.out.contains(file + ": Complete -> " + result_))
+                << jobs.toStdString();
+            EXPECT_TRUE(test::IsReadableMedia(result_));
+        }
+    }
 }
 
 TEST_F(CliTest, TwoCopiesOnTheSameInputAndFolderGiveTwoResults) {

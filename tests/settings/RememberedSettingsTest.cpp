@@ -38,6 +38,7 @@ RememberedSettings Changed() {
     values.txtChannels = "6";
     values.txtCVBitrate = "2500";
     values.txtFrameRate = "29.97";
+    values.FilesAtOnce = 0;  // Auto
     return values;
 }
 
@@ -61,7 +62,7 @@ class RememberedSettingsTest : public testing::Test {
     CRegister reg;
 };
 
-TEST_F(RememberedSettingsTest, AllSeventeenComeBackAsSaved) {
+TEST_F(RememberedSettingsTest, AllEighteenComeBackAsSaved) {
     EXPECT_EQ(RememberedSettings::Load(reg), RememberedSettings::Defaults());
     ASSERT_TRUE(Changed().Save(reg));
     EXPECT_EQ(RememberedSettings::Load(reg), Changed());
@@ -108,6 +109,25 @@ TEST_F(RememberedSettingsTest, WhatReadsIsKeptAndWhatDoesNotIsSetAside) {
     EXPECT_EQ(RememberedSettings::Load(reg), RememberedSettings::Defaults());
 }
 
+// A file written before "files at once" existed loads whole, one at a time.
+TEST_F(RememberedSettingsTest, AnOlderFileWithSeventeenValuesStillLoads) {
+    RememberedSettings older = Changed();
+    older.FilesAtOnce = 3;
+    ASSERT_TRUE(older.Save(reg));
+    QByteArray text = Read(File());
+    ASSERT_TRUE(text.contains("FilesAtOnce=3\n"));
+    text.replace("Fennick%20Reelwright\\Settings\\FilesAtOnce=3\n", "");
+    ASSERT_FALSE(text.contains("FilesAtOnce"));
+    Write(File(), text);
+    RememberedSettings expected = Changed();
+    expected.FilesAtOnce = 1;
+    EXPECT_EQ(RememberedSettings::Load(reg), expected);
+    for (const char* broken : {"9", "-1", "two"}) {
+        Write(File(), text + "Fennick%20Reelwright\\Settings\\FilesAtOnce=" + broken + "\n");
+        EXPECT_EQ(RememberedSettings::Load(reg).FilesAtOnce, std::nullopt) << broken;
+    }
+}
+
 TEST_F(RememberedSettingsTest, StoredValuesThatBreakTheirRulesAreNotUsed) {
     Write(File(),
           "[Software]\n"
@@ -130,7 +150,8 @@ TEST_F(RememberedSettingsTest, ALinkIsFollowedOnlyToSettings) {
     QTemporaryDir elsewhere;
     // A link to a file that is not settings: that file is never written.
     const QString passwd = elsewhere.filePath("passwd");
-    const QByteArray users = "root:x:0:0:root:/root:/bin/bash\nann:x:1000:1000::/home/ann:/bin/sh\n";
+    const QByteArray users =
+        "root:x:0:0:root:/root:/bin/bash\nann:x:1000:1000::/home/ann:/bin/sh\n";
     Write(passwd, users);
     ASSERT_TRUE(QFile::link(passwd, File()));
     EXPECT_EQ(RememberedSettings::Load(reg), RememberedSettings::Defaults());

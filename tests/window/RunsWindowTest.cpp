@@ -13,12 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace reelwright {
@@ -69,7 +70,8 @@ TEST_F(RunsWindowTest, TheTitleTellsTheTimeLeftAndComesBack) {
         << captions.join(" | ").toStdString();
     EXPECT_EQ(window->windowTitle(), "Reelwright Video Converter");
     EXPECT_EQ(window->frMain->Caption(), "Reelwright Video Converter");
-    EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 3 files converted, 0 failed."});
+    EXPECT_EQ(notifications.notes,
+              QStringList{"Conversion finished: 3 files converted, 0 failed."});
 }
 
 TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
@@ -77,8 +79,9 @@ TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
     QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
     ASSERT_EQ(notifier.messages.size(), 1u);  // power-off not armed: the box as ever
     const QModelIndex status = window->Grid->model()->index(0, JobRow::Status);
-    EXPECT_TRUE(status.data(Qt::ToolTipRole).toString().startsWith(
-        "This ffmpeg has no encoder \"libnothing\""));
+    EXPECT_TRUE(status.data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith("This ffmpeg has no encoder \"libnothing\""));
     // Over the window wherever it is, not in a corner of the screen.
     window->move(40, 10);
     window->show();
@@ -92,6 +95,39 @@ TEST_F(RunsWindowTest, AFailureIsKeptOnItsRowWithItsOutput) {
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
     view->close();
     EXPECT_EQ(notifications.notes, QStringList{"Conversion finished: 1 file converted, 1 failed."});
+}
+
+TEST_F(RunsWindowTest, FilesAtOnceIsChosenBesideConvertAndRemembered) {
+    Queue({kConverts, kConverts, kConverts});
+    window->cmbFilesAtOnce->setCurrentIndex(2);
+    int running = 0;
+    int most = 0;
+    QStringList captions;
+    QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(), [&] {
+        int now = 0;
+        for (int row = 0; row < Store().RecordCount(); ++row) {
+            bool numeric = false;
+            Store().Row(row).status.toInt(&numeric);
+            now += numeric || Store().Row(row).status == "Starting..." ? 1 : 0;
+        }
+        running = now;
+        most = std::max(most, running);
+        captions << window->frMain->Caption();
+        // Locked while the batch runs, as the other choices are.
+        EXPECT_FALSE(window->cmbFilesAtOnce->isEnabled());
+    });
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    EXPECT_EQ(most, 2);
+    EXPECT_EQ((QStringList{Store().Row(0).status, Store().Row(1).status, Store().Row(2).status}),
+              QStringList(3, "Complete"));
+    EXPECT_TRUE(captions.filter(QRegularExpression("% of 3 files")).size() > 0)
+        << captions.join(" | ").toStdString();
+    EXPECT_TRUE(window->cmbFilesAtOnce->isEnabled());
+    // Remembered with the other choices.
+    window->cmbFilesAtOnce->setCurrentIndex(0);
+    ASSERT_TRUE(window->SaveSettings());
+    Restart();
+    EXPECT_EQ(window->cmbFilesAtOnce->currentText(), "Auto");
 }
 
 // A file that failed for a reason the user has since put right is tried again from the list.
@@ -218,8 +254,9 @@ TEST(RunsWithTheRealEncoder, TheLogHoldsFfmpegsTextAndTheTooltipItsReason) {
     QTest::mouseClick(window.cmdConvert, Qt::LeftButton);
     const QModelIndex status = window.Grid->model()->index(0, JobRow::Status);
     EXPECT_EQ(status.data(Qt::DisplayRole).toString(), "Error");
-    const QString cause = "This ffmpeg has no encoder \"libnothing\": choose another codec, or "
-                          "install an ffmpeg that has it.";
+    const QString cause =
+        "This ffmpeg has no encoder \"libnothing\": choose another codec, or "
+        "install an ffmpeg that has it.";
     EXPECT_EQ(status.data(Qt::ToolTipRole).toString(), cause);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].text, "Error converting file: clip.mkv\r\n" + cause);
