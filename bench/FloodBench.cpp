@@ -1,8 +1,11 @@
 // An encoder that floods its console must neither eat the memory nor freeze the window. A
-// stand-in writes 50 MB and 300 MB of progress lines through a conversion job; the benchmark
-// reports how far the resident memory grew at its peak and after the job, and the longest time
-// the event loop went without a turn (a 10 ms timer records its latest tick).
+// stand-in writes 50 MB and 300 MB of progress lines through a conversion job, then 100 MB each
+// from three files converting at once through a batch; the benchmark reports how far the
+// resident memory grew at its peak and after the job, and the longest time the event loop went
+// without a turn (a 10 ms timer records its latest tick).
+#include "batch/BatchDriver.h"
 #include "engine/CVideoConv.h"
+#include "joblist/JobList.h"
 #include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -16,7 +19,9 @@
 #include <fstream>
 #include <string>
 
+using reelwright::BatchDriver;
 using reelwright::CVideoConv;
+using reelwright::JobList;
 using reelwright::ProgramFolder;
 
 namespace {
@@ -53,9 +58,8 @@ int main(int argc, char* argv[]) {
         qint64 longestPause = 0;
         QTimer tick;
         tick.setInterval(10);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            longestPause = std::max(longestPause, sinceTick.restart() - 10);
-        });
+        QObject::connect(&tick, &QTimer::timeout,
+                         [&] { longestPause = std::max(longestPause, sinceTick.restart() - 10); });
         const double before = StatusMegabytes("VmRSS");
         ResetPeak();
         QElapsedTimer timer;
@@ -80,8 +84,7 @@ int main(int argc, char* argv[]) {
         const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
         const double peak = StatusMegabytes("VmHWM");
         const double after = StatusMegabytes("VmRSS");
-        std::printf("flood of %d MB: %.1f s, %.0f MB/s\n", megabytes, seconds,
-                    megabytes / seconds);
+        std::printf("flood of %d MB: %.1f s, %.0f MB/s\n", megabytes, seconds, megabytes / seconds);
         std::printf("  memory growth at the peak: %.1f MB\n", peak - before);
         std::printf("  memory growth after the job: %.1f MB\n", after - before);
         std::printf("  longest event-loop pause: %lld ms\n", static_cast<long long>(longestPause));
@@ -89,5 +92,49 @@ int main(int argc, char* argv[]) {
             std::printf("  (the job did not start)\n");
         }
     }
+
+    // Several floods at once, through the batch as the window runs it.
+    qputenv("FLOOD_MB", "100");
+    JobList list;
+    list.SetProbe([](const QString&) { return true; });
+    list.SetLengthReader([](const QString&) { return QStringLiteral("00:00:01"); });
+    list.InitJobList();
+    for (int i = 0; i < 3; ++i) {
+        QString input = folder.filePath(QString("input%1.mkv").arg(i));
+        QFile(input).open(QIODevice::WriteOnly);
+        list.AddFile2Grid(input);
+    }
+    const QString out = folder.filePath("out");
+    QDir().mkpath(out);
+    BatchDriver batch(list, {[] { return QStringLiteral("mkv"); },
+                             [&out](const QString& input, const QString& type) {
+                                 return reelwright::ChooseOutputPath(input, type, {false, out});
+                             },
+                             [] {
+                                 return reelwright::FormatParameters{QStringLiteral("-y"), {}};
+                             }});
+    batch.SetQuietFailures(true);
+    batch.SetFilesAtOnce(3);
+    QElapsedTimer sinceTick;
+    qint64 longestPause = 0;
+    QTimer tick;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestPause = std::max(longestPause, sinceTick.restart() - 10); });
+    const double before = StatusMegabytes("VmRSS");
+    ResetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    sinceTick.start();
+    tick.start();
+    batch.RunBatch(false);
+    QCoreApplication::processEvents();
+    tick.stop();
+    const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+    std::printf("three floods of 100 MB at once: %.1f s, %.0f MB/s, %d converted\n", seconds,
+                300 / seconds, batch.LastSummary().converted);
+    std::printf("  memory growth at the peak: %.1f MB\n", StatusMegabytes("VmHWM") - before);
+    std::printf("  memory growth after the batch: %.1f MB\n", StatusMegabytes("VmRSS") - before);
+    std::printf("  longest event-loop pause: %lld ms\n", static_cast<long long>(longestPause));
     return 0;
 }
