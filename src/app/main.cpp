@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
         window.EndProgram(SignalWatcher::ExitStatusFor(signal));
     });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window] { window.SaveSettings(false); });
+                     [&window] { window.SessionEnding(); });
     notifier.SetOwner(&window);
     window.show();
     if (!files.isEmpty()) {

@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include <poll.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -82,21 +83,33 @@ std::optional<float> BatchDriver::DurationSeconds(const QString& sDuration) {
     return static_cast<float>(seconds);
 }
 
-bool BatchDriver::Eligible(const JobRow& job, bool selectedOnly) {
+bool BatchDriver::Eligible(const JobRow& job, Take take) {
     return (job.status == kWaiting || job.status == kCancelled) &&
-           (!selectedOnly || job.checkBox != 0);
+           (take == Take::All || (take == Take::Checked && job.checkBox != 0) ||
+            (take == Take::Interrupted && job.inBatch));
 }
 
-int BatchDriver::EligibleRows(bool selectedOnly) const {
+int BatchDriver::EligibleRows(Take take) const {
     const JobListStore* store = jobList_.Store();
     int count = 0;
     for (int row = 0; store && row < store->RecordCount(); ++row) {
-        count += Eligible(store->Row(row), selectedOnly) ? 1 : 0;
+        count += Eligible(store->Row(row), take) ? 1 : 0;
     }
     return count;
 }
 
-bool BatchDriver::RunBatch(bool selectedOnly) {
+QList<int> BatchDriver::EligibleRowList(Take take) const {
+    QList<int> rows;
+    const JobListStore* store = jobList_.Store();
+    for (int row = 0; store && row < store->RecordCount(); ++row) {
+        if (Eligible(store->Row(row), take)) {
+            rows << row;
+        }
+    }
+    return rows;
+}
+
+bool BatchDriver::RunBatch(Take take) {
     if (running_) {
         return false;  // one batch at a time, also while a stopped one unwinds
     }
@@ -105,7 +118,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
     folderReported_ = false;
     parametersReported_ = false;
     currentRow_ = -1;
-    if (EligibleRows(selectedOnly) == 0) {
+    if (EligibleRows(take) == 0) {
         return false;
     }
     // What it sets out to convert, for the time left; ticks changed meanwhile may change it.
@@ -113,7 +126,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
     std::vector<double> lengths;
     for (int row = 0; row < jobList_.Store()->RecordCount(); ++row) {
         const JobRow& job = jobList_.Store()->Row(row);
-        if (Eligible(job, selectedOnly)) {
+        if (Eligible(job, take)) {
             taken_ << row;
             lengths.push_back(LengthOf(job));
         }
@@ -130,7 +143,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
                                         : AutoFilesAtOnce(QThread::idealThreadCount(), lengths,
                                                           parameters.options.value_or(QString()));
     if (atOnce > 1) {
-        RunSeveral(selectedOnly, atOnce);
+        RunSeveral(take, atOnce);
         return summary_.reachedEncoder;
     }
     for (int row = 0; jobList_.Store() && row < jobList_.Store()->RecordCount(); ++row) {
@@ -138,7 +151,7 @@ bool BatchDriver::RunBatch(bool selectedOnly) {
             break;
         }
         const JobRow& job = jobList_.Store()->Row(row);
-        if (!Eligible(job, selectedOnly)) {
+        if (!Eligible(job, take)) {
             continue;
         }
         currentFile_ = job.filePath;
@@ -185,7 +198,7 @@ int BatchDriver::AutoFilesAtOnce(int cores, const std::vector<double>& lengths,
     return threaded || median <= 0 ? 1 : most;
 }
 
-void BatchDriver::RunSeveral(bool selectedOnly, int atOnce) {
+void BatchDriver::RunSeveral(Take take, int atOnce) {
     std::vector<std::unique_ptr<Slot>> places;
     int next = 0;  // the next row to look at, in display order
     QElapsedTimer sinceYield;
@@ -196,7 +209,7 @@ void BatchDriver::RunSeveral(bool selectedOnly, int atOnce) {
                next < jobList_.Store()->RecordCount()) {
             const int row = next++;
             const JobRow& job = jobList_.Store()->Row(row);
-            if (!Eligible(job, selectedOnly)) {
+            if (!Eligible(job, take)) {
                 continue;
             }
             const QString file = job.filePath;
@@ -315,7 +328,8 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     QString error;
     // The result is written under a name of its own and named only once it is whole, so a
     // stopped or failed run leaves nothing that looks like a result.
-    const QString temporary = CreateTemporaryOutput(outFile, &error);
+    int lock = -1;
+    const QString temporary = CreateTemporaryOutput(outFile, &error, &lock);
     if (temporary.isEmpty()) {
         if (!quietFailures_) {
             Notifier::Current().Show(QStringLiteral("Error converting file: ") +
@@ -327,6 +341,7 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
         return nullptr;
     }
     auto slot = std::make_unique<Slot>();
+    slot->lock = lock;
     slot->row = row;
     slot->file = origfile;
     slot->output = outFile;
@@ -422,6 +437,12 @@ void BatchDriver::FinishFile(Slot& slot) {
             log.Finish(kError, QString(), job.Reason());
             FailRow(row, slot.file, job.Reason(), log.Path(), tail);
             break;
+    }
+}
+
+BatchDriver::Slot::~Slot() {
+    if (lock >= 0) {
+        ::close(lock);
     }
 }
 

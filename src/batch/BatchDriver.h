@@ -49,9 +49,13 @@ class BatchDriver : public QObject {
     BatchDriver(JobList& jobList, Hooks hooks, QObject* parent = nullptr);
     ~BatchDriver() override;
 
+    // Which of the waiting or cancelled rows a batch takes: all, the checked ones, or those of
+    // the batch the program last ended in.
+    enum class Take { All, Checked, Interrupted };
     // Converts the rows waiting or cancelled (and checked, with `selectedOnly`). True when at
     // least one file reached the encoder.
-    bool RunBatch(bool selectedOnly);
+    bool RunBatch(bool selectedOnly) { return RunBatch(selectedOnly ? Take::Checked : Take::All); }
+    bool RunBatch(Take take);
     // Ends the batch: no further file starts, and the one converting stops.
     void RequestStop();
     bool StopRequested() const { return stop_; }
@@ -60,7 +64,12 @@ class BatchDriver : public QObject {
     // True while a batch is on the stack, also while a stopped one unwinds.
     bool IsRunning() const { return running_; }
     // The rows a batch would take now.
-    int EligibleRows(bool selectedOnly) const;
+    int EligibleRows(bool selectedOnly) const {
+        return EligibleRows(selectedOnly ? Take::Checked : Take::All);
+    }
+    int EligibleRows(Take take) const;
+    // Those rows, in order.
+    QList<int> EligibleRowList(Take take) const;
     // What the last batch did.
     const Summary& LastSummary() const { return summary_; }
 
@@ -101,6 +110,11 @@ class BatchDriver : public QObject {
     class Running;
     // One file on its way: its row, its names, its job and its log.
     struct Slot {
+        Slot() = default;
+        Slot(const Slot&) = delete;
+        Slot& operator=(const Slot&) = delete;
+        ~Slot();        // lets go of the temporary file's lock
+        int lock = -1;  // held on the temporary file while it is written
         int row = -1;
         int index = -1;  // among the files the batch set out to convert
         QString file;
@@ -112,12 +126,12 @@ class BatchDriver : public QObject {
     };
 
     // Whether a batch takes this row.
-    static bool Eligible(const JobRow& job, bool selectedOnly);
+    static bool Eligible(const JobRow& job, Take take);
     static double LengthOf(const JobRow& job);
     bool ValidRow(int row) const;
 
     // Several files at once, each starting as a place comes free.
-    void RunSeveral(bool selectedOnly, int atOnce);
+    void RunSeveral(Take take, int atOnce);
     // Everything before the encoder starts; none when the row has already ended (failed).
     std::unique_ptr<Slot> PrepareFile(int row, const QString& origfile, const QString& outFile,
                                       const QString& sDuration);

@@ -8,12 +8,14 @@
 #include <QFileInfo>
 #include <QMultiHash>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -193,7 +195,7 @@ QString GetOutputPath(const QString& input, const QString& type, const OutputFol
     return result.path;
 }
 
-QString CreateTemporaryOutput(const QString& finalPath, QString* error) {
+QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock) {
     const QString folder = ParentFolder(finalPath);
     const QString name = finalPath.mid(finalPath.lastIndexOf(QDir::separator()) + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -211,7 +213,11 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error) {
         const int fd =
             ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            ::close(fd);
+            if (lock && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                *lock = fd;
+            } else {
+                ::close(fd);
+            }
             return path;
         }
         lastError = errno;
@@ -221,6 +227,29 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error) {
             QStringLiteral("No file can be written in %1: %2").arg(folder, ErrnoText(lastError));
     }
     return QString();
+}
+
+int RemoveAbandonedTemporaries(const QString& folder) {
+    static const QRegularExpression kTemporary(QStringLiteral("^\\.reelwright-[a-z0-9]{8}(\\..*)?$"));
+    int removed = 0;
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral(".reelwright-*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (!kTemporary.match(name).hasMatch()) {
+            continue;
+        }
+        const QByteArray path = Native(QDir(folder).filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) {
+            continue;
+        }
+        // Held by a running copy: its conversion goes on.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.constData()) == 0) {
+            ++removed;
+        }
+        ::close(fd);
+    }
+    return removed;
 }
 
 QString ClaimOutput(const QString& temporary, const QString& wanted,

@@ -70,7 +70,14 @@ QString FitName(const QString& stem, const QString& suffix);
 
 // An empty, hidden file beside `finalPath`, with the same extension so the encoder picks the
 // same muxer; the conversion writes into it. Empty, with `error` set, when none can be made.
-QString CreateTemporaryOutput(const QString& finalPath, QString* error);
+// With `lock`, the file is also locked (flock) through the descriptor given back there, so that
+// while it is held nobody takes the file for a dead program's leftover; closing it, or the
+// program's end however it comes, lets the lock go.
+QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock = nullptr);
+
+// Removes the hidden files that programs no longer running left in a folder while converting:
+// those nobody holds locked. How many were removed.
+int RemoveAbandonedTemporaries(const QString& folder);
 
 // Gives a finished temporary file its final name without ever replacing an entry: when `wanted`
 // has been taken meanwhile, `nextName` is asked for another. The name given, or empty (with

@@ -246,6 +246,14 @@ int JobList::ConvertAgain(const QList<int>& rows) {
 }
 
 void JobList::RemoveChecked() {
+    RemoveWhere([](const JobRow& row) { return row.IsChecked(); });
+}
+
+void JobList::RemoveFinished() {
+    RemoveWhere([](const JobRow& row) { return row.status == QStringLiteral("Complete"); });
+}
+
+void JobList::RemoveWhere(const std::function<bool(const JobRow&)>& gone) {
     if (adding_ || locked_ || !store_) {
         return;
     }
@@ -254,7 +262,7 @@ void JobList::RemoveChecked() {
         return;
     }
     for (int row = 0; row < store_->RecordCount(); ++row) {
-        if (!store_->Row(row).IsChecked()) {
+        if (!gone(store_->Row(row))) {
             fresh->Append(store_->Row(row));
         }
     }

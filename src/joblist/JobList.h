@@ -78,6 +78,8 @@ class JobList : public QObject {
     void SelectAll(bool checked);
     // Rebuilds the list without its checked rows, keeping the order of the others.
     void RemoveChecked();
+    // The same without the rows that were converted ("Complete").
+    void RemoveFinished();
     // Whether a row has ended in a way the user may want to convert again (failed, stopped or
     // converted), so that the batch takes it once more.
     static bool CanConvertAgain(const JobRow& row);
@@ -101,6 +103,8 @@ class JobList : public QObject {
 
   private:
     void Refuse(Refusal kind, const QString& reason);
+    // Rebuilds the list without the rows `gone` names.
+    void RemoveWhere(const std::function<bool(const JobRow&)>& gone);
     void ReplaceStore(std::unique_ptr<JobListStore> store);
 
     std::unique_ptr<JobListStore> store_;

@@ -20,6 +20,23 @@ void JobListStore::Append(const JobRow& row) {
     endInsertRows();
 }
 
+void JobListStore::AppendRows(std::vector<JobRow> rows) {
+    if (rows.empty()) {
+        return;
+    }
+    const int at = RecordCount();
+    beginInsertRows(QModelIndex(), at, at + static_cast<int>(rows.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
+                 std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+void JobListStore::SetInBatch(int row, bool inBatch) {
+    rows_.at(static_cast<std::size_t>(row)).inBatch = inBatch;
+    // Nothing shown changes; whoever keeps the list hears of it.
+    CellChanged(row, JobRow::ID, {kInBatchRole});
+}
+
 void JobListStore::SetStatus(int row, const QString& status) {
     rows_.at(static_cast<std::size_t>(row)).status = status;
     CellChanged(row, JobRow::Status, {Qt::DisplayRole});

@@ -16,6 +16,8 @@ class JobListStore : public QAbstractTableModel {
     // A cell's text colour as 0xRRGGBB, for whoever draws it (the store has no colours of its
     // own: it runs without a window).
     static constexpr int kTextColorRole = Qt::UserRole + 1;
+    // Told when a row joins or leaves a batch.
+    static constexpr int kInBatchRole = Qt::UserRole + 2;
 
     explicit JobListStore(QObject* parent = nullptr);
 
@@ -25,6 +27,9 @@ class JobListStore : public QAbstractTableModel {
     int FindFilePath(const QString& path) const;
 
     void Append(const JobRow& row);
+    // Many rows in one go (a kept list coming back): one insertion for the view.
+    void AppendRows(std::vector<JobRow> rows);
+    void SetInBatch(int row, bool inBatch);
     void SetStatus(int row, const QString& status);
     void SetCheckBox(int row, int value);
     void SetTextColor(int row, int column, TextColor color);

@@ -35,6 +35,7 @@ struct JobRow {
     QString logPath;           // the last conversion's whole text
     QString outputTail;        // its last lines, kept in memory
     QString progressNote;      // while converting: time left and speed
+    bool inBatch = false;      // taken by the batch that runs, or ran when the program ended
 
     bool IsChecked() const { return checkBox != 0; }
 };

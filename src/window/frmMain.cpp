@@ -61,7 +61,8 @@ frmMain::frmMain(QWidget* parent)
                             return ChooseOutputPath(input, type);
                         },
                         [this] { return ChosenParameters(); }}),
-      adder_(jobList_) {
+      adder_(jobList_),
+      keeper_(jobList_) {
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     // The whole design, drawn smaller when the screen cannot hold it.
@@ -74,6 +75,9 @@ frmMain::frmMain(QWidget* parent)
     LoadPresets();
     LoadCodecs();
     LoadSettings();
+    // The list comes back before any file given on the command line is added.
+    restored_ = keeper_.Restore();
+    QTimer::singleShot(0, this, &frmMain::TellRestored);
 }
 
 frmMain::~frmMain() = default;
@@ -92,11 +96,13 @@ void frmMain::LayoutWindow() {
     BuildFormatPanel();
     BuildAboutPanel();
     BuildPowerOffPanel();
+    BuildResumePanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
     // The sliding panels wait just below the visible area, hidden, so the keyboard cannot
     // reach them either.
-    for (QWidget* panel : std::initializer_list<QWidget*>{frFormats, frAbout, frPowerOff}) {
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{frFormats, frAbout, frPowerOff, frResume}) {
         panel->move((width() - panel->width()) / 2, height());
         panel->hide();
     }
@@ -351,6 +357,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
             break;
         case CloseAnswer::Close:
             SaveSettings();
+            keeper_.SaveNow();
             event->accept();
             break;
     }

@@ -2,6 +2,7 @@
 
 #include "batch/BatchDriver.h"
 #include "batch/PowerOffCountdown.h"
+#include "batch/QueueKeeper.h"
 #include "batch/StartClickGuard.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
@@ -88,6 +89,14 @@ class frmMain : public QWidget {
     // One tick of the slide, as the timer gives it.
     void tmrAnimate_Timer();
 
+    // The list kept between runs, and the batch it may offer to go on with.
+    QueueKeeper& Keeper() { return keeper_; }
+    const QueueKeeper::Restored& Restored() const { return restored_; }
+    // Goes on with the batch the program last ended in, with its format and output folder.
+    void ResumeBatch();
+    // The session is ending (logout, shutdown): the choices and the list are kept now.
+    void SessionEnding();
+
     // A read-only view of a row's last encoder output; the view, or none for no such row.
     QWidget* ShowEncoderOutput(int row);
     // The list's context menu for a click on `row`: what it offers, before it is shown.
@@ -167,6 +176,10 @@ class frmMain : public QWidget {
 
     MyFrame* frAbout = nullptr;
     MyFrame* frPowerOff = nullptr;
+    MyFrame* frResume = nullptr;
+    QLabel* lblResume = nullptr;
+    MyButton* cmdResume = nullptr;
+    MyButton* cmdNotNow = nullptr;
     QLabel* lblPowerOff = nullptr;
     QLabel* lblPowerOffFailures = nullptr;
     MyButton* cmdPowerOffNow = nullptr;
@@ -191,6 +204,9 @@ class frmMain : public QWidget {
     void BuildFormatPanel();
     void BuildAboutPanel();
     void BuildPowerOffPanel();
+    void BuildResumePanel();
+    // After the start: what became of the kept list, and the offer to go on.
+    void TellRestored();
     // The title tells how far the batch has come; at its end the title comes back, a note goes
     // to the desktop, and an armed power-off begins its countdown.
     void ShowBatchProgress();
@@ -206,6 +222,9 @@ class frmMain : public QWidget {
     void BuildOutputControls();
     void StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                            bool selectedOnly);
+    // Runs a batch of the rows `take` names, `button` reading "Stop" meanwhile.
+    void RunBatchFrom(MyButton* button, MyButton* other, const QString& restCaption,
+                      BatchDriver::Take take);
     void cmdBrowse_Click();
     // The rows that ended in "Error".
     int FailedRows() const;
@@ -228,6 +247,10 @@ class frmMain : public QWidget {
     BatchDriver batch_;
     StartClickGuard startClick_;
     VideoFileAdder adder_;
+    QueueKeeper keeper_;
+    QueueKeeper::Restored restored_;
+    // While an interrupted batch goes on: its own format and folder, not the window's.
+    std::optional<KeptQueue::Batch> resumed_;
     bool saveFailureTold_ = false;
     QPointer<QWidget> focusBeforePanel_;
     bool ending_ = false;

@@ -49,6 +49,9 @@ QString frmMain::GetOutputPath(const QString& input, const QString& type) {
 }
 
 OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& type) const {
+    if (resumed_) {
+        return reelwright::ChooseOutputPath(input, type, {resumed_->sameFolder, resumed_->folder});
+    }
     return reelwright::ChooseOutputPath(input, type,
                                         {optSameFolder->isChecked(), txtOutPath->text()});
 }
@@ -97,6 +100,12 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
         Notifier::Current().Show(nothing + again, MessageIcon::Information);
         return;
     }
+    RunBatchFrom(button, other, restCaption,
+                 selectedOnly ? BatchDriver::Take::Checked : BatchDriver::Take::All);
+}
+
+void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& restCaption,
+                           BatchDriver::Take take) {
     // The focus comes back where it was, not to whichever control is enabled first.
     const QPointer<QWidget> focused = QApplication::focusWidget();
     button->setText(QStringLiteral("Stop"));
@@ -105,7 +114,15 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     batch_.SetQuietFailures(chkShutdown->isChecked());
     batch_.SetFilesAtOnce(cmbFilesAtOnce->currentIndex());  // the index is the count, 0 Auto
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    const bool taken = batch_.RunBatch(selectedOnly);
+    // Kept before the first file starts: whatever ends the program, the batch can go on.
+    keeper_.BatchStarted({ChosenParameters().options.value_or(QString()), OutputType(),
+                          resumed_ ? resumed_->sameFolder : optSameFolder->isChecked(),
+                          resumed_ ? resumed_->folder : txtOutPath->text()},
+                         batch_.EligibleRowList(take));
+    const bool taken = batch_.RunBatch(take);
+    if (!ending_) {
+        keeper_.BatchEnded();  // it ended here, not with the program
+    }
     button->setText(restCaption);
     EnableControls(true);
     other->setEnabled(true);
@@ -113,6 +130,18 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
         focused->setFocus(Qt::OtherFocusReason);
     }
     BatchEnded(taken);
+}
+
+void frmMain::ResumeBatch() {
+    const std::optional<KeptQueue::Batch> interrupted = keeper_.InterruptedBatch();
+    if (!interrupted || batch_.IsRunning() || adder_.IsAdding() ||
+        batch_.EligibleRows(BatchDriver::Take::Interrupted) == 0) {
+        return;
+    }
+    resumed_ = interrupted;
+    RunBatchFrom(cmdConvert, cmdConvertSelected, QStringLiteral("Convert All"),
+                 BatchDriver::Take::Interrupted);
+    resumed_.reset();
 }
 
 }  // namespace reelwright

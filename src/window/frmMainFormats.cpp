@@ -290,7 +290,7 @@ bool frmMain::PresetMode() const {
 }
 
 QString frmMain::OutputType() const {
-    return format_.OutputType();
+    return resumed_ ? resumed_->type : format_.OutputType();
 }
 
 QString frmMain::GetParamaters() {
@@ -305,6 +305,9 @@ QString frmMain::GetParamaters() {
 }
 
 FormatParameters frmMain::ChosenParameters() const {
+    if (resumed_) {
+        return {resumed_->options, QString()};
+    }
     return format_.Parameters();
 }
 

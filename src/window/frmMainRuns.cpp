@@ -4,6 +4,7 @@
 #include "joblist/JobGrid.h"
 #include "platform/AppInfo.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/Notifier.h"
 #include "window/EncoderOutputView.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
@@ -11,6 +12,7 @@
 #include "window/frmMain.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeySequence>
@@ -73,6 +75,61 @@ void frmMain::BuildPowerOffPanel() {
     });
 }
 
+void frmMain::BuildResumePanel() {
+    frResume = new MyFrame(QStringLiteral("Interrupted Batch"), this, 3);
+    frResume->resize(TwipsRect(0, 0, 7245, 3690).size());
+    QWidget* p = frResume;
+    lblResume = Place(new QLabel(p), 300, 700, 6645, 1800);
+    lblResume->setWordWrap(true);
+    lblResume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblResume->setTextFormat(Qt::PlainText);
+    cmdResume = Place(new MyButton(QStringLiteral("Resume"), p), 1650, 3030, 1800, 390);
+    cmdNotNow = Place(new MyButton(QStringLiteral("Not now"), p), 3795, 3030, 1800, 390);
+    connect(cmdResume, &QPushButton::clicked, this, [this] {
+        ClosePanel();
+        ResumeBatch();
+    });
+    connect(cmdNotNow, &QPushButton::clicked, this, &frmMain::ClosePanel);
+    auto* escape = new QShortcut(QKeySequence::Cancel, frResume, nullptr, nullptr,
+                                 Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, cmdNotNow, &QPushButton::click);
+}
+
+void frmMain::TellRestored() {
+    QStringList said;
+    if (restored_.damaged) {
+        said << QStringLiteral(
+                    "The list of files kept from the last run could not be read (%1), "
+                    "so the list starts empty. It was kept as %2.")
+                    .arg(restored_.damage, KeptQueue::Path() + QStringLiteral(".damaged"));
+    }
+    if (restored_.gone > 0) {
+        said << QStringLiteral(
+                    "%1 of the files kept in the list are no longer there and were "
+                    "left out of it.")
+                    .arg(restored_.gone == 1 ? QStringLiteral("One")
+                                             : QString::number(restored_.gone));
+    }
+    if (!said.isEmpty()) {
+        Notifier::Current().Show(said.join(QStringLiteral("\r\n")), MessageIcon::Information);
+    }
+    const int left = keeper_.FilesLeft();
+    if (!restored_.interrupted || left == 0 || batch_.IsRunning()) {
+        return;
+    }
+    lblResume->setText(
+        QStringLiteral("The last batch was interrupted before it ended: %1 %2 still to convert.\n\n"
+                       "Resume converts %3 with the format and output folder the batch had:\n%4")
+            .arg(left)
+            .arg(left == 1 ? QStringLiteral("file is") : QStringLiteral("files are"))
+            .arg(left == 1 ? QStringLiteral("it") : QStringLiteral("them"))
+            .arg(restored_.interrupted->sameFolder
+                     ? QStringLiteral("beside each file")
+                     : QDir::toNativeSeparators(restored_.interrupted->folder)));
+    OpenPanel(frResume);
+    cmdResume->setFocus(Qt::OtherFocusReason);
+}
+
 QList<int> frmMain::ChosenRows(int row) const {
     QList<int> rows;
     for (const QModelIndex& selected : Grid->selectionModel()->selectedRows()) {
@@ -105,6 +162,15 @@ std::unique_ptr<QMenu> frmMain::GridMenu(int row) {
     });
     again->setEnabled(any && !batch_.IsRunning() && !adder_.IsAdding());
     connect(again, &QAction::triggered, this, [this, rows] { jobList_.ConvertAgain(rows); });
+
+    QAction* clear = menu->addAction(QStringLiteral("Clear Finished"));
+    clear->setToolTip(QStringLiteral("Takes the converted files out of the list"));
+    bool finished = false;
+    for (int at = 0; at < store->RecordCount() && !finished; ++at) {
+        finished = store->Row(at).status == QStringLiteral("Complete");
+    }
+    clear->setEnabled(finished && !batch_.IsRunning() && !adder_.IsAdding());
+    connect(clear, &QAction::triggered, this, [this] { jobList_.RemoveFinished(); });
     return menu;
 }
 

@@ -105,9 +105,15 @@ bool frmMain::SaveSettings(bool tell) {
     return false;
 }
 
+void frmMain::SessionEnding() {
+    SaveSettings(false);
+    keeper_.SaveNow();
+}
+
 void frmMain::EndProgram(int exitCode) {
     ending_ = true;
     SaveSettings(false);
+    keeper_.SaveNow();  // with the batch as it runs: the next start offers to go on
     adder_.RequestStop();
     if (batch_.IsRunning()) {
         // The encoder is ended and its partial result removed as the batch unwinds.

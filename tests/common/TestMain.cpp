@@ -6,6 +6,29 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <memory>
+
+namespace {
+
+// Each test keeps its logs and job list in a state folder of its own: a window made by one test
+// must not find the list another left.
+class FreshStateFolder : public testing::EmptyTestEventListener {
+  public:
+    void OnTestStart(const testing::TestInfo&) override {
+        folder_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_STATE_HOME", QFile::encodeName(folder_->path()));
+    }
+    void OnTestEnd(const testing::TestInfo&) override {
+        qunsetenv("XDG_STATE_HOME");
+        folder_.reset();
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     // Widget tests draw offscreen; no test may need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -25,5 +48,6 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings;
     reelwright::SettingsFolder::Override(settings.path());
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshStateFolder);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "joblist/JobRow.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace reelwright {
+
+// The job list as it is kept between runs of the program, with the batch that was running when
+// it ended, so that whatever ends the program, nothing queued is lost and the batch can go on.
+struct KeptQueue {
+    // What a batch converts with: enough to go on with it as it was.
+    struct Batch {
+        QString options;
+        QString type;
+        bool sameFolder = false;
+        QString folder;
+        bool operator==(const Batch&) const = default;
+    };
+
+    std::vector<JobRow> rows;
+    std::optional<Batch> batch;  // the batch that was running, none when none was
+
+    // Where the list is kept: StateFolder()/list.json.
+    static QString Path();
+
+    QByteArray ToBytes() const;
+    // None, with `error` set, when the bytes are not a kept list.
+    static std::optional<KeptQueue> FromBytes(const QByteArray& bytes, QString* error);
+
+    // Written to a new file that then replaces the old, as the settings are.
+    bool Save(QString* error = nullptr) const;
+
+    enum class Found { Nothing, List, Damaged };
+    struct Loaded;
+    static Loaded Load();
+
+    // The rows as the list should show them now: a row that was converting is waiting again, a
+    // "Complete" row whose result has gone is waiting again, and a row whose file has gone is
+    // left out (counted in `gone`).
+    struct Revived {
+        std::vector<JobRow> rows;
+        int gone = 0;
+    };
+    static Revived Revive(std::vector<JobRow> rows,
+                          const std::function<bool(const QString& path)>& isFile);
+};
+
+struct KeptQueue::Loaded {
+    Found found = Found::Nothing;
+    KeptQueue queue;
+    QString error;  // why a damaged list could not be read; it was set aside as .damaged
+};
+
+}  // namespace reelwright

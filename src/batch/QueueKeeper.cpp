@@ -1,0 +1,180 @@
+#include "batch/QueueKeeper.h"
+
+#include "batch/OutputNaming.h"
+#include "joblist/JobList.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace reelwright {
+namespace {
+
+// Statuses that change while a file converts and mean nothing after a restart.
+bool IsPassing(const QString& status) {
+    bool number = false;
+    status.toInt(&number);
+    return number || status == QStringLiteral("Starting...") ||
+           status == QStringLiteral("Unknown format") ||
+           status.endsWith(QStringLiteral(" Seconds Converted"));
+}
+
+bool Eligible(const JobRow& row) {
+    return row.status == QStringLiteral("Waiting Conversion") ||
+           row.status == QStringLiteral("Cancelled");
+}
+
+}  // namespace
+
+QueueKeeper::QueueKeeper(JobList& list, QObject* parent) : QObject(parent), list_(list) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(kSaveDelayMs);
+    connect(&timer_, &QTimer::timeout, this, &QueueKeeper::SaveNow);
+    connect(&list_, &JobList::StoreReplaced, this, [this](JobListStore* store) {
+        Watch(store);
+        Schedule();
+    });
+    Watch(list_.Store());
+}
+
+QueueKeeper::~QueueKeeper() {
+    if (pending_) {
+        SaveNow();
+    }
+}
+
+void QueueKeeper::Watch(JobListStore* store) {
+    if (!store) {
+        return;
+    }
+    connect(store, &QAbstractItemModel::rowsInserted, this, &QueueKeeper::Schedule);
+    connect(store, &QAbstractItemModel::rowsRemoved, this, &QueueKeeper::Schedule);
+    connect(store, &QAbstractItemModel::modelReset, this, &QueueKeeper::Schedule);
+    connect(store, &QAbstractItemModel::dataChanged, this, &QueueKeeper::CellsChanged);
+}
+
+void QueueKeeper::CellsChanged(const QModelIndex& from, const QModelIndex& to,
+                               const QList<int>& roles) {
+    // Tooltips and the passing percentages are not worth a write.
+    if (roles == QList<int>{Qt::ToolTipRole}) {
+        return;
+    }
+    const JobListStore* store = list_.Store();
+    if (store && from.column() == JobRow::Status && to.column() == JobRow::Status &&
+        from.row() == to.row() && from.row() < store->RecordCount() &&
+        roles == QList<int>{Qt::DisplayRole} && IsPassing(store->Row(from.row()).status)) {
+        return;
+    }
+    Schedule();
+}
+
+void QueueKeeper::Schedule() {
+    pending_ = true;
+    if (!timer_.isActive()) {
+        timer_.start();
+    }
+}
+
+void QueueKeeper::SaveNow() {
+    timer_.stop();
+    pending_ = false;
+    KeptQueue queue;
+    if (const JobListStore* store = list_.Store()) {
+        queue.rows.reserve(static_cast<std::size_t>(store->RecordCount()));
+        for (int row = 0; row < store->RecordCount(); ++row) {
+            queue.rows.push_back(store->Row(row));
+        }
+    }
+    queue.batch = batch_;
+    QString error;
+    ++saves_;
+    if (!queue.Save(&error) && !failureTold_) {
+        failureTold_ = true;  // once: the list still works, it is only not kept
+        qWarning().noquote() << "The job list cannot be kept:" << error;
+    }
+}
+
+QueueKeeper::Restored QueueKeeper::Restore() {
+    Restored restored;
+    KeptQueue::Loaded loaded = KeptQueue::Load();
+    if (loaded.found == KeptQueue::Found::Damaged) {
+        restored.damaged = true;
+        restored.damage = loaded.error;
+        Schedule();
+        return restored;
+    }
+    if (loaded.found == KeptQueue::Found::Nothing) {
+        return restored;
+    }
+    KeptQueue::Revived revived = KeptQueue::Revive(
+        std::move(loaded.queue.rows), [](const QString& path) { return QFileInfo(path).isFile(); });
+    restored.rows = static_cast<int>(revived.rows.size());
+    restored.gone = revived.gone;
+
+    // The folders this list names: where its results went, and where the interrupted batch
+    // was writing. What a dead copy left half-written there goes.
+    QSet<QString> folders;
+    batch_ = loaded.queue.batch;
+    for (const JobRow& row : revived.rows) {
+        if (!row.outputPath.isEmpty()) {
+            folders.insert(QFileInfo(row.outputPath).path());
+        }
+        if (batch_ && row.inBatch && batch_->sameFolder) {
+            folders.insert(QFileInfo(row.filePath).path());
+        }
+    }
+    if (batch_ && !batch_->sameFolder && !batch_->folder.isEmpty()) {
+        folders.insert(batch_->folder);
+    }
+    for (const QString& folder : folders) {
+        restored.temporariesRemoved += RemoveAbandonedTemporaries(folder);
+    }
+    if (JobListStore* store = list_.Store()) {
+        store->AppendRows(std::move(revived.rows));
+    }
+    if (batch_) {
+        restored.left = FilesLeft();
+        restored.interrupted = restored.left > 0 ? batch_ : std::nullopt;
+    }
+    if (restored.gone > 0) {
+        Schedule();  // the list as it is now
+    }
+    return restored;
+}
+
+void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows) {
+    batch_ = batch;
+    if (JobListStore* store = list_.Store()) {
+        const QSet<int> taken(rows.begin(), rows.end());
+        for (int row = 0; row < store->RecordCount(); ++row) {
+            if (store->Row(row).inBatch != taken.contains(row)) {
+                store->SetInBatch(row, taken.contains(row));
+            }
+        }
+    }
+    SaveNow();  // a batch that begins is kept at once: it may be the one a power cut ends
+}
+
+void QueueKeeper::BatchEnded() {
+    batch_.reset();
+    if (JobListStore* store = list_.Store()) {
+        for (int row = 0; row < store->RecordCount(); ++row) {
+            if (store->Row(row).inBatch) {
+                store->SetInBatch(row, false);
+            }
+        }
+    }
+    Schedule();
+}
+
+int QueueKeeper::FilesLeft() const {
+    const JobListStore* store = list_.Store();
+    int left = 0;
+    for (int row = 0; batch_ && store && row < store->RecordCount(); ++row) {
+        left += store->Row(row).inBatch && Eligible(store->Row(row)) ? 1 : 0;
+    }
+    return left;
+}
+
+}  // namespace reelwright
