@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QSet>
 
 namespace reelwright {
 namespace {
@@ -187,12 +186,7 @@ KeptQueue::Revived KeptQueue::Revive(std::vector<JobRow> rows,
                                      const std::function<bool(const QString& path)>& isFile) {
     Revived revived;
     revived.rows.reserve(rows.size());
-    QSet<QString> seen;
     for (JobRow& row : rows) {
-        if (seen.contains(row.filePath)) {
-            continue;  // a path is in the list once
-        }
-        seen.insert(row.filePath);
         if (!isFile(row.filePath)) {
             ++revived.gone;
             continue;

@@ -230,7 +230,8 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
 }
 
 int RemoveAbandonedTemporaries(const QString& folder) {
-    static const QRegularExpression kTemporary(QStringLiteral("^\\.reelwright-[a-z0-9]{8}(\\..*)?$"));
+    static const QRegularExpression kTemporary(
+        QStringLiteral("^\\.reelwright-[a-z0-9]{8}(\\..*)?$"));
     int removed = 0;
     const QStringList names =
         QDir(folder).entryList({QStringLiteral(".reelwright-*")}, QDir::Files | QDir::Hidden);

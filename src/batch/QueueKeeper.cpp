@@ -2,6 +2,7 @@
 
 #include "batch/OutputNaming.h"
 #include "joblist/JobList.h"
+#include "platform/Yield.h"
 
 #include <QDebug>
 #include <QDir>
@@ -107,8 +108,28 @@ QueueKeeper::Restored QueueKeeper::Restore() {
     if (loaded.found == KeptQueue::Found::Nothing) {
         return restored;
     }
-    KeptQueue::Revived revived = KeptQueue::Revive(
-        std::move(loaded.queue.rows), [](const QString& path) { return QFileInfo(path).isFile(); });
+    // In pieces, the window getting a turn between them: a list of many thousand rows must not
+    // hold it (each row is a look at the disk, two for a converted one).
+    KeptQueue::Revived revived;
+    std::vector<JobRow>& kept = loaded.queue.rows;
+    // A path is in the list once, whatever the file says.
+    QSet<QString> seen;
+    std::erase_if(kept, [&seen](const JobRow& row) {
+        const bool twice = seen.contains(row.filePath);
+        seen.insert(row.filePath);
+        return twice;
+    });
+    for (std::size_t from = 0; from < kept.size(); from += kRowsPerTurn) {
+        const std::size_t to = std::min(kept.size(), from + kRowsPerTurn);
+        KeptQueue::Revived piece = KeptQueue::Revive(
+            std::vector<JobRow>(std::make_move_iterator(kept.begin() + static_cast<long>(from)),
+                                std::make_move_iterator(kept.begin() + static_cast<long>(to))),
+            [](const QString& path) { return QFileInfo(path).isFile(); });
+        revived.gone += piece.gone;
+        revived.rows.insert(revived.rows.end(), std::make_move_iterator(piece.rows.begin()),
+                            std::make_move_iterator(piece.rows.end()));
+        Yield::Run();
+    }
     restored.rows = static_cast<int>(revived.rows.size());
     restored.gone = revived.gone;
 
@@ -129,6 +150,7 @@ QueueKeeper::Restored QueueKeeper::Restore() {
     }
     for (const QString& folder : folders) {
         restored.temporariesRemoved += RemoveAbandonedTemporaries(folder);
+        Yield::Run();
     }
     if (JobListStore* store = list_.Store()) {
         store->AppendRows(std::move(revived.rows));

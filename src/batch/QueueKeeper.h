@@ -22,6 +22,8 @@ class QueueKeeper : public QObject {
 
   public:
     static constexpr int kSaveDelayMs = 300;
+    // Rows brought back between two turns of the window.
+    static constexpr std::size_t kRowsPerTurn = 1000;
 
     explicit QueueKeeper(JobList& list, QObject* parent = nullptr);
     ~QueueKeeper() override;  // what is not written yet is written

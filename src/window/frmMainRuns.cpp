@@ -103,12 +103,11 @@ void frmMain::TellRestored() {
                     "so the list starts empty. It was kept as %2.")
                     .arg(restored_.damage, KeptQueue::Path() + QStringLiteral(".damaged"));
     }
-    if (restored_.gone > 0) {
-        said << QStringLiteral(
-                    "%1 of the files kept in the list are no longer there and were "
-                    "left out of it.")
-                    .arg(restored_.gone == 1 ? QStringLiteral("One")
-                                             : QString::number(restored_.gone));
+    if (restored_.gone == 1) {
+        said << QStringLiteral("One file kept in the list is no longer there and was left out.");
+    } else if (restored_.gone > 1) {
+        said << QStringLiteral("%1 files kept in the list are no longer there and were left out.")
+                    .arg(restored_.gone);
     }
     if (!said.isEmpty()) {
         Notifier::Current().Show(said.join(QStringLiteral("\r\n")), MessageIcon::Information);

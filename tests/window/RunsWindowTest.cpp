@@ -1,5 +1,6 @@
 // What the window tells of a batch: the title while it runs, a note at its end, each file's
 // reason and output, and the minute before an armed power-off.
+#include "batch/KeptQueue.h"
 #include "batch/PowerOffCountdown.h"
 #include "joblist/JobGrid.h"
 #include "window/EncoderOutputView.h"
@@ -15,7 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,6 +131,88 @@ TEST_F(RunsWindowTest, FilesAtOnceIsChosenBesideConvertAndRemembered) {
     ASSERT_TRUE(window->SaveSettings());
     Restart();
     EXPECT_EQ(window->cmbFilesAtOnce->currentText(), "Auto");
+}
+
+TEST_F(RunsWindowTest, TheListComesBackAtTheNextStartAsTrueAsItWas) {
+    Queue({kConverts, kConverts, kConverts});
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    ASSERT_EQ(Store().Row(0).status, "Complete");
+    QFile::remove(Store().Row(1).outputPath);  // a result deleted meanwhile
+    QFile::remove(Store().Row(2).filePath);    // an input deleted meanwhile
+    const QString first = Store().Row(0).filePath;
+    Restart();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Store().RecordCount(), 2);
+    EXPECT_EQ(Store().Row(0).filePath, first);
+    EXPECT_EQ(Store().Row(0).status, "Complete");
+    EXPECT_EQ(Store().Row(0).textColors[JobRow::Status], BatchDriver::kSuccessColor);
+    EXPECT_EQ(Store().Row(1).status, "Waiting Conversion");
+    EXPECT_EQ(notifier.Texts(),
+              QStringList{"One file kept in the list is no longer there and was left out."});
+    EXPECT_TRUE(window->frResume->isHidden());  // the batch ended while the program ran
+    // Clear Finished takes the converted rows out, and the next start agrees.
+    {
+        const std::unique_ptr<QMenu> menu = window->GridMenu(0);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == "Clear Finished") {
+                action->trigger();
+            }
+        }
+    }
+    ASSERT_EQ(Store().RecordCount(), 1);
+    Restart();
+    ASSERT_EQ(Store().RecordCount(), 1);
+    EXPECT_EQ(Store().Row(0).status, "Waiting Conversion");
+}
+
+TEST_F(RunsWindowTest, AnInterruptedBatchIsOfferedToGoOnWithItsOwnFormatAndFolder) {
+    Queue({kConverts, kConverts, kConverts});
+    const QString kept = media.filePath("kept out");
+    QDir().mkpath(kept);
+    // As the program left it when it was killed in the second file.
+    window->Keeper().BatchStarted({"-c:v mpeg4", "avi", false, kept}, {0, 1, 2});
+    Store().SetStatus(0, "Complete");
+    Store().SetOutcome(0, QString(), test::WriteFile(media, "kept out/file 1.avi"));
+    Store().SetStatus(1, "42");
+    test::WriteFile(media, "kept out/.reelwright-k1ll3d00.avi");
+    Restart();
+    window->txtOutPath->setText(media.filePath("elsewhere"));  // the window's own choice now
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window->frResume->isHidden());
+    EXPECT_TRUE(window->lblResume->text().contains("2 files are still to convert"))
+        << window->lblResume->text().toStdString();
+    EXPECT_TRUE(window->lblResume->text().contains(kept));
+    EXPECT_FALSE(QFileInfo::exists(kept + "/.reelwright-k1ll3d00.avi"));
+    QTest::mouseClick(window->cmdResume, Qt::LeftButton);
+    EXPECT_EQ((QStringList{Store().Row(0).status, Store().Row(1).status, Store().Row(2).status}),
+              QStringList(3, "Complete"));
+    // Plain names: nothing was ever renamed to them.
+    EXPECT_EQ(QDir(kept).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"file 1.avi", "file 2.avi", "file 3.avi"}));
+    EXPECT_FALSE(QFileInfo::exists(media.filePath("elsewhere")));
+    // Gone on: the next start offers nothing.
+    Restart();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->frResume->isHidden());
+}
+
+TEST_F(RunsWindowTest, ADamagedListIsSaidOnceAndTheListStartsEmpty) {
+    window.reset();
+    QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
+    QFile list(KeptQueue::Path());
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("\xff\xfe not a list");
+    list.close();
+    window = std::make_unique<frmMain>();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Store().RecordCount(), 0);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.contains("could not be read"))
+        << notifier.messages[0].text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(KeptQueue::Path() + ".damaged"));
+    Restart();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notifier.messages.size(), 1u);
 }
 
 // A file that failed for a reason the user has since put right is tried again from the list.

@@ -1,0 +1,254 @@
+// The job list kept between runs: what is written, what comes back, what a dead copy leaves.
+#include "batch/KeptQueue.h"
+#include "batch/OutputNaming.h"
+#include "batch/QueueKeeper.h"
+#include "joblist/JobList.h"
+
+#include "common/CaseName.h"
+#include "common/Fakes.h"
+#include "common/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace reelwright {
+namespace {
+
+JobRow Row(const QString& path, const QString& status) {
+    JobRow row;
+    row.filePath = path;
+    row.status = status;
+    row.duration = "00:00:02";
+    row.lengthSeconds = 2.04;
+    row.fileSize = "1.5 KB";
+    return row;
+}
+
+TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
+    KeptQueue queue;
+    JobRow odd = Row("/videos/it's \"odd\"\n\ttabbed 日本.mkv", "Error");
+    odd.checkBox = -1;
+    odd.reason = "The disk of /out is full: a.mp4 could not be written.";
+    odd.logPath = "/logs/a.log";
+    odd.textColors[JobRow::Status] = Rgb(220, 10, 10);
+    odd.inBatch = true;
+    JobRow done = Row("/videos/b.mkv", "Complete");
+    done.outputPath = "/out/b.mp4";
+    done.textColors[JobRow::Status] = Rgb(113, 177, 98);
+    JobRow unreadable = Row("/videos/c.avi", "Unkown Format");
+    unreadable.outputTail = "c.avi: Invalid data found when processing input";
+    unreadable.textColors[JobRow::Duration] = Rgb(220, 10, 10);
+    queue.rows = {odd, done, unreadable};
+    queue.batch = KeptQueue::Batch{"-c:v libx264 -crf 21", "mp4", false, "/out"};
+
+    QString error;
+    const std::optional<KeptQueue> back = KeptQueue::FromBytes(queue.ToBytes(), &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    ASSERT_EQ(back->rows.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const JobRow& a = queue.rows[i];
+        const JobRow& b = back->rows[i];
+        EXPECT_EQ(b.filePath, a.filePath);
+        EXPECT_EQ(b.status, a.status);
+        EXPECT_EQ(b.checkBox, a.checkBox);
+        EXPECT_EQ(b.duration, a.duration);
+        EXPECT_DOUBLE_EQ(b.lengthSeconds, a.lengthSeconds);
+        EXPECT_EQ(b.fileSize, a.fileSize);
+        EXPECT_EQ(b.reason, a.reason);
+        EXPECT_EQ(b.outputPath, a.outputPath);
+        EXPECT_EQ(b.logPath, a.logPath);
+        EXPECT_EQ(b.outputTail, a.outputTail);
+        EXPECT_EQ(b.textColors, a.textColors);
+        EXPECT_EQ(b.inBatch, a.inBatch);
+    }
+    EXPECT_EQ(back->batch, queue.batch);
+}
+
+TEST(KeptQueueTest, WhatIsNotAKeptListIsRefusedWithAReason) {
+    for (const QByteArray& bytes :
+         {QByteArray("{\"rows\":[]}"), QByteArray("not json"), QByteArray("[1,2]"),
+          QByteArray("{\"kept\":\"Reelwright job list\",\"version\":1,\"rows\":[{\"file\":\"\"}]}"),
+          QByteArray("{\"kept\":\"Reelwright job list\",\"version\":99,\"rows\":[]}")}) {
+        QString error;
+        EXPECT_FALSE(KeptQueue::FromBytes(bytes, &error)) << bytes.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << bytes.toStdString();
+    }
+}
+
+struct ReviveCase {
+    const char* name;
+    const char* status;
+    bool fileThere;
+    bool resultThere;
+    const char* after;  // empty: left out
+};
+
+class RevivingARow : public testing::TestWithParam<ReviveCase> {};
+
+// A status shown after a restart is as true as before it.
+TEST_P(RevivingARow, TellsTheTruthAfterARestart) {
+    const ReviveCase& c = GetParam();
+    JobRow row = Row("/videos/a.mkv", c.status);
+    row.outputPath = "/out/a.mp4";
+    row.reason = "why";
+    row.textColors[JobRow::Status] = Rgb(1, 2, 3);
+    const KeptQueue::Revived revived = KeptQueue::Revive({row}, [&c](const QString& path) {
+        return path.startsWith("/videos/") ? c.fileThere : c.resultThere;
+    });
+    const QString after = QString::fromLatin1(c.after);
+    ASSERT_EQ(revived.rows.size(), after.isEmpty() ? 0u : 1u);
+    EXPECT_EQ(revived.gone, after.isEmpty() ? 1 : 0);
+    if (after.isEmpty()) {
+        return;
+    }
+    EXPECT_EQ(revived.rows[0].status, after);
+    const bool changed = after != QString::fromLatin1(c.status);
+    EXPECT_EQ(revived.rows[0].textColors[JobRow::Status].has_value(), !changed);
+    EXPECT_EQ(revived.rows[0].outputPath.isEmpty(), changed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, RevivingARow,
+    testing::Values(ReviveCase{"Converting", "57", true, false, "Waiting Conversion"},
+                    ReviveCase{"Starting", "Starting...", true, false, "Waiting Conversion"},
+                    ReviveCase{"NoLength", "3.20 Seconds Converted", true, false,
+                               "Waiting Conversion"},
+                    ReviveCase{"CompleteAndThere", "Complete", true, true, "Complete"},
+                    ReviveCase{"CompleteButGone", "Complete", true, false, "Waiting Conversion"},
+                    ReviveCase{"Failed", "Error", true, false, "Error"},
+                    ReviveCase{"Stopped", "Cancelled", true, false, "Cancelled"},
+                    ReviveCase{"Unreadable", "Unkown Format", true, false, "Unkown Format"},
+                    ReviveCase{"FileGone", "Waiting Conversion", false, false, ""}),
+    test::CaseName<ReviveCase>);
+
+TEST(KeptQueueTest, ADamagedListIsSetAsideAndTheStartGoesOnEmpty) {
+    QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
+    QFile file(KeptQueue::Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"kept\":\"Reelwright job list\",\"rows\":[{\"file\":\"/a.mkv\"");
+    file.close();
+    const KeptQueue::Loaded loaded = KeptQueue::Load();
+    EXPECT_EQ(loaded.found, KeptQueue::Found::Damaged);
+    EXPECT_FALSE(loaded.error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(KeptQueue::Path()));
+    EXPECT_TRUE(QFileInfo::exists(KeptQueue::Path() + ".damaged"));
+    EXPECT_EQ(KeptQueue::Load().found, KeptQueue::Found::Nothing);
+}
+
+// Only what no running copy holds is a dead copy's leftover.
+TEST(KeptQueueTest, AHalfWrittenFileIsRemovedOnlyWhenNobodyHoldsIt) {
+    QTemporaryDir folder;
+    QString error;
+    int lock = -1;
+    const QString held = CreateTemporaryOutput(folder.filePath("a.mp4"), &error, &lock);
+    ASSERT_FALSE(held.isEmpty()) << error.toStdString();
+    ASSERT_GE(lock, 0);
+    const QString left = CreateTemporaryOutput(folder.filePath("b.mp4"), &error);
+    test::WriteFile(folder, "clip.mp4");
+    test::WriteFile(folder, ".reelwright-notes.txt");  // not a name we give
+    EXPECT_EQ(RemoveAbandonedTemporaries(folder.path()), 1);
+    EXPECT_TRUE(QFileInfo::exists(held));
+    EXPECT_FALSE(QFileInfo::exists(left));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("clip.mp4")));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(".reelwright-notes.txt")));
+    ::close(lock);
+    EXPECT_EQ(RemoveAbandonedTemporaries(folder.path()), 1);
+    EXPECT_FALSE(QFileInfo::exists(held));
+}
+
+class QueueKeeperTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        list.SetProbe([](const QString&) { return true; });
+        list.SetLengthReader([](const QString&) { return QStringLiteral("00:00:02"); });
+        list.InitJobList();
+    }
+    QString Add(const QString& name) {
+        QString path = test::WriteFile(dir, name);
+        EXPECT_TRUE(list.AddFile2Grid(path));
+        return path;
+    }
+    std::optional<KeptQueue> Kept() const {
+        QFile file(KeptQueue::Path());
+        QString error;
+        return file.open(QIODevice::ReadOnly) ? KeptQueue::FromBytes(file.readAll(), &error)
+                                              : std::nullopt;
+    }
+
+    QTemporaryDir dir;
+    test::RecordingNotifier notifier;
+    JobList list;
+};
+
+TEST_F(QueueKeeperTest, ChangesAreWrittenSoonAndNeverManyTimesASecond) {
+    QueueKeeper keeper(list);
+    for (int i = 0; i < 20; ++i) {
+        Add(QString("%1.mkv").arg(i));
+    }
+    EXPECT_EQ(keeper.SaveCount(), 0);  // not yet: changes come together
+    QTest::qWait(QueueKeeper::kSaveDelayMs + 200);
+    EXPECT_EQ(keeper.SaveCount(), 1);
+    ASSERT_TRUE(Kept());
+    EXPECT_EQ(Kept()->rows.size(), 20u);
+    // Progress is not worth a write; an ending is.
+    for (int percent = 0; percent <= 100; percent += 5) {
+        list.Store()->SetStatus(0, QString::number(percent));
+    }
+    list.Store()->SetProgressNote(0, "0:03 left");
+    QTest::qWait(QueueKeeper::kSaveDelayMs + 200);
+    EXPECT_EQ(keeper.SaveCount(), 1);
+    list.Store()->SetStatus(0, "Complete");
+    QTest::qWait(QueueKeeper::kSaveDelayMs + 200);
+    EXPECT_EQ(keeper.SaveCount(), 2);
+    EXPECT_EQ(Kept()->rows[0].status, "Complete");
+    // A removal is kept too.
+    list.Store()->SetCheckBox(1, 1);
+    list.RemoveChecked();
+    keeper.SaveNow();
+    EXPECT_EQ(Kept()->rows.size(), 19u);
+}
+
+TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
+    QStringList files;
+    QDir(dir.path()).mkpath("out");
+    {
+        QueueKeeper keeper(list);
+        for (const char* name : {"a.mkv", "b.mkv", "c.mkv", "d.mkv"}) {
+            files << Add(name);
+        }
+        keeper.BatchStarted({"-c:v mpeg4", "avi", false, dir.filePath("out")}, {0, 1, 2});
+        list.Store()->SetStatus(0, "Complete");
+        list.Store()->SetOutcome(0, QString(), test::WriteFile(dir, "out/a.avi"));
+        list.Store()->SetStatus(1, "42");  // converting when the program ended
+    }
+    QFile::remove(files[3]);                               // gone meanwhile
+    test::WriteFile(dir, "out/.reelwright-abcd1234.avi");  // a dead run's leftover
+
+    JobList next;
+    next.InitJobList();
+    QueueKeeper keeper(next);
+    const QueueKeeper::Restored restored = keeper.Restore();
+    EXPECT_EQ(restored.rows, 3);
+    EXPECT_EQ(restored.gone, 1);
+    EXPECT_EQ(restored.temporariesRemoved, 1);
+    ASSERT_TRUE(restored.interrupted);
+    EXPECT_EQ(restored.interrupted->folder, dir.filePath("out"));
+    EXPECT_EQ(restored.left, 2);  // b, now waiting again, and c
+    EXPECT_EQ(next.Store()->Row(0).status, "Complete");
+    EXPECT_EQ(next.Store()->Row(1).status, "Waiting Conversion");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("out/.reelwright-abcd1234.avi")));
+    // A batch that ends with the program running leaves nothing to go on with.
+    keeper.BatchEnded();
+    keeper.SaveNow();
+    EXPECT_FALSE(Kept()->batch);
+    EXPECT_FALSE(Kept()->rows[1].inBatch);
+}
+
+}  // namespace
+}  // namespace reelwright
