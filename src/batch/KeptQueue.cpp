@@ -83,7 +83,8 @@ QByteArray KeptQueue::ToBytes() const {
                      QJsonObject{{QStringLiteral("options"), batch->options},
                                  {QStringLiteral("type"), batch->type},
                                  {QStringLiteral("sameFolder"), batch->sameFolder},
-                                 {QStringLiteral("folder"), batch->folder}});
+                                 {QStringLiteral("folder"), batch->folder},
+                                 {QStringLiteral("started"), batch->started}});
     }
     return QJsonDocument(whole).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -133,7 +134,8 @@ std::optional<KeptQueue> KeptQueue::FromBytes(const QByteArray& bytes, QString* 
         queue.batch = Batch{kept.value(QStringLiteral("options")).toString(),
                             kept.value(QStringLiteral("type")).toString(),
                             kept.value(QStringLiteral("sameFolder")).toBool(),
-                            kept.value(QStringLiteral("folder")).toString()};
+                            kept.value(QStringLiteral("folder")).toString(),
+                            kept.value(QStringLiteral("started")).toInteger()};
     }
     return queue;
 }

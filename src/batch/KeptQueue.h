@@ -20,6 +20,7 @@ struct KeptQueue {
         QString type;
         bool sameFolder = false;
         QString folder;
+        qint64 started = 0;  // when it began, in milliseconds since 1970
         bool operator==(const Batch&) const = default;
     };
 

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -47,6 +48,24 @@ QByteArray Native(const QString& path) {
 
 QString ErrnoText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The k-th name a result may take: the plain one, then "_Converted", then "_Converted_0" up to
+// "_Converted_10000" (a name already ending in "_Converted" goes straight to the numbers).
+std::optional<QString> CandidateName(const QString& stem, const QString& type, int k) {
+    const QString extension = u'.' + type;
+    if (k == 0) {
+        return FitName(stem, extension);
+    }
+    const bool converted = stem.endsWith(kSuffix);
+    if (!converted && k == 1) {
+        return FitName(stem, kSuffix + extension);
+    }
+    const int n = k - (converted ? 1 : 2);
+    if (n > kLastNumber) {
+        return std::nullopt;
+    }
+    return FitName(stem, (converted ? QString() : kSuffix) + u'_' + QString::number(n) + extension);
 }
 
 }  // namespace
@@ -140,51 +159,51 @@ OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
             return unavailable(QStringLiteral("it could not be made"));
         }
     }
-    const QString stem = BaseName(input);
     const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
-    const QString extension = u'.' + type;
-    QString candidate = prefix + FitName(stem, extension);
-    if (!IsTakenName(candidate)) {
-        return {candidate, OutputPathResult::Problem::None, folder, QString()};
-    }
-    QString suffix;
-    if (!stem.endsWith(kSuffix)) {
-        suffix = kSuffix;
-        candidate = prefix + FitName(stem, suffix + extension);
-        if (!IsTakenName(candidate)) {
-            return {candidate, OutputPathResult::Problem::None, folder, QString()};
+    const QString stem = BaseName(input);
+    const int firstNumbered = stem.endsWith(kSuffix) ? 1 : 2;
+    for (int k = 0;; ++k) {
+        const std::optional<QString> name = CandidateName(stem, type, k);
+        if (!name) {
+            return {QString(), OutputPathResult::Problem::NoFreeName, folder, QString()};
+        }
+        if (!IsTakenName(prefix + *name)) {
+            if (k >= firstNumbered) {
+                Yield::Run();  // a numbered name is given after two turns of the window
+                Yield::Run();
+            }
+            return {prefix + *name, OutputPathResult::Problem::None, folder, QString()};
         }
     }
-    for (int n = 0; n <= kLastNumber; ++n) {
-        candidate = prefix + FitName(stem, suffix + u'_' + QString::number(n) + extension);
-        if (!IsTakenName(candidate)) {
-            Yield::Run();
-            Yield::Run();
-            return {candidate, OutputPathResult::Problem::None, folder, QString()};
+}
+
+QStringList OutputCandidates(const QString& input, const QString& type,
+                             const OutputFolderChoice& choice, int count) {
+    const QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
+    QStringList candidates;
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) {
+        return candidates;
+    }
+    const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
+    for (int k = 0; k < count; ++k) {
+        if (const std::optional<QString> name = CandidateName(BaseName(input), type, k)) {
+            candidates << prefix + *name;
         }
     }
-    return {QString(), OutputPathResult::Problem::NoFreeName, folder, QString()};
+    return candidates;
 }
 
 QString PlainOutputPath(const QString& input, const QString& type,
                         const OutputFolderChoice& choice) {
-    const QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
-    if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) {
+    const QStringList candidates = OutputCandidates(input, type, choice, 2);
+    if (candidates.isEmpty()) {
         return QString();
     }
-    const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
-    const QString stem = BaseName(input);
-    const QString extension = u'.' + type;
-    const QString plain = prefix + FitName(stem, extension);
-    const QFileInfo result(plain);
+    const QFileInfo result(candidates[0]);
     const QFileInfo source(input);
     const bool isInput = result.exists() && source.exists() &&
                          result.canonicalFilePath() == source.canonicalFilePath();
-    if (!isInput) {
-        return plain;
-    }
-    return prefix +
-           FitName(stem, (stem.endsWith(kSuffix) ? QStringLiteral("_0") : kSuffix) + extension);
+    return isInput ? candidates[1] : candidates[0];
 }
 
 QString GetOutputPath(const QString& input, const QString& type, const OutputFolderChoice& choice) {

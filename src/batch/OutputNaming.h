@@ -3,6 +3,7 @@
 #include "platform/UserFolders.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,6 +32,10 @@ struct OutputPathResult {
 // enough for the file system. A missing folder is created (one level). Says nothing.
 OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
                                   const OutputFolderChoice& choice);
+
+// The first `count` names a result may be given, in the order they are tried. Makes no folder.
+QStringList OutputCandidates(const QString& input, const QString& type,
+                             const OutputFolderChoice& choice, int count);
 
 // The name a result gets when nothing but its own input is in the way (a result beside its
 // input, of the input's own type, is the "_Converted" one). Makes no folder; empty when the

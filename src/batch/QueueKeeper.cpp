@@ -1,9 +1,11 @@
 #include "batch/QueueKeeper.h"
 
+#include "batch/BatchDriver.h"
 #include "batch/OutputNaming.h"
 #include "joblist/JobList.h"
 #include "platform/Yield.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +32,6 @@ bool Eligible(const JobRow& row) {
 
 QueueKeeper::QueueKeeper(JobList& list, QObject* parent) : QObject(parent), list_(list) {
     timer_.setSingleShot(true);
-    timer_.setInterval(kSaveDelayMs);
     connect(&timer_, &QTimer::timeout, this, &QueueKeeper::SaveNow);
     connect(&list_, &JobList::StoreReplaced, this, [this](JobListStore* store) {
         Watch(store);
@@ -72,14 +73,18 @@ void QueueKeeper::CellsChanged(const QModelIndex& from, const QModelIndex& to,
 
 void QueueKeeper::Schedule() {
     pending_ = true;
-    if (!timer_.isActive()) {
-        timer_.start();
+    if (timer_.isActive()) {
+        return;
     }
+    // At once after a quiet while; else when kSaveDelayMs have passed since the last write.
+    const qint64 since = sinceSave_.isValid() ? sinceSave_.elapsed() : kSaveDelayMs;
+    timer_.start(static_cast<int>(std::max<qint64>(0, kSaveDelayMs - since)));
 }
 
 void QueueKeeper::SaveNow() {
     timer_.stop();
     pending_ = false;
+    sinceSave_.start();
     KeptQueue queue;
     if (const JobListStore* store = list_.Store()) {
         queue.rows.reserve(static_cast<std::size_t>(store->RecordCount()));
@@ -130,13 +135,14 @@ QueueKeeper::Restored QueueKeeper::Restore() {
                             std::make_move_iterator(piece.rows.end()));
         Yield::Run();
     }
+    batch_ = loaded.queue.batch;
+    FindResultsOfTheBatch(revived.rows);
     restored.rows = static_cast<int>(revived.rows.size());
     restored.gone = revived.gone;
 
     // The folders this list names: where its results went, and where the interrupted batch
     // was writing. What a dead copy left half-written there goes.
     QSet<QString> folders;
-    batch_ = loaded.queue.batch;
     for (const JobRow& row : revived.rows) {
         if (!row.outputPath.isEmpty()) {
             folders.insert(QFileInfo(row.outputPath).path());
@@ -165,8 +171,39 @@ QueueKeeper::Restored QueueKeeper::Restore() {
     return restored;
 }
 
+void QueueKeeper::FindResultsOfTheBatch(std::vector<JobRow>& rows) const {
+    if (!batch_ || batch_->started <= 0) {
+        return;
+    }
+    const QDateTime started = QDateTime::fromMSecsSinceEpoch(batch_->started);
+    for (JobRow& row : rows) {
+        if (!row.inBatch || !Eligible(row)) {
+            continue;
+        }
+        for (const QString& candidate :
+             OutputCandidates(row.filePath, batch_->type, {batch_->sameFolder, batch_->folder},
+                              kCandidatesLookedAt)) {
+            const QFileInfo result(candidate);
+            if (!result.exists()) {
+                break;  // the names are given in order: none after a free one
+            }
+            if (result.isFile() && result.lastModified() >= started &&
+                result.canonicalFilePath() != QFileInfo(row.filePath).canonicalFilePath()) {
+                row.status = QStringLiteral("Complete");
+                row.outputPath = candidate;
+                row.reason.clear();
+                row.textColors[JobRow::Status] = BatchDriver::kSuccessColor;
+                break;
+            }
+        }
+    }
+}
+
 void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows) {
     batch_ = batch;
+    if (batch_->started <= 0) {
+        batch_->started = QDateTime::currentMSecsSinceEpoch();
+    }
     if (JobListStore* store = list_.Store()) {
         const QSet<int> taken(rows.begin(), rows.end());
         for (int row = 0; row < store->RecordCount(); ++row) {

@@ -2,6 +2,7 @@
 
 #include "batch/KeptQueue.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -24,6 +25,8 @@ class QueueKeeper : public QObject {
     static constexpr int kSaveDelayMs = 300;
     // Rows brought back between two turns of the window.
     static constexpr std::size_t kRowsPerTurn = 1000;
+    // Names of a result looked at when finding what an ended batch wrote.
+    static constexpr int kCandidatesLookedAt = 12;
 
     explicit QueueKeeper(JobList& list, QObject* parent = nullptr);
     ~QueueKeeper() override;  // what is not written yet is written
@@ -42,8 +45,8 @@ class QueueKeeper : public QObject {
     // half-written in the folders it names. Called once, before anything else is added.
     Restored Restore();
 
-    // A batch has begun with these rows and this format; until BatchEnded, a restart finds it
-    // interrupted.
+    // A batch has begun with these rows and this format (its start is noted here); until
+    // BatchEnded, a restart finds it interrupted.
     void BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows);
     // The batch ended while the program ran on: nothing to go on with.
     void BatchEnded();
@@ -56,12 +59,17 @@ class QueueKeeper : public QObject {
     int SaveCount() const { return saves_; }
 
   private:
+    // Rows of the batch that still wait, but whose result it wrote: the last moments before the
+    // program ended may not have been kept. A result of this batch's name, written since it
+    // began, is taken as theirs.
+    void FindResultsOfTheBatch(std::vector<JobRow>& rows) const;
     void Watch(JobListStore* store);
     void CellsChanged(const QModelIndex& from, const QModelIndex& to, const QList<int>& roles);
     void Schedule();
 
     JobList& list_;
     QTimer timer_;
+    QElapsedTimer sinceSave_;
     bool pending_ = false;
     bool failureTold_ = false;
     int saves_ = 0;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -222,7 +223,15 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
         for (const char* name : {"a.mkv", "b.mkv", "c.mkv", "d.mkv"}) {
             files << Add(name);
         }
+        // Somebody's older b.avi, there before the batch.
+        QFile older(test::WriteFile(dir, "out/b.avi"));
+        ASSERT_TRUE(older.open(QIODevice::ReadWrite));
+        older.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                          QFileDevice::FileModificationTime);
+        older.close();
         keeper.BatchStarted({"-c:v mpeg4", "avi", false, dir.filePath("out")}, {0, 1, 2});
+        // c was converted in the moment before the end, too late to be kept as such.
+        test::WriteFile(dir, "out/c.avi");
         list.Store()->SetStatus(0, "Complete");
         list.Store()->SetOutcome(0, QString(), test::WriteFile(dir, "out/a.avi"));
         list.Store()->SetStatus(1, "42");  // converting when the program ended
@@ -239,9 +248,11 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
     EXPECT_EQ(restored.temporariesRemoved, 1);
     ASSERT_TRUE(restored.interrupted);
     EXPECT_EQ(restored.interrupted->folder, dir.filePath("out"));
-    EXPECT_EQ(restored.left, 2);  // b, now waiting again, and c
+    EXPECT_EQ(restored.left, 1);  // b, now waiting again
     EXPECT_EQ(next.Store()->Row(0).status, "Complete");
     EXPECT_EQ(next.Store()->Row(1).status, "Waiting Conversion");
+    EXPECT_EQ(next.Store()->Row(2).status, "Complete");
+    EXPECT_EQ(next.Store()->Row(2).outputPath, dir.filePath("out/c.avi"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out/.reelwright-abcd1234.avi")));
     // A batch that ends with the program running leaves nothing to go on with.
     keeper.BatchEnded();
