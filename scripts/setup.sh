@@ -14,6 +14,8 @@ packages=(
   xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
+  file                        # dpkg-shlibdeps, run by the package step, tells programs by it
+  lintian                     # the install test holds the package to Debian's checks
 )
 
 missing=()
