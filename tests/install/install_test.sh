@@ -85,6 +85,26 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in ffmpeg xdg-utils fonts-wqy-microhei libqt6widgets6 libqt6core6 libmediainfo0v5; do
   [[ $depends == *$needed* ]] || fail "the package does not depend on $needed: $depends"
 done
+# Each dependency is met here, and together they bring Liberation Sans Narrow for the buttons'
+# captions, whichever package holds it on this release.
+met=()
+IFS=',' read -ra groups <<<"$depends"
+for group in "${groups[@]}"; do
+  IFS='|' read -ra alternatives <<<"$group"
+  found=
+  for alternative in "${alternatives[@]}"; do
+    read -r name _ <<<"$alternative"
+    if dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed'; then
+      found=$name
+      break
+    fi
+  done
+  [ -n "$found" ] || fail "no package of \"${group# }\" is installed"
+  met+=("$found")
+done
+dpkg -L "${met[@]}" >"$work/depends-files.txt"
+grep -q '/LiberationSansNarrow-Regular\.ttf$' "$work/depends-files.txt" ||
+  fail "the dependencies bring no Liberation Sans Narrow: $depends"
 contents=$(dpkg-deb -c "$deb")
 grep -q '\./usr/bin/reelwright-cli$' <<<"$contents" || fail "the package lacks reelwright-cli"
 grep -q '\./usr/share/reelwright/presets.xml$' <<<"$contents" || fail "the package lacks data"
