@@ -15,7 +15,8 @@ packages=(
   xvfb xauth                  # running the window where there is no display
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
   file                        # dpkg-shlibdeps, run by the package step, tells programs by it
-  lintian                     # the install test holds the package to Debian's checks
+  lintian man-db              # the install test holds the package to Debian's checks and reads
+                              # the manual pages as man does
 )
 
 # Liberation Sans Narrow, which the buttons' captions need, moved between releases: Debian 12's
