@@ -147,7 +147,13 @@ bool EncoderTranscript::Feed(QStringView piece) {
             unreadable = true;
         }
     }
-    return unreadable;
+    return FirstTelling(unreadable);
+}
+
+bool EncoderTranscript::FirstTelling(bool unreadable) {
+    const bool first = unreadable && !told_;
+    told_ = told_ || unreadable;
+    return first;
 }
 
 bool EncoderTranscript::Finish() {
@@ -156,7 +162,7 @@ bool EncoderTranscript::Finish() {
     partial_.clear();
     skippingOverlong_ = false;
     partialTold_ = false;
-    return unreadable;
+    return FirstTelling(unreadable);
 }
 
 void EncoderTranscript::ReadListing(const QString& line) {
