@@ -9,6 +9,7 @@ packages=(
   ffmpeg                      # the encoder that does every conversion
   libavformat-dev libavcodec-dev libavutil-dev  # probing files through the encoder's libraries
   libgtest-dev libgmock-dev   # the tests
+  e2fsprogs                   # chattr: run as root, the tests make folders read-only with it
   fonts-liberation                     # Liberation Sans for the design's Tahoma
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
   xdg-utils                   # opening the help page, links and files with the desktop's programs
