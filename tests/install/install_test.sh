@@ -34,11 +34,14 @@ for page in reelwright reelwright-cli; do
     fail "lexgrog $page: $(lexgrog "$prefix/share/man/man1/$page.1.gz")"
 done
 
-# Installed stripped, the programs carry no debugging sections.
+# Installed stripped, the programs carry neither symbols nor the compiler's signature, as
+# Debian's own programs do not.
 cmake --install "$build" --prefix "$work/stripped" --strip >/dev/null
 for program in reelwright reelwright-cli; do
   file -b "$work/stripped/bin/$program" | grep -q ', stripped$' ||
     fail "--strip left $program: $(file -b "$work/stripped/bin/$program")"
+  sections=$(readelf -S --wide "$work/stripped/bin/$program")
+  ! grep -q ' \.comment ' <<<"$sections" || fail "--strip left the .comment section of $program"
 done
 rm -rf "$work/stripped"
 
