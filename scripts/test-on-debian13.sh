@@ -26,6 +26,8 @@ cleanup() {
   done
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 mount_in() {
   mountpoint -q "$root$2" && { echo "$root$2 is already mounted" >&2; exit 2; }
   mount "${@:3}" "$1" "$root$2"
