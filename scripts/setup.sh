@@ -9,13 +9,26 @@ packages=(
   ffmpeg                      # the encoder that does every conversion
   libavformat-dev libavcodec-dev libavutil-dev  # probing files through the encoder's libraries
   libgtest-dev libgmock-dev   # the tests
-  fonts-liberation2 fonts-liberation   # Liberation Sans and Sans Narrow for the design's fonts
+  e2fsprogs                   # chattr: run as root, the tests make folders read-only with it
+  fonts-liberation                     # Liberation Sans for the design's Tahoma
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
   xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
   parallel                    # proving the README's example of spreading files over machines
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
+  file                        # dpkg-shlibdeps, run by the package step, tells programs by it
+  lintian man-db              # the install test holds the package to Debian's checks and reads
+                              # the manual pages as man does
 )
+
+# Liberation Sans Narrow, which the buttons' captions need, moved between releases: Debian 12's
+# fonts-liberation has it (fonts-liberation2 adds Sans 2.x), from Debian 13 on it has a package
+# of its own and fonts-liberation2 is empty.
+. /etc/os-release
+case ${VERSION_CODENAME:-} in
+  bookworm) packages+=(fonts-liberation2) ;;
+  *) packages+=(fonts-liberation-sans-narrow) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

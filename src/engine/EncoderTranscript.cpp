@@ -9,6 +9,15 @@ bool StartsWith(const QString& line, QStringView prefix) {
     return line.startsWith(prefix, Qt::CaseInsensitive);
 }
 
+// Qt 6.5 gave the view its own name and Qt 6.8 deprecates the old one; 6.4 has only that.
+QRegularExpressionMatch MatchView(const QRegularExpression& expression, QStringView text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return expression.matchView(text);
+#else
+    return expression.match(text);
+#endif
+}
+
 // "[libx264 @ 0x55d1c0] text" (a library's own line), or today's "[vost#0:0] text" and
 // "[out#0/mp4 @ 0x55d1c0] text" (a stream's or a file's): where the text itself begins.
 const QRegularExpression& LibraryPrefix() {
@@ -24,7 +33,7 @@ bool IsLibraryStatistics(QStringView text) {
         "Weighted P|ref [PB]|kb/s:|Qavg|final ratefactor|direct mvs|consecutive B-frames|"
         "transform intra|8x8 transform|SSIM|PSNR|264 - core|x265 \\[|frame stats|"
         "Lsize|.*\\bMB/s\\b)"));
-    return statistics.match(text).hasMatch();
+    return MatchView(statistics, text).hasMatch();
 }
 
 // What the encoder says about the options we gave it while it goes on converting: advice, not
@@ -35,7 +44,7 @@ bool IsArgumentWarning(QStringView text) {
             "(^Please use -b:a or -b:v|-b is ambiguous|^Codec AVOption .* has not been used|"
             "^Multiple -[a-z:]+ options specified|deprecated, use )"),
         QRegularExpression::CaseInsensitiveOption);
-    return warning.match(text).hasMatch();
+    return MatchView(warning, text).hasMatch();
 }
 
 }  // namespace
@@ -138,7 +147,13 @@ bool EncoderTranscript::Feed(QStringView piece) {
             unreadable = true;
         }
     }
-    return unreadable;
+    return FirstTelling(unreadable);
+}
+
+bool EncoderTranscript::FirstTelling(bool unreadable) {
+    const bool first = unreadable && !told_;
+    told_ = told_ || unreadable;
+    return first;
 }
 
 bool EncoderTranscript::Finish() {
@@ -147,7 +162,7 @@ bool EncoderTranscript::Finish() {
     partial_.clear();
     skippingOverlong_ = false;
     partialTold_ = false;
-    return unreadable;
+    return FirstTelling(unreadable);
 }
 
 void EncoderTranscript::ReadListing(const QString& line) {

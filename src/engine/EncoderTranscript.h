@@ -22,11 +22,11 @@ class EncoderTranscript {
     // Paths the encoder echoes (the input and the output): phrases inside them mean nothing.
     void SetEchoedPaths(const QStringList& paths);
 
-    // Takes one piece of text. True when a line it completed, or the line it leaves open, says
-    // the input cannot be read.
+    // Takes one piece of text. True when a line it completed, or the line it leaves open, is the
+    // first to say the input cannot be read (7.x says it on more than one line).
     bool Feed(QStringView piece);
     // The text has ended: a last line without a line break still counts. True when that line
-    // says the input cannot be read.
+    // is the first to say the input cannot be read.
     bool Finish();
 
     bool EncodingBegun() const { return begun_; }
@@ -74,11 +74,13 @@ class EncoderTranscript {
     bool SaysInputIsUnreadable(const QString& line, LineKind kind) const;
     QString WithoutEchoedPaths(const QString& line) const;
     void AddToTail(QStringView text);
+    bool FirstTelling(bool unreadable);
 
     QStringList echoedPaths_;
     QString partial_;
     bool skippingOverlong_ = false;
     bool partialTold_ = false;  // the open line has already been told as unreadable
+    bool told_ = false;         // some line has been told as unreadable
     bool begun_ = false;
     bool unreadable_ = false;
     bool lateFailure_ = false;

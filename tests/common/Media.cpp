@@ -40,31 +40,26 @@ bool MakeClip(const QString& path, double seconds, const QString& size,
 }
 
 bool MakeEmptyMp4(const QString& path, bool withPicture) {
-    QStringList arguments{"-v", "error", "-y"};
-    if (withPicture) {
-        arguments << "-f"
-                  << "lavfi"
-                  << "-i"
-                  << "testsrc=size=160x120:rate=25";
-    }
-    arguments << "-f"
-              << "lavfi"
-              << "-i"
-              << "sine"
-              << "-t"
-              << "0";
-    if (withPicture) {
-        arguments << "-frames:v"
-                  << "0"
-                  << "-c:v"
-                  << "libx264";
-    }
     // A fragmented file keeps its tracks however empty; a plain one would drop them.
-    arguments << "-c:a"
-              << "aac"
-              << "-movflags"
-              << "frag_keyframe+empty_moov" << path;
-    return RunProgram(SystemEncoder(), arguments) == 0;
+    const QStringList fragmented{"-movflags", "frag_keyframe+empty_moov", path};
+    if (withPicture) {
+        // ffmpeg 7 does not open a video encoder that never gets a frame, so the tracks of a
+        // short clip are copied, without one frame of theirs.
+        const QString clip = path + QStringLiteral(".clip.mkv");
+        const bool made =
+            RunProgram(SystemEncoder(),
+                       {"-v", "error", "-y", "-f", "lavfi", "-i",
+                        "testsrc=size=160x120:rate=25:duration=1", "-f", "lavfi", "-i",
+                        "sine=duration=1", "-c:v", "libx264", "-c:a", "aac", clip}) == 0 &&
+            RunProgram(SystemEncoder(), QStringList{"-v", "error", "-y", "-i", clip, "-map", "0",
+                                                    "-c", "copy", "-frames:v", "0", "-t", "0"} +
+                                            fragmented) == 0;
+        QFile::remove(clip);
+        return made;
+    }
+    return RunProgram(SystemEncoder(), QStringList{"-v", "error", "-y", "-f", "lavfi", "-i", "sine",
+                                                   "-t", "0", "-c:a", "aac"} +
+                                           fragmented) == 0;
 }
 
 bool Truncate(const QString& path, double share) {

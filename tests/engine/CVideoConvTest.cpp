@@ -136,6 +136,13 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"today's wording",
                   "print x.avi: Invalid data found when processing input\\n\nexit 1\n",
                   {"Starting...", "Unknown format", "P-1", "Error"}},
+        InputCase{"said twice by ffmpeg 7.1, told once",
+                  "print [in#0 @ 0x55af] Error opening input: Invalid data found when "
+                  "processing input\\n\n"
+                  "print Error opening input file x.avi.\\n\n"
+                  "print Error opening input files: Invalid data found when processing "
+                  "input\\n\nexit 183\n",
+                  {"Starting...", "Unknown format", "P-1", "Error"}},
         InputCase{"a decoder's complaint once encoding runs",
                   "print Press [q] to stop, [?] for help\\n\n"
                   "print Error while decoding stream #0:0: Invalid data found when processing "

@@ -152,6 +152,19 @@ TEST(EncoderTranscriptTest, APhraseSplitBetweenPiecesIsStillFound) {
     EXPECT_TRUE(transcript.Unreadable());
 }
 
+TEST(EncoderTranscriptTest, AnUnreadableInputIsToldOnceThoughSaidTwice) {
+    // ffmpeg 7.1 on a file it cannot read.
+    EncoderTranscript transcript;
+    EXPECT_TRUE(transcript.Feed(
+        QStringLiteral("[in#0 @ 0x55af] Error opening input: Invalid data found when processing "
+                       "input\nError opening input file /v/x.avi.\n")));
+    EXPECT_FALSE(
+        transcript.Feed(QStringLiteral("Error opening input files: Invalid data found when ")));
+    EXPECT_FALSE(transcript.Feed(QStringLiteral("processing input\n")));
+    EXPECT_FALSE(transcript.Finish());
+    EXPECT_TRUE(transcript.Unreadable());
+}
+
 TEST(EncoderPhrases, AConversionThatEndsShortIsToldFromOneThatCutsOnPurpose) {
     EXPECT_FALSE(EndedWellShort(5.92, 6, "-c:v libx264"));
     EXPECT_TRUE(EndedWellShort(2.9, 6, "-c:v libx264"));

@@ -2,7 +2,8 @@
 # Installs the converter into a temporary prefix and uses it from there: every file in its place,
 # the desktop entry and the metainfo valid, the command-line converter listing the presets, and
 # the window starting under Xvfb with a file given on its command line already in its list.
-# Then the Debian package: built, with the dependencies the program needs at run time.
+# Then the Debian package: built, with the dependencies the program needs at run time, and
+# clean of lintian's errors and warnings.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -16,10 +17,33 @@ for file in bin/reelwright bin/reelwright-cli \
     share/reelwright/presets.xml share/reelwright/codecs.xml share/reelwright/Help.html \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg \
-    share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
+    share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
+    share/man/man1/reelwright.1.gz share/man/man1/reelwright-cli.1.gz \
+    share/doc/reelwright/copyright share/doc/reelwright/changelog.gz; do
   [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 [ -x "$prefix/bin/reelwright" ] || fail "reelwright is not executable"
+
+# The manual pages read without a complaint from man, and lexgrog finds what each is about.
+for page in reelwright reelwright-cli; do
+  gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+    "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null) || fail "man $page: $warnings"
+  [ -z "$warnings" ] || fail "man $page warns: $warnings"
+  lexgrog "$prefix/share/man/man1/$page.1.gz" | grep -qF ": \"$page - " ||
+    fail "lexgrog $page: $(lexgrog "$prefix/share/man/man1/$page.1.gz")"
+done
+
+# Installed stripped, the programs carry neither symbols nor the compiler's signature, as
+# Debian's own programs do not.
+cmake --install "$build" --prefix "$work/stripped" --strip >/dev/null
+for program in reelwright reelwright-cli; do
+  file -b "$work/stripped/bin/$program" | grep -q ', stripped$' ||
+    fail "--strip left $program: $(file -b "$work/stripped/bin/$program")"
+  sections=$(readelf -S --wide "$work/stripped/bin/$program")
+  ! grep -q ' \.comment ' <<<"$sections" || fail "--strip left the .comment section of $program"
+done
+rm -rf "$work/stripped"
 
 # DESTDIR puts the same tree under another root.
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
@@ -64,7 +88,45 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in ffmpeg xdg-utils fonts-wqy-microhei libqt6widgets6 libqt6core6 libmediainfo0v5; do
   [[ $depends == *$needed* ]] || fail "the package does not depend on $needed: $depends"
 done
+# Each dependency is met here, and together they bring Liberation Sans Narrow for the buttons'
+# captions, whichever package holds it on this release.
+met=()
+IFS=',' read -ra groups <<<"$depends"
+for group in "${groups[@]}"; do
+  IFS='|' read -ra alternatives <<<"$group"
+  found=
+  for alternative in "${alternatives[@]}"; do
+    read -r name _ <<<"$alternative"
+    if dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed'; then
+      found=$name
+      break
+    fi
+  done
+  [ -n "$found" ] || fail "no package of \"${group# }\" is installed"
+  met+=("$found")
+done
+dpkg -L "${met[@]}" >"$work/depends-files.txt"
+grep -q '/LiberationSansNarrow-Regular\.ttf$' "$work/depends-files.txt" ||
+  fail "the dependencies bring no Liberation Sans Narrow: $depends"
 contents=$(dpkg-deb -c "$deb")
 grep -q '\./usr/bin/reelwright-cli$' <<<"$contents" || fail "the package lacks reelwright-cli"
 grep -q '\./usr/share/reelwright/presets.xml$' <<<"$contents" || fail "the package lacks data"
+for file in usr/share/doc/reelwright/copyright usr/share/doc/reelwright/changelog.gz \
+    usr/share/man/man1/reelwright.1.gz usr/share/man/man1/reelwright-cli.1.gz; do
+  grep -q "\./$file\$" <<<"$contents" || fail "the package lacks $file"
+done
+
+changelog=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/reelwright/changelog.gz |
+  gzip -dc | dpkg-parsechangelog -l - -S Version)
+[ "$changelog" = "$(dpkg-deb -f "$deb" Version)" ] ||
+  fail "the changelog's version $changelog is not the package's $(dpkg-deb -f "$deb" Version)"
+
+# Debian's own checks, the programs' hardening among them. Pedantic and informational notes are
+# shown; an error or a warning fails.
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/setup.sh installs it)"
+status=0
+lintian -I -E --pedantic "$deb" >"$work/lintian.txt" 2>&1 || status=$?
+cat "$work/lintian.txt"
+! grep -q '^[EW]: ' "$work/lintian.txt" || fail "lintian reports errors or warnings"
+[ $status -eq 0 ] || fail "lintian ended with $status"
 echo "installed, validated, started and packaged"
