@@ -181,21 +181,24 @@ int BatchDriver::AutoFilesAtOnce(int cores, const std::vector<double>& lengths,
     if (cores < 2 || lengths.size() < 2) {
         return 1;
     }
-    const int most = std::min({cores, kMostFilesAtOnce, static_cast<int>(lengths.size())});
-    // A short file's encoder spends much of its time starting and ending with a core idle: the
-    // next file fills it.
+    const int files = static_cast<int>(lengths.size());
     std::vector<double> sorted = lengths;
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
+    // A short file's encoder spends much of its time starting and ending with a core idle: one
+    // more file than cores keeps them all busy.
     if (median > 0 && median <= kShortFileSeconds) {
-        return most;
+        return std::min({cores + 1, kMostFilesAtOnce, files});
     }
-    // A long file already keeps every core busy with an encoder that works on threads; one that
-    // does not leaves cores for the next file.
+    // An encoder that works on threads still leaves a core idle now and then (its look-ahead,
+    // the sound): a second file fills it, and more would only share the same cores. One that
+    // keeps to a single core leaves the others to the next files.
     static const QRegularExpression kThreaded(QStringLiteral(
         "(libx264|libx265|libvpx-vp9|libaom-av1|libsvtav1|librav1e|h264_|hevc_|-row-mt)"));
-    const bool threaded = kThreaded.match(options).hasMatch();
-    return threaded || median <= 0 ? 1 : most;
+    if (median <= 0 || kThreaded.match(options).hasMatch()) {
+        return std::min(2, files);
+    }
+    return std::min({cores, kMostFilesAtOnce, files});
 }
 
 void BatchDriver::RunSeveral(Take take, int atOnce) {

@@ -80,8 +80,8 @@ class BatchDriver : public QObject {
     static constexpr int kMostFilesAtOnce = 8;
     // Files this short convert several at once even with an encoder that works on threads.
     static constexpr double kShortFileSeconds = 20;
-    // Several files at once where that is faster: short files, or an encoder that keeps to one
-    // core; one at a time otherwise.
+    // How many files at once are fastest: one more than the cores for short files, as many as
+    // the cores for an encoder that keeps to one core, two otherwise; one on one core.
     static int AutoFilesAtOnce(int cores, const std::vector<double>& lengths,
                                const QString& options);
 

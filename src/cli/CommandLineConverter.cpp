@@ -165,7 +165,7 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
     custom.frameRate = saved.txtFrameRate;
     folder_.sameFolder = saved.optSameFolder.value_or(false);
     folder_.otherFolder = saved.txtOutPath;
-    batch_.SetFilesAtOnce(options.jobs.value_or(saved.FilesAtOnce.value_or(1)));
+    batch_.SetFilesAtOnce(options.jobs.value_or(saved.FilesAtOnce.value_or(0)));
 
     if (options.custom) {
         format_.presetMode = false;

@@ -188,7 +188,7 @@ void frmMain::BuildMainPanel() {
     for (int count = 1; count <= RememberedSettings::kMostFilesAtOnce; ++count) {
         cmbFilesAtOnce->addItem(QString::number(count));
     }
-    cmbFilesAtOnce->setCurrentIndex(1);
+    cmbFilesAtOnce->setCurrentIndex(0);
     filesAtOnce->setBuddy(cmbFilesAtOnce);
     cmbFilesAtOnce->setAccessibleName(QStringLiteral("Files at once"));
     cmbFilesAtOnce->setToolTip(QStringLiteral(

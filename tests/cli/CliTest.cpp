@@ -72,7 +72,7 @@ class CliTest : public testing::Test {
 TEST_F(CliTest, APresetConvertsEveryFileAndSaysWhereItWent) {
     const QString a = Clip("a clip.mkv");
     const QString b = Clip("b.mp4");
-    const Result result = Run({"--preset", kPreset, "--output-folder", "out", a, b});
+    const Result result = Run({"--jobs", "1", "--preset", kPreset, "--output-folder", "out", a, b});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(Outputs(), (QStringList{"a clip.avi", "b.avi"}));
     EXPECT_TRUE(test::IsReadableMedia(home.filePath("out/b.avi")));
@@ -188,8 +188,8 @@ TEST_F(CliTest, EveryNamedInputIsAccountedFor) {
     QDir().mkpath(home.filePath("folder"));
     const QString inside = Clip("folder/inside.mkv");
     QFile(home.filePath("folder/notes.txt")).open(QIODevice::WriteOnly);
-    const Result result =
-        Run({"--preset", kPreset, "--output-folder", "out", missing, good, song, "folder", good});
+    const Result result = Run({"--jobs", "1", "--preset", kPreset, "--output-folder", "out",
+                               missing, good, song, "folder", good});
     EXPECT_EQ(result.status, 1) << result.err.toStdString();  // a file named was not taken
     const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines, (QStringList{

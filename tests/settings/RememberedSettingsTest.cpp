@@ -120,7 +120,7 @@ TEST_F(RememberedSettingsTest, AnOlderFileWithSeventeenValuesStillLoads) {
     ASSERT_FALSE(text.contains("FilesAtOnce"));
     Write(File(), text);
     RememberedSettings expected = Changed();
-    expected.FilesAtOnce = 1;
+    expected.FilesAtOnce = 0;  // Auto, as on a first start
     EXPECT_EQ(RememberedSettings::Load(reg), expected);
     for (const char* broken : {"9", "-1", "two"}) {
         Write(File(), text + "Fennick%20Reelwright\\Settings\\FilesAtOnce=" + broken + "\n");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -95,6 +96,7 @@ TEST_F(BatchWindowTest, AnotherFolderIsMadeAndFilledWithTheOutputs) {
 }
 
 TEST_F(BatchWindowTest, StopDuringTheSecondFileCancelsItAndPowersOff) {
+    window->cmbFilesAtOnce->setCurrentIndex(1);  // one after another: the third waits
     window->chkShutdown->setChecked(true);
     OnProgress(1, [this] {
         now += 10;
@@ -169,8 +171,7 @@ TEST_F(BatchWindowTest, AStopAfterTheIntervalHoldsEvenBeforeTheEncoderStarts) {
     EXPECT_EQ(Status(0), "Cancelled");
     EXPECT_EQ(Status(1), "Waiting Conversion");
     EXPECT_EQ(Status(2), "Waiting Conversion");
-    EXPECT_EQ(QDir(media.filePath("results")).entryList(QDir::Files | QDir::Hidden),
-              QStringList());
+    EXPECT_EQ(QDir(media.filePath("results")).entryList(QDir::Files | QDir::Hidden), QStringList());
     EXPECT_EQ(window->cmdConvert->text(), "Convert All");
 }
 

@@ -119,8 +119,9 @@ TEST_F(FormatsWindowTest, AFailedPresetLoadLeavesTheListsEmptyAndThePresetOption
 }
 
 TEST_F(FormatsWindowTest, APresetWithAnOpenQuoteIsRefusedByName) {
-    StartWith({PresetLines("Tagged", "-c copy -metadata title=\"open", "mkv", "Mine")},
-              {CodecLines("mpeg4", "MPEG-4", "video codec"), CodecLines("aac", "AAC", "audio codec")});
+    StartWith(
+        {PresetLines("Tagged", "-c copy -metadata title=\"open", "mkv", "Mine")},
+        {CodecLines("mpeg4", "MPEG-4", "video codec"), CodecLines("aac", "AAC", "audio codec")});
     notifier.messages.clear();
     EXPECT_EQ(window->GetParamaters(), "");
     ASSERT_EQ(notifier.messages.size(), 1u);

@@ -59,8 +59,8 @@ TEST_F(JobListWindowTest, FilesOnTheCommandLineThatAreRefusedOrMissingAreNamedWi
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].text,
               "Some files are not supported or already exist and will not be added");
-    EXPECT_EQ(notifier.messages[0].details, missing + ": not found\n" + dir.filePath("notes.txt") +
-                                                ": not a video file (.txt)");
+    EXPECT_EQ(notifier.messages[0].details,
+              missing + ": not found\n" + dir.filePath("notes.txt") + ": not a video file (.txt)");
     // A file the encoder cannot read is listed, and keeps the probe's reason.
     EXPECT_EQ(Store().Row(1).status, "Unkown Format");
 }

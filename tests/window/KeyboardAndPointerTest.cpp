@@ -78,8 +78,9 @@ TEST_F(KeyboardAndPointerTest, TabReachesNoParkedPanelAndEveryCornerButton) {
     EXPECT_FALSE(window->frFormats->isVisible());
     // The grid is one stop, however many rows.
     EXPECT_EQ(reached.count(window->Grid), 1);
-    for (QWidget* corner : {static_cast<QWidget*>(window->cmdAbout), static_cast<QWidget*>(window->MyButton1),
-                            static_cast<QWidget*>(window->cmdMinimize), static_cast<QWidget*>(window->cmdClose)}) {
+    for (QWidget* corner :
+         {static_cast<QWidget*>(window->cmdAbout), static_cast<QWidget*>(window->MyButton1),
+          static_cast<QWidget*>(window->cmdMinimize), static_cast<QWidget*>(window->cmdClose)}) {
         EXPECT_TRUE(reached.contains(corner));
         EXPECT_FALSE(corner->accessibleName().isEmpty());
     }
@@ -271,7 +272,8 @@ TEST_F(KeyboardAndPointerTest, OnlyALeftDragOnTheBackgroundMovesTheWindow) {
 }
 
 TEST_F(KeyboardAndPointerTest, TheMinimizeButtonForgetsTheHoverOnceMinimized) {
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), window->cmdMinimize->mapToGlobal(QPointF(5, 5)));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5),
+                      window->cmdMinimize->mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(window->cmdMinimize, &enter);
     ASSERT_TRUE(window->cmdMinimize->Hovered());
     QTest::mouseClick(window->cmdMinimize, Qt::LeftButton);
@@ -316,8 +318,8 @@ TEST_F(KeyboardAndPointerTest, EveryCaptionIsDrawnAtTheSizeOfItsNeighbours) {
 }
 
 TEST_F(KeyboardAndPointerTest, NamesInChineseJapaneseAndKoreanHaveAFont) {
-    for (const auto system : {QFontDatabase::SimplifiedChinese, QFontDatabase::Japanese,
-                              QFontDatabase::Korean}) {
+    for (const auto system :
+         {QFontDatabase::SimplifiedChinese, QFontDatabase::Japanese, QFontDatabase::Korean}) {
         EXPECT_FALSE(QFontDatabase::families(system).isEmpty()) << static_cast<int>(system);
     }
 }
@@ -328,7 +330,8 @@ TEST_F(KeyboardAndPointerTest, ALongPathShowsWholeInItsTooltip) {
     QTemporaryDir media;
     const QString deep = media.filePath(QString(100, 'd') + "/" + QString(100, 'e'));
     QDir().mkpath(deep);
-    const QString path = test::WriteFile(media, QString(100, 'd') + "/" + QString(100, 'e') + "/clip.avi");
+    const QString path =
+        test::WriteFile(media, QString(100, 'd') + "/" + QString(100, 'e') + "/clip.avi");
     window->AddVideoFiles({path});
     EXPECT_EQ(window->Grid->model()->index(0, 2).data(Qt::ToolTipRole).toString(), path);
 }
@@ -354,8 +357,9 @@ TEST_P(AtEveryScale, TheWindowFitsA1280By800Screen) {
         frmMain window;
         EXPECT_LE(window.width(), available.width());
         EXPECT_LE(window.height(), available.height());
-        for (QWidget* control : std::initializer_list<QWidget*>{
-                 window.cmdConvert, window.cmdConvertSelected, window.chkShutdown, window.cmdClose}) {
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{window.cmdConvert, window.cmdConvertSelected,
+                                             window.chkShutdown, window.cmdClose}) {
             const QRect inWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
             EXPECT_TRUE(window.rect().contains(inWindow)) << control->metaObject()->className();
         }

@@ -59,6 +59,7 @@ const QString kConverts = QString(kBegun) +
 
 TEST_F(RunsWindowTest, TheTitleTellsTheTimeLeftAndComesBack) {
     Queue({kConverts, kConverts, kConverts});
+    window->cmbFilesAtOnce->setCurrentIndex(1);  // one after another, for a time left to follow
     QStringList titles;
     QStringList captions;
     QObject::connect(&Store(), &QAbstractItemModel::dataChanged, window.get(), [&] {

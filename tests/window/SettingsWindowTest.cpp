@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -214,7 +214,8 @@ TEST_P(EndingTheProgram, KeepsTheChoicesAsACloseWould) {
         }
         for (const QByteArray& line : file.readAll().split('\n')) {
             if (line.startsWith("SigCgt:")) {
-                return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (GetParam() - 1)) & 1) != 0;
+                return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (GetParam() - 1)) & 1) !=
+                       0;
             }
         }
         return false;
