@@ -7,7 +7,6 @@
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -204,8 +203,6 @@ int BatchDriver::AutoFilesAtOnce(int cores, const std::vector<double>& lengths,
 void BatchDriver::RunSeveral(Take take, int atOnce) {
     std::vector<std::unique_ptr<Slot>> places;
     int next = 0;  // the next row to look at, in display order
-    QElapsedTimer sinceYield;
-    sinceYield.start();
     for (;;) {
         // Fill the free places, in the list's order.
         while (static_cast<int>(places.size()) < atOnce && !stop_ && jobList_.Store() &&

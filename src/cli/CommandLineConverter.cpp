@@ -330,6 +330,10 @@ int CommandLineConverter::Run(const CliOptions& options) {
         err_ << "reelwright-cli: " << encoder.problem << u'\n';
         return kBadUsage;
     }
+    // What a killed run left half-written there goes; a copy still converting holds its file.
+    if (!folder_.sameFolder && QFileInfo(folder_.otherFolder).isDir()) {
+        RemoveAbandonedTemporaries(folder_.otherFolder);
+    }
     report_ = std::make_unique<CliReport>(out_, options.json);
     const QList<Input> inputs = OpenFolders(options.inputs);
     if (!inputs.isEmpty()) {

@@ -412,6 +412,31 @@ TEST_P(StoppingTheCli, MidFileLeavesNothingBehind) {
     EXPECT_TRUE(out.contains(": Cancelled")) << out.toStdString();
 }
 
+TEST_F(CliTest, AKilledRunsHalfWrittenFileGoesAtTheNextRun) {
+    const QString clip = home.filePath("long.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 30, "640x480"));
+    const QStringList arguments{"--jobs",
+                                "1",
+                                "--skip-existing",
+                                "--preset",
+                                "Computer and TV/H.264 / AAC, best quality",
+                                "--output-folder",
+                                "out",
+                                clip};
+    const auto program = Program(arguments);
+    program->start();
+    for (int i = 0; i < 2000 && Outputs().isEmpty(); ++i) {
+        QThread::msleep(10);
+    }
+    ASSERT_EQ(Outputs().size(), 1);
+    ::kill(static_cast<pid_t>(program->processId()), SIGKILL);
+    ASSERT_TRUE(program->waitForFinished(60000));
+    ASSERT_EQ(Outputs().size(), 1);  // left behind: nobody could remove it
+    const Result again = Run(arguments);
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_EQ(Outputs(), QStringList{"long.mp4"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Signals, StoppingTheCli,
                          testing::Values(StopCase{SIGINT, 130}, StopCase{SIGTERM, 143}));
 
