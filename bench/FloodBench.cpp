@@ -3,6 +3,7 @@
 // from three files converting at once through a batch; the benchmark reports how far the
 // resident memory grew at its peak and after the job, and the longest time the event loop went
 // without a turn (a 10 ms timer records its latest tick).
+#include "PauseMeter.h"
 #include "batch/BatchDriver.h"
 #include "engine/CVideoConv.h"
 #include "joblist/JobList.h"
@@ -54,12 +55,7 @@ int main(int argc, char* argv[]) {
 
     for (const int megabytes : {50, 300}) {
         qputenv("FLOOD_MB", QByteArray::number(megabytes));
-        QElapsedTimer sinceTick;
-        qint64 longestPause = 0;
-        QTimer tick;
-        tick.setInterval(10);
-        QObject::connect(&tick, &QTimer::timeout,
-                         [&] { longestPause = std::max(longestPause, sinceTick.restart() - 10); });
+        PauseMeter pauses;
         const double before = StatusMegabytes("VmRSS");
         ResetPeak();
         QElapsedTimer timer;
@@ -74,12 +70,11 @@ int main(int argc, char* argv[]) {
             QObject::connect(&job, &CVideoConv::CurrentStatus, [&](const QString& status) {
                 converted = converted || status == "Starting...";
             });
-            sinceTick.start();
-            tick.start();
+            pauses.Start();
             job.StartConversion();
             // The tick that waited through whatever the job did after its last yield.
             QCoreApplication::processEvents();
-            tick.stop();
+            pauses.Stop();
         }
         const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
         const double peak = StatusMegabytes("VmHWM");
@@ -87,7 +82,8 @@ int main(int argc, char* argv[]) {
         std::printf("flood of %d MB: %.1f s, %.0f MB/s\n", megabytes, seconds, megabytes / seconds);
         std::printf("  memory growth at the peak: %.1f MB\n", peak - before);
         std::printf("  memory growth after the job: %.1f MB\n", after - before);
-        std::printf("  longest event-loop pause: %lld ms\n", static_cast<long long>(longestPause));
+        std::printf("  longest event-loop pause: %lld ms\n",
+                    static_cast<long long>(pauses.LongestMs()));
         if (!converted) {
             std::printf("  (the job did not start)\n");
         }
@@ -115,26 +111,21 @@ int main(int argc, char* argv[]) {
                              }});
     batch.SetQuietFailures(true);
     batch.SetFilesAtOnce(3);
-    QElapsedTimer sinceTick;
-    qint64 longestPause = 0;
-    QTimer tick;
-    tick.setInterval(10);
-    QObject::connect(&tick, &QTimer::timeout,
-                     [&] { longestPause = std::max(longestPause, sinceTick.restart() - 10); });
+    PauseMeter pauses;
     const double before = StatusMegabytes("VmRSS");
     ResetPeak();
     QElapsedTimer timer;
     timer.start();
-    sinceTick.start();
-    tick.start();
+    pauses.Start();
     batch.RunBatch(false);
     QCoreApplication::processEvents();
-    tick.stop();
+    pauses.Stop();
     const double seconds = static_cast<double>(timer.elapsed()) / 1000.0;
     std::printf("three floods of 100 MB at once: %.1f s, %.0f MB/s, %d converted\n", seconds,
                 300 / seconds, batch.LastSummary().converted);
     std::printf("  memory growth at the peak: %.1f MB\n", StatusMegabytes("VmHWM") - before);
     std::printf("  memory growth after the batch: %.1f MB\n", StatusMegabytes("VmRSS") - before);
-    std::printf("  longest event-loop pause: %lld ms\n", static_cast<long long>(longestPause));
+    std::printf("  longest event-loop pause: %lld ms\n",
+                static_cast<long long>(pauses.LongestMs()));
     return 0;
 }

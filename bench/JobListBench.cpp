@@ -102,9 +102,9 @@ int main(int argc, char* argv[]) {
     QStringList clips;
     for (const char* type : {"mkv", "mp4", "avi"}) {
         const QString clip = dir.filePath(QStringLiteral("clip.") + type);
-        Run(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=3:size=160x120:rate=25",
-                     "-f", "lavfi", "-i", "sine=duration=3", "-c:v", "mpeg4", "-c:a", "aac",
-                     "-shortest", clip});
+        Run(ffmpeg,
+            {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=3:size=160x120:rate=25", "-f",
+             "lavfi", "-i", "sine=duration=3", "-c:v", "mpeg4", "-c:a", "aac", "-shortest", clip});
         clips << clip;
     }
     QByteArray noise(48 * 1024, '\0');

@@ -1,5 +1,6 @@
 // Bringing a kept list of 10,000 rows back at start: how long it takes, and the longest time
 // the event loop goes without a turn meanwhile (a 10 ms timer records its latest tick).
+#include "PauseMeter.h"
 #include "batch/KeptQueue.h"
 #include "batch/QueueKeeper.h"
 #include "joblist/JobList.h"
@@ -50,12 +51,7 @@ int main(int argc, char* argv[]) {
     JobList list;
     list.InitJobList();
     QueueKeeper keeper(list);
-    QElapsedTimer sinceTick;
-    qint64 longestPause = 0;
-    QTimer tick;
-    tick.setInterval(10);
-    QObject::connect(&tick, &QTimer::timeout,
-                     [&] { longestPause = std::max(longestPause, sinceTick.restart() - 10); });
+    PauseMeter pauses;
     qint64 restoreMs = 0;
     QueueKeeper::Restored restored;
     QTimer::singleShot(50, [&] {
@@ -65,11 +61,10 @@ int main(int argc, char* argv[]) {
         restoreMs = timer.elapsed();
         QTimer::singleShot(50, &app, &QCoreApplication::quit);
     });
-    sinceTick.start();
-    tick.start();
+    pauses.Start();
     QCoreApplication::exec();
     std::printf("restoring %d rows: %lld ms (%d rows back, %d left to convert)\n", count,
                 static_cast<long long>(restoreMs), restored.rows, restored.left);
-    std::printf("longest event-loop pause: %lld ms\n", static_cast<long long>(longestPause));
+    std::printf("longest event-loop pause: %lld ms\n", static_cast<long long>(pauses.LongestMs()));
     return 0;
 }

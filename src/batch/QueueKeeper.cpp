@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <chrono>
+#include <future>
+
 namespace reelwright {
 namespace {
 
@@ -102,41 +105,44 @@ void QueueKeeper::SaveNow() {
 }
 
 QueueKeeper::Restored QueueKeeper::Restore() {
+    // Read, and checked against the disk (a look per row, two for a converted one), beside the
+    // window: a list of many thousand rows must not hold it.
+    struct Prepared {
+        KeptQueue::Loaded loaded;
+        KeptQueue::Revived revived;
+    };
+    std::future<Prepared> reading = std::async(std::launch::async, [] {
+        Prepared prepared{KeptQueue::Load(), {}};
+        std::vector<JobRow>& kept = prepared.loaded.queue.rows;
+        // A path is in the list once, whatever the file says.
+        QSet<QString> seen;
+        std::erase_if(kept, [&seen](const JobRow& row) {
+            const bool twice = seen.contains(row.filePath);
+            seen.insert(row.filePath);
+            return twice;
+        });
+        prepared.revived = KeptQueue::Revive(
+            std::move(kept), [](const QString& path) { return QFileInfo(path).isFile(); });
+        FindResultsOfTheBatch(prepared.loaded.queue.batch, prepared.revived.rows);
+        return prepared;
+    });
+    while (reading.wait_for(std::chrono::milliseconds(kTurnMs)) != std::future_status::ready) {
+        Yield::Run();
+    }
+    Prepared prepared = reading.get();
+
     Restored restored;
-    KeptQueue::Loaded loaded = KeptQueue::Load();
-    if (loaded.found == KeptQueue::Found::Damaged) {
+    if (prepared.loaded.found == KeptQueue::Found::Damaged) {
         restored.damaged = true;
-        restored.damage = loaded.error;
+        restored.damage = prepared.loaded.error;
         Schedule();
         return restored;
     }
-    if (loaded.found == KeptQueue::Found::Nothing) {
+    if (prepared.loaded.found == KeptQueue::Found::Nothing) {
         return restored;
     }
-    // In pieces, the window getting a turn between them: a list of many thousand rows must not
-    // hold it (each row is a look at the disk, two for a converted one).
-    KeptQueue::Revived revived;
-    std::vector<JobRow>& kept = loaded.queue.rows;
-    // A path is in the list once, whatever the file says.
-    QSet<QString> seen;
-    std::erase_if(kept, [&seen](const JobRow& row) {
-        const bool twice = seen.contains(row.filePath);
-        seen.insert(row.filePath);
-        return twice;
-    });
-    for (std::size_t from = 0; from < kept.size(); from += kRowsPerTurn) {
-        const std::size_t to = std::min(kept.size(), from + kRowsPerTurn);
-        KeptQueue::Revived piece = KeptQueue::Revive(
-            std::vector<JobRow>(std::make_move_iterator(kept.begin() + static_cast<long>(from)),
-                                std::make_move_iterator(kept.begin() + static_cast<long>(to))),
-            [](const QString& path) { return QFileInfo(path).isFile(); });
-        revived.gone += piece.gone;
-        revived.rows.insert(revived.rows.end(), std::make_move_iterator(piece.rows.begin()),
-                            std::make_move_iterator(piece.rows.end()));
-        Yield::Run();
-    }
-    batch_ = loaded.queue.batch;
-    FindResultsOfTheBatch(revived.rows);
+    KeptQueue::Revived& revived = prepared.revived;
+    batch_ = prepared.loaded.queue.batch;
     restored.rows = static_cast<int>(revived.rows.size());
     restored.gone = revived.gone;
 
@@ -171,17 +177,18 @@ QueueKeeper::Restored QueueKeeper::Restore() {
     return restored;
 }
 
-void QueueKeeper::FindResultsOfTheBatch(std::vector<JobRow>& rows) const {
-    if (!batch_ || batch_->started <= 0) {
+void QueueKeeper::FindResultsOfTheBatch(const std::optional<KeptQueue::Batch>& batch,
+                                        std::vector<JobRow>& rows) {
+    if (!batch || batch->started <= 0) {
         return;
     }
-    const QDateTime started = QDateTime::fromMSecsSinceEpoch(batch_->started);
+    const QDateTime started = QDateTime::fromMSecsSinceEpoch(batch->started);
     for (JobRow& row : rows) {
         if (!row.inBatch || !Eligible(row)) {
             continue;
         }
         for (const QString& candidate :
-             OutputCandidates(row.filePath, batch_->type, {batch_->sameFolder, batch_->folder},
+             OutputCandidates(row.filePath, batch->type, {batch->sameFolder, batch->folder},
                               kCandidatesLookedAt)) {
             const QFileInfo result(candidate);
             if (!result.exists()) {

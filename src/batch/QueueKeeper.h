@@ -23,8 +23,8 @@ class QueueKeeper : public QObject {
 
   public:
     static constexpr int kSaveDelayMs = 300;
-    // Rows brought back between two turns of the window.
-    static constexpr std::size_t kRowsPerTurn = 1000;
+    // How often the window gets a turn while the list is read.
+    static constexpr int kTurnMs = 10;
     // Names of a result looked at when finding what an ended batch wrote.
     static constexpr int kCandidatesLookedAt = 12;
 
@@ -62,7 +62,8 @@ class QueueKeeper : public QObject {
     // Rows of the batch that still wait, but whose result it wrote: the last moments before the
     // program ended may not have been kept. A result of this batch's name, written since it
     // began, is taken as theirs.
-    void FindResultsOfTheBatch(std::vector<JobRow>& rows) const;
+    static void FindResultsOfTheBatch(const std::optional<KeptQueue::Batch>& batch,
+                                      std::vector<JobRow>& rows);
     void Watch(JobListStore* store);
     void CellsChanged(const QModelIndex& from, const QModelIndex& to, const QList<int>& roles);
     void Schedule();
