@@ -4,6 +4,7 @@
 #include "batch/KeptQueue.h"
 #include "batch/QueueKeeper.h"
 #include "joblist/JobList.h"
+#include "platform/Yield.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,17 +55,29 @@ int main(int argc, char* argv[]) {
     PauseMeter pauses;
     qint64 restoreMs = 0;
     QueueKeeper::Restored restored;
-    QTimer::singleShot(50, [&] {
-        QElapsedTimer timer;
-        timer.start();
-        restored = keeper.Restore();
-        restoreMs = timer.elapsed();
-        QTimer::singleShot(50, &app, &QCoreApplication::quit);
+    // Brought back as the window does at its start. Each turn the window is given is timed
+    // from the one before, and the first and last from the restore's start and end.
+    QElapsedTimer sinceTurn;
+    qint64 longestTurn = 0;
+    const auto previous = Yield::Install([&] {
+        longestTurn = std::max(longestTurn, sinceTurn.restart());
+        QCoreApplication::processEvents();
     });
     pauses.Start();
-    QCoreApplication::exec();
+    QElapsedTimer timer;
+    timer.start();
+    sinceTurn.start();
+    restored = keeper.Restore();
+    restoreMs = timer.elapsed();
+    longestTurn = std::max(longestTurn, sinceTurn.elapsed());
+    QCoreApplication::processEvents();
+    pauses.Stop();
+    Yield::Install(previous);
     std::printf("restoring %d rows: %lld ms (%d rows back, %d left to convert)\n", count,
                 static_cast<long long>(restoreMs), restored.rows, restored.left);
-    std::printf("longest event-loop pause: %lld ms\n", static_cast<long long>(pauses.LongestMs()));
+    std::printf("longest time between two turns of the event loop: %lld ms\n",
+                static_cast<long long>(longestTurn));
+    std::printf("longest event-loop pause (a 10 ms timer): %lld ms\n",
+                static_cast<long long>(pauses.LongestMs()));
     return 0;
 }

@@ -19,7 +19,11 @@ class PauseMeter {
         sinceTick_.start();
         tick_.start();
     }
-    void Stop() { tick_.stop(); }
+    // The time since the last tick counts too: no tick at all is one long pause.
+    void Stop() {
+        tick_.stop();
+        longest_ = std::max(longest_, sinceTick_.elapsed() - 10);
+    }
     qint64 LongestMs() const { return longest_; }
 
   private:
