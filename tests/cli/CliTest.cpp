@@ -385,6 +385,7 @@ TEST_F(CliTest, TwoCopiesOnTheSameInputAndFolderGiveTwoResults) {
 }
 
 struct StopCase {
+    const char* name;
     int signal;
     int status;
 };
@@ -438,7 +439,9 @@ TEST_F(CliTest, AKilledRunsHalfWrittenFileGoesAtTheNextRun) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, StoppingTheCli,
-                         testing::Values(StopCase{SIGINT, 130}, StopCase{SIGTERM, 143}));
+                         testing::Values(StopCase{"Interrupted", SIGINT, 130},
+                                         StopCase{"Terminated", SIGTERM, 143}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliProgram, RunsWithoutQtGuiOrWidgets) {
     QString libraries;
