@@ -89,12 +89,7 @@ bool BatchDriver::Eligible(const JobRow& job, Take take) {
 }
 
 int BatchDriver::EligibleRows(Take take) const {
-    const JobListStore* store = jobList_.Store();
-    int count = 0;
-    for (int row = 0; store && row < store->RecordCount(); ++row) {
-        count += Eligible(store->Row(row), take) ? 1 : 0;
-    }
-    return count;
+    return static_cast<int>(EligibleRowList(take).size());
 }
 
 QList<int> BatchDriver::EligibleRowList(Take take) const {
@@ -117,18 +112,14 @@ bool BatchDriver::RunBatch(Take take) {
     folderReported_ = false;
     parametersReported_ = false;
     currentRow_ = -1;
-    if (EligibleRows(take) == 0) {
+    // What it sets out to convert, for the time left; ticks changed meanwhile may change it.
+    taken_ = EligibleRowList(take);
+    if (taken_.isEmpty()) {
         return false;
     }
-    // What it sets out to convert, for the time left; ticks changed meanwhile may change it.
-    taken_.clear();
     std::vector<double> lengths;
-    for (int row = 0; row < jobList_.Store()->RecordCount(); ++row) {
-        const JobRow& job = jobList_.Store()->Row(row);
-        if (Eligible(job, take)) {
-            taken_ << row;
-            lengths.push_back(LengthOf(job));
-        }
+    for (const int row : taken_) {
+        lengths.push_back(LengthOf(jobList_.Store()->Row(row)));
     }
     timeLeft_.Start(lengths);
     // Looked for once: without it every file would fail the same way.

@@ -70,6 +70,8 @@ class BatchDriver : public QObject {
     int EligibleRows(Take take) const;
     // Those rows, in order.
     QList<int> EligibleRowList(Take take) const;
+    // Whether a batch takes this row.
+    static bool Eligible(const JobRow& job, Take take);
     // What the last batch did.
     const Summary& LastSummary() const { return summary_; }
 
@@ -125,8 +127,6 @@ class BatchDriver : public QObject {
         std::unique_ptr<NameReservation> name;  // kept from the name's choice to the file's end
     };
 
-    // Whether a batch takes this row.
-    static bool Eligible(const JobRow& job, Take take);
     static double LengthOf(const JobRow& job);
     bool ValidRow(int row) const;
 

@@ -34,6 +34,11 @@ QString ParentFolder(const QString& path) {
     return cut == 0 ? path.left(1) : path.left(cut);
 }
 
+// The folder as the start of a path in it.
+QString WithSeparator(const QString& folder) {
+    return folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
+}
+
 // The last component without its extension. A leading dot marks a hidden file, not an
 // extension: ".clip.mkv" gives ".clip", ".clip" stays ".clip".
 QString BaseName(const QString& path) {
@@ -159,7 +164,7 @@ OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
             return unavailable(QStringLiteral("it could not be made"));
         }
     }
-    const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
+    const QString prefix = WithSeparator(folder);
     const QString stem = BaseName(input);
     const int firstNumbered = stem.endsWith(kSuffix) ? 1 : 2;
     for (int k = 0;; ++k) {
@@ -184,7 +189,7 @@ QStringList OutputCandidates(const QString& input, const QString& type,
     if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) {
         return candidates;
     }
-    const QString prefix = folder.endsWith(QDir::separator()) ? folder : folder + QDir::separator();
+    const QString prefix = WithSeparator(folder);
     for (int k = 0; k < count; ++k) {
         if (const std::optional<QString> name = CandidateName(BaseName(input), type, k)) {
             candidates << prefix + *name;

@@ -26,11 +26,6 @@ bool IsPassing(const QString& status) {
            status.endsWith(QStringLiteral(" Seconds Converted"));
 }
 
-bool Eligible(const JobRow& row) {
-    return row.status == QStringLiteral("Waiting Conversion") ||
-           row.status == QStringLiteral("Cancelled");
-}
-
 }  // namespace
 
 QueueKeeper::QueueKeeper(JobList& list, QObject* parent) : QObject(parent), list_(list) {
@@ -184,7 +179,7 @@ void QueueKeeper::FindResultsOfTheBatch(const std::optional<KeptQueue::Batch>& b
     }
     const QDateTime started = QDateTime::fromMSecsSinceEpoch(batch->started);
     for (JobRow& row : rows) {
-        if (!row.inBatch || !Eligible(row)) {
+        if (!BatchDriver::Eligible(row, BatchDriver::Take::Interrupted)) {
             continue;
         }
         for (const QString& candidate :
@@ -238,7 +233,7 @@ int QueueKeeper::FilesLeft() const {
     const JobListStore* store = list_.Store();
     int left = 0;
     for (int row = 0; batch_ && store && row < store->RecordCount(); ++row) {
-        left += store->Row(row).inBatch && Eligible(store->Row(row)) ? 1 : 0;
+        left += BatchDriver::Eligible(store->Row(row), BatchDriver::Take::Interrupted) ? 1 : 0;
     }
     return left;
 }

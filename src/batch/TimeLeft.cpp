@@ -92,11 +92,14 @@ std::optional<double> TimeLeft::Speed(int index) const {
 }
 
 std::optional<double> TimeLeft::FileSecondsLeft(int index) const {
-    const std::optional<double> speed = Speed(index);
-    if (!speed || files_[static_cast<std::size_t>(index)].length <= 0) {
+    const std::optional<double> speed = Speed(index);  // none for an index out of range
+    if (!speed) {
         return std::nullopt;
     }
     const File& file = files_[static_cast<std::size_t>(index)];
+    if (file.length <= 0) {
+        return std::nullopt;
+    }
     return std::max(0.0, file.length - file.converted) / *speed;
 }
 

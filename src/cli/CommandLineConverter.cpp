@@ -2,6 +2,7 @@
 
 #include "engine/Encoder.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SignalWatcher.h"
 #include "platform/UserFolders.h"
 #include "settings/CRegister.h"
 #include "settings/RememberedSettings.h"
@@ -367,7 +368,7 @@ int CommandLineConverter::Run(const CliOptions& options) {
 
 int CommandLineConverter::ExitStatus() const {
     if (signal_) {
-        return 128 + signal_;
+        return SignalWatcher::ExitStatusFor(signal_);
     }
     return report_->Tally().failing ? kSomeFailed : kAllConverted;
 }

@@ -20,8 +20,7 @@ QString FolderOf(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
 }
 
-// The first of the encoder's error lines that says `pattern` (letter case ignored), without the
-// prefix that names the library or stream; none when no line says it.
+// An error line, without the prefix that names the library or stream, and what matched in it.
 struct Said {
     QString line;
     QRegularExpressionMatch match;
@@ -39,6 +38,7 @@ class ErrorLines {
         }
     }
 
+    // The first line that says `pattern` (letter case ignored); none when no line says it.
     std::optional<Said> Find(const QString& pattern) const {
         const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
         for (const QString& line : lines_) {
@@ -120,6 +120,15 @@ QString NothingConvertedReason(const ConversionNames& names) {
                "Nothing was converted: %1 holds no picture frames or sound samples the "
                "encoder could read. It may be empty or damaged.")
         .arg(FileName(names.input));
+}
+
+// The end of a sentence: the library's own words after a colon, when it gave any.
+QString Explained(const QString& detail, const ConversionNames& names) {
+    if (detail.isEmpty()) {
+        return QStringLiteral(".");
+    }
+    const QString shown = QStringLiteral(": ") + WithUserNames(detail, names);
+    return shown.endsWith(u'.') ? shown : shown + u'.';
 }
 
 }  // namespace
@@ -237,22 +246,17 @@ QString PlainFailureReason(const EncoderTranscript& transcript, const Conversion
     if (const std::optional<Said> said = lines.Find(QStringLiteral(
             "Error while opening encoder|Error initializing output stream|Could not open "
             "encoder|Error applying encoder options"))) {
-        QString detail = lines.Before(said->line);
-        detail = detail.isEmpty() ? QString() : QStringLiteral(": ") + WithUserNames(detail, names);
-        return QStringLiteral("The encoder refused the chosen format's settings for %1%2")
-                   .arg(input, detail) +
-               (detail.endsWith(u'.') ? QString() : QStringLiteral("."));
+        return QStringLiteral("The encoder refused the chosen format's settings for %1")
+                   .arg(input) +
+               Explained(lines.Before(said->line), names);
     }
     if (lines.Find(QStringLiteral("does not contain any stream"))) {
         return NoStreamReason(transcript, names);
     }
     if (const std::optional<Said> said =
             lines.Find(QStringLiteral("Could not write header|Error writing header"))) {
-        QString detail = lines.Before(said->line);
-        detail = detail.isEmpty() ? QString() : QStringLiteral(": ") + WithUserNames(detail, names);
-        return QStringLiteral("The chosen container cannot hold what the format puts in it%1")
-                   .arg(detail) +
-               (detail.endsWith(u'.') ? QString() : QStringLiteral("."));
+        return QStringLiteral("The chosen container cannot hold what the format puts in it") +
+               Explained(lines.Before(said->line), names);
     }
     if (const std::optional<Said> said = lines.Find(QStringLiteral("received signal (\\d+)"))) {
         return QStringLiteral("The encoder was interrupted (signal %1) before it finished %2.")

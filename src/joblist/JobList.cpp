@@ -158,9 +158,9 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     if (!info.isFile()) {
         if (!info.exists() && sFilePath.contains(QChar::ReplacementCharacter)) {
             // The name was not valid UTF-8: what reached us is a decoding that names no file.
-            lastRefusal_ = QStringLiteral(
-                "its name is not valid UTF-8, so it cannot be passed on "
-                "unchanged; rename the file to add it");
+            Refuse(Refusal::NotUtf8, QStringLiteral("its name is not valid UTF-8, so it cannot be "
+                                                    "passed on unchanged; rename the file to add "
+                                                    "it"));
         } else if (!info.exists()) {
             Refuse(Refusal::Missing, QStringLiteral("not found"));
         } else {
@@ -251,6 +251,15 @@ void JobList::RemoveChecked() {
 
 void JobList::RemoveFinished() {
     RemoveWhere([](const JobRow& row) { return row.status == QStringLiteral("Complete"); });
+}
+
+bool JobList::HasStatus(const QString& status) const {
+    for (int row = 0; store_ && row < store_->RecordCount(); ++row) {
+        if (store_->Row(row).status == status) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void JobList::RemoveWhere(const std::function<bool(const JobRow&)>& gone) {

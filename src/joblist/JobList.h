@@ -80,6 +80,8 @@ class JobList : public QObject {
     void RemoveChecked();
     // The same without the rows that were converted ("Complete").
     void RemoveFinished();
+    // Whether any row shows this status.
+    bool HasStatus(const QString& status) const;
     // Whether a row has ended in a way the user may want to convert again (failed, stopped or
     // converted), so that the batch takes it once more.
     static bool CanConvertAgain(const JobRow& row);

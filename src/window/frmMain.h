@@ -24,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QShortcut;
 class QStackedWidget;
 class QTimer;
 
@@ -83,6 +84,8 @@ class frmMain : public QWidget {
     int FrontFormatFrame() const;
     // The sliding panels.
     void OpenPanel(QWidget* panel);
+    // Escape pressed anywhere in a panel.
+    static QShortcut* EscapeIn(QWidget* panel);
     void ClosePanel();
     void AnimatePanel(const QString& direction);
     const PanelAnimator& Animator() const { return animator_; }
@@ -226,8 +229,6 @@ class frmMain : public QWidget {
     void RunBatchFrom(MyButton* button, MyButton* other, const QString& restCaption,
                       BatchDriver::Take take);
     void cmdBrowse_Click();
-    // The rows that ended in "Error".
-    int FailedRows() const;
     void FolderOptionChanged();
     void cmdDefaults_Click();
     std::vector<std::pair<QComboBox*, std::optional<int> RememberedSettings::*>> Lists() const;

@@ -56,15 +56,6 @@ OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& 
                                         {optSameFolder->isChecked(), txtOutPath->text()});
 }
 
-int frmMain::FailedRows() const {
-    const JobListStore* store = jobList_.Store();
-    int count = 0;
-    for (int row = 0; store && row < store->RecordCount(); ++row) {
-        count += store->Row(row).status == QStringLiteral("Error") ? 1 : 0;
-    }
-    return count;
-}
-
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                                 bool selectedOnly) {
     if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
@@ -92,7 +83,7 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
                                     : QStringLiteral(
                                           "No file is waiting for conversion: every file in the "
                                           "list has been converted or cannot be read.");
-        const QString again = FailedRows() > 0
+        const QString again = jobList_.HasStatus(QStringLiteral("Error"))
                                   ? QStringLiteral(
                                         " To try a file that failed again, right-click "
                                         "it and choose Convert Again.")

@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -110,9 +109,7 @@ void frmMain::BuildFormatPanel() {
     }
     connect(cmdHide, &QPushButton::clicked, this, &frmMain::cmdHide_Click);
     // Escape closes the panel as Save & Close does, checks and all.
-    auto* escape = new QShortcut(QKeySequence::Cancel, frFormats, nullptr, nullptr,
-                                 Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, cmdHide, &QAbstractButton::click);
+    connect(EscapeIn(frFormats), &QShortcut::activated, cmdHide, &QAbstractButton::click);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmMain::cmdDefaults_Click);
     // The lists and fields tell the format's model of every change; the model decides the rest.
     connect(optFormat[0], &QRadioButton::toggled, this,

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
-#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -42,9 +41,7 @@ void frmMain::BuildPowerOffPanel() {
     connect(countdownTimer_, &QTimer::timeout, &countdown_, &PowerOffCountdown::Tick);
     connect(cmdPowerOffNow, &QPushButton::clicked, &countdown_, &PowerOffCountdown::PowerOffNow);
     connect(cmdCancelPowerOff, &QPushButton::clicked, &countdown_, &PowerOffCountdown::Cancel);
-    auto* escape = new QShortcut(QKeySequence::Cancel, frPowerOff, nullptr, nullptr,
-                                 Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, &countdown_, &PowerOffCountdown::Cancel);
+    connect(EscapeIn(frPowerOff), &QShortcut::activated, &countdown_, &PowerOffCountdown::Cancel);
     connect(&countdown_, &PowerOffCountdown::Changed, this, [this](int seconds) {
         lblPowerOff->setText(
             QStringLiteral("The batch has ended. The computer will be switched off in %1 %2.")
@@ -90,9 +87,7 @@ void frmMain::BuildResumePanel() {
         ResumeBatch();
     });
     connect(cmdNotNow, &QPushButton::clicked, this, &frmMain::ClosePanel);
-    auto* escape = new QShortcut(QKeySequence::Cancel, frResume, nullptr, nullptr,
-                                 Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, cmdNotNow, &QPushButton::click);
+    connect(EscapeIn(frResume), &QShortcut::activated, cmdNotNow, &QPushButton::click);
 }
 
 void frmMain::TellRestored() {
@@ -164,11 +159,8 @@ std::unique_ptr<QMenu> frmMain::GridMenu(int row) {
 
     QAction* clear = menu->addAction(QStringLiteral("Clear Finished"));
     clear->setToolTip(QStringLiteral("Takes the converted files out of the list"));
-    bool finished = false;
-    for (int at = 0; at < store->RecordCount() && !finished; ++at) {
-        finished = store->Row(at).status == QStringLiteral("Complete");
-    }
-    clear->setEnabled(finished && !batch_.IsRunning() && !adder_.IsAdding());
+    clear->setEnabled(jobList_.HasStatus(QStringLiteral("Complete")) && !batch_.IsRunning() &&
+                      !adder_.IsAdding());
     connect(clear, &QAction::triggered, this, [this] { jobList_.RemoveFinished(); });
     return menu;
 }

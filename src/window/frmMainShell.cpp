@@ -98,9 +98,7 @@ void frmMain::BuildAboutPanel() {
         }
     });
     connect(cmdCloseHelp, &QPushButton::clicked, this, &frmMain::ClosePanel);
-    auto* escape = new QShortcut(QKeySequence::Cancel, frAbout, nullptr, nullptr,
-                                 Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, cmdCloseHelp, &QAbstractButton::click);
+    connect(EscapeIn(frAbout), &QShortcut::activated, cmdCloseHelp, &QAbstractButton::click);
     connect(cmdMinimize, &QPushButton::clicked, this, &frmMain::Minimize);
     connect(MyButton1, &QPushButton::clicked, this, &frmMain::OpenHelp);
     connect(frMain, &MyFrame::DragStarted, this, &frmMain::DragWindow);
@@ -115,6 +113,11 @@ void frmMain::BuildAboutPanel() {
         page.setFragment(QStringLiteral("about"));
         Desktop::Current().Open(page.toString(), QStringLiteral("/"));
     });
+}
+
+QShortcut* frmMain::EscapeIn(QWidget* panel) {
+    return new QShortcut(QKeySequence::Cancel, panel, nullptr, nullptr,
+                         Qt::WidgetWithChildrenShortcut);
 }
 
 void frmMain::OpenPanel(QWidget* panel) {
