@@ -252,6 +252,7 @@ TEST_F(JobListTest, ANameThatIsNotUtf8IsRefusedWithTheReason) {
     ASSERT_TRUE(file.Created());
     QString decoded = QFile::decodeName(native);
     EXPECT_FALSE(Add(decoded));
+    EXPECT_EQ(list.LastRefusalKind(), JobList::Refusal::NotUtf8);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(notifier.messages[0].text.contains("not valid UTF-8"));
     EXPECT_TRUE(notifier.messages[0].text.contains("rename the file"));
