@@ -6,7 +6,9 @@
 
 namespace reelwright {
 
-void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QString& details) {
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
         case MessageIcon::None:
@@ -21,14 +23,33 @@ void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QStri
             boxIcon = QMessageBox::Critical;
             break;
     }
-    // However much a failure has to say, the box fits the screen and its button can be reached.
+    return boxIcon;
+}
+
+// However much a message has to say, the box fits the screen; it keeps its line breaks as a
+// label wants them.
+QString BoxText(const QString& text) {
     QString shown = BoundedMessage(text);
-    // The messages keep their CR LF line breaks; a label wants plain line feeds.
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(boxIcon, QString::fromLatin1(kProductName), shown, QMessageBox::Ok, owner_);
+    return shown;
+}
+
+}  // namespace
+
+void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QString& details) {
+    QMessageBox box(BoxIcon(icon), QString::fromLatin1(kProductName), BoxText(text),
+                    QMessageBox::Ok, owner_);
     // A long list scrolls in the details, under "Show Details...".
     box.setDetailedText(BoundedDetails(details));
     box.exec();
+}
+
+void MessageBoxNotifier::Tell(const QString& text, MessageIcon icon) {
+    auto* box = new QMessageBox(BoxIcon(icon), QString::fromLatin1(kProductName), BoxText(text),
+                                QMessageBox::Ok, owner_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 }  // namespace reelwright

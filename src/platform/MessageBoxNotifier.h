@@ -13,6 +13,8 @@ class MessageBoxNotifier final : public Notifier {
     void SetOwner(QWidget* owner) { owner_ = owner; }
     using Notifier::Show;
     void Show(const QString& text, MessageIcon icon, const QString& details) override;
+    // A box that stays up while the program goes on; it goes when its OK is pressed.
+    void Tell(const QString& text, MessageIcon icon) override;
 
   private:
     QWidget* owner_;

@@ -24,6 +24,9 @@ class Notifier {
     // `details` is what only some want to read (which files, and why), one item per line.
     virtual void Show(const QString& text, MessageIcon icon, const QString& details) = 0;
     void Show(const QString& text, MessageIcon icon) { Show(text, icon, QString()); }
+    // The same, without waiting for the user: for what is worth knowing while the program goes
+    // on (a batch converting). By default it is shown as Show shows it.
+    virtual void Tell(const QString& text, MessageIcon icon) { Show(text, icon, QString()); }
 
     // The one installed notifier; without one, messages go to the log.
     static Notifier& Current();

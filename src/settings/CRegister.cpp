@@ -1,12 +1,12 @@
 #include "settings/CRegister.h"
 
 #include "platform/SettingsFolder.h"
+#include "platform/WholeFile.h"
 #include "settings/IniDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -86,10 +86,10 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
         }
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString why;
+    if (!WriteWholeFile(path, bytes, &why)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1: %2").arg(path, why);
         }
         return false;
     }
