@@ -10,11 +10,14 @@
 #include "platform/Notifier.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QThread>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -59,7 +62,7 @@ void JobList::ReadAhead(const QStringList& paths) {
     // Only what AddFile2Grid will probe: new regular files of the extensions it takes.
     QStringList wanted;
     for (const QString& path : paths) {
-        const QString normalised = NormalisePath(path);
+        const QString normalised = ListedPath(path);
         if (!FileExistsInGrid(normalised) && QFileInfo(normalised).isFile() &&
             !IsExcludedExtension(ExtensionOf(normalised))) {
             wanted << normalised;
@@ -113,6 +116,37 @@ QString JobList::NormalisePath(const QString& path) {
     return result;
 }
 
+QString JobList::ListedPath(const QString& path) {
+    const QString normalised = NormalisePath(path);
+    const QChar separator = QDir::separator();
+    const qsizetype cut = normalised.lastIndexOf(separator);
+    if (cut < 0 || !QDir::isAbsolutePath(normalised) ||
+        normalised.startsWith(QString(2, separator))) {
+        return normalised;
+    }
+    const QString folder = normalised.left(cut);
+    const QStringList steps = folder.split(separator);
+    if (!steps.contains(QStringLiteral(".")) && !steps.contains(QStringLiteral(".."))) {
+        return normalised;
+    }
+    // Resolved by the file system: "link/.." is where the link leads, not where it lies.
+    QString resolved =
+        QFileInfo(folder.isEmpty() ? QString(separator) : folder).canonicalFilePath();
+    if (resolved.isEmpty()) {
+        resolved = QDir::cleanPath(folder);  // a folder that is not there: no file to find either
+    }
+    return (resolved.endsWith(separator) ? resolved : resolved + separator) +
+           normalised.mid(cut + 1);
+}
+
+FileIdentity JobList::IdentityOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return {};
+    }
+    return {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+}
+
 QString JobList::ExtensionOf(const QString& path) {
     const QString name = path.mid(path.lastIndexOf(QDir::separator()) + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -147,8 +181,9 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
         return false;  // an add that arrives during another add's probe is refused
     }
     const QScopedValueRollback<bool> adding(adding_, true);
-    sFilePath = NormalisePath(sFilePath);
-    if (FileExistsInGrid(sFilePath)) {
+    sFilePath = ListedPath(sFilePath);
+    const FileIdentity identity = IdentityOf(sFilePath);
+    if (FileExistsInGrid(sFilePath) || store_->FindFile(identity) >= 0) {
         Refuse(Refusal::Duplicate, QStringLiteral("already in the list"));
         return false;
     }
@@ -188,6 +223,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
 
     JobRow row;
     row.filePath = sFilePath;
+    row.identity = identity;
     const MediaLength length = ready ? ready->length : lengthReader_(sFilePath);
     row.duration = length.text;
     row.lengthSeconds = length.seconds;

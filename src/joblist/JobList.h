@@ -91,6 +91,11 @@ class JobList : public QObject {
 
     // Doubled separators become one, except at the start of a network path.
     static QString NormalisePath(const QString& path);
+    // The path a file is listed under: normalised, and without "." or ".." steps (its folder
+    // as the file system resolves it), so one file is not listed under two spellings.
+    static QString ListedPath(const QString& path);
+    // The file's device and inode, links followed; unknown when it cannot be looked at.
+    static FileIdentity IdentityOf(const QString& path);
     // The text after the last dot of the last component; empty without a dot.
     static QString ExtensionOf(const QString& path);
     static bool IsExcludedExtension(const QString& extension);

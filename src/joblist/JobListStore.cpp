@@ -13,6 +13,18 @@ int JobListStore::FindFilePath(const QString& path) const {
     return -1;
 }
 
+int JobListStore::FindFile(const FileIdentity& identity) const {
+    if (!identity.IsKnown()) {
+        return -1;
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].identity == identity) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 void JobListStore::Append(const JobRow& row) {
     const int at = RecordCount();
     beginInsertRows(QModelIndex(), at, at);
@@ -35,6 +47,11 @@ void JobListStore::SetInBatch(int row, bool inBatch) {
     rows_.at(static_cast<std::size_t>(row)).inBatch = inBatch;
     // Nothing shown changes; whoever keeps the list hears of it.
     CellChanged(row, JobRow::ID, {kInBatchRole});
+}
+
+void JobListStore::SetClaim(int row, const std::optional<ResultClaim>& claim) {
+    rows_.at(static_cast<std::size_t>(row)).claim = claim;
+    CellChanged(row, JobRow::ID, {kClaimRole});
 }
 
 void JobListStore::SetStatus(int row, const QString& status) {

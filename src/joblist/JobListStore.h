@@ -18,6 +18,8 @@ class JobListStore : public QAbstractTableModel {
     static constexpr int kTextColorRole = Qt::UserRole + 1;
     // Told when a row joins or leaves a batch.
     static constexpr int kInBatchRole = Qt::UserRole + 2;
+    // Told when a row's claim on its result's name is made or let go.
+    static constexpr int kClaimRole = Qt::UserRole + 3;
 
     explicit JobListStore(QObject* parent = nullptr);
 
@@ -25,11 +27,14 @@ class JobListStore : public QAbstractTableModel {
     const JobRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
     // The first row holding exactly this path, or -1.
     int FindFilePath(const QString& path) const;
+    // The first row whose file is this one (the same device and inode), or -1.
+    int FindFile(const FileIdentity& identity) const;
 
     void Append(const JobRow& row);
     // Many rows in one go (a kept list coming back): one insertion for the view.
     void AppendRows(std::vector<JobRow> rows);
     void SetInBatch(int row, bool inBatch);
+    void SetClaim(int row, const std::optional<ResultClaim>& claim);
     void SetStatus(int row, const QString& status);
     void SetCheckBox(int row, int value);
     void SetTextColor(int row, int column, TextColor color);

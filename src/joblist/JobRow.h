@@ -15,6 +15,25 @@ inline constexpr quint32 Rgb(int red, int green, int blue) {
            static_cast<quint32>(blue);
 }
 
+// A file's identity on its file system: two paths name the same file when these agree.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool IsKnown() const { return inode != 0; }
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The name a conversion set out to give its result, recorded before the encoder starts, so that
+// after a crash the result can be told for the row's own: the hidden file it writes, the name
+// it is meant to take, and that file's identity, which a rename keeps.
+struct ResultClaim {
+    QString temporary;
+    QString name;
+    FileIdentity identity;
+    qint64 made = 0;  // when, in milliseconds since 1970
+    bool operator==(const ResultClaim&) const = default;
+};
+
 // One queued file. Columns are addressed by position, as the grid shows them.
 struct JobRow {
     enum Column { ID = 0, CheckBox = 1, FilePath = 2, Status = 3, Duration = 4, FileSize = 5 };
@@ -36,6 +55,8 @@ struct JobRow {
     QString outputTail;        // its last lines, kept in memory
     QString progressNote;      // while converting: time left and speed
     bool inBatch = false;      // taken by the batch that runs, or ran when the program ended
+    std::optional<ResultClaim> claim;  // while it converts
+    FileIdentity identity;             // of the file, for telling two spellings of it apart
 
     bool IsChecked() const { return checkBox != 0; }
 };

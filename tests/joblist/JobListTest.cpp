@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ExtensionCase{"clip.mp4", false}, ExtensionCase{"clip.MPG", false},
                     ExtensionCase{"clip.avi", false}, ExtensionCase{"clip.flv", false},
                     ExtensionCase{"clip.xyz", false}, ExtensionCase{"dotted.dir/movie", true}),
-    test::CaseName<ExtensionCase>);
+    REELWRIGHT_NAMED_BY(file));
 
 TEST_F(JobListTest, AppendsARowWithItsTextsAndReturnsTheNormalisedPath) {
     QString path = File("clip.mp4");
@@ -117,6 +118,57 @@ TEST_F(JobListTest, RefusesDuplicatesByExactCaseWithoutProbingThem) {
     EXPECT_TRUE(Add(upper));
     EXPECT_EQ(probed, (QStringList{lower, upper}));
     EXPECT_EQ(Paths(), (QStringList{lower, upper}));
+}
+
+struct SpellingCase {
+    const char* name;
+    const char* spelling;  // of in/g1.mkv, relative to the test's folder
+};
+
+class OneFileTwoSpellings : public JobListTest, public testing::WithParamInterface<SpellingCase> {};
+
+// A file listed once is not listed again under another spelling of its path, nor through a
+// link to it: it would be converted twice.
+TEST_P(OneFileTwoSpellings, IsListedOnce) {
+    QDir(dir.path()).mkpath("in");
+    const QString file = File("in/g1.mkv");
+    ASSERT_TRUE(QFile::link(file, dir.filePath("g1-link.mkv")));
+    ASSERT_EQ(::link(QFile::encodeName(file).constData(),
+                     QFile::encodeName(dir.filePath("in/g1-hard.mkv")).constData()),
+              0);
+    ASSERT_TRUE(Add(file));
+    EXPECT_FALSE(Add(dir.filePath(GetParam().spelling)));
+    EXPECT_EQ(list.LastRefusal(), "already in the list");
+    EXPECT_EQ(Paths(), QStringList{file});
+    // And the other way round: the first spelling is listed clean.
+    list.InitJobList();
+    QString spelled = dir.filePath(GetParam().spelling);
+    ASSERT_TRUE(Add(spelled));
+    EXPECT_FALSE(Add(file));
+    EXPECT_EQ(Paths().size(), 1);
+    EXPECT_FALSE(Paths()[0].contains("/./") || Paths()[0].contains("/../"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spellings, OneFileTwoSpellings,
+                         testing::Values(SpellingCase{"UpAndDown", "in/../in/g1.mkv"},
+                                         SpellingCase{"Here", "in/./g1.mkv"},
+                                         SpellingCase{"HereAtTheStart", "./in/g1.mkv"},
+                                         SpellingCase{"SymbolicLink", "g1-link.mkv"},
+                                         SpellingCase{"HardLink", "in/g1-hard.mkv"}),
+                         test::CaseName<SpellingCase>);
+
+// ".." after a linked folder is where the link leads, as the file system reads it, not where
+// the link lies: two different files must not be taken for one.
+TEST_F(JobListTest, UpFromALinkedFolderIsWhereTheLinkLeads) {
+    QDir(dir.path()).mkpath("other/deep");
+    const QString there = File("other/g2.mkv");
+    const QString here = File("g2.mkv");
+    ASSERT_TRUE(QFile::link(dir.filePath("other/deep"), dir.filePath("jump")));
+    QString path = dir.filePath("jump/../g2.mkv");
+    EXPECT_EQ(JobList::ListedPath(path), QFileInfo(there).canonicalFilePath());
+    ASSERT_TRUE(Add(path));
+    EXPECT_TRUE(Add(here));
+    EXPECT_EQ(Paths().size(), 2);
 }
 
 TEST_F(JobListTest, ProbesBeforeRefusingByExtension) {
@@ -156,7 +208,7 @@ TEST_F(JobListTest, AnUnreadableFileKeepsWhatTheProbeSaid) {
 }
 
 TEST_F(JobListTest, ConvertAgainPutsBackOnlyFinishedRowsAndNotDuringABatch) {
-    const QStringList statuses{"Error", "Cancelled", "Complete", "Waiting Conversion",
+    const QStringList statuses{"Error",         "Cancelled", "Complete", "Waiting Conversion",
                                "Unkown Format", "57"};
     for (int i = 0; i < statuses.size(); ++i) {
         ASSERT_TRUE(Add(File(QString("%1.avi").arg(i))));
@@ -213,8 +265,8 @@ TEST_F(JobListTest, EveryRefusalSaysWhy) {
         {File("movie"), "it has no extension, so its kind cannot be told"},
         {dir.filePath("gone.avi"), "not found"},
         {dir.path(), "not a regular file"},
-        {unreadable, QFileInfo(unreadable).isReadable() ? QString()
-                                                        : "it cannot be read (permission denied)"},
+        {unreadable,
+         QFileInfo(unreadable).isReadable() ? QString() : "it cannot be read (permission denied)"},
     };
     for (const auto& c : cases) {
         if (c.reason.isEmpty()) {
