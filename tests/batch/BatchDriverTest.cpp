@@ -388,7 +388,7 @@ INSTANTIATE_TEST_SUITE_P(
                     QuoteCase{"two words", "'two words'"}, QuoteCase{"it's", "'it'\\''s'"},
                     QuoteCase{"$HOME `x` \\ \"q\" *", "'$HOME `x` \\ \"q\" *'"},
                     QuoteCase{"日本語.mkv", "'日本語.mkv'"}, QuoteCase{"", "''"}),
-    test::CaseName<QuoteCase>);
+    REELWRIGHT_NAMED_BY(argument));
 
 TEST_F(BatchDriverTest, OnlyTheNewestLogsAreKept) {
     QDir(RunLog::Folder()).removeRecursively();
@@ -457,7 +457,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, DurationSeconds,
                                          DurationCase{"Error", 0.0F}, DurationCase{"", 0.0F},
                                          DurationCase{"01:02", std::nullopt},
                                          DurationCase{"aa:bb:cc", std::nullopt}),
-                         test::CaseName<DurationCase>);
+                         REELWRIGHT_NAMED_BY(text));
 
 TEST(PowerOff, ModesMapToTheLoginManagersActions) {
     EXPECT_EQ(PowerActionForMode(0), PowerAction::LogOff);

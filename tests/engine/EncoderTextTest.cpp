@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         TimeCase{"time=00:00:0", false, 0, ""},  // cut off by the read's end
         TimeCase{"time=1,5 x", false, 0, ""}, TimeCase{"time=12abc x", false, 0, ""},
         TimeCase{"no position here", false, 0, ""}),
-    test::CaseName<TimeCase>);
+    REELWRIGHT_NAMED_BY(piece));
 
 TEST(EncoderPhrases, RecogniseTheOlderAndTodaysWording) {
     EXPECT_TRUE(HasEncodingBegun("Press [q] to stop, [?] for help"));

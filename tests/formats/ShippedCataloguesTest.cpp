@@ -3,6 +3,7 @@
 #include "formats/CustomFormat.h"
 #include "formats/PresetCatalogue.h"
 
+#include "common/CaseName.h"
 #include "common/Fakes.h"
 #include "common/Media.h"
 
@@ -119,8 +120,16 @@ TEST_P(ShippedFormatsConvert, EveryPresetGivesAReadableFile) {
     EXPECT_TRUE(test::IsReadableMedia(output)) << preset.label.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Presets, ShippedFormatsConvert,
-                         testing::Range(0, static_cast<int>(ShippedPresets().Entries().size())));
+INSTANTIATE_TEST_SUITE_P(
+    Presets, ShippedFormatsConvert,
+    testing::Range(0, static_cast<int>(ShippedPresets().Entries().size())),
+    [](const testing::TestParamInfo<int>& info) {
+        const PresetCatalogue presets = ShippedPresets();
+        const PresetEntry& preset = presets.Entries()[static_cast<std::size_t>(info.param)];
+        return test::NameOf(
+            (preset.category + ' ' + preset.label + ' ' + preset.extension).toStdString(),
+            info.index);
+    });
 
 TEST_F(ConvertingAClip, TheCustomDefaultsGiveAReadableAvi) {
     const CodecCatalogue codecs = ShippedCodecs();
@@ -143,8 +152,7 @@ TEST_F(ConvertingAClip, TheCustomDefaultsGiveAReadableAvi) {
     EXPECT_TRUE(test::IsReadableMedia(output));
 }
 
-class CustomContainersPlay : public ConvertingAClip,
-                            public testing::WithParamInterface<QString> {};
+class CustomContainersPlay : public ConvertingAClip, public testing::WithParamInterface<QString> {};
 
 TEST_P(CustomContainersPlay, WithTheFirstPairOfTheCataloguesThatFits) {
     const QString container = GetParam();
@@ -183,7 +191,9 @@ TEST_P(CustomContainersPlay, WithTheFirstPairOfTheCataloguesThatFits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Containers, CustomContainersPlay,
-                         testing::ValuesIn(custom::ContainerItems()));
+                         testing::ValuesIn(custom::ContainerItems()), [](const auto& info) {
+                             return test::NameOf(info.param.toStdString(), info.index);
+                         });
 
 }  // namespace
 }  // namespace reelwright

@@ -14,6 +14,7 @@ bool NoProgramHasBlanks(const QString&) {
 }
 
 struct SplitCase {
+    const char* name;
     const char* line;
     QStringList expected;
 };
@@ -29,15 +30,20 @@ TEST_P(SplitByWindowsRules, GivesTheDocumentedArguments) {
 // The argument cases are those Microsoft documents for its C runtime.
 INSTANTIATE_TEST_SUITE_P(
     Rules, SplitByWindowsRules,
-    testing::Values(SplitCase{R"(p "a b c" d e)", {"p", "a b c", "d", "e"}},
-                    SplitCase{R"(p "ab\"c" "\\" d)", {"p", "ab\"c", "\\", "d"}},
-                    SplitCase{R"(p a\\\b d"e f"g h)", {"p", R"(a\\\b)", "de fg", "h"}},
-                    SplitCase{R"(p a\\\"b c d)", {"p", R"(a\"b)", "c", "d"}},
-                    SplitCase{R"(p a\\\\"b c" d e)", {"p", R"(a\\b c)", "d", "e"}},
-                    SplitCase{R"(p a"b"" c d)", {"p", R"(ab" c d)"}},
-                    SplitCase{R"(p "")", {"p", ""}}, SplitCase{"  p\t x  ", {"p", "x"}},
-                    SplitCase{R"("C:\my dir\p.exe" -i x)", {R"(C:\my dir\p.exe)", "-i", "x"}},
-                    SplitCase{"", {}}),
+    testing::Values(
+        SplitCase{"QuotesGroup", R"(p "a b c" d e)", {"p", "a b c", "d", "e"}},
+        SplitCase{"EscapedQuote", R"(p "ab\"c" "\\" d)", {"p", "ab\"c", "\\", "d"}},
+        SplitCase{
+            "BackslashesBeforeNoQuote", R"(p a\\\b d"e f"g h)", {"p", R"(a\\\b)", "de fg", "h"}},
+        SplitCase{"OddBackslashesBeforeQuote", R"(p a\\\"b c d)", {"p", R"(a\"b)", "c", "d"}},
+        SplitCase{
+            "EvenBackslashesBeforeQuote", R"(p a\\\\"b c" d e)", {"p", R"(a\\b c)", "d", "e"}},
+        SplitCase{"DoubledQuoteInQuotes", R"(p a"b"" c d)", {"p", R"(ab" c d)"}},
+        SplitCase{"EmptyQuoted", R"(p "")", {"p", ""}},
+        SplitCase{"BlanksAndTabs", "  p\t x  ", {"p", "x"}},
+        SplitCase{
+            "QuotedProgramPath", R"("C:\my dir\p.exe" -i x)", {R"(C:\my dir\p.exe)", "-i", "x"}},
+        SplitCase{"EmptyLine", "", {}}),
     test::CaseName<SplitCase>);
 
 TEST(SplitCommandLine, ResolvesAnUnquotedProgramWithBlanksByTheShortestExistingPrefix) {

@@ -381,7 +381,11 @@ TEST_P(AtEveryScale, TheWindowFitsA1280By800Screen) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, AtEveryScale,
                          testing::Values(ScaleCase{1.0, 1.0}, ScaleCase{1.5, 0.8},
-                                         ScaleCase{2.0, 0.6}));
+                                         ScaleCase{2.0, 0.6}),
+                         [](const auto& info) {
+                             return "Screen" + std::to_string(int(info.param.scale * 100)) +
+                                    "Percent";
+                         });
 
 struct PlaceCase {
     const char* name;

@@ -236,7 +236,10 @@ TEST_P(EndingTheProgram, KeepsTheChoicesAsACloseWould) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, EndingTheProgram, testing::Values(SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, EndingTheProgram, testing::Values(SIGTERM, SIGHUP),
+                         [](const auto& info) {
+                             return std::string(info.param == SIGTERM ? "Terminated" : "HungUp");
+                         });
 
 }  // namespace
 }  // namespace reelwright
