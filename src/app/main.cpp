@@ -6,6 +6,7 @@
 #include "platform/SignalWatcher.h"
 #include "platform/SystemDesktop.h"
 #include "platform/SystemPower.h"
+#include "window/RunningWindow.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -80,9 +81,28 @@ int main(int argc, char* argv[]) {
     Desktop::Install(&desktop);
     Power::Install(&power);
 
+    // One window keeps the list: a window started while another runs gives it its files.
+    const auto handedOver = [&files, verbose] {
+        if (!RunningWindow::HandTo(files)) {
+            return false;
+        }
+        if (verbose) {
+            std::fprintf(stderr, "reelwright: %lld files given to the Reelwright window open\n",
+                         static_cast<long long>(files.size()));
+        }
+        return true;
+    };
+    if (QueueKeeper::ListKeptElsewhere() && handedOver()) {
+        return 0;
+    }
+
     // A signal or the session's end keeps the choices as a close would.
     SignalWatcher endings;
     frmMain window;
+    // Two started at once: the other one took the list first.
+    if (window.Keeper().IsGuest() && handedOver()) {
+        return 0;
+    }
     QObject::connect(&endings, &SignalWatcher::Received, &window, [&window](int signal) {
         window.EndProgram(SignalWatcher::ExitStatusFor(signal));
     });

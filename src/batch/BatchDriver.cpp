@@ -7,6 +7,7 @@
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -17,6 +18,7 @@
 #include <algorithm>
 
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace reelwright {
@@ -331,6 +333,17 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
         FailRow(row, origfile, error);
         return nullptr;
     }
+    // The claim is on the disk before the encoder starts: the result is the row's only if the
+    // file made here is found under a name the row may give it.
+    if (ValidRow(row)) {
+        ResultClaim claim{temporary, outFile, {}, QDateTime::currentMSecsSinceEpoch()};
+        struct stat made {};
+        if ((lock >= 0 ? ::fstat(lock, &made) : ::stat(QFile::encodeName(temporary), &made)) == 0) {
+            claim.identity = {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)};
+        }
+        jobList_.Store()->SetClaim(row, claim);
+        emit ClaimMade(row);
+    }
     auto slot = std::make_unique<Slot>();
     slot->lock = lock;
     slot->row = row;
@@ -366,6 +379,7 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     // The whole text goes to a log as it arrives; the row keeps a tail of it.
     slot->log = std::make_unique<RunLog>(origfile, job->BuildCommandLine());
     RunLog* log = slot->log.get();
+    TellLogTrouble(*log);
     job->SetTextSink([log](const QString& text) { log->Append(text); });
     timeLeft_.FileStarted(slot->index);
     emit FileStarted(row);
@@ -428,6 +442,17 @@ void BatchDriver::FinishFile(Slot& slot) {
             log.Finish(kError, QString(), job.Reason());
             FailRow(row, slot.file, job.Reason(), log.Path(), tail);
             break;
+    }
+    if (ValidRow(row)) {
+        jobList_.Store()->SetClaim(row, std::nullopt);  // the outcome stands in its place
+    }
+    TellLogTrouble(log);
+}
+
+void BatchDriver::TellLogTrouble(const RunLog& log) {
+    if (!log.Problem().isEmpty() && !logTroubleTold_) {
+        logTroubleTold_ = true;
+        emit LogsUnwritable(log.Problem());
     }
 }
 

@@ -105,6 +105,11 @@ class BatchDriver : public QObject {
     // A row's file is about to be converted, and has been (or has failed before it started).
     void FileStarted(int row);
     void FileFinished(int row);
+    // A row's claim on its result's name has been made, before its encoder starts: whoever
+    // keeps the list writes it now, so that after a crash the result can be told for its own.
+    void ClaimMade(int row);
+    // The encoder's text cannot be kept in a log (told once; the conversions go on).
+    void LogsUnwritable(const QString& why);
     // The running file moved on: Progress() has news.
     void Advanced();
 
@@ -147,6 +152,8 @@ class BatchDriver : public QObject {
     void FailRow(int row, const QString& file, const QString& reason,
                  const QString& logPath = QString(), const QString& tail = QString());
     void ShowOnce(bool& shown, const QString& text);
+    // Says once, for the program's life, that the encoder's text cannot be kept.
+    void TellLogTrouble(const RunLog& log);
     // A running job's position, for the time left and its row's tooltip.
     void TellProgress(int row, const CVideoConv* job);
     QString OutputName(int row, const QString& input);
@@ -158,6 +165,7 @@ class BatchDriver : public QObject {
     bool running_ = false;
     bool quietFailures_ = false;
     bool folderReported_ = false;
+    bool logTroubleTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;

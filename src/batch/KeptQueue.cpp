@@ -1,6 +1,9 @@
 #include "batch/KeptQueue.h"
 
+#include "batch/BatchDriver.h"
+#include "batch/OutputNaming.h"
 #include "platform/UserFolders.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +11,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
+#include <climits>
+#include <cmath>
+
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -26,12 +33,103 @@ QJsonValue ColorValue(const TextColor& color) {
     return color ? QJsonValue(static_cast<qint64>(*color)) : QJsonValue();
 }
 
-TextColor ColorOf(const QJsonValue& value) {
-    if (!value.isDouble()) {
-        return std::nullopt;
-    }
-    return static_cast<quint32>(value.toInteger()) & 0xFFFFFFu;
+// The longest text of each kind the program writes into a kept list; a longer one is no row of
+// ours.
+constexpr qsizetype kLongestPath = 4096;
+constexpr qsizetype kLongestShortText = 256;
+constexpr qsizetype kLongestReason = 64 * 1024;
+constexpr qsizetype kLongestSaid = 16 * 1024;
+
+QJsonObject ClaimValue(const ResultClaim& claim) {
+    return {{QStringLiteral("temporary"), claim.temporary},
+            {QStringLiteral("name"), claim.name},
+            // As text: an inode may need all 64 bits, more than a JSON number holds exactly.
+            {QStringLiteral("device"), QString::number(claim.identity.device)},
+            {QStringLiteral("inode"), QString::number(claim.identity.inode)},
+            {QStringLiteral("made"), claim.made}};
 }
+
+// Reads one kept row; none when a field is of the wrong kind or larger than any we write.
+class RowReader {
+  public:
+    explicit RowReader(const QJsonObject& kept) : kept_(kept) {}
+
+    std::optional<JobRow> Read() {
+        JobRow row;
+        row.filePath = Text("file", kLongestPath);
+        row.status = Text("status", kLongestShortText);
+        if (row.filePath.isEmpty() || row.status.isEmpty()) {
+            return std::nullopt;
+        }
+        // Checked is any number but 0, as the grid writes it.
+        row.checkBox = static_cast<int>(Number("checked", INT_MIN, INT_MAX));
+        row.duration = Text("duration", kLongestShortText);
+        row.lengthSeconds = Number("length", 0, KeptQueue::kLongestLength);
+        row.fileSize = Text("size", kLongestShortText);
+        row.textColors[JobRow::Status] = Color("statusColor");
+        row.textColors[JobRow::Duration] = Color("durationColor");
+        row.reason = Text("reason", kLongestReason);
+        row.outputPath = Text("result", kLongestPath);
+        row.logPath = Text("log", kLongestPath);
+        row.outputTail = Text("said", kLongestSaid);
+        if (const QJsonValue inBatch = kept_.value(QStringLiteral("inBatch"));
+            !inBatch.isUndefined()) {
+            ok_ = ok_ && inBatch.isBool();
+            row.inBatch = inBatch.toBool();
+        }
+        if (const QJsonValue claim = kept_.value(QStringLiteral("claim")); !claim.isUndefined()) {
+            row.claim = Claim(claim);
+        }
+        if (!ok_) {
+            return std::nullopt;
+        }
+        return row;
+    }
+
+  private:
+    QString Text(const char* name, qsizetype longest) {
+        const QJsonValue value = kept_.value(QLatin1String(name));
+        if (value.isUndefined()) {
+            return QString();
+        }
+        ok_ = ok_ && value.isString() && value.toString().size() <= longest;
+        return ok_ ? value.toString() : QString();
+    }
+    double Number(const char* name, double least, double most) {
+        const QJsonValue value = kept_.value(QLatin1String(name));
+        if (value.isUndefined()) {
+            return 0;
+        }
+        const double number = value.toDouble();
+        ok_ = ok_ && value.isDouble() && std::isfinite(number) && number >= least && number <= most;
+        return ok_ ? number : 0;
+    }
+    TextColor Color(const char* name) {
+        const QJsonValue value = kept_.value(QLatin1String(name));
+        if (value.isUndefined() || value.isNull()) {
+            return std::nullopt;
+        }
+        return static_cast<quint32>(Number(name, 0, 0xFFFFFF));
+    }
+    std::optional<ResultClaim> Claim(const QJsonValue& value) {
+        const QJsonObject claim = value.toObject();
+        RowReader fields(claim);
+        ResultClaim read;
+        read.temporary = fields.Text("temporary", kLongestPath);
+        read.name = fields.Text("name", kLongestPath);
+        bool device = false;
+        bool inode = false;
+        read.identity.device = fields.Text("device", kLongestShortText).toULongLong(&device);
+        read.identity.inode = fields.Text("inode", kLongestShortText).toULongLong(&inode);
+        read.made = static_cast<qint64>(fields.Number("made", 0, 1e15));
+        ok_ = ok_ && value.isObject() && fields.ok_ && device && inode &&
+              !read.temporary.isEmpty() && !read.name.isEmpty();
+        return read;
+    }
+
+    const QJsonObject kept_;
+    bool ok_ = true;
+};
 
 // Statuses a row keeps across a restart; any other was written while the row converted.
 bool IsSettled(const QString& status) {
@@ -44,6 +142,14 @@ bool IsSettled(const QString& status) {
 
 QString KeptQueue::Path() {
     return QDir(StateFolder()).filePath(QStringLiteral("list.json"));
+}
+
+QString KeptQueue::LockPath() {
+    return QDir(StateFolder()).filePath(QStringLiteral("list.lock"));
+}
+
+QString KeptQueue::AsidePath() {
+    return Path() + QStringLiteral(".damaged");
 }
 
 QByteArray KeptQueue::ToBytes() const {
@@ -72,6 +178,9 @@ QByteArray KeptQueue::ToBytes() const {
         }
         if (row.inBatch) {
             kept.insert(QStringLiteral("inBatch"), true);
+        }
+        if (row.claim) {
+            kept.insert(QStringLiteral("claim"), ClaimValue(*row.claim));
         }
         list.append(kept);
     }
@@ -108,26 +217,13 @@ std::optional<KeptQueue> KeptQueue::FromBytes(const QByteArray& bytes, QString* 
     }
     KeptQueue queue;
     for (const QJsonValue& value : whole.value(QStringLiteral("rows")).toArray()) {
-        const QJsonObject kept = value.toObject();
-        JobRow row;
-        row.filePath = kept.value(QStringLiteral("file")).toString();
-        row.status = kept.value(QStringLiteral("status")).toString();
-        if (row.filePath.isEmpty() || row.status.isEmpty()) {
-            *error = QStringLiteral("a row has no file or no status");
-            return std::nullopt;
+        std::optional<JobRow> row =
+            value.isObject() ? RowReader(value.toObject()).Read() : std::nullopt;
+        if (!row) {
+            ++queue.setAside;  // the others are good rows all the same
+            continue;
         }
-        row.checkBox = kept.value(QStringLiteral("checked")).toInt();
-        row.duration = kept.value(QStringLiteral("duration")).toString();
-        row.lengthSeconds = kept.value(QStringLiteral("length")).toDouble();
-        row.fileSize = kept.value(QStringLiteral("size")).toString();
-        row.textColors[JobRow::Status] = ColorOf(kept.value(QStringLiteral("statusColor")));
-        row.textColors[JobRow::Duration] = ColorOf(kept.value(QStringLiteral("durationColor")));
-        row.reason = kept.value(QStringLiteral("reason")).toString();
-        row.outputPath = kept.value(QStringLiteral("result")).toString();
-        row.logPath = kept.value(QStringLiteral("log")).toString();
-        row.outputTail = kept.value(QStringLiteral("said")).toString();
-        row.inBatch = kept.value(QStringLiteral("inBatch")).toBool();
-        queue.rows.push_back(std::move(row));
+        queue.rows.push_back(std::move(*row));
     }
     if (const QJsonValue batch = whole.value(QStringLiteral("batch")); batch.isObject()) {
         const QJsonObject kept = batch.toObject();
@@ -143,11 +239,10 @@ std::optional<KeptQueue> KeptQueue::FromBytes(const QByteArray& bytes, QString* 
 bool KeptQueue::Save(QString* error) const {
     const QString path = Path();
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    const QByteArray bytes = ToBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString why;
+    if (!WriteWholeFile(path, ToBytes(), &why)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
         }
         return false;
     }
@@ -171,12 +266,17 @@ KeptQueue::Loaded KeptQueue::Load() {
         file.close();
     }
     if (queue) {
+        if (queue->setAside > 0) {
+            // The rows left out stay readable in a copy; the list itself goes on without them.
+            QFile::remove(AsidePath());
+            QFile::copy(Path(), AsidePath());
+        }
         loaded.found = Found::List;
         loaded.queue = std::move(*queue);
         return loaded;
     }
     // Kept as it was for whoever wants to look; the program goes on with an empty list.
-    const QString aside = Path() + QStringLiteral(".damaged");
+    const QString aside = AsidePath();
     QFile::remove(aside);
     QFile::rename(Path(), aside);
     loaded.found = Found::Damaged;
@@ -205,6 +305,43 @@ KeptQueue::Revived KeptQueue::Revive(std::vector<JobRow> rows,
         revived.rows.push_back(std::move(row));
     }
     return revived;
+}
+
+int KeptQueue::SettleClaims(std::vector<JobRow>& rows) {
+    int complete = 0;
+    for (JobRow& row : rows) {
+        if (!row.claim) {
+            continue;
+        }
+        const ResultClaim claim = *std::exchange(row.claim, std::nullopt);
+        if (QFileInfo::exists(claim.temporary) || !claim.identity.IsKnown()) {
+            continue;  // never renamed: the conversion did not end
+        }
+        // The rename keeps the file's identity; the name may be a later one, when the one
+        // claimed was taken meanwhile.
+        const QFileInfo named(claim.name);
+        const qsizetype dot = named.fileName().lastIndexOf(u'.');
+        const QString type = dot > 0 ? named.fileName().mid(dot + 1) : QString();
+        QStringList names{claim.name};
+        names << OutputCandidates(row.filePath, type, {false, named.path()}, kCandidatesLookedAt);
+        for (const QString& name : names) {
+            struct stat info {};
+            if (::lstat(QFile::encodeName(name).constData(), &info) != 0 ||
+                !S_ISREG(info.st_mode) ||
+                FileIdentity{static_cast<quint64>(info.st_dev),
+                             static_cast<quint64>(info.st_ino)} != claim.identity ||
+                static_cast<qint64>(info.st_mtime) * 1000 + 2000 < claim.made) {
+                continue;
+            }
+            row.status = kComplete;
+            row.outputPath = name;
+            row.reason.clear();
+            row.textColors[JobRow::Status] = BatchDriver::kSuccessColor;
+            ++complete;
+            break;
+        }
+    }
+    return complete;
 }
 
 }  // namespace reelwright

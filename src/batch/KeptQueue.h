@@ -26,12 +26,21 @@ struct KeptQueue {
 
     std::vector<JobRow> rows;
     std::optional<Batch> batch;  // the batch that was running, none when none was
+    int setAside = 0;            // rows read that could not be taken (a field of the wrong kind)
 
     // Where the list is kept: StateFolder()/list.json.
     static QString Path();
+    // Held (flock) by the one window that keeps the list, for as long as it runs.
+    static QString LockPath();
+    // Where the rows that could not be read are kept for whoever wants to look.
+    static QString AsidePath();
+
+    // The longest play length taken from a kept list: anything longer is no video of ours.
+    static constexpr double kLongestLength = 1e7;
 
     QByteArray ToBytes() const;
-    // None, with `error` set, when the bytes are not a kept list.
+    // None, with `error` set, when the bytes are not a kept list. A row that cannot be read is
+    // left out and counted in `setAside`; the others are kept.
     static std::optional<KeptQueue> FromBytes(const QByteArray& bytes, QString* error);
 
     // Written to a new file that then replaces the old, as the settings are.
@@ -50,6 +59,14 @@ struct KeptQueue {
     };
     static Revived Revive(std::vector<JobRow> rows,
                           const std::function<bool(const QString& path)>& isFile);
+
+    // What became of the rows that were converting when the program ended, from their claims
+    // alone: a row whose hidden file was renamed (its identity found under one of the names its
+    // result may take) is "Complete" with that result; any other is waiting. Nothing else on
+    // the disk is taken for a row's result. How many were found complete.
+    static int SettleClaims(std::vector<JobRow>& rows);
+    // Names of a result looked at when settling a claim.
+    static constexpr int kCandidatesLookedAt = 12;
 };
 
 struct KeptQueue::Loaded {

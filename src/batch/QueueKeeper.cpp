@@ -3,16 +3,23 @@
 #include "batch/BatchDriver.h"
 #include "batch/OutputNaming.h"
 #include "joblist/JobList.h"
+#include "platform/UserFolders.h"
 #include "platform/Yield.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
+#include <cerrno>
 #include <chrono>
 #include <future>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -42,6 +49,45 @@ QueueKeeper::~QueueKeeper() {
     if (pending_) {
         SaveNow();
     }
+    if (listLock_ >= 0) {
+        ::close(listLock_);
+    }
+}
+
+namespace {
+
+// The list's lock file, opened; -1 when it cannot be (a state folder that cannot be written:
+// then there is no list to keep either).
+int OpenListLock() {
+    QDir().mkpath(StateFolder());
+    return ::open(QFile::encodeName(KeptQueue::LockPath()).constData(),
+                  O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+}
+
+}  // namespace
+
+bool QueueKeeper::TakeList() {
+    listLock_ = OpenListLock();
+    if (listLock_ < 0) {
+        return true;  // nobody can hold it, and this window goes on as it always did
+    }
+    if (::flock(listLock_, LOCK_EX | LOCK_NB) == 0) {
+        return true;
+    }
+    const bool held = errno == EWOULDBLOCK;
+    ::close(listLock_);
+    listLock_ = -1;
+    return !held;  // a folder without locks: as before, the list is this window's
+}
+
+bool QueueKeeper::ListKeptElsewhere() {
+    const int fd = OpenListLock();
+    if (fd < 0) {
+        return false;
+    }
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 void QueueKeeper::Watch(JobListStore* store) {
@@ -79,8 +125,11 @@ void QueueKeeper::Schedule() {
     timer_.start(static_cast<int>(std::max<qint64>(0, kSaveDelayMs - since)));
 }
 
-void QueueKeeper::SaveNow() {
+bool QueueKeeper::SaveNow() {
     timer_.stop();
+    if (!ready_) {
+        return false;  // until the kept list is read, an empty list would replace it
+    }
     pending_ = false;
     sinceSave_.start();
     KeptQueue queue;
@@ -93,21 +142,34 @@ void QueueKeeper::SaveNow() {
     queue.batch = batch_;
     QString error;
     ++saves_;
-    if (!queue.Save(&error) && !failureTold_) {
+    if (queue.Save(&error)) {
+        return true;
+    }
+    if (!failureTold_) {
         failureTold_ = true;  // once: the list still works, it is only not kept
         qWarning().noquote() << "The job list cannot be kept:" << error;
+        emit CannotKeep(error);
     }
+    return false;
 }
 
 QueueKeeper::Restored QueueKeeper::Restore() {
+    Restored restored;
+    if (!TakeList()) {
+        // Another window keeps the list: its rows and its batch are its own.
+        guest_ = true;
+        restored.guest = true;
+        return restored;
+    }
     // Read, and checked against the disk (a look per row, two for a converted one), beside the
     // window: a list of many thousand rows must not hold it.
     struct Prepared {
         KeptQueue::Loaded loaded;
         KeptQueue::Revived revived;
+        QSet<QString> claimFolders;  // where rows that were converting wrote
     };
     std::future<Prepared> reading = std::async(std::launch::async, [] {
-        Prepared prepared{KeptQueue::Load(), {}};
+        Prepared prepared{KeptQueue::Load(), {}, {}};
         std::vector<JobRow>& kept = prepared.loaded.queue.rows;
         // A path is in the list once, whatever the file says.
         QSet<QString> seen;
@@ -118,7 +180,21 @@ QueueKeeper::Restored QueueKeeper::Restore() {
         });
         prepared.revived = KeptQueue::Revive(
             std::move(kept), [](const QString& path) { return QFileInfo(path).isFile(); });
-        FindResultsOfTheBatch(prepared.loaded.queue.batch, prepared.revived.rows);
+        for (const JobRow& row : prepared.revived.rows) {
+            if (row.claim) {
+                prepared.claimFolders.insert(QFileInfo(row.claim->temporary).path());
+            }
+        }
+        KeptQueue::SettleClaims(prepared.revived.rows);
+        // Nor is one file under two spellings.
+        QSet<QPair<quint64, quint64>> files;
+        std::erase_if(prepared.revived.rows, [&files](JobRow& row) {
+            row.identity = JobList::IdentityOf(row.filePath);
+            const QPair<quint64, quint64> file(row.identity.device, row.identity.inode);
+            const bool twice = row.identity.IsKnown() && files.contains(file);
+            files.insert(file);
+            return twice;
+        });
         return prepared;
     });
     while (reading.wait_for(std::chrono::milliseconds(kTurnMs)) != std::future_status::ready) {
@@ -126,7 +202,9 @@ QueueKeeper::Restored QueueKeeper::Restore() {
     }
     Prepared prepared = reading.get();
 
-    Restored restored;
+    if (prepared.loaded.found != KeptQueue::Found::List) {
+        ready_ = true;  // there is nothing on the disk to lose
+    }
     if (prepared.loaded.found == KeptQueue::Found::Damaged) {
         restored.damaged = true;
         restored.damage = prepared.loaded.error;
@@ -134,8 +212,12 @@ QueueKeeper::Restored QueueKeeper::Restore() {
         return restored;
     }
     if (prepared.loaded.found == KeptQueue::Found::Nothing) {
+        if (pending_) {
+            Schedule();
+        }
         return restored;
     }
+    restored.setAside = prepared.loaded.queue.setAside;
     KeptQueue::Revived& revived = prepared.revived;
     batch_ = prepared.loaded.queue.batch;
     restored.rows = static_cast<int>(revived.rows.size());
@@ -143,7 +225,7 @@ QueueKeeper::Restored QueueKeeper::Restore() {
 
     // The folders this list names: where its results went, and where the interrupted batch
     // was writing. What a dead copy left half-written there goes.
-    QSet<QString> folders;
+    QSet<QString> folders = prepared.claimFolders;
     for (const JobRow& row : revived.rows) {
         if (!row.outputPath.isEmpty()) {
             folders.insert(QFileInfo(row.outputPath).path());
@@ -162,43 +244,16 @@ QueueKeeper::Restored QueueKeeper::Restore() {
     if (JobListStore* store = list_.Store()) {
         store->AppendRows(std::move(revived.rows));
     }
+    // From here on the list on the disk is what this window shows.
+    ready_ = true;
     if (batch_) {
         restored.left = FilesLeft();
         restored.interrupted = restored.left > 0 ? batch_ : std::nullopt;
     }
-    if (restored.gone > 0) {
+    if (restored.gone > 0 || restored.setAside > 0 || pending_) {
         Schedule();  // the list as it is now
     }
     return restored;
-}
-
-void QueueKeeper::FindResultsOfTheBatch(const std::optional<KeptQueue::Batch>& batch,
-                                        std::vector<JobRow>& rows) {
-    if (!batch || batch->started <= 0) {
-        return;
-    }
-    const QDateTime started = QDateTime::fromMSecsSinceEpoch(batch->started);
-    for (JobRow& row : rows) {
-        if (!BatchDriver::Eligible(row, BatchDriver::Take::Interrupted)) {
-            continue;
-        }
-        for (const QString& candidate :
-             OutputCandidates(row.filePath, batch->type, {batch->sameFolder, batch->folder},
-                              kCandidatesLookedAt)) {
-            const QFileInfo result(candidate);
-            if (!result.exists()) {
-                break;  // the names are given in order: none after a free one
-            }
-            if (result.isFile() && result.lastModified() >= started &&
-                result.canonicalFilePath() != QFileInfo(row.filePath).canonicalFilePath()) {
-                row.status = QStringLiteral("Complete");
-                row.outputPath = candidate;
-                row.reason.clear();
-                row.textColors[JobRow::Status] = BatchDriver::kSuccessColor;
-                break;
-            }
-        }
-    }
 }
 
 void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows) {

@@ -18,6 +18,9 @@ class JobListStore;
 // Keeps the job list in KeptQueue::Path() as it changes, so that a restart, a logout, a power
 // cut or a kill loses nothing queued: a change is written within kSaveDelayMs, and never more
 // than a few times a second however fast a batch goes. Progress alone is not written.
+// One window keeps the list at a time: the first to start holds KeptQueue::LockPath(); a window
+// started while it runs is a guest, which neither reads nor writes the list. Nothing is
+// written before the kept list has been read, so the file never holds less than it did.
 class QueueKeeper : public QObject {
     Q_OBJECT
 
@@ -25,9 +28,6 @@ class QueueKeeper : public QObject {
     static constexpr int kSaveDelayMs = 300;
     // How often the window gets a turn while the list is read.
     static constexpr int kTurnMs = 10;
-    // Names of a result looked at when finding what an ended batch wrote.
-    static constexpr int kCandidatesLookedAt = 12;
-
     explicit QueueKeeper(JobList& list, QObject* parent = nullptr);
     ~QueueKeeper() override;  // what is not written yet is written
 
@@ -40,6 +40,8 @@ class QueueKeeper : public QObject {
         std::optional<KeptQueue::Batch> interrupted;  // the batch the program ended in
         int left = 0;                                 // its files still to convert
         int temporariesRemoved = 0;
+        int setAside = 0;    // rows that could not be read; kept in KeptQueue::AsidePath()
+        bool guest = false;  // another window keeps the list
     };
     // Puts the kept list back into the (empty) job list and removes what dead copies left
     // half-written in the folders it names. Called once, before anything else is added.
@@ -54,16 +56,22 @@ class QueueKeeper : public QObject {
     // Rows of the batch that are still to convert.
     int FilesLeft() const;
 
-    // Writes now (the program is ending).
-    void SaveNow();
+    // Writes now (the program is ending, or a file is about to start and its claim must be on
+    // the disk first). False when the list could not be written, or is not this window's.
+    bool SaveNow();
     int SaveCount() const { return saves_; }
+    // Whether another window keeps the list, so that this one's is not kept.
+    bool IsGuest() const { return guest_; }
+    // Whether a running window keeps the list now.
+    static bool ListKeptElsewhere();
+
+  signals:
+    // The list could not be written: told once, the first time; the program goes on.
+    void CannotKeep(const QString& why);
 
   private:
-    // Rows of the batch that still wait, but whose result it wrote: the last moments before the
-    // program ended may not have been kept. A result of this batch's name, written since it
-    // began, is taken as theirs.
-    static void FindResultsOfTheBatch(const std::optional<KeptQueue::Batch>& batch,
-                                      std::vector<JobRow>& rows);
+    // Takes the list for this window; false when another holds it.
+    bool TakeList();
     void Watch(JobListStore* store);
     void CellsChanged(const QModelIndex& from, const QModelIndex& to, const QList<int>& roles);
     void Schedule();
@@ -73,6 +81,9 @@ class QueueKeeper : public QObject {
     QElapsedTimer sinceSave_;
     bool pending_ = false;
     bool failureTold_ = false;
+    bool ready_ = false;  // the kept list has been read: writes may begin
+    bool guest_ = false;
+    int listLock_ = -1;
     int saves_ = 0;
     std::optional<KeptQueue::Batch> batch_;
 };

@@ -17,6 +17,7 @@ QString RunLog::Folder() {
 RunLog::RunLog(const QString& input, const QString& commandLine) {
     const QString folder = Folder();
     if (!QDir().mkpath(folder)) {
+        problem_ = QStringLiteral("%1 cannot be made").arg(QDir::toNativeSeparators(folder));
         return;
     }
     const QString stamp =
@@ -34,6 +35,9 @@ RunLog::RunLog(const QString& input, const QString& commandLine) {
     if (file_.isOpen()) {
         Write(ForShell(commandLine) + QStringLiteral("\n\n"));
         Prune(folder);
+    } else {
+        problem_ = QStringLiteral("no file can be written in %1: %2")
+                       .arg(QDir::toNativeSeparators(folder), file_.errorString());
     }
 }
 
@@ -84,7 +88,11 @@ void RunLog::Finish(const QString& status, const QString& result, const QString&
 
 void RunLog::Write(const QString& text) {
     if (file_.isOpen() && !text.isEmpty()) {
-        file_.write(text.toUtf8());
+        const QByteArray bytes = text.toUtf8();
+        if (file_.write(bytes) != bytes.size() && problem_.isEmpty()) {
+            problem_ = QStringLiteral("%1 cannot be written: %2")
+                           .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString());
+        }
         atLineStart_ = text.endsWith(u'\n');
     }
 }

@@ -28,6 +28,8 @@ class RunLog {
     static QString ForShell(const QString& commandLine);
     // Empty when the log could not be written.
     QString Path() const { return file_.isOpen() ? file_.fileName() : QString(); }
+    // Why it could not be, or not all of it, in a few words that name the file or folder.
+    const QString& Problem() const { return problem_; }
 
   private:
     static void Prune(const QString& folder);
@@ -35,6 +37,7 @@ class RunLog {
     void Write(const QString& text);
 
     QFile file_;
+    QString problem_;
     bool afterCarriageReturn_ = false;
     bool atLineStart_ = true;
 };

@@ -77,7 +77,44 @@ frmMain::frmMain(QWidget* parent)
     LoadSettings();
     // The list comes back before any file given on the command line is added.
     restored_ = keeper_.Restore();
+    KeepTheList();
     QTimer::singleShot(0, this, &frmMain::TellRestored);
+}
+
+void frmMain::KeepTheList() {
+    connect(&batch_, &BatchDriver::ClaimMade, &keeper_, &QueueKeeper::SaveNow);
+    // Said once each, in a box that does not hold the batch.
+    connect(&keeper_, &QueueKeeper::CannotKeep, this, [](const QString& why) {
+        Notifier::Current().Tell(
+            QStringLiteral("The list of files cannot be kept for the next start (%1). Converting "
+                           "goes on, but the list will be lost when Reelwright ends.")
+                .arg(why),
+            MessageIcon::Warning);
+    });
+    connect(&batch_, &BatchDriver::LogsUnwritable, this, [](const QString& why) {
+        Notifier::Current().Tell(QStringLiteral("The encoder's output cannot be kept in logs (%1). "
+                                                "Converting goes on.")
+                                     .arg(why),
+                                 MessageIcon::Warning);
+    });
+    if (restored_.guest) {
+        return;
+    }
+    connect(&running_, &RunningWindow::FilesHanded, this, [this](const QStringList& files) {
+        showNormal();
+        raise();
+        activateWindow();
+        handedFiles_ << files;
+        TakeHandedFiles();
+    });
+    running_.Listen();
+}
+
+void frmMain::TakeHandedFiles() {
+    if (handedFiles_.isEmpty() || adder_.IsAdding()) {
+        return;  // AddingFinished comes back here
+    }
+    AddGivenFiles(std::exchange(handedFiles_, {}), false);
 }
 
 frmMain::~frmMain() = default;
@@ -297,6 +334,10 @@ void frmMain::AddingFinished() {
     if (closeAfterAdding_) {
         closeAfterAdding_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
+    if (!handedFiles_.isEmpty()) {
+        QTimer::singleShot(0, this, &frmMain::TakeHandedFiles);
     }
 }
 

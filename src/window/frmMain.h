@@ -10,6 +10,7 @@
 #include "platform/NamedLock.h"
 #include "settings/RememberedSettings.h"
 #include "window/PanelAnimator.h"
+#include "window/RunningWindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -210,6 +211,11 @@ class frmMain : public QWidget {
     void BuildResumePanel();
     // After the start: what became of the kept list, and the offer to go on.
     void TellRestored();
+    // Wires the kept list: claims written before their encoders start, what cannot be kept told
+    // once, and the files of windows started later taken in.
+    void KeepTheList();
+    // Adds the files later windows handed over, once no other add runs.
+    void TakeHandedFiles();
     // The title tells how far the batch has come; at its end the title comes back, a note goes
     // to the desktop, and an armed power-off begins its countdown.
     void ShowBatchProgress();
@@ -250,6 +256,8 @@ class frmMain : public QWidget {
     VideoFileAdder adder_;
     QueueKeeper keeper_;
     QueueKeeper::Restored restored_;
+    RunningWindow running_;
+    QStringList handedFiles_;
     // While an interrupted batch goes on: its own format and folder, not the window's.
     std::optional<KeptQueue::Batch> resumed_;
     bool saveFailureTold_ = false;

@@ -96,7 +96,23 @@ void frmMain::TellRestored() {
         said << QStringLiteral(
                     "The list of files kept from the last run could not be read (%1), "
                     "so the list starts empty. It was kept as %2.")
-                    .arg(restored_.damage, KeptQueue::Path() + QStringLiteral(".damaged"));
+                    .arg(restored_.damage, QDir::toNativeSeparators(KeptQueue::AsidePath()));
+    }
+    if (restored_.guest) {
+        said << QStringLiteral(
+            "Another Reelwright window is open and keeps the list of files. The files of this "
+            "window are not kept when it closes, and the other window's batch is not offered "
+            "here.");
+    }
+    if (restored_.setAside > 0) {
+        said << QStringLiteral(
+                    "%1 of the list kept from the last run could not be read and %2 "
+                    "left out. The list as it was is kept as %3.")
+                    .arg(restored_.setAside == 1
+                             ? QStringLiteral("One row")
+                             : QStringLiteral("%1 rows").arg(restored_.setAside))
+                    .arg(restored_.setAside == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+                    .arg(QDir::toNativeSeparators(KeptQueue::AsidePath()));
     }
     if (restored_.gone == 1) {
         said << QStringLiteral("One file kept in the list is no longer there and was left out.");

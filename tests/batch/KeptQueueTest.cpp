@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace reelwright {
@@ -39,6 +40,10 @@ TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
     odd.logPath = "/logs/a.log";
     odd.textColors[JobRow::Status] = Rgb(220, 10, 10);
     odd.inBatch = true;
+    odd.claim = ResultClaim{"/out/.reelwright-abcd1234.mp4",
+                            "/out/it's.mp4",
+                            {2049, 18446744073709551557ULL},
+                            1765000000123};
     JobRow done = Row("/videos/b.mkv", "Complete");
     done.outputPath = "/out/b.mp4";
     done.textColors[JobRow::Status] = Rgb(113, 177, 98);
@@ -67,20 +72,141 @@ TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
         EXPECT_EQ(b.outputTail, a.outputTail);
         EXPECT_EQ(b.textColors, a.textColors);
         EXPECT_EQ(b.inBatch, a.inBatch);
+        EXPECT_EQ(b.claim, a.claim);
     }
+    EXPECT_EQ(back->setAside, 0);
     EXPECT_EQ(back->batch, queue.batch);
 }
 
 TEST(KeptQueueTest, WhatIsNotAKeptListIsRefusedWithAReason) {
     for (const QByteArray& bytes :
          {QByteArray("{\"rows\":[]}"), QByteArray("not json"), QByteArray("[1,2]"),
-          QByteArray("{\"kept\":\"Reelwright job list\",\"version\":1,\"rows\":[{\"file\":\"\"}]}"),
           QByteArray("{\"kept\":\"Reelwright job list\",\"version\":99,\"rows\":[]}")}) {
         QString error;
         EXPECT_FALSE(KeptQueue::FromBytes(bytes, &error)) << bytes.toStdString();
         EXPECT_FALSE(error.isEmpty()) << bytes.toStdString();
     }
 }
+
+struct BadRowCase {
+    const char* name;
+    const char* row;  // a kept row that cannot be taken
+};
+
+class ReadingAKeptRow : public testing::TestWithParam<BadRowCase> {};
+
+// One bad row costs that row alone: the good ones around it come back, and it is counted.
+TEST_P(ReadingAKeptRow, LeavesOutOnlyTheRowThatCannotBeRead) {
+    const QByteArray a = R"({"file":"/v/a.mkv","status":"Waiting Conversion"})";
+    const QByteArray b = R"({"file":"/v/b.mkv","status":"Waiting Conversion"})";
+    const QByteArray bytes = R"({"kept":"Reelwright job list","version":1,"rows":[)" + a + "," +
+                             GetParam().row + "," + b + "]}";
+    QString error;
+    const std::optional<KeptQueue> read = KeptQueue::FromBytes(bytes, &error);
+    ASSERT_TRUE(read) << error.toStdString();
+    ASSERT_EQ(read->rows.size(), 2u);
+    EXPECT_EQ(read->rows[0].filePath, "/v/a.mkv");
+    EXPECT_EQ(read->rows[1].filePath, "/v/b.mkv");
+    EXPECT_EQ(read->setAside, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadRows, ReadingAKeptRow,
+    testing::Values(
+        BadRowCase{"StatusANumber", R"({"file":"/v/c.mkv","status":5})"},
+        BadRowCase{"NoFile", R"({"status":"Waiting Conversion"})"},
+        BadRowCase{"EmptyFile", R"({"file":"","status":"Waiting Conversion"})"},
+        BadRowCase{"NotAnObject", R"("just text")"},
+        BadRowCase{"CheckedText", R"({"file":"/v/c.mkv","status":"Complete","checked":"yes"})"},
+        BadRowCase{"AbsurdLength", R"({"file":"/v/c.mkv","status":"Complete","length":1e300})"},
+        BadRowCase{"NegativeLength", R"({"file":"/v/c.mkv","status":"Complete","length":-3})"},
+        BadRowCase{"InBatchText", R"({"file":"/v/c.mkv","status":"Error","inBatch":"yes"})"},
+        BadRowCase{"ColourText", R"({"file":"/v/c.mkv","status":"Error","statusColor":"red"})"},
+        BadRowCase{
+            "ClaimWithoutInode",
+            R"({"file":"/v/c.mkv","status":"7","claim":{"temporary":"/o/.t","name":"/o/c.mp4"}})"},
+        BadRowCase{"ClaimNotAnObject", R"({"file":"/v/c.mkv","status":"7","claim":true})"}),
+    test::CaseName<BadRowCase>);
+
+TEST(KeptQueueTest, ALongerFieldThanAnyWrittenIsNoRowOfOurs) {
+    const QByteArray bytes = R"({"kept":"Reelwright job list","version":1,"rows":[{"file":")" +
+                             QByteArray(5000, 'a') + R"(","status":"Complete"}]})";
+    QString error;
+    const std::optional<KeptQueue> read = KeptQueue::FromBytes(bytes, &error);
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->rows.empty());
+    EXPECT_EQ(read->setAside, 1);
+}
+
+// The rows set aside stay readable beside the list; the list itself is no longer "damaged".
+TEST(KeptQueueTest, ALoadWithBadRowsKeepsACopyAndTheGoodRows) {
+    QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
+    QFile file(KeptQueue::Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray bytes =
+        R"({"kept":"Reelwright job list","version":1,"rows":[{"file":"/v/a.mkv","status":5},)"
+        R"({"file":"/v/b.mkv","status":"Complete"}]})";
+    file.write(bytes);
+    file.close();
+    const KeptQueue::Loaded loaded = KeptQueue::Load();
+    EXPECT_EQ(loaded.found, KeptQueue::Found::List);
+    EXPECT_EQ(loaded.queue.rows.size(), 1u);
+    EXPECT_EQ(loaded.queue.setAside, 1);
+    QFile aside(KeptQueue::AsidePath());
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), bytes);
+}
+
+// What a row was converting when the program died is its result only when proven so: the
+// hidden file its claim names was renamed to a name the row may give it.
+struct ClaimCase {
+    const char* name;
+    bool renamed;            // the hidden file took a name
+    bool takenMeanwhile;     // the claimed name was taken first, so a later one was given
+    bool sameStemElsewhere;  // another file of the same stem lies at the claimed name
+    const char* after;
+    const char* result;  // relative to the output folder
+};
+
+class SettlingAClaim : public testing::TestWithParam<ClaimCase> {};
+
+TEST_P(SettlingAClaim, TakesOnlyTheRowsOwnResult) {
+    const ClaimCase& c = GetParam();
+    QTemporaryDir out;
+    QString error;
+    int lock = -1;
+    const QString hidden = CreateTemporaryOutput(out.filePath("a.mp4"), &error, &lock);
+    ASSERT_FALSE(hidden.isEmpty()) << error.toStdString();
+    struct stat made {};
+    ASSERT_EQ(::fstat(lock, &made), 0);
+    ::close(lock);  // the program died
+    JobRow row = Row("/videos/a.avi", "Waiting Conversion");
+    row.claim = ResultClaim{hidden,
+                            out.filePath("a.mp4"),
+                            {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
+                            QDateTime::currentMSecsSinceEpoch()};
+    if (c.takenMeanwhile || c.sameStemElsewhere) {
+        test::WriteFile(out, "a.mp4", "somebody else's");
+    }
+    if (c.renamed) {
+        ASSERT_TRUE(
+            QFile::rename(hidden, out.filePath(c.takenMeanwhile ? "a_Converted.mp4" : "a.mp4")));
+    }
+    std::vector<JobRow> rows{row};
+    EXPECT_EQ(KeptQueue::SettleClaims(rows), QString(c.after) == "Complete" ? 1 : 0);
+    EXPECT_EQ(rows[0].status, c.after);
+    EXPECT_EQ(rows[0].outputPath, *c.result ? out.filePath(c.result) : QString());
+    EXPECT_FALSE(rows[0].claim);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Claims, SettlingAClaim,
+    testing::Values(
+        ClaimCase{"RenamedToItsName", true, false, false, "Complete", "a.mp4"},
+        ClaimCase{"RenamedToALaterName", true, true, false, "Complete", "a_Converted.mp4"},
+        ClaimCase{"NeverRenamed", false, false, false, "Waiting Conversion", ""},
+        ClaimCase{"AnotherFilesResultAtItsName", false, false, true, "Waiting Conversion", ""}),
+    test::CaseName<ClaimCase>);
 
 struct ReviveCase {
     const char* name;
@@ -189,6 +315,7 @@ class QueueKeeperTest : public testing::Test {
 
 TEST_F(QueueKeeperTest, ChangesAreWrittenSoonAndNeverManyTimesASecond) {
     QueueKeeper keeper(list);
+    keeper.Restore();
     for (int i = 0; i < 20; ++i) {
         Add(QString("%1.mkv").arg(i));
     }
@@ -220,21 +347,32 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
     QDir(dir.path()).mkpath("out");
     {
         QueueKeeper keeper(list);
+        keeper.Restore();
         for (const char* name : {"a.mkv", "b.mkv", "c.mkv", "d.mkv"}) {
             files << Add(name);
         }
-        // Somebody's older b.avi, there before the batch.
-        QFile older(test::WriteFile(dir, "out/b.avi"));
-        ASSERT_TRUE(older.open(QIODevice::ReadWrite));
-        older.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                          QFileDevice::FileModificationTime);
-        older.close();
         keeper.BatchStarted({"-c:v mpeg4", "avi", false, dir.filePath("out")}, {0, 1, 2});
-        // c was converted in the moment before the end, too late to be kept as such.
-        test::WriteFile(dir, "out/c.avi");
         list.Store()->SetStatus(0, "Complete");
         list.Store()->SetOutcome(0, QString(), test::WriteFile(dir, "out/a.avi"));
-        list.Store()->SetStatus(1, "42");  // converting when the program ended
+        // b was converting when the program ended; a b.avi of somebody else's is there, newer
+        // than the batch, and is no proof of anything.
+        list.Store()->SetStatus(1, "42");
+        test::WriteFile(dir, "out/b.avi");
+        // c was converted in the moment before the end, its claim on the disk but not its end.
+        QString error;
+        int lock = -1;
+        const QString hidden = CreateTemporaryOutput(dir.filePath("out/c.avi"), &error, &lock);
+        struct stat made {};
+        ASSERT_EQ(::fstat(lock, &made), 0);
+        list.Store()->SetClaim(
+            2, ResultClaim{hidden,
+                           dir.filePath("out/c.avi"),
+                           {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
+                           QDateTime::currentMSecsSinceEpoch()});
+        list.Store()->SetStatus(2, "97");
+        ASSERT_TRUE(keeper.SaveNow());
+        ASSERT_TRUE(QFile::rename(hidden, dir.filePath("out/c.avi")));
+        ::close(lock);
     }
     QFile::remove(files[3]);                               // gone meanwhile
     test::WriteFile(dir, "out/.reelwright-abcd1234.avi");  // a dead run's leftover
@@ -251,6 +389,7 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
     EXPECT_EQ(restored.left, 1);  // b, now waiting again
     EXPECT_EQ(next.Store()->Row(0).status, "Complete");
     EXPECT_EQ(next.Store()->Row(1).status, "Waiting Conversion");
+    EXPECT_TRUE(next.Store()->Row(1).outputPath.isEmpty());
     EXPECT_EQ(next.Store()->Row(2).status, "Complete");
     EXPECT_EQ(next.Store()->Row(2).outputPath, dir.filePath("out/c.avi"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out/.reelwright-abcd1234.avi")));
@@ -259,6 +398,80 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
     keeper.SaveNow();
     EXPECT_FALSE(Kept()->batch);
     EXPECT_FALSE(Kept()->rows[1].inBatch);
+}
+
+// Until the kept list has been read, the window's empty list must not replace it.
+TEST_F(QueueKeeperTest, NothingIsWrittenBeforeTheListIsRead) {
+    {
+        QueueKeeper first(list);
+        first.Restore();
+        for (int i = 0; i < 5; ++i) {
+            Add(QString("%1.mkv").arg(i));
+        }
+        ASSERT_TRUE(first.SaveNow());
+    }
+    JobList next;
+    QueueKeeper keeper(next);
+    next.InitJobList();  // as the window's start does, with its keeper watching
+    EXPECT_FALSE(keeper.SaveNow());
+    QTest::qWait(QueueKeeper::kSaveDelayMs + 200);
+    ASSERT_TRUE(Kept());
+    EXPECT_EQ(Kept()->rows.size(), 5u);
+    EXPECT_EQ(keeper.Restore().rows, 5);
+    ASSERT_TRUE(keeper.SaveNow());
+    EXPECT_EQ(Kept()->rows.size(), 5u);
+}
+
+// One list, one keeper: a second window neither reads nor writes it until the first has gone.
+TEST_F(QueueKeeperTest, ASecondWindowIsAGuestOfTheList) {
+    QueueKeeper owner(list);
+    EXPECT_FALSE(QueueKeeper::ListKeptElsewhere());
+    EXPECT_FALSE(owner.Restore().guest);
+    Add("mine.mkv");
+    ASSERT_TRUE(owner.SaveNow());
+    EXPECT_TRUE(QueueKeeper::ListKeptElsewhere());
+    {
+        JobList other;
+        other.InitJobList();
+        QueueKeeper guest(other);
+        const QueueKeeper::Restored restored = guest.Restore();
+        EXPECT_TRUE(restored.guest);
+        EXPECT_EQ(restored.rows, 0);
+        EXPECT_TRUE(guest.IsGuest());
+        EXPECT_FALSE(guest.SaveNow());
+    }
+    ASSERT_TRUE(Kept());
+    EXPECT_EQ(Kept()->rows.size(), 1u);
+}
+
+// A full disk never turns a good list into an empty one; the trouble is told once.
+TEST_F(QueueKeeperTest, AFullDiskLeavesTheListWholeAndIsToldOnce) {
+    test::SmallDisk disk(64);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why().toStdString();
+    }
+    qputenv("XDG_STATE_HOME", QFile::encodeName(disk.Path()));
+    QueueKeeper keeper(list);
+    QStringList told;
+    QObject::connect(&keeper, &QueueKeeper::CannotKeep,
+                     [&told](const QString& why) { told << why; });
+    keeper.Restore();
+    Add("kept.mkv");
+    ASSERT_TRUE(keeper.SaveNow());
+    const QByteArray before = [] {
+        QFile file(KeptQueue::Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    disk.Fill();
+    Add("lost.mkv");
+    EXPECT_FALSE(keeper.SaveNow());
+    EXPECT_FALSE(keeper.SaveNow());
+    QFile file(KeptQueue::Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("No space left on device")) << told[0].toStdString();
+    qunsetenv("XDG_STATE_HOME");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "common/TestFiles.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <utility>
 
@@ -42,6 +43,42 @@ NativeNamedFile::NativeNamedFile(QByteArray path) : path_(std::move(path)) {
 NativeNamedFile::~NativeNamedFile() {
     if (created_) {
         ::unlink(path_.constData());
+    }
+}
+
+SmallDisk::SmallDisk(int kib) {
+    if (::geteuid() != 0) {
+        why_ = QStringLiteral("mounting a small file system needs root");
+        return;
+    }
+    QProcess mount;
+    mount.start(QStringLiteral("mount"),
+                {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                 QStringLiteral("size=%1k").arg(kib), QStringLiteral("tmpfs"), dir_.path()});
+    mounted_ = mount.waitForFinished(30000) && mount.exitStatus() == QProcess::NormalExit &&
+               mount.exitCode() == 0;
+    if (!mounted_) {
+        why_ = QStringLiteral("this machine does not let the tests mount a tmpfs: ") +
+               QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
+    }
+}
+
+SmallDisk::~SmallDisk() {
+    if (mounted_) {
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), dir_.path()});
+    }
+}
+
+void SmallDisk::Fill() const {
+    QFile filler(dir_.filePath(QStringLiteral("filler")));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        return;
+    }
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    // Whatever is smaller than a block goes too.
+    while (filler.write("f", 1) == 1) {
     }
 }
 

@@ -14,16 +14,37 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 // An empty file under a name given in raw bytes (not always UTF-8), removed again at the end:
 // a temporary folder cannot remove a name that Qt cannot decode.
 class NativeNamedFile {
-public:
+  public:
     explicit NativeNamedFile(QByteArray path);
     ~NativeNamedFile();
     NativeNamedFile(const NativeNamedFile&) = delete;
     NativeNamedFile& operator=(const NativeNamedFile&) = delete;
     bool Created() const { return created_; }
 
-private:
+  private:
     QByteArray path_;
     bool created_ = false;
+};
+
+// A file system of `kib` KiB (a tmpfs) on a temporary folder for the object's life, so a test
+// can meet a full disk. Mounting needs root and a machine that lets this process mount: where
+// it cannot, Mounted() is false and Why() says why, for the test's skip.
+class SmallDisk {
+  public:
+    explicit SmallDisk(int kib);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool Mounted() const { return mounted_; }
+    const QString& Why() const { return why_; }
+    QString Path() const { return dir_.path(); }
+    // Takes what room is left, so the next write fails with "No space left on device".
+    void Fill() const;
+
+  private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+    QString why_;
 };
 
 // Catalogue text in the exact line format the scanners read.

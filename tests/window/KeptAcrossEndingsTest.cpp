@@ -10,6 +10,7 @@
 
 #include "common/Fakes.h"
 #include "common/Media.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -110,8 +112,8 @@ TEST_P(KeptAcrossEndings, TheNextStartGoesOnAndEveryResultHasItsPlainName) {
 
     ProgramFolder::Override(programFolder.Path());
     frmMain window;
-    QCoreApplication::processEvents();
     const JobListStore& store = *window.Jobs().Store();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.frResume->isHidden(); }, 60000));
     ASSERT_EQ(store.RecordCount(), 2);
     EXPECT_EQ(store.Row(0).filePath, files[0]);
     // Nothing half-written is left of the run that was ended.
@@ -159,7 +161,6 @@ TEST_F(KeptAcrossEndings, TwoCopiesNeverRemoveEachOthersFiles) {
     ProgramFolder::Override(programFolder.Path());
     {
         frmMain window;
-        QCoreApplication::processEvents();
         EXPECT_EQ(window.Restored().temporariesRemoved, 1);
     }
     EXPECT_EQ(Outputs(), written);  // the other copy's file is still there, and still growing
@@ -170,6 +171,152 @@ TEST_F(KeptAcrossEndings, TwoCopiesNeverRemoveEachOthersFiles) {
     EXPECT_TRUE(test::IsReadableMedia(out() + "/long.mp4"));
     other->kill();
     other->waitForFinished();
+}
+
+// Two files of one stem converting into one folder; the program is killed once the short one's
+// result is there. The long one's row must not take that result for its own.
+TEST_F(KeptAcrossEndings, AResultOfTheSameStemIsNotTakenForAnotherRows) {
+    const QString shortClip = media.filePath("a.mkv");
+    const QString longClip = media.filePath("a.avi");
+    ASSERT_TRUE(test::MakeClip(shortClip, 1));
+    ASSERT_TRUE(test::MakeClip(longClip, 30, "640x480"));
+    const auto host = Host({shortClip, longClip});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Outputs().contains("a.mp4"); }, 120000))
+        << Outputs().join(", ").toStdString();
+    ::kill(static_cast<pid_t>(host->processId()), SIGKILL);
+    ASSERT_TRUE(host->waitForFinished(60000));
+    ASSERT_FALSE(Outputs().contains("a_Converted.mp4")) << "the long clip ended first";
+
+    ProgramFolder::Override(programFolder.Path());
+    frmMain window;
+    const JobListStore& store = *window.Jobs().Store();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.frResume->isHidden(); }, 60000))
+        << "no offer to go on";
+    ASSERT_EQ(store.RecordCount(), 2);
+    EXPECT_EQ(store.Row(0).status, "Complete");
+    EXPECT_EQ(store.Row(0).outputPath, out() + "/a.mp4");
+    EXPECT_EQ(store.Row(1).status, "Waiting Conversion");
+    EXPECT_TRUE(store.Row(1).outputPath.isEmpty());
+    EXPECT_TRUE(window.lblResume->text().contains("1 file is still to convert"))
+        << window.lblResume->text().toStdString();
+    QTest::mouseClick(window.cmdResume, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store.Row(1).status == "Complete"; }, 300000));
+    EXPECT_EQ(store.Row(1).outputPath, out() + "/a_Converted.mp4");
+    EXPECT_EQ(Outputs(), (QStringList{"a.mp4", "a_Converted.mp4"}));
+}
+
+// A kill in the first moments of a start, when the list has just been read, loses no row, however
+// often it comes.
+TEST_F(KeptAcrossEndings, AKillEarlyInAStartNeverLosesARow) {
+    constexpr int kRows = 200;
+    KeptQueue kept;
+    for (int i = 0; i < kRows; ++i) {
+        JobRow row;
+        row.filePath = test::WriteFile(media, QString("v%1.mkv").arg(i, 3, 10, QChar('0')));
+        row.status = i < 20 ? "Complete" : "Waiting Conversion";
+        row.duration = "00:00:02";
+        row.fileSize = "4 Bytes";
+        row.inBatch = i >= 20;
+        kept.rows.push_back(row);
+    }
+    kept.batch = KeptQueue::Batch{"-c:v mpeg4", "avi", false, out(), 1};
+    ASSERT_TRUE(kept.Save());
+    QRandomGenerator random(20261208);
+    for (int start = 0; start < 15; ++start) {
+        const auto host = Host({});
+        // Anywhere in the first second and a half: before, during and after the list is read.
+        QThread::msleep(random.bounded(1500));
+        ::kill(static_cast<pid_t>(host->processId()), SIGKILL);
+        ASSERT_TRUE(host->waitForFinished(60000));
+        QFile file(KeptQueue::Path());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "start " << start;
+        QString error;
+        const std::optional<KeptQueue> after = KeptQueue::FromBytes(file.readAll(), &error);
+        ASSERT_TRUE(after) << "start " << start << ": " << error.toStdString();
+        ASSERT_EQ(after->rows.size(), std::size_t{kRows})
+            << "start " << start << " "
+            << QDir(QFileInfo(KeptQueue::Path()).path()).entryList().join(",").toStdString() << " "
+            << host->readAllStandardError().toStdString();
+        EXPECT_TRUE(after->batch) << "start " << start;
+    }
+}
+
+// A second window, started while the first converts, gives it its file and ends: no batch is
+// offered twice, no file converted twice, and the first window's list keeps every row.
+TEST_F(KeptAcrossEndings, ASecondWindowHandsItsFilesToTheFirst) {
+    QStringList files;
+    for (const QString name : {"v01.mkv", "v02.mkv", "late.mkv"}) {
+        files << media.filePath(name);
+        ASSERT_TRUE(test::MakeClip(files.last(), name == "late.mkv" ? 2 : 8, "320x240"));
+    }
+    const auto first = Host(files.mid(0, 2));
+    ASSERT_TRUE(WaitForHalfWritten());
+    const auto second = Host({files[2]});
+    ASSERT_TRUE(second->waitForFinished(60000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(second->readAllStandardOutput(), "handed\n");
+    // The first window lists it and converts it with the others.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            return Outputs() == QStringList{"late.mp4", "v01.mp4", "v02.mp4"};
+        },
+        300000))
+        << Outputs().join(", ").toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            QFile file(KeptQueue::Path());
+            QString error;
+            const std::optional<KeptQueue> kept = file.open(QIODevice::ReadOnly)
+                                                      ? KeptQueue::FromBytes(file.readAll(), &error)
+                                                      : std::nullopt;
+            return kept && kept->rows.size() == 3 && !kept->batch;
+        },
+        60000));
+    first->kill();
+    first->waitForFinished();
+}
+
+// The state folder on a full disk: the list on it stays whole, the user is told once, and the
+// files convert all the same.
+TEST_F(KeptAcrossEndings, AFullStateFolderKeepsTheOldListAndConvertingGoesOn) {
+    test::SmallDisk disk(256);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why().toStdString();
+    }
+    qputenv("XDG_STATE_HOME", QFile::encodeName(disk.Path()));
+    KeptQueue kept;
+    JobRow old;
+    old.filePath = test::WriteFile(media, "old.mkv");
+    old.status = "Complete";
+    kept.rows = {old};
+    ASSERT_TRUE(kept.Save());
+    const QByteArray before = [] {
+        QFile file(KeptQueue::Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    disk.Fill();
+    QStringList files;
+    for (const QString name : {"x.mkv", "y.mkv"}) {
+        files << media.filePath(name);
+        ASSERT_TRUE(test::MakeClip(files.last(), 2));
+    }
+    const auto host = Host(files, disk.Path());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            return Outputs() == QStringList{"x.mp4", "y.mp4"};
+        },
+        300000))
+        << Outputs().join(", ").toStdString();
+    host->kill();
+    host->waitForFinished();
+    QFile file(KeptQueue::Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    const QString said = QString::fromLocal8Bit(host->readAllStandardError());
+    EXPECT_EQ(said.count("The list of files cannot be kept"), 1) << said.toStdString();
+    EXPECT_EQ(said.count("cannot be kept in logs"), 1) << said.toStdString();
+    qunsetenv("XDG_STATE_HOME");
 }
 
 }  // namespace

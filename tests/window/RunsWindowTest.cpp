@@ -142,7 +142,7 @@ TEST_F(RunsWindowTest, TheListComesBackAtTheNextStartAsTrueAsItWas) {
     QFile::remove(Store().Row(2).filePath);    // an input deleted meanwhile
     const QString first = Store().Row(0).filePath;
     Restart();
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !notifier.messages.empty(); }, 30000));
     ASSERT_EQ(Store().RecordCount(), 2);
     EXPECT_EQ(Store().Row(0).filePath, first);
     EXPECT_EQ(Store().Row(0).status, "Complete");
@@ -178,8 +178,7 @@ TEST_F(RunsWindowTest, AnInterruptedBatchIsOfferedToGoOnWithItsOwnFormatAndFolde
     test::WriteFile(media, "kept out/.reelwright-k1ll3d00.avi");
     Restart();
     window->txtOutPath->setText(media.filePath("elsewhere"));  // the window's own choice now
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(window->frResume->isHidden());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->frResume->isHidden(); }, 30000));
     EXPECT_TRUE(window->lblResume->text().contains("2 files are still to convert"))
         << window->lblResume->text().toStdString();
     EXPECT_TRUE(window->lblResume->text().contains(kept));
@@ -205,7 +204,7 @@ TEST_F(RunsWindowTest, ADamagedListIsSaidOnceAndTheListStartsEmpty) {
     list.write("\xff\xfe not a list");
     list.close();
     window = std::make_unique<frmMain>();
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !notifier.messages.empty(); }, 30000));
     EXPECT_EQ(Store().RecordCount(), 0);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(notifier.messages[0].text.contains("could not be read"))
@@ -214,6 +213,27 @@ TEST_F(RunsWindowTest, ADamagedListIsSaidOnceAndTheListStartsEmpty) {
     Restart();
     QCoreApplication::processEvents();
     EXPECT_EQ(notifier.messages.size(), 1u);
+}
+
+// One bad row of a kept list costs that row, and the user hears of it once.
+TEST_F(RunsWindowTest, ABadRowOfTheKeptListIsLeftOutAndSaid) {
+    window.reset();
+    const QString kept = test::WriteFile(media, "kept.mkv");
+    QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
+    QFile list(KeptQueue::Path());
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(R"({"kept":"Reelwright job list","version":1,"rows":[{"file":")" + kept.toUtf8() +
+               R"(","status":"Waiting Conversion"},{"file":"/x.mkv","status":5}]})");
+    list.close();
+    window = std::make_unique<frmMain>();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !notifier.messages.empty(); }, 30000));
+    ASSERT_EQ(Store().RecordCount(), 1);
+    EXPECT_EQ(Store().Row(0).filePath, kept);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith(
+        "One row of the list kept from the last run could not be read and was left out."))
+        << notifier.messages[0].text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(KeptQueue::AsidePath()));
 }
 
 // A file that failed for a reason the user has since put right is tried again from the list.

@@ -1,11 +1,14 @@
 // The window in a process of its own, converting the files given, so a test can end it as a
-// user's machine would (SIGKILL, SIGTERM, a logout) and start the next one.
-//   window_host PROGRAM_FOLDER SETTINGS_FOLDER OUTPUT_FOLDER FILE...
+// user's machine would (SIGKILL, SIGTERM, a logout) and start the next one. It starts as the
+// program does: while another window keeps the list, the files go to that window ("handed" on
+// the output) and this one ends. Without files it only starts.
+//   window_host PROGRAM_FOLDER SETTINGS_FOLDER OUTPUT_FOLDER [FILE...]
 // A line "logout" on its input does what the session's end asks; it answers "kept".
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsFolder.h"
 #include "platform/SignalWatcher.h"
 #include "window/MyButton.h"
+#include "window/RunningWindow.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -24,13 +27,30 @@ using namespace reelwright;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 5) {
-        std::fputs("window_host PROGRAM_FOLDER SETTINGS_FOLDER OUTPUT_FOLDER FILE...\n", stderr);
+    if (argc < 4) {
+        std::fputs("window_host PROGRAM_FOLDER SETTINGS_FOLDER OUTPUT_FOLDER [FILE...]\n", stderr);
         return 2;
     }
     ProgramFolder::Override(QString::fromLocal8Bit(argv[1]));
     SettingsFolder::Override(QString::fromLocal8Bit(argv[2]));
+    QStringList files;
+    for (int i = 4; i < argc; ++i) {
+        files << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto handedOver = [&files] {
+        if (!RunningWindow::HandTo(files)) {
+            return false;
+        }
+        std::fputs("handed\n", stdout);
+        return true;
+    };
+    if (QueueKeeper::ListKeptElsewhere() && handedOver()) {
+        return 0;
+    }
     frmMain window;
+    if (window.Keeper().IsGuest() && handedOver()) {
+        return 0;
+    }
     SignalWatcher endings;
     QObject::connect(&endings, &SignalWatcher::Received, &window, [&window](int signal) {
         window.EndProgram(SignalWatcher::ExitStatusFor(signal));
@@ -50,14 +70,12 @@ int main(int argc, char* argv[]) {
     });
     window.optOtherFolder->setChecked(true);
     window.txtOutPath->setText(QString::fromLocal8Bit(argv[3]));
-    QStringList files;
-    for (int i = 4; i < argc; ++i) {
-        files << QString::fromLocal8Bit(argv[i]);
-    }
     window.show();
-    QTimer::singleShot(0, &window, [&window, files] {
-        window.AddGivenFiles(files, false);
-        window.cmdConvert->click();
-    });
+    if (!files.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, files] {
+            window.AddGivenFiles(files, false);
+            window.cmdConvert->click();
+        });
+    }
     return QApplication::exec();
 }
