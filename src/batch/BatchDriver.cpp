@@ -2,6 +2,8 @@
 
 #include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
+#include "engine/DecodeCheck.h"
+#include "engine/MediaTracks.h"
 #include "engine/Encoder.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -235,7 +238,8 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
         // Wait for any of them to say something, the window getting its turn in between.
         std::vector<pollfd> outputs;
         for (const auto& slot : places) {
-            if (const int fd = slot->job->OutputFd(); fd >= 0) {
+            if (const int fd = slot->check ? slot->check->OutputFd() : slot->job->OutputFd();
+                fd >= 0) {
                 outputs.push_back({fd, POLLIN, 0});
             }
         }
@@ -244,7 +248,9 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
         }
         for (auto it = places.begin(); it != places.end();) {
             Slot& slot = **it;
-            if (slot.job->Pump(0)) {
+            const bool goesOn =
+                slot.check ? slot.check->Pump(0) : slot.job->Pump(0) || BeginCheck(slot, false);
+            if (goesOn) {
                 ++it;
                 continue;
             }
@@ -257,6 +263,9 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
         if (stop_) {
             for (const auto& slot : places) {
                 slot->job->StopConversion();
+                if (slot->check) {
+                    slot->check->Stop();
+                }
             }
         }
     }
@@ -280,6 +289,9 @@ QString BatchDriver::OutputName(int row, const QString& input) {
 
 void BatchDriver::RequestStop() {
     stop_ = true;
+    if (waitingCheck_) {
+        waitingCheck_->Stop();
+    }
     for (const std::weak_ptr<CVideoConv>& running : jobs_) {
         if (const std::shared_ptr<CVideoConv> job = running.lock()) {
             job->StopConversion();
@@ -299,6 +311,7 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
         return;
     }
     slot->job->StartConversion();
+    BeginCheck(*slot, true);
     FinishFile(*slot);
 }
 
@@ -341,6 +354,7 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
         if ((lock >= 0 ? ::fstat(lock, &made) : ::stat(QFile::encodeName(temporary), &made)) == 0) {
             claim.identity = {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)};
         }
+        jobList_.Store()->SetTracks(row, TrackReport());
         jobList_.Store()->SetClaim(row, claim);
         emit ClaimMade(row);
     }
@@ -363,15 +377,34 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
             [this, row, raw](const QString& status) { cConvert_CurrentStatus(row, raw, status); });
     connect(raw, &CVideoConv::Progress, this,
             [this, row, raw](int percent) { cConvert_Progress(row, raw, percent); });
+    // Which of the source's tracks go in, and how: the format still decides the codecs.
+    const QString type = QFileInfo(outFile).suffix();
+    slot->options = *parameters.options;
+    slot->length = *length;
+    slot->plan = TrackPlan::Make(MediaTracks::Read(origfile), type, *parameters.options,
+                                 trackChoice_);
+    QStringList attached;
+    if (!slot->plan.Attachments().empty()) {
+        slot->attachments = std::make_unique<QTemporaryDir>();
+        for (const TrackPlan::Attachment& attachment : slot->plan.Attachments()) {
+            QFile file(slot->attachments->filePath(QString::number(attached.size()) + u'-' +
+                                                   attachment.fileName));
+            if (file.open(QIODevice::WriteOnly) && file.write(attachment.bytes) == attachment.bytes.size() &&
+                file.flush()) {
+                attached << file.fileName();
+            }
+        }
+    }
     job->SetInputFile(origfile);
     job->SetOutputFile(temporary);
     job->SetResultName(outFile);
-    job->SetParametrs(*parameters.options + QStringLiteral(" -y"));
+    job->SetParametrs(slot->plan.Options(attached) + QStringLiteral(" -y"));
     job->SetFileTimeLength(*length);
     job->SetQuiet(quietFailures_);
     const JobListStore* store = jobList_.Store();
     if (store && row >= 0 && row < store->RecordCount()) {
         job->SetMediaLength(store->Row(row).lengthSeconds);
+        slot->length = LengthOf(store->Row(row));
     }
     if (stop_) {
         job->StopConversion();
@@ -405,6 +438,28 @@ void BatchDriver::FinishFile(Slot& slot) {
 
     switch (job.LastResult()) {
         case CVideoConv::Result::Converted: {
+            if (slot.check && (slot.check->Stopped() || stop_)) {
+                // Stopped while it was being checked: nothing unchecked takes a name.
+                QFile::remove(slot.temporary);
+                log.Finish(kCancelled, QString(), QString());
+                ++summary_.cancelled;
+                WriteStatus(row, kCancelled);
+                Finish(row, kFailureColor);
+                if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
+                    rows->SetOutcome(row, QString(), QString(), log.Path(), tail);
+                }
+                break;
+            }
+            if (slot.failure.isEmpty() && slot.check) {
+                slot.failure = slot.check->Failure(slot.output, slot.length, slot.options)
+                                   .value_or(QString());
+            }
+            if (!slot.failure.isEmpty()) {
+                QFile::remove(slot.temporary);
+                log.Finish(kError, QString(), slot.failure);
+                FailRow(row, slot.file, slot.failure, log.Path(), tail);
+                break;
+            }
             QString error;
             const QString given = ClaimOutput(
                 slot.temporary, slot.output,
@@ -417,8 +472,14 @@ void BatchDriver::FinishFile(Slot& slot) {
                 FailRow(row, slot.file, error, log.Path(), tail);
                 break;
             }
-            log.Finish(kComplete, given, QString());
+            if (keepDates_) {
+                KeepDate(slot.file, given);
+            }
+            log.Finish(kComplete, given, QString(), slot.report.Sentence());
             ++summary_.converted;
+            if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
+                rows->SetTracks(row, slot.report);
+            }
             WriteStatus(row, kComplete);
             Finish(row, kSuccessColor);
             if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
@@ -447,6 +508,45 @@ void BatchDriver::FinishFile(Slot& slot) {
         jobList_.Store()->SetClaim(row, std::nullopt);  // the outcome stands in its place
     }
     TellLogTrouble(log);
+}
+
+bool BatchDriver::BeginCheck(Slot& slot, bool wait) {
+    if (slot.job->LastResult() != CVideoConv::Result::Converted || slot.check) {
+        return false;
+    }
+    // Before it takes its name: the tracks promised are there, of the right kinds.
+    const MediaTracks result = MediaTracks::Read(slot.temporary);
+    if (const std::optional<QString> problem = slot.plan.Check(result, slot.output)) {
+        slot.failure = *problem;
+        return false;
+    }
+    slot.report = slot.plan.ReportFor(result);
+    if (!checkByDecoding_ || stop_) {
+        return false;
+    }
+    slot.check = std::make_unique<DecodeCheck>();
+    if (stop_) {
+        slot.check->Stop();
+    }
+    if (JobListStore* store = jobList_.Store(); store && ValidRow(slot.row)) {
+        store->SetProgressNote(slot.row, QStringLiteral("Checking the result by decoding it"));
+    }
+    if (wait) {
+        waitingCheck_ = slot.check.get();
+        slot.check->Run(slot.temporary);
+        waitingCheck_ = nullptr;
+        return false;
+    }
+    return slot.check->Begin(slot.temporary);
+}
+
+void BatchDriver::KeepDate(const QString& source, const QString& result) {
+    struct stat original {};
+    if (::stat(QFile::encodeName(source).constData(), &original) != 0) {
+        return;
+    }
+    const timespec times[2] = {original.st_atim, original.st_mtim};
+    ::utimensat(AT_FDCWD, QFile::encodeName(result).constData(), times, 0);
 }
 
 void BatchDriver::TellLogTrouble(const RunLog& log) {

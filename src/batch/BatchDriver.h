@@ -2,11 +2,13 @@
 
 #include "batch/OutputNaming.h"
 #include "batch/TimeLeft.h"
+#include "batch/TrackPlan.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobRow.h"
 
 #include <QObject>
 #include <QString>
+#include <QTemporaryDir>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,6 +20,7 @@
 namespace reelwright {
 
 class CVideoConv;
+class DecodeCheck;
 class JobList;
 class RunLog;
 
@@ -89,6 +92,13 @@ class BatchDriver : public QObject {
 
     // Failures are kept on their rows instead of being shown one by one in message boxes.
     void SetQuietFailures(bool quiet) { quietFailures_ = quiet; }
+    // Every audio and subtitle track of a source is kept, or one of each kind.
+    void SetTrackChoice(TrackPlan::Choice choice) { trackChoice_ = choice; }
+    TrackPlan::Choice TrackChoice() const { return trackChoice_; }
+    // Each result is decoded end to end before it takes its name, and fails on any error.
+    void SetCheckByDecoding(bool check) { checkByDecoding_ = check; }
+    // Each result takes its source's modification time.
+    void SetKeepDates(bool keep) { keepDates_ = keep; }
     // How far the running batch has come and when it will end.
     const TimeLeft& Progress() const { return timeLeft_; }
     // The clock the time left is measured by (a test's).
@@ -130,6 +140,13 @@ class BatchDriver : public QObject {
         std::shared_ptr<CVideoConv> job;
         std::unique_ptr<RunLog> log;
         std::unique_ptr<NameReservation> name;  // kept from the name's choice to the file's end
+        TrackPlan plan;
+        double length = 0;  // the source's, in seconds
+        QString options;    // the format's
+        std::unique_ptr<QTemporaryDir> attachments;  // files the encoder attaches to the result
+        TrackReport report;                          // what the result holds, once checked
+        QString failure;                             // why the result is not whole
+        std::unique_ptr<DecodeCheck> check;          // while it is decoded to be checked
     };
 
     static double LengthOf(const JobRow& job);
@@ -140,7 +157,11 @@ class BatchDriver : public QObject {
     // Everything before the encoder starts; none when the row has already ended (failed).
     std::unique_ptr<Slot> PrepareFile(int row, const QString& origfile, const QString& outFile,
                                       const QString& sDuration);
-    // The row's final status, result and log, once its job has ended.
+    // Once the encoder has ended: the result is checked against the plan, and, when asked,
+    // decoding it begins. True while that decoding goes on (the slot stays); `wait` runs it to
+    // its end instead.
+    bool BeginCheck(Slot& slot, bool wait);
+    // The row's final status, result and log, once its job (and its check) has ended.
     void FinishFile(Slot& slot);
 
     void FindCurrentRow();
@@ -152,6 +173,8 @@ class BatchDriver : public QObject {
     void FailRow(int row, const QString& file, const QString& reason,
                  const QString& logPath = QString(), const QString& tail = QString());
     void ShowOnce(bool& shown, const QString& text);
+    // Gives `result` the modification time of `source`.
+    static void KeepDate(const QString& source, const QString& result);
     // Says once, for the program's life, that the encoder's text cannot be kept.
     void TellLogTrouble(const RunLog& log);
     // A running job's position, for the time left and its row's tooltip.
@@ -166,6 +189,10 @@ class BatchDriver : public QObject {
     bool quietFailures_ = false;
     bool folderReported_ = false;
     bool logTroubleTold_ = false;
+    TrackPlan::Choice trackChoice_ = TrackPlan::Choice::Every;
+    bool checkByDecoding_ = false;
+    bool keepDates_ = false;
+    DecodeCheck* waitingCheck_ = nullptr;  // the check ConvertVideo waits for
     bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;

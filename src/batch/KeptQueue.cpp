@@ -49,6 +49,25 @@ QJsonObject ClaimValue(const ResultClaim& claim) {
             {QStringLiteral("made"), claim.made}};
 }
 
+QJsonObject TracksValue(const TrackReport& tracks) {
+    QJsonArray leftOut;
+    for (const TrackReport::LeftOut& track : tracks.leftOut) {
+        leftOut.append(QJsonObject{{QStringLiteral("kind"), track.kind},
+                                   {QStringLiteral("language"), track.language},
+                                   {QStringLiteral("reason"), track.reason}});
+    }
+    return {{QStringLiteral("video"), tracks.kept.video},
+            {QStringLiteral("audio"), tracks.kept.audio},
+            {QStringLiteral("subtitle"), tracks.kept.subtitle},
+            {QStringLiteral("cover"), tracks.kept.cover},
+            {QStringLiteral("font"), tracks.kept.font},
+            {QStringLiteral("leftOut"), leftOut},
+            {QStringLiteral("notes"), QJsonArray::fromStringList(tracks.notes)}};
+}
+
+// Tracks of a file are a few dozen at most; a report of more is none of ours.
+constexpr qsizetype kMostTracks = 1024;
+
 // Reads one kept row; none when a field is of the wrong kind or larger than any we write.
 class RowReader {
   public:
@@ -79,6 +98,9 @@ class RowReader {
         }
         if (const QJsonValue claim = kept_.value(QStringLiteral("claim")); !claim.isUndefined()) {
             row.claim = Claim(claim);
+        }
+        if (const QJsonValue tracks = kept_.value(QStringLiteral("tracks")); !tracks.isUndefined()) {
+            row.tracks = Tracks(tracks);
         }
         if (!ok_) {
             return std::nullopt;
@@ -124,6 +146,33 @@ class RowReader {
         read.made = static_cast<qint64>(fields.Number("made", 0, 1e15));
         ok_ = ok_ && value.isObject() && fields.ok_ && device && inode &&
               !read.temporary.isEmpty() && !read.name.isEmpty();
+        return read;
+    }
+
+    TrackReport Tracks(const QJsonValue& value) {
+        const QJsonObject tracks = value.toObject();
+        RowReader fields(tracks);
+        TrackReport read;
+        read.kept = {static_cast<int>(fields.Number("video", 0, kMostTracks)),
+                     static_cast<int>(fields.Number("audio", 0, kMostTracks)),
+                     static_cast<int>(fields.Number("subtitle", 0, kMostTracks)),
+                     static_cast<int>(fields.Number("cover", 0, kMostTracks)),
+                     static_cast<int>(fields.Number("font", 0, kMostTracks))};
+        const QJsonArray leftOut = tracks.value(QStringLiteral("leftOut")).toArray();
+        const QJsonArray notes = tracks.value(QStringLiteral("notes")).toArray();
+        ok_ = ok_ && value.isObject() && fields.ok_ && leftOut.size() <= kMostTracks &&
+              notes.size() <= kMostTracks;
+        for (const QJsonValue& item : leftOut) {
+            RowReader track(item.toObject());
+            read.leftOut.push_back({track.Text("kind", kLongestShortText),
+                                    track.Text("language", kLongestShortText),
+                                    track.Text("reason", kLongestShortText)});
+            ok_ = ok_ && item.isObject() && track.ok_;
+        }
+        for (const QJsonValue& note : notes) {
+            ok_ = ok_ && note.isString() && note.toString().size() <= kLongestReason;
+            read.notes << note.toString();
+        }
         return read;
     }
 
@@ -181,6 +230,9 @@ QByteArray KeptQueue::ToBytes() const {
         }
         if (row.claim) {
             kept.insert(QStringLiteral("claim"), ClaimValue(*row.claim));
+        }
+        if (!row.tracks.IsEmpty()) {
+            kept.insert(QStringLiteral("tracks"), TracksValue(row.tracks));
         }
         list.append(kept);
     }

@@ -73,7 +73,8 @@ void RunLog::Append(const QString& text) {
     Write(lines);
 }
 
-void RunLog::Finish(const QString& status, const QString& result, const QString& reason) {
+void RunLog::Finish(const QString& status, const QString& result, const QString& reason,
+                    const QString& tracks) {
     QString outcome = atLineStart_ ? QString() : QStringLiteral("\n");
     outcome += QStringLiteral("\n") + status + u'\n';
     if (!result.isEmpty()) {
@@ -82,6 +83,9 @@ void RunLog::Finish(const QString& status, const QString& result, const QString&
     if (!reason.isEmpty()) {
         outcome += QStringLiteral("Reason: ") +
                    QString(reason).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n';
+    }
+    if (!tracks.isEmpty()) {
+        outcome += QStringLiteral("Tracks: ") + tracks + u'\n';
     }
     Write(outcome);
 }

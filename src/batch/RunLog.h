@@ -19,8 +19,9 @@ class RunLog {
     // The encoder's text; its progress lines, which end in a carriage return, each on a line.
     void Append(const QString& text);
     // Ends the log with what became of the file: its status on a line of its own, then where the
-    // result went or why there is none.
-    void Finish(const QString& status, const QString& result, const QString& reason);
+    // result went or why there is none, and what it kept of the source's tracks.
+    void Finish(const QString& status, const QString& result, const QString& reason,
+                const QString& tracks = QString());
 
     // An argument as a POSIX shell takes it back unchanged.
     static QString ShellQuoted(const QString& argument);

@@ -274,6 +274,7 @@ int JobList::ConvertAgain(const QList<int>& rows) {
         const QString log = store_->Row(row).logPath;
         const QString tail = store_->Row(row).outputTail;
         store_->SetOutcome(row, QString(), QString(), log, tail);
+        store_->SetTracks(row, TrackReport());
         store_->SetStatus(row, QStringLiteral("Waiting Conversion"));
         store_->SetTextColor(row, JobRow::Status, std::nullopt);
         ++count;

@@ -80,6 +80,11 @@ void JobListStore::SetOutcome(int row, const QString& reason, const QString& out
     CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
 }
 
+void JobListStore::SetTracks(int row, const TrackReport& tracks) {
+    rows_.at(static_cast<std::size_t>(row)).tracks = tracks;
+    CellChanged(row, JobRow::Status, {Qt::ToolTipRole, kTracksRole});
+}
+
 void JobListStore::SetProgressNote(int row, const QString& note) {
     rows_.at(static_cast<std::size_t>(row)).progressNote = note;
     CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
@@ -121,6 +126,11 @@ QVariant JobListStore::data(const QModelIndex& index, int role) const {
         }
         if (column == JobRow::Status && !row.reason.isEmpty()) {
             return row.reason;
+        }
+        // What a conversion kept of the source, and what it could not.
+        if (column == JobRow::Status && row.status == QStringLiteral("Complete") &&
+            !row.tracks.IsEmpty()) {
+            return row.tracks.Sentence();
         }
         return {};
     }

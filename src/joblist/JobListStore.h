@@ -20,6 +20,8 @@ class JobListStore : public QAbstractTableModel {
     static constexpr int kInBatchRole = Qt::UserRole + 2;
     // Told when a row's claim on its result's name is made or let go.
     static constexpr int kClaimRole = Qt::UserRole + 3;
+    // Told when what a conversion kept of its source is known.
+    static constexpr int kTracksRole = Qt::UserRole + 4;
 
     explicit JobListStore(QObject* parent = nullptr);
 
@@ -42,6 +44,8 @@ class JobListStore : public QAbstractTableModel {
     // where its whole text is, with its last lines.
     void SetOutcome(int row, const QString& reason, const QString& outputPath,
                     const QString& logPath = QString(), const QString& outputTail = QString());
+    // What the last conversion kept of the source's tracks and left out, for the tooltip.
+    void SetTracks(int row, const TrackReport& tracks);
     // While a row converts: how long it has left, for its tooltip.
     void SetProgressNote(int row, const QString& note);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "joblist/TrackReport.h"
+
 #include <QString>
 
 #include <array>
@@ -56,6 +58,7 @@ struct JobRow {
     QString progressNote;      // while converting: time left and speed
     bool inBatch = false;      // taken by the batch that runs, or ran when the program ended
     std::optional<ResultClaim> claim;  // while it converts
+    TrackReport tracks;                // what the last conversion kept, and left out
     FileIdentity identity;             // of the file, for telling two spellings of it apart
 
     bool IsChecked() const { return checkBox != 0; }

@@ -69,6 +69,10 @@ RememberedSettings RememberedSettings::Defaults() {
     }
     // Auto: measured, it is never slower than one file after another, and often much faster.
     defaults.FilesAtOnce = 0;
+    // Nothing of a source is lost unless the user asks for one track of each kind.
+    defaults.KeepEveryTrack = true;
+    defaults.CheckByDecoding = false;
+    defaults.KeepDates = false;
     return defaults;
 }
 
@@ -96,6 +100,9 @@ RememberedSettings RememberedSettings::Load(const CRegister& reg) {
     if (atOnce && *atOnce >= 0 && *atOnce <= kMostFilesAtOnce) {
         loaded.FilesAtOnce = atOnce;
     }
+    loaded.KeepEveryTrack = settings::ToBool(ValueOr(stored, "KeepEveryTrack", "True"));
+    loaded.CheckByDecoding = settings::ToBool(ValueOr(stored, "CheckByDecoding", "False"));
+    loaded.KeepDates = settings::ToBool(ValueOr(stored, "KeepDates", "False"));
     return loaded;
 }
 
@@ -116,6 +123,9 @@ bool RememberedSettings::Save(const CRegister& reg, QString* error) const {
         values.append({QString::fromLatin1(text.name), this->*text.member});
     }
     values.append({QStringLiteral("FilesAtOnce"), QString::number(FilesAtOnce.value_or(0))});
+    values.append({QStringLiteral("KeepEveryTrack"), settings::FromBool(KeepEveryTrack.value_or(true))});
+    values.append({QStringLiteral("CheckByDecoding"), settings::FromBool(CheckByDecoding.value_or(false))});
+    values.append({QStringLiteral("KeepDates"), settings::FromBool(KeepDates.value_or(false))});
     return reg.REGSaveSettings(settings::kRoot, settings::kSection, values, error);
 }
 

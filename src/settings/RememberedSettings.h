@@ -9,7 +9,8 @@ namespace reelwright {
 class CRegister;
 
 // The choices the window remembers between runs, named as they are stored: the seventeen of
-// the first release, then how many files convert at once. A value that is none leaves its
+// the first release, then how many files convert at once, then which tracks are kept, whether
+// results are checked by decoding them and whether they keep their source's date. A value that is none leaves its
 // control as it is (it broke its rule); a file written before a value existed gives its default.
 struct RememberedSettings {
     std::optional<bool> optOtherFolder;
@@ -33,6 +34,11 @@ struct RememberedSettings {
     // How many files convert at once: 0 for Auto, else 1 to kMostFilesAtOnce.
     std::optional<int> FilesAtOnce;
     static constexpr int kMostFilesAtOnce = 8;
+    // Whether every audio and subtitle track of a source is kept (else one of each kind), each
+    // result is decoded end to end before it takes its name, and takes its source's date.
+    std::optional<bool> KeepEveryTrack;
+    std::optional<bool> CheckByDecoding;
+    std::optional<bool> KeepDates;
 
     // The first start's choices.
     static RememberedSettings Defaults();

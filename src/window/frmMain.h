@@ -175,6 +175,9 @@ class frmMain : public QWidget {
     QComboBox* cmbCVSize = nullptr;
     QComboBox* cmbCVAspect = nullptr;
     QLineEdit* txtFrameRate = nullptr;
+    QCheckBox* chkKeepEveryTrack = nullptr;
+    QCheckBox* chkCheckByDecoding = nullptr;
+    QCheckBox* chkKeepDates = nullptr;
     MyButton* cmdHide = nullptr;
     MyButton* cmdDefaults = nullptr;
 

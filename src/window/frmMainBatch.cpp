@@ -104,6 +104,10 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
     other->setEnabled(false);
     batch_.SetQuietFailures(chkShutdown->isChecked());
     batch_.SetFilesAtOnce(cmbFilesAtOnce->currentIndex());  // the index is the count, 0 Auto
+    batch_.SetTrackChoice(chkKeepEveryTrack->isChecked() ? TrackPlan::Choice::Every
+                                                         : TrackPlan::Choice::First);
+    batch_.SetCheckByDecoding(chkCheckByDecoding->isChecked());
+    batch_.SetKeepDates(chkKeepDates->isChecked());
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     // Kept before the first file starts: whatever ends the program, the batch can go on.
     keeper_.BatchStarted({ChosenParameters().options.value_or(QString()), OutputType(),

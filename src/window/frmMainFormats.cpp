@@ -9,6 +9,7 @@
 #include "window/frmMain.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -90,7 +91,7 @@ QFormLayout* Form(QWidget* parent) {
 
 void frmMain::BuildFormatPanel() {
     frFormats = new MyFrame(QStringLiteral("Output Video Formats"), this, 3);
-    frFormats->resize(TwipsRect(0, 0, 8280, 4350).size());
+    frFormats->resize(TwipsRect(0, 0, 8280, 5010).size());
     QWidget* p = frFormats;
     optFormat[0] = PlaceAuto(new QRadioButton(QStringLiteral("Presets"), p), 315, 510);
     optFormat[1] = PlaceAuto(new QRadioButton(QStringLiteral("Custom (Advanced)"), p), 2190, 540);
@@ -101,8 +102,22 @@ void frmMain::BuildFormatPanel() {
     for (QWidget* frame : frFormat) {
         frFormatStack->addWidget(frame);
     }
-    cmdHide = Place(new MyButton(QStringLiteral("Save && Close"), p), 2265, 3855, 1605, 375);
-    cmdDefaults = Place(new MyButton(QStringLiteral("Restore Defaults"), p), 4035, 3855, 1605, 375);
+    // What a conversion keeps and checks, whichever format is chosen.
+    chkKeepEveryTrack =
+        PlaceAuto(new QCheckBox(QStringLiteral("Keep every audio and subtitle track"), p), 315, 3900);
+    chkKeepEveryTrack->setToolTip(QStringLiteral(
+        "Every sound and subtitle track of a file goes into its result, as far as the format can\n"
+        "hold them; what it cannot hold is named on the file's row. Off: one of each kind."));
+    chkKeepDates = PlaceAuto(new QCheckBox(QStringLiteral("Keep the original's date"), p), 4560, 3900);
+    chkKeepDates->setToolTip(
+        QStringLiteral("Each result takes the date and time its original was last changed."));
+    chkCheckByDecoding =
+        PlaceAuto(new QCheckBox(QStringLiteral("Check results by decoding them"), p), 315, 4215);
+    chkCheckByDecoding->setToolTip(QStringLiteral(
+        "Each result is played through once, as fast as the computer can, before it takes its\n"
+        "name; a result with a fault fails instead. Converting takes longer."));
+    cmdHide = Place(new MyButton(QStringLiteral("Save && Close"), p), 2265, 4545, 1605, 375);
+    cmdDefaults = Place(new MyButton(QStringLiteral("Restore Defaults"), p), 4035, 4545, 1605, 375);
 
     for (int i = 0; i < 2; ++i) {
         connect(optFormat[i], &QRadioButton::clicked, this, [this, i] { ShowFormatFrame(i); });

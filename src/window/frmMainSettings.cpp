@@ -1,4 +1,4 @@
-// The remembered half of the window: the eighteen values saved when the program ends and loaded
+// The remembered half of the window: the twenty-one values saved when the program ends and loaded
 // at start. Which value is stored how lives in the settings library; here they meet the controls.
 #include "platform/Notifier.h"
 #include "settings/CRegister.h"
@@ -6,6 +6,7 @@
 #include "window/MyButton.h"
 #include "window/frmMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
@@ -64,6 +65,15 @@ void frmMain::ApplySettings(const RememberedSettings& values) {
     if (values.FilesAtOnce) {
         cmbFilesAtOnce->setCurrentIndex(*values.FilesAtOnce);  // the index is the count
     }
+    const std::pair<QCheckBox*, std::optional<bool>> boxes[] = {
+        {chkKeepEveryTrack, values.KeepEveryTrack},
+        {chkCheckByDecoding, values.CheckByDecoding},
+        {chkKeepDates, values.KeepDates}};
+    for (const auto& [box, value] : boxes) {
+        if (value) {
+            box->setChecked(*value);
+        }
+    }
     UpdateFormatLabel();
 }
 
@@ -80,6 +90,9 @@ RememberedSettings frmMain::CurrentSettings() const {
         values.*member = field->text();
     }
     values.FilesAtOnce = cmbFilesAtOnce->currentIndex();
+    values.KeepEveryTrack = chkKeepEveryTrack->isChecked();
+    values.CheckByDecoding = chkCheckByDecoding->isChecked();
+    values.KeepDates = chkKeepDates->isChecked();
     return values;
 }
 

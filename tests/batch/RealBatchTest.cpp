@@ -281,7 +281,8 @@ TEST_F(RealBatchTest, SeveralAtOnceGiveEveryFileItsOwnWholeResult) {
             << Row(row).outputPath.toStdString();
         QFile log(Row(row).logPath);
         ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(log.readAll().endsWith("Result: " + Row(row).outputPath.toUtf8() + "\n"));
+        EXPECT_TRUE(log.readAll().endsWith("Result: " + Row(row).outputPath.toUtf8() +
+                                           "\nTracks: Kept 1 video and 1 audio tracks.\n"));
     }
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
 }

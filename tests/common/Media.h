@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,34 @@ bool Damage(const QString& path);
 // An MP4 whose tracks hold no samples and whose header gives no length, as a recording that
 // was cut off before its first frame leaves it: sound only, or picture and sound.
 bool MakeEmptyMp4(const QString& path, bool withPicture);
+
+// A source as films come: H.264 picture; two AAC sound tracks (eng, default, and fra, titled
+// "Français"); two SRT subtitle tracks (eng, and deu marked forced); a picture subtitle track
+// (PGS, eng); a font and a cover picture attached; two chapters and a title. In Matroska, or
+// in whatever container `path`'s extension names, as far as it holds them.
+bool MakeFilmLikeSource(const QString& path, double seconds = 3);
+// A source with sound alone, and one with picture alone.
+bool MakeSoundOnly(const QString& path, double seconds = 2);
+bool MakePictureOnly(const QString& path, double seconds = 2);
+// A tiny picture subtitle stream (PGS, as Blu-ray discs carry them): one caption shown from
+// half a second to two seconds.
+QByteArray PictureSubtitles(int width, int height);
+
+// One track of a file as ffprobe tells it.
+struct ProbedTrack {
+    QString type;  // "video", "audio", "subtitle", "attachment", "data"
+    QString codec;
+    QString language;
+    QString title;
+    QString mimeType;
+    bool isDefault = false;
+    bool forced = false;
+    bool attachedPicture = false;
+};
+// The tracks of a file, read by ffprobe (not by the program's own reader).
+QList<ProbedTrack> ProbeTracks(const QString& path);
+// How many of a type (a cover picture is not a "video" here, but "cover").
+int CountTracks(const QList<ProbedTrack>& tracks, const QString& type);
 
 // Writes bytes that no decoder can read.
 bool MakeRandomFile(const QString& path, int bytes);

@@ -1,0 +1,348 @@
+#include "batch/TrackPlan.h"
+
+#include "platform/CommandLine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace reelwright {
+namespace {
+
+using Kind = MediaTracks::Kind;
+using Many = ContainerRules::Many;
+using Track = MediaTracks::Track;
+
+// A language's code as the classic QuickTime table has it (tried with the MOV writer: of the
+// two ISO 639-2 codes it takes one, and drops the other).
+QString ClassicCode(const QString& language) {
+    static const QHash<QString, QString> kClassic{
+        {"sqi", "alb"}, {"hye", "arm"}, {"eus", "baq"}, {"mya", "bur"}, {"zho", "chi"},
+        {"nld", "dut"}, {"kat", "geo"}, {"deu", "ger"}, {"ell", "gre"}, {"isl", "ice"},
+        {"mkd", "mac"}, {"msa", "may"}, {"fas", "per"}, {"bod", "tib"}, {"cym", "wel"},
+        {"swe", "sve"}, {"cze", "ces"}, {"fre", "fra"}, {"rum", "ron"}, {"slo", "slk"}};
+    return kClassic.value(language, language);
+}
+
+QString Map(const Track& track) {
+    return QStringLiteral("0:%1").arg(track.index);
+}
+
+bool Has(const QStringList& arguments, const QString& option) {
+    return arguments.contains(option);
+}
+
+// A cover's file name when it has none of its own.
+QString CoverName(const Track& cover) {
+    if (!cover.fileName.isEmpty()) {
+        return QFileInfo(cover.fileName).fileName();
+    }
+    if (cover.codec == QStringLiteral("png") || cover.mimeType.endsWith(QStringLiteral("png"))) {
+        return QStringLiteral("cover.png");
+    }
+    return QStringLiteral("cover.jpg");
+}
+
+QString CoverMimeType(const Track& cover) {
+    if (!cover.mimeType.isEmpty()) {
+        return cover.mimeType;
+    }
+    return CoverName(cover).endsWith(QStringLiteral(".png")) ? QStringLiteral("image/png")
+                                                             : QStringLiteral("image/jpeg");
+}
+
+// The name of an option that applies to every picture track ("-vf", "-vtag", "-profile:v"...),
+// for giving it to each by number; empty for any other (the codec is left alone: the cover's
+// own comes after it and wins).
+QString PictureOption(const QString& argument) {
+    if (argument == QStringLiteral("-vf")) {
+        return QStringLiteral("filter");
+    }
+    if (argument == QStringLiteral("-vtag")) {
+        return QStringLiteral("tag");
+    }
+    static const QRegularExpression kForPictures(QStringLiteral("^-([a-z_]+):v$"));
+    const QRegularExpressionMatch match = kForPictures.match(argument);
+    if (!match.hasMatch() || match.captured(1) == QStringLiteral("c") ||
+        match.captured(1) == QStringLiteral("codec")) {
+        return QString();
+    }
+    return match.captured(1);
+}
+
+// Arguments as one text, quoted only where the splitter needs it, so the log reads plainly.
+QString Quoted(const QStringList& arguments) {
+    QStringList quoted;
+    for (const QString& argument : arguments) {
+        const bool plain = !argument.isEmpty() && !argument.contains(u' ') &&
+                           !argument.contains(u'\t') && !argument.contains(u'"');
+        quoted << (plain ? argument : QuoteArgument(argument));
+    }
+    return quoted.join(u' ');
+}
+
+}  // namespace
+
+TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const QString& options,
+                          Choice choice) {
+    TrackPlan plan;
+    plan.options_ = options;
+    if (!source.readable) {
+        plan.report_.notes << QStringLiteral(
+                                  "Its tracks could not be read (%1), so the encoder chose "
+                                  "one of each kind.")
+                                  .arg(source.problem);
+        return plan;
+    }
+    const std::optional<QStringList> arguments = SplitArguments(options);
+    if (!arguments || Has(*arguments, QStringLiteral("-map"))) {
+        return plan;  // the format picks its tracks itself
+    }
+    const ContainerRules rules = RulesFor(type);
+    plan.checkable_ = rules.describesItself;
+    const bool every = choice == Choice::Every;
+    const QString onlyOne = QStringLiteral(
+        "one track of each kind is kept (Keep every audio and subtitle track is off)");
+    const auto leave = [&plan](const Track& track, const QString& kind, const QString& reason) {
+        plan.report_.leftOut.push_back({kind, track.language, reason});
+    };
+    const auto named = [&rules](const char* text) {
+        return QString::fromLatin1(text).arg(rules.name);
+    };
+
+    // Picture and sound: all, or the main one, as the container and the choice allow.
+    const auto choose = [&](Kind kind, Many many, bool formatDrops, const char* word,
+                            const char* noneHeld, const char* oneHeld, const char* formatNone) {
+        std::vector<const Track*> kept;
+        const Track* main = source.Main(kind);
+        for (const Track& track : source.tracks) {
+            if (track.kind != kind) {
+                continue;
+            }
+            if (formatDrops) {
+                leave(track, QString::fromLatin1(word), QString::fromLatin1(formatNone));
+            } else if (many == Many::None) {
+                leave(track, QString::fromLatin1(word), named(noneHeld));
+            } else if (&track != main && many == Many::One) {
+                leave(track, QString::fromLatin1(word), named(oneHeld));
+            } else if (&track != main && !every) {
+                leave(track, QString::fromLatin1(word), onlyOne);
+            } else {
+                kept.push_back(&track);
+            }
+        }
+        return kept;
+    };
+    const std::vector<const Track*> videos =
+        choose(Kind::Video, rules.video, Has(*arguments, QStringLiteral("-vn")), "video",
+               "%1 holds no picture", "%1 holds one picture track: the main one is kept",
+               "the chosen format keeps no picture");
+    const std::vector<const Track*> audios =
+        choose(Kind::Audio, rules.audio, Has(*arguments, QStringLiteral("-an")), "audio",
+               "%1 holds no sound", "%1 holds one sound track: the default one is kept",
+               "the chosen format keeps no sound");
+
+    std::vector<const Track*> subtitles;
+    QStringList subtitleCodecs;
+    const bool noSubtitles = Has(*arguments, QStringLiteral("-sn"));
+    // The one a player shows first, when only one is kept.
+    const Track* mainSubtitle = nullptr;
+    for (const Track& track : source.tracks) {
+        if (track.kind == Kind::Subtitle &&
+            !rules.SubtitleCodec(track.codec, track.pictureSubtitle).isEmpty() &&
+            (!mainSubtitle || (track.isDefault && !mainSubtitle->isDefault))) {
+            mainSubtitle = &track;
+        }
+    }
+    for (const Track& track : source.tracks) {
+        if (track.kind != Kind::Subtitle) {
+            continue;
+        }
+        const QString kind =
+            track.pictureSubtitle ? QStringLiteral("picture subtitle") : QStringLiteral("subtitle");
+        const QString codec = rules.SubtitleCodec(track.codec, track.pictureSubtitle);
+        if (noSubtitles) {
+            leave(track, kind, QStringLiteral("the chosen format keeps no subtitles"));
+        } else if (codec.isEmpty()) {
+            leave(track, kind,
+                  track.pictureSubtitle           ? named("%1 cannot hold picture subtitles")
+                  : rules.HoldsPictureSubtitles() ? named("%1 cannot hold text subtitles")
+                  : track.textSubtitle            ? named("%1 cannot hold subtitles")
+                                                  : named("%1 cannot hold subtitles of this kind"));
+        } else if (!every && &track != mainSubtitle) {
+            leave(track, kind, onlyOne);
+        } else {
+            subtitles.push_back(&track);
+            subtitleCodecs << codec;
+        }
+    }
+
+    std::vector<const Track*> fonts;
+    std::vector<const Track*> covers;
+    for (const Track& track : source.tracks) {
+        if (track.kind == Kind::Font) {
+            if (rules.fonts) {
+                fonts.push_back(&track);
+            } else {
+                leave(track, QStringLiteral("font"), named("%1 cannot hold fonts"));
+            }
+        } else if (track.kind == Kind::Cover) {
+            if (rules.cover == ContainerRules::Cover::None) {
+                leave(track, QStringLiteral("cover"), named("%1 cannot hold cover art"));
+            } else if (rules.cover == ContainerRules::Cover::AsAttachment &&
+                       track.picture.isEmpty()) {
+                leave(track, QStringLiteral("cover"),
+                      QStringLiteral("its picture could not be read"));
+            } else {
+                covers.push_back(&track);
+            }
+        }
+    }
+    if (videos.empty() && audios.empty() && subtitles.empty()) {
+        return plan;  // nothing the plan can keep: the encoder says what is wrong
+    }
+    plan.chose_ = true;
+    if (source.Count(Kind::Video) == 0 && !audios.empty() && rules.video != Many::None &&
+        !Has(*arguments, QStringLiteral("-vn"))) {
+        plan.report_.notes << QStringLiteral("The source has no picture: only its sound was kept.");
+    }
+
+    for (const std::vector<const Track*>* group :
+         std::initializer_list<const std::vector<const Track*>*>{&videos, &audios, &subtitles,
+                                                                 &fonts}) {
+        for (const Track* track : *group) {
+            plan.before_ << QStringLiteral("-map") << Map(*track);
+        }
+    }
+    const bool coverInStream = rules.cover == ContainerRules::Cover::AsCover && !covers.empty();
+    if (coverInStream) {
+        for (const Track* cover : covers) {
+            plan.before_ << QStringLiteral("-map") << Map(*cover);
+        }
+        // The format's options for every picture track would reach the cover too, which is
+        // copied: a filter, a codec tag or a named profile there stops the encoder. They go to
+        // each encoded picture track by its number instead.
+        QStringList rewritten;
+        bool changed = false;
+        for (qsizetype i = 0; i < arguments->size(); ++i) {
+            const QString name = PictureOption((*arguments)[i]);
+            if (!name.isEmpty() && i + 1 < arguments->size()) {
+                for (std::size_t video = 0; video < videos.size(); ++video) {
+                    rewritten << QStringLiteral("-%1:v:%2").arg(name).arg(video)
+                              << (*arguments)[i + 1];
+                }
+                ++i;
+                changed = true;
+            } else {
+                rewritten << (*arguments)[i];
+            }
+        }
+        if (changed) {
+            plan.options_ = Quoted(rewritten);
+        }
+    }
+    for (qsizetype i = 0; i < subtitleCodecs.size(); ++i) {
+        plan.after_ << QStringLiteral("-c:s:%1").arg(i) << subtitleCodecs[i];
+    }
+    if (rules.classicLanguageCodes) {
+        using Group = std::pair<const std::vector<const Track*>*, char>;
+        for (const auto& [group, letter] :
+             {Group{&videos, 'v'}, Group{&audios, 'a'}, Group{&subtitles, 's'}}) {
+            for (std::size_t i = 0; i < group->size(); ++i) {
+                const QString& language = (*group)[i]->language;
+                if (ClassicCode(language) != language) {
+                    plan.after_ << QStringLiteral("-metadata:s:%1:%2").arg(QChar::fromLatin1(letter)).arg(i)
+                                << QStringLiteral("language=") + ClassicCode(language);
+                }
+            }
+        }
+    }
+    if (coverInStream) {
+        for (std::size_t k = 0; k < covers.size(); ++k) {
+            const QString stream = QString::number(videos.size() + k);
+            // As it is: its own codec, no codec tag of the picture's, shown as the cover.
+            plan.after_ << QStringLiteral("-c:v:") + stream << QStringLiteral("copy")
+                        << QStringLiteral("-tag:v:") + stream << QStringLiteral("0")
+                        << QStringLiteral("-disposition:v:") + stream
+                        << QStringLiteral("attached_pic");
+        }
+    } else if (rules.cover == ContainerRules::Cover::AsAttachment) {
+        for (const Track* cover : covers) {
+            plan.attachments_.push_back({CoverName(*cover), CoverMimeType(*cover), cover->picture});
+        }
+    }
+    plan.attachmentsMapped_ = static_cast<int>(fonts.size());
+    plan.promised_ = {static_cast<int>(videos.size()), static_cast<int>(audios.size()),
+                      static_cast<int>(subtitles.size()), static_cast<int>(covers.size()),
+                      static_cast<int>(fonts.size())};
+    return plan;
+}
+
+QString TrackPlan::Options(const QStringList& attachmentPaths) const {
+    QStringList after = after_;
+    for (std::size_t k = 0;
+         k < attachments_.size() && static_cast<qsizetype>(k) < attachmentPaths.size(); ++k) {
+        const QString stream = QString::number(attachmentsMapped_ + static_cast<int>(k));
+        after << QStringLiteral("-attach") << attachmentPaths[static_cast<qsizetype>(k)]
+              << QStringLiteral("-metadata:s:t:") + stream
+              << QStringLiteral("mimetype=") + attachments_[k].mimeType
+              << QStringLiteral("-metadata:s:t:") + stream
+              << QStringLiteral("filename=") + attachments_[k].fileName;
+    }
+    QStringList parts;
+    if (!before_.isEmpty()) {
+        parts << Quoted(before_);
+    }
+    parts << options_;
+    if (!after.isEmpty()) {
+        parts << Quoted(after);
+    }
+    return parts.join(u' ');
+}
+
+TrackReport::Counts TrackPlan::CountsOf(const MediaTracks& tracks) {
+    return {tracks.Count(Kind::Video), tracks.Count(Kind::Audio), tracks.Count(Kind::Subtitle),
+            tracks.Count(Kind::Cover), tracks.Count(Kind::Font)};
+}
+
+std::optional<QString> TrackPlan::Check(const MediaTracks& result,
+                                        const QString& resultName) const {
+    if (!chose_ || !checkable_) {
+        return std::nullopt;
+    }
+    const QString name = QDir::toNativeSeparators(resultName);
+    if (!result.readable) {
+        return QStringLiteral("The converted file %1 cannot be read back (%2), so it was not kept.")
+            .arg(name, result.problem);
+    }
+    const TrackReport::Counts held = CountsOf(result);
+    QStringList missing;
+    const auto lacks = [&missing](int held, int promised, const char* kind) {
+        if (held < promised) {
+            missing << QStringLiteral("%1 of the %2 %3")
+                           .arg(promised - held)
+                           .arg(promised)
+                           .arg(QString::fromLatin1(kind));
+        }
+    };
+    lacks(held.video, promised_.video, "video tracks");
+    lacks(held.audio, promised_.audio, "audio tracks");
+    lacks(held.subtitle, promised_.subtitle, "subtitle tracks");
+    lacks(held.cover, promised_.cover, "cover pictures");
+    lacks(held.font, promised_.font, "fonts");
+    if (missing.isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringLiteral(
+               "The converted file %1 lacks %2 that were to be kept, so it was not kept.")
+        .arg(name, missing.join(QStringLiteral(", ")));
+}
+
+TrackReport TrackPlan::ReportFor(const MediaTracks& result) const {
+    TrackReport report = report_;
+    report.kept = CountsOf(result);
+    return report;
+}
+
+}  // namespace reelwright

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/MediaTracks.h"
+#include "formats/ContainerTable.h"
+#include "joblist/TrackReport.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace reelwright {
+
+// Which of a source's tracks go into its result, and how: made per file from the source's
+// tracks, the container's row of the table and the format's options, which still decide the
+// codecs. Its options go between the input and the format's options (the -map of each track
+// kept) and after them (what a track needs of its own: a subtitle's codec, the cover's copy).
+class TrackPlan {
+  public:
+    // Every audio and subtitle track, or one of each kind as the encoder picks by itself.
+    enum class Choice { Every, First };
+
+    // A file the encoder attaches to the result (a cover picture, for a container that keeps it
+    // as an attached file): written beside the conversion before it starts.
+    struct Attachment {
+        QString fileName;
+        QString mimeType;
+        QByteArray bytes;
+    };
+
+    static TrackPlan Make(const MediaTracks& source, const QString& type, const QString& options,
+                          Choice choice);
+
+    // The whole option text for the encoder, the attachments given by the paths they were
+    // written to (in the order of Attachments()).
+    QString Options(const QStringList& attachmentPaths = {}) const;
+    const std::vector<Attachment>& Attachments() const { return attachments_; }
+
+    // What the result must hold, and what the user is told was left out.
+    const TrackReport::Counts& Promised() const { return promised_; }
+    const TrackReport& Report() const { return report_; }
+    // Whether the plan chose the tracks (false: the source could not be read, or the format's
+    // options choose them themselves, and the encoder picks as it always did).
+    bool Chose() const { return chose_; }
+
+    // Why a result does not hold what was promised, in one sentence naming it; none when it
+    // does. `result` is what the finished file holds.
+    std::optional<QString> Check(const MediaTracks& result, const QString& resultName) const;
+    // The report of a result that passed the check: what it holds, and what was left out.
+    TrackReport ReportFor(const MediaTracks& result) const;
+
+    // Counts of a file's tracks by the report's kinds.
+    static TrackReport::Counts CountsOf(const MediaTracks& tracks);
+
+  private:
+    bool chose_ = false;
+    bool checkable_ = true;
+    QStringList before_;
+    QString options_;
+    QStringList after_;
+    std::vector<Attachment> attachments_;
+    int attachmentsMapped_ = 0;  // attachments copied from the source come first
+    TrackReport::Counts promised_;
+    TrackReport report_;
+};
+
+}  // namespace reelwright

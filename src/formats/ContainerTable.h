@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace reelwright {
+
+// What each kind of output file can hold of a source's tracks, as the encoder of today really
+// writes them (each row tried with it). One table: the conversions and the tests read it.
+struct ContainerRules {
+    // How many tracks of a kind go in: every one, the main one only, or none.
+    enum class Many { All, One, None };
+    // How a cover picture goes in: as the file's cover, as an attached file, or not at all.
+    enum class Cover { AsCover, AsAttachment, None };
+
+    QStringList extensions;  // lower case, without the dot
+    QString name;            // as the user is told of it: "MP4"
+    Many video = Many::One;
+    Many audio = Many::One;
+    // Text subtitles: the codecs kept as they are, and what any other becomes; no codec: none
+    // are kept.
+    QStringList textAsIs;
+    QString textCodec;
+    // Picture subtitles likewise.
+    QStringList picturesAsIs;
+    QString pictureCodec;
+    bool fonts = false;
+    Cover cover = Cover::None;
+    // A raw stream says nothing of itself: a result of it cannot be read back to be checked.
+    bool describesItself = true;
+    // The writer knows languages only by the codes of the classic QuickTime table, which mixes
+    // the two ISO 639-2 forms ("ger" for German, but "fra" for French).
+    bool classicLanguageCodes = false;
+
+    bool HoldsTextSubtitles() const { return !textCodec.isEmpty() || !textAsIs.isEmpty(); }
+    bool HoldsPictureSubtitles() const {
+        return !pictureCodec.isEmpty() || !picturesAsIs.isEmpty();
+    }
+    // The encoder that writes a subtitle of `codec` into this container: "copy" when it goes
+    // in as it is, empty when it cannot go in.
+    QString SubtitleCodec(const QString& codec, bool picture) const;
+};
+
+// Every row of the table.
+const std::vector<ContainerRules>& ContainerTable();
+// The row of a file type (its extension, any letter case); a type the table does not know gets
+// what any container holds: one picture and one sound.
+ContainerRules RulesFor(const QString& type);
+
+}  // namespace reelwright

@@ -1,0 +1,271 @@
+// Which tracks of a source go into a result, and what is said of the rest: the plan made from
+// the source's tracks, the container's row of the table and the format's options.
+#include "batch/TrackPlan.h"
+#include "formats/ContainerTable.h"
+#include "formats/CustomFormat.h"
+#include "formats/PresetCatalogue.h"
+
+#include "common/CaseName.h"
+
+#include <gtest/gtest.h>
+
+namespace reelwright {
+namespace {
+
+using Kind = MediaTracks::Kind;
+
+MediaTracks::Track Make(int index, Kind kind, const char* codec, const char* language = "") {
+    MediaTracks::Track track;
+    track.index = index;
+    track.kind = kind;
+    track.codec = QString::fromLatin1(codec);
+    track.language = QString::fromLatin1(language);
+    return track;
+}
+
+// A film as a disc or a download brings it: the same tracks the real-encoder tests make.
+MediaTracks Film() {
+    MediaTracks film;
+    film.readable = true;
+    film.tracks = {Make(0, Kind::Video, "h264"),
+                   Make(1, Kind::Audio, "aac", "eng"),
+                   Make(2, Kind::Audio, "aac", "fra"),
+                   Make(3, Kind::Subtitle, "subrip", "eng"),
+                   Make(4, Kind::Subtitle, "subrip", "deu"),
+                   Make(5, Kind::Subtitle, "hdmv_pgs_subtitle", "eng"),
+                   Make(6, Kind::Font, "ttf"),
+                   Make(7, Kind::Cover, "png")};
+    film.tracks[1].isDefault = true;
+    film.tracks[3].textSubtitle = film.tracks[4].textSubtitle = true;
+    film.tracks[4].forced = true;
+    film.tracks[5].pictureSubtitle = true;
+    film.tracks[7].picture = QByteArray("\x89PNG", 4);
+    film.tracks[7].fileName = QStringLiteral("cover.png");
+    film.tracks[7].mimeType = QStringLiteral("image/png");
+    return film;
+}
+
+struct PlanCase {
+    const char* name;
+    const char* type;
+    const char* options;
+    TrackPlan::Choice choice;
+    const char* expected;  // the whole option text, the attachment at "COVER"
+    TrackReport::Counts promised;
+    const char* said;  // what the report says
+};
+
+class PlanningAFilm : public testing::TestWithParam<PlanCase> {};
+
+TEST_P(PlanningAFilm, KeepsWhatTheContainerHoldsAndSaysWhatNot) {
+    const PlanCase& c = GetParam();
+    const TrackPlan plan = TrackPlan::Make(Film(), c.type, c.options, c.choice);
+    EXPECT_TRUE(plan.Chose());
+    EXPECT_EQ(plan.Options({"COVER"}), QString::fromUtf8(c.expected));
+    EXPECT_EQ(plan.Promised(), c.promised);
+    TrackReport report = plan.Report();
+    report.kept = plan.Promised();
+    EXPECT_EQ(report.Sentence(), QString::fromUtf8(c.said));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, PlanningAFilm,
+    testing::Values(
+        PlanCase{"Mp4",
+                 "mp4",
+                 "-c:v libx264 -vf scale=trunc(iw/2)*2:trunc(ih/2)*2 -c:a aac",
+                 TrackPlan::Choice::Every,
+                 "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:7 -c:v libx264 "
+                 "-filter:v:0 scale=trunc(iw/2)*2:trunc(ih/2)*2 -c:a aac -c:s:0 mov_text "
+                 "-c:s:1 mov_text -c:v:1 copy -tag:v:1 0 -disposition:v:1 attached_pic",
+                 {1, 2, 2, 1, 0},
+                 "Kept 1 video, 2 audio and 2 subtitle tracks, with the cover art. Left out: 1 "
+                 "picture subtitle track (eng): MP4 cannot hold picture subtitles; 1 font: MP4 "
+                 "cannot hold fonts."},
+        PlanCase{"Mkv",
+                 "MKV",
+                 "-c:v ffv1 -c:a flac",
+                 TrackPlan::Choice::Every,
+                 "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:5 -map 0:6 -c:v ffv1 -c:a "
+                 "flac -c:s:0 copy -c:s:1 copy -c:s:2 copy -attach COVER -metadata:s:t:1 "
+                 "mimetype=image/png -metadata:s:t:1 filename=cover.png",
+                 {1, 2, 3, 1, 1},
+                 "Kept 1 video, 2 audio and 3 subtitle tracks, with the cover art and 1 font."},
+        PlanCase{"WebM",
+                 "webm",
+                 "-c:v libvpx-vp9 -c:a libopus",
+                 TrackPlan::Choice::Every,
+                 "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -c:v libvpx-vp9 -c:a libopus "
+                 "-c:s:0 webvtt -c:s:1 webvtt",
+                 {1, 2, 2, 0, 0},
+                 "Kept 1 video, 2 audio and 2 subtitle tracks. Left out: 1 picture subtitle track "
+                 "(eng): WebM cannot hold picture subtitles; 1 font: WebM cannot hold fonts; the "
+                 "cover art: WebM cannot hold cover art."},
+        PlanCase{"Dvd",
+                 "mpg",
+                 "-target pal-dvd",
+                 TrackPlan::Choice::Every,
+                 "-map 0:0 -map 0:1 -map 0:2 -map 0:5 -target pal-dvd -c:s:0 dvdsub",
+                 {1, 2, 1, 0, 0},
+                 "Kept 1 video, 2 audio and 1 subtitle tracks. Left out: 2 subtitle tracks (eng, "
+                 "deu): MPEG cannot hold text subtitles; 1 font: MPEG cannot hold fonts; the "
+                 "cover art: MPEG cannot hold cover art."},
+        PlanCase{"FlashVideo",
+                 "flv",
+                 "-c:v flv -c:a libmp3lame",
+                 TrackPlan::Choice::Every,
+                 "-map 0:0 -map 0:1 -c:v flv -c:a libmp3lame",
+                 {1, 1, 0, 0, 0},
+                 "Kept 1 video and 1 audio tracks. Left out: 1 audio track (fra): FLV holds one "
+                 "sound track: the default one is kept; 2 subtitle tracks (eng, deu): FLV cannot "
+                 "hold subtitles; 1 picture subtitle track (eng): FLV cannot hold picture "
+                 "subtitles; 1 font: FLV cannot hold fonts; the cover art: FLV cannot hold cover "
+                 "art."},
+        PlanCase{"Mp3",
+                 "mp3",
+                 "-vn -c:a libmp3lame",
+                 TrackPlan::Choice::Every,
+                 "-map 0:1 -vn -c:a libmp3lame",
+                 {0, 1, 0, 0, 0},
+                 "Kept 1 audio track. Left out: 1 video track: the chosen format keeps no "
+                 "picture; 1 audio track (fra): MP3 holds one sound track: the default one is "
+                 "kept; 2 subtitle tracks (eng, deu): MP3 cannot hold subtitles; 1 picture "
+                 "subtitle track (eng): MP3 cannot hold picture subtitles; 1 font: MP3 cannot "
+                 "hold fonts; the cover art: MP3 cannot hold cover art."},
+        // One of each kind: the default sound and the first subtitle a player would show.
+        PlanCase{"Mp4OneOfEach",
+                 "mp4",
+                 "-c:v libx264 -c:a aac",
+                 TrackPlan::Choice::First,
+                 "-map 0:0 -map 0:1 -map 0:3 -map 0:7 -c:v libx264 -c:a aac -c:s:0 mov_text "
+                 "-c:v:1 copy -tag:v:1 0 -disposition:v:1 attached_pic",
+                 {1, 1, 1, 1, 0},
+                 "Kept 1 video, 1 audio and 1 subtitle tracks, with the cover art. Left out: 1 "
+                 "audio track (fra): one track of each kind is kept (Keep every audio and "
+                 "subtitle track is off); 1 subtitle track (deu): one track of each kind is kept "
+                 "(Keep every audio and subtitle track is off); 1 picture subtitle track (eng): "
+                 "MP4 cannot hold picture subtitles; 1 font: MP4 cannot hold fonts."},
+        // A format that keeps no subtitles keeps none, whatever the container holds.
+        PlanCase{"NoSubtitlesAsked",
+                 "mkv",
+                 "-c:v libx264 -c:a aac -sn",
+                 TrackPlan::Choice::Every,
+                 "-map 0:0 -map 0:1 -map 0:2 -map 0:6 -c:v libx264 -c:a aac -sn -attach COVER "
+                 "-metadata:s:t:1 mimetype=image/png -metadata:s:t:1 filename=cover.png",
+                 {1, 2, 0, 1, 1},
+                 "Kept 1 video and 2 audio tracks, with the cover art and 1 font. Left out: 2 "
+                 "subtitle tracks (eng, deu): the chosen format keeps no subtitles; 1 picture "
+                 "subtitle track (eng): the chosen format keeps no subtitles."}),
+    test::CaseName<PlanCase>);
+
+TEST(TrackPlan, ATrackWithoutAnythingToKeepLeavesTheChoiceToTheEncoder) {
+    MediaTracks unreadable;
+    unreadable.problem = QStringLiteral("Invalid data found when processing input");
+    const TrackPlan plan =
+        TrackPlan::Make(unreadable, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
+    EXPECT_FALSE(plan.Chose());
+    EXPECT_EQ(plan.Options(), "-c:v libx264 -c:a aac");
+    EXPECT_EQ(plan.Report().Sentence(),
+              "Its tracks could not be read (Invalid data found when processing input), so the "
+              "encoder chose one of each kind.");
+    // A format that picks its own tracks is left to do so.
+    const TrackPlan own =
+        TrackPlan::Make(Film(), "mkv", "-map 0:v -c:v libx264", TrackPlan::Choice::Every);
+    EXPECT_FALSE(own.Chose());
+    EXPECT_EQ(own.Options(), "-map 0:v -c:v libx264");
+}
+
+TEST(TrackPlan, SoundAloneGivenAPictureFormatKeepsItsSoundAndSaysSo) {
+    MediaTracks sound;
+    sound.readable = true;
+    sound.tracks = {Make(0, Kind::Audio, "aac", "eng")};
+    const TrackPlan plan =
+        TrackPlan::Make(sound, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
+    EXPECT_EQ(plan.Options(), "-map 0:0 -c:v libx264 -c:a aac");
+    EXPECT_EQ(plan.Promised(), (TrackReport::Counts{0, 1, 0, 0, 0}));
+    EXPECT_EQ(plan.Report().notes,
+              QStringList{"The source has no picture: only its sound was kept."});
+}
+
+struct CheckCase {
+    const char* name;
+    TrackReport::Counts held;
+    const char* said;  // empty: the result passes
+};
+
+class CheckingAResult : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(CheckingAResult, FailsAResultThatLacksAPromisedTrack) {
+    const TrackPlan plan =
+        TrackPlan::Make(Film(), "mkv", "-c:v ffv1 -c:a flac", TrackPlan::Choice::Every);
+    MediaTracks result;
+    result.readable = true;
+    const TrackReport::Counts& held = GetParam().held;
+    const std::pair<Kind, int> kinds[] = {{Kind::Video, held.video},
+                                          {Kind::Audio, held.audio},
+                                          {Kind::Subtitle, held.subtitle},
+                                          {Kind::Cover, held.cover},
+                                          {Kind::Font, held.font}};
+    for (const auto& [kind, count] : kinds) {
+        for (int i = 0; i < count; ++i) {
+            result.tracks.push_back(Make(static_cast<int>(result.tracks.size()), kind, "x"));
+        }
+    }
+    const std::optional<QString> problem = plan.Check(result, "/out/film.mkv");
+    if (*GetParam().said == '\0') {
+        EXPECT_FALSE(problem) << problem->toStdString();
+        EXPECT_EQ(plan.ReportFor(result).kept, held);
+    } else {
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(*problem, QString::fromUtf8(GetParam().said));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, CheckingAResult,
+    testing::Values(
+        CheckCase{"Whole", {1, 2, 3, 1, 1}, ""},
+        CheckCase{"OneSoundMissing",
+                  {1, 1, 3, 1, 1},
+                  "The converted file /out/film.mkv lacks 1 of the 2 audio tracks that were to "
+                  "be kept, so it was not kept."},
+        CheckCase{"NoPictureAndNoFont",
+                  {0, 2, 3, 1, 0},
+                  "The converted file /out/film.mkv lacks 1 of the 1 video tracks, 1 of the 1 "
+                  "fonts that were to be kept, so it was not kept."}),
+    test::CaseName<CheckCase>);
+
+TEST(TrackPlan, AResultThatCannotBeReadBackIsNoResult) {
+    const TrackPlan plan =
+        TrackPlan::Make(Film(), "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
+    MediaTracks unreadable;
+    unreadable.problem = QStringLiteral("End of file");
+    EXPECT_EQ(plan.Check(unreadable, "/out/film.mp4"),
+              "The converted file /out/film.mp4 cannot be read back (End of file), so it was not "
+              "kept.");
+}
+
+// Every container a shipped preset or the custom format writes has its row in the table, so no
+// format falls to the guess for containers it does not know.
+TEST(ContainerTable, KnowsEveryContainerTheProgramWrites) {
+    PresetCatalogue presets;
+    QString error;
+    presets.Load(QStringLiteral(SOURCE_DATA_DIR "/presets.xml"), &error);
+    ASSERT_FALSE(presets.Entries().empty()) << error.toStdString();
+    QStringList types;
+    for (const PresetEntry& preset : presets.Entries()) {
+        types << preset.extension;
+    }
+    types << custom::ContainerItems();
+    for (const QString& type : types) {
+        const ContainerRules rules = RulesFor(type);
+        EXPECT_TRUE(std::any_of(
+            ContainerTable().begin(), ContainerTable().end(),
+            [&](const ContainerRules& row) { return row.extensions.contains(type.toLower()); }))
+            << type.toStdString();
+        EXPECT_FALSE(rules.name.isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace reelwright
