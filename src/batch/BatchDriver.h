@@ -89,6 +89,10 @@ class BatchDriver : public QObject {
 
     // Failures are kept on their rows instead of being shown one by one in message boxes.
     void SetQuietFailures(bool quiet) { quietFailures_ = quiet; }
+    // Asked just before a row's file starts, with the name its result is given: false leaves
+    // the row as it is, to whoever said so (another run is converting that file, say).
+    using StartCheck = std::function<bool(int row, const QString& output)>;
+    void SetStartCheck(StartCheck check) { startCheck_ = std::move(check); }
     // How far the running batch has come and when it will end.
     const TimeLeft& Progress() const { return timeLeft_; }
     // The clock the time left is measured by (a test's).
@@ -164,6 +168,7 @@ class BatchDriver : public QObject {
     std::shared_ptr<CVideoConv> cConvert;          // the file converting, one at a time
     std::vector<std::weak_ptr<CVideoConv>> jobs_;  // every job running
     int filesAtOnce_ = 1;
+    StartCheck startCheck_;
     Summary summary_;
     TimeLeft timeLeft_;
     QList<int> taken_;  // the rows the batch set out to convert, in order
