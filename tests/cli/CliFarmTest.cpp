@@ -533,5 +533,53 @@ TEST_F(ReadmeExamples, AWatchedFolderRunsUntilStopped) {
     EXPECT_EQ(Outputs("Incoming/Converted"), QStringList{"dropped.mp4"});
 }
 
+struct CompletionCase {
+    const char* name;
+    QStringList words;  // the command line so far, the last word being completed
+    QStringList expected;
+};
+
+class BashCompletion : public CliTest, public testing::WithParamInterface<CompletionCase> {};
+
+TEST_P(BashCompletion, OffersWhatFitsTheWord) {
+    for (const char* name : {"clip one.mkv", "o.mkv", "--odd.mkv"}) {
+        QFile(home.filePath(name)).open(QIODevice::WriteOnly);
+    }
+    // As bash calls it: the words, the one under the cursor (without an opening quote), the
+    // one before it.
+    const Result result = Shell(
+        "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+        "word=${COMP_WORDS[COMP_CWORD]}; word=${word#[\\\"\\']}; "
+        "_reelwright_cli \"$0\" \"$word\" \"${COMP_WORDS[COMP_CWORD - 1]}\"; "
+        "printf '%s\\n' \"${COMPREPLY[@]}\"",
+        QStringList{COMPLETION_PATH, "reelwright-cli"} + GetParam().words);
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out.split('\n', Qt::SkipEmptyParts), GetParam().expected)
+        << result.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, BashCompletion,
+    testing::Values(CompletionCase{"Option", {"--pre"}, {"--preset"}},
+                    CompletionCase{"Options", {"--s"}, {"--same-folder", "--skip-existing"}},
+                    CompletionCase{"Jobs", {"--jobs", "a"}, {"auto"}},
+                    CompletionCase{"PresetQuotedForTheShell",
+                                   {"--preset", "Web/VP"},
+                                   {"Web/VP9\\ /\\ Opus\\ \\(WebM\\)",
+                                    "Web/VP8\\ /\\ Vorbis\\ \\(older\\ browsers\\)"}},
+                    CompletionCase{"PresetInAnOpenQuote",
+                                   {"--preset", "\"Editing and Archiving/Pro"},
+                                   {"Editing and Archiving/ProRes 422 (MOV)",
+                                    "Editing and Archiving/ProRes 422 HQ (MOV)"}},
+                    CompletionCase{"PresetAfterAnEqualsSign",
+                                   {"--preset", "=", "Audio\\ Only/F"},
+                                   {"Audio\\ Only/FLAC\\ lossless"}},
+                    CompletionCase{"Extension", {"--extension", "mk"}, {"mkv"}},
+                    CompletionCase{"FileWithASpace", {"cl"}, {"clip one.mkv"}},
+                    CompletionCase{"FileAfterAQuotedSpace", {"clip\\ o"}, {"clip one.mkv"}},
+                    CompletionCase{"FoldersOnly", {"--output-folder", "o"}, {"out"}},
+                    CompletionCase{"FilesAfterTheDashes", {"--", "--o"}, {"--odd.mkv"}}),
+    test::CaseName<CompletionCase>);
+
 }  // namespace
 }  // namespace reelwright
