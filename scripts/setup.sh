@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
   xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
-  parallel                    # proving the README's example of spreading files over machines
+  parallel jq                 # proving the README's examples: files over machines, JSON for programs
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
   file                        # dpkg-shlibdeps, run by the package step, tells programs by it
   lintian man-db              # the install test holds the package to Debian's checks and reads

@@ -160,6 +160,9 @@ bool BatchDriver::RunBatch(Take take) {
         if (stop_) {
             break;  // a stop while the name was chosen
         }
+        if (startCheck_ && !startCheck_(currentRow_, output)) {
+            continue;
+        }
         const NameReservation reserved(output);
         ConvertVideo(currentFile_, output, duration);
         emit FileFinished(currentRow_);
@@ -218,6 +221,9 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
             auto name = std::make_unique<NameReservation>(output);
             if (stop_) {
                 break;
+            }
+            if (startCheck_ && !startCheck_(row, output)) {
+                continue;
             }
             auto slot = PrepareFile(row, file, output, duration);
             if (!slot) {

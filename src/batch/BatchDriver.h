@@ -99,6 +99,10 @@ class BatchDriver : public QObject {
     void SetCheckByDecoding(bool check) { checkByDecoding_ = check; }
     // Each result takes its source's modification time.
     void SetKeepDates(bool keep) { keepDates_ = keep; }
+    // Asked just before a row's file starts, with the name its result is given: false leaves
+    // the row as it is, to whoever said so (another run is converting that file, say).
+    using StartCheck = std::function<bool(int row, const QString& output)>;
+    void SetStartCheck(StartCheck check) { startCheck_ = std::move(check); }
     // How far the running batch has come and when it will end.
     const TimeLeft& Progress() const { return timeLeft_; }
     // The clock the time left is measured by (a test's).
@@ -199,6 +203,7 @@ class BatchDriver : public QObject {
     std::shared_ptr<CVideoConv> cConvert;          // the file converting, one at a time
     std::vector<std::weak_ptr<CVideoConv>> jobs_;  // every job running
     int filesAtOnce_ = 1;
+    StartCheck startCheck_;
     Summary summary_;
     TimeLeft timeLeft_;
     QList<int> taken_;  // the rows the batch set out to convert, in order

@@ -135,8 +135,12 @@ QString FitName(const QString& stem, const QString& suffix) {
     return cut + suffix;
 }
 
-OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
-                                  const OutputFolderChoice& choice) {
+namespace {
+
+// With `make`, a missing folder is made (one level) and a numbered name gives the window its
+// turns; without, nothing is made and the name is the one a run would be given now.
+OutputPathResult Choose(const QString& input, const QString& type, const OutputFolderChoice& choice,
+                        bool make) {
     const QString folder = choice.sameFolder ? ParentFolder(input) : choice.otherFolder;
     const auto unavailable = [&folder](const QString& why) {
         return OutputPathResult{QString(), OutputPathResult::Problem::FolderUnavailable, folder,
@@ -154,13 +158,19 @@ OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
         if (entry.exists()) {
             return unavailable(QStringLiteral("a file of that name is in the way"));
         }
-        if (::mkdir(Native(folder).constData(), 0777) != 0 && errno != EEXIST) {
+        if (!make) {
+            const QString parent = ParentFolder(folder);
+            if (!parent.isEmpty() && !QFileInfo(parent).isDir()) {
+                return unavailable(QStringLiteral(
+                    "its parent folder does not exist (only one missing level is made)"));
+            }
+        } else if (::mkdir(Native(folder).constData(), 0777) != 0 && errno != EEXIST) {
             const int error = errno;
             return unavailable(error == ENOENT ? QStringLiteral("its parent folder does not exist "
                                                                 "(only one missing level is made)")
                                                : ErrnoText(error).toLower());
         }
-        if (!QFileInfo(folder).isDir()) {
+        if (make && !QFileInfo(folder).isDir()) {
             return unavailable(QStringLiteral("it could not be made"));
         }
     }
@@ -173,13 +183,25 @@ OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
             return {QString(), OutputPathResult::Problem::NoFreeName, folder, QString()};
         }
         if (!IsTakenName(prefix + *name)) {
-            if (k >= firstNumbered) {
+            if (make && k >= firstNumbered) {
                 Yield::Run();  // a numbered name is given after two turns of the window
                 Yield::Run();
             }
             return {prefix + *name, OutputPathResult::Problem::None, folder, QString()};
         }
     }
+}
+
+}  // namespace
+
+OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
+                                  const OutputFolderChoice& choice) {
+    return Choose(input, type, choice, true);
+}
+
+OutputPathResult PreviewOutputPath(const QString& input, const QString& type,
+                                   const OutputFolderChoice& choice) {
+    return Choose(input, type, choice, false);
 }
 
 QStringList OutputCandidates(const QString& input, const QString& type,
@@ -264,7 +286,11 @@ int RemoveAbandonedTemporaries(const QString& folder) {
             continue;
         }
         const QByteArray path = Native(QDir(folder).filePath(name));
-        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        // Over NFS an exclusive lock takes a descriptor that writes.
+        int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+        if (fd < 0) {
+            fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+        }
         if (fd < 0) {
             continue;
         }

@@ -33,6 +33,11 @@ struct OutputPathResult {
 OutputPathResult ChooseOutputPath(const QString& input, const QString& type,
                                   const OutputFolderChoice& choice);
 
+// The path ChooseOutputPath would give now, or why there is none, without making the folder
+// or anything else.
+OutputPathResult PreviewOutputPath(const QString& input, const QString& type,
+                                   const OutputFolderChoice& choice);
+
 // The first `count` names a result may be given, in the order they are tried. Makes no folder.
 QStringList OutputCandidates(const QString& input, const QString& type,
                              const OutputFolderChoice& choice, int count);

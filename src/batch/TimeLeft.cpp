@@ -75,6 +75,13 @@ std::optional<int> TimeLeft::Percent() const {
     return static_cast<int>(std::clamp(100.0 * done / total, 0.0, 100.0));
 }
 
+std::optional<double> TimeLeft::Converted(int index) const {
+    if (!Valid(index) || files_[static_cast<std::size_t>(index)].state == File::State::Waiting) {
+        return std::nullopt;
+    }
+    return files_[static_cast<std::size_t>(index)].converted;
+}
+
 std::optional<double> TimeLeft::Speed(int index) const {
     if (!Valid(index)) {
         return std::nullopt;

@@ -34,6 +34,8 @@ class TimeLeft {
     int FileIndex() const { return latest_; }
     int FileCount() const { return static_cast<int>(files_.size()); }
     std::optional<int> Percent() const;
+    // How much of a started file the encoder has converted, in seconds of it.
+    std::optional<double> Converted(int index) const;
     std::optional<double> Speed(int index) const;
     std::optional<double> Speed() const { return Speed(latest_); }
     std::optional<double> FileSecondsLeft(int index) const;

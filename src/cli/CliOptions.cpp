@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -10,6 +12,8 @@ namespace reelwright {
 QString CliOptions::Usage(const QString& defaultFolder) {
     return QStringLiteral(
                "Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
+               "       reelwright-cli [options] --files-from LIST [--null]\n"
+               "       reelwright-cli [options] --watch FOLDER\n"
                "Converts video files, and the files directly inside folders, one after another "
                "with\n"
                "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
@@ -27,11 +31,21 @@ QString CliOptions::Usage(const QString& defaultFolder) {
                "                             the window's choice, at first auto: one more than\n"
                "                             the cores for short files, fewer for long ones)\n"
                "  --skip-existing            an input whose result is already there under its\n"
-               "                             plain name counts as done and is not converted again\n"
+               "                             plain name counts as done and is not converted\n"
+               "                             again; one another run is converting is left to it\n"
+               "  --files-from LIST          also the files and folders named in LIST, one to a\n"
+               "                             line (- for the standard input)\n"
+               "  --null                     the names in LIST end with NUL (find -print0)\n"
+               "  --dry-run                  tell what would become of each input and its\n"
+               "                             result's name; convert and write nothing\n"
+               "  --watch FOLDER             convert each video that appears in FOLDER once its\n"
+               "                             size has stopped changing, until stopped\n"
                "  --json                     one JSON object per line and per input, then a\n"
                "                             summary object, instead of the lines for people\n"
+               "  --progress                 with --json: a progress object for each running\n"
+               "                             file, at most once a second\n"
                "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
-               "                             extensions\n"
+               "                             extensions (with --json, an object per preset)\n"
                "  -h, --help                 show this and end\n"
                "  --version                  show the version and end\n"
                "  --                         what follows are files, even if they begin with -\n"
@@ -46,11 +60,12 @@ QString CliOptions::Usage(const QString& defaultFolder) {
                "~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).\n"
                "\n"
                "Exit status:\n"
-               "  0    every file named, and every convertible file of a named folder, was\n"
-               "       converted (or was already there, with --skip-existing)\n"
-               "  1    a file failed or could not be read, a file named was refused or missing,\n"
-               "       or the run was stopped\n"
-               "  2    bad usage, or nothing to convert at all\n"
+               "  0    every file taken was converted (or, with --skip-existing, was already\n"
+               "       there or being converted by another run)\n"
+               "  1    a file failed, could not be read or was stopped, or a file named was\n"
+               "       refused while others were taken\n"
+               "  2    bad usage, or no file could be taken at all: none was given or found,\n"
+               "       or every one was refused\n"
                "  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is\n"
                "       stopped and its unfinished file removed\n"
                "  141  whoever read the output went away (a closed pipe), with the same care\n")
@@ -58,6 +73,23 @@ QString CliOptions::Usage(const QString& defaultFolder) {
 }
 
 std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QString* error) {
+    QList<QByteArray> native;
+    for (const QString& argument : arguments) {
+        native << QFile::encodeName(argument);
+    }
+    return Parse(arguments, native, error);
+}
+
+std::optional<CliOptions> CliOptions::Parse(const QList<QByteArray>& arguments, QString* error) {
+    QStringList decoded;
+    for (const QByteArray& argument : arguments) {
+        decoded << QFile::decodeName(argument);
+    }
+    return Parse(decoded, arguments, error);
+}
+
+std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
+                                            const QList<QByteArray>& native, QString* error) {
     CliOptions options;
     bool onlyInputs = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -81,6 +113,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
         }
         if (onlyInputs || !argument.startsWith(QStringLiteral("--"))) {
             options.inputs << argument;
+            options.inputNames << native.value(i);
             continue;
         }
         if (argument == u"--") {
@@ -113,6 +146,15 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
             {u"--same-folder", [&] { options.sameFolder = true; }},
             {u"--skip-existing", [&] { options.skipExisting = true; }},
             {u"--json", [&] { options.json = true; }},
+            {u"--progress", [&] { options.progress = true; }},
+            {u"--dry-run", [&] { options.dryRun = true; }},
+            {u"--null", [&] { options.nullSeparated = true; }},
+        };
+        // Options that take a value, and where it goes.
+        const std::pair<const char16_t*, QString*> texts[] = {
+            {u"--output-folder", &options.outputFolder},
+            {u"--files-from", &options.filesFrom},
+            {u"--watch", &options.watch},
         };
         const auto isSwitch = [&](const auto& entry) { return name == QStringView(entry.first); };
         if (const auto* found = std::find_if(std::begin(switches), std::end(switches), isSwitch);
@@ -122,6 +164,17 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
                 return std::nullopt;
             }
             found->second();
+        } else if (const auto* text = std::find_if(std::begin(texts), std::end(texts), isSwitch);
+                   text != std::end(texts)) {
+            if (!text->second->isEmpty()) {
+                *error = name + QStringLiteral(" is given twice.");
+                return std::nullopt;
+            }
+            const std::optional<QString> given = takeValue();
+            if (!given) {
+                return std::nullopt;
+            }
+            *text->second = *given;
         } else if (name == u"--preset") {
             const std::optional<QString> preset = takeValue();
             if (!preset) {
@@ -129,13 +182,13 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
             }
             const qsizetype slash = preset->indexOf(u'/');
             if (slash <= 0 || slash == preset->size() - 1) {
-                *error = QStringLiteral(
-                    "--preset takes \"CATEGORY/LABEL\", as --list-presets "
-                    "shows them.");
-                return std::nullopt;
+                // No category: taken as a label, which is looked for among all of them.
+                options.presetCategory.clear();
+                options.presetLabel = *preset;
+            } else {
+                options.presetCategory = preset->left(slash);
+                options.presetLabel = preset->mid(slash + 1);
             }
-            options.presetCategory = preset->left(slash);
-            options.presetLabel = preset->mid(slash + 1);
         } else if (name == u"--extension") {
             const std::optional<QString> extension = takeValue();
             if (!extension) {
@@ -158,12 +211,6 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
                     QStringLiteral("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
                 return std::nullopt;
             }
-        } else if (name == u"--output-folder") {
-            const std::optional<QString> folder = takeValue();
-            if (!folder) {
-                return std::nullopt;
-            }
-            options.outputFolder = *folder;
         } else {
             *error = QStringLiteral("Unknown option %1.").arg(argument);
             return std::nullopt;
@@ -172,21 +219,27 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QStrin
     if (options.action != Action::Convert) {
         return options;
     }
-    if (options.custom && !options.presetLabel.isEmpty()) {
-        *error = QStringLiteral("--preset and --custom cannot be used together.");
-        return std::nullopt;
-    }
-    if (!options.extension.isEmpty() && options.presetLabel.isEmpty()) {
-        *error = QStringLiteral("--extension goes with --preset.");
-        return std::nullopt;
-    }
-    if (options.sameFolder && !options.outputFolder.isEmpty()) {
-        *error = QStringLiteral("--same-folder and --output-folder cannot be used together.");
-        return std::nullopt;
-    }
-    if (options.inputs.isEmpty()) {
-        *error = QStringLiteral("No file or folder to convert was given.");
-        return std::nullopt;
+    const std::pair<bool, const char*> conflicts[] = {
+        {options.custom && !options.presetLabel.isEmpty(),
+         "--preset and --custom cannot be used together."},
+        {!options.extension.isEmpty() && options.presetLabel.isEmpty(),
+         "--extension goes with --preset."},
+        {options.sameFolder && !options.outputFolder.isEmpty(),
+         "--same-folder and --output-folder cannot be used together."},
+        {options.progress && !options.json, "--progress goes with --json."},
+        {options.nullSeparated && options.filesFrom.isEmpty(), "--null goes with --files-from."},
+        {!options.watch.isEmpty() && (!options.inputs.isEmpty() || !options.filesFrom.isEmpty()),
+         "--watch takes no other files or folders."},
+        {!options.watch.isEmpty() && options.dryRun,
+         "--watch and --dry-run cannot be used together."},
+        {options.inputs.isEmpty() && options.filesFrom.isEmpty() && options.watch.isEmpty(),
+         "No file or folder to convert was given."},
+    };
+    for (const auto& [conflict, text] : conflicts) {
+        if (conflict) {
+            *error = QString::fromLatin1(text);
+            return std::nullopt;
+        }
     }
     return options;
 }

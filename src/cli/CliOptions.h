@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,21 +14,33 @@ struct CliOptions {
     enum class Action { Convert, ListPresets, Help, Version };
     Action action = Action::Convert;
     QString presetCategory;  // with presetLabel: --preset "CATEGORY/LABEL"
-    QString presetLabel;
+    QString presetLabel;     // the whole value when it names no category
     QString extension;          // --extension
     bool custom = false;        // --custom
     QString outputFolder;       // --output-folder
     bool sameFolder = false;    // --same-folder
     bool skipExisting = false;  // --skip-existing
     bool json = false;          // --json
+    bool progress = false;      // --progress
+    bool dryRun = false;        // --dry-run
     std::optional<int> jobs;    // --jobs: files at once, 0 for auto
+    QString filesFrom;          // --files-from: a list of names, "-" for the standard input
+    bool nullSeparated = false;  // --null: the list's names end with NUL, not a line break
+    QString watch;               // --watch: the folder to watch
     QStringList inputs;         // files and folders
+    QList<QByteArray> inputNames;  // the same as given, byte for byte (not always UTF-8)
 
     // The help text; `defaultFolder` is where results go when nothing else is said.
     static QString Usage(const QString& defaultFolder);
     static constexpr int kMostJobs = 8;
     // The options of a command line (without the program's name), or why they make no sense.
     static std::optional<CliOptions> Parse(const QStringList& arguments, QString* error);
+    // The same from the bytes the program was given, which the names keep.
+    static std::optional<CliOptions> Parse(const QList<QByteArray>& arguments, QString* error);
+
+  private:
+    static std::optional<CliOptions> Parse(const QStringList& arguments,
+                                           const QList<QByteArray>& native, QString* error);
 };
 
 }  // namespace reelwright

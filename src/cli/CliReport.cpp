@@ -5,6 +5,7 @@
 #include <QJsonValue>
 
 #include <cmath>
+#include <optional>
 
 namespace reelwright {
 
@@ -20,11 +21,64 @@ QString CliReport::Word(Outcome outcome) {
             return QStringLiteral("refused");
         case Outcome::Skipped:
             return QStringLiteral("skipped");
+        case Outcome::Elsewhere:
+            return QStringLiteral("elsewhere");
         case Outcome::Stopped:
             return QStringLiteral("stopped");
+        case Outcome::WouldConvert:
+            return QStringLiteral("would-convert");
     }
     return QString();
 }
+
+namespace {
+
+double Rounded(double value, int places) {
+    const double scale = std::pow(10.0, places);
+    return std::round(value * scale) / scale;
+}
+
+QJsonValue Rounded(const std::optional<double>& value, int places) {
+    return value ? QJsonValue(Rounded(*value, places)) : QJsonValue();
+}
+
+QJsonValue TextOrNull(const QString& text) {
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+QString Json(const QJsonObject& object) {
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+int* CountOf(CliReport::Counts& counts, CliReport::Outcome outcome) {
+    using Outcome = CliReport::Outcome;
+    switch (outcome) {
+        case Outcome::Converted:
+            return &counts.converted;
+        case Outcome::Failed:
+            return &counts.failed;
+        case Outcome::Unreadable:
+            return &counts.unreadable;
+        case Outcome::Refused:
+            return &counts.refused;
+        case Outcome::Skipped:
+            return &counts.skipped;
+        case Outcome::Elsewhere:
+            return &counts.elsewhere;
+        case Outcome::Stopped:
+            return &counts.stopped;
+        case Outcome::WouldConvert:
+            return &counts.wouldConvert;
+    }
+    return &counts.failed;
+}
+
+// Whether the bytes read back unchanged from the text they decode to.
+bool IsUtf8(const QByteArray& bytes) {
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+}  // namespace
 
 void CliReport::Write(const QString& line) {
     out_ << line << u'\n';
@@ -39,38 +93,25 @@ void CliReport::Started(const QString& counter, const QString& input) {
 
 void CliReport::Ended(const Entry& entry) {
     ++counts_.files;
-    switch (entry.outcome) {
-        case Outcome::Converted:
-            ++counts_.converted;
-            break;
-        case Outcome::Failed:
-        case Outcome::Unreadable:
-            ++counts_.failed;
-            break;
-        case Outcome::Refused:
-            ++counts_.refused;
-            break;
-        case Outcome::Skipped:
-            ++counts_.skipped;
-            break;
-        case Outcome::Stopped:
-            ++counts_.stopped;
-            break;
-    }
-    const bool done = entry.outcome == Outcome::Converted || entry.outcome == Outcome::Skipped;
+    ++*CountOf(counts_, entry.outcome);
+    const bool done = entry.outcome == Outcome::Converted || entry.outcome == Outcome::Skipped ||
+                      entry.outcome == Outcome::Elsewhere || entry.outcome == Outcome::WouldConvert;
     counts_.failing = counts_.failing || (!done && entry.counts);
 
     if (json_) {
         QJsonObject object{
             {QStringLiteral("input"), entry.input},
             {QStringLiteral("status"), Word(entry.outcome)},
-            {QStringLiteral("result"),
-             entry.result.isEmpty() ? QJsonValue() : QJsonValue(entry.result)},
-            {QStringLiteral("reason"),
-             entry.reason.isEmpty() ? QJsonValue() : QJsonValue(entry.reason)},
-            {QStringLiteral("seconds"), std::round(entry.seconds * 100) / 100},
+            {QStringLiteral("result"), TextOrNull(entry.result)},
+            {QStringLiteral("reason"), TextOrNull(entry.reason)},
+            {QStringLiteral("seconds"), Rounded(entry.seconds, 2)},
         };
-        Write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+        // A name that is not UTF-8 cannot be told in JSON text: its bytes go beside it.
+        if (!entry.native.isEmpty() && !IsUtf8(entry.native)) {
+            object.insert(QStringLiteral("input_base64"),
+                          QString::fromLatin1(entry.native.toBase64()));
+        }
+        Write(Json(object));
         return;
     }
     QString line = entry.counter + entry.input + QStringLiteral(": ");
@@ -80,6 +121,12 @@ void CliReport::Ended(const Entry& entry) {
             break;
         case Outcome::Skipped:
             line += QStringLiteral("already converted -> ") + entry.result;
+            break;
+        case Outcome::Elsewhere:
+            line += QStringLiteral("being converted elsewhere -> ") + entry.result;
+            break;
+        case Outcome::WouldConvert:
+            line += QStringLiteral("would convert -> ") + entry.result;
             break;
         case Outcome::Stopped:
             // The file that was converting says "Cancelled"; those after it were never begun.
@@ -99,34 +146,57 @@ void CliReport::Ended(const Entry& entry) {
     Write(line);
 }
 
+void CliReport::Tell(const Progress& progress) {
+    if (!json_) {
+        return;
+    }
+    const QJsonObject object{
+        {QStringLiteral("input"), progress.input},
+        {QStringLiteral("percent"), Rounded(progress.percent, 1)},
+        {QStringLiteral("done"), Rounded(progress.converted, 2)},
+        {QStringLiteral("left"), Rounded(progress.left, 1)},
+        {QStringLiteral("speed"), Rounded(progress.speed, 2)},
+        {QStringLiteral("seconds"), Rounded(progress.seconds, 2)},
+    };
+    Write(Json(QJsonObject{{QStringLiteral("progress"), object}}));
+}
+
 void CliReport::Summary(int exitStatus) {
     if (json_) {
         const QJsonObject counts{
             {QStringLiteral("files"), counts_.files},
             {QStringLiteral("converted"), counts_.converted},
             {QStringLiteral("failed"), counts_.failed},
+            {QStringLiteral("unreadable"), counts_.unreadable},
             {QStringLiteral("refused"), counts_.refused},
             {QStringLiteral("skipped"), counts_.skipped},
+            {QStringLiteral("elsewhere"), counts_.elsewhere},
             {QStringLiteral("stopped"), counts_.stopped},
+            {QStringLiteral("would_convert"), counts_.wouldConvert},
             {QStringLiteral("exit"), exitStatus},
         };
-        Write(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("summary"), counts}})
-                                    .toJson(QJsonDocument::Compact)));
+        Write(Json(QJsonObject{{QStringLiteral("summary"), counts}}));
         return;
     }
-    QString line = QStringLiteral("%1 %2: %3 converted, %4 failed")
+    QString line = QStringLiteral("%1 %2: ")
                        .arg(counts_.files)
-                       .arg(counts_.files == 1 ? QStringLiteral("file") : QStringLiteral("files"))
-                       .arg(counts_.converted)
-                       .arg(counts_.failed);
-    if (counts_.refused > 0) {
-        line += QStringLiteral(", %1 refused").arg(counts_.refused);
-    }
-    if (counts_.skipped > 0) {
-        line += QStringLiteral(", %1 already converted").arg(counts_.skipped);
-    }
-    if (counts_.stopped > 0) {
-        line += QStringLiteral(", %1 stopped").arg(counts_.stopped);
+                       .arg(counts_.files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    line +=
+        dryRun_
+            ? QStringLiteral("%1 would convert").arg(counts_.wouldConvert)
+            : QStringLiteral("%1 converted, %2 failed").arg(counts_.converted).arg(counts_.failed);
+    const std::pair<int, const char*> parts[] = {
+        {dryRun_ ? counts_.failed : 0, "failed"},
+        {counts_.unreadable, "unreadable"},
+        {counts_.refused, "refused"},
+        {counts_.skipped, "already converted"},
+        {counts_.elsewhere, "being converted elsewhere"},
+        {counts_.stopped, "stopped"},
+    };
+    for (const auto& [count, what] : parts) {
+        if (count > 0) {
+            line += QStringLiteral(", %1 %2").arg(count).arg(QString::fromLatin1(what));
+        }
     }
     Write(line);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTextStream>
+
+#include <optional>
 
 namespace reelwright {
 
@@ -9,10 +12,20 @@ namespace reelwright {
 // programs, and the counts at the end.
 class CliReport {
   public:
-    enum class Outcome { Converted, Failed, Unreadable, Refused, Skipped, Stopped };
+    enum class Outcome {
+        Converted,
+        Failed,
+        Unreadable,
+        Refused,
+        Skipped,    // its result was already there
+        Elsewhere,  // another run is converting it
+        Stopped,
+        WouldConvert,  // a dry run's verdict
+    };
 
     struct Entry {
         QString input;
+        QByteArray native;  // the input's name as the file system has it, when known
         Outcome outcome = Outcome::Converted;
         QString status;  // as the window's list shows it ("Complete", "Error", ...)
         QString result;  // where the result is
@@ -22,21 +35,38 @@ class CliReport {
         bool counts = true;  // whether it makes the run fail (a folder's non-video files do not)
     };
 
+    // How far a converting file has come, for programs that draw their own bar.
+    struct Progress {
+        QString input;
+        std::optional<double> percent;
+        double converted = 0;  // seconds of the input
+        std::optional<double> left;
+        std::optional<double> speed;
+        double seconds = 0;  // since the file started
+    };
+
     struct Counts {
         int files = 0;
         int converted = 0;
-        int failed = 0;  // the unreadable ones too
+        int failed = 0;
+        int unreadable = 0;
         int refused = 0;
         int skipped = 0;
+        int elsewhere = 0;
         int stopped = 0;
+        int wouldConvert = 0;
         bool failing = false;  // something that makes the exit status 1
+        // Whether every input was refused (or there was none): nothing could be taken.
+        bool OnlyRefused() const { return refused == files; }
     };
 
-    CliReport(QTextStream& out, bool json) : out_(out), json_(json) {}
+    CliReport(QTextStream& out, bool json, bool dryRun = false)
+        : out_(out), json_(json), dryRun_(dryRun) {}
 
     // A file is about to be converted (a line for people only).
     void Started(const QString& counter, const QString& input);
     void Ended(const Entry& entry);
+    void Tell(const Progress& progress);
     void Summary(int exitStatus);
     const Counts& Tally() const { return counts_; }
 
@@ -48,6 +78,7 @@ class CliReport {
 
     QTextStream& out_;
     bool json_;
+    bool dryRun_;
     Counts counts_;
 };
 

@@ -8,13 +8,19 @@
 #include "settings/RememberedSettings.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 
 #include <algorithm>
 #include <csignal>
 
 #include <poll.h>
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -28,6 +34,38 @@ enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kBadUsage = 2 };
 
 QString Absolute(const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+}
+
+bool IsUtf8(const QByteArray& bytes) {
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// The full, clean form of a name's bytes, cleaned as Absolute() cleans its text; for names
+// that are not UTF-8, which no QString holds.
+QByteArray AbsoluteNative(const QByteArray& name) {
+    const QByteArray full =
+        name.startsWith('/') ? name : QFile::encodeName(QDir::currentPath()) + '/' + name;
+    QList<QByteArray> parts;
+    for (const QByteArray& part : full.split('/')) {
+        if (part == "..") {
+            if (!parts.isEmpty()) {
+                parts.removeLast();
+            }
+        } else if (!part.isEmpty() && part != ".") {
+            parts << part;
+        }
+    }
+    return '/' + parts.join('/');
+}
+
+// Whether two folders are one, also when one of them is not there yet.
+bool SameFolder(const QString& a, const QString& b) {
+    const QString first = QFileInfo(a).canonicalFilePath();
+    const QString second = QFileInfo(b).canonicalFilePath();
+    if (!first.isEmpty() && !second.isEmpty()) {
+        return first == second;
+    }
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
 // Letters to change, add or drop to turn one text into the other, letter case aside.
@@ -52,6 +90,25 @@ int Distance(const QString& a, const QString& b) {
     return row.back();
 }
 
+// The distance to the nearest word of a label, letters and digits only: "h264" is one of
+// "H.264 / AAC".
+int WordDistance(const QString& wanted, const QString& label) {
+    const auto bare = [](const QString& text) {
+        QString kept;
+        for (const QChar c : text) {
+            if (c.isLetterOrNumber()) {
+                kept += c;
+            }
+        }
+        return kept;
+    };
+    int nearest = Distance(bare(wanted), bare(label));
+    for (const QString& word : label.split(u' ', Qt::SkipEmptyParts)) {
+        nearest = std::min(nearest, Distance(bare(wanted), bare(word)));
+    }
+    return nearest;
+}
+
 }  // namespace
 
 CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
@@ -60,7 +117,7 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
       err_(err),
       progress_(progress),
       adder_(jobList_),
-      batch_(jobList_, {[this] { return format_.OutputType(); },
+      batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
                             return ChooseOutputPath(input, type, folder_);
                         },
@@ -70,9 +127,17 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
     batch_.SetQuietFailures(true);
     connect(&batch_, &BatchDriver::FileStarted, this, &CommandLineConverter::FileStarted);
     connect(&batch_, &BatchDriver::FileFinished, this, &CommandLineConverter::FileFinished);
-    connect(jobList_.Store(), &QAbstractItemModel::dataChanged, this,
-            &CommandLineConverter::StatusChanged);
+    batch_.SetStartCheck([this](int row, const QString&) { return MayStart(row); });
+    connect(&batch_, &BatchDriver::Advanced, this, &CommandLineConverter::TellProgress);
+    const auto watchStore = [this](JobListStore* store) {
+        connect(store, &QAbstractItemModel::dataChanged, this,
+                &CommandLineConverter::StatusChanged);
+    };
+    watchStore(jobList_.Store());
+    connect(&jobList_, &JobList::StoreReplaced, this, watchStore);
 }
+
+CommandLineConverter::~CommandLineConverter() = default;
 
 void CommandLineConverter::Stop(int signal) {
     if (signal_ == 0) {
@@ -80,6 +145,9 @@ void CommandLineConverter::Stop(int signal) {
     }
     adder_.RequestStop();
     batch_.RequestStop();
+    if (pause_) {
+        pause_->quit();
+    }
 }
 
 void CommandLineConverter::WatchOutput(int fd) {
@@ -102,14 +170,20 @@ void CommandLineConverter::CheckOutput() {
     }
 }
 
-QStringList CommandLineConverter::ClosestPresets(const QString& wanted,
-                                                 const QStringList& presets) {
+QStringList CommandLineConverter::ClosestPresets(const QString& wanted, const QStringList& presets,
+                                                 bool withCategory) {
     std::vector<std::pair<int, QString>> scored;
-    const QString label = wanted.section(u'/', 1);
+    // What was typed of the label; without a category, all of it.
+    const QString label = withCategory ? wanted.section(u'/', 1) : wanted;
     for (const QString& preset : presets) {
         // A label that holds what was typed is as close as a slip of a letter or two.
         const bool holds = !label.isEmpty() && preset.contains(label, Qt::CaseInsensitive);
-        scored.emplace_back(holds ? 1 : Distance(wanted, preset), preset);
+        scored.emplace_back(holds ? 1
+                            : withCategory
+                                ? Distance(wanted, preset)
+                                : std::min(Distance(wanted, preset.section(u'/', 1)),
+                                           1 + WordDistance(wanted, preset.section(u'/', 1))),
+                            preset);
     }
     std::stable_sort(scored.begin(), scored.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -120,12 +194,27 @@ QStringList CommandLineConverter::ClosestPresets(const QString& wanted,
     return closest;
 }
 
-int CommandLineConverter::ListPresets() {
+int CommandLineConverter::ListPresets(bool json) {
     const PresetCatalogue& presets = format_.Presets();
     for (const QString& category : presets.Categories()) {
         for (const QString& label : presets.LabelsOf(category)) {
-            out_ << category << u'/' << label << u'\t'
-                 << presets.ExtensionsOf(category, label).join(u',') << u'\n';
+            const QStringList extensions = presets.ExtensionsOf(category, label);
+            if (!json) {
+                out_ << category << u'/' << label << u'\t' << extensions.join(u',') << u'\n';
+                continue;
+            }
+            // A label's extensions may each have options of their own.
+            QJsonObject parameters;
+            for (const QString& extension : extensions) {
+                parameters.insert(extension, presets.ParamsOf(extension, label, category));
+            }
+            const QJsonObject preset{
+                {QStringLiteral("category"), category},
+                {QStringLiteral("label"), label},
+                {QStringLiteral("extensions"), QJsonArray::fromStringList(extensions)},
+                {QStringLiteral("parameters"), parameters}};
+            out_ << QString::fromUtf8(QJsonDocument(preset).toJson(QJsonDocument::Compact))
+                 << u'\n';
         }
     }
     out_.flush();
@@ -181,10 +270,14 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
                     all << category + u'/' + label;
                 }
             }
-            err_ << "reelwright-cli: no preset \"" << options.presetCategory << u'/'
-                 << options.presetLabel << "\"; --list-presets shows them all. The closest:\n";
-            for (const QString& close :
-                 ClosestPresets(options.presetCategory + u'/' + options.presetLabel, all)) {
+            const bool withCategory = !options.presetCategory.isEmpty();
+            const QString wanted = withCategory
+                                       ? options.presetCategory + u'/' + options.presetLabel
+                                       : options.presetLabel;
+            err_ << "reelwright-cli: no preset \"" << wanted << "\""
+                 << (withCategory ? "" : " (--preset takes \"CATEGORY/LABEL\")")
+                 << "; --list-presets shows them all. The closest:\n";
+            for (const QString& close : ClosestPresets(wanted, all, withCategory)) {
                 err_ << "  " << close << u'\n';
             }
             return false;
@@ -216,34 +309,74 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
         err_ << "reelwright-cli: the format cannot be used: " << parameters.error << u'\n';
         return false;
     }
-    if (format_.OutputType().isEmpty()) {
+    if (OutputType().isEmpty()) {
         err_ << "reelwright-cli: no output format is chosen; give --preset or --custom.\n";
         return false;
     }
     return true;
 }
 
-QList<CommandLineConverter::Input> CommandLineConverter::OpenFolders(const QStringList& inputs) {
+QString CommandLineConverter::OutputType() const {
+    return format_.OutputType().toLower();
+}
+
+std::optional<QList<CommandLineConverter::Input>> CommandLineConverter::GivenInputs(
+    const CliOptions& options) {
+    QList<Input> inputs;
+    for (qsizetype i = 0; i < options.inputs.size(); ++i) {
+        inputs.push_back({options.inputs[i], options.inputNames.value(i), false});
+    }
+    if (options.filesFrom.isEmpty()) {
+        return inputs;
+    }
+    QFile list;
+    bool opened = false;
+    if (options.filesFrom == u"-") {
+        opened = list.open(stdin, QIODevice::ReadOnly);
+    } else {
+        list.setFileName(options.filesFrom);
+        opened = list.open(QIODevice::ReadOnly);
+    }
+    const QByteArray names = opened ? list.readAll() : QByteArray();
+    if (!opened || list.error() != QFileDevice::NoError) {
+        err_ << "reelwright-cli: the list " << options.filesFrom
+             << " cannot be read: " << list.errorString() << u'\n';
+        return std::nullopt;
+    }
+    // Names as bytes: with --null any name at all, line breaks too.
+    for (const QByteArray& name : names.split(options.nullSeparated ? '\0' : '\n')) {
+        if (!name.isEmpty()) {
+            inputs.push_back({QFile::decodeName(name), name, false});
+        }
+    }
+    return inputs;
+}
+
+QList<CommandLineConverter::Input> CommandLineConverter::OpenFolders(const QList<Input>& inputs) {
     QList<Input> files;
-    for (const QString& input : inputs) {
-        const QString path = Absolute(input);
+    for (const Input& input : inputs) {
+        const QString path = Absolute(input.path);
+        const QByteArray native = IsUtf8(input.native) || input.native.isEmpty()
+                                      ? QFile::encodeName(path)
+                                      : AbsoluteNative(input.native);
         if (!QFileInfo(path).isDir()) {
-            files.push_back({path, false});
+            files.push_back({path, native, false});
             continue;
         }
         // As the window's Add Folder lists it: the files directly inside.
-        const QStringList names = VideoFileAdder::GetFolderFiles(path);
+        const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
         if (names.isEmpty()) {
             err_ << "reelwright-cli: " << path << ": the folder holds no files\n";
         }
-        for (const QString& name : names) {
-            files.push_back({QDir(path).filePath(name), true});
+        for (const QByteArray& name : names) {
+            files.push_back({QDir(path).filePath(QFile::decodeName(name)),
+                             native + (native.endsWith('/') ? "" : "/") + name, true});
         }
     }
     return files;
 }
 
-void CommandLineConverter::AddInputs(const QList<Input>& inputs, bool skipExisting) {
+void CommandLineConverter::AddInputs(const QList<Input>& inputs) {
     QStringList paths;
     for (const Input& input : inputs) {
         paths << input.path;
@@ -251,13 +384,14 @@ void CommandLineConverter::AddInputs(const QList<Input>& inputs, bool skipExisti
     adder_.AddDropped(paths);
     const QList<VideoFileAdder::Refusal>& refusals = adder_.LastRefusals();
     JobListStore& store = *jobList_.Store();
-    QSet<int> told;
+    QSet<int> added;
     qsizetype nextRefusal = 0;
     for (const Input& input : inputs) {
         CliReport::Entry entry;
         entry.input = input.path;
+        entry.native = input.native;
         const int row = store.FindFilePath(input.path);
-        if (row < 0 || told.contains(row)) {
+        if (row < 0 || added.contains(row)) {
             // Refused: the adder lists its refusals in the order of the files.
             if (nextRefusal >= refusals.size()) {
                 entry.outcome = CliReport::Outcome::Stopped;  // the add was stopped before it
@@ -273,32 +407,136 @@ void CommandLineConverter::AddInputs(const QList<Input>& inputs, bool skipExisti
             report_->Ended(entry);
             continue;
         }
-        told.insert(row);
+        added.insert(row);
         const JobRow& job = store.Row(row);
         if (job.status == kUnreadable) {
             entry.outcome = CliReport::Outcome::Unreadable;
             entry.status = kUnreadable;
             entry.reason = job.reason;
-            report_->Ended(entry);
+            Tell(row, entry);
             continue;
         }
         if (job.status != kWaiting) {
             continue;
         }
-        if (skipExisting) {
+        if (skipExisting_) {
             // A result takes its plain name only once it is whole: if it is there, it is done.
-            const QString plain = PlainOutputPath(job.filePath, format_.OutputType(), folder_);
+            const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
             if (!plain.isEmpty() && QFileInfo(plain).isFile()) {
                 store.SetStatus(row, kComplete);
                 store.SetOutcome(row, QString(), plain);
                 entry.outcome = CliReport::Outcome::Skipped;
                 entry.status = kComplete;
                 entry.result = plain;
-                report_->Ended(entry);
+                Tell(row, entry);
                 continue;
             }
         }
         queue_ << row;
+    }
+}
+
+void CommandLineConverter::Tell(int row, CliReport::Entry entry) {
+    told_.insert(row);
+    report_->Ended(entry);
+}
+
+void CommandLineConverter::DryRun() {
+    // Each name kept from those after it, as the run would keep it.
+    std::vector<std::unique_ptr<NameReservation>> names;
+    const JobListStore& store = *jobList_.Store();
+    for (const int row : queue_) {
+        const JobRow& job = store.Row(row);
+        CliReport::Entry entry;
+        entry.input = job.filePath;
+        const OutputPathResult output = PreviewOutputPath(job.filePath, OutputType(), folder_);
+        const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
+        if (output.problem != OutputPathResult::Problem::None) {
+            entry.outcome = CliReport::Outcome::Failed;
+            entry.status = QStringLiteral("Error");
+            entry.reason = output.Reason();
+        } else if (skipExisting_ && ResultClaim::HeldElsewhere(plain)) {
+            entry.outcome = CliReport::Outcome::Elsewhere;
+            entry.result = plain;
+        } else {
+            entry.outcome = CliReport::Outcome::WouldConvert;
+            entry.result = output.path;
+            names.push_back(std::make_unique<NameReservation>(output.path));
+        }
+        Tell(row, entry);
+    }
+}
+
+void CommandLineConverter::Convert() {
+    if (!queue_.isEmpty() && !signal_) {
+        taken_ = batch_.EligibleRowList(BatchDriver::Take::All);
+        batch_.RunBatch(false);
+    }
+    // Whatever the batch did not reach was stopped.
+    const JobListStore& store = *jobList_.Store();
+    for (const int row : queue_) {
+        if (!told_.contains(row)) {
+            CliReport::Entry entry;
+            entry.input = store.Row(row).filePath;
+            entry.outcome = CliReport::Outcome::Stopped;
+            Tell(row, entry);
+        }
+    }
+    claims_.clear();
+}
+
+bool CommandLineConverter::MayStart(int row) {
+    JobListStore& store = *jobList_.Store();
+    const QString input = store.Row(row).filePath;
+    const QString plain = PlainOutputPath(input, OutputType(), folder_);
+    if (plain.isEmpty()) {
+        return true;
+    }
+    auto claim = std::make_unique<ResultClaim>(plain);
+    CliReport::Entry entry;
+    entry.input = input;
+    entry.result = plain;
+    switch (claim->Status()) {
+        case ResultClaim::State::Held:
+            // Claimed only now: another run may have finished it while this one got here.
+            if (skipExisting_ && QFileInfo(plain).isFile()) {
+                store.SetStatus(row, kComplete);
+                store.SetOutcome(row, QString(), plain);
+                entry.outcome = CliReport::Outcome::Skipped;
+                entry.status = kComplete;
+                Tell(row, entry);
+                return false;
+            }
+            claims_[row] = std::move(claim);
+            return true;
+        case ResultClaim::State::Elsewhere:
+            if (!skipExisting_) {
+                return true;  // asked for a result of its own all the same
+            }
+            entry.outcome = CliReport::Outcome::Elsewhere;
+            Tell(row, entry);
+            return false;
+        case ResultClaim::State::Here:
+            return true;  // two inputs of this run for one name, as before claims
+        case ResultClaim::State::Unavailable: {
+            const QString folder = QFileInfo(plain).absolutePath();
+            if (!claimsUnavailable_.contains(folder)) {
+                claimsUnavailable_.insert(folder);
+                err_ << "reelwright-cli: " << folder << ": " << claim->Problem()
+                     << "; a run beside this one may convert the same files\n";
+                err_.flush();
+            }
+            return true;
+        }
+    }
+    return true;
+}
+
+void CommandLineConverter::Tidy() {
+    // What a killed run left half-written there goes; a copy still converting holds its file.
+    if (!folder_.sameFolder && QFileInfo(folder_.otherFolder).isDir()) {
+        RemoveAbandonedTemporaries(folder_.otherFolder);
+        ResultClaim::RemoveAbandoned(folder_.otherFolder);
     }
 }
 
@@ -317,7 +555,7 @@ int CommandLineConverter::Run(const CliOptions& options) {
             return kAllConverted;
         case CliOptions::Action::ListPresets:
             format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
-            return ListPresets();
+            return ListPresets(options.json);
         case CliOptions::Action::Convert:
             break;
     }
@@ -331,31 +569,35 @@ int CommandLineConverter::Run(const CliOptions& options) {
         err_ << "reelwright-cli: " << encoder.problem << u'\n';
         return kBadUsage;
     }
-    // What a killed run left half-written there goes; a copy still converting holds its file.
-    if (!folder_.sameFolder && QFileInfo(folder_.otherFolder).isDir()) {
-        RemoveAbandonedTemporaries(folder_.otherFolder);
+    skipExisting_ = options.skipExisting;
+    tellProgress_ = options.progress;
+    if (!options.watch.isEmpty()) {
+        report_ = std::make_unique<CliReport>(out_, options.json);
+        return Watch(Absolute(options.watch));
     }
-    report_ = std::make_unique<CliReport>(out_, options.json);
-    const QList<Input> inputs = OpenFolders(options.inputs);
+    const std::optional<QList<Input>> given = GivenInputs(options);
+    if (!given) {
+        return kBadUsage;
+    }
+    if (!options.dryRun) {
+        Tidy();
+    }
+    report_ = std::make_unique<CliReport>(out_, options.json, options.dryRun);
+    const QList<Input> inputs = OpenFolders(*given);
     if (!inputs.isEmpty()) {
-        AddInputs(inputs, options.skipExisting);
+        AddInputs(inputs);
     }
     CheckOutput();
-    if (!queue_.isEmpty() && !signal_) {
-        batch_.RunBatch(false);
+    if (options.dryRun) {
+        DryRun();
+    } else {
+        Convert();
     }
-    // Whatever the batch did not reach was stopped.
-    const JobListStore& store = *jobList_.Store();
-    for (const int row : queue_) {
-        if (store.Row(row).status == kWaiting) {
-            CliReport::Entry entry;
-            entry.input = store.Row(row).filePath;
-            entry.outcome = CliReport::Outcome::Stopped;
-            report_->Ended(entry);
-        }
-    }
-    const CliReport::Counts& counts = report_->Tally();
-    const bool nothing = !signal_ && counts.converted + counts.skipped == 0 && !counts.failing;
+    return Finish();
+}
+
+int CommandLineConverter::Finish() {
+    const bool nothing = !signal_ && report_->Tally().OnlyRefused();
     report_->Summary(nothing ? kBadUsage : ExitStatus());
     CheckOutput();
     if (nothing) {
@@ -364,6 +606,85 @@ int CommandLineConverter::Run(const CliOptions& options) {
         return kBadUsage;
     }
     return ExitStatus();
+}
+
+int CommandLineConverter::Watch(const QString& watched) {
+    if (!QFileInfo(watched).isDir()) {
+        err_ << "reelwright-cli: " << watched << ": no such folder to watch\n";
+        return kBadUsage;
+    }
+    // Results beside their inputs would be taken for new videos, and so on for ever.
+    if (folder_.sameFolder || SameFolder(folder_.otherFolder, watched)) {
+        err_ << "reelwright-cli: the results would land in the watched folder " << watched
+             << "; give --output-folder with another folder\n";
+        return kBadUsage;
+    }
+    Tidy();
+    watchClock_.start();
+    while (!signal_) {
+        const QList<Input> settled = Settled(watched);
+        if (!settled.isEmpty()) {
+            StartAfresh();
+            AddInputs(settled);
+            CheckOutput();
+            Convert();
+        }
+        Pause(kScanMs);
+    }
+    return Finish();
+}
+
+QList<CommandLineConverter::Input> CommandLineConverter::Settled(const QString& folder) {
+    QList<Input> settled;
+    QSet<QByteArray> present;
+    const QByteArray native = QFile::encodeName(folder);
+    for (const QByteArray& name : VideoFileAdder::GetFolderFileNames(folder)) {
+        // Hidden files are half-made ones (rsync's, a browser's, ours): their final name comes.
+        struct stat info {};
+        if (name.startsWith('.') || ::stat((native + '/' + name).constData(), &info) != 0) {
+            continue;
+        }
+        present.insert(name);
+        const qint64 modified =
+            static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        const qint64 now = watchClock_.elapsed();
+        Sighting& seen = sightings_[name];
+        if (seen.size != info.st_size || seen.modified != modified || seen.inode != info.st_ino) {
+            // New, or still being written (or replaced): it has to stay so a while first.
+            seen = {info.st_size, modified, static_cast<quint64>(info.st_ino), now, false};
+            continue;
+        }
+        if (!seen.taken && now - seen.since >= kSettleMs) {
+            seen.taken = true;
+            settled.push_back(
+                {QDir(folder).filePath(QFile::decodeName(name)), native + '/' + name, true});
+        }
+    }
+    // A file that goes and comes back is a new one.
+    for (auto it = sightings_.begin(); it != sightings_.end();) {
+        it = present.contains(it.key()) ? std::next(it) : sightings_.erase(it);
+    }
+    return settled;
+}
+
+void CommandLineConverter::Pause(int ms) {
+    if (signal_) {
+        return;
+    }
+    QEventLoop loop;
+    pause_ = &loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    pause_ = nullptr;
+}
+
+void CommandLineConverter::StartAfresh() {
+    jobList_.InitJobList();
+    queue_.clear();
+    taken_.clear();
+    told_.clear();
+    clocks_.clear();
+    lastTold_.clear();
 }
 
 int CommandLineConverter::ExitStatus() const {
@@ -378,7 +699,8 @@ QString CommandLineConverter::Counter(int row) const {
 }
 
 void CommandLineConverter::FileStarted(int row) {
-    fileClock_.start();
+    clocks_[row].start();
+    lastTold_.remove(row);
     report_->Started(Counter(row), jobList_.Store()->Row(row).filePath);
     CheckOutput();
 }
@@ -393,8 +715,10 @@ void CommandLineConverter::FileFinished(int row) {
     entry.input = job.filePath;
     entry.status = job.status;
     entry.counter = Counter(row);
-    entry.seconds = fileClock_.isValid() ? fileClock_.elapsed() / 1000.0 : 0;
-    fileClock_.invalidate();
+    // Its own clock: several files may be converting at once.
+    const QElapsedTimer clock = clocks_.take(row);
+    entry.seconds = clock.isValid() ? clock.elapsed() / 1000.0 : 0;
+    lastTold_.remove(row);
     if (job.status == kComplete) {
         entry.outcome = CliReport::Outcome::Converted;
         entry.result = job.outputPath;
@@ -404,7 +728,45 @@ void CommandLineConverter::FileFinished(int row) {
         entry.outcome = CliReport::Outcome::Failed;
         entry.reason = job.reason;
     }
-    report_->Ended(entry);
+    // The result has its name by now: the claim may go.
+    claims_.erase(row);
+    Tell(row, entry);
+    CheckOutput();
+}
+
+void CommandLineConverter::TellProgress() {
+    if (!tellProgress_ || !report_) {
+        return;
+    }
+    const TimeLeft& time = batch_.Progress();
+    const JobListStore& store = *jobList_.Store();
+    for (auto it = clocks_.cbegin(); it != clocks_.cend(); ++it) {
+        const int row = it.key();
+        const qint64 elapsed = it.value().elapsed();
+        if (lastTold_.contains(row) && elapsed - lastTold_.value(row) < 1000) {
+            continue;
+        }
+        const int index = static_cast<int>(taken_.indexOf(row));
+        const std::optional<double> converted = time.Converted(index);
+        if (!converted) {
+            continue;
+        }
+        const JobRow& job = store.Row(row);
+        const double length = job.lengthSeconds > 0
+                                  ? job.lengthSeconds
+                                  : BatchDriver::DurationSeconds(job.duration).value_or(0);
+        CliReport::Progress progress;
+        progress.input = job.filePath;
+        if (length > 0) {
+            progress.percent = std::clamp(100.0 * *converted / length, 0.0, 100.0);
+        }
+        progress.converted = *converted;
+        progress.left = time.FileSecondsLeft(index);
+        progress.speed = time.Speed(index);
+        progress.seconds = elapsed / 1000.0;
+        report_->Tell(progress);
+        lastTold_[row] = elapsed;
+    }
     CheckOutput();
 }
 

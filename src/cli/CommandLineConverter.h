@@ -2,18 +2,26 @@
 
 #include "batch/BatchDriver.h"
 #include "batch/OutputNaming.h"
+#include "batch/ResultClaim.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QTextStream>
 #include <QTimer>
 
+#include <map>
 #include <memory>
+#include <optional>
+
+class QEventLoop;
 
 namespace reelwright {
 
@@ -25,6 +33,7 @@ class CommandLineConverter : public QObject {
   public:
     // `progress` receives a live percentage (a terminal), or nothing when null.
     CommandLineConverter(QTextStream& out, QTextStream& err, QTextStream* progress);
+    ~CommandLineConverter() override;
 
     // Runs the options to their end and answers the exit status.
     int Run(const CliOptions& options);
@@ -37,28 +46,70 @@ class CommandLineConverter : public QObject {
     // The signal that ended the run, or 0.
     int StoppedBy() const { return signal_; }
 
-    // The presets whose "CATEGORY/LABEL" is nearest to `wanted`, nearest first.
-    static QStringList ClosestPresets(const QString& wanted, const QStringList& presets);
+    // The presets whose "CATEGORY/LABEL" is nearest to `wanted`, nearest first; `wanted`
+    // without a category is looked for among the labels of all of them.
+    static QStringList ClosestPresets(const QString& wanted, const QStringList& presets,
+                                      bool withCategory = true);
+
+    // How long a watched file's size and time must stay as they are before it is taken.
+    static constexpr int kSettleMs = 5000;
+    // How often a watched folder is looked at.
+    static constexpr int kScanMs = 1000;
 
   private:
-    // A file to account for: named on the command line, or found in a named folder.
+    // A file to account for: named on the command line or in a list, or found in a folder.
     struct Input {
         QString path;
+        QByteArray native;  // its name as the file system has it
         bool inFolder = false;
     };
+    // What a watched file looked like when it was last seen.
+    struct Sighting {
+        qint64 size = -1;
+        qint64 modified = 0;  // nanoseconds
+        quint64 inode = 0;
+        qint64 since = 0;  // when it was first seen so, on the watch's clock
+        bool taken = false;
+    };
 
-    int ListPresets();
+    int ListPresets(bool json);
     bool ChooseFormat(const CliOptions& options);
-    QList<Input> OpenFolders(const QStringList& inputs);
+    // The results' extension: in lower case, as the presets give it, also for a custom format.
+    QString OutputType() const;
+    // The files and folders named on the command line and in the list; none when the list
+    // cannot be read.
+    std::optional<QList<Input>> GivenInputs(const CliOptions& options);
+    QList<Input> OpenFolders(const QList<Input>& inputs);
     // Adds the files and tells what became of those that will not be converted.
-    void AddInputs(const QList<Input>& inputs, bool skipExisting);
+    void AddInputs(const QList<Input>& inputs);
+    // Tells what a run would do with the files added, and does none of it.
+    void DryRun();
+    // Converts the files added, and tells of those the batch did not reach.
+    void Convert();
+    // Converts what appears in a folder until the run is stopped.
+    int Watch(const QString& watched);
+    // The files of a watched folder whose size and time have not changed for kSettleMs.
+    QList<Input> Settled(const QString& folder);
+    // Waits, the signals being heard meanwhile, unless the run is stopped.
+    void Pause(int ms);
+    // A new, empty list for the next files.
+    void StartAfresh();
+    // Removes what killed runs left in the output folder.
+    void Tidy();
+    int Finish();
+
+    // Whether a file may start now: not when another run holds its result's claim.
+    bool MayStart(int row);
     void FileStarted(int row);
     void FileFinished(int row);
     void StatusChanged(const QModelIndex& cell);
+    // Progress objects for the running files, each at most once a second.
+    void TellProgress();
     QString Counter(int row) const;
     int ExitStatus() const;
     // A write to a closed output ends the run as a signal would (SIGPIPE).
     void CheckOutput();
+    void Tell(int row, CliReport::Entry entry);
 
     QTextStream& out_;
     QTextStream& err_;
@@ -69,8 +120,18 @@ class CommandLineConverter : public QObject {
     OutputFolderChoice folder_;
     BatchDriver batch_;
     std::unique_ptr<CliReport> report_;
+    bool skipExisting_ = false;
+    bool tellProgress_ = false;
     QList<int> queue_;  // the rows to convert, in order
-    QElapsedTimer fileClock_;
+    QList<int> taken_;  // the rows the batch takes, in its order
+    QSet<int> told_;    // the rows whose line has been written
+    QHash<int, QElapsedTimer> clocks_;  // each running file's own, from its start
+    QHash<int, qint64> lastTold_;       // when each running file's progress was last told
+    std::map<int, std::unique_ptr<ResultClaim>> claims_;
+    QSet<QString> claimsUnavailable_;  // folders where no claim can be made, told once
+    QHash<QByteArray, Sighting> sightings_;
+    QElapsedTimer watchClock_;
+    QEventLoop* pause_ = nullptr;
     QTimer* outputWatch_ = nullptr;
     int signal_ = 0;
 };

@@ -25,8 +25,13 @@ int main(int argc, char* argv[]) {
     ConsoleNotifier notifier(err);
     Notifier::Install(&notifier);
 
+    // The arguments as bytes: a name that is not UTF-8 is kept as it was given.
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QByteArray(argv[i]);
+    }
     QString error;
-    const std::optional<CliOptions> options = CliOptions::Parse(app.arguments().mid(1), &error);
+    const std::optional<CliOptions> options = CliOptions::Parse(arguments, &error);
     if (!options) {
         err << "reelwright-cli: " << error << "\nTry reelwright-cli --help.\n";
         return 2;

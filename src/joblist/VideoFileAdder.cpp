@@ -70,9 +70,17 @@ QString VideoFileAdder::OpenDialogFilter() {
 }
 
 QStringList VideoFileAdder::GetFolderFiles(const QString& folder) {
+    QStringList names;
+    for (const QByteArray& name : GetFolderFileNames(folder)) {
+        names << QFile::decodeName(name);
+    }
+    return names;
+}
+
+QList<QByteArray> VideoFileAdder::GetFolderFileNames(const QString& folder) {
     // Read by hand: Qt drops a name that is not valid UTF-8 without a word, and the user must
     // hear why such a file is not added.
-    QStringList names;
+    QList<QByteArray> names;
     const QByteArray native = QFile::encodeName(folder);
     DIR* listing = ::opendir(native.constData());
     if (!listing) {
@@ -86,12 +94,12 @@ QStringList VideoFileAdder::GetFolderFiles(const QString& folder) {
         // Regular files only (links followed): a pipe or a device would hang the probe.
         struct stat info {};
         if (::stat((native + '/' + name).constData(), &info) == 0 && S_ISREG(info.st_mode)) {
-            names << QFile::decodeName(name);
+            names << name;
         }
     }
     ::closedir(listing);
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
+    std::sort(names.begin(), names.end(), [](const QByteArray& a, const QByteArray& b) {
+        return QFile::decodeName(a).compare(QFile::decodeName(b), Qt::CaseInsensitive) < 0;
     });
     return names;
 }

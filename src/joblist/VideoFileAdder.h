@@ -20,6 +20,8 @@ class VideoFileAdder : public QObject {
     static QString OpenDialogFilter();
     // The names of the files directly inside a folder, hidden ones included, folders skipped.
     static QStringList GetFolderFiles(const QString& folder);
+    // The same names as the file system has them, in the same order: not always UTF-8.
+    static QList<QByteArray> GetFolderFileNames(const QString& folder);
 
     // Queues full paths; refusals are reported once at the end.
     void AddVideoFiles(const QStringList& fileList);

@@ -558,6 +558,35 @@ TEST_F(SeveralAtOnceTest, AStopEndsEveryRunningFileAndStartsNoOther) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
+// A row the start check turns away is left as it was, one file at a time or several.
+TEST_F(SeveralAtOnceTest, ARowTheStartCheckTurnsAwayIsLeftAsItWas) {
+    for (const int atOnce : {1, 2}) {
+        list.InitJobList();
+        started.clear();
+        finished.clear();
+        for (const char* name : {"a", "b", "c"}) {
+            AddRow(name, "Waiting Conversion", kSlow);
+        }
+        QStringList asked;
+        batch.SetFilesAtOnce(atOnce);
+        batch.SetStartCheck([&](int row, const QString& output) {
+            asked << QString::number(row) + " " + QFileInfo(output).fileName();
+            return row != 1;
+        });
+        EXPECT_TRUE(batch.RunBatch(false));
+        EXPECT_EQ(asked, (QStringList{"0 a.avi", "1 b.avi", "2 c.avi"})) << atOnce;
+        EXPECT_EQ((QStringList{Status(0), Status(1), Status(2)}),
+                  (QStringList{"Complete", "Waiting Conversion", "Complete"}))
+            << atOnce;
+        EXPECT_EQ(started, (QList<int>{0, 2})) << atOnce;
+        EXPECT_EQ(finished.size(), 2) << atOnce;
+        EXPECT_EQ(batch.LastSummary().converted, 2) << atOnce;
+        for (const QString& name : OutputFolder()) {
+            QFile::remove(folder.FilePath("out/" + name));
+        }
+    }
+}
+
 // Two files of one name converting at once are never given the same result's name.
 TEST_F(SeveralAtOnceTest, RunningFilesReserveTheirNames) {
     QDir(folder.Path()).mkpath("x");

@@ -42,8 +42,14 @@ TEST_P(NamingOutputs, NeverNameAnExistingFile) {
     QFile(input).open(QIODevice::WriteOnly);
     test::RecordingNotifier notifier;
     test::ScopedYield yield;
-    const QString result =
-        GetOutputPath(input, c.type, {c.sameFolder, dir.path() + "/" + c.outFolder});
+    const OutputFolderChoice choice{c.sameFolder, dir.path() + "/" + c.outFolder};
+    // The preview gives the same name and makes nothing, not even the folder.
+    const bool folderWasThere = QFileInfo(choice.otherFolder).isDir();
+    const OutputPathResult preview = PreviewOutputPath(input, c.type, choice);
+    EXPECT_EQ(QFileInfo(choice.otherFolder).isDir(), folderWasThere);
+    EXPECT_EQ(yield.count, 0);
+    const QString result = GetOutputPath(input, c.type, choice);
+    EXPECT_EQ(preview.path, result);
     const QString expected =
         QString(c.expected).isEmpty() ? QString() : dir.path() + "/" + c.expected;
     EXPECT_EQ(result, expected);
@@ -114,6 +120,8 @@ TEST(OutputNaming, AFolderThatCannotBeMadeIsReportedAndGivesNoPath) {
     for (const QString& folder :
          {dir.filePath("missing/parent/out"), QString(), QString("relative/out")}) {
         test::RecordingNotifier notifier;
+        const OutputPathResult preview = PreviewOutputPath(input, "avi", {false, folder});
+        EXPECT_EQ(preview.problem, OutputPathResult::Problem::FolderUnavailable);
         EXPECT_EQ(GetOutputPath(input, "avi", {false, folder}), "") << folder.toStdString();
         ASSERT_EQ(notifier.messages.size(), 1u);
         EXPECT_EQ(notifier.messages[0].text, "Output Folder is not exist and can not be created.");

@@ -52,6 +52,11 @@ TEST(TimeLeftTest, SeveralRunningFilesGoTogether) {
     left.Position(0, 4, 1.0);
     EXPECT_EQ(left.BatchSecondsLeft(), std::nullopt);  // the second has said nothing yet
     left.Position(1, 2, 1.0);
+    // Each file's own position; none for one not yet started.
+    EXPECT_EQ(left.Converted(0), 4);
+    EXPECT_EQ(left.Converted(1), 2);
+    EXPECT_EQ(left.Converted(2), std::nullopt);
+    EXPECT_EQ(left.Converted(7), std::nullopt);
     // 8 + 6 + 20 seconds of video left, at 2x real time together.
     EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 17);
     EXPECT_DOUBLE_EQ(*left.FileSecondsLeft(0), 6);

@@ -1,4 +1,6 @@
 // The real reelwright-cli with the real encoder on generated media.
+#include "CliFixture.h"
+
 #include "platform/SettingsFolder.h"
 #include "settings/CRegister.h"
 #include "settings/RememberedSettings.h"
@@ -21,53 +23,6 @@
 
 namespace reelwright {
 namespace {
-
-const char* kPreset = "Computer and TV/MPEG-4 / MP3 (older computers)";
-
-class CliTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        if (test::SystemEncoder().isEmpty()) {
-            GTEST_SKIP() << "ffmpeg is not installed";
-        }
-        QDir().mkpath(home.filePath("out"));
-    }
-    // A copy of the program with a home of its own, not yet started.
-    std::unique_ptr<QProcess> Program(const QStringList& arguments) const {
-        auto program = std::make_unique<QProcess>();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path());
-        environment.remove("XDG_CONFIG_HOME");
-        program->setProcessEnvironment(environment);
-        program->setWorkingDirectory(home.path());
-        program->setProgram(REELWRIGHT_CLI_PATH);
-        program->setArguments(arguments);
-        return program;
-    }
-    struct Result {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    Result Run(const QStringList& arguments) const {
-        const auto program = Program(arguments);
-        program->start();
-        program->waitForFinished(120000);
-        return {program->exitStatus() == QProcess::NormalExit ? program->exitCode() : -1,
-                QString::fromUtf8(program->readAllStandardOutput()),
-                QString::fromUtf8(program->readAllStandardError())};
-    }
-    QString Clip(const QString& name, double seconds = 2) const {
-        const QString path = home.filePath(name);
-        EXPECT_TRUE(test::MakeClip(path, seconds));
-        return path;
-    }
-    QStringList Outputs() const {
-        return QDir(home.filePath("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
-
-    QTemporaryDir home;
-};
 
 TEST_F(CliTest, APresetConvertsEveryFileAndSaysWhereItWent) {
     const QString a = Clip("a clip.mkv");
@@ -103,11 +58,12 @@ TEST_F(CliTest, TheSavedCustomFormatAndFolderAreUsed) {
 
     const Result result = Run({"--custom", clip});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(Outputs(), QStringList{"clip.MP4"});
-    EXPECT_TRUE(test::IsReadableMedia(home.filePath("out/clip.MP4")));
+    // The container's extension in lower case, as the presets give theirs.
+    EXPECT_EQ(Outputs(), QStringList{"clip.mp4"});
+    EXPECT_TRUE(test::IsReadableMedia(home.filePath("out/clip.mp4")));
     // A folder given on the command line wins, and is made when missing.
     EXPECT_EQ(Run({"--custom", "--output-folder", "other", clip}).status, 0);
-    EXPECT_TRUE(QFileInfo::exists(home.filePath("other/clip.MP4")));
+    EXPECT_TRUE(QFileInfo::exists(home.filePath("other/clip.mp4")));
 }
 
 TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
@@ -126,7 +82,7 @@ TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
     const Result result = Run({"--custom", clip});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     QString listing;
-    test::RunProgram(test::SystemEncoder(), {"-hide_banner", "-i", home.filePath("out/clip.AVI")},
+    test::RunProgram(test::SystemEncoder(), {"-hide_banner", "-i", home.filePath("out/clip.avi")},
                      &listing);
     EXPECT_TRUE(listing.contains("Video: h264")) << listing.toStdString();
 }
@@ -142,7 +98,7 @@ TEST_F(CliTest, AFailedFileGivesItsReasonAndExitStatusOne) {
     EXPECT_TRUE(result.out.contains(junk + ": Unkown Format")) << result.out.toStdString();
     EXPECT_TRUE(result.out.contains("[2/2] " + cut + ": Error: The input file ended early"))
         << result.out.toStdString();
-    EXPECT_TRUE(result.out.endsWith("3 files: 1 converted, 2 failed\n"))
+    EXPECT_TRUE(result.out.endsWith("3 files: 1 converted, 1 failed, 1 unreadable\n"))
         << result.out.toStdString();
     EXPECT_EQ(Outputs(), QStringList{"whole.avi"});
 }
@@ -169,6 +125,15 @@ TEST_F(CliTest, BadUsageOrNothingToConvertIsExitStatusTwo) {
         {"--jobs", "0", clip},
         {"--jobs=nine", clip},
         {"--jobs", "99", clip},
+        {"--null", clip},
+        {"--progress", clip},
+        {"--files-from", "no-such-list.txt"},
+        {"--files-from", "a", "--files-from", "b"},
+        {"--watch", "out", clip},
+        {"--watch", "out", "--dry-run"},
+        {"--watch", "no-such-folder", "--output-folder", "elsewhere"},
+        {"--watch", "out", "--output-folder", "out"},
+        {"--watch", "out", "--same-folder"},
     };
     for (const QStringList& arguments : cases) {
         const Result result = Run(arguments);
@@ -398,11 +363,8 @@ TEST_P(StoppingTheCli, MidFileLeavesNothingBehind) {
     const auto program = Program(
         {"--preset", "Computer and TV/H.264 / AAC, best quality", "--output-folder", "out", clip});
     program->start();
-    // Once the encoder runs (its temporary file is there), the signal comes.
-    for (int i = 0; i < 2000 && Outputs().isEmpty(); ++i) {
-        QThread::msleep(10);
-    }
-    ASSERT_EQ(Outputs().size(), 1);
+    // Once the encoder runs (its temporary file is there, beside the claim), the signal comes.
+    ASSERT_TRUE(WaitFor([&] { return !Temporaries().isEmpty(); }));
     QThread::msleep(300);
     ::kill(static_cast<pid_t>(program->processId()), GetParam().signal);
     ASSERT_TRUE(program->waitForFinished(60000));
@@ -426,13 +388,12 @@ TEST_F(CliTest, AKilledRunsHalfWrittenFileGoesAtTheNextRun) {
                                 clip};
     const auto program = Program(arguments);
     program->start();
-    for (int i = 0; i < 2000 && Outputs().isEmpty(); ++i) {
-        QThread::msleep(10);
-    }
-    ASSERT_EQ(Outputs().size(), 1);
+    ASSERT_TRUE(WaitFor([&] { return !Temporaries().isEmpty(); }));
     ::kill(static_cast<pid_t>(program->processId()), SIGKILL);
     ASSERT_TRUE(program->waitForFinished(60000));
-    ASSERT_EQ(Outputs().size(), 1);  // left behind: nobody could remove it
+    // Left behind, the half-written file and the claim: nobody could remove them.
+    ASSERT_EQ(Outputs().size(), 2) << Outputs().join(", ").toStdString();
+    ASSERT_EQ(Outputs().filter(".reelwright-claim-").size(), 1);
     const Result again = Run(arguments);
     EXPECT_EQ(again.status, 0) << again.err.toStdString();
     EXPECT_EQ(Outputs(), QStringList{"long.mp4"});

@@ -19,6 +19,8 @@ for file in bin/reelwright bin/reelwright-cli \
     share/icons/hicolor/scalable/apps/$id.svg \
     share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
     share/man/man1/reelwright.1.gz share/man/man1/reelwright-cli.1.gz \
+    share/bash-completion/completions/reelwright-cli \
+    lib/systemd/user/reelwright-cli-watch@.service \
     share/doc/reelwright/copyright share/doc/reelwright/changelog.gz; do
   [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -63,6 +65,47 @@ mkdir -p "$HOME"
 grep -qF "$(printf 'Computer and TV/H.264 / AAC (most players)\tmp4,mkv,mov')" "$work/presets.txt" ||
   fail "reelwright-cli --list-presets: $(head -3 "$work/presets.txt")"
 "$prefix/bin/reelwright" --version | grep -q '^reelwright ' || fail "reelwright --version"
+
+# The completion, as bash-completion loads it, asks the installed program for its presets.
+completed=$(bash -c 'source "$1"; COMP_WORDS=(reelwright-cli --preset Web/VP9); COMP_CWORD=2
+  _reelwright_cli "$2" Web/VP9 --preset; printf "%s\n" "${COMPREPLY[@]}"' \
+  bash "$prefix/share/bash-completion/completions/reelwright-cli" "$prefix/bin/reelwright-cli")
+[ "$completed" = 'Web/VP9\ /\ Opus\ \(WebM\)' ] || fail "completion of --preset: $completed"
+
+# The watched-folder service names the installed program, and systemd reads it without a
+# complaint. With no user manager here, its ExecStart line is run as systemd would run it for
+# the instance of a folder with a space in its name: it converts what is dropped there, and
+# SIGTERM, as systemctl stop sends it, ends it with 143 after its summary.
+unit=$prefix/lib/systemd/user/reelwright-cli-watch@.service
+grep -q "^ExecStart=$prefix/bin/reelwright-cli " "$unit" || fail "the unit's ExecStart: $(grep ExecStart "$unit")"
+grep -q '^SuccessExitStatus=143$' "$unit" || fail "the unit takes 143 for a failure"
+if command -v systemd-analyze >/dev/null; then
+  instance="$work/reelwright-cli-watch@$(systemd-escape --path "$work/My Videos").service"
+  cp "$unit" "$instance"
+  complaints=$(systemd-analyze verify --man=no "$instance" 2>&1) || fail "systemd-analyze: $complaints"
+  [ -z "$complaints" ] || fail "systemd-analyze: $complaints"
+  rm "$instance"
+fi
+watched="$work/My Videos"
+mkdir -p "$watched"
+read -ra words <<<"$(sed -n 's/^ExecStart=//p' "$unit")"
+command=()
+for word in "${words[@]}"; do
+  command+=("${word//%f/$watched}")
+done
+(cd / && exec "${command[@]}") >"$work/watch.log" 2>&1 &
+watcher=$!
+ffmpeg -v error -f lavfi -i testsrc=duration=2:size=160x120:rate=25 -c:v mpeg4 "$watched/dropped.mkv"
+for _ in $(seq 1200); do
+  [ -e "$watched/Converted/dropped.mp4" ] && break
+  sleep 0.1
+done
+[ -e "$watched/Converted/dropped.mp4" ] || { kill $watcher; fail "the service converted nothing: $(cat "$work/watch.log")"; }
+kill -TERM $watcher
+status=0
+wait $watcher || status=$?
+[ $status -eq 143 ] || fail "the service ended with $status: $(cat "$work/watch.log")"
+grep -q '^1 file: 1 converted, 0 failed$' "$work/watch.log" || fail "the service's summary: $(cat "$work/watch.log")"
 env -u DISPLAY "$prefix/bin/reelwright" --help | grep -q '^Usage: reelwright' ||
   fail "reelwright --help needs no display"
 
@@ -112,9 +155,13 @@ contents=$(dpkg-deb -c "$deb")
 grep -q '\./usr/bin/reelwright-cli$' <<<"$contents" || fail "the package lacks reelwright-cli"
 grep -q '\./usr/share/reelwright/presets.xml$' <<<"$contents" || fail "the package lacks data"
 for file in usr/share/doc/reelwright/copyright usr/share/doc/reelwright/changelog.gz \
-    usr/share/man/man1/reelwright.1.gz usr/share/man/man1/reelwright-cli.1.gz; do
+    usr/share/man/man1/reelwright.1.gz usr/share/man/man1/reelwright-cli.1.gz \
+    usr/share/bash-completion/completions/reelwright-cli \
+    usr/lib/systemd/user/reelwright-cli-watch@.service; do
   grep -q "\./$file\$" <<<"$contents" || fail "the package lacks $file"
 done
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/lib/systemd/user/reelwright-cli-watch@.service |
+  grep -q '^ExecStart=/usr/bin/reelwright-cli ' || fail "the packaged unit does not run /usr/bin/reelwright-cli"
 
 changelog=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/reelwright/changelog.gz |
   gzip -dc | dpkg-parsechangelog -l - -S Version)

@@ -1,0 +1,154 @@
+#include "batch/ResultClaim.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace reelwright {
+namespace {
+
+const QString kPrefix = QStringLiteral(".reelwright-claim-");
+
+// The claims this process holds. Where flock is emulated by whole-file fcntl locks (NFS, SMB),
+// closing any descriptor of a file drops the process's lock on it: a file held here is never
+// opened a second time.
+QSet<QByteArray>& HeldHere() {
+    static QSet<QByteArray> paths;
+    return paths;
+}
+
+QString ErrnoText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error)).toLower();
+}
+
+// Whether the descriptor's file is still the one the path names: a claim let go meanwhile has
+// been removed, and its lock means nothing any more.
+bool StillNamed(int fd, const QByteArray& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(path.constData(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+}  // namespace
+
+QString ResultClaim::PathFor(const QString& result) {
+    const qsizetype cut = result.lastIndexOf(QDir::separator());
+    const QString folder = cut < 0 ? QString() : result.left(cut + 1);
+    // A digest keeps the name short whatever the result's length, and apart from any other.
+    const QByteArray digest =
+        QCryptographicHash::hash(QFile::encodeName(result.mid(cut + 1)), QCryptographicHash::Sha256)
+            .toHex()
+            .left(32);
+    return folder + kPrefix + QString::fromLatin1(digest);
+}
+
+ResultClaim::ResultClaim(const QString& result) {
+    const QByteArray path = QFile::encodeName(PathFor(result));
+    if (HeldHere().contains(path)) {
+        state_ = State::Here;
+        return;
+    }
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        // Read and write: an exclusive lock emulated over NFS needs a descriptor that writes.
+        const int fd =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
+        if (fd < 0) {
+            problem_ = QStringLiteral("the claim file cannot be made: %1").arg(ErrnoText(errno));
+            return;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK) {
+                state_ = State::Elsewhere;
+            } else {
+                problem_ = QStringLiteral("the folder keeps no locks: %1").arg(ErrnoText(error));
+            }
+            return;
+        }
+        if (StillNamed(fd, path)) {
+            fd_ = fd;
+            path_ = path;
+            HeldHere().insert(path_);
+            state_ = State::Held;
+            // Who holds it, for whoever looks at the folder.
+            const QByteArray holder =
+                QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(::getpid()) + '\n';
+            if (::ftruncate(fd, 0) == 0) {
+                [[maybe_unused]] const ssize_t written = ::write(fd, holder.data(), holder.size());
+            }
+            return;
+        }
+        ::close(fd);  // let go and removed between our open and our lock: once more
+    }
+    problem_ = QStringLiteral("the claim file keeps changing");
+}
+
+ResultClaim::~ResultClaim() {
+    Release();
+}
+
+void ResultClaim::Release() {
+    if (fd_ < 0) {
+        return;
+    }
+    // Removed while still locked, so nobody who waits on it can hold a file without a name.
+    if (StillNamed(fd_, path_)) {
+        ::unlink(path_.constData());
+    }
+    ::close(fd_);
+    fd_ = -1;
+    HeldHere().remove(path_);
+}
+
+bool ResultClaim::HeldElsewhere(const QString& result) {
+    const QByteArray path = QFile::encodeName(PathFor(result));
+    if (HeldHere().contains(path)) {
+        return false;
+    }
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    // A shared lock is refused while anybody holds the exclusive one, and leaves no trace.
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+
+int ResultClaim::RemoveAbandoned(const QString& folder) {
+    static const QRegularExpression kClaim(QStringLiteral("^\\.reelwright-claim-[0-9a-f]{32}$"));
+    int removed = 0;
+    const QStringList names =
+        QDir(folder).entryList({kPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+        if (!kClaim.match(name).hasMatch() || HeldHere().contains(path)) {
+            continue;
+        }
+        const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+        if (fd < 0) {
+            continue;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, path) &&
+            ::unlink(path.constData()) == 0) {
+            ++removed;
+        }
+        ::close(fd);
+    }
+    return removed;
+}
+
+}  // namespace reelwright

@@ -1,0 +1,161 @@
+#include "batch/ResultClaim.h"
+
+#include "common/CaseName.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <memory>
+
+namespace reelwright {
+namespace {
+
+// Another process holding a claim's file, as another run does: a shell locks it with flock(1)
+// and becomes a sleep that keeps the lock until it ends, however it ends.
+class OtherProcess {
+  public:
+    explicit OtherProcess(const QString& result) {
+        process_.start("bash", {"-c", "exec 9<>\"$1\" && flock --exclusive 9 && exec sleep 600",
+                                "bash", ResultClaim::PathFor(result)});
+        holding_ = process_.waitForStarted(30000) &&
+                   Wait([&] { return ResultClaim::HeldElsewhere(result); });
+    }
+    ~OtherProcess() { Kill(); }
+    bool Holding() const { return holding_; }
+    // As a run killed mid-file: nothing of it tidies up.
+    void Kill() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(30000);
+        }
+    }
+    static bool Wait(const std::function<bool()>& condition) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!condition()) {
+            if (waited.elapsed() > 30000) {
+                return false;
+            }
+            QThread::msleep(10);
+        }
+        return true;
+    }
+
+  private:
+    QProcess process_;
+    bool holding_ = false;
+};
+
+// Whether a process other than this one could lock the claim's file now.
+bool FreeForOthers(const QString& result) {
+    return QProcess::execute("flock", {"--nonblock", ResultClaim::PathFor(result), "true"}) == 0;
+}
+
+class ResultClaims : public testing::Test {
+  protected:
+    QString Result(const QString& name) const { return dir.filePath(name); }
+    QStringList Hidden() const {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ResultClaims, AHeldClaimKeepsOtherProcessesOutUntilReleased) {
+    const QString result = Result("clip.mp4");
+    auto claim = std::make_unique<ResultClaim>(result);
+    ASSERT_EQ(claim->Status(), ResultClaim::State::Held) << claim->Problem().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(ResultClaim::PathFor(result)));
+    EXPECT_FALSE(FreeForOthers(result));
+    // This process already holds it: not somebody else's work.
+    EXPECT_FALSE(ResultClaim::HeldElsewhere(result));
+    EXPECT_EQ(ResultClaim(result).Status(), ResultClaim::State::Here);
+
+    claim.reset();
+    EXPECT_FALSE(QFileInfo::exists(ResultClaim::PathFor(result)));
+    EXPECT_EQ(ResultClaim(result).Status(), ResultClaim::State::Held);
+    EXPECT_TRUE(Hidden().isEmpty()) << Hidden().join(", ").toStdString();
+}
+
+TEST_F(ResultClaims, AClaimHeldByAnotherProcessIsElsewhereAndFreeOnceItIsKilled) {
+    const QString result = Result("two words (1).mkv");
+    OtherProcess other(result);
+    ASSERT_TRUE(other.Holding());
+    EXPECT_EQ(ResultClaim(result).Status(), ResultClaim::State::Elsewhere);
+    // Another result in the same folder is nobody's.
+    EXPECT_EQ(ResultClaim(Result("other.mkv")).Status(), ResultClaim::State::Held);
+
+    other.Kill();
+    // Its file stays, as a killed run leaves it, but blocks nobody.
+    EXPECT_TRUE(QFileInfo::exists(ResultClaim::PathFor(result)));
+    EXPECT_FALSE(ResultClaim::HeldElsewhere(result));
+    ResultClaim taken(result);
+    EXPECT_EQ(taken.Status(), ResultClaim::State::Held);
+    taken.Release();
+    EXPECT_FALSE(QFileInfo::exists(ResultClaim::PathFor(result)));
+}
+
+TEST_F(ResultClaims, LookingWhetherAClaimIsHeldMakesNothing) {
+    const QString result = Result("clip.mp4");
+    EXPECT_FALSE(ResultClaim::HeldElsewhere(result));
+    EXPECT_TRUE(Hidden().isEmpty());
+}
+
+TEST_F(ResultClaims, EachResultNameHasAClaimOfItsOwnInItsFolder) {
+    const QString longName = QString(250, u'x') + ".mp4";
+    const QStringList results{Result("a.mp4"), Result("a.mkv"), Result("A.mp4"), Result(longName),
+                              Result("sub/a.mp4")};
+    QStringList paths;
+    for (const QString& result : results) {
+        paths << ResultClaim::PathFor(result);
+        EXPECT_EQ(QFileInfo(paths.back()).absolutePath(), QFileInfo(result).absolutePath());
+        EXPECT_LE(QFileInfo(paths.back()).fileName().size(), 60);
+    }
+    paths.removeDuplicates();
+    EXPECT_EQ(paths.size(), results.size());
+    ResultClaim claim(Result(longName));
+    EXPECT_TRUE(claim.IsHeld()) << claim.Problem().toStdString();
+}
+
+TEST_F(ResultClaims, NoClaimCanBeMadeInAFolderThatIsNotThere) {
+    ResultClaim claim(Result("missing/clip.mp4"));
+    EXPECT_EQ(claim.Status(), ResultClaim::State::Unavailable);
+    EXPECT_TRUE(claim.Problem().contains("cannot be made")) << claim.Problem().toStdString();
+}
+
+TEST_F(ResultClaims, OnlyTheClaimsNobodyHoldsAreTidiedAway) {
+    const QString abandoned = Result("abandoned.mp4");
+    const QString elsewhere = Result("elsewhere.mp4");
+    const QString here = Result("here.mp4");
+    {
+        OtherProcess killed(abandoned);
+        ASSERT_TRUE(killed.Holding());
+    }
+    OtherProcess other(elsewhere);
+    ASSERT_TRUE(other.Holding());
+    const ResultClaim ours(here);
+    ASSERT_TRUE(ours.IsHeld());
+    // Not claims, though they look a little like them.
+    for (const char* name : {".reelwright-claim-notadigest", ".reelwright-abcdefgh.mp4", "x.mp4"}) {
+        QFile(Result(name)).open(QIODevice::WriteOnly);
+    }
+
+    EXPECT_EQ(ResultClaim::RemoveAbandoned(dir.path()), 1);
+    EXPECT_FALSE(QFileInfo::exists(ResultClaim::PathFor(abandoned)));
+    EXPECT_TRUE(ResultClaim::HeldElsewhere(elsewhere));
+    EXPECT_TRUE(QFileInfo::exists(ResultClaim::PathFor(here)));
+    EXPECT_FALSE(FreeForOthers(here));  // still ours
+    for (const char* name : {".reelwright-claim-notadigest", ".reelwright-abcdefgh.mp4", "x.mp4"}) {
+        EXPECT_TRUE(QFileInfo::exists(Result(name))) << name;
+    }
+    EXPECT_EQ(ResultClaim::RemoveAbandoned(dir.path()), 0);
+}
+
+}  // namespace
+}  // namespace reelwright
