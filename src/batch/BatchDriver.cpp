@@ -355,7 +355,7 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     // The claim is on the disk before the encoder starts: the result is the row's only if the
     // file made here is found under a name the row may give it.
     if (ValidRow(row)) {
-        ResultClaim claim{temporary, outFile, {}, QDateTime::currentMSecsSinceEpoch()};
+        ClaimRecord claim{temporary, outFile, {}, QDateTime::currentMSecsSinceEpoch()};
         struct stat made {};
         if ((lock >= 0 ? ::fstat(lock, &made) : ::stat(QFile::encodeName(temporary), &made)) == 0) {
             claim.identity = {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)};

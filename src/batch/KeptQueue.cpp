@@ -40,7 +40,7 @@ constexpr qsizetype kLongestShortText = 256;
 constexpr qsizetype kLongestReason = 64 * 1024;
 constexpr qsizetype kLongestSaid = 16 * 1024;
 
-QJsonObject ClaimValue(const ResultClaim& claim) {
+QJsonObject ClaimValue(const ClaimRecord& claim) {
     return {{QStringLiteral("temporary"), claim.temporary},
             {QStringLiteral("name"), claim.name},
             // As text: an inode may need all 64 bits, more than a JSON number holds exactly.
@@ -133,10 +133,10 @@ class RowReader {
         }
         return static_cast<quint32>(Number(name, 0, 0xFFFFFF));
     }
-    std::optional<ResultClaim> Claim(const QJsonValue& value) {
+    std::optional<ClaimRecord> Claim(const QJsonValue& value) {
         const QJsonObject claim = value.toObject();
         RowReader fields(claim);
-        ResultClaim read;
+        ClaimRecord read;
         read.temporary = fields.Text("temporary", kLongestPath);
         read.name = fields.Text("name", kLongestPath);
         bool device = false;
@@ -365,7 +365,7 @@ int KeptQueue::SettleClaims(std::vector<JobRow>& rows) {
         if (!row.claim) {
             continue;
         }
-        const ResultClaim claim = *std::exchange(row.claim, std::nullopt);
+        const ClaimRecord claim = *std::exchange(row.claim, std::nullopt);
         if (QFileInfo::exists(claim.temporary) || !claim.identity.IsKnown()) {
             continue;  // never renamed: the conversion did not end
         }

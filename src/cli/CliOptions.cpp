@@ -40,6 +40,12 @@ QString CliOptions::Usage(const QString& defaultFolder) {
                "                             result's name; convert and write nothing\n"
                "  --watch FOLDER             convert each video that appears in FOLDER once its\n"
                "                             size has stopped changing, until stopped\n"
+               "  --tracks all|first         keep every audio and subtitle track the container\n"
+               "                             can hold, or one of each kind (default: the\n"
+               "                             window's choice, at first all)\n"
+               "  --verify                   decode each result end to end before it takes its\n"
+               "                             name; a decoding error fails the file\n"
+               "  --keep-dates               each result takes its source's modification time\n"
                "  --json                     one JSON object per line and per input, then a\n"
                "                             summary object, instead of the lines for people\n"
                "  --progress                 with --json: a progress object for each running\n"
@@ -149,6 +155,8 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             {u"--progress", [&] { options.progress = true; }},
             {u"--dry-run", [&] { options.dryRun = true; }},
             {u"--null", [&] { options.nullSeparated = true; }},
+            {u"--verify", [&] { options.verify = true; }},
+            {u"--keep-dates", [&] { options.keepDates = true; }},
         };
         // Options that take a value, and where it goes.
         const std::pair<const char16_t*, QString*> texts[] = {
@@ -209,6 +217,19 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             } else {
                 *error =
                     QStringLiteral("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
+                return std::nullopt;
+            }
+        } else if (name == u"--tracks") {
+            const std::optional<QString> tracks = takeValue();
+            if (!tracks) {
+                return std::nullopt;
+            }
+            if (tracks->compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0) {
+                options.everyTrack = true;
+            } else if (tracks->compare(QStringLiteral("first"), Qt::CaseInsensitive) == 0) {
+                options.everyTrack = false;
+            } else {
+                *error = QStringLiteral("--tracks takes all or first.");
                 return std::nullopt;
             }
         } else {

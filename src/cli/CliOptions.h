@@ -27,6 +27,9 @@ struct CliOptions {
     QString filesFrom;          // --files-from: a list of names, "-" for the standard input
     bool nullSeparated = false;  // --null: the list's names end with NUL, not a line break
     QString watch;               // --watch: the folder to watch
+    std::optional<bool> everyTrack;  // --tracks all|first
+    bool verify = false;             // --verify
+    bool keepDates = false;          // --keep-dates
     QStringList inputs;         // files and folders
     QList<QByteArray> inputNames;  // the same as given, byte for byte (not always UTF-8)
 

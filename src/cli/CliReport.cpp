@@ -1,5 +1,6 @@
 #include "cli/CliReport.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -106,6 +107,24 @@ void CliReport::Ended(const Entry& entry) {
             {QStringLiteral("reason"), TextOrNull(entry.reason)},
             {QStringLiteral("seconds"), Rounded(entry.seconds, 2)},
         };
+        if (entry.outcome == Outcome::Converted && !entry.tracks.IsEmpty()) {
+            const TrackReport::Counts& kept = entry.tracks.kept;
+            object.insert(QStringLiteral("tracks"),
+                          QJsonObject{{QStringLiteral("video"), kept.video},
+                                      {QStringLiteral("audio"), kept.audio},
+                                      {QStringLiteral("subtitle"), kept.subtitle},
+                                      {QStringLiteral("cover"), kept.cover},
+                                      {QStringLiteral("font"), kept.font}});
+            QJsonArray leftOut;
+            for (const TrackReport::LeftOut& track : entry.tracks.leftOut) {
+                leftOut.append(QJsonObject{
+                    {QStringLiteral("kind"), track.kind},
+                    {QStringLiteral("language"),
+                     track.language.isEmpty() ? QJsonValue() : QJsonValue(track.language)},
+                    {QStringLiteral("reason"), track.reason}});
+            }
+            object.insert(QStringLiteral("left_out"), leftOut);
+        }
         // A name that is not UTF-8 cannot be told in JSON text: its bytes go beside it.
         if (!entry.native.isEmpty() && !IsUtf8(entry.native)) {
             object.insert(QStringLiteral("input_base64"),
@@ -137,6 +156,10 @@ void CliReport::Ended(const Entry& entry) {
             line += entry.status;
             if (!entry.result.isEmpty()) {
                 line += QStringLiteral(" -> ") + entry.result;
+                // What it could not keep of the source is worth a line's end.
+                if (!entry.tracks.leftOut.empty() || !entry.tracks.notes.isEmpty()) {
+                    line += QStringLiteral(" (") + entry.tracks.Sentence() + u')';
+                }
             } else if (!entry.reason.isEmpty()) {
                 line += QStringLiteral(": ") +
                         QString(entry.reason).replace(QStringLiteral("\r\n"), QStringLiteral("; "));

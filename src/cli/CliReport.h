@@ -1,5 +1,7 @@
 #pragma once
 
+#include "joblist/TrackReport.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTextStream>
@@ -31,6 +33,7 @@ class CliReport {
         QString result;  // where the result is
         QString reason;  // why there is none
         double seconds = 0;
+        TrackReport tracks;  // what a converted file kept of its source, and left out
         QString counter;     // "[2/5] " for files that were converted or tried
         bool counts = true;  // whether it makes the run fail (a folder's non-video files do not)
     };

@@ -256,6 +256,11 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
     folder_.sameFolder = saved.optSameFolder.value_or(false);
     folder_.otherFolder = saved.txtOutPath;
     batch_.SetFilesAtOnce(options.jobs.value_or(saved.FilesAtOnce.value_or(0)));
+    batch_.SetTrackChoice(options.everyTrack.value_or(saved.KeepEveryTrack.value_or(true))
+                              ? TrackPlan::Choice::Every
+                              : TrackPlan::Choice::First);
+    batch_.SetCheckByDecoding(options.verify || saved.CheckByDecoding.value_or(false));
+    batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
 
     if (options.custom) {
         format_.presetMode = false;
@@ -722,6 +727,7 @@ void CommandLineConverter::FileFinished(int row) {
     if (job.status == kComplete) {
         entry.outcome = CliReport::Outcome::Converted;
         entry.result = job.outputPath;
+        entry.tracks = job.tracks;
     } else if (job.status == kCancelled) {
         entry.outcome = CliReport::Outcome::Stopped;
     } else {

@@ -49,7 +49,7 @@ void JobListStore::SetInBatch(int row, bool inBatch) {
     CellChanged(row, JobRow::ID, {kInBatchRole});
 }
 
-void JobListStore::SetClaim(int row, const std::optional<ResultClaim>& claim) {
+void JobListStore::SetClaim(int row, const std::optional<ClaimRecord>& claim) {
     rows_.at(static_cast<std::size_t>(row)).claim = claim;
     CellChanged(row, JobRow::ID, {kClaimRole});
 }

@@ -36,7 +36,7 @@ class JobListStore : public QAbstractTableModel {
     // Many rows in one go (a kept list coming back): one insertion for the view.
     void AppendRows(std::vector<JobRow> rows);
     void SetInBatch(int row, bool inBatch);
-    void SetClaim(int row, const std::optional<ResultClaim>& claim);
+    void SetClaim(int row, const std::optional<ClaimRecord>& claim);
     void SetStatus(int row, const QString& status);
     void SetCheckBox(int row, int value);
     void SetTextColor(int row, int column, TextColor color);

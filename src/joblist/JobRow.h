@@ -28,12 +28,12 @@ struct FileIdentity {
 // The name a conversion set out to give its result, recorded before the encoder starts, so that
 // after a crash the result can be told for the row's own: the hidden file it writes, the name
 // it is meant to take, and that file's identity, which a rename keeps.
-struct ResultClaim {
+struct ClaimRecord {
     QString temporary;
     QString name;
     FileIdentity identity;
     qint64 made = 0;  // when, in milliseconds since 1970
-    bool operator==(const ResultClaim&) const = default;
+    bool operator==(const ClaimRecord&) const = default;
 };
 
 // One queued file. Columns are addressed by position, as the grid shows them.
@@ -57,7 +57,7 @@ struct JobRow {
     QString outputTail;        // its last lines, kept in memory
     QString progressNote;      // while converting: time left and speed
     bool inBatch = false;      // taken by the batch that runs, or ran when the program ended
-    std::optional<ResultClaim> claim;  // while it converts
+    std::optional<ClaimRecord> claim;  // while it converts
     TrackReport tracks;                // what the last conversion kept, and left out
     FileIdentity identity;             // of the file, for telling two spellings of it apart
 

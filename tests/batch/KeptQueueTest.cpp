@@ -40,7 +40,7 @@ TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
     odd.logPath = "/logs/a.log";
     odd.textColors[JobRow::Status] = Rgb(220, 10, 10);
     odd.inBatch = true;
-    odd.claim = ResultClaim{"/out/.reelwright-abcd1234.mp4",
+    odd.claim = ClaimRecord{"/out/.reelwright-abcd1234.mp4",
                             "/out/it's.mp4",
                             {2049, 18446744073709551557ULL},
                             1765000000123};
@@ -181,7 +181,7 @@ TEST_P(SettlingAClaim, TakesOnlyTheRowsOwnResult) {
     ASSERT_EQ(::fstat(lock, &made), 0);
     ::close(lock);  // the program died
     JobRow row = Row("/videos/a.avi", "Waiting Conversion");
-    row.claim = ResultClaim{hidden,
+    row.claim = ClaimRecord{hidden,
                             out.filePath("a.mp4"),
                             {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
                             QDateTime::currentMSecsSinceEpoch()};
@@ -365,7 +365,7 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
         struct stat made {};
         ASSERT_EQ(::fstat(lock, &made), 0);
         list.Store()->SetClaim(
-            2, ResultClaim{hidden,
+            2, ClaimRecord{hidden,
                            dir.filePath("out/c.avi"),
                            {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
                            QDateTime::currentMSecsSinceEpoch()});
