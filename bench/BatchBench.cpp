@@ -1,7 +1,8 @@
 // Several files at once, against the encoder run bare. One generated set of short clips (60 of
 // 2 s at 320x240) and one of long ones (4 of 60 s at 1280x720) are converted with the default
 // preset: one by one with bare ffmpeg in a loop, with xargs -P and bare ffmpeg, and with
-// reelwright-cli at 1, 2 and Auto files at once. All in one run; the ratios are to the loop.
+// reelwright-cli at 1, 2 and Auto files at once; then Auto with each result checked by decoding
+// it, against Auto without. All in one run; the ratios are to the loop.
 //
 //   bench_batch [SHORT_COUNT] [LONG_COUNT]
 #include <QCoreApplication>
@@ -121,10 +122,24 @@ int main(int argc, char* argv[]) {
             ratios[std::string(set.name) + jobs.toStdString()] = program / loop;
         }
         ratios[set.name] = best / loop;
+
+        // The check by decoding, on top of the same Auto run.
+        out = fresh("verify");
+        const double verified =
+            Timed(QStringLiteral("%1 --jobs auto --verify --preset %2 --output-folder %3 %4/*.mkv")
+                      .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out),
+                           Quoted(in)),
+                  {{"HOME", work.filePath("home")}});
+        const double automatic = ratios[std::string(set.name) + "auto"] * loop;
+        std::printf("  reelwright-cli --jobs auto --verify: %.1f s (%.2f of the same without)\n",
+                    verified, verified / automatic);
+        ratios[std::string(set.name) + "verify"] = verified / automatic;
     }
     std::printf("Auto against one at a time: short clips %.2f, long clips %.2f\n",
                 ratios["shortauto"] / ratios["short1"], ratios["longauto"] / ratios["long1"]);
     std::printf("files at once, short clips: %.2f of one-by-one bare ffmpeg\n", ratios["short"]);
     std::printf("files at once, long clips: %.2f of one-by-one bare ffmpeg\n", ratios["long"]);
+    std::printf("check by decoding: short clips %.2f, long clips %.2f of the run without it\n",
+                ratios["shortverify"], ratios["longverify"]);
     return 0;
 }

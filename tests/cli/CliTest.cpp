@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -410,6 +412,52 @@ TEST(CliProgram, RunsWithoutQtGuiOrWidgets) {
     EXPECT_TRUE(libraries.contains("libQt6Core"));
     EXPECT_FALSE(libraries.contains("libQt6Gui")) << libraries.toStdString();
     EXPECT_FALSE(libraries.contains("libQt6Widgets")) << libraries.toStdString();
+}
+
+// Every track, or one of each kind; what was kept and left out for programs to read.
+TEST_F(CliTest, TracksAreKeptAsAskedAndToldInJson) {
+    const QString film = home.filePath("film.mkv");
+    ASSERT_TRUE(test::MakeFilmLikeSource(film));
+    const QString preset = "Computer and TV/H.264 / AAC (most players)";
+    const Result every = Run({"--json", "--preset", preset, "--output-folder", "every", film});
+    ASSERT_EQ(every.status, 0) << every.err.toStdString();
+    const QJsonObject kept = JsonLines(every.out).value(0);
+    EXPECT_EQ(kept.value("tracks").toObject(),
+              (QJsonObject{{"video", 1}, {"audio", 2}, {"subtitle", 2}, {"cover", 1}, {"font", 0}}));
+    const QJsonArray leftOut = kept.value("left_out").toArray();
+    ASSERT_EQ(leftOut.size(), 2);
+    EXPECT_EQ(leftOut[0].toObject(),
+              (QJsonObject{{"kind", "picture subtitle"},
+                           {"language", "eng"},
+                           {"reason", "MP4 cannot hold picture subtitles"}}));
+    EXPECT_EQ(leftOut[1].toObject().value("kind"), "font");
+    EXPECT_TRUE(leftOut[1].toObject().value("language").isNull());
+
+    // As the encoder always did: one sound, at most one subtitle.
+    const Result first =
+        Run({"--tracks", "first", "--preset", preset, "--output-folder", "first", film});
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains("1 audio track (fra): one track of each kind is kept"))
+        << first.out.toStdString();
+    const QList<test::ProbedTrack> tracks = test::ProbeTracks(home.filePath("first/film.mp4"));
+    EXPECT_EQ(test::CountTracks(tracks, "video"), 1);
+    EXPECT_EQ(test::CountTracks(tracks, "audio"), 1);
+    EXPECT_LE(test::CountTracks(tracks, "subtitle"), 1);
+    EXPECT_EQ(Run({"--tracks", "some", film}).status, 2);
+}
+
+TEST_F(CliTest, VerifyAndKeepDatesAreTakenAtTheirWord) {
+    const QString clip = Clip("clip.mkv");
+    const QDateTime old(QDate(1999, 12, 31), QTime(23, 59, 58), Qt::UTC);
+    QFile source(clip);
+    ASSERT_TRUE(source.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(source.setFileTime(old, QFileDevice::FileModificationTime));
+    source.close();
+    const Result result =
+        Run({"--verify", "--keep-dates", "--preset", kPreset, "--output-folder", "out", clip});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(QFileInfo(home.filePath("out/clip.avi")).lastModified().toUTC(), old);
+    EXPECT_EQ(Outputs(), QStringList{"clip.avi"});
 }
 
 }  // namespace

@@ -39,6 +39,9 @@ RememberedSettings Changed() {
     values.txtCVBitrate = "2500";
     values.txtFrameRate = "29.97";
     values.FilesAtOnce = 0;  // Auto
+    values.KeepEveryTrack = false;
+    values.CheckByDecoding = true;
+    values.KeepDates = true;
     return values;
 }
 
@@ -62,7 +65,7 @@ class RememberedSettingsTest : public testing::Test {
     CRegister reg;
 };
 
-TEST_F(RememberedSettingsTest, AllEighteenComeBackAsSaved) {
+TEST_F(RememberedSettingsTest, AllTwentyOneComeBackAsSaved) {
     EXPECT_EQ(RememberedSettings::Load(reg), RememberedSettings::Defaults());
     ASSERT_TRUE(Changed().Save(reg));
     EXPECT_EQ(RememberedSettings::Load(reg), Changed());
@@ -126,6 +129,24 @@ TEST_F(RememberedSettingsTest, AnOlderFileWithSeventeenValuesStillLoads) {
         Write(File(), text + "Fennick%20Reelwright\\Settings\\FilesAtOnce=" + broken + "\n");
         EXPECT_EQ(RememberedSettings::Load(reg).FilesAtOnce, std::nullopt) << broken;
     }
+}
+
+// Files written before the track, check and date choices give those their first-start values.
+TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
+    ASSERT_TRUE(Changed().Save(reg));
+    QByteArray text = Read(File());
+    for (const char* name : {"KeepEveryTrack=False", "CheckByDecoding=True", "KeepDates=True"}) {
+        ASSERT_TRUE(text.contains(name)) << name;
+        text.replace(QByteArray("Fennick%20Reelwright\\Settings\\") + name + "\n", "");
+    }
+    Write(File(), text);
+    RememberedSettings expected = Changed();
+    expected.KeepEveryTrack = true;
+    expected.CheckByDecoding = false;
+    expected.KeepDates = false;
+    EXPECT_EQ(RememberedSettings::Load(reg), expected);
+    Write(File(), text + "Fennick%20Reelwright\\Settings\\KeepEveryTrack=maybe\n");
+    EXPECT_EQ(RememberedSettings::Load(reg).KeepEveryTrack, std::nullopt);
 }
 
 TEST_F(RememberedSettingsTest, StoredValuesThatBreakTheirRulesAreNotUsed) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -64,7 +65,7 @@ TEST_F(SettingsWindowTest, TheFirstStartShowsEveryDefault) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
-TEST_F(SettingsWindowTest, SaveThenLoadRestoresAllSeventeenControls) {
+TEST_F(SettingsWindowTest, SaveThenLoadRestoresEveryRememberedControl) {
     window->optSameFolder->setChecked(true);
     window->txtOutPath->setText("/srv/out put");
     window->optFormat[1]->setChecked(true);
@@ -82,8 +83,16 @@ TEST_F(SettingsWindowTest, SaveThenLoadRestoresAllSeventeenControls) {
     window->txtChannels->setText("6");
     window->txtCVBitrate->setText("2500");
     window->txtFrameRate->setText("29.97");
+    // What a conversion keeps and checks: the first start keeps every track, and no more.
+    EXPECT_TRUE(window->chkKeepEveryTrack->isChecked());
+    EXPECT_FALSE(window->chkCheckByDecoding->isChecked());
+    EXPECT_FALSE(window->chkKeepDates->isChecked());
+    window->chkKeepEveryTrack->setChecked(false);
+    window->chkCheckByDecoding->setChecked(true);
+    window->chkKeepDates->setChecked(true);
     ASSERT_TRUE(window->close());
     EXPECT_EQ(Stored("optFormat"), "1");
+    EXPECT_EQ(Stored("KeepEveryTrack"), "False");
     EXPECT_EQ(Stored("cmbCVSize"), "27");
 
     Restart();
@@ -107,6 +116,9 @@ TEST_F(SettingsWindowTest, SaveThenLoadRestoresAllSeventeenControls) {
     EXPECT_EQ(window->txtChannels->text(), "6");
     EXPECT_EQ(window->txtCVBitrate->text(), "2500");
     EXPECT_EQ(window->txtFrameRate->text(), "29.97");
+    EXPECT_FALSE(window->chkKeepEveryTrack->isChecked());
+    EXPECT_TRUE(window->chkCheckByDecoding->isChecked());
+    EXPECT_TRUE(window->chkKeepDates->isChecked());
     EXPECT_TRUE(window->lblFormat->text().startsWith("Container:MP4, Video Codec:"));
 }
 
