@@ -3,6 +3,7 @@
 #include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/DecodeCheck.h"
+#include "engine/FieldLook.h"
 #include "engine/MediaTracks.h"
 #include "engine/Encoder.h"
 #include "joblist/JobList.h"
@@ -388,7 +389,8 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     slot->options = *parameters.options;
     slot->length = *length;
     slot->plan = TrackPlan::Make(MediaTracks::Read(origfile), type, *parameters.options,
-                                 trackChoice_);
+                                 trackChoice_,
+                                 [&origfile](int index) { return LookForFields(origfile, index); });
     QStringList attached;
     if (!slot->plan.Attachments().empty()) {
         slot->attachments = std::make_unique<QTemporaryDir>();

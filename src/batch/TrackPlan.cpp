@@ -1,5 +1,6 @@
 #include "batch/TrackPlan.h"
 
+#include "batch/PicturePlan.h"
 #include "platform/CommandLine.h"
 
 #include <QDir>
@@ -24,6 +25,9 @@ QString ClassicCode(const QString& language) {
         {"swe", "sve"}, {"cze", "ces"}, {"fre", "fra"}, {"rum", "ron"}, {"slo", "slk"}};
     return kClassic.value(language, language);
 }
+
+// Codecs whose pictures may be interlaced without the file saying so.
+const QStringList kMaybeInterlaced{"mpeg2video", "dvvideo", "h264", "vc1", "mpeg4"};
 
 QString Map(const Track& track) {
     return QStringLiteral("0:%1").arg(track.index);
@@ -85,7 +89,7 @@ QString Quoted(const QStringList& arguments) {
 }  // namespace
 
 TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const QString& options,
-                          Choice choice) {
+                          Choice choice, const FieldLook& look) {
     TrackPlan plan;
     plan.options_ = options;
     if (!source.readable) {
@@ -215,32 +219,61 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
             plan.before_ << QStringLiteral("-map") << Map(*track);
         }
     }
-    const bool coverInStream = rules.cover == ContainerRules::Cover::AsCover && !covers.empty();
-    if (coverInStream) {
-        for (const Track* cover : covers) {
-            plan.before_ << QStringLiteral("-map") << Map(*cover);
+    // Each picture as its source meant it: HDR, fields, range and colour tags.
+    const PicturePlan::Format pictureFormat = PicturePlan::Format::Of(*arguments);
+    std::vector<PicturePlan> pictures;
+    bool filtered = false;
+    for (std::size_t i = 0; i < videos.size(); ++i) {
+        const Track& video = *videos[i];
+        PicturePlan::FieldLook ask;
+        if (look && video.look.fieldOrder.isEmpty() && kMaybeInterlaced.contains(video.codec)) {
+            ask = [&look, &video] { return look(video.index); };
         }
-        // The format's options for every picture track would reach the cover too, which is
-        // copied: a filter, a codec tag or a named profile there stops the encoder. They go to
-        // each encoded picture track by its number instead.
-        QStringList rewritten;
-        bool changed = false;
-        for (qsizetype i = 0; i < arguments->size(); ++i) {
-            const QString name = PictureOption((*arguments)[i]);
-            if (!name.isEmpty() && i + 1 < arguments->size()) {
-                for (std::size_t video = 0; video < videos.size(); ++video) {
-                    rewritten << QStringLiteral("-%1:v:%2").arg(name).arg(video)
-                              << (*arguments)[i + 1];
-                }
-                ++i;
-                changed = true;
-            } else {
-                rewritten << (*arguments)[i];
+        pictures.push_back(PicturePlan::Make(video.look, pictureFormat, static_cast<int>(i), ask));
+        filtered = filtered || !pictures.back().filters.isEmpty();
+        for (const QString& note : pictures.back().notes) {
+            if (!plan.report_.notes.contains(note)) {
+                plan.report_.notes << note;
             }
         }
-        if (changed) {
-            plan.options_ = Quoted(rewritten);
+    }
+    const bool coverInStream = rules.cover == ContainerRules::Cover::AsCover && !covers.empty();
+    for (const Track* cover : coverInStream ? covers : std::vector<const Track*>()) {
+        plan.before_ << QStringLiteral("-map") << Map(*cover);
+    }
+    if (coverInStream || filtered) {
+        // The format's options for every picture track would reach the cover too, which is
+        // copied: a filter, a codec tag or a named profile there stops the encoder. They go to
+        // each encoded picture track by its number instead, its own filters before the
+        // format's, in one chain.
+        QStringList rewritten;
+        bool hadFilter = false;
+        for (qsizetype i = 0; i < arguments->size(); ++i) {
+            const QString name = PictureOption((*arguments)[i]);
+            if (name.isEmpty() || i + 1 >= arguments->size()) {
+                rewritten << (*arguments)[i];
+                continue;
+            }
+            const bool filter = name == QStringLiteral("filter");
+            hadFilter = hadFilter || filter;
+            for (std::size_t video = 0; video < videos.size(); ++video) {
+                QString value = (*arguments)[i + 1];
+                if (filter && !pictures[video].filters.isEmpty()) {
+                    value = pictures[video].filters + u',' + value;
+                }
+                rewritten << QStringLiteral("-%1:v:%2").arg(name).arg(video) << value;
+            }
+            ++i;
         }
+        for (std::size_t video = 0; !hadFilter && video < videos.size(); ++video) {
+            if (!pictures[video].filters.isEmpty()) {
+                rewritten << QStringLiteral("-filter:v:%1").arg(video) << pictures[video].filters;
+            }
+        }
+        plan.options_ = Quoted(rewritten);
+    }
+    for (const PicturePlan& picture : pictures) {
+        plan.after_ << picture.options;
     }
     for (qsizetype i = 0; i < subtitleCodecs.size(); ++i) {
         plan.after_ << QStringLiteral("-c:s:%1").arg(i) << subtitleCodecs[i];

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,8 +31,12 @@ class TrackPlan {
         QByteArray bytes;
     };
 
+    // Asks whether the picture track of this number, which its file does not say, is
+    // interlaced (PicturePlan::FieldLook).
+    using FieldLook = std::function<std::optional<QString>(int index)>;
+
     static TrackPlan Make(const MediaTracks& source, const QString& type, const QString& options,
-                          Choice choice);
+                          Choice choice, const FieldLook& look = {});
 
     // The whole option text for the encoder, the attachments given by the paths they were
     // written to (in the order of Attachments()).

@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <mutex>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/avutil.h>
+#include <libavutil/display.h>
+#include <libavutil/mastering_display_metadata.h>
+#include <libavutil/pixdesc.h>
 }
 
 namespace reelwright {
@@ -31,6 +35,147 @@ QString Tag(const AVDictionary* metadata, const char* key) {
 bool IsFont(const AVCodecParameters& codec, const QString& mimeType) {
     return codec.codec_id == AV_CODEC_ID_TTF || codec.codec_id == AV_CODEC_ID_OTF ||
            mimeType.contains(QStringLiteral("font"), Qt::CaseInsensitive);
+}
+
+QString Named(const char* name, bool known) {
+    return known && name ? QString::fromLatin1(name) : QString();
+}
+
+double Value(AVRational rational) {
+    return rational.den != 0 ? av_q2d(rational) : 0;
+}
+
+void TakeMastering(MediaTracks::Picture& look, const AVMasteringDisplayMetadata& mastering) {
+    if (!mastering.has_primaries && !mastering.has_luminance) {
+        return;
+    }
+    MediaTracks::Picture::Mastering taken;
+    for (int i = 0; i < 2; ++i) {
+        taken.red[i] = Value(mastering.display_primaries[0][i]);
+        taken.green[i] = Value(mastering.display_primaries[1][i]);
+        taken.blue[i] = Value(mastering.display_primaries[2][i]);
+        taken.white[i] = Value(mastering.white_point[i]);
+    }
+    taken.maxLuminance = Value(mastering.max_luminance);
+    taken.minLuminance = Value(mastering.min_luminance);
+    look.mastering = taken;
+}
+
+void TakeLight(MediaTracks::Picture& look, const AVContentLightMetadata& light) {
+    look.maxContentLight = static_cast<int>(light.MaxCLL);
+    look.maxAverageLight = static_cast<int>(light.MaxFALL);
+}
+
+void TakeRotation(MediaTracks::Picture& look, const uint8_t* matrix) {
+    const double rotation = av_display_rotation_get(reinterpret_cast<const int32_t*>(matrix));
+    look.rotation = std::isnan(rotation) ? 0 : rotation;
+}
+
+// What the container tells of a picture beside its frames: HDR metadata and rotation.
+void TakeStreamSideData(MediaTracks::Picture& look, const AVStream& stream) {
+#if LIBAVCODEC_VERSION_MAJOR >= 61
+    const AVCodecParameters& codec = *stream.codecpar;
+    const auto find = [&codec](AVPacketSideDataType type) -> const uint8_t* {
+        const AVPacketSideData* data =
+            av_packet_side_data_get(codec.coded_side_data, codec.nb_coded_side_data, type);
+        return data ? data->data : nullptr;
+    };
+#else
+    const auto find = [&stream](AVPacketSideDataType type) -> const uint8_t* {
+        return av_stream_get_side_data(&stream, type, nullptr);
+    };
+#endif
+    if (const uint8_t* data = find(AV_PKT_DATA_MASTERING_DISPLAY_METADATA)) {
+        TakeMastering(look, *reinterpret_cast<const AVMasteringDisplayMetadata*>(data));
+    }
+    if (const uint8_t* data = find(AV_PKT_DATA_CONTENT_LIGHT_LEVEL)) {
+        TakeLight(look, *reinterpret_cast<const AVContentLightMetadata*>(data));
+    }
+    if (const uint8_t* data = find(AV_PKT_DATA_DISPLAYMATRIX)) {
+        TakeRotation(look, data);
+    }
+}
+
+MediaTracks::Picture LookOf(const AVStream& stream) {
+    const AVCodecParameters& codec = *stream.codecpar;
+    MediaTracks::Picture look;
+    look.width = codec.width;
+    look.height = codec.height;
+    const auto format = static_cast<AVPixelFormat>(codec.format);
+    if (const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(format)) {
+        look.pixelFormat = QString::fromLatin1(descriptor->name);
+        look.bitDepth = descriptor->comp[0].depth;
+        // The "j" formats are full range whatever the tag says.
+        if (look.pixelFormat.startsWith(QStringLiteral("yuvj"))) {
+            look.range = QStringLiteral("pc");
+        }
+    }
+    look.primaries = Named(av_color_primaries_name(codec.color_primaries),
+                           codec.color_primaries != AVCOL_PRI_UNSPECIFIED);
+    look.transfer =
+        Named(av_color_transfer_name(codec.color_trc), codec.color_trc != AVCOL_TRC_UNSPECIFIED);
+    look.matrix =
+        Named(av_color_space_name(codec.color_space), codec.color_space != AVCOL_SPC_UNSPECIFIED);
+    if (look.range.isEmpty()) {
+        look.range = Named(av_color_range_name(codec.color_range),
+                           codec.color_range != AVCOL_RANGE_UNSPECIFIED);
+    }
+    switch (codec.field_order) {
+        case AV_FIELD_PROGRESSIVE:
+            look.fieldOrder = QStringLiteral("progressive");
+            break;
+        case AV_FIELD_TT:
+            look.fieldOrder = QStringLiteral("tt");
+            break;
+        case AV_FIELD_BB:
+            look.fieldOrder = QStringLiteral("bb");
+            break;
+        case AV_FIELD_TB:
+            look.fieldOrder = QStringLiteral("tb");
+            break;
+        case AV_FIELD_BT:
+            look.fieldOrder = QStringLiteral("bt");
+            break;
+        default:
+            break;
+    }
+    TakeStreamSideData(look, stream);
+    return look;
+}
+
+// HDR metadata carried in the picture itself (HEVC's and AV1's own messages) is known only once
+// a frame is decoded: the first frame of `stream` is.
+void TakeFrameSideData(AVFormatContext& context, const AVStream& stream,
+                       MediaTracks::Picture& look) {
+    const AVCodec* decoder = avcodec_find_decoder(stream.codecpar->codec_id);
+    AVCodecContext* codec = decoder ? avcodec_alloc_context3(decoder) : nullptr;
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    if (codec && packet && frame && avcodec_parameters_to_context(codec, stream.codecpar) >= 0 &&
+        avcodec_open2(codec, decoder, nullptr) >= 0) {
+        bool decoded = false;
+        // A first frame comes after a few packets at most; a file that gives none is let be.
+        for (int read = 0; read < 200 && !decoded && av_read_frame(&context, packet) >= 0;
+             ++read) {
+            if (packet->stream_index == stream.index && avcodec_send_packet(codec, packet) >= 0) {
+                decoded = avcodec_receive_frame(codec, frame) >= 0;
+            }
+            av_packet_unref(packet);
+        }
+        if (decoded) {
+            if (const AVFrameSideData* data =
+                    av_frame_get_side_data(frame, AV_FRAME_DATA_MASTERING_DISPLAY_METADATA)) {
+                TakeMastering(look, *reinterpret_cast<const AVMasteringDisplayMetadata*>(data->data));
+            }
+            if (const AVFrameSideData* data =
+                    av_frame_get_side_data(frame, AV_FRAME_DATA_CONTENT_LIGHT_LEVEL)) {
+                TakeLight(look, *reinterpret_cast<const AVContentLightMetadata*>(data->data));
+            }
+        }
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&codec);
 }
 
 MediaTracks::Track TrackOf(const AVStream& stream) {
@@ -59,6 +204,7 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
                                            stream.attached_pic.size);
             } else {
                 track.kind = MediaTracks::Kind::Video;
+                track.look = LookOf(stream);
             }
             break;
         case AVMEDIA_TYPE_AUDIO:
@@ -111,6 +257,14 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
     read.readable = true;
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         read.tracks.push_back(TrackOf(*context->streams[i]));
+    }
+    // HDR metadata that the container does not carry may be in the pictures.
+    for (MediaTracks::Track& track : read.tracks) {
+        if (track.kind == Kind::Video && track.look.IsHdr() && !track.look.mastering &&
+            !PastDeadline(&deadline)) {
+            TakeFrameSideData(*context, *context->streams[track.index], track.look);
+            break;
+        }
     }
     read.chapters = static_cast<int>(context->nb_chapters);
     read.title = Tag(context->metadata, "title");

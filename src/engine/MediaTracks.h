@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace reelwright {
@@ -11,6 +12,39 @@ namespace reelwright {
 // conversion can keep, and what a result holds.
 struct MediaTracks {
     enum class Kind { Video, Audio, Subtitle, Font, Cover, Data };
+
+    // What a picture track is: how its colours and fields are meant to be shown. Names are the
+    // encoder's own ("bt709", "smpte2084", "tv"); empty where the file does not say.
+    struct Picture {
+        int width = 0;
+        int height = 0;
+        int bitDepth = 0;
+        QString pixelFormat;
+        QString primaries;
+        QString transfer;
+        QString matrix;
+        QString range;
+        QString fieldOrder;  // "progressive", "tt", "bb", "tb", "bt"; empty when unknown
+        double rotation = 0;  // degrees the display matrix turns it
+        // HDR metadata: the mastering display (chromaticities, luminance in cd/m2) and the
+        // content light levels.
+        struct Mastering {
+            double red[2] = {}, green[2] = {}, blue[2] = {}, white[2] = {};
+            double maxLuminance = 0, minLuminance = 0;
+        };
+        std::optional<Mastering> mastering;
+        int maxContentLight = 0;
+        int maxAverageLight = 0;
+
+        // Perceptual quantiser (HDR10) or hybrid log-gamma.
+        bool IsHdr() const {
+            return transfer == QStringLiteral("smpte2084") ||
+                   transfer == QStringLiteral("arib-std-b67");
+        }
+        bool IsInterlaced() const {
+            return !fieldOrder.isEmpty() && fieldOrder != QStringLiteral("progressive");
+        }
+    };
 
     struct Track {
         int index = 0;  // the stream's number in the file, as the encoder's -map counts
@@ -25,6 +59,7 @@ struct MediaTracks {
         QString fileName;              // an attachment's or a cover's file name, when it has one
         QString mimeType;
         QByteArray picture;  // a cover's picture, as stored
+        Picture look;        // a picture track's colours and fields
     };
 
     bool readable = false;  // false when the file could not be opened as media

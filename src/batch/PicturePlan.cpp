@@ -1,0 +1,228 @@
+#include "batch/PicturePlan.h"
+
+#include <QRegularExpression>
+
+namespace reelwright {
+namespace {
+
+const QStringList kHdrEncoders{"libx265",   "libsvtav1", "libaom-av1", "librav1e", "libvpx-vp9",
+                               "prores_ks", "prores",    "prores_aw",  "ffv1"};
+const QStringList kFullRangeEncoders{"mjpeg",    "ffv1", "huffyuv", "ffvhuff", "png",
+                                     "rawvideo", "gif",  "apng",    "utvideo"};
+
+// The value of the first of `names` among the arguments.
+QString ValueOf(const QStringList& arguments, const QStringList& names) {
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        if (names.contains(arguments[i])) {
+            return arguments[i + 1];
+        }
+    }
+    return QString();
+}
+
+QString Number(double value) {
+    return QString::number(value, 'f', 4).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+// The mastering display as x265 takes it: chromaticities in 0.00002, luminance in 0.0001 cd/m2.
+QString X265Mastering(const MediaTracks::Picture::Mastering& m) {
+    const auto xy = [](const double(&point)[2]) {
+        return QStringLiteral("(%1,%2)")
+            .arg(qRound(point[0] * 50000))
+            .arg(qRound(point[1] * 50000));
+    };
+    return QStringLiteral("G%1B%2R%3WP%4L(%5,%6)")
+        .arg(xy(m.green), xy(m.blue), xy(m.red), xy(m.white))
+        .arg(qRound64(m.maxLuminance * 10000))
+        .arg(qRound64(m.minLuminance * 10000));
+}
+
+// The same as SVT-AV1 takes it: plain numbers.
+QString SvtMastering(const MediaTracks::Picture::Mastering& m) {
+    const auto xy = [](const double(&point)[2]) {
+        return QStringLiteral("(%1,%2)").arg(Number(point[0]), Number(point[1]));
+    };
+    return QStringLiteral("G%1B%2R%3WP%4L(%5,%6)")
+        .arg(xy(m.green), xy(m.blue), xy(m.red), xy(m.white), Number(m.maxLuminance),
+             Number(m.minLuminance));
+}
+
+// An 8-bit pixel format's 10-bit kin.
+QString TenBit(const QString& format) {
+    if (format.endsWith(QStringLiteral("10le")) || format.endsWith(QStringLiteral("12le"))) {
+        return format;
+    }
+    if (format.startsWith(QStringLiteral("yuv422"))) {
+        return QStringLiteral("yuv422p10le");
+    }
+    if (format.startsWith(QStringLiteral("yuv444"))) {
+        return QStringLiteral("yuv444p10le");
+    }
+    return QStringLiteral("yuv420p10le");
+}
+
+bool EightBit(const QString& format) {
+    return !format.isEmpty() && !format.contains(QStringLiteral("10")) &&
+           !format.contains(QStringLiteral("12")) && !format.contains(QStringLiteral("16"));
+}
+
+}  // namespace
+
+PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
+    Format format;
+    format.codec = ValueOf(arguments, {"-c:v", "-vcodec", "-codec:v", "-c", "-codec"});
+    const QString target = ValueOf(arguments, {"-target"});
+    if (!target.isEmpty()) {
+        format.pal = !target.contains(QStringLiteral("ntsc"));
+        // DVD and its kin are interlaced by nature; VCD is MPEG-1, progressive.
+        if (target.endsWith(QStringLiteral("vcd")) && !target.endsWith(QStringLiteral("svcd"))) {
+            format.codec = format.codec.isEmpty() ? QStringLiteral("mpeg1video") : format.codec;
+        } else {
+            format.codec = format.codec.isEmpty() ? QStringLiteral("mpeg2video") : format.codec;
+            format.keepsFields = true;
+        }
+    }
+    format.copies = format.codec == QStringLiteral("copy");
+    format.holdsHdr =
+        kHdrEncoders.contains(format.codec) ||
+        (format.codec == QStringLiteral("dnxhd") &&
+         ValueOf(arguments, {"-profile:v", "-profile"}).contains(QStringLiteral("hqx")));
+    format.keepsFullRange = kFullRangeEncoders.contains(format.codec);
+    format.pixelFormat = ValueOf(arguments, {"-pix_fmt", "-pix_fmt:v"});
+    return format;
+}
+
+PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format& format, int stream,
+                              const FieldLook& look) {
+    PicturePlan plan;
+    if (format.copies) {
+        return plan;  // as it is, or not at all
+    }
+    const QString v = QString::number(stream);
+    const auto tag = [&plan, &v](const QString& primaries, const QString& transfer,
+                                 const QString& matrix, const QString& range) {
+        const std::pair<const char*, const QString&> tags[] = {{"-color_primaries", primaries},
+                                                               {"-color_trc", transfer},
+                                                               {"-colorspace", matrix},
+                                                               {"-color_range", range}};
+        for (const auto& [option, value] : tags) {
+            if (!value.isEmpty()) {
+                plan.options << QString::fromLatin1(option) + QStringLiteral(":v:") + v << value;
+            }
+        }
+    };
+    QStringList chain;
+
+    // Fields: made whole frames, one frame for each, unless the format is interlaced itself.
+    QString fields = picture.fieldOrder;
+    const bool told = !fields.isEmpty();
+    if (!told && look) {
+        fields = look().value_or(QString());
+    }
+    if (!fields.isEmpty() && fields != QStringLiteral("progressive")) {
+        const bool top = fields == QStringLiteral("tt") || fields == QStringLiteral("tb");
+        if (format.keepsFields) {
+            plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct")
+                         << QStringLiteral("-top:v:") + v
+                         << (top ? QStringLiteral("1") : QStringLiteral("0"));
+            plan.notes << (top ? QStringLiteral("Interlaced picture kept, top field first.")
+                               : QStringLiteral("Interlaced picture kept, bottom field first."));
+        } else {
+            const QString parity = told  ? QStringLiteral("auto")
+                                   : top ? QStringLiteral("tff")
+                                         : QStringLiteral("bff");
+            chain << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all").arg(parity);
+            plan.notes << QStringLiteral("Interlaced picture made progressive.");
+        }
+    }
+
+    if (picture.IsHdr()) {
+        const bool pq = picture.transfer == QStringLiteral("smpte2084");
+        const QString primaries =
+            picture.primaries.isEmpty() ? QStringLiteral("bt2020") : picture.primaries;
+        const QString matrix =
+            picture.matrix.isEmpty() ? QStringLiteral("bt2020nc") : picture.matrix;
+        if (format.holdsHdr) {
+            // Kept: ten bits, its tags, and its metadata where the encoder writes it.
+            if (EightBit(format.pixelFormat)) {
+                plan.options << QStringLiteral("-pix_fmt:v:") + v << TenBit(format.pixelFormat);
+            }
+            tag(primaries, picture.transfer, matrix, QStringLiteral("tv"));
+            QStringList metadata;
+            if (format.codec == QStringLiteral("libx265")) {
+                if (picture.mastering) {
+                    metadata << QStringLiteral("master-display=") +
+                                    X265Mastering(*picture.mastering);
+                }
+                if (picture.maxContentLight > 0) {
+                    metadata << QStringLiteral("max-cll=%1,%2")
+                                    .arg(picture.maxContentLight)
+                                    .arg(picture.maxAverageLight);
+                }
+                if (!metadata.isEmpty()) {
+                    plan.options << QStringLiteral("-x265-params:v:") + v
+                                 << QStringLiteral("repeat-headers=1:") + metadata.join(u':');
+                }
+            } else if (format.codec == QStringLiteral("libsvtav1")) {
+                if (picture.mastering) {
+                    metadata << QStringLiteral("mastering-display=") +
+                                    SvtMastering(*picture.mastering);
+                }
+                if (picture.maxContentLight > 0) {
+                    metadata << QStringLiteral("content-light=%1,%2")
+                                    .arg(picture.maxContentLight)
+                                    .arg(picture.maxAverageLight);
+                }
+                if (!metadata.isEmpty()) {
+                    plan.options << QStringLiteral("-svtav1-params:v:") + v << metadata.join(u':');
+                }
+            }
+            plan.notes << QStringLiteral("HDR kept: 10-bit, BT.2020 with %1%2.")
+                              .arg(pq ? QStringLiteral("PQ") : QStringLiteral("HLG"),
+                                   metadata.isEmpty() ? QString()
+                                                      : QStringLiteral(", and its mastering "
+                                                                       "display and light levels"));
+        } else {
+            // Brought to standard range: to light, the highlights rolled off, back to BT.709.
+            const QString end =
+                EightBit(format.pixelFormat) ? format.pixelFormat : QStringLiteral("yuv420p");
+            chain << QStringLiteral(
+                         "zscale=tin=%1:pin=%2:min=%3:rin=%4:t=linear:p=%2:npl=100,"
+                         "format=gbrpf32le,zscale=p=bt709,tonemap=tonemap=hable:desat=0,"
+                         "zscale=t=bt709:m=bt709:r=tv,format=%5")
+                         .arg(picture.transfer, primaries, matrix,
+                              picture.range.isEmpty() ? QStringLiteral("tv") : picture.range, end);
+            tag(QStringLiteral("bt709"), QStringLiteral("bt709"), QStringLiteral("bt709"),
+                QStringLiteral("tv"));
+            plan.notes << QStringLiteral("HDR brought to standard range (BT.709).");
+        }
+        plan.filters = chain.join(u',');
+        return plan;
+    }
+
+    // Standard range: full-range pictures (phones' MJPEG, screen recordings) are brought to the
+    // range players expect, not crushed or washed out; the colours are told as they are, and as
+    // SD and HD mean them where the source does not say.
+    if (picture.range == QStringLiteral("pc") && !format.keepsFullRange) {
+        QString scale = QStringLiteral("scale=in_range=full:out_range=limited");
+        if (picture.pixelFormat.startsWith(QStringLiteral("yuvj"))) {
+            scale += QStringLiteral(",format=") + QString(picture.pixelFormat).remove(3, 1);
+        }
+        chain << scale;
+        plan.notes << QStringLiteral("Full-range picture brought to standard range.");
+    }
+    const bool sd = picture.height > 0 && picture.height <= 576;
+    const QString guessed = !sd                     ? QStringLiteral("bt709")
+                            : picture.height == 576 ? QStringLiteral("bt470bg")
+                                                    : QStringLiteral("smpte170m");
+    tag(picture.primaries.isEmpty() ? guessed : picture.primaries,
+        picture.transfer.isEmpty() ? (sd ? QStringLiteral("smpte170m") : QStringLiteral("bt709"))
+                                   : picture.transfer,
+        picture.matrix.isEmpty() ? guessed : picture.matrix,
+        // An encoder that keeps the full range chooses its own (MJPEG refuses the other).
+        format.keepsFullRange ? QString() : QStringLiteral("tv"));
+    plan.filters = chain.join(u',');
+    return plan;
+}
+
+}  // namespace reelwright

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/MediaTracks.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace reelwright {
+
+// How one picture track is shown as its source meant it, in the format chosen: HDR brought to
+// standard range for a format whose players expect it (or kept, 10-bit with its metadata, where
+// the format holds it), interlaced fields made whole frames for a progressive format (or kept,
+// flagged, for DVD), colours tagged as they are and full-range pictures not crushed. The
+// format's own options still decide the codec, the size and the rate.
+struct PicturePlan {
+    // What the format's options make of pictures, read from them.
+    struct Format {
+        QString codec;          // the video encoder; empty: the container's own
+        bool copies = false;    // pictures copied as they are: nothing can be done to them
+        bool holdsHdr = false;  // an encoder that writes 10-bit HDR (HEVC, AV1, VP9, ProRes, FFV1)
+        bool keepsFields = false;     // interlaced by nature (DVD)
+        bool keepsFullRange = false;  // an encoder that keeps the picture's full range
+        QString pixelFormat;          // as -pix_fmt sets it; empty when the encoder chooses
+        bool pal = true;              // for a format of one TV system: PAL or NTSC
+
+        static Format Of(const QStringList& arguments);
+    };
+
+    // Asks the file whether an untagged picture track is interlaced (a short look at its
+    // frames): "tt", "bb", "progressive", or none when it cannot tell.
+    using FieldLook = std::function<std::optional<QString>()>;
+
+    QString filters;      // the chain that goes before the format's own filter; empty: none
+    QStringList options;  // what goes after the format's options, for output picture `stream`
+    QStringList notes;    // what is said of it on the row and in the log
+
+    static PicturePlan Make(const MediaTracks::Picture& picture, const Format& format, int stream,
+                            const FieldLook& look = {});
+};
+
+}  // namespace reelwright
