@@ -5,6 +5,7 @@
 #include "engine/Encoder.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
+#include "platform/PlayLength.h"
 #include "platform/Yield.h"
 
 #include <QDateTime>
@@ -16,6 +17,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 
 #include <poll.h>
 #include <sys/stat.h>
@@ -80,6 +82,10 @@ std::optional<float> BatchDriver::DurationSeconds(const QString& sDuration) {
             return std::nullopt;
         }
         seconds += value * weights[i];
+    }
+    // A length no video has (or more than a float holds) is as good as none.
+    if (!(std::fabs(seconds) <= kLongestPlaySeconds)) {
+        return 0.0F;
     }
     return static_cast<float>(seconds);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "joblist/JobRow.h"
+#include "platform/PlayLength.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,7 +37,7 @@ struct KeptQueue {
     static QString AsidePath();
 
     // The longest play length taken from a kept list: anything longer is no video of ours.
-    static constexpr double kLongestLength = 1e7;
+    static constexpr double kLongestLength = kLongestPlaySeconds;
 
     QByteArray ToBytes() const;
     // None, with `error` set, when the bytes are not a kept list. A row that cannot be read is

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <exception>
 
 namespace reelwright {
@@ -226,6 +227,9 @@ void CVideoConv::objDOS_ReceiveOutputs(const QString& CommandOutputs) {
         // of video still give a percentage.
         const double seconds = RoundHalfEven(time->seconds);
         const double percent = RoundHalfEven(seconds / fileTimeLength_ * 100.0);
+        if (std::isnan(percent)) {
+            return;
+        }
         emit Progress(static_cast<int>(std::clamp(percent, -1.0e9, 1.0e9)));
     } else {
         emit CurrentStatus(time->secondsText + QStringLiteral(" Seconds Converted"));

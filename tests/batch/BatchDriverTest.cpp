@@ -450,14 +450,17 @@ TEST_P(DurationSeconds, ReadsHoursMinutesSeconds) {
     EXPECT_EQ(BatchDriver::DurationSeconds(GetParam().text), GetParam().seconds) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DurationSeconds,
-                         testing::Values(DurationCase{"01:02:03", 3723.0F},
-                                         DurationCase{"100:00:00", 360000.0F},
-                                         DurationCase{"00:00:05", 5.0F},
-                                         DurationCase{"Error", 0.0F}, DurationCase{"", 0.0F},
-                                         DurationCase{"01:02", std::nullopt},
-                                         DurationCase{"aa:bb:cc", std::nullopt}),
-                         REELWRIGHT_NAMED_BY(text));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DurationSeconds,
+    testing::Values(DurationCase{"01:02:03", 3723.0F}, DurationCase{"100:00:00", 360000.0F},
+                    DurationCase{"00:00:05", 5.0F}, DurationCase{"Error", 0.0F},
+                    DurationCase{"", 0.0F}, DurationCase{"01:02", std::nullopt},
+                    DurationCase{"aa:bb:cc", std::nullopt},
+                    // From a kept list: no length at all rather than one no video has.
+                    DurationCase{"99999999999999999999999999:00:00", 0.0F},
+                    DurationCase{"1e300:00:00", 0.0F}, DurationCase{"inf:00:00", 0.0F},
+                    DurationCase{"2777:46:40", 1e7F}),
+    REELWRIGHT_NAMED_BY(text));
 
 TEST(PowerOff, ModesMapToTheLoginManagersActions) {
     EXPECT_EQ(PowerActionForMode(0), PowerAction::LogOff);

@@ -26,6 +26,10 @@ bool Damage(const QString& path);
 // was cut off before its first frame leaves it: sound only, or picture and sound.
 bool MakeEmptyMp4(const QString& path, bool withPicture);
 
+// Makes a Matroska file's header claim a play length of `milliseconds`, whatever it holds, as a
+// crafted or broken file does. False when the file has no length to change.
+bool ClaimLength(const QString& mkvPath, double milliseconds);
+
 // Writes bytes that no decoder can read.
 bool MakeRandomFile(const QString& path, int bytes);
 
