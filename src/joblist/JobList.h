@@ -67,7 +67,8 @@ class JobList : public QObject {
         Missing,
         NotRegularFile,
         NotUtf8,
-        Unreadable
+        Unreadable,
+        NameTooLong
     };
     Refusal LastRefusalKind() const { return lastRefusalKind_; }
     // Files that cannot be added at all (missing, not a regular file, a name that is not valid
