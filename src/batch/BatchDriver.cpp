@@ -9,6 +9,7 @@
 #include "platform/Yield.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -328,7 +329,11 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     // The result is written under a name of its own and named only once it is whole, so a
     // stopped or failed run leaves nothing that looks like a result.
     int lock = -1;
-    const QString temporary = CreateTemporaryOutput(outFile, &error, &lock);
+    QString noLock;
+    const QString temporary = CreateTemporaryOutput(outFile, &error, &lock, &noLock);
+    if (!noLock.isEmpty()) {
+        TellNoLocks(QFileInfo(temporary).path(), noLock);
+    }
     if (temporary.isEmpty()) {
         if (!quietFailures_) {
             Notifier::Current().Show(QStringLiteral("Error converting file: ") +
@@ -453,6 +458,22 @@ void BatchDriver::FinishFile(Slot& slot) {
         jobList_.Store()->SetClaim(row, std::nullopt);  // the outcome stands in its place
     }
     TellLogTrouble(log);
+}
+
+void BatchDriver::TellNoLocks(const QString& folder, const QString& why) {
+    if (noLocksTold_) {
+        return;  // once: every folder without locks means the same
+    }
+    noLocksTold_ = true;
+    Notifier::Current().Tell(
+        QStringLiteral(
+            "The folder %1 does not keep file locks (%2). Converting into it goes on, but another "
+            "copy of Reelwright cannot tell whether the hidden file being written there is still "
+            "being written, so it never removes it: should a copy be ended while it converts "
+            "into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, "
+            "once no copy is converting there.")
+            .arg(QDir::toNativeSeparators(folder), why),
+        MessageIcon::Warning);
 }
 
 void BatchDriver::TellLogTrouble(const RunLog& log) {

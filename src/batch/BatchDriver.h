@@ -154,6 +154,8 @@ class BatchDriver : public QObject {
     void ShowOnce(bool& shown, const QString& text);
     // Says once, for the program's life, that the encoder's text cannot be kept.
     void TellLogTrouble(const RunLog& log);
+    // Says once, in a box that does not hold the batch, what a folder without locks means.
+    void TellNoLocks(const QString& folder, const QString& why);
     // A running job's position, for the time left and its row's tooltip.
     void TellProgress(int row, const CVideoConv* job);
     QString OutputName(int row, const QString& input);
@@ -166,6 +168,7 @@ class BatchDriver : public QObject {
     bool quietFailures_ = false;
     bool folderReported_ = false;
     bool logTroubleTold_ = false;
+    bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;

@@ -439,6 +439,33 @@ TEST_F(BatchDriverTest, AnUnreadableLengthEndsTheFileAsErrorAndTheWalkGoesOn) {
     EXPECT_EQ(Status(1), "Complete");
 }
 
+// Converting into a folder without locks: the user hears once what it means, and another
+// copy tidying the folder meanwhile leaves the files being written alone.
+TEST_F(BatchDriverTest, AFolderWithoutLocksIsToldOnceAndItsFilesAreLeftAlone) {
+    test::NoLocks noLocks;
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    QStringList written;
+    QObject::connect(&batch, &BatchDriver::FileStarted, [&](int row) {
+        written << list.Store()->Row(row).claim->temporary;
+        EXPECT_EQ(noLocks.Pause([&] { return RemoveAbandonedTemporaries(outputFolder); }), 0);
+        EXPECT_TRUE(QFileInfo::exists(written.last())) << written.last().toStdString();
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(Status(1), "Complete");
+    EXPECT_EQ(OutputFolder(), (QStringList{"a.avi", "b.avi"}));
+    ASSERT_EQ(written.size(), 2);
+    for (const QString& file : written) {
+        EXPECT_TRUE(QFileInfo(file).fileName().startsWith(".reelwright-nolock-"))
+            << file.toStdString();
+    }
+    ASSERT_EQ(notifier.messages.size(), 1u) << notifier.Texts().join("\n").toStdString();
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("The folder " + outputFolder +
+                                                     " does not keep file locks"))
+        << notifier.messages[0].text.toStdString();
+}
+
 struct DurationCase {
     const char* text;
     std::optional<float> seconds;

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -287,6 +289,30 @@ TEST(KeptQueueTest, AHalfWrittenFileIsRemovedOnlyWhenNobodyHoldsIt) {
     ::close(lock);
     EXPECT_EQ(RemoveAbandonedTemporaries(folder.path()), 1);
     EXPECT_FALSE(QFileInfo::exists(held));
+}
+
+// Where the folder keeps no locks (some network folders), a file being written cannot be told
+// from a dead copy's leftover: it is never removed, by this copy or another.
+TEST(KeptQueueTest, AFileWhoseLockCannotBeKnownIsNeverRemoved) {
+    QTemporaryDir folder;
+    test::NoLocks noLocks;
+    QString error;
+    QString why;
+    int lock = -1;
+    const QString written = CreateTemporaryOutput(folder.filePath("a.mp4"), &error, &lock, &why);
+    ASSERT_FALSE(written.isEmpty()) << error.toStdString();
+    EXPECT_EQ(lock, -1);
+    EXPECT_EQ(why, QString::fromLocal8Bit(std::strerror(ENOLCK)));
+    EXPECT_TRUE(QFileInfo(written).fileName().startsWith(".reelwright-nolock-"))
+        << written.toStdString();
+    EXPECT_TRUE(written.endsWith(".mp4"));
+    const QString old = test::WriteFile(folder, ".reelwright-d3adc0py.mp4");
+    // Nor here, where nothing can be locked, nor by another machine's copy, whose locks work
+    // and find this file free.
+    EXPECT_EQ(RemoveAbandonedTemporaries(folder.path()), 0);
+    EXPECT_EQ(noLocks.Pause([&] { return RemoveAbandonedTemporaries(folder.path()); }), 1);
+    EXPECT_TRUE(QFileInfo::exists(written));
+    EXPECT_FALSE(QFileInfo::exists(old));
 }
 
 class QueueKeeperTest : public testing::Test {
