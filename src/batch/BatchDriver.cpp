@@ -3,6 +3,7 @@
 #include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/Encoder.h"
+#include "engine/UnendedProcesses.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
 #include "platform/PlayLength.h"
@@ -438,13 +439,18 @@ void BatchDriver::FinishFile(Slot& slot) {
             break;
         }
         case CVideoConv::Result::Cancelled:
-            QFile::remove(slot.temporary);
-            log.Finish(kCancelled, QString(), QString());
+            // An encoder that has not ended may still write, on a share that may not answer.
+            if (const qint64 pid = job.UnendedPid()) {
+                UnendedProcesses::RemoveWhenEnded(pid, slot.temporary);
+            } else {
+                QFile::remove(slot.temporary);
+            }
+            log.Finish(kCancelled, QString(), job.Reason());
             ++summary_.cancelled;
             WriteStatus(row, kCancelled);
             Finish(row, kFailureColor);
             if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
-                rows->SetOutcome(row, QString(), QString(), log.Path(), tail);
+                rows->SetOutcome(row, job.Reason(), QString(), log.Path(), tail);
             }
             break;
         case CVideoConv::Result::Failed:

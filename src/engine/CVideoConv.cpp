@@ -4,6 +4,7 @@
 #include "engine/Encoder.h"
 #include "engine/EncoderText.h"
 #include "engine/FailureReason.h"
+#include "engine/UnendedProcesses.h"
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 #include "platform/Rounding.h"
@@ -88,6 +89,10 @@ bool CVideoConv::Pump(int waitMs) {
     return false;
 }
 
+qint64 CVideoConv::UnendedPid() const {
+    return objDOS ? objDOS->UnendedPid() : 0;
+}
+
 int CVideoConv::OutputFd() const {
     return objDOS ? objDOS->ReadFd() : -1;
 }
@@ -122,6 +127,9 @@ void CVideoConv::Judge() {
     transcript_.Finish();
     if (runner.StopConvert() || stopRequested_) {
         result_ = Result::Cancelled;
+        if (const qint64 pid = runner.UnendedPid()) {
+            reason_ = UnendedProcesses::Reason(pid);
+        }
         return;
     }
     const std::optional<QString> failure = FailureOf(runner);

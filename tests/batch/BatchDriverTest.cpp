@@ -3,6 +3,7 @@
 #include "batch/PowerOff.h"
 #include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
+#include "engine/UnendedProcesses.h"
 #include "joblist/JobList.h"
 
 #include "common/CaseName.h"
@@ -13,8 +14,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
 
 #include <algorithm>
+#include <csignal>
 
 namespace reelwright {
 namespace {
@@ -582,6 +587,43 @@ TEST_F(SeveralAtOnceTest, AStopEndsEveryRunningFileAndStartsNoOther) {
     EXPECT_TRUE(OutputFolder().isEmpty()) << OutputFolder().join(", ").toStdString();
     EXPECT_EQ(started, (QList<int>{0, 1}));
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+// Encoders that do not end when stopped (stuck on a hung network share): the batch ends all the
+// same, each row says so, and what they half wrote goes once they have ended.
+TEST_F(SeveralAtOnceTest, AStopOnEncodersThatDoNotEndLeavesThemAndEndsTheBatch) {
+    for (const char* name : {"a", "b"}) {
+        AddRow(name, "Waiting Conversion",
+               "print Press [q] to stop, [?] for help\\n\nprint time=00:00:01.00 x\n"
+               "output 64\nsleep 60000\n");
+    }
+    const UnendedProcesses::Ender ender = UnendedProcesses::InstallEnder([](QProcess&) {});
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
+        if (Status(0) == "50" && Status(1) == "50") {
+            batch.RequestStop();
+        }
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    UnendedProcesses::InstallEnder(ender);
+    QList<pid_t> stuck;
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(Status(row), "Cancelled");
+        const QRegularExpressionMatch pid =
+            QRegularExpression("\\(process (\\d+)\\) could not be stopped yet")
+                .match(list.Store()->Row(row).reason);
+        ASSERT_TRUE(pid.hasMatch()) << list.Store()->Row(row).reason.toStdString();
+        stuck << static_cast<pid_t>(pid.captured(1).toLongLong());
+        // Still running: the batch did not wait for it.
+        EXPECT_EQ(::kill(stuck.last(), 0), 0);
+    }
+    EXPECT_EQ(UnendedProcesses::Count(), 2);
+    EXPECT_EQ(OutputFolder().size(), 2) << "half-written files, left to their encoders";
+    for (const pid_t pid : stuck) {
+        ::kill(pid, SIGKILL);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([] { return UnendedProcesses::Count() == 0; }, 60000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return OutputFolder().isEmpty(); }, 60000))
+        << OutputFolder().join(", ").toStdString();
 }
 
 // Two files of one name converting at once are never given the same result's name.
