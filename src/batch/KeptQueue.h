@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -47,9 +50,15 @@ struct KeptQueue {
     // Written to a new file that then replaces the old, as the settings are.
     bool Save(QString* error = nullptr) const;
 
-    enum class Found { Nothing, List, Damaged };
+    // The same from a file or any other source, read piece by piece; `cancel` abandons it.
+    static std::optional<KeptQueue> Read(QIODevice& source, QString* error,
+                                         const std::atomic<bool>* cancel);
+
+    enum class Found { Nothing, List, Damaged, Abandoned };
     struct Loaded;
-    static Loaded Load();
+    // Reads the kept list. A cancelled read (the program is ending) is Abandoned, and leaves
+    // the file as it was.
+    static Loaded Load(const std::atomic<bool>* cancel = nullptr);
 
     // The rows as the list should show them now: a row that was converting is waiting again, a
     // "Complete" row whose result has gone is waiting again, and a row whose file has gone is

@@ -140,7 +140,82 @@ TEST(KeptQueueTest, ALongerFieldThanAnyWrittenIsNoRowOfOurs) {
     EXPECT_EQ(read->setAside, 1);
 }
 
-// The rows set aside stay readable beside the list; the list itself is no longer "damaged".
+struct CraftedListCase {
+    const char* name;
+    QByteArray bytes;
+    int rows;  // -1: not a kept list at all
+    int setAside;
+    bool batch;
+};
+
+QByteArray Kept(const QByteArray& rows, const QByteArray& rest = {}) {
+    return R"({"kept":"Reelwright job list","version":1,)" + rest + R"("rows":[)" + rows + "]}";
+}
+
+const QByteArray kGoodRow = R"({"file":"/v/a.mkv","status":"Waiting Conversion"})";
+
+class ReadingACraftedList : public testing::TestWithParam<CraftedListCase> {};
+
+// Read piece by piece: whatever a list holds, a row too large is passed over unread, and only
+// what is not one JSON object at all makes the list unreadable.
+TEST_P(ReadingACraftedList, TakesWhatCanBeTakenAndNoMore) {
+    const CraftedListCase& c = GetParam();
+    QString error;
+    const std::optional<KeptQueue> read = KeptQueue::FromBytes(c.bytes, &error);
+    if (c.rows < 0) {
+        EXPECT_FALSE(read);
+        EXPECT_FALSE(error.isEmpty());
+        return;
+    }
+    ASSERT_TRUE(read) << error.toStdString();
+    EXPECT_EQ(static_cast<int>(read->rows.size()), c.rows);
+    EXPECT_EQ(read->setAside, c.setAside);
+    EXPECT_EQ(read->batch.has_value(), c.batch);
+    for (const JobRow& row : read->rows) {
+        EXPECT_EQ(row.filePath, "/v/a.mkv");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ReadingACraftedList,
+    testing::Values(
+        CraftedListCase{"a path of 3 MB among good rows",
+                        Kept(kGoodRow + R"(,{"file":")" + QByteArray(3 << 20, 'p') +
+                             R"(","status":"Complete"},)" + kGoodRow),
+                        2, 1, false},
+        CraftedListCase{"an encoder text of 3 MB",
+                        Kept(R"({"file":"/v/b.mkv","status":"Error","said":")" +
+                             QByteArray(3 << 20, '\\') + R"("},)" + kGoodRow),
+                        1, 1, false},
+        CraftedListCase{
+            "a batch of 3 MB is left out",
+            Kept(kGoodRow, R"("batch":{"options":")" + QByteArray(3 << 20, 'o') + R"("},)"), 1, 0,
+            false},
+        CraftedListCase{"a batch", Kept(kGoodRow, R"("batch":{"type":"mp4"},)"), 1, 0, true},
+        CraftedListCase{"laid out by hand",
+                        "\n{ \"kept\" : \"Reelwright job list\",\r\n \"rows\" : [\n\t" + kGoodRow +
+                            " ,\n " + kGoodRow + "\n ] , \"version\":1 }\n\n",
+                        2, 0, false},
+        CraftedListCase{
+            "quotes, brackets and escapes inside texts",
+            Kept(R"({"file":"/v/a.mkv","status":"Error","reason":"a \"[{\\\"}]\" \u00e9"})"), 1, 0,
+            false},
+        CraftedListCase{"a row that is not JSON is set aside",
+                        Kept(R"({"file":"/v/a.mkv","status":tru},)" + kGoodRow), 1, 1, false},
+        CraftedListCase{"no rows", Kept(""), 0, 0, false},
+        CraftedListCase{"rows that are not a list",
+                        R"({"kept":"Reelwright job list","version":1,"rows":5})", -1, 0, false},
+        CraftedListCase{"cut short", Kept(kGoodRow).chopped(3), -1, 0, false},
+        CraftedListCase{"garbage after the list", Kept(kGoodRow) + "x", -1, 0, false},
+        CraftedListCase{"garbage between the rows", Kept(kGoodRow + " ; " + kGoodRow), -1, 0,
+                        false},
+        CraftedListCase{"a member without a value",
+                        R"({"kept":"Reelwright job list","version":1,"rows":[],"x"})", -1, 0,
+                        false}),
+    test::CaseName<CraftedListCase>);
+
+// The rows set aside stay readable beside the list; the list itself is no longer "damaged".// The
+// rows set aside stay readable beside the list; the list itself is no longer "damaged".
 TEST(KeptQueueTest, ALoadWithBadRowsKeepsACopyAndTheGoodRows) {
     QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
     QFile file(KeptQueue::Path());

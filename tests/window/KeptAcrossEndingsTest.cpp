@@ -241,6 +241,59 @@ TEST_F(KeptAcrossEndings, AKillEarlyInAStartNeverLosesARow) {
     }
 }
 
+// The most memory a process has held, in MiB; -1 when it cannot be told.
+qint64 PeakMemoryMiB(qint64 pid) {
+    QFile file(QString("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
+        }
+    }
+    return -1;
+}
+
+// A kept list with a 50 MB path and a 50 MB encoder text: the window starts with the good row,
+// sets the others aside, and never holds more than a row of the list in memory.
+TEST_F(KeptAcrossEndings, OversizedFieldsOfAKeptListAreSetAsideUnread) {
+    QTemporaryDir state;
+    const QString path = state.filePath("Fennick Reelwright/list.json");
+    QDir().mkpath(QFileInfo(path).path());
+    const QString good = test::WriteFile(media, "good.mkv");
+    {
+        QFile list(path);
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write(R"({"kept":"Reelwright job list","version":1,"rows":[{"file":")");
+        list.write(QByteArray(50 << 20, 'p'));
+        list.write(R"(","status":"Waiting Conversion"},{"file":")" + good.toUtf8() +
+                   R"(","status":"Waiting Conversion"},{"file":"/v/b.mkv","status":"Error",)"
+                   R"("said":")");
+        list.write(QByteArray(50 << 20, 's'));
+        list.write(R"("}]})");
+    }
+    const auto host = Host({}, state.path());
+    // Once the list is read, the window keeps it without the rows it set aside.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(path).size() < 1024 * 1024; }, 60000))
+        << host->readAllStandardError().toStdString();
+    const qint64 peak = PeakMemoryMiB(host->processId());
+    host->kill();
+    host->waitForFinished();
+    // The window itself takes some tens of MiB; the list's 100 MB, read whole, took four times
+    // as much again.
+    EXPECT_GT(peak, 0);
+    EXPECT_LT(peak, 200) << "MiB at most while the list was read";
+    QFile list(path);
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    QString error;
+    const std::optional<KeptQueue> kept = KeptQueue::FromBytes(list.readAll(), &error);
+    ASSERT_TRUE(kept) << error.toStdString();
+    ASSERT_EQ(kept->rows.size(), 1u);
+    EXPECT_EQ(kept->rows[0].filePath, good);
+    EXPECT_GT(QFileInfo(path + ".damaged").size(), 100 << 20);
+}
+
 // A second window, started while the first converts, gives it its file and ends: no batch is
 // offered twice, no file converted twice, and the first window's list keeps every row.
 TEST_F(KeptAcrossEndings, ASecondWindowHandsItsFilesToTheFirst) {
