@@ -16,6 +16,8 @@
 #include <cerrno>
 #include <chrono>
 #include <future>
+#include <memory>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -153,7 +155,55 @@ bool QueueKeeper::SaveNow() {
     return false;
 }
 
-QueueKeeper::Restored QueueKeeper::Restore() {
+namespace {
+
+// The kept list read and checked against the disk (a look per row, two for a converted one).
+struct Prepared {
+    KeptQueue::Loaded loaded;
+    KeptQueue::Revived revived;
+    QSet<QString> claimFolders;  // where rows that were converting wrote
+};
+
+Prepared Prepare(const std::atomic<bool>& cancel) {
+    Prepared prepared{KeptQueue::Load(&cancel), {}, {}};
+    if (cancel) {
+        return prepared;
+    }
+    std::vector<JobRow>& kept = prepared.loaded.queue.rows;
+    // A path is in the list once, whatever the file says.
+    QSet<QString> seen;
+    std::erase_if(kept, [&seen](const JobRow& row) {
+        const bool twice = seen.contains(row.filePath);
+        seen.insert(row.filePath);
+        return twice;
+    });
+    prepared.revived = KeptQueue::Revive(std::move(kept), [&cancel](const QString& path) {
+        return !cancel && QFileInfo(path).isFile();
+    });
+    for (const JobRow& row : prepared.revived.rows) {
+        if (row.claim) {
+            prepared.claimFolders.insert(QFileInfo(row.claim->temporary).path());
+        }
+    }
+    if (cancel) {
+        return prepared;
+    }
+    KeptQueue::SettleClaims(prepared.revived.rows);
+    // Nor is one file under two spellings.
+    QSet<QPair<quint64, quint64>> files;
+    std::erase_if(prepared.revived.rows, [&files](JobRow& row) {
+        row.identity = JobList::IdentityOf(row.filePath);
+        const QPair<quint64, quint64> file(row.identity.device, row.identity.inode);
+        const bool twice = row.identity.IsKnown() && files.contains(file);
+        files.insert(file);
+        return twice;
+    });
+    return prepared;
+}
+
+}  // namespace
+
+QueueKeeper::Restored QueueKeeper::Restore(const std::function<bool()>& abandon) {
     Restored restored;
     if (!TakeList()) {
         // Another window keeps the list: its rows and its batch are its own.
@@ -161,44 +211,25 @@ QueueKeeper::Restored QueueKeeper::Restore() {
         restored.guest = true;
         return restored;
     }
-    // Read, and checked against the disk (a look per row, two for a converted one), beside the
-    // window: a list of many thousand rows must not hold it.
-    struct Prepared {
-        KeptQueue::Loaded loaded;
-        KeptQueue::Revived revived;
-        QSet<QString> claimFolders;  // where rows that were converting wrote
+    // Read beside the window, which keeps its turns: a list of many thousand rows must not
+    // hold it, nor may an ending asked meanwhile wait for it.
+    struct Reading {
+        std::atomic<bool> cancel{false};
+        std::promise<Prepared> done;
     };
-    std::future<Prepared> reading = std::async(std::launch::async, [] {
-        Prepared prepared{KeptQueue::Load(), {}, {}};
-        std::vector<JobRow>& kept = prepared.loaded.queue.rows;
-        // A path is in the list once, whatever the file says.
-        QSet<QString> seen;
-        std::erase_if(kept, [&seen](const JobRow& row) {
-            const bool twice = seen.contains(row.filePath);
-            seen.insert(row.filePath);
-            return twice;
-        });
-        prepared.revived = KeptQueue::Revive(
-            std::move(kept), [](const QString& path) { return QFileInfo(path).isFile(); });
-        for (const JobRow& row : prepared.revived.rows) {
-            if (row.claim) {
-                prepared.claimFolders.insert(QFileInfo(row.claim->temporary).path());
-            }
-        }
-        KeptQueue::SettleClaims(prepared.revived.rows);
-        // Nor is one file under two spellings.
-        QSet<QPair<quint64, quint64>> files;
-        std::erase_if(prepared.revived.rows, [&files](JobRow& row) {
-            row.identity = JobList::IdentityOf(row.filePath);
-            const QPair<quint64, quint64> file(row.identity.device, row.identity.inode);
-            const bool twice = row.identity.IsKnown() && files.contains(file);
-            files.insert(file);
-            return twice;
-        });
-        return prepared;
-    });
+    const auto shared = std::make_shared<Reading>();
+    std::future<Prepared> reading = shared->done.get_future();
+    std::thread([shared] { shared->done.set_value(Prepare(shared->cancel)); }).detach();
     while (reading.wait_for(std::chrono::milliseconds(kTurnMs)) != std::future_status::ready) {
         Yield::Run();
+        if (abandon && abandon()) {
+            // The program is ending: what was read goes with it, and nothing is written, so the
+            // list on the disk stays whole. A moment for the reader to see it is over.
+            shared->cancel = true;
+            reading.wait_for(std::chrono::milliseconds(kAbandonWaitMs));
+            restored.abandoned = true;
+            return restored;
+        }
     }
     Prepared prepared = reading.get();
 

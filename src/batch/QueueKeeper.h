@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 class QModelIndex;
@@ -42,10 +43,15 @@ class QueueKeeper : public QObject {
         int temporariesRemoved = 0;
         int setAside = 0;    // rows that could not be read; kept in KeptQueue::AsidePath()
         bool guest = false;  // another window keeps the list
+        bool abandoned = false;  // the program was asked to end while the list was read
     };
     // Puts the kept list back into the (empty) job list and removes what dead copies left
-    // half-written in the folders it names. Called once, before anything else is added.
-    Restored Restore();
+    // half-written in the folders it names. Called once, before anything else is added. While
+    // the list is read the window keeps its turns; when `abandon` answers true meanwhile (the
+    // program is asked to end), the reading is left at once and nothing is ever written.
+    Restored Restore(const std::function<bool()>& abandon = {});
+    // How long an abandoned reading is given to notice before the program goes on ending.
+    static constexpr int kAbandonWaitMs = 2000;
 
     // A batch has begun with these rows and this format (its start is noted here); until
     // BatchEnded, a restart finds it interrupted.

@@ -51,7 +51,9 @@ void StepRule(QLabel* heading) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent)
+frmMain::frmMain(QWidget* parent) : frmMain(std::function<bool()>(), parent) {}
+
+frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
     : QWidget(parent),
       // Held for the life of the window and never examined: other programs may look for it.
       lock_(QStringLiteral("Fennickreelwright")),
@@ -76,7 +78,11 @@ frmMain::frmMain(QWidget* parent)
     LoadCodecs();
     LoadSettings();
     // The list comes back before any file given on the command line is added.
-    restored_ = keeper_.Restore();
+    restored_ = keeper_.Restore(endingAsked);
+    if (restored_.abandoned) {
+        ending_ = true;  // nothing more starts: the program ends
+        return;
+    }
     KeepTheList();
     QTimer::singleShot(0, this, &frmMain::TellRestored);
 }

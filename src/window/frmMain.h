@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,6 +44,9 @@ class frmMain : public QWidget {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+    // A window whose start gives up reading the kept list as soon as `endingAsked` answers true
+    // (a signal or the session's end has come meanwhile), so the program can end at once.
+    explicit frmMain(std::function<bool()> endingAsked, QWidget* parent = nullptr);
     // The zoom the next window is drawn at (a test's screen); none: the one its screen needs.
     static void OverrideZoom(std::optional<double> zoom);
     ~frmMain() override;
@@ -96,6 +100,8 @@ class frmMain : public QWidget {
     // The list kept between runs, and the batch it may offer to go on with.
     QueueKeeper& Keeper() { return keeper_; }
     const QueueKeeper::Restored& Restored() const { return restored_; }
+    // Whether the start was cut short by an ending asked meanwhile: the program is to end now.
+    bool StartAbandoned() const { return restored_.abandoned; }
     // Goes on with the batch the program last ended in, with its format and output folder.
     void ResumeBatch();
     // The session is ending (logout, shutdown): the choices and the list are kept now.

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -237,6 +238,74 @@ TEST_F(KeptAcrossEndings, AKillEarlyInAStartNeverLosesARow) {
             << "start " << start << " "
             << QDir(QFileInfo(KeptQueue::Path()).path()).entryList().join(",").toStdString() << " "
             << host->readAllStandardError().toStdString();
+        EXPECT_TRUE(after->batch) << "start " << start;
+    }
+}
+
+// Whether a process has its handler for `signal` installed.
+bool Catches(qint64 pid, int signal) {
+    QFile file(QString("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) {
+            return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1) != 0;
+        }
+    }
+    return false;
+}
+
+// A SIGTERM (a logout, a shutdown) at any moment of the start, the kept list of 3,000 rows being
+// read or not yet: the program ends at once, keeps the choices, and leaves the list whole.
+TEST_F(KeptAcrossEndings, ASigtermEarlyInAStartEndsItAndLeavesTheListWhole) {
+    QTemporaryDir home;
+    const QString state = home.filePath(".local/state/Fennick Reelwright/list.json");
+    QDir().mkpath(QFileInfo(state).path());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath(".local/state")));
+    KeptQueue kept;
+    for (int i = 0; i < 3000; ++i) {
+        JobRow row;
+        row.filePath = test::WriteFile(media, QString("v%1.mkv").arg(i, 4, 10, QChar('0')));
+        row.status = i % 2 == 0 ? "Complete" : "Waiting Conversion";
+        row.duration = "00:00:02";
+        row.inBatch = i % 2 == 1;
+        kept.rows.push_back(row);
+    }
+    kept.batch = KeptQueue::Batch{"-c:v mpeg4", "avi", false, out(), 1};
+    ASSERT_TRUE(kept.Save());
+    qunsetenv("XDG_STATE_HOME");
+    QFile list(state);
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QByteArray before = list.readAll();
+    list.close();
+    QRandomGenerator random(20260301);
+    for (int start = 0; start < 6; ++start) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.remove("XDG_CONFIG_HOME");
+        environment.remove("XDG_STATE_HOME");
+        program.setProcessEnvironment(environment);
+        program.start(REELWRIGHT_APP_PATH, {});
+        ASSERT_TRUE(program.waitForStarted());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Catches(program.processId(), SIGTERM); }, 30000));
+        // As soon as it is caught, then later and later into the start.
+        QThread::msleep(start == 0 ? 0 : random.bounded(60 * start));
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(60000)) << "start " << start << ": still running";
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 128 + SIGTERM) << "start " << start;
+        EXPECT_TRUE(
+            QFileInfo::exists(home.filePath(".config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini")))
+            << "start " << start << ": the choices were not kept";
+        ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+        QString error;
+        const std::optional<KeptQueue> after = KeptQueue::FromBytes(list.readAll(), &error);
+        list.close();
+        ASSERT_TRUE(after) << error.toStdString();
+        EXPECT_EQ(after->rows.size(), 3000u) << "start " << start;
         EXPECT_TRUE(after->batch) << "start " << start;
     }
 }
