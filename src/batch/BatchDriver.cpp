@@ -48,6 +48,8 @@ class BatchDriver::Running {
         driver_.jobList_.SetLocked(true);
     }
     ~Running() {
+        QObject::disconnect(driver_.watchingRows_);
+        driver_.ReleaseHeldRows();
         driver_.cConvert.reset();
         driver_.jobs_.clear();
         driver_.converting_ = false;
@@ -123,6 +125,7 @@ bool BatchDriver::RunBatch(Take take) {
     parametersReported_ = false;
     currentRow_ = -1;
     // What it sets out to convert, for the time left; ticks changed meanwhile may change it.
+    take_ = take;
     taken_ = EligibleRowList(take);
     if (taken_.isEmpty()) {
         return false;
@@ -132,6 +135,9 @@ bool BatchDriver::RunBatch(Take take) {
         lengths.push_back(LengthOf(jobList_.Store()->Row(row)));
     }
     timeLeft_.Start(lengths);
+    watchingRows_ =
+        connect(jobList_.Store(), &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex&, int first, int last) { RowsAdded(first, last); });
     // Looked for once: without it every file would fail the same way.
     const EncoderLocation encoder = LocateEncoder();
     if (!encoder.problem.isEmpty()) {
@@ -146,8 +152,15 @@ bool BatchDriver::RunBatch(Take take) {
         RunSeveral(take, atOnce);
         return summary_.reachedEncoder;
     }
-    for (int row = 0; jobList_.Store() && row < jobList_.Store()->RecordCount(); ++row) {
-        if (stop_) {
+    for (int row = 0;; ++row) {
+        if (stop_ || !jobList_.Store()) {
+            break;
+        }
+        if (row >= jobList_.Store()->RecordCount()) {
+            if (AwaitComingRows()) {
+                --row;  // the same place again, once rows have come
+                continue;
+            }
             break;
         }
         const JobRow& job = jobList_.Store()->Row(row);
@@ -238,6 +251,9 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
             places.push_back(std::move(slot));
         }
         if (places.empty()) {
+            if (AwaitComingRows()) {
+                continue;
+            }
             break;
         }
         // Wait for any of them to say something, the window getting its turn in between.
@@ -284,6 +300,49 @@ QString BatchDriver::OutputName(int row, const QString& input) {
             break;
     }
     return QString();
+}
+
+const QString BatchDriver::kWaitingNextBatch = QStringLiteral("Waiting Next Batch");
+
+void BatchDriver::RowsAdded(int first, int last) {
+    JobListStore* store = jobList_.Store();
+    for (int row = first; store && row <= last && row < store->RecordCount(); ++row) {
+        const JobRow& job = store->Row(row);
+        if (!Eligible(job, Take::All) || taken_.contains(row)) {
+            continue;
+        }
+        if (take_ == Take::All) {
+            // Planned, timed and kept like the others, and converted after them.
+            taken_ << row;
+            timeLeft_.AddFile(LengthOf(job));
+            emit Joined(row);
+            emit Advanced();
+            continue;
+        }
+        held_ << row;
+        store->SetStatus(row, kWaitingNextBatch);
+        store->SetProgressNote(row, QStringLiteral("Added while a batch of chosen files "
+                                                   "converts: the next batch converts it."));
+    }
+}
+
+void BatchDriver::ReleaseHeldRows() {
+    JobListStore* store = jobList_.Store();
+    for (const int row : std::exchange(held_, {})) {
+        if (store && row < store->RecordCount() && store->Row(row).status == kWaitingNextBatch) {
+            store->SetStatus(row, kWaiting);
+            store->SetProgressNote(row, QString());
+        }
+    }
+}
+
+bool BatchDriver::AwaitComingRows() {
+    if (take_ != Take::All || stop_ || !rowsComing_ || !rowsComing_()) {
+        return false;
+    }
+    Yield::Run();
+    ::poll(nullptr, 0, kWaitSliceMs);
+    return true;
 }
 
 void BatchDriver::RequestStop() {

@@ -89,6 +89,14 @@ class BatchDriver : public QObject {
 
     // Failures are kept on their rows instead of being shown one by one in message boxes.
     void SetQuietFailures(bool quiet) { quietFailures_ = quiet; }
+
+    // Rows added while a batch runs: one that takes every waiting row takes them too, after the
+    // others, timed and kept with it (Joined); one of the checked rows, or one resumed, leaves
+    // them for the next batch, their rows saying so until it ends. While `coming` answers true
+    // (an add is still bringing rows), a batch of every row that has run out of rows waits for
+    // them.
+    void SetRowsComing(std::function<bool()> coming) { rowsComing_ = std::move(coming); }
+    static const QString kWaitingNextBatch;
     // How far the running batch has come and when it will end.
     const TimeLeft& Progress() const { return timeLeft_; }
     // The clock the time left is measured by (a test's).
@@ -112,6 +120,8 @@ class BatchDriver : public QObject {
     void LogsUnwritable(const QString& why);
     // The running file moved on: Progress() has news.
     void Advanced();
+    // A row added meanwhile has joined the running batch: whoever keeps the list keeps it so.
+    void Joined(int row);
 
   private:
     class Running;
@@ -159,6 +169,13 @@ class BatchDriver : public QObject {
     // A running job's position, for the time left and its row's tooltip.
     void TellProgress(int row, const CVideoConv* job);
     QString OutputName(int row, const QString& input);
+    // Rows the list gained while the batch runs.
+    void RowsAdded(int first, int last);
+    // The rows left for the next batch are waiting again.
+    void ReleaseHeldRows();
+    // Whether a batch that has run out of rows is to wait for those an add still brings; after
+    // one wait.
+    bool AwaitComingRows();
 
     JobList& jobList_;
     Hooks hooks_;
@@ -178,6 +195,10 @@ class BatchDriver : public QObject {
     Summary summary_;
     TimeLeft timeLeft_;
     QList<int> taken_;  // the rows the batch set out to convert, in order
+    Take take_ = Take::All;
+    QList<int> held_;  // rows added meanwhile that wait for the next batch
+    QMetaObject::Connection watchingRows_;
+    std::function<bool()> rowsComing_;
 };
 
 }  // namespace reelwright

@@ -303,6 +303,13 @@ void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& 
     SaveNow();  // a batch that begins is kept at once: it may be the one a power cut ends
 }
 
+void QueueKeeper::JoinBatch(int row) {
+    JobListStore* store = list_.Store();
+    if (batch_ && store && row >= 0 && row < store->RecordCount()) {
+        store->SetInBatch(row, true);  // written with the next change
+    }
+}
+
 void QueueKeeper::BatchEnded() {
     batch_.reset();
     if (JobListStore* store = list_.Store()) {

@@ -56,6 +56,8 @@ class QueueKeeper : public QObject {
     // A batch has begun with these rows and this format (its start is noted here); until
     // BatchEnded, a restart finds it interrupted.
     void BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows);
+    // A row added meanwhile has joined the running batch: a restart finds it among the batch's.
+    void JoinBatch(int row);
     // The batch ended while the program ran on: nothing to go on with.
     void BatchEnded();
     const std::optional<KeptQueue::Batch>& InterruptedBatch() const { return batch_; }

@@ -23,6 +23,12 @@ void TimeLeft::Start(std::vector<double> lengths) {
     latest_ = -1;
 }
 
+void TimeLeft::AddFile(double length) {
+    File file;
+    file.length = BelievedLength(length);
+    files_.push_back(file);
+}
+
 void TimeLeft::FileStarted(int index) {
     if (!Valid(index)) {
         return;

@@ -22,6 +22,8 @@ class TimeLeft {
     // The lengths of the files the batch will take, in order; 0 where unknown.
     void Start(std::vector<double> lengths);
     void FileStarted(int index);
+    // A file joins the batch after the others.
+    void AddFile(double length);
     // A running file's position, and the encoder's speed when it says it.
     void Position(int index, double converted, std::optional<double> speed);
     void FileEnded(int index);

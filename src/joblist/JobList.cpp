@@ -103,6 +103,10 @@ void JobList::StopReadingAhead() {
     ahead_.reset();
 }
 
+bool JobList::FactsReady(const QString& path) const {
+    return !ahead_ || ahead_->IsReady(ListedPath(path));
+}
+
 bool JobList::InitJobList() {
     ReplaceStore(std::make_unique<JobListStore>());
     return true;

@@ -43,6 +43,8 @@ class JobList : public QObject {
     // threads beside the window, while the rows are made one by one.
     void ReadAhead(const QStringList& paths);
     void StopReadingAhead();
+    // Whether AddFile2Grid would take this file without waiting for its facts.
+    bool FactsReady(const QString& path) const;
 
     JobListStore* Store() const { return store_.get(); }
     bool IsAdding() const { return adding_; }

@@ -63,6 +63,7 @@ class frmMain : public QWidget {
     // The ten controls that change the list, the format or the output folder.
     void EnableControls(bool enabled);
     JobList& Jobs() { return jobList_; }
+    const VideoFileAdder& Adder() const { return adder_; }
 
     // The output format.
     void LoadPresets();
@@ -247,8 +248,10 @@ class frmMain : public QWidget {
     std::vector<std::pair<QLineEdit*, QString RememberedSettings::*>> Texts() const;
 
     // While files are probed the window stays live; the list's commands wait for the add.
+    // During a batch they are off already, and its Stop stays on.
     void AddingStarted();
     void AddingFinished();
+    void HoldControlsForAdding();
 
     NamedLock lock_;
     PanelAnimator animator_;
