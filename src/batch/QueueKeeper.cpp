@@ -39,7 +39,8 @@ bool IsPassing(const QString& status) {
 
 QueueKeeper::QueueKeeper(JobList& list, QObject* parent) : QObject(parent), list_(list) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &QueueKeeper::SaveNow);
+    // A change is written beside the window: nothing waits for it.
+    connect(&timer_, &QTimer::timeout, this, [this] { Save(Wait::None); });
     connect(&list_, &JobList::StoreReplaced, this, [this](JobListStore* store) {
         Watch(store);
         Schedule();
@@ -51,6 +52,7 @@ QueueKeeper::~QueueKeeper() {
     if (pending_) {
         SaveNow();
     }
+    writer_.reset();  // what it was given is on the disk before the list is let go
     if (listLock_ >= 0) {
         ::close(listLock_);
     }
@@ -128,12 +130,21 @@ void QueueKeeper::Schedule() {
 }
 
 bool QueueKeeper::SaveNow() {
+    return Save(Wait::Blocking);
+}
+
+bool QueueKeeper::SaveNowKeepingTurns() {
+    return Save(Wait::KeepingTurns);
+}
+
+bool QueueKeeper::Save(Wait wait) {
     timer_.stop();
     if (!ready_) {
         return false;  // until the kept list is read, an empty list would replace it
     }
     pending_ = false;
     sinceSave_.start();
+    // Taken now, as the window shows it; turned into text and written beside it.
     KeptQueue queue;
     if (const JobListStore* store = list_.Store()) {
         queue.rows.reserve(static_cast<std::size_t>(store->RecordCount()));
@@ -142,17 +153,42 @@ bool QueueKeeper::SaveNow() {
         }
     }
     queue.batch = batch_;
-    QString error;
     ++saves_;
-    if (queue.Save(&error)) {
+    QString error;
+    if (!writingBeside_) {
+        if (queue.Save(&error)) {
+            return true;
+        }
+        TellCannotKeep(error);
+        return false;
+    }
+    if (!writer_) {
+        writer_ = std::make_unique<KeptListWriter>([this](const QString& why) {
+            QMetaObject::invokeMethod(
+                this, [this, why] { TellCannotKeep(why); }, Qt::QueuedConnection);
+        });
+    }
+    const quint64 number = writer_->Submit(std::move(queue));
+    if (wait == Wait::None) {
         return true;
     }
-    if (!failureTold_) {
-        failureTold_ = true;  // once: the list still works, it is only not kept
-        qWarning().noquote() << "The job list cannot be kept:" << error;
-        emit CannotKeep(error);
+    while (!writer_->WaitFor(number, wait == Wait::Blocking ? -1 : kTurnMs)) {
+        Yield::Run();
     }
+    if (writer_->LastWritten(&error)) {
+        return true;
+    }
+    TellCannotKeep(error);
     return false;
+}
+
+void QueueKeeper::TellCannotKeep(const QString& why) {
+    if (failureTold_) {
+        return;  // once: the list still works, it is only not kept
+    }
+    failureTold_ = true;
+    qWarning().noquote() << "The job list cannot be kept:" << why;
+    emit CannotKeep(why);
 }
 
 namespace {
@@ -300,7 +336,7 @@ void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& 
             }
         }
     }
-    SaveNow();  // a batch that begins is kept at once: it may be the one a power cut ends
+    SaveNowKeepingTurns();  // a batch that begins is kept at once: a power cut may end it
 }
 
 void QueueKeeper::JoinBatch(int row) {

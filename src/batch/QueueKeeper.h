@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/KeptListWriter.h"
 #include "batch/KeptQueue.h"
 
 #include <QElapsedTimer>
@@ -7,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QModelIndex;
@@ -64,9 +66,15 @@ class QueueKeeper : public QObject {
     // Rows of the batch that are still to convert.
     int FilesLeft() const;
 
-    // Writes now (the program is ending, or a file is about to start and its claim must be on
-    // the disk first). False when the list could not be written, or is not this window's.
+    // Writes now, and returns once the list is on the disk (the program is ending). False when
+    // it could not be written, or is not this window's.
     bool SaveNow();
+    // The same, the window keeping its turns while the list is written (a file is about to
+    // start, and its claim must be on the disk first).
+    bool SaveNowKeepingTurns();
+    // Lists are turned into text and written on a thread of their own (the default), or on the
+    // window's, as they once were (to measure the difference).
+    void SetWritingBeside(bool beside) { writingBeside_ = beside; }
     int SaveCount() const { return saves_; }
     // Whether another window keeps the list, so that this one's is not kept.
     bool IsGuest() const { return guest_; }
@@ -83,6 +91,10 @@ class QueueKeeper : public QObject {
     void Watch(JobListStore* store);
     void CellsChanged(const QModelIndex& from, const QModelIndex& to, const QList<int>& roles);
     void Schedule();
+    enum class Wait { None, KeepingTurns, Blocking };
+    bool Save(Wait wait);
+    // The list could not be written: said once.
+    void TellCannotKeep(const QString& why);
 
     JobList& list_;
     QTimer timer_;
@@ -94,6 +106,8 @@ class QueueKeeper : public QObject {
     int listLock_ = -1;
     int saves_ = 0;
     std::optional<KeptQueue::Batch> batch_;
+    bool writingBeside_ = true;
+    std::unique_ptr<KeptListWriter> writer_;
 };
 
 }  // namespace reelwright

@@ -88,7 +88,7 @@ frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
 }
 
 void frmMain::KeepTheList() {
-    connect(&batch_, &BatchDriver::ClaimMade, &keeper_, &QueueKeeper::SaveNow);
+    connect(&batch_, &BatchDriver::ClaimMade, &keeper_, &QueueKeeper::SaveNowKeepingTurns);
     connect(&batch_, &BatchDriver::Joined, &keeper_, &QueueKeeper::JoinBatch);
     // Said once each, in a box that does not hold the batch.
     connect(&keeper_, &QueueKeeper::CannotKeep, this, [](const QString& why) {
