@@ -203,11 +203,11 @@ void VideoFileAdder::Step() {
     stepTimer_->start(kStepPauseMs);
 }
 
-bool VideoFileAdder::TakeFiles(bool waitNot) {
+bool VideoFileAdder::TakeFiles(bool stepping) {
     QElapsedTimer sinceYield;
     sinceYield.start();
     while (next_ < paths_.size() && !stopRequested_) {
-        if (waitNot && (!jobList_.FactsReady(paths_[next_]) || sinceYield.elapsed() >= kStepMs)) {
+        if (stepping && (!jobList_.FactsReady(paths_[next_]) || sinceYield.elapsed() >= kStepMs)) {
             return false;
         }
         QString path = paths_[next_++];
@@ -215,7 +215,7 @@ bool VideoFileAdder::TakeFiles(bool waitNot) {
         if (!jobList_.AddFile2Grid(path)) {
             refusals_.push_back({given, jobList_.LastRefusal(), jobList_.LastRefusalKind()});
         }
-        if (!waitNot) {
+        if (!stepping) {
             KeepWindowAlive(sinceYield);
         }
     }

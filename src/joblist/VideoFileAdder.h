@@ -66,9 +66,9 @@ class VideoFileAdder : public QObject {
     void AddEach(const QStringList& paths, bool report);
     // One step of an add that goes in steps; the next is asked for until the add has ended.
     void Step();
-    // Takes files in order, until none is left (true) or, when `waitNot`, until one's facts
-    // are still being read or a step's time is up (false).
-    bool TakeFiles(bool waitNot);
+    // Takes files in order, until none is left (true) or, when `stepping`, until one's facts
+    // are still being read or the step's time is up (false).
+    bool TakeFiles(bool stepping);
     void EndAdd();
     // The files given, with each folder replaced by the files directly inside it.
     static QStringList WithFoldersOpened(const QStringList& paths);
