@@ -81,9 +81,24 @@ int main(int argc, char* argv[]) {
     Desktop::Install(&desktop);
     Power::Install(&power);
 
+    // A signal or the session's end keeps the choices as a close would. Watched from before the
+    // window is made: an ending asked at any moment of the start ends it, also while the kept
+    // list is read.
+    SignalWatcher endings;
+    frmMain* started = nullptr;
+    bool sessionEnding = false;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&started, &sessionEnding] {
+        if (started) {
+            started->SessionEnding();
+        } else {
+            sessionEnding = true;  // carried out once the window is there
+        }
+    });
+    const auto endingAsked = [&endings] { return endings.Caught() != 0; };
+
     // One window keeps the list: a window started while another runs gives it its files.
-    const auto handedOver = [&files, verbose] {
-        if (!RunningWindow::HandTo(files)) {
+    const auto handedOver = [&files, verbose, &endingAsked] {
+        if (!RunningWindow::HandTo(files, RunningWindow::kWaitMs, endingAsked)) {
             return false;
         }
         if (verbose) {
@@ -95,19 +110,27 @@ int main(int argc, char* argv[]) {
     if (QueueKeeper::ListKeptElsewhere() && handedOver()) {
         return 0;
     }
+    if (const int signal = endings.Caught()) {
+        return SignalWatcher::ExitStatusFor(signal);  // nothing of ours to keep yet
+    }
 
-    // A signal or the session's end keeps the choices as a close would.
-    SignalWatcher endings;
-    frmMain window;
+    frmMain window(endingAsked);
+    started = &window;
+    if (sessionEnding) {
+        window.SessionEnding();
+    }
     // Two started at once: the other one took the list first.
-    if (window.Keeper().IsGuest() && handedOver()) {
+    if (!window.StartAbandoned() && window.Keeper().IsGuest() && handedOver()) {
         return 0;
+    }
+    if (const int signal = endings.Caught()) {
+        // Asked for during the start: the choices are kept, and the list if it was read.
+        window.EndProgram(SignalWatcher::ExitStatusFor(signal));
+        return SignalWatcher::ExitStatusFor(signal);
     }
     QObject::connect(&endings, &SignalWatcher::Received, &window, [&window](int signal) {
         window.EndProgram(SignalWatcher::ExitStatusFor(signal));
     });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window] { window.SessionEnding(); });
     notifier.SetOwner(&window);
     window.show();
     if (!files.isEmpty()) {

@@ -6,11 +6,14 @@
 #include "engine/FieldLook.h"
 #include "engine/MediaTracks.h"
 #include "engine/Encoder.h"
+#include "engine/UnendedProcesses.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
+#include "platform/PlayLength.h"
 #include "platform/Yield.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -19,6 +22,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -48,6 +52,8 @@ class BatchDriver::Running {
         driver_.jobList_.SetLocked(true);
     }
     ~Running() {
+        QObject::disconnect(driver_.watchingRows_);
+        driver_.ReleaseHeldRows();
         driver_.cConvert.reset();
         driver_.jobs_.clear();
         driver_.converting_ = false;
@@ -85,6 +91,10 @@ std::optional<float> BatchDriver::DurationSeconds(const QString& sDuration) {
         }
         seconds += value * weights[i];
     }
+    // A length no video has (or more than a float holds) is as good as none.
+    if (!(std::fabs(seconds) <= kLongestPlaySeconds)) {
+        return 0.0F;
+    }
     return static_cast<float>(seconds);
 }
 
@@ -119,6 +129,7 @@ bool BatchDriver::RunBatch(Take take) {
     parametersReported_ = false;
     currentRow_ = -1;
     // What it sets out to convert, for the time left; ticks changed meanwhile may change it.
+    take_ = take;
     taken_ = EligibleRowList(take);
     if (taken_.isEmpty()) {
         return false;
@@ -128,6 +139,9 @@ bool BatchDriver::RunBatch(Take take) {
         lengths.push_back(LengthOf(jobList_.Store()->Row(row)));
     }
     timeLeft_.Start(lengths);
+    watchingRows_ =
+        connect(jobList_.Store(), &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex&, int first, int last) { RowsAdded(first, last); });
     // Looked for once: without it every file would fail the same way.
     const EncoderLocation encoder = LocateEncoder();
     if (!encoder.problem.isEmpty()) {
@@ -142,8 +156,15 @@ bool BatchDriver::RunBatch(Take take) {
         RunSeveral(take, atOnce);
         return summary_.reachedEncoder;
     }
-    for (int row = 0; jobList_.Store() && row < jobList_.Store()->RecordCount(); ++row) {
-        if (stop_) {
+    for (int row = 0;; ++row) {
+        if (stop_ || !jobList_.Store()) {
+            break;
+        }
+        if (row >= jobList_.Store()->RecordCount()) {
+            if (AwaitComingRows()) {
+                --row;  // the same place again, once rows have come
+                continue;
+            }
             break;
         }
         const JobRow& job = jobList_.Store()->Row(row);
@@ -240,6 +261,9 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
             places.push_back(std::move(slot));
         }
         if (places.empty()) {
+            if (AwaitComingRows()) {
+                continue;
+            }
             break;
         }
         // Wait for any of them to say something, the window getting its turn in between.
@@ -294,6 +318,49 @@ QString BatchDriver::OutputName(int row, const QString& input) {
     return QString();
 }
 
+const QString BatchDriver::kWaitingNextBatch = QStringLiteral("Waiting Next Batch");
+
+void BatchDriver::RowsAdded(int first, int last) {
+    JobListStore* store = jobList_.Store();
+    for (int row = first; store && row <= last && row < store->RecordCount(); ++row) {
+        const JobRow& job = store->Row(row);
+        if (!Eligible(job, Take::All) || taken_.contains(row)) {
+            continue;
+        }
+        if (take_ == Take::All) {
+            // Planned, timed and kept like the others, and converted after them.
+            taken_ << row;
+            timeLeft_.AddFile(LengthOf(job));
+            emit Joined(row);
+            emit Advanced();
+            continue;
+        }
+        held_ << row;
+        store->SetStatus(row, kWaitingNextBatch);
+        store->SetProgressNote(row, QStringLiteral("Added while a batch of chosen files "
+                                                   "converts: the next batch converts it."));
+    }
+}
+
+void BatchDriver::ReleaseHeldRows() {
+    JobListStore* store = jobList_.Store();
+    for (const int row : std::exchange(held_, {})) {
+        if (store && row < store->RecordCount() && store->Row(row).status == kWaitingNextBatch) {
+            store->SetStatus(row, kWaiting);
+            store->SetProgressNote(row, QString());
+        }
+    }
+}
+
+bool BatchDriver::AwaitComingRows() {
+    if (take_ != Take::All || stop_ || !rowsComing_ || !rowsComing_()) {
+        return false;
+    }
+    Yield::Run();
+    ::poll(nullptr, 0, kWaitSliceMs);
+    return true;
+}
+
 void BatchDriver::RequestStop() {
     stop_ = true;
     if (waitingCheck_) {
@@ -342,7 +409,11 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     // The result is written under a name of its own and named only once it is whole, so a
     // stopped or failed run leaves nothing that looks like a result.
     int lock = -1;
-    const QString temporary = CreateTemporaryOutput(outFile, &error, &lock);
+    QString noLock;
+    const QString temporary = CreateTemporaryOutput(outFile, &error, &lock, &noLock);
+    if (!noLock.isEmpty()) {
+        TellNoLocks(QFileInfo(temporary).path(), noLock);
+    }
     if (temporary.isEmpty()) {
         if (!quietFailures_) {
             Notifier::Current().Show(QStringLiteral("Error converting file: ") +
@@ -496,13 +567,18 @@ void BatchDriver::FinishFile(Slot& slot) {
             break;
         }
         case CVideoConv::Result::Cancelled:
-            QFile::remove(slot.temporary);
-            log.Finish(kCancelled, QString(), QString());
+            // An encoder that has not ended may still write, on a share that may not answer.
+            if (const qint64 pid = job.UnendedPid()) {
+                UnendedProcesses::RemoveWhenEnded(pid, slot.temporary);
+            } else {
+                QFile::remove(slot.temporary);
+            }
+            log.Finish(kCancelled, QString(), job.Reason());
             ++summary_.cancelled;
             WriteStatus(row, kCancelled);
             Finish(row, kFailureColor);
             if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
-                rows->SetOutcome(row, QString(), QString(), log.Path(), tail);
+                rows->SetOutcome(row, job.Reason(), QString(), log.Path(), tail);
             }
             break;
         case CVideoConv::Result::Failed:
@@ -555,6 +631,22 @@ void BatchDriver::KeepDate(const QString& source, const QString& result) {
     }
     const timespec times[2] = {original.st_atim, original.st_mtim};
     ::utimensat(AT_FDCWD, QFile::encodeName(result).constData(), times, 0);
+}
+
+void BatchDriver::TellNoLocks(const QString& folder, const QString& why) {
+    if (noLocksTold_) {
+        return;  // once: every folder without locks means the same
+    }
+    noLocksTold_ = true;
+    Notifier::Current().Tell(
+        QStringLiteral(
+            "The folder %1 does not keep file locks (%2). Converting into it goes on, but another "
+            "copy of Reelwright cannot tell whether the hidden file being written there is still "
+            "being written, so it never removes it: should a copy be ended while it converts "
+            "into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, "
+            "once no copy is converting there.")
+            .arg(QDir::toNativeSeparators(folder), why),
+        MessageIcon::Warning);
 }
 
 void BatchDriver::TellLogTrouble(const RunLog& log) {

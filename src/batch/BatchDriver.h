@@ -103,6 +103,14 @@ class BatchDriver : public QObject {
     // the row as it is, to whoever said so (another run is converting that file, say).
     using StartCheck = std::function<bool(int row, const QString& output)>;
     void SetStartCheck(StartCheck check) { startCheck_ = std::move(check); }
+
+    // Rows added while a batch runs: one that takes every waiting row takes them too, after the
+    // others, timed and kept with it (Joined); one of the checked rows, or one resumed, leaves
+    // them for the next batch, their rows saying so until it ends. While `coming` answers true
+    // (an add is still bringing rows), a batch of every row that has run out of rows waits for
+    // them.
+    void SetRowsComing(std::function<bool()> coming) { rowsComing_ = std::move(coming); }
+    static const QString kWaitingNextBatch;
     // How far the running batch has come and when it will end.
     const TimeLeft& Progress() const { return timeLeft_; }
     // The clock the time left is measured by (a test's).
@@ -126,6 +134,8 @@ class BatchDriver : public QObject {
     void LogsUnwritable(const QString& why);
     // The running file moved on: Progress() has news.
     void Advanced();
+    // A row added meanwhile has joined the running batch: whoever keeps the list keeps it so.
+    void Joined(int row);
 
   private:
     class Running;
@@ -181,9 +191,18 @@ class BatchDriver : public QObject {
     static void KeepDate(const QString& source, const QString& result);
     // Says once, for the program's life, that the encoder's text cannot be kept.
     void TellLogTrouble(const RunLog& log);
+    // Says once, in a box that does not hold the batch, what a folder without locks means.
+    void TellNoLocks(const QString& folder, const QString& why);
     // A running job's position, for the time left and its row's tooltip.
     void TellProgress(int row, const CVideoConv* job);
     QString OutputName(int row, const QString& input);
+    // Rows the list gained while the batch runs.
+    void RowsAdded(int first, int last);
+    // The rows left for the next batch are waiting again.
+    void ReleaseHeldRows();
+    // Whether a batch that has run out of rows is to wait for those an add still brings; after
+    // one wait.
+    bool AwaitComingRows();
 
     JobList& jobList_;
     Hooks hooks_;
@@ -197,6 +216,7 @@ class BatchDriver : public QObject {
     bool checkByDecoding_ = false;
     bool keepDates_ = false;
     DecodeCheck* waitingCheck_ = nullptr;  // the check ConvertVideo waits for
+    bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;
@@ -207,6 +227,10 @@ class BatchDriver : public QObject {
     Summary summary_;
     TimeLeft timeLeft_;
     QList<int> taken_;  // the rows the batch set out to convert, in order
+    Take take_ = Take::All;
+    QList<int> held_;  // rows added meanwhile that wait for the next batch
+    QMetaObject::Connection watchingRows_;
+    std::function<bool()> rowsComing_;
 };
 
 }  // namespace reelwright

@@ -1,10 +1,12 @@
 #include "batch/KeptQueue.h"
 
 #include "batch/BatchDriver.h"
+#include "batch/KeptListScanner.h"
 #include "batch/OutputNaming.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -251,11 +253,31 @@ QByteArray KeptQueue::ToBytes() const {
 }
 
 std::optional<KeptQueue> KeptQueue::FromBytes(const QByteArray& bytes, QString* error) {
-    QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
-    const QJsonObject whole = document.object();
-    if (parse.error != QJsonParseError::NoError) {
-        *error = parse.errorString();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return Read(buffer, error, nullptr);
+}
+
+std::optional<KeptQueue> KeptQueue::Read(QIODevice& source, QString* error,
+                                         const std::atomic<bool>* cancel) {
+    // Row by row, so that a crafted list holds the memory of one row at a time.
+    KeptQueue queue;
+    QJsonObject whole;
+    const bool scanned =
+        KeptListScanner(source, cancel)
+            .Scan([&whole](const QString& name,
+                           const QJsonValue& value) { whole.insert(name, value); },
+                  [&queue](const std::optional<QJsonObject>& kept) {
+                      std::optional<JobRow> row = kept ? RowReader(*kept).Read() : std::nullopt;
+                      if (!row) {
+                          ++queue.setAside;  // the others are good rows all the same
+                          return;
+                      }
+                      queue.rows.push_back(std::move(*row));
+                  },
+                  error);
+    if (!scanned) {
         return std::nullopt;
     }
     if (whole.value(QStringLiteral("kept")).toString() != kMarker ||
@@ -266,16 +288,6 @@ std::optional<KeptQueue> KeptQueue::FromBytes(const QByteArray& bytes, QString* 
     if (whole.value(QStringLiteral("version")).toInt() > kVersion) {
         *error = QStringLiteral("it was written by a newer Reelwright");
         return std::nullopt;
-    }
-    KeptQueue queue;
-    for (const QJsonValue& value : whole.value(QStringLiteral("rows")).toArray()) {
-        std::optional<JobRow> row =
-            value.isObject() ? RowReader(value.toObject()).Read() : std::nullopt;
-        if (!row) {
-            ++queue.setAside;  // the others are good rows all the same
-            continue;
-        }
-        queue.rows.push_back(std::move(*row));
     }
     if (const QJsonValue batch = whole.value(QStringLiteral("batch")); batch.isObject()) {
         const QJsonObject kept = batch.toObject();
@@ -301,7 +313,7 @@ bool KeptQueue::Save(QString* error) const {
     return true;
 }
 
-KeptQueue::Loaded KeptQueue::Load() {
+KeptQueue::Loaded KeptQueue::Load(const std::atomic<bool>* cancel) {
     Loaded loaded;
     QFile file(Path());
     if (!file.exists()) {
@@ -314,8 +326,12 @@ KeptQueue::Loaded KeptQueue::Load() {
     } else if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
     } else {
-        queue = FromBytes(file.readAll(), &error);
+        queue = Read(file, &error, cancel);
         file.close();
+    }
+    if (cancel && cancel->load()) {
+        loaded.found = Found::Abandoned;  // nothing is set aside for a read never finished
+        return loaded;
     }
     if (queue) {
         if (queue->setAside > 0) {

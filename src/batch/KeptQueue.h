@@ -1,10 +1,14 @@
 #pragma once
 
 #include "joblist/JobRow.h"
+#include "platform/PlayLength.h"
 
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -36,7 +40,7 @@ struct KeptQueue {
     static QString AsidePath();
 
     // The longest play length taken from a kept list: anything longer is no video of ours.
-    static constexpr double kLongestLength = 1e7;
+    static constexpr double kLongestLength = kLongestPlaySeconds;
 
     QByteArray ToBytes() const;
     // None, with `error` set, when the bytes are not a kept list. A row that cannot be read is
@@ -46,9 +50,15 @@ struct KeptQueue {
     // Written to a new file that then replaces the old, as the settings are.
     bool Save(QString* error = nullptr) const;
 
-    enum class Found { Nothing, List, Damaged };
+    // The same from a file or any other source, read piece by piece; `cancel` abandons it.
+    static std::optional<KeptQueue> Read(QIODevice& source, QString* error,
+                                         const std::atomic<bool>* cancel);
+
+    enum class Found { Nothing, List, Damaged, Abandoned };
     struct Loaded;
-    static Loaded Load();
+    // Reads the kept list. A cancelled read (the program is ending) is Abandoned, and leaves
+    // the file as it was.
+    static Loaded Load(const std::atomic<bool>* cancel = nullptr);
 
     // The rows as the list should show them now: a row that was converting is waiting again, a
     // "Complete" row whose result has gone is waiting again, and a row whose file has gone is

@@ -1,5 +1,6 @@
 #include "batch/OutputNaming.h"
 
+#include "platform/FileLock.h"
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
 
@@ -16,7 +17,6 @@
 #include <optional>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,6 +71,23 @@ std::optional<QString> CandidateName(const QString& stem, const QString& type, i
         return std::nullopt;
     }
     return FitName(stem, (converted ? QString() : kSuffix) + u'_' + QString::number(n) + extension);
+}
+
+// Renames without replacing anything; false when it could not be done.
+bool RenameNoReplace(const QString& from, const QString& to) {
+    const QByteArray source = Native(from);
+    const QByteArray target = Native(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0) {
+        return true;
+    }
+    // A file system without the no-replace rename: a hard link never replaces either.
+    if ((errno == EINVAL || errno == ENOSYS) &&
+        ::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -241,7 +258,8 @@ QString GetOutputPath(const QString& input, const QString& type, const OutputFol
     return result.path;
 }
 
-QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock) {
+QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock,
+                              QString* noLock) {
     const QString folder = ParentFolder(finalPath);
     const QString name = finalPath.mid(finalPath.lastIndexOf(QDir::separator()) + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -259,12 +277,25 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
         const int fd =
             ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            if (lock && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            int why = 0;
+            const FileLock::Result locked =
+                lock ? FileLock::TryExclusive(fd, &why) : FileLock::Result::HeldElsewhere;
+            if (locked == FileLock::Result::Held) {
                 *lock = fd;
-            } else {
-                ::close(fd);
+                return path;
             }
-            return path;
+            ::close(fd);
+            if (locked != FileLock::Result::Unknown) {
+                return path;
+            }
+            // Without a lock nobody could tell it from a dead copy's leftover: a name that no
+            // tidying takes.
+            const QString unlocked = folder + QDir::separator() +
+                                     FitName(QString::fromLatin1(kNoLockPrefix) + tag, extension);
+            if (noLock) {
+                *noLock = ErrnoText(why);
+            }
+            return RenameNoReplace(path, unlocked) ? unlocked : path;
         }
         lastError = errno;
     }
@@ -294,8 +325,10 @@ int RemoveAbandonedTemporaries(const QString& folder) {
         if (fd < 0) {
             continue;
         }
-        // Held by a running copy: its conversion goes on.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.constData()) == 0) {
+        // Held by a running copy: its conversion goes on. Nor is a file whose lock cannot be
+        // known removed: it may be a running copy's all the same.
+        if (FileLock::TryExclusive(fd) == FileLock::Result::Held &&
+            ::unlink(path.constData()) == 0) {
             ++removed;
         }
         ::close(fd);

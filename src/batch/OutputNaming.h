@@ -82,11 +82,15 @@ QString FitName(const QString& stem, const QString& suffix);
 // same muxer; the conversion writes into it. Empty, with `error` set, when none can be made.
 // With `lock`, the file is also locked (flock) through the descriptor given back there, so that
 // while it is held nobody takes the file for a dead program's leftover; closing it, or the
-// program's end however it comes, lets the lock go.
-QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock = nullptr);
+// program's end however it comes, lets the lock go. Where the folder keeps no locks, the file
+// is named so that nobody ever takes it for a leftover (kNoLockPrefix), and `noLock` gets why.
+QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock = nullptr,
+                              QString* noLock = nullptr);
+// The start of the name of a hidden file written without a lock: no tidying removes it.
+inline constexpr char kNoLockPrefix[] = ".reelwright-nolock-";
 
 // Removes the hidden files that programs no longer running left in a folder while converting:
-// those nobody holds locked. How many were removed.
+// those nobody holds locked. A file whose lock cannot be known stays. How many were removed.
 int RemoveAbandonedTemporaries(const QString& folder);
 
 // Gives a finished temporary file its final name without ever replacing an entry: when `wanted`

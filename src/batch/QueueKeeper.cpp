@@ -16,6 +16,8 @@
 #include <cerrno>
 #include <chrono>
 #include <future>
+#include <memory>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -37,7 +39,8 @@ bool IsPassing(const QString& status) {
 
 QueueKeeper::QueueKeeper(JobList& list, QObject* parent) : QObject(parent), list_(list) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &QueueKeeper::SaveNow);
+    // A change is written beside the window: nothing waits for it.
+    connect(&timer_, &QTimer::timeout, this, [this] { Save(Wait::None); });
     connect(&list_, &JobList::StoreReplaced, this, [this](JobListStore* store) {
         Watch(store);
         Schedule();
@@ -49,6 +52,7 @@ QueueKeeper::~QueueKeeper() {
     if (pending_) {
         SaveNow();
     }
+    writer_.reset();  // what it was given is on the disk before the list is let go
     if (listLock_ >= 0) {
         ::close(listLock_);
     }
@@ -126,12 +130,21 @@ void QueueKeeper::Schedule() {
 }
 
 bool QueueKeeper::SaveNow() {
+    return Save(Wait::Blocking);
+}
+
+bool QueueKeeper::SaveNowKeepingTurns() {
+    return Save(Wait::KeepingTurns);
+}
+
+bool QueueKeeper::Save(Wait wait) {
     timer_.stop();
     if (!ready_) {
         return false;  // until the kept list is read, an empty list would replace it
     }
     pending_ = false;
     sinceSave_.start();
+    // Taken now, as the window shows it; turned into text and written beside it.
     KeptQueue queue;
     if (const JobListStore* store = list_.Store()) {
         queue.rows.reserve(static_cast<std::size_t>(store->RecordCount()));
@@ -140,20 +153,93 @@ bool QueueKeeper::SaveNow() {
         }
     }
     queue.batch = batch_;
-    QString error;
     ++saves_;
-    if (queue.Save(&error)) {
+    QString error;
+    if (!writingBeside_) {
+        if (queue.Save(&error)) {
+            return true;
+        }
+        TellCannotKeep(error);
+        return false;
+    }
+    if (!writer_) {
+        writer_ = std::make_unique<KeptListWriter>([this](const QString& why) {
+            QMetaObject::invokeMethod(
+                this, [this, why] { TellCannotKeep(why); }, Qt::QueuedConnection);
+        });
+    }
+    const quint64 number = writer_->Submit(std::move(queue));
+    if (wait == Wait::None) {
         return true;
     }
-    if (!failureTold_) {
-        failureTold_ = true;  // once: the list still works, it is only not kept
-        qWarning().noquote() << "The job list cannot be kept:" << error;
-        emit CannotKeep(error);
+    while (!writer_->WaitFor(number, wait == Wait::Blocking ? -1 : kTurnMs)) {
+        Yield::Run();
     }
+    if (writer_->LastWritten(&error)) {
+        return true;
+    }
+    TellCannotKeep(error);
     return false;
 }
 
-QueueKeeper::Restored QueueKeeper::Restore() {
+void QueueKeeper::TellCannotKeep(const QString& why) {
+    if (failureTold_) {
+        return;  // once: the list still works, it is only not kept
+    }
+    failureTold_ = true;
+    qWarning().noquote() << "The job list cannot be kept:" << why;
+    emit CannotKeep(why);
+}
+
+namespace {
+
+// The kept list read and checked against the disk (a look per row, two for a converted one).
+struct Prepared {
+    KeptQueue::Loaded loaded;
+    KeptQueue::Revived revived;
+    QSet<QString> claimFolders;  // where rows that were converting wrote
+};
+
+Prepared Prepare(const std::atomic<bool>& cancel) {
+    Prepared prepared{KeptQueue::Load(&cancel), {}, {}};
+    if (cancel) {
+        return prepared;
+    }
+    std::vector<JobRow>& kept = prepared.loaded.queue.rows;
+    // A path is in the list once, whatever the file says.
+    QSet<QString> seen;
+    std::erase_if(kept, [&seen](const JobRow& row) {
+        const bool twice = seen.contains(row.filePath);
+        seen.insert(row.filePath);
+        return twice;
+    });
+    prepared.revived = KeptQueue::Revive(std::move(kept), [&cancel](const QString& path) {
+        return !cancel && QFileInfo(path).isFile();
+    });
+    for (const JobRow& row : prepared.revived.rows) {
+        if (row.claim) {
+            prepared.claimFolders.insert(QFileInfo(row.claim->temporary).path());
+        }
+    }
+    if (cancel) {
+        return prepared;
+    }
+    KeptQueue::SettleClaims(prepared.revived.rows);
+    // Nor is one file under two spellings.
+    QSet<QPair<quint64, quint64>> files;
+    std::erase_if(prepared.revived.rows, [&files](JobRow& row) {
+        row.identity = JobList::IdentityOf(row.filePath);
+        const QPair<quint64, quint64> file(row.identity.device, row.identity.inode);
+        const bool twice = row.identity.IsKnown() && files.contains(file);
+        files.insert(file);
+        return twice;
+    });
+    return prepared;
+}
+
+}  // namespace
+
+QueueKeeper::Restored QueueKeeper::Restore(const std::function<bool()>& abandon) {
     Restored restored;
     if (!TakeList()) {
         // Another window keeps the list: its rows and its batch are its own.
@@ -161,44 +247,25 @@ QueueKeeper::Restored QueueKeeper::Restore() {
         restored.guest = true;
         return restored;
     }
-    // Read, and checked against the disk (a look per row, two for a converted one), beside the
-    // window: a list of many thousand rows must not hold it.
-    struct Prepared {
-        KeptQueue::Loaded loaded;
-        KeptQueue::Revived revived;
-        QSet<QString> claimFolders;  // where rows that were converting wrote
+    // Read beside the window, which keeps its turns: a list of many thousand rows must not
+    // hold it, nor may an ending asked meanwhile wait for it.
+    struct Reading {
+        std::atomic<bool> cancel{false};
+        std::promise<Prepared> done;
     };
-    std::future<Prepared> reading = std::async(std::launch::async, [] {
-        Prepared prepared{KeptQueue::Load(), {}, {}};
-        std::vector<JobRow>& kept = prepared.loaded.queue.rows;
-        // A path is in the list once, whatever the file says.
-        QSet<QString> seen;
-        std::erase_if(kept, [&seen](const JobRow& row) {
-            const bool twice = seen.contains(row.filePath);
-            seen.insert(row.filePath);
-            return twice;
-        });
-        prepared.revived = KeptQueue::Revive(
-            std::move(kept), [](const QString& path) { return QFileInfo(path).isFile(); });
-        for (const JobRow& row : prepared.revived.rows) {
-            if (row.claim) {
-                prepared.claimFolders.insert(QFileInfo(row.claim->temporary).path());
-            }
-        }
-        KeptQueue::SettleClaims(prepared.revived.rows);
-        // Nor is one file under two spellings.
-        QSet<QPair<quint64, quint64>> files;
-        std::erase_if(prepared.revived.rows, [&files](JobRow& row) {
-            row.identity = JobList::IdentityOf(row.filePath);
-            const QPair<quint64, quint64> file(row.identity.device, row.identity.inode);
-            const bool twice = row.identity.IsKnown() && files.contains(file);
-            files.insert(file);
-            return twice;
-        });
-        return prepared;
-    });
+    const auto shared = std::make_shared<Reading>();
+    std::future<Prepared> reading = shared->done.get_future();
+    std::thread([shared] { shared->done.set_value(Prepare(shared->cancel)); }).detach();
     while (reading.wait_for(std::chrono::milliseconds(kTurnMs)) != std::future_status::ready) {
         Yield::Run();
+        if (abandon && abandon()) {
+            // The program is ending: what was read goes with it, and nothing is written, so the
+            // list on the disk stays whole. A moment for the reader to see it is over.
+            shared->cancel = true;
+            reading.wait_for(std::chrono::milliseconds(kAbandonWaitMs));
+            restored.abandoned = true;
+            return restored;
+        }
     }
     Prepared prepared = reading.get();
 
@@ -269,7 +336,14 @@ void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& 
             }
         }
     }
-    SaveNow();  // a batch that begins is kept at once: it may be the one a power cut ends
+    SaveNowKeepingTurns();  // a batch that begins is kept at once: a power cut may end it
+}
+
+void QueueKeeper::JoinBatch(int row) {
+    JobListStore* store = list_.Store();
+    if (batch_ && store && row >= 0 && row < store->RecordCount()) {
+        store->SetInBatch(row, true);  // written with the next change
+    }
 }
 
 void QueueKeeper::BatchEnded() {

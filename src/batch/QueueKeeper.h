@@ -1,11 +1,14 @@
 #pragma once
 
+#include "batch/KeptListWriter.h"
 #include "batch/KeptQueue.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QModelIndex;
@@ -42,23 +45,36 @@ class QueueKeeper : public QObject {
         int temporariesRemoved = 0;
         int setAside = 0;    // rows that could not be read; kept in KeptQueue::AsidePath()
         bool guest = false;  // another window keeps the list
+        bool abandoned = false;  // the program was asked to end while the list was read
     };
     // Puts the kept list back into the (empty) job list and removes what dead copies left
-    // half-written in the folders it names. Called once, before anything else is added.
-    Restored Restore();
+    // half-written in the folders it names. Called once, before anything else is added. While
+    // the list is read the window keeps its turns; when `abandon` answers true meanwhile (the
+    // program is asked to end), the reading is left at once and nothing is ever written.
+    Restored Restore(const std::function<bool()>& abandon = {});
+    // How long an abandoned reading is given to notice before the program goes on ending.
+    static constexpr int kAbandonWaitMs = 2000;
 
     // A batch has begun with these rows and this format (its start is noted here); until
     // BatchEnded, a restart finds it interrupted.
     void BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows);
+    // A row added meanwhile has joined the running batch: a restart finds it among the batch's.
+    void JoinBatch(int row);
     // The batch ended while the program ran on: nothing to go on with.
     void BatchEnded();
     const std::optional<KeptQueue::Batch>& InterruptedBatch() const { return batch_; }
     // Rows of the batch that are still to convert.
     int FilesLeft() const;
 
-    // Writes now (the program is ending, or a file is about to start and its claim must be on
-    // the disk first). False when the list could not be written, or is not this window's.
+    // Writes now, and returns once the list is on the disk (the program is ending). False when
+    // it could not be written, or is not this window's.
     bool SaveNow();
+    // The same, the window keeping its turns while the list is written (a file is about to
+    // start, and its claim must be on the disk first).
+    bool SaveNowKeepingTurns();
+    // Lists are turned into text and written on a thread of their own (the default), or on the
+    // window's, as they once were (to measure the difference).
+    void SetWritingBeside(bool beside) { writingBeside_ = beside; }
     int SaveCount() const { return saves_; }
     // Whether another window keeps the list, so that this one's is not kept.
     bool IsGuest() const { return guest_; }
@@ -75,6 +91,10 @@ class QueueKeeper : public QObject {
     void Watch(JobListStore* store);
     void CellsChanged(const QModelIndex& from, const QModelIndex& to, const QList<int>& roles);
     void Schedule();
+    enum class Wait { None, KeepingTurns, Blocking };
+    bool Save(Wait wait);
+    // The list could not be written: said once.
+    void TellCannotKeep(const QString& why);
 
     JobList& list_;
     QTimer timer_;
@@ -86,6 +106,8 @@ class QueueKeeper : public QObject {
     int listLock_ = -1;
     int saves_ = 0;
     std::optional<KeptQueue::Batch> batch_;
+    bool writingBeside_ = true;
+    std::unique_ptr<KeptListWriter> writer_;
 };
 
 }  // namespace reelwright

@@ -1,5 +1,7 @@
 #include "batch/TimeLeft.h"
 
+#include "platform/PlayLength.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -15,10 +17,16 @@ void TimeLeft::Start(std::vector<double> lengths) {
     files_.clear();
     for (const double length : lengths) {
         File file;
-        file.length = length;
+        file.length = BelievedLength(length);
         files_.push_back(file);
     }
     latest_ = -1;
+}
+
+void TimeLeft::AddFile(double length) {
+    File file;
+    file.length = BelievedLength(length);
+    files_.push_back(file);
 }
 
 void TimeLeft::FileStarted(int index) {
@@ -44,8 +52,10 @@ void TimeLeft::Position(int index, double converted, std::optional<double> speed
         return;
     }
     File& file = files_[static_cast<std::size_t>(index)];
-    file.converted = std::max(0.0, converted);
-    if (speed && *speed > 0) {
+    if (std::isfinite(converted)) {
+        file.converted = std::clamp(converted, 0.0, kLongestPlaySeconds);
+    }
+    if (speed && *speed >= kSlowestSpeed && *speed <= kFastestSpeed) {
         file.encoderSpeed = speed;
     }
 }
@@ -72,7 +82,8 @@ std::optional<int> TimeLeft::Percent() const {
         done +=
             file.state == File::State::Ended ? file.length : std::min(file.converted, file.length);
     }
-    return static_cast<int>(std::clamp(100.0 * done / total, 0.0, 100.0));
+    const double percent = 100.0 * done / total;
+    return std::isfinite(percent) ? static_cast<int>(std::clamp(percent, 0.0, 100.0)) : 0;
 }
 
 std::optional<double> TimeLeft::Converted(int index) const {
@@ -107,7 +118,7 @@ std::optional<double> TimeLeft::FileSecondsLeft(int index) const {
     if (file.length <= 0) {
         return std::nullopt;
     }
-    return std::max(0.0, file.length - file.converted) / *speed;
+    return Sensible(std::max(0.0, file.length - file.converted) / *speed);
 }
 
 std::optional<double> TimeLeft::BatchSecondsLeft() const {
@@ -132,7 +143,7 @@ std::optional<double> TimeLeft::BatchSecondsLeft() const {
     if (speed <= 0) {
         return std::nullopt;
     }
-    return left / speed;
+    return Sensible(left / speed);
 }
 
 QString TimeLeft::ProgressText() const {
@@ -152,8 +163,17 @@ QString TimeLeft::ProgressText() const {
     return text;
 }
 
+std::optional<double> TimeLeft::Sensible(double seconds) {
+    if (!std::isfinite(seconds) || seconds > kLongestWait) {
+        return std::nullopt;  // no guess is better than a wild one
+    }
+    return seconds;
+}
+
 QString TimeLeft::ClockText(double seconds) {
-    const auto whole = static_cast<long long>(std::ceil(std::max(0.0, seconds)));
+    // Whatever it is given: a time is shown, never a cast out of range.
+    const double bounded = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestWait) : 0.0;
+    const auto whole = static_cast<long long>(std::ceil(bounded));
     const long long hours = whole / 3600;
     const long long minutes = whole / 60 % 60;
     const QString secondsText = QStringLiteral("%1").arg(whole % 60, 2, 10, QLatin1Char('0'));

@@ -22,6 +22,8 @@ class TimeLeft {
     // The lengths of the files the batch will take, in order; 0 where unknown.
     void Start(std::vector<double> lengths);
     void FileStarted(int index);
+    // A file joins the batch after the others.
+    void AddFile(double length);
     // A running file's position, and the encoder's speed when it says it.
     void Position(int index, double converted, std::optional<double> speed);
     void FileEnded(int index);
@@ -48,6 +50,12 @@ class TimeLeft {
     // "2:10", "1:02:10".
     static QString ClockText(double seconds);
 
+    // Encoder speeds believed, as times real time; a time left beyond the longest wait is no
+    // guess worth showing.
+    static constexpr double kSlowestSpeed = 1e-4;
+    static constexpr double kFastestSpeed = 1e5;
+    static constexpr double kLongestWait = 1e9;
+
   private:
     struct File {
         double length = 0;
@@ -57,6 +65,7 @@ class TimeLeft {
         enum class State { Waiting, Running, Ended } state = State::Waiting;
     };
     bool Valid(int index) const { return index >= 0 && index < FileCount(); }
+    static std::optional<double> Sensible(double seconds);
     bool AllLengthsKnown() const;
 
     Clock clock_;

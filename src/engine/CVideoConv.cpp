@@ -4,6 +4,7 @@
 #include "engine/Encoder.h"
 #include "engine/EncoderText.h"
 #include "engine/FailureReason.h"
+#include "engine/UnendedProcesses.h"
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 #include "platform/Rounding.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <exception>
 
 namespace reelwright {
@@ -87,6 +89,10 @@ bool CVideoConv::Pump(int waitMs) {
     return false;
 }
 
+qint64 CVideoConv::UnendedPid() const {
+    return objDOS ? objDOS->UnendedPid() : 0;
+}
+
 int CVideoConv::OutputFd() const {
     return objDOS ? objDOS->ReadFd() : -1;
 }
@@ -121,6 +127,9 @@ void CVideoConv::Judge() {
     transcript_.Finish();
     if (runner.StopConvert() || stopRequested_) {
         result_ = Result::Cancelled;
+        if (const qint64 pid = runner.UnendedPid()) {
+            reason_ = UnendedProcesses::Reason(pid);
+        }
         return;
     }
     const std::optional<QString> failure = FailureOf(runner);
@@ -226,6 +235,9 @@ void CVideoConv::objDOS_ReceiveOutputs(const QString& CommandOutputs) {
         // of video still give a percentage.
         const double seconds = RoundHalfEven(time->seconds);
         const double percent = RoundHalfEven(seconds / fileTimeLength_ * 100.0);
+        if (std::isnan(percent)) {
+            return;
+        }
         emit Progress(static_cast<int>(std::clamp(percent, -1.0e9, 1.0e9)));
     } else {
         emit CurrentStatus(time->secondsText + QStringLiteral(" Seconds Converted"));

@@ -74,8 +74,11 @@ class CVideoConv : public QObject {
     Result LastResult() const { return result_; }
     // Whether the last conversion got as far as starting the encoder.
     bool EncoderStarted() const;
-    // Why the last conversion failed, in a few lines; empty unless it failed.
+    // Why the last conversion failed, in a few lines, or, for one stopped, why its encoder has
+    // not ended yet; empty otherwise.
     QString Reason() const { return reason_; }
+    // The encoder of the last conversion when it did not end once stopped; 0 otherwise.
+    qint64 UnendedPid() const;
     // What the encoder said during the last run, kept within bounds.
     const EncoderTranscript& Transcript() const { return transcript_; }
 

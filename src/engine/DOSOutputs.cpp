@@ -1,5 +1,6 @@
 #include "engine/DOSOutputs.h"
 
+#include "engine/UnendedProcesses.h"
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -73,6 +75,8 @@ bool DOSOutputs::Begin(const QString& commandLine) {
     started_ = false;
     timedOut_ = false;
     exitCode_ = -1;
+    endSentMs_ = 0;
+    unendedPid_ = 0;
 
     int fds[2] = {-1, -1};
     if (::pipe2(fds, O_CLOEXEC) != 0) {
@@ -274,6 +278,15 @@ QString DOSOutputs::Cancel() {
     return QString();
 }
 
+void DOSOutputs::SetStopConvert(bool bSet) {
+    stopConvert_ = bSet;
+    // Told at once, so that several runs stopped together are waited for together.
+    if (bSet && process_ && process_->state() != QProcess::NotRunning && endSentMs_ == 0) {
+        UnendedProcesses::End(*process_);
+        endSentMs_ = NowMs();
+    }
+}
+
 void DOSOutputs::CleanUp() {
     outputEnded_ = false;
     if (readFd_ >= 0) {
@@ -284,10 +297,20 @@ void DOSOutputs::CleanUp() {
         return;
     }
     // Released first, so a handler that calls in again finds nothing to release.
-    const std::unique_ptr<QProcess> process = std::move(process_);
-    if (process->state() != QProcess::NotRunning) {
-        process->kill();
-        process->waitForFinished(-1);
+    std::unique_ptr<QProcess> process = std::move(process_);
+    if (process->state() == QProcess::NotRunning) {
+        return;
+    }
+    if (endSentMs_ == 0) {
+        UnendedProcesses::End(*process);
+        endSentMs_ = NowMs();
+    }
+    // A bounded wait: the window must not freeze on a child that cannot end now.
+    const qint64 left = std::max<qint64>(0, endSentMs_ + kStopWaitMs - NowMs());
+    if (!process->waitForFinished(static_cast<int>(left)) &&
+        process->state() != QProcess::NotRunning) {
+        unendedPid_ = process->processId();
+        UnendedProcesses::Keep(std::move(process));
     }
 }
 

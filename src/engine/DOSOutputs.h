@@ -47,8 +47,14 @@ class DOSOutputs : public QObject {
     // The child's output, for waiting on several runs at once; -1 when none runs.
     int ReadFd() const { return readFd_; }
 
-    void SetStopConvert(bool bSet) { stopConvert_ = bSet; }
+    // Setting it ends the child at once; the run itself ends at its next read.
+    void SetStopConvert(bool bSet);
     bool StopConvert() const { return stopConvert_; }
+    // How long the end of a stopped child is waited for before it is left to end on its own
+    // (a child in uninterruptible I/O on a hung network share ends only when the system lets it).
+    static constexpr int kStopWaitMs = 1000;
+    // The last run's child that had not ended when its run was released; 0 when none.
+    qint64 UnendedPid() const { return unendedPid_; }
 
     // How the last child ended: only a child that exited by itself has an exit code.
     bool LastRunExitedNormally() const { return exitedNormally_; }
@@ -88,6 +94,8 @@ class DOSOutputs : public QObject {
     int exitCode_ = -1;
     int timeLimitMs_ = 0;
     qint64 deadline_ = 0;
+    qint64 endSentMs_ = 0;  // when the child was told to end; 0 before
+    qint64 unendedPid_ = 0;
 };
 
 }  // namespace reelwright

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace reelwright {
 namespace {
@@ -31,13 +32,17 @@ std::optional<TimeValue> FindTimeValue(const QString& piece) {
 
     static const QRegularExpression kSeconds(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
     static const QRegularExpression kClock(
-        QStringLiteral("^(-?)(\\d+):(\\d{1,2}):(\\d{1,2})(\\.\\d+)?$"));
+        QStringLiteral("^(-?)(\\d{1,9}):(\\d{1,2}):(\\d{1,2})(\\.\\d+)?$"));
     if (kSeconds.match(value).hasMatch()) {
-        return TimeValue{value.toDouble(), value};
+        const double seconds = value.toDouble();
+        if (!std::isfinite(seconds)) {
+            return std::nullopt;  // more digits than a number holds
+        }
+        return TimeValue{seconds, value};
     }
     const QRegularExpressionMatch clock = kClock.match(value);
     if (!clock.hasMatch()) {
-        return std::nullopt;  // N/A, empty, or not a number
+        return std::nullopt;  // N/A, empty, not a number, or more hours than any encoder counts
     }
     const bool negative = !clock.captured(1).isEmpty();
     const qint64 whole = clock.captured(2).toLongLong() * 3600 +

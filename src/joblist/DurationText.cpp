@@ -1,5 +1,6 @@
 #include "joblist/DurationText.h"
 
+#include "platform/PlayLength.h"
 #include "platform/Rounding.h"
 
 #include <QFile>
@@ -66,11 +67,11 @@ QString DurationTextFromLength(const QString& lengthText) {
         return QStringLiteral("Error");
     }
     static const QRegularExpression kPart(QStringLiteral("(\\d+(?:\\.\\d+)?)\\s*([A-Za-z]+)"));
-    qint64 hours = 0;
-    qint64 minutes = 0;
-    qint64 seconds = 0;
+    double hours = 0;
+    double minutes = 0;
+    double seconds = 0;
     for (const QRegularExpressionMatch& part : kPart.globalMatch(lengthText)) {
-        const qint64 value = RoundHalfEvenToInt(part.captured(1).toDouble());
+        const double value = part.captured(1).toDouble();
         const QString unit = part.captured(2).toLower();
         if (unit == u"h") {
             hours = value;
@@ -80,7 +81,12 @@ QString DurationTextFromLength(const QString& lengthText) {
             seconds = value;
         }
     }
-    return TwoDigits(hours) + u':' + TwoDigits(minutes) + u':' + TwoDigits(seconds);
+    // A container claiming years, or more digits than a number holds, tells no length.
+    if (!(hours * 3600 + minutes * 60 + seconds <= kLongestPlaySeconds)) {
+        return QStringLiteral("Error");
+    }
+    return TwoDigits(RoundHalfEvenToInt(hours)) + u':' + TwoDigits(RoundHalfEvenToInt(minutes)) +
+           u':' + TwoDigits(RoundHalfEvenToInt(seconds));
 }
 
 QString GetDurationText(const QString& path) {
@@ -105,7 +111,8 @@ MediaLength ReadMediaLength(const QString& path) {
         // Milliseconds, possibly with a fraction.
         const char* milliseconds =
             MediaInfoA_Get(handle, kStreamGeneral, 0, "Duration", kInfoText, kInfoName);
-        result.seconds = QString::fromUtf8(milliseconds ? milliseconds : "").toDouble() / 1000.0;
+        result.seconds =
+            BelievedLength(QString::fromUtf8(milliseconds ? milliseconds : "").toDouble() / 1000.0);
         MediaInfoA_Close(handle);
     }
     MediaInfoA_Delete(handle);

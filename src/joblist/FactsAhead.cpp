@@ -48,6 +48,15 @@ void FactsAhead::Work() {
     }
 }
 
+bool FactsAhead::IsReady(const QString& path) {
+    const auto position = positions_.find(path);
+    if (position == positions_.end()) {
+        return true;
+    }
+    const std::lock_guard lock(mutex_);
+    return facts_[static_cast<std::size_t>(position->second)].has_value();
+}
+
 std::optional<FileFacts> FactsAhead::Take(const QString& path) {
     const auto position = positions_.find(path);
     if (position == positions_.end()) {

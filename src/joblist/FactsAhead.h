@@ -32,6 +32,8 @@ class FactsAhead {
     // The facts of a file on the list, waited for with the window kept alive; none for a file
     // that is not on it.
     std::optional<FileFacts> Take(const QString& path);
+    // Whether Take would answer at once: the facts are read, or the file is not on the list.
+    bool IsReady(const QString& path);
 
   private:
     void Work();

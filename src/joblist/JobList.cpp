@@ -16,6 +16,8 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 
 #include <sys/stat.h>
 
@@ -27,6 +29,27 @@ constexpr quint32 kRefusedColor = Rgb(220, 10, 10);
 // The refused extensions that are sound: told apart from the other files that are not video.
 const QStringList kSoundExtensions{"cda", "wav", "wma", "mp3", "ogg", "aac", "alac", "flac",
                                    "ac3", "spx", "mpc", "tta", "ape", "ofr", "midi", "adx"};
+
+// A file may exist, reachable folder by folder, under a name too long to be passed on whole.
+bool IsNameTooLong(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENAMETOOLONG;
+}
+
+QString NameTooLongReason(const QString& path) {
+    const qsizetype bytes = QFile::encodeName(path).size();
+    if (bytes >= PATH_MAX) {
+        return QStringLiteral(
+                   "its full name is too long for the system (%1 bytes; the most it "
+                   "takes is %2), so neither Reelwright nor the encoder can open it")
+            .arg(bytes)
+            .arg(PATH_MAX - 1);
+    }
+    return QStringLiteral(
+               "one of the names in its path is too long for the system (the most it "
+               "takes is %1 bytes)")
+        .arg(NAME_MAX);
+}
 
 void ReportAddError(int number, const QString& description) {
     Notifier::Current().Show(QStringLiteral("An error occured while Adding File\r") +
@@ -78,6 +101,10 @@ void JobList::ReadAhead(const QStringList& paths) {
 
 void JobList::StopReadingAhead() {
     ahead_.reset();
+}
+
+bool JobList::FactsReady(const QString& path) const {
+    return !ahead_ || ahead_->IsReady(ListedPath(path));
 }
 
 bool JobList::InitJobList() {
@@ -196,12 +223,17 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
             Refuse(Refusal::NotUtf8, QStringLiteral("its name is not valid UTF-8, so it cannot be "
                                                     "passed on unchanged; rename the file to add "
                                                     "it"));
+        } else if (!info.exists() && IsNameTooLong(sFilePath)) {
+            Refuse(Refusal::NameTooLong, NameTooLongReason(sFilePath));
         } else if (!info.exists()) {
             Refuse(Refusal::Missing, QStringLiteral("not found"));
         } else {
             Refuse(Refusal::NotRegularFile, QStringLiteral("not a regular file"));
         }
-        if (!refusalsCollected_) {
+        if (!refusalsCollected_ && lastRefusalKind_ == Refusal::NameTooLong) {
+            ReportAddError(52,
+                           QStringLiteral("Bad file name: %1 (%2)").arg(sFilePath, lastRefusal_));
+        } else if (!refusalsCollected_) {
             ReportAddError(53,
                            QStringLiteral("File not found: %1 (%2)").arg(sFilePath, lastRefusal_));
         }

@@ -43,6 +43,8 @@ class JobList : public QObject {
     // threads beside the window, while the rows are made one by one.
     void ReadAhead(const QStringList& paths);
     void StopReadingAhead();
+    // Whether AddFile2Grid would take this file without waiting for its facts.
+    bool FactsReady(const QString& path) const;
 
     JobListStore* Store() const { return store_.get(); }
     bool IsAdding() const { return adding_; }
@@ -67,7 +69,8 @@ class JobList : public QObject {
         Missing,
         NotRegularFile,
         NotUtf8,
-        Unreadable
+        Unreadable,
+        NameTooLong
     };
     Refusal LastRefusalKind() const { return lastRefusalKind_; }
     // Files that cannot be added at all (missing, not a regular file, a name that is not valid

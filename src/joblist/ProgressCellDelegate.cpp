@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace reelwright {
 
@@ -23,8 +24,8 @@ std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
     if (!ok) {
         value = QLocale().toDouble(text, &ok);
     }
-    if (!ok) {
-        return std::nullopt;
+    if (!ok || std::isnan(value)) {
+        return std::nullopt;  // "nan" is no percentage
     }
     return static_cast<int>(std::clamp<double>(RoundHalfEven(value), -1e9, 1e9));
 }

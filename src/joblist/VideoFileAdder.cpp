@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -30,6 +31,10 @@ QString Patterns(const QStringList& extensions) {
 QString JoinPath(const QString& folder, const QString& name) {
     return folder.endsWith(QDir::separator()) ? folder + name : folder + QDir::separator() + name;
 }
+
+// How long one step of an add that goes in steps may take, and the pause before the next.
+constexpr int kStepMs = 15;
+constexpr int kStepPauseMs = 10;
 
 // Files read ahead are added faster than the window paints: it gets a turn now and then.
 void KeepWindowAlive(QElapsedTimer& sinceYield) {
@@ -105,7 +110,10 @@ QList<QByteArray> VideoFileAdder::GetFolderFileNames(const QString& folder) {
 }
 
 VideoFileAdder::VideoFileAdder(JobList& jobList, QObject* parent)
-    : QObject(parent), jobList_(jobList) {}
+    : QObject(parent), jobList_(jobList), stepTimer_(new QTimer(this)) {
+    stepTimer_->setSingleShot(true);
+    connect(stepTimer_, &QTimer::timeout, this, &VideoFileAdder::Step);
+}
 
 template <typename Action>
 void VideoFileAdder::Run(Action action) {
@@ -114,10 +122,13 @@ void VideoFileAdder::Run(Action action) {
     }
     adding_ = true;
     stopRequested_ = false;
+    inSteps_ = stepwise_ && stepwise_();
     emit AddingStarted();
     action();
-    adding_ = false;
-    emit AddingFinished();
+    if (!inSteps_) {
+        adding_ = false;
+        emit AddingFinished();
+    }
 }
 
 void VideoFileAdder::AddVideoFiles(const QStringList& fileList) {
@@ -174,33 +185,70 @@ QStringList VideoFileAdder::WithFoldersOpened(const QStringList& paths) {
 
 void VideoFileAdder::AddEach(const QStringList& paths, bool report) {
     refusals_.clear();
+    paths_ = paths;
+    next_ = 0;
+    report_ = report;
     jobList_.ReadAhead(paths);
     // Refusals are told together, each file with its reason, instead of a box per file.
     jobList_.SetRefusalsCollected(true);
+    if (inSteps_) {
+        stepTimer_->start(0);
+        return;
+    }
+    TakeFiles(false);
+    EndAdd();
+}
+
+void VideoFileAdder::Step() {
+    if (TakeFiles(true)) {
+        EndAdd();
+        adding_ = false;
+        inSteps_ = false;
+        emit AddingFinished();
+        return;
+    }
+    // Back soon: a file's probe is still running, or the loop below needs its turn.
+    stepTimer_->start(kStepPauseMs);
+}
+
+bool VideoFileAdder::TakeFiles(bool stepping) {
     QElapsedTimer sinceYield;
     sinceYield.start();
-    for (QString path : paths) {
-        if (stopRequested_) {
-            break;
+    while (next_ < paths_.size() && !stopRequested_) {
+        if (stepping && (!jobList_.FactsReady(paths_[next_]) || sinceYield.elapsed() >= kStepMs)) {
+            return false;
         }
+        QString path = paths_[next_++];
         const QString given = path;
         if (!jobList_.AddFile2Grid(path)) {
             refusals_.push_back({given, jobList_.LastRefusal(), jobList_.LastRefusalKind()});
         }
-        KeepWindowAlive(sinceYield);
+        if (!stepping) {
+            KeepWindowAlive(sinceYield);
+        }
     }
+    return true;
+}
+
+void VideoFileAdder::EndAdd() {
+    paths_.clear();
     jobList_.SetRefusalsCollected(false);
     jobList_.StopReadingAhead();
-    if (!report || stopRequested_ || refusals_.isEmpty()) {
+    if (!report_ || stopRequested_ || refusals_.isEmpty()) {
         return;
     }
     QStringList details;
     for (const Refusal& refusal : refusals_) {
         details << QDir::toNativeSeparators(refusal.path) + QStringLiteral(": ") + refusal.reason;
     }
-    Notifier::Current().Show(
-        QStringLiteral("Some files are not supported or already exist and will not be added"),
-        MessageIcon::Warning, details.join(u'\n'));
+    const QString text =
+        QStringLiteral("Some files are not supported or already exist and will not be added");
+    if (inSteps_) {
+        // A batch converts meanwhile: the box must not hold it.
+        Notifier::Current().Tell(text + u'\n' + details.join(u'\n'), MessageIcon::Warning);
+        return;
+    }
+    Notifier::Current().Show(text, MessageIcon::Warning, details.join(u'\n'));
 }
 
 }  // namespace reelwright

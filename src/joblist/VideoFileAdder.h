@@ -6,6 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QTimer;
+
 namespace reelwright {
 
 // The three ways files enter the list: files chosen in the open dialog, a folder, and drops on
@@ -46,6 +50,12 @@ class VideoFileAdder : public QObject {
     // Ends the running add after the file being added (the window is closing).
     void RequestStop() { stopRequested_ = true; }
 
+    // While `when` answers true as an add begins (a batch converts), the add goes in steps
+    // between the event loop's turns instead of holding its caller, so that the loop below it
+    // (the batch's, reading its encoders) keeps turning: a step takes the files whose probes,
+    // read ahead on threads, are done, and the add's refusals are told without waiting.
+    void SetStepwise(std::function<bool()> when) { stepwise_ = std::move(when); }
+
   signals:
     void AddingStarted();
     void AddingFinished();
@@ -56,6 +66,12 @@ class VideoFileAdder : public QObject {
     void Run(Action action);
     // Adds each file in order; with `report`, the refusals are told once at the end.
     void AddEach(const QStringList& paths, bool report);
+    // One step of an add that goes in steps; the next is asked for until the add has ended.
+    void Step();
+    // Takes files in order, until none is left (true) or, when `stepping`, until one's facts
+    // are still being read or the step's time is up (false).
+    bool TakeFiles(bool stepping);
+    void EndAdd();
     // The files given, with each folder replaced by the files directly inside it.
     static QStringList WithFoldersOpened(const QStringList& paths);
 
@@ -63,6 +79,13 @@ class VideoFileAdder : public QObject {
     bool adding_ = false;
     bool stopRequested_ = false;
     QList<Refusal> refusals_;
+    std::function<bool()> stepwise_;
+    // The add that goes on: its files, the next to take, whether its refusals are told.
+    QStringList paths_;
+    qsizetype next_ = 0;
+    bool report_ = false;
+    bool inSteps_ = false;
+    QTimer* stepTimer_ = nullptr;
 };
 
 }  // namespace reelwright

@@ -22,6 +22,10 @@ class SignalWatcher : public QObject {
     // Exit status that tells the shell a process ended by this signal (128 + its number).
     static int ExitStatusFor(int signal) { return 128 + signal; }
 
+    // The first of its signals that has arrived, whether or not its event has been handled yet
+    // (while the program starts, nothing may be connected); 0 when none has.
+    int Caught() const;
+
   signals:
     void Received(int signal);
 

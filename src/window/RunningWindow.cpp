@@ -13,6 +13,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace reelwright {
@@ -21,6 +23,7 @@ namespace {
 // More than any list of names a command line can hold.
 constexpr qint64 kLongestMessage = 64LL * 1024 * 1024;
 constexpr char kTaken[] = "taken\n";
+constexpr qint64 kSliceMs = 100;
 
 }  // namespace
 
@@ -80,8 +83,16 @@ void RunningWindow::Take() {
     }
 }
 
-bool RunningWindow::HandTo(const QStringList& files, int waitMs) {
+bool RunningWindow::HandTo(const QStringList& files, int waitMs,
+                           const std::function<bool()>& abandon) {
     const QDeadlineTimer deadline(waitMs);
+    // Waits in short slices: an ending asked meanwhile is not kept waiting.
+    const auto slice = [&deadline] {
+        return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 1, kSliceMs));
+    };
+    const auto over = [&deadline, &abandon] {
+        return deadline.hasExpired() || (abandon && abandon());
+    };
     QJsonArray list;
     for (const QString& file : files) {
         list.append(file);
@@ -90,22 +101,22 @@ bool RunningWindow::HandTo(const QStringList& files, int waitMs) {
         QJsonDocument(QJsonObject{{QStringLiteral("files"), list}}).toJson(QJsonDocument::Compact) +
         '\n';
     const QString name = SocketName();
-    while (!deadline.hasExpired()) {
+    while (!over()) {
         QLocalSocket socket;
         socket.connectToServer(name);
-        if (!socket.waitForConnected(
-                static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
+        if (!socket.waitForConnected(slice())) {
             // Not listening yet: the window that keeps the list may still be reading it.
-            QThread::msleep(100);
+            QThread::msleep(kSliceMs);
             continue;
         }
         socket.write(message);
         QByteArray answer;
-        while (!answer.endsWith('\n') && !deadline.hasExpired() &&
-               (socket.bytesAvailable() > 0 ||
-                socket.waitForReadyRead(
-                    static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))) {
-            answer += socket.readAll();
+        while (!answer.endsWith('\n') && !over()) {
+            if (socket.bytesAvailable() > 0 || socket.waitForReadyRead(slice())) {
+                answer += socket.readAll();
+            } else if (socket.state() != QLocalSocket::ConnectedState) {
+                break;
+            }
         }
         return answer == kTaken;
     }

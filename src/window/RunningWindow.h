@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace reelwright {
 
 // The window that keeps the list takes the files of windows started after it, as desktop
@@ -20,8 +22,9 @@ class RunningWindow : public QObject {
     bool Listen();
 
     // Hands `files` to the window that keeps the list, waiting up to `waitMs` for it to answer
-    // (it may be starting itself). True when it took them.
-    static bool HandTo(const QStringList& files, int waitMs = kWaitMs);
+    // (it may be starting itself), or until `abandon` answers true. True when it took them.
+    static bool HandTo(const QStringList& files, int waitMs = kWaitMs,
+                       const std::function<bool()>& abandon = {});
     static constexpr int kWaitMs = 10000;
     // The socket's name for the current state folder.
     static QString SocketName();

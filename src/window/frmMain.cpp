@@ -51,7 +51,9 @@ void StepRule(QLabel* heading) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent)
+frmMain::frmMain(QWidget* parent) : frmMain(std::function<bool()>(), parent) {}
+
+frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
     : QWidget(parent),
       // Held for the life of the window and never examined: other programs may look for it.
       lock_(QStringLiteral("Fennickreelwright")),
@@ -76,13 +78,18 @@ frmMain::frmMain(QWidget* parent)
     LoadCodecs();
     LoadSettings();
     // The list comes back before any file given on the command line is added.
-    restored_ = keeper_.Restore();
+    restored_ = keeper_.Restore(endingAsked);
+    if (restored_.abandoned) {
+        ending_ = true;  // nothing more starts: the program ends
+        return;
+    }
     KeepTheList();
     QTimer::singleShot(0, this, &frmMain::TellRestored);
 }
 
 void frmMain::KeepTheList() {
-    connect(&batch_, &BatchDriver::ClaimMade, &keeper_, &QueueKeeper::SaveNow);
+    connect(&batch_, &BatchDriver::ClaimMade, &keeper_, &QueueKeeper::SaveNowKeepingTurns);
+    connect(&batch_, &BatchDriver::Joined, &keeper_, &QueueKeeper::JoinBatch);
     // Said once each, in a box that does not hold the batch.
     connect(&keeper_, &QueueKeeper::CannotKeep, this, [](const QString& why) {
         Notifier::Current().Tell(
@@ -280,6 +287,9 @@ void frmMain::SetupGrid() {
             [this] { chkSelectAll->setChecked(false); });
     jobList_.InitJobList();
     Grid->SetDropGate([this] { return !adder_.IsAdding(); });
+    // Files dropped during a batch are added beside it, never inside its own turn.
+    adder_.SetStepwise([this] { return batch_.IsRunning(); });
+    batch_.SetRowsComing([this] { return adder_.IsAdding(); });
     // Dropped files are added once the drop itself has finished.
     connect(Grid, &JobGrid::FilesDropped, &adder_, &VideoFileAdder::AddDropped,
             Qt::QueuedConnection);
@@ -317,6 +327,13 @@ void frmMain::AddGivenFiles(const QStringList& paths, bool verbose) {
 }
 
 void frmMain::AddingStarted() {
+    if (batch_.IsRunning()) {
+        return;  // the batch's end holds them if the add still runs then
+    }
+    HoldControlsForAdding();
+}
+
+void frmMain::HoldControlsForAdding() {
     enabledBeforeAdding_.clear();
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmdAddVideoFile, cmdAddFolder, cmdRemove, chkSelectAll,

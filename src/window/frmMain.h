@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,6 +44,9 @@ class frmMain : public QWidget {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+    // A window whose start gives up reading the kept list as soon as `endingAsked` answers true
+    // (a signal or the session's end has come meanwhile), so the program can end at once.
+    explicit frmMain(std::function<bool()> endingAsked, QWidget* parent = nullptr);
     // The zoom the next window is drawn at (a test's screen); none: the one its screen needs.
     static void OverrideZoom(std::optional<double> zoom);
     ~frmMain() override;
@@ -59,6 +63,7 @@ class frmMain : public QWidget {
     // The ten controls that change the list, the format or the output folder.
     void EnableControls(bool enabled);
     JobList& Jobs() { return jobList_; }
+    const VideoFileAdder& Adder() const { return adder_; }
 
     // The output format.
     void LoadPresets();
@@ -96,6 +101,8 @@ class frmMain : public QWidget {
     // The list kept between runs, and the batch it may offer to go on with.
     QueueKeeper& Keeper() { return keeper_; }
     const QueueKeeper::Restored& Restored() const { return restored_; }
+    // Whether the start was cut short by an ending asked meanwhile: the program is to end now.
+    bool StartAbandoned() const { return restored_.abandoned; }
     // Goes on with the batch the program last ended in, with its format and output folder.
     void ResumeBatch();
     // The session is ending (logout, shutdown): the choices and the list are kept now.
@@ -244,8 +251,10 @@ class frmMain : public QWidget {
     std::vector<std::pair<QLineEdit*, QString RememberedSettings::*>> Texts() const;
 
     // While files are probed the window stays live; the list's commands wait for the add.
+    // During a batch they are off already, and its Stop stays on.
     void AddingStarted();
     void AddingFinished();
+    void HoldControlsForAdding();
 
     NamedLock lock_;
     PanelAnimator animator_;

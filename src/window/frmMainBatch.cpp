@@ -121,6 +121,9 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
     button->setText(restCaption);
     EnableControls(true);
     other->setEnabled(true);
+    if (adder_.IsAdding()) {
+        HoldControlsForAdding();  // an add begun during the batch goes on: its end frees them
+    }
     if (focused && focused->isEnabled()) {
         focused->setFocus(Qt::OtherFocusReason);
     }

@@ -3,6 +3,7 @@
 #include "batch/PowerOff.h"
 #include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
+#include "engine/UnendedProcesses.h"
 #include "joblist/JobList.h"
 
 #include "common/CaseName.h"
@@ -13,8 +14,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
 
 #include <algorithm>
+#include <csignal>
 
 namespace reelwright {
 namespace {
@@ -443,6 +448,33 @@ TEST_F(BatchDriverTest, AnUnreadableLengthEndsTheFileAsErrorAndTheWalkGoesOn) {
     EXPECT_EQ(Status(1), "Complete");
 }
 
+// Converting into a folder without locks: the user hears once what it means, and another
+// copy tidying the folder meanwhile leaves the files being written alone.
+TEST_F(BatchDriverTest, AFolderWithoutLocksIsToldOnceAndItsFilesAreLeftAlone) {
+    test::NoLocks noLocks;
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    QStringList written;
+    QObject::connect(&batch, &BatchDriver::FileStarted, [&](int row) {
+        written << list.Store()->Row(row).claim->temporary;
+        EXPECT_EQ(noLocks.Pause([&] { return RemoveAbandonedTemporaries(outputFolder); }), 0);
+        EXPECT_TRUE(QFileInfo::exists(written.last())) << written.last().toStdString();
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Complete");
+    EXPECT_EQ(Status(1), "Complete");
+    EXPECT_EQ(OutputFolder(), (QStringList{"a.avi", "b.avi"}));
+    ASSERT_EQ(written.size(), 2);
+    for (const QString& file : written) {
+        EXPECT_TRUE(QFileInfo(file).fileName().startsWith(".reelwright-nolock-"))
+            << file.toStdString();
+    }
+    ASSERT_EQ(notifier.messages.size(), 1u) << notifier.Texts().join("\n").toStdString();
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("The folder " + outputFolder +
+                                                     " does not keep file locks"))
+        << notifier.messages[0].text.toStdString();
+}
+
 struct DurationCase {
     const char* text;
     std::optional<float> seconds;
@@ -454,14 +486,17 @@ TEST_P(DurationSeconds, ReadsHoursMinutesSeconds) {
     EXPECT_EQ(BatchDriver::DurationSeconds(GetParam().text), GetParam().seconds) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DurationSeconds,
-                         testing::Values(DurationCase{"01:02:03", 3723.0F},
-                                         DurationCase{"100:00:00", 360000.0F},
-                                         DurationCase{"00:00:05", 5.0F},
-                                         DurationCase{"Error", 0.0F}, DurationCase{"", 0.0F},
-                                         DurationCase{"01:02", std::nullopt},
-                                         DurationCase{"aa:bb:cc", std::nullopt}),
-                         REELWRIGHT_NAMED_BY(text));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DurationSeconds,
+    testing::Values(DurationCase{"01:02:03", 3723.0F}, DurationCase{"100:00:00", 360000.0F},
+                    DurationCase{"00:00:05", 5.0F}, DurationCase{"Error", 0.0F},
+                    DurationCase{"", 0.0F}, DurationCase{"01:02", std::nullopt},
+                    DurationCase{"aa:bb:cc", std::nullopt},
+                    // From a kept list: no length at all rather than one no video has.
+                    DurationCase{"99999999999999999999999999:00:00", 0.0F},
+                    DurationCase{"1e300:00:00", 0.0F}, DurationCase{"inf:00:00", 0.0F},
+                    DurationCase{"2777:46:40", 1e7F}),
+    REELWRIGHT_NAMED_BY(text));
 
 TEST(PowerOff, ModesMapToTheLoginManagersActions) {
     EXPECT_EQ(PowerActionForMode(0), PowerAction::LogOff);
@@ -585,6 +620,43 @@ TEST_F(SeveralAtOnceTest, ARowTheStartCheckTurnsAwayIsLeftAsItWas) {
             QFile::remove(folder.FilePath("out/" + name));
         }
     }
+}
+
+// Encoders that do not end when stopped (stuck on a hung network share): the batch ends all the
+// same, each row says so, and what they half wrote goes once they have ended.
+TEST_F(SeveralAtOnceTest, AStopOnEncodersThatDoNotEndLeavesThemAndEndsTheBatch) {
+    for (const char* name : {"a", "b"}) {
+        AddRow(name, "Waiting Conversion",
+               "print Press [q] to stop, [?] for help\\n\nprint time=00:00:01.00 x\n"
+               "output 64\nsleep 60000\n");
+    }
+    const UnendedProcesses::Ender ender = UnendedProcesses::InstallEnder([](QProcess&) {});
+    QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
+        if (Status(0) == "50" && Status(1) == "50") {
+            batch.RequestStop();
+        }
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    UnendedProcesses::InstallEnder(ender);
+    QList<pid_t> stuck;
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(Status(row), "Cancelled");
+        const QRegularExpressionMatch pid =
+            QRegularExpression("\\(process (\\d+)\\) could not be stopped yet")
+                .match(list.Store()->Row(row).reason);
+        ASSERT_TRUE(pid.hasMatch()) << list.Store()->Row(row).reason.toStdString();
+        stuck << static_cast<pid_t>(pid.captured(1).toLongLong());
+        // Still running: the batch did not wait for it.
+        EXPECT_EQ(::kill(stuck.last(), 0), 0);
+    }
+    EXPECT_EQ(UnendedProcesses::Count(), 2);
+    EXPECT_EQ(OutputFolder().size(), 2) << "half-written files, left to their encoders";
+    for (const pid_t pid : stuck) {
+        ::kill(pid, SIGKILL);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([] { return UnendedProcesses::Count() == 0; }, 60000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return OutputFolder().isEmpty(); }, 60000))
+        << OutputFolder().join(", ").toStdString();
 }
 
 // Two files of one name converting at once are never given the same result's name.

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -138,7 +140,82 @@ TEST(KeptQueueTest, ALongerFieldThanAnyWrittenIsNoRowOfOurs) {
     EXPECT_EQ(read->setAside, 1);
 }
 
-// The rows set aside stay readable beside the list; the list itself is no longer "damaged".
+struct CraftedListCase {
+    const char* name;
+    QByteArray bytes;
+    int rows;  // -1: not a kept list at all
+    int setAside;
+    bool batch;
+};
+
+QByteArray Kept(const QByteArray& rows, const QByteArray& rest = {}) {
+    return R"({"kept":"Reelwright job list","version":1,)" + rest + R"("rows":[)" + rows + "]}";
+}
+
+const QByteArray kGoodRow = R"({"file":"/v/a.mkv","status":"Waiting Conversion"})";
+
+class ReadingACraftedList : public testing::TestWithParam<CraftedListCase> {};
+
+// Read piece by piece: whatever a list holds, a row too large is passed over unread, and only
+// what is not one JSON object at all makes the list unreadable.
+TEST_P(ReadingACraftedList, TakesWhatCanBeTakenAndNoMore) {
+    const CraftedListCase& c = GetParam();
+    QString error;
+    const std::optional<KeptQueue> read = KeptQueue::FromBytes(c.bytes, &error);
+    if (c.rows < 0) {
+        EXPECT_FALSE(read);
+        EXPECT_FALSE(error.isEmpty());
+        return;
+    }
+    ASSERT_TRUE(read) << error.toStdString();
+    EXPECT_EQ(static_cast<int>(read->rows.size()), c.rows);
+    EXPECT_EQ(read->setAside, c.setAside);
+    EXPECT_EQ(read->batch.has_value(), c.batch);
+    for (const JobRow& row : read->rows) {
+        EXPECT_EQ(row.filePath, "/v/a.mkv");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ReadingACraftedList,
+    testing::Values(
+        CraftedListCase{"a path of 3 MB among good rows",
+                        Kept(kGoodRow + R"(,{"file":")" + QByteArray(3 << 20, 'p') +
+                             R"(","status":"Complete"},)" + kGoodRow),
+                        2, 1, false},
+        CraftedListCase{"an encoder text of 3 MB",
+                        Kept(R"({"file":"/v/b.mkv","status":"Error","said":")" +
+                             QByteArray(3 << 20, '\\') + R"("},)" + kGoodRow),
+                        1, 1, false},
+        CraftedListCase{
+            "a batch of 3 MB is left out",
+            Kept(kGoodRow, R"("batch":{"options":")" + QByteArray(3 << 20, 'o') + R"("},)"), 1, 0,
+            false},
+        CraftedListCase{"a batch", Kept(kGoodRow, R"("batch":{"type":"mp4"},)"), 1, 0, true},
+        CraftedListCase{"laid out by hand",
+                        "\n{ \"kept\" : \"Reelwright job list\",\r\n \"rows\" : [\n\t" + kGoodRow +
+                            " ,\n " + kGoodRow + "\n ] , \"version\":1 }\n\n",
+                        2, 0, false},
+        CraftedListCase{
+            "quotes, brackets and escapes inside texts",
+            Kept(R"({"file":"/v/a.mkv","status":"Error","reason":"a \"[{\\\"}]\" \u00e9"})"), 1, 0,
+            false},
+        CraftedListCase{"a row that is not JSON is set aside",
+                        Kept(R"({"file":"/v/a.mkv","status":tru},)" + kGoodRow), 1, 1, false},
+        CraftedListCase{"no rows", Kept(""), 0, 0, false},
+        CraftedListCase{"rows that are not a list",
+                        R"({"kept":"Reelwright job list","version":1,"rows":5})", -1, 0, false},
+        CraftedListCase{"cut short", Kept(kGoodRow).chopped(3), -1, 0, false},
+        CraftedListCase{"garbage after the list", Kept(kGoodRow) + "x", -1, 0, false},
+        CraftedListCase{"garbage between the rows", Kept(kGoodRow + " ; " + kGoodRow), -1, 0,
+                        false},
+        CraftedListCase{"a member without a value",
+                        R"({"kept":"Reelwright job list","version":1,"rows":[],"x"})", -1, 0,
+                        false}),
+    test::CaseName<CraftedListCase>);
+
+// The rows set aside stay readable beside the list; the list itself is no longer "damaged".// The
+// rows set aside stay readable beside the list; the list itself is no longer "damaged".
 TEST(KeptQueueTest, ALoadWithBadRowsKeepsACopyAndTheGoodRows) {
     QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
     QFile file(KeptQueue::Path());
@@ -289,6 +366,30 @@ TEST(KeptQueueTest, AHalfWrittenFileIsRemovedOnlyWhenNobodyHoldsIt) {
     EXPECT_FALSE(QFileInfo::exists(held));
 }
 
+// Where the folder keeps no locks (some network folders), a file being written cannot be told
+// from a dead copy's leftover: it is never removed, by this copy or another.
+TEST(KeptQueueTest, AFileWhoseLockCannotBeKnownIsNeverRemoved) {
+    QTemporaryDir folder;
+    test::NoLocks noLocks;
+    QString error;
+    QString why;
+    int lock = -1;
+    const QString written = CreateTemporaryOutput(folder.filePath("a.mp4"), &error, &lock, &why);
+    ASSERT_FALSE(written.isEmpty()) << error.toStdString();
+    EXPECT_EQ(lock, -1);
+    EXPECT_EQ(why, QString::fromLocal8Bit(std::strerror(ENOLCK)));
+    EXPECT_TRUE(QFileInfo(written).fileName().startsWith(".reelwright-nolock-"))
+        << written.toStdString();
+    EXPECT_TRUE(written.endsWith(".mp4"));
+    const QString old = test::WriteFile(folder, ".reelwright-d3adc0py.mp4");
+    // Nor here, where nothing can be locked, nor by another machine's copy, whose locks work
+    // and find this file free.
+    EXPECT_EQ(RemoveAbandonedTemporaries(folder.path()), 0);
+    EXPECT_EQ(noLocks.Pause([&] { return RemoveAbandonedTemporaries(folder.path()); }), 1);
+    EXPECT_TRUE(QFileInfo::exists(written));
+    EXPECT_FALSE(QFileInfo::exists(old));
+}
+
 class QueueKeeperTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -322,8 +423,8 @@ TEST_F(QueueKeeperTest, ChangesAreWrittenSoonAndNeverManyTimesASecond) {
     EXPECT_EQ(keeper.SaveCount(), 0);  // not yet: changes come together
     QTest::qWait(QueueKeeper::kSaveDelayMs + 200);
     EXPECT_EQ(keeper.SaveCount(), 1);
-    ASSERT_TRUE(Kept());
-    EXPECT_EQ(Kept()->rows.size(), 20u);
+    // Written beside the window, which does not wait for it.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Kept() && Kept()->rows.size() == 20u; }, 30000));
     // Progress is not worth a write; an ending is.
     for (int percent = 0; percent <= 100; percent += 5) {
         list.Store()->SetStatus(0, QString::number(percent));
@@ -334,12 +435,34 @@ TEST_F(QueueKeeperTest, ChangesAreWrittenSoonAndNeverManyTimesASecond) {
     list.Store()->SetStatus(0, "Complete");
     QTest::qWait(QueueKeeper::kSaveDelayMs + 200);
     EXPECT_EQ(keeper.SaveCount(), 2);
-    EXPECT_EQ(Kept()->rows[0].status, "Complete");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Kept()->rows[0].status == "Complete"; }, 30000));
     // A removal is kept too.
     list.Store()->SetCheckBox(1, 1);
     list.RemoveChecked();
     keeper.SaveNow();
     EXPECT_EQ(Kept()->rows.size(), 19u);
+}
+
+// Lists written beside the window land in order: an ending's write, made while another is on
+// its way, is the one the disk keeps.
+TEST_F(QueueKeeperTest, TheNewestListIsWrittenLast) {
+    {
+        QueueKeeper keeper(list);
+        keeper.Restore();
+        for (int round = 0; round < 5; ++round) {
+            for (int i = 0; i < 200; ++i) {
+                Add(QString("%1-%2.mkv").arg(round).arg(i));
+            }
+            // A change written beside the window; another comes before it is done.
+            QTest::qWait(QueueKeeper::kSaveDelayMs + 20);
+        }
+        Add("last.mkv");
+        EXPECT_TRUE(keeper.SaveNowKeepingTurns());
+        Add("at the end.mkv");
+    }  // the program ends: what is not written yet is
+    ASSERT_TRUE(Kept());
+    ASSERT_EQ(Kept()->rows.size(), 1002u);
+    EXPECT_TRUE(Kept()->rows.back().filePath.endsWith("at the end.mkv"));
 }
 
 TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {

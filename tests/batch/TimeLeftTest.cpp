@@ -1,9 +1,13 @@
 #include "batch/PowerOffCountdown.h"
 #include "batch/TimeLeft.h"
 
+#include "common/CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+
+#include <cmath>
 
 namespace reelwright {
 namespace {
@@ -75,6 +79,51 @@ TEST(TimeLeftTest, ReadsAsAClock) {
     EXPECT_EQ(TimeLeft::ClockText(130), "2:10");
     EXPECT_EQ(TimeLeft::ClockText(129.2), "2:10");
     EXPECT_EQ(TimeLeft::ClockText(3730), "1:02:10");
+}
+
+// Lengths from a crafted list or container, and speeds from an encoder's text, that no video
+// has: no wild guess, and never a number cast out of range.
+struct AbsurdCase {
+    const char* name;
+    double length;
+    double converted;
+    double speed;
+    const char* said;
+};
+
+class AbsurdProgress : public testing::TestWithParam<AbsurdCase> {};
+
+TEST_P(AbsurdProgress, GivesNoWildGuess) {
+    const AbsurdCase& c = GetParam();
+    double now = 0;
+    TimeLeft left([&now] { return now; });
+    left.Start({c.length});
+    left.FileStarted(0);
+    left.Position(c.converted, c.speed);
+    EXPECT_EQ(left.ProgressText(), c.said);
+    if (const std::optional<double> seconds = left.FileSecondsLeft()) {
+        EXPECT_LE(*seconds, TimeLeft::kLongestWait);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, AbsurdProgress,
+    testing::Values(AbsurdCase{"length of 1e300 seconds", 1e300, 5, 2.0, "File 1 of 1"},
+                    AbsurdCase{"length of years", 1e9, 5, 2.0, "File 1 of 1"},
+                    AbsurdCase{"length not a number", std::nan(""), 5, 2.0, "File 1 of 1"},
+                    AbsurdCase{"infinite length", INFINITY, 5, 2.0, "File 1 of 1"},
+                    AbsurdCase{"speed of 1e-300", 130, 0, 1e-300, "0% of 1 file"},
+                    AbsurdCase{"speed of 1e300", 130, 0, 1e300, "0% of 1 file"},
+                    AbsurdCase{"position of 1e300", 130, 1e300, 1.0, "100% of 1 file, 0:00 left"},
+                    AbsurdCase{"position not a number", 130, std::nan(""), 1.0,
+                               "0% of 1 file, 2:10 left"}),
+    test::CaseName<AbsurdCase>);
+
+TEST(TimeLeftTest, AClockOfAnyNumberIsAClock) {
+    EXPECT_EQ(TimeLeft::ClockText(1e300), "277777:46:40");
+    EXPECT_EQ(TimeLeft::ClockText(INFINITY), "0:00");
+    EXPECT_EQ(TimeLeft::ClockText(std::nan("")), "0:00");
+    EXPECT_EQ(TimeLeft::ClockText(-1e300), "0:00");
 }
 
 TEST(TimeLeftTest, TellsTheBatchInAFewWords) {

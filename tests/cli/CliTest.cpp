@@ -105,6 +105,19 @@ TEST_F(CliTest, AFailedFileGivesItsReasonAndExitStatusOne) {
     EXPECT_EQ(Outputs(), QStringList{"whole.avi"});
 }
 
+// A container whose header claims a length no video has (years, or 1e300 ms) converts as a
+// file of unknown length, instead of being judged short of it.
+TEST_F(CliTest, AContainerClaimingYearsConvertsAsOneOfUnknownLength) {
+    const QString years = Clip("years.mkv");
+    ASSERT_TRUE(test::ClaimLength(years, 1e12));
+    const QString absurd = Clip("absurd.mkv");
+    ASSERT_TRUE(test::ClaimLength(absurd, 1e300));
+    const Result result =
+        Run({"--jobs", "1", "--preset", kPreset, "--output-folder", "out", years, absurd});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_EQ(Outputs(), (QStringList{"absurd.avi", "years.avi"}));
+}
+
 TEST_F(CliTest, BadUsageOrNothingToConvertIsExitStatusTwo) {
     const QString clip = Clip("clip.mkv");
     QDir().mkpath(home.filePath("empty"));

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+
 namespace reelwright::test {
 
 RecordingNotifier::RecordingNotifier() : previous_(Notifier::Install(this)) {}
@@ -113,6 +115,21 @@ QString TempProgramFolder::Write(const QString& name, const QString& text) const
         file.write(text.toUtf8());
     }
     return path;
+}
+
+NoLocks::NoLocks() : previous_(FileLock::Install({})) {
+    Refuse();
+}
+
+NoLocks::~NoLocks() {
+    FileLock::Install(previous_);
+}
+
+void NoLocks::Refuse() {
+    FileLock::Install([](int, int) {
+        errno = ENOLCK;
+        return -1;
+    });
 }
 
 ScopedEmptyPath::ScopedEmptyPath() : previous_(qgetenv("PATH")) {

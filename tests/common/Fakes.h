@@ -3,6 +3,7 @@
 #include "platform/Desktop.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Dialogs.h"
+#include "platform/FileLock.h"
 #include "platform/Notifier.h"
 #include "platform/Power.h"
 #include "platform/Yield.h"
@@ -133,6 +134,28 @@ class FakeEncoderFolder : public TempProgramFolder {
     QString Scenario(const QString& name, const QString& script) const {
         return Write(name, script);
     }
+};
+
+// Stands for a file system that keeps no locks (flock answers ENOLCK) for its lifetime; Pause
+// lets locks work again for a moment, as another machine's copy sees the same folder.
+class NoLocks {
+  public:
+    NoLocks();
+    ~NoLocks();
+    NoLocks(const NoLocks&) = delete;
+    NoLocks& operator=(const NoLocks&) = delete;
+    template <typename Action>
+    auto Pause(Action action) {
+        FileLock::Install(previous_);
+        struct Again {
+            ~Again() { NoLocks::Refuse(); }
+        } again;
+        return action();
+    }
+
+  private:
+    static void Refuse();
+    FileLock::Function previous_;
 };
 
 // Keeps PATH free of any encoder for its lifetime.

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -249,6 +250,22 @@ bool Damage(const QString& path) {
         file.write(noise);
     }
     return true;
+}
+
+bool ClaimLength(const QString& mkvPath, double milliseconds) {
+    QFile file(mkvPath);
+    if (!file.open(QIODevice::ReadWrite)) {
+        return false;
+    }
+    // The segment's Duration element: its ID, an 8-byte size, a big-endian double.
+    const qsizetype at = file.readAll().indexOf(QByteArrayLiteral("\x44\x89\x88"));
+    if (at < 0) {
+        return false;
+    }
+    QByteArray value(8, '\0');
+    qToBigEndian(milliseconds, value.data());
+    file.seek(at + 3);
+    return file.write(value) == 8;
 }
 
 bool MakeRandomFile(const QString& path, int bytes) {

@@ -55,6 +55,9 @@ struct ProbedTrack {
 QList<ProbedTrack> ProbeTracks(const QString& path);
 // How many of a type (a cover picture is not a "video" here, but "cover").
 int CountTracks(const QList<ProbedTrack>& tracks, const QString& type);
+// Makes a Matroska file's header claim a play length of `milliseconds`, whatever it holds, as a
+// crafted or broken file does. False when the file has no length to change.
+bool ClaimLength(const QString& mkvPath, double milliseconds);
 
 // Writes bytes that no decoder can read.
 bool MakeRandomFile(const QString& path, int bytes);

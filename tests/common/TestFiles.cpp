@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QProcess>
 
+#include <algorithm>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace reelwright::test {
@@ -43,6 +45,58 @@ NativeNamedFile::NativeNamedFile(QByteArray path) : path_(std::move(path)) {
 NativeNamedFile::~NativeNamedFile() {
     if (created_) {
         ::unlink(path_.constData());
+    }
+}
+
+DeepFile::DeepFile(const QString& folder, int bytes) : folder_(folder) {
+    const QString name = QStringLiteral("clip.avi");
+    qsizetype length = QFile::encodeName(folder).size() + 1 + name.size();
+    // Folders of up to 200 letters each, the last one as long as the rest needs.
+    while (length < bytes) {
+        const qsizetype step = std::min<qsizetype>(200, bytes - length - 1);
+        if (step < 1) {
+            break;
+        }
+        steps_ << QString(step, QChar(static_cast<char16_t>(u'a' + steps_.size() % 26)));
+        length += step + 1;
+    }
+    steps_ << name;
+    path_ = folder + u'/' + steps_.join(u'/');
+    int at = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (qsizetype i = 0; at >= 0 && i + 1 < steps_.size(); ++i) {
+        const QByteArray step = QFile::encodeName(steps_[i]);
+        ::mkdirat(at, step.constData(), 0700);
+        const int next = ::openat(at, step.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(at);
+        at = next;
+    }
+    if (at >= 0) {
+        const int fd =
+            ::openat(at, QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        created_ = fd >= 0 && ::write(fd, "data", 4) == 4;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        ::close(at);
+    }
+    created_ = created_ && QFile::encodeName(path_).size() == bytes;
+}
+
+DeepFile::~DeepFile() {
+    // From the bottom up, each through its parent: no path of it fits one call.
+    for (qsizetype depth = steps_.size(); depth > 0; --depth) {
+        int at = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (qsizetype i = 0; at >= 0 && i + 1 < depth; ++i) {
+            const int next = ::openat(at, QFile::encodeName(steps_[i]).constData(),
+                                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ::close(at);
+            at = next;
+        }
+        if (at >= 0) {
+            ::unlinkat(at, QFile::encodeName(steps_[depth - 1]).constData(),
+                       depth == steps_.size() ? 0 : AT_REMOVEDIR);
+            ::close(at);
+        }
     }
 }
 

@@ -26,6 +26,24 @@ class NativeNamedFile {
     bool created_ = false;
 };
 
+// A file whose full path takes exactly `bytes` bytes, longer than the system takes in one
+// call: it is made, and removed again at the end, folder by folder.
+class DeepFile {
+  public:
+    DeepFile(const QString& folder, int bytes);
+    ~DeepFile();
+    DeepFile(const DeepFile&) = delete;
+    DeepFile& operator=(const DeepFile&) = delete;
+    bool Created() const { return created_; }
+    const QString& Path() const { return path_; }
+
+  private:
+    QString folder_;
+    QStringList steps_;  // the folders below `folder`, then the file's name
+    QString path_;
+    bool created_ = false;
+};
+
 // A file system of `kib` KiB (a tmpfs) on a temporary folder for the object's life, so a test
 // can meet a full disk. Mounting needs root and a machine that lets this process mount: where
 // it cannot, Mounted() is false and Why() says why, for the test's skip.

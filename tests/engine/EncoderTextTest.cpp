@@ -42,7 +42,17 @@ INSTANTIATE_TEST_SUITE_P(
         TimeCase{"time=N/A bitrate=N/A", false, 0, ""}, TimeCase{"time= bitrate", false, 0, ""},
         TimeCase{"time=00:00:0", false, 0, ""},  // cut off by the read's end
         TimeCase{"time=1,5 x", false, 0, ""}, TimeCase{"time=12abc x", false, 0, ""},
-        TimeCase{"no position here", false, 0, ""}),
+        TimeCase{"no position here", false, 0, ""},
+        // More hours than an encoder counts, or digits than a number holds: no position.
+        TimeCase{"time=999999999999999999:00:00.00 x", false, 0, ""},
+        TimeCase{"time=99999999999999999999:00:00.00 x", false, 0, ""},
+        TimeCase{"time=999999999:59:59 x", true, 3599999999999.0, "3599999999999"},
+        TimeCase{"time=1000000000000000000000000000000000000000000000000000000000000000000000000000"
+                 "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                 "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                 "00000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                 " x",
+                 false, 0, ""}),
     REELWRIGHT_NAMED_BY(piece));
 
 TEST(EncoderPhrases, RecogniseTheOlderAndTodaysWording) {

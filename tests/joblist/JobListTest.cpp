@@ -255,6 +255,9 @@ TEST_F(JobListTest, EveryRefusalSaysWhy) {
     EXPECT_TRUE(list.LastRefusal().isEmpty());
     const QString unreadable = File("locked.avi");
     QFile(unreadable).setPermissions({});
+    // There, reachable folder by folder, but too long to be opened by its name.
+    const test::DeepFile deep(dir.path(), 4314);
+    ASSERT_TRUE(deep.Created());
     const struct {
         QString path;
         QString reason;
@@ -265,6 +268,12 @@ TEST_F(JobListTest, EveryRefusalSaysWhy) {
         {File("movie"), "it has no extension, so its kind cannot be told"},
         {dir.filePath("gone.avi"), "not found"},
         {dir.path(), "not a regular file"},
+        {deep.Path(),
+         "its full name is too long for the system (4314 bytes; the most it takes is 4095), so "
+         "neither Reelwright nor the encoder can open it"},
+        {dir.filePath(QString(300, 'n') + ".avi"),
+         "one of the names in its path is too long for the system (the most it takes is 255 "
+         "bytes)"},
         {unreadable,
          QFileInfo(unreadable).isReadable() ? QString() : "it cannot be read (permission denied)"},
     };

@@ -114,6 +114,9 @@ TEST(ProgressCell, RoundsTheValueHalfToEven) {
                  {"Waiting Conversion", std::nullopt},
                  {"Complete", std::nullopt},
                  {"12.40 Seconds Converted", std::nullopt},
+                 // A status read from a kept list can hold anything.
+                 {"nan", std::nullopt},
+                 {"1e300", 1000000000},
                  {"", std::nullopt}};
     for (const auto& c : cases) {
         model.setData(status, c.text);

@@ -54,18 +54,24 @@ TEST_P(DurationText, ReadsBothStylesOfTheLibrarysAnswer) {
               QString::fromUtf8(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, DurationText,
-                         testing::Values(LengthCase{"minutes and seconds", "2mn 5s", "00:02:05"},
-                                         LengthCase{"hours and minutes", "1h 2mn", "01:02:00"},
-                                         LengthCase{"milliseconds ignored", "45s 120ms",
-                                                    "00:00:45"},
-                                         LengthCase{"spaced hours", "1 h 2 min", "01:02:00"},
-                                         LengthCase{"spaced seconds", "5 s 16 ms", "00:00:05"},
-                                         LengthCase{"spaced minutes", "1 min 5 s", "00:01:05"},
-                                         LengthCase{"many hours", "123 h 4 min", "123:04:00"},
-                                         LengthCase{"only milliseconds", "120 ms", "00:00:00"},
-                                         LengthCase{"empty answer", "", "Error"}),
-                         test::CaseName<LengthCase>);
+INSTANTIATE_TEST_SUITE_P(
+    Answers, DurationText,
+    testing::Values(LengthCase{"minutes and seconds", "2mn 5s", "00:02:05"},
+                    LengthCase{"hours and minutes", "1h 2mn", "01:02:00"},
+                    LengthCase{"milliseconds ignored", "45s 120ms", "00:00:45"},
+                    LengthCase{"spaced hours", "1 h 2 min", "01:02:00"},
+                    LengthCase{"spaced seconds", "5 s 16 ms", "00:00:05"},
+                    LengthCase{"spaced minutes", "1 min 5 s", "00:01:05"},
+                    LengthCase{"many hours", "123 h 4 min", "123:04:00"},
+                    LengthCase{"only milliseconds", "120 ms", "00:00:00"},
+                    LengthCase{"empty answer", "", "Error"},
+                    LengthCase{"the longest believed", "2777 h 46 min", "2777:46:00"},
+                    LengthCase{"a container claiming years", "8766 h 2 min", "Error"},
+                    LengthCase{"more digits than a number holds",
+                               "1000000000000000000000000000000000000000"
+                               "0000000000000000000000000 h",
+                               "Error"}),
+    test::CaseName<LengthCase>);
 
 }  // namespace
 }  // namespace reelwright

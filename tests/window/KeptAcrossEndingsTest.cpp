@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -239,6 +240,127 @@ TEST_F(KeptAcrossEndings, AKillEarlyInAStartNeverLosesARow) {
             << host->readAllStandardError().toStdString();
         EXPECT_TRUE(after->batch) << "start " << start;
     }
+}
+
+// Whether a process has its handler for `signal` installed.
+bool Catches(qint64 pid, int signal) {
+    QFile file(QString("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) {
+            return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1) != 0;
+        }
+    }
+    return false;
+}
+
+// A SIGTERM (a logout, a shutdown) at any moment of the start, the kept list of 3,000 rows being
+// read or not yet: the program ends at once, keeps the choices, and leaves the list whole.
+TEST_F(KeptAcrossEndings, ASigtermEarlyInAStartEndsItAndLeavesTheListWhole) {
+    QTemporaryDir home;
+    const QString state = home.filePath(".local/state/Fennick Reelwright/list.json");
+    QDir().mkpath(QFileInfo(state).path());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath(".local/state")));
+    KeptQueue kept;
+    for (int i = 0; i < 3000; ++i) {
+        JobRow row;
+        row.filePath = test::WriteFile(media, QString("v%1.mkv").arg(i, 4, 10, QChar('0')));
+        row.status = i % 2 == 0 ? "Complete" : "Waiting Conversion";
+        row.duration = "00:00:02";
+        row.inBatch = i % 2 == 1;
+        kept.rows.push_back(row);
+    }
+    kept.batch = KeptQueue::Batch{"-c:v mpeg4", "avi", false, out(), 1};
+    ASSERT_TRUE(kept.Save());
+    qunsetenv("XDG_STATE_HOME");
+    QFile list(state);
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QByteArray before = list.readAll();
+    list.close();
+    QRandomGenerator random(20260301);
+    for (int start = 0; start < 6; ++start) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.remove("XDG_CONFIG_HOME");
+        environment.remove("XDG_STATE_HOME");
+        program.setProcessEnvironment(environment);
+        program.start(REELWRIGHT_APP_PATH, {});
+        ASSERT_TRUE(program.waitForStarted());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Catches(program.processId(), SIGTERM); }, 30000));
+        // As soon as it is caught, then later and later into the start.
+        QThread::msleep(start == 0 ? 0 : random.bounded(60 * start));
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(60000)) << "start " << start << ": still running";
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 128 + SIGTERM) << "start " << start;
+        EXPECT_TRUE(
+            QFileInfo::exists(home.filePath(".config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini")))
+            << "start " << start << ": the choices were not kept";
+        ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+        QString error;
+        const std::optional<KeptQueue> after = KeptQueue::FromBytes(list.readAll(), &error);
+        list.close();
+        ASSERT_TRUE(after) << error.toStdString();
+        EXPECT_EQ(after->rows.size(), 3000u) << "start " << start;
+        EXPECT_TRUE(after->batch) << "start " << start;
+    }
+}
+
+// The most memory a process has held, in MiB; -1 when it cannot be told.
+qint64 PeakMemoryMiB(qint64 pid) {
+    QFile file(QString("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
+        }
+    }
+    return -1;
+}
+
+// A kept list with a 50 MB path and a 50 MB encoder text: the window starts with the good row,
+// sets the others aside, and never holds more than a row of the list in memory.
+TEST_F(KeptAcrossEndings, OversizedFieldsOfAKeptListAreSetAsideUnread) {
+    QTemporaryDir state;
+    const QString path = state.filePath("Fennick Reelwright/list.json");
+    QDir().mkpath(QFileInfo(path).path());
+    const QString good = test::WriteFile(media, "good.mkv");
+    {
+        QFile list(path);
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write(R"({"kept":"Reelwright job list","version":1,"rows":[{"file":")");
+        list.write(QByteArray(50 << 20, 'p'));
+        list.write(R"(","status":"Waiting Conversion"},{"file":")" + good.toUtf8() +
+                   R"(","status":"Waiting Conversion"},{"file":"/v/b.mkv","status":"Error",)"
+                   R"("said":")");
+        list.write(QByteArray(50 << 20, 's'));
+        list.write(R"("}]})");
+    }
+    const auto host = Host({}, state.path());
+    // Once the list is read, the window keeps it without the rows it set aside.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(path).size() < 1024 * 1024; }, 60000))
+        << host->readAllStandardError().toStdString();
+    const qint64 peak = PeakMemoryMiB(host->processId());
+    host->kill();
+    host->waitForFinished();
+    // The window itself takes some tens of MiB; the list's 100 MB, read whole, took four times
+    // as much again.
+    EXPECT_GT(peak, 0);
+    EXPECT_LT(peak, 200) << "MiB at most while the list was read";
+    QFile list(path);
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    QString error;
+    const std::optional<KeptQueue> kept = KeptQueue::FromBytes(list.readAll(), &error);
+    ASSERT_TRUE(kept) << error.toStdString();
+    ASSERT_EQ(kept->rows.size(), 1u);
+    EXPECT_EQ(kept->rows[0].filePath, good);
+    EXPECT_GT(QFileInfo(path + ".damaged").size(), 100 << 20);
 }
 
 // A second window, started while the first converts, gives it its file and ends: no batch is

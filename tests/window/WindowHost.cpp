@@ -37,8 +37,11 @@ int main(int argc, char* argv[]) {
     for (int i = 4; i < argc; ++i) {
         files << QString::fromLocal8Bit(argv[i]);
     }
-    const auto handedOver = [&files] {
-        if (!RunningWindow::HandTo(files)) {
+    // Endings are watched from before the window, as the program does.
+    SignalWatcher endings;
+    const auto endingAsked = [&endings] { return endings.Caught() != 0; };
+    const auto handedOver = [&files, &endingAsked] {
+        if (!RunningWindow::HandTo(files, RunningWindow::kWaitMs, endingAsked)) {
             return false;
         }
         std::fputs("handed\n", stdout);
@@ -47,11 +50,17 @@ int main(int argc, char* argv[]) {
     if (QueueKeeper::ListKeptElsewhere() && handedOver()) {
         return 0;
     }
-    frmMain window;
-    if (window.Keeper().IsGuest() && handedOver()) {
+    if (const int signal = endings.Caught()) {
+        return SignalWatcher::ExitStatusFor(signal);
+    }
+    frmMain window(endingAsked);
+    if (!window.StartAbandoned() && window.Keeper().IsGuest() && handedOver()) {
         return 0;
     }
-    SignalWatcher endings;
+    if (const int signal = endings.Caught()) {
+        window.EndProgram(SignalWatcher::ExitStatusFor(signal));
+        return SignalWatcher::ExitStatusFor(signal);
+    }
     QObject::connect(&endings, &SignalWatcher::Received, &window, [&window](int signal) {
         window.EndProgram(SignalWatcher::ExitStatusFor(signal));
     });

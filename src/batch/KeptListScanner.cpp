@@ -1,0 +1,248 @@
+#include "batch/KeptListScanner.h"
+
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace reelwright {
+namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// A JSON value of any kind, from its bytes.
+std::optional<QJsonValue> ParseValue(const QByteArray& bytes) {
+    QJsonParseError parse;
+    const QJsonDocument document = QJsonDocument::fromJson('[' + bytes + ']', &parse);
+    if (parse.error != QJsonParseError::NoError || document.array().size() != 1) {
+        return std::nullopt;
+    }
+    return document.array().at(0);
+}
+
+}  // namespace
+
+bool KeptListScanner::Fail(const QString& why) {
+    if (error_.isEmpty()) {
+        error_ = why;
+    }
+    return false;
+}
+
+bool KeptListScanner::Peek(char* c) {
+    if (at_ >= buffer_.size()) {
+        if (cancel_ && cancel_->load()) {
+            return Fail(QStringLiteral("reading was abandoned"));
+        }
+        offset_ += buffer_.size();
+        buffer_ = source_.read(kChunk);
+        at_ = 0;
+        if (buffer_.isEmpty()) {
+            return Fail(QStringLiteral("it ends too early"));
+        }
+    }
+    *c = buffer_[at_];
+    return true;
+}
+
+bool KeptListScanner::Next(char* c) {
+    if (!Peek(c)) {
+        return false;
+    }
+    ++at_;
+    return true;
+}
+
+bool KeptListScanner::SkipBlanks(char* c) {
+    while (Peek(c)) {
+        if (!IsBlank(*c)) {
+            return true;
+        }
+        ++at_;
+    }
+    return false;
+}
+
+void KeptListScanner::Keep(QByteArray* kept, qsizetype room, bool* tooLarge, char c) {
+    if (*tooLarge) {
+        return;
+    }
+    if (kept->size() >= room) {
+        *tooLarge = true;
+        kept->clear();
+        kept->squeeze();  // what was read of it goes at once
+        return;
+    }
+    kept->append(c);
+}
+
+bool KeptListScanner::StringBody(QByteArray* kept, qsizetype room, bool* tooLarge) {
+    char c = 0;
+    while (Next(&c)) {
+        Keep(kept, room, tooLarge, c);
+        if (c == '"') {
+            return true;
+        }
+        if (c == '\\') {
+            if (!Next(&c)) {
+                return false;
+            }
+            Keep(kept, room, tooLarge, c);
+        }
+    }
+    return false;
+}
+
+bool KeptListScanner::Value(QByteArray* kept, qsizetype room, bool* tooLarge) {
+    char c = 0;
+    if (!Next(&c)) {
+        return false;
+    }
+    Keep(kept, room, tooLarge, c);
+    if (c == '"') {
+        return StringBody(kept, room, tooLarge);
+    }
+    if (c != '{' && c != '[') {
+        // A number, true, false or null: up to what ends it.
+        while (Peek(&c) && !IsBlank(c) && c != ',' && c != '}' && c != ']') {
+            ++at_;
+            Keep(kept, room, tooLarge, c);
+        }
+        return error_.isEmpty();
+    }
+    int depth = 1;
+    while (depth > 0 && Next(&c)) {
+        Keep(kept, room, tooLarge, c);
+        if (c == '"') {
+            if (!StringBody(kept, room, tooLarge)) {
+                return false;
+            }
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            --depth;
+        }
+    }
+    return depth == 0;
+}
+
+bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error) {
+    const auto failed = [this, error] {
+        *error = error_.isEmpty() ? QStringLiteral("it is not a kept job list") : error_;
+        return false;
+    };
+    char c = 0;
+    if (!SkipBlanks(&c) || c != '{') {
+        Fail(QStringLiteral("it is not a kept job list"));
+        return failed();
+    }
+    ++at_;
+    if (!SkipBlanks(&c)) {
+        return failed();
+    }
+    if (c == '}') {
+        ++at_;
+    } else {
+        for (;;) {
+            // "name": value
+            QByteArray nameBytes;
+            bool nameTooLarge = false;
+            if (c != '"' || !Value(&nameBytes, 256, &nameTooLarge)) {
+                Fail(QStringLiteral("a member has no name at byte %1").arg(offset_ + at_));
+                return failed();
+            }
+            const std::optional<QJsonValue> name = ParseValue(nameBytes);
+            if (!SkipBlanks(&c) || c != ':') {
+                Fail(QStringLiteral("a member has no value at byte %1").arg(offset_ + at_));
+                return failed();
+            }
+            ++at_;
+            if (!SkipBlanks(&c)) {
+                return failed();
+            }
+            if (name && name->toString() == QStringLiteral("rows") && c == '[') {
+                ++at_;
+                if (!SkipBlanks(&c)) {
+                    return failed();
+                }
+                if (c == ']') {
+                    ++at_;
+                } else {
+                    for (;;) {
+                        QByteArray rowBytes;
+                        bool rowTooLarge = false;
+                        if (!Value(&rowBytes, kLongestRowBytes, &rowTooLarge)) {
+                            return failed();
+                        }
+                        std::optional<QJsonObject> read;
+                        if (!rowTooLarge) {
+                            QJsonParseError parse;
+                            const QJsonDocument document = QJsonDocument::fromJson(rowBytes, &parse);
+                            if (parse.error == QJsonParseError::NoError && document.isObject()) {
+                                read = document.object();
+                            }
+                        }
+                        row(read);
+                        if (!SkipBlanks(&c)) {
+                            return failed();
+                        }
+                        ++at_;
+                        if (c == ']') {
+                            break;
+                        }
+                        if (c != ',' || !SkipBlanks(&c)) {
+                            Fail(QStringLiteral("the rows are not a list at byte %1")
+                                     .arg(offset_ + at_));
+                            return failed();
+                        }
+                    }
+                }
+                member(QStringLiteral("rows"), QJsonArray());
+            } else {
+                QByteArray valueBytes;
+                bool valueTooLarge = false;
+                if (!Value(&valueBytes, kLongestMemberBytes, &valueTooLarge)) {
+                    return failed();
+                }
+                const std::optional<QJsonValue> value =
+                    valueTooLarge ? std::nullopt : ParseValue(valueBytes);
+                if (!valueTooLarge && !value) {
+                    Fail(QStringLiteral("a value cannot be read before byte %1").arg(offset_ + at_));
+                    return failed();
+                }
+                if (name && value) {
+                    member(name->toString(), *value);
+                }
+            }
+            if (!SkipBlanks(&c)) {
+                return failed();
+            }
+            ++at_;
+            if (c == '}') {
+                break;
+            }
+            if (c != ',' || !SkipBlanks(&c)) {
+                Fail(QStringLiteral("garbage at byte %1").arg(offset_ + at_));
+                return failed();
+            }
+        }
+    }
+    // Nothing but blanks may follow.
+    while (at_ < buffer_.size() || !source_.atEnd()) {
+        if (!Peek(&c)) {
+            break;
+        }
+        if (!IsBlank(c)) {
+            Fail(QStringLiteral("garbage at the end"));
+            return failed();
+        }
+        ++at_;
+    }
+    error_.clear();
+    return true;
+}
+
+}  // namespace reelwright
