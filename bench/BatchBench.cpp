@@ -65,10 +65,10 @@ double PictureCost(const QString& cli, const char* kind, const QString& make, in
     }
     QDir().mkpath(work.filePath("bare"));
     QDir().mkpath(work.filePath("program"));
-    const double bare = Timed(
-        QStringLiteral("for f in %1/*.mkv; do ffmpeg -nostdin -v error -y -i \"$f\" %2 "
-                       "%3/\"$(basename \"$f\" .mkv)\".mp4 || exit 1; done")
-            .arg(Quoted(in), QString::fromLatin1(kOptions), Quoted(work.filePath("bare"))));
+    const double bare =
+        Timed(QStringLiteral("for f in %1/*.mkv; do ffmpeg -nostdin -v error -y -i \"$f\" %2 "
+                             "%3/\"$(basename \"$f\" .mkv)\".mp4 || exit 1; done")
+                  .arg(Quoted(in), QString::fromLatin1(kOptions), Quoted(work.filePath("bare"))));
     const double program =
         Timed(QStringLiteral("%1 --jobs 1 --preset %2 --output-folder %3 %4/*.mkv")
                   .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)),
@@ -159,11 +159,10 @@ int main(int argc, char* argv[]) {
 
         // The check by decoding, on top of the same Auto run.
         out = fresh("verify");
-        const double verified =
-            Timed(QStringLiteral("%1 --jobs auto --verify --preset %2 --output-folder %3 %4/*.mkv")
-                      .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out),
-                           Quoted(in)),
-                  {{"HOME", work.filePath("home")}});
+        const double verified = Timed(
+            QStringLiteral("%1 --jobs auto --verify --preset %2 --output-folder %3 %4/*.mkv")
+                .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out), Quoted(in)),
+            {{"HOME", work.filePath("home")}});
         const double automatic = ratios[std::string(set.name) + "auto"] * loop;
         std::printf("  reelwright-cli --jobs auto --verify: %.1f s (%.2f of the same without)\n",
                     verified, verified / automatic);
