@@ -122,9 +122,9 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
     if (!fields.isEmpty() && fields != QStringLiteral("progressive")) {
         const bool top = fields == QStringLiteral("tt") || fields == QStringLiteral("tb");
         if (format.keepsFields) {
-            plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct")
-                         << QStringLiteral("-top:v:") + v
-                         << (top ? QStringLiteral("1") : QStringLiteral("0"));
+            // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
+            chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
+            plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct");
             plan.notes << (top ? QStringLiteral("Interlaced picture kept, top field first.")
                                : QStringLiteral("Interlaced picture kept, bottom field first."));
         } else {

@@ -121,12 +121,14 @@ const PictureCase kPictures[] = {
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      ""},
-    {"a DVD keeps the fields, flagged bottom first", Sd(576, "bb"), "-target pal-dvd", nullptr, "",
-     "-flags:v:0 +ilme+ildct -top:v:0 0 -color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m "
+    {"a DVD keeps the fields, flagged bottom first", Sd(576, "bb"), "-target pal-dvd", nullptr,
+     "setfield=bff",
+     "-flags:v:0 +ilme+ildct -color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m "
      "-colorspace:v:0 bt470bg -color_range:v:0 tv",
      "Interlaced picture kept, bottom field first."},
-    {"a DVD keeps the fields, flagged top first", Sd(480, "tt"), "-target ntsc-dvd", nullptr, "",
-     "-flags:v:0 +ilme+ildct -top:v:0 1 -color_primaries:v:0 smpte170m -color_trc:v:0 smpte170m "
+    {"a DVD keeps the fields, flagged top first", Sd(480, "tt"), "-target ntsc-dvd", nullptr,
+     "setfield=tff",
+     "-flags:v:0 +ilme+ildct -color_primaries:v:0 smpte170m -color_trc:v:0 smpte170m "
      "-colorspace:v:0 smpte170m -color_range:v:0 tv",
      "Interlaced picture kept, top field first."},
     {"a Video CD is progressive", Sd(576, "tt"), "-target pal-vcd", nullptr,
@@ -217,7 +219,8 @@ TEST(PlanningAPicture, NamesOnePictureOfMany) {
     const PicturePlan plan = PicturePlan::Make(
         Sd(576, "tt"),
         PicturePlan::Format::Of({QStringLiteral("-target"), QStringLiteral("pal-dvd")}), 2);
-    EXPECT_EQ(plan.options.mid(0, 4), (QStringList{"-flags:v:2", "+ilme+ildct", "-top:v:2", "1"}));
+    EXPECT_EQ(plan.filters, "setfield=tff");
+    EXPECT_EQ(plan.options.mid(0, 2), (QStringList{"-flags:v:2", "+ilme+ildct"}));
 }
 
 struct FormatCase {
