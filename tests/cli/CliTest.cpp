@@ -68,12 +68,13 @@ TEST_F(CliTest, TheSavedCustomFormatAndFolderAreUsed) {
     EXPECT_TRUE(QFileInfo::exists(home.filePath("other/clip.mp4")));
 }
 
-TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
+// A saved codec no longer in the list is said, and no other is used in its place.
+TEST_F(CliTest, ASavedCodecNoLongerListedIsSaidAndNotReplaced) {
     const QString clip = Clip("clip.mkv");
     RememberedSettings saved = RememberedSettings::Defaults();
     saved.optFormat = 1;
-    saved.cmbCustContainer = 2;  // AVI, whose own default would be MPEG-4 Part 2
-    saved.cmbCVCodec = 99;       // no such codec: the first (H.264), as the window's list keeps
+    saved.cmbCustContainer = 2;  // AVI
+    saved.cmbCVCodec = 99;       // no such codec
     saved.cmbCACodec = 0;
     saved.txtOutPath = home.filePath("out");
     const QString previous = SettingsFolder::Path();
@@ -82,11 +83,11 @@ TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
     SettingsFolder::Override(previous);
 
     const Result result = Run({"--custom", clip});
-    EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    QString listing;
-    test::RunProgram(test::SystemEncoder(), {"-hide_banner", "-i", home.filePath("out/clip.avi")},
-                     &listing);
-    EXPECT_TRUE(listing.contains("Video: h264")) << listing.toStdString();
+    EXPECT_NE(result.status, 0);
+    EXPECT_TRUE(result.err.contains("no longer in the codec list (the video codec at position "
+                                    "100)"))
+        << result.err.toStdString();
+    EXPECT_FALSE(QFile::exists(home.filePath("out/clip.avi")));
 }
 
 TEST_F(CliTest, AFailedFileGivesItsReasonAndExitStatusOne) {
