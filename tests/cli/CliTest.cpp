@@ -1,6 +1,7 @@
 // The real reelwright-cli with the real encoder on generated media.
 #include "CliFixture.h"
 
+#include "formats/OwnPresets.h"
 #include "platform/SettingsFolder.h"
 #include "settings/CRegister.h"
 #include "settings/RememberedSettings.h"
@@ -66,6 +67,32 @@ TEST_F(CliTest, TheSavedCustomFormatAndFolderAreUsed) {
     // A folder given on the command line wins, and is made when missing.
     EXPECT_EQ(Run({"--custom", "--output-folder", "other", clip}).status, 0);
     EXPECT_TRUE(QFileInfo::exists(home.filePath("other/clip.mp4")));
+}
+
+// A preset of one's own, in the user's data folder, is listed and used by name; the copy
+// presets are there for it too.
+TEST_F(CliTest, OwnPresetsAndCopyPresetsAreUsedByName) {
+    const QString clip = Clip("clip.mkv");
+    bool replaced = false;
+    QString error;
+    ASSERT_TRUE(OwnPresets::Add(home.filePath(".local/share/reelwright/presets.xml"),
+                                {"Small/sound copied", "-c:v libx264 -preset ultrafast -c:a copy",
+                                 "mkv", "Mine"},
+                                &replaced, &error))
+        << error.toStdString();
+    const Result listed = Run({"--list-presets"});
+    EXPECT_TRUE(listed.out.contains("Mine/Small/sound copied\tmkv")) << listed.out.toStdString();
+    const Result own = Run({"--preset", "Mine/Small/sound copied", "--output-folder", "out", clip});
+    EXPECT_EQ(own.status, 0) << own.err.toStdString();
+    EXPECT_TRUE(QFile::exists(home.filePath("out/clip.mkv")));
+    const Result copied =
+        Run({"--preset", "Same Quality, New Container/Copy as it is: no re-encoding, about the "
+                         "same size",
+             "--extension", "mp4", "--output-folder", "out", clip});
+    EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
+    const QList<test::ProbedTrack> tracks = test::ProbeTracks(home.filePath("out/clip.mp4"));
+    ASSERT_FALSE(tracks.isEmpty());
+    EXPECT_EQ(tracks[0].codec, test::ProbeTracks(clip)[0].codec);
 }
 
 // A saved codec no longer in the list is said, and no other is used in its place.
