@@ -95,17 +95,35 @@ bool Copies(const QStringList& arguments, char kind) {
 
 // A codec as users know it, by the libraries' name or the encoder's.
 QString Readable(const QString& codec) {
-    static const QHash<QString, QString> kNames{
-        {"h264", "H.264"},        {"libx264", "H.264"},   {"hevc", "HEVC (H.265)"},
-        {"libx265", "HEVC (H.265)"}, {"vp8", "VP8"},      {"vp9", "VP9"},
-        {"libvpx-vp9", "VP9"},    {"av1", "AV1"},         {"mpeg4", "MPEG-4 Part 2"},
-        {"mpeg2video", "MPEG-2"}, {"mpeg1video", "MPEG-1"}, {"prores", "ProRes"},
-        {"theora", "Theora"},     {"aac", "AAC"},         {"mp3", "MP3"},
-        {"libmp3lame", "MP3"},    {"ac3", "AC-3"},        {"eac3", "E-AC-3"},
-        {"opus", "Opus"},         {"libopus", "Opus"},    {"vorbis", "Vorbis"},
-        {"libvorbis", "Vorbis"},  {"flac", "FLAC"},       {"alac", "ALAC"},
-        {"dts", "DTS"},           {"truehd", "TrueHD"},   {"mp2", "MPEG audio layer 2"},
-        {"wmav2", "WMA"},         {"pcm_s16le", "PCM"}};
+    static const QHash<QString, QString> kNames{{"h264", "H.264"},
+                                                {"libx264", "H.264"},
+                                                {"hevc", "HEVC (H.265)"},
+                                                {"libx265", "HEVC (H.265)"},
+                                                {"vp8", "VP8"},
+                                                {"vp9", "VP9"},
+                                                {"libvpx-vp9", "VP9"},
+                                                {"av1", "AV1"},
+                                                {"mpeg4", "MPEG-4 Part 2"},
+                                                {"mpeg2video", "MPEG-2"},
+                                                {"mpeg1video", "MPEG-1"},
+                                                {"prores", "ProRes"},
+                                                {"theora", "Theora"},
+                                                {"aac", "AAC"},
+                                                {"mp3", "MP3"},
+                                                {"libmp3lame", "MP3"},
+                                                {"ac3", "AC-3"},
+                                                {"eac3", "E-AC-3"},
+                                                {"opus", "Opus"},
+                                                {"libopus", "Opus"},
+                                                {"vorbis", "Vorbis"},
+                                                {"libvorbis", "Vorbis"},
+                                                {"flac", "FLAC"},
+                                                {"alac", "ALAC"},
+                                                {"dts", "DTS"},
+                                                {"truehd", "TrueHD"},
+                                                {"mp2", "MPEG audio layer 2"},
+                                                {"wmav2", "WMA"},
+                                                {"pcm_s16le", "PCM"}};
     return kNames.value(codec, codec.toUpper());
 }
 

@@ -574,7 +574,8 @@ int CommandLineConverter::Run(const CliOptions& options) {
     const bool presetsLoaded =
         format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
     format_.LoadOwnPresets(OwnPresets::DefaultPath());
-    if (!presetsLoaded || !format_.LoadCodecs(ProgramFolder::DataFile(QStringLiteral("codecs.xml"))) ||
+    if (!presetsLoaded ||
+        !format_.LoadCodecs(ProgramFolder::DataFile(QStringLiteral("codecs.xml"))) ||
         !ChooseFormat(options)) {
         return kBadUsage;
     }

@@ -227,8 +227,8 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
 // Where the last picture or sound of a file ends, read from its last packets.
 double LastEnd(AVFormatContext& context, Deadline* deadline) {
     const int64_t start = context.start_time != AV_NOPTS_VALUE ? context.start_time : 0;
-    if (context.duration <= 0 || av_seek_frame(&context, -1, start + context.duration,
-                                               AVSEEK_FLAG_BACKWARD) < 0) {
+    if (context.duration <= 0 ||
+        av_seek_frame(&context, -1, start + context.duration, AVSEEK_FLAG_BACKWARD) < 0) {
         return 0;
     }
     AVPacket* packet = av_packet_alloc();
@@ -243,8 +243,9 @@ double LastEnd(AVFormatContext& context, Deadline* deadline) {
         const AVMediaType type = stream.codecpar->codec_type;
         if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) &&
             !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC) && packet->pts != AV_NOPTS_VALUE) {
-            end = std::max(end, static_cast<double>(packet->pts + std::max<int64_t>(packet->duration, 0)) *
-                                    av_q2d(stream.time_base));
+            end = std::max(
+                end, static_cast<double>(packet->pts + std::max<int64_t>(packet->duration, 0)) *
+                         av_q2d(stream.time_base));
         }
         av_packet_unref(packet);
     }

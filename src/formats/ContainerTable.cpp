@@ -22,8 +22,8 @@ struct CopyRow {
 };
 
 const std::vector<CopyRow>& CopyRows() {
-    static const QStringList kMp4Video{"h264", "hevc", "mpeg4", "av1", "vp9",
-                                       "mpeg2video", "mpeg1video", "mjpeg"};
+    static const QStringList kMp4Video{"h264", "hevc",       "mpeg4",      "av1",
+                                       "vp9",  "mpeg2video", "mpeg1video", "mjpeg"};
     static const QStringList kMp4Audio{"aac", "mp3", "ac3", "eac3", "alac"};
     static const QStringList kPcm{"pcm_s16le", "pcm_s24le", "pcm_s32le", "pcm_f32le", "pcm_u8"};
     static const std::vector<CopyRow> rows{
@@ -53,7 +53,11 @@ const std::vector<CopyRow>& CopyRows() {
          "",
          {"wmav1", "wmav2", "wmapro", "mp3", "ac3", "aac", "pcm_s16le"},
          ""},
-        {"MPEG", {"mpeg1video", "mpeg2video", "h264", "mpeg4"}, "", {"mp2", "mp3", "ac3", "dts"}, ""},
+        {"MPEG",
+         {"mpeg1video", "mpeg2video", "h264", "mpeg4"},
+         "",
+         {"mp2", "mp3", "ac3", "dts"},
+         ""},
         {"FLV", {"flv1", "h264"}, "", {"aac", "mp3"}, ""},
         {"RealMedia", {"rv10", "rv20"}, "", {"ac3", "real_144", "cook"}, ""},
         {"raw YUV", {}, "", {}, ""},

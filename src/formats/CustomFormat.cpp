@@ -100,8 +100,8 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     if (!copyAudio) {
         parts << QStringLiteral("-ar ") +
                      QString::number(LeadingNumber(fields.sampleRate) * 1000.0, 'g', 15);
-        const auto audio = BitsPerSecond(fields.audioBitrate, QStringLiteral("The audio bit rate"),
-                                         locale, error);
+        const auto audio =
+            BitsPerSecond(fields.audioBitrate, QStringLiteral("The audio bit rate"), locale, error);
         if (!audio) {
             return std::nullopt;
         }
@@ -122,8 +122,8 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
         parts << QStringLiteral("-vcodec ") + fields.videoCodecName;
     }
     if (!copyVideo) {
-        const auto video = BitsPerSecond(fields.videoBitrate, QStringLiteral("The video bit rate"),
-                                         locale, error);
+        const auto video =
+            BitsPerSecond(fields.videoBitrate, QStringLiteral("The video bit rate"), locale, error);
         if (!video) {
             return std::nullopt;
         }
@@ -159,10 +159,12 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
 }
 
 QString CopiedFieldReason(bool video) {
-    return video ? QStringLiteral("The video is copied as it is (Copy, no re-encoding): its bit "
-                                  "rate, size, aspect and frame rate stay the source's.")
-                 : QStringLiteral("The sound is copied as it is (Copy, no re-encoding): its "
-                                  "sampling rate, bit rate and channels stay the source's.");
+    return video ? QStringLiteral(
+                       "The video is copied as it is (Copy, no re-encoding): its bit "
+                       "rate, size, aspect and frame rate stay the source's.")
+                 : QStringLiteral(
+                       "The sound is copied as it is (Copy, no re-encoding): its "
+                       "sampling rate, bit rate and channels stay the source's.");
 }
 
 int MaxLength(TextField field) {

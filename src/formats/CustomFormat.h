@@ -41,9 +41,10 @@ struct Fields {
 
 // "-ar 22050 -ab 64000 -acodec A -ac 2 -vcodec V -b 320000 -r 25" for the defaults, followed by
 // what the container needs; a codec copied gives its codec option alone, since the rates, size
-// and channels of a track copied as it is cannot change. Returns no text, with `error` set, when a bit rate is not a number,
-// too large or 0, a channel count or frame rate is not above 0, a size has no "(", or the
-// container cannot hold the codecs (`describe` names them as the lists show them).
+// and channels of a track copied as it is cannot change. Returns no text, with `error` set, when a
+// bit rate is not a number, too large or 0, a channel count or frame rate is not above 0, a size
+// has no "(", or the container cannot hold the codecs (`describe` names them as the lists show
+// them).
 std::optional<QString> BuildParams(const Fields& fields, QString* error,
                                    const QLocale& locale = QLocale(),
                                    const std::function<QString(const QString&)>& describe = {});

@@ -83,8 +83,7 @@ void FormatChoice::RelistPresets() {
     }
 }
 
-QString FormatChoice::SaveOwnPreset(const QString& category, const QString& label,
-                                    QString* note) {
+QString FormatChoice::SaveOwnPreset(const QString& category, const QString& label, QString* note) {
     if (ownPath_.isEmpty()) {
         return QStringLiteral("There is no folder for your own presets.");
     }
@@ -95,8 +94,9 @@ QString FormatChoice::SaveOwnPreset(const QString& category, const QString& labe
     }
     if (presets_.ExtensionsOf(category, label).contains(extension) &&
         !presets_.IsOwn(extension, label, category)) {
-        return QStringLiteral("\"%1\" in \"%2\" (%3) is a preset that comes with the program; "
-                              "choose another name.")
+        return QStringLiteral(
+                   "\"%1\" in \"%2\" (%3) is a preset that comes with the program; "
+                   "choose another name.")
             .arg(label, category, extension);
     }
     const bool wasPresetMode = presetMode;
@@ -150,8 +150,8 @@ QString FormatChoice::RestoreCodecs(std::optional<int> video, const QString& vid
                                     int firstStart) {
     QStringList lost;
     const auto restore = [this, &lost, firstStart](const QStringList& list,
-                                                   std::optional<int> index,
-                                       const QString& name, int* chosen, const char* kind) {
+                                                   std::optional<int> index, const QString& name,
+                                                   int* chosen, const char* kind) {
         const auto nameAt = [&](int i) { return codecs_.GetCodecName(list.value(i)); };
         if (list.isEmpty()) {
             return;  // no catalogue: nothing to choose from or tell
@@ -188,9 +188,10 @@ QString FormatChoice::RestoreCodecs(std::optional<int> video, const QString& vid
     if (lost.isEmpty()) {
         return QString();
     }
-    return QStringLiteral("A codec saved for the custom format is no longer in the codec list "
-                          "(%1), so none is chosen in its place: choose one in the format panel "
-                          "before converting with the custom format.")
+    return QStringLiteral(
+               "A codec saved for the custom format is no longer in the codec list "
+               "(%1), so none is chosen in its place: choose one in the format panel "
+               "before converting with the custom format.")
         .arg(lost.join(QStringLiteral(", ")));
 }
 
@@ -212,12 +213,14 @@ bool FormatChoice::CopiesAudio() const {
 
 QString FormatChoice::UnchosenCodecProblem() const {
     if (custom.videoCodec < 0 && !videoCodecs_.isEmpty()) {
-        return QStringLiteral("No video codec is chosen in the custom format: choose one in the "
-                              "format panel.");
+        return QStringLiteral(
+            "No video codec is chosen in the custom format: choose one in the "
+            "format panel.");
     }
     if (custom.audioCodec < 0 && !audioCodecs_.isEmpty()) {
-        return QStringLiteral("No audio codec is chosen in the custom format: choose one in the "
-                              "format panel.");
+        return QStringLiteral(
+            "No audio codec is chosen in the custom format: choose one in the "
+            "format panel.");
     }
     return QString();
 }

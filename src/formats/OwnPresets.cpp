@@ -52,16 +52,18 @@ OwnPresets::Read OwnPresets::Load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         read.unreadable = true;
-        read.problem = QStringLiteral("Your own presets in %1 cannot be read (%2), so they are not "
-                                      "listed; the file is left as it is.")
+        read.problem = QStringLiteral(
+                           "Your own presets in %1 cannot be read (%2), so they are not "
+                           "listed; the file is left as it is.")
                            .arg(shown, file.errorString());
         return read;
     }
     const QString text = QString::fromLocal8Bit(file.readAll());
     if (file.error() != QFileDevice::NoError) {
         read.unreadable = true;
-        read.problem = QStringLiteral("Your own presets in %1 cannot be read (%2), so they are not "
-                                      "listed; the file is left as it is.")
+        read.problem = QStringLiteral(
+                           "Your own presets in %1 cannot be read (%2), so they are not "
+                           "listed; the file is left as it is.")
                            .arg(shown, file.errorString());
         return read;
     }
@@ -71,15 +73,17 @@ OwnPresets::Read OwnPresets::Load(const QString& path) {
     if (catalogue.Scan(text, &error) == PresetCatalogue::Outcome::Failed) {
         const QString aside = AsideName(path);
         if (QFile::rename(path, aside)) {
-            read.problem = QStringLiteral("Your own presets in %1 are damaged (%2). The file was "
-                                          "set aside as %3; the presets that come with the "
-                                          "program are listed.")
+            read.problem = QStringLiteral(
+                               "Your own presets in %1 are damaged (%2). The file was "
+                               "set aside as %3; the presets that come with the "
+                               "program are listed.")
                                .arg(shown, error, QDir::toNativeSeparators(aside));
         } else {
             // Left where it is, it must not be written over.
             read.unreadable = true;
-            read.problem = QStringLiteral("Your own presets in %1 are damaged (%2) and could not "
-                                          "be set aside, so they are not listed.")
+            read.problem = QStringLiteral(
+                               "Your own presets in %1 are damaged (%2) and could not "
+                               "be set aside, so they are not listed.")
                                .arg(shown, error);
         }
         return read;
@@ -147,8 +151,9 @@ bool OwnPresets::Remove(const QString& path, const PresetEntry& which, QString* 
         *error = read.problem;
         return false;
     }
-    const auto gone = std::remove_if(read.entries.begin(), read.entries.end(),
-                                     [&which](const PresetEntry& e) { return SamePreset(e, which); });
+    const auto gone =
+        std::remove_if(read.entries.begin(), read.entries.end(),
+                       [&which](const PresetEntry& e) { return SamePreset(e, which); });
     if (gone == read.entries.end()) {
         return true;  // already gone: nothing to write
     }
@@ -159,9 +164,10 @@ bool OwnPresets::Remove(const QString& path, const PresetEntry& which, QString* 
 QByteArray OwnPresets::Text(const std::vector<PresetEntry>& entries) {
     QString text = QStringLiteral("<?xml version=\"1.0\"?>\r\n<presets>\r\n");
     for (const PresetEntry& entry : entries) {
-        text += QStringLiteral("<preset>\r\n\t<label>%1</label>\r\n\t<params>%2</params>\r\n"
-                               "\t<extension>%3</extension>\r\n\t<category>%4</category>\r\n"
-                               "</preset>\r\n")
+        text += QStringLiteral(
+                    "<preset>\r\n\t<label>%1</label>\r\n\t<params>%2</params>\r\n"
+                    "\t<extension>%3</extension>\r\n\t<category>%4</category>\r\n"
+                    "</preset>\r\n")
                     .arg(entry.label, entry.params, entry.extension, entry.category);
     }
     text += QStringLiteral("</presets>\r\n");

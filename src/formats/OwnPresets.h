@@ -38,8 +38,7 @@ class OwnPresets {
     // Adds `entry` to the file as it is on the disk now, in place of one with its category,
     // label and extension; or removes that one. False, with `error`, when the file was not
     // written (it is then as it was). `replaced` tells whether an earlier one went.
-    static bool Add(const QString& path, const PresetEntry& entry, bool* replaced,
-                    QString* error);
+    static bool Add(const QString& path, const PresetEntry& entry, bool* replaced, QString* error);
     static bool Remove(const QString& path, const PresetEntry& which, QString* error);
 
     // The catalogue text of these entries: CR LF lines, six to an entry.

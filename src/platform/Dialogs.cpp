@@ -15,9 +15,7 @@ class CancellingDialogs final : public Dialogs {
   public:
     QStringList OpenFiles(QWidget*, const QString&, const QString&, bool) override { return {}; }
     QString BrowseForFolder(QWidget*, const QString&) override { return {}; }
-    bool AskPresetName(QWidget*, const QStringList&, QString*, QString*) override {
-        return false;
-    }
+    bool AskPresetName(QWidget*, const QStringList&, QString*, QString*) override { return false; }
 };
 
 CancellingDialogs g_cancelling;

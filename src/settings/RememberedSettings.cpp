@@ -105,8 +105,9 @@ RememberedSettings RememberedSettings::Load(const CRegister& reg) {
     loaded.CheckByDecoding = settings::ToBool(ValueOr(stored, "CheckByDecoding", "False"));
     loaded.KeepDates = settings::ToBool(ValueOr(stored, "KeepDates", "False"));
     // Only a name the codec list could hold; anything else is read by position.
-    for (const auto& [name, member] : {std::pair{"CVCodecName", &RememberedSettings::CVCodecName},
-                                       std::pair{"CACodecName", &RememberedSettings::CACodecName}}) {
+    for (const auto& [name, member] :
+         {std::pair{"CVCodecName", &RememberedSettings::CVCodecName},
+          std::pair{"CACodecName", &RememberedSettings::CACodecName}}) {
         const QString value = ValueOr(stored, name, QString()).trimmed();
         const bool plain = std::all_of(value.begin(), value.end(), [](QChar c) {
             return c.isLetterOrNumber() || c == u'_' || c == u'-' || c == u'.';

@@ -188,7 +188,7 @@ class frmMain : public QWidget {
     QCheckBox* chkKeepDates = nullptr;
     MyButton* cmdHide = nullptr;
     MyButton* cmdDefaults = nullptr;
-    MyButton* cmdSavePreset = nullptr;    // "Save as Preset..."
+    MyButton* cmdSavePreset = nullptr;       // "Save as Preset..."
     QPushButton* cmdRemovePreset = nullptr;  // "Remove Preset", for one's own
 
     MyFrame* frAbout = nullptr;

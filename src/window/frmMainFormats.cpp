@@ -121,7 +121,8 @@ void frmMain::BuildFormatPanel() {
         "name; a result with a fault fails instead. Converting takes longer."));
     cmdHide = Place(new MyButton(QStringLiteral("Save && Close"), p), 2265, 4545, 1605, 375);
     cmdDefaults = Place(new MyButton(QStringLiteral("Restore Defaults"), p), 4035, 4545, 1605, 375);
-    cmdSavePreset = Place(new MyButton(QStringLiteral("Save as Preset..."), p), 5805, 4545, 1605, 375);
+    cmdSavePreset =
+        Place(new MyButton(QStringLiteral("Save as Preset..."), p), 5805, 4545, 1605, 375);
     cmdSavePreset->setToolTip(QStringLiteral(
         "Keeps the custom format as a preset of your own, listed with the others. Your presets\n"
         "live in your own folder, where installing or upgrading the program never touches them."));

@@ -51,11 +51,24 @@ class Copying : public testing::Test {
     QString Make(const QString& name, const QString& video, const QString& audio,
                  const QStringList& more = {}) {
         const QString path = sources.filePath(name);
-        const QStringList arguments =
-            QStringList{"-v",  "error", "-y", "-f", "lavfi", "-i",
-                        "testsrc=size=320x240:rate=25:duration=6", "-f", "lavfi", "-i",
-                        "sine=duration=6", "-c:v", video, "-preset", "ultrafast", "-c:a", audio} +
-            more + QStringList{path};
+        const QStringList arguments = QStringList{"-v",
+                                                  "error",
+                                                  "-y",
+                                                  "-f",
+                                                  "lavfi",
+                                                  "-i",
+                                                  "testsrc=size=320x240:rate=25:duration=6",
+                                                  "-f",
+                                                  "lavfi",
+                                                  "-i",
+                                                  "sine=duration=6",
+                                                  "-c:v",
+                                                  video,
+                                                  "-preset",
+                                                  "ultrafast",
+                                                  "-c:a",
+                                                  audio} +
+                                      more + QStringList{path};
         EXPECT_EQ(test::RunProgram(test::SystemEncoder(), arguments), 0) << name.toStdString();
         return path;
     }
@@ -92,7 +105,9 @@ class Copying : public testing::Test {
                        [this](const QString& input, const QString& type) {
                            return ChooseOutputPath(input, type, {false, out.path()});
                        },
-                       [this] { return FormatParameters{options_, QString()}; }}};
+                       [this] {
+                           return FormatParameters{options_, QString()};
+                       }}};
 };
 
 // H.264 is copied into each container; Vorbis, which MP4 and MOV players do not take, becomes
@@ -129,7 +144,8 @@ TEST_F(Copying, TheCopyPresetsRewriteTheContainerAndMendWhatItCannotHold) {
 // HEVC copied into AVI would be written as raw video no player shows: the row ends in Error
 // with a sentence naming both, and nothing is left behind.
 TEST_F(Copying, AContainerThatCannotHoldACopiedCodecEndsInError) {
-    const QString source = Make("camera.mkv", "libx265", "aac", {"-x265-params", "log-level=error"});
+    const QString source =
+        Make("camera.mkv", "libx265", "aac", {"-x265-params", "log-level=error"});
     const JobRow& row = Convert(source, "-acodec copy -vcodec copy", "avi");
     EXPECT_EQ(row.status, "Error");
     EXPECT_EQ(row.reason,

@@ -75,10 +75,10 @@ TEST_F(CliTest, OwnPresetsAndCopyPresetsAreUsedByName) {
     const QString clip = Clip("clip.mkv");
     bool replaced = false;
     QString error;
-    ASSERT_TRUE(OwnPresets::Add(home.filePath(".local/share/reelwright/presets.xml"),
-                                {"Small/sound copied", "-c:v libx264 -preset ultrafast -c:a copy",
-                                 "mkv", "Mine"},
-                                &replaced, &error))
+    ASSERT_TRUE(OwnPresets::Add(
+        home.filePath(".local/share/reelwright/presets.xml"),
+        {"Small/sound copied", "-c:v libx264 -preset ultrafast -c:a copy", "mkv", "Mine"},
+        &replaced, &error))
         << error.toStdString();
     const Result listed = Run({"--list-presets"});
     EXPECT_TRUE(listed.out.contains("Mine/Small/sound copied\tmkv")) << listed.out.toStdString();
@@ -86,8 +86,9 @@ TEST_F(CliTest, OwnPresetsAndCopyPresetsAreUsedByName) {
     EXPECT_EQ(own.status, 0) << own.err.toStdString();
     EXPECT_TRUE(QFile::exists(home.filePath("out/clip.mkv")));
     const Result copied =
-        Run({"--preset", "Same Quality, New Container/Copy as it is: no re-encoding, about the "
-                         "same size",
+        Run({"--preset",
+             "Same Quality, New Container/Copy as it is: no re-encoding, about the "
+             "same size",
              "--extension", "mp4", "--output-folder", "out", clip});
     EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
     const QList<test::ProbedTrack> tracks = test::ProbeTracks(home.filePath("out/clip.mp4"));
@@ -111,8 +112,9 @@ TEST_F(CliTest, ASavedCodecNoLongerListedIsSaidAndNotReplaced) {
 
     const Result result = Run({"--custom", clip});
     EXPECT_NE(result.status, 0);
-    EXPECT_TRUE(result.err.contains("no longer in the codec list (the video codec at position "
-                                    "100)"))
+    EXPECT_TRUE(
+        result.err.contains("no longer in the codec list (the video codec at position "
+                            "100)"))
         << result.err.toStdString();
     EXPECT_FALSE(QFile::exists(home.filePath("out/clip.avi")));
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-// Each test keeps its logs, job list and own presets in a folder of its own: a window made by one test
-// must not find the list another left.
+// Each test keeps its logs, job list and own presets in a folder of its own: a window made by one
+// test must not find the list another left.
 class FreshStateFolder : public testing::EmptyTestEventListener {
   public:
     void OnTestStart(const testing::TestInfo&) override {

@@ -24,9 +24,9 @@ class OwnFormats : public testing::Test {
     void Load(FormatChoice& into, const QString& shipped = "H.264") {
         ASSERT_TRUE(into.LoadPresets(test::WriteFile(
             dir, "presets.xml",
-            test::CrLf(test::PresetCatalogueLines(
-                           {PresetLines(shipped, "-c:v libx264", "mp4", "Web"),
-                            PresetLines("DVD", "-target pal-dvd", "mpg", "Old")}))
+            test::CrLf(
+                test::PresetCatalogueLines({PresetLines(shipped, "-c:v libx264", "mp4", "Web"),
+                                            PresetLines("DVD", "-target pal-dvd", "mpg", "Old")}))
                 .toUtf8())));
         // A catalogue of before copying: the program offers it still.
         ASSERT_TRUE(into.LoadCodecs(test::WriteFile(
@@ -182,8 +182,9 @@ TEST_F(OwnFormats, ANameMustKeepToTheCataloguesRules) {
         {"Web", "a</label>", "The preset's name cannot hold \"<\", \">\" or a line break."},
         {"Web", "two\r\nlines", "The preset's name cannot hold \"<\", \">\" or a line break."},
         {"TV/Web", "x", "The preset's category cannot hold \"/\"."},
-        {"Web", "H.264", "\"H.264\" in \"Web\" (mp4) is a preset that comes with the program; "
-                         "choose another name."},
+        {"Web", "H.264",
+         "\"H.264\" in \"Web\" (mp4) is a preset that comes with the program; "
+         "choose another name."},
     };
     for (const auto& c : cases) {
         QString note;

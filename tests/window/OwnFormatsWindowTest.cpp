@@ -23,17 +23,15 @@ namespace {
 class OwnFormatsWindowTest : public test::WindowTest {
   protected:
     void UseCustom() { QTest::mouseClick(window->optFormat[1], Qt::LeftButton); }
-    int CopyIndex(const QComboBox* list) const {
-        return list->findText(custom::kCopyDescription);
-    }
+    int CopyIndex(const QComboBox* list) const { return list->findText(custom::kCopyDescription); }
 };
 
 TEST_F(OwnFormatsWindowTest, CopyTurnsOffTheFieldsItCannotUseAndSaysWhy) {
     UseCustom();
     const std::vector<QWidget*> audio{window->cmbCASmapleRate, window->txtCABirate,
                                       window->txtChannels};
-    const std::vector<QWidget*> video{window->txtCVBitrate, window->cmbCVSize,
-                                      window->cmbCVAspect, window->txtFrameRate};
+    const std::vector<QWidget*> video{window->txtCVBitrate, window->cmbCVSize, window->cmbCVAspect,
+                                      window->txtFrameRate};
     ASSERT_GE(CopyIndex(window->cmbCVCodec), 0);
     window->cmbCVCodec->setCurrentIndex(CopyIndex(window->cmbCVCodec));
     for (QWidget* field : video) {
@@ -106,7 +104,8 @@ TEST_F(OwnFormatsWindowTest, ASavedCodecNoLongerListedIsSaidOnceAndNotReplaced) 
     notifier.messages.clear();
     Restart();
     ASSERT_EQ(notifier.messages.size(), 1u) << notifier.Texts().join("\n").toStdString();
-    EXPECT_TRUE(notifier.messages[0].text.contains("\"libx266\"")) << notifier.messages[0].text.toStdString();
+    EXPECT_TRUE(notifier.messages[0].text.contains("\"libx266\""))
+        << notifier.messages[0].text.toStdString();
     EXPECT_EQ(window->cmbCVCodec->currentIndex(), -1);
     EXPECT_EQ(window->GetParamaters(), "");
     ASSERT_EQ(notifier.messages.size(), 2u);
