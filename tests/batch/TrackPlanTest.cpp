@@ -273,5 +273,131 @@ TEST(ContainerTable, KnowsEveryContainerTheProgramWrites) {
     }
 }
 
+// Tracks copied as they are: kept where the container holds their codec, made into its own
+// codec where it has one, and the copy refused, naming both, where it has none.
+struct CopyCase {
+    const char* name;
+    const char* type;
+    const char* options;
+    std::vector<const char*> codecs;   // the picture's first, then the sounds'
+    std::vector<const char*> present;  // parts of the option text
+    std::vector<const char*> absent;
+    const char* refusal;  // a part of it; empty: none
+};
+
+class CopyingTracks : public testing::TestWithParam<CopyCase> {};
+
+TEST_P(CopyingTracks, CopiesWhatTheContainerHoldsAsItIs) {
+    const CopyCase& c = GetParam();
+    MediaTracks source;
+    source.readable = true;
+    for (std::size_t i = 0; i < c.codecs.size(); ++i) {
+        source.tracks.push_back(Make(static_cast<int>(i), i == 0 ? Kind::Video : Kind::Audio,
+                                     c.codecs[i], i == 0 ? "" : "eng"));
+    }
+    const TrackPlan plan = TrackPlan::Make(source, c.type, c.options, TrackPlan::Choice::Every);
+    if (*c.refusal) {
+        ASSERT_TRUE(plan.Refusal());
+        EXPECT_TRUE(plan.Refusal()->contains(QString::fromUtf8(c.refusal)))
+            << plan.Refusal()->toStdString();
+        return;
+    }
+    EXPECT_FALSE(plan.Refusal()) << plan.Refusal().value_or(QString()).toStdString();
+    const QString options = plan.Options();
+    for (const char* part : c.present) {
+        EXPECT_TRUE(options.contains(QString::fromUtf8(part)))
+            << part << " in " << options.toStdString();
+    }
+    for (const char* part : c.absent) {
+        EXPECT_FALSE(options.contains(QString::fromUtf8(part)))
+            << part << " in " << options.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, CopyingTracks,
+    testing::Values(CopyCase{"H264AndAacIntoMp4AsTheyAre",
+                             "mp4",
+                             "-c copy",
+                             {"h264", "aac"},
+                             {"-map 0:0 -map 0:1 -c copy"},
+                             {"-c:a:0", "-c:v:0", "-color"},
+                             ""},
+                    CopyCase{"VorbisAndOpusIntoMp4BecomeAac",
+                             "mp4",
+                             "-c copy",
+                             {"h264", "vorbis", "opus"},
+                             {"-c:a:0 aac -c:a:1 aac"},
+                             {"-c:v:0"},
+                             ""},
+                    CopyCase{"HevcIntoMp4IsTaggedForPlayers",
+                             "mp4",
+                             "-c copy",
+                             {"hevc", "aac"},
+                             {"-tag:v:0 hvc1"},
+                             {"-c:v:0"},
+                             ""},
+                    CopyCase{"Vp8IntoMovIsEncoded",
+                             "mov",
+                             "-c copy",
+                             {"vp8", "vorbis"},
+                             {"-c:v:0 libx264", "-c:a:0 aac"},
+                             {},
+                             ""},
+                    CopyCase{"AnythingIntoMkvAsItIs",
+                             "mkv",
+                             "-c copy",
+                             {"vp8", "truehd", "opus"},
+                             {"-c copy"},
+                             {"-c:a:", "-c:v:"},
+                             ""},
+                    CopyCase{"OnlyTheSoundCopied",
+                             "mp4",
+                             "-vcodec libx264 -acodec copy",
+                             {"theora", "vorbis"},
+                             {"-c:a:0 aac"},
+                             {"-c:v:0"},
+                             ""},
+                    CopyCase{"TheLastCodecOptionDecides",
+                             "mp4",
+                             "-c copy -c:a aac",
+                             {"h264", "vorbis"},
+                             {},
+                             {"-c:a:0"},
+                             ""},
+                    CopyCase{"HevcIntoAviIsRefused",
+                             "avi",
+                             "-vcodec copy -acodec copy",
+                             {"hevc", "aac"},
+                             {},
+                             {},
+                             "AVI cannot hold HEVC (H.265) video copied as it is"},
+                    CopyCase{"OpusIntoFlvIsRefused",
+                             "flv",
+                             "-c copy",
+                             {"h264", "opus"},
+                             {},
+                             {},
+                             "FLV cannot hold Opus sound"},
+                    CopyCase{"NothingCopiedIntoRawYuv",
+                             "yuv",
+                             "-vcodec copy -an -f yuv4mpegpipe",
+                             {"h264"},
+                             {},
+                             {},
+                             "raw YUV cannot hold H.264 video"}),
+    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
+
+TEST(CopyingTracks, ARefusalSuggestsAnEncodingPreset) {
+    MediaTracks source;
+    source.readable = true;
+    source.tracks = {Make(0, Kind::Video, "hevc")};
+    const TrackPlan plan = TrackPlan::Make(source, "avi", "-c copy", TrackPlan::Choice::Every);
+    ASSERT_TRUE(plan.Refusal());
+    EXPECT_EQ(*plan.Refusal(),
+              "AVI cannot hold HEVC (H.265) video copied as it is, so nothing was written: choose "
+              "a preset that encodes it, or a container that holds HEVC (H.265) (MKV holds any).");
+}
+
 }  // namespace
 }  // namespace reelwright
