@@ -496,7 +496,7 @@ class InterlacedSources : public ConvertingPictures,
 
 TEST_P(InterlacedSources, AreMadeWholeOrKeptFlagged) {
     const FieldsCase& c = GetParam();
-    const Preset& preset = PresetNamed(c.preset, c.type);
+    const Preset preset = PresetNamed(c.preset, c.type);
     const QString source = sources_->Interlaced(c.top, c.tagged);
     ASSERT_FALSE(source.isEmpty()) << "the interlaced source could not be made";
     const auto [row, result] = Convert(source, preset.options, preset.type);
@@ -524,7 +524,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, InterlacedSources, testing::ValuesIn(kFields),
                          test::CaseName<FieldsCase>);
 
 TEST_F(ConvertingPictures, UntaggedPicturesAreToldAsSdAndHdMeanThem) {
-    const Preset& preset = PresetNamed("H.264 / AAC (most players)", "mp4");
+    const Preset preset = PresetNamed("H.264 / AAC (most players)", "mp4");
     const auto sd = Convert(sources_->Sd(), preset.options, preset.type);
     ASSERT_EQ(sd.first.status, "Complete") << sd.first.reason.toStdString();
     const Probed small = ProbePicture(sd.second);
@@ -599,7 +599,7 @@ class FullRangeSources : public ConvertingPictures,
 
 TEST_P(FullRangeSources, KeepTheirBlackAndWhite) {
     const RangeCase& c = GetParam();
-    const Preset& preset = PresetNamed(c.preset, c.type);
+    const Preset preset = PresetNamed(c.preset, c.type);
     const QString source = sources_->FullRange(c.jpeg);
     ASSERT_FALSE(source.isEmpty()) << "the full-range source could not be made";
     const auto [black, white] = Bars(source);
@@ -627,7 +627,7 @@ TEST_P(RotatedSources, PlayUpright) {
     const Probed source = ProbePicture(rotated);
     ASSERT_EQ(std::abs(source.rotation), 90) << "the source is turned";
     const QStringList label = QString::fromLatin1(GetParam()).split('|');
-    const Preset& preset = PresetNamed(label[0], label[1]);
+    const Preset preset = PresetNamed(label[0], label[1]);
     const auto [row, result] = Convert(rotated, preset.options, preset.type);
     ASSERT_EQ(row.status, "Complete") << row.reason.toStdString();
     const Probed probed = ProbePicture(result);

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <memory>
 
@@ -313,7 +314,7 @@ TEST_F(ScriptedEncoder, AResultThatDoesNotDecodeIsAnErrorWhenResultsAreChecked) 
 }
 
 TEST_F(ConvertingAFilm, AWholeResultPassesTheDecodingCheckAndKeepsItsSourcesDate) {
-    const QDateTime old = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    const QDateTime old = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), QTimeZone::utc());
     QFile source(*film_);
     ASSERT_TRUE(source.open(QIODevice::ReadWrite));
     ASSERT_TRUE(source.setFileTime(old, QFileDevice::FileModificationTime));

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimeZone>
 
 #include <csignal>
 
@@ -491,7 +492,7 @@ TEST_F(CliTest, TracksAreKeptAsAskedAndToldInJson) {
 
 TEST_F(CliTest, VerifyAndKeepDatesAreTakenAtTheirWord) {
     const QString clip = Clip("clip.mkv");
-    const QDateTime old(QDate(1999, 12, 31), QTime(23, 59, 58), Qt::UTC);
+    const QDateTime old(QDate(1999, 12, 31), QTime(23, 59, 58), QTimeZone::utc());
     QFile source(clip);
     ASSERT_TRUE(source.open(QIODevice::ReadWrite));
     ASSERT_TRUE(source.setFileTime(old, QFileDevice::FileModificationTime));
