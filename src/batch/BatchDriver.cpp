@@ -66,6 +66,8 @@ class BatchDriver::Running {
 
   private:
     BatchDriver& driver_;
+    // A failure's box holds no file: the others go on while it is up.
+    Notifier::Unattended unattended_;
 };
 
 BatchDriver::BatchDriver(JobList& jobList, Hooks hooks, QObject* parent)
