@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
   xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
+  at-spi2-core python3-pyatspi dbus-x11  # the accessibility test reads the window as a screen
+                                         # reader does, on a bus of its own (dbus-launch)
   parallel jq                 # proving the README's examples: files over machines, JSON for programs
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
   file                        # dpkg-shlibdeps, run by the package step, tells programs by it

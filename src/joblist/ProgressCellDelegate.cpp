@@ -12,7 +12,9 @@
 
 namespace reelwright {
 
-const QColor ProgressCellDelegate::kBarColor(113, 135, 79);
+// Darker than the design's (113, 135, 79): its percentage, on white or white on it, reads at
+// 4.7:1 instead of 4.0:1.
+const QColor ProgressCellDelegate::kBarColor(103, 123, 72);
 
 std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
     if (index.column() != JobRow::Status) {
@@ -46,22 +48,14 @@ void ProgressCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    QColor bar = kBarColor;
-    QColor background = option.palette.color(QPalette::HighlightedText);
+    const QColor background = option.palette.color(QPalette::HighlightedText);
+    QRect bar = option.rect;
     if (option.state & QStyle::State_Selected) {
-        // A selected cell is one block in the selection's colours.
-        bar = option.palette.color(QPalette::Highlight);
-        background = option.palette.color(QPalette::HighlightedText);
-        painter->save();
-        painter->fillRect(option.rect, bar);
-        painter->setPen(background);
-        painter->setFont(option.font);
-        painter->drawText(option.rect, Qt::AlignCenter,
-                          QString::number(std::clamp(*progress, 0, 100)) + u'%');
-        painter->restore();
-        return;
+        // A selected row keeps its bar, framed in the selection's colour.
+        painter->fillRect(option.rect, option.palette.color(QPalette::Highlight));
+        bar.adjust(kSelectionFrame, kSelectionFrame, -kSelectionFrame, -kSelectionFrame);
     }
-    DrawProgressBar(*painter, option.rect, *progress, bar, background, option.font);
+    DrawProgressBar(*painter, bar, *progress, kBarColor, background, option.font);
 }
 
 void ProgressCellDelegate::DrawProgressBar(QPainter& painter, const QRect& rect, int percent,

@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
+#include "window/Accessibility.h"
 #include "window/Look.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
@@ -65,6 +66,7 @@ frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
                         [this] { return ChosenParameters(); }}),
       adder_(jobList_),
       keeper_(jobList_) {
+    InstallAccessibility();
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     // The whole design, drawn smaller when the screen cannot hold it.
@@ -143,6 +145,7 @@ void frmMain::LayoutWindow() {
     BuildResumePanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
+    NameForScreenReaders();
     // The sliding panels wait just below the visible area, hidden, so the keyboard cannot
     // reach them either.
     for (QWidget* panel :

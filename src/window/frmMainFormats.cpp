@@ -121,6 +121,12 @@ void frmMain::BuildFormatPanel() {
 
     for (int i = 0; i < 2; ++i) {
         connect(optFormat[i], &QRadioButton::clicked, this, [this, i] { ShowFormatFrame(i); });
+        // A screen reader's toggle checks the option without a click.
+        connect(optFormat[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked && frFormats->isVisible()) {
+                ShowFormatFrame(i);
+            }
+        });
     }
     connect(cmdHide, &QPushButton::clicked, this, &frmMain::cmdHide_Click);
     // Escape closes the panel as Save & Close does, checks and all.

@@ -62,6 +62,19 @@ void frmMain::BuildPowerOffPanel() {
             [this](bool armed) { batch_.SetQuietFailures(armed); });
     connect(&batch_, &BatchDriver::Advanced, this, &frmMain::ShowBatchProgress);
     Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Shift+F10 opens the menu of the current row, as the Menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), Grid, nullptr, nullptr,
+                                  Qt::WidgetWithChildrenShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QModelIndex row = Grid->currentIndex();
+        if (!row.isValid() && Grid->model() && Grid->model()->rowCount() > 0) {
+            row = Grid->model()->index(0, JobRow::FilePath);
+        }
+        if (row.isValid()) {
+            row = Grid->model()->index(row.row(), JobRow::FilePath);
+            emit Grid->customContextMenuRequested(Grid->visualRect(row).center());
+        }
+    });
     connect(Grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex cell = Grid->indexAt(at);
         if (!cell.isValid()) {

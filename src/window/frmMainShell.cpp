@@ -1,4 +1,5 @@
 // The window's shell: the About panel, the sliding of both panels, drag, help and links.
+#include "joblist/JobGrid.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/ProgramFolder.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
@@ -113,6 +115,31 @@ void frmMain::BuildAboutPanel() {
         page.setFragment(QStringLiteral("about"));
         Desktop::Current().Open(page.toString(), QStringLiteral("/"));
     });
+}
+
+void frmMain::NameForScreenReaders() {
+    for (MyFrame* panel : {frFormats, frAbout, frPowerOff, frResume}) {
+        panel->SetPanel(true);
+    }
+    Grid->setAccessibleName(tr("Files to convert"));
+    txtOutPath->setAccessibleName(tr("Output folder"));
+    // The two "Bitrate:" fields must be told apart, and the unit said.
+    txtCABirate->setAccessibleName(tr("Audio bitrate in kbps"));
+    txtChannels->setAccessibleName(tr("Audio channels"));
+    txtCVBitrate->setAccessibleName(tr("Video bitrate in kbps"));
+    txtFrameRate->setAccessibleName(tr("Frame rate in fps"));
+    // A list is named by its caption, not by the item it shows.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (buddy && buddy->accessibleName().isEmpty()) {
+            QString name = label->text();
+            name.remove(u'&');
+            if (name.endsWith(u':')) {
+                name.chop(1);
+            }
+            buddy->setAccessibleName(name.trimmed());
+        }
+    }
 }
 
 QShortcut* frmMain::EscapeIn(QWidget* panel) {

@@ -65,9 +65,7 @@ TEST(BoxQueue, UnattendedTellsWhatWouldHaveWaited) {
         using Notifier::Show;
         void Show(const QString&, MessageIcon, const QString&) override { ++shown; }
         using Notifier::Tell;
-        void Tell(const QString&, MessageIcon, const QString& details) override {
-            told << details;
-        }
+        void Tell(const QString&, MessageIcon, const QString& details) override { told << details; }
         int shown = 0;
         QStringList told;
     } counting;
