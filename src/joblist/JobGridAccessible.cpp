@@ -13,10 +13,6 @@
 namespace reelwright {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("reelwright::JobGrid", text);
-}
-
 class Cell final : public QAccessibleInterface,
                    public QAccessibleTableCellInterface,
                    public QAccessibleActionInterface {
@@ -43,18 +39,16 @@ class Cell final : public QAccessibleInterface,
         const QModelIndex index = Index();
         if (kind == QAccessible::Name) {
             if (index.column() == JobRow::CheckBox) {
-                return Ticked() ? Tr("Ticked") : Tr("Not ticked");
+                return Ticked() ? QCoreApplication::translate("reelwright::JobGrid", "Ticked")
+                                : QCoreApplication::translate("reelwright::JobGrid", "Not ticked");
             }
             if (const std::optional<int> percent = ProgressCellDelegate::ProgressOf(index)) {
                 return QStringLiteral("%1%").arg(std::clamp(*percent, 0, 100));
             }
             // As the cell shows it, in the window's language.
-            const auto* delegate =
-                qobject_cast<const QStyledItemDelegate*>(table_->Grid()->itemDelegate());
-            const QVariant value = index.data(Qt::DisplayRole);
-            const QString shown = delegate ? delegate->displayText(value, table_->Grid()->locale())
-                                           : value.toString();
-            return shown.isEmpty() ? Tr("Empty") : shown;
+            const QString shown = ProgressCellDelegate::ShownText(index);
+            return shown.isEmpty() ? QCoreApplication::translate("reelwright::JobGrid", "Empty")
+                                   : shown;
         }
         if (kind == QAccessible::Description) {
             return index.data(Qt::ToolTipRole).toString();
@@ -221,8 +215,9 @@ QString JobGridAccessible::columnDescription(int column) const {
     const QAbstractItemModel* model = Grid()->model();
     const QString header =
         model ? model->headerData(ModelColumn(column), Qt::Horizontal).toString() : QString();
-    return header.trimmed().isEmpty() && ModelColumn(column) == JobRow::CheckBox ? Tr("Tick")
-                                                                                 : header;
+    return header.trimmed().isEmpty() && ModelColumn(column) == JobRow::CheckBox
+               ? QCoreApplication::translate("reelwright::JobGrid", "Tick")
+               : header;
 }
 
 int JobGridAccessible::childCount() const {

@@ -4,6 +4,7 @@
 #include "joblist/JobRow.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 
@@ -32,9 +33,42 @@ std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
     return static_cast<int>(std::clamp<double>(RoundHalfEven(value), -1e9, 1e9));
 }
 
+namespace {
+
+// The statuses the list shows, kept in English in the list and its file, shown translated.
+const char* const kStatuses[] = {
+    QT_TRANSLATE_NOOP("reelwright::Status", "Waiting Conversion"),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Unkown Format"),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Starting..."),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Unknown format"),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Cancelled"),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Error"),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Complete"),
+    QT_TRANSLATE_NOOP("reelwright::Status", "Waiting Next Batch"),
+};
+
+}  // namespace
+
+QString ProgressCellDelegate::StatusText(const QString& status) {
+    for (const char* known : kStatuses) {
+        if (status == QLatin1String(known)) {
+            return QCoreApplication::translate("reelwright::Status", known);
+        }
+    }
+    return status;
+}
+
+QString ProgressCellDelegate::ShownText(const QModelIndex& index) {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    return index.column() == JobRow::Status ? StatusText(text) : text;
+}
+
 void ProgressCellDelegate::initStyleOption(QStyleOptionViewItem* option,
                                            const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    if (index.column() == JobRow::Status) {
+        option->text = StatusText(option->text);
+    }
     const QVariant color = index.data(JobListStore::kTextColorRole);
     if (color.isValid()) {
         option->palette.setColor(QPalette::Text, QColor::fromRgb(color.toUInt()));

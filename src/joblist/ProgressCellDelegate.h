@@ -27,6 +27,10 @@ class ProgressCellDelegate : public QStyledItemDelegate {
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
   public:
+    // A cell's text as it is shown: a status in the window's language.
+    static QString ShownText(const QModelIndex& index);
+    static QString StatusText(const QString& status);
+
     // The percentage of a status cell whose text is a number, rounded half to even.
     static std::optional<int> ProgressOf(const QModelIndex& index);
 

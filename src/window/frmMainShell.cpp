@@ -60,7 +60,7 @@ QString frmMain::VersionText() {
 }
 
 void frmMain::BuildAboutPanel() {
-    frAbout = new MyFrame(QStringLiteral("About"), this, 3);
+    frAbout = new MyFrame(tr("About"), this, 3);
     frAbout->resize(TwipsRect(0, 0, 7245, 3690).size());
     QWidget* p = frAbout;
 
@@ -71,22 +71,22 @@ void frmMain::BuildAboutPanel() {
     auto* name = new QLabel(QString::fromLatin1(kProductName), p);
     name->setFont(look::CaptionFont());
     PlaceAuto(name, 1560, 675);
-    PlaceAuto(new QLabel(QStringLiteral("Version"), p), 5160, 825);
+    PlaceAuto(new QLabel(tr("Version"), p), 5160, 825);
     lblVer = PlaceAuto(new QLabel(VersionText(), p), 5760, 825);
-    auto* description = Place(
-        new QLabel(QStringLiteral("Converts a list of video files, one after another, into the "
-                                  "format your computer, phone or player needs, with the FFmpeg "
-                                  "encoder doing the work."),
-                   p),
-        1560, 1200, 5400, 900);
+    auto* description =
+        Place(new QLabel(tr("Converts a list of video files, one after another, into the "
+                            "format your computer, phone or player needs, with the FFmpeg "
+                            "encoder doing the work."),
+                         p),
+              1560, 1200, 5400, 900);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    PlaceAuto(new QLabel(QStringLiteral("Made by"), p), 2520, 2280);
+    PlaceAuto(new QLabel(tr("Made by"), p), 2520, 2280);
     lblWebSite = PlaceAuto(new LinkLabel(QString::fromLatin1(kMakerName), p), 3720, 2280);
-    PlaceAuto(new QLabel(QStringLiteral("Converts with"), p), 2520, 2625);
+    PlaceAuto(new QLabel(tr("Converts with"), p), 2520, 2625);
     lblFFmpeg = PlaceAuto(new LinkLabel(QStringLiteral("FFmpeg"), p), 4440, 2625);
-    cmdCloseHelp = Place(new MyButton(QStringLiteral("Close"), p), 3045, 3030, 1140, 390);
+    cmdCloseHelp = Place(new MyButton(tr("Close"), p), 3045, 3030, 1140, 390);
 
     tmrAnimate = new QTimer(this);
     tmrAnimate->setInterval(animator_.TimerInterval());
