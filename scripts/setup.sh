@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config   # the build
   qt6-base-dev                # Qt 6 Core, Gui, Widgets and Test: window, processes, settings
+  qt6-tools-dev qt6-l10n-tools  # Qt Linguist: the translations' .ts sources made into .qm
+  qt6-translations-l10n       # Qt's own words (OK, Show Details...) in the same languages
   libmediainfo-dev            # the play length shown for every queued file
   ffmpeg                      # the encoder that does every conversion
   libavformat-dev libavcodec-dev libavutil-dev  # probing files through the encoder's libraries
