@@ -2,9 +2,11 @@
 // 2 s at 320x240) and one of long ones (4 of 60 s at 1280x720) are converted with the default
 // preset: one by one with bare ffmpeg in a loop, with xargs -P and bare ffmpeg, and with
 // reelwright-cli at 1, 2 and Auto files at once; then Auto with each result checked by decoding
-// it, against Auto without. All in one run; the ratios are to the loop.
+// it, against Auto without. All in one run; the ratios are to the loop. Last, what is done to
+// pictures: long HDR (PQ) and interlaced (576i) clips through the same preset, the program
+// (tone mapping, deinterlacing) against bare ffmpeg given the preset's options alone.
 //
-//   bench_batch [SHORT_COUNT] [LONG_COUNT]
+//   bench_batch [SHORT_COUNT] [LONG_COUNT] [PICTURE_COUNT]     (a count of 0 leaves a set out)
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,6 +50,35 @@ QString Quoted(const QString& text) {
     return u'\'' + QString(text).replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }
 
+// Long clips of one picture kind, each converted by bare ffmpeg with the preset's options and
+// by the program, which adds what the pictures need; answers the program's time over ffmpeg's.
+double PictureCost(const QString& cli, const char* kind, const QString& make, int count) {
+    QTemporaryDir work;
+    const QString in = work.filePath("in");
+    QDir().mkpath(in);
+    const QString first = in + "/clip0.mkv";
+    if (Timed(make.arg(Quoted(first))) < 0) {
+        return -1;
+    }
+    for (int i = 1; i < count; ++i) {
+        QFile::copy(first, in + QStringLiteral("/clip%1.mkv").arg(i));
+    }
+    QDir().mkpath(work.filePath("bare"));
+    QDir().mkpath(work.filePath("program"));
+    const double bare =
+        Timed(QStringLiteral("for f in %1/*.mkv; do ffmpeg -nostdin -v error -y -i \"$f\" %2 "
+                             "%3/\"$(basename \"$f\" .mkv)\".mp4 || exit 1; done")
+                  .arg(Quoted(in), QString::fromLatin1(kOptions), Quoted(work.filePath("bare"))));
+    const double program =
+        Timed(QStringLiteral("%1 --jobs 1 --preset %2 --output-folder %3 %4/*.mkv")
+                  .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)),
+                       Quoted(work.filePath("program")), Quoted(in)),
+              {{"HOME", work.filePath("home")}});
+    std::printf("%s clips: %d of 60 s, bare ffmpeg %.1f s, reelwright-cli --jobs 1 %.1f s (%.2f)\n",
+                kind, count, bare, program, program / bare);
+    return program / bare;
+}
+
 struct Set {
     const char* name;
     int count;
@@ -67,6 +98,9 @@ int main(int argc, char* argv[]) {
     };
     std::map<std::string, double> ratios;
     for (const Set& set : sets) {
+        if (set.count <= 0) {
+            continue;
+        }
         QTemporaryDir work;
         const QString in = work.filePath("in");
         QDir().mkpath(in);
@@ -125,15 +159,38 @@ int main(int argc, char* argv[]) {
 
         // The check by decoding, on top of the same Auto run.
         out = fresh("verify");
-        const double verified =
-            Timed(QStringLiteral("%1 --jobs auto --verify --preset %2 --output-folder %3 %4/*.mkv")
-                      .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out),
-                           Quoted(in)),
-                  {{"HOME", work.filePath("home")}});
+        const double verified = Timed(
+            QStringLiteral("%1 --jobs auto --verify --preset %2 --output-folder %3 %4/*.mkv")
+                .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out), Quoted(in)),
+            {{"HOME", work.filePath("home")}});
         const double automatic = ratios[std::string(set.name) + "auto"] * loop;
         std::printf("  reelwright-cli --jobs auto --verify: %.1f s (%.2f of the same without)\n",
                     verified, verified / automatic);
         ratios[std::string(set.name) + "verify"] = verified / automatic;
+    }
+    const int pictures = argc > 3 ? std::atoi(argv[3]) : 4;
+    if (pictures > 0) {
+        const double toned = PictureCost(
+            cli, "HDR10 (PQ, 10-bit HEVC, 1280x720)",
+            QStringLiteral(
+                "ffmpeg -v error -f lavfi -i testsrc2=duration=60:size=1280x720:rate=25 -f lavfi "
+                "-i sine=duration=60 -vf format=yuv420p10le -c:v libx265 -preset ultrafast "
+                "-x265-params log-level=error:colorprim=bt2020:transfer=smpte2084:colormatrix="
+                "bt2020nc -color_primaries bt2020 -color_trc smpte2084 -colorspace bt2020nc -c:a "
+                "aac -shortest %1"),
+            pictures);
+        const double made = PictureCost(
+            cli, "interlaced (576i MPEG-2, top first)",
+            QStringLiteral(
+                "ffmpeg -v error -f lavfi -i testsrc2=duration=60:size=720x576:rate=50 -f lavfi "
+                "-i sine=duration=60 -vf tinterlace=interleave_top -c:v mpeg2video -b:v 8M "
+                "-flags +ilme+ildct -top 1 -c:a mp2 -shortest %1"),
+            pictures);
+        std::printf("tone mapping: %.2f, deinterlacing: %.2f of the same conversion without\n",
+                    toned, made);
+    }
+    if (sets[0].count <= 0 || sets[1].count <= 0) {
+        return 0;
     }
     std::printf("Auto against one at a time: short clips %.2f, long clips %.2f\n",
                 ratios["shortauto"] / ratios["short1"], ratios["longauto"] / ratios["long1"]);

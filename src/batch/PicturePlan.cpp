@@ -122,9 +122,9 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
     if (!fields.isEmpty() && fields != QStringLiteral("progressive")) {
         const bool top = fields == QStringLiteral("tt") || fields == QStringLiteral("tb");
         if (format.keepsFields) {
-            plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct")
-                         << QStringLiteral("-top:v:") + v
-                         << (top ? QStringLiteral("1") : QStringLiteral("0"));
+            // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
+            chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
+            plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct");
             plan.notes << (top ? QStringLiteral("Interlaced picture kept, top field first.")
                                : QStringLiteral("Interlaced picture kept, bottom field first."));
         } else {
@@ -188,7 +188,7 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
                 EightBit(format.pixelFormat) ? format.pixelFormat : QStringLiteral("yuv420p");
             chain << QStringLiteral(
                          "zscale=tin=%1:pin=%2:min=%3:rin=%4:t=linear:p=%2:npl=100,"
-                         "format=gbrpf32le,zscale=p=bt709,tonemap=tonemap=hable:desat=0,"
+                         "format=gbrpf32le,zscale=p=bt709,tonemap=tonemap=mobius:desat=0,"
                          "zscale=t=bt709:m=bt709:r=tv,format=%5")
                          .arg(picture.transfer, primaries, matrix,
                               picture.range.isEmpty() ? QStringLiteral("tv") : picture.range, end);
