@@ -2,14 +2,18 @@
 // 2 s at 320x240) and one of long ones (4 of 60 s at 1280x720) are converted with the default
 // preset: one by one with bare ffmpeg in a loop, with xargs -P and bare ffmpeg, and with
 // reelwright-cli at 1, 2 and Auto files at once; then Auto with each result checked by decoding
-// it, against Auto without. All in one run; the ratios are to the loop. Last, what is done to
-// pictures: long HDR (PQ) and interlaced (576i) clips through the same preset, the program
-// (tone mapping, deinterlacing) against bare ffmpeg given the preset's options alone.
+// it, against Auto without. All in one run; the ratios are to the loop. Then the copy case: the
+// four long clips rewritten into MP4 by the copy preset, against bare "ffmpeg -map 0 -c copy" in a
+// loop and against the default preset, one file at a time each. Last, what is done to pictures:
+// long HDR (PQ) and interlaced (576i) clips through the default preset, the program (tone
+// mapping, deinterlacing) against bare ffmpeg given the preset's options alone.
 //
 //   bench_batch [SHORT_COUNT] [LONG_COUNT] [PICTURE_COUNT]     (a count of 0 leaves a set out)
+//   bench_batch copy        the copy case alone
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -79,6 +83,9 @@ double PictureCost(const QString& cli, const char* kind, const QString& make, in
     return program / bare;
 }
 
+const char* const kCopyPreset =
+    "Same Quality, New Container/Copy as it is: no re-encoding, about the same size";
+
 struct Set {
     const char* name;
     int count;
@@ -86,12 +93,72 @@ struct Set {
     const char* size;
 };
 
+// The copy preset's cost over the encoder's own copying, and its time against encoding.
+void CopyCase(const QString& cli) {
+    QTemporaryDir work;
+    const QString in = work.filePath("in");
+    QDir().mkpath(in);
+    const QString first = in + "/clip0.mkv";
+    // Grain, so the pictures cost what a phone's do (about 8 Mbit/s): a copy then moves what a
+    // real one moves, where a clean test pattern would be a few hundred kbit/s.
+    Timed(
+        QStringLiteral("ffmpeg -v error -f lavfi -i testsrc=duration=60:size=1280x720:rate=30 -f "
+                       "lavfi -i sine=duration=60 -vf noise=alls=12:allf=t -c:v libx264 -preset "
+                       "ultrafast -b:v 8M -maxrate 8M -bufsize 16M -c:a aac -b:a 128k -shortest %1")
+            .arg(Quoted(first)));
+    std::printf("copy case: 4 clips of 60 s at 1280x720, H.264/AAC in MKV (%.0f MB each), to MP4\n",
+                static_cast<double>(QFileInfo(first).size()) / 1e6);
+    for (int i = 1; i < 4; ++i) {
+        QFile::copy(first, in + QStringLiteral("/clip%1.mkv").arg(i));
+    }
+    const auto fresh = [&work](const QString& name) {
+        const QString out = work.filePath(name);
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        return out;
+    };
+    const QMap<QString, QString> home{{"HOME", work.filePath("home")}};
+    // A job of a second is at the mercy of the machine: the best of three of each.
+    double bare = 0;
+    double copied = 0;
+    for (int round = 0; round < 3; ++round) {
+        QString out = fresh("bare-copy");
+        const double b = Timed(
+            QStringLiteral("for f in %1/*.mkv; do ffmpeg -nostdin -v error -y -i \"$f\" -map 0 -c "
+                           "copy %2/\"$(basename \"$f\" .mkv)\".mp4 || exit 1; done")
+                .arg(Quoted(in), Quoted(out)));
+        out = fresh("program-copy");
+        const double p =
+            Timed(QStringLiteral("%1 --jobs 1 --preset %2 --extension mp4 --output-folder %3 "
+                                 "%4/*.mkv")
+                      .arg(Quoted(cli), Quoted(QString::fromLatin1(kCopyPreset)), Quoted(out),
+                           Quoted(in)),
+                  home);
+        std::printf("  round %d: bare ffmpeg copying %.2f s, reelwright-cli copy preset %.2f s\n",
+                    round + 1, b, p);
+        bare = round == 0 ? b : std::min(bare, b);
+        copied = round == 0 ? p : std::min(copied, p);
+    }
+    const QString out = fresh("program-default");
+    const double encoded =
+        Timed(QStringLiteral("%1 --jobs 1 --preset %2 --output-folder %3 %4/*.mkv")
+                  .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out), Quoted(in)),
+              home);
+    std::printf("  reelwright-cli default preset: %.1f s\n", encoded);
+    std::printf("copy preset: %.2f of bare ffmpeg copying\n", copied / bare);
+    std::printf("copy preset: %.3f of the default preset\n", copied / encoded);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QString cli = QCoreApplication::applicationDirPath() + "/../src/app/reelwright-cli";
     const int cores = QThread::idealThreadCount();
+    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("copy")) {
+        CopyCase(cli);
+        return 0;
+    }
     const Set sets[] = {
         {"short", argc > 1 ? std::atoi(argv[1]) : 60, 2, "320x240"},
         {"long", argc > 2 ? std::atoi(argv[2]) : 4, 60, "1280x720"},
@@ -198,5 +265,6 @@ int main(int argc, char* argv[]) {
     std::printf("files at once, long clips: %.2f of one-by-one bare ffmpeg\n", ratios["long"]);
     std::printf("check by decoding: short clips %.2f, long clips %.2f of the run without it\n",
                 ratios["shortverify"], ratios["longverify"]);
+    CopyCase(cli);
     return 0;
 }

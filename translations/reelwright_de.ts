@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>reelwright::Dialogs</name>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Preset name:</source>
+        <translation>Name der Vorlage:</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EncoderOutputView</name>
+    <message>
+        <source>Encoder Output - %1</source>
+        <translation>Ausgabe des Encoders – %1</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>What the encoder said</source>
+        <translation>Was der Encoder ausgab</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
         <source>Ticked</source>
@@ -514,6 +556,24 @@ Resume converts them with the format and output folder the batch had:
     <message>
         <source>Frame rate in fps</source>
         <translation>Bildrate in Bildern/s</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Als Vorlage …</translation>
+    </message>
+    <message>
+        <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
+live in your own folder, where installing or upgrading the program never touches them.</source>
+        <translation>Speichert das eigene Format als eigene Vorlage, die mit den anderen aufgeführt wird. Ihre Vorlagen
+liegen in Ihrem eigenen Ordner, den Installation oder Aktualisierung des Programms nie berühren.</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Vorlage entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the chosen preset of your own.</source>
+        <translation>Entfernt die gewählte eigene Vorlage.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>reelwright::Dialogs</name>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Guardar como preajuste</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nombre del preajuste</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Preset name:</source>
+        <translation>Nombre del preajuste:</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EncoderOutputView</name>
+    <message>
+        <source>Encoder Output - %1</source>
+        <translation>Salida del codificador – %1</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>What the encoder said</source>
+        <translation>Lo que dijo el codificador</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
         <source>Ticked</source>
@@ -514,6 +556,24 @@ Resume converts them with the format and output folder the batch had:
     <message>
         <source>Frame rate in fps</source>
         <translation>Fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
+live in your own folder, where installing or upgrading the program never touches them.</source>
+        <translation>Guarda el formato personalizado como un preajuste propio, junto a los demás. Sus preajustes
+están en su propia carpeta, que instalar o actualizar el programa nunca toca.</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Quitar preajuste</translation>
+    </message>
+    <message>
+        <source>Removes the chosen preset of your own.</source>
+        <translation>Quita el preajuste propio elegido.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>reelwright::Dialogs</name>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Enregistrer comme préréglage</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nom du préréglage</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Preset name:</source>
+        <translation>Nom du préréglage :</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EncoderOutputView</name>
+    <message>
+        <source>Encoder Output - %1</source>
+        <translation>Sortie de l’encodeur – %1</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>What the encoder said</source>
+        <translation>Ce qu’a dit l’encodeur</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
         <source>Ticked</source>
@@ -514,6 +556,24 @@ Resume converts them with the format and output folder the batch had:
     <message>
         <source>Frame rate in fps</source>
         <translation>Images par seconde</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
+live in your own folder, where installing or upgrading the program never touches them.</source>
+        <translation>Garde le format personnalisé comme préréglage à vous, listé avec les autres. Vos préréglages
+sont dans votre propre dossier, que l’installation ou la mise à jour du programme ne touche jamais.</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Retirer le préréglage</translation>
+    </message>
+    <message>
+        <source>Removes the chosen preset of your own.</source>
+        <translation>Retire le préréglage personnel choisi.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>reelwright::Dialogs</name>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Salvar como predefinição</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>Nome da predefinição</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoria:</translation>
+    </message>
+    <message>
+        <source>Preset name:</source>
+        <translation>Nome da predefinição:</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EncoderOutputView</name>
+    <message>
+        <source>Encoder Output - %1</source>
+        <translation>Saída do codificador – %1</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar tudo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>What the encoder said</source>
+        <translation>O que o codificador disse</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
         <source>Ticked</source>
@@ -514,6 +556,24 @@ Resume converts them with the format and output folder the batch had:
     <message>
         <source>Frame rate in fps</source>
         <translation>Quadros por segundo</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Salvar como…</translation>
+    </message>
+    <message>
+        <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
+live in your own folder, where installing or upgrading the program never touches them.</source>
+        <translation>Guarda o formato personalizado como uma predefinição sua, listada com as outras. Suas predefinições
+ficam na sua própria pasta, que instalar ou atualizar o programa nunca altera.</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Remover predefinição</translation>
+    </message>
+    <message>
+        <source>Removes the chosen preset of your own.</source>
+        <translation>Remove a predefinição sua escolhida.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,48 @@
     </message>
 </context>
 <context>
+    <name>reelwright::Dialogs</name>
+    <message>
+        <source>Save as Preset</source>
+        <translation>另存为预设</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Preset name</source>
+        <translation>预设名称</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>类别：</translation>
+    </message>
+    <message>
+        <source>Preset name:</source>
+        <translation>预设名称：</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EncoderOutputView</name>
+    <message>
+        <source>Encoder Output - %1</source>
+        <translation>编码器输出 - %1</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>What the encoder said</source>
+        <translation>编码器的输出</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
         <source>Ticked</source>
@@ -514,6 +556,24 @@ Resume converts them with the format and output folder the batch had:
     <message>
         <source>Frame rate in fps</source>
         <translation>帧率（fps）</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>另存为预设…</translation>
+    </message>
+    <message>
+        <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
+live in your own folder, where installing or upgrading the program never touches them.</source>
+        <translation>将自定义格式保存为您自己的预设，与其他预设一起列出。您的预设
+保存在您自己的文件夹中，安装或升级程序都不会改动它们。</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>删除预设</translation>
+    </message>
+    <message>
+        <source>Removes the chosen preset of your own.</source>
+        <translation>删除所选的自定义预设。</translation>
     </message>
 </context>
 </TS>

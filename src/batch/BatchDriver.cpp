@@ -407,6 +407,22 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
         FailRow(row, origfile, parameters.error);
         return nullptr;
     }
+    // Which of the source's tracks go in, and how: the format still decides the codecs.
+    const QString type = QFileInfo(outFile).suffix();
+    const MediaTracks tracks = MediaTracks::Read(origfile);
+    TrackPlan plan =
+        TrackPlan::Make(tracks, type, *parameters.options, trackChoice_,
+                        [&origfile](int index) { return LookForFields(origfile, index); });
+    if (const std::optional<QString>& refusal = plan.Refusal()) {
+        if (!quietFailures_) {
+            Notifier::Current().Show(QStringLiteral("Error converting file: ") +
+                                         QFileInfo(origfile).fileName() + QStringLiteral("\r\n") +
+                                         *refusal,
+                                     MessageIcon::Error);
+        }
+        FailRow(row, origfile, *refusal);
+        return nullptr;
+    }
     QString error;
     // The result is written under a name of its own and named only once it is whole, so a
     // stopped or failed run leaves nothing that looks like a result.
@@ -457,13 +473,9 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
             [this, row, raw](const QString& status) { cConvert_CurrentStatus(row, raw, status); });
     connect(raw, &CVideoConv::Progress, this,
             [this, row, raw](int percent) { cConvert_Progress(row, raw, percent); });
-    // Which of the source's tracks go in, and how: the format still decides the codecs.
-    const QString type = QFileInfo(outFile).suffix();
     slot->options = *parameters.options;
     slot->length = *length;
-    slot->plan = TrackPlan::Make(MediaTracks::Read(origfile), type, *parameters.options,
-                                 trackChoice_,
-                                 [&origfile](int index) { return LookForFields(origfile, index); });
+    slot->plan = std::move(plan);
     QStringList attached;
     if (!slot->plan.Attachments().empty()) {
         slot->attachments = std::make_unique<QTemporaryDir>();
@@ -486,6 +498,15 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     if (store && row >= 0 && row < store->RecordCount()) {
         job->SetMediaLength(store->Row(row).lengthSeconds);
         slot->length = LengthOf(store->Row(row));
+    }
+    // A source that begins late may claim its length from zero; the encoder's clock starts at
+    // its first picture, so what it plays is the length to reach (else a whole copy of a cut
+    // recording ends as "ended early", and its bar stops short).
+    const double plays = tracks.end - tracks.start;
+    if (tracks.start > 0 && plays > 0 && plays + 1.0 < slot->length) {
+        job->SetFileTimeLength(static_cast<float>(plays));
+        job->SetMediaLength(plays);
+        slot->length = plays;
     }
     if (stop_) {
         job->StopConversion();

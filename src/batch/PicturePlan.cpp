@@ -61,6 +61,30 @@ QString TenBit(const QString& format) {
     return QStringLiteral("yuv420p10le");
 }
 
+// A colour as ffmpeg's options take it; none for what they do not know.
+QString Primaries(const QString& name) {
+    static const QStringList kKnown{"bt709",     "bt470m",   "bt470bg", "smpte170m",
+                                    "smpte240m", "film",     "bt2020",  "smpte428",
+                                    "smpte431",  "smpte432", "ebu3213"};
+    return kKnown.contains(name) ? name : QString();
+}
+
+QString Transfer(const QString& name) {
+    static const QStringList kKnown{"bt709",        "gamma22",   "gamma28",      "smpte170m",
+                                    "smpte240m",    "linear",    "log100",       "log316",
+                                    "iec61966-2-4", "bt1361e",   "iec61966-2-1", "bt2020-10",
+                                    "bt2020-12",    "smpte2084", "smpte428",     "arib-std-b67"};
+    return kKnown.contains(name) ? name : QString();
+}
+
+// An RGB picture's matrix ("gbr") is none of the result's: the encoder's own conversion decides.
+QString Matrix(const QString& name) {
+    static const QStringList kKnown{
+        "bt709",    "fcc",     "bt470bg",   "smpte170m",         "smpte240m",        "ycgco",
+        "bt2020nc", "bt2020c", "smpte2085", "chroma-derived-nc", "chroma-derived-c", "ictcp"};
+    return kKnown.contains(name) ? name : QString();
+}
+
 bool EightBit(const QString& format) {
     return !format.isEmpty() && !format.contains(QStringLiteral("10")) &&
            !format.contains(QStringLiteral("12")) && !format.contains(QStringLiteral("16"));
@@ -147,7 +171,7 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
             if (EightBit(format.pixelFormat)) {
                 plan.options << QStringLiteral("-pix_fmt:v:") + v << TenBit(format.pixelFormat);
             }
-            tag(primaries, picture.transfer, matrix, QStringLiteral("tv"));
+            tag(Primaries(primaries), picture.transfer, Matrix(matrix), QStringLiteral("tv"));
             QStringList metadata;
             if (format.codec == QStringLiteral("libx265")) {
                 if (picture.mastering) {
@@ -215,10 +239,31 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
     const QString guessed = !sd                     ? QStringLiteral("bt709")
                             : picture.height == 576 ? QStringLiteral("bt470bg")
                                                     : QStringLiteral("smpte170m");
-    tag(picture.primaries.isEmpty() ? guessed : picture.primaries,
-        picture.transfer.isEmpty() ? (sd ? QStringLiteral("smpte170m") : QStringLiteral("bt709"))
-                                   : picture.transfer,
-        picture.matrix.isEmpty() ? guessed : picture.matrix,
+    const QString guessedTransfer = sd ? QStringLiteral("smpte170m") : QStringLiteral("bt709");
+    // An RGB picture has no matrix of its own; the conversion to the encoder's samples makes one.
+    static const QRegularExpression kRgb(QStringLiteral("^(rgb|bgr|gbr|argb|abgr|0rgb|0bgr|pal8)"));
+    const bool rgb =
+        picture.matrix == QStringLiteral("gbr") || kRgb.match(picture.pixelFormat).hasMatch();
+    // ffmpeg 7 takes an encoder's colours from its frames and drops the options' primaries and
+    // transfer for untagged ones: the frames are told what was guessed.
+    QStringList unsaid;
+    if (picture.primaries.isEmpty()) {
+        unsaid << QStringLiteral("color_primaries=") + guessed;
+    }
+    if (picture.transfer.isEmpty()) {
+        unsaid << QStringLiteral("color_trc=") + guessedTransfer;
+    }
+    if (picture.matrix.isEmpty() && !rgb) {
+        unsaid << QStringLiteral("colorspace=") + guessed;
+    }
+    if (!unsaid.isEmpty()) {
+        chain << QStringLiteral("setparams=") + unsaid.join(u':');
+    }
+    tag(picture.primaries.isEmpty() ? guessed : Primaries(picture.primaries),
+        picture.transfer.isEmpty() ? guessedTransfer : Transfer(picture.transfer),
+        rgb                        ? QString()
+        : picture.matrix.isEmpty() ? guessed
+                                   : Matrix(picture.matrix),
         // An encoder that keeps the full range chooses its own (MJPEG refuses the other).
         format.keepsFullRange ? QString() : QStringLiteral("tv"));
     plan.filters = chain.join(u',');

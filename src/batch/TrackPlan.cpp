@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <tuple>
+
 namespace reelwright {
 namespace {
 
@@ -73,6 +75,56 @@ QString PictureOption(const QString& argument) {
         return QString();
     }
     return match.captured(1);
+}
+
+// Whether the options copy the tracks of a kind ('v' or 'a') as they are: the last codec option
+// that reaches them decides, as it does for the encoder.
+bool Copies(const QStringList& arguments, char kind) {
+    const QString letter = QString(QChar::fromLatin1(kind));
+    const QStringList names{QStringLiteral("-c"), QStringLiteral("-codec"),
+                            QStringLiteral("-c:") + letter, QStringLiteral("-codec:") + letter,
+                            u'-' + letter + QStringLiteral("codec")};
+    QString codec;
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        if (names.contains(arguments[i])) {
+            codec = arguments[i + 1];
+        }
+    }
+    return codec == QStringLiteral("copy");
+}
+
+// A codec as users know it, by the libraries' name or the encoder's.
+QString Readable(const QString& codec) {
+    static const QHash<QString, QString> kNames{{"h264", "H.264"},
+                                                {"libx264", "H.264"},
+                                                {"hevc", "HEVC (H.265)"},
+                                                {"libx265", "HEVC (H.265)"},
+                                                {"vp8", "VP8"},
+                                                {"vp9", "VP9"},
+                                                {"libvpx-vp9", "VP9"},
+                                                {"av1", "AV1"},
+                                                {"mpeg4", "MPEG-4 Part 2"},
+                                                {"mpeg2video", "MPEG-2"},
+                                                {"mpeg1video", "MPEG-1"},
+                                                {"prores", "ProRes"},
+                                                {"theora", "Theora"},
+                                                {"aac", "AAC"},
+                                                {"mp3", "MP3"},
+                                                {"libmp3lame", "MP3"},
+                                                {"ac3", "AC-3"},
+                                                {"eac3", "E-AC-3"},
+                                                {"opus", "Opus"},
+                                                {"libopus", "Opus"},
+                                                {"vorbis", "Vorbis"},
+                                                {"libvorbis", "Vorbis"},
+                                                {"flac", "FLAC"},
+                                                {"alac", "ALAC"},
+                                                {"dts", "DTS"},
+                                                {"truehd", "TrueHD"},
+                                                {"mp2", "MPEG audio layer 2"},
+                                                {"wmav2", "WMA"},
+                                                {"pcm_s16le", "PCM"}};
+    return kNames.value(codec, codec.toUpper());
 }
 
 // Arguments as one text, quoted only where the splitter needs it, so the log reads plainly.
@@ -212,6 +264,43 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
         plan.report_.notes << QStringLiteral("The source has no picture: only its sound was kept.");
     }
 
+    // Tracks copied as they are that the container cannot hold so: the container's own codec,
+    // or, where it has none to offer, no result at all rather than one that does not play.
+    const bool copyVideo = Copies(*arguments, 'v');
+    const bool copyAudio = Copies(*arguments, 'a');
+    std::vector<bool> recoded(videos.size(), false);
+    QStringList recoding;
+    using Copied = std::tuple<const std::vector<const Track*>*, bool, char, const char*>;
+    for (const auto& [group, copies, letter, word] :
+         {Copied{&videos, copyVideo, 'v', "video"}, Copied{&audios, copyAudio, 'a', "sound"}}) {
+        const bool video = letter == 'v';
+        const QString& usual = video ? rules.videoCodec : rules.audioCodec;
+        for (std::size_t i = 0; copies && i < group->size(); ++i) {
+            const QString& codec = (*group)[i]->codec;
+            if (codec.isEmpty() || rules.HoldsAsIs(codec, video)) {
+                continue;
+            }
+            if (usual.isEmpty()) {
+                plan.refusal_ =
+                    QStringLiteral(
+                        "%1 cannot hold %2 %3 copied as it is, so nothing was written: choose a "
+                        "preset that encodes it, or a container that holds %2 (MKV holds any).")
+                        .arg(rules.name, Readable(codec), QString::fromLatin1(word));
+                return plan;
+            }
+            recoding << QStringLiteral("-c:%1:%2").arg(QChar::fromLatin1(letter)).arg(i) << usual;
+            if (video) {
+                recoded[i] = true;
+            }
+            const QString note =
+                QStringLiteral("%1 cannot hold %2 %3 as it is: it was encoded as %4.")
+                    .arg(rules.name, Readable(codec), QString::fromLatin1(word), Readable(usual));
+            if (!plan.report_.notes.contains(note)) {
+                plan.report_.notes << note;
+            }
+        }
+    }
+
     for (const std::vector<const Track*>* group :
          std::initializer_list<const std::vector<const Track*>*>{&videos, &audios, &subtitles,
                                                                  &fonts}) {
@@ -229,7 +318,10 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
         if (look && video.look.fieldOrder.isEmpty() && kMaybeInterlaced.contains(video.codec)) {
             ask = [&look, &video] { return look(video.index); };
         }
-        pictures.push_back(PicturePlan::Make(video.look, pictureFormat, static_cast<int>(i), ask));
+        const PicturePlan::Format format =
+            recoded[i] ? PicturePlan::Format::Of({QStringLiteral("-c:v"), rules.videoCodec})
+                       : pictureFormat;
+        pictures.push_back(PicturePlan::Make(video.look, format, static_cast<int>(i), ask));
         filtered = filtered || !pictures.back().filters.isEmpty();
         for (const QString& note : pictures.back().notes) {
             if (!plan.report_.notes.contains(note)) {
@@ -271,6 +363,14 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
             }
         }
         plan.options_ = Quoted(rewritten);
+    }
+    plan.after_ << recoding;
+    for (std::size_t i = 0; i < videos.size(); ++i) {
+        // Players of MP4 and MOV (Apple's, TVs) look for HEVC under this tag.
+        if (copyVideo && !recoded[i] && videos[i]->codec == QStringLiteral("hevc") &&
+            rules.textCodec == QStringLiteral("mov_text")) {
+            plan.after_ << QStringLiteral("-tag:v:%1").arg(i) << QStringLiteral("hvc1");
+        }
     }
     for (const PicturePlan& picture : pictures) {
         plan.after_ << picture.options;

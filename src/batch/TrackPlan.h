@@ -49,6 +49,9 @@ class TrackPlan {
     // Whether the plan chose the tracks (false: the source could not be read, or the format's
     // options choose them themselves, and the encoder picks as it always did).
     bool Chose() const { return chose_; }
+    // Why the format cannot be written at all: a track copied as it is into a container that
+    // cannot hold its codec. One sentence naming both; none when it can.
+    const std::optional<QString>& Refusal() const { return refusal_; }
 
     // Why a result does not hold what was promised, in one sentence naming it; none when it
     // does. `result` is what the finished file holds.
@@ -61,6 +64,7 @@ class TrackPlan {
 
   private:
     bool chose_ = false;
+    std::optional<QString> refusal_;
     bool checkable_ = true;
     QStringList before_;
     QString options_;

@@ -1,6 +1,7 @@
 #include "cli/CommandLineConverter.h"
 
 #include "engine/Encoder.h"
+#include "formats/OwnPresets.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SignalWatcher.h"
 #include "platform/UserFolders.h"
@@ -248,6 +249,8 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
             format_.SelectCustom(list, *stored);
         }
     }
+    const QString lostCodec = format_.RestoreCodecs(saved.cmbCVCodec, saved.CVCodecName,
+                                                    saved.cmbCACodec, saved.CACodecName);
     FormatChoice::Custom& custom = format_.custom;
     custom.audioBitrate = saved.txtCABirate;
     custom.channels = saved.txtChannels;
@@ -264,6 +267,9 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
 
     if (options.custom) {
         format_.presetMode = false;
+    }
+    if (!lostCodec.isEmpty() && !format_.presetMode && options.presetLabel.isEmpty()) {
+        err_ << "reelwright-cli: " << lostCodec << u'\n';
     }
     if (!options.presetLabel.isEmpty()) {
         format_.presetMode = true;
@@ -560,11 +566,15 @@ int CommandLineConverter::Run(const CliOptions& options) {
             return kAllConverted;
         case CliOptions::Action::ListPresets:
             format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
+            format_.LoadOwnPresets(OwnPresets::DefaultPath());
             return ListPresets(options.json);
         case CliOptions::Action::Convert:
             break;
     }
-    if (!format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml"))) ||
+    const bool presetsLoaded =
+        format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
+    format_.LoadOwnPresets(OwnPresets::DefaultPath());
+    if (!presetsLoaded ||
         !format_.LoadCodecs(ProgramFolder::DataFile(QStringLiteral("codecs.xml"))) ||
         !ChooseFormat(options)) {
         return kBadUsage;

@@ -4,6 +4,7 @@
 #include "engine/Encoder.h"
 #include "engine/EncoderText.h"
 #include "engine/FailureReason.h"
+#include "engine/MediaTracks.h"
 #include "engine/UnendedProcesses.h"
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
@@ -149,6 +150,9 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
     end.exitCode = runner.LastExitCode();
     end.outputSize = output.isFile() ? output.size() : -1;
     end.length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
+    if (end.started && end.exitedNormally && end.exitCode == 0 && end.outputSize > 0) {
+        end.resultLength = MediaTracks::Read(outputFile_, g_probeTimeLimitMs).seconds;
+    }
     return JudgeRun(
         transcript_, end,
         {inputFile_, resultName_.isEmpty() ? outputFile_ : resultName_, outputFile_, parametrs_});

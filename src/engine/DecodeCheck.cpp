@@ -18,9 +18,10 @@ DecodeCheck::~DecodeCheck() = default;
 
 QString DecodeCheck::CommandLine(const QString& path) {
     // Errors only: whatever it says, beside its progress, is a fault of the file. A file that
-    // ends too soon says nothing, so how far it went is read from the progress.
+    // ends too soon says nothing, so how far it went is read from the progress. A cover is one
+    // picture at the start: ffmpeg 7 would count the file's progress by it (0:V leaves it out).
     return EncoderPath() + QStringLiteral(" -nostdin -v error -progress pipe:1 -i ") +
-           QuoteArgument(path) + QStringLiteral(" -map 0:v? -map 0:a? -f null -");
+           QuoteArgument(path) + QStringLiteral(" -map 0:V? -map 0:a? -f null -");
 }
 
 DOSOutputs& DecodeCheck::Runner() {

@@ -294,7 +294,12 @@ std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEn
                          .arg(FileName(names.result))
                    : PlainFailureReason(transcript, names);
     }
-    const std::optional<double> converted = transcript.LastTime();
+    std::optional<double> converted = transcript.LastTime();
+    // ffmpeg 7 tells no time (or a wrong one) while a cover is written beside the picture: the
+    // result's own length says how far the run went.
+    if (end.resultLength > 0 && (!converted || *converted < end.resultLength)) {
+        converted = end.resultLength;
+    }
     const bool short_ =
         converted && end.length > 0 &&
         EndedWellShort(*converted, end.length, names.options, transcript.InputFrameRate());

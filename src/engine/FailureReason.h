@@ -24,6 +24,7 @@ struct RunEnd {
     int exitCode = 0;
     qint64 outputSize = -1;  // the written file's size; -1 when there is none
     double length = 0;       // the input's length in seconds; 0 when unknown
+    double resultLength = 0;  // the written result's own length; 0 when unknown
 };
 
 // Why a run that nobody stopped failed, in the user's words; none when it converted the whole

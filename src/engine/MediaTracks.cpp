@@ -224,6 +224,35 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
     return track;
 }
 
+// Where the last picture or sound of a file ends, read from its last packets.
+double LastEnd(AVFormatContext& context, Deadline* deadline) {
+    const int64_t start = context.start_time != AV_NOPTS_VALUE ? context.start_time : 0;
+    if (context.duration <= 0 ||
+        av_seek_frame(&context, -1, start + context.duration, AVSEEK_FLAG_BACKWARD) < 0) {
+        return 0;
+    }
+    AVPacket* packet = av_packet_alloc();
+    if (!packet) {
+        return 0;
+    }
+    double end = 0;
+    // A bound, so a file of tiny packets or a wrong seek cannot hold the reading.
+    for (int n = 0; n < 100000 && !PastDeadline(deadline) && av_read_frame(&context, packet) >= 0;
+         ++n) {
+        const AVStream& stream = *context.streams[packet->stream_index];
+        const AVMediaType type = stream.codecpar->codec_type;
+        if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) &&
+            !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC) && packet->pts != AV_NOPTS_VALUE) {
+            end = std::max(
+                end, static_cast<double>(packet->pts + std::max<int64_t>(packet->duration, 0)) *
+                         av_q2d(stream.time_base));
+        }
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    return end;
+}
+
 }  // namespace
 
 MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
@@ -270,6 +299,11 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
     read.title = Tag(context->metadata, "title");
     if (context->duration > 0) {
         read.seconds = static_cast<double>(context->duration) / AV_TIME_BASE;
+    }
+    if (context->start_time != AV_NOPTS_VALUE && context->start_time > 0) {
+        read.start = static_cast<double>(context->start_time) / AV_TIME_BASE;
+        // Only a late start can make the claimed length longer than what plays.
+        read.end = LastEnd(*context, &deadline);
     }
     avformat_close_input(&context);
     return read;

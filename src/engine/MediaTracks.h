@@ -68,6 +68,10 @@ struct MediaTracks {
     int chapters = 0;
     QString title;
     double seconds = 0;  // the container's length; 0 when it does not say
+    // Where its pictures and sounds begin and end, in seconds; 0 when not known. A file cut from
+    // a recording may begin late and claim its length from zero: it plays end - start.
+    double start = 0;
+    double end = 0;
 
     // Reads `path`, giving up after `timeLimitMs` (a dead network share would hold it).
     static MediaTracks Read(const QString& path, int timeLimitMs = kDefaultTimeLimitMs);

@@ -1,5 +1,7 @@
 #include "formats/CodecCatalogue.h"
 
+#include "formats/CustomFormat.h"
+
 namespace reelwright {
 namespace {
 
@@ -64,6 +66,17 @@ QString CodecCatalogue::DescriptionOf(const QString& name) const {
         }
     }
     return QString();
+}
+
+bool CodecCatalogue::AddCopy() {
+    for (const CodecEntry& entry : entries_) {
+        if (entry.name.trimmed() == custom::kCopyName) {
+            return false;
+        }
+    }
+    // Last, so the positions the settings hold still name the same codecs.
+    entries_.push_back({custom::kCopyName, custom::kCopyDescription, QStringLiteral("general")});
+    return true;
 }
 
 }  // namespace reelwright

@@ -19,6 +19,9 @@ class CodecCatalogue {
     Outcome Load(const QString& path, QString* error);
 
     const std::vector<CodecEntry>& Entries() const { return entries_; }
+    // Adds the choice that copies tracks as they are to both lists, unless the catalogue has
+    // it; false when it had.
+    bool AddCopy();
 
     // Descriptions for each list, in catalogue order; equal descriptions are not merged.
     QStringList VideoDescriptions() const;

@@ -10,6 +10,73 @@ using Cover = ContainerRules::Cover;
 const QStringList kMatroskaText{"subrip", "ass", "ssa", "webvtt"};
 const QStringList kMatroskaPictures{"hdmv_pgs_subtitle", "dvd_subtitle", "dvb_subtitle"};
 
+// What each writer takes copied, tried with today's encoder: outside these a copy is refused,
+// or written so that players cannot play it (HEVC in AVI is labelled raw video, Vorbis in MP4
+// plays on no TV).
+struct CopyRow {
+    const char* name;
+    QStringList video;
+    const char* videoCodec;
+    QStringList audio;
+    const char* audioCodec;
+};
+
+const std::vector<CopyRow>& CopyRows() {
+    static const QStringList kMp4Video{"h264", "hevc",       "mpeg4",      "av1",
+                                       "vp9",  "mpeg2video", "mpeg1video", "mjpeg"};
+    static const QStringList kMp4Audio{"aac", "mp3", "ac3", "eac3", "alac"};
+    static const QStringList kPcm{"pcm_s16le", "pcm_s24le", "pcm_s32le", "pcm_f32le", "pcm_u8"};
+    static const std::vector<CopyRow> rows{
+        {"MP4", kMp4Video, "libx264", kMp4Audio, "aac"},
+        {"M4V", kMp4Video, "libx264", kMp4Audio, "aac"},
+        {"MOV",
+         {"h264", "hevc", "mpeg4", "prores", "mjpeg", "mpeg2video", "dnxhd"},
+         "libx264",
+         {"aac", "mp3", "ac3", "alac", "pcm_s16le", "pcm_s24le", "pcm_s16be", "pcm_s24be"},
+         "aac"},
+        {"3GP", {"h264", "h263", "mpeg4"}, "libx264", {"aac", "amr_nb", "amr_wb"}, "aac"},
+        {"WebM", {"vp8", "vp9", "av1"}, "libvpx-vp9", {"opus", "vorbis"}, "libopus"},
+        // The older writers: a track they cannot hold is not made into something else.
+        {"AVI",
+         {"h264", "mpeg4", "msmpeg4v2", "msmpeg4v3", "mjpeg", "mpeg2video", "mpeg1video", "wmv1",
+          "wmv2", "h263", "ffv1", "huffyuv", "dvvideo", "rawvideo"},
+         "",
+         {"mp3", "ac3", "aac", "mp2", "pcm_s16le", "wmav2", "dts"},
+         ""},
+        {"WMV",
+         {"wmv1", "wmv2", "wmv3", "vc1", "msmpeg4v2", "msmpeg4v3", "mpeg4", "h264"},
+         "",
+         {"wmav1", "wmav2", "wmapro", "mp3", "ac3", "aac", "pcm_s16le"},
+         ""},
+        {"ASF",
+         {"wmv1", "wmv2", "wmv3", "vc1", "msmpeg4v2", "msmpeg4v3", "mpeg4", "h264"},
+         "",
+         {"wmav1", "wmav2", "wmapro", "mp3", "ac3", "aac", "pcm_s16le"},
+         ""},
+        {"MPEG",
+         {"mpeg1video", "mpeg2video", "h264", "mpeg4"},
+         "",
+         {"mp2", "mp3", "ac3", "dts"},
+         ""},
+        {"FLV", {"flv1", "h264"}, "", {"aac", "mp3"}, ""},
+        {"RealMedia", {"rv10", "rv20"}, "", {"ac3", "real_144", "cook"}, ""},
+        {"raw YUV", {}, "", {}, ""},
+        {"GIF", {"gif"}, "", {}, ""},
+        {"APNG", {"apng"}, "", {}, ""},
+        // Sound alone: always something the writer takes.
+        {"MP3", {}, "", {"mp3"}, "libmp3lame"},
+        {"M4A", {}, "", {"aac", "alac"}, "aac"},
+        {"Opus", {}, "", {"opus"}, "libopus"},
+        {"Ogg", {}, "", {"vorbis", "opus", "flac"}, "libvorbis"},
+        {"FLAC", {}, "", {"flac"}, "flac"},
+        {"WAV", {}, "", kPcm, "pcm_s16le"},
+        {"AAC", {}, "", {"aac"}, "aac"},
+        {"AC-3", {}, "", {"ac3"}, "ac3"},
+        {"WMA", {}, "", {"wmav1", "wmav2"}, "wmav2"},
+    };
+    return rows;
+}
+
 std::vector<ContainerRules> MakeTable() {
     std::vector<ContainerRules> table;
     const auto add = [&table](QStringList extensions, const char* name, Many video, Many audio) {
@@ -66,6 +133,18 @@ std::vector<ContainerRules> MakeTable() {
           std::pair{QStringList{"wma"}, "WMA"}}) {
         add(extensions, name, Many::None, Many::One);
     }
+    for (ContainerRules& rules : table) {
+        // Matroska takes any codec as it is.
+        rules.anyVideo = rules.anyAudio = rules.name == QStringLiteral("MKV");
+        for (const CopyRow& row : CopyRows()) {
+            if (rules.name == QString::fromLatin1(row.name)) {
+                rules.videoAsIs = row.video;
+                rules.videoCodec = QString::fromLatin1(row.videoCodec);
+                rules.audioAsIs = row.audio;
+                rules.audioCodec = QString::fromLatin1(row.audioCodec);
+            }
+        }
+    }
     return table;
 }
 
@@ -77,6 +156,10 @@ QString ContainerRules::SubtitleCodec(const QString& codec, bool picture) const 
         return QStringLiteral("copy");
     }
     return picture ? pictureCodec : textCodec;
+}
+
+bool ContainerRules::HoldsAsIs(const QString& codec, bool video) const {
+    return video ? anyVideo || videoAsIs.contains(codec) : anyAudio || audioAsIs.contains(codec);
 }
 
 const std::vector<ContainerRules>& ContainerTable() {
@@ -94,6 +177,9 @@ ContainerRules RulesFor(const QString& type) {
     ContainerRules unknown;
     unknown.extensions = {extension};
     unknown.name = type.toUpper();
+    // Not known: what a copy makes of it is left to the encoder.
+    unknown.anyVideo = true;
+    unknown.anyAudio = true;
     return unknown;
 }
 

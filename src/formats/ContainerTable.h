@@ -33,6 +33,15 @@ struct ContainerRules {
     // The writer knows languages only by the codes of the classic QuickTime table, which mixes
     // the two ISO 639-2 forms ("ger" for German, but "fra" for French).
     bool classicLanguageCodes = false;
+    // Pictures and sounds copied as they are: the codecs (as the libraries name them) the
+    // container holds so that players play them, or any codec; and the encoder that writes a
+    // track of any other codec (empty: it cannot go in copied, and the copy is refused).
+    QStringList videoAsIs;
+    QString videoCodec;
+    QStringList audioAsIs;
+    QString audioCodec;
+    bool anyVideo = false;
+    bool anyAudio = false;
 
     bool HoldsTextSubtitles() const { return !textCodec.isEmpty() || !textAsIs.isEmpty(); }
     bool HoldsPictureSubtitles() const {
@@ -41,6 +50,8 @@ struct ContainerRules {
     // The encoder that writes a subtitle of `codec` into this container: "copy" when it goes
     // in as it is, empty when it cannot go in.
     QString SubtitleCodec(const QString& codec, bool picture) const;
+    // Whether a picture or sound of `codec` can be copied in as it is.
+    bool HoldsAsIs(const QString& codec, bool video) const;
 };
 
 // Every row of the table.

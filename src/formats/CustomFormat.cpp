@@ -94,48 +94,58 @@ double LeadingNumber(const QString& text) {
 
 std::optional<QString> BuildParams(const Fields& fields, QString* error, const QLocale& locale,
                                    const std::function<QString(const QString&)>& describe) {
-    QString params = QStringLiteral("-ar ") +
+    QStringList parts;
+    const bool copyAudio = fields.audioCodecName == kCopyName;
+    const bool copyVideo = fields.videoCodecName == kCopyName;
+    if (!copyAudio) {
+        parts << QStringLiteral("-ar ") +
                      QString::number(LeadingNumber(fields.sampleRate) * 1000.0, 'g', 15);
-    const auto audio =
-        BitsPerSecond(fields.audioBitrate, QStringLiteral("The audio bit rate"), locale, error);
-    if (!audio) {
-        return std::nullopt;
-    }
-    params += QStringLiteral(" -ab ") + QString::number(*audio);
-    if (!fields.audioCodecName.isEmpty()) {
-        params += QStringLiteral(" -acodec ") + fields.audioCodecName;
-    }
-    if (!IsPositive(fields.channels)) {
-        *error = QStringLiteral("The channel count \"%1\" is not above 0.").arg(fields.channels);
-        return std::nullopt;
-    }
-    params += QStringLiteral(" -ac ") + fields.channels;
-    if (!fields.videoCodecName.isEmpty()) {
-        params += QStringLiteral(" -vcodec ") + fields.videoCodecName;
-    }
-    const auto video =
-        BitsPerSecond(fields.videoBitrate, QStringLiteral("The video bit rate"), locale, error);
-    if (!video) {
-        return std::nullopt;
-    }
-    params += QStringLiteral(" -b ") + QString::number(*video);
-    if (fields.size != kAsInput) {
-        const qsizetype paren = fields.size.indexOf(u'(');
-        if (paren < 0) {
-            *error =
-                QStringLiteral("The video size \"%1\" is not one of the list.").arg(fields.size);
+        const auto audio =
+            BitsPerSecond(fields.audioBitrate, QStringLiteral("The audio bit rate"), locale, error);
+        if (!audio) {
             return std::nullopt;
         }
-        params += QStringLiteral(" -s ") + fields.size.left(paren);
+        parts << QStringLiteral("-ab ") + QString::number(*audio);
     }
-    if (fields.aspect != kAsInput) {
-        params += QStringLiteral(" -aspect ") + fields.aspect;
+    if (!fields.audioCodecName.isEmpty()) {
+        parts << QStringLiteral("-acodec ") + fields.audioCodecName;
     }
-    if (!IsPositive(fields.frameRate)) {
-        *error = QStringLiteral("The frame rate \"%1\" is not above 0.").arg(fields.frameRate);
-        return std::nullopt;
+    if (!copyAudio) {
+        if (!IsPositive(fields.channels)) {
+            *error =
+                QStringLiteral("The channel count \"%1\" is not above 0.").arg(fields.channels);
+            return std::nullopt;
+        }
+        parts << QStringLiteral("-ac ") + fields.channels;
     }
-    params += QStringLiteral(" -r ") + fields.frameRate;
+    if (!fields.videoCodecName.isEmpty()) {
+        parts << QStringLiteral("-vcodec ") + fields.videoCodecName;
+    }
+    if (!copyVideo) {
+        const auto video =
+            BitsPerSecond(fields.videoBitrate, QStringLiteral("The video bit rate"), locale, error);
+        if (!video) {
+            return std::nullopt;
+        }
+        parts << QStringLiteral("-b ") + QString::number(*video);
+        if (fields.size != kAsInput) {
+            const qsizetype paren = fields.size.indexOf(u'(');
+            if (paren < 0) {
+                *error = QStringLiteral("The video size \"%1\" is not one of the list.")
+                             .arg(fields.size);
+                return std::nullopt;
+            }
+            parts << QStringLiteral("-s ") + fields.size.left(paren);
+        }
+        if (fields.aspect != kAsInput) {
+            parts << QStringLiteral("-aspect ") + fields.aspect;
+        }
+        if (!IsPositive(fields.frameRate)) {
+            *error = QStringLiteral("The frame rate \"%1\" is not above 0.").arg(fields.frameRate);
+            return std::nullopt;
+        }
+        parts << QStringLiteral("-r ") + fields.frameRate;
+    }
     const QString problem = ContainerProblem(fields.container, fields.videoCodecName,
                                              fields.audioCodecName, describe);
     if (!problem.isEmpty()) {
@@ -143,9 +153,18 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
         return std::nullopt;
     }
     if (const ContainerRule* rule = RuleOf(fields.container); rule && !rule->options.isEmpty()) {
-        params += u' ' + rule->options;
+        parts << rule->options;
     }
-    return params;
+    return parts.join(u' ');
+}
+
+QString CopiedFieldReason(bool video) {
+    return video ? QStringLiteral(
+                       "The video is copied as it is (Copy, no re-encoding): its bit "
+                       "rate, size, aspect and frame rate stay the source's.")
+                 : QStringLiteral(
+                       "The sound is copied as it is (Copy, no re-encoding): its "
+                       "sampling rate, bit rate and channels stay the source's.");
 }
 
 int MaxLength(TextField field) {

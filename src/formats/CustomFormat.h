@@ -15,6 +15,10 @@ namespace reelwright {
 namespace custom {
 
 inline const QString kAsInput = QStringLiteral("[As Input]");
+// The codec list's choice that copies a track as it is: nothing of it is encoded, so none of
+// its fields apply.
+inline const QString kCopyName = QStringLiteral("copy");
+inline const QString kCopyDescription = QStringLiteral("Copy (no re-encoding)");
 
 QStringList ContainerItems();
 QStringList SampleRateItems();
@@ -36,9 +40,11 @@ struct Fields {
 };
 
 // "-ar 22050 -ab 64000 -acodec A -ac 2 -vcodec V -b 320000 -r 25" for the defaults, followed by
-// what the container needs. Returns no text, with `error` set, when a bit rate is not a number,
-// too large or 0, a channel count or frame rate is not above 0, a size has no "(", or the
-// container cannot hold the codecs (`describe` names them as the lists show them).
+// what the container needs; a codec copied gives its codec option alone, since the rates, size
+// and channels of a track copied as it is cannot change. Returns no text, with `error` set, when a
+// bit rate is not a number, too large or 0, a channel count or frame rate is not above 0, a size
+// has no "(", or the container cannot hold the codecs (`describe` names them as the lists show
+// them).
 std::optional<QString> BuildParams(const Fields& fields, QString* error,
                                    const QLocale& locale = QLocale(),
                                    const std::function<QString(const QString&)>& describe = {});
@@ -88,6 +94,9 @@ const ContainerRule* RuleOf(const QString& container);
 QString ContainerProblem(const QString& container, const QString& videoCodecName,
                          const QString& audioCodecName,
                          const std::function<QString(const QString&)>& describe);
+
+// Why a field cannot apply while a codec copies its track; empty when it applies.
+QString CopiedFieldReason(bool video);
 
 // The one-line summary of the chosen format.
 QString FormatSummary(bool presetMode, const QString& categoryOrContainer,

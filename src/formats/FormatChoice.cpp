@@ -1,7 +1,11 @@
 #include "formats/FormatChoice.h"
 
+#include "formats/OwnPresets.h"
+
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
+
+#include <QDir>
 
 namespace reelwright {
 
@@ -42,11 +46,183 @@ bool FormatChoice::LoadCodecs(const QString& path) {
         }
     }
     if (error.isEmpty()) {
+        // An older catalogue still offers copying.
+        if (codecs_.AddCopy()) {
+            videoCodecs_ = codecs_.VideoDescriptions();
+            audioCodecs_ = codecs_.AudioDescriptions();
+        }
         return true;
     }
     Notifier::Current().Show(QStringLiteral("Error Occured while Loading Codecs.\r\n") + error,
                              MessageIcon::None);
     return false;
+}
+
+void FormatChoice::LoadOwnPresets(const QString& path) {
+    ownPath_ = path;
+    const OwnPresets::Read read = OwnPresets::Load(path);
+    if (!read.problem.isEmpty()) {
+        Notifier::Current().Show(read.problem, MessageIcon::Warning);
+    }
+    presets_.SetOwn(read.entries);
+    RelistPresets();
+}
+
+void FormatChoice::RelistPresets() {
+    const QString category = Category();
+    const QString label = Label();
+    const QString extension = Extension();
+    categories_ = presets_.Categories();
+    labels_.clear();
+    extensions_.clear();
+    category_ = label_ = extension_ = -1;
+    if (!SelectPreset(category, label, extension) && !SelectPreset(category, label)) {
+        if (!SelectCategory(static_cast<int>(categories_.indexOf(category)))) {
+            SelectCategory(0);
+        }
+    }
+}
+
+QString FormatChoice::SaveOwnPreset(const QString& category, const QString& label, QString* note) {
+    if (ownPath_.isEmpty()) {
+        return QStringLiteral("There is no folder for your own presets.");
+    }
+    const QString extension = custom::ContainerItems().value(custom.container).toLower();
+    if (const QString problem = OwnPresets::NameProblem(category, label, extension);
+        !problem.isEmpty()) {
+        return problem;
+    }
+    if (presets_.ExtensionsOf(category, label).contains(extension) &&
+        !presets_.IsOwn(extension, label, category)) {
+        return QStringLiteral(
+                   "\"%1\" in \"%2\" (%3) is a preset that comes with the program; "
+                   "choose another name.")
+            .arg(label, category, extension);
+    }
+    const bool wasPresetMode = presetMode;
+    presetMode = false;
+    const FormatParameters parameters = Parameters();
+    presetMode = wasPresetMode;
+    if (!parameters.options) {
+        return parameters.error;
+    }
+    if (parameters.options->contains(u'<') || parameters.options->contains(u'\r') ||
+        parameters.options->contains(u'\n')) {
+        return QStringLiteral("The custom format's options cannot be kept in a preset: %1")
+            .arg(*parameters.options);
+    }
+    bool replaced = false;
+    QString error;
+    if (!OwnPresets::Add(ownPath_, {label, *parameters.options, extension, category}, &replaced,
+                         &error)) {
+        return QStringLiteral("The preset could not be saved in %1: %2")
+            .arg(QDir::toNativeSeparators(ownPath_), error);
+    }
+    const OwnPresets::Read read = OwnPresets::Load(ownPath_);
+    presets_.SetOwn(read.entries);
+    RelistPresets();
+    *note = QStringLiteral("The preset \"%1\" %2 under \"%3\" with the presets, kept in %4.")
+                .arg(label, replaced ? QStringLiteral("was replaced") : QStringLiteral("is listed"),
+                     category, QDir::toNativeSeparators(ownPath_));
+    return QString();
+}
+
+bool FormatChoice::ChosenPresetIsOwn() const {
+    return category_ >= 0 && presets_.IsOwn(Extension(), Label(), Category());
+}
+
+QString FormatChoice::RemoveChosenPreset() {
+    if (!ChosenPresetIsOwn()) {
+        return QStringLiteral("Only presets of your own can be removed.");
+    }
+    QString error;
+    if (!OwnPresets::Remove(ownPath_, {Label(), QString(), Extension(), Category()}, &error)) {
+        return QStringLiteral("The preset could not be removed from %1: %2")
+            .arg(QDir::toNativeSeparators(ownPath_), error);
+    }
+    presets_.SetOwn(OwnPresets::Load(ownPath_).entries);
+    RelistPresets();
+    return QString();
+}
+
+QString FormatChoice::RestoreCodecs(std::optional<int> video, const QString& videoName,
+                                    std::optional<int> audio, const QString& audioName,
+                                    int firstStart) {
+    QStringList lost;
+    const auto restore = [this, &lost, firstStart](const QStringList& list,
+                                                   std::optional<int> index, const QString& name,
+                                                   int* chosen, const char* kind) {
+        const auto nameAt = [&](int i) { return codecs_.GetCodecName(list.value(i)); };
+        if (list.isEmpty()) {
+            return;  // no catalogue: nothing to choose from or tell
+        }
+        if (!name.isEmpty()) {
+            if (index && *index >= 0 && *index < list.size() && nameAt(*index) == name) {
+                *chosen = *index;
+                return;
+            }
+            for (int i = 0; i < list.size(); ++i) {
+                if (nameAt(i) == name) {
+                    *chosen = i;
+                    return;
+                }
+            }
+            lost << QStringLiteral("the %1 codec \"%2\"").arg(QString::fromLatin1(kind), name);
+        } else if (!index) {
+            return;  // a stored value that broke its rule leaves the list
+        } else if (*index >= 0 && *index < list.size()) {
+            *chosen = *index;
+            return;
+        } else if (*index == firstStart) {
+            *chosen = 0;
+            return;
+        } else if (*index >= 0) {
+            lost << QStringLiteral("the %1 codec at position %2")
+                        .arg(QString::fromLatin1(kind))
+                        .arg(*index + 1);
+        }
+        *chosen = -1;
+    };
+    restore(videoCodecs_, video, videoName, &custom.videoCodec, "video");
+    restore(audioCodecs_, audio, audioName, &custom.audioCodec, "audio");
+    if (lost.isEmpty()) {
+        return QString();
+    }
+    return QStringLiteral(
+               "A codec saved for the custom format is no longer in the codec list "
+               "(%1), so none is chosen in its place: choose one in the format panel "
+               "before converting with the custom format.")
+        .arg(lost.join(QStringLiteral(", ")));
+}
+
+QString FormatChoice::VideoCodecName() const {
+    return codecs_.GetCodecName(videoCodecs_.value(custom.videoCodec));
+}
+
+QString FormatChoice::AudioCodecName() const {
+    return codecs_.GetCodecName(audioCodecs_.value(custom.audioCodec));
+}
+
+bool FormatChoice::CopiesVideo() const {
+    return VideoCodecName() == custom::kCopyName;
+}
+
+bool FormatChoice::CopiesAudio() const {
+    return AudioCodecName() == custom::kCopyName;
+}
+
+QString FormatChoice::UnchosenCodecProblem() const {
+    if (custom.videoCodec < 0 && !videoCodecs_.isEmpty()) {
+        return QStringLiteral(
+            "No video codec is chosen in the custom format: choose one in the "
+            "format panel.");
+    }
+    if (custom.audioCodec < 0 && !audioCodecs_.isEmpty()) {
+        return QStringLiteral(
+            "No audio codec is chosen in the custom format: choose one in the "
+            "format panel.");
+    }
+    return QString();
 }
 
 bool FormatChoice::SelectCategory(int index) {
@@ -147,6 +323,9 @@ FormatParameters FormatChoice::Parameters() const {
         }
         return {params, QString()};
     }
+    if (const QString unchosen = UnchosenCodecProblem(); !unchosen.isEmpty()) {
+        return {std::nullopt, unchosen};
+    }
     QString error;
     const std::optional<QString> params =
         custom::BuildParams(CustomFields(), &error, QLocale(),
@@ -183,8 +362,13 @@ QString FormatChoice::SaveAndCloseProblem() const {
         {&custom.audioBitrate, "Audio Bitrate Field in the custom Format can not be empty."},
         {&custom.videoBitrate, "Video Bitrate Field in the custom Format can not be empty."},
     };
+    // Fields a copy does not use are off, and cannot be put right there.
+    const auto applies = [this](const QString* text) {
+        return !(CopiesAudio() && (text == &custom.channels || text == &custom.audioBitrate)) &&
+               !(CopiesVideo() && (text == &custom.frameRate || text == &custom.videoBitrate));
+    };
     for (const auto& [text, message] : required) {
-        if (text->isEmpty()) {
+        if (applies(text) && text->isEmpty()) {
             return QString::fromLatin1(message);
         }
     }
@@ -196,12 +380,15 @@ QString FormatChoice::SaveAndCloseProblem() const {
         {&custom.videoBitrate, custom::TextField::VideoBitrate},
     };
     for (const auto& [text, rules] : values) {
-        if (!custom::ValidValue(rules, *text)) {
+        if (applies(text) && !custom::ValidValue(rules, *text)) {
             return custom::InvalidValueMessage(rules);
         }
     }
     if (presetMode) {
         return QString();
+    }
+    if (const QString unchosen = UnchosenCodecProblem(); !unchosen.isEmpty()) {
+        return unchosen;
     }
     const custom::Fields fields = CustomFields();
     return custom::ContainerProblem(

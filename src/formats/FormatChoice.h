@@ -26,6 +26,9 @@ class FormatChoice {
     // empty. False when it failed.
     bool LoadPresets(const QString& path);
     bool LoadCodecs(const QString& path);
+    // Lists the user's own presets after the file's; a damaged file of them is set aside and
+    // said. The choice made stays chosen where it still can be.
+    void LoadOwnPresets(const QString& path);
     const PresetCatalogue& Presets() const { return presets_; }
     const CodecCatalogue& Codecs() const { return codecs_; }
 
@@ -73,6 +76,29 @@ class FormatChoice {
 
     bool presetMode = true;
 
+    // The custom format saved as one of the user's own presets, under this category and label,
+    // in the file of LoadOwnPresets; then listed. Returns why not, or empty; `note` says what
+    // was done.
+    QString SaveOwnPreset(const QString& category, const QString& label, QString* note);
+    // Whether the chosen preset is one of the user's own, which can be removed.
+    bool ChosenPresetIsOwn() const;
+    // Removes the chosen preset of the user's own; returns why not, or empty.
+    QString RemoveChosenPreset();
+
+    // Chooses the saved codecs of the custom lists: by the encoder name saved with them, so a
+    // catalogue edited since still finds them, else by position. A codec no longer in its list
+    // leaves the list without a choice, for the user to make; returns what to tell of it. The
+    // first start's position (`firstStart`, with no name) past a short list was never the
+    // user's choice: it takes the first codec, as it always did.
+    QString RestoreCodecs(std::optional<int> video, const QString& videoName,
+                          std::optional<int> audio, const QString& audioName, int firstStart = 1);
+    // The encoder names of the chosen codecs, as the settings keep them.
+    QString VideoCodecName() const;
+    QString AudioCodecName() const;
+    // Whether a custom list copies its tracks as they are, so its other fields do not apply.
+    bool CopiesVideo() const;
+    bool CopiesAudio() const;
+
     // What the encoder gets: the preset's params, or the options the custom fields make.
     FormatParameters Parameters() const;
     // The output file's extension.
@@ -88,10 +114,15 @@ class FormatChoice {
 
   private:
     void SetCategory(const QString& sCat);
+    // Lists the catalogue anew, keeping the chosen preset where it still is.
+    void RelistPresets();
+    // Why a list without a choice cannot make a format; empty when both have one.
+    QString UnchosenCodecProblem() const;
     void SetVideoCodec(const QString& sCodec);
     custom::Fields CustomFields() const;
 
     PresetCatalogue presets_;
+    QString ownPath_;
     CodecCatalogue codecs_;
     QStringList categories_;
     QStringList labels_;

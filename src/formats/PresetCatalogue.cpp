@@ -32,11 +32,31 @@ const catalogue::Layout<PresetEntry> kLayout{4,
 }  // namespace
 
 PresetCatalogue::Outcome PresetCatalogue::Load(const QString& path, QString* error) {
-    return catalogue::Load(path, kLayout, &entries_, error);
+    const Outcome outcome = catalogue::Load(path, kLayout, &entries_, error);
+    shipped_ = entries_.size();
+    return outcome;
 }
 
 PresetCatalogue::Outcome PresetCatalogue::Scan(const QString& text, QString* error) {
-    return catalogue::Scan(text, kLayout, &entries_, error);
+    const Outcome outcome = catalogue::Scan(text, kLayout, &entries_, error);
+    shipped_ = entries_.size();
+    return outcome;
+}
+
+void PresetCatalogue::SetOwn(const std::vector<PresetEntry>& own) {
+    entries_.resize(shipped_);
+    entries_.insert(entries_.end(), own.begin(), own.end());
+}
+
+bool PresetCatalogue::IsOwn(const QString& extension, const QString& label,
+                            const QString& category) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const PresetEntry& entry = entries_[i];
+        if (entry.extension == extension && entry.label == label && entry.category == category) {
+            return i >= shipped_;
+        }
+    }
+    return false;
 }
 
 QStringList PresetCatalogue::Categories() const {

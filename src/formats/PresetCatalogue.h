@@ -22,6 +22,11 @@ class PresetCatalogue {
 
     const std::vector<PresetEntry>& Entries() const { return entries_; }
 
+    // The user's own presets, listed after the file's (so the file's keep their places).
+    void SetOwn(const std::vector<PresetEntry>& own);
+    // Whether the first entry of this extension, label and category is one of the user's own.
+    bool IsOwn(const QString& extension, const QString& label, const QString& category) const;
+
     // Distinct values in the order of their first appearance.
     QStringList Categories() const;
     QStringList LabelsOf(const QString& category) const;
@@ -33,6 +38,7 @@ class PresetCatalogue {
 
   private:
     std::vector<PresetEntry> entries_;
+    std::size_t shipped_ = 0;  // the entries of the file; the user's own follow
 };
 
 }  // namespace reelwright

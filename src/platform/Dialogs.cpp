@@ -1,7 +1,13 @@
 #include "platform/Dialogs.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLineEdit>
 
 namespace reelwright {
 namespace {
@@ -10,6 +16,7 @@ class CancellingDialogs final : public Dialogs {
   public:
     QStringList OpenFiles(QWidget*, const QString&, const QString&, bool) override { return {}; }
     QString BrowseForFolder(QWidget*, const QString&) override { return {}; }
+    bool AskPresetName(QWidget*, const QStringList&, QString*, QString*) override { return false; }
 };
 
 CancellingDialogs g_cancelling;
@@ -46,6 +53,33 @@ QStringList FileDialogs::OpenFiles(QWidget* owner, const QString& title, const Q
 
 QString FileDialogs::BrowseForFolder(QWidget* owner, const QString& title) {
     return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(owner, title));
+}
+
+bool FileDialogs::AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
+                                QString* label) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QCoreApplication::translate("reelwright::Dialogs", "Save as Preset"));
+    auto* form = new QFormLayout(&dialog);
+    auto* categoryList = new QComboBox;
+    categoryList->setEditable(true);
+    categoryList->addItems(categories);
+    categoryList->setCurrentText(*category);
+    categoryList->setAccessibleName(QCoreApplication::translate("reelwright::Dialogs", "Category"));
+    auto* name = new QLineEdit(*label);
+    name->setAccessibleName(QCoreApplication::translate("reelwright::Dialogs", "Preset name"));
+    form->addRow(QCoreApplication::translate("reelwright::Dialogs", "Category:"), categoryList);
+    form->addRow(QCoreApplication::translate("reelwright::Dialogs", "Preset name:"), name);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    name->setFocus();
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    *category = categoryList->currentText();
+    *label = name->text();
+    return true;
 }
 
 }  // namespace reelwright

@@ -17,6 +17,10 @@ class Dialogs {
                                   bool multiSelect) = 0;
     // The chosen folder; empty when cancelled.
     virtual QString BrowseForFolder(QWidget* owner, const QString& title) = 0;
+    // The category (one of `categories` or a new one) and the name a format is saved under as
+    // a preset of one's own; false when cancelled.
+    virtual bool AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
+                               QString* label) = 0;
 
     static Dialogs& Current();
     static Dialogs* Install(Dialogs* dialogs);
@@ -28,6 +32,8 @@ class FileDialogs final : public Dialogs {
     QStringList OpenFiles(QWidget* owner, const QString& title, const QString& filter,
                           bool multiSelect) override;
     QString BrowseForFolder(QWidget* owner, const QString& title) override;
+    bool AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
+                       QString* label) override;
 };
 
 }  // namespace reelwright

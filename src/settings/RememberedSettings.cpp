@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPair>
 
+#include <algorithm>
 #include <map>
 
 namespace reelwright {
@@ -103,6 +104,16 @@ RememberedSettings RememberedSettings::Load(const CRegister& reg) {
     loaded.KeepEveryTrack = settings::ToBool(ValueOr(stored, "KeepEveryTrack", "True"));
     loaded.CheckByDecoding = settings::ToBool(ValueOr(stored, "CheckByDecoding", "False"));
     loaded.KeepDates = settings::ToBool(ValueOr(stored, "KeepDates", "False"));
+    // Only a name the codec list could hold; anything else is read by position.
+    for (const auto& [name, member] :
+         {std::pair{"CVCodecName", &RememberedSettings::CVCodecName},
+          std::pair{"CACodecName", &RememberedSettings::CACodecName}}) {
+        const QString value = ValueOr(stored, name, QString()).trimmed();
+        const bool plain = std::all_of(value.begin(), value.end(), [](QChar c) {
+            return c.isLetterOrNumber() || c == u'_' || c == u'-' || c == u'.';
+        });
+        loaded.*member = plain ? value : QString();
+    }
     return loaded;
 }
 
@@ -126,6 +137,8 @@ bool RememberedSettings::Save(const CRegister& reg, QString* error) const {
     values.append({QStringLiteral("KeepEveryTrack"), settings::FromBool(KeepEveryTrack.value_or(true))});
     values.append({QStringLiteral("CheckByDecoding"), settings::FromBool(CheckByDecoding.value_or(false))});
     values.append({QStringLiteral("KeepDates"), settings::FromBool(KeepDates.value_or(false))});
+    values.append({QStringLiteral("CVCodecName"), CVCodecName});
+    values.append({QStringLiteral("CACodecName"), CACodecName});
     return reg.REGSaveSettings(settings::kRoot, settings::kSection, values, error);
 }
 

@@ -10,7 +10,8 @@ class CRegister;
 
 // The choices the window remembers between runs, named as they are stored: the seventeen of
 // the first release, then how many files convert at once, then which tracks are kept, whether
-// results are checked by decoding them and whether they keep their source's date. A value that is none leaves its
+// results are checked by decoding them, whether they keep their source's date, and the custom
+// codecs' names. A value that is none leaves its
 // control as it is (it broke its rule); a file written before a value existed gives its default.
 struct RememberedSettings {
     std::optional<bool> optOtherFolder;
@@ -39,6 +40,10 @@ struct RememberedSettings {
     std::optional<bool> KeepEveryTrack;
     std::optional<bool> CheckByDecoding;
     std::optional<bool> KeepDates;
+    // The encoder names of the custom codecs, so a codec list edited since is not read by
+    // position alone; empty in a file written before they were kept.
+    QString CVCodecName;
+    QString CACodecName;
 
     // The first start's choices.
     static RememberedSettings Defaults();

@@ -25,6 +25,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QRadioButton;
 class QShortcut;
 class QStackedWidget;
@@ -187,6 +188,8 @@ class frmMain : public QWidget {
     QCheckBox* chkKeepDates = nullptr;
     MyButton* cmdHide = nullptr;
     MyButton* cmdDefaults = nullptr;
+    MyButton* cmdSavePreset = nullptr;       // "Save as Preset..."
+    QPushButton* cmdRemovePreset = nullptr;  // "Remove Preset", for one's own
 
     MyFrame* frAbout = nullptr;
     MyFrame* frPowerOff = nullptr;
@@ -239,6 +242,10 @@ class frmMain : public QWidget {
     void ListSelectionChanged(QComboBox* list, int index);
     void MirrorPresetLists();
     void MirrorCustomFields();
+    // The fields a copying codec does not use are off, with why in their tooltips.
+    void ShowCopiedFields();
+    void cmdSavePreset_Click();
+    void cmdRemovePreset_Click();
     void cmdHide_Click();
     void BuildOutputControls();
     void StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,

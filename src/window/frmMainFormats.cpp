@@ -1,5 +1,7 @@
 // The output-format half of the window: the format panel, the preset cascade, the custom fields.
 #include "formats/CustomFormat.h"
+#include "formats/OwnPresets.h"
+#include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 #include "platform/ProgramFolder.h"
 #include "window/CustomFieldGuard.h"
@@ -16,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -118,6 +121,11 @@ void frmMain::BuildFormatPanel() {
            "name; a result with a fault fails instead. Converting takes longer."));
     cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 4545, 1605, 375);
     cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 4545, 1605, 375);
+    cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 4545, 1605, 375);
+    cmdSavePreset->setToolTip(tr(
+        "Keeps the custom format as a preset of your own, listed with the others. Your presets\n"
+        "live in your own folder, where installing or upgrading the program never touches them."));
+    connect(cmdSavePreset, &QPushButton::clicked, this, &frmMain::cmdSavePreset_Click);
 
     for (int i = 0; i < 2; ++i) {
         connect(optFormat[i], &QRadioButton::clicked, this, [this, i] { ShowFormatFrame(i); });
@@ -133,8 +141,11 @@ void frmMain::BuildFormatPanel() {
     connect(EscapeIn(frFormats), &QShortcut::activated, cmdHide, &QAbstractButton::click);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmMain::cmdDefaults_Click);
     // The lists and fields tell the format's model of every change; the model decides the rest.
-    connect(optFormat[0], &QRadioButton::toggled, this,
-            [this](bool presets) { format_.presetMode = presets; });
+    connect(optFormat[0], &QRadioButton::toggled, this, [this](bool presets) {
+        format_.presetMode = presets;
+        cmdSavePreset->setEnabled(!presets);  // it keeps the custom format
+    });
+    cmdSavePreset->setEnabled(!optFormat[0]->isChecked());
     for (QComboBox* list : {cmbCategory, cmbOutVCodec, cmbOutFormat, cmbCustContainer, cmbCACodec,
                             cmbCASmapleRate, cmbCVCodec, cmbCVSize, cmbCVAspect}) {
         connect(list, &QComboBox::currentIndexChanged, this,
@@ -168,6 +179,14 @@ QWidget* frmMain::BuildPresetFrame() {
     form->addRow(tr("Output Category:"), cmbCategory);
     form->addRow(tr("Output Video Codec:"), cmbOutVCodec);
     form->addRow(tr("Output File Format (Container):"), cmbOutFormat);
+    cmdRemovePreset = new QPushButton(tr("Remove Preset"));
+    cmdRemovePreset->setToolTip(tr("Removes the chosen preset of your own."));
+    cmdRemovePreset->setEnabled(false);
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addWidget(cmdRemovePreset);
+    removeRow->addStretch();
+    form->addRow(QString(), removeRow);
+    connect(cmdRemovePreset, &QPushButton::clicked, this, &frmMain::cmdRemovePreset_Click);
     return frame;
 }
 
@@ -233,6 +252,7 @@ QWidget* frmMain::BuildCustomFrame() {
 
 void frmMain::LoadPresets() {
     format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
+    format_.LoadOwnPresets(OwnPresets::DefaultPath());
     MirrorPresetLists();
 }
 
@@ -246,6 +266,7 @@ void frmMain::MirrorPresetLists() {
     Fill(cmbCategory, format_.Categories(), format_.CategoryIndex());
     Fill(cmbOutVCodec, format_.Labels(), format_.LabelIndex());
     Fill(cmbOutFormat, format_.Extensions(), format_.ExtensionIndex());
+    cmdRemovePreset->setEnabled(format_.ChosenPresetIsOwn());
 }
 
 void frmMain::MirrorCustomFields() {
@@ -259,6 +280,49 @@ void frmMain::MirrorCustomFields() {
     for (const auto& [list, index] : lists) {
         ShowIndex(list, index);
     }
+    ShowCopiedFields();
+}
+
+void frmMain::ShowCopiedFields() {
+    const std::pair<bool, std::vector<QWidget*>> groups[] = {
+        {format_.CopiesAudio(), {cmbCASmapleRate, txtCABirate, txtChannels}},
+        {format_.CopiesVideo(), {txtCVBitrate, cmbCVSize, cmbCVAspect, txtFrameRate}}};
+    bool video = false;
+    for (const auto& [copies, fields] : groups) {
+        for (QWidget* field : fields) {
+            field->setEnabled(!copies);
+            const auto* list = qobject_cast<QComboBox*>(field);
+            field->setToolTip(copies ? custom::CopiedFieldReason(video)
+                              : list ? list->currentText()
+                                     : QString());
+        }
+        video = true;
+    }
+}
+
+void frmMain::cmdSavePreset_Click() {
+    QString category = format_.Category();
+    QString label;
+    QStringList categories = format_.Categories();
+    categories.removeAll(QString());
+    while (Dialogs::Current().AskPresetName(this, categories, &category, &label)) {
+        QString note;
+        const QString problem = format_.SaveOwnPreset(category, label, &note);
+        if (problem.isEmpty()) {
+            MirrorPresetLists();
+            Notifier::Current().Show(note, MessageIcon::Information);
+            return;
+        }
+        // Asked again with what was typed, so a name can be put right.
+        Notifier::Current().Show(problem, MessageIcon::Warning);
+    }
+}
+
+void frmMain::cmdRemovePreset_Click() {
+    if (const QString problem = format_.RemoveChosenPreset(); !problem.isEmpty()) {
+        Notifier::Current().Show(problem, MessageIcon::Warning);
+    }
+    MirrorPresetLists();
 }
 
 bool frmMain::SelectListIndex(QComboBox* list, int index) {

@@ -62,6 +62,13 @@ void frmMain::ApplySettings(const RememberedSettings& values) {
     for (const auto& [field, member] : Texts()) {
         field->setText(values.*member);
     }
+    // A codec no longer in the list is said, and left for the user to choose.
+    if (const QString lost = format_.RestoreCodecs(values.cmbCVCodec, values.CVCodecName,
+                                                   values.cmbCACodec, values.CACodecName);
+        !lost.isEmpty()) {
+        Notifier::Current().Show(lost, MessageIcon::Warning);
+    }
+    MirrorCustomFields();
     if (values.FilesAtOnce) {
         cmbFilesAtOnce->setCurrentIndex(*values.FilesAtOnce);  // the index is the count
     }
@@ -93,6 +100,8 @@ RememberedSettings frmMain::CurrentSettings() const {
     values.KeepEveryTrack = chkKeepEveryTrack->isChecked();
     values.CheckByDecoding = chkCheckByDecoding->isChecked();
     values.KeepDates = chkKeepDates->isChecked();
+    values.CVCodecName = format_.VideoCodecName();
+    values.CACodecName = format_.AudioCodecName();
     return values;
 }
 

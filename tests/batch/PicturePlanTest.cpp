@@ -80,15 +80,15 @@ const char* const kTaggedSdr =
     "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv";
 
 const PictureCase kPictures[] = {
-    {"an untagged HD picture is told BT.709", Hd(), "-c:v libx264 -pix_fmt yuv420p", nullptr, "",
-     kTaggedSdr, ""},
+    {"an untagged HD picture is told BT.709", Hd(), "-c:v libx264 -pix_fmt yuv420p", nullptr,
+     "setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709", kTaggedSdr, ""},
     {"an untagged PAL picture is told BT.601 625", Sd(576, "progressive"), "-c:v libx264", nullptr,
-     "",
+     "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      ""},
     {"an untagged NTSC picture is told BT.601 525", Sd(480, "progressive"), "-c:v libx264", nullptr,
-     "",
+     "setparams=color_primaries=smpte170m:color_trc=smpte170m:colorspace=smpte170m",
      "-color_primaries:v:0 smpte170m -color_trc:v:0 smpte170m -colorspace:v:0 smpte170m "
      "-color_range:v:0 tv",
      ""},
@@ -98,41 +98,47 @@ const PictureCase kPictures[] = {
     {"a full-range picture stays full where the encoder keeps it", FullRange(), "-c:v mjpeg",
      nullptr, "", "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709", ""},
     {"a top-first picture is made progressive", Sd(576, "tt"), "-c:v libx264", nullptr,
-     "bwdif=mode=send_frame:parity=auto:deint=all",
+     "bwdif=mode=send_frame:parity=auto:deint=all,"
+     "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      "Interlaced picture made progressive."},
     {"an untagged picture found top-first is made progressive with that parity", Sd(576, ""),
-     "-c:v libx264", "tt", "bwdif=mode=send_frame:parity=tff:deint=all",
+     "-c:v libx264", "tt",
+     "bwdif=mode=send_frame:parity=tff:deint=all,"
+     "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      "Interlaced picture made progressive."},
     {"an untagged picture found bottom-first", Sd(480, ""), "-c:v mpeg4", "bb",
-     "bwdif=mode=send_frame:parity=bff:deint=all",
+     "bwdif=mode=send_frame:parity=bff:deint=all,"
+     "setparams=color_primaries=smpte170m:color_trc=smpte170m:colorspace=smpte170m",
      "-color_primaries:v:0 smpte170m -color_trc:v:0 smpte170m -colorspace:v:0 smpte170m "
      "-color_range:v:0 tv",
      "Interlaced picture made progressive."},
     {"an untagged picture found progressive is left", Sd(576, ""), "-c:v libx264", "progressive",
-     "",
+     "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      ""},
-    {"an untagged picture that cannot be told is left", Sd(576, ""), "-c:v libx264", nullptr, "",
+    {"an untagged picture that cannot be told is left", Sd(576, ""), "-c:v libx264", nullptr,
+     "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      ""},
     {"a DVD keeps the fields, flagged bottom first", Sd(576, "bb"), "-target pal-dvd", nullptr,
-     "setfield=bff",
+     "setfield=bff,setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-flags:v:0 +ilme+ildct -color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m "
      "-colorspace:v:0 bt470bg -color_range:v:0 tv",
      "Interlaced picture kept, bottom field first."},
     {"a DVD keeps the fields, flagged top first", Sd(480, "tt"), "-target ntsc-dvd", nullptr,
-     "setfield=tff",
+     "setfield=tff,setparams=color_primaries=smpte170m:color_trc=smpte170m:colorspace=smpte170m",
      "-flags:v:0 +ilme+ildct -color_primaries:v:0 smpte170m -color_trc:v:0 smpte170m "
      "-colorspace:v:0 smpte170m -color_range:v:0 tv",
      "Interlaced picture kept, top field first."},
     {"a Video CD is progressive", Sd(576, "tt"), "-target pal-vcd", nullptr,
-     "bwdif=mode=send_frame:parity=auto:deint=all",
+     "bwdif=mode=send_frame:parity=auto:deint=all,"
+     "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
      "Interlaced picture made progressive."},
@@ -175,6 +181,28 @@ const PictureCase kPictures[] = {
      "-color_primaries:v:0 bt2020 -color_trc:v:0 smpte2084 -colorspace:v:0 bt2020nc "
      "-color_range:v:0 tv",
      "HDR kept: 10-bit, BT.2020 with PQ."},
+    {"an RGB picture gets no matrix of its own",
+     [] {
+         Picture p = Hd();
+         p.pixelFormat = QStringLiteral("rgb24");
+         p.matrix = QStringLiteral("gbr");
+         p.range = QStringLiteral("pc");
+         return p;
+     }(),
+     "-c:v libx264 -pix_fmt yuv420p", nullptr,
+     "scale=in_range=full:out_range=limited,setparams=color_primaries=bt709:color_trc=bt709",
+     "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -color_range:v:0 tv",
+     "Full-range picture brought to standard range."},
+    {"a colour the options do not know is left to the frames",
+     [] {
+         Picture p = Hd();
+         p.primaries = QStringLiteral("jedec-p22-unknown");
+         p.transfer = QStringLiteral("bt709");
+         p.matrix = QStringLiteral("bt709");
+         return p;
+     }(),
+     "-c:v libx264", nullptr, "", "-color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv",
+     ""},
     {"a copied picture is left as it is", Hdr("smpte2084", true), "-c:v copy", "tt", "", "", ""},
     {"an interlaced HDR picture is made whole before it is toned",
      [] {
@@ -219,7 +247,7 @@ TEST(PlanningAPicture, NamesOnePictureOfMany) {
     const PicturePlan plan = PicturePlan::Make(
         Sd(576, "tt"),
         PicturePlan::Format::Of({QStringLiteral("-target"), QStringLiteral("pal-dvd")}), 2);
-    EXPECT_EQ(plan.filters, "setfield=tff");
+    EXPECT_TRUE(plan.filters.startsWith("setfield=tff,setparams=")) << plan.filters.toStdString();
     EXPECT_EQ(plan.options.mid(0, 2), (QStringList{"-flags:v:2", "+ilme+ildct"}));
 }
 

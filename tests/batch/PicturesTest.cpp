@@ -562,7 +562,7 @@ TEST_F(ConvertingPictures, CustomFieldsCombineWithWhatIsDoneToPictures) {
         QString rate;
         test::RunProgram(Ffprobe(),
                          {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                          "stream=avg_frame_rate", "-of", "csv=p=0", result},
+                          "stream=avg_frame_rate", "-of", "default=nw=1:nk=1", result},
                          &rate);
         EXPECT_EQ(rate.trimmed(), "15/1");
     }

@@ -76,8 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libx264 -vf scale=trunc(iw/2)*2:trunc(ih/2)*2 -c:a aac",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:7 -c:v libx264 "
-                 "-filter:v:0 scale=trunc(iw/2)*2:trunc(ih/2)*2 -c:a aac"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 mov_text "
+                 "-filter:v:0 "
+                 "setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709,scale=trunc(iw/"
+                 "2)*2:trunc(ih/2)*2 -c:a aac"
+                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 mov_text "
                  "-c:s:1 mov_text -c:v:1 copy -tag:v:1 0 -disposition:v:1 attached_pic",
                  {1, 2, 2, 1, 0},
                  "Kept 1 video, 2 audio and 2 subtitle tracks, with the cover art. Left out: 1 "
@@ -89,7 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:5 -map 0:6 -c:v ffv1 -c:a "
                  "flac"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -c:s:0 copy -c:s:1 copy -c:s:2 copy -attach COVER -metadata:s:t:1 "
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -c:s:0 "
+                 "copy -c:s:1 copy -c:s:2 copy -attach COVER -metadata:s:t:1 "
                  "mimetype=image/png -metadata:s:t:1 filename=cover.png",
                  {1, 2, 3, 1, 1},
                  "Kept 1 video, 2 audio and 3 subtitle tracks, with the cover art and 1 font."},
@@ -98,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libvpx-vp9 -c:a libopus",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -c:v libvpx-vp9 -c:a libopus"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 webvtt -c:s:1 webvtt",
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 webvtt -c:s:1 webvtt",
                  {1, 2, 2, 0, 0},
                  "Kept 1 video, 2 audio and 2 subtitle tracks. Left out: 1 picture subtitle track "
                  "(eng): WebM cannot hold picture subtitles; 1 font: WebM cannot hold fonts; the "
@@ -108,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-target pal-dvd",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:5 -target pal-dvd"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 dvdsub",
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 dvdsub",
                  {1, 2, 1, 0, 0},
                  "Kept 1 video, 2 audio and 1 subtitle tracks. Left out: 2 subtitle tracks (eng, "
                  "deu): MPEG cannot hold text subtitles; 1 font: MPEG cannot hold fonts; the "
@@ -118,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v flv -c:a libmp3lame",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -c:v flv -c:a libmp3lame"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv",
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv",
                  {1, 1, 0, 0, 0},
                  "Kept 1 video and 1 audio tracks. Left out: 1 audio track (fra): FLV holds one "
                  "sound track: the default one is kept; 2 subtitle tracks (eng, deu): FLV cannot "
@@ -142,7 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libx264 -c:a aac",
                  TrackPlan::Choice::First,
                  "-map 0:0 -map 0:1 -map 0:3 -map 0:7 -c:v libx264 -c:a aac"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 mov_text "
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 mov_text "
                  "-c:v:1 copy -tag:v:1 0 -disposition:v:1 attached_pic",
                  {1, 1, 1, 1, 0},
                  "Kept 1 video, 1 audio and 1 subtitle tracks, with the cover art. Left out: 1 "
@@ -156,7 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libx264 -c:a aac -sn",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:6 -c:v libx264 -c:a aac -sn"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -attach COVER "
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -attach COVER "
                  "-metadata:s:t:1 mimetype=image/png -metadata:s:t:1 filename=cover.png",
                  {1, 2, 0, 1, 1},
                  "Kept 1 video and 2 audio tracks, with the cover art and 1 font. Left out: 2 "
@@ -271,6 +286,132 @@ TEST(ContainerTable, KnowsEveryContainerTheProgramWrites) {
             << type.toStdString();
         EXPECT_FALSE(rules.name.isEmpty());
     }
+}
+
+// Tracks copied as they are: kept where the container holds their codec, made into its own
+// codec where it has one, and the copy refused, naming both, where it has none.
+struct CopyCase {
+    const char* name;
+    const char* type;
+    const char* options;
+    std::vector<const char*> codecs;   // the picture's first, then the sounds'
+    std::vector<const char*> present;  // parts of the option text
+    std::vector<const char*> absent;
+    const char* refusal;  // a part of it; empty: none
+};
+
+class CopyingTracks : public testing::TestWithParam<CopyCase> {};
+
+TEST_P(CopyingTracks, CopiesWhatTheContainerHoldsAsItIs) {
+    const CopyCase& c = GetParam();
+    MediaTracks source;
+    source.readable = true;
+    for (std::size_t i = 0; i < c.codecs.size(); ++i) {
+        source.tracks.push_back(Make(static_cast<int>(i), i == 0 ? Kind::Video : Kind::Audio,
+                                     c.codecs[i], i == 0 ? "" : "eng"));
+    }
+    const TrackPlan plan = TrackPlan::Make(source, c.type, c.options, TrackPlan::Choice::Every);
+    if (*c.refusal) {
+        ASSERT_TRUE(plan.Refusal());
+        EXPECT_TRUE(plan.Refusal()->contains(QString::fromUtf8(c.refusal)))
+            << plan.Refusal()->toStdString();
+        return;
+    }
+    EXPECT_FALSE(plan.Refusal()) << plan.Refusal().value_or(QString()).toStdString();
+    const QString options = plan.Options();
+    for (const char* part : c.present) {
+        EXPECT_TRUE(options.contains(QString::fromUtf8(part)))
+            << part << " in " << options.toStdString();
+    }
+    for (const char* part : c.absent) {
+        EXPECT_FALSE(options.contains(QString::fromUtf8(part)))
+            << part << " in " << options.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, CopyingTracks,
+    testing::Values(CopyCase{"H264AndAacIntoMp4AsTheyAre",
+                             "mp4",
+                             "-c copy",
+                             {"h264", "aac"},
+                             {"-map 0:0 -map 0:1 -c copy"},
+                             {"-c:a:0", "-c:v:0", "-color"},
+                             ""},
+                    CopyCase{"VorbisAndOpusIntoMp4BecomeAac",
+                             "mp4",
+                             "-c copy",
+                             {"h264", "vorbis", "opus"},
+                             {"-c:a:0 aac -c:a:1 aac"},
+                             {"-c:v:0"},
+                             ""},
+                    CopyCase{"HevcIntoMp4IsTaggedForPlayers",
+                             "mp4",
+                             "-c copy",
+                             {"hevc", "aac"},
+                             {"-tag:v:0 hvc1"},
+                             {"-c:v:0"},
+                             ""},
+                    CopyCase{"Vp8IntoMovIsEncoded",
+                             "mov",
+                             "-c copy",
+                             {"vp8", "vorbis"},
+                             {"-c:v:0 libx264", "-c:a:0 aac"},
+                             {},
+                             ""},
+                    CopyCase{"AnythingIntoMkvAsItIs",
+                             "mkv",
+                             "-c copy",
+                             {"vp8", "truehd", "opus"},
+                             {"-c copy"},
+                             {"-c:a:", "-c:v:"},
+                             ""},
+                    CopyCase{"OnlyTheSoundCopied",
+                             "mp4",
+                             "-vcodec libx264 -acodec copy",
+                             {"theora", "vorbis"},
+                             {"-c:a:0 aac"},
+                             {"-c:v:0"},
+                             ""},
+                    CopyCase{"TheLastCodecOptionDecides",
+                             "mp4",
+                             "-c copy -c:a aac",
+                             {"h264", "vorbis"},
+                             {},
+                             {"-c:a:0"},
+                             ""},
+                    CopyCase{"HevcIntoAviIsRefused",
+                             "avi",
+                             "-vcodec copy -acodec copy",
+                             {"hevc", "aac"},
+                             {},
+                             {},
+                             "AVI cannot hold HEVC (H.265) video copied as it is"},
+                    CopyCase{"OpusIntoFlvIsRefused",
+                             "flv",
+                             "-c copy",
+                             {"h264", "opus"},
+                             {},
+                             {},
+                             "FLV cannot hold Opus sound"},
+                    CopyCase{"NothingCopiedIntoRawYuv",
+                             "yuv",
+                             "-vcodec copy -an -f yuv4mpegpipe",
+                             {"h264"},
+                             {},
+                             {},
+                             "raw YUV cannot hold H.264 video"}),
+    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
+
+TEST(CopyingTracks, ARefusalSuggestsAnEncodingPreset) {
+    MediaTracks source;
+    source.readable = true;
+    source.tracks = {Make(0, Kind::Video, "hevc")};
+    const TrackPlan plan = TrackPlan::Make(source, "avi", "-c copy", TrackPlan::Choice::Every);
+    ASSERT_TRUE(plan.Refusal());
+    EXPECT_EQ(*plan.Refusal(),
+              "AVI cannot hold HEVC (H.265) video copied as it is, so nothing was written: choose "
+              "a preset that encodes it, or a container that holds HEVC (H.265) (MKV holds any).");
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ std::vector<Format> EveryFormat() {
     for (const PresetEntry& preset : presets.Entries()) {
         formats.push_back(
             {test::NameOf(
-                 (preset.category + ' ' + preset.label + ' ' + preset.extension).toStdString(),
+                 (preset.extension + ' ' + preset.category + ' ' + preset.label).toStdString(),
                  formats.size()),
              preset.params, preset.extension});
     }

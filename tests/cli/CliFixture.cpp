@@ -20,6 +20,7 @@ std::unique_ptr<QProcess> CliTest::Program(const QStringList& arguments) const {
     environment.insert("HOME", home.path());
     environment.remove("XDG_CONFIG_HOME");
     environment.remove("XDG_STATE_HOME");
+    environment.remove("XDG_DATA_HOME");
     program->setProcessEnvironment(environment);
     program->setWorkingDirectory(home.path());
     program->setProgram(REELWRIGHT_CLI_PATH);

@@ -1,6 +1,7 @@
 // The real reelwright-cli with the real encoder on generated media.
 #include "CliFixture.h"
 
+#include "formats/OwnPresets.h"
 #include "platform/SettingsFolder.h"
 #include "settings/CRegister.h"
 #include "settings/RememberedSettings.h"
@@ -68,12 +69,40 @@ TEST_F(CliTest, TheSavedCustomFormatAndFolderAreUsed) {
     EXPECT_TRUE(QFileInfo::exists(home.filePath("other/clip.mp4")));
 }
 
-TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
+// A preset of one's own, in the user's data folder, is listed and used by name; the copy
+// presets are there for it too.
+TEST_F(CliTest, OwnPresetsAndCopyPresetsAreUsedByName) {
+    const QString clip = Clip("clip.mkv");
+    bool replaced = false;
+    QString error;
+    ASSERT_TRUE(OwnPresets::Add(
+        home.filePath(".local/share/reelwright/presets.xml"),
+        {"Small/sound copied", "-c:v libx264 -preset ultrafast -c:a copy", "mkv", "Mine"},
+        &replaced, &error))
+        << error.toStdString();
+    const Result listed = Run({"--list-presets"});
+    EXPECT_TRUE(listed.out.contains("Mine/Small/sound copied\tmkv")) << listed.out.toStdString();
+    const Result own = Run({"--preset", "Mine/Small/sound copied", "--output-folder", "out", clip});
+    EXPECT_EQ(own.status, 0) << own.err.toStdString();
+    EXPECT_TRUE(QFile::exists(home.filePath("out/clip.mkv")));
+    const Result copied =
+        Run({"--preset",
+             "Same Quality, New Container/Copy as it is: no re-encoding, about the "
+             "same size",
+             "--extension", "mp4", "--output-folder", "out", clip});
+    EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
+    const QList<test::ProbedTrack> tracks = test::ProbeTracks(home.filePath("out/clip.mp4"));
+    ASSERT_FALSE(tracks.isEmpty());
+    EXPECT_EQ(tracks[0].codec, test::ProbeTracks(clip)[0].codec);
+}
+
+// A saved codec no longer in the list is said, and no other is used in its place.
+TEST_F(CliTest, ASavedCodecNoLongerListedIsSaidAndNotReplaced) {
     const QString clip = Clip("clip.mkv");
     RememberedSettings saved = RememberedSettings::Defaults();
     saved.optFormat = 1;
-    saved.cmbCustContainer = 2;  // AVI, whose own default would be MPEG-4 Part 2
-    saved.cmbCVCodec = 99;       // no such codec: the first (H.264), as the window's list keeps
+    saved.cmbCustContainer = 2;  // AVI
+    saved.cmbCVCodec = 99;       // no such codec
     saved.cmbCACodec = 0;
     saved.txtOutPath = home.filePath("out");
     const QString previous = SettingsFolder::Path();
@@ -82,11 +111,12 @@ TEST_F(CliTest, ASavedListPositionOutsideItsListLeavesTheFirst) {
     SettingsFolder::Override(previous);
 
     const Result result = Run({"--custom", clip});
-    EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    QString listing;
-    test::RunProgram(test::SystemEncoder(), {"-hide_banner", "-i", home.filePath("out/clip.avi")},
-                     &listing);
-    EXPECT_TRUE(listing.contains("Video: h264")) << listing.toStdString();
+    EXPECT_NE(result.status, 0);
+    EXPECT_TRUE(
+        result.err.contains("no longer in the codec list (the video codec at position "
+                            "100)"))
+        << result.err.toStdString();
+    EXPECT_FALSE(QFile::exists(home.filePath("out/clip.avi")));
 }
 
 TEST_F(CliTest, AFailedFileGivesItsReasonAndExitStatusOne) {

@@ -89,6 +89,18 @@ QString ScriptedDialogs::BrowseForFolder(QWidget*, const QString& title) {
     return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
 }
 
+bool ScriptedDialogs::AskPresetName(QWidget*, const QStringList& categories, QString* category,
+                                    QString* label) {
+    offeredCategories = categories;
+    if (presetNameAnswers.empty()) {
+        return false;
+    }
+    *category = presetNameAnswers.front().first;
+    *label = presetNameAnswers.front().second;
+    presetNameAnswers.erase(presetNameAnswers.begin());
+    return true;
+}
+
 RecordingNotifications::RecordingNotifications()
     : previous_(DesktopNotifications::Install(this)) {}
 RecordingNotifications::~RecordingNotifications() {

@@ -87,7 +87,12 @@ class ScriptedDialogs final : public Dialogs {
     QStringList OpenFiles(QWidget* owner, const QString& title, const QString& filter,
                           bool multiSelect) override;
     QString BrowseForFolder(QWidget* owner, const QString& title) override;
+    bool AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
+                       QString* label) override;
     std::vector<QStringList> fileAnswers;
+    // Each a category and a name; none left: cancelled.
+    std::vector<std::pair<QString, QString>> presetNameAnswers;
+    QStringList offeredCategories;
     QStringList folderAnswers;
     QStringList titles;
     QString lastFilter;

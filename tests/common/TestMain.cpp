@@ -10,16 +10,19 @@
 
 namespace {
 
-// Each test keeps its logs and job list in a state folder of its own: a window made by one test
-// must not find the list another left.
+// Each test keeps its logs, job list and own presets in a folder of its own: a window made by one
+// test must not find the list another left.
 class FreshStateFolder : public testing::EmptyTestEventListener {
   public:
     void OnTestStart(const testing::TestInfo&) override {
         folder_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_STATE_HOME", QFile::encodeName(folder_->path()));
+        // And presets of its own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder_->filePath(QStringLiteral("data"))));
     }
     void OnTestEnd(const testing::TestInfo&) override {
         qunsetenv("XDG_STATE_HOME");
+        qunsetenv("XDG_DATA_HOME");
         folder_.reset();
     }
 

@@ -155,6 +155,46 @@ TEST_P(RecordedEncoderText, IsJudgedAndExplainedAlikeOnEveryRelease) {
 INSTANTIATE_TEST_SUITE_P(BothReleases, RecordedEncoderText, testing::ValuesIn(AllRecorded()),
                          RecordedName);
 
+// A cover written beside the picture: ffmpeg 5.1 tells the time as it goes, 7.1 tells none at
+// all. The result's own length decides whether the whole input was converted.
+class RecordedCoverRun : public testing::TestWithParam<const char*> {};
+
+TEST_P(RecordedCoverRun, IsJudgedByTheResultsOwnLength) {
+    const Recorded recorded{GetParam(),
+                            {"cover-into-mp4", "/tmp/rw/in/cover10.mkv", kH264, kOut, 10.0, 192826,
+                             Verdict::Converted, ""}};
+    const QByteArray text = ReadRecorded(recorded, "txt");
+    ASSERT_FALSE(text.isEmpty());
+    const ConversionNames names{"/tmp/rw/in/cover10.mkv", "/tmp/rw/out/cover10.mp4", kOut, kH264};
+    EncoderTranscript transcript;
+    transcript.SetEchoedPaths({names.input, names.temporary});
+    transcript.Feed(QString::fromUtf8(text));
+    transcript.Finish();
+    RunEnd end;
+    end.exitCode = ReadRecorded(recorded, "exit").trimmed().toInt();
+    end.outputSize = 192826;
+    end.length = 10.0;
+    end.resultLength = 10.04;
+    const std::optional<QString> whole = JudgeRun(transcript, end, names);
+    EXPECT_FALSE(whole) << whole->toStdString();
+    // Where the encoder told no time, a short result is the only sign of a short run.
+    end.resultLength = 4.0;
+    const std::optional<QString> cut = JudgeRun(transcript, end, names);
+    if (transcript.LastTime()) {
+        EXPECT_FALSE(cut) << "5.1 told the whole time: " << cut->toStdString();
+        return;
+    }
+    ASSERT_TRUE(cut);
+    EXPECT_TRUE(cut->contains("only 4.0 of 10.0 seconds")) << cut->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(BothReleases, RecordedCoverRun,
+                         testing::Values("ffmpeg-5.1", "ffmpeg-7.1"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param) == "ffmpeg-5.1" ? "ffmpeg_5_1"
+                                                                            : "ffmpeg_7_1";
+                         });
+
 struct ProbeCase {
     const char* name;
     bool readable;

@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         const PresetCatalogue presets = ShippedPresets();
         const PresetEntry& preset = presets.Entries()[static_cast<std::size_t>(info.param)];
         return test::NameOf(
-            (preset.category + ' ' + preset.label + ' ' + preset.extension).toStdString(),
+            (preset.extension + ' ' + preset.category + ' ' + preset.label).toStdString(),
             info.index);
     });
 

@@ -42,6 +42,8 @@ RememberedSettings Changed() {
     values.KeepEveryTrack = false;
     values.CheckByDecoding = true;
     values.KeepDates = true;
+    values.CVCodecName = "libx264";
+    values.CACodecName = "aac";
     return values;
 }
 
@@ -135,7 +137,8 @@ TEST_F(RememberedSettingsTest, AnOlderFileWithSeventeenValuesStillLoads) {
 TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     ASSERT_TRUE(Changed().Save(reg));
     QByteArray text = Read(File());
-    for (const char* name : {"KeepEveryTrack=False", "CheckByDecoding=True", "KeepDates=True"}) {
+    for (const char* name : {"KeepEveryTrack=False", "CheckByDecoding=True", "KeepDates=True",
+                             "CVCodecName=libx264", "CACodecName=aac"}) {
         ASSERT_TRUE(text.contains(name)) << name;
         text.replace(QByteArray("Fennick%20Reelwright\\Settings\\") + name + "\n", "");
     }
@@ -144,9 +147,14 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     expected.KeepEveryTrack = true;
     expected.CheckByDecoding = false;
     expected.KeepDates = false;
+    expected.CVCodecName.clear();
+    expected.CACodecName.clear();
     EXPECT_EQ(RememberedSettings::Load(reg), expected);
     Write(File(), text + "Fennick%20Reelwright\\Settings\\KeepEveryTrack=maybe\n");
     EXPECT_EQ(RememberedSettings::Load(reg).KeepEveryTrack, std::nullopt);
+    // A codec's name is only ever a name: anything else is read by the list's position.
+    Write(File(), text + "Fennick%20Reelwright\\Settings\\CVCodecName=\"x -f null\"\n");
+    EXPECT_EQ(RememberedSettings::Load(reg).CVCodecName, "");
 }
 
 TEST_F(RememberedSettingsTest, StoredValuesThatBreakTheirRulesAreNotUsed) {

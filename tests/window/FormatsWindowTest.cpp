@@ -53,8 +53,9 @@ TEST_F(FormatsWindowTest, TheCataloguesFillTheListsAndTheDefaultsChoose) {
     EXPECT_EQ(window->cmbOutVCodec->currentText(), "Xvid");
     EXPECT_EQ(Items(window->cmbOutFormat), QStringList{"avi"});
     EXPECT_EQ(window->GetParamaters(), "-x");
-    EXPECT_EQ(Items(window->cmbCVCodec), (QStringList{"MPEG-4", "PCM"}));
-    EXPECT_EQ(Items(window->cmbCACodec), (QStringList{"MP3", "PCM"}));
+    // A catalogue of before copying: copying is offered after its codecs.
+    EXPECT_EQ(Items(window->cmbCVCodec), (QStringList{"MPEG-4", "PCM", "Copy (no re-encoding)"}));
+    EXPECT_EQ(Items(window->cmbCACodec), (QStringList{"MP3", "PCM", "Copy (no re-encoding)"}));
     EXPECT_EQ(window->cmbCVCodec->currentText(), "PCM");
 
     window->SelectListIndex(window->cmbOutVCodec, 0);

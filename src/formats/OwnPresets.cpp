@@ -1,0 +1,177 @@
+#include "formats/OwnPresets.h"
+
+#include "formats/CatalogueScanner.h"
+#include "formats/PresetCatalogue.h"
+#include "platform/WholeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace reelwright {
+namespace {
+
+bool SamePreset(const PresetEntry& a, const PresetEntry& b) {
+    return a.category == b.category && a.label == b.label && a.extension == b.extension;
+}
+
+// A name beside `path` that nothing holds yet.
+QString AsideName(const QString& path) {
+    QString aside = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = path + QStringLiteral(".damaged-%1").arg(n);
+    }
+    return aside;
+}
+
+bool Write(const QString& path, const std::vector<PresetEntry>& entries, QString* error) {
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        *error = QStringLiteral("the folder %1 cannot be made")
+                     .arg(QDir::toNativeSeparators(QFileInfo(path).path()));
+        return false;
+    }
+    return WriteWholeFile(path, OwnPresets::Text(entries), error);
+}
+
+}  // namespace
+
+QString OwnPresets::DefaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/reelwright/presets.xml");
+}
+
+OwnPresets::Read OwnPresets::Load(const QString& path) {
+    Read read;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!QFileInfo::exists(path)) {
+        return read;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.unreadable = true;
+        read.problem = QStringLiteral(
+                           "Your own presets in %1 cannot be read (%2), so they are not "
+                           "listed; the file is left as it is.")
+                           .arg(shown, file.errorString());
+        return read;
+    }
+    const QString text = QString::fromLocal8Bit(file.readAll());
+    if (file.error() != QFileDevice::NoError) {
+        read.unreadable = true;
+        read.problem = QStringLiteral(
+                           "Your own presets in %1 cannot be read (%2), so they are not "
+                           "listed; the file is left as it is.")
+                           .arg(shown, file.errorString());
+        return read;
+    }
+    file.close();
+    PresetCatalogue catalogue;
+    QString error;
+    if (catalogue.Scan(text, &error) == PresetCatalogue::Outcome::Failed) {
+        const QString aside = AsideName(path);
+        if (QFile::rename(path, aside)) {
+            read.problem = QStringLiteral(
+                               "Your own presets in %1 are damaged (%2). The file was "
+                               "set aside as %3; the presets that come with the "
+                               "program are listed.")
+                               .arg(shown, error, QDir::toNativeSeparators(aside));
+        } else {
+            // Left where it is, it must not be written over.
+            read.unreadable = true;
+            read.problem = QStringLiteral(
+                               "Your own presets in %1 are damaged (%2) and could not "
+                               "be set aside, so they are not listed.")
+                               .arg(shown, error);
+        }
+        return read;
+    }
+    // A catalogue without an entry scans as one empty slot.
+    for (const PresetEntry& entry : catalogue.Entries()) {
+        if (!entry.category.isEmpty()) {
+            read.entries.push_back(entry);
+        }
+    }
+    return read;
+}
+
+QString OwnPresets::NameProblem(const QString& category, const QString& label,
+                                const QString& extension) {
+    const std::pair<const QString*, const char*> names[] = {
+        {&category, "category"}, {&label, "name"}, {&extension, "container"}};
+    for (const auto& [text, what] : names) {
+        const QString word = QString::fromLatin1(what);
+        if (text->trimmed().isEmpty()) {
+            return QStringLiteral("The preset's %1 cannot be empty.").arg(word);
+        }
+        if (*text != text->trimmed()) {
+            return QStringLiteral("The preset's %1 cannot begin or end with a space.").arg(word);
+        }
+        if (text->size() > 100) {
+            return QStringLiteral("The preset's %1 can be at most 100 characters long.").arg(word);
+        }
+        for (const QChar c : *text) {
+            if (c == u'<' || c == u'>' || c.category() == QChar::Other_Control) {
+                return QStringLiteral("The preset's %1 cannot hold \"<\", \">\" or a line break.")
+                    .arg(word);
+            }
+        }
+    }
+    // reelwright-cli --preset "CATEGORY/LABEL" ends the category at its first "/".
+    if (category.contains(u'/')) {
+        return QStringLiteral("The preset's category cannot hold \"/\".");
+    }
+    return QString();
+}
+
+bool OwnPresets::Add(const QString& path, const PresetEntry& entry, bool* replaced,
+                     QString* error) {
+    // What is on the disk now, so that a preset another copy saved meanwhile stays.
+    Read read = Load(path);
+    if (read.unreadable) {
+        *error = read.problem;
+        return false;
+    }
+    const auto same = std::find_if(read.entries.begin(), read.entries.end(),
+                                   [&entry](const PresetEntry& e) { return SamePreset(e, entry); });
+    *replaced = same != read.entries.end();
+    if (*replaced) {
+        *same = entry;
+    } else {
+        read.entries.push_back(entry);
+    }
+    return Write(path, read.entries, error);
+}
+
+bool OwnPresets::Remove(const QString& path, const PresetEntry& which, QString* error) {
+    Read read = Load(path);
+    if (read.unreadable) {
+        *error = read.problem;
+        return false;
+    }
+    const auto gone =
+        std::remove_if(read.entries.begin(), read.entries.end(),
+                       [&which](const PresetEntry& e) { return SamePreset(e, which); });
+    if (gone == read.entries.end()) {
+        return true;  // already gone: nothing to write
+    }
+    read.entries.erase(gone, read.entries.end());
+    return Write(path, read.entries, error);
+}
+
+QByteArray OwnPresets::Text(const std::vector<PresetEntry>& entries) {
+    QString text = QStringLiteral("<?xml version=\"1.0\"?>\r\n<presets>\r\n");
+    for (const PresetEntry& entry : entries) {
+        text += QStringLiteral(
+                    "<preset>\r\n\t<label>%1</label>\r\n\t<params>%2</params>\r\n"
+                    "\t<extension>%3</extension>\r\n\t<category>%4</category>\r\n"
+                    "</preset>\r\n")
+                    .arg(entry.label, entry.params, entry.extension, entry.category);
+    }
+    text += QStringLiteral("</presets>\r\n");
+    return text.toLocal8Bit();
+}
+
+}  // namespace reelwright
