@@ -275,10 +275,12 @@ std::vector<Preset> PicturePresets() {
         if (arguments.contains("-vn")) {
             continue;
         }
+        // Cut names may meet (three "Copy as it is" presets): the place keeps them apart.
         presets.push_back(
             {test::NameOf(
                  (preset.category + ' ' + preset.label + ' ' + preset.extension).toStdString(),
-                 presets.size()),
+                 presets.size()) +
+                 '_' + std::to_string(presets.size()),
              preset.label, preset.params, preset.extension,
              PicturePlan::Format::Of(arguments).holdsHdr});
     }
