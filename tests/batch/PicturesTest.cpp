@@ -272,7 +272,9 @@ std::vector<Preset> PicturePresets() {
     catalogue.Load(kData + "/presets.xml", &error);
     for (const PresetEntry& preset : catalogue.Entries()) {
         const QStringList arguments = SplitArguments(preset.params).value_or(QStringList());
-        if (arguments.contains("-vn")) {
+        // Without pictures, or copied as they are (nothing is mapped or made progressive).
+        if (arguments.contains("-vn") || arguments.join(' ').contains("-c copy") ||
+            arguments.join(' ').contains("-c:v copy")) {
             continue;
         }
         // Cut names may meet (three "Copy as it is" presets): the place keeps them apart.
