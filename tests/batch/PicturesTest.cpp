@@ -262,6 +262,7 @@ struct Preset {
     QString options;
     QString type;
     bool holdsHdr;
+    bool copies;
 };
 
 // Every shipped preset that writes pictures.
@@ -272,19 +273,15 @@ std::vector<Preset> PicturePresets() {
     catalogue.Load(kData + "/presets.xml", &error);
     for (const PresetEntry& preset : catalogue.Entries()) {
         const QStringList arguments = SplitArguments(preset.params).value_or(QStringList());
-        // Without pictures, or copied as they are (nothing is mapped or made progressive).
-        if (arguments.contains("-vn") || arguments.join(' ').contains("-c copy") ||
-            arguments.join(' ').contains("-c:v copy")) {
+        if (arguments.contains("-vn")) {
             continue;
         }
-        // Cut names may meet (three "Copy as it is" presets): the place keeps them apart.
+        // Long labels are cut in names; the container keeps the three copies apart.
+        const PicturePlan::Format format = PicturePlan::Format::Of(arguments);
         presets.push_back(
-            {test::NameOf(
-                 (preset.category + ' ' + preset.label + ' ' + preset.extension).toStdString(),
-                 presets.size()) +
-                 '_' + std::to_string(presets.size()),
-             preset.label, preset.params, preset.extension,
-             PicturePlan::Format::Of(arguments).holdsHdr});
+            {test::NameOf((preset.category + ' ' + preset.label).toStdString(), presets.size()) +
+                 '_' + preset.extension.toStdString(),
+             preset.label, preset.params, preset.extension, format.holdsHdr, format.copies});
     }
     return presets;
 }
@@ -420,6 +417,13 @@ TEST_P(HdrThroughEveryPreset, IsToldForItsFormat) {
     ASSERT_EQ(row.status, "Complete") << row.reason.toStdString();
     const Probed probed = ProbePicture(result);
     const QString said = Said();
+    if (preset.copies) {
+        // Nothing is done to a copied picture: HDR stays HDR.
+        EXPECT_TRUE(TenBit(probed.pixelFormat)) << probed.pixelFormat.toStdString();
+        EXPECT_EQ(probed.transfer, transfer);
+        EXPECT_FALSE(said.contains("HDR")) << said.toStdString();
+        return;
+    }
     if (preset.holdsHdr) {
         EXPECT_TRUE(TenBit(probed.pixelFormat)) << probed.pixelFormat.toStdString();
         EXPECT_EQ(probed.primaries, "bt2020");
