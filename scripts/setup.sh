@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config   # the build
   qt6-base-dev                # Qt 6 Core, Gui, Widgets and Test: window, processes, settings
+  qt6-tools-dev qt6-l10n-tools  # Qt Linguist: the translations' .ts sources made into .qm
+  qt6-translations-l10n       # Qt's own words (OK, Show Details...) in the same languages
   libmediainfo-dev            # the play length shown for every queued file
   ffmpeg                      # the encoder that does every conversion
   libavformat-dev libavcodec-dev libavutil-dev  # probing files through the encoder's libraries
@@ -14,6 +16,8 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei # every other script, Chinese, Japanese and Korean too
   xdg-utils                   # opening the help page, links and files with the desktop's programs
   xvfb xauth                  # running the window where there is no display
+  at-spi2-core python3-pyatspi dbus-x11  # the accessibility test reads the window as a screen
+                                         # reader does, on a bus of its own (dbus-launch)
   parallel jq                 # proving the README's examples: files over machines, JSON for programs
   desktop-file-utils appstream dpkg-dev  # checking the desktop entry, metainfo and package
   file                        # dpkg-shlibdeps, run by the package step, tells programs by it

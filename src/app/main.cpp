@@ -2,6 +2,7 @@
 #include "platform/DBusNotifications.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/MessageBoxNotifier.h"
 #include "platform/SignalWatcher.h"
 #include "platform/SystemDesktop.h"
@@ -68,6 +69,9 @@ int main(int argc, char* argv[]) {
             files << QDir::toNativeSeparators(QDir::current().absoluteFilePath(argument));
         }
     }
+
+    // The desktop's language, English where none of ours fits.
+    InstallTranslations(app);
 
     // The real outside world; tests install recording stand-ins instead.
     MessageBoxNotifier notifier;

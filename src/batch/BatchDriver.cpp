@@ -66,6 +66,8 @@ class BatchDriver::Running {
 
   private:
     BatchDriver& driver_;
+    // A failure's box holds no file: the others go on while it is up.
+    Notifier::Unattended unattended_;
 };
 
 BatchDriver::BatchDriver(JobList& jobList, Hooks hooks, QObject* parent)
@@ -735,7 +737,10 @@ void BatchDriver::TellProgress(int row, const CVideoConv* job) {
     }
     if (const std::optional<double> left = timeLeft_.BatchSecondsLeft();
         left && timeLeft_.FileCount() > 1) {
-        note << TimeLeft::ClockText(*left) + QStringLiteral(" for the batch");
+        // A file that has only just started has no time of its own yet; the batch's is said.
+        note << TimeLeft::ClockText(*left) +
+                    (note.isEmpty() ? QStringLiteral(" left for the batch")
+                                    : QStringLiteral(" for the batch"));
     }
     if (const std::optional<double> speed = timeLeft_.Speed(index)) {
         note << QStringLiteral("%1x real time").arg(*speed, 0, 'f', 1);

@@ -88,6 +88,9 @@ class RowReader {
         row.lengthSeconds = Number("length", 0, KeptQueue::kLongestLength);
         row.fileSize = Text("size", kLongestShortText);
         row.textColors[JobRow::Status] = Color("statusColor");
+        if (row.textColors[JobRow::Status] == BatchDriver::kLightSuccessColor) {
+            row.textColors[JobRow::Status] = BatchDriver::kSuccessColor;  // readable now
+        }
         row.textColors[JobRow::Duration] = Color("durationColor");
         row.reason = Text("reason", kLongestReason);
         row.outputPath = Text("result", kLongestPath);

@@ -21,6 +21,9 @@ void TimeLeft::Start(std::vector<double> lengths) {
         files_.push_back(file);
     }
     latest_ = -1;
+    work_ = 0;
+    samples_.clear();
+    lastSpeed_.reset();
 }
 
 void TimeLeft::AddFile(double length) {
@@ -53,10 +56,28 @@ void TimeLeft::Position(int index, double converted, std::optional<double> speed
     }
     File& file = files_[static_cast<std::size_t>(index)];
     if (std::isfinite(converted)) {
-        file.converted = std::clamp(converted, 0.0, kLongestPlaySeconds);
+        const double now = std::clamp(converted, 0.0, kLongestPlaySeconds);
+        work_ += std::max(0.0, now - file.converted);
+        file.converted = now;
     }
     if (speed && *speed >= kSlowestSpeed && *speed <= kFastestSpeed) {
         file.encoderSpeed = speed;
+    }
+    const double at = clock_();
+    samples_.push_back({at, work_});
+    // Kept: the samples of the last seconds, and the one just before them to measure from.
+    auto recent = std::find_if(samples_.begin(), samples_.end(), [at](const Sample& sample) {
+        return sample.at >= at - kSmoothingSeconds;
+    });
+    if (recent != samples_.begin()) {
+        samples_.erase(samples_.begin(), std::prev(recent));
+    }
+    constexpr std::size_t kMostSamples = 512;  // a flood of lines at one moment
+    if (samples_.size() > kMostSamples) {
+        samples_.erase(samples_.begin() + 1, samples_.begin() + (samples_.size() - kMostSamples));
+    }
+    if (const std::optional<double> batchSpeed = BatchSpeed()) {
+        lastSpeed_ = batchSpeed;
     }
 }
 
@@ -121,29 +142,53 @@ std::optional<double> TimeLeft::FileSecondsLeft(int index) const {
     return Sensible(std::max(0.0, file.length - file.converted) / *speed);
 }
 
-std::optional<double> TimeLeft::BatchSecondsLeft() const {
-    if (!AllLengthsKnown()) {
-        return std::nullopt;
-    }
+std::optional<double> TimeLeft::SaidSpeed() const {
     double speed = 0;
-    double left = 0;
     for (int i = 0; i < FileCount(); ++i) {
-        const File& file = files_[static_cast<std::size_t>(i)];
-        if (file.state == File::State::Running) {
+        if (files_[static_cast<std::size_t>(i)].state == File::State::Running) {
             const std::optional<double> fileSpeed = Speed(i);
             if (!fileSpeed) {
                 return std::nullopt;  // nothing to go by yet
             }
             speed += *fileSpeed;
         }
+    }
+    return speed > 0 ? std::optional<double>(speed) : std::nullopt;
+}
+
+std::optional<double> TimeLeft::BatchSpeed() const {
+    if (samples_.size() >= 2) {
+        const Sample& first = samples_.front();
+        const Sample& last = samples_.back();
+        const double watched = last.at - first.at;
+        if (watched >= kShortestMeasure && last.work > first.work) {
+            const double measured = (last.work - first.work) / watched;
+            if (measured >= kSlowestSpeed && measured <= kFastestSpeed) {
+                return measured;
+            }
+        }
+    }
+    if (const std::optional<double> said = SaidSpeed()) {
+        return said;
+    }
+    return lastSpeed_;
+}
+
+std::optional<double> TimeLeft::BatchSecondsLeft() const {
+    if (!AllLengthsKnown()) {
+        return std::nullopt;
+    }
+    double left = 0;
+    for (const File& file : files_) {
         if (file.state != File::State::Ended) {
             left += std::max(0.0, file.length - file.converted);
         }
     }
-    if (speed <= 0) {
+    const std::optional<double> speed = BatchSpeed();
+    if (!speed) {
         return std::nullopt;
     }
-    return Sensible(left / speed);
+    return Sensible(left / *speed);
 }
 
 QString TimeLeft::ProgressText() const {

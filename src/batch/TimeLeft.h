@@ -42,8 +42,17 @@ class TimeLeft {
     std::optional<double> Speed() const { return Speed(latest_); }
     std::optional<double> FileSecondsLeft(int index) const;
     std::optional<double> FileSecondsLeft() const { return FileSecondsLeft(latest_); }
-    // From all running files: what is left of the batch at the speed they go together.
+    // From all running files: what is left of the batch at the speed they went together over
+    // the last seconds (so one file's jittery speed does not make it jump back and forth). Once
+    // known it stays known: while a file that has just started says nothing yet, the speed
+    // seen last stands for it.
     std::optional<double> BatchSecondsLeft() const;
+    // The speed of the batch, in seconds of video per second.
+    std::optional<double> BatchSpeed() const;
+    // How far back the batch's speed is measured, and how long it must be watched before the
+    // measure is believed over the encoder's word.
+    static constexpr double kSmoothingSeconds = 10;
+    static constexpr double kShortestMeasure = 3;
 
     // "45% of 3 files, 2:10 left", or without the lengths "File 2 of 3".
     QString ProgressText() const;
@@ -68,9 +77,19 @@ class TimeLeft {
     static std::optional<double> Sensible(double seconds);
     bool AllLengthsKnown() const;
 
+    // The encoders' own speeds added up, when every running file has one.
+    std::optional<double> SaidSpeed() const;
+
+    struct Sample {
+        double at = 0;    // the clock's
+        double work = 0;  // seconds of video converted by the batch so far
+    };
     Clock clock_;
     std::vector<File> files_;
     int latest_ = -1;
+    double work_ = 0;
+    std::vector<Sample> samples_;  // the last kSmoothingSeconds, oldest first
+    std::optional<double> lastSpeed_;
 };
 
 }  // namespace reelwright

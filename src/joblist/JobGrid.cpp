@@ -1,9 +1,11 @@
 #include "joblist/JobGrid.h"
 
+#include "joblist/JobGridAccessible.h"
 #include "joblist/JobListStore.h"
 #include "joblist/JobRow.h"
 #include "joblist/ProgressCellDelegate.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QHeaderView>
@@ -22,6 +24,7 @@ constexpr int kTwipsPerPixel = 15;
 }  // namespace
 
 JobGrid::JobGrid(QWidget* parent) : QTableView(parent) {
+    JobGridAccessible::Install();
     setItemDelegate(new ProgressCellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -50,9 +53,54 @@ void JobGrid::Bind(JobListStore* store) {
     // A grid drawn smaller than the design (a small screen) keeps the columns' shares.
     const double scale = width() > 0 ? width() * 1.0 * kTwipsPerPixel / kDesignWidthTwips : 1.0;
     for (int column = 1; column < static_cast<int>(std::size(kColumnTwips)); ++column) {
-        setColumnWidth(column, static_cast<int>(kColumnTwips[column] * std::min(scale, 1.0) /
-                                                kTwipsPerPixel));
+        setColumnWidth(
+            column, static_cast<int>(kColumnTwips[column] * std::min(scale, 1.0) / kTwipsPerPixel));
     }
+}
+
+int JobGrid::AccessibleChild(const QModelIndex& index) const {
+    if (!index.isValid() || isColumnHidden(index.column())) {
+        return -1;
+    }
+    int column = 0;
+    int columns = 0;
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        if (!isColumnHidden(c)) {
+            column += c < index.column() ? 1 : 0;
+            ++columns;
+        }
+    }
+    return index.row() * columns + column;
+}
+
+void JobGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // QTableView's own would number the cells with the hidden column and the headers.
+    QAbstractItemView::currentChanged(current, previous);
+    if (QAccessible::isActive() && hasFocus()) {
+        if (const int child = AccessibleChild(current); child >= 0) {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            event.setChild(child);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void JobGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    const auto tell = [this](const QItemSelection& cells, QAccessible::Event kind) {
+        for (const QModelIndex& cell : cells.indexes()) {
+            if (const int child = AccessibleChild(cell); child >= 0) {
+                QAccessibleEvent event(this, kind);
+                event.setChild(child);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    };
+    tell(selected, QAccessible::SelectionAdd);
+    tell(deselected, QAccessible::SelectionRemove);
 }
 
 void JobGrid::SetColours(const QColor& light, const QColor& dark) {

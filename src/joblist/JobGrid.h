@@ -43,8 +43,15 @@ class JobGrid : public QTableView {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A screen reader is told of the focus and the selection by the cells it is given
+    // (JobGridAccessible), which leave the hidden ID out.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
   private:
+    // The reader's child number of a cell; -1 for a hidden one.
+    int AccessibleChild(const QModelIndex& index) const;
     static QStringList LocalFiles(const QMimeData* data);
     bool AcceptsDrop(const QMimeData* data) const;
 

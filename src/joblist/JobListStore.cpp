@@ -1,5 +1,7 @@
 #include "joblist/JobListStore.h"
 
+#include <QCoreApplication>
+
 namespace reelwright {
 
 JobListStore::JobListStore(QObject* parent) : QAbstractTableModel(parent) {}
@@ -183,13 +185,13 @@ QVariant JobListStore::headerData(int section, Qt::Orientation orientation, int 
         case JobRow::CheckBox:
             return QStringLiteral(" ");
         case JobRow::FilePath:
-            return QStringLiteral("File Path");
+            return QCoreApplication::translate("reelwright::JobListStore", "File Path");
         case JobRow::Status:
-            return QStringLiteral("Conversion Status");
+            return QCoreApplication::translate("reelwright::JobListStore", "Conversion Status");
         case JobRow::Duration:
-            return QStringLiteral("Time Length");
+            return QCoreApplication::translate("reelwright::JobListStore", "Time Length");
         case JobRow::FileSize:
-            return QStringLiteral("File Size");
+            return QCoreApplication::translate("reelwright::JobListStore", "File Size");
         default:
             return QStringLiteral("ID");
     }

@@ -14,6 +14,8 @@ class ProgressCellDelegate : public QStyledItemDelegate {
 
   public:
     static const QColor kBarColor;
+    // How much of a selected cell shows the selection around its bar.
+    static constexpr int kSelectionFrame = 2;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -25,6 +27,9 @@ class ProgressCellDelegate : public QStyledItemDelegate {
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
   public:
+    // A cell's text as it is shown: a status in the window's language.
+    static QString ShownText(const QModelIndex& index);
+    static QString StatusText(const QString& status);
 
     // The percentage of a status cell whose text is a number, rounded half to even.
     static std::optional<int> ProgressOf(const QModelIndex& index);

@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -57,17 +58,17 @@ QString FileDialogs::BrowseForFolder(QWidget* owner, const QString& title) {
 bool FileDialogs::AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
                                 QString* label) {
     QDialog dialog(owner);
-    dialog.setWindowTitle(QStringLiteral("Save as Preset"));
+    dialog.setWindowTitle(QCoreApplication::translate("reelwright::Dialogs", "Save as Preset"));
     auto* form = new QFormLayout(&dialog);
     auto* categoryList = new QComboBox;
     categoryList->setEditable(true);
     categoryList->addItems(categories);
     categoryList->setCurrentText(*category);
-    categoryList->setAccessibleName(QStringLiteral("Category"));
+    categoryList->setAccessibleName(QCoreApplication::translate("reelwright::Dialogs", "Category"));
     auto* name = new QLineEdit(*label);
-    name->setAccessibleName(QStringLiteral("Preset name"));
-    form->addRow(QStringLiteral("Category:"), categoryList);
-    form->addRow(QStringLiteral("Preset name:"), name);
+    name->setAccessibleName(QCoreApplication::translate("reelwright::Dialogs", "Preset name"));
+    form->addRow(QCoreApplication::translate("reelwright::Dialogs", "Category:"), categoryList);
+    form->addRow(QCoreApplication::translate("reelwright::Dialogs", "Preset name:"), name);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -36,6 +36,17 @@ QString BoxText(const QString& text) {
 
 }  // namespace
 
+MessageBoxNotifier::MessageBoxNotifier(QWidget* owner)
+    : owner_(owner), told_([this](const BoxQueue::Box& told, std::function<void()> closed) {
+          auto* box = new QMessageBox(BoxIcon(told.icon), QString::fromLatin1(kProductName),
+                                      BoxText(told.text), QMessageBox::Ok, owner_);
+          box->setDetailedText(BoundedDetails(told.details));
+          box->setAttribute(Qt::WA_DeleteOnClose);
+          box->setWindowModality(Qt::NonModal);
+          QObject::connect(box, &QDialog::finished, box, [closed] { closed(); });
+          box->show();
+      }) {}
+
 void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QString& details) {
     QMessageBox box(BoxIcon(icon), QString::fromLatin1(kProductName), BoxText(text),
                     QMessageBox::Ok, owner_);
@@ -44,12 +55,8 @@ void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QStri
     box.exec();
 }
 
-void MessageBoxNotifier::Tell(const QString& text, MessageIcon icon) {
-    auto* box = new QMessageBox(BoxIcon(icon), QString::fromLatin1(kProductName), BoxText(text),
-                                QMessageBox::Ok, owner_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->show();
+void MessageBoxNotifier::Tell(const QString& text, MessageIcon icon, const QString& details) {
+    told_.Add(text, icon, details);
 }
 
 }  // namespace reelwright

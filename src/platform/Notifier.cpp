@@ -65,6 +65,10 @@ Notifier& Notifier::Current() {
     return g_notifier ? *g_notifier : g_logNotifier;
 }
 
+Notifier& Notifier::Unattended::Inner() {
+    return previous_ ? *previous_ : g_logNotifier;
+}
+
 Notifier* Notifier::Install(Notifier* notifier) {
     Notifier* previous = g_notifier;
     g_notifier = notifier;

@@ -26,12 +26,39 @@ class Notifier {
     void Show(const QString& text, MessageIcon icon) { Show(text, icon, QString()); }
     // The same, without waiting for the user: for what is worth knowing while the program goes
     // on (a batch converting). By default it is shown as Show shows it.
-    virtual void Tell(const QString& text, MessageIcon icon) { Show(text, icon, QString()); }
+    virtual void Tell(const QString& text, MessageIcon icon, const QString& details) {
+        Show(text, icon, details);
+    }
+    void Tell(const QString& text, MessageIcon icon) { Tell(text, icon, QString()); }
 
     // The one installed notifier; without one, messages go to the log.
     static Notifier& Current();
     // Installs a notifier (not owned) and returns the previous one; nullptr restores the log.
     static Notifier* Install(Notifier* notifier);
+
+    // For its lifetime no message waits for the user: every Show is told instead, so a
+    // batch goes on while its failures' boxes are up.
+    class Unattended;
+};
+
+class Notifier::Unattended final : public Notifier {
+  public:
+    Unattended() : previous_(Install(this)) {}
+    ~Unattended() override { Install(previous_); }
+    Unattended(const Unattended&) = delete;
+    Unattended& operator=(const Unattended&) = delete;
+    using Notifier::Show;
+    void Show(const QString& text, MessageIcon icon, const QString& details) override {
+        Inner().Tell(text, icon, details);
+    }
+    using Notifier::Tell;
+    void Tell(const QString& text, MessageIcon icon, const QString& details) override {
+        Inner().Tell(text, icon, details);
+    }
+
+  private:
+    Notifier& Inner();
+    Notifier* previous_;
 };
 
 }  // namespace reelwright

@@ -17,7 +17,7 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
                                      const QString& tail, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Encoder Output - ") + fileName);
+    setWindowTitle(tr("Encoder Output - %1").arg(fileName));
     QString content = tail;
     QFile log(logPath);
     if (!logPath.isEmpty() && log.open(QIODevice::ReadOnly)) {
@@ -32,16 +32,15 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
     text_->setPlainText(content);
     text_->moveCursor(QTextCursor::End);
 
-    auto* copy = new MyButton(QStringLiteral("Copy All"), this);
-    auto* close = new MyButton(QStringLiteral("Close"), this);
+    auto* copy = new MyButton(tr("Copy All"), this);
+    auto* close = new MyButton(tr("Close"), this);
     copy->setMinimumSize(110, 30);
     close->setMinimumSize(110, 30);
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(text_->toPlainText()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
-    auto* where =
-        new QLabel(logPath.isEmpty() ? QStringLiteral("What the encoder said") : logPath);
+    auto* where = new QLabel(logPath.isEmpty() ? tr("What the encoder said") : logPath);
     if (!logPath.isEmpty()) {
         // A deep log folder must not make the view wider than the screen: the whole path is in
         // the tooltip.

@@ -25,6 +25,9 @@ class MyFrame : public QFrame {
     QString ShownCaption() const;
     // The design's height, at the window's zoom.
     int HeaderHeight() const;
+    // A panel that slides over the window, read as a dialog by a screen reader.
+    void SetPanel(bool panel) { panel_ = panel; }
+    bool IsPanel() const { return panel_; }
 
     static constexpr int kHeaderHeight = 30;
 
@@ -45,6 +48,7 @@ class MyFrame : public QFrame {
     QString caption_;
     std::optional<int> captionRight_;
     int borderWidth_;
+    bool panel_ = false;
     QImage background_;
 };
 

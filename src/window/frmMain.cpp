@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
+#include "window/Accessibility.h"
 #include "window/Look.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
@@ -65,6 +66,7 @@ frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
                         [this] { return ChosenParameters(); }}),
       adder_(jobList_),
       keeper_(jobList_) {
+    InstallAccessibility();
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     // The whole design, drawn smaller when the screen cannot hold it.
@@ -93,14 +95,14 @@ void frmMain::KeepTheList() {
     // Said once each, in a box that does not hold the batch.
     connect(&keeper_, &QueueKeeper::CannotKeep, this, [](const QString& why) {
         Notifier::Current().Tell(
-            QStringLiteral("The list of files cannot be kept for the next start (%1). Converting "
-                           "goes on, but the list will be lost when Reelwright ends.")
+            tr("The list of files cannot be kept for the next start (%1). Converting "
+               "goes on, but the list will be lost when Reelwright ends.")
                 .arg(why),
             MessageIcon::Warning);
     });
     connect(&batch_, &BatchDriver::LogsUnwritable, this, [](const QString& why) {
-        Notifier::Current().Tell(QStringLiteral("The encoder's output cannot be kept in logs (%1). "
-                                                "Converting goes on.")
+        Notifier::Current().Tell(tr("The encoder's output cannot be kept in logs (%1). "
+                                    "Converting goes on.")
                                      .arg(why),
                                  MessageIcon::Warning);
     });
@@ -143,6 +145,7 @@ void frmMain::LayoutWindow() {
     BuildResumePanel();
     frMain->move(0, 0);
     setFixedSize(frMain->size());
+    NameForScreenReaders();
     // The sliding panels wait just below the visible area, hidden, so the keyboard cannot
     // reach them either.
     for (QWidget* panel :
@@ -185,62 +188,62 @@ void frmMain::BuildMainPanel() {
     // A batch's progress joins the caption; it must not run under the buttons.
     frMain->SetCaptionRight(cmdAbout->x() - Zoomed(6));
     // Named for screen readers; reached with Tab after the steps' controls (and F1 for help).
-    const std::pair<MyButton*, const char*> corners[] = {{cmdAbout, "About"},
-                                                         {MyButton1, "Help (F1)"},
-                                                         {cmdMinimize, "Minimize"},
-                                                         {cmdClose, "Close"}};
+    const std::pair<MyButton*, QString> corners[] = {{cmdAbout, tr("About")},
+                                                     {MyButton1, tr("Help")},
+                                                     {cmdMinimize, tr("Minimize")},
+                                                     {cmdClose, tr("Close")}};
     for (const auto& [corner, name] : corners) {
-        corner->setToolTip(QString::fromLatin1(name));
-        corner->setAccessibleName(QString::fromLatin1(name).section(u' ', 0, 0));
+        corner->setToolTip(corner == MyButton1 ? tr("%1 (F1)").arg(name) : name);
+        corner->setAccessibleName(name);
     }
 
-    MyFrame1 = Place(new MyFrame("Three easy steps to convert your video files.", p, 1), 165, 540,
-                     10515, 345);
+    MyFrame1 = Place(new MyFrame(tr("Three easy steps to convert your video files."), p, 1), 165,
+                     540, 10515, 345);
 
     PlaceAuto(StepNumber("1", p), 135, 870);
-    StepRule(PlaceAuto(new QLabel("  - Add Video Files/Folders", p), 210, 945));
-    cmdAddVideoFile = Place(new MyButton("Add Video File...", p), 450, 1320, 1320, 420);
-    cmdAddFolder = Place(new MyButton("Add Folder...", p), 1920, 1320, 1335, 420);
+    StepRule(PlaceAuto(new QLabel(tr("  - Add Video Files/Folders"), p), 210, 945));
+    cmdAddVideoFile = Place(new MyButton(tr("Add Video File..."), p), 450, 1320, 1320, 420);
+    cmdAddFolder = Place(new MyButton(tr("Add Folder..."), p), 1920, 1320, 1335, 420);
     Label9 = PlaceAuto(
-        new QLabel("For Quick Adding:You can drag and drop video files into the below list", p),
+        new QLabel(tr("For Quick Adding:You can drag and drop video files into the below list"), p),
         3600, 1425);
     Grid = Place(new JobGrid(p), 165, 1920, 10530, 3420);
-    chkSelectAll = PlaceAuto(new QCheckBox("Select/Unselect All", p), 135, 5475);
-    cmdRemove = Place(new MyButton("Remove Selected", p), 1815, 5385, 1500, 360);
-    cmdPlay = Place(new MyButton("Play Highlighted File", p), 8835, 5400, 1890, 330);
+    chkSelectAll = PlaceAuto(new QCheckBox(tr("Select/Unselect All"), p), 135, 5475);
+    cmdRemove = Place(new MyButton(tr("Remove Selected"), p), 1815, 5385, 1500, 360);
+    cmdPlay = Place(new MyButton(tr("Play Highlighted File"), p), 8835, 5400, 1890, 330);
 
     PlaceAuto(StepNumber("2", p), 120, 5700);
-    StepRule(PlaceAuto(new QLabel("  - Select Output Folder and Format", p), 180, 5790));
-    PlaceAuto(new QLabel("Output Folder:", p), 375, 6150);
-    optSameFolder = PlaceAuto(new QRadioButton("Same folder as input file", p), 495, 6405);
-    optOtherFolder = PlaceAuto(new QRadioButton("Other folder", p), 495, 6690);
+    StepRule(PlaceAuto(new QLabel(tr("  - Select Output Folder and Format"), p), 180, 5790));
+    PlaceAuto(new QLabel(tr("Output Folder:"), p), 375, 6150);
+    optSameFolder = PlaceAuto(new QRadioButton(tr("Same folder as input file"), p), 495, 6405);
+    optOtherFolder = PlaceAuto(new QRadioButton(tr("Other folder"), p), 495, 6690);
     txtOutPath = Place(new QLineEdit(p), 690, 6990, 4725, 315);
-    cmdBrowse = Place(new MyButton("Browse...", p), 5460, 6945, 945, 360);
-    PlaceAuto(new QLabel("Output Format:", p), 6750, 6135);
+    cmdBrowse = Place(new MyButton(tr("Browse..."), p), 5460, 6945, 945, 360);
+    PlaceAuto(new QLabel(tr("Output Format:"), p), 6750, 6135);
     // Three lines of room, so a long summary wraps instead of being cut.
     lblFormat = Place(new QLabel(p), 6855, 6405, 3900, 600);
     lblFormat->setWordWrap(true);
     lblFormat->setTextFormat(Qt::PlainText);
     lblFormat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdChangeFormat = Place(new MyButton("Change...", p), 8295, 7035, 945, 300);
+    cmdChangeFormat = Place(new MyButton(tr("Change..."), p), 8295, 7035, 945, 300);
 
     PlaceAuto(StepNumber("3", p), 105, 7530);
-    StepRule(PlaceAuto(new QLabel("- Click Convert to start conversion", p), 360, 7575));
-    auto* filesAtOnce = PlaceAuto(new QLabel("Files at once:", p), 450, 8070);
+    StepRule(PlaceAuto(new QLabel(tr("- Click Convert to start conversion"), p), 360, 7575));
+    auto* filesAtOnce = PlaceAuto(new QLabel(tr("Files at once:"), p), 450, 8070);
     cmbFilesAtOnce = Place(new QComboBox(p), 1560, 8010, 900, 345);
-    cmbFilesAtOnce->addItem(QStringLiteral("Auto"));
+    cmbFilesAtOnce->addItem(tr("Auto"));
     for (int count = 1; count <= RememberedSettings::kMostFilesAtOnce; ++count) {
         cmbFilesAtOnce->addItem(QString::number(count));
     }
     cmbFilesAtOnce->setCurrentIndex(0);
     filesAtOnce->setBuddy(cmbFilesAtOnce);
-    cmbFilesAtOnce->setAccessibleName(QStringLiteral("Files at once"));
-    cmbFilesAtOnce->setToolTip(QStringLiteral(
-        "How many files convert at the same time. Auto converts several short files at once,\n"
-        "and long ones one at a time when their encoder already keeps every core busy."));
-    cmdConvertSelected = Place(new MyButton("Convert Selected", p), 3255, 7920, 1995, 510);
-    cmdConvert = Place(new MyButton("Convert All", p), 5520, 7920, 1905, 510);
-    chkShutdown = PlaceAuto(new QCheckBox("Shutdown after conversion complete", p), 7590, 8115);
+    cmbFilesAtOnce->setAccessibleName(tr("Files at once"));
+    cmbFilesAtOnce->setToolTip(
+        tr("How many files convert at the same time. Auto converts several short files at once,\n"
+           "and long ones one at a time when their encoder already keeps every core busy."));
+    cmdConvertSelected = Place(new MyButton(tr("Convert Selected"), p), 3255, 7920, 1995, 510);
+    cmdConvert = Place(new MyButton(tr("Convert All"), p), 5520, 7920, 1905, 510);
+    chkShutdown = PlaceAuto(new QCheckBox(tr("Shutdown after conversion complete"), p), 7590, 8115);
 
     // The steps in order, then the corner buttons.
     QWidget* const order[] = {cmdAddVideoFile,
@@ -269,8 +272,7 @@ void frmMain::BuildMainPanel() {
 
     connect(cmdAddVideoFile, &QPushButton::clicked, this, [this] { AddVideoFiles(); });
     connect(cmdAddFolder, &QPushButton::clicked, this, [this] {
-        adder_.AddFolder(
-            Dialogs::Current().BrowseForFolder(this, QStringLiteral("Select folder to add")));
+        adder_.AddFolder(Dialogs::Current().BrowseForFolder(this, tr("Select folder to add")));
     });
     connect(chkSelectAll, &QCheckBox::clicked, this,
             [this](bool checked) { jobList_.SelectAll(checked); });
@@ -309,7 +311,7 @@ bool frmMain::AddFile2Grid(QString& sFilePath) {
 void frmMain::AddVideoFiles(const QStringList& fileList) {
     QStringList files = fileList;
     if (files.isEmpty() && !adder_.IsAdding()) {
-        files = Dialogs::Current().OpenFiles(this, QStringLiteral("Select one or more video files"),
+        files = Dialogs::Current().OpenFiles(this, tr("Select one or more video files"),
                                              VideoFileAdder::OpenDialogFilter(), true);
     }
     adder_.AddVideoFiles(files);
@@ -404,8 +406,7 @@ void frmMain::EnableControls(bool enabled) {
 void frmMain::closeEvent(QCloseEvent* event) {
     switch (DecideClose(batch_.IsConverting(), adder_.IsAdding())) {
         case CloseAnswer::Refuse:
-            Notifier::Current().Show(QStringLiteral("Please Stop Conversion first."),
-                                     MessageIcon::Warning);
+            Notifier::Current().Show(tr("Please Stop Conversion first."), MessageIcon::Warning);
             event->ignore();
             break;
         case CloseAnswer::AfterAdding:

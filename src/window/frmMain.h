@@ -213,6 +213,8 @@ class frmMain : public QWidget {
   private:
     static std::optional<double>& ZoomOverride();
     void LayoutWindow();
+    // What a screen reader says of each control that shows no text of its own.
+    void NameForScreenReaders();
     // Hides a panel that has slid down and gives the focus back.
     void ParkPanel(QWidget* panel);
     // Every text button's caption at the one size at which all of them fit.

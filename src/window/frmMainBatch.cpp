@@ -22,10 +22,10 @@ void frmMain::BuildOutputControls() {
     connect(optSameFolder, &QRadioButton::toggled, this, &frmMain::FolderOptionChanged);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
     connect(cmdConvert, &QPushButton::clicked, this, [this] {
-        StartButton_Click(cmdConvert, cmdConvertSelected, QStringLiteral("Convert All"), false);
+        StartButton_Click(cmdConvert, cmdConvertSelected, tr("Convert All"), false);
     });
     connect(cmdConvertSelected, &QPushButton::clicked, this, [this] {
-        StartButton_Click(cmdConvertSelected, cmdConvert, QStringLiteral("Convert Selected"), true);
+        StartButton_Click(cmdConvertSelected, cmdConvert, tr("Convert Selected"), true);
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -37,8 +37,7 @@ void frmMain::FolderOptionChanged() {
 }
 
 void frmMain::cmdBrowse_Click() {
-    const QString folder =
-        Dialogs::Current().BrowseForFolder(this, QStringLiteral("Select the output folder"));
+    const QString folder = Dialogs::Current().BrowseForFolder(this, tr("Select the output folder"));
     if (!folder.isEmpty()) {
         txtOutPath->setText(folder);
     }
@@ -59,12 +58,11 @@ OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& 
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,
                                 bool selectedOnly) {
     if (!jobList_.Store() || jobList_.Store()->RecordCount() == 0) {
-        Notifier::Current().Show(
-            QStringLiteral("The list is empty, Please add Video files from step 1"),
-            MessageIcon::Information);
+        Notifier::Current().Show(tr("The list is empty, Please add Video files from step 1"),
+                                 MessageIcon::Information);
         return;
     }
-    if (button->text() == QStringLiteral("Stop")) {
+    if (button->text() == tr("Stop")) {
         if (startClick_.IsSecondClick()) {
             return;  // the second half of the double click that started the batch
         }
@@ -77,16 +75,13 @@ void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString
     }
     if (batch_.EligibleRows(selectedOnly) == 0) {
         const QString nothing = selectedOnly
-                                    ? QStringLiteral(
-                                          "No checked file is waiting for conversion. Tick the "
-                                          "files to convert, or use Convert All.")
-                                    : QStringLiteral(
-                                          "No file is waiting for conversion: every file in the "
-                                          "list has been converted or cannot be read.");
+                                    ? tr("No checked file is waiting for conversion. Tick the "
+                                         "files to convert, or use Convert All.")
+                                    : tr("No file is waiting for conversion: every file in the "
+                                         "list has been converted or cannot be read.");
         const QString again = jobList_.HasStatus(QStringLiteral("Error"))
-                                  ? QStringLiteral(
-                                        " To try a file that failed again, right-click "
-                                        "it and choose Convert Again.")
+                                  ? tr(" To try a file that failed again, right-click "
+                                       "it and choose Convert Again.")
                                   : QString();
         Notifier::Current().Show(nothing + again, MessageIcon::Information);
         return;
@@ -99,7 +94,7 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
                            BatchDriver::Take take) {
     // The focus comes back where it was, not to whichever control is enabled first.
     const QPointer<QWidget> focused = QApplication::focusWidget();
-    button->setText(QStringLiteral("Stop"));
+    button->setText(tr("Stop"));
     EnableControls(false);
     other->setEnabled(false);
     batch_.SetQuietFailures(chkShutdown->isChecked());
@@ -137,8 +132,7 @@ void frmMain::ResumeBatch() {
         return;
     }
     resumed_ = interrupted;
-    RunBatchFrom(cmdConvert, cmdConvertSelected, QStringLiteral("Convert All"),
-                 BatchDriver::Take::Interrupted);
+    RunBatchFrom(cmdConvert, cmdConvertSelected, tr("Convert All"), BatchDriver::Take::Interrupted);
     resumed_.reset();
 }
 

@@ -93,11 +93,11 @@ QFormLayout* Form(QWidget* parent) {
 }  // namespace
 
 void frmMain::BuildFormatPanel() {
-    frFormats = new MyFrame(QStringLiteral("Output Video Formats"), this, 3);
+    frFormats = new MyFrame(tr("Output Video Formats"), this, 3);
     frFormats->resize(TwipsRect(0, 0, 8280, 5010).size());
     QWidget* p = frFormats;
-    optFormat[0] = PlaceAuto(new QRadioButton(QStringLiteral("Presets"), p), 315, 510);
-    optFormat[1] = PlaceAuto(new QRadioButton(QStringLiteral("Custom (Advanced)"), p), 2190, 540);
+    optFormat[0] = PlaceAuto(new QRadioButton(tr("Presets"), p), 315, 510);
+    optFormat[1] = PlaceAuto(new QRadioButton(tr("Custom (Advanced)"), p), 2190, 540);
     optFormat[0]->setChecked(true);
     frFormatStack = Place(new QStackedWidget(p), 195, 825, 7890, 2985);
     frFormat[0] = BuildPresetFrame();
@@ -107,29 +107,34 @@ void frmMain::BuildFormatPanel() {
     }
     // What a conversion keeps and checks, whichever format is chosen.
     chkKeepEveryTrack =
-        PlaceAuto(new QCheckBox(QStringLiteral("Keep every audio and subtitle track"), p), 315, 3900);
-    chkKeepEveryTrack->setToolTip(QStringLiteral(
+        PlaceAuto(new QCheckBox(tr("Keep every audio and subtitle track"), p), 315, 3900);
+    chkKeepEveryTrack->setToolTip(tr(
         "Every sound and subtitle track of a file goes into its result, as far as the format can\n"
         "hold them; what it cannot hold is named on the file's row. Off: one of each kind."));
-    chkKeepDates = PlaceAuto(new QCheckBox(QStringLiteral("Keep the original's date"), p), 4560, 3900);
+    chkKeepDates = PlaceAuto(new QCheckBox(tr("Keep the original's date"), p), 4560, 3900);
     chkKeepDates->setToolTip(
-        QStringLiteral("Each result takes the date and time its original was last changed."));
+        tr("Each result takes the date and time its original was last changed."));
     chkCheckByDecoding =
-        PlaceAuto(new QCheckBox(QStringLiteral("Check results by decoding them"), p), 315, 4215);
-    chkCheckByDecoding->setToolTip(QStringLiteral(
-        "Each result is played through once, as fast as the computer can, before it takes its\n"
-        "name; a result with a fault fails instead. Converting takes longer."));
-    cmdHide = Place(new MyButton(QStringLiteral("Save && Close"), p), 2265, 4545, 1605, 375);
-    cmdDefaults = Place(new MyButton(QStringLiteral("Restore Defaults"), p), 4035, 4545, 1605, 375);
-    cmdSavePreset =
-        Place(new MyButton(QStringLiteral("Save as Preset..."), p), 5805, 4545, 1605, 375);
-    cmdSavePreset->setToolTip(QStringLiteral(
+        PlaceAuto(new QCheckBox(tr("Check results by decoding them"), p), 315, 4215);
+    chkCheckByDecoding->setToolTip(
+        tr("Each result is played through once, as fast as the computer can, before it takes its\n"
+           "name; a result with a fault fails instead. Converting takes longer."));
+    cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 4545, 1605, 375);
+    cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 4545, 1605, 375);
+    cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 4545, 1605, 375);
+    cmdSavePreset->setToolTip(tr(
         "Keeps the custom format as a preset of your own, listed with the others. Your presets\n"
         "live in your own folder, where installing or upgrading the program never touches them."));
     connect(cmdSavePreset, &QPushButton::clicked, this, &frmMain::cmdSavePreset_Click);
 
     for (int i = 0; i < 2; ++i) {
         connect(optFormat[i], &QRadioButton::clicked, this, [this, i] { ShowFormatFrame(i); });
+        // A screen reader's toggle checks the option without a click.
+        connect(optFormat[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked && frFormats->isVisible()) {
+                ShowFormatFrame(i);
+            }
+        });
     }
     connect(cmdHide, &QPushButton::clicked, this, &frmMain::cmdHide_Click);
     // Escape closes the panel as Save & Close does, checks and all.
@@ -171,11 +176,11 @@ QWidget* frmMain::BuildPresetFrame() {
         list->setMinimumWidth(Zoomed(280));
     }
     cmbOutFormat->setMinimumWidth(Zoomed(120));
-    form->addRow(QStringLiteral("Output Category:"), cmbCategory);
-    form->addRow(QStringLiteral("Output Video Codec:"), cmbOutVCodec);
-    form->addRow(QStringLiteral("Output File Format (Container):"), cmbOutFormat);
-    cmdRemovePreset = new QPushButton(QStringLiteral("Remove Preset"));
-    cmdRemovePreset->setToolTip(QStringLiteral("Removes the chosen preset of your own."));
+    form->addRow(tr("Output Category:"), cmbCategory);
+    form->addRow(tr("Output Video Codec:"), cmbOutVCodec);
+    form->addRow(tr("Output File Format (Container):"), cmbOutFormat);
+    cmdRemovePreset = new QPushButton(tr("Remove Preset"));
+    cmdRemovePreset->setToolTip(tr("Removes the chosen preset of your own."));
     cmdRemovePreset->setEnabled(false);
     auto* removeRow = new QHBoxLayout;
     removeRow->addWidget(cmdRemovePreset);
@@ -195,24 +200,24 @@ QWidget* frmMain::BuildCustomFrame() {
     auto* containerRow = new QHBoxLayout;
     cmbCustContainer = new QComboBox;
     cmbCustContainer->addItems(custom::ContainerItems());
-    containerRow->addWidget(new QLabel(QStringLiteral("Output Format(Container):")));
+    containerRow->addWidget(new QLabel(tr("Output Format(Container):")));
     containerRow->addWidget(cmbCustContainer);
     containerRow->addStretch();
     layout->addLayout(containerRow, 0, 0, 1, 2);
 
-    auto* audio = new QGroupBox(QStringLiteral("Output Audio Options"));
+    auto* audio = new QGroupBox(tr("Output Audio Options"));
     QFormLayout* audioForm = Form(audio);
     cmbCACodec = new QComboBox;
     cmbCASmapleRate = new QComboBox;
     cmbCASmapleRate->addItems(custom::SampleRateItems());
     txtCABirate = new QLineEdit(QStringLiteral("64"));
     txtChannels = new QLineEdit(QStringLiteral("2"));
-    audioForm->addRow(QStringLiteral("Output Audio Codec:"), cmbCACodec);
-    audioForm->addRow(QStringLiteral("Sampling Rate:"), cmbCASmapleRate);
-    audioForm->addRow(QStringLiteral("Bitrate:"), WithUnit(txtCABirate, QStringLiteral("kbps")));
-    audioForm->addRow(QStringLiteral("Channels:"), WithUnit(txtChannels, QString()));
+    audioForm->addRow(tr("Output Audio Codec:"), cmbCACodec);
+    audioForm->addRow(tr("Sampling Rate:"), cmbCASmapleRate);
+    audioForm->addRow(tr("Bitrate:"), WithUnit(txtCABirate, QStringLiteral("kbps")));
+    audioForm->addRow(tr("Channels:"), WithUnit(txtChannels, QString()));
 
-    auto* video = new QGroupBox(QStringLiteral("Output Video Options"));
+    auto* video = new QGroupBox(tr("Output Video Options"));
     QFormLayout* videoForm = Form(video);
     cmbCVCodec = new QComboBox;
     txtCVBitrate = new QLineEdit(QStringLiteral("196"));
@@ -221,11 +226,11 @@ QWidget* frmMain::BuildCustomFrame() {
     cmbCVAspect = new QComboBox;
     cmbCVAspect->addItems(custom::AspectItems());
     txtFrameRate = new QLineEdit(QStringLiteral("25"));
-    videoForm->addRow(QStringLiteral("Output Video Codec:"), cmbCVCodec);
-    videoForm->addRow(QStringLiteral("Bitrate:"), WithUnit(txtCVBitrate, QStringLiteral("kbps")));
-    videoForm->addRow(QStringLiteral("Video Size:"), cmbCVSize);
-    videoForm->addRow(QStringLiteral("Aspect Ratio:"), cmbCVAspect);
-    videoForm->addRow(QStringLiteral("Frame rate:"), WithUnit(txtFrameRate, QStringLiteral("fps")));
+    videoForm->addRow(tr("Output Video Codec:"), cmbCVCodec);
+    videoForm->addRow(tr("Bitrate:"), WithUnit(txtCVBitrate, QStringLiteral("kbps")));
+    videoForm->addRow(tr("Video Size:"), cmbCVSize);
+    videoForm->addRow(tr("Aspect Ratio:"), cmbCVAspect);
+    videoForm->addRow(tr("Frame rate:"), WithUnit(txtFrameRate, QStringLiteral("fps")));
 
     // The codec lists give way to their captions; the open list shows the whole description.
     for (QComboBox* list : {cmbCACodec, cmbCVCodec}) {
@@ -374,7 +379,7 @@ QString frmMain::GetParamaters() {
     const FormatParameters parameters = format_.Parameters();
     if (!parameters.options) {
         Notifier::Current().Show(
-            QStringLiteral("Error occured while getting paramters\r\n") + parameters.error,
+            tr("Error occured while getting paramters") + QStringLiteral("\r\n") + parameters.error,
             MessageIcon::Error);
         return QString();
     }

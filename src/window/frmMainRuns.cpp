@@ -24,7 +24,7 @@
 namespace reelwright {
 
 void frmMain::BuildPowerOffPanel() {
-    frPowerOff = new MyFrame(QStringLiteral("Switching Off"), this, 3);
+    frPowerOff = new MyFrame(tr("Switching Off"), this, 3);
     frPowerOff->resize(TwipsRect(0, 0, 7245, 3690).size());
     QWidget* p = frPowerOff;
     lblPowerOff = Place(new QLabel(p), 300, 600, 6645, 600);
@@ -33,8 +33,8 @@ void frmMain::BuildPowerOffPanel() {
     lblPowerOffFailures->setWordWrap(true);
     lblPowerOffFailures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblPowerOffFailures->setTextFormat(Qt::PlainText);
-    cmdPowerOffNow = Place(new MyButton(QStringLiteral("Power Off Now"), p), 1650, 3030, 1800, 390);
-    cmdCancelPowerOff = Place(new MyButton(QStringLiteral("Cancel"), p), 3795, 3030, 1800, 390);
+    cmdPowerOffNow = Place(new MyButton(tr("Power Off Now"), p), 1650, 3030, 1800, 390);
+    cmdCancelPowerOff = Place(new MyButton(tr("Cancel"), p), 3795, 3030, 1800, 390);
 
     countdownTimer_ = new QTimer(this);
     countdownTimer_->setInterval(1000);
@@ -44,9 +44,10 @@ void frmMain::BuildPowerOffPanel() {
     connect(EscapeIn(frPowerOff), &QShortcut::activated, &countdown_, &PowerOffCountdown::Cancel);
     connect(&countdown_, &PowerOffCountdown::Changed, this, [this](int seconds) {
         lblPowerOff->setText(
-            QStringLiteral("The batch has ended. The computer will be switched off in %1 %2.")
-                .arg(seconds)
-                .arg(seconds == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
+            seconds == 1
+                ? tr("The batch has ended. The computer will be switched off in 1 second.")
+                : tr("The batch has ended. The computer will be switched off in %1 seconds.")
+                      .arg(seconds));
     });
     connect(&countdown_, &PowerOffCountdown::Ended, this, [this](bool powerOff) {
         countdownTimer_->stop();
@@ -62,6 +63,19 @@ void frmMain::BuildPowerOffPanel() {
             [this](bool armed) { batch_.SetQuietFailures(armed); });
     connect(&batch_, &BatchDriver::Advanced, this, &frmMain::ShowBatchProgress);
     Grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Shift+F10 opens the menu of the current row, as the Menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), Grid, nullptr, nullptr,
+                                  Qt::WidgetWithChildrenShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QModelIndex row = Grid->currentIndex();
+        if (!row.isValid() && Grid->model() && Grid->model()->rowCount() > 0) {
+            row = Grid->model()->index(0, JobRow::FilePath);
+        }
+        if (row.isValid()) {
+            row = Grid->model()->index(row.row(), JobRow::FilePath);
+            emit Grid->customContextMenuRequested(Grid->visualRect(row).center());
+        }
+    });
     connect(Grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const QModelIndex cell = Grid->indexAt(at);
         if (!cell.isValid()) {
@@ -73,15 +87,15 @@ void frmMain::BuildPowerOffPanel() {
 }
 
 void frmMain::BuildResumePanel() {
-    frResume = new MyFrame(QStringLiteral("Interrupted Batch"), this, 3);
+    frResume = new MyFrame(tr("Interrupted Batch"), this, 3);
     frResume->resize(TwipsRect(0, 0, 7245, 3690).size());
     QWidget* p = frResume;
     lblResume = Place(new QLabel(p), 300, 700, 6645, 1800);
     lblResume->setWordWrap(true);
     lblResume->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblResume->setTextFormat(Qt::PlainText);
-    cmdResume = Place(new MyButton(QStringLiteral("Resume"), p), 1650, 3030, 1800, 390);
-    cmdNotNow = Place(new MyButton(QStringLiteral("Not now"), p), 3795, 3030, 1800, 390);
+    cmdResume = Place(new MyButton(tr("Resume"), p), 1650, 3030, 1800, 390);
+    cmdNotNow = Place(new MyButton(tr("Not now"), p), 3795, 3030, 1800, 390);
     connect(cmdResume, &QPushButton::clicked, this, [this] {
         ClosePanel();
         ResumeBatch();
@@ -93,31 +107,31 @@ void frmMain::BuildResumePanel() {
 void frmMain::TellRestored() {
     QStringList said;
     if (restored_.damaged) {
-        said << QStringLiteral(
-                    "The list of files kept from the last run could not be read (%1), "
-                    "so the list starts empty. It was kept as %2.")
+        said << tr("The list of files kept from the last run could not be read (%1), "
+                   "so the list starts empty. It was kept as %2.")
                     .arg(restored_.damage, QDir::toNativeSeparators(KeptQueue::AsidePath()));
     }
     if (restored_.guest) {
-        said << QStringLiteral(
+        said << tr(
             "Another Reelwright window is open and keeps the list of files. The files of this "
             "window are not kept when it closes, and the other window's batch is not offered "
             "here.");
     }
     if (restored_.setAside > 0) {
-        said << QStringLiteral(
-                    "%1 of the list kept from the last run could not be read and %2 "
-                    "left out. The list as it was is kept as %3.")
-                    .arg(restored_.setAside == 1
-                             ? QStringLiteral("One row")
-                             : QStringLiteral("%1 rows").arg(restored_.setAside))
-                    .arg(restored_.setAside == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-                    .arg(QDir::toNativeSeparators(KeptQueue::AsidePath()));
+        const QString aside = QDir::toNativeSeparators(KeptQueue::AsidePath());
+        said << (restored_.setAside == 1
+                     ? tr("One row of the list kept from the last run could not be read and was "
+                          "left out. The list as it was is kept as %1.")
+                           .arg(aside)
+                     : tr("%1 rows of the list kept from the last run could not be read and were "
+                          "left out. The list as it was is kept as %2.")
+                           .arg(restored_.setAside)
+                           .arg(aside));
     }
     if (restored_.gone == 1) {
-        said << QStringLiteral("One file kept in the list is no longer there and was left out.");
+        said << tr("One file kept in the list is no longer there and was left out.");
     } else if (restored_.gone > 1) {
-        said << QStringLiteral("%1 files kept in the list are no longer there and were left out.")
+        said << tr("%1 files kept in the list are no longer there and were left out.")
                     .arg(restored_.gone);
     }
     if (!said.isEmpty()) {
@@ -127,15 +141,19 @@ void frmMain::TellRestored() {
     if (!restored_.interrupted || left == 0 || batch_.IsRunning()) {
         return;
     }
+    const QString where = restored_.interrupted->sameFolder
+                              ? tr("beside each file")
+                              : QDir::toNativeSeparators(restored_.interrupted->folder);
     lblResume->setText(
-        QStringLiteral("The last batch was interrupted before it ended: %1 %2 still to convert.\n\n"
-                       "Resume converts %3 with the format and output folder the batch had:\n%4")
-            .arg(left)
-            .arg(left == 1 ? QStringLiteral("file is") : QStringLiteral("files are"))
-            .arg(left == 1 ? QStringLiteral("it") : QStringLiteral("them"))
-            .arg(restored_.interrupted->sameFolder
-                     ? QStringLiteral("beside each file")
-                     : QDir::toNativeSeparators(restored_.interrupted->folder)));
+        left == 1 ? tr("The last batch was interrupted before it ended: 1 file is still to "
+                       "convert.\n\nResume converts it with the format and output folder the "
+                       "batch had:\n%1")
+                        .arg(where)
+                  : tr("The last batch was interrupted before it ended: %1 files are still to "
+                       "convert.\n\nResume converts them with the format and output folder the "
+                       "batch had:\n%2")
+                        .arg(left)
+                        .arg(where));
     OpenPanel(frResume);
     cmdResume->setFocus(Qt::OtherFocusReason);
 }
@@ -158,7 +176,7 @@ std::unique_ptr<QMenu> frmMain::GridMenu(int row) {
     if (!store || row < 0 || row >= store->RecordCount()) {
         return menu;
     }
-    QAction* show = menu->addAction(QStringLiteral("Show Encoder Output..."));
+    QAction* show = menu->addAction(tr("Show Encoder Output..."));
     const JobRow& job = store->Row(row);
     show->setEnabled(!job.logPath.isEmpty() || !job.outputTail.isEmpty());
     connect(show, &QAction::triggered, this, [this, row] { ShowEncoderOutput(row); });
@@ -166,15 +184,15 @@ std::unique_ptr<QMenu> frmMain::GridMenu(int row) {
     // A failure the user has since put right (the folder, the format, room on the disk) can be
     // tried again without removing and adding the file.
     const QList<int> rows = ChosenRows(row);
-    QAction* again = menu->addAction(QStringLiteral("Convert Again"));
+    QAction* again = menu->addAction(tr("Convert Again"));
     const bool any = std::any_of(rows.begin(), rows.end(), [store](int chosen) {
         return JobList::CanConvertAgain(store->Row(chosen));
     });
     again->setEnabled(any && !batch_.IsRunning() && !adder_.IsAdding());
     connect(again, &QAction::triggered, this, [this, rows] { jobList_.ConvertAgain(rows); });
 
-    QAction* clear = menu->addAction(QStringLiteral("Clear Finished"));
-    clear->setToolTip(QStringLiteral("Takes the converted files out of the list"));
+    QAction* clear = menu->addAction(tr("Clear Finished"));
+    clear->setToolTip(tr("Takes the converted files out of the list"));
     clear->setEnabled(jobList_.HasStatus(QStringLiteral("Complete")) && !batch_.IsRunning() &&
                       !adder_.IsAdding());
     connect(clear, &QAction::triggered, this, [this] { jobList_.RemoveFinished(); });
@@ -210,20 +228,16 @@ void frmMain::BatchEnded(bool taken) {
     frMain->SetCaption(QString::fromLatin1(kProductName));
     const BatchDriver::Summary& summary = batch_.LastSummary();
     if (summary.converted + summary.failed + summary.cancelled > 0) {
-        const auto files = [](int n) {
-            return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? QStringLiteral("file")
-                                                             : QStringLiteral("files"));
-        };
-        QString body = files(summary.converted) + QStringLiteral(" converted, ") +
-                       QString::number(summary.failed) + QStringLiteral(" failed");
+        QString body =
+            summary.converted == 1
+                ? tr("1 file converted, %1 failed").arg(summary.failed)
+                : tr("%1 files converted, %2 failed").arg(summary.converted).arg(summary.failed);
         if (summary.cancelled > 0) {
-            body += QStringLiteral(", ") + QString::number(summary.cancelled) +
-                    QStringLiteral(" stopped");
+            body += tr(", %1 stopped").arg(summary.cancelled);
         }
-        DesktopNotifications::Current().Notify(summary.cancelled > 0
-                                                   ? QStringLiteral("Conversion stopped")
-                                                   : QStringLiteral("Conversion finished"),
-                                               body + u'.');
+        DesktopNotifications::Current().Notify(
+            summary.cancelled > 0 ? tr("Conversion stopped") : tr("Conversion finished"),
+            body + u'.');
     }
     if (taken && chkShutdown->isChecked() && !ending_) {
         // A minute to change one's mind, and to see what failed.
@@ -231,10 +245,9 @@ void frmMain::BatchEnded(bool taken) {
         for (const QString& file : summary.failedFiles) {
             failed << QFileInfo(file).fileName();
         }
-        lblPowerOffFailures->setText(failed.isEmpty()
-                                         ? QStringLiteral("Every file was converted.")
-                                         : QStringLiteral("These files could not be converted:\n") +
-                                               failed.join(u'\n'));
+        lblPowerOffFailures->setText(
+            failed.isEmpty() ? tr("Every file was converted.")
+                             : tr("These files could not be converted:\n") + failed.join(u'\n'));
         OpenPanel(frPowerOff);
         // A key pressed by chance calls it off rather than switching off at once.
         cmdCancelPowerOff->setFocus(Qt::OtherFocusReason);

@@ -119,9 +119,9 @@ bool frmMain::SaveSettings(bool tell) {
     if (tell && !saveFailureTold_) {
         saveFailureTold_ = true;
         Notifier::Current().Show(
-            QStringLiteral("Your choices (output folder and format) could not be saved, so the "
-                           "next start will not show them:\r\n") +
-                error,
+            tr("Your choices (output folder and format) could not be saved, so the next start "
+               "will not show them:") +
+                QStringLiteral("\r\n") + error,
             MessageIcon::Warning);
     }
     return false;

@@ -1,4 +1,5 @@
 // The window's shell: the About panel, the sliding of both panels, drag, help and links.
+#include "joblist/JobGrid.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/ProgramFolder.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
@@ -58,7 +60,7 @@ QString frmMain::VersionText() {
 }
 
 void frmMain::BuildAboutPanel() {
-    frAbout = new MyFrame(QStringLiteral("About"), this, 3);
+    frAbout = new MyFrame(tr("About"), this, 3);
     frAbout->resize(TwipsRect(0, 0, 7245, 3690).size());
     QWidget* p = frAbout;
 
@@ -69,22 +71,22 @@ void frmMain::BuildAboutPanel() {
     auto* name = new QLabel(QString::fromLatin1(kProductName), p);
     name->setFont(look::CaptionFont());
     PlaceAuto(name, 1560, 675);
-    PlaceAuto(new QLabel(QStringLiteral("Version"), p), 5160, 825);
+    PlaceAuto(new QLabel(tr("Version"), p), 5160, 825);
     lblVer = PlaceAuto(new QLabel(VersionText(), p), 5760, 825);
-    auto* description = Place(
-        new QLabel(QStringLiteral("Converts a list of video files, one after another, into the "
-                                  "format your computer, phone or player needs, with the FFmpeg "
-                                  "encoder doing the work."),
-                   p),
-        1560, 1200, 5400, 900);
+    auto* description =
+        Place(new QLabel(tr("Converts a list of video files, one after another, into the "
+                            "format your computer, phone or player needs, with the FFmpeg "
+                            "encoder doing the work."),
+                         p),
+              1560, 1200, 5400, 900);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    PlaceAuto(new QLabel(QStringLiteral("Made by"), p), 2520, 2280);
+    PlaceAuto(new QLabel(tr("Made by"), p), 2520, 2280);
     lblWebSite = PlaceAuto(new LinkLabel(QString::fromLatin1(kMakerName), p), 3720, 2280);
-    PlaceAuto(new QLabel(QStringLiteral("Converts with"), p), 2520, 2625);
+    PlaceAuto(new QLabel(tr("Converts with"), p), 2520, 2625);
     lblFFmpeg = PlaceAuto(new LinkLabel(QStringLiteral("FFmpeg"), p), 4440, 2625);
-    cmdCloseHelp = Place(new MyButton(QStringLiteral("Close"), p), 3045, 3030, 1140, 390);
+    cmdCloseHelp = Place(new MyButton(tr("Close"), p), 3045, 3030, 1140, 390);
 
     tmrAnimate = new QTimer(this);
     tmrAnimate->setInterval(animator_.TimerInterval());
@@ -113,6 +115,31 @@ void frmMain::BuildAboutPanel() {
         page.setFragment(QStringLiteral("about"));
         Desktop::Current().Open(page.toString(), QStringLiteral("/"));
     });
+}
+
+void frmMain::NameForScreenReaders() {
+    for (MyFrame* panel : {frFormats, frAbout, frPowerOff, frResume}) {
+        panel->SetPanel(true);
+    }
+    Grid->setAccessibleName(tr("Files to convert"));
+    txtOutPath->setAccessibleName(tr("Output folder"));
+    // The two "Bitrate:" fields must be told apart, and the unit said.
+    txtCABirate->setAccessibleName(tr("Audio bitrate in kbps"));
+    txtChannels->setAccessibleName(tr("Audio channels"));
+    txtCVBitrate->setAccessibleName(tr("Video bitrate in kbps"));
+    txtFrameRate->setAccessibleName(tr("Frame rate in fps"));
+    // A list is named by its caption, not by the item it shows.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (buddy && buddy->accessibleName().isEmpty()) {
+            QString name = label->text();
+            name.remove(u'&');
+            if (name.endsWith(u':')) {
+                name.chop(1);
+            }
+            buddy->setAccessibleName(name.trimmed());
+        }
+    }
 }
 
 QShortcut* frmMain::EscapeIn(QWidget* panel) {

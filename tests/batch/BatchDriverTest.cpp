@@ -574,6 +574,35 @@ TEST_F(SeveralAtOnceTest, EachRowHasItsOwnStatusAndNoMoreThanTheChosenNumberRun)
     EXPECT_FALSE(batch.IsConverting());
 }
 
+// Nobody at the machine: the first failure's box stays up, and the batch goes on under it.
+TEST_F(SeveralAtOnceTest, AFailuresBoxHoldsNoFileAndTheNextBoxesComeOneAfterAnother) {
+    const char* fails = "print Press [q] to stop, [?] for help\\n\nprint Unknown encoder 'x'\\n\nexit 1\n";
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+        AddRow(name, "Waiting Conversion",
+               name == QString("a") || name == QString("c") ? fails : kSlow);
+    }
+    notifier.holdTold = true;
+    int waitedFor = 0;  // boxes that would have held the batch
+    notifier.onShow = [&](const QString&) { ++waitedFor; };
+    batch.SetFilesAtOnce(3);
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(waitedFor, 0);
+    EXPECT_EQ((QStringList{Status(0), Status(1), Status(2), Status(3), Status(4)}),
+              (QStringList{"Error", "Complete", "Error", "Complete", "Complete"}));
+    EXPECT_EQ(OutputFolder(), (QStringList{"b.avi", "d.avi", "e.avi"}));
+    // The first box is still up; the second failure waits for it, and stays on its row.
+    ASSERT_EQ(notifier.told.size(), 1u);
+    EXPECT_TRUE(notifier.told[0].text.startsWith("Error converting file: a.mpg\r\n"));
+    EXPECT_TRUE(list.Store()->Row(2).reason.startsWith("This ffmpeg has no encoder \"x\""));
+    notifier.CloseBox();
+    ASSERT_EQ(notifier.told.size(), 2u);
+    EXPECT_TRUE(notifier.told[1].text.startsWith("Error converting file: c.mpg\r\n"));
+    EXPECT_EQ(notifier.told[1].icon, MessageIcon::Error);
+    notifier.CloseBox();
+    EXPECT_FALSE(notifier.BoxUp());
+    EXPECT_EQ(notifier.told.size(), 2u);
+}
+
 TEST_F(SeveralAtOnceTest, AStopEndsEveryRunningFileAndStartsNoOther) {
     for (const char* name : {"a", "b", "c"}) {
         AddRow(name, "Waiting Conversion",

@@ -1,4 +1,5 @@
 // The job list kept between runs: what is written, what comes back, what a dead copy leaves.
+#include "batch/BatchDriver.h"
 #include "batch/KeptQueue.h"
 #include "batch/OutputNaming.h"
 #include "batch/QueueKeeper.h"
@@ -48,7 +49,7 @@ TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
                             1765000000123};
     JobRow done = Row("/videos/b.mkv", "Complete");
     done.outputPath = "/out/b.mp4";
-    done.textColors[JobRow::Status] = Rgb(113, 177, 98);
+    done.textColors[JobRow::Status] = BatchDriver::kSuccessColor;
     JobRow unreadable = Row("/videos/c.avi", "Unkown Format");
     unreadable.outputTail = "c.avi: Invalid data found when processing input";
     unreadable.textColors[JobRow::Duration] = Rgb(220, 10, 10);
@@ -78,6 +79,11 @@ TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
     }
     EXPECT_EQ(back->setAside, 0);
     EXPECT_EQ(back->batch, queue.batch);
+    // A list kept when "Complete" was a lighter green reads in the readable one.
+    queue.rows[1].textColors[JobRow::Status] = Rgb(113, 177, 98);
+    const std::optional<KeptQueue> older = KeptQueue::FromBytes(queue.ToBytes(), &error);
+    ASSERT_TRUE(older) << error.toStdString();
+    EXPECT_EQ(older->rows[1].textColors[JobRow::Status], BatchDriver::kSuccessColor);
 }
 
 TEST(KeptQueueTest, WhatIsNotAKeptListIsRefusedWithAReason) {

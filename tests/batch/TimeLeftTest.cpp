@@ -28,11 +28,41 @@ TEST(TimeLeftTest, FallsAsThePositionRises) {
     left.FileEnded();
     left.FileStarted(1);
     EXPECT_EQ(left.Percent(), 33);
-    // Without the encoder's speed, as measured by the clock.
+    // Without the encoder's speed, as measured by the clock; the batch's over its last seconds:
+    // 12 seconds of video in 4.
     now += 4;
     left.Position(8, std::nullopt);
     EXPECT_DOUBLE_EQ(*left.Speed(), 2);
-    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 6);
+    EXPECT_DOUBLE_EQ(*left.BatchSecondsLeft(), 4);
+}
+
+TEST(TimeLeftTest, AJitteryEncoderDoesNotMakeItJumpAndANewFileKeepsIt) {
+    double now = 0;
+    TimeLeft left([&now] { return now; });
+    left.Start({60, 60});
+    left.FileStarted(0);
+    std::vector<double> seen;
+    for (int second = 1; second <= 30; ++second) {
+        now = second;
+        // Two seconds of video each second, whatever the encoder says of the moment.
+        left.Position(0, 2.0 * second, second % 2 ? 1.0 : 3.0);
+        ASSERT_TRUE(left.BatchSecondsLeft()) << second;
+        if (second > TimeLeft::kShortestMeasure) {
+            seen.push_back(*left.BatchSecondsLeft());
+        }
+    }
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        EXPECT_NEAR(seen[i], seen[i - 1] - 1, 1e-9) << i;
+    }
+    left.FileEnded(0);
+    left.FileStarted(1);
+    now += 1;
+    // The new file has said nothing yet: the batch's speed stands for it.
+    ASSERT_TRUE(left.BatchSecondsLeft());
+    EXPECT_NEAR(*left.BatchSecondsLeft(), 30, 1e-9);
+    EXPECT_EQ(left.ProgressText(), "50% of 2 files, 0:30 left");
+    left.Position(1, 0, std::nullopt);
+    EXPECT_TRUE(left.BatchSecondsLeft());
 }
 
 TEST(TimeLeftTest, NothingIsGuessedWithoutALength) {

@@ -76,8 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libx264 -vf scale=trunc(iw/2)*2:trunc(ih/2)*2 -c:a aac",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:7 -c:v libx264 "
-                 "-filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709,scale=trunc(iw/2)*2:trunc(ih/2)*2 -c:a aac"
-                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 mov_text "
+                 "-filter:v:0 "
+                 "setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709,scale=trunc(iw/"
+                 "2)*2:trunc(ih/2)*2 -c:a aac"
+                 " -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 mov_text "
                  "-c:s:1 mov_text -c:v:1 copy -tag:v:1 0 -disposition:v:1 attached_pic",
                  {1, 2, 2, 1, 0},
                  "Kept 1 video, 2 audio and 2 subtitle tracks, with the cover art. Left out: 1 "
@@ -89,7 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:5 -map 0:6 -c:v ffv1 -c:a "
                  "flac"
-                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -c:s:0 copy -c:s:1 copy -c:s:2 copy -attach COVER -metadata:s:t:1 "
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -c:s:0 "
+                 "copy -c:s:1 copy -c:s:2 copy -attach COVER -metadata:s:t:1 "
                  "mimetype=image/png -metadata:s:t:1 filename=cover.png",
                  {1, 2, 3, 1, 1},
                  "Kept 1 video, 2 audio and 3 subtitle tracks, with the cover art and 1 font."},
@@ -98,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libvpx-vp9 -c:a libopus",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -c:v libvpx-vp9 -c:a libopus"
-                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 webvtt -c:s:1 webvtt",
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 webvtt -c:s:1 webvtt",
                  {1, 2, 2, 0, 0},
                  "Kept 1 video, 2 audio and 2 subtitle tracks. Left out: 1 picture subtitle track "
                  "(eng): WebM cannot hold picture subtitles; 1 font: WebM cannot hold fonts; the "
@@ -108,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-target pal-dvd",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:5 -target pal-dvd"
-                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 dvdsub",
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 dvdsub",
                  {1, 2, 1, 0, 0},
                  "Kept 1 video, 2 audio and 1 subtitle tracks. Left out: 2 subtitle tracks (eng, "
                  "deu): MPEG cannot hold text subtitles; 1 font: MPEG cannot hold fonts; the "
@@ -118,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v flv -c:a libmp3lame",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -c:v flv -c:a libmp3lame"
-                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv",
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv",
                  {1, 1, 0, 0, 0},
                  "Kept 1 video and 1 audio tracks. Left out: 1 audio track (fra): FLV holds one "
                  "sound track: the default one is kept; 2 subtitle tracks (eng, deu): FLV cannot "
@@ -142,7 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libx264 -c:a aac",
                  TrackPlan::Choice::First,
                  "-map 0:0 -map 0:1 -map 0:3 -map 0:7 -c:v libx264 -c:a aac"
-                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 mov_text "
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -c:s:0 mov_text "
                  "-c:v:1 copy -tag:v:1 0 -disposition:v:1 attached_pic",
                  {1, 1, 1, 1, 0},
                  "Kept 1 video, 1 audio and 1 subtitle tracks, with the cover art. Left out: 1 "
@@ -156,7 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "-c:v libx264 -c:a aac -sn",
                  TrackPlan::Choice::Every,
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:6 -c:v libx264 -c:a aac -sn"
-                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 -color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -attach COVER "
+                 " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
+                 "-color_range:v:0 tv -attach COVER "
                  "-metadata:s:t:1 mimetype=image/png -metadata:s:t:1 filename=cover.png",
                  {1, 2, 0, 1, 1},
                  "Kept 1 video and 2 audio tracks, with the cover art and 1 font. Left out: 2 "

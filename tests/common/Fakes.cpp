@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <utility>
 
 namespace reelwright::test {
 
@@ -18,6 +19,21 @@ void RecordingNotifier::Show(const QString& text, MessageIcon icon, const QStrin
     messages.push_back({text, icon, details});
     if (onShow) {
         onShow(text);
+    }
+}
+
+void RecordingNotifier::Tell(const QString& text, MessageIcon icon, const QString& details) {
+    if (!holdTold) {
+        Show(text, icon, details);
+        return;
+    }
+    messages.push_back({text, icon, details});
+    queue_.Add(text, icon, details);
+}
+
+void RecordingNotifier::CloseBox() {
+    if (auto close = std::exchange(close_, nullptr)) {
+        close();
     }
 }
 

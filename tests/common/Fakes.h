@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BoxQueue.h"
 #include "platform/Desktop.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/Dialogs.h"
@@ -36,8 +37,22 @@ class RecordingNotifier final : public Notifier {
     std::vector<Message> messages;
     QStringList Texts() const;
 
+    // With holdTold, what is told stays up as the real boxes do, one at a time, until the test
+    // closes it; `told` has each box put up, in order.
+    using Notifier::Tell;
+    void Tell(const QString& text, MessageIcon icon, const QString& details) override;
+    bool holdTold = false;
+    std::vector<Message> told;
+    bool BoxUp() const { return queue_.BoxUp(); }
+    void CloseBox();
+
   private:
     Notifier* previous_;
+    std::function<void()> close_;
+    BoxQueue queue_{[this](const BoxQueue::Box& box, std::function<void()> closed) {
+        told.push_back({box.text, box.icon, box.details});
+        close_ = std::move(closed);
+    }};
 };
 
 // Counts yields and can act inside them; installed for its lifetime.

@@ -15,6 +15,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 id=org.fennick.Reelwright
 for file in bin/reelwright bin/reelwright-cli \
     share/reelwright/presets.xml share/reelwright/codecs.xml share/reelwright/Help.html \
+    share/reelwright/translations/reelwright_{de,fr,es,pt_BR,zh_CN}.qm \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg \
     share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
@@ -155,6 +156,7 @@ contents=$(dpkg-deb -c "$deb")
 grep -q '\./usr/bin/reelwright-cli$' <<<"$contents" || fail "the package lacks reelwright-cli"
 grep -q '\./usr/share/reelwright/presets.xml$' <<<"$contents" || fail "the package lacks data"
 for file in usr/share/doc/reelwright/copyright usr/share/doc/reelwright/changelog.gz \
+    usr/share/reelwright/translations/reelwright_de.qm \
     usr/share/man/man1/reelwright.1.gz usr/share/man/man1/reelwright-cli.1.gz \
     usr/share/bash-completion/completions/reelwright-cli \
     usr/lib/systemd/user/reelwright-cli-watch@.service; do

@@ -11,12 +11,13 @@
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace reelwright {
 namespace {
 
-const QColor kBar(113, 135, 79);
+const QColor kBar = ProgressCellDelegate::kBarColor;
 const QColor kBack(Qt::white);
 const QColor kSelection(0, 0, 128);
 const QColor kSelectedText(Qt::white);
@@ -124,13 +125,40 @@ TEST(ProgressCell, RoundsTheValueHalfToEven) {
     }
 }
 
-TEST(ProgressCell, ASelectedCellIsOneBlockInTheSelectionColours) {
+TEST(ProgressCell, ASelectedCellKeepsItsBarInsideTheSelection) {
     const QImage image = PaintCell("30", true);
     EXPECT_EQ(At(image, 10), kSelection);
-    EXPECT_EQ(At(image, 150), kSelection);
     EXPECT_EQ(At(image, 210), kSelection);
-    EXPECT_FALSE(HasPixelOf(image, kBar, QRect(10, 2, 201, 20)));
-    EXPECT_TRUE(HasPixelOf(image, kSelectedText, QRect(90, 4, 40, 16)));
+    EXPECT_EQ(image.pixelColor(14, 8), kBar);
+    EXPECT_EQ(image.pixelColor(200, 8), kBack);
+    EXPECT_TRUE(HasPixelOf(image, kBar, QRect(90, 6, 40, 12)));
+}
+
+// WCAG's contrast of two colours: 1 (none) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& color) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+               0.0722 * channel(color.blueF());
+    };
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+TEST(ProgressCell, StatusTextsReadAgainstTheirBackground) {
+    const struct {
+        const char* what;
+        QColor text;
+    } cases[] = {{"Complete", QColor::fromRgb(Rgb(76, 129, 64))},
+                 {"Error, Cancelled, Unkown Format", QColor::fromRgb(Rgb(220, 10, 10))},
+                 {"a percentage on white, and white on the bar", kBar}};
+    for (const auto& c : cases) {
+        EXPECT_GE(Contrast(c.text, Qt::white), 4.5) << c.what;
+    }
+    EXPECT_LT(Contrast(QColor(113, 177, 98), Qt::white), 4.5);  // the design's green did not
 }
 
 TEST(ProgressCell, TextsAndOtherColumnsKeepTheDefaultPainting) {

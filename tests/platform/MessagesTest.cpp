@@ -1,3 +1,4 @@
+#include "platform/BoxQueue.h"
 #include "platform/CommandLine.h"
 #include "platform/Desktop.h"
 #include "platform/Notifier.h"
@@ -33,6 +34,50 @@ TEST(BoundedMessage, AFloodKeepsItsBeginningWithinTheBox) {
     // One endless line is cut as well.
     const QString endless = BoundedMessage(QString(1000000, u'y'));
     EXPECT_LE(endless.size(), kMaxMessageLineLength + 3);
+}
+
+TEST(BoxQueue, OneBoxAtATimeAndWhatCameMeanwhileTogetherInTheNext) {
+    std::vector<BoxQueue::Box> shown;
+    std::function<void()> close;
+    BoxQueue queue([&](const BoxQueue::Box& box, std::function<void()> closed) {
+        shown.push_back(box);
+        close = std::move(closed);
+    });
+    queue.Add("first", MessageIcon::Warning, {});
+    queue.Add("second", MessageIcon::Information, {});
+    queue.Add("third", MessageIcon::Error, "its details");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(queue.Gathered(), 2);
+    close();
+    close();  // a box closed twice opens no other
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(shown[1].text.startsWith("second\r\n\r\n1 more came meanwhile"));
+    EXPECT_EQ(shown[1].icon, MessageIcon::Error);
+    EXPECT_EQ(shown[1].details, "second\n\nthird\nits details");
+    EXPECT_FALSE(queue.BoxUp());
+    queue.Add("fourth", MessageIcon::None, {});
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].text, "fourth");
+}
+
+TEST(BoxQueue, UnattendedTellsWhatWouldHaveWaited) {
+    struct Counting : Notifier {
+        using Notifier::Show;
+        void Show(const QString&, MessageIcon, const QString&) override { ++shown; }
+        using Notifier::Tell;
+        void Tell(const QString&, MessageIcon, const QString& details) override { told << details; }
+        int shown = 0;
+        QStringList told;
+    } counting;
+    Notifier* previous = Notifier::Install(&counting);
+    {
+        const Notifier::Unattended unattended;
+        Notifier::Current().Show("failed", MessageIcon::Error, "why");
+    }
+    Notifier::Current().Show("after", MessageIcon::Error);
+    Notifier::Install(previous);
+    EXPECT_EQ(counting.told, QStringList{"why"});
+    EXPECT_EQ(counting.shown, 1);
 }
 
 struct OpenFailureCase {

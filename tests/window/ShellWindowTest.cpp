@@ -1,4 +1,5 @@
 #include "joblist/JobGrid.h"
+#include "joblist/ProgressCellDelegate.h"
 #include "platform/NamedLock.h"
 #include "settings/CRegister.h"
 #include "window/LinkLabel.h"
@@ -145,7 +146,7 @@ TEST_F(ShellWindowTest, TheLookIsDrawnWithItsColours) {
         row.fileSize = sizes[i];
         store.Append(row);
     }
-    store.SetTextColor(0, JobRow::Status, Rgb(113, 177, 98));
+    store.SetTextColor(0, JobRow::Status, BatchDriver::kSuccessColor);
     store.SetCheckBox(2, 1);
     window->txtOutPath->setText("/home/alex/Videos/Converted Files");
     window->show();
@@ -169,8 +170,8 @@ TEST_F(ShellWindowTest, TheLookIsDrawnWithItsColours) {
     // The converting row's bar, at the left of its status cell.
     const QRect cell = window->Grid->visualRect(store.index(1, JobRow::Status))
                            .translated(window->Grid->viewport()->mapTo(window.get(), QPoint(0, 0)));
-    EXPECT_EQ(shot.pixelColor(cell.left() + 2, cell.top() + 2), QColor(113, 135, 79));
-    EXPECT_NE(shot.pixelColor(cell.right() - 2, cell.top() + 2), QColor(113, 135, 79));
+    EXPECT_EQ(shot.pixelColor(cell.left() + 2, cell.top() + 2), ProgressCellDelegate::kBarColor);
+    EXPECT_NE(shot.pixelColor(cell.right() - 2, cell.top() + 2), ProgressCellDelegate::kBarColor);
 }
 
 }  // namespace
