@@ -10,14 +10,15 @@ const QStringList kHdrEncoders{"libx265",   "libsvtav1", "libaom-av1", "librav1e
 const QStringList kFullRangeEncoders{"mjpeg",    "ffv1", "huffyuv", "ffvhuff", "png",
                                      "rawvideo", "gif",  "apng",    "utvideo"};
 
-// The value of the first of `names` among the arguments.
+// The value of the last of `names` among the arguments, as the encoder takes it.
 QString ValueOf(const QStringList& arguments, const QStringList& names) {
+    QString value;
     for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
         if (names.contains(arguments[i])) {
-            return arguments[i + 1];
+            value = arguments[i + 1];
         }
     }
-    return QString();
+    return value;
 }
 
 QString Number(double value) {
@@ -92,9 +93,16 @@ bool EightBit(const QString& format) {
 
 }  // namespace
 
+QString CodecIn(const QStringList& arguments, char kind) {
+    const QString letter = QString(QChar::fromLatin1(kind));
+    return ValueOf(arguments,
+                   {QStringLiteral("-c"), QStringLiteral("-codec"), QStringLiteral("-c:") + letter,
+                    QStringLiteral("-codec:") + letter, u'-' + letter + QStringLiteral("codec")});
+}
+
 PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
     Format format;
-    format.codec = ValueOf(arguments, {"-c:v", "-vcodec", "-codec:v", "-c", "-codec"});
+    format.codec = CodecIn(arguments, 'v');
     const QString target = ValueOf(arguments, {"-target"});
     if (!target.isEmpty()) {
         format.pal = !target.contains(QStringLiteral("ntsc"));

@@ -10,6 +10,10 @@
 
 namespace reelwright {
 
+// The codec the options give tracks of a kind ('v' or 'a'): the last option that reaches them, as
+// the encoder takes it; empty when none does.
+QString CodecIn(const QStringList& arguments, char kind);
+
 // How one picture track is shown as its source meant it, in the format chosen: HDR brought to
 // standard range for a format whose players expect it (or kept, 10-bit with its metadata, where
 // the format holds it), interlaced fields made whole frames for a progressive format (or kept,

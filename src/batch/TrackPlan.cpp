@@ -77,20 +77,9 @@ QString PictureOption(const QString& argument) {
     return match.captured(1);
 }
 
-// Whether the options copy the tracks of a kind ('v' or 'a') as they are: the last codec option
-// that reaches them decides, as it does for the encoder.
+// Whether the options copy the tracks of a kind ('v' or 'a') as they are.
 bool Copies(const QStringList& arguments, char kind) {
-    const QString letter = QString(QChar::fromLatin1(kind));
-    const QStringList names{QStringLiteral("-c"), QStringLiteral("-codec"),
-                            QStringLiteral("-c:") + letter, QStringLiteral("-codec:") + letter,
-                            u'-' + letter + QStringLiteral("codec")};
-    QString codec;
-    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
-        if (names.contains(arguments[i])) {
-            codec = arguments[i + 1];
-        }
-    }
-    return codec == QStringLiteral("copy");
+    return CodecIn(arguments, kind) == QStringLiteral("copy");
 }
 
 // A codec as users know it, by the libraries' name or the encoder's.
@@ -385,8 +374,9 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
             for (std::size_t i = 0; i < group->size(); ++i) {
                 const QString& language = (*group)[i]->language;
                 if (ClassicCode(language) != language) {
-                    plan.after_ << QStringLiteral("-metadata:s:%1:%2").arg(QChar::fromLatin1(letter)).arg(i)
-                                << QStringLiteral("language=") + ClassicCode(language);
+                    plan.after_
+                        << QStringLiteral("-metadata:s:%1:%2").arg(QChar::fromLatin1(letter)).arg(i)
+                        << QStringLiteral("language=") + ClassicCode(language);
                 }
             }
         }

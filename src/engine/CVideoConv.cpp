@@ -150,7 +150,10 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
     end.exitCode = runner.LastExitCode();
     end.outputSize = output.isFile() ? output.size() : -1;
     end.length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
-    if (end.started && end.exitedNormally && end.exitCode == 0 && end.outputSize > 0) {
+    // The result is read only when the encoder's own time leaves the run short or untold.
+    const std::optional<double> told = transcript_.LastTime();
+    if (end.started && end.exitedNormally && end.exitCode == 0 && end.outputSize > 0 &&
+        (!told || *told < end.length)) {
         end.resultLength = MediaTracks::Read(outputFile_, g_probeTimeLimitMs).seconds;
     }
     return JudgeRun(

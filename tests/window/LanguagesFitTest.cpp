@@ -86,7 +86,8 @@ TEST_P(LanguagesFitTest, EveryControlOfTheWindowAndItsPanelsFitsItsText) {
     }
     for (int face = 0; face < 2; ++face) {
         w.frFormatStack->setCurrentIndex(face);
-        QApplication::processEvents();
+        // The new face's layout is a posted request: carry it out before measuring.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_TRUE(Cut(w.frFormats).isEmpty()) << face << "\n"
                                                 << Cut(w.frFormats).join("\n").toStdString();
     }
