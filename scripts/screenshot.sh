@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+# The programs end before their folder goes: the window may still be writing its logs there.
+trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/media"
 clip() {
   ffmpeg -v error -f lavfi -i "$1=duration=20:size=1280x720:rate=30" \
