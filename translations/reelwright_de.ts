@@ -444,7 +444,13 @@ Exit-Status:
         <translation>nicht konvertiert: Lauf angehalten</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+67"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the counts of the run&apos;s summary: &quot;1 converted, 0 failed&quot; and &quot;2 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>1 file</source>
         <translation>1 Datei</translation>
     </message>
@@ -455,6 +461,12 @@ Exit-Status:
     </message>
     <message>
         <location line="+2"/>
+        <source>%1: %2</source>
+        <extracomment>The run&apos;s summary: %1 is how many files, %2 what became of them.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="-19"/>
         <source>%1 would convert</source>
         <translation>%1 zu konvertieren</translation>
     </message>

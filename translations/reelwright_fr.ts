@@ -443,7 +443,13 @@ Code de sortie :
         <translation>non converti : l’exécution a été arrêtée</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+67"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the counts of the run&apos;s summary: &quot;1 converted, 0 failed&quot; and &quot;2 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>1 file</source>
         <translation>1 fichier</translation>
     </message>
@@ -454,6 +460,12 @@ Code de sortie :
     </message>
     <message>
         <location line="+2"/>
+        <source>%1: %2</source>
+        <extracomment>The run&apos;s summary: %1 is how many files, %2 what became of them.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="-19"/>
         <source>%1 would convert</source>
         <translation>%1 à convertir</translation>
     </message>

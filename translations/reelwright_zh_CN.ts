@@ -428,7 +428,13 @@ Exit status:
         <translation>未转换：运行已被停止</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+67"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the counts of the run&apos;s summary: &quot;1 converted, 0 failed&quot; and &quot;2 refused&quot;.</extracomment>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>1 file</source>
         <translation>1 个文件</translation>
     </message>
@@ -439,6 +445,12 @@ Exit status:
     </message>
     <message>
         <location line="+2"/>
+        <source>%1: %2</source>
+        <extracomment>The run&apos;s summary: %1 is how many files, %2 what became of them.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <location line="-19"/>
         <source>%1 would convert</source>
         <translation>%1 个将会转换</translation>
     </message>

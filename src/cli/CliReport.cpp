@@ -203,10 +203,9 @@ void CliReport::Summary(int exitStatus) {
         Write(Json(QJsonObject{{QStringLiteral("summary"), counts}}));
         return;
     }
-    QString line = (counts_.files == 1 ? tr("1 file") : tr("%1 files").arg(counts_.files)) +
-                   QStringLiteral(": ");
-    line += dryRun_ ? tr("%1 would convert").arg(counts_.wouldConvert)
-                    : tr("%1 converted, %2 failed").arg(counts_.converted).arg(counts_.failed);
+    QString counts = dryRun_
+                         ? tr("%1 would convert").arg(counts_.wouldConvert)
+                         : tr("%1 converted, %2 failed").arg(counts_.converted).arg(counts_.failed);
     const std::pair<int, const char*> parts[] = {
         {dryRun_ ? counts_.failed : 0, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 failed")},
         {counts_.unreadable, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 unreadable")},
@@ -218,10 +217,13 @@ void CliReport::Summary(int exitStatus) {
     };
     for (const auto& [count, what] : parts) {
         if (count > 0) {
-            line += QStringLiteral(", ") + tr(what).arg(count);
+            //: Joins the counts of the run's summary: "1 converted, 0 failed" and "2 refused".
+            counts = tr("%1, %2").arg(counts, tr(what).arg(count));
         }
     }
-    Write(line);
+    const QString files = counts_.files == 1 ? tr("1 file") : tr("%1 files").arg(counts_.files);
+    //: The run's summary: %1 is how many files, %2 what became of them.
+    Write(tr("%1: %2").arg(files, counts));
 }
 
 }  // namespace reelwright
