@@ -205,6 +205,7 @@ ProbeVerdict CVideoConv::ProbeFile(const QString& sMediaFile) {
         transcript_.Finish();
         ProbeVerdict verdict(!runner.TimedOut() && !transcript_.Unreadable());
         if (runner.TimedOut()) {
+            verdict.timedOut = true;
             verdict.reason = ProbeTooSlowReason(sMediaFile, g_probeTimeLimitMs);
         } else if (!verdict.readable) {
             verdict.reason = UnreadableReason(sMediaFile);

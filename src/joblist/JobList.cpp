@@ -99,6 +99,11 @@ void JobList::ReadAhead(const QStringList& paths) {
         }
     }
     const EncoderProbe probe(EncoderPath(), CVideoConv::ProbeTimeLimit());
+    // Asked here, at the window's priority, once: asked first by a reader at the lowest one, on
+    // a busy machine, the encoder might not answer in time and every file be asked the slow way.
+    if (!wanted.isEmpty()) {
+        probe.InProcess();
+    }
     ahead_ = std::make_unique<FactsAhead>(
         [probe](const QString& path, const std::atomic<bool>& cancel) {
             return FileFacts{probe.Probe(path, &cancel), ReadMediaLength(path)};
@@ -261,8 +266,11 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     }
     const QString extension = ExtensionOf(sFilePath);
     const std::optional<FileFacts> ready = ahead_ ? ahead_->Take(sFilePath) : std::nullopt;
-    // Every file that is not a duplicate is probed, also those the extension refuses next.
-    const ProbeVerdict probe = ready ? ready->probe : probe_(sFilePath);
+    // Every file that is not a duplicate is probed, also those the extension refuses next. A
+    // read ahead at low priority may run out of time only because the machine is busy: such a
+    // file is asked again here, at the window's priority, before it is called unreadable.
+    const ProbeVerdict probe =
+        ready && !ready->probe.timedOut ? ready->probe : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
         Refuse(Refusal::ExcludedType, ExclusionReason(extension));
         return false;
