@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Takes the README's screenshot from a real run: three generated clips converted in the window on
 # a virtual display, captured while the second one converts. Needs a build, and openbox, xdotool
-# and imagemagick besides the set-up.
+# and imagemagick besides the set-up. LANG chooses the window's language, as for any start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+# The programs end before their folder goes: the window may still be writing its logs there.
+trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/media"
 clip() {
   ffmpeg -v error -f lavfi -i "$1=duration=20:size=1280x720:rate=30" \
@@ -33,6 +34,7 @@ xdotool mousemove $((X + 5520 / 15 + 60)) $((Y + 7920 / 15 + 15)) click 1
 for _ in $(seq 480); do
   title=$(xdotool getwindowname "$window")
   percent=${title%%%*}
+  percent=${percent//[^0-9]/}  # "45 %" and other languages' ways of writing it
   if [[ $percent =~ ^[0-9]+$ ]] && ((percent >= 50)); then break; fi
   sleep 0.25
 done

@@ -2,452 +2,2498 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>reelwright::BatchDriver</name>
+    <message>
+        <location filename="../src/batch/BatchDriver.cpp" line="+50"/>
+        <source>Error converting file: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the file&apos;s name; %2, on the next line, why it failed.</extracomment>
+        <translation>Fehler beim Konvertieren der Datei: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+302"/>
+        <source>Added while a batch of chosen files converts: the next batch converts it.</source>
+        <translation>Hinzugefügt, während ein Durchlauf mit ausgewählten Dateien läuft: Die Datei wird im nächsten Durchlauf konvertiert.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The play length &quot;%1&quot; cannot be read.</source>
+        <extracomment>%1 is a play length as the list shows it.</extracomment>
+        <translation>Die Spieldauer „%1“ ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Error occured while getting paramters<byte value="xd"/>
+%1</source>
+        <extracomment>%1, on the next line, is what is wrong with the format.</extracomment>
+        <translation>Beim Ermitteln der Parameter ist ein Fehler aufgetreten<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <location line="+227"/>
+        <source>Checking the result by decoding it</source>
+        <translation>Das Ergebnis wird durch Dekodieren geprüft</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
+        <translation>Der Ordner %1 unterstützt keine Dateisperren (%2). Die Konvertierung in diesen Ordner läuft weiter, aber eine andere Instanz von Reelwright kann nicht erkennen, ob die versteckte Datei, die dort geschrieben wird, noch in Arbeit ist, und entfernt sie daher nie: Wird eine Instanz beendet, während sie in diesen Ordner konvertiert, entfernen Sie die von ihr hinterlassene versteckte Datei .reelwright-nolock-... von Hand, sobald dort keine Instanz mehr konvertiert.</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the parts of a note on a converting file: &quot;1:20 left for this file, 2.5x real time&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 left for this file</source>
+        <extracomment>%1 is a time, such as 1:20.</extracomment>
+        <translation>noch %1 für diese Datei</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 left for the batch</source>
+        <extracomment>%1 is a time, such as 1:20.</extracomment>
+        <translation>noch %1 für den Durchlauf</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 for the batch</source>
+        <extracomment>Follows &quot;1:20 left for this file, &quot;: %1 is a time, such as 12:40.</extracomment>
+        <translation>%1 für den Durchlauf</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1x real time</source>
+        <extracomment>%1 is how many times faster than playing the file converts, such as 2.5.</extracomment>
+        <translation>%1-fache Echtzeit</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::BoxQueue</name>
     <message numerus="yes">
+        <location filename="../src/platform/BoxQueue.cpp" line="+67"/>
         <source>%n more came meanwhile; all of them are under Show Details.</source>
-        <translation><numerusform>%n weitere kamen inzwischen hinzu; alle stehen unter „Details einblenden“.</numerusform><numerusform>%n weitere kamen inzwischen hinzu; alle stehen unter „Details einblenden“.</numerusform></translation>
+        <translation>
+            <numerusform>%n weitere kamen inzwischen hinzu; alle stehen unter „Details einblenden“.</numerusform>
+            <numerusform>%n weitere kamen inzwischen hinzu; alle stehen unter „Details einblenden“.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CRegister</name>
+    <message>
+        <location filename="../src/settings/CRegister.cpp" line="+91"/>
+        <source>%1 is read-only</source>
+        <extracomment>Why the settings cannot be saved: %1 is their file.</extracomment>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1: %2</source>
+        <extracomment>Why the settings cannot be saved: %1 is their file, %2 the system&apos;s reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+202"/>
+        <source>the registry refused the values</source>
+        <translation>die Registry hat die Werte abgelehnt</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CVideoConv</name>
+    <message>
+        <location filename="../src/engine/CVideoConv.cpp" line="+115"/>
+        <source>The encoder options have a quote that is not closed: %1</source>
+        <extracomment>%1 is the encoder options as given.</extracomment>
+        <translation>Die Optionen des Encoders enthalten ein nicht geschlossenes Anführungszeichen: %1</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Error converting file: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the file&apos;s name; %2, on the next line, why it failed.</extracomment>
+        <translation>Fehler beim Konvertieren der Datei: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Error Occured:<byte value="xd"/>
+%1</source>
+        <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
+        <translation>Ein Fehler ist aufgetreten:<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CatalogueScanner</name>
+    <message>
+        <location filename="../src/formats/CatalogueScanner.cpp" line="+20"/>
+        <source>File not found: %1</source>
+        <extracomment>%1 is a catalogue&apos;s path.</extracomment>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a catalogue cannot be read, %2 its path.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is empty: %1</source>
+        <extracomment>%1 is a catalogue&apos;s path.</extracomment>
+        <translation>Die Datei ist leer: %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>a field line has no tag: &quot;%1&quot;</source>
+        <extracomment>What is wrong in a catalogue: %1 is one of its lines.</extracomment>
+        <translation>eine Feldzeile hat kein Tag: „%1“</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the &lt;%1&gt; field has no closing tag: &quot;%2&quot;</source>
+        <extracomment>What is wrong in a catalogue: %1 is a field&apos;s tag, %2 its line.</extracomment>
+        <translation>das Feld &lt;%1&gt; hat kein schließendes Tag: „%2“</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The file has %1 lines; at most %2 are read.</source>
+        <extracomment>%1 is a catalogue&apos;s number of lines, %2 the most that are read.</extracomment>
+        <translation>Die Datei hat %1 Zeilen; höchstens %2 werden gelesen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line %1: an entry needs %2 field lines</source>
+        <extracomment>What is wrong in a catalogue: %1 is a line number, %2 how many lines an entry has.</extracomment>
+        <translation>Zeile %1: Ein Eintrag braucht %2 Feldzeilen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line %1: %2</source>
+        <extracomment>Where a catalogue is wrong: %1 is a line number, %2 what is wrong there.</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliOptions</name>
+    <message>
+        <location filename="../src/cli/CliOptions.cpp" line="+13"/>
+        <source>Usage: reelwright-cli [options] [--] FILE|FOLDER...
+       reelwright-cli [options] --files-from LIST [--null]
+       reelwright-cli [options] --watch FOLDER
+Converts video files, and the files directly inside folders, one after another with
+ffmpeg, as the Reelwright window would. Results never replace an existing file.
+
+  --preset &quot;CATEGORY/LABEL&quot;  a preset, shipped or your own (default: the choice saved
+                             by the window)
+  --extension EXT            the container, when the preset offers several
+  --custom                   the custom fields saved by the window
+  --output-folder DIR        results go to DIR (made if missing, one level);
+                             default: the folder saved by the window, now
+                             %1
+  --same-folder              results go beside their inputs
+  --jobs N|auto              how many files convert at once, 1 to 8 (default:
+                             the window&apos;s choice, at first auto: one more than
+                             the cores for short files, fewer for long ones)
+  --skip-existing            an input whose result is already there under its
+                             plain name counts as done and is not converted
+                             again; one another run is converting is left to it
+  --files-from LIST          also the files and folders named in LIST, one to a
+                             line (- for the standard input)
+  --null                     the names in LIST end with NUL (find -print0)
+  --dry-run                  tell what would become of each input and its
+                             result&apos;s name; convert and write nothing
+  --watch FOLDER             convert each video that appears in FOLDER once its
+                             size has stopped changing, until stopped
+  --tracks all|first         keep every audio and subtitle track the container
+                             can hold, or one of each kind (default: the
+                             window&apos;s choice, at first all)
+  --verify                   decode each result end to end before it takes its
+                             name; a decoding error fails the file
+  --keep-dates               each result takes its source&apos;s modification time
+  --json                     one JSON object per line and per input, then a
+                             summary object, instead of the lines for people
+  --progress                 with --json: a progress object for each running
+                             file, at most once a second
+  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its
+                             extensions (with --json, an object per preset)
+  -h, --help                 show this and end
+  --version                  show the version and end
+  --                         what follows are files, even if they begin with -
+
+An option&apos;s value follows it (--output-folder out) or is joined to it with =
+(--output-folder=out). Each file gets a line telling what became of it, and a
+summary ends the run.
+
+The window&apos;s choices are read, never written, from
+~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).
+What the encoder says for each file is kept in
+~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).
+
+Exit status:
+  0    every file taken was converted (or, with --skip-existing, was already
+       there or being converted by another run)
+  1    a file failed, could not be read or was stopped, or a file named was
+       refused while others were taken
+  2    bad usage, or no file could be taken at all: none was given or found,
+       or every one was refused
+  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is
+       stopped and its unfinished file removed
+  141  whoever read the output went away (a closed pipe), with the same care
+</source>
+        <translation>Aufruf: reelwright-cli [Optionen] [--] DATEI|ORDNER...
+        reelwright-cli [Optionen] --files-from LISTE [--null]
+        reelwright-cli [Optionen] --watch ORDNER
+Konvertiert Videodateien und die Dateien direkt in Ordnern nacheinander mit
+ffmpeg, wie es das Reelwright-Fenster täte. Ergebnisse ersetzen nie eine
+vorhandene Datei.
+
+  --preset &quot;KATEGORIE/NAME&quot;  eine Vorlage, mitgeliefert oder eigene (Standard:
+                             die im Fenster gespeicherte Wahl)
+  --extension ENDUNG         der Container, wenn die Vorlage mehrere anbietet
+  --custom                   die im Fenster gespeicherten Felder des eigenen
+                             Formats
+  --output-folder ORDNER     Ergebnisse kommen nach ORDNER (wird bei Bedarf
+                             angelegt, eine Ebene); Standard: der im Fenster
+                             gespeicherte Ordner, derzeit
+                             %1
+  --same-folder              Ergebnisse kommen neben ihre Quelldateien
+  --jobs N|auto              wie viele Dateien gleichzeitig konvertiert werden,
+                             1 bis 8 (Standard: die Wahl im Fenster, anfangs
+                             auto: bei kurzen Dateien eine mehr, als es Kerne
+                             gibt, bei langen weniger)
+  --skip-existing            eine Quelldatei, deren Ergebnis unter seinem
+                             einfachen Namen schon vorhanden ist, gilt als
+                             erledigt und wird nicht erneut konvertiert; eine,
+                             die ein anderer Lauf gerade konvertiert, bleibt
+                             diesem überlassen
+  --files-from LISTE         zusätzlich die in LISTE genannten Dateien und
+                             Ordner, ein Name pro Zeile (- für die
+                             Standardeingabe)
+  --null                     die Namen in LISTE enden mit NUL (find -print0)
+  --dry-run                  zeigen, was aus jeder Quelldatei würde und wie ihr
+                             Ergebnis hieße; nichts konvertieren oder schreiben
+  --watch ORDNER             jedes in ORDNER erscheinende Video konvertieren,
+                             sobald sich seine Größe nicht mehr ändert; läuft,
+                             bis es angehalten wird
+  --tracks all|first         alle Ton- und Untertitelspuren behalten, die der
+                             Container aufnehmen kann, oder je eine pro Art
+                             (Standard: die Wahl im Fenster, anfangs all)
+  --verify                   jedes Ergebnis vollständig dekodieren, bevor es
+                             seinen Namen erhält; bei einem Dekodierfehler
+                             schlägt die Datei fehl
+  --keep-dates               jedes Ergebnis erhält die Änderungszeit seiner
+                             Quelldatei
+  --json                     ein JSON-Objekt pro Zeile und pro Quelldatei, dann
+                             ein Zusammenfassungsobjekt, statt der Zeilen für
+                             Menschen
+  --progress                 mit --json: ein Fortschrittsobjekt für jede
+                             laufende Datei, höchstens einmal pro Sekunde
+  --list-presets             eine Zeile pro Vorlage: KATEGORIE/NAME, ein
+                             Tabulator, ihre Endungen (mit --json ein Objekt
+                             pro Vorlage)
+  -h, --help                 diese Hilfe anzeigen und beenden
+  --version                  Versionsinformation anzeigen und beenden
+  --                         alles Folgende sind Dateien, auch wenn sie mit -
+                             beginnen
+
+Der Wert einer Option folgt ihr (--output-folder out) oder wird mit = angehängt
+(--output-folder=out). Zu jeder Datei sagt eine Zeile, was aus ihr wurde, und
+eine Zusammenfassung beendet den Lauf.
+
+Die Einstellungen des Fensters werden gelesen, nie geschrieben, aus
+~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini
+(oder unter $XDG_CONFIG_HOME).
+Was der Encoder zu jeder Datei ausgibt, wird aufbewahrt in
+~/.local/state/Fennick Reelwright/logs/ (oder unter $XDG_STATE_HOME).
+
+Exit-Status:
+  0    jede angenommene Datei wurde konvertiert (oder war, mit --skip-existing,
+       schon vorhanden oder wurde von einem anderen Lauf konvertiert)
+  1    eine Datei schlug fehl, war nicht lesbar oder wurde angehalten, oder
+       eine genannte Datei wurde abgelehnt, während andere angenommen wurden
+  2    falscher Aufruf, oder keine Datei konnte angenommen werden: keine wurde
+       angegeben oder gefunden, oder alle wurden abgelehnt
+  129, 130, 143  beendet durch SIGHUP, Strg+C (SIGINT) oder SIGTERM: Der
+       Encoder wird angehalten und seine unfertige Datei entfernt
+  141  wer die Ausgabe las, ist nicht mehr da (eine geschlossene Pipe); ebenso
+       sorgfältig beendet
+</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>Unknown option %1. A file whose name begins with - goes after --.</source>
+        <translation>Unbekannte Option %1. Eine Datei, deren Name mit - beginnt, gehört hinter --.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>An empty name was given where a file or folder was expected.</source>
+        <translation>Ein leerer Name wurde angegeben, wo eine Datei oder ein Ordner erwartet wurde.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 takes no value.</source>
+        <translation>%1 erwartet keinen Wert.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is given twice.</source>
+        <translation>%1 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>--jobs takes a number from 1 to %1, or auto.</source>
+        <translation>--jobs erwartet eine Zahl von 1 bis %1 oder auto.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--tracks takes all or first.</source>
+        <translation>--tracks erwartet all oder first.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Unknown option %1.</source>
+        <translation>Unbekannte Option %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--preset and --custom cannot be used together.</source>
+        <translation>--preset und --custom können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--extension goes with --preset.</source>
+        <translation>--extension setzt --preset voraus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--same-folder and --output-folder cannot be used together.</source>
+        <translation>--same-folder und --output-folder können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--progress goes with --json.</source>
+        <translation>--progress setzt --json voraus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--null goes with --files-from.</source>
+        <translation>--null setzt --files-from voraus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--watch takes no other files or folders.</source>
+        <translation>--watch erlaubt keine weiteren Dateien oder Ordner.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--watch and --dry-run cannot be used together.</source>
+        <translation>--watch und --dry-run können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No file or folder to convert was given.</source>
+        <translation>Es wurde keine Datei und kein Ordner zum Konvertieren angegeben.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliOptions.h" line="+46"/>
+        <source>Try reelwright-cli --help.</source>
+        <translation>Weitere Informationen mit reelwright-cli --help.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliReport</name>
+    <message>
+        <location filename="../src/cli/CliReport.cpp" line="+93"/>
+        <source>converting</source>
+        <translation>wird konvertiert</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>refused: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>already converted -&gt; %1</source>
+        <translation>schon konvertiert -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>being converted elsewhere -&gt; %1</source>
+        <translation>wird anderswo konvertiert -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>would convert -&gt; %1</source>
+        <translation>würde konvertiert -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not converted: the run was stopped</source>
+        <translation>nicht konvertiert: Lauf angehalten</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the counts of the run&apos;s summary: &quot;1 converted, 0 failed&quot; and &quot;2 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 files</source>
+        <translation>%1 Dateien</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2</source>
+        <extracomment>The run&apos;s summary: %1 is how many files, %2 what became of them.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>%1 would convert</source>
+        <translation>%1 zu konvertieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 konvertiert, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 failed</source>
+        <translation>%1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 unreadable</source>
+        <translation>%1 nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 refused</source>
+        <translation>%1 abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already converted</source>
+        <translation>%1 schon konvertiert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 being converted elsewhere</source>
+        <translation>%1 anderswo in Arbeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stopped</source>
+        <translation>%1 angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CommandLineConverter</name>
+    <message>
+        <location filename="../src/cli/CommandLineConverter.cpp" line="+290"/>
+        <source>no preset &quot;%1&quot;; --list-presets shows them all. The closest:</source>
+        <translation>Vorlage &quot;%1&quot; nicht gefunden; --list-presets zeigt alle. Die ähnlichsten:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no preset &quot;%1&quot; (--preset takes &quot;CATEGORY/LABEL&quot;); --list-presets shows them all. The closest:</source>
+        <translation>Vorlage &quot;%1&quot; nicht gefunden (--preset erwartet &quot;KATEGORIE/NAME&quot;); --list-presets zeigt alle. Die ähnlichsten:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the preset offers %1, not %2.</source>
+        <translation>die Vorlage bietet %1, nicht %2.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the format cannot be used: %1</source>
+        <translation>das Format ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no output format is chosen; give --preset or --custom.</source>
+        <translation>kein Zielformat gewählt; --preset oder --custom angeben.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>the list %1 cannot be read: %2</source>
+        <translation>die Liste %1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the folder holds no files</source>
+        <translation>der Ordner enthält keine Dateien</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>%1; a run beside this one may convert the same files</source>
+        <translation>%1; ein gleichzeitiger Lauf konvertiert womöglich dieselben Dateien</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>beside each input</source>
+        <translation>neben jeder Quelldatei</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>nothing to convert.</source>
+        <translation>nichts zu konvertieren.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no such folder to watch</source>
+        <translation>zu überwachender Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
+        <translation>die Ergebnisse landeten im überwachten Ordner %1; --output-folder mit einem anderen Ordner angeben</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CustomFormat</name>
+    <message>
+        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <source>The video bit rate &quot;%1&quot; is not a number.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Video-Bitrate „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is not a number.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Audio-Bitrate „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The video bit rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Video-Bitrate „%1“ ist nicht größer als 0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Audio-Bitrate „%1“ ist nicht größer als 0.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The video bit rate &quot;%1&quot; is too large.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Video-Bitrate „%1“ ist zu groß.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is too large.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Audio-Bitrate „%1“ ist zu groß.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>The channel count &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Kanalzahl „%1“ ist nicht größer als 0.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The video size &quot;%1&quot; is not one of the list.</source>
+        <extracomment>%1 is a video size as given.</extracomment>
+        <translation>Die Bildgröße „%1“ steht nicht in der Liste.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The frame rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>Die Bildrate „%1“ ist nicht größer als 0.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Copy (no re-encoding)</source>
+        <extracomment>The choice of a codec list that copies the track as it is.</extracomment>
+        <translation>Kopieren (ohne Neukodierung)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The video is copied as it is (Copy, no re-encoding): its bit rate, size, aspect and frame rate stay the source&apos;s.</source>
+        <translation>Das Video wird unverändert kopiert (Kopieren, ohne Neukodierung): Bitrate, Bildgröße, Seitenverhältnis und Bildrate bleiben wie bei der Quelle.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The sound is copied as it is (Copy, no re-encoding): its sampling rate, bit rate and channels stay the source&apos;s.</source>
+        <translation>Der Ton wird unverändert kopiert (Kopieren, ohne Neukodierung): Abtastrate, Bitrate und Kanäle bleiben wie bei der Quelle.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Audio Bitrate</source>
+        <translation>Audio-Bitrate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Video Bitrate</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 Field in the custom Format must be a number greater than 0.</source>
+        <extracomment>%1 is a field&apos;s name: Audio Bitrate, Channels, Video Bitrate or Frame Rate.</extracomment>
+        <translation>Das Feld „%1“ im eigenen Format muss eine Zahl größer als 0 sein.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>The %1 container cannot hold %2 video. Choose one of: %3.</source>
+        <extracomment>%1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.</extracomment>
+        <translation>Der Container %1 kann kein %2-Video aufnehmen. Wählen Sie einen dieser Codecs: %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The %1 container cannot hold %2 sound. Choose one of: %3.</source>
+        <extracomment>%1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.</extracomment>
+        <translation>Der Container %1 kann keinen %2-Ton aufnehmen. Wählen Sie einen dieser Codecs: %3.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Category:%1, Codec:&quot;%2&quot;, Container:&quot;%3&quot;</source>
+        <extracomment>The chosen preset: %1 is its category, %2 its name, %3 its container.</extracomment>
+        <translation>Kategorie: %1, Codec: „%2“, Container: „%3“</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Container:%1, Video Codec:&quot;%2&quot;, Audio Codec:&quot;%3&quot;</source>
+        <extracomment>The custom format: %1 is its container, %2 and %3 its codecs.</extracomment>
+        <translation>Container: %1, Videocodec: „%2“, Audiocodec: „%3“</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::DOSOutputs</name>
+    <message>
+        <location filename="../src/engine/DOSOutputs.cpp" line="+75"/>
+        <source>Command Line is empty</source>
+        <translation>Die Befehlszeile ist leer</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+20"/>
+        <source>CreatePipe failed. Error: %1</source>
+        <extracomment>%1 is the system&apos;s error number.</extracomment>
+        <translation>CreatePipe fehlgeschlagen. Fehler: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>File or command not found</source>
+        <translation>Datei oder Befehl nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::DecodeCheck</name>
+    <message>
+        <location filename="../src/engine/DecodeCheck.cpp" line="+107"/>
+        <source>The encoder could not be started to check %1 by decoding it.</source>
+        <extracomment>%1 is the converted file.</extracomment>
+        <translation>Der Encoder konnte nicht gestartet werden, um %1 durch Dekodieren zu prüfen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 decodes only %2 of %3 seconds, so it was not kept.</source>
+        <extracomment>%1 is the converted file; %2 and %3 are numbers of seconds.</extracomment>
+        <translation>Von %1 lassen sich nur %2 von %3 Sekunden dekodieren; die Datei wurde daher nicht behalten.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 does not decode without errors, so it was not kept.</source>
+        <extracomment>%1 is the converted file.</extracomment>
+        <translation>%1 lässt sich nicht fehlerfrei dekodieren und wurde daher nicht behalten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 does not decode without errors, so it was not kept: %2</source>
+        <extracomment>%1 is the converted file, %2 the decoder&apos;s first complaint.</extracomment>
+        <translation>%1 lässt sich nicht fehlerfrei dekodieren und wurde daher nicht behalten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::Desktop</name>
+    <message>
+        <location filename="../src/platform/Desktop.cpp" line="+41"/>
+        <source>the file is missing.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>Die Datei fehlt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the desktop has no program for it. Installing xdg-utils (sudo apt install xdg-utils) and a player or browser helps.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>Die Arbeitsumgebung hat kein Programm dafür. Abhilfe schafft die Installation von xdg-utils (sudo apt install xdg-utils) und eines Players oder Browsers.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no program on this computer could open it. Install a player or browser, or choose one as the desktop&apos;s default for it.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>Kein Programm auf diesem Computer konnte sie öffnen. Installieren Sie einen Player oder Browser oder legen Sie einen als Standard der Arbeitsumgebung dafür fest.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 could not be opened: %2</source>
+        <extracomment>%1 is a file or web address, %2 why it could not be opened.</extracomment>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>reelwright::Dialogs</name>
     <message>
+        <location filename="../src/platform/Dialogs.cpp" line="+61"/>
         <source>Save as Preset</source>
         <translation>Als Vorlage speichern</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Preset name</source>
         <translation>Name der Vorlage</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Category:</source>
         <translation>Kategorie:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Preset name:</source>
         <translation>Name der Vorlage:</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::Encoder</name>
+    <message>
+        <location filename="../src/engine/Encoder.cpp" line="+33"/>
+        <source>The encoder %1 cannot be run: it is not executable. Make it executable (chmod +x) or remove it to use the ffmpeg installed on the system.</source>
+        <extracomment>%1 is the path of the ffmpeg beside the program.</extracomment>
+        <translation>Der Encoder %1 kann nicht gestartet werden: Er ist nicht ausführbar. Machen Sie ihn ausführbar (chmod +x) oder entfernen Sie ihn, um das auf dem System installierte ffmpeg zu verwenden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The encoder ffmpeg was not found. It was looked for in %1 and in the folders of PATH (%2). Install it with: sudo apt install ffmpeg</source>
+        <extracomment>%1 is the program&apos;s folder, %2 the folders of PATH.</extracomment>
+        <translation>Der Encoder ffmpeg wurde nicht gefunden. Gesucht wurde in %1 und in den Ordnern von PATH (%2). Installieren Sie ihn mit: sudo apt install ffmpeg</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::EncoderOutputView</name>
     <message>
+        <location filename="../src/window/EncoderOutputView.cpp" line="+20"/>
         <source>Encoder Output - %1</source>
         <translation>Ausgabe des Encoders – %1</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Copy All</source>
         <translation>Alles kopieren</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>What the encoder said</source>
         <translation>Was der Encoder ausgab</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::FailureReason</name>
+    <message>
+        <location filename="../src/engine/FailureReason.cpp" line="+108"/>
+        <source>%1 has no sound to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 enthält keinen Ton zum Konvertieren.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 has no picture to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 enthält kein Bild zum Konvertieren.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 has neither picture nor sound to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 enthält weder Bild noch Ton zum Konvertieren.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The chosen format keeps nothing of %1.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>Das gewählte Format übernimmt nichts aus %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was converted: %1 holds no picture frames or sound samples the encoder could read. It may be empty or damaged.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>Es wurde nichts konvertiert: %1 enthält keine Einzelbilder oder Tonsamples, die der Encoder lesen konnte. Die Datei ist möglicherweise leer oder beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The encoder cannot read %1: it is not a kind of media file it knows, or it is damaged.</source>
+        <extracomment>%1 is a file&apos;s name.</extracomment>
+        <translation>Der Encoder kann %1 nicht lesen: Die Datei ist keine ihm bekannte Art von Mediendatei oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The encoder took more than %1 seconds to read %2, so it is taken as unreadable.</source>
+        <extracomment>%1 is a number of seconds, %2 a file&apos;s name.</extracomment>
+        <translation>Der Encoder brauchte mehr als %1 Sekunden, um %2 zu lesen; die Datei gilt daher als nicht lesbar.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The disk of %1 is full: %2 could not be written.</source>
+        <extracomment>%1 is a folder, %2 the converted file&apos;s name.</extracomment>
+        <translation>Der Datenträger von %1 ist voll: %2 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 grew larger than the disk of %2 allows for one file.</source>
+        <extracomment>%1 is the converted file&apos;s name, %2 its folder.</extracomment>
+        <translation>%1 wurde größer, als der Datenträger von %2 für eine einzelne Datei zulässt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be written: permission denied.</source>
+        <extracomment>%1 is the output folder.</extracomment>
+        <translation>In %1 kann nicht geschrieben werden: Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is on a disk that cannot be written to (read-only).</source>
+        <extracomment>%1 is the output folder.</extracomment>
+        <translation>%1 liegt auf einem Datenträger, auf den nicht geschrieben werden kann (schreibgeschützt).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The output folder %1 is not there any more.</source>
+        <translation>Der Zielordner %1 ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not there any more: it was moved, renamed or deleted after it was added.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 ist nicht mehr vorhanden: Die Datei wurde nach dem Hinzufügen verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot be read: permission denied.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 kann nicht gelesen werden: Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg has no encoder &quot;%1&quot;: choose another codec, or install an ffmpeg that has it.</source>
+        <extracomment>%1 is the encoder&apos;s name for a codec, such as libx264.</extracomment>
+        <translation>Dieses ffmpeg hat keinen Encoder „%1“: Wählen Sie einen anderen Codec oder installieren Sie ein ffmpeg, das ihn hat.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg has no encoder for the chosen format: choose another format, or install an ffmpeg that has it.</source>
+        <translation>Dieses ffmpeg hat keinen Encoder für das gewählte Format: Wählen Sie ein anderes Format oder installieren Sie ein ffmpeg, das einen solchen Encoder hat.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg does not know the option -%1 of the chosen format.</source>
+        <extracomment>%1 is an encoder option&apos;s name, shown after its dash.</extracomment>
+        <translation>Dieses ffmpeg kennt die Option -%1 des gewählten Formats nicht.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The encoder refused the value &quot;%1&quot; of the option -%2 of the chosen format.</source>
+        <extracomment>%1 is a value, %2 an encoder option&apos;s name, shown after its dash.</extracomment>
+        <translation>Der Encoder hat den Wert „%1“ der Option -%2 des gewählten Formats abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The encoder refused the chosen format&apos;s settings for %1.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>Der Encoder hat die Einstellungen des gewählten Formats für %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The encoder refused the chosen format&apos;s settings for %1: %2</source>
+        <extracomment>%1 is the name of the file being converted, %2 the encoder&apos;s own words.</extracomment>
+        <translation>Der Encoder hat die Einstellungen des gewählten Formats für %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The chosen container cannot hold what the format puts in it.</source>
+        <translation>Der gewählte Container kann nicht aufnehmen, was das Format in ihn schreibt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The chosen container cannot hold what the format puts in it: %1</source>
+        <extracomment>%1 is the encoder&apos;s own words.</extracomment>
+        <translation>Der gewählte Container kann nicht aufnehmen, was das Format in ihn schreibt: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The encoder was interrupted (signal %1) before it finished %2.</source>
+        <extracomment>%1 is a signal&apos;s number, %2 the name of the file being converted.</extracomment>
+        <translation>Der Encoder wurde unterbrochen (Signal %1), bevor er %2 fertigstellen konnte.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The encoder could not convert %1:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the name of the file being converted; the encoder&apos;s own last lines follow on the next line (%2).</extracomment>
+        <translation>Der Encoder konnte %1 nicht konvertieren:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The encoder stopped with exit code %1.</source>
+        <translation>Der Encoder wurde mit dem Exit-Code %1 beendet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The encoder crashed.</source>
+        <translation>Der Encoder ist abgestürzt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The encoder wrote nothing into %1.</source>
+        <extracomment>%1 is the converted file&apos;s name.</extracomment>
+        <translation>Der Encoder hat nichts in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The input file ended early: only %1 of %2 seconds were converted. It may be truncated or damaged.</source>
+        <extracomment>%1 and %2 are numbers of seconds.</extracomment>
+        <translation>Die Quelldatei endete vorzeitig: Nur %1 von %2 Sekunden wurden konvertiert. Sie ist möglicherweise abgeschnitten oder beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The input file ended early. It may be truncated or damaged.</source>
+        <translation>Die Quelldatei endete vorzeitig. Sie ist möglicherweise abgeschnitten oder beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FormatChoice</name>
+    <message>
+        <location filename="../src/formats/FormatChoice.cpp" line="+25"/>
+        <source>Error Occured while Loading Presets.</source>
+        <translation>Fehler beim Laden der Vorlagen.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The catalogue holds no video codec.</source>
+        <translation>Der Katalog enthält keinen Videocodec.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The catalogue holds no audio codec.</source>
+        <translation>Der Katalog enthält keinen Audiocodec.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Error Occured while Loading Codecs.</source>
+        <translation>Fehler beim Laden der Codecs.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>There is no folder for your own presets.</source>
+        <translation>Es gibt keinen Ordner für eigene Vorlagen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; in &quot;%2&quot; (%3) is a preset that comes with the program; choose another name.</source>
+        <translation>„%1“ in „%2“ (%3) ist eine mitgelieferte Vorlage; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The custom format&apos;s options cannot be kept in a preset: %1</source>
+        <translation>Die Optionen des eigenen Formats können nicht in einer Vorlage gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The preset could not be saved in %1: %2</source>
+        <translation>Die Vorlage konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The preset &quot;%1&quot; was replaced under &quot;%2&quot; with the presets, kept in %3.</source>
+        <translation>Die Vorlage „%1“ wurde unter „%2“ bei den Vorlagen ersetzt; gespeichert in %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The preset &quot;%1&quot; is listed under &quot;%2&quot; with the presets, kept in %3.</source>
+        <translation>Die Vorlage „%1“ steht unter „%2“ bei den Vorlagen; gespeichert in %3.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Only presets of your own can be removed.</source>
+        <translation>Nur eigene Vorlagen können entfernt werden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset could not be removed from %1: %2</source>
+        <translation>Die Vorlage konnte nicht aus %1 entfernt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the video codec &quot;%1&quot;</source>
+        <translation>der Videocodec „%1“</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the audio codec &quot;%1&quot;</source>
+        <translation>der Audiocodec „%1“</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the video codec at position %1</source>
+        <translation>der Videocodec an Position %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the audio codec at position %1</source>
+        <translation>der Audiocodec an Position %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A codec saved for the custom format is no longer in the codec list (%1), so none is chosen in its place: choose one in the format panel before converting with the custom format.</source>
+        <translation>Ein für das eigene Format gespeicherter Codec ist nicht mehr in der Codecliste (%1), daher ist an seiner Stelle keiner gewählt: Wählen Sie im Formatbereich einen, bevor Sie mit dem eigenen Format konvertieren.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No video codec is chosen in the custom format: choose one in the format panel.</source>
+        <translation>Im eigenen Format ist kein Videocodec gewählt: Wählen Sie einen im Formatbereich.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No audio codec is chosen in the custom format: choose one in the format panel.</source>
+        <translation>Im eigenen Format ist kein Audiocodec gewählt: Wählen Sie einen im Formatbereich.</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>The preset &quot;%1 / %2&quot; (%3) has a quote that is not closed in its params: %4</source>
+        <translation>Die Vorlage „%1 / %2“ (%3) hat in ihren Parametern ein nicht geschlossenes Anführungszeichen: %4</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>A codec name of the custom format has a quote that is not closed: %1</source>
+        <translation>Ein Codecname des eigenen Formats hat ein nicht geschlossenes Anführungszeichen: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Channels Field in the custom Format can not be empty.</source>
+        <translation>Das Feld „Kanäle“ im eigenen Format darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frame Rate Field in the custom Format can not be empty.</source>
+        <translation>Das Feld „Bildrate“ im eigenen Format darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Audio Bitrate Field in the custom Format can not be empty.</source>
+        <translation>Das Feld „Audio-Bitrate“ im eigenen Format darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Video Bitrate Field in the custom Format can not be empty.</source>
+        <translation>Das Feld „Video-Bitrate“ im eigenen Format darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The %1 container holds video only: the sound is left out.</source>
+        <translation>Der Container %1 nimmt nur Video auf: Der Ton wird weggelassen.</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
+        <location filename="../src/joblist/JobGridAccessible.cpp" line="+42"/>
         <source>Ticked</source>
         <translation>Angehakt</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Not ticked</source>
         <translation>Nicht angehakt</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Empty</source>
         <translation>Leer</translation>
     </message>
     <message>
+        <location line="+169"/>
         <source>Tick</source>
         <translation>Haken</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::JobList</name>
+    <message>
+        <location filename="../src/joblist/JobList.cpp" line="+48"/>
+        <source>its full name is too long for the system (%1 bytes; the most it takes is %2), so neither Reelwright nor the encoder can open it</source>
+        <extracomment>Why a file is not added. %1 and %2 are numbers of bytes.</extracomment>
+        <translation>ihr vollständiger Name ist für das System zu lang (%1 Byte; höchstens %2 sind möglich), daher können weder Reelwright noch der Encoder sie öffnen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>one of the names in its path is too long for the system (the most it takes is %1 bytes)</source>
+        <extracomment>Why a file is not added. %1 is a number of bytes.</extracomment>
+        <translation>einer der Namen in ihrem Pfad ist für das System zu lang (höchstens %1 Byte sind möglich)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>An error occured while Adding File<byte value="xd"/>%1:%2</source>
+        <extracomment>%1 is an error number, %2 what went wrong.</extracomment>
+        <translation>Beim Hinzufügen der Datei ist ein Fehler aufgetreten<byte value="xd"/>%1:%2</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>it has no extension, so its kind cannot be told</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>sie hat keine Dateiendung, daher lässt sich ihre Art nicht erkennen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a sound file (.%1): only video files are added</source>
+        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
+        <translation>eine Audiodatei (.%1): Nur Videodateien werden hinzugefügt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a video file (.%1)</source>
+        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
+        <translation>keine Videodatei (.%1)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>another add is running</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>ein anderer Hinzufügevorgang läuft gerade</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>already in the list</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>bereits in der Liste</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>its name is not valid UTF-8, so it cannot be passed on unchanged; rename the file to add it</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>ihr Name ist kein gültiges UTF-8 und kann daher nicht unverändert weitergegeben werden; benennen Sie die Datei um, um sie hinzuzufügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not found</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a regular file</source>
+        <extracomment>Why a file is not added: it is a folder, a device or a pipe.</extracomment>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad file name: %1 (%2)</source>
+        <extracomment>%1 is a path, %2 why it cannot be used.</extracomment>
+        <translation>Ungültiger Dateiname: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>File not found: %1 (%2)</source>
+        <extracomment>%1 is a path, %2 why it cannot be used.</extracomment>
+        <translation>Datei nicht gefunden: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it cannot be read (permission denied)</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>sie kann nicht gelesen werden (Zugriff verweigert)</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobListStore</name>
     <message>
+        <location filename="../src/joblist/JobListStore.cpp" line="+188"/>
         <source>File Path</source>
         <translation>Dateipfad</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Conversion Status</source>
         <translation>Konvertierungsstatus</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Time Length</source>
         <translation>Spieldauer</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>File Size</source>
         <translation>Dateigröße</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::KeptListScanner</name>
+    <message>
+        <location filename="../src/batch/KeptListScanner.cpp" line="+44"/>
+        <source>reading was abandoned</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>das Lesen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it ends too early</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>sie endet vorzeitig</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+6"/>
+        <source>it is not a kept job list</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>sie ist keine aufbewahrte Dateiliste</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a member has no name at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>ein Eintrag hat bei Byte %1 keinen Namen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a member has no value at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>ein Eintrag hat bei Byte %1 keinen Wert</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>the rows are not a list at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>die Zeilen sind bei Byte %1 keine Liste</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a value cannot be read before byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>ein Wert vor Byte %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>garbage at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>ungültige Daten bei Byte %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>garbage at the end</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>ungültige Daten am Ende</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::KeptQueue</name>
+    <message>
+        <location filename="../src/batch/KeptQueue.cpp" line="+295"/>
+        <source>it is not a kept job list</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>sie ist keine aufbewahrte Dateiliste</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it was written by a newer Reelwright</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>sie wurde von einer neueren Version von Reelwright geschrieben</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1: %2</source>
+        <extracomment>Why the job list cannot be kept: %1 is its file, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>it is larger than any list of files</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>sie ist größer als jede mögliche Dateiliste</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::MediaTracks</name>
+    <message>
+        <location filename="../src/engine/MediaTracks.cpp" line="+272"/>
+        <source>out of memory</source>
+        <extracomment>Why a file&apos;s tracks could not be read.</extracomment>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>it took too long to read</source>
+        <extracomment>Why a file&apos;s tracks could not be read.</extracomment>
+        <translation>das Lesen dauerte zu lange</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::Notifier</name>
+    <message>
+        <location filename="../src/platform/Notifier.cpp" line="+66"/>
+        <source>... and %1 more</source>
+        <extracomment>Ends a list cut short in a message: %1 is how many lines are not shown.</extracomment>
+        <translation>… und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OutputNaming</name>
+    <message>
+        <location filename="../src/batch/OutputNaming.cpp" line="+106"/>
+        <source>The output folder %1 does not exist and cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 why it cannot be made.</extracomment>
+        <translation>Der Zielordner %1 existiert nicht und kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Every name for the converted file is taken in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>In %1 sind alle Namen für die konvertierte Datei bereits vergeben.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output Folder is not exist and can not be created.</source>
+        <translation>Der Zielordner existiert nicht und kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>its parent folder does not exist (only one missing level is made)</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>sein übergeordneter Ordner existiert nicht (nur eine fehlende Ebene wird angelegt)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>no folder is given</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>kein Ordner angegeben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is not a full path</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>er ist kein vollständiger Pfad</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a file of that name is in the way</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>eine gleichnamige Datei steht im Weg</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>it could not be made</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>er konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>No file can be written in %1: %2</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>In %1 kann keine Datei geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>The converted file could not be named %1: %2.</source>
+        <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
+        <translation>Die konvertierte Datei konnte nicht den Namen %1 erhalten: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnPresets</name>
+    <message>
+        <location filename="../src/formats/OwnPresets.cpp" line="+25"/>
+        <source>Your own presets in %1 cannot be read (%2), so they are not listed; the file is left as it is.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 why it cannot be read.</extracomment>
+        <translation>Ihre eigenen Vorlagen in %1 können nicht gelesen werden (%2) und werden daher nicht aufgeführt; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Why a preset cannot be saved: %1 is a folder.</extracomment>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Your own presets in %1 are damaged (%2). The file was set aside as %3; the presets that come with the program are listed.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 what is wrong in it, %3 the name it was given.</extracomment>
+        <translation>Ihre eigenen Vorlagen in %1 sind beschädigt (%2). Die Datei wurde als %3 beiseitegelegt; die mitgelieferten Vorlagen werden aufgeführt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your own presets in %1 are damaged (%2) and could not be set aside, so they are not listed.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 what is wrong in it.</extracomment>
+        <translation>Ihre eigenen Vorlagen in %1 sind beschädigt (%2) und konnten nicht beiseitegelegt werden; sie werden daher nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>category</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>name</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>container</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>Container</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 cannot be empty.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>Das Feld „%1“ der Vorlage darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 cannot begin or end with a space.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>Das Feld „%1“ der Vorlage darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 can be at most 100 characters long.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>Das Feld „%1“ der Vorlage darf höchstens 100 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The preset&apos;s %1 cannot hold &quot;&lt;&quot;, &quot;&gt;&quot; or a line break.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>Das Feld „%1“ der Vorlage darf weder „&lt;“ noch „&gt;“ noch einen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
+        <translation>Die Kategorie der Vorlage darf kein „/“ enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PicturePlan</name>
+    <message>
+        <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
+        <source>Interlaced picture kept, top field first.</source>
+        <translation>Interlaced-Bild beibehalten, oberes Halbbild zuerst.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Interlaced picture kept, bottom field first.</source>
+        <translation>Interlaced-Bild beibehalten, unteres Halbbild zuerst.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Interlaced picture made progressive.</source>
+        <translation>Interlaced-Bild in progressives Bild umgewandelt.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>HDR kept: 10-bit, BT.2020 with %1.</source>
+        <extracomment>%1 is the HDR transfer curve: PQ or HLG.</extracomment>
+        <translation>HDR beibehalten: 10 Bit, BT.2020 mit %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HDR kept: 10-bit, BT.2020 with %1, and its mastering display and light levels.</source>
+        <extracomment>%1 is the HDR transfer curve: PQ or HLG.</extracomment>
+        <translation>HDR beibehalten: 10 Bit, BT.2020 mit %1, samt Angaben zum Mastering-Display und zu den Helligkeitspegeln.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>HDR brought to standard range (BT.709).</source>
+        <translation>HDR auf Standarddynamikumfang umgesetzt (BT.709).</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Full-range picture brought to standard range.</source>
+        <translation>Bild mit vollem Wertebereich auf den Standardbereich umgesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::ResultClaim</name>
+    <message>
+        <location filename="../src/batch/ResultClaim.cpp" line="+75"/>
+        <source>the claim file cannot be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>die Reservierungsdatei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the folder keeps no locks: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>der Ordner unterstützt keine Sperren: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the claim file keeps changing</source>
+        <translation>die Reservierungsdatei ändert sich ständig</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunLog</name>
+    <message>
+        <location filename="../src/batch/RunLog.cpp" line="+30"/>
+        <source>%1 cannot be made</source>
+        <extracomment>Why no log can be written: %1 is the logs&apos; folder.</extracomment>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no file can be written in %1: %2</source>
+        <extracomment>Why no log can be written: %1 is the logs&apos; folder, %2 the system&apos;s reason.</extracomment>
+        <translation>in %1 kann keine Datei geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::Status</name>
     <message>
+        <location filename="../src/joblist/StatusText.cpp" line="+9"/>
         <source>Waiting Conversion</source>
         <translation>Wartet auf Konvertierung</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Unkown Format</source>
         <translation>Unbekanntes Format</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Starting...</source>
         <translation>Wird gestartet …</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Unknown format</source>
         <translation>Unbekanntes Format</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Complete</source>
         <translation>Fertig</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Waiting Next Batch</source>
         <translation>Wartet auf nächsten Durchlauf</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::TimeLeft</name>
+    <message>
+        <location filename="../src/batch/TimeLeft.cpp" line="+209"/>
+        <source>File %1 of %2</source>
+        <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
+        <translation>Datei %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1% of 1 file</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
+        <translation>%1&#xa0;% von 1 Datei</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1% of %2 files</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
+        <translation>%1&#xa0;% von %2 Dateien</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1% of 1 file, %2 left</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
+        <translation>%1 % von 1 Datei, noch %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1% of %2 files, %3 left</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
+        <translation>%1&#xa0;% von %2 Dateien, noch %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackPlan</name>
+    <message>
+        <location filename="../src/batch/TrackPlan.cpp" line="+143"/>
+        <source>Its tracks could not be read (%1), so the encoder chose one of each kind.</source>
+        <extracomment>%1 is why the file&apos;s tracks could not be read.</extracomment>
+        <translation>Die Spuren der Datei konnten nicht gelesen werden (%1), daher hat der Encoder je eine Spur pro Art gewählt.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>one track of each kind is kept (Keep every audio and subtitle track is off)</source>
+        <extracomment>Why a track was left out. The words in parentheses are a setting&apos;s name in the window.</extracomment>
+        <translation>je eine Spur pro Art wird behalten („Alle Ton- und Untertitelspuren behalten“ ist ausgeschaltet)</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 holds no picture</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 nimmt kein Bild auf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 holds one picture track: the main one is kept</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 nimmt nur eine Bildspur auf: Die Hauptspur wird behalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chosen format keeps no picture</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>das gewählte Format behält kein Bild</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 holds no sound</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 nimmt keinen Ton auf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 holds one sound track: the default one is kept</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 nimmt nur eine Tonspur auf: Die Standardspur wird behalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chosen format keeps no sound</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>das gewählte Format behält keinen Ton</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>the chosen format keeps no subtitles</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>das gewählte Format behält keine Untertitel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot hold picture subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 kann keine grafischen Untertitel aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold text subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 kann keine Textuntertitel aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 kann keine Untertitel aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold subtitles of this kind</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 kann Untertitel dieser Art nicht aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 cannot hold fonts</source>
+        <extracomment>Why a font was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 kann keine Schriften aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot hold cover art</source>
+        <extracomment>Why the cover art was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 kann kein Coverbild aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its picture could not be read</source>
+        <extracomment>Why the cover art was left out.</extracomment>
+        <translation>sein Bild konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The source has no picture: only its sound was kept.</source>
+        <translation>Die Quelle hat kein Bild: Nur ihr Ton wurde behalten.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 cannot hold %2 video copied as it is, so nothing was written: choose a preset that encodes it, or a container that holds %2 (MKV holds any).</source>
+        <extracomment>%1 is a kind of file, such as AVI; %2 a codec, such as HEVC.</extracomment>
+        <translation>%1 kann unverändert kopiertes %2-Video nicht aufnehmen, daher wurde nichts geschrieben: Wählen Sie eine Vorlage, die es kodiert, oder einen Container, der %2 aufnehmen kann (MKV nimmt alles auf).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot hold %2 sound copied as it is, so nothing was written: choose a preset that encodes it, or a container that holds %2 (MKV holds any).</source>
+        <extracomment>%1 is a kind of file, such as AVI; %2 a codec, such as Opus.</extracomment>
+        <translation>%1 kann unverändert kopierten %2-Ton nicht aufnehmen, daher wurde nichts geschrieben: Wählen Sie eine Vorlage, die ihn kodiert, oder einen Container, der %2 aufnehmen kann (MKV nimmt alles auf).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 cannot hold %2 video as it is: it was encoded as %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are codecs.</extracomment>
+        <translation>%1 kann %2-Video nicht unverändert aufnehmen: Es wurde als %3 kodiert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold %2 sound as it is: it was encoded as %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are codecs.</extracomment>
+        <translation>%1 kann %2-Ton nicht unverändert aufnehmen: Er wurde als %3 kodiert.</translation>
+    </message>
+    <message>
+        <location line="+156"/>
+        <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
+        <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>
+        <translation>Die konvertierte Datei %1 lässt sich nicht zurücklesen (%2) und wurde daher nicht behalten.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of the %2 video tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 der %2 Videospuren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 audio tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 der %2 Tonspuren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 subtitle tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 der %2 Untertitelspuren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 cover pictures</source>
+        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
+        <translation>%1 der %2 Coverbilder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 fonts</source>
+        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
+        <translation>%1 der %2 Schriften</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
+        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
+        <translation>In der konvertierten Datei %1 fehlen %2, die behalten werden sollten; sie wurde daher nicht behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackReport</name>
+    <message>
+        <location filename="../src/joblist/TrackReport.cpp" line="+23"/>
+        <location line="+117"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the items of a list but the last: &quot;1 video, 2 audio&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 font</source>
+        <extracomment>One font file kept or left out.</extracomment>
+        <translation>1 Schrift</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 fonts</source>
+        <extracomment>A number of font files kept or left out.</extracomment>
+        <translation>%1 Schriften</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1 video track</source>
+        <translation>1 Videospur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 video tracks</source>
+        <translation>%1 Videospuren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 audio track</source>
+        <translation>1 Tonspur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 audio tracks</source>
+        <translation>%1 Tonspuren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 subtitle track</source>
+        <translation>1 Untertitelspur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 subtitle tracks</source>
+        <translation>%1 Untertitelspuren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 picture subtitle track</source>
+        <translation>1 grafische Untertitelspur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 picture subtitle tracks</source>
+        <translation>%1 grafische Untertitelspuren</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>1 %1 track</source>
+        <extracomment>%1 is a kind of track, in English.</extracomment>
+        <translation>1 Spur vom Typ %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 %2 tracks</source>
+        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
+        <translation>%1 Spuren vom Typ %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 video</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1× Video</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 audio</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1× Ton</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 subtitle</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1× Untertitel</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+42"/>
+        <source>the cover art</source>
+        <translation>das Coverbild</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Kept %1 track.</source>
+        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
+        <translation>Behaltene Spur: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 tracks.</source>
+        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
+        <translation>Behaltene Spuren: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 track, with %2.</source>
+        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
+        <translation>Behaltene Spur: %1, dazu %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 tracks, with %2.</source>
+        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
+        <translation>Behaltene Spuren: %1, dazu %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1.</source>
+        <extracomment>%1 is the cover art or fonts kept.</extracomment>
+        <translation>Behalten: %1.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is what was left out, %2 the language codes of its tracks.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is what was left out, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1; %2</source>
+        <extracomment>Joins the groups of tracks left out, each with its reason.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Left out: %1.</source>
+        <extracomment>%1 lists what was left out, each with its reason.</extracomment>
+        <translation>Weggelassen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::UnendedProcesses</name>
+    <message>
+        <location filename="../src/engine/UnendedProcesses.cpp" line="+70"/>
+        <source>Stopped, but the encoder (process %1) could not be stopped yet: it does not answer, as when a network folder it reads or writes no longer responds. It ends as soon as the system lets it, and its half-written file is removed then.</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>Angehalten, aber der Encoder (Prozess %1) konnte noch nicht beendet werden: Er reagiert nicht, etwa weil ein Netzwerkordner, aus dem er liest oder in den er schreibt, nicht mehr antwortet. Er endet, sobald das System es zulässt, und seine halb geschriebene Datei wird dann entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::VideoFileAdder</name>
+    <message>
+        <location filename="../src/joblist/VideoFileAdder.cpp" line="+73"/>
+        <source>Common Video Files (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Gängige Videodateien (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>MPEG-Dateien (.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Windows Media Files(*.wmv,*.asf) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Windows-Media-Dateien (*.wmv,*.asf) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>AVI Files(*.avi) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>AVI-Dateien (*.avi) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>QuickTime Files-Ver2 or less(*.mov) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>QuickTime-Dateien bis Version 2 (*.mov) (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All Files(*.*) (*)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (*)&quot; at the end, it is the pattern.</extracomment>
+        <translation>Alle Dateien (*.*) (*)</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Selected Folder is empty.</source>
+        <translation>Der gewählte Ordner ist leer.</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>%1: %2</source>
+        <extracomment>A line of the list of files not added: %1 is a path, %2 why it was not added.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Some files are not supported or already exist and will not be added</source>
+        <translation>Einige Dateien werden nicht unterstützt oder sind bereits in der Liste und werden nicht hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WholeFile</name>
+    <message>
+        <location filename="../src/platform/WholeFile.cpp" line="+40"/>
+        <source>the file written is not whole</source>
+        <extracomment>Why a file could not be saved.</extracomment>
+        <translation>die geschriebene Datei ist unvollständig</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::frmMain</name>
     <message>
+        <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>Die Dateiliste kann nicht für den nächsten Start aufbewahrt werden (%1). Die Konvertierung läuft weiter, aber die Liste geht verloren, wenn Reelwright endet.</translation>
     </message>
     <message>
-        <source>The encoder's output cannot be kept in logs (%1). Converting goes on.</source>
+        <location line="+6"/>
+        <source>The encoder&apos;s output cannot be kept in logs (%1). Converting goes on.</source>
         <translation>Die Ausgabe des Encoders kann nicht protokolliert werden (%1). Die Konvertierung läuft weiter.</translation>
     </message>
     <message>
+        <location line="+87"/>
+        <location filename="../src/window/frmMainShell.cpp" line="+63"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Minimize</source>
         <translation>Minimieren</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location filename="../src/window/frmMainShell.cpp" line="+26"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 (F1)</source>
         <translation>%1 (F1)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Three easy steps to convert your video files.</source>
         <translation>In drei einfachen Schritten Videodateien konvertieren.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>  - Add Video Files/Folders</source>
         <translation>  - Videodateien/Ordner hinzufügen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Add Video File...</source>
         <translation>Videodatei …</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Add Folder...</source>
         <translation>Ordner …</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>For Quick Adding:You can drag and drop video files into the below list</source>
         <translation>Schneller: Videodateien einfach in die Liste unten ziehen</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Select/Unselect All</source>
         <translation>Alle an/ab</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Remove Selected</source>
         <translation>Entfernen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Play Highlighted File</source>
         <translation>Markierte abspielen</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>  - Select Output Folder and Format</source>
         <translation>  - Zielordner und Format wählen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output Folder:</source>
         <translation>Zielordner:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Same folder as input file</source>
         <translation>Ordner der Quelldatei</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Other folder</source>
         <translation>Anderer Ordner</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Browse...</source>
         <translation>Wählen …</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output Format:</source>
         <translation>Zielformat:</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Change...</source>
         <translation>Ändern …</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- Click Convert to start conversion</source>
         <translation>- Auf Konvertieren klicken</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Files at once:</source>
         <translation>Gleichzeitig:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Files at once</source>
         <translation>Dateien gleichzeitig</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>How many files convert at the same time. Auto converts several short files at once,
 and long ones one at a time when their encoder already keeps every core busy.</source>
         <translation>Wie viele Dateien gleichzeitig konvertiert werden. Auto konvertiert mehrere kurze Dateien zugleich
 und lange nacheinander, wenn ihr Encoder schon alle Kerne auslastet.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location filename="../src/window/frmMainBatch.cpp" line="+28"/>
         <source>Convert Selected</source>
         <translation>Markierte konvertieren</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location filename="../src/window/frmMainBatch.cpp" line="-3"/>
+        <location line="+110"/>
         <source>Convert All</source>
         <translation>Alle konvertieren</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Shutdown after conversion complete</source>
         <translation>Danach herunterfahren</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>Select folder to add</source>
         <translation>Hinzuzufügenden Ordner wählen</translation>
     </message>
     <message>
+        <location line="+39"/>
         <source>Select one or more video files</source>
         <translation>Eine oder mehrere Videodateien wählen</translation>
     </message>
     <message>
+        <location line="+95"/>
         <source>Please Stop Conversion first.</source>
         <translation>Bitte zuerst die Konvertierung anhalten.</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainBatch.cpp" line="-95"/>
         <source>Select the output folder</source>
         <translation>Zielordner wählen</translation>
     </message>
     <message>
+        <location line="+21"/>
         <source>The list is empty, Please add Video files from step 1</source>
         <translation>Die Liste ist leer. Bitte in Schritt 1 Videodateien hinzufügen.</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+32"/>
         <source>Stop</source>
         <translation>Anhalten</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>No checked file is waiting for conversion. Tick the files to convert, or use Convert All.</source>
         <translation>Keine angehakte Datei wartet auf Konvertierung. Haken Sie die zu konvertierenden Dateien an oder nutzen Sie „Alle konvertieren“.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>No file is waiting for conversion: every file in the list has been converted or cannot be read.</source>
         <translation>Keine Datei wartet auf Konvertierung: Jede Datei der Liste wurde konvertiert oder ist nicht lesbar.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source> To try a file that failed again, right-click it and choose Convert Again.</source>
         <translation> Um eine fehlgeschlagene Datei erneut zu versuchen, klicken Sie sie mit rechts an und wählen „Erneut konvertieren“.</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainFormats.cpp" line="+96"/>
         <source>Output Video Formats</source>
         <translation>Zielformate</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Presets</source>
         <translation>Vorlagen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Custom (Advanced)</source>
         <translation>Eigene (Experten)</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Keep every audio and subtitle track</source>
         <translation>Alle Ton- und Untertitelspuren behalten</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Every sound and subtitle track of a file goes into its result, as far as the format can
-hold them; what it cannot hold is named on the file's row. Off: one of each kind.</source>
+hold them; what it cannot hold is named on the file&apos;s row. Off: one of each kind.</source>
         <translation>Jede Ton- und Untertitelspur einer Datei kommt ins Ergebnis, soweit das Format sie
 aufnehmen kann; was nicht geht, steht in der Zeile der Datei. Aus: je eine Spur pro Art.</translation>
     </message>
     <message>
-        <source>Keep the original's date</source>
+        <location line="+3"/>
+        <source>Keep the original&apos;s date</source>
         <translation>Datum des Originals behalten</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Each result takes the date and time its original was last changed.</source>
         <translation>Jedes Ergebnis erhält Datum und Uhrzeit der letzten Änderung seines Originals.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Check results by decoding them</source>
         <translation>Ergebnisse durch Dekodieren prüfen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Each result is played through once, as fast as the computer can, before it takes its
 name; a result with a fault fails instead. Converting takes longer.</source>
         <translation>Jedes Ergebnis wird einmal so schnell wie möglich durchgespielt, bevor es seinen
 Namen erhält; ein fehlerhaftes Ergebnis schlägt fehl. Die Konvertierung dauert länger.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Save &amp;&amp; Close</source>
         <translation>Speichern &amp;&amp; schließen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Restore Defaults</source>
         <translation>Standardwerte</translation>
     </message>
     <message>
+        <location line="+56"/>
         <source>Output Category:</source>
         <translation>Kategorie:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+49"/>
         <source>Output Video Codec:</source>
         <translation>Videocodec:</translation>
     </message>
     <message>
+        <location line="-48"/>
         <source>Output File Format (Container):</source>
         <translation>Dateiformat (Container):</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>Output Format(Container):</source>
         <translation>Format (Container):</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Output Audio Options</source>
         <translation>Ton</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Output Audio Codec:</source>
         <translation>Audiocodec:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Sampling Rate:</source>
         <translation>Abtastrate:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Bitrate:</source>
         <translation>Bitrate:</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Output Video Options</source>
         <translation>Video</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Video Size:</source>
         <translation>Bildgröße:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Aspect Ratio:</source>
         <translation>Seitenverh.:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Frame rate:</source>
         <translation>Bildrate:</translation>
     </message>
     <message>
+        <location line="+149"/>
         <source>Error occured while getting paramters</source>
         <translation>Beim Ermitteln der Parameter ist ein Fehler aufgetreten</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainRuns.cpp" line="+27"/>
         <source>Switching Off</source>
         <translation>Ausschalten</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Power Off Now</source>
         <translation>Jetzt ausschalten</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>The batch has ended. The computer will be switched off in 1 second.</source>
         <translation>Der Durchlauf ist beendet. Der Computer wird in 1 Sekunde ausgeschaltet.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
         <translation>Der Durchlauf ist beendet. Der Computer wird in %1 Sekunden ausgeschaltet.</translation>
     </message>
     <message>
+        <location line="+41"/>
         <source>Interrupted Batch</source>
         <translation>Unterbrochener Durchlauf</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Not now</source>
         <translation>Nicht jetzt</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>The list of files kept from the last run could not be read (%1), so the list starts empty. It was kept as %2.</source>
         <translation>Die vom letzten Lauf aufbewahrte Dateiliste konnte nicht gelesen werden (%1), daher beginnt die Liste leer. Sie wurde als %2 aufbewahrt.</translation>
     </message>
     <message>
-        <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window's batch is not offered here.</source>
+        <location line="+5"/>
+        <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Ein anderes Reelwright-Fenster ist geöffnet und verwaltet die Dateiliste. Die Dateien dieses Fensters werden beim Schließen nicht aufbewahrt, und der Durchlauf des anderen Fensters wird hier nicht angeboten.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
         <translation>Eine Zeile der vom letzten Lauf aufbewahrten Liste war nicht lesbar und wurde weggelassen. Die Liste, wie sie war, ist als %1 aufbewahrt.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
         <translation>%1 Zeilen der vom letzten Lauf aufbewahrten Liste waren nicht lesbar und wurden weggelassen. Die Liste, wie sie war, ist als %2 aufbewahrt.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>One file kept in the list is no longer there and was left out.</source>
         <translation>Eine Datei der Liste ist nicht mehr vorhanden und wurde weggelassen.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
         <translation>%1 Dateien der Liste sind nicht mehr vorhanden und wurden weggelassen.</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>beside each file</source>
         <translation>neben jeder Datei</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The last batch was interrupted before it ended: 1 file is still to convert.
 
 Resume converts it with the format and output folder the batch had:
@@ -458,6 +2504,7 @@ Resume converts it with the format and output folder the batch had:
 %1</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>The last batch was interrupted before it ended: %1 files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
@@ -468,110 +2515,136 @@ Resume converts them with the format and output folder the batch had:
 %2</translation>
     </message>
     <message>
+        <location line="+27"/>
         <source>Show Encoder Output...</source>
         <translation>Ausgabe des Encoders …</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Convert Again</source>
         <translation>Erneut konvertieren</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Clear Finished</source>
         <translation>Fertige entfernen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Takes the converted files out of the list</source>
         <translation>Nimmt die konvertierten Dateien aus der Liste</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>1 file converted, %1 failed</source>
         <translation>1 Datei konvertiert, %1 fehlgeschlagen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>%1 files converted, %2 failed</source>
         <translation>%1 Dateien konvertiert, %2 fehlgeschlagen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>, %1 stopped</source>
         <translation>, %1 angehalten</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Conversion stopped</source>
         <translation>Konvertierung angehalten</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Conversion finished</source>
         <translation>Konvertierung beendet</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Every file was converted.</source>
         <translation>Alle Dateien wurden konvertiert.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>These files could not be converted:
 </source>
         <translation>Diese Dateien konnten nicht konvertiert werden:
 </translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainSettings.cpp" line="+122"/>
         <source>Your choices (output folder and format) could not be saved, so the next start will not show them:</source>
         <translation>Ihre Einstellungen (Zielordner und Format) konnten nicht gespeichert werden; der nächste Start zeigt sie daher nicht:</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainShell.cpp" line="-15"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Converts a list of video files, one after another, into the format your computer, phone or player needs, with the FFmpeg encoder doing the work.</source>
         <translation>Konvertiert eine Liste von Videodateien nacheinander in das Format, das Ihr Computer, Telefon oder Player braucht; die Arbeit leistet der Encoder FFmpeg.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Made by</source>
         <translation>Von</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Converts with</source>
         <translation>Konvertiert mit</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Files to convert</source>
         <translation>Zu konvertierende Dateien</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output folder</source>
         <translation>Zielordner</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Audio bitrate in kbps</source>
         <translation>Audio-Bitrate in kbit/s</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Audio channels</source>
         <translation>Audiokanäle</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Video bitrate in kbps</source>
         <translation>Video-Bitrate in kbit/s</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Frame rate in fps</source>
         <translation>Bildrate in Bildern/s</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainFormats.cpp" line="-258"/>
         <source>Save as Preset...</source>
         <translation>Als Vorlage …</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
 live in your own folder, where installing or upgrading the program never touches them.</source>
         <translation>Speichert das eigene Format als eigene Vorlage, die mit den anderen aufgeführt wird. Ihre Vorlagen
 liegen in Ihrem eigenen Ordner, den Installation oder Aktualisierung des Programms nie berühren.</translation>
     </message>
     <message>
+        <location line="+57"/>
         <source>Remove Preset</source>
         <translation>Vorlage entfernen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Entfernt die gewählte eigene Vorlage.</translation>
     </message>

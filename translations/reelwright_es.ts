@@ -2,452 +2,2500 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>reelwright::BatchDriver</name>
+    <message>
+        <location filename="../src/batch/BatchDriver.cpp" line="+50"/>
+        <source>Error converting file: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the file&apos;s name; %2, on the next line, why it failed.</extracomment>
+        <translation>Error al convertir el archivo: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+302"/>
+        <source>Added while a batch of chosen files converts: the next batch converts it.</source>
+        <translation>Se añadió mientras se convertía un lote de archivos elegidos: lo convertirá el siguiente lote.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The play length &quot;%1&quot; cannot be read.</source>
+        <extracomment>%1 is a play length as the list shows it.</extracomment>
+        <translation>No se puede leer la duración «%1».</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Error occured while getting paramters<byte value="xd"/>
+%1</source>
+        <extracomment>%1, on the next line, is what is wrong with the format.</extracomment>
+        <translation>Se produjo un error al obtener los parámetros<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <location line="+227"/>
+        <source>Checking the result by decoding it</source>
+        <translation>Comprobando el resultado mediante descodificación</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
+        <translation>La carpeta %1 no admite bloqueos de archivo (%2). La conversión en ella sigue, pero otra instancia de Reelwright no puede saber si el archivo oculto que se escribe allí se sigue escribiendo, así que nunca lo elimina: si se cierra una instancia mientras convierte en esta carpeta, elimine a mano el archivo oculto .reelwright-nolock-... que deje, cuando ya no haya ninguna instancia convirtiendo en ella.</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the parts of a note on a converting file: &quot;1:20 left for this file, 2.5x real time&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 left for this file</source>
+        <extracomment>%1 is a time, such as 1:20.</extracomment>
+        <translation>Quedan %1 para este archivo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 left for the batch</source>
+        <extracomment>%1 is a time, such as 1:20.</extracomment>
+        <translation>Quedan %1 para el lote</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 for the batch</source>
+        <extracomment>Follows &quot;1:20 left for this file, &quot;: %1 is a time, such as 12:40.</extracomment>
+        <translation>%1 para el lote</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1x real time</source>
+        <extracomment>%1 is how many times faster than playing the file converts, such as 2.5.</extracomment>
+        <translation>%1x tiempo real</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::BoxQueue</name>
     <message numerus="yes">
+        <location filename="../src/platform/BoxQueue.cpp" line="+67"/>
         <source>%n more came meanwhile; all of them are under Show Details.</source>
-        <translation><numerusform>Llegaron %n más mientras tanto; todos están en «Mostrar detalles».</numerusform><numerusform>Llegaron %n más mientras tanto; todos están en «Mostrar detalles».</numerusform></translation>
+        <translation>
+            <numerusform>Llegaron %n más mientras tanto; todos están en «Mostrar detalles».</numerusform>
+            <numerusform>Llegaron %n más mientras tanto; todos están en «Mostrar detalles».</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CRegister</name>
+    <message>
+        <location filename="../src/settings/CRegister.cpp" line="+91"/>
+        <source>%1 is read-only</source>
+        <extracomment>Why the settings cannot be saved: %1 is their file.</extracomment>
+        <translation>%1 es de solo lectura</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1: %2</source>
+        <extracomment>Why the settings cannot be saved: %1 is their file, %2 the system&apos;s reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+202"/>
+        <source>the registry refused the values</source>
+        <translation>el registro rechazó los valores</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CVideoConv</name>
+    <message>
+        <location filename="../src/engine/CVideoConv.cpp" line="+115"/>
+        <source>The encoder options have a quote that is not closed: %1</source>
+        <extracomment>%1 is the encoder options as given.</extracomment>
+        <translation>Las opciones del codificador tienen unas comillas sin cerrar: %1</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Error converting file: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the file&apos;s name; %2, on the next line, why it failed.</extracomment>
+        <translation>Error al convertir el archivo: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Error Occured:<byte value="xd"/>
+%1</source>
+        <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
+        <translation>Se produjo un error:<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CatalogueScanner</name>
+    <message>
+        <location filename="../src/formats/CatalogueScanner.cpp" line="+20"/>
+        <source>File not found: %1</source>
+        <extracomment>%1 is a catalogue&apos;s path.</extracomment>
+        <translation>No se encontró el archivo: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a catalogue cannot be read, %2 its path.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is empty: %1</source>
+        <extracomment>%1 is a catalogue&apos;s path.</extracomment>
+        <translation>El archivo está vacío: %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>a field line has no tag: &quot;%1&quot;</source>
+        <extracomment>What is wrong in a catalogue: %1 is one of its lines.</extracomment>
+        <translation>una línea de campo no tiene etiqueta: «%1»</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the &lt;%1&gt; field has no closing tag: &quot;%2&quot;</source>
+        <extracomment>What is wrong in a catalogue: %1 is a field&apos;s tag, %2 its line.</extracomment>
+        <translation>el campo &lt;%1&gt; no tiene etiqueta de cierre: «%2»</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The file has %1 lines; at most %2 are read.</source>
+        <extracomment>%1 is a catalogue&apos;s number of lines, %2 the most that are read.</extracomment>
+        <translation>El archivo tiene %1 líneas; se leen como máximo %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line %1: an entry needs %2 field lines</source>
+        <extracomment>What is wrong in a catalogue: %1 is a line number, %2 how many lines an entry has.</extracomment>
+        <translation>línea %1: una entrada necesita %2 líneas de campo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line %1: %2</source>
+        <extracomment>Where a catalogue is wrong: %1 is a line number, %2 what is wrong there.</extracomment>
+        <translation>línea %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliOptions</name>
+    <message>
+        <location filename="../src/cli/CliOptions.cpp" line="+13"/>
+        <source>Usage: reelwright-cli [options] [--] FILE|FOLDER...
+       reelwright-cli [options] --files-from LIST [--null]
+       reelwright-cli [options] --watch FOLDER
+Converts video files, and the files directly inside folders, one after another with
+ffmpeg, as the Reelwright window would. Results never replace an existing file.
+
+  --preset &quot;CATEGORY/LABEL&quot;  a preset, shipped or your own (default: the choice saved
+                             by the window)
+  --extension EXT            the container, when the preset offers several
+  --custom                   the custom fields saved by the window
+  --output-folder DIR        results go to DIR (made if missing, one level);
+                             default: the folder saved by the window, now
+                             %1
+  --same-folder              results go beside their inputs
+  --jobs N|auto              how many files convert at once, 1 to 8 (default:
+                             the window&apos;s choice, at first auto: one more than
+                             the cores for short files, fewer for long ones)
+  --skip-existing            an input whose result is already there under its
+                             plain name counts as done and is not converted
+                             again; one another run is converting is left to it
+  --files-from LIST          also the files and folders named in LIST, one to a
+                             line (- for the standard input)
+  --null                     the names in LIST end with NUL (find -print0)
+  --dry-run                  tell what would become of each input and its
+                             result&apos;s name; convert and write nothing
+  --watch FOLDER             convert each video that appears in FOLDER once its
+                             size has stopped changing, until stopped
+  --tracks all|first         keep every audio and subtitle track the container
+                             can hold, or one of each kind (default: the
+                             window&apos;s choice, at first all)
+  --verify                   decode each result end to end before it takes its
+                             name; a decoding error fails the file
+  --keep-dates               each result takes its source&apos;s modification time
+  --json                     one JSON object per line and per input, then a
+                             summary object, instead of the lines for people
+  --progress                 with --json: a progress object for each running
+                             file, at most once a second
+  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its
+                             extensions (with --json, an object per preset)
+  -h, --help                 show this and end
+  --version                  show the version and end
+  --                         what follows are files, even if they begin with -
+
+An option&apos;s value follows it (--output-folder out) or is joined to it with =
+(--output-folder=out). Each file gets a line telling what became of it, and a
+summary ends the run.
+
+The window&apos;s choices are read, never written, from
+~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).
+What the encoder says for each file is kept in
+~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).
+
+Exit status:
+  0    every file taken was converted (or, with --skip-existing, was already
+       there or being converted by another run)
+  1    a file failed, could not be read or was stopped, or a file named was
+       refused while others were taken
+  2    bad usage, or no file could be taken at all: none was given or found,
+       or every one was refused
+  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is
+       stopped and its unfinished file removed
+  141  whoever read the output went away (a closed pipe), with the same care
+</source>
+        <translation>Uso: reelwright-cli [opciones] [--] ARCHIVO|CARPETA...
+     reelwright-cli [opciones] --files-from LISTA [--null]
+     reelwright-cli [opciones] --watch CARPETA
+Convierte archivos de vídeo, y los archivos que hay directamente dentro de
+carpetas, uno tras otro con ffmpeg, como lo haría la ventana de Reelwright.
+Los resultados nunca sustituyen a un archivo existente.
+
+  --preset &quot;CATEGORÍA/NOMBRE&quot;
+                             un preajuste, de los incluidos o propio
+                             (predeterminado: el elegido y guardado en la
+                             ventana)
+  --extension EXT            el contenedor, cuando el preajuste ofrece varios
+  --custom                   los campos del formato personalizado guardados
+                             en la ventana
+  --output-folder CARPETA    los resultados van a CARPETA (se crea si no
+                             existe, solo un nivel); predeterminado: la
+                             carpeta guardada en la ventana, ahora
+                             %1
+  --same-folder              los resultados van junto a sus archivos de
+                             entrada
+  --jobs N|auto              cuántos archivos se convierten a la vez, de 1 a 8
+                             (predeterminado: lo elegido en la ventana, al
+                             principio auto: uno más que el número de núcleos
+                             para archivos cortos, menos para los largos)
+  --skip-existing            un archivo de entrada cuyo resultado ya existe
+                             con su nombre simple cuenta como hecho y no se
+                             vuelve a convertir; si otra ejecución lo está
+                             convirtiendo, se deja a esa ejecución
+  --files-from LISTA         también los archivos y carpetas indicados en
+                             LISTA, uno por línea (- para la entrada estándar)
+  --null                     los nombres de LISTA terminan en NUL (find
+                             -print0)
+  --dry-run                  indica qué pasaría con cada archivo de entrada y
+                             el nombre de su resultado; no convierte ni
+                             escribe nada
+  --watch CARPETA            convierte cada vídeo que aparezca en CARPETA en
+                             cuanto su tamaño deje de cambiar, hasta que se
+                             detenga
+  --tracks all|first         conserva todas las pistas de audio y subtítulos
+                             que admita el contenedor, o una de cada tipo
+                             (predeterminado: lo elegido en la ventana, al
+                             principio all)
+  --verify                   descodifica cada resultado de principio a fin
+                             antes de darle su nombre; un error de
+                             descodificación hace fallar el archivo
+  --keep-dates               cada resultado toma la fecha de modificación de
+                             su original
+  --json                     un objeto JSON por línea y por archivo de
+                             entrada, y después un objeto de resumen, en lugar
+                             de las líneas para personas
+  --progress                 con --json: un objeto de progreso por cada
+                             archivo en conversión, como mucho uno por segundo
+  --list-presets             una línea por preajuste: CATEGORÍA/NOMBRE, un
+                             tabulador y sus extensiones (con --json, un
+                             objeto por preajuste)
+  -h, --help                 muestra esta ayuda y termina
+  --version                  muestra la versión y termina
+  --                         lo que sigue son archivos, aunque empiecen por -
+
+El valor de una opción va detrás de ella (--output-folder out) o unido a ella
+con = (--output-folder=out). Cada archivo recibe una línea que indica qué ha
+sido de él, y un resumen cierra la ejecución.
+
+Las opciones de la ventana se leen, nunca se escriben, de
+~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (o bajo $XDG_CONFIG_HOME).
+Lo que dice el codificador de cada archivo se guarda en
+~/.local/state/Fennick Reelwright/logs/ (o bajo $XDG_STATE_HOME).
+
+Estado de salida:
+  0    se convirtieron todos los archivos aceptados (o, con --skip-existing,
+       ya existían o los estaba convirtiendo otra ejecución)
+  1    un archivo falló, no se pudo leer o se detuvo, o se rechazó un archivo
+       indicado mientras se aceptaban otros
+  2    uso incorrecto, o no se pudo aceptar ningún archivo: no se indicó ni
+       se encontró ninguno, o se rechazaron todos
+  129, 130, 143  terminado por SIGHUP, Ctrl+C (SIGINT) o SIGTERM: se detiene
+       el codificador y se elimina su archivo sin terminar
+  141  quien leía la salida desapareció (una tubería cerrada); se actúa del
+       mismo modo
+</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>Unknown option %1. A file whose name begins with - goes after --.</source>
+        <translation>Opción desconocida: %1. Un archivo cuyo nombre empiece por - debe ir después de --.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>An empty name was given where a file or folder was expected.</source>
+        <translation>Se indicó un nombre vacío donde se esperaba un archivo o una carpeta.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 takes no value.</source>
+        <translation>%1 no admite ningún valor.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is given twice.</source>
+        <translation>%1 se indica dos veces.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>--jobs takes a number from 1 to %1, or auto.</source>
+        <translation>--jobs admite un número del 1 al %1, o auto.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--tracks takes all or first.</source>
+        <translation>--tracks admite all o first.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Unknown option %1.</source>
+        <translation>Opción desconocida: %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--preset and --custom cannot be used together.</source>
+        <translation>--preset y --custom no se pueden usar juntas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--extension goes with --preset.</source>
+        <translation>--extension requiere --preset.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--same-folder and --output-folder cannot be used together.</source>
+        <translation>--same-folder y --output-folder no se pueden usar juntas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--progress goes with --json.</source>
+        <translation>--progress requiere --json.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--null goes with --files-from.</source>
+        <translation>--null requiere --files-from.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--watch takes no other files or folders.</source>
+        <translation>--watch no admite otros archivos ni carpetas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--watch and --dry-run cannot be used together.</source>
+        <translation>--watch y --dry-run no se pueden usar juntas.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No file or folder to convert was given.</source>
+        <translation>No se indicó ningún archivo ni carpeta que convertir.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliOptions.h" line="+46"/>
+        <source>Try reelwright-cli --help.</source>
+        <translation>Pruebe con reelwright-cli --help.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliReport</name>
+    <message>
+        <location filename="../src/cli/CliReport.cpp" line="+93"/>
+        <source>converting</source>
+        <translation>convirtiendo</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>refused: %1</source>
+        <translation>rechazado: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>already converted -&gt; %1</source>
+        <translation>ya convertido -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>being converted elsewhere -&gt; %1</source>
+        <translation>en conversión en otra ejecución -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>would convert -&gt; %1</source>
+        <translation>se convertiría -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not converted: the run was stopped</source>
+        <translation>no convertido: la ejecución se detuvo</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the counts of the run&apos;s summary: &quot;1 converted, 0 failed&quot; and &quot;2 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 file</source>
+        <translation>1 archivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 files</source>
+        <translation>%1 archivos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2</source>
+        <extracomment>The run&apos;s summary: %1 is how many files, %2 what became of them.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>%1 would convert</source>
+        <translation>%1 por convertir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertidos, %2 con error</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 failed</source>
+        <translation>%1 con error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 unreadable</source>
+        <translation>%1 ilegibles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 refused</source>
+        <translation>%1 rechazados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already converted</source>
+        <translation>%1 ya convertidos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 being converted elsewhere</source>
+        <translation>%1 en conversión en otra ejecución</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stopped</source>
+        <translation>%1 detenidos</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CommandLineConverter</name>
+    <message>
+        <location filename="../src/cli/CommandLineConverter.cpp" line="+290"/>
+        <source>no preset &quot;%1&quot;; --list-presets shows them all. The closest:</source>
+        <translation>no hay ningún preajuste «%1»; --list-presets los muestra todos. Los más parecidos:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no preset &quot;%1&quot; (--preset takes &quot;CATEGORY/LABEL&quot;); --list-presets shows them all. The closest:</source>
+        <translation>no hay ningún preajuste «%1» (--preset admite &quot;CATEGORÍA/NOMBRE&quot;); --list-presets los muestra todos. Los más parecidos:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the preset offers %1, not %2.</source>
+        <translation>el preajuste ofrece %1, no %2.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the format cannot be used: %1</source>
+        <translation>no se puede usar el formato: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no output format is chosen; give --preset or --custom.</source>
+        <translation>no se ha elegido ningún formato de salida; indique --preset o --custom.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>the list %1 cannot be read: %2</source>
+        <translation>no se puede leer la lista %1: %2</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the folder holds no files</source>
+        <translation>la carpeta no contiene archivos</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>%1; a run beside this one may convert the same files</source>
+        <translation>%1; otra ejecución simultánea puede convertir los mismos archivos</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>beside each input</source>
+        <translation>junto a cada archivo de entrada</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>nothing to convert.</source>
+        <translation>nada que convertir.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no such folder to watch</source>
+        <translation>no existe la carpeta que vigilar</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
+        <translation>los resultados irían a parar a la carpeta vigilada %1; indique --output-folder con otra carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CustomFormat</name>
+    <message>
+        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <source>The video bit rate &quot;%1&quot; is not a number.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La tasa de bits de vídeo «%1» no es un número.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is not a number.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La tasa de bits de audio «%1» no es un número.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The video bit rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La tasa de bits de vídeo «%1» no es mayor que 0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La tasa de bits de audio «%1» no es mayor que 0.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The video bit rate &quot;%1&quot; is too large.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La tasa de bits de vídeo «%1» es demasiado alta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is too large.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La tasa de bits de audio «%1» es demasiado alta.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>The channel count &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>El número de canales «%1» no es mayor que 0.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The video size &quot;%1&quot; is not one of the list.</source>
+        <extracomment>%1 is a video size as given.</extracomment>
+        <translation>El tamaño de vídeo «%1» no es ninguno de los de la lista.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The frame rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>La frecuencia de fotogramas «%1» no es mayor que 0.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Copy (no re-encoding)</source>
+        <extracomment>The choice of a codec list that copies the track as it is.</extracomment>
+        <translation>Copia (sin recodificar)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The video is copied as it is (Copy, no re-encoding): its bit rate, size, aspect and frame rate stay the source&apos;s.</source>
+        <translation>El vídeo se copia tal cual (Copia, sin recodificar): su tasa de bits, tamaño, proporción y frecuencia de fotogramas son los del original.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The sound is copied as it is (Copy, no re-encoding): its sampling rate, bit rate and channels stay the source&apos;s.</source>
+        <translation>El audio se copia tal cual (Copia, sin recodificar): su frecuencia de muestreo, tasa de bits y canales son los del original.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Audio Bitrate</source>
+        <translation>Tasa de bits de audio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Video Bitrate</source>
+        <translation>Tasa de bits de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Frame Rate</source>
+        <translation>Fotogramas por segundo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 Field in the custom Format must be a number greater than 0.</source>
+        <extracomment>%1 is a field&apos;s name: Audio Bitrate, Channels, Video Bitrate or Frame Rate.</extracomment>
+        <translation>El campo «%1» del formato personalizado debe ser un número mayor que 0.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>The %1 container cannot hold %2 video. Choose one of: %3.</source>
+        <extracomment>%1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.</extracomment>
+        <translation>El contenedor %1 no admite vídeo %2. Elija uno de estos: %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The %1 container cannot hold %2 sound. Choose one of: %3.</source>
+        <extracomment>%1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.</extracomment>
+        <translation>El contenedor %1 no admite audio %2. Elija uno de estos: %3.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Category:%1, Codec:&quot;%2&quot;, Container:&quot;%3&quot;</source>
+        <extracomment>The chosen preset: %1 is its category, %2 its name, %3 its container.</extracomment>
+        <translation>Categoría: %1, códec: «%2», contenedor: «%3»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Container:%1, Video Codec:&quot;%2&quot;, Audio Codec:&quot;%3&quot;</source>
+        <extracomment>The custom format: %1 is its container, %2 and %3 its codecs.</extracomment>
+        <translation>Contenedor: %1, códec de vídeo: «%2», códec de audio: «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::DOSOutputs</name>
+    <message>
+        <location filename="../src/engine/DOSOutputs.cpp" line="+75"/>
+        <source>Command Line is empty</source>
+        <translation>La línea de comandos está vacía</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+20"/>
+        <source>CreatePipe failed. Error: %1</source>
+        <extracomment>%1 is the system&apos;s error number.</extracomment>
+        <translation>Falló CreatePipe. Error: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>File or command not found</source>
+        <translation>No se encontró el archivo o el comando</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::DecodeCheck</name>
+    <message>
+        <location filename="../src/engine/DecodeCheck.cpp" line="+107"/>
+        <source>The encoder could not be started to check %1 by decoding it.</source>
+        <extracomment>%1 is the converted file.</extracomment>
+        <translation>No se pudo iniciar el codificador para comprobar %1 descodificándolo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 decodes only %2 of %3 seconds, so it was not kept.</source>
+        <extracomment>%1 is the converted file; %2 and %3 are numbers of seconds.</extracomment>
+        <translation>%1 solo se descodifica en %2 de %3 segundos, así que no se conservó.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 does not decode without errors, so it was not kept.</source>
+        <extracomment>%1 is the converted file.</extracomment>
+        <translation>%1 no se descodifica sin errores, así que no se conservó.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 does not decode without errors, so it was not kept: %2</source>
+        <extracomment>%1 is the converted file, %2 the decoder&apos;s first complaint.</extracomment>
+        <translation>%1 no se descodifica sin errores, así que no se conservó: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::Desktop</name>
+    <message>
+        <location filename="../src/platform/Desktop.cpp" line="+41"/>
+        <source>the file is missing.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>el archivo no existe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the desktop has no program for it. Installing xdg-utils (sudo apt install xdg-utils) and a player or browser helps.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>el escritorio no tiene ningún programa para abrirlo. Puede ayudar instalar xdg-utils (sudo apt install xdg-utils) y un reproductor o un navegador.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no program on this computer could open it. Install a player or browser, or choose one as the desktop&apos;s default for it.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>ningún programa de este equipo pudo abrirlo. Instale un reproductor o un navegador, o elija uno como programa predeterminado del escritorio para este tipo de contenido.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 could not be opened: %2</source>
+        <extracomment>%1 is a file or web address, %2 why it could not be opened.</extracomment>
+        <translation>No se pudo abrir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>reelwright::Dialogs</name>
     <message>
+        <location filename="../src/platform/Dialogs.cpp" line="+61"/>
         <source>Save as Preset</source>
         <translation>Guardar como preajuste</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Category</source>
         <translation>Categoría</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Preset name</source>
         <translation>Nombre del preajuste</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Category:</source>
         <translation>Categoría:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Preset name:</source>
         <translation>Nombre del preajuste:</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::Encoder</name>
+    <message>
+        <location filename="../src/engine/Encoder.cpp" line="+33"/>
+        <source>The encoder %1 cannot be run: it is not executable. Make it executable (chmod +x) or remove it to use the ffmpeg installed on the system.</source>
+        <extracomment>%1 is the path of the ffmpeg beside the program.</extracomment>
+        <translation>No se puede ejecutar el codificador %1: no es ejecutable. Hágalo ejecutable (chmod +x) o elimínelo para usar el ffmpeg instalado en el sistema.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The encoder ffmpeg was not found. It was looked for in %1 and in the folders of PATH (%2). Install it with: sudo apt install ffmpeg</source>
+        <extracomment>%1 is the program&apos;s folder, %2 the folders of PATH.</extracomment>
+        <translation>No se encontró el codificador ffmpeg. Se buscó en %1 y en las carpetas de PATH (%2). Instálelo con: sudo apt install ffmpeg</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::EncoderOutputView</name>
     <message>
+        <location filename="../src/window/EncoderOutputView.cpp" line="+20"/>
         <source>Encoder Output - %1</source>
         <translation>Salida del codificador – %1</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Copy All</source>
         <translation>Copiar todo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>What the encoder said</source>
         <translation>Lo que dijo el codificador</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::FailureReason</name>
+    <message>
+        <location filename="../src/engine/FailureReason.cpp" line="+108"/>
+        <source>%1 has no sound to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 no tiene audio que convertir.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 has no picture to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 no tiene imagen que convertir.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 has neither picture nor sound to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 no tiene ni imagen ni audio que convertir.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The chosen format keeps nothing of %1.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>El formato elegido no conserva nada de %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was converted: %1 holds no picture frames or sound samples the encoder could read. It may be empty or damaged.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>No se convirtió nada: %1 no contiene fotogramas de imagen ni muestras de audio que el codificador pueda leer. Puede que esté vacío o dañado.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The encoder cannot read %1: it is not a kind of media file it knows, or it is damaged.</source>
+        <extracomment>%1 is a file&apos;s name.</extracomment>
+        <translation>El codificador no puede leer %1: no es un tipo de archivo multimedia que conozca, o está dañado.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The encoder took more than %1 seconds to read %2, so it is taken as unreadable.</source>
+        <extracomment>%1 is a number of seconds, %2 a file&apos;s name.</extracomment>
+        <translation>El codificador tardó más de %1 segundos en leer %2, así que se considera ilegible.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The disk of %1 is full: %2 could not be written.</source>
+        <extracomment>%1 is a folder, %2 the converted file&apos;s name.</extracomment>
+        <translation>El disco de %1 está lleno: no se pudo escribir %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 grew larger than the disk of %2 allows for one file.</source>
+        <extracomment>%1 is the converted file&apos;s name, %2 its folder.</extracomment>
+        <translation>%1 ha superado el tamaño máximo de archivo que admite el disco de %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be written: permission denied.</source>
+        <extracomment>%1 is the output folder.</extracomment>
+        <translation>No se puede escribir en %1: permiso denegado.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is on a disk that cannot be written to (read-only).</source>
+        <extracomment>%1 is the output folder.</extracomment>
+        <translation>%1 está en un disco en el que no se puede escribir (solo lectura).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The output folder %1 is not there any more.</source>
+        <translation>La carpeta de salida %1 ya no existe.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not there any more: it was moved, renamed or deleted after it was added.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 ya no existe: se movió, se renombró o se eliminó después de añadirlo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot be read: permission denied.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>No se puede leer %1: permiso denegado.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg has no encoder &quot;%1&quot;: choose another codec, or install an ffmpeg that has it.</source>
+        <extracomment>%1 is the encoder&apos;s name for a codec, such as libx264.</extracomment>
+        <translation>Este ffmpeg no tiene el codificador «%1»: elija otro códec o instale un ffmpeg que lo tenga.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg has no encoder for the chosen format: choose another format, or install an ffmpeg that has it.</source>
+        <translation>Este ffmpeg no tiene ningún codificador para el formato elegido: elija otro formato o instale un ffmpeg que lo tenga.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg does not know the option -%1 of the chosen format.</source>
+        <extracomment>%1 is an encoder option&apos;s name, shown after its dash.</extracomment>
+        <translation>Este ffmpeg no reconoce la opción -%1 del formato elegido.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The encoder refused the value &quot;%1&quot; of the option -%2 of the chosen format.</source>
+        <extracomment>%1 is a value, %2 an encoder option&apos;s name, shown after its dash.</extracomment>
+        <translation>El codificador rechazó el valor «%1» de la opción -%2 del formato elegido.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The encoder refused the chosen format&apos;s settings for %1.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>El codificador rechazó los ajustes del formato elegido para %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The encoder refused the chosen format&apos;s settings for %1: %2</source>
+        <extracomment>%1 is the name of the file being converted, %2 the encoder&apos;s own words.</extracomment>
+        <translation>El codificador rechazó los ajustes del formato elegido para %1: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The chosen container cannot hold what the format puts in it.</source>
+        <translation>El contenedor elegido no admite lo que el formato introduce en él.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The chosen container cannot hold what the format puts in it: %1</source>
+        <extracomment>%1 is the encoder&apos;s own words.</extracomment>
+        <translation>El contenedor elegido no admite lo que el formato introduce en él: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The encoder was interrupted (signal %1) before it finished %2.</source>
+        <extracomment>%1 is a signal&apos;s number, %2 the name of the file being converted.</extracomment>
+        <translation>El codificador se interrumpió (señal %1) antes de terminar %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The encoder could not convert %1:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the name of the file being converted; the encoder&apos;s own last lines follow on the next line (%2).</extracomment>
+        <translation>El codificador no pudo convertir %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The encoder stopped with exit code %1.</source>
+        <translation>El codificador se detuvo con el código de salida %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The encoder crashed.</source>
+        <translation>El codificador se cerró inesperadamente.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The encoder wrote nothing into %1.</source>
+        <extracomment>%1 is the converted file&apos;s name.</extracomment>
+        <translation>El codificador no escribió nada en %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The input file ended early: only %1 of %2 seconds were converted. It may be truncated or damaged.</source>
+        <extracomment>%1 and %2 are numbers of seconds.</extracomment>
+        <translation>El archivo de entrada terminó antes de tiempo: solo se convirtieron %1 de %2 segundos. Puede que esté truncado o dañado.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The input file ended early. It may be truncated or damaged.</source>
+        <translation>El archivo de entrada terminó antes de tiempo. Puede que esté truncado o dañado.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FormatChoice</name>
+    <message>
+        <location filename="../src/formats/FormatChoice.cpp" line="+25"/>
+        <source>Error Occured while Loading Presets.</source>
+        <translation>Se produjo un error al cargar los preajustes.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The catalogue holds no video codec.</source>
+        <translation>El catálogo no contiene ningún códec de vídeo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The catalogue holds no audio codec.</source>
+        <translation>El catálogo no contiene ningún códec de audio.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Error Occured while Loading Codecs.</source>
+        <translation>Se produjo un error al cargar los códecs.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>There is no folder for your own presets.</source>
+        <translation>No hay ninguna carpeta para sus preajustes propios.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; in &quot;%2&quot; (%3) is a preset that comes with the program; choose another name.</source>
+        <translation>«%1» en «%2» (%3) es un preajuste que viene con el programa; elija otro nombre.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The custom format&apos;s options cannot be kept in a preset: %1</source>
+        <translation>Las opciones del formato personalizado no se pueden guardar en un preajuste: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The preset could not be saved in %1: %2</source>
+        <translation>No se pudo guardar el preajuste en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The preset &quot;%1&quot; was replaced under &quot;%2&quot; with the presets, kept in %3.</source>
+        <translation>Se sustituyó el preajuste «%1» en «%2», entre los preajustes; se guarda en %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The preset &quot;%1&quot; is listed under &quot;%2&quot; with the presets, kept in %3.</source>
+        <translation>El preajuste «%1» aparece en «%2», entre los preajustes; se guarda en %3.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Only presets of your own can be removed.</source>
+        <translation>Solo se pueden quitar los preajustes propios.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset could not be removed from %1: %2</source>
+        <translation>No se pudo quitar el preajuste de %1: %2</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the video codec &quot;%1&quot;</source>
+        <translation>el códec de vídeo «%1»</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the audio codec &quot;%1&quot;</source>
+        <translation>el códec de audio «%1»</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the video codec at position %1</source>
+        <translation>el códec de vídeo de la posición %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the audio codec at position %1</source>
+        <translation>el códec de audio de la posición %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A codec saved for the custom format is no longer in the codec list (%1), so none is chosen in its place: choose one in the format panel before converting with the custom format.</source>
+        <translation>Un códec guardado para el formato personalizado ya no está en la lista de códecs (%1), así que no se ha elegido ninguno en su lugar: elija uno en el panel de formato antes de convertir con el formato personalizado.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No video codec is chosen in the custom format: choose one in the format panel.</source>
+        <translation>No se ha elegido ningún códec de vídeo en el formato personalizado: elija uno en el panel de formato.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No audio codec is chosen in the custom format: choose one in the format panel.</source>
+        <translation>No se ha elegido ningún códec de audio en el formato personalizado: elija uno en el panel de formato.</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>The preset &quot;%1 / %2&quot; (%3) has a quote that is not closed in its params: %4</source>
+        <translation>El preajuste «%1 / %2» (%3) tiene unas comillas sin cerrar en sus parámetros (params): %4</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>A codec name of the custom format has a quote that is not closed: %1</source>
+        <translation>Un nombre de códec del formato personalizado tiene unas comillas sin cerrar: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Channels Field in the custom Format can not be empty.</source>
+        <translation>El campo «Canales» del formato personalizado no puede estar vacío.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frame Rate Field in the custom Format can not be empty.</source>
+        <translation>El campo «Fotogramas por segundo» del formato personalizado no puede estar vacío.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Audio Bitrate Field in the custom Format can not be empty.</source>
+        <translation>El campo «Tasa de bits de audio» del formato personalizado no puede estar vacío.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Video Bitrate Field in the custom Format can not be empty.</source>
+        <translation>El campo «Tasa de bits de vídeo» del formato personalizado no puede estar vacío.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The %1 container holds video only: the sound is left out.</source>
+        <translation>El contenedor %1 solo admite vídeo: se omite el audio.</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
+        <location filename="../src/joblist/JobGridAccessible.cpp" line="+42"/>
         <source>Ticked</source>
         <translation>Marcada</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Not ticked</source>
         <translation>Sin marcar</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Empty</source>
         <translation>Vacía</translation>
     </message>
     <message>
+        <location line="+169"/>
         <source>Tick</source>
         <translation>Marca</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::JobList</name>
+    <message>
+        <location filename="../src/joblist/JobList.cpp" line="+48"/>
+        <source>its full name is too long for the system (%1 bytes; the most it takes is %2), so neither Reelwright nor the encoder can open it</source>
+        <extracomment>Why a file is not added. %1 and %2 are numbers of bytes.</extracomment>
+        <translation>su ruta completa es demasiado larga para el sistema (%1 bytes; el máximo que admite es %2), así que ni Reelwright ni el codificador pueden abrirlo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>one of the names in its path is too long for the system (the most it takes is %1 bytes)</source>
+        <extracomment>Why a file is not added. %1 is a number of bytes.</extracomment>
+        <translation>uno de los nombres de su ruta es demasiado largo para el sistema (el máximo que admite es %1 bytes)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>An error occured while Adding File<byte value="xd"/>%1:%2</source>
+        <extracomment>%1 is an error number, %2 what went wrong.</extracomment>
+        <translation>Se produjo un error al añadir el archivo<byte value="xd"/>%1:%2</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>it has no extension, so its kind cannot be told</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>no tiene extensión, así que no se puede saber de qué tipo es</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a sound file (.%1): only video files are added</source>
+        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
+        <translation>archivo de audio (.%1): solo se añaden archivos de vídeo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a video file (.%1)</source>
+        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
+        <translation>no es un archivo de vídeo (.%1)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>another add is running</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>ya se están añadiendo otros archivos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>already in the list</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>ya está en la lista</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>its name is not valid UTF-8, so it cannot be passed on unchanged; rename the file to add it</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>su nombre no es UTF-8 válido, así que no se puede transmitir sin cambios; cambie el nombre del archivo para añadirlo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not found</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>no se encontró</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a regular file</source>
+        <extracomment>Why a file is not added: it is a folder, a device or a pipe.</extracomment>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad file name: %1 (%2)</source>
+        <extracomment>%1 is a path, %2 why it cannot be used.</extracomment>
+        <translation>Nombre de archivo no válido: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>File not found: %1 (%2)</source>
+        <extracomment>%1 is a path, %2 why it cannot be used.</extracomment>
+        <translation>No se encontró el archivo: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it cannot be read (permission denied)</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>no se puede leer (permiso denegado)</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobListStore</name>
     <message>
+        <location filename="../src/joblist/JobListStore.cpp" line="+188"/>
         <source>File Path</source>
         <translation>Ruta del archivo</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Conversion Status</source>
         <translation>Estado de la conversión</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Time Length</source>
         <translation>Duración</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>File Size</source>
         <translation>Tamaño</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::KeptListScanner</name>
+    <message>
+        <location filename="../src/batch/KeptListScanner.cpp" line="+44"/>
+        <source>reading was abandoned</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>se abandonó la lectura</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it ends too early</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>termina antes de lo previsto</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+6"/>
+        <source>it is not a kept job list</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>no es una lista de archivos guardada</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a member has no name at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>un miembro no tiene nombre en el byte %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a member has no value at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>un miembro no tiene valor en el byte %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>the rows are not a list at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>las filas no son una lista en el byte %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a value cannot be read before byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>no se puede leer un valor antes del byte %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>garbage at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>datos no válidos en el byte %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>garbage at the end</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>datos sobrantes al final</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::KeptQueue</name>
+    <message>
+        <location filename="../src/batch/KeptQueue.cpp" line="+295"/>
+        <source>it is not a kept job list</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>no es una lista de archivos guardada</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it was written by a newer Reelwright</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>la escribió una versión más reciente de Reelwright</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1: %2</source>
+        <extracomment>Why the job list cannot be kept: %1 is its file, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>it is larger than any list of files</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>es más grande que cualquier lista de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::MediaTracks</name>
+    <message>
+        <location filename="../src/engine/MediaTracks.cpp" line="+272"/>
+        <source>out of memory</source>
+        <extracomment>Why a file&apos;s tracks could not be read.</extracomment>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>it took too long to read</source>
+        <extracomment>Why a file&apos;s tracks could not be read.</extracomment>
+        <translation>la lectura tardó demasiado</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::Notifier</name>
+    <message>
+        <location filename="../src/platform/Notifier.cpp" line="+66"/>
+        <source>... and %1 more</source>
+        <extracomment>Ends a list cut short in a message: %1 is how many lines are not shown.</extracomment>
+        <translation>... y %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OutputNaming</name>
+    <message>
+        <location filename="../src/batch/OutputNaming.cpp" line="+106"/>
+        <source>The output folder %1 does not exist and cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 why it cannot be made.</extracomment>
+        <translation>La carpeta de salida %1 no existe y no se puede crear: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Every name for the converted file is taken in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Todos los nombres posibles para el archivo convertido están ocupados en %1.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output Folder is not exist and can not be created.</source>
+        <translation>La carpeta de salida no existe y no se puede crear.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>its parent folder does not exist (only one missing level is made)</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>su carpeta superior no existe (solo se crea un nivel que falte)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>no folder is given</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>no se indicó ninguna carpeta</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is not a full path</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>no es una ruta completa</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a file of that name is in the way</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>hay un archivo con ese nombre que lo impide</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>it could not be made</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>no se pudo crear</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>No file can be written in %1: %2</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>No se puede escribir ningún archivo en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>The converted file could not be named %1: %2.</source>
+        <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo dar al archivo convertido el nombre %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnPresets</name>
+    <message>
+        <location filename="../src/formats/OwnPresets.cpp" line="+25"/>
+        <source>Your own presets in %1 cannot be read (%2), so they are not listed; the file is left as it is.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 why it cannot be read.</extracomment>
+        <translation>Sus preajustes propios de %1 no se pueden leer (%2), así que no aparecen en la lista; el archivo se deja como está.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Why a preset cannot be saved: %1 is a folder.</extracomment>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Your own presets in %1 are damaged (%2). The file was set aside as %3; the presets that come with the program are listed.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 what is wrong in it, %3 the name it was given.</extracomment>
+        <translation>Sus preajustes propios de %1 están dañados (%2). El archivo se ha apartado como %3; se muestran los preajustes que vienen con el programa.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your own presets in %1 are damaged (%2) and could not be set aside, so they are not listed.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 what is wrong in it.</extracomment>
+        <translation>Sus preajustes propios de %1 están dañados (%2) y no se han podido apartar, así que no aparecen en la lista.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>category</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>categoría</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>name</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>container</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>contenedor</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 cannot be empty.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>El campo «%1» del preajuste no puede estar vacío.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 cannot begin or end with a space.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>El campo «%1» del preajuste no puede empezar ni terminar con un espacio.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 can be at most 100 characters long.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>El campo «%1» del preajuste puede tener como máximo 100 caracteres.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The preset&apos;s %1 cannot hold &quot;&lt;&quot;, &quot;&gt;&quot; or a line break.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>El campo «%1» del preajuste no puede contener «&lt;», «&gt;» ni saltos de línea.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
+        <translation>La categoría del preajuste no puede contener «/».</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PicturePlan</name>
+    <message>
+        <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
+        <source>Interlaced picture kept, top field first.</source>
+        <translation>Imagen entrelazada conservada, campo superior primero.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Interlaced picture kept, bottom field first.</source>
+        <translation>Imagen entrelazada conservada, campo inferior primero.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Interlaced picture made progressive.</source>
+        <translation>Imagen entrelazada convertida a progresiva.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>HDR kept: 10-bit, BT.2020 with %1.</source>
+        <extracomment>%1 is the HDR transfer curve: PQ or HLG.</extracomment>
+        <translation>HDR conservado: 10 bits, BT.2020 con %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HDR kept: 10-bit, BT.2020 with %1, and its mastering display and light levels.</source>
+        <extracomment>%1 is the HDR transfer curve: PQ or HLG.</extracomment>
+        <translation>HDR conservado: 10 bits, BT.2020 con %1, junto con los datos de la pantalla de masterización y los niveles de luz.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>HDR brought to standard range (BT.709).</source>
+        <translation>HDR convertido a rango estándar (BT.709).</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Full-range picture brought to standard range.</source>
+        <translation>Imagen de rango completo convertida a rango estándar.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::ResultClaim</name>
+    <message>
+        <location filename="../src/batch/ResultClaim.cpp" line="+75"/>
+        <source>the claim file cannot be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>no se puede crear el archivo de reserva: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the folder keeps no locks: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>la carpeta no admite bloqueos: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the claim file keeps changing</source>
+        <translation>el archivo de reserva no deja de cambiar</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunLog</name>
+    <message>
+        <location filename="../src/batch/RunLog.cpp" line="+30"/>
+        <source>%1 cannot be made</source>
+        <extracomment>Why no log can be written: %1 is the logs&apos; folder.</extracomment>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no file can be written in %1: %2</source>
+        <extracomment>Why no log can be written: %1 is the logs&apos; folder, %2 the system&apos;s reason.</extracomment>
+        <translation>no se puede escribir ningún archivo en %1: %2</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::Status</name>
     <message>
+        <location filename="../src/joblist/StatusText.cpp" line="+9"/>
         <source>Waiting Conversion</source>
         <translation>Esperando conversión</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Unkown Format</source>
         <translation>Formato desconocido</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Starting...</source>
         <translation>Iniciando…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Unknown format</source>
         <translation>Formato desconocido</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cancelled</source>
         <translation>Cancelada</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Complete</source>
         <translation>Completada</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Waiting Next Batch</source>
         <translation>Espera al siguiente lote</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::TimeLeft</name>
+    <message>
+        <location filename="../src/batch/TimeLeft.cpp" line="+209"/>
+        <source>File %1 of %2</source>
+        <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
+        <translation>Archivo %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1% of 1 file</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
+        <translation>%1&#xa0;% de 1 archivo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1% of %2 files</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
+        <translation>%1&#xa0;% de %2 archivos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1% of 1 file, %2 left</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
+        <translation>%1&#xa0;% de 1 archivo, quedan %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1% of %2 files, %3 left</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
+        <translation>%1&#xa0;% de %2 archivos, quedan %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackPlan</name>
+    <message>
+        <location filename="../src/batch/TrackPlan.cpp" line="+143"/>
+        <source>Its tracks could not be read (%1), so the encoder chose one of each kind.</source>
+        <extracomment>%1 is why the file&apos;s tracks could not be read.</extracomment>
+        <translation>No se pudieron leer sus pistas (%1), así que el codificador eligió una de cada tipo.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>one track of each kind is kept (Keep every audio and subtitle track is off)</source>
+        <extracomment>Why a track was left out. The words in parentheses are a setting&apos;s name in the window.</extracomment>
+        <translation>se conserva una pista de cada tipo («Conservar pistas de audio y subtítulos» está desactivado)</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 holds no picture</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite imagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 holds one picture track: the main one is kept</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 admite una sola pista de imagen: se conserva la principal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chosen format keeps no picture</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>el formato elegido no conserva la imagen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 holds no sound</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 holds one sound track: the default one is kept</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 admite una sola pista de audio: se conserva la predeterminada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chosen format keeps no sound</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>el formato elegido no conserva el audio</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>the chosen format keeps no subtitles</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>el formato elegido no conserva los subtítulos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot hold picture subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite subtítulos de imagen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold text subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite subtítulos de texto</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite subtítulos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold subtitles of this kind</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite subtítulos de este tipo</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 cannot hold fonts</source>
+        <extracomment>Why a font was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite fuentes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot hold cover art</source>
+        <extracomment>Why the cover art was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 no admite carátulas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its picture could not be read</source>
+        <extracomment>Why the cover art was left out.</extracomment>
+        <translation>no se pudo leer su imagen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The source has no picture: only its sound was kept.</source>
+        <translation>El original no tiene imagen: solo se conservó su audio.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 cannot hold %2 video copied as it is, so nothing was written: choose a preset that encodes it, or a container that holds %2 (MKV holds any).</source>
+        <extracomment>%1 is a kind of file, such as AVI; %2 a codec, such as HEVC.</extracomment>
+        <translation>%1 no admite vídeo %2 copiado tal cual, así que no se escribió nada: elija un preajuste que lo codifique o un contenedor que admita %2 (MKV admite cualquiera).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot hold %2 sound copied as it is, so nothing was written: choose a preset that encodes it, or a container that holds %2 (MKV holds any).</source>
+        <extracomment>%1 is a kind of file, such as AVI; %2 a codec, such as Opus.</extracomment>
+        <translation>%1 no admite audio %2 copiado tal cual, así que no se escribió nada: elija un preajuste que lo codifique o un contenedor que admita %2 (MKV admite cualquiera).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 cannot hold %2 video as it is: it was encoded as %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are codecs.</extracomment>
+        <translation>%1 no admite vídeo %2 tal cual: se codificó como %3.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold %2 sound as it is: it was encoded as %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are codecs.</extracomment>
+        <translation>%1 no admite audio %2 tal cual: se codificó como %3.</translation>
+    </message>
+    <message>
+        <location line="+156"/>
+        <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
+        <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>
+        <translation>El archivo convertido %1 no se puede volver a leer (%2), así que no se conservó.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of the %2 video tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 de las %2 pistas de vídeo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 audio tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 de las %2 pistas de audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 subtitle tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 de las %2 pistas de subtítulos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 cover pictures</source>
+        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
+        <translation>%1 de las %2 carátulas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 fonts</source>
+        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
+        <translation>%1 de las %2 fuentes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
+        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
+        <translation>Al archivo convertido %1 le faltan %2 que debían conservarse, así que no se conservó.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackReport</name>
+    <message>
+        <location filename="../src/joblist/TrackReport.cpp" line="+23"/>
+        <location line="+117"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the items of a list but the last: &quot;1 video, 2 audio&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 font</source>
+        <extracomment>One font file kept or left out.</extracomment>
+        <translation>1 fuente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 fonts</source>
+        <extracomment>A number of font files kept or left out.</extracomment>
+        <translation>%1 fuentes</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1 video track</source>
+        <translation>1 pista de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 video tracks</source>
+        <translation>%1 pistas de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 audio track</source>
+        <translation>1 pista de audio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 audio tracks</source>
+        <translation>%1 pistas de audio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 subtitle track</source>
+        <translation>1 pista de subtítulos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 subtitle tracks</source>
+        <translation>%1 pistas de subtítulos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 picture subtitle track</source>
+        <translation>1 pista de subtítulos de imagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 picture subtitle tracks</source>
+        <translation>%1 pistas de subtítulos de imagen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>1 %1 track</source>
+        <extracomment>%1 is a kind of track, in English.</extracomment>
+        <translation>1 pista de tipo %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 %2 tracks</source>
+        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
+        <translation>%1 pistas de tipo %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 video</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1 de vídeo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 audio</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1 de audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 subtitle</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1 de subtítulos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+42"/>
+        <source>the cover art</source>
+        <translation>la carátula</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Kept %1 track.</source>
+        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
+        <translation>Pista conservada: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 tracks.</source>
+        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
+        <translation>Pistas conservadas: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 track, with %2.</source>
+        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
+        <translation>Pista conservada: %1, junto con %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 tracks, with %2.</source>
+        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
+        <translation>Pistas conservadas: %1, junto con %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1.</source>
+        <extracomment>%1 is the cover art or fonts kept.</extracomment>
+        <translation>Elementos conservados: %1.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is what was left out, %2 the language codes of its tracks.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is what was left out, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1; %2</source>
+        <extracomment>Joins the groups of tracks left out, each with its reason.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Left out: %1.</source>
+        <extracomment>%1 lists what was left out, each with its reason.</extracomment>
+        <translation>Elementos omitidos: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::UnendedProcesses</name>
+    <message>
+        <location filename="../src/engine/UnendedProcesses.cpp" line="+70"/>
+        <source>Stopped, but the encoder (process %1) could not be stopped yet: it does not answer, as when a network folder it reads or writes no longer responds. It ends as soon as the system lets it, and its half-written file is removed then.</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>Detenida, pero el codificador (proceso %1) todavía no se ha podido detener: no responde, como ocurre cuando deja de responder una carpeta de red en la que lee o escribe. Terminará en cuanto el sistema lo permita, y entonces se eliminará su archivo a medio escribir.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::VideoFileAdder</name>
+    <message>
+        <location filename="../src/joblist/VideoFileAdder.cpp" line="+73"/>
+        <source>Common Video Files (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Archivos de vídeo comunes (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Archivos MPEG (.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Windows Media Files(*.wmv,*.asf) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Archivos de Windows Media (*.wmv,*.asf) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>AVI Files(*.avi) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Archivos AVI (*.avi) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>QuickTime Files-Ver2 or less(*.mov) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Archivos QuickTime, versión 2 o anterior (*.mov) (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All Files(*.*) (*)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (*)&quot; at the end, it is the pattern.</extracomment>
+        <translation>Todos los archivos (*.*) (*)</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Selected Folder is empty.</source>
+        <translation>La carpeta elegida está vacía.</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>%1: %2</source>
+        <extracomment>A line of the list of files not added: %1 is a path, %2 why it was not added.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Some files are not supported or already exist and will not be added</source>
+        <translation>Algunos archivos no son compatibles o ya están en la lista, y no se añadirán</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WholeFile</name>
+    <message>
+        <location filename="../src/platform/WholeFile.cpp" line="+40"/>
+        <source>the file written is not whole</source>
+        <extracomment>Why a file could not be saved.</extracomment>
+        <translation>el archivo escrito no está completo</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::frmMain</name>
     <message>
+        <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>La lista de archivos no se puede guardar para el próximo inicio (%1). La conversión sigue, pero la lista se perderá al cerrar Reelwright.</translation>
     </message>
     <message>
-        <source>The encoder's output cannot be kept in logs (%1). Converting goes on.</source>
+        <location line="+6"/>
+        <source>The encoder&apos;s output cannot be kept in logs (%1). Converting goes on.</source>
         <translation>La salida del codificador no se puede guardar en registros (%1). La conversión sigue.</translation>
     </message>
     <message>
+        <location line="+87"/>
+        <location filename="../src/window/frmMainShell.cpp" line="+63"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location filename="../src/window/frmMainShell.cpp" line="+26"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 (F1)</source>
         <translation>%1 (F1)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Three easy steps to convert your video files.</source>
         <translation>Tres pasos sencillos para convertir sus vídeos.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>  - Add Video Files/Folders</source>
         <translation>  - Añadir vídeos o carpetas</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Add Video File...</source>
         <translation>Añadir vídeo…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Add Folder...</source>
         <translation>Añadir carpeta…</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>For Quick Adding:You can drag and drop video files into the below list</source>
         <translation>Más rápido: arrastre los vídeos a la lista de abajo</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Select/Unselect All</source>
         <translation>Marcar todo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Remove Selected</source>
         <translation>Quitar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Play Highlighted File</source>
         <translation>Reproducir</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>  - Select Output Folder and Format</source>
         <translation>  - Carpeta y formato de salida</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output Folder:</source>
         <translation>Carpeta de salida:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Same folder as input file</source>
         <translation>Carpeta del original</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Other folder</source>
         <translation>Otra carpeta</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Browse...</source>
         <translation>Examinar…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output Format:</source>
         <translation>Formato de salida:</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Change...</source>
         <translation>Cambiar…</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- Click Convert to start conversion</source>
         <translation>- Pulse Convertir para empezar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Files at once:</source>
         <translation>A la vez:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Files at once</source>
         <translation>Archivos a la vez</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>How many files convert at the same time. Auto converts several short files at once,
 and long ones one at a time when their encoder already keeps every core busy.</source>
         <translation>Cuántos archivos se convierten a la vez. Auto convierte varios archivos cortos a la vez,
 y los largos de uno en uno cuando su codificador ya ocupa todos los núcleos.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location filename="../src/window/frmMainBatch.cpp" line="+28"/>
         <source>Convert Selected</source>
         <translation>Convertir marcados</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location filename="../src/window/frmMainBatch.cpp" line="-3"/>
+        <location line="+110"/>
         <source>Convert All</source>
         <translation>Convertir todo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Shutdown after conversion complete</source>
         <translation>Apagar al terminar</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>Select folder to add</source>
         <translation>Elija la carpeta que añadir</translation>
     </message>
     <message>
+        <location line="+39"/>
         <source>Select one or more video files</source>
         <translation>Elija uno o varios archivos de vídeo</translation>
     </message>
     <message>
+        <location line="+95"/>
         <source>Please Stop Conversion first.</source>
         <translation>Detenga primero la conversión.</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainBatch.cpp" line="-95"/>
         <source>Select the output folder</source>
         <translation>Elija la carpeta de salida</translation>
     </message>
     <message>
+        <location line="+21"/>
         <source>The list is empty, Please add Video files from step 1</source>
         <translation>La lista está vacía. Añada vídeos en el paso 1.</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+32"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>No checked file is waiting for conversion. Tick the files to convert, or use Convert All.</source>
         <translation>Ningún archivo marcado espera conversión. Marque los archivos que convertir o use «Convertir todo».</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>No file is waiting for conversion: every file in the list has been converted or cannot be read.</source>
         <translation>Ningún archivo espera conversión: todos los de la lista se han convertido o no se pueden leer.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source> To try a file that failed again, right-click it and choose Convert Again.</source>
         <translation> Para reintentar un archivo que falló, haga clic derecho en él y elija «Convertir de nuevo».</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainFormats.cpp" line="+96"/>
         <source>Output Video Formats</source>
         <translation>Formatos de salida</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Presets</source>
         <translation>Preajustes</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Custom (Advanced)</source>
         <translation>Personalizado (avanzado)</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Keep every audio and subtitle track</source>
         <translation>Conservar pistas de audio y subtítulos</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Every sound and subtitle track of a file goes into its result, as far as the format can
-hold them; what it cannot hold is named on the file's row. Off: one of each kind.</source>
+hold them; what it cannot hold is named on the file&apos;s row. Off: one of each kind.</source>
         <translation>Cada pista de audio y de subtítulos pasa al resultado, en la medida en que el formato
 las admita; lo que no admite se indica en la fila del archivo. Desactivado: una de cada tipo.</translation>
     </message>
     <message>
-        <source>Keep the original's date</source>
+        <location line="+3"/>
+        <source>Keep the original&apos;s date</source>
         <translation>Conservar la fecha del original</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Each result takes the date and time its original was last changed.</source>
         <translation>Cada resultado toma la fecha y hora de la última modificación de su original.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Check results by decoding them</source>
         <translation>Comprobar descodificando</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Each result is played through once, as fast as the computer can, before it takes its
 name; a result with a fault fails instead. Converting takes longer.</source>
         <translation>Cada resultado se reproduce una vez, tan rápido como se pueda, antes de recibir su
 nombre; un resultado con fallos falla. La conversión tarda más.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Save &amp;&amp; Close</source>
         <translation>Guardar &amp;&amp; cerrar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Restore Defaults</source>
         <translation>Restablecer</translation>
     </message>
     <message>
+        <location line="+56"/>
         <source>Output Category:</source>
         <translation>Categoría:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+49"/>
         <source>Output Video Codec:</source>
         <translation>Códec de vídeo:</translation>
     </message>
     <message>
+        <location line="-48"/>
         <source>Output File Format (Container):</source>
         <translation>Formato de archivo (contenedor):</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>Output Format(Container):</source>
         <translation>Formato (contenedor):</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Output Audio Options</source>
         <translation>Audio</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Output Audio Codec:</source>
         <translation>Códec:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Sampling Rate:</source>
         <translation>Muestreo:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Bitrate:</source>
         <translation>Tasa:</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>Channels:</source>
         <translation>Canales:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Output Video Options</source>
         <translation>Vídeo</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Video Size:</source>
         <translation>Tamaño:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Aspect Ratio:</source>
         <translation>Proporción:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Frame rate:</source>
         <translation>Fotogramas:</translation>
     </message>
     <message>
+        <location line="+149"/>
         <source>Error occured while getting paramters</source>
         <translation>Se produjo un error al obtener los parámetros</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainRuns.cpp" line="+27"/>
         <source>Switching Off</source>
         <translation>Apagado</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Power Off Now</source>
         <translation>Apagar ahora</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>The batch has ended. The computer will be switched off in 1 second.</source>
         <translation>El lote ha terminado. El equipo se apagará en 1 segundo.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
         <translation>El lote ha terminado. El equipo se apagará en %1 segundos.</translation>
     </message>
     <message>
+        <location line="+41"/>
         <source>Interrupted Batch</source>
         <translation>Lote interrumpido</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Resume</source>
         <translation>Reanudar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Not now</source>
         <translation>Ahora no</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>The list of files kept from the last run could not be read (%1), so the list starts empty. It was kept as %2.</source>
         <translation>No se pudo leer la lista de archivos guardada de la última vez (%1), así que la lista empieza vacía. Se guardó como %2.</translation>
     </message>
     <message>
-        <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window's batch is not offered here.</source>
+        <location line="+5"/>
+        <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Hay otra ventana de Reelwright abierta que guarda la lista de archivos. Los archivos de esta ventana no se guardan al cerrarla, y el lote de la otra ventana no se ofrece aquí.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
         <translation>Una fila de la lista guardada de la última vez no se pudo leer y se omitió. La lista tal como estaba se guarda como %1.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
         <translation>%1 filas de la lista guardada de la última vez no se pudieron leer y se omitieron. La lista tal como estaba se guarda como %2.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>One file kept in the list is no longer there and was left out.</source>
         <translation>Un archivo de la lista ya no existe y se omitió.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
         <translation>%1 archivos de la lista ya no existen y se omitieron.</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>beside each file</source>
         <translation>junto a cada archivo</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The last batch was interrupted before it ended: 1 file is still to convert.
 
 Resume converts it with the format and output folder the batch had:
@@ -458,6 +2506,7 @@ Resume converts it with the format and output folder the batch had:
 %1</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>The last batch was interrupted before it ended: %1 files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
@@ -468,110 +2517,136 @@ Resume converts them with the format and output folder the batch had:
 %2</translation>
     </message>
     <message>
+        <location line="+27"/>
         <source>Show Encoder Output...</source>
         <translation>Mostrar la salida del codificador…</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Convert Again</source>
         <translation>Convertir de nuevo</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Clear Finished</source>
         <translation>Quitar completados</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Takes the converted files out of the list</source>
         <translation>Quita de la lista los archivos convertidos</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>1 file converted, %1 failed</source>
         <translation>1 archivo convertido, %1 con error</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>%1 files converted, %2 failed</source>
         <translation>%1 archivos convertidos, %2 con error</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>, %1 stopped</source>
         <translation>, %1 detenidos</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Conversion stopped</source>
         <translation>Conversión detenida</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Conversion finished</source>
         <translation>Conversión terminada</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Every file was converted.</source>
         <translation>Se convirtieron todos los archivos.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>These files could not be converted:
 </source>
         <translation>Estos archivos no se pudieron convertir:
 </translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainSettings.cpp" line="+122"/>
         <source>Your choices (output folder and format) could not be saved, so the next start will not show them:</source>
         <translation>Sus opciones (carpeta y formato de salida) no se pudieron guardar, así que el próximo inicio no las mostrará:</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainShell.cpp" line="-15"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Converts a list of video files, one after another, into the format your computer, phone or player needs, with the FFmpeg encoder doing the work.</source>
         <translation>Convierte una lista de vídeos, uno tras otro, al formato que necesita su ordenador, teléfono o reproductor; el trabajo lo hace el codificador FFmpeg.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Made by</source>
         <translation>Creado por</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Converts with</source>
         <translation>Convierte con</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Files to convert</source>
         <translation>Archivos que convertir</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output folder</source>
         <translation>Carpeta de salida</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Audio bitrate in kbps</source>
         <translation>Tasa de bits de audio en kbps</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Audio channels</source>
         <translation>Canales de audio</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Video bitrate in kbps</source>
         <translation>Tasa de bits de vídeo en kbps</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Frame rate in fps</source>
         <translation>Fotogramas por segundo</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainFormats.cpp" line="-258"/>
         <source>Save as Preset...</source>
         <translation>Guardar como…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
 live in your own folder, where installing or upgrading the program never touches them.</source>
         <translation>Guarda el formato personalizado como un preajuste propio, junto a los demás. Sus preajustes
 están en su propia carpeta, que instalar o actualizar el programa nunca toca.</translation>
     </message>
     <message>
+        <location line="+57"/>
         <source>Remove Preset</source>
         <translation>Quitar preajuste</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Quita el preajuste propio elegido.</translation>
     </message>

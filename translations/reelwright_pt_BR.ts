@@ -2,452 +2,2491 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>reelwright::BatchDriver</name>
+    <message>
+        <location filename="../src/batch/BatchDriver.cpp" line="+50"/>
+        <source>Error converting file: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the file&apos;s name; %2, on the next line, why it failed.</extracomment>
+        <translation>Erro ao converter o arquivo: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+302"/>
+        <source>Added while a batch of chosen files converts: the next batch converts it.</source>
+        <translation>Adicionado durante a conversão de um lote de arquivos marcados: ele será convertido no próximo lote.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The play length &quot;%1&quot; cannot be read.</source>
+        <extracomment>%1 is a play length as the list shows it.</extracomment>
+        <translation>Não é possível ler a duração “%1”.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Error occured while getting paramters<byte value="xd"/>
+%1</source>
+        <extracomment>%1, on the next line, is what is wrong with the format.</extracomment>
+        <translation>Ocorreu um erro ao obter os parâmetros<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <location line="+227"/>
+        <source>Checking the result by decoding it</source>
+        <translation>Verificando o resultado por decodificação</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
+        <translation>A pasta %1 não suporta bloqueios de arquivo (%2). A conversão para ela continua, mas outra cópia do Reelwright em execução não consegue saber se o arquivo oculto que está sendo gravado ali ainda está em gravação, então nunca o remove: se uma cópia for encerrada enquanto converte para esta pasta, remova manualmente o arquivo oculto .reelwright-nolock-... que ela deixar, quando nenhuma cópia estiver mais convertendo para ela.</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the parts of a note on a converting file: &quot;1:20 left for this file, 2.5x real time&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 left for this file</source>
+        <extracomment>%1 is a time, such as 1:20.</extracomment>
+        <translation>Faltam %1 para este arquivo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 left for the batch</source>
+        <extracomment>%1 is a time, such as 1:20.</extracomment>
+        <translation>Faltam %1 para o lote</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 for the batch</source>
+        <extracomment>Follows &quot;1:20 left for this file, &quot;: %1 is a time, such as 12:40.</extracomment>
+        <translation>%1 para o lote</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1x real time</source>
+        <extracomment>%1 is how many times faster than playing the file converts, such as 2.5.</extracomment>
+        <translation>%1x o tempo real</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::BoxQueue</name>
     <message numerus="yes">
+        <location filename="../src/platform/BoxQueue.cpp" line="+67"/>
         <source>%n more came meanwhile; all of them are under Show Details.</source>
-        <translation><numerusform>Chegaram mais %n enquanto isso; todas estão em “Mostrar detalhes”.</numerusform><numerusform>Chegaram mais %n enquanto isso; todas estão em “Mostrar detalhes”.</numerusform></translation>
+        <translation>
+            <numerusform>Chegaram mais %n enquanto isso; todas estão em “Mostrar detalhes”.</numerusform>
+            <numerusform>Chegaram mais %n enquanto isso; todas estão em “Mostrar detalhes”.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CRegister</name>
+    <message>
+        <location filename="../src/settings/CRegister.cpp" line="+91"/>
+        <source>%1 is read-only</source>
+        <extracomment>Why the settings cannot be saved: %1 is their file.</extracomment>
+        <translation>%1 é somente leitura</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1: %2</source>
+        <extracomment>Why the settings cannot be saved: %1 is their file, %2 the system&apos;s reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+202"/>
+        <source>the registry refused the values</source>
+        <translation>o Registro recusou os valores</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CVideoConv</name>
+    <message>
+        <location filename="../src/engine/CVideoConv.cpp" line="+115"/>
+        <source>The encoder options have a quote that is not closed: %1</source>
+        <extracomment>%1 is the encoder options as given.</extracomment>
+        <translation>As opções do codificador têm aspas não fechadas: %1</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Error converting file: %1<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the file&apos;s name; %2, on the next line, why it failed.</extracomment>
+        <translation>Erro ao converter o arquivo: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Error Occured:<byte value="xd"/>
+%1</source>
+        <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
+        <translation>Ocorreu um erro:<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CatalogueScanner</name>
+    <message>
+        <location filename="../src/formats/CatalogueScanner.cpp" line="+20"/>
+        <source>File not found: %1</source>
+        <extracomment>%1 is a catalogue&apos;s path.</extracomment>
+        <translation>Arquivo não encontrado: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is why a catalogue cannot be read, %2 its path.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file is empty: %1</source>
+        <extracomment>%1 is a catalogue&apos;s path.</extracomment>
+        <translation>O arquivo está vazio: %1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>a field line has no tag: &quot;%1&quot;</source>
+        <extracomment>What is wrong in a catalogue: %1 is one of its lines.</extracomment>
+        <translation>uma linha de campo não tem tag: “%1”</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the &lt;%1&gt; field has no closing tag: &quot;%2&quot;</source>
+        <extracomment>What is wrong in a catalogue: %1 is a field&apos;s tag, %2 its line.</extracomment>
+        <translation>o campo &lt;%1&gt; não tem tag de fechamento: “%2”</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The file has %1 lines; at most %2 are read.</source>
+        <extracomment>%1 is a catalogue&apos;s number of lines, %2 the most that are read.</extracomment>
+        <translation>O arquivo tem %1 linhas; no máximo %2 são lidas.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line %1: an entry needs %2 field lines</source>
+        <extracomment>What is wrong in a catalogue: %1 is a line number, %2 how many lines an entry has.</extracomment>
+        <translation>linha %1: uma entrada precisa de %2 linhas de campo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line %1: %2</source>
+        <extracomment>Where a catalogue is wrong: %1 is a line number, %2 what is wrong there.</extracomment>
+        <translation>linha %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliOptions</name>
+    <message>
+        <location filename="../src/cli/CliOptions.cpp" line="+13"/>
+        <source>Usage: reelwright-cli [options] [--] FILE|FOLDER...
+       reelwright-cli [options] --files-from LIST [--null]
+       reelwright-cli [options] --watch FOLDER
+Converts video files, and the files directly inside folders, one after another with
+ffmpeg, as the Reelwright window would. Results never replace an existing file.
+
+  --preset &quot;CATEGORY/LABEL&quot;  a preset, shipped or your own (default: the choice saved
+                             by the window)
+  --extension EXT            the container, when the preset offers several
+  --custom                   the custom fields saved by the window
+  --output-folder DIR        results go to DIR (made if missing, one level);
+                             default: the folder saved by the window, now
+                             %1
+  --same-folder              results go beside their inputs
+  --jobs N|auto              how many files convert at once, 1 to 8 (default:
+                             the window&apos;s choice, at first auto: one more than
+                             the cores for short files, fewer for long ones)
+  --skip-existing            an input whose result is already there under its
+                             plain name counts as done and is not converted
+                             again; one another run is converting is left to it
+  --files-from LIST          also the files and folders named in LIST, one to a
+                             line (- for the standard input)
+  --null                     the names in LIST end with NUL (find -print0)
+  --dry-run                  tell what would become of each input and its
+                             result&apos;s name; convert and write nothing
+  --watch FOLDER             convert each video that appears in FOLDER once its
+                             size has stopped changing, until stopped
+  --tracks all|first         keep every audio and subtitle track the container
+                             can hold, or one of each kind (default: the
+                             window&apos;s choice, at first all)
+  --verify                   decode each result end to end before it takes its
+                             name; a decoding error fails the file
+  --keep-dates               each result takes its source&apos;s modification time
+  --json                     one JSON object per line and per input, then a
+                             summary object, instead of the lines for people
+  --progress                 with --json: a progress object for each running
+                             file, at most once a second
+  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its
+                             extensions (with --json, an object per preset)
+  -h, --help                 show this and end
+  --version                  show the version and end
+  --                         what follows are files, even if they begin with -
+
+An option&apos;s value follows it (--output-folder out) or is joined to it with =
+(--output-folder=out). Each file gets a line telling what became of it, and a
+summary ends the run.
+
+The window&apos;s choices are read, never written, from
+~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).
+What the encoder says for each file is kept in
+~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).
+
+Exit status:
+  0    every file taken was converted (or, with --skip-existing, was already
+       there or being converted by another run)
+  1    a file failed, could not be read or was stopped, or a file named was
+       refused while others were taken
+  2    bad usage, or no file could be taken at all: none was given or found,
+       or every one was refused
+  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is
+       stopped and its unfinished file removed
+  141  whoever read the output went away (a closed pipe), with the same care
+</source>
+        <translation>Uso: reelwright-cli [opções] [--] ARQUIVO|PASTA...
+     reelwright-cli [opções] --files-from LISTA [--null]
+     reelwright-cli [opções] --watch PASTA
+Converte arquivos de vídeo, e os arquivos diretamente dentro de pastas, um após
+o outro com o ffmpeg, como a janela do Reelwright faria. Os resultados nunca
+substituem um arquivo existente.
+
+  --preset &quot;CATEGORIA/NOME&quot;  uma predefinição, de fábrica ou sua (padrão: a
+                             escolha salva pela janela)
+  --extension EXT            o contêiner, quando a predefinição oferece vários
+  --custom                   os campos personalizados salvos pela janela
+  --output-folder PASTA      os resultados vão para PASTA (criada se não
+                             existir, um nível); padrão: a pasta salva pela
+                             janela, agora
+                             %1
+  --same-folder              os resultados ficam ao lado dos originais
+  --jobs N|auto              quantos arquivos são convertidos ao mesmo tempo,
+                             de 1 a 8 (padrão: a escolha da janela; de início,
+                             auto: um a mais que os núcleos para arquivos
+                             curtos, menos para os longos)
+  --skip-existing            um original cujo resultado já existe com o nome
+                             simples conta como feito e não é convertido de
+                             novo; um que outra execução esteja convertendo
+                             fica a cargo dela
+  --files-from LISTA         também os arquivos e pastas nomeados em LISTA, um
+                             por linha (- para a entrada padrão)
+  --null                     os nomes em LISTA terminam com NUL (find -print0)
+  --dry-run                  diz o que aconteceria com cada original e o nome
+                             do seu resultado; não converte nem grava nada
+  --watch PASTA              converte cada vídeo que aparece em PASTA assim que
+                             seu tamanho para de mudar, até ser interrompido
+  --tracks all|first         mantém todas as faixas de áudio e legendas que o
+                             contêiner comporta, ou uma de cada tipo (padrão: a
+                             escolha da janela; de início, all)
+  --verify                   decodifica cada resultado por inteiro antes que
+                             ele receba seu nome; um erro de decodificação faz
+                             o arquivo falhar
+  --keep-dates               cada resultado recebe a data e a hora de
+                             modificação do seu original
+  --json                     um objeto JSON por linha e por original, depois um
+                             objeto de resumo, em vez das linhas para pessoas
+  --progress                 com --json: um objeto de progresso para cada
+                             arquivo em conversão, no máximo uma vez por segundo
+  --list-presets             uma linha por predefinição: CATEGORIA/NOME, uma
+                             tabulação, suas extensões (com --json, um objeto
+                             por predefinição)
+  -h, --help                 mostra esta ajuda e sai
+  --version                  mostra a versão e sai
+  --                         o que vem depois são arquivos, mesmo que comecem
+                             com -
+
+O valor de uma opção vem depois dela (--output-folder out) ou ligado a ela por =
+(--output-folder=out). Cada arquivo recebe uma linha dizendo o que aconteceu com
+ele, e um resumo encerra a execução.
+
+As escolhas da janela são lidas, nunca gravadas, de
+~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (ou em $XDG_CONFIG_HOME).
+O que o codificador diz sobre cada arquivo fica guardado em
+~/.local/state/Fennick Reelwright/logs/ (ou em $XDG_STATE_HOME).
+
+Status de saída:
+  0    todo arquivo aceito foi convertido (ou, com --skip-existing, já existia
+       ou estava sendo convertido por outra execução)
+  1    um arquivo falhou, não pôde ser lido ou foi interrompido, ou um arquivo
+       informado foi recusado enquanto outros foram aceitos
+  2    uso incorreto, ou nenhum arquivo pôde ser aceito: nenhum foi informado
+       ou encontrado, ou todos foram recusados
+  129, 130, 143  encerrado por SIGHUP, Ctrl+C (SIGINT) ou SIGTERM: o
+       codificador é parado e seu arquivo inacabado, removido
+  141  quem lia a saída foi embora (pipe fechado), com o mesmo cuidado
+</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>Unknown option %1. A file whose name begins with - goes after --.</source>
+        <translation>Opção desconhecida: %1. Um arquivo cujo nome começa com - vai depois de --.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>An empty name was given where a file or folder was expected.</source>
+        <translation>Foi informado um nome vazio onde se esperava um arquivo ou uma pasta.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 needs a value.</source>
+        <translation>%1 requer um valor.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 takes no value.</source>
+        <translation>%1 não aceita valor.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is given twice.</source>
+        <translation>%1 foi informado duas vezes.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>--jobs takes a number from 1 to %1, or auto.</source>
+        <translation>--jobs aceita um número de 1 a %1, ou auto.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--tracks takes all or first.</source>
+        <translation>--tracks aceita all ou first.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Unknown option %1.</source>
+        <translation>Opção desconhecida: %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--preset and --custom cannot be used together.</source>
+        <translation>--preset e --custom não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--extension goes with --preset.</source>
+        <translation>--extension requer --preset.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--same-folder and --output-folder cannot be used together.</source>
+        <translation>--same-folder e --output-folder não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--progress goes with --json.</source>
+        <translation>--progress requer --json.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--null goes with --files-from.</source>
+        <translation>--null requer --files-from.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--watch takes no other files or folders.</source>
+        <translation>--watch não aceita outros arquivos nem pastas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--watch and --dry-run cannot be used together.</source>
+        <translation>--watch e --dry-run não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No file or folder to convert was given.</source>
+        <translation>Nenhum arquivo ou pasta a converter foi informado.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliOptions.h" line="+46"/>
+        <source>Try reelwright-cli --help.</source>
+        <translation>Tente reelwright-cli --help.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliReport</name>
+    <message>
+        <location filename="../src/cli/CliReport.cpp" line="+93"/>
+        <source>converting</source>
+        <translation>convertendo</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>refused: %1</source>
+        <translation>recusado: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>already converted -&gt; %1</source>
+        <translation>já convertido -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>being converted elsewhere -&gt; %1</source>
+        <translation>em conversão por outra execução -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>would convert -&gt; %1</source>
+        <translation>seria convertido -&gt; %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not converted: the run was stopped</source>
+        <translation>não convertido: a execução foi interrompida</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the counts of the run&apos;s summary: &quot;1 converted, 0 failed&quot; and &quot;2 refused&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 file</source>
+        <translation>1 arquivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 files</source>
+        <translation>%1 arquivos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2</source>
+        <extracomment>The run&apos;s summary: %1 is how many files, %2 what became of them.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>%1 would convert</source>
+        <translation>%1 a converter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertido(s), %2 com falha</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 failed</source>
+        <translation>%1 com falha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 unreadable</source>
+        <translation>%1 ilegível(is)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 refused</source>
+        <translation>%1 recusado(s)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already converted</source>
+        <translation>%1 já convertido(s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 being converted elsewhere</source>
+        <translation>%1 em conversão por outra execução</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stopped</source>
+        <translation>%1 interrompido(s)</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CommandLineConverter</name>
+    <message>
+        <location filename="../src/cli/CommandLineConverter.cpp" line="+290"/>
+        <source>no preset &quot;%1&quot;; --list-presets shows them all. The closest:</source>
+        <translation>não há predefinição &quot;%1&quot;; --list-presets mostra todas. As mais próximas:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no preset &quot;%1&quot; (--preset takes &quot;CATEGORY/LABEL&quot;); --list-presets shows them all. The closest:</source>
+        <translation>não há predefinição &quot;%1&quot; (--preset recebe &quot;CATEGORIA/NOME&quot;); --list-presets mostra todas. As mais próximas:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the preset offers %1, not %2.</source>
+        <translation>a predefinição oferece %1, não %2.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the format cannot be used: %1</source>
+        <translation>o formato não pode ser usado: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no output format is chosen; give --preset or --custom.</source>
+        <translation>nenhum formato de saída foi escolhido; use --preset ou --custom.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>the list %1 cannot be read: %2</source>
+        <translation>não é possível ler a lista %1: %2</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the folder holds no files</source>
+        <translation>a pasta não contém arquivos</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>%1; a run beside this one may convert the same files</source>
+        <translation>%1; outra execução simultânea pode converter os mesmos arquivos</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>beside each input</source>
+        <translation>ao lado de cada original</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>nothing to convert.</source>
+        <translation>nada a converter.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no such folder to watch</source>
+        <translation>pasta a monitorar não encontrada</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
+        <translation>os resultados iriam para a pasta monitorada %1; use --output-folder com outra pasta</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CustomFormat</name>
+    <message>
+        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <source>The video bit rate &quot;%1&quot; is not a number.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de bits de vídeo “%1” não é um número.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is not a number.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de bits de áudio “%1” não é um número.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The video bit rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de bits de vídeo “%1” não é maior que 0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de bits de áudio “%1” não é maior que 0.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The video bit rate &quot;%1&quot; is too large.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de bits de vídeo “%1” é grande demais.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The audio bit rate &quot;%1&quot; is too large.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de bits de áudio “%1” é grande demais.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>The channel count &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>O número de canais “%1” não é maior que 0.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The video size &quot;%1&quot; is not one of the list.</source>
+        <extracomment>%1 is a video size as given.</extracomment>
+        <translation>O tamanho de vídeo “%1” não está na lista.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The frame rate &quot;%1&quot; is not above 0.</source>
+        <extracomment>%1 is what the user typed.</extracomment>
+        <translation>A taxa de quadros “%1” não é maior que 0.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Copy (no re-encoding)</source>
+        <extracomment>The choice of a codec list that copies the track as it is.</extracomment>
+        <translation>Cópia (sem recodificação)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The video is copied as it is (Copy, no re-encoding): its bit rate, size, aspect and frame rate stay the source&apos;s.</source>
+        <translation>O vídeo é copiado como está (Cópia, sem recodificação): a taxa de bits, o tamanho, a proporção e a taxa de quadros continuam os do original.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The sound is copied as it is (Copy, no re-encoding): its sampling rate, bit rate and channels stay the source&apos;s.</source>
+        <translation>O áudio é copiado como está (Cópia, sem recodificação): a taxa de amostragem, a taxa de bits e os canais continuam os do original.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Audio Bitrate</source>
+        <translation>Taxa de áudio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Video Bitrate</source>
+        <translation>Taxa de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Frame Rate</source>
+        <translation>Quadros</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 Field in the custom Format must be a number greater than 0.</source>
+        <extracomment>%1 is a field&apos;s name: Audio Bitrate, Channels, Video Bitrate or Frame Rate.</extracomment>
+        <translation>O campo “%1” do formato personalizado precisa ser um número maior que 0.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>The %1 container cannot hold %2 video. Choose one of: %3.</source>
+        <extracomment>%1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.</extracomment>
+        <translation>O contêiner %1 não comporta vídeo %2. Escolha um destes: %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The %1 container cannot hold %2 sound. Choose one of: %3.</source>
+        <extracomment>%1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.</extracomment>
+        <translation>O contêiner %1 não comporta áudio %2. Escolha um destes: %3.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Category:%1, Codec:&quot;%2&quot;, Container:&quot;%3&quot;</source>
+        <extracomment>The chosen preset: %1 is its category, %2 its name, %3 its container.</extracomment>
+        <translation>Categoria: %1, Codec: “%2”, Contêiner: “%3”</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Container:%1, Video Codec:&quot;%2&quot;, Audio Codec:&quot;%3&quot;</source>
+        <extracomment>The custom format: %1 is its container, %2 and %3 its codecs.</extracomment>
+        <translation>Contêiner: %1, Codec de vídeo: “%2”, Codec de áudio: “%3”</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::DOSOutputs</name>
+    <message>
+        <location filename="../src/engine/DOSOutputs.cpp" line="+75"/>
+        <source>Command Line is empty</source>
+        <translation>A linha de comando está vazia</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+20"/>
+        <source>CreatePipe failed. Error: %1</source>
+        <extracomment>%1 is the system&apos;s error number.</extracomment>
+        <translation>Falha em CreatePipe. Erro: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>File or command not found</source>
+        <translation>Arquivo ou comando não encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::DecodeCheck</name>
+    <message>
+        <location filename="../src/engine/DecodeCheck.cpp" line="+107"/>
+        <source>The encoder could not be started to check %1 by decoding it.</source>
+        <extracomment>%1 is the converted file.</extracomment>
+        <translation>Não foi possível iniciar o codificador para verificar %1 por decodificação.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 decodes only %2 of %3 seconds, so it was not kept.</source>
+        <extracomment>%1 is the converted file; %2 and %3 are numbers of seconds.</extracomment>
+        <translation>%1 só é decodificado em %2 de %3 segundos, por isso não foi mantido.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 does not decode without errors, so it was not kept.</source>
+        <extracomment>%1 is the converted file.</extracomment>
+        <translation>%1 não é decodificado sem erros, por isso não foi mantido.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 does not decode without errors, so it was not kept: %2</source>
+        <extracomment>%1 is the converted file, %2 the decoder&apos;s first complaint.</extracomment>
+        <translation>%1 não é decodificado sem erros, por isso não foi mantido: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::Desktop</name>
+    <message>
+        <location filename="../src/platform/Desktop.cpp" line="+41"/>
+        <source>the file is missing.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>o arquivo não foi encontrado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the desktop has no program for it. Installing xdg-utils (sudo apt install xdg-utils) and a player or browser helps.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>a área de trabalho não tem um programa para abri-lo. Instalar o xdg-utils (sudo apt install xdg-utils) e um player ou navegador ajuda.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no program on this computer could open it. Install a player or browser, or choose one as the desktop&apos;s default for it.</source>
+        <extracomment>Why a file or page could not be opened.</extracomment>
+        <translation>nenhum programa deste computador conseguiu abri-lo. Instale um player ou navegador, ou escolha um como padrão da área de trabalho para abri-lo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 could not be opened: %2</source>
+        <extracomment>%1 is a file or web address, %2 why it could not be opened.</extracomment>
+        <translation>Não foi possível abrir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>reelwright::Dialogs</name>
     <message>
+        <location filename="../src/platform/Dialogs.cpp" line="+61"/>
         <source>Save as Preset</source>
         <translation>Salvar como predefinição</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Category</source>
         <translation>Categoria</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Preset name</source>
         <translation>Nome da predefinição</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Category:</source>
         <translation>Categoria:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Preset name:</source>
         <translation>Nome da predefinição:</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::Encoder</name>
+    <message>
+        <location filename="../src/engine/Encoder.cpp" line="+33"/>
+        <source>The encoder %1 cannot be run: it is not executable. Make it executable (chmod +x) or remove it to use the ffmpeg installed on the system.</source>
+        <extracomment>%1 is the path of the ffmpeg beside the program.</extracomment>
+        <translation>O codificador %1 não pode ser executado: ele não tem permissão de execução. Torne-o executável (chmod +x) ou remova-o para usar o ffmpeg instalado no sistema.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The encoder ffmpeg was not found. It was looked for in %1 and in the folders of PATH (%2). Install it with: sudo apt install ffmpeg</source>
+        <extracomment>%1 is the program&apos;s folder, %2 the folders of PATH.</extracomment>
+        <translation>O codificador ffmpeg não foi encontrado. Ele foi procurado em %1 e nas pastas do PATH (%2). Instale-o com: sudo apt install ffmpeg</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::EncoderOutputView</name>
     <message>
+        <location filename="../src/window/EncoderOutputView.cpp" line="+20"/>
         <source>Encoder Output - %1</source>
         <translation>Saída do codificador – %1</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Copy All</source>
         <translation>Copiar tudo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>What the encoder said</source>
         <translation>O que o codificador disse</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::FailureReason</name>
+    <message>
+        <location filename="../src/engine/FailureReason.cpp" line="+108"/>
+        <source>%1 has no sound to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 não tem áudio para converter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 has no picture to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 não tem imagem para converter.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 has neither picture nor sound to convert.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 não tem imagem nem áudio para converter.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The chosen format keeps nothing of %1.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>O formato escolhido não mantém nada de %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was converted: %1 holds no picture frames or sound samples the encoder could read. It may be empty or damaged.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>Nada foi convertido: %1 não contém quadros de imagem nem amostras de áudio que o codificador consiga ler. Ele pode estar vazio ou danificado.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The encoder cannot read %1: it is not a kind of media file it knows, or it is damaged.</source>
+        <extracomment>%1 is a file&apos;s name.</extracomment>
+        <translation>O codificador não consegue ler %1: não é um tipo de arquivo de mídia que ele conheça, ou está danificado.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The encoder took more than %1 seconds to read %2, so it is taken as unreadable.</source>
+        <extracomment>%1 is a number of seconds, %2 a file&apos;s name.</extracomment>
+        <translation>O codificador levou mais de %1 segundos para ler %2, por isso o arquivo é considerado ilegível.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>The disk of %1 is full: %2 could not be written.</source>
+        <extracomment>%1 is a folder, %2 the converted file&apos;s name.</extracomment>
+        <translation>O disco de %1 está cheio: não foi possível gravar %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 grew larger than the disk of %2 allows for one file.</source>
+        <extracomment>%1 is the converted file&apos;s name, %2 its folder.</extracomment>
+        <translation>%1 ficou maior do que o disco de %2 permite para um único arquivo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be written: permission denied.</source>
+        <extracomment>%1 is the output folder.</extracomment>
+        <translation>Não é possível gravar em %1: permissão negada.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is on a disk that cannot be written to (read-only).</source>
+        <extracomment>%1 is the output folder.</extracomment>
+        <translation>%1 está em um disco que não aceita gravação (somente leitura).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The output folder %1 is not there any more.</source>
+        <translation>A pasta de saída %1 não existe mais.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not there any more: it was moved, renamed or deleted after it was added.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>%1 não existe mais: foi movido, renomeado ou excluído depois de ser adicionado.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot be read: permission denied.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>Não é possível ler %1: permissão negada.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg has no encoder &quot;%1&quot;: choose another codec, or install an ffmpeg that has it.</source>
+        <extracomment>%1 is the encoder&apos;s name for a codec, such as libx264.</extracomment>
+        <translation>Este ffmpeg não tem o codificador “%1”: escolha outro codec ou instale um ffmpeg que o tenha.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg has no encoder for the chosen format: choose another format, or install an ffmpeg that has it.</source>
+        <translation>Este ffmpeg não tem codificador para o formato escolhido: escolha outro formato ou instale um ffmpeg que o tenha.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>This ffmpeg does not know the option -%1 of the chosen format.</source>
+        <extracomment>%1 is an encoder option&apos;s name, shown after its dash.</extracomment>
+        <translation>Este ffmpeg não conhece a opção -%1 do formato escolhido.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The encoder refused the value &quot;%1&quot; of the option -%2 of the chosen format.</source>
+        <extracomment>%1 is a value, %2 an encoder option&apos;s name, shown after its dash.</extracomment>
+        <translation>O codificador recusou o valor “%1” da opção -%2 do formato escolhido.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The encoder refused the chosen format&apos;s settings for %1.</source>
+        <extracomment>%1 is the name of the file being converted.</extracomment>
+        <translation>O codificador recusou as configurações do formato escolhido para %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The encoder refused the chosen format&apos;s settings for %1: %2</source>
+        <extracomment>%1 is the name of the file being converted, %2 the encoder&apos;s own words.</extracomment>
+        <translation>O codificador recusou as configurações do formato escolhido para %1: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The chosen container cannot hold what the format puts in it.</source>
+        <translation>O contêiner escolhido não comporta o que o formato coloca nele.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The chosen container cannot hold what the format puts in it: %1</source>
+        <extracomment>%1 is the encoder&apos;s own words.</extracomment>
+        <translation>O contêiner escolhido não comporta o que o formato coloca nele: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The encoder was interrupted (signal %1) before it finished %2.</source>
+        <extracomment>%1 is a signal&apos;s number, %2 the name of the file being converted.</extracomment>
+        <translation>O codificador foi interrompido (sinal %1) antes de terminar %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The encoder could not convert %1:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the name of the file being converted; the encoder&apos;s own last lines follow on the next line (%2).</extracomment>
+        <translation>O codificador não conseguiu converter %1:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The encoder stopped with exit code %1.</source>
+        <translation>O codificador parou com o código de saída %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The encoder crashed.</source>
+        <translation>O codificador encerrou de forma inesperada.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The encoder wrote nothing into %1.</source>
+        <extracomment>%1 is the converted file&apos;s name.</extracomment>
+        <translation>O codificador não gravou nada em %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The input file ended early: only %1 of %2 seconds were converted. It may be truncated or damaged.</source>
+        <extracomment>%1 and %2 are numbers of seconds.</extracomment>
+        <translation>O arquivo original terminou antes do esperado: só %1 de %2 segundos foram convertidos. Ele pode estar truncado ou danificado.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The input file ended early. It may be truncated or damaged.</source>
+        <translation>O arquivo original terminou antes do esperado. Ele pode estar truncado ou danificado.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FormatChoice</name>
+    <message>
+        <location filename="../src/formats/FormatChoice.cpp" line="+25"/>
+        <source>Error Occured while Loading Presets.</source>
+        <translation>Ocorreu um erro ao carregar as predefinições.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The catalogue holds no video codec.</source>
+        <translation>O catálogo não contém nenhum codec de vídeo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The catalogue holds no audio codec.</source>
+        <translation>O catálogo não contém nenhum codec de áudio.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Error Occured while Loading Codecs.</source>
+        <translation>Ocorreu um erro ao carregar os codecs.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>There is no folder for your own presets.</source>
+        <translation>Não há uma pasta para as suas predefinições.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; in &quot;%2&quot; (%3) is a preset that comes with the program; choose another name.</source>
+        <translation>“%1” em “%2” (%3) é uma predefinição que vem com o programa; escolha outro nome.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The custom format&apos;s options cannot be kept in a preset: %1</source>
+        <translation>As opções do formato personalizado não podem ser guardadas em uma predefinição: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The preset could not be saved in %1: %2</source>
+        <translation>Não foi possível salvar a predefinição em %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The preset &quot;%1&quot; was replaced under &quot;%2&quot; with the presets, kept in %3.</source>
+        <translation>A predefinição “%1” foi substituída em “%2”, na lista de predefinições; ela fica guardada em %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The preset &quot;%1&quot; is listed under &quot;%2&quot; with the presets, kept in %3.</source>
+        <translation>A predefinição “%1” aparece em “%2”, na lista de predefinições; ela fica guardada em %3.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Only presets of your own can be removed.</source>
+        <translation>Só as suas próprias predefinições podem ser removidas.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset could not be removed from %1: %2</source>
+        <translation>Não foi possível remover a predefinição de %1: %2</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the video codec &quot;%1&quot;</source>
+        <translation>o codec de vídeo “%1”</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the audio codec &quot;%1&quot;</source>
+        <translation>o codec de áudio “%1”</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the video codec at position %1</source>
+        <translation>o codec de vídeo na posição %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the audio codec at position %1</source>
+        <translation>o codec de áudio na posição %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A codec saved for the custom format is no longer in the codec list (%1), so none is chosen in its place: choose one in the format panel before converting with the custom format.</source>
+        <translation>Um codec salvo para o formato personalizado não está mais na lista de codecs (%1), então nenhum foi escolhido no lugar dele: escolha um no painel de formatos antes de converter com o formato personalizado.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No video codec is chosen in the custom format: choose one in the format panel.</source>
+        <translation>Nenhum codec de vídeo foi escolhido no formato personalizado: escolha um no painel de formatos.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No audio codec is chosen in the custom format: choose one in the format panel.</source>
+        <translation>Nenhum codec de áudio foi escolhido no formato personalizado: escolha um no painel de formatos.</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>The preset &quot;%1 / %2&quot; (%3) has a quote that is not closed in its params: %4</source>
+        <translation>A predefinição “%1 / %2” (%3) tem aspas não fechadas nos parâmetros: %4</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>A codec name of the custom format has a quote that is not closed: %1</source>
+        <translation>Um nome de codec do formato personalizado tem aspas não fechadas: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Channels Field in the custom Format can not be empty.</source>
+        <translation>O campo “Canais” do formato personalizado não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frame Rate Field in the custom Format can not be empty.</source>
+        <translation>O campo “Quadros” do formato personalizado não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Audio Bitrate Field in the custom Format can not be empty.</source>
+        <translation>O campo “Taxa” de áudio do formato personalizado não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Video Bitrate Field in the custom Format can not be empty.</source>
+        <translation>O campo “Taxa” de vídeo do formato personalizado não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The %1 container holds video only: the sound is left out.</source>
+        <translation>O contêiner %1 só comporta vídeo: o áudio fica de fora.</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobGrid</name>
     <message>
+        <location filename="../src/joblist/JobGridAccessible.cpp" line="+42"/>
         <source>Ticked</source>
         <translation>Marcada</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Not ticked</source>
         <translation>Não marcada</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Empty</source>
         <translation>Vazia</translation>
     </message>
     <message>
+        <location line="+169"/>
         <source>Tick</source>
         <translation>Marca</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::JobList</name>
+    <message>
+        <location filename="../src/joblist/JobList.cpp" line="+48"/>
+        <source>its full name is too long for the system (%1 bytes; the most it takes is %2), so neither Reelwright nor the encoder can open it</source>
+        <extracomment>Why a file is not added. %1 and %2 are numbers of bytes.</extracomment>
+        <translation>o nome completo é longo demais para o sistema (%1 bytes; o máximo aceito é %2), então nem o Reelwright nem o codificador conseguem abri-lo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>one of the names in its path is too long for the system (the most it takes is %1 bytes)</source>
+        <extracomment>Why a file is not added. %1 is a number of bytes.</extracomment>
+        <translation>um dos nomes no caminho é longo demais para o sistema (o máximo aceito é %1 bytes)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>An error occured while Adding File<byte value="xd"/>%1:%2</source>
+        <extracomment>%1 is an error number, %2 what went wrong.</extracomment>
+        <translation>Ocorreu um erro ao adicionar o arquivo<byte value="xd"/>%1:%2</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>it has no extension, so its kind cannot be told</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>não tem extensão, então não é possível saber o tipo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a sound file (.%1): only video files are added</source>
+        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
+        <translation>arquivo de áudio (.%1): só arquivos de vídeo são adicionados</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a video file (.%1)</source>
+        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
+        <translation>não é um arquivo de vídeo (.%1)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>another add is running</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>outra adição está em andamento</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>already in the list</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>já está na lista</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>its name is not valid UTF-8, so it cannot be passed on unchanged; rename the file to add it</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>o nome não é UTF-8 válido, então não pode ser repassado sem alteração; renomeie o arquivo para adicioná-lo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not found</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>não encontrado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a regular file</source>
+        <extracomment>Why a file is not added: it is a folder, a device or a pipe.</extracomment>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Bad file name: %1 (%2)</source>
+        <extracomment>%1 is a path, %2 why it cannot be used.</extracomment>
+        <translation>Nome de arquivo inválido: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>File not found: %1 (%2)</source>
+        <extracomment>%1 is a path, %2 why it cannot be used.</extracomment>
+        <translation>Arquivo não encontrado: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it cannot be read (permission denied)</source>
+        <extracomment>Why a file is not added.</extracomment>
+        <translation>não pode ser lido (permissão negada)</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::JobListStore</name>
     <message>
+        <location filename="../src/joblist/JobListStore.cpp" line="+188"/>
         <source>File Path</source>
         <translation>Caminho do arquivo</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Conversion Status</source>
         <translation>Status da conversão</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Time Length</source>
         <translation>Duração</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>File Size</source>
         <translation>Tamanho</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::KeptListScanner</name>
+    <message>
+        <location filename="../src/batch/KeptListScanner.cpp" line="+44"/>
+        <source>reading was abandoned</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>a leitura foi interrompida</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it ends too early</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>termina antes do esperado</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+6"/>
+        <source>it is not a kept job list</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>não é uma lista de arquivos guardada</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a member has no name at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>um membro não tem nome no byte %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a member has no value at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>um membro não tem valor no byte %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>the rows are not a list at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>as linhas não formam uma lista no byte %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a value cannot be read before byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>não é possível ler um valor antes do byte %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>garbage at byte %1</source>
+        <extracomment>Why the kept job list cannot be read; %1 is a position in the file.</extracomment>
+        <translation>dados inválidos no byte %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>garbage at the end</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>dados a mais no final</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::KeptQueue</name>
+    <message>
+        <location filename="../src/batch/KeptQueue.cpp" line="+295"/>
+        <source>it is not a kept job list</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>não é uma lista de arquivos guardada</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it was written by a newer Reelwright</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>foi gravada por uma versão mais nova do Reelwright</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1: %2</source>
+        <extracomment>Why the job list cannot be kept: %1 is its file, %2 the reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>it is larger than any list of files</source>
+        <extracomment>Why the kept job list cannot be read.</extracomment>
+        <translation>é grande demais para ser uma lista de arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::MediaTracks</name>
+    <message>
+        <location filename="../src/engine/MediaTracks.cpp" line="+272"/>
+        <source>out of memory</source>
+        <extracomment>Why a file&apos;s tracks could not be read.</extracomment>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>it took too long to read</source>
+        <extracomment>Why a file&apos;s tracks could not be read.</extracomment>
+        <translation>a leitura demorou demais</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::Notifier</name>
+    <message>
+        <location filename="../src/platform/Notifier.cpp" line="+66"/>
+        <source>... and %1 more</source>
+        <extracomment>Ends a list cut short in a message: %1 is how many lines are not shown.</extracomment>
+        <translation>... e mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OutputNaming</name>
+    <message>
+        <location filename="../src/batch/OutputNaming.cpp" line="+106"/>
+        <source>The output folder %1 does not exist and cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 why it cannot be made.</extracomment>
+        <translation>A pasta de saída %1 não existe e não pode ser criada: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Every name for the converted file is taken in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Todos os nomes para o arquivo convertido já estão em uso em %1.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output Folder is not exist and can not be created.</source>
+        <translation>A pasta de saída não existe e não pode ser criada.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>its parent folder does not exist (only one missing level is made)</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>a pasta acima dela não existe (só é criado um nível que falte)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>no folder is given</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>nenhuma pasta foi informada</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is not a full path</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>não é um caminho completo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a file of that name is in the way</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>já existe um arquivo com esse nome</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>it could not be made</source>
+        <extracomment>Why the output folder cannot be had.</extracomment>
+        <translation>não foi possível criá-la</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>No file can be written in %1: %2</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>Não é possível gravar arquivos em %1: %2</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>The converted file could not be named %1: %2.</source>
+        <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível dar ao arquivo convertido o nome %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnPresets</name>
+    <message>
+        <location filename="../src/formats/OwnPresets.cpp" line="+25"/>
+        <source>Your own presets in %1 cannot be read (%2), so they are not listed; the file is left as it is.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 why it cannot be read.</extracomment>
+        <translation>Não é possível ler as suas predefinições em %1 (%2), então elas não são listadas; o arquivo foi deixado como está.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Why a preset cannot be saved: %1 is a folder.</extracomment>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Your own presets in %1 are damaged (%2). The file was set aside as %3; the presets that come with the program are listed.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 what is wrong in it, %3 the name it was given.</extracomment>
+        <translation>As suas predefinições em %1 estão danificadas (%2). O arquivo foi guardado à parte como %3; as predefinições que vêm com o programa são listadas.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your own presets in %1 are damaged (%2) and could not be set aside, so they are not listed.</source>
+        <extracomment>%1 is the file of the user&apos;s own presets, %2 what is wrong in it.</extracomment>
+        <translation>As suas predefinições em %1 estão danificadas (%2) e não puderam ser guardadas à parte, então não são listadas.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>category</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>categoria</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>name</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>container</source>
+        <extracomment>A preset&apos;s field, named in &quot;The preset&apos;s %1 cannot be empty.&quot; and the like.</extracomment>
+        <translation>contêiner</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 cannot be empty.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>O campo “%1” da predefinição não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 cannot begin or end with a space.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>O campo “%1” da predefinição não pode começar nem terminar com espaço.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The preset&apos;s %1 can be at most 100 characters long.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>O campo “%1” da predefinição pode ter no máximo 100 caracteres.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The preset&apos;s %1 cannot hold &quot;&lt;&quot;, &quot;&gt;&quot; or a line break.</source>
+        <extracomment>%1 is a preset&apos;s field: category, name or container.</extracomment>
+        <translation>O campo “%1” da predefinição não pode conter “&lt;”, “&gt;” nem quebra de linha.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
+        <translation>A categoria da predefinição não pode conter “/”.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PicturePlan</name>
+    <message>
+        <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
+        <source>Interlaced picture kept, top field first.</source>
+        <translation>Imagem entrelaçada mantida, campo superior primeiro.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Interlaced picture kept, bottom field first.</source>
+        <translation>Imagem entrelaçada mantida, campo inferior primeiro.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Interlaced picture made progressive.</source>
+        <translation>Imagem entrelaçada convertida em progressiva.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>HDR kept: 10-bit, BT.2020 with %1.</source>
+        <extracomment>%1 is the HDR transfer curve: PQ or HLG.</extracomment>
+        <translation>HDR mantido: 10 bits, BT.2020 com %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>HDR kept: 10-bit, BT.2020 with %1, and its mastering display and light levels.</source>
+        <extracomment>%1 is the HDR transfer curve: PQ or HLG.</extracomment>
+        <translation>HDR mantido: 10 bits, BT.2020 com %1, além dos dados da tela de masterização e dos níveis de luz.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>HDR brought to standard range (BT.709).</source>
+        <translation>HDR convertido para a faixa dinâmica padrão (BT.709).</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Full-range picture brought to standard range.</source>
+        <translation>Imagem de faixa completa convertida para a faixa padrão.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::ResultClaim</name>
+    <message>
+        <location filename="../src/batch/ResultClaim.cpp" line="+75"/>
+        <source>the claim file cannot be made: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>não é possível criar o arquivo de reserva: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the folder keeps no locks: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>a pasta não suporta bloqueios: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the claim file keeps changing</source>
+        <translation>o arquivo de reserva não para de mudar</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunLog</name>
+    <message>
+        <location filename="../src/batch/RunLog.cpp" line="+30"/>
+        <source>%1 cannot be made</source>
+        <extracomment>Why no log can be written: %1 is the logs&apos; folder.</extracomment>
+        <translation>não é possível criar %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>no file can be written in %1: %2</source>
+        <extracomment>Why no log can be written: %1 is the logs&apos; folder, %2 the system&apos;s reason.</extracomment>
+        <translation>não é possível gravar arquivos em %1: %2</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::Status</name>
     <message>
+        <location filename="../src/joblist/StatusText.cpp" line="+9"/>
         <source>Waiting Conversion</source>
         <translation>Aguardando conversão</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Unkown Format</source>
         <translation>Formato desconhecido</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Starting...</source>
         <translation>Iniciando…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Unknown format</source>
         <translation>Formato desconhecido</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cancelled</source>
         <translation>Cancelada</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Complete</source>
         <translation>Concluída</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Waiting Next Batch</source>
         <translation>Aguarda o próximo lote</translation>
     </message>
 </context>
 <context>
+    <name>reelwright::TimeLeft</name>
+    <message>
+        <location filename="../src/batch/TimeLeft.cpp" line="+209"/>
+        <source>File %1 of %2</source>
+        <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
+        <translation>Arquivo %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1% of 1 file</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
+        <translation>%1% de 1 arquivo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1% of %2 files</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
+        <translation>%1% de %2 arquivos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1% of 1 file, %2 left</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
+        <translation>%1% de 1 arquivo, faltam %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1% of %2 files, %3 left</source>
+        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
+        <translation>%1% de %2 arquivos, faltam %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackPlan</name>
+    <message>
+        <location filename="../src/batch/TrackPlan.cpp" line="+143"/>
+        <source>Its tracks could not be read (%1), so the encoder chose one of each kind.</source>
+        <extracomment>%1 is why the file&apos;s tracks could not be read.</extracomment>
+        <translation>Não foi possível ler as faixas do arquivo (%1), então o codificador escolheu uma de cada tipo.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>one track of each kind is kept (Keep every audio and subtitle track is off)</source>
+        <extracomment>Why a track was left out. The words in parentheses are a setting&apos;s name in the window.</extracomment>
+        <translation>uma faixa de cada tipo é mantida (“Manter faixas de áudio e legendas” está desligado)</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 holds no picture</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta imagem</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 holds one picture track: the main one is kept</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 comporta uma só faixa de vídeo: a principal é mantida</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chosen format keeps no picture</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>o formato escolhido não mantém a imagem</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 holds no sound</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta áudio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 holds one sound track: the default one is kept</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 comporta uma só faixa de áudio: a padrão é mantida</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chosen format keeps no sound</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>o formato escolhido não mantém o áudio</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>the chosen format keeps no subtitles</source>
+        <extracomment>Why a track was left out.</extracomment>
+        <translation>o formato escolhido não mantém legendas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot hold picture subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta legendas em imagem</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold text subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta legendas em texto</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold subtitles</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta legendas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold subtitles of this kind</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta legendas deste tipo</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 cannot hold fonts</source>
+        <extracomment>Why a font was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta fontes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot hold cover art</source>
+        <extracomment>Why the cover art was left out. %1 is a kind of file, such as MP4.</extracomment>
+        <translation>%1 não comporta imagem de capa</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its picture could not be read</source>
+        <extracomment>Why the cover art was left out.</extracomment>
+        <translation>não foi possível ler a imagem</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The source has no picture: only its sound was kept.</source>
+        <translation>O original não tem imagem: só o áudio foi mantido.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 cannot hold %2 video copied as it is, so nothing was written: choose a preset that encodes it, or a container that holds %2 (MKV holds any).</source>
+        <extracomment>%1 is a kind of file, such as AVI; %2 a codec, such as HEVC.</extracomment>
+        <translation>%1 não comporta vídeo %2 copiado como está, então nada foi gravado: escolha uma predefinição que o codifique ou um contêiner que comporte %2 (o MKV comporta qualquer um).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 cannot hold %2 sound copied as it is, so nothing was written: choose a preset that encodes it, or a container that holds %2 (MKV holds any).</source>
+        <extracomment>%1 is a kind of file, such as AVI; %2 a codec, such as Opus.</extracomment>
+        <translation>%1 não comporta áudio %2 copiado como está, então nada foi gravado: escolha uma predefinição que o codifique ou um contêiner que comporte %2 (o MKV comporta qualquer um).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 cannot hold %2 video as it is: it was encoded as %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are codecs.</extracomment>
+        <translation>%1 não comporta vídeo %2 como está: ele foi codificado como %3.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 cannot hold %2 sound as it is: it was encoded as %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are codecs.</extracomment>
+        <translation>%1 não comporta áudio %2 como está: ele foi codificado como %3.</translation>
+    </message>
+    <message>
+        <location line="+156"/>
+        <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
+        <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>
+        <translation>O arquivo convertido %1 não pode ser relido (%2), então não foi mantido.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 of the %2 video tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 das %2 faixas de vídeo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 audio tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 das %2 faixas de áudio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 subtitle tracks</source>
+        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
+        <translation>%1 das %2 faixas de legendas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 cover pictures</source>
+        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
+        <translation>%1 das %2 imagens de capa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 of the %2 fonts</source>
+        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
+        <translation>%1 das %2 fontes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
+        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
+        <translation>O arquivo convertido %1 não tem %2 que deveriam ser mantidas, então ele não foi mantido.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackReport</name>
+    <message>
+        <location filename="../src/joblist/TrackReport.cpp" line="+23"/>
+        <location line="+117"/>
+        <source>%1, %2</source>
+        <extracomment>Joins the items of a list but the last: &quot;1 video, 2 audio&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 font</source>
+        <extracomment>One font file kept or left out.</extracomment>
+        <translation>1 fonte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 fonts</source>
+        <extracomment>A number of font files kept or left out.</extracomment>
+        <translation>%1 fontes</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1 video track</source>
+        <translation>1 faixa de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 video tracks</source>
+        <translation>%1 faixas de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 audio track</source>
+        <translation>1 faixa de áudio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 audio tracks</source>
+        <translation>%1 faixas de áudio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 subtitle track</source>
+        <translation>1 faixa de legendas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 subtitle tracks</source>
+        <translation>%1 faixas de legendas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 picture subtitle track</source>
+        <translation>1 faixa de legendas em imagem</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 picture subtitle tracks</source>
+        <translation>%1 faixas de legendas em imagem</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>1 %1 track</source>
+        <extracomment>%1 is a kind of track, in English.</extracomment>
+        <translation>1 faixa do tipo %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 %2 tracks</source>
+        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
+        <translation>%1 faixas do tipo %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 video</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1 de vídeo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 audio</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1 de áudio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 subtitle</source>
+        <extracomment>How many tracks of a kind were kept; &quot;tracks&quot; follows after the list.</extracomment>
+        <translation>%1 de legendas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+42"/>
+        <source>the cover art</source>
+        <translation>a imagem de capa</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Kept %1 track.</source>
+        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
+        <translation>Faixa mantida: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 tracks.</source>
+        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
+        <translation>Faixas mantidas: %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 track, with %2.</source>
+        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
+        <translation>Faixa mantida: %1, com %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1 tracks, with %2.</source>
+        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
+        <translation>Faixas mantidas: %1, com %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept %1.</source>
+        <extracomment>%1 is the cover art or fonts kept.</extracomment>
+        <translation>Mantido: %1.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is what was left out, %2 the language codes of its tracks.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2</source>
+        <extracomment>%1 is what was left out, %2 why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1; %2</source>
+        <extracomment>Joins the groups of tracks left out, each with its reason.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Left out: %1.</source>
+        <extracomment>%1 lists what was left out, each with its reason.</extracomment>
+        <translation>Deixado de fora: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::UnendedProcesses</name>
+    <message>
+        <location filename="../src/engine/UnendedProcesses.cpp" line="+70"/>
+        <source>Stopped, but the encoder (process %1) could not be stopped yet: it does not answer, as when a network folder it reads or writes no longer responds. It ends as soon as the system lets it, and its half-written file is removed then.</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>Interrompido, mas o codificador (processo %1) ainda não pôde ser parado: ele não responde, como acontece quando uma pasta de rede que ele lê ou grava deixa de responder. Ele será encerrado assim que o sistema permitir, e o arquivo gravado pela metade será removido nesse momento.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::VideoFileAdder</name>
+    <message>
+        <location filename="../src/joblist/VideoFileAdder.cpp" line="+73"/>
+        <source>Common Video Files (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Arquivos de vídeo comuns (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Arquivos MPEG (.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Windows Media Files(*.wmv,*.asf) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Arquivos do Windows Media (*.wmv,*.asf) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>AVI Files(*.avi) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Arquivos AVI (*.avi) (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>QuickTime Files-Ver2 or less(*.mov) (%1)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (%1)&quot; at the end, it holds the patterns.</extracomment>
+        <translation>Arquivos QuickTime versão 2 ou anterior (*.mov) (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All Files(*.*) (*)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot; (*)&quot; at the end, it is the pattern.</extracomment>
+        <translation>Todos os arquivos (*.*) (*)</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Selected Folder is empty.</source>
+        <translation>A pasta escolhida está vazia.</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>%1: %2</source>
+        <extracomment>A line of the list of files not added: %1 is a path, %2 why it was not added.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Some files are not supported or already exist and will not be added</source>
+        <translation>Alguns arquivos não são suportados ou já estão na lista e não serão adicionados</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WholeFile</name>
+    <message>
+        <location filename="../src/platform/WholeFile.cpp" line="+40"/>
+        <source>the file written is not whole</source>
+        <extracomment>Why a file could not be saved.</extracomment>
+        <translation>o arquivo gravado não está completo</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::frmMain</name>
     <message>
+        <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>A lista de arquivos não pode ser guardada para a próxima vez (%1). A conversão continua, mas a lista será perdida quando o Reelwright fechar.</translation>
     </message>
     <message>
-        <source>The encoder's output cannot be kept in logs (%1). Converting goes on.</source>
+        <location line="+6"/>
+        <source>The encoder&apos;s output cannot be kept in logs (%1). Converting goes on.</source>
         <translation>A saída do codificador não pode ser guardada em registros (%1). A conversão continua.</translation>
     </message>
     <message>
+        <location line="+87"/>
+        <location filename="../src/window/frmMainShell.cpp" line="+63"/>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Help</source>
         <translation>Ajuda</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location filename="../src/window/frmMainShell.cpp" line="+26"/>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 (F1)</source>
         <translation>%1 (F1)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Three easy steps to convert your video files.</source>
         <translation>Três passos simples para converter seus vídeos.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>  - Add Video Files/Folders</source>
         <translation>  - Adicionar vídeos ou pastas</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Add Video File...</source>
         <translation>Adicionar vídeo…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Add Folder...</source>
         <translation>Adicionar pasta…</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>For Quick Adding:You can drag and drop video files into the below list</source>
         <translation>Mais rápido: arraste os vídeos para a lista abaixo</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Select/Unselect All</source>
         <translation>Marcar tudo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Remove Selected</source>
         <translation>Remover</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Play Highlighted File</source>
         <translation>Reproduzir</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>  - Select Output Folder and Format</source>
         <translation>  - Pasta e formato de saída</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output Folder:</source>
         <translation>Pasta de saída:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Same folder as input file</source>
         <translation>Pasta do original</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Other folder</source>
         <translation>Outra pasta</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Browse...</source>
         <translation>Procurar…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output Format:</source>
         <translation>Formato de saída:</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Change...</source>
         <translation>Alterar…</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>- Click Convert to start conversion</source>
         <translation>- Clique em Converter para começar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Files at once:</source>
         <translation>Simultâneos:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Files at once</source>
         <translation>Arquivos simultâneos</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>How many files convert at the same time. Auto converts several short files at once,
 and long ones one at a time when their encoder already keeps every core busy.</source>
         <translation>Quantos arquivos são convertidos ao mesmo tempo. Auto converte vários arquivos curtos juntos,
 e os longos um de cada vez quando o codificador já ocupa todos os núcleos.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location filename="../src/window/frmMainBatch.cpp" line="+28"/>
         <source>Convert Selected</source>
         <translation>Converter marcados</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location filename="../src/window/frmMainBatch.cpp" line="-3"/>
+        <location line="+110"/>
         <source>Convert All</source>
         <translation>Converter tudo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Shutdown after conversion complete</source>
         <translation>Desligar ao terminar</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>Select folder to add</source>
         <translation>Escolha a pasta a adicionar</translation>
     </message>
     <message>
+        <location line="+39"/>
         <source>Select one or more video files</source>
         <translation>Escolha um ou mais arquivos de vídeo</translation>
     </message>
     <message>
+        <location line="+95"/>
         <source>Please Stop Conversion first.</source>
         <translation>Pare a conversão primeiro.</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainBatch.cpp" line="-95"/>
         <source>Select the output folder</source>
         <translation>Escolha a pasta de saída</translation>
     </message>
     <message>
+        <location line="+21"/>
         <source>The list is empty, Please add Video files from step 1</source>
         <translation>A lista está vazia. Adicione vídeos no passo 1.</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+32"/>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>No checked file is waiting for conversion. Tick the files to convert, or use Convert All.</source>
         <translation>Nenhum arquivo marcado aguarda conversão. Marque os arquivos a converter ou use “Converter tudo”.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>No file is waiting for conversion: every file in the list has been converted or cannot be read.</source>
         <translation>Nenhum arquivo aguarda conversão: todos os da lista foram convertidos ou não podem ser lidos.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source> To try a file that failed again, right-click it and choose Convert Again.</source>
         <translation> Para tentar de novo um arquivo que falhou, clique nele com o botão direito e escolha “Converter de novo”.</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainFormats.cpp" line="+96"/>
         <source>Output Video Formats</source>
         <translation>Formatos de saída</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Presets</source>
         <translation>Predefinições</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Custom (Advanced)</source>
         <translation>Personalizado (avançado)</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Keep every audio and subtitle track</source>
         <translation>Manter faixas de áudio e legendas</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Every sound and subtitle track of a file goes into its result, as far as the format can
-hold them; what it cannot hold is named on the file's row. Off: one of each kind.</source>
+hold them; what it cannot hold is named on the file&apos;s row. Off: one of each kind.</source>
         <translation>Cada faixa de áudio e de legendas vai para o resultado, desde que o formato as
 comporte; o que ele não comporta é indicado na linha do arquivo. Desligado: uma de cada tipo.</translation>
     </message>
     <message>
-        <source>Keep the original's date</source>
+        <location line="+3"/>
+        <source>Keep the original&apos;s date</source>
         <translation>Manter a data do original</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Each result takes the date and time its original was last changed.</source>
         <translation>Cada resultado recebe a data e a hora da última modificação do seu original.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Check results by decoding them</source>
         <translation>Verificar decodificando</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Each result is played through once, as fast as the computer can, before it takes its
 name; a result with a fault fails instead. Converting takes longer.</source>
         <translation>Cada resultado é reproduzido uma vez, o mais rápido possível, antes de receber seu
 nome; um resultado com defeito falha. A conversão demora mais.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Save &amp;&amp; Close</source>
         <translation>Salvar &amp;&amp; fechar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Restore Defaults</source>
         <translation>Restaurar padrão</translation>
     </message>
     <message>
+        <location line="+56"/>
         <source>Output Category:</source>
         <translation>Categoria:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+49"/>
         <source>Output Video Codec:</source>
         <translation>Codec de vídeo:</translation>
     </message>
     <message>
+        <location line="-48"/>
         <source>Output File Format (Container):</source>
         <translation>Formato de arquivo (contêiner):</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>Output Format(Container):</source>
         <translation>Formato (contêiner):</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Output Audio Options</source>
         <translation>Áudio</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Output Audio Codec:</source>
         <translation>Codec:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Sampling Rate:</source>
         <translation>Amostragem:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Bitrate:</source>
         <translation>Taxa:</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>Channels:</source>
         <translation>Canais:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Output Video Options</source>
         <translation>Vídeo</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Video Size:</source>
         <translation>Tamanho:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Aspect Ratio:</source>
         <translation>Proporção:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Frame rate:</source>
         <translation>Quadros:</translation>
     </message>
     <message>
+        <location line="+149"/>
         <source>Error occured while getting paramters</source>
         <translation>Ocorreu um erro ao obter os parâmetros</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainRuns.cpp" line="+27"/>
         <source>Switching Off</source>
         <translation>Desligamento</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Power Off Now</source>
         <translation>Desligar agora</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>The batch has ended. The computer will be switched off in 1 second.</source>
         <translation>O lote terminou. O computador será desligado em 1 segundo.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
         <translation>O lote terminou. O computador será desligado em %1 segundos.</translation>
     </message>
     <message>
+        <location line="+41"/>
         <source>Interrupted Batch</source>
         <translation>Lote interrompido</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Resume</source>
         <translation>Retomar</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Not now</source>
         <translation>Agora não</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>The list of files kept from the last run could not be read (%1), so the list starts empty. It was kept as %2.</source>
         <translation>Não foi possível ler a lista de arquivos guardada da última vez (%1), então a lista começa vazia. Ela foi guardada como %2.</translation>
     </message>
     <message>
-        <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window's batch is not offered here.</source>
+        <location line="+5"/>
+        <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Outra janela do Reelwright está aberta e guarda a lista de arquivos. Os arquivos desta janela não são guardados ao fechá-la, e o lote da outra janela não é oferecido aqui.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
         <translation>Uma linha da lista guardada da última vez não pôde ser lida e foi deixada de fora. A lista como estava está guardada como %1.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
         <translation>%1 linhas da lista guardada da última vez não puderam ser lidas e foram deixadas de fora. A lista como estava está guardada como %2.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>One file kept in the list is no longer there and was left out.</source>
         <translation>Um arquivo da lista não existe mais e foi deixado de fora.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
         <translation>%1 arquivos da lista não existem mais e foram deixados de fora.</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>beside each file</source>
         <translation>ao lado de cada arquivo</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The last batch was interrupted before it ended: 1 file is still to convert.
 
 Resume converts it with the format and output folder the batch had:
@@ -458,6 +2497,7 @@ Resume converts it with the format and output folder the batch had:
 %1</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>The last batch was interrupted before it ended: %1 files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
@@ -468,110 +2508,136 @@ Resume converts them with the format and output folder the batch had:
 %2</translation>
     </message>
     <message>
+        <location line="+27"/>
         <source>Show Encoder Output...</source>
         <translation>Mostrar a saída do codificador…</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Convert Again</source>
         <translation>Converter de novo</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Clear Finished</source>
         <translation>Remover concluídos</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Takes the converted files out of the list</source>
         <translation>Tira da lista os arquivos convertidos</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>1 file converted, %1 failed</source>
         <translation>1 arquivo convertido, %1 com falha</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>%1 files converted, %2 failed</source>
         <translation>%1 arquivos convertidos, %2 com falha</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>, %1 stopped</source>
         <translation>, %1 interrompidos</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Conversion stopped</source>
         <translation>Conversão interrompida</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Conversion finished</source>
         <translation>Conversão concluída</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Every file was converted.</source>
         <translation>Todos os arquivos foram convertidos.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>These files could not be converted:
 </source>
         <translation>Estes arquivos não puderam ser convertidos:
 </translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainSettings.cpp" line="+122"/>
         <source>Your choices (output folder and format) could not be saved, so the next start will not show them:</source>
         <translation>Suas escolhas (pasta e formato de saída) não puderam ser salvas, então a próxima abertura não as mostrará:</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainShell.cpp" line="-15"/>
         <source>Version</source>
         <translation>Versão</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Converts a list of video files, one after another, into the format your computer, phone or player needs, with the FFmpeg encoder doing the work.</source>
         <translation>Converte uma lista de vídeos, um após o outro, para o formato de que seu computador, celular ou player precisa; o trabalho é feito pelo codificador FFmpeg.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Made by</source>
         <translation>Feito por</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Converts with</source>
         <translation>Converte com</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Files to convert</source>
         <translation>Arquivos a converter</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Output folder</source>
         <translation>Pasta de saída</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Audio bitrate in kbps</source>
         <translation>Taxa de bits de áudio em kbps</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Audio channels</source>
         <translation>Canais de áudio</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Video bitrate in kbps</source>
         <translation>Taxa de bits de vídeo em kbps</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Frame rate in fps</source>
         <translation>Quadros por segundo</translation>
     </message>
     <message>
+        <location filename="../src/window/frmMainFormats.cpp" line="-258"/>
         <source>Save as Preset...</source>
         <translation>Salvar como…</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Keeps the custom format as a preset of your own, listed with the others. Your presets
 live in your own folder, where installing or upgrading the program never touches them.</source>
         <translation>Guarda o formato personalizado como uma predefinição sua, listada com as outras. Suas predefinições
 ficam na sua própria pasta, que instalar ou atualizar o programa nunca altera.</translation>
     </message>
     <message>
+        <location line="+57"/>
         <source>Remove Preset</source>
         <translation>Remover predefinição</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Remove a predefinição sua escolhida.</translation>
     </message>

@@ -12,6 +12,7 @@
 #include "platform/PlayLength.h"
 #include "platform/Yield.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,10 @@
 namespace reelwright {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::BatchDriver)
+};
+
 // How long one wait for the encoders lasts before the window gets a turn.
 constexpr int kWaitSliceMs = 20;
 
@@ -39,6 +44,11 @@ const QString kWaiting = QStringLiteral("Waiting Conversion");
 const QString kCancelled = QStringLiteral("Cancelled");
 const QString kError = QStringLiteral("Error");
 const QString kComplete = QStringLiteral("Complete");
+
+QString ConvertingError(const QString& file, const QString& reason) {
+    //: %1 is the file's name; %2, on the next line, why it failed.
+    return Text::tr("Error converting file: %1\r\n%2").arg(QFileInfo(file).fileName(), reason);
+}
 
 }  // namespace
 
@@ -339,8 +349,8 @@ void BatchDriver::RowsAdded(int first, int last) {
         }
         held_ << row;
         store->SetStatus(row, kWaitingNextBatch);
-        store->SetProgressNote(row, QStringLiteral("Added while a batch of chosen files "
-                                                   "converts: the next batch converts it."));
+        store->SetProgressNote(row, Text::tr("Added while a batch of chosen files converts: the "
+                                             "next batch converts it."));
     }
 }
 
@@ -396,14 +406,15 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
                                                             const QString& sDuration) {
     const std::optional<float> length = DurationSeconds(sDuration);
     if (!length) {
-        FailRow(row, origfile,
-                QStringLiteral("The play length \"%1\" cannot be read.").arg(sDuration));
+        //: %1 is a play length as the list shows it.
+        FailRow(row, origfile, Text::tr("The play length \"%1\" cannot be read.").arg(sDuration));
         return nullptr;
     }
     const FormatParameters parameters = hooks_.parameters();
     if (!parameters.options) {
+        //: %1, on the next line, is what is wrong with the format.
         ShowOnce(parametersReported_,
-                 QStringLiteral("Error occured while getting paramters\r\n") + parameters.error);
+                 Text::tr("Error occured while getting paramters\r\n%1").arg(parameters.error));
         FailRow(row, origfile, parameters.error);
         return nullptr;
     }
@@ -415,10 +426,7 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
                         [&origfile](int index) { return LookForFields(origfile, index); });
     if (const std::optional<QString>& refusal = plan.Refusal()) {
         if (!quietFailures_) {
-            Notifier::Current().Show(QStringLiteral("Error converting file: ") +
-                                         QFileInfo(origfile).fileName() + QStringLiteral("\r\n") +
-                                         *refusal,
-                                     MessageIcon::Error);
+            Notifier::Current().Show(ConvertingError(origfile, *refusal), MessageIcon::Error);
         }
         FailRow(row, origfile, *refusal);
         return nullptr;
@@ -434,10 +442,7 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     }
     if (temporary.isEmpty()) {
         if (!quietFailures_) {
-            Notifier::Current().Show(QStringLiteral("Error converting file: ") +
-                                         QFileInfo(origfile).fileName() + QStringLiteral("\r\n") +
-                                         error,
-                                     MessageIcon::Error);
+            Notifier::Current().Show(ConvertingError(origfile, error), MessageIcon::Error);
         }
         FailRow(row, origfile, error);
         return nullptr;
@@ -636,7 +641,7 @@ bool BatchDriver::BeginCheck(Slot& slot, bool wait) {
         slot.check->Stop();
     }
     if (JobListStore* store = jobList_.Store(); store && ValidRow(slot.row)) {
-        store->SetProgressNote(slot.row, QStringLiteral("Checking the result by decoding it"));
+        store->SetProgressNote(slot.row, Text::tr("Checking the result by decoding it"));
     }
     if (wait) {
         waitingCheck_ = slot.check.get();
@@ -662,12 +667,12 @@ void BatchDriver::TellNoLocks(const QString& folder, const QString& why) {
     }
     noLocksTold_ = true;
     Notifier::Current().Tell(
-        QStringLiteral(
-            "The folder %1 does not keep file locks (%2). Converting into it goes on, but another "
-            "copy of Reelwright cannot tell whether the hidden file being written there is still "
-            "being written, so it never removes it: should a copy be ended while it converts "
-            "into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, "
-            "once no copy is converting there.")
+        //: %1 is a folder, %2 the system's reason. Keep the file name .reelwright-nolock-...
+        Text::tr("The folder %1 does not keep file locks (%2). Converting into it goes on, but "
+                 "another copy of Reelwright cannot tell whether the hidden file being written "
+                 "there is still being written, so it never removes it: should a copy be ended "
+                 "while it converts into this folder, remove the hidden .reelwright-nolock-... "
+                 "file it leaves by hand, once no copy is converting there.")
             .arg(QDir::toNativeSeparators(folder), why),
         MessageIcon::Warning);
 }
@@ -731,21 +736,33 @@ void BatchDriver::TellProgress(int row, const CVideoConv* job) {
     if (const std::optional<double> position = job->Transcript().LastTime()) {
         timeLeft_.Position(index, *position, job->Transcript().LastSpeed());
     }
-    QStringList note;
+    QString note;
+    const auto add = [&note](const QString& part) {
+        //: Joins the parts of a note on a converting file: "1:20 left for this file, 2.5x real
+        //: time".
+        note = note.isEmpty() ? part : Text::tr("%1, %2").arg(note, part);
+    };
     if (const std::optional<double> left = timeLeft_.FileSecondsLeft(index)) {
-        note << TimeLeft::ClockText(*left) + QStringLiteral(" left for this file");
+        //: %1 is a time, such as 1:20.
+        add(Text::tr("%1 left for this file").arg(TimeLeft::ClockText(*left)));
     }
     if (const std::optional<double> left = timeLeft_.BatchSecondsLeft();
         left && timeLeft_.FileCount() > 1) {
         // A file that has only just started has no time of its own yet; the batch's is said.
-        note << TimeLeft::ClockText(*left) +
-                    (note.isEmpty() ? QStringLiteral(" left for the batch")
-                                    : QStringLiteral(" for the batch"));
+        const QString clock = TimeLeft::ClockText(*left);
+        if (note.isEmpty()) {
+            //: %1 is a time, such as 1:20.
+            add(Text::tr("%1 left for the batch").arg(clock));
+        } else {
+            //: Follows "1:20 left for this file, ": %1 is a time, such as 12:40.
+            add(Text::tr("%1 for the batch").arg(clock));
+        }
     }
     if (const std::optional<double> speed = timeLeft_.Speed(index)) {
-        note << QStringLiteral("%1x real time").arg(*speed, 0, 'f', 1);
+        //: %1 is how many times faster than playing the file converts, such as 2.5.
+        add(Text::tr("%1x real time").arg(*speed, 0, 'f', 1));
     }
-    store->SetProgressNote(row, note.join(QStringLiteral(", ")));
+    store->SetProgressNote(row, note);
     emit Advanced();
 }
 

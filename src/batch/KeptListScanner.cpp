@@ -1,11 +1,16 @@
 #include "batch/KeptListScanner.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::KeptListScanner)
+};
 
 constexpr qint64 kChunk = 64 * 1024;
 
@@ -35,13 +40,15 @@ bool KeptListScanner::Fail(const QString& why) {
 bool KeptListScanner::Peek(char* c) {
     if (at_ >= buffer_.size()) {
         if (cancel_ && cancel_->load()) {
-            return Fail(QStringLiteral("reading was abandoned"));
+            //: Why the kept job list cannot be read.
+            return Fail(Text::tr("reading was abandoned"));
         }
         offset_ += buffer_.size();
         buffer_ = source_.read(kChunk);
         at_ = 0;
         if (buffer_.isEmpty()) {
-            return Fail(QStringLiteral("it ends too early"));
+            //: Why the kept job list cannot be read.
+            return Fail(Text::tr("it ends too early"));
         }
     }
     *c = buffer_[at_];
@@ -131,12 +138,14 @@ bool KeptListScanner::Value(QByteArray* kept, qsizetype room, bool* tooLarge) {
 
 bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error) {
     const auto failed = [this, error] {
-        *error = error_.isEmpty() ? QStringLiteral("it is not a kept job list") : error_;
+        //: Why the kept job list cannot be read.
+        *error = error_.isEmpty() ? Text::tr("it is not a kept job list") : error_;
         return false;
     };
     char c = 0;
     if (!SkipBlanks(&c) || c != '{') {
-        Fail(QStringLiteral("it is not a kept job list"));
+        //: Why the kept job list cannot be read.
+        Fail(Text::tr("it is not a kept job list"));
         return failed();
     }
     ++at_;
@@ -151,12 +160,14 @@ bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error)
             QByteArray nameBytes;
             bool nameTooLarge = false;
             if (c != '"' || !Value(&nameBytes, 256, &nameTooLarge)) {
-                Fail(QStringLiteral("a member has no name at byte %1").arg(offset_ + at_));
+                //: Why the kept job list cannot be read; %1 is a position in the file.
+                Fail(Text::tr("a member has no name at byte %1").arg(offset_ + at_));
                 return failed();
             }
             const std::optional<QJsonValue> name = ParseValue(nameBytes);
             if (!SkipBlanks(&c) || c != ':') {
-                Fail(QStringLiteral("a member has no value at byte %1").arg(offset_ + at_));
+                //: Why the kept job list cannot be read; %1 is a position in the file.
+                Fail(Text::tr("a member has no value at byte %1").arg(offset_ + at_));
                 return failed();
             }
             ++at_;
@@ -194,8 +205,8 @@ bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error)
                             break;
                         }
                         if (c != ',' || !SkipBlanks(&c)) {
-                            Fail(QStringLiteral("the rows are not a list at byte %1")
-                                     .arg(offset_ + at_));
+                            //: Why the kept job list cannot be read; %1 is a position in the file.
+                            Fail(Text::tr("the rows are not a list at byte %1").arg(offset_ + at_));
                             return failed();
                         }
                     }
@@ -210,7 +221,8 @@ bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error)
                 const std::optional<QJsonValue> value =
                     valueTooLarge ? std::nullopt : ParseValue(valueBytes);
                 if (!valueTooLarge && !value) {
-                    Fail(QStringLiteral("a value cannot be read before byte %1").arg(offset_ + at_));
+                    //: Why the kept job list cannot be read; %1 is a position in the file.
+                    Fail(Text::tr("a value cannot be read before byte %1").arg(offset_ + at_));
                     return failed();
                 }
                 if (name && value) {
@@ -225,7 +237,8 @@ bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error)
                 break;
             }
             if (c != ',' || !SkipBlanks(&c)) {
-                Fail(QStringLiteral("garbage at byte %1").arg(offset_ + at_));
+                //: Why the kept job list cannot be read; %1 is a position in the file.
+                Fail(Text::tr("garbage at byte %1").arg(offset_ + at_));
                 return failed();
             }
         }
@@ -236,7 +249,8 @@ bool KeptListScanner::Scan(const Member& member, const Row& row, QString* error)
             break;
         }
         if (!IsBlank(c)) {
-            Fail(QStringLiteral("garbage at the end"));
+            //: Why the kept job list cannot be read.
+            Fail(Text::tr("garbage at the end"));
             return failed();
         }
         ++at_;

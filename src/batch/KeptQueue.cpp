@@ -7,6 +7,7 @@
 #include "platform/WholeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +22,11 @@
 
 namespace reelwright {
 namespace {
+
+// Not "Text": the row reader below has a member of that name.
+struct Message {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::KeptQueue)
+};
 
 const QString kMarker = QStringLiteral("Reelwright job list");
 constexpr int kVersion = 1;
@@ -285,11 +291,13 @@ std::optional<KeptQueue> KeptQueue::Read(QIODevice& source, QString* error,
     }
     if (whole.value(QStringLiteral("kept")).toString() != kMarker ||
         !whole.value(QStringLiteral("rows")).isArray()) {
-        *error = QStringLiteral("it is not a kept job list");
+        //: Why the kept job list cannot be read.
+        *error = Message::tr("it is not a kept job list");
         return std::nullopt;
     }
     if (whole.value(QStringLiteral("version")).toInt() > kVersion) {
-        *error = QStringLiteral("it was written by a newer Reelwright");
+        //: Why the kept job list cannot be read.
+        *error = Message::tr("it was written by a newer Reelwright");
         return std::nullopt;
     }
     if (const QJsonValue batch = whole.value(QStringLiteral("batch")); batch.isObject()) {
@@ -309,7 +317,8 @@ bool KeptQueue::Save(QString* error) const {
     QString why;
     if (!WriteWholeFile(path, ToBytes(), &why)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
+            //: Why the job list cannot be kept: %1 is its file, %2 the reason.
+            *error = Message::tr("%1: %2").arg(QDir::toNativeSeparators(path), why);
         }
         return false;
     }
@@ -325,7 +334,8 @@ KeptQueue::Loaded KeptQueue::Load(const std::atomic<bool>* cancel) {
     QString error;
     std::optional<KeptQueue> queue;
     if (file.size() > kLargestFile) {
-        error = QStringLiteral("it is larger than any list of files");
+        //: Why the kept job list cannot be read.
+        error = Message::tr("it is larger than any list of files");
     } else if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
     } else {

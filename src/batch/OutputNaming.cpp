@@ -4,6 +4,7 @@
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::OutputNaming)
+};
 
 constexpr int kLastNumber = 10000;
 const QString kSuffix = QStringLiteral("_Converted");
@@ -97,17 +102,19 @@ QString OutputPathResult::Reason() const {
         case Problem::None:
             return QString();
         case Problem::FolderUnavailable:
-            return QStringLiteral("The output folder %1 does not exist and cannot be made: %2.")
+            //: %1 is a folder, %2 why it cannot be made.
+            return Text::tr("The output folder %1 does not exist and cannot be made: %2.")
                 .arg(QDir::toNativeSeparators(folder), why);
         case Problem::NoFreeName:
-            return QStringLiteral("Every name for the converted file is taken in %1.")
+            //: %1 is a folder.
+            return Text::tr("Every name for the converted file is taken in %1.")
                 .arg(QDir::toNativeSeparators(folder));
     }
     return QString();
 }
 
 QString OutputFolderMessage() {
-    return QStringLiteral("Output Folder is not exist and can not be created.");
+    return Text::tr("Output Folder is not exist and can not be created.");
 }
 
 namespace {
@@ -154,6 +161,11 @@ QString FitName(const QString& stem, const QString& suffix) {
 
 namespace {
 
+QString ParentMissing() {
+    //: Why the output folder cannot be had.
+    return Text::tr("its parent folder does not exist (only one missing level is made)");
+}
+
 // With `make`, a missing folder is made (one level) and a numbered name gives the window its
 // turns; without, nothing is made and the name is the one a run would be given now.
 OutputPathResult Choose(const QString& input, const QString& type, const OutputFolderChoice& choice,
@@ -165,30 +177,31 @@ OutputPathResult Choose(const QString& input, const QString& type, const OutputF
     };
     // A relative or empty folder would land wherever the program happens to run.
     if (folder.isEmpty()) {
-        return unavailable(QStringLiteral("no folder is given"));
+        //: Why the output folder cannot be had.
+        return unavailable(Text::tr("no folder is given"));
     }
     if (!QDir::isAbsolutePath(folder)) {
-        return unavailable(QStringLiteral("it is not a full path"));
+        //: Why the output folder cannot be had.
+        return unavailable(Text::tr("it is not a full path"));
     }
     if (!QFileInfo(folder).isDir()) {
         const QFileInfo entry(folder);
         if (entry.exists()) {
-            return unavailable(QStringLiteral("a file of that name is in the way"));
+            //: Why the output folder cannot be had.
+            return unavailable(Text::tr("a file of that name is in the way"));
         }
         if (!make) {
             const QString parent = ParentFolder(folder);
             if (!parent.isEmpty() && !QFileInfo(parent).isDir()) {
-                return unavailable(QStringLiteral(
-                    "its parent folder does not exist (only one missing level is made)"));
+                return unavailable(ParentMissing());
             }
         } else if (::mkdir(Native(folder).constData(), 0777) != 0 && errno != EEXIST) {
             const int error = errno;
-            return unavailable(error == ENOENT ? QStringLiteral("its parent folder does not exist "
-                                                                "(only one missing level is made)")
-                                               : ErrnoText(error).toLower());
+            return unavailable(error == ENOENT ? ParentMissing() : ErrnoText(error).toLower());
         }
         if (make && !QFileInfo(folder).isDir()) {
-            return unavailable(QStringLiteral("it could not be made"));
+            //: Why the output folder cannot be had.
+            return unavailable(Text::tr("it could not be made"));
         }
     }
     const QString prefix = WithSeparator(folder);
@@ -300,8 +313,8 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
         lastError = errno;
     }
     if (error) {
-        *error =
-            QStringLiteral("No file can be written in %1: %2").arg(folder, ErrnoText(lastError));
+        //: %1 is a folder, %2 the system's reason.
+        *error = Text::tr("No file can be written in %1: %2").arg(folder, ErrnoText(lastError));
     }
     return QString();
 }
@@ -373,7 +386,8 @@ QString ClaimOutput(const QString& temporary, const QString& wanted,
         candidate = nextName ? nextName() : QString();
     }
     if (error) {
-        *error = QStringLiteral("The converted file could not be named %1: %2.")
+        //: %1 is a path, %2 the system's reason.
+        *error = Text::tr("The converted file could not be named %1: %2.")
                      .arg(QDir::toNativeSeparators(candidate.isEmpty() ? wanted : candidate),
                           ErrnoText(lastError));
     }

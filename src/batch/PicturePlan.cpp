@@ -1,9 +1,14 @@
 #include "batch/PicturePlan.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::PicturePlan)
+};
 
 const QStringList kHdrEncoders{"libx265",   "libsvtav1", "libaom-av1", "librav1e", "libvpx-vp9",
                                "prores_ks", "prores",    "prores_aw",  "ffv1"};
@@ -157,14 +162,14 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
             // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
             chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
             plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct");
-            plan.notes << (top ? QStringLiteral("Interlaced picture kept, top field first.")
-                               : QStringLiteral("Interlaced picture kept, bottom field first."));
+            plan.notes << (top ? Text::tr("Interlaced picture kept, top field first.")
+                               : Text::tr("Interlaced picture kept, bottom field first."));
         } else {
             const QString parity = told  ? QStringLiteral("auto")
                                    : top ? QStringLiteral("tff")
                                          : QStringLiteral("bff");
             chain << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all").arg(parity);
-            plan.notes << QStringLiteral("Interlaced picture made progressive.");
+            plan.notes << Text::tr("Interlaced picture made progressive.");
         }
     }
 
@@ -209,11 +214,17 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
                     plan.options << QStringLiteral("-svtav1-params:v:") + v << metadata.join(u':');
                 }
             }
-            plan.notes << QStringLiteral("HDR kept: 10-bit, BT.2020 with %1%2.")
-                              .arg(pq ? QStringLiteral("PQ") : QStringLiteral("HLG"),
-                                   metadata.isEmpty() ? QString()
-                                                      : QStringLiteral(", and its mastering "
-                                                                       "display and light levels"));
+            const QString curve = pq ? QStringLiteral("PQ") : QStringLiteral("HLG");
+            if (metadata.isEmpty()) {
+                //: %1 is the HDR transfer curve: PQ or HLG.
+                plan.notes << Text::tr("HDR kept: 10-bit, BT.2020 with %1.").arg(curve);
+            } else {
+                //: %1 is the HDR transfer curve: PQ or HLG.
+                plan.notes << Text::tr(
+                                  "HDR kept: 10-bit, BT.2020 with %1, and its mastering "
+                                  "display and light levels.")
+                                  .arg(curve);
+            }
         } else {
             // Brought to standard range: to light, the highlights rolled off, back to BT.709.
             const QString end =
@@ -226,7 +237,7 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
                               picture.range.isEmpty() ? QStringLiteral("tv") : picture.range, end);
             tag(QStringLiteral("bt709"), QStringLiteral("bt709"), QStringLiteral("bt709"),
                 QStringLiteral("tv"));
-            plan.notes << QStringLiteral("HDR brought to standard range (BT.709).");
+            plan.notes << Text::tr("HDR brought to standard range (BT.709).");
         }
         plan.filters = chain.join(u',');
         return plan;
@@ -241,7 +252,7 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
             scale += QStringLiteral(",format=") + QString(picture.pixelFormat).remove(3, 1);
         }
         chain << scale;
-        plan.notes << QStringLiteral("Full-range picture brought to standard range.");
+        plan.notes << Text::tr("Full-range picture brought to standard range.");
     }
     const bool sd = picture.height > 0 && picture.height <= 576;
     const QString guessed = !sd                     ? QStringLiteral("bt709")

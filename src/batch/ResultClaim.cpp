@@ -1,5 +1,6 @@
 #include "batch/ResultClaim.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::ResultClaim)
+};
 
 const QString kPrefix = QStringLiteral(".reelwright-claim-");
 
@@ -65,7 +70,9 @@ ResultClaim::ResultClaim(const QString& result) {
         const int fd =
             ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
         if (fd < 0) {
-            problem_ = QStringLiteral("the claim file cannot be made: %1").arg(ErrnoText(errno));
+            const QString why = ErrnoText(errno);
+            //: %1 is the system's reason.
+            problem_ = Text::tr("the claim file cannot be made: %1").arg(why);
             return;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -74,7 +81,8 @@ ResultClaim::ResultClaim(const QString& result) {
             if (error == EWOULDBLOCK) {
                 state_ = State::Elsewhere;
             } else {
-                problem_ = QStringLiteral("the folder keeps no locks: %1").arg(ErrnoText(error));
+                //: %1 is the system's reason.
+                problem_ = Text::tr("the folder keeps no locks: %1").arg(ErrnoText(error));
             }
             return;
         }
@@ -93,7 +101,7 @@ ResultClaim::ResultClaim(const QString& result) {
         }
         ::close(fd);  // let go and removed between our open and our lock: once more
     }
-    problem_ = QStringLiteral("the claim file keeps changing");
+    problem_ = Text::tr("the claim file keeps changing");
 }
 
 ResultClaim::~ResultClaim() {

@@ -3,12 +3,21 @@
 #include "batch/OutputNaming.h"
 #include "platform/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace reelwright {
+namespace {
+
+// For the user's word that logs cannot be written; the logs themselves stay in English.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::RunLog)
+};
+
+}  // namespace
 
 QString RunLog::Folder() {
     return QDir(StateFolder()).filePath(QStringLiteral("logs"));
@@ -17,7 +26,8 @@ QString RunLog::Folder() {
 RunLog::RunLog(const QString& input, const QString& commandLine) {
     const QString folder = Folder();
     if (!QDir().mkpath(folder)) {
-        problem_ = QStringLiteral("%1 cannot be made").arg(QDir::toNativeSeparators(folder));
+        //: Why no log can be written: %1 is the logs' folder.
+        problem_ = Text::tr("%1 cannot be made").arg(QDir::toNativeSeparators(folder));
         return;
     }
     const QString stamp =
@@ -36,7 +46,8 @@ RunLog::RunLog(const QString& input, const QString& commandLine) {
         Write(ForShell(commandLine) + QStringLiteral("\n\n"));
         Prune(folder);
     } else {
-        problem_ = QStringLiteral("no file can be written in %1: %2")
+        //: Why no log can be written: %1 is the logs' folder, %2 the system's reason.
+        problem_ = Text::tr("no file can be written in %1: %2")
                        .arg(QDir::toNativeSeparators(folder), file_.errorString());
     }
 }
@@ -94,7 +105,8 @@ void RunLog::Write(const QString& text) {
     if (file_.isOpen() && !text.isEmpty()) {
         const QByteArray bytes = text.toUtf8();
         if (file_.write(bytes) != bytes.size() && problem_.isEmpty()) {
-            problem_ = QStringLiteral("%1 cannot be written: %2")
+            //: Why a log is not whole: %1 is its file, %2 the system's reason.
+            problem_ = Text::tr("%1 cannot be written: %2")
                            .arg(QDir::toNativeSeparators(file_.fileName()), file_.errorString());
         }
         atLineStart_ = text.endsWith(u'\n');

@@ -2,11 +2,20 @@
 
 #include "platform/PlayLength.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 
 namespace reelwright {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::TimeLeft)
+};
+
+}  // namespace
 
 double TimeLeft::SteadySeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
@@ -196,16 +205,29 @@ QString TimeLeft::ProgressText() const {
     const std::optional<int> percent = Percent();
     if (!percent) {
         // Without the lengths, no guess.
-        return QStringLiteral("File %1 of %2").arg(FileIndex() + 1).arg(count);
+        //: The batch's progress: the file converting now, of how many.
+        return Text::tr("File %1 of %2")
+            .arg(QString::number(FileIndex() + 1), QString::number(count));
     }
-    QString text = QStringLiteral("%1% of %2 %3")
-                       .arg(*percent)
-                       .arg(count)
-                       .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
-    if (const std::optional<double> left = BatchSecondsLeft()) {
-        text += QStringLiteral(", %1 left").arg(ClockText(*left));
+    const QString done = QString::number(*percent);
+    const QString files = QString::number(count);
+    const std::optional<double> left = BatchSecondsLeft();
+    if (!left && count == 1) {
+        //: The batch's progress: %1 is a percentage.
+        return Text::tr("%1% of 1 file").arg(done);
     }
-    return text;
+    if (!left) {
+        //: The batch's progress: %1 is a percentage, %2 the number of files.
+        return Text::tr("%1% of %2 files").arg(done, files);
+    }
+    const QString clock = ClockText(*left);
+    if (count == 1) {
+        //: The batch's progress: %1 is a percentage, %2 the time left, such as 2:10.
+        return Text::tr("%1% of 1 file, %2 left").arg(done, clock);
+    }
+    //: The batch's progress: %1 is a percentage, %2 the number of files, %3 the time left, such
+    //: as 2:10.
+    return Text::tr("%1% of %2 files, %3 left").arg(done, files, clock);
 }
 
 std::optional<double> TimeLeft::Sensible(double seconds) {

@@ -3,6 +3,7 @@
 #include "batch/PicturePlan.h"
 #include "platform/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -12,6 +13,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::TrackPlan)
+};
 
 using Kind = MediaTracks::Kind;
 using Many = ContainerRules::Many;
@@ -134,7 +139,8 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
     TrackPlan plan;
     plan.options_ = options;
     if (!source.readable) {
-        plan.report_.notes << QStringLiteral(
+        //: %1 is why the file's tracks could not be read.
+        plan.report_.notes << Text::tr(
                                   "Its tracks could not be read (%1), so the encoder chose "
                                   "one of each kind.")
                                   .arg(source.problem);
@@ -147,18 +153,18 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
     const ContainerRules rules = RulesFor(type);
     plan.checkable_ = rules.describesItself;
     const bool every = choice == Choice::Every;
-    const QString onlyOne = QStringLiteral(
-        "one track of each kind is kept (Keep every audio and subtitle track is off)");
+    //: Why a track was left out. The words in parentheses are a setting's name in the window.
+    const QString onlyOne =
+        Text::tr("one track of each kind is kept (Keep every audio and subtitle track is off)");
     const auto leave = [&plan](const Track& track, const QString& kind, const QString& reason) {
         plan.report_.leftOut.push_back({kind, track.language, reason});
     };
-    const auto named = [&rules](const char* text) {
-        return QString::fromLatin1(text).arg(rules.name);
-    };
+    const auto named = [&rules](const QString& text) { return QString(text).arg(rules.name); };
 
     // Picture and sound: all, or the main one, as the container and the choice allow.
     const auto choose = [&](Kind kind, Many many, bool formatDrops, const char* word,
-                            const char* noneHeld, const char* oneHeld, const char* formatNone) {
+                            const QString& noneHeld, const QString& oneHeld,
+                            const QString& formatNone) {
         std::vector<const Track*> kept;
         const Track* main = source.Main(kind);
         for (const Track& track : source.tracks) {
@@ -166,7 +172,7 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
                 continue;
             }
             if (formatDrops) {
-                leave(track, QString::fromLatin1(word), QString::fromLatin1(formatNone));
+                leave(track, QString::fromLatin1(word), formatNone);
             } else if (many == Many::None) {
                 leave(track, QString::fromLatin1(word), named(noneHeld));
             } else if (&track != main && many == Many::One) {
@@ -181,12 +187,20 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
     };
     const std::vector<const Track*> videos =
         choose(Kind::Video, rules.video, Has(*arguments, QStringLiteral("-vn")), "video",
-               "%1 holds no picture", "%1 holds one picture track: the main one is kept",
-               "the chosen format keeps no picture");
+               //: Why a track was left out. %1 is a kind of file, such as MP4.
+               Text::tr("%1 holds no picture"),
+               //: Why a track was left out. %1 is a kind of file, such as MP4.
+               Text::tr("%1 holds one picture track: the main one is kept"),
+               //: Why a track was left out.
+               Text::tr("the chosen format keeps no picture"));
     const std::vector<const Track*> audios =
         choose(Kind::Audio, rules.audio, Has(*arguments, QStringLiteral("-an")), "audio",
-               "%1 holds no sound", "%1 holds one sound track: the default one is kept",
-               "the chosen format keeps no sound");
+               //: Why a track was left out. %1 is a kind of file, such as MP4.
+               Text::tr("%1 holds no sound"),
+               //: Why a track was left out. %1 is a kind of file, such as MP4.
+               Text::tr("%1 holds one sound track: the default one is kept"),
+               //: Why a track was left out.
+               Text::tr("the chosen format keeps no sound"));
 
     std::vector<const Track*> subtitles;
     QStringList subtitleCodecs;
@@ -208,13 +222,24 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
             track.pictureSubtitle ? QStringLiteral("picture subtitle") : QStringLiteral("subtitle");
         const QString codec = rules.SubtitleCodec(track.codec, track.pictureSubtitle);
         if (noSubtitles) {
-            leave(track, kind, QStringLiteral("the chosen format keeps no subtitles"));
+            //: Why a track was left out.
+            leave(track, kind, Text::tr("the chosen format keeps no subtitles"));
         } else if (codec.isEmpty()) {
-            leave(track, kind,
-                  track.pictureSubtitle           ? named("%1 cannot hold picture subtitles")
-                  : rules.HoldsPictureSubtitles() ? named("%1 cannot hold text subtitles")
-                  : track.textSubtitle            ? named("%1 cannot hold subtitles")
-                                                  : named("%1 cannot hold subtitles of this kind"));
+            QString reason;
+            if (track.pictureSubtitle) {
+                //: Why a track was left out. %1 is a kind of file, such as MP4.
+                reason = Text::tr("%1 cannot hold picture subtitles");
+            } else if (rules.HoldsPictureSubtitles()) {
+                //: Why a track was left out. %1 is a kind of file, such as MP4.
+                reason = Text::tr("%1 cannot hold text subtitles");
+            } else if (track.textSubtitle) {
+                //: Why a track was left out. %1 is a kind of file, such as MP4.
+                reason = Text::tr("%1 cannot hold subtitles");
+            } else {
+                //: Why a track was left out. %1 is a kind of file, such as MP4.
+                reason = Text::tr("%1 cannot hold subtitles of this kind");
+            }
+            leave(track, kind, named(reason));
         } else if (!every && &track != mainSubtitle) {
             leave(track, kind, onlyOne);
         } else {
@@ -230,15 +255,17 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
             if (rules.fonts) {
                 fonts.push_back(&track);
             } else {
-                leave(track, QStringLiteral("font"), named("%1 cannot hold fonts"));
+                //: Why a font was left out. %1 is a kind of file, such as MP4.
+                leave(track, QStringLiteral("font"), named(Text::tr("%1 cannot hold fonts")));
             }
         } else if (track.kind == Kind::Cover) {
             if (rules.cover == ContainerRules::Cover::None) {
-                leave(track, QStringLiteral("cover"), named("%1 cannot hold cover art"));
+                //: Why the cover art was left out. %1 is a kind of file, such as MP4.
+                leave(track, QStringLiteral("cover"), named(Text::tr("%1 cannot hold cover art")));
             } else if (rules.cover == ContainerRules::Cover::AsAttachment &&
                        track.picture.isEmpty()) {
-                leave(track, QStringLiteral("cover"),
-                      QStringLiteral("its picture could not be read"));
+                //: Why the cover art was left out.
+                leave(track, QStringLiteral("cover"), Text::tr("its picture could not be read"));
             } else {
                 covers.push_back(&track);
             }
@@ -250,7 +277,7 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
     plan.chose_ = true;
     if (source.Count(Kind::Video) == 0 && !audios.empty() && rules.video != Many::None &&
         !Has(*arguments, QStringLiteral("-vn"))) {
-        plan.report_.notes << QStringLiteral("The source has no picture: only its sound was kept.");
+        plan.report_.notes << Text::tr("The source has no picture: only its sound was kept.");
     }
 
     // Tracks copied as they are that the container cannot hold so: the container's own codec,
@@ -259,9 +286,9 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
     const bool copyAudio = Copies(*arguments, 'a');
     std::vector<bool> recoded(videos.size(), false);
     QStringList recoding;
-    using Copied = std::tuple<const std::vector<const Track*>*, bool, char, const char*>;
-    for (const auto& [group, copies, letter, word] :
-         {Copied{&videos, copyVideo, 'v', "video"}, Copied{&audios, copyAudio, 'a', "sound"}}) {
+    using Copied = std::tuple<const std::vector<const Track*>*, bool, char>;
+    for (const auto& [group, copies, letter] :
+         {Copied{&videos, copyVideo, 'v'}, Copied{&audios, copyAudio, 'a'}}) {
         const bool video = letter == 'v';
         const QString& usual = video ? rules.videoCodec : rules.audioCodec;
         for (std::size_t i = 0; copies && i < group->size(); ++i) {
@@ -270,20 +297,34 @@ TrackPlan TrackPlan::Make(const MediaTracks& source, const QString& type, const 
                 continue;
             }
             if (usual.isEmpty()) {
-                plan.refusal_ =
-                    QStringLiteral(
-                        "%1 cannot hold %2 %3 copied as it is, so nothing was written: choose a "
-                        "preset that encodes it, or a container that holds %2 (MKV holds any).")
-                        .arg(rules.name, Readable(codec), QString::fromLatin1(word));
+                if (video) {
+                    //: %1 is a kind of file, such as AVI; %2 a codec, such as HEVC.
+                    plan.refusal_ = Text::tr(
+                                        "%1 cannot hold %2 video copied as it is, so nothing "
+                                        "was written: choose a preset that encodes it, or a "
+                                        "container that holds %2 (MKV holds any).")
+                                        .arg(rules.name, Readable(codec));
+                } else {
+                    //: %1 is a kind of file, such as AVI; %2 a codec, such as Opus.
+                    plan.refusal_ = Text::tr(
+                                        "%1 cannot hold %2 sound copied as it is, so nothing "
+                                        "was written: choose a preset that encodes it, or a "
+                                        "container that holds %2 (MKV holds any).")
+                                        .arg(rules.name, Readable(codec));
+                }
                 return plan;
             }
             recoding << QStringLiteral("-c:%1:%2").arg(QChar::fromLatin1(letter)).arg(i) << usual;
             if (video) {
                 recoded[i] = true;
             }
-            const QString note =
-                QStringLiteral("%1 cannot hold %2 %3 as it is: it was encoded as %4.")
-                    .arg(rules.name, Readable(codec), QString::fromLatin1(word), Readable(usual));
+            //: %1 is a kind of file, such as MP4; %2 and %3 are codecs.
+            QString note = Text::tr("%1 cannot hold %2 video as it is: it was encoded as %3.");
+            if (!video) {
+                //: %1 is a kind of file, such as MP4; %2 and %3 are codecs.
+                note = Text::tr("%1 cannot hold %2 sound as it is: it was encoded as %3.");
+            }
+            note = note.arg(rules.name, Readable(codec), Readable(usual));
             if (!plan.report_.notes.contains(note)) {
                 plan.report_.notes << note;
             }
@@ -436,30 +477,36 @@ std::optional<QString> TrackPlan::Check(const MediaTracks& result,
     }
     const QString name = QDir::toNativeSeparators(resultName);
     if (!result.readable) {
-        return QStringLiteral("The converted file %1 cannot be read back (%2), so it was not kept.")
+        //: %1 is the converted file, %2 why it cannot be read.
+        return Text::tr("The converted file %1 cannot be read back (%2), so it was not kept.")
             .arg(name, result.problem);
     }
     const TrackReport::Counts held = CountsOf(result);
-    QStringList missing;
-    const auto lacks = [&missing](int held, int promised, const char* kind) {
+    QString missing;
+    const auto lacks = [&missing](int held, int promised, const QString& phrase) {
         if (held < promised) {
-            missing << QStringLiteral("%1 of the %2 %3")
-                           .arg(promised - held)
-                           .arg(promised)
-                           .arg(QString::fromLatin1(kind));
+            const QString lacking =
+                QString(phrase).arg(QString::number(promised - held), QString::number(promised));
+            //: Joins the kinds of tracks a converted file lacks.
+            missing = missing.isEmpty() ? lacking : Text::tr("%1, %2").arg(missing, lacking);
         }
     };
-    lacks(held.video, promised_.video, "video tracks");
-    lacks(held.audio, promised_.audio, "audio tracks");
-    lacks(held.subtitle, promised_.subtitle, "subtitle tracks");
-    lacks(held.cover, promised_.cover, "cover pictures");
-    lacks(held.font, promised_.font, "fonts");
+    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
+    lacks(held.video, promised_.video, Text::tr("%1 of the %2 video tracks"));
+    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
+    lacks(held.audio, promised_.audio, Text::tr("%1 of the %2 audio tracks"));
+    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
+    lacks(held.subtitle, promised_.subtitle, Text::tr("%1 of the %2 subtitle tracks"));
+    //: What a converted file lacks: %1 of the %2 cover pictures it was to hold.
+    lacks(held.cover, promised_.cover, Text::tr("%1 of the %2 cover pictures"));
+    //: What a converted file lacks: %1 of the %2 fonts it was to hold.
+    lacks(held.font, promised_.font, Text::tr("%1 of the %2 fonts"));
     if (missing.isEmpty()) {
         return std::nullopt;
     }
-    return QStringLiteral(
-               "The converted file %1 lacks %2 that were to be kept, so it was not kept.")
-        .arg(name, missing.join(QStringLiteral(", ")));
+    //: %1 is the converted file, %2 what it lacks.
+    return Text::tr("The converted file %1 lacks %2 that were to be kept, so it was not kept.")
+        .arg(name, missing);
 }
 
 TrackReport TrackPlan::ReportFor(const MediaTracks& result) const {

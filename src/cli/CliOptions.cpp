@@ -10,71 +10,70 @@
 namespace reelwright {
 
 QString CliOptions::Usage(const QString& defaultFolder) {
-    return QStringLiteral(
-               "Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
-               "       reelwright-cli [options] --files-from LIST [--null]\n"
-               "       reelwright-cli [options] --watch FOLDER\n"
-               "Converts video files, and the files directly inside folders, one after another "
-               "with\n"
-               "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
-               "\n"
-               "  --preset \"CATEGORY/LABEL\"  a preset, shipped or your own (default: the choice "
-               "saved\n"
-               "                             by the window)\n"
-               "  --extension EXT            the container, when the preset offers several\n"
-               "  --custom                   the custom fields saved by the window\n"
-               "  --output-folder DIR        results go to DIR (made if missing, one level);\n"
-               "                             default: the folder saved by the window, now\n"
-               "                             %1\n"
-               "  --same-folder              results go beside their inputs\n"
-               "  --jobs N|auto              how many files convert at once, 1 to 8 (default:\n"
-               "                             the window's choice, at first auto: one more than\n"
-               "                             the cores for short files, fewer for long ones)\n"
-               "  --skip-existing            an input whose result is already there under its\n"
-               "                             plain name counts as done and is not converted\n"
-               "                             again; one another run is converting is left to it\n"
-               "  --files-from LIST          also the files and folders named in LIST, one to a\n"
-               "                             line (- for the standard input)\n"
-               "  --null                     the names in LIST end with NUL (find -print0)\n"
-               "  --dry-run                  tell what would become of each input and its\n"
-               "                             result's name; convert and write nothing\n"
-               "  --watch FOLDER             convert each video that appears in FOLDER once its\n"
-               "                             size has stopped changing, until stopped\n"
-               "  --tracks all|first         keep every audio and subtitle track the container\n"
-               "                             can hold, or one of each kind (default: the\n"
-               "                             window's choice, at first all)\n"
-               "  --verify                   decode each result end to end before it takes its\n"
-               "                             name; a decoding error fails the file\n"
-               "  --keep-dates               each result takes its source's modification time\n"
-               "  --json                     one JSON object per line and per input, then a\n"
-               "                             summary object, instead of the lines for people\n"
-               "  --progress                 with --json: a progress object for each running\n"
-               "                             file, at most once a second\n"
-               "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
-               "                             extensions (with --json, an object per preset)\n"
-               "  -h, --help                 show this and end\n"
-               "  --version                  show the version and end\n"
-               "  --                         what follows are files, even if they begin with -\n"
-               "\n"
-               "An option's value follows it (--output-folder out) or is joined to it with =\n"
-               "(--output-folder=out). Each file gets a line telling what became of it, and a\n"
-               "summary ends the run.\n"
-               "\n"
-               "The window's choices are read, never written, from\n"
-               "~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).\n"
-               "What the encoder says for each file is kept in\n"
-               "~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).\n"
-               "\n"
-               "Exit status:\n"
-               "  0    every file taken was converted (or, with --skip-existing, was already\n"
-               "       there or being converted by another run)\n"
-               "  1    a file failed, could not be read or was stopped, or a file named was\n"
-               "       refused while others were taken\n"
-               "  2    bad usage, or no file could be taken at all: none was given or found,\n"
-               "       or every one was refused\n"
-               "  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is\n"
-               "       stopped and its unfinished file removed\n"
-               "  141  whoever read the output went away (a closed pipe), with the same care\n")
+    return tr("Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
+              "       reelwright-cli [options] --files-from LIST [--null]\n"
+              "       reelwright-cli [options] --watch FOLDER\n"
+              "Converts video files, and the files directly inside folders, one after another "
+              "with\n"
+              "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
+              "\n"
+              "  --preset \"CATEGORY/LABEL\"  a preset, shipped or your own (default: the choice "
+              "saved\n"
+              "                             by the window)\n"
+              "  --extension EXT            the container, when the preset offers several\n"
+              "  --custom                   the custom fields saved by the window\n"
+              "  --output-folder DIR        results go to DIR (made if missing, one level);\n"
+              "                             default: the folder saved by the window, now\n"
+              "                             %1\n"
+              "  --same-folder              results go beside their inputs\n"
+              "  --jobs N|auto              how many files convert at once, 1 to 8 (default:\n"
+              "                             the window's choice, at first auto: one more than\n"
+              "                             the cores for short files, fewer for long ones)\n"
+              "  --skip-existing            an input whose result is already there under its\n"
+              "                             plain name counts as done and is not converted\n"
+              "                             again; one another run is converting is left to it\n"
+              "  --files-from LIST          also the files and folders named in LIST, one to a\n"
+              "                             line (- for the standard input)\n"
+              "  --null                     the names in LIST end with NUL (find -print0)\n"
+              "  --dry-run                  tell what would become of each input and its\n"
+              "                             result's name; convert and write nothing\n"
+              "  --watch FOLDER             convert each video that appears in FOLDER once its\n"
+              "                             size has stopped changing, until stopped\n"
+              "  --tracks all|first         keep every audio and subtitle track the container\n"
+              "                             can hold, or one of each kind (default: the\n"
+              "                             window's choice, at first all)\n"
+              "  --verify                   decode each result end to end before it takes its\n"
+              "                             name; a decoding error fails the file\n"
+              "  --keep-dates               each result takes its source's modification time\n"
+              "  --json                     one JSON object per line and per input, then a\n"
+              "                             summary object, instead of the lines for people\n"
+              "  --progress                 with --json: a progress object for each running\n"
+              "                             file, at most once a second\n"
+              "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
+              "                             extensions (with --json, an object per preset)\n"
+              "  -h, --help                 show this and end\n"
+              "  --version                  show the version and end\n"
+              "  --                         what follows are files, even if they begin with -\n"
+              "\n"
+              "An option's value follows it (--output-folder out) or is joined to it with =\n"
+              "(--output-folder=out). Each file gets a line telling what became of it, and a\n"
+              "summary ends the run.\n"
+              "\n"
+              "The window's choices are read, never written, from\n"
+              "~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).\n"
+              "What the encoder says for each file is kept in\n"
+              "~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).\n"
+              "\n"
+              "Exit status:\n"
+              "  0    every file taken was converted (or, with --skip-existing, was already\n"
+              "       there or being converted by another run)\n"
+              "  1    a file failed, could not be read or was stopped, or a file named was\n"
+              "       refused while others were taken\n"
+              "  2    bad usage, or no file could be taken at all: none was given or found,\n"
+              "       or every one was refused\n"
+              "  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is\n"
+              "       stopped and its unfinished file removed\n"
+              "  141  whoever read the output went away (a closed pipe), with the same care\n")
         .arg(defaultFolder);
 }
 
@@ -106,15 +105,13 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
         }
         if (!onlyInputs && argument.startsWith(u'-') &&
             !argument.startsWith(QStringLiteral("--")) && argument.size() > 1) {
-            *error = QStringLiteral(
-                         "Unknown option %1. A file whose name begins with - goes after "
-                         "--.")
+            *error = tr("Unknown option %1. A file whose name begins with - goes after --.")
                          .arg(argument);
             return std::nullopt;
         }
         if (argument.isEmpty()) {
             // A blank line read into "$file" would otherwise mean the current folder.
-            *error = QStringLiteral("An empty name was given where a file or folder was expected.");
+            *error = tr("An empty name was given where a file or folder was expected.");
             return std::nullopt;
         }
         if (onlyInputs || !argument.startsWith(QStringLiteral("--"))) {
@@ -140,7 +137,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             if (value && !value->isEmpty()) {
                 return value;
             }
-            *error = name + QStringLiteral(" needs a value.");
+            *error = tr("%1 needs a value.").arg(name);
             return std::nullopt;
         };
         // Switches take no value: "--help=x" is a mistake, not a request for help.
@@ -168,14 +165,14 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
         if (const auto* found = std::find_if(std::begin(switches), std::end(switches), isSwitch);
             found != std::end(switches)) {
             if (value) {
-                *error = name + QStringLiteral(" takes no value.");
+                *error = tr("%1 takes no value.").arg(name);
                 return std::nullopt;
             }
             found->second();
         } else if (const auto* text = std::find_if(std::begin(texts), std::end(texts), isSwitch);
                    text != std::end(texts)) {
             if (!text->second->isEmpty()) {
-                *error = name + QStringLiteral(" is given twice.");
+                *error = tr("%1 is given twice.").arg(name);
                 return std::nullopt;
             }
             const std::optional<QString> given = takeValue();
@@ -215,8 +212,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             } else if (number && count >= 1 && count <= kMostJobs) {
                 options.jobs = count;
             } else {
-                *error =
-                    QStringLiteral("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
+                *error = tr("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
                 return std::nullopt;
             }
         } else if (name == u"--tracks") {
@@ -229,11 +225,11 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             } else if (tracks->compare(QStringLiteral("first"), Qt::CaseInsensitive) == 0) {
                 options.everyTrack = false;
             } else {
-                *error = QStringLiteral("--tracks takes all or first.");
+                *error = tr("--tracks takes all or first.");
                 return std::nullopt;
             }
         } else {
-            *error = QStringLiteral("Unknown option %1.").arg(argument);
+            *error = tr("Unknown option %1.").arg(argument);
             return std::nullopt;
         }
     }
@@ -242,23 +238,28 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
     }
     const std::pair<bool, const char*> conflicts[] = {
         {options.custom && !options.presetLabel.isEmpty(),
-         "--preset and --custom cannot be used together."},
+         QT_TRANSLATE_NOOP("reelwright::CliOptions",
+                           "--preset and --custom cannot be used together.")},
         {!options.extension.isEmpty() && options.presetLabel.isEmpty(),
-         "--extension goes with --preset."},
+         QT_TRANSLATE_NOOP("reelwright::CliOptions", "--extension goes with --preset.")},
         {options.sameFolder && !options.outputFolder.isEmpty(),
-         "--same-folder and --output-folder cannot be used together."},
-        {options.progress && !options.json, "--progress goes with --json."},
-        {options.nullSeparated && options.filesFrom.isEmpty(), "--null goes with --files-from."},
+         QT_TRANSLATE_NOOP("reelwright::CliOptions",
+                           "--same-folder and --output-folder cannot be used together.")},
+        {options.progress && !options.json,
+         QT_TRANSLATE_NOOP("reelwright::CliOptions", "--progress goes with --json.")},
+        {options.nullSeparated && options.filesFrom.isEmpty(),
+         QT_TRANSLATE_NOOP("reelwright::CliOptions", "--null goes with --files-from.")},
         {!options.watch.isEmpty() && (!options.inputs.isEmpty() || !options.filesFrom.isEmpty()),
-         "--watch takes no other files or folders."},
+         QT_TRANSLATE_NOOP("reelwright::CliOptions", "--watch takes no other files or folders.")},
         {!options.watch.isEmpty() && options.dryRun,
-         "--watch and --dry-run cannot be used together."},
+         QT_TRANSLATE_NOOP("reelwright::CliOptions",
+                           "--watch and --dry-run cannot be used together.")},
         {options.inputs.isEmpty() && options.filesFrom.isEmpty() && options.watch.isEmpty(),
-         "No file or folder to convert was given."},
+         QT_TRANSLATE_NOOP("reelwright::CliOptions", "No file or folder to convert was given.")},
     };
     for (const auto& [conflict, text] : conflicts) {
         if (conflict) {
-            *error = QString::fromLatin1(text);
+            *error = tr(text);
             return std::nullopt;
         }
     }

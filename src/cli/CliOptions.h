@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,7 +42,11 @@ struct CliOptions {
     // The same from the bytes the program was given, which the names keep.
     static std::optional<CliOptions> Parse(const QList<QByteArray>& arguments, QString* error);
 
+    // What main() says after a refused command line.
+    static QString TryHelp() { return tr("Try reelwright-cli --help."); }
+
   private:
+    Q_DECLARE_TR_FUNCTIONS(reelwright::CliOptions)
     static std::optional<CliOptions> Parse(const QStringList& arguments,
                                            const QList<QByteArray>& native, QString* error);
 };

@@ -1,5 +1,7 @@
 #include "cli/CliReport.h"
 
+#include "joblist/StatusText.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,7 +90,7 @@ void CliReport::Write(const QString& line) {
 
 void CliReport::Started(const QString& counter, const QString& input) {
     if (!json_) {
-        Write(counter + input + QStringLiteral(": converting"));
+        Write(counter + input + QStringLiteral(": ") + tr("converting"));
     }
 }
 
@@ -136,24 +138,24 @@ void CliReport::Ended(const Entry& entry) {
     QString line = entry.counter + entry.input + QStringLiteral(": ");
     switch (entry.outcome) {
         case Outcome::Refused:
-            line += QStringLiteral("refused: ") + entry.reason;
+            line += tr("refused: %1").arg(entry.reason);
             break;
         case Outcome::Skipped:
-            line += QStringLiteral("already converted -> ") + entry.result;
+            line += tr("already converted -> %1").arg(entry.result);
             break;
         case Outcome::Elsewhere:
-            line += QStringLiteral("being converted elsewhere -> ") + entry.result;
+            line += tr("being converted elsewhere -> %1").arg(entry.result);
             break;
         case Outcome::WouldConvert:
-            line += QStringLiteral("would convert -> ") + entry.result;
+            line += tr("would convert -> %1").arg(entry.result);
             break;
         case Outcome::Stopped:
             // The file that was converting says "Cancelled"; those after it were never begun.
-            line += entry.status.isEmpty() ? QStringLiteral("not converted: the run was stopped")
-                                           : entry.status;
+            line += entry.status.isEmpty() ? tr("not converted: the run was stopped")
+                                           : StatusText(entry.status);
             break;
         default:
-            line += entry.status;
+            line += StatusText(entry.status);
             if (!entry.result.isEmpty()) {
                 line += QStringLiteral(" -> ") + entry.result;
                 // What it could not keep of the source is worth a line's end.
@@ -201,27 +203,27 @@ void CliReport::Summary(int exitStatus) {
         Write(Json(QJsonObject{{QStringLiteral("summary"), counts}}));
         return;
     }
-    QString line = QStringLiteral("%1 %2: ")
-                       .arg(counts_.files)
-                       .arg(counts_.files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
-    line +=
-        dryRun_
-            ? QStringLiteral("%1 would convert").arg(counts_.wouldConvert)
-            : QStringLiteral("%1 converted, %2 failed").arg(counts_.converted).arg(counts_.failed);
+    QString counts = dryRun_
+                         ? tr("%1 would convert").arg(counts_.wouldConvert)
+                         : tr("%1 converted, %2 failed").arg(counts_.converted).arg(counts_.failed);
     const std::pair<int, const char*> parts[] = {
-        {dryRun_ ? counts_.failed : 0, "failed"},
-        {counts_.unreadable, "unreadable"},
-        {counts_.refused, "refused"},
-        {counts_.skipped, "already converted"},
-        {counts_.elsewhere, "being converted elsewhere"},
-        {counts_.stopped, "stopped"},
+        {dryRun_ ? counts_.failed : 0, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 failed")},
+        {counts_.unreadable, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 unreadable")},
+        {counts_.refused, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 refused")},
+        {counts_.skipped, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 already converted")},
+        {counts_.elsewhere,
+         QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 being converted elsewhere")},
+        {counts_.stopped, QT_TRANSLATE_NOOP("reelwright::CliReport", "%1 stopped")},
     };
     for (const auto& [count, what] : parts) {
         if (count > 0) {
-            line += QStringLiteral(", %1 %2").arg(count).arg(QString::fromLatin1(what));
+            //: Joins the counts of the run's summary: "1 converted, 0 failed" and "2 refused".
+            counts = tr("%1, %2").arg(counts, tr(what).arg(count));
         }
     }
-    Write(line);
+    const QString files = counts_.files == 1 ? tr("1 file") : tr("%1 files").arg(counts_.files);
+    //: The run's summary: %1 is how many files, %2 what became of them.
+    Write(tr("%1: %2").arg(files, counts));
 }
 
 }  // namespace reelwright

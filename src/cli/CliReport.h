@@ -3,6 +3,7 @@
 #include "joblist/TrackReport.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QTextStream>
 
@@ -13,6 +14,8 @@ namespace reelwright {
 // What reelwright-cli tells of each input: a line for people, or a JSON object per line for
 // programs, and the counts at the end.
 class CliReport {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::CliReport)
+
   public:
     enum class Outcome {
         Converted,

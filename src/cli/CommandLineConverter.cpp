@@ -285,9 +285,13 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
             const QString wanted = withCategory
                                        ? options.presetCategory + u'/' + options.presetLabel
                                        : options.presetLabel;
-            err_ << "reelwright-cli: no preset \"" << wanted << "\""
-                 << (withCategory ? "" : " (--preset takes \"CATEGORY/LABEL\")")
-                 << "; --list-presets shows them all. The closest:\n";
+            err_ << "reelwright-cli: "
+                 << (withCategory
+                         ? tr("no preset \"%1\"; --list-presets shows them all. The closest:")
+                         : tr("no preset \"%1\" (--preset takes \"CATEGORY/LABEL\"); "
+                              "--list-presets shows them all. The closest:"))
+                        .arg(wanted)
+                 << u'\n';
             for (const QString& close : ClosestPresets(wanted, all, withCategory)) {
                 err_ << "  " << close << u'\n';
             }
@@ -302,8 +306,10 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
                 });
             if (found == offered.end() ||
                 !format_.SelectExtension(static_cast<int>(found - offered.begin()))) {
-                err_ << "reelwright-cli: the preset offers " << offered.join(u',') << ", not "
-                     << options.extension << ".\n";
+                err_ << "reelwright-cli: "
+                     << tr("the preset offers %1, not %2.")
+                            .arg(offered.join(u','), options.extension)
+                     << u'\n';
                 return false;
             }
         }
@@ -317,11 +323,13 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
     }
     const FormatParameters parameters = format_.Parameters();
     if (!parameters.options) {
-        err_ << "reelwright-cli: the format cannot be used: " << parameters.error << u'\n';
+        err_ << "reelwright-cli: " << tr("the format cannot be used: %1").arg(parameters.error)
+             << u'\n';
         return false;
     }
     if (OutputType().isEmpty()) {
-        err_ << "reelwright-cli: no output format is chosen; give --preset or --custom.\n";
+        err_ << "reelwright-cli: " << tr("no output format is chosen; give --preset or --custom.")
+             << u'\n';
         return false;
     }
     return true;
@@ -350,8 +358,9 @@ std::optional<QList<CommandLineConverter::Input>> CommandLineConverter::GivenInp
     }
     const QByteArray names = opened ? list.readAll() : QByteArray();
     if (!opened || list.error() != QFileDevice::NoError) {
-        err_ << "reelwright-cli: the list " << options.filesFrom
-             << " cannot be read: " << list.errorString() << u'\n';
+        err_ << "reelwright-cli: "
+             << tr("the list %1 cannot be read: %2").arg(options.filesFrom, list.errorString())
+             << u'\n';
         return std::nullopt;
     }
     // Names as bytes: with --null any name at all, line breaks too.
@@ -377,7 +386,7 @@ QList<CommandLineConverter::Input> CommandLineConverter::OpenFolders(const QList
         // As the window's Add Folder lists it: the files directly inside.
         const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
         if (names.isEmpty()) {
-            err_ << "reelwright-cli: " << path << ": the folder holds no files\n";
+            err_ << "reelwright-cli: " << path << ": " << tr("the folder holds no files") << u'\n';
         }
         for (const QByteArray& name : names) {
             files.push_back({QDir(path).filePath(QFile::decodeName(name)),
@@ -533,8 +542,10 @@ bool CommandLineConverter::MayStart(int row) {
             const QString folder = QFileInfo(plain).absolutePath();
             if (!claimsUnavailable_.contains(folder)) {
                 claimsUnavailable_.insert(folder);
-                err_ << "reelwright-cli: " << folder << ": " << claim->Problem()
-                     << "; a run beside this one may convert the same files\n";
+                err_ << "reelwright-cli: " << folder << ": "
+                     << tr("%1; a run beside this one may convert the same files")
+                            .arg(claim->Problem())
+                     << u'\n';
                 err_.flush();
             }
             return true;
@@ -555,9 +566,8 @@ int CommandLineConverter::Run(const CliOptions& options) {
     switch (options.action) {
         case CliOptions::Action::Help: {
             const RememberedSettings saved = RememberedSettings::Load(CRegister());
-            out_ << CliOptions::Usage(saved.optSameFolder.value_or(false)
-                                          ? QStringLiteral("beside each input")
-                                          : saved.txtOutPath);
+            out_ << CliOptions::Usage(saved.optSameFolder.value_or(false) ? tr("beside each input")
+                                                                          : saved.txtOutPath);
             return kAllConverted;
         }
         case CliOptions::Action::Version:
@@ -616,7 +626,7 @@ int CommandLineConverter::Finish() {
     report_->Summary(nothing ? kBadUsage : ExitStatus());
     CheckOutput();
     if (nothing) {
-        err_ << "reelwright-cli: nothing to convert.\n";
+        err_ << "reelwright-cli: " << tr("nothing to convert.") << u'\n';
         err_.flush();
         return kBadUsage;
     }
@@ -625,13 +635,16 @@ int CommandLineConverter::Finish() {
 
 int CommandLineConverter::Watch(const QString& watched) {
     if (!QFileInfo(watched).isDir()) {
-        err_ << "reelwright-cli: " << watched << ": no such folder to watch\n";
+        err_ << "reelwright-cli: " << watched << ": " << tr("no such folder to watch") << u'\n';
         return kBadUsage;
     }
     // Results beside their inputs would be taken for new videos, and so on for ever.
     if (folder_.sameFolder || SameFolder(folder_.otherFolder, watched)) {
-        err_ << "reelwright-cli: the results would land in the watched folder " << watched
-             << "; give --output-folder with another folder\n";
+        err_ << "reelwright-cli: "
+             << tr("the results would land in the watched folder %1; give --output-folder with "
+                   "another folder")
+                    .arg(watched)
+             << u'\n';
         return kBadUsage;
     }
     Tidy();

@@ -4,6 +4,7 @@
 #include "cli/CommandLineConverter.h"
 #include "cli/ConsoleNotifier.h"
 #include "platform/AppInfo.h"
+#include "platform/Language.h"
 #include "platform/SignalWatcher.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kProductName));
     QCoreApplication::setOrganizationName(QString::fromLatin1(kMakerName));
+    InstallTranslations(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     ConsoleNotifier notifier(err);
@@ -33,8 +35,12 @@ int main(int argc, char* argv[]) {
     QString error;
     const std::optional<CliOptions> options = CliOptions::Parse(arguments, &error);
     if (!options) {
-        err << "reelwright-cli: " << error << "\nTry reelwright-cli --help.\n";
+        err << "reelwright-cli: " << error << u'\n' << CliOptions::TryHelp() << u'\n';
         return 2;
+    }
+    // What scripts read is the same in every language.
+    if (options->json) {
+        RemoveTranslations(app);
     }
     // The live percentage only where somebody watches it.
     CommandLineConverter converter(out, err, ::isatty(STDERR_FILENO) ? &err : nullptr);

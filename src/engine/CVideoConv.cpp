@@ -11,6 +11,7 @@
 #include "platform/Rounding.h"
 #include "platform/Yield.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -20,6 +21,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::CVideoConv)
+};
 
 std::atomic<int> g_probeTimeLimitMs = CVideoConv::kDefaultProbeTimeLimitMs;
 
@@ -106,7 +111,8 @@ bool CVideoConv::Prepare() {
     // An open quote would swallow the output's name and send the result elsewhere.
     if (!SplitArguments(parametrs_)) {
         emit CurrentStatus(QStringLiteral("Error"));
-        Fail(QStringLiteral("The encoder options have a quote that is not closed: ") + parametrs_);
+        //: %1 is the encoder options as given.
+        Fail(Text::tr("The encoder options have a quote that is not closed: %1").arg(parametrs_));
         return false;
     }
     DOSOutputs& runner = Runner();
@@ -165,9 +171,9 @@ void CVideoConv::Fail(const QString& reason) {
     result_ = Result::Failed;
     reason_ = reason;
     if (!quiet_) {
-        Notifier::Current().Show(QStringLiteral("Error converting file: ") +
-                                     QFileInfo(inputFile_).fileName() + QStringLiteral("\r\n") +
-                                     reason,
+        //: %1 is the file's name; %2, on the next line, why it failed.
+        Notifier::Current().Show(Text::tr("Error converting file: %1\r\n%2")
+                                     .arg(QFileInfo(inputFile_).fileName(), reason),
                                  MessageIcon::Error);
     }
 }
@@ -199,6 +205,7 @@ ProbeVerdict CVideoConv::ProbeFile(const QString& sMediaFile) {
         transcript_.Finish();
         ProbeVerdict verdict(!runner.TimedOut() && !transcript_.Unreadable());
         if (runner.TimedOut()) {
+            verdict.timedOut = true;
             verdict.reason = ProbeTooSlowReason(sMediaFile, g_probeTimeLimitMs);
         } else if (!verdict.readable) {
             verdict.reason = UnreadableReason(sMediaFile);
@@ -252,10 +259,11 @@ void CVideoConv::objDOS_ReceiveOutputs(const QString& CommandOutputs) {
 }
 
 void CVideoConv::ReportUnexpectedFailure(const std::exception& failure) {
-    Notifier::Current().Show(QStringLiteral("Error Occured:\r\n") +
-                                 QString::fromLocal8Bit(failure.what()) +
-                                 QStringLiteral(" - CVideoConv - 0"),
-                             MessageIcon::None);
+    //: %1 is a technical description of the fault, for a bug report.
+    Notifier::Current().Show(
+        Text::tr("Error Occured:\r\n%1")
+            .arg(QString::fromLocal8Bit(failure.what()) + QStringLiteral(" - CVideoConv - 0")),
+        MessageIcon::None);
 }
 
 }  // namespace reelwright

@@ -5,6 +5,7 @@
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStringDecoder>
 
@@ -23,6 +24,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::DOSOutputs)
+};
 
 // How long one wait for output lasts before the window gets a turn.
 constexpr int kWaitSliceMs = 25;
@@ -67,7 +72,7 @@ bool DOSOutputs::Begin(const QString& commandLine) {
         commandLine_ = commandLine;
     }
     if (commandLine_.isEmpty()) {
-        Notifier::Current().Show(QStringLiteral("Command Line is empty"), MessageIcon::Error);
+        Notifier::Current().Show(Text::tr("Command Line is empty"), MessageIcon::Error);
         return false;
     }
     CleanUp();
@@ -80,9 +85,10 @@ bool DOSOutputs::Begin(const QString& commandLine) {
 
     int fds[2] = {-1, -1};
     if (::pipe2(fds, O_CLOEXEC) != 0) {
-        Notifier::Current().Show(
-            QStringLiteral("CreatePipe failed. Error: ") + QString::number(errno),
-            MessageIcon::Error);
+        const int error = errno;  // before anything else can change it
+        //: %1 is the system's error number.
+        Notifier::Current().Show(Text::tr("CreatePipe failed. Error: %1").arg(error),
+                                 MessageIcon::Error);
         return false;
     }
     const QStringList parts = SplitCommandLine(commandLine_);
@@ -100,12 +106,11 @@ bool DOSOutputs::Begin(const QString& commandLine) {
         // anything else means the program is missing or cannot be run.
         if (IsRunnableProgram(process->program()) &&
             !process->errorString().startsWith(QStringLiteral("exec"))) {
-            Notifier::Current().Show(
-                QStringLiteral("CreatePipe failed. Error: ") + QString::number(startErrno),
-                MessageIcon::Error);
-        } else {
-            Notifier::Current().Show(QStringLiteral("File or command not found"),
+            //: %1 is the system's error number.
+            Notifier::Current().Show(Text::tr("CreatePipe failed. Error: %1").arg(startErrno),
                                      MessageIcon::Error);
+        } else {
+            Notifier::Current().Show(Text::tr("File or command not found"), MessageIcon::Error);
         }
         return false;
     }

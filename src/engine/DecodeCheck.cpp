@@ -5,12 +5,20 @@
 #include "engine/EncoderText.h"
 #include "platform/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
 #include <algorithm>
 
 namespace reelwright {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::DecodeCheck)
+};
+
+}  // namespace
 
 DecodeCheck::DecodeCheck(QObject* parent) : QObject(parent) {}
 
@@ -95,13 +103,14 @@ std::optional<QString> DecodeCheck::Failure(const QString& resultName, double le
                                             const QString& options) const {
     const QString name = QDir::toNativeSeparators(resultName);
     if (!runner_ || !runner_->LastRunStarted()) {
-        return QStringLiteral("The encoder could not be started to check %1 by decoding it.")
-            .arg(name);
+        //: %1 is the converted file.
+        return Text::tr("The encoder could not be started to check %1 by decoding it.").arg(name);
     }
     const QString said = said_.trimmed();
     if (said.isEmpty() && runner_->LastRunExitedNormally() && runner_->LastExitCode() == 0) {
         if (EndedWellShort(decoded_, length, options)) {
-            return QStringLiteral("%1 decodes only %2 of %3 seconds, so it was not kept.")
+            //: %1 is the converted file; %2 and %3 are numbers of seconds.
+            return Text::tr("%1 decodes only %2 of %3 seconds, so it was not kept.")
                 .arg(name, QString::number(decoded_, 'f', 1), QString::number(length, 'f', 1));
         }
         return std::nullopt;
@@ -111,8 +120,12 @@ std::optional<QString> DecodeCheck::Failure(const QString& resultName, double le
     // "[h264 @ 0x5581...] " says which decoder; the address says nothing.
     static const QRegularExpression kAddress(QStringLiteral(" @ 0x[0-9a-f]+\\]"));
     first.replace(kAddress, QStringLiteral("]"));
-    return QStringLiteral("%1 does not decode without errors, so it was not kept%2")
-        .arg(name, first.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + first);
+    if (first.isEmpty()) {
+        //: %1 is the converted file.
+        return Text::tr("%1 does not decode without errors, so it was not kept.").arg(name);
+    }
+    //: %1 is the converted file, %2 the decoder's first complaint.
+    return Text::tr("%1 does not decode without errors, so it was not kept: %2").arg(name, first);
 }
 
 }  // namespace reelwright

@@ -3,11 +3,19 @@
 #include "platform/CommandLine.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace reelwright {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::Encoder)
+};
+
+}  // namespace
 
 EncoderLocation LocateEncoder() {
 #ifdef Q_OS_WIN
@@ -21,9 +29,10 @@ EncoderLocation LocateEncoder() {
     }
     // One placed beside the program was put there on purpose: using another would surprise.
     if (QFileInfo(local).isFile()) {
-        return {local, QStringLiteral("The encoder %1 cannot be run: it is not executable. Make it "
-                                      "executable (chmod +x) or remove it to use the ffmpeg "
-                                      "installed on the system.")
+        //: %1 is the path of the ffmpeg beside the program.
+        return {local, Text::tr("The encoder %1 cannot be run: it is not executable. Make it "
+                                "executable (chmod +x) or remove it to use the ffmpeg "
+                                "installed on the system.")
                            .arg(local)};
     }
     const QString onPath = QStandardPaths::findExecutable(name);
@@ -31,8 +40,9 @@ EncoderLocation LocateEncoder() {
         return {QDir::toNativeSeparators(onPath), QString()};
     }
     return {local,
-            QStringLiteral("The encoder ffmpeg was not found. It was looked for in %1 and in the "
-                           "folders of PATH (%2). Install it with: sudo apt install ffmpeg")
+            //: %1 is the program's folder, %2 the folders of PATH.
+            Text::tr("The encoder ffmpeg was not found. It was looked for in %1 and in the "
+                     "folders of PATH (%2). Install it with: sudo apt install ffmpeg")
                 .arg(ProgramFolder::Path(), qEnvironmentVariable("PATH"))};
 }
 

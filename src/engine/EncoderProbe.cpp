@@ -35,6 +35,7 @@ ProbeVerdict EncoderProbe::Probe(const QString& path, const std::atomic<bool>* c
             process.kill();
             process.waitForFinished(-1);
             ProbeVerdict verdict(false);  // too slow: as unreadable
+            verdict.timedOut = true;
             verdict.reason = ProbeTooSlowReason(path, timeLimitMs_);
             verdict.text = transcript.Tail() + u'\n' + verdict.reason;
             return verdict;

@@ -2,6 +2,7 @@
 
 #include "engine/EncoderText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -11,6 +12,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::FailureReason)
+};
 
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
@@ -98,54 +103,68 @@ bool HasOption(const QString& options, const QString& option) {
     return expression.match(options).hasMatch();
 }
 
+QString NoSoundReason(const QString& input) {
+    //: %1 is the name of the file being converted.
+    return Text::tr("%1 has no sound to convert.").arg(input);
+}
+
+QString NoPictureReason(const QString& input) {
+    //: %1 is the name of the file being converted.
+    return Text::tr("%1 has no picture to convert.").arg(input);
+}
+
 // Why nothing went into the result: what the input lacks that the format keeps.
 QString NoStreamReason(const EncoderTranscript& transcript, const ConversionNames& names) {
     const QString input = FileName(names.input);
     const EncoderTranscript::StreamKinds& in = transcript.InputStreams();
     if (!in.any) {
-        return QStringLiteral("%1 has neither picture nor sound to convert.").arg(input);
+        //: %1 is the name of the file being converted.
+        return Text::tr("%1 has neither picture nor sound to convert.").arg(input);
     }
     // A format that drops the picture (or takes only sound) wants sound, and the other way round.
     if (!in.audio && (HasOption(names.options, QStringLiteral("-vn")) || in.video)) {
-        return QStringLiteral("%1 has no sound to convert.").arg(input);
+        return NoSoundReason(input);
     }
     if (!in.video && (HasOption(names.options, QStringLiteral("-an")) || in.audio)) {
-        return QStringLiteral("%1 has no picture to convert.").arg(input);
+        return NoPictureReason(input);
     }
-    return QStringLiteral("The chosen format keeps nothing of %1.").arg(input);
+    //: %1 is the name of the file being converted.
+    return Text::tr("The chosen format keeps nothing of %1.").arg(input);
 }
 
 QString NothingConvertedReason(const ConversionNames& names) {
-    return QStringLiteral(
+    //: %1 is the name of the file being converted.
+    return Text::tr(
                "Nothing was converted: %1 holds no picture frames or sound samples the "
                "encoder could read. It may be empty or damaged.")
         .arg(FileName(names.input));
 }
 
-// The end of a sentence: the library's own words after a colon, when it gave any.
-QString Explained(const QString& detail, const ConversionNames& names) {
+// The library's own words, as a sentence's end after a colon; empty when it gave none.
+QString Explanation(const QString& detail, const ConversionNames& names) {
     if (detail.isEmpty()) {
-        return QStringLiteral(".");
+        return QString();
     }
-    const QString shown = QStringLiteral(": ") + WithUserNames(detail, names);
+    const QString shown = WithUserNames(detail, names);
     return shown.endsWith(u'.') ? shown : shown + u'.';
 }
 
 }  // namespace
 
 QString UnreadableReason(const QString& path) {
-    return QStringLiteral(
+    //: %1 is a file's name.
+    return Text::tr(
                "The encoder cannot read %1: it is not a kind of media file it knows, "
                "or it is damaged.")
         .arg(FileName(path));
 }
 
 QString ProbeTooSlowReason(const QString& path, int timeLimitMs) {
-    return QStringLiteral(
+    //: %1 is a number of seconds, %2 a file's name.
+    return Text::tr(
                "The encoder took more than %1 seconds to read %2, so it is taken as "
                "unreadable.")
-        .arg(timeLimitMs / 1000)
-        .arg(FileName(path));
+        .arg(QString::number(timeLimitMs / 1000), FileName(path));
 }
 
 std::optional<QString> EmptyResultReason(const EncoderTranscript& transcript,
@@ -162,10 +181,10 @@ std::optional<QString> EmptyResultReason(const EncoderTranscript& transcript,
         return NoStreamReason(transcript, names);
     }
     if (HasOption(names.options, QStringLiteral("-vn")) && !out.audio) {
-        return QStringLiteral("%1 has no sound to convert.").arg(input);
+        return NoSoundReason(input);
     }
     if (HasOption(names.options, QStringLiteral("-an")) && !out.video) {
-        return QStringLiteral("%1 has no picture to convert.").arg(input);
+        return NoPictureReason(input);
     }
     return std::nullopt;
 }
@@ -186,54 +205,62 @@ QString PlainFailureReason(const EncoderTranscript& transcript, const Conversion
     const QString folder = FolderOf(names.result);
 
     if (lines.Find(QStringLiteral("No space left on device"))) {
-        return QStringLiteral("The disk of %1 is full: %2 could not be written.")
-            .arg(folder, result);
+        //: %1 is a folder, %2 the converted file's name.
+        return Text::tr("The disk of %1 is full: %2 could not be written.").arg(folder, result);
     }
     if (lines.Find(QStringLiteral("File too large"))) {
-        return QStringLiteral("%1 grew larger than the disk of %2 allows for one file.")
+        //: %1 is the converted file's name, %2 its folder.
+        return Text::tr("%1 grew larger than the disk of %2 allows for one file.")
             .arg(result, folder);
     }
     if (lines.FindAboutOutput(QStringLiteral("Permission denied"))) {
-        return QStringLiteral("%1 cannot be written: permission denied.").arg(folder);
+        //: %1 is the output folder.
+        return Text::tr("%1 cannot be written: permission denied.").arg(folder);
     }
     if (lines.FindAboutOutput(QStringLiteral("Read-only file system"))) {
-        return QStringLiteral("%1 is on a disk that cannot be written to (read-only).").arg(folder);
+        //: %1 is the output folder.
+        return Text::tr("%1 is on a disk that cannot be written to (read-only).").arg(folder);
     }
     if (lines.FindAboutOutput(QStringLiteral("No such file or directory"))) {
-        return QStringLiteral("The output folder %1 is not there any more.").arg(folder);
+        return Text::tr("The output folder %1 is not there any more.").arg(folder);
     }
     if (lines.FindAboutInput(QStringLiteral("No such file or directory"))) {
-        return QStringLiteral(
+        //: %1 is the name of the file being converted.
+        return Text::tr(
                    "%1 is not there any more: it was moved, renamed or deleted after it "
                    "was added.")
             .arg(input);
     }
     if (lines.FindAboutInput(QStringLiteral("Permission denied"))) {
-        return QStringLiteral("%1 cannot be read: permission denied.").arg(input);
+        //: %1 is the name of the file being converted.
+        return Text::tr("%1 cannot be read: permission denied.").arg(input);
     }
     if (transcript.Unreadable()) {
         return UnreadableReason(names.input);
     }
     if (const std::optional<Said> said = lines.Find(QStringLiteral("Unknown encoder '([^']*)'"))) {
-        return QStringLiteral(
+        //: %1 is the encoder's name for a codec, such as libx264.
+        return Text::tr(
                    "This ffmpeg has no encoder \"%1\": choose another codec, or install "
                    "an ffmpeg that has it.")
             .arg(said->match.captured(1));
     }
     if (lines.Find(QStringLiteral("Automatic encoder selection failed|Encoder \\(codec .*\\) not "
                                   "found|Encoder not found"))) {
-        return QStringLiteral(
+        return Text::tr(
             "This ffmpeg has no encoder for the chosen format: choose another "
             "format, or install an ffmpeg that has it.");
     }
     if (const std::optional<Said> said =
             lines.Find(QStringLiteral("Unrecognized option '-?([^']*)'"))) {
-        return QStringLiteral("This ffmpeg does not know the option -%1 of the chosen format.")
+        //: %1 is an encoder option's name, shown after its dash.
+        return Text::tr("This ffmpeg does not know the option -%1 of the chosen format.")
             .arg(said->match.captured(1));
     }
     if (const std::optional<Said> said = lines.Find(
             QStringLiteral("Error setting option:? -?(\\S+) to value:? \"?([^\"]*?)\"?\\.?$"))) {
-        return QStringLiteral(
+        //: %1 is a value, %2 an encoder option's name, shown after its dash.
+        return Text::tr(
                    "The encoder refused the value \"%1\" of the option -%2 of the "
                    "chosen format.")
             .arg(said->match.captured(2), said->match.captured(1));
@@ -246,27 +273,41 @@ QString PlainFailureReason(const EncoderTranscript& transcript, const Conversion
     if (const std::optional<Said> said = lines.Find(QStringLiteral(
             "Error while opening encoder|Error initializing output stream|Could not open "
             "encoder|Error applying encoder options"))) {
-        return QStringLiteral("The encoder refused the chosen format's settings for %1")
-                   .arg(input) +
-               Explained(lines.Before(said->line), names);
+        const QString explanation = Explanation(lines.Before(said->line), names);
+        if (explanation.isEmpty()) {
+            //: %1 is the name of the file being converted.
+            return Text::tr("The encoder refused the chosen format's settings for %1.").arg(input);
+        }
+        //: %1 is the name of the file being converted, %2 the encoder's own words.
+        return Text::tr("The encoder refused the chosen format's settings for %1: %2")
+            .arg(input, explanation);
     }
     if (lines.Find(QStringLiteral("does not contain any stream"))) {
         return NoStreamReason(transcript, names);
     }
     if (const std::optional<Said> said =
             lines.Find(QStringLiteral("Could not write header|Error writing header"))) {
-        return QStringLiteral("The chosen container cannot hold what the format puts in it") +
-               Explained(lines.Before(said->line), names);
+        const QString explanation = Explanation(lines.Before(said->line), names);
+        if (explanation.isEmpty()) {
+            return Text::tr("The chosen container cannot hold what the format puts in it.");
+        }
+        //: %1 is the encoder's own words.
+        return Text::tr("The chosen container cannot hold what the format puts in it: %1")
+            .arg(explanation);
     }
     if (const std::optional<Said> said = lines.Find(QStringLiteral("received signal (\\d+)"))) {
-        return QStringLiteral("The encoder was interrupted (signal %1) before it finished %2.")
+        //: %1 is a signal's number, %2 the name of the file being converted.
+        return Text::tr("The encoder was interrupted (signal %1) before it finished %2.")
             .arg(said->match.captured(1), input);
     }
     // An encoder that said nothing gives nothing to explain.
     const QString detail = WithUserNames(transcript.ErrorDetail(), names);
-    return detail.isEmpty()
-               ? QString()
-               : QStringLiteral("The encoder could not convert %1:\r\n").arg(input) + detail;
+    if (detail.isEmpty()) {
+        return QString();
+    }
+    //: %1 is the name of the file being converted; the encoder's own last lines follow on the
+    //: next line (%2).
+    return Text::tr("The encoder could not convert %1:\r\n%2").arg(input, detail);
 }
 
 std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEnd& end,
@@ -282,16 +323,16 @@ std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEn
             return PlainFailureReason(transcript, names);
         }
         return end.exitedNormally
-                   ? QStringLiteral("The encoder stopped with exit code %1.").arg(end.exitCode)
-                   : QStringLiteral("The encoder crashed.");
+                   ? Text::tr("The encoder stopped with exit code %1.").arg(end.exitCode)
+                   : Text::tr("The encoder crashed.");
     }
     if (const std::optional<QString> empty = EmptyResultReason(transcript, names)) {
         return empty;
     }
     if (end.outputSize <= 0) {
         return transcript.ErrorLines().isEmpty()
-                   ? QStringLiteral("The encoder wrote nothing into %1.")
-                         .arg(FileName(names.result))
+                   //: %1 is the converted file's name.
+                   ? Text::tr("The encoder wrote nothing into %1.").arg(FileName(names.result))
                    : PlainFailureReason(transcript, names);
     }
     std::optional<double> converted = transcript.LastTime();
@@ -304,13 +345,15 @@ std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEn
         converted && end.length > 0 &&
         EndedWellShort(*converted, end.length, names.options, transcript.InputFrameRate());
     if (transcript.InputEndedEarly() || short_) {
-        QString why = QStringLiteral("The input file ended early");
         if (converted && end.length > 0) {
-            why += QStringLiteral(": only %1 of %2 seconds were converted")
-                       .arg(QString::number(std::max(0.0, *converted), 'f', 1),
-                            QString::number(end.length, 'f', 1));
+            //: %1 and %2 are numbers of seconds.
+            return Text::tr(
+                       "The input file ended early: only %1 of %2 seconds were converted. "
+                       "It may be truncated or damaged.")
+                .arg(QString::number(std::max(0.0, *converted), 'f', 1),
+                     QString::number(end.length, 'f', 1));
         }
-        return why + QStringLiteral(". It may be truncated or damaged.");
+        return Text::tr("The input file ended early. It may be truncated or damaged.");
     }
     return std::nullopt;
 }

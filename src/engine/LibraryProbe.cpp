@@ -90,9 +90,15 @@ bool LibraryProbe::MatchesEncoder(const QString& encoder) {
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(encoder, {QStringLiteral("-version")});
-    const bool ran = process.waitForFinished(10000);
+    if (!process.waitForFinished(10000)) {
+        // A busy machine, or a reader at low priority: the encoder is asked itself this time,
+        // and this question is asked again next time.
+        process.kill();
+        process.waitForFinished(-1);
+        return false;
+    }
     const QString text = QString::fromUtf8(process.readAll());
-    answer = {info.size(), info.lastModified(), ran && RunningVersions(text) == LinkedVersions()};
+    answer = {info.size(), info.lastModified(), RunningVersions(text) == LinkedVersions()};
     return answer.matches;
 }
 
@@ -122,6 +128,7 @@ ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
     ProbeVerdict verdict(false);
     if (result == AVERROR_EXIT || Interrupted(&deadline)) {
         // Too slow, as a probe that never ends.
+        verdict.timedOut = true;
         verdict.reason = ProbeTooSlowReason(path, timeLimitMs);
         verdict.text = verdict.reason;
         return verdict;

@@ -1,5 +1,6 @@
 #include "engine/MediaTracks.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -18,6 +19,10 @@ extern "C" {
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::MediaTracks)
+};
 
 struct Deadline {
     std::chrono::steady_clock::time_point end;
@@ -263,7 +268,8 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
     Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs)};
     AVFormatContext* context = avformat_alloc_context();
     if (!context) {
-        read.problem = QStringLiteral("out of memory");
+        //: Why a file's tracks could not be read.
+        read.problem = Text::tr("out of memory");
         return read;
     }
     context->interrupt_callback = {&PastDeadline, &deadline};
@@ -272,14 +278,15 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
     if (result < 0) {
         char error[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(result, error, sizeof error);
-        read.problem = PastDeadline(&deadline) ? QStringLiteral("it took too long to read")
+        //: Why a file's tracks could not be read.
+        read.problem = PastDeadline(&deadline) ? Text::tr("it took too long to read")
                                                : QString::fromUtf8(error);
         return read;  // the context is freed when the open fails
     }
     // Some containers (MPEG program and transport streams) tell their tracks only once read.
     result = avformat_find_stream_info(context, nullptr);
     if (result < 0 && PastDeadline(&deadline)) {
-        read.problem = QStringLiteral("it took too long to read");
+        read.problem = Text::tr("it took too long to read");
         avformat_close_input(&context);
         return read;
     }

@@ -13,6 +13,7 @@ struct ProbeVerdict {
     bool readable = true;
     QString reason;  // why it cannot be read, in the user's words
     QString text;    // what the probe said, for whoever wants the details
+    bool timedOut = false;  // no answer within the time limit: unreadable, or only slow
 };
 
 }  // namespace reelwright

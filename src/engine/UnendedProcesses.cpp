@@ -1,5 +1,6 @@
 #include "engine/UnendedProcesses.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 
@@ -8,6 +9,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::UnendedProcesses)
+};
 
 struct Unended {
     QProcess* process;
@@ -61,10 +66,12 @@ int UnendedProcesses::Count() {
 }
 
 QString UnendedProcesses::Reason(qint64 pid) {
-    return QStringLiteral(
+    //: %1 is a process number.
+    return Text::tr(
                "Stopped, but the encoder (process %1) could not be stopped yet: it does not "
-               "answer, as when a network folder it reads or writes no longer responds. It ends "
-               "as soon as the system lets it, and its half-written file is removed then.")
+               "answer, as when a network folder it reads or writes no longer responds. It "
+               "ends as soon as the system lets it, and its half-written file is removed "
+               "then.")
         .arg(pid);
 }
 

@@ -41,6 +41,11 @@ struct Field {
 // `error` set, when the line has no tag or a known tag has no closing tag on the line.
 std::optional<Field> ReadField(const QString& line, const QStringList& knownTags, QString* error);
 
+// What Scan says of a catalogue it cannot read, in the user's language.
+QString TooManyLines(qsizetype lines);
+QString ShortEntry(qsizetype line, int fieldLines);
+QString AtLine(qsizetype line, const QString& error);
+
 template <typename Entry>
 struct Layout {
     int fieldLines;
@@ -61,9 +66,7 @@ Outcome Scan(const QString& text, const Layout<Entry>& layout, std::vector<Entry
     }
     const QStringList lines = SplitLines(text);
     if (lines.size() > kMaxLines) {
-        *error = QStringLiteral("The file has %1 lines; at most %2 are read.")
-                     .arg(lines.size())
-                     .arg(kMaxLines);
+        *error = TooManyLines(lines.size());
         return Outcome::Failed;
     }
     QStringList tags;
@@ -84,14 +87,12 @@ Outcome Scan(const QString& text, const Layout<Entry>& layout, std::vector<Entry
         Entry& slot = scanned.back();
         for (int j = 1; j <= layout.fieldLines; ++j) {
             if (i + j >= lines.size()) {
-                *error = QStringLiteral("line %1: an entry needs %2 field lines")
-                             .arg(i + 1)
-                             .arg(layout.fieldLines);
+                *error = ShortEntry(i + 1, layout.fieldLines);
                 return Outcome::Failed;
             }
             const std::optional<Field> field = ReadField(lines[i + j], tags, error);
             if (!field) {
-                error->prepend(QStringLiteral("line %1: ").arg(i + j + 1));
+                *error = AtLine(i + j + 1, *error);
                 return Outcome::Failed;
             }
             for (const auto& [tag, member] : layout.fields) {

@@ -75,7 +75,7 @@ bool CodecCatalogue::AddCopy() {
         }
     }
     // Last, so the positions the settings hold still name the same codecs.
-    entries_.push_back({custom::kCopyName, custom::kCopyDescription, QStringLiteral("general")});
+    entries_.push_back({custom::kCopyName, custom::CopyDescription(), QStringLiteral("general")});
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,6 +11,10 @@
 
 namespace reelwright::custom {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::CustomFormat)
+};
 
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -22,22 +28,40 @@ bool IsPositive(const QString& text) {
 }
 
 // A bit rate in kbps as bit/s: a 32-bit integer in the user's number style, times 1000.
-std::optional<qint32> BitsPerSecond(const QString& text, const QString& what, const QLocale& locale,
+std::optional<qint32> BitsPerSecond(const QString& text, bool video, const QLocale& locale,
                                     QString* error) {
     bool ok = false;
     const double value = locale.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value)) {
-        *error = QStringLiteral("%1 \"%2\" is not a number.").arg(what, text);
+        if (video) {
+            //: %1 is what the user typed.
+            *error = Text::tr("The video bit rate \"%1\" is not a number.").arg(text);
+        } else {
+            //: %1 is what the user typed.
+            *error = Text::tr("The audio bit rate \"%1\" is not a number.").arg(text);
+        }
         return std::nullopt;
     }
     const double kbps = RoundHalfEven(value);
     if (kbps <= 0) {
-        *error = QStringLiteral("%1 \"%2\" is not above 0.").arg(what, text);
+        if (video) {
+            //: %1 is what the user typed.
+            *error = Text::tr("The video bit rate \"%1\" is not above 0.").arg(text);
+        } else {
+            //: %1 is what the user typed.
+            *error = Text::tr("The audio bit rate \"%1\" is not above 0.").arg(text);
+        }
         return std::nullopt;
     }
     constexpr double kMax = std::numeric_limits<qint32>::max();
     if (std::abs(kbps) * 1000.0 > kMax) {
-        *error = QStringLiteral("%1 \"%2\" is too large.").arg(what, text);
+        if (video) {
+            //: %1 is what the user typed.
+            *error = Text::tr("The video bit rate \"%1\" is too large.").arg(text);
+        } else {
+            //: %1 is what the user typed.
+            *error = Text::tr("The audio bit rate \"%1\" is too large.").arg(text);
+        }
         return std::nullopt;
     }
     return static_cast<qint32>(kbps) * 1000;
@@ -100,8 +124,7 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     if (!copyAudio) {
         parts << QStringLiteral("-ar ") +
                      QString::number(LeadingNumber(fields.sampleRate) * 1000.0, 'g', 15);
-        const auto audio =
-            BitsPerSecond(fields.audioBitrate, QStringLiteral("The audio bit rate"), locale, error);
+        const auto audio = BitsPerSecond(fields.audioBitrate, false, locale, error);
         if (!audio) {
             return std::nullopt;
         }
@@ -112,8 +135,8 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     }
     if (!copyAudio) {
         if (!IsPositive(fields.channels)) {
-            *error =
-                QStringLiteral("The channel count \"%1\" is not above 0.").arg(fields.channels);
+            //: %1 is what the user typed.
+            *error = Text::tr("The channel count \"%1\" is not above 0.").arg(fields.channels);
             return std::nullopt;
         }
         parts << QStringLiteral("-ac ") + fields.channels;
@@ -122,8 +145,7 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
         parts << QStringLiteral("-vcodec ") + fields.videoCodecName;
     }
     if (!copyVideo) {
-        const auto video =
-            BitsPerSecond(fields.videoBitrate, QStringLiteral("The video bit rate"), locale, error);
+        const auto video = BitsPerSecond(fields.videoBitrate, true, locale, error);
         if (!video) {
             return std::nullopt;
         }
@@ -131,8 +153,8 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
         if (fields.size != kAsInput) {
             const qsizetype paren = fields.size.indexOf(u'(');
             if (paren < 0) {
-                *error = QStringLiteral("The video size \"%1\" is not one of the list.")
-                             .arg(fields.size);
+                //: %1 is a video size as given.
+                *error = Text::tr("The video size \"%1\" is not one of the list.").arg(fields.size);
                 return std::nullopt;
             }
             parts << QStringLiteral("-s ") + fields.size.left(paren);
@@ -141,7 +163,8 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
             parts << QStringLiteral("-aspect ") + fields.aspect;
         }
         if (!IsPositive(fields.frameRate)) {
-            *error = QStringLiteral("The frame rate \"%1\" is not above 0.").arg(fields.frameRate);
+            //: %1 is what the user typed.
+            *error = Text::tr("The frame rate \"%1\" is not above 0.").arg(fields.frameRate);
             return std::nullopt;
         }
         parts << QStringLiteral("-r ") + fields.frameRate;
@@ -158,13 +181,18 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     return parts.join(u' ');
 }
 
+QString CopyDescription() {
+    //: The choice of a codec list that copies the track as it is.
+    return Text::tr("Copy (no re-encoding)");
+}
+
 QString CopiedFieldReason(bool video) {
-    return video ? QStringLiteral(
-                       "The video is copied as it is (Copy, no re-encoding): its bit "
-                       "rate, size, aspect and frame rate stay the source's.")
-                 : QStringLiteral(
-                       "The sound is copied as it is (Copy, no re-encoding): its "
-                       "sampling rate, bit rate and channels stay the source's.");
+    return video ? Text::tr(
+                       "The video is copied as it is (Copy, no re-encoding): its bit rate, "
+                       "size, aspect and frame rate stay the source's.")
+                 : Text::tr(
+                       "The sound is copied as it is (Copy, no re-encoding): its sampling "
+                       "rate, bit rate and channels stay the source's.");
 }
 
 int MaxLength(TextField field) {
@@ -236,10 +264,16 @@ bool ValidValue(TextField field, const QString& text) {
 }
 
 QString InvalidValueMessage(TextField field) {
-    static const char* const kNames[] = {"Audio Bitrate", "Channels", "Video Bitrate",
-                                         "Frame Rate"};
-    return QStringLiteral("%1 Field in the custom Format must be a number greater than 0.")
-        .arg(QString::fromLatin1(kNames[static_cast<int>(field)]));
+    // The fields' names as the custom panel shows them.
+    static const char* const kNames[] = {
+        QT_TRANSLATE_NOOP("reelwright::CustomFormat", "Audio Bitrate"),
+        QT_TRANSLATE_NOOP("reelwright::CustomFormat", "Channels"),
+        QT_TRANSLATE_NOOP("reelwright::CustomFormat", "Video Bitrate"),
+        QT_TRANSLATE_NOOP("reelwright::CustomFormat", "Frame Rate")};
+    const char* const name = kNames[static_cast<int>(field)];
+    //: %1 is a field's name: Audio Bitrate, Channels, Video Bitrate or Frame Rate.
+    return Text::tr("%1 Field in the custom Format must be a number greater than 0.")
+        .arg(QCoreApplication::translate("reelwright::CustomFormat", name));
 }
 
 namespace {
@@ -322,12 +356,14 @@ QString ContainerProblem(const QString& container, const QString& videoCodecName
         return description.isEmpty() ? codec : description;
     };
     if (KnownCodecs().contains(videoCodecName) && !rule->videoCodecs.contains(videoCodecName)) {
-        return QStringLiteral("The %1 container cannot hold %2 video. Choose one of: %3.")
+        //: %1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.
+        return Text::tr("The %1 container cannot hold %2 video. Choose one of: %3.")
             .arg(container, name(videoCodecName), Described(rule->videoCodecs, describe));
     }
     if (!rule->audioCodecs.isEmpty() && KnownCodecs().contains(audioCodecName) &&
         !rule->audioCodecs.contains(audioCodecName)) {
-        return QStringLiteral("The %1 container cannot hold %2 sound. Choose one of: %3.")
+        //: %1 is a container, such as AVI; %2 a codec; %3 the codecs it holds.
+        return Text::tr("The %1 container cannot hold %2 sound. Choose one of: %3.")
             .arg(container, name(audioCodecName), Described(rule->audioCodecs, describe));
     }
     return QString();
@@ -335,15 +371,14 @@ QString ContainerProblem(const QString& container, const QString& videoCodecName
 
 QString FormatSummary(bool presetMode, const QString& categoryOrContainer,
                       const QString& videoCodec, const QString& containerOrAudioCodec) {
-    const QChar quote(u'"');
     if (presetMode) {
-        return QStringLiteral("Category:") + categoryOrContainer + QStringLiteral(", Codec:") +
-               quote + videoCodec + quote + QStringLiteral(", Container:") + quote +
-               containerOrAudioCodec + quote;
+        //: The chosen preset: %1 is its category, %2 its name, %3 its container.
+        return Text::tr("Category:%1, Codec:\"%2\", Container:\"%3\"")
+            .arg(categoryOrContainer, videoCodec, containerOrAudioCodec);
     }
-    return QStringLiteral("Container:") + categoryOrContainer + QStringLiteral(", Video Codec:") +
-           quote + videoCodec + quote + QStringLiteral(", Audio Codec:") + quote +
-           containerOrAudioCodec + quote;
+    //: The custom format: %1 is its container, %2 and %3 its codecs.
+    return Text::tr("Container:%1, Video Codec:\"%2\", Audio Codec:\"%3\"")
+        .arg(categoryOrContainer, videoCodec, containerOrAudioCodec);
 }
 
 }  // namespace reelwright::custom

@@ -19,6 +19,8 @@ inline const QString kAsInput = QStringLiteral("[As Input]");
 // its fields apply.
 inline const QString kCopyName = QStringLiteral("copy");
 inline const QString kCopyDescription = QStringLiteral("Copy (no re-encoding)");
+// The same in the user's language, for the codec lists.
+QString CopyDescription();
 
 QStringList ContainerItems();
 QStringList SampleRateItems();

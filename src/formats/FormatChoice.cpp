@@ -5,16 +5,25 @@
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace reelwright {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::FormatChoice)
+};
+
+}  // namespace
 
 bool FormatChoice::LoadPresets(const QString& path) {
     QString error;
     const auto outcome = presets_.Load(path, &error);
     if (outcome == PresetCatalogue::Outcome::Failed) {
-        Notifier::Current().Show(QStringLiteral("Error Occured while Loading Presets.\r\n") + error,
-                                 MessageIcon::None);
+        Notifier::Current().Show(
+            Text::tr("Error Occured while Loading Presets.") + QStringLiteral("\r\n") + error,
+            MessageIcon::None);
         return false;
     }
     if (outcome == PresetCatalogue::Outcome::Loaded) {
@@ -35,11 +44,11 @@ bool FormatChoice::LoadCodecs(const QString& path) {
         audioCodecs_ = codecs_.AudioDescriptions();
         // The first of each, the video list first: an empty audio list still leaves it chosen.
         if (videoCodecs_.isEmpty()) {
-            error = QStringLiteral("The catalogue holds no video codec.");
+            error = Text::tr("The catalogue holds no video codec.");
         } else {
             custom.videoCodec = 0;
             if (audioCodecs_.isEmpty()) {
-                error = QStringLiteral("The catalogue holds no audio codec.");
+                error = Text::tr("The catalogue holds no audio codec.");
             } else {
                 custom.audioCodec = 0;
             }
@@ -53,8 +62,9 @@ bool FormatChoice::LoadCodecs(const QString& path) {
         }
         return true;
     }
-    Notifier::Current().Show(QStringLiteral("Error Occured while Loading Codecs.\r\n") + error,
-                             MessageIcon::None);
+    Notifier::Current().Show(
+        Text::tr("Error Occured while Loading Codecs.") + QStringLiteral("\r\n") + error,
+        MessageIcon::None);
     return false;
 }
 
@@ -85,7 +95,7 @@ void FormatChoice::RelistPresets() {
 
 QString FormatChoice::SaveOwnPreset(const QString& category, const QString& label, QString* note) {
     if (ownPath_.isEmpty()) {
-        return QStringLiteral("There is no folder for your own presets.");
+        return Text::tr("There is no folder for your own presets.");
     }
     const QString extension = custom::ContainerItems().value(custom.container).toLower();
     if (const QString problem = OwnPresets::NameProblem(category, label, extension);
@@ -94,7 +104,7 @@ QString FormatChoice::SaveOwnPreset(const QString& category, const QString& labe
     }
     if (presets_.ExtensionsOf(category, label).contains(extension) &&
         !presets_.IsOwn(extension, label, category)) {
-        return QStringLiteral(
+        return Text::tr(
                    "\"%1\" in \"%2\" (%3) is a preset that comes with the program; "
                    "choose another name.")
             .arg(label, category, extension);
@@ -108,22 +118,24 @@ QString FormatChoice::SaveOwnPreset(const QString& category, const QString& labe
     }
     if (parameters.options->contains(u'<') || parameters.options->contains(u'\r') ||
         parameters.options->contains(u'\n')) {
-        return QStringLiteral("The custom format's options cannot be kept in a preset: %1")
+        return Text::tr("The custom format's options cannot be kept in a preset: %1")
             .arg(*parameters.options);
     }
     bool replaced = false;
     QString error;
     if (!OwnPresets::Add(ownPath_, {label, *parameters.options, extension, category}, &replaced,
                          &error)) {
-        return QStringLiteral("The preset could not be saved in %1: %2")
+        return Text::tr("The preset could not be saved in %1: %2")
             .arg(QDir::toNativeSeparators(ownPath_), error);
     }
     const OwnPresets::Read read = OwnPresets::Load(ownPath_);
     presets_.SetOwn(read.entries);
     RelistPresets();
-    *note = QStringLiteral("The preset \"%1\" %2 under \"%3\" with the presets, kept in %4.")
-                .arg(label, replaced ? QStringLiteral("was replaced") : QStringLiteral("is listed"),
-                     category, QDir::toNativeSeparators(ownPath_));
+    *note = (replaced ? Text::tr("The preset \"%1\" was replaced under \"%2\" with the presets, "
+                                 "kept in %3.")
+                      : Text::tr("The preset \"%1\" is listed under \"%2\" with the presets, "
+                                 "kept in %3."))
+                .arg(label, category, QDir::toNativeSeparators(ownPath_));
     return QString();
 }
 
@@ -133,11 +145,11 @@ bool FormatChoice::ChosenPresetIsOwn() const {
 
 QString FormatChoice::RemoveChosenPreset() {
     if (!ChosenPresetIsOwn()) {
-        return QStringLiteral("Only presets of your own can be removed.");
+        return Text::tr("Only presets of your own can be removed.");
     }
     QString error;
     if (!OwnPresets::Remove(ownPath_, {Label(), QString(), Extension(), Category()}, &error)) {
-        return QStringLiteral("The preset could not be removed from %1: %2")
+        return Text::tr("The preset could not be removed from %1: %2")
             .arg(QDir::toNativeSeparators(ownPath_), error);
     }
     presets_.SetOwn(OwnPresets::Load(ownPath_).entries);
@@ -151,7 +163,7 @@ QString FormatChoice::RestoreCodecs(std::optional<int> video, const QString& vid
     QStringList lost;
     const auto restore = [this, &lost, firstStart](const QStringList& list,
                                                    std::optional<int> index, const QString& name,
-                                                   int* chosen, const char* kind) {
+                                                   int* chosen, bool isVideo) {
         const auto nameAt = [&](int i) { return codecs_.GetCodecName(list.value(i)); };
         if (list.isEmpty()) {
             return;  // no catalogue: nothing to choose from or tell
@@ -167,7 +179,9 @@ QString FormatChoice::RestoreCodecs(std::optional<int> video, const QString& vid
                     return;
                 }
             }
-            lost << QStringLiteral("the %1 codec \"%2\"").arg(QString::fromLatin1(kind), name);
+            lost << (isVideo ? Text::tr("the video codec \"%1\"")
+                             : Text::tr("the audio codec \"%1\""))
+                        .arg(name);
         } else if (!index) {
             return;  // a stored value that broke its rule leaves the list
         } else if (*index >= 0 && *index < list.size()) {
@@ -177,18 +191,18 @@ QString FormatChoice::RestoreCodecs(std::optional<int> video, const QString& vid
             *chosen = 0;
             return;
         } else if (*index >= 0) {
-            lost << QStringLiteral("the %1 codec at position %2")
-                        .arg(QString::fromLatin1(kind))
+            lost << (isVideo ? Text::tr("the video codec at position %1")
+                             : Text::tr("the audio codec at position %1"))
                         .arg(*index + 1);
         }
         *chosen = -1;
     };
-    restore(videoCodecs_, video, videoName, &custom.videoCodec, "video");
-    restore(audioCodecs_, audio, audioName, &custom.audioCodec, "audio");
+    restore(videoCodecs_, video, videoName, &custom.videoCodec, true);
+    restore(audioCodecs_, audio, audioName, &custom.audioCodec, false);
     if (lost.isEmpty()) {
         return QString();
     }
-    return QStringLiteral(
+    return Text::tr(
                "A codec saved for the custom format is no longer in the codec list "
                "(%1), so none is chosen in its place: choose one in the format panel "
                "before converting with the custom format.")
@@ -213,12 +227,12 @@ bool FormatChoice::CopiesAudio() const {
 
 QString FormatChoice::UnchosenCodecProblem() const {
     if (custom.videoCodec < 0 && !videoCodecs_.isEmpty()) {
-        return QStringLiteral(
+        return Text::tr(
             "No video codec is chosen in the custom format: choose one in the "
             "format panel.");
     }
     if (custom.audioCodec < 0 && !audioCodecs_.isEmpty()) {
-        return QStringLiteral(
+        return Text::tr(
             "No audio codec is chosen in the custom format: choose one in the "
             "format panel.");
     }
@@ -317,8 +331,8 @@ FormatParameters FormatChoice::Parameters() const {
         // An open quote would swallow the output's name on the encoder's command line.
         if (!SplitArguments(params)) {
             return {std::nullopt,
-                    QStringLiteral("The preset \"%1 / %2\" (%3) has a quote that is not closed in "
-                                   "its params: %4")
+                    Text::tr("The preset \"%1 / %2\" (%3) has a quote that is not closed in "
+                             "its params: %4")
                         .arg(Category(), Label(), Extension(), params)};
         }
         return {params, QString()};
@@ -335,9 +349,8 @@ FormatParameters FormatChoice::Parameters() const {
     }
     if (!SplitArguments(*params)) {
         return {std::nullopt,
-                QStringLiteral("A codec name of the custom format has a quote that is not "
-                               "closed: ") +
-                    *params};
+                Text::tr("A codec name of the custom format has a quote that is not closed: %1")
+                    .arg(*params)};
     }
     return {*params, QString()};
 }
@@ -357,10 +370,18 @@ QString FormatChoice::Summary() const {
 
 QString FormatChoice::SaveAndCloseProblem() const {
     const std::pair<const QString*, const char*> required[] = {
-        {&custom.channels, "Channels Field in the custom Format can not be empty."},
-        {&custom.frameRate, "Frame Rate Field in the custom Format can not be empty."},
-        {&custom.audioBitrate, "Audio Bitrate Field in the custom Format can not be empty."},
-        {&custom.videoBitrate, "Video Bitrate Field in the custom Format can not be empty."},
+        {&custom.channels,
+         QT_TRANSLATE_NOOP("reelwright::FormatChoice",
+                           "Channels Field in the custom Format can not be empty.")},
+        {&custom.frameRate,
+         QT_TRANSLATE_NOOP("reelwright::FormatChoice",
+                           "Frame Rate Field in the custom Format can not be empty.")},
+        {&custom.audioBitrate,
+         QT_TRANSLATE_NOOP("reelwright::FormatChoice",
+                           "Audio Bitrate Field in the custom Format can not be empty.")},
+        {&custom.videoBitrate,
+         QT_TRANSLATE_NOOP("reelwright::FormatChoice",
+                           "Video Bitrate Field in the custom Format can not be empty.")},
     };
     // Fields a copy does not use are off, and cannot be put right there.
     const auto applies = [this](const QString* text) {
@@ -369,7 +390,7 @@ QString FormatChoice::SaveAndCloseProblem() const {
     };
     for (const auto& [text, message] : required) {
         if (applies(text) && text->isEmpty()) {
-            return QString::fromLatin1(message);
+            return Text::tr(message);
         }
     }
     // Values that cannot work are refused here, not found out file by file.
@@ -402,8 +423,7 @@ QString FormatChoice::SaveAndCloseNote() const {
     if (presetMode || !rule || !rule->audioCodecs.isEmpty()) {
         return QString();
     }
-    return QStringLiteral("The %1 container holds video only: the sound is left out.")
-        .arg(container);
+    return Text::tr("The %1 container holds video only: the sound is left out.").arg(container);
 }
 
 }  // namespace reelwright

@@ -4,6 +4,7 @@
 #include "formats/PresetCatalogue.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,19 @@
 
 namespace reelwright {
 namespace {
+
+// Not "Text": OwnPresets has a member of that name.
+struct Message {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::OwnPresets)
+};
+
+QString Unreadable(const QString& path, const QString& why) {
+    //: %1 is the file of the user's own presets, %2 why it cannot be read.
+    return Message::tr(
+               "Your own presets in %1 cannot be read (%2), so they are not listed; the file "
+               "is left as it is.")
+        .arg(path, why);
+}
 
 bool SamePreset(const PresetEntry& a, const PresetEntry& b) {
     return a.category == b.category && a.label == b.label && a.extension == b.extension;
@@ -29,7 +43,8 @@ QString AsideName(const QString& path) {
 
 bool Write(const QString& path, const std::vector<PresetEntry>& entries, QString* error) {
     if (!QDir().mkpath(QFileInfo(path).path())) {
-        *error = QStringLiteral("the folder %1 cannot be made")
+        //: Why a preset cannot be saved: %1 is a folder.
+        *error = Message::tr("the folder %1 cannot be made")
                      .arg(QDir::toNativeSeparators(QFileInfo(path).path()));
         return false;
     }
@@ -52,19 +67,13 @@ OwnPresets::Read OwnPresets::Load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         read.unreadable = true;
-        read.problem = QStringLiteral(
-                           "Your own presets in %1 cannot be read (%2), so they are not "
-                           "listed; the file is left as it is.")
-                           .arg(shown, file.errorString());
+        read.problem = Unreadable(shown, file.errorString());
         return read;
     }
     const QString text = QString::fromLocal8Bit(file.readAll());
     if (file.error() != QFileDevice::NoError) {
         read.unreadable = true;
-        read.problem = QStringLiteral(
-                           "Your own presets in %1 cannot be read (%2), so they are not "
-                           "listed; the file is left as it is.")
-                           .arg(shown, file.errorString());
+        read.problem = Unreadable(shown, file.errorString());
         return read;
     }
     file.close();
@@ -73,17 +82,20 @@ OwnPresets::Read OwnPresets::Load(const QString& path) {
     if (catalogue.Scan(text, &error) == PresetCatalogue::Outcome::Failed) {
         const QString aside = AsideName(path);
         if (QFile::rename(path, aside)) {
-            read.problem = QStringLiteral(
-                               "Your own presets in %1 are damaged (%2). The file was "
-                               "set aside as %3; the presets that come with the "
-                               "program are listed.")
+            //: %1 is the file of the user's own presets, %2 what is wrong in it, %3 the name it
+            //: was given.
+            read.problem = Message::tr(
+                               "Your own presets in %1 are damaged (%2). The file was set "
+                               "aside as %3; the presets that come with the program are "
+                               "listed.")
                                .arg(shown, error, QDir::toNativeSeparators(aside));
         } else {
             // Left where it is, it must not be written over.
             read.unreadable = true;
-            read.problem = QStringLiteral(
-                               "Your own presets in %1 are damaged (%2) and could not "
-                               "be set aside, so they are not listed.")
+            //: %1 is the file of the user's own presets, %2 what is wrong in it.
+            read.problem = Message::tr(
+                               "Your own presets in %1 are damaged (%2) and could not be set "
+                               "aside, so they are not listed.")
                                .arg(shown, error);
         }
         return read;
@@ -99,29 +111,37 @@ OwnPresets::Read OwnPresets::Load(const QString& path) {
 
 QString OwnPresets::NameProblem(const QString& category, const QString& label,
                                 const QString& extension) {
-    const std::pair<const QString*, const char*> names[] = {
-        {&category, "category"}, {&label, "name"}, {&extension, "container"}};
-    for (const auto& [text, what] : names) {
-        const QString word = QString::fromLatin1(what);
+    const std::pair<const QString*, QString> names[] = {
+        //: A preset's field, named in "The preset's %1 cannot be empty." and the like.
+        {&category, Message::tr("category")},
+        //: A preset's field, named in "The preset's %1 cannot be empty." and the like.
+        {&label, Message::tr("name")},
+        //: A preset's field, named in "The preset's %1 cannot be empty." and the like.
+        {&extension, Message::tr("container")}};
+    for (const auto& [text, word] : names) {
         if (text->trimmed().isEmpty()) {
-            return QStringLiteral("The preset's %1 cannot be empty.").arg(word);
+            //: %1 is a preset's field: category, name or container.
+            return Message::tr("The preset's %1 cannot be empty.").arg(word);
         }
         if (*text != text->trimmed()) {
-            return QStringLiteral("The preset's %1 cannot begin or end with a space.").arg(word);
+            //: %1 is a preset's field: category, name or container.
+            return Message::tr("The preset's %1 cannot begin or end with a space.").arg(word);
         }
         if (text->size() > 100) {
-            return QStringLiteral("The preset's %1 can be at most 100 characters long.").arg(word);
+            //: %1 is a preset's field: category, name or container.
+            return Message::tr("The preset's %1 can be at most 100 characters long.").arg(word);
         }
         for (const QChar c : *text) {
             if (c == u'<' || c == u'>' || c.category() == QChar::Other_Control) {
-                return QStringLiteral("The preset's %1 cannot hold \"<\", \">\" or a line break.")
+                //: %1 is a preset's field: category, name or container.
+                return Message::tr("The preset's %1 cannot hold \"<\", \">\" or a line break.")
                     .arg(word);
             }
         }
     }
     // reelwright-cli --preset "CATEGORY/LABEL" ends the category at its first "/".
     if (category.contains(u'/')) {
-        return QStringLiteral("The preset's category cannot hold \"/\".");
+        return Message::tr("The preset's category cannot hold \"/\".");
     }
     return QString();
 }

@@ -9,6 +9,7 @@
 #include "joblist/FileSizeText.h"
 #include "platform/Notifier.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::JobList)
+};
 
 constexpr quint32 kRefusedColor = Rgb(220, 10, 10);
 
@@ -39,21 +44,23 @@ bool IsNameTooLong(const QString& path) {
 QString NameTooLongReason(const QString& path) {
     const qsizetype bytes = QFile::encodeName(path).size();
     if (bytes >= PATH_MAX) {
-        return QStringLiteral(
+        //: Why a file is not added. %1 and %2 are numbers of bytes.
+        return Text::tr(
                    "its full name is too long for the system (%1 bytes; the most it "
                    "takes is %2), so neither Reelwright nor the encoder can open it")
-            .arg(bytes)
-            .arg(PATH_MAX - 1);
+            .arg(QString::number(bytes), QString::number(PATH_MAX - 1));
     }
-    return QStringLiteral(
+    //: Why a file is not added. %1 is a number of bytes.
+    return Text::tr(
                "one of the names in its path is too long for the system (the most it "
                "takes is %1 bytes)")
         .arg(NAME_MAX);
 }
 
 void ReportAddError(int number, const QString& description) {
-    Notifier::Current().Show(QStringLiteral("An error occured while Adding File\r") +
-                                 QString::number(number) + u':' + description,
+    //: %1 is an error number, %2 what went wrong.
+    Notifier::Current().Show(Text::tr("An error occured while Adding File\r%1:%2")
+                                 .arg(QString::number(number), description),
                              MessageIcon::Error);
 }
 
@@ -92,6 +99,11 @@ void JobList::ReadAhead(const QStringList& paths) {
         }
     }
     const EncoderProbe probe(EncoderPath(), CVideoConv::ProbeTimeLimit());
+    // Asked here, at the window's priority, once: asked first by a reader at the lowest one, on
+    // a busy machine, the encoder might not answer in time and every file be asked the slow way.
+    if (!wanted.isEmpty()) {
+        probe.InProcess();
+    }
     ahead_ = std::make_unique<FactsAhead>(
         [probe](const QString& path, const std::atomic<bool>& cancel) {
             return FileFacts{probe.Probe(path, &cancel), ReadMediaLength(path)};
@@ -188,12 +200,15 @@ bool JobList::IsExcludedExtension(const QString& extension) {
 
 QString JobList::ExclusionReason(const QString& extension) {
     if (extension.isEmpty()) {
-        return QStringLiteral("it has no extension, so its kind cannot be told");
+        //: Why a file is not added.
+        return Text::tr("it has no extension, so its kind cannot be told");
     }
     if (kSoundExtensions.contains(extension, Qt::CaseInsensitive)) {
-        return QStringLiteral("a sound file (.%1): only video files are added").arg(extension);
+        //: Why a file is not added. %1 is its extension.
+        return Text::tr("a sound file (.%1): only video files are added").arg(extension);
     }
-    return QStringLiteral("not a video file (.%1)").arg(extension);
+    //: Why a file is not added. %1 is its extension.
+    return Text::tr("not a video file (.%1)").arg(extension);
 }
 
 void JobList::Refuse(Refusal kind, const QString& reason) {
@@ -204,14 +219,16 @@ void JobList::Refuse(Refusal kind, const QString& reason) {
 bool JobList::AddFile2Grid(QString& sFilePath) {
     Refuse(Refusal::None, QString());
     if (adding_ || !store_) {
-        Refuse(Refusal::Busy, QStringLiteral("another add is running"));
+        //: Why a file is not added.
+        Refuse(Refusal::Busy, Text::tr("another add is running"));
         return false;  // an add that arrives during another add's probe is refused
     }
     const QScopedValueRollback<bool> adding(adding_, true);
     sFilePath = ListedPath(sFilePath);
     const FileIdentity identity = IdentityOf(sFilePath);
     if (FileExistsInGrid(sFilePath) || store_->FindFile(identity) >= 0) {
-        Refuse(Refusal::Duplicate, QStringLiteral("already in the list"));
+        //: Why a file is not added.
+        Refuse(Refusal::Duplicate, Text::tr("already in the list"));
         return false;
     }
     // Only regular files (or links to one) are probed: a pipe or a device would hold the
@@ -220,34 +237,40 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     if (!info.isFile()) {
         if (!info.exists() && sFilePath.contains(QChar::ReplacementCharacter)) {
             // The name was not valid UTF-8: what reached us is a decoding that names no file.
-            Refuse(Refusal::NotUtf8, QStringLiteral("its name is not valid UTF-8, so it cannot be "
-                                                    "passed on unchanged; rename the file to add "
-                                                    "it"));
+            //: Why a file is not added.
+            Refuse(Refusal::NotUtf8, Text::tr("its name is not valid UTF-8, so it cannot be "
+                                              "passed on unchanged; rename the file to add it"));
         } else if (!info.exists() && IsNameTooLong(sFilePath)) {
             Refuse(Refusal::NameTooLong, NameTooLongReason(sFilePath));
         } else if (!info.exists()) {
-            Refuse(Refusal::Missing, QStringLiteral("not found"));
+            //: Why a file is not added.
+            Refuse(Refusal::Missing, Text::tr("not found"));
         } else {
-            Refuse(Refusal::NotRegularFile, QStringLiteral("not a regular file"));
+            //: Why a file is not added: it is a folder, a device or a pipe.
+            Refuse(Refusal::NotRegularFile, Text::tr("not a regular file"));
         }
         if (!refusalsCollected_ && lastRefusalKind_ == Refusal::NameTooLong) {
-            ReportAddError(52,
-                           QStringLiteral("Bad file name: %1 (%2)").arg(sFilePath, lastRefusal_));
+            //: %1 is a path, %2 why it cannot be used.
+            ReportAddError(52, Text::tr("Bad file name: %1 (%2)").arg(sFilePath, lastRefusal_));
         } else if (!refusalsCollected_) {
-            ReportAddError(53,
-                           QStringLiteral("File not found: %1 (%2)").arg(sFilePath, lastRefusal_));
+            //: %1 is a path, %2 why it cannot be used.
+            ReportAddError(53, Text::tr("File not found: %1 (%2)").arg(sFilePath, lastRefusal_));
         }
         return false;
     }
     if (!info.isReadable()) {
         // Nothing of it could be converted; better said now than as a failure later.
-        Refuse(Refusal::Unreadable, QStringLiteral("it cannot be read (permission denied)"));
+        //: Why a file is not added.
+        Refuse(Refusal::Unreadable, Text::tr("it cannot be read (permission denied)"));
         return false;
     }
     const QString extension = ExtensionOf(sFilePath);
     const std::optional<FileFacts> ready = ahead_ ? ahead_->Take(sFilePath) : std::nullopt;
-    // Every file that is not a duplicate is probed, also those the extension refuses next.
-    const ProbeVerdict probe = ready ? ready->probe : probe_(sFilePath);
+    // Every file that is not a duplicate is probed, also those the extension refuses next. A
+    // read ahead at low priority may run out of time only because the machine is busy: such a
+    // file is asked again here, at the window's priority, before it is called unreadable.
+    const ProbeVerdict probe =
+        ready && !ready->probe.timedOut ? ready->probe : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
         Refuse(Refusal::ExcludedType, ExclusionReason(extension));
         return false;

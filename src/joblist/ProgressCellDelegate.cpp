@@ -2,9 +2,9 @@
 
 #include "joblist/JobListStore.h"
 #include "joblist/JobRow.h"
+#include "joblist/StatusText.h"
 #include "platform/Rounding.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 
@@ -31,31 +31,6 @@ std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
         return std::nullopt;  // "nan" is no percentage
     }
     return static_cast<int>(std::clamp<double>(RoundHalfEven(value), -1e9, 1e9));
-}
-
-namespace {
-
-// The statuses the list shows, kept in English in the list and its file, shown translated.
-const char* const kStatuses[] = {
-    QT_TRANSLATE_NOOP("reelwright::Status", "Waiting Conversion"),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Unkown Format"),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Starting..."),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Unknown format"),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Cancelled"),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Error"),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Complete"),
-    QT_TRANSLATE_NOOP("reelwright::Status", "Waiting Next Batch"),
-};
-
-}  // namespace
-
-QString ProgressCellDelegate::StatusText(const QString& status) {
-    for (const char* known : kStatuses) {
-        if (status == QLatin1String(known)) {
-            return QCoreApplication::translate("reelwright::Status", known);
-        }
-    }
-    return status;
 }
 
 QString ProgressCellDelegate::ShownText(const QModelIndex& index) {

@@ -29,7 +29,6 @@ class ProgressCellDelegate : public QStyledItemDelegate {
   public:
     // A cell's text as it is shown: a status in the window's language.
     static QString ShownText(const QModelIndex& index);
-    static QString StatusText(const QString& status);
 
     // The percentage of a status cell whose text is a number, rounded half to even.
     static std::optional<int> ProgressOf(const QModelIndex& index);

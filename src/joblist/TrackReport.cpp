@@ -1,23 +1,72 @@
 #include "joblist/TrackReport.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
 namespace reelwright {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::TrackReport)
+};
+
+// "a, b and c": whole phrases to the translator, so a language may order and join them its way.
 QString Joined(const QStringList& items) {
     if (items.size() <= 1) {
         return items.join(QString());
     }
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
+    QString head = items.first();
+    for (qsizetype i = 1; i + 1 < items.size(); ++i) {
+        //: Joins the items of a list but the last: "1 video, 2 audio".
+        head = Text::tr("%1, %2").arg(head, items[i]);
+    }
+    //: Joins the last item of a list: "1 video, 2 audio and 2 subtitle".
+    return Text::tr("%1 and %2").arg(head, items.last());
 }
 
+QString Fonts(int count) {
+    if (count == 1) {
+        //: One font file kept or left out.
+        return Text::tr("1 font");
+    }
+    //: A number of font files kept or left out.
+    return Text::tr("%1 fonts").arg(count);
+}
+
+// "2 audio tracks", by the report's kind of track, which is kept in English.
 QString Tracks(int count, const QString& kind) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(count)
-        .arg(kind, count == 1 ? QStringLiteral("track") : QStringLiteral("tracks"));
+    struct Phrases {
+        const char* kind;
+        const char* one;
+        const char* many;
+    };
+    static const Phrases kPhrases[] = {
+        {"video", QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 video track"),
+         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 video tracks")},
+        {"audio", QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 audio track"),
+         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 audio tracks")},
+        {"subtitle", QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 subtitle track"),
+         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 subtitle tracks")},
+        {"picture subtitle",
+         QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 picture subtitle track"),
+         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 picture subtitle tracks")},
+    };
+    for (const Phrases& phrases : kPhrases) {
+        if (kind == QLatin1String(phrases.kind)) {
+            return count == 1 ? QCoreApplication::translate("reelwright::TrackReport", phrases.one)
+                              : QCoreApplication::translate("reelwright::TrackReport", phrases.many)
+                                    .arg(count);
+        }
+    }
+    // A kind of a later version, read from a kept list: its own word.
+    if (count == 1) {
+        //: %1 is a kind of track, in English.
+        return Text::tr("1 %1 track").arg(kind);
+    }
+    //: %1 is a number, %2 a kind of track, in English.
+    return Text::tr("%1 %2 tracks").arg(QString::number(count), kind);
 }
 
 }  // namespace
@@ -26,30 +75,40 @@ QString TrackReport::Sentence() const {
     QStringList sentences;
     QStringList tracks;
     int total = 0;
-    for (const auto& [count, kind] :
-         {std::pair{kept.video, "video"}, std::pair{kept.audio, "audio"},
-          std::pair{kept.subtitle, "subtitle"}}) {
+    for (const auto& [count, phrase] :
+         //: How many tracks of a kind were kept; "tracks" follows after the list.
+         {std::pair{kept.video, Text::tr("%1 video")},
+          //: How many tracks of a kind were kept; "tracks" follows after the list.
+          std::pair{kept.audio, Text::tr("%1 audio")},
+          //: How many tracks of a kind were kept; "tracks" follows after the list.
+          std::pair{kept.subtitle, Text::tr("%1 subtitle")}}) {
         if (count > 0) {
-            tracks << QStringLiteral("%1 %2").arg(count).arg(QString::fromLatin1(kind));
+            tracks << QString(phrase).arg(count);
             total += count;
         }
     }
     QStringList extras;
     if (kept.cover > 0) {
-        extras << QStringLiteral("the cover art");
+        extras << Text::tr("the cover art");
     }
     if (kept.font > 0) {
-        extras << (kept.font == 1 ? QStringLiteral("1 font")
-                                  : QStringLiteral("%1 fonts").arg(kept.font));
+        extras << Fonts(kept.font);
     }
-    if (!tracks.isEmpty()) {
-        sentences << QStringLiteral("Kept ") + Joined(tracks) +
-                         (total == 1 ? QStringLiteral(" track") : QStringLiteral(" tracks")) +
-                         (extras.isEmpty() ? QString()
-                                           : QStringLiteral(", with ") + Joined(extras)) +
-                         u'.';
+    if (!tracks.isEmpty() && extras.isEmpty() && total == 1) {
+        //: %1 lists the tracks kept by kind: "1 audio".
+        sentences << Text::tr("Kept %1 track.").arg(Joined(tracks));
+    } else if (!tracks.isEmpty() && extras.isEmpty()) {
+        //: %1 lists the tracks kept by kind: "1 video, 2 audio and 2 subtitle".
+        sentences << Text::tr("Kept %1 tracks.").arg(Joined(tracks));
+    } else if (!tracks.isEmpty() && total == 1) {
+        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
+        sentences << Text::tr("Kept %1 track, with %2.").arg(Joined(tracks), Joined(extras));
+    } else if (!tracks.isEmpty()) {
+        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
+        sentences << Text::tr("Kept %1 tracks, with %2.").arg(Joined(tracks), Joined(extras));
     } else if (!extras.isEmpty()) {
-        sentences << QStringLiteral("Kept ") + Joined(extras) + u'.';
+        //: %1 is the cover art or fonts kept.
+        sentences << Text::tr("Kept %1.").arg(Joined(extras));
     }
     // Tracks left out for one reason are told together, with their languages.
     std::vector<std::pair<std::pair<QString, QString>, QStringList>> groups;
@@ -63,7 +122,7 @@ QString TrackReport::Sentence() const {
         }
         group->second << track.language;
     }
-    QStringList parts;
+    QString parts;
     for (const auto& [key, languages] : groups) {
         QStringList named;
         for (const QString& language : languages) {
@@ -71,20 +130,26 @@ QString TrackReport::Sentence() const {
                 named << language;
             }
         }
-        const QString what =
-            key.first == QStringLiteral("cover") ? QStringLiteral("the cover art")
-            : key.first == QStringLiteral("font")
-                ? (languages.size() == 1 ? QStringLiteral("1 font")
-                                         : QStringLiteral("%1 fonts").arg(languages.size()))
-                : Tracks(static_cast<int>(languages.size()), key.first);
-        parts << what +
-                     (named.isEmpty()
-                          ? QString()
-                          : QStringLiteral(" (%1)").arg(named.join(QStringLiteral(", ")))) +
-                     QStringLiteral(": ") + key.second;
+        const int count = static_cast<int>(languages.size());
+        QString what = key.first == QStringLiteral("cover")  ? Text::tr("the cover art")
+                       : key.first == QStringLiteral("font") ? Fonts(count)
+                                                             : Tracks(count, key.first);
+        if (!named.isEmpty()) {
+            QString codes = named.first();
+            for (qsizetype i = 1; i < named.size(); ++i) {
+                codes = Text::tr("%1, %2").arg(codes, named[i]);
+            }
+            //: %1 is what was left out, %2 the language codes of its tracks.
+            what = Text::tr("%1 (%2)").arg(what, codes);
+        }
+        //: %1 is what was left out, %2 why.
+        const QString part = Text::tr("%1: %2").arg(what, key.second);
+        //: Joins the groups of tracks left out, each with its reason.
+        parts = parts.isEmpty() ? part : Text::tr("%1; %2").arg(parts, part);
     }
     if (!parts.isEmpty()) {
-        sentences << QStringLiteral("Left out: ") + parts.join(QStringLiteral("; ")) + u'.';
+        //: %1 lists what was left out, each with its reason.
+        sentences << Text::tr("Left out: %1.").arg(parts);
     }
     sentences << notes;
     return sentences.join(u' ');

@@ -5,6 +5,7 @@
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +19,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::VideoFileAdder)
+};
 
 // Each pattern in both letter cases: file names here are case-sensitive.
 QString Patterns(const QStringList& extensions) {
@@ -62,14 +67,21 @@ QString VideoFileAdder::OpenDialogFilter() {
                              "mpv2", "mp2v", "ts",  "tp",   "tpr", "pva", "pss",  "divx"};
     const QStringList mpeg{"mpg",  "mp2",  "mpeg", "mp4", "mpe", "m4v", "m1v", "m2v",
                            "mpv2", "mp2v", "dat",  "ts",  "tp",  "tpr", "pva", "pss"};
+    // The dialog takes the patterns from the last parentheses of each filter.
     const QStringList filters{
-        QStringLiteral("Common Video Files (%1)").arg(Patterns(common)),
-        QStringLiteral("MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)").arg(Patterns(mpeg)),
-        QStringLiteral("Windows Media Files(*.wmv,*.asf) (%1)").arg(Patterns({"wmv", "asf"})),
-        QStringLiteral("AVI Files(*.avi) (%1)").arg(Patterns({"avi"})),
-        QStringLiteral("QuickTime Files-Ver2 or less(*.mov) (%1)").arg(Patterns({"mov"})),
+        //: A file dialog's filter: keep " (%1)" at the end, it holds the patterns.
+        Text::tr("Common Video Files (%1)").arg(Patterns(common)),
+        //: A file dialog's filter: keep " (%1)" at the end, it holds the patterns.
+        Text::tr("MPEG Files(.mpg,*.mpeg,*.mp2,*.mp4,*.mpe,*.m4v) (%1)").arg(Patterns(mpeg)),
+        //: A file dialog's filter: keep " (%1)" at the end, it holds the patterns.
+        Text::tr("Windows Media Files(*.wmv,*.asf) (%1)").arg(Patterns({"wmv", "asf"})),
+        //: A file dialog's filter: keep " (%1)" at the end, it holds the patterns.
+        Text::tr("AVI Files(*.avi) (%1)").arg(Patterns({"avi"})),
+        //: A file dialog's filter: keep " (%1)" at the end, it holds the patterns.
+        Text::tr("QuickTime Files-Ver2 or less(*.mov) (%1)").arg(Patterns({"mov"})),
         // Every file, with or without a dot in its name.
-        QStringLiteral("All Files(*.*) (*)"),
+        //: A file dialog's filter: keep " (*)" at the end, it is the pattern.
+        Text::tr("All Files(*.*) (*)"),
     };
     return filters.join(QStringLiteral(";;"));
 }
@@ -144,7 +156,7 @@ void VideoFileAdder::AddFolder(const QString& folder) {
     }
     const QStringList names = GetFolderFiles(folder);
     if (names.isEmpty()) {
-        Notifier::Current().Show(QStringLiteral("Selected Folder is empty."), MessageIcon::Warning);
+        Notifier::Current().Show(Text::tr("Selected Folder is empty."), MessageIcon::Warning);
         return;
     }
     QStringList files;
@@ -239,10 +251,11 @@ void VideoFileAdder::EndAdd() {
     }
     QStringList details;
     for (const Refusal& refusal : refusals_) {
-        details << QDir::toNativeSeparators(refusal.path) + QStringLiteral(": ") + refusal.reason;
+        //: A line of the list of files not added: %1 is a path, %2 why it was not added.
+        details << Text::tr("%1: %2").arg(QDir::toNativeSeparators(refusal.path), refusal.reason);
     }
     const QString text =
-        QStringLiteral("Some files are not supported or already exist and will not be added");
+        Text::tr("Some files are not supported or already exist and will not be added");
     if (inSteps_) {
         // A batch converts meanwhile: the box must not hold it.
         Notifier::Current().Tell(text + u'\n' + details.join(u'\n'), MessageIcon::Warning);

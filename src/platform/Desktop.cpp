@@ -1,9 +1,14 @@
 #include "platform/Desktop.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::Desktop)
+};
 
 class LogDesktop final : public Desktop {
   public:
@@ -32,18 +37,22 @@ QString OpenFailureMessage(const QString& target, std::optional<int> openerExit,
     constexpr int kFileMissing = 2;
     QString why;
     if (missing || openerExit == kFileMissing) {
-        why = QStringLiteral("the file is missing.");
+        //: Why a file or page could not be opened.
+        why = Text::tr("the file is missing.");
     } else if (!openerExit) {
-        why = QStringLiteral(
+        //: Why a file or page could not be opened.
+        why = Text::tr(
             "the desktop has no program for it. Installing xdg-utils (sudo apt install "
             "xdg-utils) and a player or browser helps.");
     } else {
         // Installed, xdg-utils has found nothing that opens it, or what it found failed.
-        why = QStringLiteral(
-            "no program on this computer could open it. Install a player or browser, or choose "
-            "one as the desktop's default for it.");
+        //: Why a file or page could not be opened.
+        why = Text::tr(
+            "no program on this computer could open it. Install a player or browser, "
+            "or choose one as the desktop's default for it.");
     }
-    return QStringLiteral("%1 could not be opened: %2").arg(target, why);
+    //: %1 is a file or web address, %2 why it could not be opened.
+    return Text::tr("%1 could not be opened: %2").arg(target, why);
 }
 
 }  // namespace reelwright

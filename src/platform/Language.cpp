@@ -89,4 +89,11 @@ QString InstallTranslations(QCoreApplication& app) {
     return chosen;
 }
 
+void RemoveTranslations(QCoreApplication& app) {
+    for (QTranslator* translator : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
 }  // namespace reelwright

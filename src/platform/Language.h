@@ -23,4 +23,7 @@ QString ChooseLanguage(const QString& language, const QString& lcAll, const QStr
 // Returns the language used, empty for English.
 QString InstallTranslations(QCoreApplication& app);
 
+// Back to English, for output that programs read.
+void RemoveTranslations(QCoreApplication& app);
+
 }  // namespace reelwright

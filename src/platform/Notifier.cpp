@@ -1,11 +1,16 @@
 #include "platform/Notifier.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::Notifier)
+};
 
 class LogNotifier final : public Notifier {
   public:
@@ -57,7 +62,8 @@ QString BoundedDetails(const QString& details) {
     }
     const qsizetype more = lines.size() - kMaxDetailLines;
     lines = lines.mid(0, kMaxDetailLines);
-    lines << QStringLiteral("... and %1 more").arg(more);
+    //: Ends a list cut short in a message: %1 is how many lines are not shown.
+    lines << Text::tr("... and %1 more").arg(more);
     return lines.join(u'\n');
 }
 

@@ -1,9 +1,17 @@
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace reelwright {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::WholeFile)
+};
+
+}  // namespace
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
@@ -28,7 +36,8 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
     // What is there now is what was meant, or the failure is told.
     if (QFileInfo(path).size() != bytes.size()) {
         if (error) {
-            *error = QStringLiteral("the file written is not whole");
+            //: Why a file could not be saved.
+            *error = Text::tr("the file written is not whole");
         }
         return false;
     }

@@ -4,6 +4,7 @@
 #include "platform/WholeFile.h"
 #include "settings/IniDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,10 @@
 
 namespace reelwright {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::CRegister)
+};
 
 // Bigger than any settings file can honestly be: such a file is not read, only set aside.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
@@ -82,14 +87,16 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     // A file the user made read-only stays as it is.
     if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) {
         if (error) {
-            *error = QStringLiteral("%1 is read-only").arg(path);
+            //: Why the settings cannot be saved: %1 is their file.
+            *error = Text::tr("%1 is read-only").arg(path);
         }
         return false;
     }
     QString why;
     if (!WriteWholeFile(path, bytes, &why)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(path, why);
+            //: Why the settings cannot be saved: %1 is their file, %2 the system's reason.
+            *error = Text::tr("%1: %2").arg(path, why);
         }
         return false;
     }
@@ -291,7 +298,7 @@ bool CRegister::REGSaveSettings(std::uint32_t regHKEY, const QString& sSection,
     }
     settings.sync();
     if (settings.status() != QSettings::NoError && error) {
-        *error = QStringLiteral("the registry refused the values");
+        *error = Text::tr("the registry refused the values");
     }
     return settings.status() == QSettings::NoError;
 }

@@ -21,6 +21,11 @@ std::unique_ptr<QProcess> CliTest::Program(const QStringList& arguments) const {
     environment.remove("XDG_CONFIG_HOME");
     environment.remove("XDG_STATE_HOME");
     environment.remove("XDG_DATA_HOME");
+    // English, whatever the machine's language; a test of another one says so.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(name);
+    }
+    environment.insert("LANG", "C.UTF-8");
     program->setProcessEnvironment(environment);
     program->setWorkingDirectory(home.path());
     program->setProgram(REELWRIGHT_CLI_PATH);

@@ -3,11 +3,13 @@
 //   stderr TEXT     the same on standard error
 //   bytes N C       write N copies of the character C
 //   sleep MS        pause
+//   starved MS      pause, when run at the lowest priority (nice 19): a busy machine's share
 //   output N        write N bytes into the output file (the last argument)
 //   args            print each argument as "arg[i]=<value>" on its own line
 //   pid             print "pid=<process id>"
 //   exit CODE       end with that exit code
 // Without a readable scenario it answers like the encoder does for a missing file.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -76,6 +78,10 @@ int main(int argc, char* argv[]) {
             Write(1, std::string(static_cast<std::size_t>(count), c));
         } else if (command == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::stol(rest)));
+        } else if (command == "starved") {
+            if (::getpriority(PRIO_PROCESS, 0) >= 19) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(std::stol(rest)));
+            }
         } else if (command == "output") {
             std::ofstream(output, std::ios::binary) << std::string(std::stoul(rest), 'v');
         } else if (command == "args") {

@@ -1,5 +1,6 @@
 #include "engine/FailureReason.h"
 #include "joblist/JobList.h"
+#include "joblist/TrackReport.h"
 
 #include "common/CaseName.h"
 #include "common/Fakes.h"
@@ -7,11 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -285,6 +290,58 @@ TEST_F(JobListTest, EveryRefusalSaysWhy) {
         EXPECT_EQ(list.LastRefusal(), c.reason) << c.path.toStdString();
     }
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+// A stand-in for a language: every text of one context comes back marked.
+class MarkingTranslator : public QTranslator {
+  public:
+    explicit MarkingTranslator(const char* context) : context_(context) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return qstrcmp(context, context_) == 0 ? u'«' + QString::fromUtf8(source) + u'»'
+                                               : QString();
+    }
+
+  private:
+    const char* context_;
+};
+
+// The texts the core writes for the user go through the translation of their own context,
+// placeholders filled after it; without it they are the English ones.
+TEST_F(JobListTest, TheCoresTextsAreTranslated) {
+    list.SetRefusalsCollected(true);
+    const QString video = File("clip.avi");
+    ASSERT_TRUE(Add(video));
+    TrackReport report;
+    report.kept.audio = 1;
+    const struct {
+        const char* context;
+        std::function<QString()> text;
+        QString translated;
+        QString english;
+    } cases[] = {
+        {"reelwright::FailureReason", [] { return UnreadableReason("/v/clip.avi"); },
+         "«The encoder cannot read clip.avi: it is not a kind of media file it knows, or it is "
+         "damaged.»",
+         "The encoder cannot read clip.avi: it is not a kind of media file it knows, or it is "
+         "damaged."},
+        {"reelwright::JobList",
+         [&] {
+             Add(video);
+             return list.LastRefusal();
+         },
+         "«already in the list»", "already in the list"},
+        // Each piece of the sentence on its own, as a language joins them its way.
+        {"reelwright::TrackReport", [&] { return report.Sentence(); }, "«Kept «1 audio» track.»",
+         "Kept 1 audio track."},
+    };
+    for (const auto& c : cases) {
+        MarkingTranslator marking(c.context);
+        ASSERT_TRUE(QCoreApplication::installTranslator(&marking));
+        EXPECT_EQ(c.text(), c.translated) << c.context;
+        QCoreApplication::removeTranslator(&marking);
+        EXPECT_EQ(c.text(), c.english) << c.context;
+    }
 }
 
 TEST_F(JobListTest, AnythingButARegularFileIsRefusedBeforeItIsProbed) {

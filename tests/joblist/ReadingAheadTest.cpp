@@ -91,6 +91,28 @@ TEST_F(ReadingAheadTest, AnotherEncoderIsAskedItself) {
     EXPECT_TRUE(probe.Probe(folder.Scenario("y.avi", "print Input #0, avi\\n\n")).readable);
 }
 
+TEST_F(ReadingAheadTest, AFileReadAheadTooSlowlyOnABusyMachineIsAskedAgainNotRefused) {
+    test::FakeEncoderFolder folder;
+    // The readers ahead run at the lowest priority; on a busy machine their encoder gets
+    // almost no time and runs out of it. Asked at the window's priority, it answers at once.
+    const QString starved = folder.Scenario(
+        "starved.avi",
+        "starved 5000\nprint Input #0, avi\\nAt least one output file must be specified\\n\n"
+        "exit 1\n");
+    const QString stalled = folder.Scenario("stalled.avi", "sleep 5000\n");
+    CVideoConv::SetProbeTimeLimit(1000);
+    JobList list;
+    list.InitJobList();
+    VideoFileAdder(list).AddVideoFiles({starved, stalled});
+    CVideoConv::SetProbeTimeLimit(CVideoConv::kDefaultProbeTimeLimitMs);
+    ASSERT_EQ(list.Store()->RecordCount(), 2);
+    EXPECT_EQ(list.Store()->Row(0).status, "Waiting Conversion");
+    // One that never answers is still unreadable, and says why.
+    EXPECT_EQ(list.Store()->Row(1).status, "Unkown Format");
+    EXPECT_TRUE(list.Store()->Row(1).reason.contains("stalled.avi"))
+        << list.Store()->Row(1).reason.toStdString();
+}
+
 TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
     // A pipe, a missing file, a refused extension and a duplicate among them.
     const QString pipe = dir.filePath("pipe.avi");

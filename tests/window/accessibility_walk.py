@@ -105,8 +105,16 @@ def window(application):
 
 
 def press(acc):
-    action = acc.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
+    # A button offers no action while it is disabled, as the main window's are until a panel
+    # has slid away; a loaded machine takes its time.
+    def pressable():
+        if not acc.getState().contains(pyatspi.STATE_ENABLED):
+            return None
+        action = acc.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        return (action, names) if names else None
+
+    action, names = wait_for(describe(acc) + " to be pressable", pressable)
     for wanted in ("Press", "Toggle", "press", "click", "jump"):
         if wanted in names:
             action.doAction(names.index(wanted))
