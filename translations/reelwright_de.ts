@@ -120,7 +120,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Error Occured:<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
@@ -572,43 +572,37 @@ Exit-Status:
 <context>
     <name>reelwright::CustomFormat</name>
     <message>
-        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <location filename="../src/formats/CustomFormat.cpp" line="+39"/>
         <source>The video bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Video-Bitrate „%1“ ist keine Zahl.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Audio-Bitrate „%1“ ist keine Zahl.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Video-Bitrate „%1“ ist nicht größer als 0.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Audio-Bitrate „%1“ ist nicht größer als 0.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Video-Bitrate „%1“ ist zu groß.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Audio-Bitrate „%1“ ist zu groß.</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The channel count &quot;%1&quot; is not above 0.</source>
         <extracomment>%1 is what the user typed.</extracomment>
         <translation>Die Kanalzahl „%1“ ist nicht größer als 0.</translation>
@@ -1182,7 +1176,7 @@ Exit-Status:
         <translation>Beim Hinzufügen der Datei ist ein Fehler aufgetreten<byte value="xd"/>%1:%2</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+142"/>
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>sie hat keine Dateiendung, daher lässt sich ihre Art nicht erkennen</translation>

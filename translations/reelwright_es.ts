@@ -120,7 +120,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Error Occured:<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
@@ -574,43 +574,37 @@ Estado de salida:
 <context>
     <name>reelwright::CustomFormat</name>
     <message>
-        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <location filename="../src/formats/CustomFormat.cpp" line="+39"/>
         <source>The video bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>La tasa de bits de vídeo «%1» no es un número.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>La tasa de bits de audio «%1» no es un número.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>La tasa de bits de vídeo «%1» no es mayor que 0.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>La tasa de bits de audio «%1» no es mayor que 0.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>La tasa de bits de vídeo «%1» es demasiado alta.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>La tasa de bits de audio «%1» es demasiado alta.</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The channel count &quot;%1&quot; is not above 0.</source>
         <extracomment>%1 is what the user typed.</extracomment>
         <translation>El número de canales «%1» no es mayor que 0.</translation>
@@ -1184,7 +1178,7 @@ Estado de salida:
         <translation>Se produjo un error al añadir el archivo<byte value="xd"/>%1:%2</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+142"/>
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>no tiene extensión, así que no se puede saber de qué tipo es</translation>

@@ -120,7 +120,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Error Occured:<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
@@ -571,43 +571,37 @@ Code de sortie :
 <context>
     <name>reelwright::CustomFormat</name>
     <message>
-        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <location filename="../src/formats/CustomFormat.cpp" line="+39"/>
         <source>The video bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le débit vidéo « %1 » n’est pas un nombre.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le débit audio « %1 » n’est pas un nombre.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le débit vidéo « %1 » n’est pas supérieur à 0.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le débit audio « %1 » n’est pas supérieur à 0.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le débit vidéo « %1 » est trop élevé.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le débit audio « %1 » est trop élevé.</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The channel count &quot;%1&quot; is not above 0.</source>
         <extracomment>%1 is what the user typed.</extracomment>
         <translation>Le nombre de canaux « %1 » n’est pas supérieur à 0.</translation>
@@ -1181,7 +1175,7 @@ Code de sortie :
         <translation>Une erreur est survenue lors de l’ajout du fichier<byte value="xd"/>%1:%2</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+142"/>
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>il n’a pas d’extension, son type ne peut donc pas être déterminé</translation>

@@ -120,7 +120,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Error Occured:<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
@@ -565,43 +565,37 @@ Status de saída:
 <context>
     <name>reelwright::CustomFormat</name>
     <message>
-        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <location filename="../src/formats/CustomFormat.cpp" line="+39"/>
         <source>The video bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>A taxa de bits de vídeo “%1” não é um número.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>A taxa de bits de áudio “%1” não é um número.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>A taxa de bits de vídeo “%1” não é maior que 0.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>A taxa de bits de áudio “%1” não é maior que 0.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>A taxa de bits de vídeo “%1” é grande demais.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>A taxa de bits de áudio “%1” é grande demais.</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The channel count &quot;%1&quot; is not above 0.</source>
         <extracomment>%1 is what the user typed.</extracomment>
         <translation>O número de canais “%1” não é maior que 0.</translation>
@@ -1175,7 +1169,7 @@ Status de saída:
         <translation>Ocorreu um erro ao adicionar o arquivo<byte value="xd"/>%1:%2</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+142"/>
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>não tem extensão, então não é possível saber o tipo</translation>

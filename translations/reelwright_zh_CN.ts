@@ -119,7 +119,7 @@
 %2</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Error Occured:<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a technical description of the fault, for a bug report.</extracomment>
@@ -556,43 +556,37 @@ Exit status:
 <context>
     <name>reelwright::CustomFormat</name>
     <message>
-        <location filename="../src/formats/CustomFormat.cpp" line="+38"/>
+        <location filename="../src/formats/CustomFormat.cpp" line="+39"/>
         <source>The video bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>视频码率“%1”不是数字。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not a number.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>音频码率“%1”不是数字。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>视频码率“%1”不大于 0。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is not above 0.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>音频码率“%1”不大于 0。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-4"/>
         <source>The video bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>视频码率“%1”过大。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>The audio bit rate &quot;%1&quot; is too large.</source>
-        <extracomment>%1 is what the user typed.</extracomment>
         <translation>音频码率“%1”过大。</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The channel count &quot;%1&quot; is not above 0.</source>
         <extracomment>%1 is what the user typed.</extracomment>
         <translation>声道数“%1”不大于 0。</translation>
@@ -1166,7 +1160,7 @@ Exit status:
         <translation>添加文件时出错<byte value="xd"/>%1:%2</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+142"/>
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>它没有扩展名，因此无法判断其类型</translation>

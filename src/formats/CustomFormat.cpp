@@ -28,40 +28,40 @@ bool IsPositive(const QString& text) {
 }
 
 // A bit rate in kbps as bit/s: a 32-bit integer in the user's number style, times 1000.
-std::optional<qint32> BitsPerSecond(const QString& text, bool video, const QLocale& locale,
-                                    QString* error) {
+// What is said of a bit rate the user typed that cannot be used; %1 is what was typed.
+struct BitRateTexts {
+    const char* notANumber;
+    const char* notAboveZero;
+    const char* tooLarge;
+};
+
+constexpr BitRateTexts kVideoBitRate{
+    QT_TRANSLATE_NOOP("reelwright::CustomFormat", "The video bit rate \"%1\" is not a number."),
+    QT_TRANSLATE_NOOP("reelwright::CustomFormat", "The video bit rate \"%1\" is not above 0."),
+    QT_TRANSLATE_NOOP("reelwright::CustomFormat", "The video bit rate \"%1\" is too large."),
+};
+constexpr BitRateTexts kAudioBitRate{
+    QT_TRANSLATE_NOOP("reelwright::CustomFormat", "The audio bit rate \"%1\" is not a number."),
+    QT_TRANSLATE_NOOP("reelwright::CustomFormat", "The audio bit rate \"%1\" is not above 0."),
+    QT_TRANSLATE_NOOP("reelwright::CustomFormat", "The audio bit rate \"%1\" is too large."),
+};
+
+std::optional<qint32> BitsPerSecond(const QString& text, const BitRateTexts& says,
+                                    const QLocale& locale, QString* error) {
     bool ok = false;
     const double value = locale.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value)) {
-        if (video) {
-            //: %1 is what the user typed.
-            *error = Text::tr("The video bit rate \"%1\" is not a number.").arg(text);
-        } else {
-            //: %1 is what the user typed.
-            *error = Text::tr("The audio bit rate \"%1\" is not a number.").arg(text);
-        }
+        *error = Text::tr(says.notANumber).arg(text);
         return std::nullopt;
     }
     const double kbps = RoundHalfEven(value);
     if (kbps <= 0) {
-        if (video) {
-            //: %1 is what the user typed.
-            *error = Text::tr("The video bit rate \"%1\" is not above 0.").arg(text);
-        } else {
-            //: %1 is what the user typed.
-            *error = Text::tr("The audio bit rate \"%1\" is not above 0.").arg(text);
-        }
+        *error = Text::tr(says.notAboveZero).arg(text);
         return std::nullopt;
     }
     constexpr double kMax = std::numeric_limits<qint32>::max();
     if (std::abs(kbps) * 1000.0 > kMax) {
-        if (video) {
-            //: %1 is what the user typed.
-            *error = Text::tr("The video bit rate \"%1\" is too large.").arg(text);
-        } else {
-            //: %1 is what the user typed.
-            *error = Text::tr("The audio bit rate \"%1\" is too large.").arg(text);
-        }
+        *error = Text::tr(says.tooLarge).arg(text);
         return std::nullopt;
     }
     return static_cast<qint32>(kbps) * 1000;
@@ -124,7 +124,7 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
     if (!copyAudio) {
         parts << QStringLiteral("-ar ") +
                      QString::number(LeadingNumber(fields.sampleRate) * 1000.0, 'g', 15);
-        const auto audio = BitsPerSecond(fields.audioBitrate, false, locale, error);
+        const auto audio = BitsPerSecond(fields.audioBitrate, kAudioBitRate, locale, error);
         if (!audio) {
             return std::nullopt;
         }
@@ -145,7 +145,7 @@ std::optional<QString> BuildParams(const Fields& fields, QString* error, const Q
         parts << QStringLiteral("-vcodec ") + fields.videoCodecName;
     }
     if (!copyVideo) {
-        const auto video = BitsPerSecond(fields.videoBitrate, true, locale, error);
+        const auto video = BitsPerSecond(fields.videoBitrate, kVideoBitRate, locale, error);
         if (!video) {
             return std::nullopt;
         }
