@@ -7,9 +7,9 @@
 //   bench_keptqueue [ROWS] [FILES]
 #include "PauseMeter.h"
 #include "batch/BatchDriver.h"
-#include "batch/KeptQueue.h"
-#include "batch/OutputNaming.h"
-#include "batch/QueueKeeper.h"
+#include "keptlist/KeptQueue.h"
+#include "conversion/OutputNaming.h"
+#include "keptlist/QueueKeeper.h"
 #include "joblist/JobList.h"
 #include "platform/Yield.h"
 

@@ -1,21 +1,14 @@
 #include "batch/BatchDriver.h"
 
-#include "batch/RunLog.h"
 #include "engine/CVideoConv.h"
-#include "engine/DecodeCheck.h"
-#include "engine/FieldLook.h"
-#include "engine/MediaTracks.h"
 #include "engine/Encoder.h"
-#include "engine/UnendedProcesses.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
 #include "platform/PlayLength.h"
 #include "platform/Yield.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -25,10 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -64,8 +54,7 @@ class BatchDriver::Running {
     ~Running() {
         QObject::disconnect(driver_.watchingRows_);
         driver_.ReleaseHeldRows();
-        driver_.cConvert.reset();
-        driver_.jobs_.clear();
+        driver_.files_.clear();
         driver_.converting_ = false;
         driver_.stop_ = false;
         driver_.jobList_.SetLocked(false);
@@ -194,11 +183,12 @@ bool BatchDriver::RunBatch(Take take) {
         if (stop_) {
             break;  // a stop while the name was chosen
         }
-        if (startCheck_ && !startCheck_(currentRow_, output)) {
+        const NameReservation reserved(output);
+        std::unique_ptr<ResultClaim> claim = ClaimResult(currentFile_);
+        if (startCheck_ && !startCheck_(currentRow_, output, claim.get())) {
             continue;
         }
-        const NameReservation reserved(output);
-        ConvertVideo(currentFile_, output, duration);
+        ConvertFile(currentFile_, output, duration, std::move(claim));
         emit FileFinished(currentRow_);
     }
     return summary_.reachedEncoder;
@@ -256,16 +246,17 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
             if (stop_) {
                 break;
             }
-            if (startCheck_ && !startCheck_(row, output)) {
+            std::unique_ptr<ResultClaim> claim = ClaimResult(file);
+            if (startCheck_ && !startCheck_(row, output, claim.get())) {
                 continue;
             }
-            auto slot = PrepareFile(row, file, output, duration);
+            auto slot = PrepareFile(row, file, output, duration, std::move(claim));
             if (!slot) {
                 emit FileFinished(row);
                 continue;
             }
             slot->name = std::move(name);
-            if (!slot->job->Begin()) {
+            if (!slot->file->Begin()) {
                 FinishFile(*slot);  // ended at its start: stopped, or no encoder to start
                 emit FileFinished(row);
                 continue;
@@ -281,8 +272,7 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
         // Wait for any of them to say something, the window getting its turn in between.
         std::vector<pollfd> outputs;
         for (const auto& slot : places) {
-            if (const int fd = slot->check ? slot->check->OutputFd() : slot->job->OutputFd();
-                fd >= 0) {
+            if (const int fd = slot->file->OutputFd(); fd >= 0) {
                 outputs.push_back({fd, POLLIN, 0});
             }
         }
@@ -291,9 +281,7 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
         }
         for (auto it = places.begin(); it != places.end();) {
             Slot& slot = **it;
-            const bool goesOn =
-                slot.check ? slot.check->Pump(0) : slot.job->Pump(0) || BeginCheck(slot, false);
-            if (goesOn) {
+            if (slot.file->Pump()) {
                 ++it;
                 continue;
             }
@@ -305,10 +293,7 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
         Yield::Run();
         if (stop_) {
             for (const auto& slot : places) {
-                slot->job->StopConversion();
-                if (slot->check) {
-                    slot->check->Stop();
-                }
+                slot->file->Stop();
             }
         }
     }
@@ -375,13 +360,8 @@ bool BatchDriver::AwaitComingRows() {
 
 void BatchDriver::RequestStop() {
     stop_ = true;
-    if (waitingCheck_) {
-        waitingCheck_->Stop();
-    }
-    for (const std::weak_ptr<CVideoConv>& running : jobs_) {
-        if (const std::shared_ptr<CVideoConv> job = running.lock()) {
-            job->StopConversion();
-        }
+    for (FileConversion* file : files_) {
+        file->Stop();
     }
 }
 
@@ -392,18 +372,30 @@ void BatchDriver::FindCurrentRow() {
 
 void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
                                const QString& sDuration) {
-    std::unique_ptr<Slot> slot = PrepareFile(currentRow_, origfile, outFile, sDuration);
+    ConvertFile(origfile, outFile, sDuration, nullptr);
+}
+
+std::unique_ptr<ResultClaim> BatchDriver::ClaimResult(const QString& input) const {
+    const QString plain = hooks_.plainOutput ? hooks_.plainOutput(input, hooks_.outputType())
+                                             : QString();
+    return plain.isEmpty() ? nullptr : std::make_unique<ResultClaim>(plain);
+}
+
+void BatchDriver::ConvertFile(const QString& origfile, const QString& outFile,
+                              const QString& sDuration, std::unique_ptr<ResultClaim> claim) {
+    std::unique_ptr<Slot> slot =
+        PrepareFile(currentRow_, origfile, outFile, sDuration, std::move(claim));
     if (!slot) {
         return;
     }
-    slot->job->StartConversion();
-    BeginCheck(*slot, true);
+    slot->file->Run();
     FinishFile(*slot);
 }
 
 std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QString& origfile,
                                                             const QString& outFile,
-                                                            const QString& sDuration) {
+                                                            const QString& sDuration,
+                                                            std::unique_ptr<ResultClaim> claim) {
     const std::optional<float> length = DurationSeconds(sDuration);
     if (!length) {
         //: %1 is a play length as the list shows it.
@@ -418,247 +410,111 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
         FailRow(row, origfile, parameters.error);
         return nullptr;
     }
-    // Which of the source's tracks go in, and how: the format still decides the codecs.
-    const QString type = QFileInfo(outFile).suffix();
-    const MediaTracks tracks = MediaTracks::Read(origfile);
-    TrackPlan plan =
-        TrackPlan::Make(tracks, type, *parameters.options, trackChoice_,
-                        [&origfile](int index) { return LookForFields(origfile, index); });
-    if (const std::optional<QString>& refusal = plan.Refusal()) {
-        if (!quietFailures_) {
-            Notifier::Current().Show(ConvertingError(origfile, *refusal), MessageIcon::Error);
-        }
-        FailRow(row, origfile, *refusal);
-        return nullptr;
-    }
-    QString error;
-    // The result is written under a name of its own and named only once it is whole, so a
-    // stopped or failed run leaves nothing that looks like a result.
-    int lock = -1;
-    QString noLock;
-    const QString temporary = CreateTemporaryOutput(outFile, &error, &lock, &noLock);
-    if (!noLock.isEmpty()) {
-        TellNoLocks(QFileInfo(temporary).path(), noLock);
-    }
-    if (temporary.isEmpty()) {
-        if (!quietFailures_) {
-            Notifier::Current().Show(ConvertingError(origfile, error), MessageIcon::Error);
-        }
-        FailRow(row, origfile, error);
-        return nullptr;
-    }
-    // The claim is on the disk before the encoder starts: the result is the row's only if the
-    // file made here is found under a name the row may give it.
-    if (ValidRow(row)) {
-        ClaimRecord claim{temporary, outFile, {}, QDateTime::currentMSecsSinceEpoch()};
-        struct stat made {};
-        if ((lock >= 0 ? ::fstat(lock, &made) : ::stat(QFile::encodeName(temporary), &made)) == 0) {
-            claim.identity = {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)};
-        }
-        jobList_.Store()->SetTracks(row, TrackReport());
-        jobList_.Store()->SetClaim(row, claim);
-        emit ClaimMade(row);
-    }
     auto slot = std::make_unique<Slot>();
-    slot->lock = lock;
     slot->row = row;
-    slot->file = origfile;
-    slot->output = outFile;
-    slot->temporary = temporary;
     slot->index = static_cast<int>(taken_.indexOf(row));
-    // Held here as well, so the job outlives its own StartConversion whatever replaces it.
-    const auto job = std::make_shared<CVideoConv>();
-    slot->job = job;
-    jobs_.push_back(job);
-    if (row == currentRow_) {
-        cConvert = job;
+    slot->file =
+        StartFile(row, origfile, outFile, *length, *parameters.options, std::move(claim));
+    FileConversion& file = *slot->file;
+    const bool prepared = file.Prepare();
+    if (!file.NoLocks().isEmpty()) {
+        TellNoLocks(QFileInfo(outFile).path(), file.NoLocks());
     }
-    CVideoConv* raw = job.get();
-    connect(raw, &CVideoConv::CurrentStatus, this,
-            [this, row, raw](const QString& status) { cConvert_CurrentStatus(row, raw, status); });
-    connect(raw, &CVideoConv::Progress, this,
-            [this, row, raw](int percent) { cConvert_Progress(row, raw, percent); });
-    slot->options = *parameters.options;
-    slot->length = *length;
-    slot->plan = std::move(plan);
-    QStringList attached;
-    if (!slot->plan.Attachments().empty()) {
-        slot->attachments = std::make_unique<QTemporaryDir>();
-        for (const TrackPlan::Attachment& attachment : slot->plan.Attachments()) {
-            QFile file(slot->attachments->filePath(QString::number(attached.size()) + u'-' +
-                                                   attachment.fileName));
-            if (file.open(QIODevice::WriteOnly) && file.write(attachment.bytes) == attachment.bytes.size() &&
-                file.flush()) {
-                attached << file.fileName();
-            }
+    if (!prepared) {
+        if (!quietFailures_) {
+            Notifier::Current().Show(ConvertingError(origfile, file.Result().reason),
+                                     MessageIcon::Error);
         }
+        FailRow(row, origfile, file.Result().reason);
+        return nullptr;
     }
-    job->SetInputFile(origfile);
-    job->SetOutputFile(temporary);
-    job->SetResultName(outFile);
-    job->SetParametrs(slot->plan.Options(attached) + QStringLiteral(" -y"));
-    job->SetFileTimeLength(*length);
-    job->SetQuiet(quietFailures_);
-    const JobListStore* store = jobList_.Store();
-    if (store && row >= 0 && row < store->RecordCount()) {
-        job->SetMediaLength(store->Row(row).lengthSeconds);
-        slot->length = LengthOf(store->Row(row));
-    }
-    // A source that begins late may claim its length from zero; the encoder's clock starts at
-    // its first picture, so what it plays is the length to reach (else a whole copy of a cut
-    // recording ends as "ended early", and its bar stops short).
-    const double plays = tracks.end - tracks.start;
-    if (tracks.start > 0 && plays > 0 && plays + 1.0 < slot->length) {
-        job->SetFileTimeLength(static_cast<float>(plays));
-        job->SetMediaLength(plays);
-        slot->length = plays;
-    }
+    files_.push_back(&file);
     if (stop_) {
-        job->StopConversion();
+        file.Stop();
     }
-    // The whole text goes to a log as it arrives; the row keeps a tail of it.
-    slot->log = std::make_unique<RunLog>(origfile, job->BuildCommandLine());
-    RunLog* log = slot->log.get();
-    TellLogTrouble(*log);
-    job->SetTextSink([log](const QString& text) { log->Append(text); });
+    TellLogTrouble(file.LogProblem());
     timeLeft_.FileStarted(slot->index);
     emit FileStarted(row);
     return slot;
 }
 
-void BatchDriver::FinishFile(Slot& slot) {
-    CVideoConv& job = *slot.job;
-    jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
-                               [&slot](const std::weak_ptr<CVideoConv>& running) {
-                                   const auto held = running.lock();
-                                   return !held || held == slot.job;
-                               }),
-                jobs_.end());
-    if (cConvert == slot.job) {
-        cConvert.reset();  // the job's text is not kept beyond its file
+std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& origfile,
+                                                       const QString& outFile, float length,
+                                                       const QString& options,
+                                                       std::unique_ptr<ResultClaim> claim) {
+    FileConversion::Request request;
+    request.source = origfile;
+    request.output = outFile;
+    request.options = options;
+    request.playLength = length;
+    if (ValidRow(row)) {
+        request.mediaLength = jobList_.Store()->Row(row).lengthSeconds;
     }
-    timeLeft_.FileEnded(slot.index);
-    const QString tail = job.Transcript().Tail();
-    summary_.reachedEncoder = summary_.reachedEncoder || job.EncoderStarted();
-    RunLog& log = *slot.log;
-    const int row = slot.row;
+    request.tracks = trackChoice_;
+    request.checkByDecoding = checkByDecoding_;
+    request.keepDates = keepDates_;
+    request.quiet = quietFailures_;
+    request.nextName = [this, origfile] {
+        return hooks_.outputPath(origfile, hooks_.outputType()).path;
+    };
+    auto file = std::make_unique<FileConversion>(std::move(request), std::move(claim));
+    FileConversion* raw = file.get();
+    connect(raw, &FileConversion::ResultMade, this, [this, row](const ClaimRecord& claim) {
+        if (ValidRow(row)) {
+            jobList_.Store()->SetTracks(row, TrackReport());
+            jobList_.Store()->SetClaim(row, claim);
+            emit ClaimMade(row);
+        }
+    });
+    connect(raw, &FileConversion::CurrentStatus, this, [this, row, raw](const QString& status) {
+        cConvert_CurrentStatus(row, raw->Job(), status);
+    });
+    connect(raw, &FileConversion::Progress, this,
+            [this, row, raw](int percent) { cConvert_Progress(row, raw->Job(), percent); });
+    connect(raw, &FileConversion::Checking, this, [this, row] {
+        if (ValidRow(row)) {
+            jobList_.Store()->SetProgressNote(row, Text::tr("Checking the result by decoding it"));
+        }
+    });
+    return file;
+}
 
-    switch (job.LastResult()) {
-        case CVideoConv::Result::Converted: {
-            if (slot.check && (slot.check->Stopped() || stop_)) {
-                // Stopped while it was being checked: nothing unchecked takes a name.
-                QFile::remove(slot.temporary);
-                log.Finish(kCancelled, QString(), QString());
-                ++summary_.cancelled;
-                WriteStatus(row, kCancelled);
-                Finish(row, kFailureColor);
-                if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
-                    rows->SetOutcome(row, QString(), QString(), log.Path(), tail);
-                }
-                break;
-            }
-            if (slot.failure.isEmpty() && slot.check) {
-                slot.failure = slot.check->Failure(slot.output, slot.length, slot.options)
-                                   .value_or(QString());
-            }
-            if (!slot.failure.isEmpty()) {
-                QFile::remove(slot.temporary);
-                log.Finish(kError, QString(), slot.failure);
-                FailRow(row, slot.file, slot.failure, log.Path(), tail);
-                break;
-            }
-            QString error;
-            const QString given = ClaimOutput(
-                slot.temporary, slot.output,
-                [this, &slot] { return hooks_.outputPath(slot.file, hooks_.outputType()).path; },
-                &error);
-            if (given.isEmpty()) {
-                // A file under a hidden name is no result anybody would find.
-                QFile::remove(slot.temporary);
-                log.Finish(kError, QString(), error);
-                FailRow(row, slot.file, error, log.Path(), tail);
-                break;
-            }
-            if (keepDates_) {
-                KeepDate(slot.file, given);
-            }
-            log.Finish(kComplete, given, QString(), slot.report.Sentence());
+void BatchDriver::FinishFile(Slot& slot) {
+    FileConversion& file = *slot.file;
+    files_.erase(std::remove(files_.begin(), files_.end(), &file), files_.end());
+    timeLeft_.FileEnded(slot.index);
+    summary_.reachedEncoder = summary_.reachedEncoder || file.ReachedEncoder();
+    const FileConversion::Outcome& outcome = file.Finish();
+    const int row = slot.row;
+    JobListStore* rows = ValidRow(row) ? jobList_.Store() : nullptr;
+    switch (outcome.ending) {
+        case FileConversion::Ending::Complete:
             ++summary_.converted;
-            if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
-                rows->SetTracks(row, slot.report);
+            if (rows) {
+                rows->SetTracks(row, outcome.report);
             }
             WriteStatus(row, kComplete);
             Finish(row, kSuccessColor);
-            if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
-                rows->SetOutcome(row, QString(), given, log.Path(), tail);
+            if (rows) {
+                rows->SetOutcome(row, QString(), outcome.result, outcome.logPath, outcome.tail);
             }
             break;
-        }
-        case CVideoConv::Result::Cancelled:
-            // An encoder that has not ended may still write, on a share that may not answer.
-            if (const qint64 pid = job.UnendedPid()) {
-                UnendedProcesses::RemoveWhenEnded(pid, slot.temporary);
-            } else {
-                QFile::remove(slot.temporary);
-            }
-            log.Finish(kCancelled, QString(), job.Reason());
+        case FileConversion::Ending::Cancelled:
             ++summary_.cancelled;
             WriteStatus(row, kCancelled);
             Finish(row, kFailureColor);
-            if (JobListStore* rows = jobList_.Store(); rows && row >= 0) {
-                rows->SetOutcome(row, job.Reason(), QString(), log.Path(), tail);
+            if (rows) {
+                rows->SetOutcome(row, outcome.reason, QString(), outcome.logPath, outcome.tail);
             }
             break;
-        case CVideoConv::Result::Failed:
-        case CVideoConv::Result::NotRun:
-            QFile::remove(slot.temporary);
-            log.Finish(kError, QString(), job.Reason());
-            FailRow(row, slot.file, job.Reason(), log.Path(), tail);
+        case FileConversion::Ending::Failed:
+            FailRow(row, file.Given().source, outcome.reason, outcome.logPath, outcome.tail);
             break;
     }
     if (ValidRow(row)) {
         jobList_.Store()->SetClaim(row, std::nullopt);  // the outcome stands in its place
     }
-    TellLogTrouble(log);
-}
-
-bool BatchDriver::BeginCheck(Slot& slot, bool wait) {
-    if (slot.job->LastResult() != CVideoConv::Result::Converted || slot.check) {
-        return false;
-    }
-    // Before it takes its name: the tracks promised are there, of the right kinds.
-    const MediaTracks result = MediaTracks::Read(slot.temporary);
-    if (const std::optional<QString> problem = slot.plan.Check(result, slot.output)) {
-        slot.failure = *problem;
-        return false;
-    }
-    slot.report = slot.plan.ReportFor(result);
-    if (!checkByDecoding_ || stop_) {
-        return false;
-    }
-    slot.check = std::make_unique<DecodeCheck>();
-    if (stop_) {
-        slot.check->Stop();
-    }
-    if (JobListStore* store = jobList_.Store(); store && ValidRow(slot.row)) {
-        store->SetProgressNote(slot.row, Text::tr("Checking the result by decoding it"));
-    }
-    if (wait) {
-        waitingCheck_ = slot.check.get();
-        slot.check->Run(slot.temporary);
-        waitingCheck_ = nullptr;
-        return false;
-    }
-    return slot.check->Begin(slot.temporary);
-}
-
-void BatchDriver::KeepDate(const QString& source, const QString& result) {
-    struct stat original {};
-    if (::stat(QFile::encodeName(source).constData(), &original) != 0) {
-        return;
-    }
-    const timespec times[2] = {original.st_atim, original.st_mtim};
-    ::utimensat(AT_FDCWD, QFile::encodeName(result).constData(), times, 0);
+    TellLogTrouble(file.LogProblem());
 }
 
 void BatchDriver::TellNoLocks(const QString& folder, const QString& why) {
@@ -677,16 +533,10 @@ void BatchDriver::TellNoLocks(const QString& folder, const QString& why) {
         MessageIcon::Warning);
 }
 
-void BatchDriver::TellLogTrouble(const RunLog& log) {
-    if (!log.Problem().isEmpty() && !logTroubleTold_) {
+void BatchDriver::TellLogTrouble(const QString& problem) {
+    if (!problem.isEmpty() && !logTroubleTold_) {
         logTroubleTold_ = true;
-        emit LogsUnwritable(log.Problem());
-    }
-}
-
-BatchDriver::Slot::~Slot() {
-    if (lock >= 0) {
-        ::close(lock);
+        emit LogsUnwritable(problem);
     }
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "batch/OutputNaming.h"
+#include "conversion/FileConversion.h"
+#include "conversion/OutputNaming.h"
 #include "batch/TimeLeft.h"
-#include "batch/TrackPlan.h"
+#include "plan/TrackPlan.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobRow.h"
 
 #include <QObject>
 #include <QString>
-#include <QTemporaryDir>
 #include <QStringList>
 
 #include <algorithm>
@@ -20,9 +20,7 @@
 namespace reelwright {
 
 class CVideoConv;
-class DecodeCheck;
 class JobList;
-class RunLog;
 
 // Converts the eligible rows of the job list one after another and writes each job's events
 // into its row. The walk itself knows nothing of the window; it asks for the format and the
@@ -40,6 +38,10 @@ class BatchDriver : public QObject {
         std::function<QString()> outputType;  // the chosen format's file extension
         std::function<OutputPathResult(const QString& input, const QString& type)> outputPath;
         std::function<FormatParameters()> parameters;
+        // The name a file's result takes when nothing but its own input is in the way: claimed
+        // while the file converts, so that other runs into the same folder see it. None: no
+        // claims.
+        std::function<QString(const QString& input, const QString& type)> plainOutput = {};
     };
 
     // What became of the rows a batch took.
@@ -101,9 +103,11 @@ class BatchDriver : public QObject {
     void SetCheckByDecoding(bool check) { checkByDecoding_ = check; }
     // Each result takes its source's modification time.
     void SetKeepDates(bool keep) { keepDates_ = keep; }
-    // Asked just before a row's file starts, with the name its result is given: false leaves
-    // the row as it is, to whoever said so (another run is converting that file, say).
-    using StartCheck = std::function<bool(int row, const QString& output)>;
+    // Asked just before a row's file starts, with the name its result is given and the claim on
+    // its plain name (none without claims): false leaves the row as it is, to whoever said so
+    // (another run is converting that file, say).
+    using StartCheck =
+        std::function<bool(int row, const QString& output, const ResultClaim* claim)>;
     void SetStartCheck(StartCheck check) { startCheck_ = std::move(check); }
 
     // Rows added while a batch runs: one that takes every waiting row takes them too, after the
@@ -141,28 +145,12 @@ class BatchDriver : public QObject {
 
   private:
     class Running;
-    // One file on its way: its row, its names, its job and its log.
+    // One file on its way: its row, its place among the files taken, its name and its life.
     struct Slot {
-        Slot() = default;
-        Slot(const Slot&) = delete;
-        Slot& operator=(const Slot&) = delete;
-        ~Slot();        // lets go of the temporary file's lock
-        int lock = -1;  // held on the temporary file while it is written
         int row = -1;
         int index = -1;  // among the files the batch set out to convert
-        QString file;
-        QString output;
-        QString temporary;
-        std::shared_ptr<CVideoConv> job;
-        std::unique_ptr<RunLog> log;
+        std::unique_ptr<FileConversion> file;
         std::unique_ptr<NameReservation> name;  // kept from the name's choice to the file's end
-        TrackPlan plan;
-        double length = 0;  // the source's, in seconds
-        QString options;    // the format's
-        std::unique_ptr<QTemporaryDir> attachments;  // files the encoder attaches to the result
-        TrackReport report;                          // what the result holds, once checked
-        QString failure;                             // why the result is not whole
-        std::unique_ptr<DecodeCheck> check;          // while it is decoded to be checked
     };
 
     static double LengthOf(const JobRow& job);
@@ -172,12 +160,19 @@ class BatchDriver : public QObject {
     void RunSeveral(Take take, int atOnce);
     // Everything before the encoder starts; none when the row has already ended (failed).
     std::unique_ptr<Slot> PrepareFile(int row, const QString& origfile, const QString& outFile,
-                                      const QString& sDuration);
-    // Once the encoder has ended: the result is checked against the plan, and, when asked,
-    // decoding it begins. True while that decoding goes on (the slot stays); `wait` runs it to
-    // its end instead.
-    bool BeginCheck(Slot& slot, bool wait);
-    // The row's final status, result and log, once its job (and its check) has ended.
+                                      const QString& sDuration,
+                                      std::unique_ptr<ResultClaim> claim = nullptr);
+    // The file's life for a row, its events written into the row.
+    std::unique_ptr<FileConversion> StartFile(int row, const QString& origfile,
+                                              const QString& outFile, float length,
+                                              const QString& options,
+                                              std::unique_ptr<ResultClaim> claim);
+    // The claim on a file's plain result name; none without claims.
+    std::unique_ptr<ResultClaim> ClaimResult(const QString& input) const;
+    // Converts one file with its claim, its final status and colour left in its row.
+    void ConvertFile(const QString& origfile, const QString& outFile, const QString& sDuration,
+                     std::unique_ptr<ResultClaim> claim);
+    // The row's final status, result and log, once its file has ended.
     void FinishFile(Slot& slot);
 
     void FindCurrentRow();
@@ -189,10 +184,8 @@ class BatchDriver : public QObject {
     void FailRow(int row, const QString& file, const QString& reason,
                  const QString& logPath = QString(), const QString& tail = QString());
     void ShowOnce(bool& shown, const QString& text);
-    // Gives `result` the modification time of `source`.
-    static void KeepDate(const QString& source, const QString& result);
     // Says once, for the program's life, that the encoder's text cannot be kept.
-    void TellLogTrouble(const RunLog& log);
+    void TellLogTrouble(const QString& problem);
     // Says once, in a box that does not hold the batch, what a folder without locks means.
     void TellNoLocks(const QString& folder, const QString& why);
     // A running job's position, for the time left and its row's tooltip.
@@ -217,13 +210,11 @@ class BatchDriver : public QObject {
     TrackPlan::Choice trackChoice_ = TrackPlan::Choice::Every;
     bool checkByDecoding_ = false;
     bool keepDates_ = false;
-    DecodeCheck* waitingCheck_ = nullptr;  // the check ConvertVideo waits for
     bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;
     int currentRow_ = -1;
-    std::shared_ptr<CVideoConv> cConvert;          // the file converting, one at a time
-    std::vector<std::weak_ptr<CVideoConv>> jobs_;  // every job running
+    std::vector<FileConversion*> files_;  // every file converting
     int filesAtOnce_ = 1;
     StartCheck startCheck_;
     Summary summary_;

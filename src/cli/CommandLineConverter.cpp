@@ -128,7 +128,8 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
     batch_.SetQuietFailures(true);
     connect(&batch_, &BatchDriver::FileStarted, this, &CommandLineConverter::FileStarted);
     connect(&batch_, &BatchDriver::FileFinished, this, &CommandLineConverter::FileFinished);
-    batch_.SetStartCheck([this](int row, const QString&) { return MayStart(row); });
+    batch_.SetStartCheck(
+        [this](int row, const QString&, const ResultClaim*) { return MayStart(row); });
     connect(&batch_, &BatchDriver::Advanced, this, &CommandLineConverter::TellProgress);
     const auto watchStore = [this](JobListStore* store) {
         connect(store, &QAbstractItemModel::dataChanged, this,

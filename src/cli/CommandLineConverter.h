@@ -1,8 +1,8 @@
 #pragma once
 
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
-#include "batch/ResultClaim.h"
+#include "conversion/OutputNaming.h"
+#include "conversion/ResultClaim.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "formats/FormatChoice.h"

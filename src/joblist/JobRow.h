@@ -1,6 +1,6 @@
 #pragma once
 
-#include "joblist/TrackReport.h"
+#include "plan/TrackReport.h"
 
 #include <QString>
 

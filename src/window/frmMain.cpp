@@ -63,7 +63,10 @@ frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
                         [this](const QString& input, const QString& type) {
                             return ChooseOutputPath(input, type);
                         },
-                        [this] { return ChosenParameters(); }}),
+                        [this] { return ChosenParameters(); },
+                        [this](const QString& input, const QString& type) {
+                            return PlainOutputPath(input, type, OutputChoice());
+                        }}),
       adder_(jobList_),
       keeper_(jobList_) {
     InstallAccessibility();

@@ -2,7 +2,7 @@
 
 #include "batch/BatchDriver.h"
 #include "batch/PowerOffCountdown.h"
-#include "batch/QueueKeeper.h"
+#include "keptlist/QueueKeeper.h"
 #include "batch/StartClickGuard.h"
 #include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
@@ -140,6 +140,8 @@ class frmMain : public QWidget {
     // The batch: the output path of one input, by the folder option and folder of the window.
     QString GetOutputPath(const QString& input, const QString& type);
     OutputPathResult ChooseOutputPath(const QString& input, const QString& type) const;
+    // Where results go: the resumed batch's choice, else the window's.
+    OutputFolderChoice OutputChoice() const;
 
     // The controls, by their design names.
     MyFrame* frMain = nullptr;

@@ -1,5 +1,5 @@
 // The batch half of the window: the start buttons, the output folder, the close guard.
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
 #include "window/MyButton.h"
@@ -47,12 +47,15 @@ QString frmMain::GetOutputPath(const QString& input, const QString& type) {
     return reelwright::GetOutputPath(input, type, {optSameFolder->isChecked(), txtOutPath->text()});
 }
 
-OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& type) const {
+OutputFolderChoice frmMain::OutputChoice() const {
     if (resumed_) {
-        return reelwright::ChooseOutputPath(input, type, {resumed_->sameFolder, resumed_->folder});
+        return {resumed_->sameFolder, resumed_->folder};
     }
-    return reelwright::ChooseOutputPath(input, type,
-                                        {optSameFolder->isChecked(), txtOutPath->text()});
+    return {optSameFolder->isChecked(), txtOutPath->text()};
+}
+
+OutputPathResult frmMain::ChooseOutputPath(const QString& input, const QString& type) const {
+    return reelwright::ChooseOutputPath(input, type, OutputChoice());
 }
 
 void frmMain::StartButton_Click(MyButton* button, MyButton* other, const QString& restCaption,

@@ -1,7 +1,7 @@
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "batch/PowerOff.h"
-#include "batch/RunLog.h"
+#include "conversion/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/UnendedProcesses.h"
 #include "joblist/JobList.h"
@@ -640,7 +640,7 @@ TEST_F(SeveralAtOnceTest, ARowTheStartCheckTurnsAwayIsLeftAsItWas) {
         }
         QStringList asked;
         batch.SetFilesAtOnce(atOnce);
-        batch.SetStartCheck([&](int row, const QString& output) {
+        batch.SetStartCheck([&](int row, const QString& output, const ResultClaim*) {
             asked << QString::number(row) + " " + QFileInfo(output).fileName();
             return row != 1;
         });

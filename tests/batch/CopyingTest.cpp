@@ -2,7 +2,7 @@
 // container in moments, give a track the container cannot hold its usual codec, refuse what
 // cannot be copied at all, and keep a source's length however odd its timestamps.
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"
 

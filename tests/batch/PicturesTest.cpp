@@ -2,8 +2,8 @@
 // interlaced sources through progressive and DVD formats, untagged, full-range and rotated
 // sources, each result read back with ffprobe and by decoding its frames.
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
-#include "batch/PicturePlan.h"
+#include "conversion/OutputNaming.h"
+#include "plan/PicturePlan.h"
 #include "formats/CustomFormat.h"
 #include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"

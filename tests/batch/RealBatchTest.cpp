@@ -1,7 +1,7 @@
 // The whole road of a file with the real encoder and the real media library: added, probed,
 // named and converted, with the status the list would show.
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "joblist/JobList.h"
 
 #include "common/CaseName.h"

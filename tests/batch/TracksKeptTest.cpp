@@ -2,9 +2,9 @@
 // and every custom container with the real encoder, each result read back with ffprobe and
 // held against the container table.
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "formats/CodecCatalogue.h"
-#include "formats/ContainerTable.h"
+#include "plan/ContainerTable.h"
 #include "formats/CustomFormat.h"
 #include "formats/PresetCatalogue.h"
 #include "joblist/JobList.h"

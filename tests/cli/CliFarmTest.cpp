@@ -2,7 +2,7 @@
 // real program with the real encoder on generated media.
 #include "CliFixture.h"
 
-#include "batch/ResultClaim.h"
+#include "conversion/ResultClaim.h"
 
 #include "common/CaseName.h"
 #include "common/TestFiles.h"

@@ -1,6 +1,6 @@
 #include "engine/FailureReason.h"
 #include "joblist/JobList.h"
-#include "joblist/TrackReport.h"
+#include "plan/TrackReport.h"
 
 #include "common/CaseName.h"
 #include "common/Fakes.h"

@@ -1,7 +1,7 @@
 // A batch survives the end of the program, however it comes: a real window converting real files
 // in a process of its own is killed, terminated or logged out mid-file; the next start gets the
 // list back, removes the half-written file, goes on, and every result has its plain name.
-#include "batch/KeptQueue.h"
+#include "keptlist/KeptQueue.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsFolder.h"
 #include "window/MyButton.h"

@@ -1,6 +1,6 @@
 // What the window tells of a batch: the title while it runs, a note at its end, each file's
 // reason and output, and the minute before an armed power-off.
-#include "batch/KeptQueue.h"
+#include "keptlist/KeptQueue.h"
 #include "batch/PowerOffCountdown.h"
 #include "joblist/JobGrid.h"
 #include "window/EncoderOutputView.h"

@@ -1,4 +1,4 @@
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "settings/CRegister.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"

@@ -1,4 +1,4 @@
-#include "batch/KeptListWriter.h"
+#include "keptlist/KeptListWriter.h"
 
 #include <chrono>
 

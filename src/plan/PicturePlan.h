@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 namespace reelwright {
@@ -33,16 +32,16 @@ struct PicturePlan {
         static Format Of(const QStringList& arguments);
     };
 
-    // Asks the file whether an untagged picture track is interlaced (a short look at its
-    // frames): "tt", "bb", "progressive", or none when it cannot tell.
-    using FieldLook = std::function<std::optional<QString>()>;
-
     QString filters;      // the chain that goes before the format's own filter; empty: none
     QStringList options;  // what goes after the format's options, for output picture `stream`
     QStringList notes;    // what is said of it on the row and in the log
 
+    // Whether the plan needs the field detector's word on this picture: its file does not say
+    // whether it is interlaced, and the format encodes it.
+    static bool WantsFieldLook(const MediaTracks::Picture& picture, const Format& format);
+    // `looked` is what the field detector saw ("tt", "bb", "progressive"), when it was asked.
     static PicturePlan Make(const MediaTracks::Picture& picture, const Format& format, int stream,
-                            const FieldLook& look = {});
+                            const std::optional<QString>& looked = std::nullopt);
 };
 
 }  // namespace reelwright

@@ -1,4 +1,4 @@
-#include "joblist/TrackReport.h"
+#include "plan/TrackReport.h"
 
 #include <QCoreApplication>
 
@@ -69,10 +69,8 @@ QString Tracks(int count, const QString& kind) {
     return Text::tr("%1 %2 tracks").arg(QString::number(count), kind);
 }
 
-}  // namespace
-
-QString TrackReport::Sentence() const {
-    QStringList sentences;
+// "Kept 1 video, 2 audio and 2 subtitle tracks, with the cover art." or none.
+QString KeptSentence(const TrackReport::Counts& kept) {
     QStringList tracks;
     int total = 0;
     for (const auto& [count, phrase] :
@@ -96,23 +94,56 @@ QString TrackReport::Sentence() const {
     }
     if (!tracks.isEmpty() && extras.isEmpty() && total == 1) {
         //: %1 lists the tracks kept by kind: "1 audio".
-        sentences << Text::tr("Kept %1 track.").arg(Joined(tracks));
-    } else if (!tracks.isEmpty() && extras.isEmpty()) {
-        //: %1 lists the tracks kept by kind: "1 video, 2 audio and 2 subtitle".
-        sentences << Text::tr("Kept %1 tracks.").arg(Joined(tracks));
-    } else if (!tracks.isEmpty() && total == 1) {
-        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
-        sentences << Text::tr("Kept %1 track, with %2.").arg(Joined(tracks), Joined(extras));
-    } else if (!tracks.isEmpty()) {
-        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
-        sentences << Text::tr("Kept %1 tracks, with %2.").arg(Joined(tracks), Joined(extras));
-    } else if (!extras.isEmpty()) {
-        //: %1 is the cover art or fonts kept.
-        sentences << Text::tr("Kept %1.").arg(Joined(extras));
+        return Text::tr("Kept %1 track.").arg(Joined(tracks));
     }
-    // Tracks left out for one reason are told together, with their languages.
+    if (!tracks.isEmpty() && extras.isEmpty()) {
+        //: %1 lists the tracks kept by kind: "1 video, 2 audio and 2 subtitle".
+        return Text::tr("Kept %1 tracks.").arg(Joined(tracks));
+    }
+    if (!tracks.isEmpty() && total == 1) {
+        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
+        return Text::tr("Kept %1 track, with %2.").arg(Joined(tracks), Joined(extras));
+    }
+    if (!tracks.isEmpty()) {
+        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
+        return Text::tr("Kept %1 tracks, with %2.").arg(Joined(tracks), Joined(extras));
+    }
+    if (!extras.isEmpty()) {
+        //: %1 is the cover art or fonts kept.
+        return Text::tr("Kept %1.").arg(Joined(extras));
+    }
+    return QString();
+}
+
+// One group of tracks left out for one reason, with their languages: "1 subtitle track (eng):
+// MP4 cannot hold picture subtitles".
+QString LeftOutPart(const QString& kind, const QString& reason, const QStringList& languages) {
+    QStringList named;
+    for (const QString& language : languages) {
+        if (!language.isEmpty() && !named.contains(language)) {
+            named << language;
+        }
+    }
+    const int count = static_cast<int>(languages.size());
+    QString what = kind == QStringLiteral("cover")  ? Text::tr("the cover art")
+                   : kind == QStringLiteral("font") ? Fonts(count)
+                                                    : Tracks(count, kind);
+    if (!named.isEmpty()) {
+        QString codes = named.first();
+        for (qsizetype i = 1; i < named.size(); ++i) {
+            codes = Text::tr("%1, %2").arg(codes, named[i]);
+        }
+        //: %1 is what was left out, %2 the language codes of its tracks.
+        what = Text::tr("%1 (%2)").arg(what, codes);
+    }
+    //: %1 is what was left out, %2 why.
+    return Text::tr("%1: %2").arg(what, reason);
+}
+
+// Tracks left out for one reason are told together, with their languages.
+QString LeftOutSentence(const std::vector<TrackReport::LeftOut>& leftOut) {
     std::vector<std::pair<std::pair<QString, QString>, QStringList>> groups;
-    for (const LeftOut& track : leftOut) {
+    for (const TrackReport::LeftOut& track : leftOut) {
         const std::pair<QString, QString> key{track.kind, track.reason};
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&key](const auto& g) { return g.first == key; });
@@ -124,32 +155,25 @@ QString TrackReport::Sentence() const {
     }
     QString parts;
     for (const auto& [key, languages] : groups) {
-        QStringList named;
-        for (const QString& language : languages) {
-            if (!language.isEmpty() && !named.contains(language)) {
-                named << language;
-            }
-        }
-        const int count = static_cast<int>(languages.size());
-        QString what = key.first == QStringLiteral("cover")  ? Text::tr("the cover art")
-                       : key.first == QStringLiteral("font") ? Fonts(count)
-                                                             : Tracks(count, key.first);
-        if (!named.isEmpty()) {
-            QString codes = named.first();
-            for (qsizetype i = 1; i < named.size(); ++i) {
-                codes = Text::tr("%1, %2").arg(codes, named[i]);
-            }
-            //: %1 is what was left out, %2 the language codes of its tracks.
-            what = Text::tr("%1 (%2)").arg(what, codes);
-        }
-        //: %1 is what was left out, %2 why.
-        const QString part = Text::tr("%1: %2").arg(what, key.second);
+        const QString part = LeftOutPart(key.first, key.second, languages);
         //: Joins the groups of tracks left out, each with its reason.
         parts = parts.isEmpty() ? part : Text::tr("%1; %2").arg(parts, part);
     }
-    if (!parts.isEmpty()) {
-        //: %1 lists what was left out, each with its reason.
-        sentences << Text::tr("Left out: %1.").arg(parts);
+    if (parts.isEmpty()) {
+        return QString();
+    }
+    //: %1 lists what was left out, each with its reason.
+    return Text::tr("Left out: %1.").arg(parts);
+}
+
+}  // namespace
+
+QString TrackReport::Sentence() const {
+    QStringList sentences;
+    for (const QString& sentence : {KeptSentence(kept), LeftOutSentence(leftOut)}) {
+        if (!sentence.isEmpty()) {
+            sentences << sentence;
+        }
     }
     sentences << notes;
     return sentences.join(u' ');

@@ -1,4 +1,4 @@
-#include "batch/ResultClaim.h"
+#include "conversion/ResultClaim.h"
 
 #include "common/CaseName.h"
 

@@ -1,7 +1,7 @@
 // Which tracks of a source go into a result, and what is said of the rest: the plan made from
 // the source's tracks, the container's row of the table and the format's options.
-#include "batch/TrackPlan.h"
-#include "formats/ContainerTable.h"
+#include "plan/TrackPlan.h"
+#include "plan/ContainerTable.h"
 #include "formats/CustomFormat.h"
 #include "formats/PresetCatalogue.h"
 
@@ -59,7 +59,7 @@ class PlanningAFilm : public testing::TestWithParam<PlanCase> {};
 
 TEST_P(PlanningAFilm, KeepsWhatTheContainerHoldsAndSaysWhatNot) {
     const PlanCase& c = GetParam();
-    const TrackPlan plan = TrackPlan::Make(Film(), c.type, c.options, c.choice);
+    const TrackPlan plan = TrackPlan::Make({Film(), {}}, c.type, c.options, c.choice);
     EXPECT_TRUE(plan.Chose());
     EXPECT_EQ(plan.Options({"COVER"}), QString::fromUtf8(c.expected));
     EXPECT_EQ(plan.Promised(), c.promised);
@@ -183,7 +183,7 @@ TEST(TrackPlan, ATrackWithoutAnythingToKeepLeavesTheChoiceToTheEncoder) {
     MediaTracks unreadable;
     unreadable.problem = QStringLiteral("Invalid data found when processing input");
     const TrackPlan plan =
-        TrackPlan::Make(unreadable, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
+        TrackPlan::Make({unreadable, {}}, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
     EXPECT_FALSE(plan.Chose());
     EXPECT_EQ(plan.Options(), "-c:v libx264 -c:a aac");
     EXPECT_EQ(plan.Report().Sentence(),
@@ -191,7 +191,7 @@ TEST(TrackPlan, ATrackWithoutAnythingToKeepLeavesTheChoiceToTheEncoder) {
               "encoder chose one of each kind.");
     // A format that picks its own tracks is left to do so.
     const TrackPlan own =
-        TrackPlan::Make(Film(), "mkv", "-map 0:v -c:v libx264", TrackPlan::Choice::Every);
+        TrackPlan::Make({Film(), {}}, "mkv", "-map 0:v -c:v libx264", TrackPlan::Choice::Every);
     EXPECT_FALSE(own.Chose());
     EXPECT_EQ(own.Options(), "-map 0:v -c:v libx264");
 }
@@ -201,7 +201,7 @@ TEST(TrackPlan, SoundAloneGivenAPictureFormatKeepsItsSoundAndSaysSo) {
     sound.readable = true;
     sound.tracks = {Make(0, Kind::Audio, "aac", "eng")};
     const TrackPlan plan =
-        TrackPlan::Make(sound, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
+        TrackPlan::Make({sound, {}}, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
     EXPECT_EQ(plan.Options(), "-map 0:0 -c:v libx264 -c:a aac");
     EXPECT_EQ(plan.Promised(), (TrackReport::Counts{0, 1, 0, 0, 0}));
     EXPECT_EQ(plan.Report().notes,
@@ -218,7 +218,7 @@ class CheckingAResult : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(CheckingAResult, FailsAResultThatLacksAPromisedTrack) {
     const TrackPlan plan =
-        TrackPlan::Make(Film(), "mkv", "-c:v ffv1 -c:a flac", TrackPlan::Choice::Every);
+        TrackPlan::Make({Film(), {}}, "mkv", "-c:v ffv1 -c:a flac", TrackPlan::Choice::Every);
     MediaTracks result;
     result.readable = true;
     const TrackReport::Counts& held = GetParam().held;
@@ -258,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TrackPlan, AResultThatCannotBeReadBackIsNoResult) {
     const TrackPlan plan =
-        TrackPlan::Make(Film(), "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
+        TrackPlan::Make({Film(), {}}, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
     MediaTracks unreadable;
     unreadable.problem = QStringLiteral("End of file");
     EXPECT_EQ(plan.Check(unreadable, "/out/film.mp4"),
@@ -310,7 +310,7 @@ TEST_P(CopyingTracks, CopiesWhatTheContainerHoldsAsItIs) {
         source.tracks.push_back(Make(static_cast<int>(i), i == 0 ? Kind::Video : Kind::Audio,
                                      c.codecs[i], i == 0 ? "" : "eng"));
     }
-    const TrackPlan plan = TrackPlan::Make(source, c.type, c.options, TrackPlan::Choice::Every);
+    const TrackPlan plan = TrackPlan::Make({source, {}}, c.type, c.options, TrackPlan::Choice::Every);
     if (*c.refusal) {
         ASSERT_TRUE(plan.Refusal());
         EXPECT_TRUE(plan.Refusal()->contains(QString::fromUtf8(c.refusal)))
@@ -407,7 +407,7 @@ TEST(CopyingTracks, ARefusalSuggestsAnEncodingPreset) {
     MediaTracks source;
     source.readable = true;
     source.tracks = {Make(0, Kind::Video, "hevc")};
-    const TrackPlan plan = TrackPlan::Make(source, "avi", "-c copy", TrackPlan::Choice::Every);
+    const TrackPlan plan = TrackPlan::Make({source, {}}, "avi", "-c copy", TrackPlan::Choice::Every);
     ASSERT_TRUE(plan.Refusal());
     EXPECT_EQ(*plan.Refusal(),
               "AVI cannot hold HEVC (H.265) video copied as it is, so nothing was written: choose "

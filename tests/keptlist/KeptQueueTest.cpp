@@ -1,8 +1,8 @@
 // The job list kept between runs: what is written, what comes back, what a dead copy leaves.
 #include "batch/BatchDriver.h"
-#include "batch/KeptQueue.h"
-#include "batch/OutputNaming.h"
-#include "batch/QueueKeeper.h"
+#include "keptlist/KeptQueue.h"
+#include "conversion/OutputNaming.h"
+#include "keptlist/QueueKeeper.h"
 #include "joblist/JobList.h"
 
 #include "common/CaseName.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/KeptQueue.h"
+#include "keptlist/KeptQueue.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "formats/ContainerTable.h"
+#include "plan/ContainerTable.h"
 
 namespace reelwright {
 namespace {

@@ -1,4 +1,4 @@
-#include "batch/ResultClaim.h"
+#include "conversion/ResultClaim.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,7 +1,8 @@
-#include "batch/QueueKeeper.h"
+#include "keptlist/QueueKeeper.h"
 
 #include "batch/BatchDriver.h"
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
+#include "conversion/ResultClaim.h"
 #include "joblist/JobList.h"
 #include "platform/UserFolders.h"
 #include "platform/Yield.h"
@@ -237,6 +238,48 @@ Prepared Prepare(const std::atomic<bool>& cancel) {
     return prepared;
 }
 
+// Read beside the window, which keeps its turns: a list of many thousand rows must not hold it,
+// nor may an ending asked meanwhile wait for it. None when the program is ending: what was read
+// goes with it, and nothing is written, so the list on the disk stays whole.
+std::optional<Prepared> PrepareBeside(const std::function<bool()>& abandon) {
+    struct Reading {
+        std::atomic<bool> cancel{false};
+        std::promise<Prepared> done;
+    };
+    const auto shared = std::make_shared<Reading>();
+    std::future<Prepared> reading = shared->done.get_future();
+    std::thread([shared] { shared->done.set_value(Prepare(shared->cancel)); }).detach();
+    while (reading.wait_for(std::chrono::milliseconds(QueueKeeper::kTurnMs)) != std::future_status::ready) {
+        Yield::Run();
+        if (abandon && abandon()) {
+            // A moment for the reader to see it is over.
+            shared->cancel = true;
+            reading.wait_for(std::chrono::milliseconds(QueueKeeper::kAbandonWaitMs));
+            return std::nullopt;
+        }
+    }
+    return reading.get();
+}
+
+// The folders a list names: where its results went, and where the interrupted batch was
+// writing.
+QSet<QString> FoldersNamed(const Prepared& prepared,
+                           const std::optional<KeptQueue::Batch>& batch) {
+    QSet<QString> folders = prepared.claimFolders;
+    for (const JobRow& row : prepared.revived.rows) {
+        if (!row.outputPath.isEmpty()) {
+            folders.insert(QFileInfo(row.outputPath).path());
+        }
+        if (batch && row.inBatch && batch->sameFolder) {
+            folders.insert(QFileInfo(row.filePath).path());
+        }
+    }
+    if (batch && !batch->sameFolder && !batch->folder.isEmpty()) {
+        folders.insert(batch->folder);
+    }
+    return folders;
+}
+
 }  // namespace
 
 QueueKeeper::Restored QueueKeeper::Restore(const std::function<bool()>& abandon) {
@@ -247,69 +290,44 @@ QueueKeeper::Restored QueueKeeper::Restore(const std::function<bool()>& abandon)
         restored.guest = true;
         return restored;
     }
-    // Read beside the window, which keeps its turns: a list of many thousand rows must not
-    // hold it, nor may an ending asked meanwhile wait for it.
-    struct Reading {
-        std::atomic<bool> cancel{false};
-        std::promise<Prepared> done;
-    };
-    const auto shared = std::make_shared<Reading>();
-    std::future<Prepared> reading = shared->done.get_future();
-    std::thread([shared] { shared->done.set_value(Prepare(shared->cancel)); }).detach();
-    while (reading.wait_for(std::chrono::milliseconds(kTurnMs)) != std::future_status::ready) {
-        Yield::Run();
-        if (abandon && abandon()) {
-            // The program is ending: what was read goes with it, and nothing is written, so the
-            // list on the disk stays whole. A moment for the reader to see it is over.
-            shared->cancel = true;
-            reading.wait_for(std::chrono::milliseconds(kAbandonWaitMs));
-            restored.abandoned = true;
-            return restored;
-        }
+    std::optional<Prepared> prepared = PrepareBeside(abandon);
+    if (!prepared) {
+        restored.abandoned = true;
+        return restored;
     }
-    Prepared prepared = reading.get();
-
-    if (prepared.loaded.found != KeptQueue::Found::List) {
+    if (prepared->loaded.found != KeptQueue::Found::List) {
         ready_ = true;  // there is nothing on the disk to lose
     }
-    if (prepared.loaded.found == KeptQueue::Found::Damaged) {
+    if (prepared->loaded.found == KeptQueue::Found::Damaged) {
         restored.damaged = true;
-        restored.damage = prepared.loaded.error;
+        restored.damage = prepared->loaded.error;
         Schedule();
         return restored;
     }
-    if (prepared.loaded.found == KeptQueue::Found::Nothing) {
+    if (prepared->loaded.found == KeptQueue::Found::Nothing) {
         if (pending_) {
             Schedule();
         }
         return restored;
     }
-    restored.setAside = prepared.loaded.queue.setAside;
-    KeptQueue::Revived& revived = prepared.revived;
-    batch_ = prepared.loaded.queue.batch;
-    restored.rows = static_cast<int>(revived.rows.size());
-    restored.gone = revived.gone;
+    restored.setAside = prepared->loaded.queue.setAside;
+    batch_ = prepared->loaded.queue.batch;
+    restored.rows = static_cast<int>(prepared->revived.rows.size());
+    restored.gone = prepared->revived.gone;
+    ShowRestored(FoldersNamed(*prepared, batch_), std::move(prepared->revived.rows), restored);
+    return restored;
+}
 
-    // The folders this list names: where its results went, and where the interrupted batch
-    // was writing. What a dead copy left half-written there goes.
-    QSet<QString> folders = prepared.claimFolders;
-    for (const JobRow& row : revived.rows) {
-        if (!row.outputPath.isEmpty()) {
-            folders.insert(QFileInfo(row.outputPath).path());
-        }
-        if (batch_ && row.inBatch && batch_->sameFolder) {
-            folders.insert(QFileInfo(row.filePath).path());
-        }
-    }
-    if (batch_ && !batch_->sameFolder && !batch_->folder.isEmpty()) {
-        folders.insert(batch_->folder);
-    }
+void QueueKeeper::ShowRestored(const QSet<QString>& folders, std::vector<JobRow> rows,
+                               Restored& restored) {
+    // What a dead copy left half-written in the folders the list names goes.
     for (const QString& folder : folders) {
         restored.temporariesRemoved += RemoveAbandonedTemporaries(folder);
+        ResultClaim::RemoveAbandoned(folder);
         Yield::Run();
     }
     if (JobListStore* store = list_.Store()) {
-        store->AppendRows(std::move(revived.rows));
+        store->AppendRows(std::move(rows));
     }
     // From here on the list on the disk is what this window shows.
     ready_ = true;
@@ -320,7 +338,6 @@ QueueKeeper::Restored QueueKeeper::Restore(const std::function<bool()>& abandon)
     if (restored.gone > 0 || restored.setAside > 0 || pending_) {
         Schedule();  // the list as it is now
     }
-    return restored;
 }
 
 void QueueKeeper::BatchStarted(const KeptQueue::Batch& batch, const QList<int>& rows) {

@@ -1,4 +1,4 @@
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 
 #include "common/CaseName.h"
 #include "common/Fakes.h"

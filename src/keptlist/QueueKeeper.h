@@ -1,15 +1,17 @@
 #pragma once
 
-#include "batch/KeptListWriter.h"
-#include "batch/KeptQueue.h"
+#include "keptlist/KeptListWriter.h"
+#include "keptlist/KeptQueue.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QModelIndex;
 
@@ -86,6 +88,9 @@ class QueueKeeper : public QObject {
     void CannotKeep(const QString& why);
 
   private:
+    // The rows read are shown, what dead copies left in `folders` is removed, and the list is
+    // kept from then on.
+    void ShowRestored(const QSet<QString>& folders, std::vector<JobRow> rows, Restored& restored);
     // Takes the list for this window; false when another holds it.
     bool TakeList();
     void Watch(JobListStore* store);

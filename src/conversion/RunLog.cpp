@@ -1,6 +1,6 @@
-#include "batch/RunLog.h"
+#include "conversion/RunLog.h"
 
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "platform/CommandLine.h"
 
 #include <QCoreApplication>

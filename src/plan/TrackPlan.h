@@ -1,18 +1,20 @@
 #pragma once
 
 #include "engine/MediaTracks.h"
-#include "formats/ContainerTable.h"
-#include "joblist/TrackReport.h"
+#include "engine/SourceFacts.h"
+#include "plan/ContainerTable.h"
+#include "plan/TrackReport.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
 namespace reelwright {
+
+struct TrackSelection;
 
 // Which of a source's tracks go into its result, and how: made per file from the source's
 // tracks, the container's row of the table and the format's options, which still decide the
@@ -31,12 +33,14 @@ class TrackPlan {
         QByteArray bytes;
     };
 
-    // Asks whether the picture track of this number, which its file does not say, is
-    // interlaced (PicturePlan::FieldLook).
-    using FieldLook = std::function<std::optional<QString>(int index)>;
-
-    static TrackPlan Make(const MediaTracks& source, const QString& type, const QString& options,
-                          Choice choice, const FieldLook& look = {});
+    // The picture streams whose fields the plan needs the detector's word on, for a result of
+    // `type` with the format's `options`: gathered into the facts before the plan is made.
+    static std::vector<int> FieldLooksWanted(const MediaTracks& source, const QString& type,
+                                             const QString& options);
+    // The plan of a result of `type` (its extension) with the format's `options`. Made from
+    // what it is given alone: it reads no file and runs nothing.
+    static TrackPlan Make(const SourceFacts& facts, const QString& type, const QString& options,
+                          Choice choice);
 
     // The whole option text for the encoder, the attachments given by the paths they were
     // written to (in the order of Attachments()).
@@ -63,6 +67,12 @@ class TrackPlan {
     static TrackReport::Counts CountsOf(const MediaTracks& tracks);
 
   private:
+    // The maps, options and attachments of the tracks chosen; `recoded` tells the pictures
+    // copied that the container could not hold, `recoding` their codec options.
+    void PlanStreams(const SourceFacts& facts, const TrackSelection& chosen,
+                     const ContainerRules& rules, const QStringList& arguments,
+                     const std::vector<bool>& recoded, const QStringList& recoding);
+
     bool chose_ = false;
     std::optional<QString> refusal_;
     bool checkable_ = true;

@@ -1,4 +1,4 @@
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 
 #include "platform/FileLock.h"
 #include "platform/Notifier.h"

@@ -1,8 +1,8 @@
-#include "batch/KeptQueue.h"
+#include "keptlist/KeptQueue.h"
 
 #include "batch/BatchDriver.h"
-#include "batch/KeptListScanner.h"
-#include "batch/OutputNaming.h"
+#include "keptlist/KeptListScanner.h"
+#include "conversion/OutputNaming.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFile.h"
 

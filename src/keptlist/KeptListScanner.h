@@ -36,6 +36,10 @@ class KeptListScanner {
     bool Scan(const Member& member, const Row& row, QString* error);
 
   private:
+    bool ScanMembers(char c, const Member& member, const Row& row);
+    bool ScanValue(const std::optional<QJsonValue>& name, const Member& member);
+    bool ScanRows(const Row& row);
+    bool ScanEnd();
     bool Next(char* c);
     bool Peek(char* c);
     bool SkipBlanks(char* c);

@@ -1,6 +1,6 @@
 // What is done to a picture track for the format chosen: HDR brought to standard range or kept,
 // fields made whole or kept for DVD, full range brought to the players' range, and the tags.
-#include "batch/PicturePlan.h"
+#include "plan/PicturePlan.h"
 #include "engine/FieldLook.h"
 #include "platform/CommandLine.h"
 
@@ -222,22 +222,19 @@ class PlanningAPicture : public testing::TestWithParam<PictureCase> {};
 
 TEST_P(PlanningAPicture, AsTheSourceMeantIt) {
     const PictureCase& c = GetParam();
-    int looks = 0;
-    const PicturePlan::FieldLook look = [&]() -> std::optional<QString> {
-        ++looks;
-        if (!c.looked) {
-            return std::nullopt;
-        }
-        return QString::fromLatin1(c.looked);
-    };
     const QStringList format = SplitArguments(QString::fromLatin1(c.options)).value();
-    const PicturePlan plan = PicturePlan::Make(c.picture, PicturePlan::Format::Of(format), 0, look);
+    const PicturePlan::Format planned = PicturePlan::Format::Of(format);
+    // The detector is asked only when the plan wants its word, and answers as the case says.
+    const bool asked = PicturePlan::WantsFieldLook(c.picture, planned);
+    const std::optional<QString> looked =
+        asked && c.looked ? std::optional<QString>(QString::fromLatin1(c.looked)) : std::nullopt;
+    const PicturePlan plan = PicturePlan::Make(c.picture, planned, 0, looked);
     EXPECT_EQ(plan.filters, QString::fromLatin1(c.filters));
     EXPECT_EQ(plan.options.join(u' '), QString::fromLatin1(c.planned));
     EXPECT_EQ(plan.notes.join(u' '), QString::fromLatin1(c.said));
     // The frames are looked at only when the file does not say.
     const bool copied = format.contains(QStringLiteral("copy"));
-    EXPECT_EQ(looks, c.picture.fieldOrder.isEmpty() && !copied ? 1 : 0);
+    EXPECT_EQ(asked, c.picture.fieldOrder.isEmpty() && !copied);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PlanningAPicture, testing::ValuesIn(kPictures),

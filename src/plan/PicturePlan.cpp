@@ -1,4 +1,4 @@
-#include "batch/PicturePlan.h"
+#include "plan/PicturePlan.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -129,15 +129,18 @@ PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
     return format;
 }
 
-PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format& format, int stream,
-                              const FieldLook& look) {
-    PicturePlan plan;
-    if (format.copies) {
-        return plan;  // as it is, or not at all
-    }
-    const QString v = QString::number(stream);
-    const auto tag = [&plan, &v](const QString& primaries, const QString& transfer,
-                                 const QString& matrix, const QString& range) {
+namespace {
+
+using Picture = MediaTracks::Picture;
+
+// What a plan is made of while it is put together: its options for output picture `v`.
+struct Draft {
+    PicturePlan& plan;
+    QString v;
+    QStringList chain;
+
+    void Tag(const QString& primaries, const QString& transfer, const QString& matrix,
+             const QString& range) {
         const std::pair<const char*, const QString&> tags[] = {{"-color_primaries", primaries},
                                                                {"-color_trc", transfer},
                                                                {"-colorspace", matrix},
@@ -147,112 +150,124 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
                 plan.options << QString::fromLatin1(option) + QStringLiteral(":v:") + v << value;
             }
         }
-    };
-    QStringList chain;
+    }
+};
 
-    // Fields: made whole frames, one frame for each, unless the format is interlaced itself.
+// Fields: made whole frames, one frame for each, unless the format is interlaced itself.
+void PlanFields(Draft& draft, const Picture& picture, const PicturePlan::Format& format,
+                const std::optional<QString>& looked) {
     QString fields = picture.fieldOrder;
     const bool told = !fields.isEmpty();
-    if (!told && look) {
-        fields = look().value_or(QString());
+    if (!told && looked) {
+        fields = *looked;
     }
-    if (!fields.isEmpty() && fields != QStringLiteral("progressive")) {
-        const bool top = fields == QStringLiteral("tt") || fields == QStringLiteral("tb");
-        if (format.keepsFields) {
-            // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
-            chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
-            plan.options << QStringLiteral("-flags:v:") + v << QStringLiteral("+ilme+ildct");
-            plan.notes << (top ? Text::tr("Interlaced picture kept, top field first.")
-                               : Text::tr("Interlaced picture kept, bottom field first."));
-        } else {
-            const QString parity = told  ? QStringLiteral("auto")
-                                   : top ? QStringLiteral("tff")
-                                         : QStringLiteral("bff");
-            chain << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all").arg(parity);
-            plan.notes << Text::tr("Interlaced picture made progressive.");
-        }
+    if (fields.isEmpty() || fields == QStringLiteral("progressive")) {
+        return;
     }
+    const bool top = fields == QStringLiteral("tt") || fields == QStringLiteral("tb");
+    if (format.keepsFields) {
+        // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
+        draft.chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
+        draft.plan.options << QStringLiteral("-flags:v:") + draft.v << QStringLiteral("+ilme+ildct");
+        draft.plan.notes << (top ? Text::tr("Interlaced picture kept, top field first.")
+                                 : Text::tr("Interlaced picture kept, bottom field first."));
+        return;
+    }
+    const QString parity = told  ? QStringLiteral("auto")
+                           : top ? QStringLiteral("tff")
+                                 : QStringLiteral("bff");
+    draft.chain << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all").arg(parity);
+    draft.plan.notes << Text::tr("Interlaced picture made progressive.");
+}
 
-    if (picture.IsHdr()) {
-        const bool pq = picture.transfer == QStringLiteral("smpte2084");
-        const QString primaries =
-            picture.primaries.isEmpty() ? QStringLiteral("bt2020") : picture.primaries;
-        const QString matrix =
-            picture.matrix.isEmpty() ? QStringLiteral("bt2020nc") : picture.matrix;
-        if (format.holdsHdr) {
-            // Kept: ten bits, its tags, and its metadata where the encoder writes it.
-            if (EightBit(format.pixelFormat)) {
-                plan.options << QStringLiteral("-pix_fmt:v:") + v << TenBit(format.pixelFormat);
-            }
-            tag(Primaries(primaries), picture.transfer, Matrix(matrix), QStringLiteral("tv"));
-            QStringList metadata;
-            if (format.codec == QStringLiteral("libx265")) {
-                if (picture.mastering) {
-                    metadata << QStringLiteral("master-display=") +
-                                    X265Mastering(*picture.mastering);
-                }
-                if (picture.maxContentLight > 0) {
-                    metadata << QStringLiteral("max-cll=%1,%2")
-                                    .arg(picture.maxContentLight)
-                                    .arg(picture.maxAverageLight);
-                }
-                if (!metadata.isEmpty()) {
-                    plan.options << QStringLiteral("-x265-params:v:") + v
-                                 << QStringLiteral("repeat-headers=1:") + metadata.join(u':');
-                }
-            } else if (format.codec == QStringLiteral("libsvtav1")) {
-                if (picture.mastering) {
-                    metadata << QStringLiteral("mastering-display=") +
-                                    SvtMastering(*picture.mastering);
-                }
-                if (picture.maxContentLight > 0) {
-                    metadata << QStringLiteral("content-light=%1,%2")
-                                    .arg(picture.maxContentLight)
-                                    .arg(picture.maxAverageLight);
-                }
-                if (!metadata.isEmpty()) {
-                    plan.options << QStringLiteral("-svtav1-params:v:") + v << metadata.join(u':');
-                }
-            }
-            const QString curve = pq ? QStringLiteral("PQ") : QStringLiteral("HLG");
-            if (metadata.isEmpty()) {
-                //: %1 is the HDR transfer curve: PQ or HLG.
-                plan.notes << Text::tr("HDR kept: 10-bit, BT.2020 with %1.").arg(curve);
-            } else {
-                //: %1 is the HDR transfer curve: PQ or HLG.
-                plan.notes << Text::tr(
-                                  "HDR kept: 10-bit, BT.2020 with %1, and its mastering "
-                                  "display and light levels.")
-                                  .arg(curve);
-            }
-        } else {
-            // Brought to standard range: to light, the highlights rolled off, back to BT.709.
-            const QString end =
-                EightBit(format.pixelFormat) ? format.pixelFormat : QStringLiteral("yuv420p");
-            chain << QStringLiteral(
-                         "zscale=tin=%1:pin=%2:min=%3:rin=%4:t=linear:p=%2:npl=100,"
-                         "format=gbrpf32le,zscale=p=bt709,tonemap=tonemap=mobius:desat=0,"
-                         "zscale=t=bt709:m=bt709:r=tv,format=%5")
-                         .arg(picture.transfer, primaries, matrix,
-                              picture.range.isEmpty() ? QStringLiteral("tv") : picture.range, end);
-            tag(QStringLiteral("bt709"), QStringLiteral("bt709"), QStringLiteral("bt709"),
-                QStringLiteral("tv"));
-            plan.notes << Text::tr("HDR brought to standard range (BT.709).");
-        }
-        plan.filters = chain.join(u',');
-        return plan;
+// The mastering display and light levels, as the HDR encoder takes them; empty when it takes
+// none or the source has none.
+QStringList HdrMetadata(Draft& draft, const Picture& picture, const QString& codec) {
+    QStringList metadata;
+    const bool x265 = codec == QStringLiteral("libx265");
+    if (!x265 && codec != QStringLiteral("libsvtav1")) {
+        return metadata;
     }
+    if (picture.mastering) {
+        metadata << (x265 ? QStringLiteral("master-display=") + X265Mastering(*picture.mastering)
+                          : QStringLiteral("mastering-display=") +
+                                SvtMastering(*picture.mastering));
+    }
+    if (picture.maxContentLight > 0) {
+        metadata << (x265 ? QStringLiteral("max-cll=%1,%2") : QStringLiteral("content-light=%1,%2"))
+                            .arg(picture.maxContentLight)
+                            .arg(picture.maxAverageLight);
+    }
+    if (!metadata.isEmpty()) {
+        draft.plan.options << (x265 ? QStringLiteral("-x265-params:v:")
+                                    : QStringLiteral("-svtav1-params:v:")) +
+                                  draft.v
+                           << (x265 ? QStringLiteral("repeat-headers=1:") : QString()) +
+                                  metadata.join(u':');
+    }
+    return metadata;
+}
 
-    // Standard range: full-range pictures (phones' MJPEG, screen recordings) are brought to the
-    // range players expect, not crushed or washed out; the colours are told as they are, and as
-    // SD and HD mean them where the source does not say.
+// HDR kept: ten bits, its tags, and its metadata where the encoder writes it.
+void KeepHdr(Draft& draft, const Picture& picture, const PicturePlan::Format& format,
+             const QString& primaries, const QString& matrix) {
+    if (EightBit(format.pixelFormat)) {
+        draft.plan.options << QStringLiteral("-pix_fmt:v:") + draft.v << TenBit(format.pixelFormat);
+    }
+    draft.Tag(Primaries(primaries), picture.transfer, Matrix(matrix), QStringLiteral("tv"));
+    const QStringList metadata = HdrMetadata(draft, picture, format.codec);
+    const QString curve = picture.transfer == QStringLiteral("smpte2084") ? QStringLiteral("PQ")
+                                                                          : QStringLiteral("HLG");
+    if (metadata.isEmpty()) {
+        //: %1 is the HDR transfer curve: PQ or HLG.
+        draft.plan.notes << Text::tr("HDR kept: 10-bit, BT.2020 with %1.").arg(curve);
+    } else {
+        //: %1 is the HDR transfer curve: PQ or HLG.
+        draft.plan.notes << Text::tr(
+                                "HDR kept: 10-bit, BT.2020 with %1, and its mastering "
+                                "display and light levels.")
+                                .arg(curve);
+    }
+}
+
+// Brought to standard range: to light, the highlights rolled off, back to BT.709.
+void ToneMap(Draft& draft, const Picture& picture, const PicturePlan::Format& format,
+             const QString& primaries, const QString& matrix) {
+    const QString end =
+        EightBit(format.pixelFormat) ? format.pixelFormat : QStringLiteral("yuv420p");
+    draft.chain << QStringLiteral(
+                       "zscale=tin=%1:pin=%2:min=%3:rin=%4:t=linear:p=%2:npl=100,"
+                       "format=gbrpf32le,zscale=p=bt709,tonemap=tonemap=mobius:desat=0,"
+                       "zscale=t=bt709:m=bt709:r=tv,format=%5")
+                       .arg(picture.transfer, primaries, matrix,
+                            picture.range.isEmpty() ? QStringLiteral("tv") : picture.range, end);
+    draft.Tag(QStringLiteral("bt709"), QStringLiteral("bt709"), QStringLiteral("bt709"),
+              QStringLiteral("tv"));
+    draft.plan.notes << Text::tr("HDR brought to standard range (BT.709).");
+}
+
+void PlanHdr(Draft& draft, const Picture& picture, const PicturePlan::Format& format) {
+    const QString primaries =
+        picture.primaries.isEmpty() ? QStringLiteral("bt2020") : picture.primaries;
+    const QString matrix = picture.matrix.isEmpty() ? QStringLiteral("bt2020nc") : picture.matrix;
+    if (format.holdsHdr) {
+        KeepHdr(draft, picture, format, primaries, matrix);
+    } else {
+        ToneMap(draft, picture, format, primaries, matrix);
+    }
+}
+
+// Standard range: full-range pictures (phones' MJPEG, screen recordings) are brought to the
+// range players expect, not crushed or washed out; the colours are told as they are, and as
+// SD and HD mean them where the source does not say.
+void PlanStandardRange(Draft& draft, const Picture& picture, const PicturePlan::Format& format) {
     if (picture.range == QStringLiteral("pc") && !format.keepsFullRange) {
         QString scale = QStringLiteral("scale=in_range=full:out_range=limited");
         if (picture.pixelFormat.startsWith(QStringLiteral("yuvj"))) {
             scale += QStringLiteral(",format=") + QString(picture.pixelFormat).remove(3, 1);
         }
-        chain << scale;
-        plan.notes << Text::tr("Full-range picture brought to standard range.");
+        draft.chain << scale;
+        draft.plan.notes << Text::tr("Full-range picture brought to standard range.");
     }
     const bool sd = picture.height > 0 && picture.height <= 576;
     const QString guessed = !sd                     ? QStringLiteral("bt709")
@@ -276,16 +291,37 @@ PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format&
         unsaid << QStringLiteral("colorspace=") + guessed;
     }
     if (!unsaid.isEmpty()) {
-        chain << QStringLiteral("setparams=") + unsaid.join(u':');
+        draft.chain << QStringLiteral("setparams=") + unsaid.join(u':');
     }
-    tag(picture.primaries.isEmpty() ? guessed : Primaries(picture.primaries),
-        picture.transfer.isEmpty() ? guessedTransfer : Transfer(picture.transfer),
-        rgb                        ? QString()
-        : picture.matrix.isEmpty() ? guessed
-                                   : Matrix(picture.matrix),
-        // An encoder that keeps the full range chooses its own (MJPEG refuses the other).
-        format.keepsFullRange ? QString() : QStringLiteral("tv"));
-    plan.filters = chain.join(u',');
+    draft.Tag(picture.primaries.isEmpty() ? guessed : Primaries(picture.primaries),
+              picture.transfer.isEmpty() ? guessedTransfer : Transfer(picture.transfer),
+              rgb                        ? QString()
+              : picture.matrix.isEmpty() ? guessed
+                                         : Matrix(picture.matrix),
+              // An encoder that keeps the full range chooses its own (MJPEG refuses the other).
+              format.keepsFullRange ? QString() : QStringLiteral("tv"));
+}
+
+}  // namespace
+
+bool PicturePlan::WantsFieldLook(const MediaTracks::Picture& picture, const Format& format) {
+    return !format.copies && picture.fieldOrder.isEmpty();
+}
+
+PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format& format, int stream,
+                              const std::optional<QString>& looked) {
+    PicturePlan plan;
+    if (format.copies) {
+        return plan;  // as it is, or not at all
+    }
+    Draft draft{plan, QString::number(stream), {}};
+    PlanFields(draft, picture, format, looked);
+    if (picture.IsHdr()) {
+        PlanHdr(draft, picture, format);
+    } else {
+        PlanStandardRange(draft, picture, format);
+    }
+    plan.filters = draft.chain.join(u',');
     return plan;
 }
 

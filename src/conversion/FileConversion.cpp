@@ -1,0 +1,259 @@
+#include "conversion/FileConversion.h"
+
+#include "conversion/OutputNaming.h"
+#include "conversion/RunLog.h"
+#include "engine/CVideoConv.h"
+#include "engine/DecodeCheck.h"
+#include "engine/SourceFacts.h"
+#include "engine/UnendedProcesses.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace reelwright {
+
+FileConversion::FileConversion(Request request, std::unique_ptr<ResultClaim> claim,
+                               QObject* parent)
+    : QObject(parent), request_(std::move(request)), claim_(std::move(claim)) {}
+
+FileConversion::~FileConversion() {
+    if (lock_ >= 0) {
+        ::close(lock_);  // lets go of the hidden result's lock
+    }
+}
+
+bool FileConversion::Prepare() {
+    // Facts first, then the plan from them alone: which of the source's tracks go in, and how;
+    // the format still decides the codecs.
+    const QString type = QFileInfo(request_.output).suffix();
+    SourceFacts facts = SourceFacts::Read(request_.source);
+    facts.LookForFields(request_.source,
+                        TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
+    plan_ = TrackPlan::Make(facts, type, request_.options, request_.tracks);
+    if (const std::optional<QString>& refusal = plan_.Refusal()) {
+        outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}, true};
+        return false;
+    }
+    if (!MakeResultFile()) {
+        return false;
+    }
+    length_ = request_.mediaLength > 0 ? request_.mediaLength : request_.playLength;
+    PrepareJob();
+    // A source that begins late may claim its length from zero; the encoder's clock starts at
+    // its first picture, so what it plays is the length to reach (else a whole copy of a cut
+    // recording ends as "ended early", and its bar stops short).
+    const double plays = facts.tracks.end - facts.tracks.start;
+    if (facts.tracks.start > 0 && plays > 0 && plays + 1.0 < length_) {
+        job_->SetFileTimeLength(static_cast<float>(plays));
+        job_->SetMediaLength(plays);
+        length_ = plays;
+    }
+    // The whole text goes to a log as it arrives; the row keeps a tail of it.
+    log_ = std::make_unique<RunLog>(request_.source, job_->BuildCommandLine());
+    RunLog* log = log_.get();
+    job_->SetTextSink([log](const QString& text) { log->Append(text); });
+    return true;
+}
+
+// The result is written under a name of its own and named only once it is whole, so a stopped
+// or failed run leaves nothing that looks like a result.
+bool FileConversion::MakeResultFile() {
+    QString error;
+    temporary_ = CreateTemporaryOutput(request_.output, &error, &lock_, &noLock_);
+    if (temporary_.isEmpty()) {
+        outcome_ = {Ending::Failed, QString(), error, QString(), QString(), {}, true};
+        return false;
+    }
+    // The claim is on the disk before the encoder starts: the result is the row's only if the
+    // file made here is found under a name the row may give it.
+    ClaimRecord claim{temporary_, request_.output, {}, QDateTime::currentMSecsSinceEpoch()};
+    struct stat made {};
+    if ((lock_ >= 0 ? ::fstat(lock_, &made) : ::stat(QFile::encodeName(temporary_), &made)) == 0) {
+        claim.identity = {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)};
+    }
+    emit ResultMade(claim);
+    return true;
+}
+
+void FileConversion::PrepareJob() {
+    job_ = std::make_shared<CVideoConv>();
+    connect(job_.get(), &CVideoConv::CurrentStatus, this, &FileConversion::CurrentStatus);
+    connect(job_.get(), &CVideoConv::Progress, this, &FileConversion::Progress);
+    QStringList attached;
+    WriteAttachments(attached);
+    job_->SetInputFile(request_.source);
+    job_->SetOutputFile(temporary_);
+    job_->SetResultName(request_.output);
+    job_->SetParametrs(plan_.Options(attached) + QStringLiteral(" -y"));
+    job_->SetFileTimeLength(request_.playLength);
+    job_->SetQuiet(request_.quiet);
+    job_->SetMediaLength(request_.mediaLength);
+    if (stopped_) {
+        job_->StopConversion();
+    }
+}
+
+// Files the encoder attaches to the result (a cover, for a container that keeps it so), written
+// beside the conversion; one that cannot be written is left out, and the check says so.
+void FileConversion::WriteAttachments(QStringList& paths) {
+    if (plan_.Attachments().empty()) {
+        return;
+    }
+    attachments_ = std::make_unique<QTemporaryDir>();
+    for (const TrackPlan::Attachment& attachment : plan_.Attachments()) {
+        QFile file(attachments_->filePath(QString::number(paths.size()) + u'-' +
+                                          attachment.fileName));
+        if (file.open(QIODevice::WriteOnly) &&
+            file.write(attachment.bytes) == attachment.bytes.size() && file.flush()) {
+            paths << file.fileName();
+        }
+    }
+}
+
+void FileConversion::Run() {
+    job_->StartConversion();
+    BeginCheck(true);
+}
+
+bool FileConversion::Begin() {
+    return job_->Begin();
+}
+
+bool FileConversion::Pump() {
+    return check_ ? check_->Pump(0) : job_->Pump(0) || BeginCheck(false);
+}
+
+int FileConversion::OutputFd() const {
+    return check_ ? check_->OutputFd() : job_ ? job_->OutputFd() : -1;
+}
+
+void FileConversion::Stop() {
+    stopped_ = true;
+    if (job_) {
+        job_->StopConversion();
+    }
+    if (check_) {
+        check_->Stop();
+    }
+}
+
+bool FileConversion::BeginCheck(bool wait) {
+    if (job_->LastResult() != CVideoConv::Result::Converted || check_) {
+        return false;
+    }
+    // Before it takes its name: the tracks promised are there, of the right kinds.
+    const MediaTracks result = MediaTracks::Read(temporary_);
+    if (const std::optional<QString> problem = plan_.Check(result, request_.output)) {
+        failure_ = *problem;
+        return false;
+    }
+    report_ = plan_.ReportFor(result);
+    if (!request_.checkByDecoding || stopped_) {
+        return false;
+    }
+    check_ = std::make_unique<DecodeCheck>();
+    emit Checking();
+    if (wait) {
+        check_->Run(temporary_);
+        return false;
+    }
+    return check_->Begin(temporary_);
+}
+
+bool FileConversion::ReachedEncoder() const {
+    return job_ && job_->EncoderStarted();
+}
+
+QString FileConversion::LogProblem() const {
+    return log_ ? log_->Problem() : QString();
+}
+
+const FileConversion::Outcome& FileConversion::Finish() {
+    outcome_.logPath = log_->Path();
+    outcome_.tail = job_->Transcript().Tail();
+    switch (job_->LastResult()) {
+        case CVideoConv::Result::Converted:
+            FinishConverted();
+            break;
+        case CVideoConv::Result::Cancelled:
+            FinishCancelled();
+            break;
+        case CVideoConv::Result::Failed:
+        case CVideoConv::Result::NotRun:
+            QFile::remove(temporary_);
+            Fail(job_->Reason());
+            break;
+    }
+    if (claim_) {
+        claim_->Release();
+    }
+    return outcome_;
+}
+
+void FileConversion::FinishConverted() {
+    if (check_ && (check_->Stopped() || stopped_)) {
+        // Stopped while it was being checked: nothing unchecked takes a name.
+        QFile::remove(temporary_);
+        log_->Finish(QStringLiteral("Cancelled"), QString(), QString());
+        outcome_.ending = Ending::Cancelled;
+        return;
+    }
+    if (failure_.isEmpty() && check_) {
+        failure_ = check_->Failure(request_.output, length_, request_.options).value_or(QString());
+    }
+    if (!failure_.isEmpty()) {
+        QFile::remove(temporary_);
+        Fail(failure_);
+        return;
+    }
+    QString error;
+    const QString given = ClaimOutput(temporary_, request_.output, request_.nextName, &error);
+    if (given.isEmpty()) {
+        // A file under a hidden name is no result anybody would find.
+        QFile::remove(temporary_);
+        Fail(error);
+        return;
+    }
+    if (request_.keepDates) {
+        KeepDate(given);
+    }
+    log_->Finish(QStringLiteral("Complete"), given, QString(), report_.Sentence());
+    outcome_.ending = Ending::Complete;
+    outcome_.result = given;
+    outcome_.report = report_;
+}
+
+void FileConversion::FinishCancelled() {
+    // An encoder that has not ended may still write, on a share that may not answer.
+    if (const qint64 pid = job_->UnendedPid()) {
+        UnendedProcesses::RemoveWhenEnded(pid, temporary_);
+    } else {
+        QFile::remove(temporary_);
+    }
+    log_->Finish(QStringLiteral("Cancelled"), QString(), job_->Reason());
+    outcome_.ending = Ending::Cancelled;
+    outcome_.reason = job_->Reason();
+}
+
+void FileConversion::Fail(const QString& reason) {
+    log_->Finish(QStringLiteral("Error"), QString(), reason);
+    outcome_.ending = Ending::Failed;
+    outcome_.reason = reason;
+}
+
+// The result takes its source's modification time.
+void FileConversion::KeepDate(const QString& result) const {
+    struct stat original {};
+    if (::stat(QFile::encodeName(request_.source).constData(), &original) != 0) {
+        return;
+    }
+    const timespec times[2] = {original.st_atim, original.st_mtim};
+    ::utimensat(AT_FDCWD, QFile::encodeName(result).constData(), times, 0);
+}
+
+}  // namespace reelwright

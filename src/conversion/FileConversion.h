@@ -1,0 +1,127 @@
+#pragma once
+
+#include "conversion/ResultClaim.h"
+#include "joblist/JobRow.h"
+#include "plan/TrackPlan.h"
+#include "plan/TrackReport.h"
+
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace reelwright {
+
+class CVideoConv;
+class DecodeCheck;
+class RunLog;
+
+// One file's life, from its source to its named result: the facts about the source gathered,
+// the plan made from them, the hidden result made and claimed, the encoder run, the result
+// checked against the plan (and decoded, when asked), named, dated and logged. It knows no rows
+// and no window: the batch and the command line both drive it, and are told what became of it.
+class FileConversion : public QObject {
+    Q_OBJECT
+
+  public:
+    struct Request {
+        QString source;
+        QString output;  // the name its result is to take
+        QString options;         // the format's
+        float playLength = 0;    // seconds, as the list shows them (0: unknown)
+        double mediaLength = 0;  // seconds, as the media library reads them (0: unknown)
+        TrackPlan::Choice tracks = TrackPlan::Choice::Every;
+        bool checkByDecoding = false;
+        bool keepDates = false;
+        bool quiet = false;  // failures are kept, not shown in boxes
+        // Another name for the result when the one chosen was taken meanwhile.
+        std::function<QString()> nextName;
+    };
+
+    enum class Ending { Complete, Failed, Cancelled };
+    struct Outcome {
+        Ending ending = Ending::Failed;
+        QString result;  // the name the result took
+        QString reason;  // why it failed or was cancelled
+        QString logPath;
+        QString tail;  // the last of the encoder's text
+        TrackReport report;
+        // A failure before the encoder could start that the user is told of in a box (unless
+        // failures are kept quiet): the format cannot be written, or no hidden file be made.
+        bool refusedAtStart = false;
+    };
+
+    // `claim`, when given, is the claim on the result's plain name (the one nothing but its own
+    // input would be in the way of), held while the file converts so that runs beside this one
+    // see it is being converted; let go when the file ends.
+    explicit FileConversion(Request request, std::unique_ptr<ResultClaim> claim = nullptr,
+                            QObject* parent = nullptr);
+    ~FileConversion() override;
+
+    // Everything before the encoder starts: the facts, the plan, the hidden result, the job and
+    // its log. False when the file has already ended (Result() says why).
+    bool Prepare();
+    // The encoder's part, to its end with the window kept alive.
+    void Run();
+    // The same a piece at a time, beside other files: Begin (false when it ended at its start),
+    // then Pump until it answers false; OutputFd is what to wait on meanwhile.
+    bool Begin();
+    bool Pump();
+    int OutputFd() const;
+    void Stop();
+    // The result checked, named, dated and logged, once the encoder (and the check) ended.
+    const Outcome& Finish();
+    const Outcome& Result() const { return outcome_; }
+
+    const Request& Given() const { return request_; }
+    const CVideoConv* Job() const { return job_.get(); }
+    bool ReachedEncoder() const;
+    // The length the encoder is to reach, seconds.
+    double Length() const { return length_; }
+    // Why its log could not be written, if it could not.
+    QString LogProblem() const;
+    // Why the result's folder keeps no locks, when it keeps none.
+    const QString& NoLocks() const { return noLock_; }
+
+  signals:
+    // The hidden result is made, before the encoder starts: whoever keeps a list writes the
+    // claim now, so that after a crash the result can be told for its own.
+    void ResultMade(const ClaimRecord& claim);
+    void CurrentStatus(const QString& status);
+    void Progress(int percent);
+    // The result is being decoded to be checked.
+    void Checking();
+
+  private:
+    bool MakeResultFile();
+    void PrepareJob();
+    void WriteAttachments(QStringList& paths);
+    // Once the encoder has ended: the result is checked against the plan, and, when asked,
+    // decoding it begins. True while that decoding goes on; `wait` runs it to its end instead.
+    bool BeginCheck(bool wait);
+    void FinishConverted();
+    void FinishCancelled();
+    void Fail(const QString& reason);
+    void KeepDate(const QString& result) const;
+
+    Request request_;
+    std::unique_ptr<ResultClaim> claim_;
+    TrackPlan plan_;
+    double length_ = 0;
+    QString temporary_;
+    int lock_ = -1;  // held on the hidden result while it is written
+    QString noLock_;
+    std::shared_ptr<CVideoConv> job_;
+    std::unique_ptr<RunLog> log_;
+    std::unique_ptr<QTemporaryDir> attachments_;  // files the encoder attaches to the result
+    TrackReport report_;                          // what the result holds, once checked
+    QString failure_;                             // why the result is not whole
+    std::unique_ptr<DecodeCheck> check_;          // while it is decoded to be checked
+    bool stopped_ = false;
+    Outcome outcome_;
+};
+
+}  // namespace reelwright

@@ -1,0 +1,27 @@
+#include "engine/SourceFacts.h"
+
+#include "engine/FieldLook.h"
+
+namespace reelwright {
+
+SourceFacts SourceFacts::Read(const QString& path) {
+    return SourceFacts{MediaTracks::Read(path), {}};
+}
+
+void SourceFacts::LookForFields(const QString& path, const std::vector<int>& streams) {
+    for (const int stream : streams) {
+        if (const std::optional<QString> found = reelwright::LookForFields(path, stream)) {
+            fields[stream] = *found;
+        }
+    }
+}
+
+std::optional<QString> SourceFacts::FieldsOf(int stream) const {
+    const auto found = fields.find(stream);
+    if (found == fields.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+}  // namespace reelwright

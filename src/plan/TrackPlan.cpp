@@ -1,0 +1,509 @@
+#include "plan/TrackPlan.h"
+
+#include "plan/PicturePlan.h"
+#include "plan/TrackSelection.h"
+#include "platform/CommandLine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <tuple>
+
+namespace reelwright {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(reelwright::TrackPlan)
+};
+
+using Kind = MediaTracks::Kind;
+using Many = ContainerRules::Many;
+using Track = MediaTracks::Track;
+
+// A language's code as the classic QuickTime table has it (tried with the MOV writer: of the
+// two ISO 639-2 codes it takes one, and drops the other).
+QString ClassicCode(const QString& language) {
+    static const QHash<QString, QString> kClassic{
+        {"sqi", "alb"}, {"hye", "arm"}, {"eus", "baq"}, {"mya", "bur"}, {"zho", "chi"},
+        {"nld", "dut"}, {"kat", "geo"}, {"deu", "ger"}, {"ell", "gre"}, {"isl", "ice"},
+        {"mkd", "mac"}, {"msa", "may"}, {"fas", "per"}, {"bod", "tib"}, {"cym", "wel"},
+        {"swe", "sve"}, {"cze", "ces"}, {"fre", "fra"}, {"rum", "ron"}, {"slo", "slk"}};
+    return kClassic.value(language, language);
+}
+
+// Codecs whose pictures may be interlaced without the file saying so.
+const QStringList kMaybeInterlaced{"mpeg2video", "dvvideo", "h264", "vc1", "mpeg4"};
+
+QString Map(const Track& track) {
+    return QStringLiteral("0:%1").arg(track.index);
+}
+
+bool Has(const QStringList& arguments, const QString& option) {
+    return arguments.contains(option);
+}
+
+// A cover's file name when it has none of its own.
+QString CoverName(const Track& cover) {
+    if (!cover.fileName.isEmpty()) {
+        return QFileInfo(cover.fileName).fileName();
+    }
+    if (cover.codec == QStringLiteral("png") || cover.mimeType.endsWith(QStringLiteral("png"))) {
+        return QStringLiteral("cover.png");
+    }
+    return QStringLiteral("cover.jpg");
+}
+
+QString CoverMimeType(const Track& cover) {
+    if (!cover.mimeType.isEmpty()) {
+        return cover.mimeType;
+    }
+    return CoverName(cover).endsWith(QStringLiteral(".png")) ? QStringLiteral("image/png")
+                                                             : QStringLiteral("image/jpeg");
+}
+
+// The name of an option that applies to every picture track ("-vf", "-vtag", "-profile:v"...),
+// for giving it to each by number; empty for any other (the codec is left alone: the cover's
+// own comes after it and wins).
+QString PictureOption(const QString& argument) {
+    if (argument == QStringLiteral("-vf")) {
+        return QStringLiteral("filter");
+    }
+    if (argument == QStringLiteral("-vtag")) {
+        return QStringLiteral("tag");
+    }
+    static const QRegularExpression kForPictures(QStringLiteral("^-([a-z_]+):v$"));
+    const QRegularExpressionMatch match = kForPictures.match(argument);
+    if (!match.hasMatch() || match.captured(1) == QStringLiteral("c") ||
+        match.captured(1) == QStringLiteral("codec")) {
+        return QString();
+    }
+    return match.captured(1);
+}
+
+// Whether the options copy the tracks of a kind ('v' or 'a') as they are.
+bool Copies(const QStringList& arguments, char kind) {
+    return CodecIn(arguments, kind) == QStringLiteral("copy");
+}
+
+// A codec as users know it, by the libraries' name or the encoder's.
+QString Readable(const QString& codec) {
+    static const QHash<QString, QString> kNames{{"h264", "H.264"},
+                                                {"libx264", "H.264"},
+                                                {"hevc", "HEVC (H.265)"},
+                                                {"libx265", "HEVC (H.265)"},
+                                                {"vp8", "VP8"},
+                                                {"vp9", "VP9"},
+                                                {"libvpx-vp9", "VP9"},
+                                                {"av1", "AV1"},
+                                                {"mpeg4", "MPEG-4 Part 2"},
+                                                {"mpeg2video", "MPEG-2"},
+                                                {"mpeg1video", "MPEG-1"},
+                                                {"prores", "ProRes"},
+                                                {"theora", "Theora"},
+                                                {"aac", "AAC"},
+                                                {"mp3", "MP3"},
+                                                {"libmp3lame", "MP3"},
+                                                {"ac3", "AC-3"},
+                                                {"eac3", "E-AC-3"},
+                                                {"opus", "Opus"},
+                                                {"libopus", "Opus"},
+                                                {"vorbis", "Vorbis"},
+                                                {"libvorbis", "Vorbis"},
+                                                {"flac", "FLAC"},
+                                                {"alac", "ALAC"},
+                                                {"dts", "DTS"},
+                                                {"truehd", "TrueHD"},
+                                                {"mp2", "MPEG audio layer 2"},
+                                                {"wmav2", "WMA"},
+                                                {"pcm_s16le", "PCM"}};
+    return kNames.value(codec, codec.toUpper());
+}
+
+// Arguments as one text, quoted only where the splitter needs it, so the log reads plainly.
+QString Quoted(const QStringList& arguments) {
+    QStringList quoted;
+    for (const QString& argument : arguments) {
+        const bool plain = !argument.isEmpty() && !argument.contains(u' ') &&
+                           !argument.contains(u'\t') && !argument.contains(u'"');
+        quoted << (plain ? argument : QuoteArgument(argument));
+    }
+    return quoted.join(u' ');
+}
+
+}  // namespace
+
+namespace {
+
+// Tracks copied as they are that the container cannot hold so: the container's own codec, or,
+// where it has none to offer, no result at all rather than one that does not play.
+struct CopyPlan {
+    std::vector<bool> recoded;  // by picture kept
+    QStringList recoding;       // the codec options of the tracks encoded after all
+    QStringList notes;
+    std::optional<QString> refusal;
+};
+
+QString CopyRefusal(const ContainerRules& rules, const QString& codec, bool video) {
+    if (video) {
+        //: %1 is a kind of file, such as AVI; %2 a codec, such as HEVC.
+        return Text::tr(
+                   "%1 cannot hold %2 video copied as it is, so nothing "
+                   "was written: choose a preset that encodes it, or a "
+                   "container that holds %2 (MKV holds any).")
+            .arg(rules.name, Readable(codec));
+    }
+    //: %1 is a kind of file, such as AVI; %2 a codec, such as Opus.
+    return Text::tr(
+               "%1 cannot hold %2 sound copied as it is, so nothing "
+               "was written: choose a preset that encodes it, or a "
+               "container that holds %2 (MKV holds any).")
+        .arg(rules.name, Readable(codec));
+}
+
+QString RecodedNote(const ContainerRules& rules, const QString& codec, const QString& usual,
+                    bool video) {
+    //: %1 is a kind of file, such as MP4; %2 and %3 are codecs.
+    QString note = Text::tr("%1 cannot hold %2 video as it is: it was encoded as %3.");
+    if (!video) {
+        //: %1 is a kind of file, such as MP4; %2 and %3 are codecs.
+        note = Text::tr("%1 cannot hold %2 sound as it is: it was encoded as %3.");
+    }
+    return note.arg(rules.name, Readable(codec), Readable(usual));
+}
+
+CopyPlan PlanCopies(const TrackSelection& chosen, const ContainerRules& rules,
+                    const QStringList& arguments) {
+    CopyPlan copy;
+    copy.recoded.assign(chosen.videos.size(), false);
+    using Copied = std::tuple<const std::vector<const Track*>*, bool, char>;
+    for (const auto& [group, copies, letter] :
+         {Copied{&chosen.videos, Copies(arguments, 'v'), 'v'},
+          Copied{&chosen.audios, Copies(arguments, 'a'), 'a'}}) {
+        const bool video = letter == 'v';
+        const QString& usual = video ? rules.videoCodec : rules.audioCodec;
+        for (std::size_t i = 0; copies && i < group->size(); ++i) {
+            const QString& codec = (*group)[i]->codec;
+            if (codec.isEmpty() || rules.HoldsAsIs(codec, video)) {
+                continue;
+            }
+            if (usual.isEmpty()) {
+                copy.refusal = CopyRefusal(rules, codec, video);
+                return copy;
+            }
+            copy.recoding << QStringLiteral("-c:%1:%2").arg(QChar::fromLatin1(letter)).arg(i)
+                          << usual;
+            if (video) {
+                copy.recoded[i] = true;
+            }
+            const QString note = RecodedNote(rules, codec, usual, video);
+            if (!copy.notes.contains(note)) {
+                copy.notes << note;
+            }
+        }
+    }
+    return copy;
+}
+
+void AddNotes(QStringList& notes, const QStringList& more) {
+    for (const QString& note : more) {
+        if (!notes.contains(note)) {
+            notes << note;
+        }
+    }
+}
+
+// Whether a picture track's fields are for the detector to tell: its file does not say, and its
+// codec is one that may be interlaced.
+bool MayBeInterlaced(const Track& video) {
+    return video.look.fieldOrder.isEmpty() && kMaybeInterlaced.contains(video.codec);
+}
+
+// The format a picture track is encoded with: the format's own, or the container's codec for a
+// copy the container could not hold.
+PicturePlan::Format PictureFormat(const QStringList& arguments, const ContainerRules& rules,
+                                  bool recoded) {
+    return recoded ? PicturePlan::Format::Of({QStringLiteral("-c:v"), rules.videoCodec})
+                   : PicturePlan::Format::Of(arguments);
+}
+
+// Each picture as its source meant it: HDR, fields, range and colour tags.
+std::vector<PicturePlan> PlanPictures(const SourceFacts& facts, const TrackSelection& chosen,
+                                      const ContainerRules& rules, const QStringList& arguments,
+                                      const std::vector<bool>& recoded) {
+    std::vector<PicturePlan> pictures;
+    for (std::size_t i = 0; i < chosen.videos.size(); ++i) {
+        const Track& video = *chosen.videos[i];
+        const std::optional<QString> looked =
+            MayBeInterlaced(video) ? facts.FieldsOf(video.index) : std::nullopt;
+        pictures.push_back(PicturePlan::Make(video.look, PictureFormat(arguments, rules, recoded[i]),
+                                             static_cast<int>(i), looked));
+    }
+    return pictures;
+}
+
+// The format's options for every picture track would reach the cover too, which is copied: a
+// filter, a codec tag or a named profile there stops the encoder. They go to each encoded
+// picture track by its number instead, its own filters before the format's, in one chain.
+QStringList PerPictureOptions(const QStringList& arguments,
+                              const std::vector<PicturePlan>& pictures) {
+    QStringList rewritten;
+    bool hadFilter = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString name = PictureOption(arguments[i]);
+        if (name.isEmpty() || i + 1 >= arguments.size()) {
+            rewritten << arguments[i];
+            continue;
+        }
+        const bool filter = name == QStringLiteral("filter");
+        hadFilter = hadFilter || filter;
+        for (std::size_t video = 0; video < pictures.size(); ++video) {
+            QString value = arguments[i + 1];
+            if (filter && !pictures[video].filters.isEmpty()) {
+                value = pictures[video].filters + u',' + value;
+            }
+            rewritten << QStringLiteral("-%1:v:%2").arg(name).arg(video) << value;
+        }
+        ++i;
+    }
+    for (std::size_t video = 0; !hadFilter && video < pictures.size(); ++video) {
+        if (!pictures[video].filters.isEmpty()) {
+            rewritten << QStringLiteral("-filter:v:%1").arg(video) << pictures[video].filters;
+        }
+    }
+    return rewritten;
+}
+
+// Languages the classic QuickTime table spells its own way.
+QStringList ClassicLanguageOptions(const TrackSelection& chosen) {
+    QStringList options;
+    using Group = std::pair<const std::vector<const Track*>*, char>;
+    for (const auto& [group, letter] :
+         {Group{&chosen.videos, 'v'}, Group{&chosen.audios, 'a'}, Group{&chosen.subtitles, 's'}}) {
+        for (std::size_t i = 0; i < group->size(); ++i) {
+            const QString& language = (*group)[i]->language;
+            if (ClassicCode(language) != language) {
+                options << QStringLiteral("-metadata:s:%1:%2").arg(QChar::fromLatin1(letter)).arg(i)
+                        << QStringLiteral("language=") + ClassicCode(language);
+            }
+        }
+    }
+    return options;
+}
+
+// What goes after the format's options: the codecs of tracks encoded after all, tags, each
+// picture's own options, the subtitles' codecs, languages and the covers' handling.
+QStringList AfterOptions(const TrackSelection& chosen, const ContainerRules& rules,
+                         const QStringList& arguments, const std::vector<bool>& recoded,
+                         const QStringList& recoding, const std::vector<PicturePlan>& pictures,
+                         bool coverInStream) {
+    QStringList after = recoding;
+    for (std::size_t i = 0; i < chosen.videos.size(); ++i) {
+        // Players of MP4 and MOV (Apple's, TVs) look for HEVC under this tag.
+        if (Copies(arguments, 'v') && !recoded[i] &&
+            chosen.videos[i]->codec == QStringLiteral("hevc") &&
+            rules.textCodec == QStringLiteral("mov_text")) {
+            after << QStringLiteral("-tag:v:%1").arg(i) << QStringLiteral("hvc1");
+        }
+    }
+    for (const PicturePlan& picture : pictures) {
+        after << picture.options;
+    }
+    for (qsizetype i = 0; i < chosen.subtitleCodecs.size(); ++i) {
+        after << QStringLiteral("-c:s:%1").arg(i) << chosen.subtitleCodecs[i];
+    }
+    if (rules.classicLanguageCodes) {
+        after << ClassicLanguageOptions(chosen);
+    }
+    for (std::size_t k = 0; coverInStream && k < chosen.covers.size(); ++k) {
+        const QString stream = QString::number(chosen.videos.size() + k);
+        // As it is: its own codec, no codec tag of the picture's, shown as the cover.
+        after << QStringLiteral("-c:v:") + stream << QStringLiteral("copy")
+              << QStringLiteral("-tag:v:") + stream << QStringLiteral("0")
+              << QStringLiteral("-disposition:v:") + stream << QStringLiteral("attached_pic");
+    }
+    return after;
+}
+
+QStringList MapOptions(const TrackSelection& chosen, bool coverInStream) {
+    QStringList maps;
+    for (const std::vector<const Track*>* group :
+         {&chosen.videos, &chosen.audios, &chosen.subtitles, &chosen.fonts}) {
+        for (const Track* track : *group) {
+            maps << QStringLiteral("-map") << Map(*track);
+        }
+    }
+    for (const Track* cover : coverInStream ? chosen.covers : std::vector<const Track*>()) {
+        maps << QStringLiteral("-map") << Map(*cover);
+    }
+    return maps;
+}
+
+}  // namespace
+
+std::vector<int> TrackPlan::FieldLooksWanted(const MediaTracks& source, const QString& type,
+                                             const QString& options) {
+    std::vector<int> streams;
+    const std::optional<QStringList> arguments = SplitArguments(options);
+    if (!source.readable || !arguments || Has(*arguments, QStringLiteral("-map")) ||
+        Has(*arguments, QStringLiteral("-vn"))) {
+        return streams;
+    }
+    const ContainerRules rules = RulesFor(type);
+    for (const Track& track : source.tracks) {
+        if (track.kind != Kind::Video || !MayBeInterlaced(track)) {
+            continue;
+        }
+        // A copy the container cannot hold is encoded with the container's codec after all.
+        const bool recoded = Copies(*arguments, 'v') && !track.codec.isEmpty() &&
+                             !rules.HoldsAsIs(track.codec, true) && !rules.videoCodec.isEmpty();
+        if (PicturePlan::WantsFieldLook(track.look, PictureFormat(*arguments, rules, recoded))) {
+            streams.push_back(track.index);
+        }
+    }
+    return streams;
+}
+
+TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const QString& options,
+                          Choice choice) {
+    TrackPlan plan;
+    plan.options_ = options;
+    const MediaTracks& source = facts.tracks;
+    if (!source.readable) {
+        //: %1 is why the file's tracks could not be read.
+        plan.report_.notes << Text::tr(
+                                  "Its tracks could not be read (%1), so the encoder chose "
+                                  "one of each kind.")
+                                  .arg(source.problem);
+        return plan;
+    }
+    const std::optional<QStringList> arguments = SplitArguments(options);
+    if (!arguments || Has(*arguments, QStringLiteral("-map"))) {
+        return plan;  // the format picks its tracks itself
+    }
+    const ContainerRules rules = RulesFor(type);
+    plan.checkable_ = rules.describesItself;
+    const TrackSelection chosen =
+        TrackSelection::Make(source, rules, *arguments, choice == Choice::Every);
+    plan.report_.leftOut = chosen.leftOut;
+    if (chosen.KeepsNothing()) {
+        return plan;  // nothing the plan can keep: the encoder says what is wrong
+    }
+    plan.chose_ = true;
+    if (source.Count(Kind::Video) == 0 && !chosen.audios.empty() && rules.video != Many::None &&
+        !Has(*arguments, QStringLiteral("-vn"))) {
+        plan.report_.notes << Text::tr("The source has no picture: only its sound was kept.");
+    }
+    const CopyPlan copy = PlanCopies(chosen, rules, *arguments);
+    AddNotes(plan.report_.notes, copy.notes);
+    if (copy.refusal) {
+        plan.refusal_ = copy.refusal;
+        return plan;
+    }
+    plan.PlanStreams(facts, chosen, rules, *arguments, copy.recoded, copy.recoding);
+    return plan;
+}
+
+void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chosen,
+                            const ContainerRules& rules, const QStringList& arguments,
+                            const std::vector<bool>& recoded, const QStringList& recoding) {
+    const std::vector<PicturePlan> pictures =
+        PlanPictures(facts, chosen, rules, arguments, recoded);
+    bool filtered = false;
+    for (const PicturePlan& picture : pictures) {
+        filtered = filtered || !picture.filters.isEmpty();
+        AddNotes(report_.notes, picture.notes);
+    }
+    const bool coverInStream =
+        rules.cover == ContainerRules::Cover::AsCover && !chosen.covers.empty();
+    before_ = MapOptions(chosen, coverInStream);
+    if (coverInStream || filtered) {
+        options_ = Quoted(PerPictureOptions(arguments, pictures));
+    }
+    after_ = AfterOptions(chosen, rules, arguments, recoded, recoding, pictures, coverInStream);
+    if (!coverInStream && rules.cover == ContainerRules::Cover::AsAttachment) {
+        for (const Track* cover : chosen.covers) {
+            attachments_.push_back({CoverName(*cover), CoverMimeType(*cover), cover->picture});
+        }
+    }
+    attachmentsMapped_ = static_cast<int>(chosen.fonts.size());
+    promised_ = {static_cast<int>(chosen.videos.size()), static_cast<int>(chosen.audios.size()),
+                 static_cast<int>(chosen.subtitles.size()), static_cast<int>(chosen.covers.size()),
+                 static_cast<int>(chosen.fonts.size())};
+}
+
+QString TrackPlan::Options(const QStringList& attachmentPaths) const {
+    QStringList after = after_;
+    for (std::size_t k = 0;
+         k < attachments_.size() && static_cast<qsizetype>(k) < attachmentPaths.size(); ++k) {
+        const QString stream = QString::number(attachmentsMapped_ + static_cast<int>(k));
+        after << QStringLiteral("-attach") << attachmentPaths[static_cast<qsizetype>(k)]
+              << QStringLiteral("-metadata:s:t:") + stream
+              << QStringLiteral("mimetype=") + attachments_[k].mimeType
+              << QStringLiteral("-metadata:s:t:") + stream
+              << QStringLiteral("filename=") + attachments_[k].fileName;
+    }
+    QStringList parts;
+    if (!before_.isEmpty()) {
+        parts << Quoted(before_);
+    }
+    parts << options_;
+    if (!after.isEmpty()) {
+        parts << Quoted(after);
+    }
+    return parts.join(u' ');
+}
+
+TrackReport::Counts TrackPlan::CountsOf(const MediaTracks& tracks) {
+    return {tracks.Count(Kind::Video), tracks.Count(Kind::Audio), tracks.Count(Kind::Subtitle),
+            tracks.Count(Kind::Cover), tracks.Count(Kind::Font)};
+}
+
+std::optional<QString> TrackPlan::Check(const MediaTracks& result,
+                                        const QString& resultName) const {
+    if (!chose_ || !checkable_) {
+        return std::nullopt;
+    }
+    const QString name = QDir::toNativeSeparators(resultName);
+    if (!result.readable) {
+        //: %1 is the converted file, %2 why it cannot be read.
+        return Text::tr("The converted file %1 cannot be read back (%2), so it was not kept.")
+            .arg(name, result.problem);
+    }
+    const TrackReport::Counts held = CountsOf(result);
+    QString missing;
+    const auto lacks = [&missing](int held, int promised, const QString& phrase) {
+        if (held < promised) {
+            const QString lacking =
+                QString(phrase).arg(QString::number(promised - held), QString::number(promised));
+            //: Joins the kinds of tracks a converted file lacks.
+            missing = missing.isEmpty() ? lacking : Text::tr("%1, %2").arg(missing, lacking);
+        }
+    };
+    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
+    lacks(held.video, promised_.video, Text::tr("%1 of the %2 video tracks"));
+    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
+    lacks(held.audio, promised_.audio, Text::tr("%1 of the %2 audio tracks"));
+    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
+    lacks(held.subtitle, promised_.subtitle, Text::tr("%1 of the %2 subtitle tracks"));
+    //: What a converted file lacks: %1 of the %2 cover pictures it was to hold.
+    lacks(held.cover, promised_.cover, Text::tr("%1 of the %2 cover pictures"));
+    //: What a converted file lacks: %1 of the %2 fonts it was to hold.
+    lacks(held.font, promised_.font, Text::tr("%1 of the %2 fonts"));
+    if (missing.isEmpty()) {
+        return std::nullopt;
+    }
+    //: %1 is the converted file, %2 what it lacks.
+    return Text::tr("The converted file %1 lacks %2 that were to be kept, so it was not kept.")
+        .arg(name, missing);
+}
+
+TrackReport TrackPlan::ReportFor(const MediaTracks& result) const {
+    TrackReport report = report_;
+    report.kept = CountsOf(result);
+    return report;
+}
+
+}  // namespace reelwright
