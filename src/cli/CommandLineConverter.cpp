@@ -1,8 +1,6 @@
 #include "cli/CommandLineConverter.h"
 
 #include "engine/Encoder.h"
-#include "formats/OwnPresets.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SignalWatcher.h"
 #include "platform/UserFolders.h"
 #include "settings/CRegister.h"
@@ -12,9 +10,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSet>
 
 #include <algorithm>
@@ -69,47 +64,6 @@ bool SameFolder(const QString& a, const QString& b) {
     return QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
-// Letters to change, add or drop to turn one text into the other, letter case aside.
-int Distance(const QString& a, const QString& b) {
-    const QString x = a.toCaseFolded();
-    const QString y = b.toCaseFolded();
-    std::vector<int> row(static_cast<std::size_t>(y.size()) + 1);
-    for (std::size_t j = 0; j < row.size(); ++j) {
-        row[j] = static_cast<int>(j);
-    }
-    for (qsizetype i = 1; i <= x.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = static_cast<int>(i);
-        for (qsizetype j = 1; j <= y.size(); ++j) {
-            const int above = row[static_cast<std::size_t>(j)];
-            row[static_cast<std::size_t>(j)] =
-                std::min({above + 1, row[static_cast<std::size_t>(j - 1)] + 1,
-                          diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
-// The distance to the nearest word of a label, letters and digits only: "h264" is one of
-// "H.264 / AAC".
-int WordDistance(const QString& wanted, const QString& label) {
-    const auto bare = [](const QString& text) {
-        QString kept;
-        for (const QChar c : text) {
-            if (c.isLetterOrNumber()) {
-                kept += c;
-            }
-        }
-        return kept;
-    };
-    int nearest = Distance(bare(wanted), bare(label));
-    for (const QString& word : label.split(u' ', Qt::SkipEmptyParts)) {
-        nearest = std::min(nearest, Distance(bare(wanted), bare(word)));
-    }
-    return nearest;
-}
-
 }  // namespace
 
 CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
@@ -118,6 +72,7 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
       err_(err),
       progress_(progress),
       adder_(jobList_),
+      format_(err_),
       batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
                             return ChooseOutputPath(input, type, folder_);
@@ -171,149 +126,11 @@ void CommandLineConverter::CheckOutput() {
     }
 }
 
-QStringList CommandLineConverter::ClosestPresets(const QString& wanted, const QStringList& presets,
-                                                 bool withCategory) {
-    std::vector<std::pair<int, QString>> scored;
-    // What was typed of the label; without a category, all of it.
-    const QString label = withCategory ? wanted.section(u'/', 1) : wanted;
-    for (const QString& preset : presets) {
-        // A label that holds what was typed is as close as a slip of a letter or two.
-        const bool holds = !label.isEmpty() && preset.contains(label, Qt::CaseInsensitive);
-        scored.emplace_back(holds ? 1
-                            : withCategory
-                                ? Distance(wanted, preset)
-                                : std::min(Distance(wanted, preset.section(u'/', 1)),
-                                           1 + WordDistance(wanted, preset.section(u'/', 1))),
-                            preset);
-    }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList closest;
-    for (std::size_t i = 0; i < scored.size() && i < 3; ++i) {
-        closest << scored[i].second;
-    }
-    return closest;
-}
-
-int CommandLineConverter::ListPresets(bool json) {
-    const PresetCatalogue& presets = format_.Presets();
-    for (const QString& category : presets.Categories()) {
-        for (const QString& label : presets.LabelsOf(category)) {
-            const QStringList extensions = presets.ExtensionsOf(category, label);
-            if (!json) {
-                out_ << category << u'/' << label << u'\t' << extensions.join(u',') << u'\n';
-                continue;
-            }
-            // A label's extensions may each have options of their own.
-            QJsonObject parameters;
-            for (const QString& extension : extensions) {
-                parameters.insert(extension, presets.ParamsOf(extension, label, category));
-            }
-            const QJsonObject preset{
-                {QStringLiteral("category"), category},
-                {QStringLiteral("label"), label},
-                {QStringLiteral("extensions"), QJsonArray::fromStringList(extensions)},
-                {QStringLiteral("parameters"), parameters}};
-            out_ << QString::fromUtf8(QJsonDocument(preset).toJson(QJsonDocument::Compact))
-                 << u'\n';
-        }
-    }
-    out_.flush();
-    return kAllConverted;
-}
-
-bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
+bool CommandLineConverter::Choose(const CliOptions& options) {
     // The window's saved choices first; the options override them. Nothing is written back.
     const RememberedSettings saved = RememberedSettings::Load(CRegister());
-    format_.presetMode = saved.optFormat.value_or(0) == 0;
-    if (saved.cmbCategory) {
-        format_.SelectCategory(*saved.cmbCategory);
-    }
-    if (saved.cmbOutVCodec) {
-        format_.SelectLabel(*saved.cmbOutVCodec);
-    }
-    if (saved.cmbOutFormat) {
-        format_.SelectExtension(*saved.cmbOutFormat);
-    }
-    using Custom = FormatChoice::Custom;
-    // A stored position outside its list leaves the design's, as the window's lists do.
-    const std::pair<const std::optional<int>&, int Custom::*> lists[] = {
-        {saved.cmbCustContainer, &Custom::container},
-        {saved.cmbCACodec, &Custom::audioCodec},
-        {saved.cmbCASmapleRate, &Custom::sampleRate},
-        {saved.cmbCVCodec, &Custom::videoCodec},
-        {saved.cmbCVSize, &Custom::size},
-        {saved.cmbCVAspect, &Custom::aspect}};
-    for (const auto& [stored, list] : lists) {
-        if (stored) {
-            format_.SelectCustom(list, *stored);
-        }
-    }
-    const QString lostCodec = format_.RestoreCodecs(saved.cmbCVCodec, saved.CVCodecName,
-                                                    saved.cmbCACodec, saved.CACodecName);
-    FormatChoice::Custom& custom = format_.custom;
-    custom.audioBitrate = saved.txtCABirate;
-    custom.channels = saved.txtChannels;
-    custom.videoBitrate = saved.txtCVBitrate;
-    custom.frameRate = saved.txtFrameRate;
     folder_.sameFolder = saved.optSameFolder.value_or(false);
     folder_.otherFolder = saved.txtOutPath;
-    batch_.SetFilesAtOnce(options.jobs.value_or(saved.FilesAtOnce.value_or(0)));
-    batch_.SetTrackChoice(options.everyTrack.value_or(saved.KeepEveryTrack.value_or(true))
-                              ? TrackPlan::Choice::Every
-                              : TrackPlan::Choice::First);
-    batch_.SetCheckByDecoding(options.verify || saved.CheckByDecoding.value_or(false));
-    batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
-
-    if (options.custom) {
-        format_.presetMode = false;
-    }
-    if (!lostCodec.isEmpty() && !format_.presetMode && options.presetLabel.isEmpty()) {
-        err_ << "reelwright-cli: " << lostCodec << u'\n';
-    }
-    if (!options.presetLabel.isEmpty()) {
-        format_.presetMode = true;
-        if (!format_.SelectPreset(options.presetCategory, options.presetLabel)) {
-            QStringList all;
-            const PresetCatalogue& presets = format_.Presets();
-            for (const QString& category : presets.Categories()) {
-                for (const QString& label : presets.LabelsOf(category)) {
-                    all << category + u'/' + label;
-                }
-            }
-            const bool withCategory = !options.presetCategory.isEmpty();
-            const QString wanted = withCategory
-                                       ? options.presetCategory + u'/' + options.presetLabel
-                                       : options.presetLabel;
-            err_ << "reelwright-cli: "
-                 << (withCategory
-                         ? tr("no preset \"%1\"; --list-presets shows them all. The closest:")
-                         : tr("no preset \"%1\" (--preset takes \"CATEGORY/LABEL\"); "
-                              "--list-presets shows them all. The closest:"))
-                        .arg(wanted)
-                 << u'\n';
-            for (const QString& close : ClosestPresets(wanted, all, withCategory)) {
-                err_ << "  " << close << u'\n';
-            }
-            return false;
-        }
-        if (!options.extension.isEmpty()) {
-            // The preset's own spelling: "--extension MKV" means its mkv.
-            const QStringList& offered = format_.Extensions();
-            const auto found =
-                std::find_if(offered.begin(), offered.end(), [&options](const QString& type) {
-                    return type.compare(options.extension, Qt::CaseInsensitive) == 0;
-                });
-            if (found == offered.end() ||
-                !format_.SelectExtension(static_cast<int>(found - offered.begin()))) {
-                err_ << "reelwright-cli: "
-                     << tr("the preset offers %1, not %2.")
-                            .arg(offered.join(u','), options.extension)
-                     << u'\n';
-                return false;
-            }
-        }
-    }
     if (options.sameFolder) {
         folder_.sameFolder = true;
     }
@@ -321,22 +138,13 @@ bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
         folder_.sameFolder = false;
         folder_.otherFolder = Absolute(options.outputFolder);
     }
-    const FormatParameters parameters = format_.Parameters();
-    if (!parameters.options) {
-        err_ << "reelwright-cli: " << tr("the format cannot be used: %1").arg(parameters.error)
-             << u'\n';
-        return false;
-    }
-    if (OutputType().isEmpty()) {
-        err_ << "reelwright-cli: " << tr("no output format is chosen; give --preset or --custom.")
-             << u'\n';
-        return false;
-    }
-    return true;
-}
-
-QString CommandLineConverter::OutputType() const {
-    return format_.OutputType().toLower();
+    batch_.SetFilesAtOnce(options.jobs.value_or(saved.FilesAtOnce.value_or(0)));
+    batch_.SetTrackChoice(options.everyTrack.value_or(saved.KeepEveryTrack.value_or(true))
+                              ? TrackPlan::Choice::Every
+                              : TrackPlan::Choice::First);
+    batch_.SetCheckByDecoding(options.verify || saved.CheckByDecoding.value_or(false));
+    batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
+    return format_.Choose(options, saved);
 }
 
 std::optional<QList<CommandLineConverter::Input>> CommandLineConverter::GivenInputs(
@@ -575,18 +383,13 @@ int CommandLineConverter::Run(const CliOptions& options) {
                  << REELWRIGHT_VERSION_MINOR << u'.' << REELWRIGHT_VERSION_REVISION << u'\n';
             return kAllConverted;
         case CliOptions::Action::ListPresets:
-            format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
-            format_.LoadOwnPresets(OwnPresets::DefaultPath());
-            return ListPresets(options.json);
+            format_.LoadPresets();
+            format_.ListPresets(out_, options.json);
+            return kAllConverted;
         case CliOptions::Action::Convert:
             break;
     }
-    const bool presetsLoaded =
-        format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
-    format_.LoadOwnPresets(OwnPresets::DefaultPath());
-    if (!presetsLoaded ||
-        !format_.LoadCodecs(ProgramFolder::DataFile(QStringLiteral("codecs.xml"))) ||
-        !ChooseFormat(options)) {
+    if (!format_.LoadPresets() || !format_.LoadCodecs() || !Choose(options)) {
         return kBadUsage;
     }
     // Looked for once: without it every file would fail the same way.

@@ -3,9 +3,9 @@
 #include "batch/BatchDriver.h"
 #include "batch/OutputNaming.h"
 #include "batch/ResultClaim.h"
+#include "cli/CliFormat.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
-#include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
 #include "joblist/VideoFileAdder.h"
 
@@ -46,11 +46,6 @@ class CommandLineConverter : public QObject {
     // The signal that ended the run, or 0.
     int StoppedBy() const { return signal_; }
 
-    // The presets whose "CATEGORY/LABEL" is nearest to `wanted`, nearest first; `wanted`
-    // without a category is looked for among the labels of all of them.
-    static QStringList ClosestPresets(const QString& wanted, const QStringList& presets,
-                                      bool withCategory = true);
-
     // How long a watched file's size and time must stay as they are before it is taken.
     static constexpr int kSettleMs = 5000;
     // How often a watched folder is looked at.
@@ -72,10 +67,10 @@ class CommandLineConverter : public QObject {
         bool taken = false;
     };
 
-    int ListPresets(bool json);
-    bool ChooseFormat(const CliOptions& options);
-    // The results' extension: in lower case, as the presets give it, also for a custom format.
-    QString OutputType() const;
+    // The window's saved choices and the options over them: the format, where the results go
+    // and how the batch runs; false, once said why, when the format cannot be used.
+    bool Choose(const CliOptions& options);
+    QString OutputType() const { return format_.OutputType(); }
     // The files and folders named on the command line and in the list; none when the list
     // cannot be read.
     std::optional<QList<Input>> GivenInputs(const CliOptions& options);
@@ -116,7 +111,7 @@ class CommandLineConverter : public QObject {
     QTextStream* progress_;
     JobList jobList_;
     VideoFileAdder adder_;
-    FormatChoice format_;
+    CliFormat format_;
     OutputFolderChoice folder_;
     BatchDriver batch_;
     std::unique_ptr<CliReport> report_;
