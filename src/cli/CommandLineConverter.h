@@ -10,7 +10,6 @@
 #include "cli/CliReport.h"
 #include "joblist/JobList.h"
 
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
@@ -20,7 +19,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 
 class QEventLoop;
 
