@@ -3,11 +3,65 @@
 #include <QFile>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <utility>
 
 namespace reelwright {
+namespace {
+
+// Switches take no value: "--help=x" is a mistake, not a request for help.
+struct ActionSwitch {
+    const char16_t* name;
+    CliOptions::Action action;
+};
+constexpr ActionSwitch kActions[] = {
+    {u"--help", CliOptions::Action::Help},
+    {u"--version", CliOptions::Action::Version},
+    {u"--list-presets", CliOptions::Action::ListPresets},
+};
+
+struct Switch {
+    const char16_t* name;
+    bool CliOptions::*flag;
+};
+constexpr Switch kSwitches[] = {
+    {u"--custom", &CliOptions::custom},
+    {u"--same-folder", &CliOptions::sameFolder},
+    {u"--skip-existing", &CliOptions::skipExisting},
+    {u"--json", &CliOptions::json},
+    {u"--progress", &CliOptions::progress},
+    {u"--dry-run", &CliOptions::dryRun},
+    {u"--null", &CliOptions::nullSeparated},
+    {u"--verify", &CliOptions::verify},
+    {u"--keep-dates", &CliOptions::keepDates},
+};
+
+// Options whose value is kept as given, and where it goes.
+struct Text {
+    const char16_t* name;
+    QString CliOptions::*field;
+};
+constexpr Text kTexts[] = {
+    {u"--output-folder", &CliOptions::outputFolder},
+    {u"--files-from", &CliOptions::filesFrom},
+    {u"--watch", &CliOptions::watch},
+};
+
+// The entry of a table named `name`, or null.
+template <typename Entry, std::size_t size>
+const Entry* Find(const Entry (&table)[size], QStringView name) {
+    const Entry* found = std::find_if(std::begin(table), std::end(table),
+                                      [name](const Entry& entry) { return name == entry.name; });
+    return found == std::end(table) ? nullptr : found;
+}
+
+// A single dash and a letter or more: no such option, and not a file's name either.
+bool IsShortOption(const QString& argument) {
+    return argument.startsWith(u'-') && !argument.startsWith(QStringLiteral("--")) &&
+           argument.size() > 1;
+}
+
+}  // namespace
 
 QString CliOptions::Usage(const QString& defaultFolder) {
     return tr("Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
@@ -103,8 +157,7 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             options.action = Action::Help;
             continue;
         }
-        if (!onlyInputs && argument.startsWith(u'-') &&
-            !argument.startsWith(QStringLiteral("--")) && argument.size() > 1) {
+        if (!onlyInputs && IsShortOption(argument)) {
             *error = tr("Unknown option %1. A file whose name begins with - goes after --.")
                          .arg(argument);
             return std::nullopt;
@@ -117,153 +170,156 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
         if (onlyInputs || !argument.startsWith(QStringLiteral("--"))) {
             options.inputs << argument;
             options.inputNames << native.value(i);
-            continue;
-        }
-        if (argument == u"--") {
+        } else if (argument == u"--") {
             onlyInputs = true;  // what follows are names, even those that begin with "--"
-            continue;
-        }
-        // "--name=value" or "--name value".
-        QString name = argument;
-        std::optional<QString> value;
-        if (const qsizetype equals = argument.indexOf(u'='); equals > 0) {
-            name = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
-        const auto takeValue = [&]() -> std::optional<QString> {
-            if (!value && i + 1 < arguments.size()) {
-                value = arguments[++i];
-            }
-            if (value && !value->isEmpty()) {
-                return value;
-            }
-            *error = tr("%1 needs a value.").arg(name);
-            return std::nullopt;
-        };
-        // Switches take no value: "--help=x" is a mistake, not a request for help.
-        const std::pair<const char16_t*, std::function<void()>> switches[] = {
-            {u"--help", [&] { options.action = Action::Help; }},
-            {u"--version", [&] { options.action = Action::Version; }},
-            {u"--list-presets", [&] { options.action = Action::ListPresets; }},
-            {u"--custom", [&] { options.custom = true; }},
-            {u"--same-folder", [&] { options.sameFolder = true; }},
-            {u"--skip-existing", [&] { options.skipExisting = true; }},
-            {u"--json", [&] { options.json = true; }},
-            {u"--progress", [&] { options.progress = true; }},
-            {u"--dry-run", [&] { options.dryRun = true; }},
-            {u"--null", [&] { options.nullSeparated = true; }},
-            {u"--verify", [&] { options.verify = true; }},
-            {u"--keep-dates", [&] { options.keepDates = true; }},
-        };
-        // Options that take a value, and where it goes.
-        const std::pair<const char16_t*, QString*> texts[] = {
-            {u"--output-folder", &options.outputFolder},
-            {u"--files-from", &options.filesFrom},
-            {u"--watch", &options.watch},
-        };
-        const auto isSwitch = [&](const auto& entry) { return name == QStringView(entry.first); };
-        if (const auto* found = std::find_if(std::begin(switches), std::end(switches), isSwitch);
-            found != std::end(switches)) {
-            if (value) {
-                *error = tr("%1 takes no value.").arg(name);
-                return std::nullopt;
-            }
-            found->second();
-        } else if (const auto* text = std::find_if(std::begin(texts), std::end(texts), isSwitch);
-                   text != std::end(texts)) {
-            if (!text->second->isEmpty()) {
-                *error = tr("%1 is given twice.").arg(name);
-                return std::nullopt;
-            }
-            const std::optional<QString> given = takeValue();
-            if (!given) {
-                return std::nullopt;
-            }
-            *text->second = *given;
-        } else if (name == u"--preset") {
-            const std::optional<QString> preset = takeValue();
-            if (!preset) {
-                return std::nullopt;
-            }
-            const qsizetype slash = preset->indexOf(u'/');
-            if (slash <= 0 || slash == preset->size() - 1) {
-                // No category: taken as a label, which is looked for among all of them.
-                options.presetCategory.clear();
-                options.presetLabel = *preset;
-            } else {
-                options.presetCategory = preset->left(slash);
-                options.presetLabel = preset->mid(slash + 1);
-            }
-        } else if (name == u"--extension") {
-            const std::optional<QString> extension = takeValue();
-            if (!extension) {
-                return std::nullopt;
-            }
-            options.extension = extension->startsWith(u'.') ? extension->mid(1) : *extension;
-        } else if (name == u"--jobs") {
-            const std::optional<QString> jobs = takeValue();
-            if (!jobs) {
-                return std::nullopt;
-            }
-            bool number = false;
-            const int count = jobs->toInt(&number);
-            if (jobs->compare(QStringLiteral("auto"), Qt::CaseInsensitive) == 0) {
-                options.jobs = 0;
-            } else if (number && count >= 1 && count <= kMostJobs) {
-                options.jobs = count;
-            } else {
-                *error = tr("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
-                return std::nullopt;
-            }
-        } else if (name == u"--tracks") {
-            const std::optional<QString> tracks = takeValue();
-            if (!tracks) {
-                return std::nullopt;
-            }
-            if (tracks->compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0) {
-                options.everyTrack = true;
-            } else if (tracks->compare(QStringLiteral("first"), Qt::CaseInsensitive) == 0) {
-                options.everyTrack = false;
-            } else {
-                *error = tr("--tracks takes all or first.");
-                return std::nullopt;
-            }
-        } else {
-            *error = tr("Unknown option %1.").arg(argument);
+        } else if (!options.TakeOption(arguments, &i, error)) {
             return std::nullopt;
         }
     }
     if (options.action != Action::Convert) {
         return options;
     }
+    if (const char* conflict = options.Conflict()) {
+        *error = tr(conflict);
+        return std::nullopt;
+    }
+    return options;
+}
+
+bool CliOptions::TakeOption(const QStringList& arguments, qsizetype* at, QString* error) {
+    const QString& argument = arguments[*at];
+    // "--name=value" or "--name value".
+    QString name = argument;
+    std::optional<QString> value;
+    if (const qsizetype equals = argument.indexOf(u'='); equals > 0) {
+        name = argument.left(equals);
+        value = argument.mid(equals + 1);
+    }
+    const ActionSwitch* action = Find(kActions, name);
+    const Switch* flag = Find(kSwitches, name);
+    if (action || flag) {
+        if (value) {
+            *error = tr("%1 takes no value.").arg(name);
+            return false;
+        }
+        if (action) {
+            this->action = action->action;
+        } else {
+            this->*flag->flag = true;
+        }
+        return true;
+    }
+    const Text* text = Find(kTexts, name);
+    const Setter setter = SetterOf(name);
+    if (!text && !setter) {
+        *error = tr("Unknown option %1.").arg(argument);
+        return false;
+    }
+    if (text && !(this->*text->field).isEmpty()) {
+        *error = tr("%1 is given twice.").arg(name);
+        return false;
+    }
+    if (!value && *at + 1 < arguments.size()) {
+        value = arguments[++*at];
+    }
+    if (!value || value->isEmpty()) {
+        *error = tr("%1 needs a value.").arg(name);
+        return false;
+    }
+    if (text) {
+        this->*text->field = *value;
+        return true;
+    }
+    return (this->*setter)(*value, error);
+}
+
+CliOptions::Setter CliOptions::SetterOf(QStringView name) {
+    const std::pair<const char16_t*, Setter> setters[] = {
+        {u"--preset", &CliOptions::SetPreset},
+        {u"--extension", &CliOptions::SetExtension},
+        {u"--jobs", &CliOptions::SetJobs},
+        {u"--tracks", &CliOptions::SetTracks},
+    };
+    for (const auto& [option, setter] : setters) {
+        if (name == option) {
+            return setter;
+        }
+    }
+    return nullptr;
+}
+
+bool CliOptions::SetPreset(const QString& value, QString*) {
+    const qsizetype slash = value.indexOf(u'/');
+    if (slash <= 0 || slash == value.size() - 1) {
+        // No category: taken as a label, which is looked for among all of them.
+        presetCategory.clear();
+        presetLabel = value;
+    } else {
+        presetCategory = value.left(slash);
+        presetLabel = value.mid(slash + 1);
+    }
+    return true;
+}
+
+bool CliOptions::SetExtension(const QString& value, QString*) {
+    extension = value.startsWith(u'.') ? value.mid(1) : value;
+    return true;
+}
+
+bool CliOptions::SetJobs(const QString& value, QString* error) {
+    bool number = false;
+    const int count = value.toInt(&number);
+    if (value.compare(QStringLiteral("auto"), Qt::CaseInsensitive) == 0) {
+        jobs = 0;
+    } else if (number && count >= 1 && count <= kMostJobs) {
+        jobs = count;
+    } else {
+        *error = tr("--jobs takes a number from 1 to %1, or auto.").arg(kMostJobs);
+        return false;
+    }
+    return true;
+}
+
+bool CliOptions::SetTracks(const QString& value, QString* error) {
+    if (value.compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0) {
+        everyTrack = true;
+    } else if (value.compare(QStringLiteral("first"), Qt::CaseInsensitive) == 0) {
+        everyTrack = false;
+    } else {
+        *error = tr("--tracks takes all or first.");
+        return false;
+    }
+    return true;
+}
+
+const char* CliOptions::Conflict() const {
     const std::pair<bool, const char*> conflicts[] = {
-        {options.custom && !options.presetLabel.isEmpty(),
+        {custom && !presetLabel.isEmpty(),
          QT_TRANSLATE_NOOP("reelwright::CliOptions",
                            "--preset and --custom cannot be used together.")},
-        {!options.extension.isEmpty() && options.presetLabel.isEmpty(),
+        {!extension.isEmpty() && presetLabel.isEmpty(),
          QT_TRANSLATE_NOOP("reelwright::CliOptions", "--extension goes with --preset.")},
-        {options.sameFolder && !options.outputFolder.isEmpty(),
+        {sameFolder && !outputFolder.isEmpty(),
          QT_TRANSLATE_NOOP("reelwright::CliOptions",
                            "--same-folder and --output-folder cannot be used together.")},
-        {options.progress && !options.json,
+        {progress && !json,
          QT_TRANSLATE_NOOP("reelwright::CliOptions", "--progress goes with --json.")},
-        {options.nullSeparated && options.filesFrom.isEmpty(),
+        {nullSeparated && filesFrom.isEmpty(),
          QT_TRANSLATE_NOOP("reelwright::CliOptions", "--null goes with --files-from.")},
-        {!options.watch.isEmpty() && (!options.inputs.isEmpty() || !options.filesFrom.isEmpty()),
+        {!watch.isEmpty() && (!inputs.isEmpty() || !filesFrom.isEmpty()),
          QT_TRANSLATE_NOOP("reelwright::CliOptions", "--watch takes no other files or folders.")},
-        {!options.watch.isEmpty() && options.dryRun,
+        {!watch.isEmpty() && dryRun,
          QT_TRANSLATE_NOOP("reelwright::CliOptions",
                            "--watch and --dry-run cannot be used together.")},
-        {options.inputs.isEmpty() && options.filesFrom.isEmpty() && options.watch.isEmpty(),
+        {inputs.isEmpty() && filesFrom.isEmpty() && watch.isEmpty(),
          QT_TRANSLATE_NOOP("reelwright::CliOptions", "No file or folder to convert was given.")},
     };
     for (const auto& [conflict, text] : conflicts) {
         if (conflict) {
-            *error = tr(text);
-            return std::nullopt;
+            return text;
         }
     }
-    return options;
+    return nullptr;
 }
 
 }  // namespace reelwright

@@ -49,6 +49,19 @@ struct CliOptions {
     Q_DECLARE_TR_FUNCTIONS(reelwright::CliOptions)
     static std::optional<CliOptions> Parse(const QStringList& arguments,
                                            const QList<QByteArray>& native, QString* error);
+    // Takes the option at `*at` ("--name" or "--name=value"), and the argument after it when
+    // that is its value; false and `error` when it makes no sense.
+    bool TakeOption(const QStringList& arguments, qsizetype* at, QString* error);
+    // What an option with a value does with it; false and `error` when the value will not do.
+    using Setter = bool (CliOptions::*)(const QString& value, QString* error);
+    // The setter of an option with a value that is not kept as given, or null.
+    static Setter SetterOf(QStringView name);
+    bool SetPreset(const QString& value, QString* error);
+    bool SetExtension(const QString& value, QString* error);
+    bool SetJobs(const QString& value, QString* error);
+    bool SetTracks(const QString& value, QString* error);
+    // Why the options cannot go together (untranslated), or null.
+    const char* Conflict() const;
 };
 
 }  // namespace reelwright

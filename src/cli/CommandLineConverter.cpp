@@ -1,27 +1,20 @@
 #include "cli/CommandLineConverter.h"
 
+#include "cli/WatchedFolder.h"
 #include "engine/Encoder.h"
-#include "formats/OwnPresets.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SignalWatcher.h"
 #include "platform/UserFolders.h"
 #include "settings/CRegister.h"
 #include "settings/RememberedSettings.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSet>
 
 #include <algorithm>
 #include <csignal>
 
 #include <poll.h>
-#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -33,83 +26,6 @@ const QString kCancelled = QStringLiteral("Cancelled");
 
 enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kBadUsage = 2 };
 
-QString Absolute(const QString& path) {
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
-}
-
-bool IsUtf8(const QByteArray& bytes) {
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
-}
-
-// The full, clean form of a name's bytes, cleaned as Absolute() cleans its text; for names
-// that are not UTF-8, which no QString holds.
-QByteArray AbsoluteNative(const QByteArray& name) {
-    const QByteArray full =
-        name.startsWith('/') ? name : QFile::encodeName(QDir::currentPath()) + '/' + name;
-    QList<QByteArray> parts;
-    for (const QByteArray& part : full.split('/')) {
-        if (part == "..") {
-            if (!parts.isEmpty()) {
-                parts.removeLast();
-            }
-        } else if (!part.isEmpty() && part != ".") {
-            parts << part;
-        }
-    }
-    return '/' + parts.join('/');
-}
-
-// Whether two folders are one, also when one of them is not there yet.
-bool SameFolder(const QString& a, const QString& b) {
-    const QString first = QFileInfo(a).canonicalFilePath();
-    const QString second = QFileInfo(b).canonicalFilePath();
-    if (!first.isEmpty() && !second.isEmpty()) {
-        return first == second;
-    }
-    return QDir::cleanPath(a) == QDir::cleanPath(b);
-}
-
-// Letters to change, add or drop to turn one text into the other, letter case aside.
-int Distance(const QString& a, const QString& b) {
-    const QString x = a.toCaseFolded();
-    const QString y = b.toCaseFolded();
-    std::vector<int> row(static_cast<std::size_t>(y.size()) + 1);
-    for (std::size_t j = 0; j < row.size(); ++j) {
-        row[j] = static_cast<int>(j);
-    }
-    for (qsizetype i = 1; i <= x.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = static_cast<int>(i);
-        for (qsizetype j = 1; j <= y.size(); ++j) {
-            const int above = row[static_cast<std::size_t>(j)];
-            row[static_cast<std::size_t>(j)] =
-                std::min({above + 1, row[static_cast<std::size_t>(j - 1)] + 1,
-                          diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
-// The distance to the nearest word of a label, letters and digits only: "h264" is one of
-// "H.264 / AAC".
-int WordDistance(const QString& wanted, const QString& label) {
-    const auto bare = [](const QString& text) {
-        QString kept;
-        for (const QChar c : text) {
-            if (c.isLetterOrNumber()) {
-                kept += c;
-            }
-        }
-        return kept;
-    };
-    int nearest = Distance(bare(wanted), bare(label));
-    for (const QString& word : label.split(u' ', Qt::SkipEmptyParts)) {
-        nearest = std::min(nearest, Distance(bare(wanted), bare(word)));
-    }
-    return nearest;
-}
-
 }  // namespace
 
 CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
@@ -117,7 +33,8 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
     : out_(out),
       err_(err),
       progress_(progress),
-      adder_(jobList_),
+      inputs_(jobList_, err_),
+      format_(err_),
       batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
                             return ChooseOutputPath(input, type, folder_);
@@ -145,7 +62,7 @@ void CommandLineConverter::Stop(int signal) {
     if (signal_ == 0) {
         signal_ = signal;
     }
-    adder_.RequestStop();
+    inputs_.RequestStop();
     batch_.RequestStop();
     if (pause_) {
         pause_->quit();
@@ -172,289 +89,64 @@ void CommandLineConverter::CheckOutput() {
     }
 }
 
-QStringList CommandLineConverter::ClosestPresets(const QString& wanted, const QStringList& presets,
-                                                 bool withCategory) {
-    std::vector<std::pair<int, QString>> scored;
-    // What was typed of the label; without a category, all of it.
-    const QString label = withCategory ? wanted.section(u'/', 1) : wanted;
-    for (const QString& preset : presets) {
-        // A label that holds what was typed is as close as a slip of a letter or two.
-        const bool holds = !label.isEmpty() && preset.contains(label, Qt::CaseInsensitive);
-        scored.emplace_back(holds ? 1
-                            : withCategory
-                                ? Distance(wanted, preset)
-                                : std::min(Distance(wanted, preset.section(u'/', 1)),
-                                           1 + WordDistance(wanted, preset.section(u'/', 1))),
-                            preset);
-    }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList closest;
-    for (std::size_t i = 0; i < scored.size() && i < 3; ++i) {
-        closest << scored[i].second;
-    }
-    return closest;
-}
-
-int CommandLineConverter::ListPresets(bool json) {
-    const PresetCatalogue& presets = format_.Presets();
-    for (const QString& category : presets.Categories()) {
-        for (const QString& label : presets.LabelsOf(category)) {
-            const QStringList extensions = presets.ExtensionsOf(category, label);
-            if (!json) {
-                out_ << category << u'/' << label << u'\t' << extensions.join(u',') << u'\n';
-                continue;
-            }
-            // A label's extensions may each have options of their own.
-            QJsonObject parameters;
-            for (const QString& extension : extensions) {
-                parameters.insert(extension, presets.ParamsOf(extension, label, category));
-            }
-            const QJsonObject preset{
-                {QStringLiteral("category"), category},
-                {QStringLiteral("label"), label},
-                {QStringLiteral("extensions"), QJsonArray::fromStringList(extensions)},
-                {QStringLiteral("parameters"), parameters}};
-            out_ << QString::fromUtf8(QJsonDocument(preset).toJson(QJsonDocument::Compact))
-                 << u'\n';
-        }
-    }
-    out_.flush();
-    return kAllConverted;
-}
-
-bool CommandLineConverter::ChooseFormat(const CliOptions& options) {
+bool CommandLineConverter::Choose(const CliOptions& options) {
     // The window's saved choices first; the options override them. Nothing is written back.
     const RememberedSettings saved = RememberedSettings::Load(CRegister());
-    format_.presetMode = saved.optFormat.value_or(0) == 0;
-    if (saved.cmbCategory) {
-        format_.SelectCategory(*saved.cmbCategory);
-    }
-    if (saved.cmbOutVCodec) {
-        format_.SelectLabel(*saved.cmbOutVCodec);
-    }
-    if (saved.cmbOutFormat) {
-        format_.SelectExtension(*saved.cmbOutFormat);
-    }
-    using Custom = FormatChoice::Custom;
-    // A stored position outside its list leaves the design's, as the window's lists do.
-    const std::pair<const std::optional<int>&, int Custom::*> lists[] = {
-        {saved.cmbCustContainer, &Custom::container},
-        {saved.cmbCACodec, &Custom::audioCodec},
-        {saved.cmbCASmapleRate, &Custom::sampleRate},
-        {saved.cmbCVCodec, &Custom::videoCodec},
-        {saved.cmbCVSize, &Custom::size},
-        {saved.cmbCVAspect, &Custom::aspect}};
-    for (const auto& [stored, list] : lists) {
-        if (stored) {
-            format_.SelectCustom(list, *stored);
-        }
-    }
-    const QString lostCodec = format_.RestoreCodecs(saved.cmbCVCodec, saved.CVCodecName,
-                                                    saved.cmbCACodec, saved.CACodecName);
-    FormatChoice::Custom& custom = format_.custom;
-    custom.audioBitrate = saved.txtCABirate;
-    custom.channels = saved.txtChannels;
-    custom.videoBitrate = saved.txtCVBitrate;
-    custom.frameRate = saved.txtFrameRate;
     folder_.sameFolder = saved.optSameFolder.value_or(false);
     folder_.otherFolder = saved.txtOutPath;
+    if (options.sameFolder) {
+        folder_.sameFolder = true;
+    }
+    if (!options.outputFolder.isEmpty()) {
+        folder_.sameFolder = false;
+        folder_.otherFolder = CliInputs::Absolute(options.outputFolder);
+    }
     batch_.SetFilesAtOnce(options.jobs.value_or(saved.FilesAtOnce.value_or(0)));
     batch_.SetTrackChoice(options.everyTrack.value_or(saved.KeepEveryTrack.value_or(true))
                               ? TrackPlan::Choice::Every
                               : TrackPlan::Choice::First);
     batch_.SetCheckByDecoding(options.verify || saved.CheckByDecoding.value_or(false));
     batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
-
-    if (options.custom) {
-        format_.presetMode = false;
-    }
-    if (!lostCodec.isEmpty() && !format_.presetMode && options.presetLabel.isEmpty()) {
-        err_ << "reelwright-cli: " << lostCodec << u'\n';
-    }
-    if (!options.presetLabel.isEmpty()) {
-        format_.presetMode = true;
-        if (!format_.SelectPreset(options.presetCategory, options.presetLabel)) {
-            QStringList all;
-            const PresetCatalogue& presets = format_.Presets();
-            for (const QString& category : presets.Categories()) {
-                for (const QString& label : presets.LabelsOf(category)) {
-                    all << category + u'/' + label;
-                }
-            }
-            const bool withCategory = !options.presetCategory.isEmpty();
-            const QString wanted = withCategory
-                                       ? options.presetCategory + u'/' + options.presetLabel
-                                       : options.presetLabel;
-            err_ << "reelwright-cli: "
-                 << (withCategory
-                         ? tr("no preset \"%1\"; --list-presets shows them all. The closest:")
-                         : tr("no preset \"%1\" (--preset takes \"CATEGORY/LABEL\"); "
-                              "--list-presets shows them all. The closest:"))
-                        .arg(wanted)
-                 << u'\n';
-            for (const QString& close : ClosestPresets(wanted, all, withCategory)) {
-                err_ << "  " << close << u'\n';
-            }
-            return false;
-        }
-        if (!options.extension.isEmpty()) {
-            // The preset's own spelling: "--extension MKV" means its mkv.
-            const QStringList& offered = format_.Extensions();
-            const auto found =
-                std::find_if(offered.begin(), offered.end(), [&options](const QString& type) {
-                    return type.compare(options.extension, Qt::CaseInsensitive) == 0;
-                });
-            if (found == offered.end() ||
-                !format_.SelectExtension(static_cast<int>(found - offered.begin()))) {
-                err_ << "reelwright-cli: "
-                     << tr("the preset offers %1, not %2.")
-                            .arg(offered.join(u','), options.extension)
-                     << u'\n';
-                return false;
-            }
-        }
-    }
-    if (options.sameFolder) {
-        folder_.sameFolder = true;
-    }
-    if (!options.outputFolder.isEmpty()) {
-        folder_.sameFolder = false;
-        folder_.otherFolder = Absolute(options.outputFolder);
-    }
-    const FormatParameters parameters = format_.Parameters();
-    if (!parameters.options) {
-        err_ << "reelwright-cli: " << tr("the format cannot be used: %1").arg(parameters.error)
-             << u'\n';
-        return false;
-    }
-    if (OutputType().isEmpty()) {
-        err_ << "reelwright-cli: " << tr("no output format is chosen; give --preset or --custom.")
-             << u'\n';
-        return false;
-    }
-    return true;
+    return format_.Choose(options, saved);
 }
 
-QString CommandLineConverter::OutputType() const {
-    return format_.OutputType().toLower();
+void CommandLineConverter::AddInputs(const QList<CliInput>& inputs) {
+    for (const CliInputs::Added& added : inputs_.Add(inputs)) {
+        if (added.row < 0) {
+            report_->Ended(added.entry);
+        } else {
+            Enqueue(added.row, added.entry);
+        }
+    }
 }
 
-std::optional<QList<CommandLineConverter::Input>> CommandLineConverter::GivenInputs(
-    const CliOptions& options) {
-    QList<Input> inputs;
-    for (qsizetype i = 0; i < options.inputs.size(); ++i) {
-        inputs.push_back({options.inputs[i], options.inputNames.value(i), false});
-    }
-    if (options.filesFrom.isEmpty()) {
-        return inputs;
-    }
-    QFile list;
-    bool opened = false;
-    if (options.filesFrom == u"-") {
-        opened = list.open(stdin, QIODevice::ReadOnly);
-    } else {
-        list.setFileName(options.filesFrom);
-        opened = list.open(QIODevice::ReadOnly);
-    }
-    const QByteArray names = opened ? list.readAll() : QByteArray();
-    if (!opened || list.error() != QFileDevice::NoError) {
-        err_ << "reelwright-cli: "
-             << tr("the list %1 cannot be read: %2").arg(options.filesFrom, list.errorString())
-             << u'\n';
-        return std::nullopt;
-    }
-    // Names as bytes: with --null any name at all, line breaks too.
-    for (const QByteArray& name : names.split(options.nullSeparated ? '\0' : '\n')) {
-        if (!name.isEmpty()) {
-            inputs.push_back({QFile::decodeName(name), name, false});
-        }
-    }
-    return inputs;
-}
-
-QList<CommandLineConverter::Input> CommandLineConverter::OpenFolders(const QList<Input>& inputs) {
-    QList<Input> files;
-    for (const Input& input : inputs) {
-        const QString path = Absolute(input.path);
-        const QByteArray native = IsUtf8(input.native) || input.native.isEmpty()
-                                      ? QFile::encodeName(path)
-                                      : AbsoluteNative(input.native);
-        if (!QFileInfo(path).isDir()) {
-            files.push_back({path, native, false});
-            continue;
-        }
-        // As the window's Add Folder lists it: the files directly inside.
-        const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
-        if (names.isEmpty()) {
-            err_ << "reelwright-cli: " << path << ": " << tr("the folder holds no files") << u'\n';
-        }
-        for (const QByteArray& name : names) {
-            files.push_back({QDir(path).filePath(QFile::decodeName(name)),
-                             native + (native.endsWith('/') ? "" : "/") + name, true});
-        }
-    }
-    return files;
-}
-
-void CommandLineConverter::AddInputs(const QList<Input>& inputs) {
-    QStringList paths;
-    for (const Input& input : inputs) {
-        paths << input.path;
-    }
-    adder_.AddDropped(paths);
-    const QList<VideoFileAdder::Refusal>& refusals = adder_.LastRefusals();
+void CommandLineConverter::Enqueue(int row, CliReport::Entry entry) {
     JobListStore& store = *jobList_.Store();
-    QSet<int> added;
-    qsizetype nextRefusal = 0;
-    for (const Input& input : inputs) {
-        CliReport::Entry entry;
-        entry.input = input.path;
-        entry.native = input.native;
-        const int row = store.FindFilePath(input.path);
-        if (row < 0 || added.contains(row)) {
-            // Refused: the adder lists its refusals in the order of the files.
-            if (nextRefusal >= refusals.size()) {
-                entry.outcome = CliReport::Outcome::Stopped;  // the add was stopped before it
-                report_->Ended(entry);
-                continue;
-            }
-            const VideoFileAdder::Refusal& refusal = refusals[nextRefusal++];
-            entry.outcome = CliReport::Outcome::Refused;
-            entry.reason = refusal.reason;
-            // A folder's other files are no failure; a file named and not taken is.
-            entry.counts = !input.inFolder || (refusal.kind != JobList::Refusal::ExcludedType &&
-                                               refusal.kind != JobList::Refusal::Duplicate);
-            report_->Ended(entry);
-            continue;
-        }
-        added.insert(row);
-        const JobRow& job = store.Row(row);
-        if (job.status == kUnreadable) {
-            entry.outcome = CliReport::Outcome::Unreadable;
-            entry.status = kUnreadable;
-            entry.reason = job.reason;
-            Tell(row, entry);
-            continue;
-        }
-        if (job.status != kWaiting) {
-            continue;
-        }
-        if (skipExisting_) {
-            // A result takes its plain name only once it is whole: if it is there, it is done.
-            const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
-            if (!plain.isEmpty() && QFileInfo(plain).isFile()) {
-                store.SetStatus(row, kComplete);
-                store.SetOutcome(row, QString(), plain);
-                entry.outcome = CliReport::Outcome::Skipped;
-                entry.status = kComplete;
-                entry.result = plain;
-                Tell(row, entry);
-                continue;
-            }
-        }
-        queue_ << row;
+    const JobRow& job = store.Row(row);
+    if (job.status == kUnreadable) {
+        entry.outcome = CliReport::Outcome::Unreadable;
+        entry.status = kUnreadable;
+        entry.reason = job.reason;
+        Tell(row, entry);
+        return;
     }
+    if (job.status != kWaiting) {
+        return;
+    }
+    if (skipExisting_) {
+        // A result takes its plain name only once it is whole: if it is there, it is done.
+        const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
+        if (!plain.isEmpty() && QFileInfo(plain).isFile()) {
+            store.SetStatus(row, kComplete);
+            store.SetOutcome(row, QString(), plain);
+            entry.outcome = CliReport::Outcome::Skipped;
+            entry.status = kComplete;
+            entry.result = plain;
+            Tell(row, entry);
+            return;
+        }
+    }
+    queue_ << row;
 }
 
 void CommandLineConverter::Tell(int row, CliReport::Entry entry) {
@@ -576,18 +268,13 @@ int CommandLineConverter::Run(const CliOptions& options) {
                  << REELWRIGHT_VERSION_MINOR << u'.' << REELWRIGHT_VERSION_REVISION << u'\n';
             return kAllConverted;
         case CliOptions::Action::ListPresets:
-            format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
-            format_.LoadOwnPresets(OwnPresets::DefaultPath());
-            return ListPresets(options.json);
+            format_.LoadPresets();
+            format_.ListPresets(out_, options.json);
+            return kAllConverted;
         case CliOptions::Action::Convert:
             break;
     }
-    const bool presetsLoaded =
-        format_.LoadPresets(ProgramFolder::DataFile(QStringLiteral("presets.xml")));
-    format_.LoadOwnPresets(OwnPresets::DefaultPath());
-    if (!presetsLoaded ||
-        !format_.LoadCodecs(ProgramFolder::DataFile(QStringLiteral("codecs.xml"))) ||
-        !ChooseFormat(options)) {
+    if (!format_.LoadPresets() || !format_.LoadCodecs() || !Choose(options)) {
         return kBadUsage;
     }
     // Looked for once: without it every file would fail the same way.
@@ -599,9 +286,9 @@ int CommandLineConverter::Run(const CliOptions& options) {
     tellProgress_ = options.progress;
     if (!options.watch.isEmpty()) {
         report_ = std::make_unique<CliReport>(out_, options.json);
-        return Watch(Absolute(options.watch));
+        return Watch(CliInputs::Absolute(options.watch));
     }
-    const std::optional<QList<Input>> given = GivenInputs(options);
+    const std::optional<QList<CliInput>> given = inputs_.Given(options);
     if (!given) {
         return kBadUsage;
     }
@@ -609,7 +296,7 @@ int CommandLineConverter::Run(const CliOptions& options) {
         Tidy();
     }
     report_ = std::make_unique<CliReport>(out_, options.json, options.dryRun);
-    const QList<Input> inputs = OpenFolders(*given);
+    const QList<CliInput> inputs = inputs_.OpenFolders(*given);
     if (!inputs.isEmpty()) {
         AddInputs(inputs);
     }
@@ -635,65 +322,23 @@ int CommandLineConverter::Finish() {
 }
 
 int CommandLineConverter::Watch(const QString& watched) {
-    if (!QFileInfo(watched).isDir()) {
-        err_ << "reelwright-cli: " << watched << ": " << tr("no such folder to watch") << u'\n';
-        return kBadUsage;
-    }
-    // Results beside their inputs would be taken for new videos, and so on for ever.
-    if (folder_.sameFolder || SameFolder(folder_.otherFolder, watched)) {
-        err_ << "reelwright-cli: "
-             << tr("the results would land in the watched folder %1; give --output-folder with "
-                   "another folder")
-                    .arg(watched)
-             << u'\n';
+    if (const QString problem = WatchedFolder::Problem(watched, folder_); !problem.isEmpty()) {
+        err_ << "reelwright-cli: " << problem << u'\n';
         return kBadUsage;
     }
     Tidy();
-    watchClock_.start();
+    WatchedFolder folder(watched);
     while (!signal_) {
-        const QList<Input> settled = Settled(watched);
+        const QList<CliInput> settled = folder.Settled();
         if (!settled.isEmpty()) {
             StartAfresh();
             AddInputs(settled);
             CheckOutput();
             Convert();
         }
-        Pause(kScanMs);
+        Pause(WatchedFolder::kScanMs);
     }
     return Finish();
-}
-
-QList<CommandLineConverter::Input> CommandLineConverter::Settled(const QString& folder) {
-    QList<Input> settled;
-    QSet<QByteArray> present;
-    const QByteArray native = QFile::encodeName(folder);
-    for (const QByteArray& name : VideoFileAdder::GetFolderFileNames(folder)) {
-        // Hidden files are half-made ones (rsync's, a browser's, ours): their final name comes.
-        struct stat info {};
-        if (name.startsWith('.') || ::stat((native + '/' + name).constData(), &info) != 0) {
-            continue;
-        }
-        present.insert(name);
-        const qint64 modified =
-            static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-        const qint64 now = watchClock_.elapsed();
-        Sighting& seen = sightings_[name];
-        if (seen.size != info.st_size || seen.modified != modified || seen.inode != info.st_ino) {
-            // New, or still being written (or replaced): it has to stay so a while first.
-            seen = {info.st_size, modified, static_cast<quint64>(info.st_ino), now, false};
-            continue;
-        }
-        if (!seen.taken && now - seen.since >= kSettleMs) {
-            seen.taken = true;
-            settled.push_back(
-                {QDir(folder).filePath(QFile::decodeName(name)), native + '/' + name, true});
-        }
-    }
-    // A file that goes and comes back is a new one.
-    for (auto it = sightings_.begin(); it != sightings_.end();) {
-        it = present.contains(it.key()) ? std::next(it) : sightings_.erase(it);
-    }
-    return settled;
 }
 
 void CommandLineConverter::Pause(int ms) {

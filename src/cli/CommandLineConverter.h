@@ -3,13 +3,13 @@
 #include "batch/BatchDriver.h"
 #include "conversion/OutputNaming.h"
 #include "conversion/ResultClaim.h"
+#include "cli/CliFormat.h"
+#include "cli/CliInput.h"
+#include "cli/CliInputs.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
-#include "formats/FormatChoice.h"
 #include "joblist/JobList.h"
-#include "joblist/VideoFileAdder.h"
 
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
@@ -19,7 +19,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 
 class QEventLoop;
 
@@ -46,50 +45,21 @@ class CommandLineConverter : public QObject {
     // The signal that ended the run, or 0.
     int StoppedBy() const { return signal_; }
 
-    // The presets whose "CATEGORY/LABEL" is nearest to `wanted`, nearest first; `wanted`
-    // without a category is looked for among the labels of all of them.
-    static QStringList ClosestPresets(const QString& wanted, const QStringList& presets,
-                                      bool withCategory = true);
-
-    // How long a watched file's size and time must stay as they are before it is taken.
-    static constexpr int kSettleMs = 5000;
-    // How often a watched folder is looked at.
-    static constexpr int kScanMs = 1000;
-
   private:
-    // A file to account for: named on the command line or in a list, or found in a folder.
-    struct Input {
-        QString path;
-        QByteArray native;  // its name as the file system has it
-        bool inFolder = false;
-    };
-    // What a watched file looked like when it was last seen.
-    struct Sighting {
-        qint64 size = -1;
-        qint64 modified = 0;  // nanoseconds
-        quint64 inode = 0;
-        qint64 since = 0;  // when it was first seen so, on the watch's clock
-        bool taken = false;
-    };
-
-    int ListPresets(bool json);
-    bool ChooseFormat(const CliOptions& options);
-    // The results' extension: in lower case, as the presets give it, also for a custom format.
-    QString OutputType() const;
-    // The files and folders named on the command line and in the list; none when the list
-    // cannot be read.
-    std::optional<QList<Input>> GivenInputs(const CliOptions& options);
-    QList<Input> OpenFolders(const QList<Input>& inputs);
+    // The window's saved choices and the options over them: the format, where the results go
+    // and how the batch runs; false, once said why, when the format cannot be used.
+    bool Choose(const CliOptions& options);
+    QString OutputType() const { return format_.OutputType(); }
     // Adds the files and tells what became of those that will not be converted.
-    void AddInputs(const QList<Input>& inputs);
+    void AddInputs(const QList<CliInput>& inputs);
+    // Queues a file added, or tells why it is not to be converted (unreadable, or done).
+    void Enqueue(int row, CliReport::Entry entry);
     // Tells what a run would do with the files added, and does none of it.
     void DryRun();
     // Converts the files added, and tells of those the batch did not reach.
     void Convert();
     // Converts what appears in a folder until the run is stopped.
     int Watch(const QString& watched);
-    // The files of a watched folder whose size and time have not changed for kSettleMs.
-    QList<Input> Settled(const QString& folder);
     // Waits, the signals being heard meanwhile, unless the run is stopped.
     void Pause(int ms);
     // A new, empty list for the next files.
@@ -115,8 +85,8 @@ class CommandLineConverter : public QObject {
     QTextStream& err_;
     QTextStream* progress_;
     JobList jobList_;
-    VideoFileAdder adder_;
-    FormatChoice format_;
+    CliInputs inputs_;
+    CliFormat format_;
     OutputFolderChoice folder_;
     BatchDriver batch_;
     std::unique_ptr<CliReport> report_;
@@ -129,8 +99,6 @@ class CommandLineConverter : public QObject {
     QHash<int, qint64> lastTold_;       // when each running file's progress was last told
     std::map<int, std::unique_ptr<ResultClaim>> claims_;
     QSet<QString> claimsUnavailable_;  // folders where no claim can be made, told once
-    QHash<QByteArray, Sighting> sightings_;
-    QElapsedTimer watchClock_;
     QEventLoop* pause_ = nullptr;
     QTimer* outputWatch_ = nullptr;
     int signal_ = 0;

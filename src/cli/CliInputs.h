@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cli/CliInput.h"
+#include "cli/CliOptions.h"
+#include "cli/CliReport.h"
+#include "joblist/VideoFileAdder.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTextStream>
+
+#include <optional>
+
+namespace reelwright {
+
+class JobList;
+
+// The files reelwright-cli is given, named on the command line or in a list or found in the
+// folders named, and their adding to the list of files. What will not do is said on `err`.
+class CliInputs {
+  public:
+    CliInputs(JobList& jobList, QTextStream& err);
+
+    // The full, clean form of a name given.
+    static QString Absolute(const QString& path);
+
+    // The files and folders named on the command line and in the list; none when the list
+    // cannot be read.
+    std::optional<QList<CliInput>> Given(const CliOptions& options);
+    // The files named, and in place of each folder the files directly inside it.
+    QList<CliInput> OpenFolders(const QList<CliInput>& inputs);
+
+    // What became of an input given to the list.
+    struct Added {
+        CliReport::Entry entry;  // the input, and why it was not added when it was not
+        int row = -1;            // its row, when it was added
+    };
+    // Adds the files to the list, in their order.
+    QList<Added> Add(const QList<CliInput>& inputs);
+    // Stops an add under way: the files it did not reach are not added.
+    void RequestStop() { adder_.RequestStop(); }
+
+  private:
+    // The names in a list (- for the standard input), as they are; none when it cannot be read.
+    std::optional<QByteArray> ReadList(const QString& name);
+
+    JobList& jobList_;
+    VideoFileAdder adder_;
+    QTextStream& err_;
+};
+
+}  // namespace reelwright

@@ -1,0 +1,85 @@
+#include "cli/WatchedFolder.h"
+
+#include "joblist/VideoFileAdder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <iterator>
+
+#include <sys/stat.h>
+
+namespace reelwright {
+namespace {
+
+// Whether two folders are one, also when one of them is not there yet.
+bool SameFolder(const QString& a, const QString& b) {
+    const QString first = QFileInfo(a).canonicalFilePath();
+    const QString second = QFileInfo(b).canonicalFilePath();
+    if (!first.isEmpty() && !second.isEmpty()) {
+        return first == second;
+    }
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
+}  // namespace
+
+QString WatchedFolder::Problem(const QString& folder, const OutputFolderChoice& results) {
+    // The texts keep the converter's translation context, where they were first said.
+    if (!QFileInfo(folder).isDir()) {
+        return folder + QStringLiteral(": ") +
+               QCoreApplication::translate("reelwright::CommandLineConverter",
+                                           "no such folder to watch");
+    }
+    // Results beside their inputs would be taken for new videos, and so on for ever.
+    if (results.sameFolder || SameFolder(results.otherFolder, folder)) {
+        return QCoreApplication::translate(
+                   "reelwright::CommandLineConverter",
+                   "the results would land in the watched folder %1; give --output-folder with "
+                   "another folder")
+            .arg(folder);
+    }
+    return QString();
+}
+
+WatchedFolder::WatchedFolder(const QString& folder) : folder_(folder) {
+    clock_.start();
+}
+
+QList<CliInput> WatchedFolder::Settled() {
+    QList<CliInput> settled;
+    QSet<QByteArray> present;
+    const QByteArray native = QFile::encodeName(folder_);
+    for (const QByteArray& name : VideoFileAdder::GetFolderFileNames(folder_)) {
+        // Hidden files are half-made ones (rsync's, a browser's, ours): their final name comes.
+        struct stat info {};
+        if (name.startsWith('.') || ::stat((native + '/' + name).constData(), &info) != 0) {
+            continue;
+        }
+        present.insert(name);
+        const qint64 modified =
+            static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        const qint64 now = clock_.elapsed();
+        Sighting& seen = sightings_[name];
+        if (seen.size != info.st_size || seen.modified != modified || seen.inode != info.st_ino) {
+            // New, or still being written (or replaced): it has to stay so a while first.
+            seen = {info.st_size, modified, static_cast<quint64>(info.st_ino), now, false};
+            continue;
+        }
+        if (!seen.taken && now - seen.since >= kSettleMs) {
+            seen.taken = true;
+            settled.push_back(
+                {QDir(folder_).filePath(QFile::decodeName(name)), native + '/' + name, true});
+        }
+    }
+    // A file that goes and comes back is a new one.
+    for (auto it = sightings_.begin(); it != sightings_.end();) {
+        it = present.contains(it.key()) ? std::next(it) : sightings_.erase(it);
+    }
+    return settled;
+}
+
+}  // namespace reelwright

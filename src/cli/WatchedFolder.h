@@ -1,0 +1,45 @@
+#pragma once
+
+#include "batch/OutputNaming.h"
+#include "cli/CliInput.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace reelwright {
+
+// A folder whose videos are taken as they appear, each once its size has stopped changing.
+class WatchedFolder {
+  public:
+    // How long a watched file's size and time must stay as they are before it is taken.
+    static constexpr int kSettleMs = 5000;
+    // How often a watched folder is looked at.
+    static constexpr int kScanMs = 1000;
+
+    // Why `folder` cannot be watched with the results going to `results`, or empty.
+    static QString Problem(const QString& folder, const OutputFolderChoice& results);
+
+    // The watch's clock starts now.
+    explicit WatchedFolder(const QString& folder);
+    // The files whose size and time have not changed for kSettleMs, each file once.
+    QList<CliInput> Settled();
+
+  private:
+    // What a watched file looked like when it was last seen.
+    struct Sighting {
+        qint64 size = -1;
+        qint64 modified = 0;  // nanoseconds
+        quint64 inode = 0;
+        qint64 since = 0;  // when it was first seen so, on the watch's clock
+        bool taken = false;
+    };
+
+    QString folder_;
+    QHash<QByteArray, Sighting> sightings_;
+    QElapsedTimer clock_;
+};
+
+}  // namespace reelwright
