@@ -23,6 +23,7 @@ packages=(
   file                        # dpkg-shlibdeps, run by the package step, tells programs by it
   lintian man-db              # the install test holds the package to Debian's checks and reads
                               # the manual pages as man does
+  python3 pmccabe             # the structure test, which measures every function with pmccabe
 )
 
 # Liberation Sans Narrow, which the buttons' captions need, moved between releases: Debian 12's

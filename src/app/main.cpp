@@ -17,6 +17,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <optional>
 
 using namespace reelwright;
 
@@ -33,10 +35,14 @@ const char kUsage[] =
     "\n"
     "Converting without a window: reelwright-cli --help.\n";
 
-}  // namespace
+// The files given on the command line, as absolute paths.
+struct Given {
+    QStringList files;
+    bool verbose = false;
+};
 
-int main(int argc, char* argv[]) {
-    // Answered before any window is made, so they need no display.
+// Answers --help and --version before any window is made, so they need no display.
+std::optional<int> AnsweredWithoutWindow(int argc, char* argv[]) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
@@ -48,83 +54,89 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(kProductName));
-    QApplication::setOrganizationName(QString::fromLatin1(kMakerName));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.fennick.Reelwright"));
+    return std::nullopt;
+}
 
-    // Qt has taken its own options out; the rest are files, and perhaps --verbose.
-    QStringList files;
-    bool verbose = false;
+// Qt has taken its own options out; the rest are files, and perhaps --verbose. None when an
+// option is unknown (said on the error output).
+std::optional<Given> ReadArguments(const QStringList& arguments) {
+    Given given;
     bool onlyFiles = false;
-    for (const QString& argument : app.arguments().mid(1)) {
+    for (const QString& argument : arguments.mid(1)) {
         if (!onlyFiles && argument == u"--") {
             onlyFiles = true;
         } else if (!onlyFiles && argument == u"--verbose") {
-            verbose = true;
+            given.verbose = true;
         } else if (!onlyFiles && argument.startsWith(u'-')) {
             std::fprintf(stderr, "reelwright: unknown option %s\n%s", qPrintable(argument), kUsage);
-            return 2;
+            return std::nullopt;
         } else {
-            files << QDir::toNativeSeparators(QDir::current().absoluteFilePath(argument));
+            given.files << QDir::toNativeSeparators(QDir::current().absoluteFilePath(argument));
         }
     }
+    return given;
+}
 
-    // The desktop's language, English where none of ours fits.
-    InstallTranslations(app);
-
-    // The real outside world; tests install recording stand-ins instead.
+// The real outside world; tests install recording stand-ins instead.
+struct OutsideWorld {
     MessageBoxNotifier notifier;
     FileDialogs dialogs;
     SystemDesktop desktop;
     SystemPower power;
     DBusNotifications notifications;
-    Notifier::Install(&notifier);
-    DesktopNotifications::Install(&notifications);
-    Dialogs::Install(&dialogs);
-    Desktop::Install(&desktop);
-    Power::Install(&power);
 
-    // A signal or the session's end keeps the choices as a close would. Watched from before the
-    // window is made: an ending asked at any moment of the start ends it, also while the kept
-    // list is read.
-    SignalWatcher endings;
-    frmMain* started = nullptr;
-    bool sessionEnding = false;
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&started, &sessionEnding] {
-        if (started) {
-            started->SessionEnding();
+    OutsideWorld() {
+        Notifier::Install(&notifier);
+        DesktopNotifications::Install(&notifications);
+        Dialogs::Install(&dialogs);
+        Desktop::Install(&desktop);
+        Power::Install(&power);
+    }
+};
+
+// The session's end may be asked for before the window is there: it is carried out once it is.
+class SessionEnd {
+  public:
+    void Asked() {
+        if (window_) {
+            window_->SessionEnding();
         } else {
-            sessionEnding = true;  // carried out once the window is there
+            asked_ = true;
         }
-    });
+    }
+    void WindowMade(frmMain* window) {
+        window_ = window;
+        if (asked_) {
+            window_->SessionEnding();
+        }
+    }
+
+  private:
+    frmMain* window_ = nullptr;
+    bool asked_ = false;
+};
+
+// One window keeps the list: a window started while another runs gives it its files. True when
+// the running one took them.
+bool HandedOver(const Given& given, const std::function<bool()>& endingAsked) {
+    if (!RunningWindow::HandTo(given.files, RunningWindow::kWaitMs, endingAsked)) {
+        return false;
+    }
+    if (given.verbose) {
+        std::fprintf(stderr, "reelwright: %lld files given to the Reelwright window open\n",
+                     static_cast<long long>(given.files.size()));
+    }
+    return true;
+}
+
+// Makes the window and runs it until the program ends; the exit status.
+int RunWindow(const Given& given, SignalWatcher& endings, SessionEnd& sessionEnd,
+              MessageBoxNotifier& notifier) {
     const auto endingAsked = [&endings] { return endings.Caught() != 0; };
-
-    // One window keeps the list: a window started while another runs gives it its files.
-    const auto handedOver = [&files, verbose, &endingAsked] {
-        if (!RunningWindow::HandTo(files, RunningWindow::kWaitMs, endingAsked)) {
-            return false;
-        }
-        if (verbose) {
-            std::fprintf(stderr, "reelwright: %lld files given to the Reelwright window open\n",
-                         static_cast<long long>(files.size()));
-        }
-        return true;
-    };
-    if (QueueKeeper::ListKeptElsewhere() && handedOver()) {
-        return 0;
-    }
-    if (const int signal = endings.Caught()) {
-        return SignalWatcher::ExitStatusFor(signal);  // nothing of ours to keep yet
-    }
-
     frmMain window(endingAsked);
-    started = &window;
-    if (sessionEnding) {
-        window.SessionEnding();
-    }
+    sessionEnd.WindowMade(&window);
     // Two started at once: the other one took the list first.
-    if (!window.StartAbandoned() && window.Keeper().IsGuest() && handedOver()) {
+    if (!window.StartAbandoned() && window.Keeper().IsGuest() && HandedOver(given, endingAsked)) {
         return 0;
     }
     if (const int signal = endings.Caught()) {
@@ -137,11 +149,47 @@ int main(int argc, char* argv[]) {
     });
     notifier.SetOwner(&window);
     window.show();
-    if (!files.isEmpty()) {
+    if (!given.files.isEmpty()) {
         // Once the window shows, and after the choices are restored: as a drop on the list.
-        QTimer::singleShot(0, &window, [&window, files, verbose] {
+        QTimer::singleShot(0, &window, [&window, files = given.files, verbose = given.verbose] {
             window.AddGivenFiles(files, verbose);
         });
     }
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (const std::optional<int> answered = AnsweredWithoutWindow(argc, argv)) {
+        return *answered;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kProductName));
+    QApplication::setOrganizationName(QString::fromLatin1(kMakerName));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.fennick.Reelwright"));
+
+    const std::optional<Given> given = ReadArguments(app.arguments());
+    if (!given) {
+        return 2;
+    }
+    // The desktop's language, English where none of ours fits.
+    InstallTranslations(app);
+    OutsideWorld world;
+
+    // A signal or the session's end keeps the choices as a close would. Watched from before the
+    // window is made: an ending asked at any moment of the start ends it, also while the kept
+    // list is read.
+    SignalWatcher endings;
+    SessionEnd sessionEnd;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&sessionEnd] { sessionEnd.Asked(); });
+    const auto endingAsked = [&endings] { return endings.Caught() != 0; };
+    if (QueueKeeper::ListKeptElsewhere() && HandedOver(*given, endingAsked)) {
+        return 0;
+    }
+    if (const int signal = endings.Caught()) {
+        return SignalWatcher::ExitStatusFor(signal);  // nothing of ours to keep yet
+    }
+    return RunWindow(*given, endings, sessionEnd, world.notifier);
 }

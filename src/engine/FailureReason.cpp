@@ -149,6 +149,161 @@ QString Explanation(const QString& detail, const ConversionNames& names) {
     return shown.endsWith(u'.') ? shown : shown + u'.';
 }
 
+// What a failure's sentence may name.
+struct Facts {
+    const EncoderTranscript& transcript;
+    const ConversionNames& names;
+    const ErrorLines& lines;
+    QString input;   // the input's file name
+    QString result;  // the result's file name
+    QString folder;  // the result's folder
+};
+
+// Which error lines a rule reads.
+enum class Where { Anywhere, AboutOutput, AboutInput };
+
+// One known cause: the words that tell it, or a fact of the run that tells the same, and its
+// sentence. The first rule that holds wins, so the order is the order of trust.
+struct Rule {
+    Where where;
+    const char* pattern;                     // none: only `fact` tells the cause
+    bool (*fact)(const EncoderTranscript&);  // none: only the words tell it
+    QString (*reason)(const Facts&, const Said&);
+};
+
+std::optional<Said> Matches(const Rule& rule, const Facts& facts) {
+    if (rule.fact && rule.fact(facts.transcript)) {
+        return Said{};
+    }
+    if (!rule.pattern) {
+        return std::nullopt;
+    }
+    const QString pattern = QString::fromLatin1(rule.pattern);
+    switch (rule.where) {
+        case Where::AboutOutput:
+            return facts.lines.FindAboutOutput(pattern);
+        case Where::AboutInput:
+            return facts.lines.FindAboutInput(pattern);
+        case Where::Anywhere:
+            break;
+    }
+    return facts.lines.Find(pattern);
+}
+
+// The sentence for an encoder that refused to start, with the library's words before it.
+QString RefusedSettingsReason(const Facts& facts, const Said& said) {
+    const QString explanation = Explanation(facts.lines.Before(said.line), facts.names);
+    if (explanation.isEmpty()) {
+        //: %1 is the name of the file being converted.
+        return Text::tr("The encoder refused the chosen format's settings for %1.")
+            .arg(facts.input);
+    }
+    //: %1 is the name of the file being converted, %2 the encoder's own words.
+    return Text::tr("The encoder refused the chosen format's settings for %1: %2")
+        .arg(facts.input, explanation);
+}
+
+QString ContainerReason(const Facts& facts, const Said& said) {
+    const QString explanation = Explanation(facts.lines.Before(said.line), facts.names);
+    if (explanation.isEmpty()) {
+        return Text::tr("The chosen container cannot hold what the format puts in it.");
+    }
+    //: %1 is the encoder's own words.
+    return Text::tr("The chosen container cannot hold what the format puts in it: %1")
+        .arg(explanation);
+}
+
+const Rule kRules[] = {
+    {Where::Anywhere, "No space left on device", nullptr,
+     [](const Facts& f, const Said&) {
+         //: %1 is a folder, %2 the converted file's name.
+         return Text::tr("The disk of %1 is full: %2 could not be written.")
+             .arg(f.folder, f.result);
+     }},
+    {Where::Anywhere, "File too large", nullptr,
+     [](const Facts& f, const Said&) {
+         //: %1 is the converted file's name, %2 its folder.
+         return Text::tr("%1 grew larger than the disk of %2 allows for one file.")
+             .arg(f.result, f.folder);
+     }},
+    {Where::AboutOutput, "Permission denied", nullptr,
+     [](const Facts& f, const Said&) {
+         //: %1 is the output folder.
+         return Text::tr("%1 cannot be written: permission denied.").arg(f.folder);
+     }},
+    {Where::AboutOutput, "Read-only file system", nullptr,
+     [](const Facts& f, const Said&) {
+         //: %1 is the output folder.
+         return Text::tr("%1 is on a disk that cannot be written to (read-only).").arg(f.folder);
+     }},
+    {Where::AboutOutput, "No such file or directory", nullptr,
+     [](const Facts& f, const Said&) {
+         return Text::tr("The output folder %1 is not there any more.").arg(f.folder);
+     }},
+    {Where::AboutInput, "No such file or directory", nullptr,
+     [](const Facts& f, const Said&) {
+         //: %1 is the name of the file being converted.
+         return Text::tr(
+                    "%1 is not there any more: it was moved, renamed or deleted after it "
+                    "was added.")
+             .arg(f.input);
+     }},
+    {Where::AboutInput, "Permission denied", nullptr,
+     [](const Facts& f, const Said&) {
+         //: %1 is the name of the file being converted.
+         return Text::tr("%1 cannot be read: permission denied.").arg(f.input);
+     }},
+    {Where::Anywhere, nullptr, [](const EncoderTranscript& t) { return t.Unreadable(); },
+     [](const Facts& f, const Said&) { return UnreadableReason(f.names.input); }},
+    {Where::Anywhere, "Unknown encoder '([^']*)'", nullptr,
+     [](const Facts&, const Said& said) {
+         //: %1 is the encoder's name for a codec, such as libx264.
+         return Text::tr(
+                    "This ffmpeg has no encoder \"%1\": choose another codec, or install "
+                    "an ffmpeg that has it.")
+             .arg(said.match.captured(1));
+     }},
+    {Where::Anywhere,
+     "Automatic encoder selection failed|Encoder \\(codec .*\\) not found|Encoder not found",
+     nullptr,
+     [](const Facts&, const Said&) {
+         return Text::tr(
+             "This ffmpeg has no encoder for the chosen format: choose another "
+             "format, or install an ffmpeg that has it.");
+     }},
+    {Where::Anywhere, "Unrecognized option '-?([^']*)'", nullptr,
+     [](const Facts&, const Said& said) {
+         //: %1 is an encoder option's name, shown after its dash.
+         return Text::tr("This ffmpeg does not know the option -%1 of the chosen format.")
+             .arg(said.match.captured(1));
+     }},
+    {Where::Anywhere, "Error setting option:? -?(\\S+) to value:? \"?([^\"]*?)\"?\\.?$", nullptr,
+     [](const Facts&, const Said& said) {
+         //: %1 is a value, %2 an encoder option's name, shown after its dash.
+         return Text::tr(
+                    "The encoder refused the value \"%1\" of the option -%2 of the "
+                    "chosen format.")
+             .arg(said.match.captured(2), said.match.captured(1));
+     }},
+    {Where::Anywhere,
+     "Could not find codec parameters|Cannot determine format of input|analyzeduration",
+     [](const EncoderTranscript& t) { return t.NothingEncoded(); },
+     [](const Facts& f, const Said&) { return NothingConvertedReason(f.names); }},
+    {Where::Anywhere,
+     "Error while opening encoder|Error initializing output stream|Could not open "
+     "encoder|Error applying encoder options",
+     nullptr, RefusedSettingsReason},
+    {Where::Anywhere, "does not contain any stream", nullptr,
+     [](const Facts& f, const Said&) { return NoStreamReason(f.transcript, f.names); }},
+    {Where::Anywhere, "Could not write header|Error writing header", nullptr, ContainerReason},
+    {Where::Anywhere, "received signal (\\d+)", nullptr,
+     [](const Facts& f, const Said& said) {
+         //: %1 is a signal's number, %2 the name of the file being converted.
+         return Text::tr("The encoder was interrupted (signal %1) before it finished %2.")
+             .arg(said.match.captured(1), f.input);
+     }},
+};
+
 }  // namespace
 
 QString UnreadableReason(const QString& path) {
@@ -200,105 +355,16 @@ QString WithUserNames(QString text, const ConversionNames& names) {
 
 QString PlainFailureReason(const EncoderTranscript& transcript, const ConversionNames& names) {
     const ErrorLines lines(transcript, names);
-    const QString input = FileName(names.input);
-    const QString result = FileName(names.result);
-    const QString folder = FolderOf(names.result);
-
-    if (lines.Find(QStringLiteral("No space left on device"))) {
-        //: %1 is a folder, %2 the converted file's name.
-        return Text::tr("The disk of %1 is full: %2 could not be written.").arg(folder, result);
-    }
-    if (lines.Find(QStringLiteral("File too large"))) {
-        //: %1 is the converted file's name, %2 its folder.
-        return Text::tr("%1 grew larger than the disk of %2 allows for one file.")
-            .arg(result, folder);
-    }
-    if (lines.FindAboutOutput(QStringLiteral("Permission denied"))) {
-        //: %1 is the output folder.
-        return Text::tr("%1 cannot be written: permission denied.").arg(folder);
-    }
-    if (lines.FindAboutOutput(QStringLiteral("Read-only file system"))) {
-        //: %1 is the output folder.
-        return Text::tr("%1 is on a disk that cannot be written to (read-only).").arg(folder);
-    }
-    if (lines.FindAboutOutput(QStringLiteral("No such file or directory"))) {
-        return Text::tr("The output folder %1 is not there any more.").arg(folder);
-    }
-    if (lines.FindAboutInput(QStringLiteral("No such file or directory"))) {
-        //: %1 is the name of the file being converted.
-        return Text::tr(
-                   "%1 is not there any more: it was moved, renamed or deleted after it "
-                   "was added.")
-            .arg(input);
-    }
-    if (lines.FindAboutInput(QStringLiteral("Permission denied"))) {
-        //: %1 is the name of the file being converted.
-        return Text::tr("%1 cannot be read: permission denied.").arg(input);
-    }
-    if (transcript.Unreadable()) {
-        return UnreadableReason(names.input);
-    }
-    if (const std::optional<Said> said = lines.Find(QStringLiteral("Unknown encoder '([^']*)'"))) {
-        //: %1 is the encoder's name for a codec, such as libx264.
-        return Text::tr(
-                   "This ffmpeg has no encoder \"%1\": choose another codec, or install "
-                   "an ffmpeg that has it.")
-            .arg(said->match.captured(1));
-    }
-    if (lines.Find(QStringLiteral("Automatic encoder selection failed|Encoder \\(codec .*\\) not "
-                                  "found|Encoder not found"))) {
-        return Text::tr(
-            "This ffmpeg has no encoder for the chosen format: choose another "
-            "format, or install an ffmpeg that has it.");
-    }
-    if (const std::optional<Said> said =
-            lines.Find(QStringLiteral("Unrecognized option '-?([^']*)'"))) {
-        //: %1 is an encoder option's name, shown after its dash.
-        return Text::tr("This ffmpeg does not know the option -%1 of the chosen format.")
-            .arg(said->match.captured(1));
-    }
-    if (const std::optional<Said> said = lines.Find(
-            QStringLiteral("Error setting option:? -?(\\S+) to value:? \"?([^\"]*?)\"?\\.?$"))) {
-        //: %1 is a value, %2 an encoder option's name, shown after its dash.
-        return Text::tr(
-                   "The encoder refused the value \"%1\" of the option -%2 of the "
-                   "chosen format.")
-            .arg(said->match.captured(2), said->match.captured(1));
-    }
-    if (transcript.NothingEncoded() ||
-        lines.Find(QStringLiteral("Could not find codec parameters|Cannot determine format of "
-                                  "input|analyzeduration"))) {
-        return NothingConvertedReason(names);
-    }
-    if (const std::optional<Said> said = lines.Find(QStringLiteral(
-            "Error while opening encoder|Error initializing output stream|Could not open "
-            "encoder|Error applying encoder options"))) {
-        const QString explanation = Explanation(lines.Before(said->line), names);
-        if (explanation.isEmpty()) {
-            //: %1 is the name of the file being converted.
-            return Text::tr("The encoder refused the chosen format's settings for %1.").arg(input);
+    const Facts facts{transcript,
+                      names,
+                      lines,
+                      FileName(names.input),
+                      FileName(names.result),
+                      FolderOf(names.result)};
+    for (const Rule& rule : kRules) {
+        if (const std::optional<Said> said = Matches(rule, facts)) {
+            return rule.reason(facts, *said);
         }
-        //: %1 is the name of the file being converted, %2 the encoder's own words.
-        return Text::tr("The encoder refused the chosen format's settings for %1: %2")
-            .arg(input, explanation);
-    }
-    if (lines.Find(QStringLiteral("does not contain any stream"))) {
-        return NoStreamReason(transcript, names);
-    }
-    if (const std::optional<Said> said =
-            lines.Find(QStringLiteral("Could not write header|Error writing header"))) {
-        const QString explanation = Explanation(lines.Before(said->line), names);
-        if (explanation.isEmpty()) {
-            return Text::tr("The chosen container cannot hold what the format puts in it.");
-        }
-        //: %1 is the encoder's own words.
-        return Text::tr("The chosen container cannot hold what the format puts in it: %1")
-            .arg(explanation);
-    }
-    if (const std::optional<Said> said = lines.Find(QStringLiteral("received signal (\\d+)"))) {
-        //: %1 is a signal's number, %2 the name of the file being converted.
-        return Text::tr("The encoder was interrupted (signal %1) before it finished %2.")
-            .arg(said->match.captured(1), input);
     }
     // An encoder that said nothing gives nothing to explain.
     const QString detail = WithUserNames(transcript.ErrorDetail(), names);
@@ -307,7 +373,7 @@ QString PlainFailureReason(const EncoderTranscript& transcript, const Conversion
     }
     //: %1 is the name of the file being converted; the encoder's own last lines follow on the
     //: next line (%2).
-    return Text::tr("The encoder could not convert %1:\r\n%2").arg(input, detail);
+    return Text::tr("The encoder could not convert %1:\r\n%2").arg(facts.input, detail);
 }
 
 std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEnd& end,

@@ -64,6 +64,32 @@ void ReportAddError(int number, const QString& description) {
                              MessageIcon::Error);
 }
 
+// A row for a file that is taken: waiting, or refused with what the encoder said of it.
+JobRow NewRow(const QString& path, const FileIdentity& identity, qint64 size,
+              const MediaLength& length, const ProbeVerdict& probe) {
+    JobRow row;
+    row.filePath = path;
+    row.identity = identity;
+    row.duration = length.text;
+    row.lengthSeconds = length.seconds;
+    if (path.right(3).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0) {
+        row.fileSize = QStringLiteral("CD Track");
+    } else {
+        row.fileSize = GetFileSizeText(size);
+    }
+    if (probe.readable) {
+        row.status = QStringLiteral("Waiting Conversion");
+    } else {
+        row.status = QStringLiteral("Unkown Format");
+        // Why, for the tooltip; what the probe said, for the output view.
+        row.reason = probe.reason;
+        row.outputTail = probe.text;
+        row.textColors[JobRow::Status] = kRefusedColor;
+        row.textColors[JobRow::Duration] = kRefusedColor;
+    }
+    return row;
+}
+
 }  // namespace
 
 const QString JobList::kExcludedExtensions = QStringLiteral(
@@ -216,6 +242,30 @@ void JobList::Refuse(Refusal kind, const QString& reason) {
     lastRefusal_ = reason;
 }
 
+void JobList::RefuseUnaddable(const QString& path, const QFileInfo& info) {
+    if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
+        // The name was not valid UTF-8: what reached us is a decoding that names no file.
+        //: Why a file is not added.
+        Refuse(Refusal::NotUtf8, Text::tr("its name is not valid UTF-8, so it cannot be "
+                                          "passed on unchanged; rename the file to add it"));
+    } else if (!info.exists() && IsNameTooLong(path)) {
+        Refuse(Refusal::NameTooLong, NameTooLongReason(path));
+    } else if (!info.exists()) {
+        //: Why a file is not added.
+        Refuse(Refusal::Missing, Text::tr("not found"));
+    } else {
+        //: Why a file is not added: it is a folder, a device or a pipe.
+        Refuse(Refusal::NotRegularFile, Text::tr("not a regular file"));
+    }
+    if (!refusalsCollected_ && lastRefusalKind_ == Refusal::NameTooLong) {
+        //: %1 is a path, %2 why it cannot be used.
+        ReportAddError(52, Text::tr("Bad file name: %1 (%2)").arg(path, lastRefusal_));
+    } else if (!refusalsCollected_) {
+        //: %1 is a path, %2 why it cannot be used.
+        ReportAddError(53, Text::tr("File not found: %1 (%2)").arg(path, lastRefusal_));
+    }
+}
+
 bool JobList::AddFile2Grid(QString& sFilePath) {
     Refuse(Refusal::None, QString());
     if (adding_ || !store_) {
@@ -235,27 +285,7 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     // encoder and the media library for ever.
     const QFileInfo info(sFilePath);
     if (!info.isFile()) {
-        if (!info.exists() && sFilePath.contains(QChar::ReplacementCharacter)) {
-            // The name was not valid UTF-8: what reached us is a decoding that names no file.
-            //: Why a file is not added.
-            Refuse(Refusal::NotUtf8, Text::tr("its name is not valid UTF-8, so it cannot be "
-                                              "passed on unchanged; rename the file to add it"));
-        } else if (!info.exists() && IsNameTooLong(sFilePath)) {
-            Refuse(Refusal::NameTooLong, NameTooLongReason(sFilePath));
-        } else if (!info.exists()) {
-            //: Why a file is not added.
-            Refuse(Refusal::Missing, Text::tr("not found"));
-        } else {
-            //: Why a file is not added: it is a folder, a device or a pipe.
-            Refuse(Refusal::NotRegularFile, Text::tr("not a regular file"));
-        }
-        if (!refusalsCollected_ && lastRefusalKind_ == Refusal::NameTooLong) {
-            //: %1 is a path, %2 why it cannot be used.
-            ReportAddError(52, Text::tr("Bad file name: %1 (%2)").arg(sFilePath, lastRefusal_));
-        } else if (!refusalsCollected_) {
-            //: %1 is a path, %2 why it cannot be used.
-            ReportAddError(53, Text::tr("File not found: %1 (%2)").arg(sFilePath, lastRefusal_));
-        }
+        RefuseUnaddable(sFilePath, info);
         return false;
     }
     if (!info.isReadable()) {
@@ -269,35 +299,14 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     // Every file that is not a duplicate is probed, also those the extension refuses next. A
     // read ahead at low priority may run out of time only because the machine is busy: such a
     // file is asked again here, at the window's priority, before it is called unreadable.
-    const ProbeVerdict probe =
-        ready && !ready->probe.timedOut ? ready->probe : probe_(sFilePath);
+    const ProbeVerdict probe = ready && !ready->probe.timedOut ? ready->probe : probe_(sFilePath);
     if (IsExcludedExtension(extension)) {
         Refuse(Refusal::ExcludedType, ExclusionReason(extension));
         return false;
     }
 
-    JobRow row;
-    row.filePath = sFilePath;
-    row.identity = identity;
     const MediaLength length = ready ? ready->length : lengthReader_(sFilePath);
-    row.duration = length.text;
-    row.lengthSeconds = length.seconds;
-    if (sFilePath.right(3).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0) {
-        row.fileSize = QStringLiteral("CD Track");
-    } else {
-        row.fileSize = GetFileSizeText(info.size());
-    }
-    if (probe.readable) {
-        row.status = QStringLiteral("Waiting Conversion");
-    } else {
-        row.status = QStringLiteral("Unkown Format");
-        // Why, for the tooltip; what the probe said, for the output view.
-        row.reason = probe.reason;
-        row.outputTail = probe.text;
-        row.textColors[JobRow::Status] = kRefusedColor;
-        row.textColors[JobRow::Duration] = kRefusedColor;
-    }
-    store_->Append(row);
+    store_->Append(NewRow(sFilePath, identity, info.size(), length, probe));
     emit SelectAllCleared();
     return true;
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QFileInfo;
+
 namespace reelwright {
 
 class FactsAhead;
@@ -113,6 +115,9 @@ class JobList : public QObject {
 
   private:
     void Refuse(Refusal kind, const QString& reason);
+    // Refuses a file that is missing or is no regular file, saying why unless refusals are
+    // collected.
+    void RefuseUnaddable(const QString& path, const QFileInfo& info);
     // Rebuilds the list without the rows `gone` names.
     void RemoveWhere(const std::function<bool(const JobRow&)>& gone);
     void ReplaceStore(std::unique_ptr<JobListStore> store);

@@ -183,6 +183,28 @@ void frmMain::BuildMainPanel() {
     frMain->setGeometry(TwipsRect(0, 0, kMainWidthTwips, kMainHeightTwips));
     QWidget* p = frMain;
 
+    BuildCornerButtons(p);
+    MyFrame1 = Place(new MyFrame(tr("Three easy steps to convert your video files."), p, 1), 165,
+                     540, 10515, 345);
+
+    BuildAddStep(p);
+    BuildOutputStep(p);
+    BuildConvertStep(p);
+    SetMainTabOrder();
+
+    connect(cmdAddVideoFile, &QPushButton::clicked, this, [this] { AddVideoFiles(); });
+    connect(cmdAddFolder, &QPushButton::clicked, this, [this] {
+        adder_.AddFolder(Dialogs::Current().BrowseForFolder(this, tr("Select folder to add")));
+    });
+    connect(chkSelectAll, &QCheckBox::clicked, this,
+            [this](bool checked) { jobList_.SelectAll(checked); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { jobList_.RemoveChecked(); });
+    connect(cmdPlay, &QPushButton::clicked, this, &frmMain::PlaySelectedFile);
+    connect(cmdChangeFormat, &QPushButton::clicked, this, [this] { OpenPanel(frFormats); });
+    BuildOutputControls();
+}
+
+void frmMain::BuildCornerButtons(QWidget* p) {
     cmdAbout = Place(new MyButton("!", p, MyButton::kCornerFace), 9435, 90, 315, 315);
     MyButton1 = Place(new MyButton("?", p, MyButton::kCornerFace), 9795, 90, 315, 315);
     cmdMinimize = Place(new MyButton(QStringLiteral("\u0640\u0640"), p, MyButton::kCornerFace),
@@ -199,10 +221,9 @@ void frmMain::BuildMainPanel() {
         corner->setToolTip(corner == MyButton1 ? tr("%1 (F1)").arg(name) : name);
         corner->setAccessibleName(name);
     }
+}
 
-    MyFrame1 = Place(new MyFrame(tr("Three easy steps to convert your video files."), p, 1), 165,
-                     540, 10515, 345);
-
+void frmMain::BuildAddStep(QWidget* p) {
     PlaceAuto(StepNumber("1", p), 135, 870);
     StepRule(PlaceAuto(new QLabel(tr("  - Add Video Files/Folders"), p), 210, 945));
     cmdAddVideoFile = Place(new MyButton(tr("Add Video File..."), p), 450, 1320, 1320, 420);
@@ -214,7 +235,9 @@ void frmMain::BuildMainPanel() {
     chkSelectAll = PlaceAuto(new QCheckBox(tr("Select/Unselect All"), p), 135, 5475);
     cmdRemove = Place(new MyButton(tr("Remove Selected"), p), 1815, 5385, 1500, 360);
     cmdPlay = Place(new MyButton(tr("Play Highlighted File"), p), 8835, 5400, 1890, 330);
+}
 
+void frmMain::BuildOutputStep(QWidget* p) {
     PlaceAuto(StepNumber("2", p), 120, 5700);
     StepRule(PlaceAuto(new QLabel(tr("  - Select Output Folder and Format"), p), 180, 5790));
     PlaceAuto(new QLabel(tr("Output Folder:"), p), 375, 6150);
@@ -229,7 +252,9 @@ void frmMain::BuildMainPanel() {
     lblFormat->setTextFormat(Qt::PlainText);
     lblFormat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdChangeFormat = Place(new MyButton(tr("Change..."), p), 8295, 7035, 945, 300);
+}
 
+void frmMain::BuildConvertStep(QWidget* p) {
     PlaceAuto(StepNumber("3", p), 105, 7530);
     StepRule(PlaceAuto(new QLabel(tr("- Click Convert to start conversion"), p), 360, 7575));
     auto* filesAtOnce = PlaceAuto(new QLabel(tr("Files at once:"), p), 450, 8070);
@@ -247,7 +272,9 @@ void frmMain::BuildMainPanel() {
     cmdConvertSelected = Place(new MyButton(tr("Convert Selected"), p), 3255, 7920, 1995, 510);
     cmdConvert = Place(new MyButton(tr("Convert All"), p), 5520, 7920, 1905, 510);
     chkShutdown = PlaceAuto(new QCheckBox(tr("Shutdown after conversion complete"), p), 7590, 8115);
+}
 
+void frmMain::SetMainTabOrder() {
     // The steps in order, then the corner buttons.
     QWidget* const order[] = {cmdAddVideoFile,
                               cmdAddFolder,
@@ -272,17 +299,6 @@ void frmMain::BuildMainPanel() {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
     cmdAddVideoFile->setFocus();
-
-    connect(cmdAddVideoFile, &QPushButton::clicked, this, [this] { AddVideoFiles(); });
-    connect(cmdAddFolder, &QPushButton::clicked, this, [this] {
-        adder_.AddFolder(Dialogs::Current().BrowseForFolder(this, tr("Select folder to add")));
-    });
-    connect(chkSelectAll, &QCheckBox::clicked, this,
-            [this](bool checked) { jobList_.SelectAll(checked); });
-    connect(cmdRemove, &QPushButton::clicked, this, [this] { jobList_.RemoveChecked(); });
-    connect(cmdPlay, &QPushButton::clicked, this, &frmMain::PlaySelectedFile);
-    connect(cmdChangeFormat, &QPushButton::clicked, this, [this] { OpenPanel(frFormats); });
-    BuildOutputControls();
 }
 
 void frmMain::SetupGrid() {

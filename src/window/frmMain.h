@@ -222,6 +222,12 @@ class frmMain : public QWidget {
     // Every text button's caption at the one size at which all of them fit.
     void FitButtonCaptions();
     void BuildMainPanel();
+    // The main panel's parts, each placed on `p`, in the order they are made.
+    void BuildCornerButtons(QWidget* p);
+    void BuildAddStep(QWidget* p);
+    void BuildOutputStep(QWidget* p);
+    void BuildConvertStep(QWidget* p);
+    void SetMainTabOrder();
     void BuildFormatPanel();
     void BuildAboutPanel();
     void BuildPowerOffPanel();
