@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/OutputNaming.h"
+#include "conversion/OutputNaming.h"
 #include "cli/CliInput.h"
 
 #include <QByteArray>
