@@ -32,7 +32,6 @@ constexpr int kWaitSliceMs = 20;
 
 const QString kWaiting = QStringLiteral("Waiting Conversion");
 const QString kCancelled = QStringLiteral("Cancelled");
-const QString kError = QStringLiteral("Error");
 const QString kComplete = QStringLiteral("Complete");
 
 QString ConvertingError(const QString& file, const QString& reason) {

@@ -39,14 +39,18 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
                         [this](const QString& input, const QString& type) {
                             return ChooseOutputPath(input, type, folder_);
                         },
-                        [this] { return format_.Parameters(); }}) {
+                        [this] { return format_.Parameters(); },
+                        [this](const QString& input, const QString& type) {
+                            return PlainOutputPath(input, type, folder_);
+                        }}) {
     jobList_.InitJobList();
     // Each file's failure is told on its own line; no box waits for anybody.
     batch_.SetQuietFailures(true);
     connect(&batch_, &BatchDriver::FileStarted, this, &CommandLineConverter::FileStarted);
     connect(&batch_, &BatchDriver::FileFinished, this, &CommandLineConverter::FileFinished);
-    batch_.SetStartCheck(
-        [this](int row, const QString&, const ResultClaim*) { return MayStart(row); });
+    batch_.SetStartCheck([this](int row, const QString&, const ResultClaim* claim) {
+        return MayStart(row, claim);
+    });
     connect(&batch_, &BatchDriver::Advanced, this, &CommandLineConverter::TellProgress);
     const auto watchStore = [this](JobListStore* store) {
         connect(store, &QAbstractItemModel::dataChanged, this,
@@ -195,17 +199,15 @@ void CommandLineConverter::Convert() {
             Tell(row, entry);
         }
     }
-    claims_.clear();
 }
 
-bool CommandLineConverter::MayStart(int row) {
+bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
+    if (!claim) {
+        return true;
+    }
     JobListStore& store = *jobList_.Store();
     const QString input = store.Row(row).filePath;
     const QString plain = PlainOutputPath(input, OutputType(), folder_);
-    if (plain.isEmpty()) {
-        return true;
-    }
-    auto claim = std::make_unique<ResultClaim>(plain);
     CliReport::Entry entry;
     entry.input = input;
     entry.result = plain;
@@ -220,8 +222,7 @@ bool CommandLineConverter::MayStart(int row) {
                 Tell(row, entry);
                 return false;
             }
-            claims_[row] = std::move(claim);
-            return true;
+            return true;  // held by the file's conversion until it ends
         case ResultClaim::State::Elsewhere:
             if (!skipExisting_) {
                 return true;  // asked for a result of its own all the same
@@ -404,7 +405,6 @@ void CommandLineConverter::FileFinished(int row) {
         entry.reason = job.reason;
     }
     // The result has its name by now: the claim may go.
-    claims_.erase(row);
     Tell(row, entry);
     CheckOutput();
 }

@@ -68,8 +68,8 @@ class CommandLineConverter : public QObject {
     void Tidy();
     int Finish();
 
-    // Whether a file may start now: not when another run holds its result's claim.
-    bool MayStart(int row);
+    // Whether a row's file starts, by the claim the batch took on its plain result name.
+    bool MayStart(int row, const ResultClaim* claim);
     void FileStarted(int row);
     void FileFinished(int row);
     void StatusChanged(const QModelIndex& cell);
@@ -97,7 +97,6 @@ class CommandLineConverter : public QObject {
     QSet<int> told_;    // the rows whose line has been written
     QHash<int, QElapsedTimer> clocks_;  // each running file's own, from its start
     QHash<int, qint64> lastTold_;       // when each running file's progress was last told
-    std::map<int, std::unique_ptr<ResultClaim>> claims_;
     QSet<QString> claimsUnavailable_;  // folders where no claim can be made, told once
     QEventLoop* pause_ = nullptr;
     QTimer* outputWatch_ = nullptr;
