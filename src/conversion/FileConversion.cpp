@@ -1,6 +1,7 @@
 #include "conversion/FileConversion.h"
 
 #include "conversion/OutputNaming.h"
+#include "conversion/ResultMark.h"
 #include "conversion/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/DecodeCheck.h"
@@ -22,8 +23,10 @@ FileConversion::FileConversion(Request request, std::unique_ptr<ResultClaim> cla
     : QObject(parent), request_(std::move(request)), claim_(std::move(claim)) {}
 
 FileConversion::~FileConversion() {
-    if (lock_ >= 0) {
-        ::close(lock_);  // lets go of the hidden result's lock
+    for (const int fd : {lock_, unlocked_}) {
+        if (fd >= 0) {
+            ::close(fd);  // lets go of the hidden result's lock
+        }
     }
 }
 
@@ -64,17 +67,21 @@ bool FileConversion::Prepare() {
 // or failed run leaves nothing that looks like a result.
 bool FileConversion::MakeResultFile() {
     QString error;
-    temporary_ = CreateTemporaryOutput(request_.output, &error, &lock_, &noLock_);
+    temporary_ = CreateTemporaryOutput(request_.output, &error, &lock_, &noLock_, &unlocked_);
     if (temporary_.isEmpty()) {
         outcome_ = {Ending::Failed, QString(), error, QString(), QString(), {}, true};
         return false;
     }
     // The claim is on the disk before the encoder starts: the result is the row's only if the
-    // file made here is found under a name the row may give it.
-    ClaimRecord claim{temporary_, request_.output, {}, QDateTime::currentMSecsSinceEpoch()};
+    // file made here, with the mark it carries, is found under a name the row may give it.
+    ClaimRecord claim{temporary_, request_.output, {}, QDateTime::currentMSecsSinceEpoch(), {}};
     struct stat made {};
-    if ((lock_ >= 0 ? ::fstat(lock_, &made) : ::stat(QFile::encodeName(temporary_), &made)) == 0) {
+    if (::fstat(ResultFd(), &made) == 0) {
         claim.identity = {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)};
+    }
+    const QByteArray mark = ResultMark::Make();
+    if (ResultMark::Write(ResultFd(), mark)) {
+        claim.mark = mark;
     }
     emit ResultMade(claim);
     return true;
@@ -88,6 +95,7 @@ void FileConversion::PrepareJob() {
     WriteAttachments(attached);
     job_->SetInputFile(request_.source);
     job_->SetOutputFile(temporary_);
+    job_->SetOutputDescriptor(ResultFd());
     job_->SetResultName(request_.output);
     job_->SetParametrs(plan_.Options(attached) + QStringLiteral(" -y"));
     job_->SetFileTimeLength(request_.playLength);
@@ -146,6 +154,11 @@ bool FileConversion::BeginCheck(bool wait) {
     if (job_->LastResult() != CVideoConv::Result::Converted || check_) {
         return false;
     }
+    // Nothing is read through a name that another user has made point elsewhere.
+    if (ResultFd() >= 0 && !NamesFile(temporary_, ResultFd())) {
+        failure_ = TakenAway(temporary_);
+        return false;
+    }
     // Before it takes its name: the tracks promised are there, of the right kinds.
     const MediaTracks result = MediaTracks::Read(temporary_);
     if (const std::optional<QString> problem = plan_.Check(result, request_.output)) {
@@ -185,7 +198,7 @@ const FileConversion::Outcome& FileConversion::Finish() {
             break;
         case CVideoConv::Result::Failed:
         case CVideoConv::Result::NotRun:
-            QFile::remove(temporary_);
+            RemoveResult();
             Fail(job_->Reason());
             break;
     }
@@ -198,7 +211,7 @@ const FileConversion::Outcome& FileConversion::Finish() {
 void FileConversion::FinishConverted() {
     if (check_ && (check_->Stopped() || stopped_)) {
         // Stopped while it was being checked: nothing unchecked takes a name.
-        QFile::remove(temporary_);
+        RemoveResult();
         log_->Finish(QStringLiteral("Cancelled"), QString(), QString());
         outcome_.ending = Ending::Cancelled;
         return;
@@ -207,20 +220,21 @@ void FileConversion::FinishConverted() {
         failure_ = check_->Failure(request_.output, length_, request_.options).value_or(QString());
     }
     if (!failure_.isEmpty()) {
-        QFile::remove(temporary_);
+        RemoveResult();
         Fail(failure_);
         return;
     }
     QString error;
-    const QString given = ClaimOutput(temporary_, request_.output, request_.nextName, &error);
+    const QString given =
+        ClaimOutput(temporary_, request_.output, request_.nextName, &error, ResultFd());
     if (given.isEmpty()) {
         // A file under a hidden name is no result anybody would find.
-        QFile::remove(temporary_);
+        RemoveResult();
         Fail(error);
         return;
     }
     if (request_.keepDates) {
-        KeepDate(given);
+        KeepDate();
     }
     log_->Finish(QStringLiteral("Complete"), given, QString(), report_.Sentence());
     outcome_.ending = Ending::Complete;
@@ -233,7 +247,7 @@ void FileConversion::FinishCancelled() {
     if (const qint64 pid = job_->UnendedPid()) {
         UnendedProcesses::RemoveWhenEnded(pid, temporary_);
     } else {
-        QFile::remove(temporary_);
+        RemoveResult();
     }
     log_->Finish(QStringLiteral("Cancelled"), QString(), job_->Reason());
     outcome_.ending = Ending::Cancelled;
@@ -246,14 +260,22 @@ void FileConversion::Fail(const QString& reason) {
     outcome_.reason = reason;
 }
 
-// The result takes its source's modification time.
-void FileConversion::KeepDate(const QString& result) const {
+// The result takes its source's modification time, through the descriptor it was written by.
+void FileConversion::KeepDate() const {
     struct stat original {};
     if (::stat(QFile::encodeName(request_.source).constData(), &original) != 0) {
         return;
     }
     const timespec times[2] = {original.st_atim, original.st_mtim};
-    ::utimensat(AT_FDCWD, QFile::encodeName(result).constData(), times, 0);
+    if (ResultFd() >= 0) {
+        ::futimens(ResultFd(), times);
+    }
+}
+
+void FileConversion::RemoveResult() const {
+    if (ResultFd() < 0 || NamesFile(temporary_, ResultFd())) {
+        QFile::remove(temporary_);
+    }
 }
 
 }  // namespace reelwright

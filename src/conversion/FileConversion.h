@@ -105,14 +105,19 @@ class FileConversion : public QObject {
     void FinishConverted();
     void FinishCancelled();
     void Fail(const QString& reason);
-    void KeepDate(const QString& result) const;
+    void KeepDate() const;
+    // Removes the hidden result, only while its name is still the file made here.
+    void RemoveResult() const;
+    // The descriptor the hidden result was made through (-1: none is held).
+    int ResultFd() const { return lock_ >= 0 ? lock_ : unlocked_; }
 
     Request request_;
     std::unique_ptr<ResultClaim> claim_;
     TrackPlan plan_;
     double length_ = 0;
     QString temporary_;
-    int lock_ = -1;  // held on the hidden result while it is written
+    int lock_ = -1;      // held on the hidden result while it is written
+    int unlocked_ = -1;  // the hidden result's descriptor where the folder keeps no locks
     QString noLock_;
     std::shared_ptr<CVideoConv> job_;
     std::unique_ptr<RunLog> log_;

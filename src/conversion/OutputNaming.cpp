@@ -272,7 +272,7 @@ QString GetOutputPath(const QString& input, const QString& type, const OutputFol
 }
 
 QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock,
-                              QString* noLock) {
+                              QString* noLock, int* unlocked) {
     const QString folder = ParentFolder(finalPath);
     const QString name = finalPath.mid(finalPath.lastIndexOf(QDir::separator()) + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -287,8 +287,8 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
         const QString path =
             folder + QDir::separator() + FitName(QStringLiteral(".reelwright-") + tag, extension);
         // Made here, exclusively, so no other program can be given the same name.
-        const int fd =
-            ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(Native(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
             int why = 0;
             const FileLock::Result locked =
@@ -297,7 +297,11 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
                 *lock = fd;
                 return path;
             }
-            ::close(fd);
+            if (locked != FileLock::Result::Unknown || !unlocked) {
+                ::close(fd);
+            } else {
+                *unlocked = fd;
+            }
             if (locked != FileLock::Result::Unknown) {
                 return path;
             }
@@ -349,15 +353,43 @@ int RemoveAbandonedTemporaries(const QString& folder) {
     return removed;
 }
 
+QString TakenAway(const QString& temporary) {
+    //: %1 is a hidden file's path.
+    return Text::tr("The converted file was taken away from %1 by another program while it was "
+                    "written, so it was not kept.")
+        .arg(QDir::toNativeSeparators(temporary));
+}
+
+bool NamesFile(const QString& path, int fd) {
+    struct stat held {};
+    struct stat named {};
+    return fd >= 0 && ::fstat(fd, &held) == 0 && ::lstat(Native(path).constData(), &named) == 0 &&
+           S_ISREG(named.st_mode) && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
 QString ClaimOutput(const QString& temporary, const QString& wanted,
-                    const std::function<QString()>& nextName, QString* error) {
+                    const std::function<QString()>& nextName, QString* error, int written) {
     const QByteArray from = Native(temporary);
     QString candidate = wanted;
     int lastError = 0;
     for (int attempt = 0; attempt < 100 && !candidate.isEmpty(); ++attempt) {
         const QByteArray to = Native(candidate);
+        if (written >= 0 && !NamesFile(temporary, written)) {
+            if (error) {
+                *error = TakenAway(temporary);
+            }
+            return QString();
+        }
         if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) ==
             0) {
+            if (written >= 0 && !NamesFile(candidate, written)) {
+                // Swapped between the look and the rename: what was renamed is not ours.
+                ::unlink(to.constData());
+                if (error) {
+                    *error = TakenAway(temporary);
+                }
+                return QString();
+            }
             return candidate;
         }
         lastError = errno;

@@ -84,8 +84,10 @@ QString FitName(const QString& stem, const QString& suffix);
 // while it is held nobody takes the file for a dead program's leftover; closing it, or the
 // program's end however it comes, lets the lock go. Where the folder keeps no locks, the file
 // is named so that nobody ever takes it for a leftover (kNoLockPrefix), and `noLock` gets why.
+// With `unlocked`, the descriptor of a file that could not be locked is kept open and given back
+// there, so that its maker never has to trust its name again.
 QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* lock = nullptr,
-                              QString* noLock = nullptr);
+                              QString* noLock = nullptr, int* unlocked = nullptr);
 // The start of the name of a hidden file written without a lock: no tidying removes it.
 inline constexpr char kNoLockPrefix[] = ".reelwright-nolock-";
 
@@ -96,7 +98,14 @@ int RemoveAbandonedTemporaries(const QString& folder);
 // Gives a finished temporary file its final name without ever replacing an entry: when `wanted`
 // has been taken meanwhile, `nextName` is asked for another. The name given, or empty (with
 // `error` set) when the file could not be given one; the temporary file is then left as it is.
+// With `written` (the descriptor the file was made through), the name is renamed only while it
+// still names that file: another user who can write into the folder may have put something
+// else in its place.
 QString ClaimOutput(const QString& temporary, const QString& wanted,
-                    const std::function<QString()>& nextName, QString* error);
+                    const std::function<QString()>& nextName, QString* error, int written = -1);
+// Whether `path` names the very file open as `fd` (never followed through a link).
+bool NamesFile(const QString& path, int fd);
+// Why a result is not kept whose hidden file `temporary` no longer names the file written.
+QString TakenAway(const QString& temporary);
 
 }  // namespace reelwright

@@ -5,6 +5,7 @@
 #include "engine/EncoderText.h"
 #include "engine/FailureReason.h"
 #include "engine/MediaTracks.h"
+#include "engine/Muxer.h"
 #include "engine/UnendedProcesses.h"
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
@@ -57,6 +58,26 @@ QString CVideoConv::BuildCommandLine() const {
            u' ' + QuoteArgument(outputFile_);
 }
 
+QString CVideoConv::RunCommandLine() const {
+    if (outputFd_ < 0) {
+        return BuildCommandLine();
+    }
+    // The descriptor's path has no extension to choose the writer by: it is named, unless the
+    // options choose it themselves.
+    const QStringList options = SplitArguments(parametrs_).value_or(QStringList());
+    QString muxer;
+    if (!options.contains(QStringLiteral("-f")) && !options.contains(QStringLiteral("-target"))) {
+        muxer = MuxerFor(outputFile_);
+    }
+    return EncoderPath() + QStringLiteral(" -i ") + QuoteArgument(inputFile_) + u' ' + parametrs_ +
+           (muxer.isEmpty() ? QString() : QStringLiteral(" -f ") + muxer) + u' ' +
+           DescriptorPath(outputFd_);
+}
+
+QString CVideoConv::DescriptorPath(int fd) {
+    return QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
 void CVideoConv::StartConversion() {
     try {
         if (Prepare()) {
@@ -107,7 +128,7 @@ bool CVideoConv::Prepare() {
     result_ = Result::NotRun;
     reason_.clear();
     transcript_ = EncoderTranscript();
-    transcript_.SetEchoedPaths({inputFile_, outputFile_});
+    transcript_.SetEchoedPaths({inputFile_, outputFile_, DescriptorPath(outputFd_)});
     // An open quote would swallow the output's name and send the result elsewhere.
     if (!SplitArguments(parametrs_)) {
         emit CurrentStatus(QStringLiteral("Error"));
@@ -117,7 +138,8 @@ bool CVideoConv::Prepare() {
     }
     DOSOutputs& runner = Runner();
     runner.SetTimeLimit(0);
-    runner.SetCommandLine(BuildCommandLine());
+    runner.SetCommandLine(RunCommandLine());
+    runner.SetInheritedDescriptor(outputFd_);
     Yield::Run();
     // A stop that came before the encoder started is kept: the runner would forget it.
     if (stopRequested_) {

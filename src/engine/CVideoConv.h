@@ -35,6 +35,9 @@ class CVideoConv : public QObject {
     void SetInputFile(const QString& path) { inputFile_ = path; }
     QString InputFile() const { return inputFile_; }
     void SetOutputFile(const QString& path) { outputFile_ = path; }
+    // The output file, already open as `fd`: the encoder writes through the descriptor, never
+    // through a name another user could swap for a link meanwhile.
+    void SetOutputDescriptor(int fd) { outputFd_ = fd; }
     QString OutputFile() const { return outputFile_; }
     // Seconds; 0 means unknown.
     void SetFileTimeLength(float seconds) { fileTimeLength_ = seconds; }
@@ -90,6 +93,9 @@ class CVideoConv : public QObject {
   private:
     void objDOS_ReceiveOutputs(const QString& CommandOutputs);
     DOSOutputs& Runner();
+    static QString DescriptorPath(int fd);
+    // The command line as it runs: the output given by its descriptor when it has one.
+    QString RunCommandLine() const;
     // The steps before the encoder starts; false when the conversion has already ended.
     bool Prepare();
     // How the run that has ended went.
@@ -103,6 +109,7 @@ class CVideoConv : public QObject {
     std::unique_ptr<DOSOutputs> objDOS;
     QString inputFile_;
     QString outputFile_;
+    int outputFd_ = -1;
     QString resultName_;
     float fileTimeLength_ = 0.0F;
     double mediaLength_ = 0.0;

@@ -38,16 +38,20 @@ qint64 NowMs() {
         .count();
 }
 
-// The child writes both its outputs into `writeFd`, reads nothing, and dies with us.
-void ConfigureChild(QProcess& process, int writeFd) {
+// The child writes both its outputs into `writeFd`, reads nothing, keeps `inherited` open, and
+// dies with us.
+void ConfigureChild(QProcess& process, int writeFd, int inherited) {
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent, writeFd] {
+    process.setChildProcessModifier([parent, writeFd, inherited] {
         // Runs in the child after Qt has set its channels: ours replace them.
         ::dup2(writeFd, STDOUT_FILENO);
         ::dup2(writeFd, STDERR_FILENO);
+        if (inherited >= 0) {
+            ::fcntl(inherited, F_SETFD, ::fcntl(inherited, F_GETFD) & ~FD_CLOEXEC);
+        }
 #ifdef Q_OS_LINUX
         // The encoder must not outlive us: the kernel kills it when we die, even by SIGKILL.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -93,7 +97,7 @@ bool DOSOutputs::Begin(const QString& commandLine) {
     }
     const QStringList parts = SplitCommandLine(commandLine_);
     auto process = std::make_unique<QProcess>();
-    ConfigureChild(*process, fds[1]);
+    ConfigureChild(*process, fds[1], inherited_);
     process->setProgram(parts.value(0));
     process->setArguments(parts.mid(1));
     errno = 0;

@@ -28,6 +28,8 @@ class DOSOutputs : public QObject {
     ~DOSOutputs() override;
 
     void SetCommandLine(const QString& commandLine) { commandLine_ = commandLine; }
+    // A descriptor of ours the program is given open, as the same number (-1: none).
+    void SetInheritedDescriptor(int fd) { inherited_ = fd; }
     QString CommandLine() const { return commandLine_; }
     // What was captured during the current or last run (its last kKeptOutput characters).
     QString Outputs() const { return outputs_.right(kKeptOutput); }
@@ -85,6 +87,7 @@ class DOSOutputs : public QObject {
     // Our end of the child's output pipe; read here directly, a piece at a time, so the child
     // waits when we are slower than it instead of filling our memory.
     int readFd_ = -1;
+    int inherited_ = -1;
     QStringDecoder decoder_;
     bool outputEnded_ = false;
     bool stopConvert_ = false;

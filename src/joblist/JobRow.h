@@ -33,6 +33,9 @@ struct ClaimRecord {
     QString name;
     FileIdentity identity;
     qint64 made = 0;  // when, in milliseconds since 1970
+    // The random mark the file carries (ResultMark); empty where its file system keeps none,
+    // and in lists kept before marks.
+    QByteArray mark;
     bool operator==(const ClaimRecord&) const = default;
 };
 

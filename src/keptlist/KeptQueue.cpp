@@ -3,6 +3,7 @@
 #include "batch/BatchDriver.h"
 #include "keptlist/KeptListScanner.h"
 #include "conversion/OutputNaming.h"
+#include "conversion/ResultMark.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFile.h"
 
@@ -54,7 +55,8 @@ QJsonObject ClaimValue(const ClaimRecord& claim) {
             // As text: an inode may need all 64 bits, more than a JSON number holds exactly.
             {QStringLiteral("device"), QString::number(claim.identity.device)},
             {QStringLiteral("inode"), QString::number(claim.identity.inode)},
-            {QStringLiteral("made"), claim.made}};
+            {QStringLiteral("made"), claim.made},
+            {QStringLiteral("mark"), QString::fromLatin1(claim.mark)}};
 }
 
 QJsonObject TracksValue(const TrackReport& tracks) {
@@ -155,6 +157,10 @@ class RowReader {
         read.identity.device = fields.Text("device", kLongestShortText).toULongLong(&device);
         read.identity.inode = fields.Text("inode", kLongestShortText).toULongLong(&inode);
         read.made = static_cast<qint64>(fields.Number("made", 0, 1e15));
+        // Lists kept before marks have none: their claims are settled by identity alone.
+        if (claim.contains(QStringLiteral("mark"))) {
+            read.mark = fields.Text("mark", kLongestShortText).toLatin1();
+        }
         ok_ = ok_ && value.isObject() && fields.ok_ && device && inode &&
               !read.temporary.isEmpty() && !read.name.isEmpty();
         return read;
@@ -412,6 +418,11 @@ int KeptQueue::SettleClaims(std::vector<JobRow>& rows) {
                 FileIdentity{static_cast<quint64>(info.st_dev),
                              static_cast<quint64>(info.st_ino)} != claim.identity ||
                 static_cast<qint64>(info.st_mtime) * 1000 + 2000 < claim.made) {
+                continue;
+            }
+            // A freed inode is handed out again at once: the file must carry the mark its
+            // hidden file was given.
+            if (!claim.mark.isEmpty() && ResultMark::Read(name) != claim.mark) {
                 continue;
             }
             row.status = kComplete;

@@ -2,6 +2,7 @@
 #include "batch/BatchDriver.h"
 #include "keptlist/KeptQueue.h"
 #include "conversion/OutputNaming.h"
+#include "conversion/ResultMark.h"
 #include "keptlist/QueueKeeper.h"
 #include "joblist/JobList.h"
 
@@ -19,6 +20,7 @@
 
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,7 +48,8 @@ TEST(KeptQueueTest, EveryRowComesBackAsItWasWritten) {
     odd.claim = ClaimRecord{"/out/.reelwright-abcd1234.mp4",
                             "/out/it's.mp4",
                             {2049, 18446744073709551557ULL},
-                            1765000000123};
+                            1765000000123,
+                            "0f1e2d3c4b5a69788796a5b4c3d2e1f0"};
     JobRow done = Row("/videos/b.mkv", "Complete");
     done.outputPath = "/out/b.mp4";
     done.textColors[JobRow::Status] = BatchDriver::kSuccessColor;
@@ -267,7 +270,8 @@ TEST_P(SettlingAClaim, TakesOnlyTheRowsOwnResult) {
     row.claim = ClaimRecord{hidden,
                             out.filePath("a.mp4"),
                             {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
-                            QDateTime::currentMSecsSinceEpoch()};
+                            QDateTime::currentMSecsSinceEpoch(),
+                            {}};
     if (c.takenMeanwhile || c.sameStemElsewhere) {
         test::WriteFile(out, "a.mp4", "somebody else's");
     }
@@ -290,6 +294,59 @@ INSTANTIATE_TEST_SUITE_P(
         ClaimCase{"NeverRenamed", false, false, false, "Waiting Conversion", ""},
         ClaimCase{"AnotherFilesResultAtItsName", false, false, true, "Waiting Conversion", ""}),
     test::CaseName<ClaimCase>);
+
+// A file system hands a freed inode straight out again: a file written later, under the
+// result's name, with the hidden file's device and inode, is not the result unless it carries
+// the hidden file's mark.
+TEST(KeptQueueTest, AFileOnAReusedInodeIsNotTheResult) {
+    QTemporaryDir out;
+    QString error;
+    int lock = -1;
+    const QString hidden = CreateTemporaryOutput(out.filePath("a.mp4"), &error, &lock);
+    ASSERT_FALSE(hidden.isEmpty()) << error.toStdString();
+    const QByteArray mark = ResultMark::Make();
+    if (!ResultMark::Write(lock, mark)) {
+        ::close(lock);
+        GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+    }
+    struct stat made {};
+    ASSERT_EQ(::fstat(lock, &made), 0);
+    ::close(lock);
+    const ClaimRecord claim{hidden,
+                            out.filePath("a.mp4"),
+                            {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
+                            QDateTime::currentMSecsSinceEpoch(),
+                            mark};
+    const auto settle = [&claim] {
+        JobRow row = Row("/videos/a.avi", "Waiting Conversion");
+        row.claim = claim;
+        std::vector<JobRow> rows{row};
+        KeptQueue::SettleClaims(rows);
+        return rows[0].status;
+    };
+    // The hidden file removed, and another one written where the result would go, on the same
+    // inode: shown here by giving the renamed file another maker's mark.
+    ASSERT_TRUE(QFile::rename(hidden, out.filePath("a.mp4")));
+    const int other = ::open(QFile::encodeName(out.filePath("a.mp4")).constData(), O_WRONLY);
+    ASSERT_TRUE(ResultMark::Write(other, ResultMark::Make()));
+    EXPECT_EQ(settle(), "Waiting Conversion");
+    // With its own mark it is the result.
+    ASSERT_TRUE(ResultMark::Write(other, mark));
+    ::close(other);
+    EXPECT_EQ(settle(), "Complete");
+    // And a real reuse, where the file system does it at once (ext4 does, most times).
+    ASSERT_TRUE(QFile::remove(out.filePath("a.mp4")));
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const QString later = test::WriteFile(out, "a.mp4", "an unrelated file");
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(later).constData(), &info), 0);
+        if (info.st_ino == made.st_ino) {
+            EXPECT_EQ(settle(), "Waiting Conversion");
+            break;
+        }
+        QFile::remove(later);
+    }
+}
 
 struct ReviveCase {
     const char* name;
@@ -497,7 +554,8 @@ TEST_F(QueueKeeperTest, AStartFindsTheListAndTheBatchItEndedIn) {
             2, ClaimRecord{hidden,
                            dir.filePath("out/c.avi"),
                            {static_cast<quint64>(made.st_dev), static_cast<quint64>(made.st_ino)},
-                           QDateTime::currentMSecsSinceEpoch()});
+                           QDateTime::currentMSecsSinceEpoch(),
+                           {}});
         list.Store()->SetStatus(2, "97");
         ASSERT_TRUE(keeper.SaveNow());
         ASSERT_TRUE(QFile::rename(hidden, dir.filePath("out/c.avi")));

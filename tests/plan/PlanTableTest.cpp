@@ -217,7 +217,7 @@ const LookCase kLooks[] = {
     {"a picture whose file says its fields", "mpeg2video", "tt", "mp4", "-c:v libx264", false},
     {"a codec that is never interlaced", "vp9", "", "mp4", "-c:v libx264", false},
     {"a picture copied as it is", "h264", "", "mkv", "-c copy", false},
-    {"a copy the container cannot hold, encoded after all", "mpeg2video", "", "mp4", "-c copy",
+    {"a copy the container cannot hold, encoded after all", "dvvideo", "", "mp4", "-c copy",
      true},
     {"a format without pictures", "h264", "", "mp4", "-vn -c:a aac", false},
     {"a format that maps its own tracks", "h264", "", "mp4", "-map 0:v -c:v libx264", false},

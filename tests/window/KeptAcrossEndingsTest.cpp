@@ -48,8 +48,14 @@ class KeptAcrossEndings : public testing::TestWithParam<EndingCase> {
     }
     void TearDown() override { ProgramFolder::Override(QString()); }
     QString out() const { return media.filePath("out"); }
+    // What lies in the output folder but the claims on results' names.
     QStringList Outputs() const {
-        return QDir(out()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList names = QDir(out()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        names.removeIf([](const QString& name) { return name.startsWith(".reelwright-claim-"); });
+        return names;
+    }
+    QStringList Claims() const {
+        return QDir(out()).entryList({".reelwright-claim-*"}, QDir::Files | QDir::Hidden);
     }
     // The window in its own process, converting `files` into out().
     std::unique_ptr<QProcess> Host(const QStringList& files, const QString& stateFolder = {}) {
@@ -131,6 +137,8 @@ TEST_P(KeptAcrossEndings, TheNextStartGoesOnAndEveryResultHasItsPlainName) {
     for (const QString& name : Outputs()) {
         EXPECT_TRUE(test::IsReadableMedia(out() + "/" + name)) << name.toStdString();
     }
+    // The ended run's claim was cleared at the start, and the new run let go of its own.
+    EXPECT_TRUE(Claims().isEmpty()) << Claims().join(", ").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, KeptAcrossEndings,
