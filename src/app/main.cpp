@@ -119,7 +119,12 @@ class SessionEnd {
 // One window keeps the list: a window started while another runs gives it its files. True when
 // the running one took them.
 bool HandedOver(const Given& given, const std::function<bool()>& endingAsked) {
-    if (!RunningWindow::HandTo(given.files, RunningWindow::kWaitMs, endingAsked)) {
+    const RunningWindow::Handing handing =
+        RunningWindow::HandTo(given.files, RunningWindow::kWaitMs, endingAsked);
+    if (!handing.refused.isEmpty()) {
+        std::fprintf(stderr, "reelwright: %s\n", qPrintable(handing.refused));
+    }
+    if (!handing.taken) {
         return false;
     }
     if (given.verbose) {

@@ -119,7 +119,12 @@ void frmMain::KeepTheList() {
         handedFiles_ << files;
         TakeHandedFiles();
     });
-    running_.Listen();
+    if (!running_.Listen()) {
+        Notifier::Current().Tell(tr("Reelwright windows started later cannot hand their files "
+                                    "to this one (%1). They open windows of their own.")
+                                     .arg(running_.ListenFailure()),
+                                 MessageIcon::Warning);
+    }
 }
 
 void frmMain::TakeHandedFiles() {

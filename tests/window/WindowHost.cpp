@@ -41,7 +41,12 @@ int main(int argc, char* argv[]) {
     SignalWatcher endings;
     const auto endingAsked = [&endings] { return endings.Caught() != 0; };
     const auto handedOver = [&files, &endingAsked] {
-        if (!RunningWindow::HandTo(files, RunningWindow::kWaitMs, endingAsked)) {
+        const RunningWindow::Handing handing =
+            RunningWindow::HandTo(files, RunningWindow::kWaitMs, endingAsked);
+        if (!handing.refused.isEmpty()) {
+            std::fprintf(stderr, "refused: %s\n", qPrintable(handing.refused));
+        }
+        if (!handing.taken) {
             return false;
         }
         std::fputs("handed\n", stdout);
