@@ -108,7 +108,9 @@ bool MakeFilmLikeSource(const QString& path, double seconds) {
         ";FFMETADATA1\ntitle=A Film\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=One\n"
         "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Two\n";
     // Any bytes serve as the font: an attachment is kept as it is.
-    const QByteArray font("\x00\x01\x00\x00 not really a font", 24);
+    // Sized by the literal itself: a count written by hand ran past its end.
+    static const char kFont[] = "\x00\x01\x00\x00 not really a font";
+    const QByteArray font(kFont, sizeof kFont - 1);
     if (!WriteBytes(base + ".eng.srt", english) || !WriteBytes(base + ".deu.srt", german) ||
         !WriteBytes(base + ".sup", PictureSubtitles(320, 240)) ||
         !WriteBytes(base + ".meta", metadata) || !WriteBytes(base + ".ttf", font)) {
