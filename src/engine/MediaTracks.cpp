@@ -1,7 +1,8 @@
 #include "engine/MediaTracks.h"
 
+#include "engine/CheckedInput.h"
+
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <chrono>
@@ -258,6 +259,32 @@ double LastEnd(AVFormatContext& context, Deadline* deadline) {
     return end;
 }
 
+// What an opened file tells; `deadline` bounds the reading of its last packets.
+void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
+    read.readable = true;
+    for (unsigned i = 0; i < context.nb_streams; ++i) {
+        read.tracks.push_back(TrackOf(*context.streams[i]));
+    }
+    // HDR metadata that the container does not carry may be in the pictures.
+    for (MediaTracks::Track& track : read.tracks) {
+        if (track.kind == MediaTracks::Kind::Video && track.look.IsHdr() && !track.look.mastering &&
+            !PastDeadline(deadline)) {
+            TakeFrameSideData(context, *context.streams[track.index], track.look);
+            break;
+        }
+    }
+    read.chapters = static_cast<int>(context.nb_chapters);
+    read.title = Tag(context.metadata, "title");
+    if (context.duration > 0) {
+        read.seconds = static_cast<double>(context.duration) / AV_TIME_BASE;
+    }
+    if (context.start_time != AV_NOPTS_VALUE && context.start_time > 0) {
+        read.start = static_cast<double>(context.start_time) / AV_TIME_BASE;
+        // Only a late start can make the claimed length longer than what plays.
+        read.end = LastEnd(context, deadline);
+    }
+}
+
 }  // namespace
 
 MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
@@ -265,6 +292,12 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
     MediaTracks read;
+    CheckedInput input(path);
+    if (!input.IsOpen()) {
+        read.notAFile = input.NotRegular();
+        read.problem = input.Problem();
+        return read;
+    }
     Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs)};
     AVFormatContext* context = avformat_alloc_context();
     if (!context) {
@@ -273,14 +306,15 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
         return read;
     }
     context->interrupt_callback = {&PastDeadline, &deadline};
-    const QByteArray native = QFile::encodeName(path);
-    int result = avformat_open_input(&context, native.constData(), nullptr, nullptr);
+    input.Attach(context);
+    int result = avformat_open_input(&context, input.Name().constData(), nullptr, nullptr);
     if (result < 0) {
         char error[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(result, error, sizeof error);
         //: Why a file's tracks could not be read.
-        read.problem = PastDeadline(&deadline) ? Text::tr("it took too long to read")
-                                               : QString::fromUtf8(error);
+        read.problem = PastDeadline(&deadline)      ? Text::tr("it took too long to read")
+                       : !input.Refused().isEmpty() ? input.Refused()
+                                                    : QString::fromUtf8(error);
         return read;  // the context is freed when the open fails
     }
     // Some containers (MPEG program and transport streams) tell their tracks only once read.
@@ -290,28 +324,7 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
         avformat_close_input(&context);
         return read;
     }
-    read.readable = true;
-    for (unsigned i = 0; i < context->nb_streams; ++i) {
-        read.tracks.push_back(TrackOf(*context->streams[i]));
-    }
-    // HDR metadata that the container does not carry may be in the pictures.
-    for (MediaTracks::Track& track : read.tracks) {
-        if (track.kind == Kind::Video && track.look.IsHdr() && !track.look.mastering &&
-            !PastDeadline(&deadline)) {
-            TakeFrameSideData(*context, *context->streams[track.index], track.look);
-            break;
-        }
-    }
-    read.chapters = static_cast<int>(context->nb_chapters);
-    read.title = Tag(context->metadata, "title");
-    if (context->duration > 0) {
-        read.seconds = static_cast<double>(context->duration) / AV_TIME_BASE;
-    }
-    if (context->start_time != AV_NOPTS_VALUE && context->start_time > 0) {
-        read.start = static_cast<double>(context->start_time) / AV_TIME_BASE;
-        // Only a late start can make the claimed length longer than what plays.
-        read.end = LastEnd(*context, &deadline);
-    }
+    TakeFrom(read, *context, &deadline);
     avformat_close_input(&context);
     return read;
 }

@@ -64,6 +64,7 @@ struct MediaTracks {
 
     bool readable = false;  // false when the file could not be opened as media
     QString problem;        // why, when it could not
+    bool notAFile = false;  // not read at all: the name is a pipe, a device, a folder
     std::vector<Track> tracks;
     int chapters = 0;
     QString title;
