@@ -1,6 +1,7 @@
 #include "engine/MediaTracks.h"
 
 #include "engine/CheckedInput.h"
+#include "platform/Saturating.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <mutex>
+#include <optional>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -233,8 +235,10 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
 // Where the last picture or sound of a file ends, read from its last packets.
 double LastEnd(AVFormatContext& context, Deadline* deadline) {
     const int64_t start = context.start_time != AV_NOPTS_VALUE ? context.start_time : 0;
-    if (context.duration <= 0 ||
-        av_seek_frame(&context, -1, start + context.duration, AVSEEK_FLAG_BACKWARD) < 0) {
+    // A start near the limit leaves no end to seek to: the end is not known then.
+    const std::optional<int64_t> last = CheckedAdd(start, context.duration);
+    if (context.duration <= 0 || !last ||
+        av_seek_frame(&context, -1, *last, AVSEEK_FLAG_BACKWARD) < 0) {
         return 0;
     }
     AVPacket* packet = av_packet_alloc();
@@ -249,9 +253,9 @@ double LastEnd(AVFormatContext& context, Deadline* deadline) {
         const AVMediaType type = stream.codecpar->codec_type;
         if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) &&
             !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC) && packet->pts != AV_NOPTS_VALUE) {
-            end = std::max(
-                end, static_cast<double>(packet->pts + std::max<int64_t>(packet->duration, 0)) *
-                         av_q2d(stream.time_base));
+            const int64_t after =
+                SaturatingAdd(packet->pts, std::max<int64_t>(packet->duration, 0));
+            end = std::max(end, static_cast<double>(after) * av_q2d(stream.time_base));
         }
         av_packet_unref(packet);
     }
