@@ -210,6 +210,11 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
                 track.kind = MediaTracks::Kind::Cover;
                 track.picture = QByteArray(reinterpret_cast<const char*>(stream.attached_pic.data),
                                            stream.attached_pic.size);
+                // Its size is known once the library has decoded it: bytes that are not the
+                // picture they claim to be leave it unknown, and the encoder can do nothing
+                // with them.
+                track.coverUnreadable =
+                    track.picture.isEmpty() || codec.width <= 0 || codec.height <= 0;
             } else {
                 track.kind = MediaTracks::Kind::Video;
                 track.look = LookOf(stream);
