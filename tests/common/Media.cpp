@@ -162,6 +162,23 @@ bool MakePictureOnly(const QString& path, double seconds) {
            0;
 }
 
+bool MakeBrokenCoverSource(const QString& path, double seconds) {
+    // Attached to Matroska with a JPEG's type, a picture becomes the file's cover; these bytes
+    // are no picture at all.
+    const QString cover = path + QStringLiteral(".cover.jpg");
+    const bool made =
+        WriteBytes(cover, QByteArray(2048, 'x')) &&
+        RunProgram(SystemEncoder(),
+                   {"-v", "error", "-y", "-f", "lavfi", "-i",
+                    "testsrc=size=160x120:rate=25:duration=" + QString::number(seconds), "-f",
+                    "lavfi", "-i", "sine=frequency=440:duration=" + QString::number(seconds),
+                    "-c:v", "mpeg4", "-c:a", "aac", "-shortest", "-attach", cover,
+                    "-metadata:s:t", "mimetype=image/jpeg", "-metadata:s:t", "filename=cover.jpg",
+                    path}) == 0;
+    QFile::remove(cover);
+    return made;
+}
+
 QList<ProbedTrack> ProbeTracks(const QString& path) {
     QProcess probe;
     probe.start(QStandardPaths::findExecutable(QStringLiteral("ffprobe")),
