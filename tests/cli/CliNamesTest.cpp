@@ -33,7 +33,8 @@ TEST_F(CliTest, ANamedPipeGivenAsASourceIsRefusedAndTheRunEnds) {
     const Result result =
         Run({"--dry-run", "--preset", kPreset, "--output-folder", "out", clip, pipe});
     EXPECT_EQ(result.status, 1) << result.err.toStdString();
-    EXPECT_TRUE(result.out.contains(pipe + ": refused: not a regular file")) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(pipe + ": refused: not a regular file"))
+        << result.out.toStdString();
     EXPECT_TRUE(result.out.contains(clip + ": would convert")) << result.out.toStdString();
 }
 
@@ -44,8 +45,8 @@ TEST_F(CliTest, ANamedPipeAtAClaimsNameHoldsNoRun) {
     const QString claim = ResultClaim::PathFor(home.filePath("out/clip.avi"));
     ASSERT_TRUE(QFileInfo(claim).fileName().startsWith(".reelwright-claim-"));
     ASSERT_TRUE(MakeFifo(claim));
-    const Result dry = Run({"--dry-run", "--skip-existing", "--preset", kPreset,
-                            "--output-folder", "out", clip});
+    const Result dry =
+        Run({"--dry-run", "--skip-existing", "--preset", kPreset, "--output-folder", "out", clip});
     EXPECT_EQ(dry.status, 0) << dry.err.toStdString();
     EXPECT_TRUE(dry.out.contains(clip + ": would convert -> " + home.filePath("out/clip.avi")))
         << dry.out.toStdString();
@@ -53,8 +54,9 @@ TEST_F(CliTest, ANamedPipeAtAClaimsNameHoldsNoRun) {
     const Result run =
         Run({"--skip-existing", "--preset", kPreset, "--output-folder", "out", clip});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains("the claim file cannot be made: it is a named pipe, not a "
-                                 "regular file"))
+    EXPECT_TRUE(
+        run.err.contains("the claim file cannot be made: it is a named pipe, not a "
+                         "regular file"))
         << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(clip + ": Complete -> " + home.filePath("out/clip.avi")))
         << run.out.toStdString();
@@ -88,8 +90,8 @@ TEST_F(CliTest, AWatchedFileThatBecomesAPipeIsRefusedAndTheWatchStillEnds) {
     }
     ASSERT_TRUE(test::MakeClip(home.filePath("in/a.mkv"), 2));
     ASSERT_TRUE(test::MakeClip(swapped, 2));
-    const auto watch = Program(
-        {"--watch", "in", "--jobs", "1", "--output-folder", "out", "--preset", kPreset});
+    const auto watch =
+        Program({"--watch", "in", "--jobs", "1", "--output-folder", "out", "--preset", kPreset});
     QProcessEnvironment environment = watch->processEnvironment();
     environment.insert("PATH", home.filePath("bin") + ":" + environment.value("PATH"));
     watch->setProcessEnvironment(environment);
@@ -101,8 +103,7 @@ TEST_F(CliTest, AWatchedFileThatBecomesAPipeIsRefusedAndTheWatchStillEnds) {
     };
     watch->start();
     ASSERT_TRUE(watch->waitForStarted(30000));
-    ASSERT_TRUE(WaitFor([&] { return said().contains(swapped + ": Error"); }))
-        << out.toStdString();
+    ASSERT_TRUE(WaitFor([&] { return said().contains(swapped + ": Error"); })) << out.toStdString();
     EXPECT_TRUE(said().contains("a.mkv: Complete")) << out.toStdString();
     EXPECT_TRUE(out.contains("it is a named pipe, not a regular file")) << out.toStdString();
 

@@ -184,8 +184,7 @@ TEST_F(ResultClaims, APipeAtAClaimsNameIsNoClaimAndIsLeftAlone) {
         seen.problem = claim.Problem();
         return seen;
     });
-    const bool answered =
-        looking.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    const bool answered = looking.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
     if (!answered) {
         // Lets a waiting open go, so the test ends instead of hanging.
         for (int i = 0; i < 3; ++i) {

@@ -58,7 +58,8 @@ class ReadingWhatIsNoFile : public testing::TestWithParam<NotAFileCase> {
     template <typename T>
     std::optional<T> Answer(std::function<T()> read) {
         std::future<T> answer = std::async(std::launch::async, std::move(read));
-        const bool answered = answer.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+        const bool answered =
+            answer.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
         if (!answered) {
             Release();
         }
@@ -94,8 +95,8 @@ TEST_P(ReadingWhatIsNoFile, TheEncodersVerdictIsUnreadableWithTheReason) {
     ASSERT_TRUE(verdict) << "the probe waited on " << path.toStdString();
     EXPECT_FALSE(verdict->readable);
     EXPECT_FALSE(verdict->timedOut);
-    EXPECT_EQ(verdict->reason, QFileInfo(path).fileName() + " was not read: " +
-                                   QString::fromUtf8(GetParam().problem) + ".");
+    EXPECT_EQ(verdict->reason, QFileInfo(path).fileName() +
+                                   " was not read: " + QString::fromUtf8(GetParam().problem) + ".");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,13 +151,12 @@ TEST_P(ReadingThroughTheDescriptor, ReadsEveryTrackAndTheLength) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, ReadingThroughTheDescriptor,
-    testing::Values(SourceCase{"Mp4IndexAtTheEnd", "clip.mp4", {}, false, 0},
-                    SourceCase{"Mp4IndexAtTheStart", "clip.mp4", {"-movflags", "+faststart"},
-                               false, 0},
-                    SourceCase{"Matroska", "clip.mkv", {}, false, 0},
-                    SourceCase{"ThroughALink", "clip.mp4", {}, true, 0},
-                    SourceCase{"BeginningLate", "clip.mkv", {"-output_ts_offset", "20"}, false,
-                               20}),
+    testing::Values(
+        SourceCase{"Mp4IndexAtTheEnd", "clip.mp4", {}, false, 0},
+        SourceCase{"Mp4IndexAtTheStart", "clip.mp4", {"-movflags", "+faststart"}, false, 0},
+        SourceCase{"Matroska", "clip.mkv", {}, false, 0},
+        SourceCase{"ThroughALink", "clip.mp4", {}, true, 0},
+        SourceCase{"BeginningLate", "clip.mkv", {"-output_ts_offset", "20"}, false, 20}),
     test::CaseName<SourceCase>);
 
 }  // namespace

@@ -67,8 +67,7 @@ TEST_F(RealFilesTest, APipeHasNoLengthAndIsNotWaitedOn) {
     const QString pipe = dir.filePath("clip.mp4");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     auto reading = std::async(std::launch::async, [&pipe] { return ReadMediaLength(pipe); });
-    const bool answered =
-        reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    const bool answered = reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
     if (!answered) {
         // Lets a waiting open go, so the test ends instead of hanging.
         const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
