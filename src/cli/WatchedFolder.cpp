@@ -55,8 +55,10 @@ QList<CliInput> WatchedFolder::Settled() {
     const QByteArray native = QFile::encodeName(folder_);
     for (const QByteArray& name : VideoFileAdder::GetFolderFileNames(folder_)) {
         // Hidden files are half-made ones (rsync's, a browser's, ours): their final name comes.
+        // Others write here: only a regular file is taken, never a link, a pipe or a device.
         struct stat info {};
-        if (name.startsWith('.') || ::stat((native + '/' + name).constData(), &info) != 0) {
+        if (name.startsWith('.') || ::lstat((native + '/' + name).constData(), &info) != 0 ||
+            !S_ISREG(info.st_mode)) {
             continue;
         }
         present.insert(name);

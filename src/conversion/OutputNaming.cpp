@@ -2,6 +2,7 @@
 
 #include "platform/FileLock.h"
 #include "platform/Notifier.h"
+#include "platform/SafeFile.h"
 #include "platform/Yield.h"
 
 #include <QCoreApplication>
@@ -287,8 +288,8 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
         const QString path =
             folder + QDir::separator() + FitName(QStringLiteral(".reelwright-") + tag, extension);
         // Made here, exclusively, so no other program can be given the same name.
-        const int fd = ::open(Native(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        SafeFile made = SafeFile::CreateExclusive(Native(path), 0666);
+        const int fd = made.Release();
         if (fd >= 0) {
             int why = 0;
             const FileLock::Result locked =
@@ -314,7 +315,7 @@ QString CreateTemporaryOutput(const QString& finalPath, QString* error, int* loc
             }
             return RenameNoReplace(path, unlocked) ? unlocked : path;
         }
-        lastError = errno;
+        lastError = made.Error();
     }
     if (error) {
         //: %1 is a folder, %2 the system's reason.
@@ -334,21 +335,21 @@ int RemoveAbandonedTemporaries(const QString& folder) {
             continue;
         }
         const QByteArray path = Native(QDir(folder).filePath(name));
-        // Over NFS an exclusive lock takes a descriptor that writes.
-        int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
-        if (fd < 0) {
-            fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+        // Over NFS an exclusive lock takes a descriptor that writes. Only a regular file is
+        // a temporary of ours: a pipe swapped in meanwhile is neither waited on nor removed.
+        SafeFile file = SafeFile::OpenForLocking(path, false);
+        if (!file.IsOpen() && !file.NotRegular()) {
+            file = SafeFile::OpenForReading(path);
         }
-        if (fd < 0) {
+        if (!file.IsOpen()) {
             continue;
         }
         // Held by a running copy: its conversion goes on. Nor is a file whose lock cannot be
         // known removed: it may be a running copy's all the same.
-        if (FileLock::TryExclusive(fd) == FileLock::Result::Held &&
+        if (FileLock::TryExclusive(file.Descriptor()) == FileLock::Result::Held &&
             ::unlink(path.constData()) == 0) {
             ++removed;
         }
-        ::close(fd);
     }
     return removed;
 }

@@ -1,5 +1,7 @@
 #include "conversion/ResultClaim.h"
 
+#include "platform/SafeFile.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -67,14 +69,14 @@ ResultClaim::ResultClaim(const QString& result) {
     }
     for (int attempt = 0; attempt < 20; ++attempt) {
         // Read and write: an exclusive lock emulated over NFS needs a descriptor that writes.
-        const int fd =
-            ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
-        if (fd < 0) {
-            const QString why = ErrnoText(errno);
+        // Others write in this folder: a pipe planted at the name is refused, not waited on.
+        SafeFile file = SafeFile::OpenForLocking(path, true, 0666);
+        if (!file.IsOpen()) {
             //: %1 is the system's reason.
-            problem_ = Text::tr("the claim file cannot be made: %1").arg(why);
+            problem_ = Text::tr("the claim file cannot be made: %1").arg(file.Problem());
             return;
         }
+        const int fd = file.Release();
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);
@@ -126,14 +128,13 @@ bool ResultClaim::HeldElsewhere(const QString& result) {
     if (HeldHere().contains(path)) {
         return false;
     }
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
-    if (fd < 0) {
+    // Anything but a regular file there is no claim, and opening a pipe must not wait.
+    const SafeFile file = SafeFile::OpenForReading(path);
+    if (!file.IsOpen()) {
         return false;
     }
     // A shared lock is refused while anybody holds the exclusive one, and leaves no trace.
-    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);
-    return held;
+    return ::flock(file.Descriptor(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
 int ResultClaim::RemoveAbandoned(const QString& folder) {
@@ -146,15 +147,15 @@ int ResultClaim::RemoveAbandoned(const QString& folder) {
         if (!kClaim.match(name).hasMatch() || HeldHere().contains(path)) {
             continue;
         }
-        const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
-        if (fd < 0) {
+        // Only a regular file is a claim: whatever else has such a name is not ours to remove.
+        const SafeFile file = SafeFile::OpenForLocking(path, false);
+        if (!file.IsOpen()) {
             continue;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, path) &&
-            ::unlink(path.constData()) == 0) {
+        if (::flock(file.Descriptor(), LOCK_EX | LOCK_NB) == 0 &&
+            StillNamed(file.Descriptor(), path) && ::unlink(path.constData()) == 0) {
             ++removed;
         }
-        ::close(fd);
     }
     return removed;
 }

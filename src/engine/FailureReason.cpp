@@ -314,6 +314,12 @@ QString UnreadableReason(const QString& path) {
         .arg(FileName(path));
 }
 
+QString NotAFileReason(const QString& path, const QString& why) {
+    //: %1 is a file's name, %2 what it is instead of a file ("it is a named pipe, not a
+    //: regular file").
+    return Text::tr("%1 was not read: %2.").arg(FileName(path), why);
+}
+
 QString ProbeTooSlowReason(const QString& path, int timeLimitMs) {
     //: %1 is a number of seconds, %2 a file's name.
     return Text::tr(

@@ -44,6 +44,8 @@ std::optional<QString> EmptyResultReason(const EncoderTranscript& transcript,
 
 // The sentence for a file the encoder cannot read.
 QString UnreadableReason(const QString& path);
+// The sentence for a name that is no regular file (a pipe, a device), `why` saying what it is.
+QString NotAFileReason(const QString& path, const QString& why);
 // The sentence for a file the encoder took too long to read.
 QString ProbeTooSlowReason(const QString& path, int timeLimitMs);
 

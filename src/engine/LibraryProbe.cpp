@@ -1,5 +1,6 @@
 #include "engine/LibraryProbe.h"
 
+#include "engine/CheckedInput.h"
 #include "engine/FailureReason.h"
 
 #include <QByteArray>
@@ -69,6 +70,13 @@ int Interrupted(void* opaque) {
            std::chrono::steady_clock::now() > deadline->end;
 }
 
+ProbeVerdict NotAFileVerdict(const QString& path, const QString& why) {
+    ProbeVerdict verdict(false);
+    verdict.reason = NotAFileReason(path, why);
+    verdict.text = path + QStringLiteral(": ") + why + u'\n';
+    return verdict;
+}
+
 }  // namespace
 
 QString LibraryProbe::LinkedVersions() {
@@ -107,6 +115,11 @@ ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
     // Its complaints go to the verdict, not to our error output.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
+    CheckedInput input(path);
+    if (input.NotRegular()) {
+        // The encoder would wait on a pipe for ever: no verdict of its own to copy.
+        return NotAFileVerdict(path, input.Problem());
+    }
     Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
                       cancel};
     AVFormatContext* context = avformat_alloc_context();
@@ -114,11 +127,11 @@ ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
         return true;  // as the encoder answers when it cannot even try
     }
     context->interrupt_callback = {&Interrupted, &deadline};
+    input.Attach(context);
     // As the encoder opens its inputs.
     AVDictionary* options = nullptr;
     av_dict_set(&options, "scan_all_pmts", "1", AV_DICT_DONT_OVERWRITE);
-    const QByteArray native = QFile::encodeName(path);
-    const int result = avformat_open_input(&context, native.constData(), nullptr, &options);
+    const int result = avformat_open_input(&context, input.Name().constData(), nullptr, &options);
     av_dict_free(&options);
     if (result >= 0) {
         avformat_close_input(&context);
@@ -132,6 +145,9 @@ ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
         verdict.reason = ProbeTooSlowReason(path, timeLimitMs);
         verdict.text = verdict.reason;
         return verdict;
+    }
+    if (!input.Refused().isEmpty()) {
+        return NotAFileVerdict(path, input.Refused());
     }
     if (result != AVERROR_INVALIDDATA) {
         return true;  // the encoder, too, calls only this unreadable

@@ -1,12 +1,15 @@
 #include "engine/MediaTracks.h"
 
+#include "engine/CheckedInput.h"
+#include "platform/Saturating.h"
+
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <mutex>
+#include <optional>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -207,6 +210,11 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
                 track.kind = MediaTracks::Kind::Cover;
                 track.picture = QByteArray(reinterpret_cast<const char*>(stream.attached_pic.data),
                                            stream.attached_pic.size);
+                // Its size is known once the library has decoded it: bytes that are not the
+                // picture they claim to be leave it unknown, and the encoder can do nothing
+                // with them.
+                track.coverUnreadable =
+                    track.picture.isEmpty() || codec.width <= 0 || codec.height <= 0;
             } else {
                 track.kind = MediaTracks::Kind::Video;
                 track.look = LookOf(stream);
@@ -232,8 +240,10 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
 // Where the last picture or sound of a file ends, read from its last packets.
 double LastEnd(AVFormatContext& context, Deadline* deadline) {
     const int64_t start = context.start_time != AV_NOPTS_VALUE ? context.start_time : 0;
-    if (context.duration <= 0 ||
-        av_seek_frame(&context, -1, start + context.duration, AVSEEK_FLAG_BACKWARD) < 0) {
+    // A start near the limit leaves no end to seek to: the end is not known then.
+    const std::optional<int64_t> last = CheckedAdd(start, context.duration);
+    if (context.duration <= 0 || !last ||
+        av_seek_frame(&context, -1, *last, AVSEEK_FLAG_BACKWARD) < 0) {
         return 0;
     }
     AVPacket* packet = av_packet_alloc();
@@ -248,14 +258,40 @@ double LastEnd(AVFormatContext& context, Deadline* deadline) {
         const AVMediaType type = stream.codecpar->codec_type;
         if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) &&
             !(stream.disposition & AV_DISPOSITION_ATTACHED_PIC) && packet->pts != AV_NOPTS_VALUE) {
-            end = std::max(
-                end, static_cast<double>(packet->pts + std::max<int64_t>(packet->duration, 0)) *
-                         av_q2d(stream.time_base));
+            const int64_t after =
+                SaturatingAdd(packet->pts, std::max<int64_t>(packet->duration, 0));
+            end = std::max(end, static_cast<double>(after) * av_q2d(stream.time_base));
         }
         av_packet_unref(packet);
     }
     av_packet_free(&packet);
     return end;
+}
+
+// What an opened file tells; `deadline` bounds the reading of its last packets.
+void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
+    read.readable = true;
+    for (unsigned i = 0; i < context.nb_streams; ++i) {
+        read.tracks.push_back(TrackOf(*context.streams[i]));
+    }
+    // HDR metadata that the container does not carry may be in the pictures.
+    for (MediaTracks::Track& track : read.tracks) {
+        if (track.kind == MediaTracks::Kind::Video && track.look.IsHdr() && !track.look.mastering &&
+            !PastDeadline(deadline)) {
+            TakeFrameSideData(context, *context.streams[track.index], track.look);
+            break;
+        }
+    }
+    read.chapters = static_cast<int>(context.nb_chapters);
+    read.title = Tag(context.metadata, "title");
+    if (context.duration > 0) {
+        read.seconds = static_cast<double>(context.duration) / AV_TIME_BASE;
+    }
+    if (context.start_time != AV_NOPTS_VALUE && context.start_time > 0) {
+        read.start = static_cast<double>(context.start_time) / AV_TIME_BASE;
+        // Only a late start can make the claimed length longer than what plays.
+        read.end = LastEnd(context, deadline);
+    }
 }
 
 }  // namespace
@@ -265,6 +301,12 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
     MediaTracks read;
+    CheckedInput input(path);
+    if (!input.IsOpen()) {
+        read.notAFile = input.NotRegular();
+        read.problem = input.Problem();
+        return read;
+    }
     Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs)};
     AVFormatContext* context = avformat_alloc_context();
     if (!context) {
@@ -273,14 +315,15 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
         return read;
     }
     context->interrupt_callback = {&PastDeadline, &deadline};
-    const QByteArray native = QFile::encodeName(path);
-    int result = avformat_open_input(&context, native.constData(), nullptr, nullptr);
+    input.Attach(context);
+    int result = avformat_open_input(&context, input.Name().constData(), nullptr, nullptr);
     if (result < 0) {
         char error[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(result, error, sizeof error);
         //: Why a file's tracks could not be read.
-        read.problem = PastDeadline(&deadline) ? Text::tr("it took too long to read")
-                                               : QString::fromUtf8(error);
+        read.problem = PastDeadline(&deadline)      ? Text::tr("it took too long to read")
+                       : !input.Refused().isEmpty() ? input.Refused()
+                                                    : QString::fromUtf8(error);
         return read;  // the context is freed when the open fails
     }
     // Some containers (MPEG program and transport streams) tell their tracks only once read.
@@ -290,28 +333,7 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
         avformat_close_input(&context);
         return read;
     }
-    read.readable = true;
-    for (unsigned i = 0; i < context->nb_streams; ++i) {
-        read.tracks.push_back(TrackOf(*context->streams[i]));
-    }
-    // HDR metadata that the container does not carry may be in the pictures.
-    for (MediaTracks::Track& track : read.tracks) {
-        if (track.kind == Kind::Video && track.look.IsHdr() && !track.look.mastering &&
-            !PastDeadline(&deadline)) {
-            TakeFrameSideData(*context, *context->streams[track.index], track.look);
-            break;
-        }
-    }
-    read.chapters = static_cast<int>(context->nb_chapters);
-    read.title = Tag(context->metadata, "title");
-    if (context->duration > 0) {
-        read.seconds = static_cast<double>(context->duration) / AV_TIME_BASE;
-    }
-    if (context->start_time != AV_NOPTS_VALUE && context->start_time > 0) {
-        read.start = static_cast<double>(context->start_time) / AV_TIME_BASE;
-        // Only a late start can make the claimed length longer than what plays.
-        read.end = LastEnd(*context, &deadline);
-    }
+    TakeFrom(read, *context, &deadline);
     avformat_close_input(&context);
     return read;
 }

@@ -58,12 +58,14 @@ struct MediaTracks {
         bool pictureSubtitle = false;  // one made of pictures (PGS, DVD, DVB)
         QString fileName;              // an attachment's or a cover's file name, when it has one
         QString mimeType;
-        QByteArray picture;  // a cover's picture, as stored
-        Picture look;        // a picture track's colours and fields
+        QByteArray picture;            // a cover's picture, as stored
+        bool coverUnreadable = false;  // a cover whose bytes do not decode as its picture
+        Picture look;                  // a picture track's colours and fields
     };
 
     bool readable = false;  // false when the file could not be opened as media
     QString problem;        // why, when it could not
+    bool notAFile = false;  // not read at all: the name is a pipe, a device, a folder
     std::vector<Track> tracks;
     int chapters = 0;
     QString title;

@@ -2,6 +2,7 @@
 
 #include "formats/CatalogueScanner.h"
 #include "formats/PresetCatalogue.h"
+#include "platform/SafeFile.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace reelwright {
 namespace {
@@ -61,11 +63,18 @@ QString OwnPresets::DefaultPath() {
 OwnPresets::Read OwnPresets::Load(const QString& path) {
     Read read;
     const QString shown = QDir::toNativeSeparators(path);
-    if (!QFileInfo::exists(path)) {
+    // Opened once, without waiting: a pipe at its name would hold the program's start.
+    SafeFile opened = SafeFile::OpenForReading(path, SafeFile::Links::Follow);
+    if (!opened.IsOpen() && opened.Error() == ENOENT) {
         return read;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!opened.IsOpen()) {
+        read.unreadable = true;
+        read.problem = Unreadable(shown, opened.Problem());
+        return read;
+    }
+    if (!file.open(opened.Release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         read.unreadable = true;
         read.problem = Unreadable(shown, file.errorString());
         return read;

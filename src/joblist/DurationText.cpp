@@ -2,15 +2,11 @@
 
 #include "platform/PlayLength.h"
 #include "platform/Rounding.h"
+#include "platform/SafeFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
-#include <langinfo.h>
-#include <clocale>
-#include <locale.h>
 #include <cstddef>
-#include <cstring>
 
 // libmediainfo's C handle interface (its own header does not compile as C++).
 extern "C" {
@@ -32,33 +28,6 @@ constexpr int kInfoText = 1;
 QString TwoDigits(qint64 value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
-
-// The library reads 8-bit file names by the C locale; file names here are UTF-8 whatever it says.
-// The locale is switched for this thread only: lengths are read on several threads at once.
-class Utf8CType {
-  public:
-    Utf8CType() {
-        const char* codeset = nl_langinfo(CODESET);
-        if (codeset && std::strcmp(codeset, "UTF-8") != 0) {
-            utf8_ = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-            if (utf8_) {
-                previous_ = uselocale(utf8_);
-            }
-        }
-    }
-    ~Utf8CType() {
-        if (utf8_) {
-            uselocale(previous_);
-            freelocale(utf8_);
-        }
-    }
-    Utf8CType(const Utf8CType&) = delete;
-    Utf8CType& operator=(const Utf8CType&) = delete;
-
-  private:
-    locale_t utf8_ = static_cast<locale_t>(nullptr);
-    locale_t previous_ = static_cast<locale_t>(nullptr);
-};
 
 }  // namespace
 
@@ -94,16 +63,18 @@ QString GetDurationText(const QString& path) {
 }
 
 MediaLength ReadMediaLength(const QString& path) {
+    // The library opens by name and would wait on a pipe for ever: it is given the name of a
+    // file opened here without waiting and checked to be a regular file.
+    const SafeFile file = SafeFile::OpenForReading(path, SafeFile::Links::Follow);
+    if (!file.IsOpen()) {
+        return {};
+    }
     void* handle = MediaInfoA_New();
     if (!handle) {
         return {};
     }
     MediaLength result;
-    bool opened = false;
-    {
-        const Utf8CType utf8;
-        opened = MediaInfoA_Open(handle, QFile::encodeName(path).constData()) != 0;
-    }
+    const bool opened = MediaInfoA_Open(handle, file.ProcPath().constData()) != 0;
     if (opened) {
         const char* text =
             MediaInfoA_Get(handle, kStreamGeneral, 0, "Duration/String", kInfoText, kInfoName);

@@ -4,6 +4,7 @@
 #include "keptlist/KeptListScanner.h"
 #include "conversion/OutputNaming.h"
 #include "conversion/ResultMark.h"
+#include "platform/SafeFile.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFile.h"
 
@@ -16,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 
@@ -333,21 +335,25 @@ bool KeptQueue::Save(QString* error) const {
 
 KeptQueue::Loaded KeptQueue::Load(const std::atomic<bool>* cancel) {
     Loaded loaded;
-    QFile file(Path());
-    if (!file.exists()) {
+    // Opened once, without waiting: a pipe at its name would hold the window's start for ever.
+    SafeFile opened = SafeFile::OpenForReading(Path(), SafeFile::Links::Follow);
+    if (!opened.IsOpen() && opened.Error() == ENOENT) {
         return loaded;
     }
+    QFile file;
     QString error;
     std::optional<KeptQueue> queue;
-    if (file.size() > kLargestFile) {
+    if (!opened.IsOpen()) {
+        error = opened.Problem();
+    } else if (!file.open(opened.Release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        error = file.errorString();
+    } else if (file.size() > kLargestFile) {
         //: Why the kept job list cannot be read.
         error = Message::tr("it is larger than any list of files");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
     } else {
         queue = Read(file, &error, cancel);
-        file.close();
     }
+    file.close();
     if (cancel && cancel->load()) {
         loaded.found = Found::Abandoned;  // nothing is set aside for a read never finished
         return loaded;

@@ -4,6 +4,7 @@
 #include "conversion/OutputNaming.h"
 #include "conversion/ResultClaim.h"
 #include "joblist/JobList.h"
+#include "platform/SafeFile.h"
 #include "platform/UserFolders.h"
 #include "platform/Yield.h"
 
@@ -65,8 +66,8 @@ namespace {
 // then there is no list to keep either).
 int OpenListLock() {
     QDir().mkpath(StateFolder());
-    return ::open(QFile::encodeName(KeptQueue::LockPath()).constData(),
-                  O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never waits: a pipe put at its name is no lock, and is refused at once.
+    return SafeFile::OpenForLocking(QFile::encodeName(KeptQueue::LockPath()), true, 0600).Release();
 }
 
 }  // namespace

@@ -371,6 +371,14 @@ TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const Q
     TrackPlan plan;
     plan.options_ = options;
     const MediaTracks& source = facts.tracks;
+    if (source.notAFile) {
+        // The encoder would wait on a pipe for ever, or read a device without end.
+        //: %1 says what the source is instead of a file ("it is a named pipe, not a regular
+        //: file").
+        plan.refusal_ =
+            Text::tr("The source was not read: %1, so nothing was converted.").arg(source.problem);
+        return plan;
+    }
     if (!source.readable) {
         //: %1 is why the file's tracks could not be read.
         plan.report_.notes << Text::tr(

@@ -156,8 +156,11 @@ void TrackSelection::ChooseAttachments(const MediaTracks& source, const Containe
                 //: Why the cover art was left out. %1 is a kind of file, such as MP4.
                 Leave(track, QStringLiteral("cover"),
                       Text::tr("%1 cannot hold cover art").arg(rules.name));
-            } else if (rules.cover == ContainerRules::Cover::AsAttachment &&
-                       track.picture.isEmpty()) {
+            } else if (track.coverUnreadable ||
+                       (rules.cover == ContainerRules::Cover::AsAttachment &&
+                        track.picture.isEmpty())) {
+                // Bytes that are not the picture they claim to be: mapped, they would fail the
+                // whole file; attached, they would show nothing.
                 //: Why the cover art was left out.
                 Leave(track, QStringLiteral("cover"), Text::tr("its picture could not be read"));
             } else {

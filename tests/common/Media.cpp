@@ -108,7 +108,9 @@ bool MakeFilmLikeSource(const QString& path, double seconds) {
         ";FFMETADATA1\ntitle=A Film\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=One\n"
         "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Two\n";
     // Any bytes serve as the font: an attachment is kept as it is.
-    const QByteArray font("\x00\x01\x00\x00 not really a font", 24);
+    // Sized by the literal itself: a count written by hand ran past its end.
+    static const char kFont[] = "\x00\x01\x00\x00 not really a font";
+    const QByteArray font(kFont, sizeof kFont - 1);
     if (!WriteBytes(base + ".eng.srt", english) || !WriteBytes(base + ".deu.srt", german) ||
         !WriteBytes(base + ".sup", PictureSubtitles(320, 240)) ||
         !WriteBytes(base + ".meta", metadata) || !WriteBytes(base + ".ttf", font)) {
@@ -158,6 +160,23 @@ bool MakePictureOnly(const QString& path, double seconds) {
                        "testsrc=size=320x240:rate=25:duration=" + QString::number(seconds),
                        "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", path}) ==
            0;
+}
+
+bool MakeBrokenCoverSource(const QString& path, double seconds) {
+    // Attached to Matroska with a JPEG's type, a picture becomes the file's cover; these bytes
+    // are no picture at all.
+    const QString cover = path + QStringLiteral(".cover.jpg");
+    const bool made =
+        WriteBytes(cover, QByteArray(2048, 'x')) &&
+        RunProgram(SystemEncoder(),
+                   {"-v", "error", "-y", "-f", "lavfi", "-i",
+                    "testsrc=size=160x120:rate=25:duration=" + QString::number(seconds), "-f",
+                    "lavfi", "-i", "sine=frequency=440:duration=" + QString::number(seconds),
+                    "-c:v", "mpeg4", "-c:a", "aac", "-shortest", "-attach", cover,
+                    "-metadata:s:t", "mimetype=image/jpeg", "-metadata:s:t", "filename=cover.jpg",
+                    path}) == 0;
+    QFile::remove(cover);
+    return made;
 }
 
 QList<ProbedTrack> ProbeTracks(const QString& path) {

@@ -36,6 +36,8 @@ bool MakeFilmLikeSource(const QString& path, double seconds = 3);
 // A source with sound alone, and one with picture alone.
 bool MakeSoundOnly(const QString& path, double seconds = 2);
 bool MakePictureOnly(const QString& path, double seconds = 2);
+// A clip (picture and sound) whose cover art is tagged as a JPEG but is no picture at all.
+bool MakeBrokenCoverSource(const QString& path, double seconds = 2);
 // A tiny picture subtitle stream (PGS, as Blu-ray discs carry them): one caption shown from
 // half a second to two seconds.
 QByteArray PictureSubtitles(int width, int height);

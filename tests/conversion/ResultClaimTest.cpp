@@ -12,7 +12,13 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <chrono>
+#include <future>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -155,6 +161,49 @@ TEST_F(ResultClaims, OnlyTheClaimsNobodyHoldsAreTidiedAway) {
         EXPECT_TRUE(QFileInfo::exists(Result(name))) << name;
     }
     EXPECT_EQ(ResultClaim::RemoveAbandoned(dir.path()), 0);
+}
+
+// A pipe planted at a claim's name in a shared folder: opening it must not wait for a writer,
+// it is taken for no claim, not held elsewhere, and not removed as an abandoned one.
+TEST_F(ResultClaims, APipeAtAClaimsNameIsNoClaimAndIsLeftAlone) {
+    const QString result = Result("clip.mp4");
+    const QByteArray pipe = QFile::encodeName(ResultClaim::PathFor(result));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    struct Seen {
+        bool heldElsewhere = true;
+        int removed = -1;
+        ResultClaim::State state = ResultClaim::State::Held;
+        QString problem;
+    };
+    auto looking = std::async(std::launch::async, [&result, this] {
+        Seen seen;
+        seen.heldElsewhere = ResultClaim::HeldElsewhere(result);
+        seen.removed = ResultClaim::RemoveAbandoned(dir.path());
+        const ResultClaim claim(result);
+        seen.state = claim.Status();
+        seen.problem = claim.Problem();
+        return seen;
+    });
+    const bool answered = looking.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!answered) {
+        // Lets a waiting open go, so the test ends instead of hanging.
+        for (int i = 0; i < 3; ++i) {
+            const int writer = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+            if (writer >= 0) {
+                ::close(writer);
+            }
+        }
+    }
+    const Seen seen = looking.get();
+    ASSERT_TRUE(answered) << "opening the pipe waited";
+    EXPECT_FALSE(seen.heldElsewhere);
+    EXPECT_EQ(seen.removed, 0);
+    EXPECT_EQ(seen.state, ResultClaim::State::Unavailable);
+    EXPECT_EQ(seen.problem,
+              "the claim file cannot be made: it is a named pipe, not a regular file");
+    struct stat info {};
+    ASSERT_EQ(::lstat(pipe.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace

@@ -12,6 +12,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace reelwright {
 namespace {
 
@@ -218,6 +225,32 @@ TEST_F(OwnFormats, ADamagedCatalogueIsSetAsideAndSaid) {
 }
 
 // A file that cannot be read is left alone and never written over with less.
+// A pipe at their name: reading them does not wait for a writer; they are unreadable, with
+// what the name is, and the pipe is left where it is.
+TEST(OwnPresetsFile, APipeAtTheirNameIsUnreadableAtOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("presets.xml");
+    const QByteArray pipe = QFile::encodeName(path);
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    auto loading = std::async(std::launch::async, [&path] { return OwnPresets::Load(path); });
+    const bool answered = loading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!answered) {
+        // Lets a waiting open go, so the test ends instead of hanging.
+        const int writer = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+    }
+    const OwnPresets::Read read = loading.get();
+    ASSERT_TRUE(answered) << "reading waited on the pipe";
+    EXPECT_TRUE(read.unreadable);
+    EXPECT_TRUE(read.problem.contains("(it is a named pipe, not a regular file)"))
+        << read.problem.toStdString();
+    struct stat info {};
+    ASSERT_EQ(::lstat(pipe.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 TEST_F(OwnFormats, AnUnreadableCatalogueIsNeverWrittenOver) {
     Custom(7, 1, 0);
     QString note;

@@ -6,7 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -51,6 +59,40 @@ TEST_F(RealFilesTest, AFileTheLibraryCannotOpenHasNoLength) {
     ASSERT_TRUE(test::MakeRandomFile(junk, 4096));
     // Opened, but no length: the text says so.
     EXPECT_EQ(GetDurationText(junk), "Error");
+}
+
+// The media library opens by name: given a pipe it would wait for a writer for ever. A name
+// that became a pipe after it was listed has no length, at once.
+TEST_F(RealFilesTest, APipeHasNoLengthAndIsNotWaitedOn) {
+    const QString pipe = dir.filePath("clip.mp4");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&pipe] { return ReadMediaLength(pipe); });
+    const bool answered = reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!answered) {
+        // Lets a waiting open go, so the test ends instead of hanging.
+        const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+    }
+    const MediaLength length = reading.get();
+    ASSERT_TRUE(answered) << "the media library waited on the pipe";
+    EXPECT_EQ(length.text, "");
+    EXPECT_EQ(length.seconds, 0);
+}
+
+// It reads the file opened, by a name of the descriptor's: a link and a name that is not
+// ASCII read as any other.
+TEST_F(RealFilesTest, ALengthIsReadThroughALinkAndAnyName) {
+    const QString clip = dir.filePath("clip ü $x.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 3));
+    const QString link = dir.filePath("link.mkv");
+    ASSERT_TRUE(QFile::link(clip, link));
+    for (const QString& path : {clip, link}) {
+        const MediaLength length = ReadMediaLength(path);
+        EXPECT_EQ(length.text, "00:00:03") << path.toStdString();
+        EXPECT_NEAR(length.seconds, 3, 0.2) << path.toStdString();
+    }
 }
 
 }  // namespace

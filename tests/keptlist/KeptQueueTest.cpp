@@ -18,7 +18,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <cstring>
+#include <future>
+
+#include <fcntl.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -406,6 +410,30 @@ TEST(KeptQueueTest, ADamagedListIsSetAsideAndTheStartGoesOnEmpty) {
     EXPECT_FALSE(QFileInfo::exists(KeptQueue::Path()));
     EXPECT_TRUE(QFileInfo::exists(KeptQueue::Path() + ".damaged"));
     EXPECT_EQ(KeptQueue::Load().found, KeptQueue::Found::Nothing);
+}
+
+// A pipe at the list's name: the start does not wait for a writer. It is set aside as a damaged
+// list is, with the reason, and the start goes on empty.
+TEST(KeptQueueTest, APipeAtTheListsNameHoldsNoStart) {
+    QDir().mkpath(QFileInfo(KeptQueue::Path()).path());
+    QFile::remove(KeptQueue::Path());
+    const QByteArray pipe = QFile::encodeName(KeptQueue::Path());
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    auto loading = std::async(std::launch::async, [] { return KeptQueue::Load(); });
+    const bool answered = loading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!answered) {
+        // Lets a waiting open go, so the test ends instead of hanging.
+        const int writer = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+    }
+    const KeptQueue::Loaded loaded = loading.get();
+    ASSERT_TRUE(answered) << "loading waited on the pipe";
+    EXPECT_EQ(loaded.found, KeptQueue::Found::Damaged);
+    EXPECT_EQ(loaded.error, "it is a named pipe, not a regular file");
+    EXPECT_FALSE(QFileInfo::exists(KeptQueue::Path()));
+    QFile::remove(KeptQueue::AsidePath());
 }
 
 // Only what no running copy holds is a dead copy's leftover.

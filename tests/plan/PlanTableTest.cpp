@@ -108,6 +108,36 @@ TEST(PlanTable, EachContainerKeepsWhatItsRowSays) {
     }
 }
 
+// A cover whose bytes are not the picture they claim (tagged JPEG, not a JPEG): mapped, it would
+// fail the whole file; it is left out, in every container, and said so.
+TEST(PlanTable, ACoverThatCannotBeReadIsLeftOutAndSaidSo) {
+    SourceFacts source = Everything();
+    source.tracks.tracks[7].coverUnreadable = true;
+    for (const ContainerRules& rules : ContainerTable()) {
+        const QString type = rules.extensions.first();
+        SCOPED_TRACE(type.toStdString());
+        const TrackPlan plan =
+            TrackPlan::Make(source, type, QStringLiteral("-c:v libx264"), TrackPlan::Choice::Every);
+        if (!plan.Chose()) {
+            continue;
+        }
+        EXPECT_FALSE(plan.Refusal());
+        EXPECT_EQ(plan.Promised().cover, 0);
+        EXPECT_FALSE(plan.Options().contains(QStringLiteral("0:7")));
+        EXPECT_TRUE(plan.Attachments().empty());
+        int told = 0;
+        for (const TrackReport::LeftOut& left : plan.Report().leftOut) {
+            if (left.kind == QStringLiteral("cover")) {
+                ++told;
+                if (rules.cover != ContainerRules::Cover::None) {
+                    EXPECT_EQ(left.reason, QStringLiteral("its picture could not be read"));
+                }
+            }
+        }
+        EXPECT_EQ(told, 1);
+    }
+}
+
 struct PictureCase {
     const char* name;
     MediaTracks::Picture picture;

@@ -196,6 +196,25 @@ TEST(TrackPlan, ATrackWithoutAnythingToKeepLeavesTheChoiceToTheEncoder) {
     EXPECT_EQ(own.Options(), "-map 0:v -c:v libx264");
 }
 
+// A name that had become a pipe or a device by the time the file's turn came: the encoder would
+// wait on it for ever, so nothing is run, and the reason says what the name is.
+TEST(TrackPlan, ASourceThatIsNoFileIsRefusedWithWhatItIs) {
+    MediaTracks pipe;
+    pipe.notAFile = true;
+    pipe.problem = QStringLiteral("it is a named pipe, not a regular file");
+    const TrackPlan plan =
+        TrackPlan::Make({pipe, {}}, "mp4", "-c:v libx264", TrackPlan::Choice::Every);
+    ASSERT_TRUE(plan.Refusal());
+    EXPECT_EQ(*plan.Refusal(),
+              "The source was not read: it is a named pipe, not a regular file, so nothing was "
+              "converted.");
+    // Unreadable as media is another matter: the encoder is left to say what is wrong.
+    MediaTracks damaged;
+    damaged.problem = QStringLiteral("Invalid data found when processing input");
+    EXPECT_FALSE(
+        TrackPlan::Make({damaged, {}}, "mp4", "-c:v libx264", TrackPlan::Choice::Every).Refusal());
+}
+
 TEST(TrackPlan, SoundAloneGivenAPictureFormatKeepsItsSoundAndSaysSo) {
     MediaTracks sound;
     sound.readable = true;

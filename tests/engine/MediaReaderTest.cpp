@@ -1,0 +1,163 @@
+// The in-process readers (the tracks, the encoder's verdict) on names that are not what they
+// were: a pipe, a device, a folder. Each must answer at once instead of waiting for a writer.
+#include "engine/LibraryProbe.h"
+#include "engine/MediaTracks.h"
+
+#include "common/CaseName.h"
+#include "common/Media.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace reelwright {
+namespace {
+
+enum class Entry { Fifo, Device, Folder };
+
+struct NotAFileCase {
+    const char* name;
+    Entry entry;
+    const char* problem;
+};
+
+class ReadingWhatIsNoFile : public testing::TestWithParam<NotAFileCase> {
+  protected:
+    void SetUp() override {
+        switch (GetParam().entry) {
+            case Entry::Fifo:
+                path = dir.filePath("clip.mp4");
+                ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                break;
+            case Entry::Device:
+                path = QStringLiteral("/dev/zero");
+                break;
+            case Entry::Folder:
+                path = dir.filePath("clip.mkv");
+                ASSERT_TRUE(QDir().mkpath(path));
+                break;
+        }
+    }
+    void TearDown() override { Release(); }
+
+    // Runs `read` on a thread of its own and waits, with a generous bound, for its answer. A
+    // reader that waits on the pipe is let go afterwards (a writer comes and goes), so a
+    // failing test ends instead of hanging the suite.
+    template <typename T>
+    std::optional<T> Answer(std::function<T()> read) {
+        std::future<T> answer = std::async(std::launch::async, std::move(read));
+        const bool answered =
+            answer.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+        if (!answered) {
+            Release();
+        }
+        T value = answer.get();
+        return answered ? std::optional<T>(std::move(value)) : std::nullopt;
+    }
+
+    void Release() const {
+        if (GetParam().entry == Entry::Fifo) {
+            const int writer = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+            if (writer >= 0) {
+                ::close(writer);
+            }
+        }
+    }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+TEST_P(ReadingWhatIsNoFile, TheTracksAreNotReadAndTheReasonSaysWhy) {
+    const std::optional<MediaTracks> read =
+        Answer<MediaTracks>([this] { return MediaTracks::Read(path); });
+    ASSERT_TRUE(read) << "the reader waited on " << path.toStdString();
+    EXPECT_FALSE(read->readable);
+    EXPECT_TRUE(read->notAFile);
+    EXPECT_EQ(read->problem, QString::fromUtf8(GetParam().problem));
+}
+
+TEST_P(ReadingWhatIsNoFile, TheEncodersVerdictIsUnreadableWithTheReason) {
+    const std::optional<ProbeVerdict> verdict =
+        Answer<ProbeVerdict>([this] { return LibraryProbe::Probe(path, 15000); });
+    ASSERT_TRUE(verdict) << "the probe waited on " << path.toStdString();
+    EXPECT_FALSE(verdict->readable);
+    EXPECT_FALSE(verdict->timedOut);
+    EXPECT_EQ(verdict->reason, QFileInfo(path).fileName() +
+                                   " was not read: " + QString::fromUtf8(GetParam().problem) + ".");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ReadingWhatIsNoFile,
+    testing::Values(NotAFileCase{"Fifo", Entry::Fifo, "it is a named pipe, not a regular file"},
+                    NotAFileCase{"Device", Entry::Device, "it is a device, not a regular file"},
+                    NotAFileCase{"Folder", Entry::Folder, "it is a folder, not a regular file"}),
+    test::CaseName<NotAFileCase>);
+
+struct SourceCase {
+    const char* name;
+    const char* file;
+    QStringList options;  // for the encoder that makes it
+    bool throughLink;
+    double start;  // where its pictures and sounds begin
+};
+
+class ReadingThroughTheDescriptor : public testing::TestWithParam<SourceCase> {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+    }
+    QTemporaryDir dir;
+};
+
+// The library reads the very file opened, and seeks in it as in any file: an MP4 whose index
+// is at its end, and the last packets of a file that begins late, are read as before.
+TEST_P(ReadingThroughTheDescriptor, ReadsEveryTrackAndTheLength) {
+    const SourceCase& c = GetParam();
+    QString path = dir.filePath(c.file);
+    ASSERT_TRUE(test::MakeClip(path, 3, "160x120", c.options));
+    if (c.throughLink) {
+        const QString link = dir.filePath(QStringLiteral("link-") + c.file);
+        ASSERT_TRUE(QFile::link(path, link));
+        path = link;
+    }
+    const MediaTracks read = MediaTracks::Read(path);
+    ASSERT_TRUE(read.readable) << read.problem.toStdString();
+    EXPECT_FALSE(read.notAFile);
+    EXPECT_EQ(read.Count(MediaTracks::Kind::Video), 1);
+    EXPECT_EQ(read.Count(MediaTracks::Kind::Audio), 1);
+    EXPECT_NEAR(read.start, c.start, 0.5);
+    if (c.start > 0) {
+        EXPECT_NEAR(read.end, c.start + 3, 0.5);  // read from its last packets, after a seek
+    } else {
+        EXPECT_NEAR(read.seconds, 3, 0.5);
+    }
+    EXPECT_TRUE(LibraryProbe::Probe(path, 15000).readable);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, ReadingThroughTheDescriptor,
+    testing::Values(
+        SourceCase{"Mp4IndexAtTheEnd", "clip.mp4", {}, false, 0},
+        SourceCase{"Mp4IndexAtTheStart", "clip.mp4", {"-movflags", "+faststart"}, false, 0},
+        SourceCase{"Matroska", "clip.mkv", {}, false, 0},
+        SourceCase{"ThroughALink", "clip.mp4", {}, true, 0},
+        SourceCase{"BeginningLate", "clip.mkv", {"-output_ts_offset", "20"}, false, 20}),
+    test::CaseName<SourceCase>);
+
+}  // namespace
+}  // namespace reelwright
