@@ -18,7 +18,7 @@ class EncoderOptions {
         Exits,      // prints information and stops instead of converting
         NamesFile,  // reads or writes a file of its own, named or not
     };
-    // `name` is the option without its dash and without a stream specifier ("c" of "-c:v").
+    // `name` is the option without its dash and without the tracks named after it ("c" of "-c:v").
     static Kind KindOf(const QString& name);
 
     // Options whose value is a filter graph.

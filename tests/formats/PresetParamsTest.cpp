@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"an empty word", "-c copy \"\"", kSecondOutput},
         RefusedCase{"open quote", "-metadata title=\"open", "a quote is not closed"},
         RefusedCase{"input", "-i /home/me/other.mkv -c copy", "\"-i\" would add another input"},
-        RefusedCase{"input with a stream specifier", "-i:v other.mkv", "would add another input"},
+        RefusedCase{"input for one track", "-i:v other.mkv", "would add another input"},
         RefusedCase{"loopback decoder", "-dec 0:0", "would add another input"},
         RefusedCase{"overwrite", "-c copy -y", "\"-y\" decides whether existing files"},
         RefusedCase{"never overwrite", "-n -c copy", "\"-n\" decides whether existing files"},
@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, FineParams,
     testing::Values(
         FineCase{"nothing", ""}, FineCase{"copy", "-c copy"}, FineCase{"target", "-target pal-dvd"},
-        FineCase{"stream specifiers",
+        FineCase{"options for one track",
                  "-c:v:0 libx264 -b:a 128k -metadata:s:a:0 language=eng -disposition:a:0 default"},
         FineCase{"flags", "-vn -c:a flac -sn -dn -shortest -bitexact -xerror -nostdin"},
         FineCase{"values that start with a dash", "-map_metadata -1 -map_chapters -1 -ss -5"},
