@@ -1,6 +1,7 @@
 #include "formats/FormatChoice.h"
 
 #include "formats/OwnPresets.h"
+#include "formats/PresetParams.h"
 
 #include "platform/CommandLine.h"
 #include "platform/Notifier.h"
@@ -15,6 +16,37 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(reelwright::FormatChoice)
 };
 
+QString PresetName(const PresetEntry& entry) {
+    //: A preset as the user is told of it: its category, its name and its container.
+    return Text::tr("\"%1 / %2\" (%3)").arg(entry.category, entry.label, entry.extension);
+}
+
+// Says once for a read of a catalogue which presets were left out, and why.
+void TellRefused(const std::vector<RefusedPreset>& refused, const QString& path) {
+    const QString file = QDir::toNativeSeparators(path);
+    if (refused.size() == 1) {
+        //: %1 is a preset, %2 the file it is in, %3 why it was left out.
+        Notifier::Current().Show(Text::tr("The preset %1 in %2 was left out.\r\nIt holds more "
+                                          "than options for the file being converted: %3.")
+                                     .arg(PresetName(refused[0].entry), file, refused[0].reason),
+                                 MessageIcon::Warning);
+        return;
+    }
+    QStringList names;
+    QStringList details;
+    for (const RefusedPreset& preset : refused) {
+        names << PresetName(preset.entry);
+        details << PresetName(preset.entry) + QStringLiteral(": ") + preset.reason;
+    }
+    if (!names.isEmpty()) {
+        //: %1 is a file of presets, %2 the presets left out of it, one a line.
+        Notifier::Current().Show(Text::tr("These presets in %1 were left out, since they hold "
+                                          "more than options for the file being converted:\r\n%2")
+                                     .arg(file, names.join(QStringLiteral("\r\n"))),
+                                 MessageIcon::Warning, details.join(u'\n'));
+    }
+}
+
 }  // namespace
 
 bool FormatChoice::LoadPresets(const QString& path) {
@@ -27,6 +59,8 @@ bool FormatChoice::LoadPresets(const QString& path) {
         return false;
     }
     if (outcome == PresetCatalogue::Outcome::Loaded) {
+        // Presets are data people share: a preset that is more than options is left out.
+        TellRefused(presets_.LeaveOutRefused(), path);
         categories_ = presets_.Categories();
         SelectCategory(0);
     }
@@ -74,6 +108,7 @@ void FormatChoice::LoadOwnPresets(const QString& path) {
     if (!read.problem.isEmpty()) {
         Notifier::Current().Show(read.problem, MessageIcon::Warning);
     }
+    TellRefused(read.refused, path);
     presets_.SetOwn(read.entries);
     RelistPresets();
 }
@@ -335,6 +370,10 @@ FormatParameters FormatChoice::Parameters() const {
                              "its params: %4")
                         .arg(Category(), Label(), Extension(), params)};
         }
+        if (const std::optional<QString> problem = PresetParams::Problem(params)) {
+            return {std::nullopt, Text::tr("The preset \"%1 / %2\" (%3) cannot be used: %4")
+                                      .arg(Category(), Label(), Extension(), *problem)};
+        }
         return {params, QString()};
     }
     if (const QString unchosen = UnchosenCodecProblem(); !unchosen.isEmpty()) {
@@ -351,6 +390,11 @@ FormatParameters FormatChoice::Parameters() const {
         return {std::nullopt,
                 Text::tr("A codec name of the custom format has a quote that is not closed: %1")
                     .arg(*params)};
+    }
+    // A codec name of an edited catalogue could hold more than a name.
+    if (const std::optional<QString> problem = PresetParams::Problem(*params)) {
+        return {std::nullopt,
+                Text::tr("The custom format's options cannot be used: %1").arg(*problem)};
     }
     return {*params, QString()};
 }

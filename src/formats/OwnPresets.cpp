@@ -2,6 +2,7 @@
 
 #include "formats/CatalogueScanner.h"
 #include "formats/PresetCatalogue.h"
+#include "formats/PresetParams.h"
 #include "platform/SafeFile.h"
 #include "platform/WholeFile.h"
 
@@ -60,8 +61,11 @@ QString OwnPresets::DefaultPath() {
            QStringLiteral("/reelwright/presets.xml");
 }
 
-OwnPresets::Read OwnPresets::Load(const QString& path) {
-    Read read;
+namespace {
+
+// What the file holds, every preset in it.
+OwnPresets::Read ReadFile(const QString& path) {
+    OwnPresets::Read read;
     const QString shown = QDir::toNativeSeparators(path);
     // Opened once, without waiting: a pipe at its name would hold the program's start.
     SafeFile opened = SafeFile::OpenForReading(path, SafeFile::Links::Follow);
@@ -118,6 +122,22 @@ OwnPresets::Read OwnPresets::Load(const QString& path) {
     return read;
 }
 
+}  // namespace
+
+OwnPresets::Read OwnPresets::Load(const QString& path) {
+    Read read = ReadFile(path);
+    std::vector<PresetEntry> listed;
+    for (const PresetEntry& entry : read.entries) {
+        if (std::optional<QString> problem = PresetParams::Problem(entry.params)) {
+            read.refused.push_back({entry, *problem});
+        } else {
+            listed.push_back(entry);
+        }
+    }
+    read.entries = std::move(listed);
+    return read;
+}
+
 QString OwnPresets::NameProblem(const QString& category, const QString& label,
                                 const QString& extension) {
     const std::pair<const QString*, QString> names[] = {
@@ -158,7 +178,7 @@ QString OwnPresets::NameProblem(const QString& category, const QString& label,
 bool OwnPresets::Add(const QString& path, const PresetEntry& entry, bool* replaced,
                      QString* error) {
     // What is on the disk now, so that a preset another copy saved meanwhile stays.
-    Read read = Load(path);
+    Read read = ReadFile(path);
     if (read.unreadable) {
         *error = read.problem;
         return false;
@@ -175,7 +195,7 @@ bool OwnPresets::Add(const QString& path, const PresetEntry& entry, bool* replac
 }
 
 bool OwnPresets::Remove(const QString& path, const PresetEntry& which, QString* error) {
-    Read read = Load(path);
+    Read read = ReadFile(path);
     if (read.unreadable) {
         *error = read.problem;
         return false;

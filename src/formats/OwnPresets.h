@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/PresetEntry.h"
+#include "formats/RefusedPreset.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +26,9 @@ class OwnPresets {
         // over it) or was damaged (it is set aside, and the shipped presets go on alone).
         QString problem;
         bool unreadable = false;
+        // Presets left out of `entries`, since their params are more than options for the one
+        // output (PresetParams). The file keeps them: they are the user's to take away.
+        std::vector<RefusedPreset> refused;
     };
     // A missing file holds no presets. A damaged one is renamed `presets.xml.damaged` (or
     // `.damaged-2`, ... without replacing an earlier one).

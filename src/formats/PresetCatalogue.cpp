@@ -1,5 +1,7 @@
 #include "formats/PresetCatalogue.h"
 
+#include "formats/PresetParams.h"
+
 namespace reelwright {
 namespace {
 
@@ -41,6 +43,23 @@ PresetCatalogue::Outcome PresetCatalogue::Scan(const QString& text, QString* err
     const Outcome outcome = catalogue::Scan(text, kLayout, &entries_, error);
     shipped_ = entries_.size();
     return outcome;
+}
+
+std::vector<RefusedPreset> PresetCatalogue::LeaveOutRefused() {
+    std::vector<RefusedPreset> refused;
+    std::vector<PresetEntry> kept;
+    std::size_t shipped = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (std::optional<QString> problem = PresetParams::Problem(entries_[i].params)) {
+            refused.push_back({entries_[i], *problem});
+            continue;
+        }
+        kept.push_back(entries_[i]);
+        shipped += i < shipped_ ? 1 : 0;
+    }
+    entries_ = std::move(kept);
+    shipped_ = shipped;
+    return refused;
 }
 
 void PresetCatalogue::SetOwn(const std::vector<PresetEntry>& own) {

@@ -2,6 +2,7 @@
 
 #include "formats/CatalogueScanner.h"
 #include "formats/PresetEntry.h"
+#include "formats/RefusedPreset.h"
 
 #include <QStringList>
 
@@ -21,6 +22,10 @@ class PresetCatalogue {
     Outcome Load(const QString& path, QString* error);
 
     const std::vector<PresetEntry>& Entries() const { return entries_; }
+
+    // Leaves out the presets whose params are more than options for the one output the program
+    // names (PresetParams), and returns them with the reason. Scan keeps them, as it always did.
+    std::vector<RefusedPreset> LeaveOutRefused();
 
     // The user's own presets, listed after the file's (so the file's keep their places).
     void SetOwn(const std::vector<PresetEntry>& own);

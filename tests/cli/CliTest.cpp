@@ -97,6 +97,28 @@ TEST_F(CliTest, OwnPresetsAndCopyPresetsAreUsedByName) {
     EXPECT_EQ(tracks[0].codec, test::ProbeTracks(clip)[0].codec);
 }
 
+// A shared preset of one's own that would write a second output is left out: not listed, not
+// usable by name, and said once on stderr with its reason.
+TEST_F(CliTest, APresetThatWouldWriteASecondOutputIsLeftOutAndSaid) {
+    const QString path = home.filePath(".local/share/reelwright/presets.xml");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(OwnPresets::Text(
+        {{"Shared", "-c:v libx264 -c:a aac " + home.filePath("important.mkv") + " -c:v libx264",
+          "mkv", "Mine"}}));
+    file.close();
+    const Result listed = Run({"--list-presets"});
+    EXPECT_EQ(listed.status, 0) << listed.err.toStdString();
+    EXPECT_FALSE(listed.out.contains("Mine/Shared")) << listed.out.toStdString();
+    EXPECT_EQ(listed.err.count("\"Mine / Shared\" (mkv)"), 1) << listed.err.toStdString();
+    EXPECT_TRUE(listed.err.contains("\"" + home.filePath("important.mkv") + "\" is not an option"))
+        << listed.err.toStdString();
+    const Result used = Run({"--preset", "Mine/Shared", "--output-folder", "out", Clip("a.mkv")});
+    EXPECT_NE(used.status, 0);
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("important.mkv")));
+}
+
 // A saved codec no longer in the list is said, and no other is used in its place.
 TEST_F(CliTest, ASavedCodecNoLongerListedIsSaidAndNotReplaced) {
     const QString clip = Clip("clip.mkv");

@@ -132,6 +132,43 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// The program's catalogue is read the same way: what is more than options is left out and
+// said once for the read, the rest listed in its places.
+TEST_F(FormatChoiceTest, ACataloguesPresetsThatAreMoreThanOptionsAreLeftOut) {
+    Load({PresetLines("H.264", "-c:v libx264 -y", "mp4", "Web"),
+          PresetLines("H.264", "-c:v libx264", "mkv", "Web"),
+          PresetLines("Sound", "-vn -c:a aac -b:a", "m4a", "Web"),
+          PresetLines("DVD", "-target pal-dvd", "mpg", "Old")},
+         {CodecLines("mpeg4", "MPEG-4", "video codec"), CodecLines("aac", "AAC", "audio codec")});
+    ASSERT_EQ(notifier.messages.size(), 1u) << notifier.Texts().join("\n").toStdString();
+    EXPECT_TRUE(
+        notifier.messages[0].text.endsWith(":\r\n\"Web / H.264\" (mp4)\r\n\"Web / Sound\" (m4a)"))
+        << notifier.messages[0].text.toStdString();
+    EXPECT_EQ(notifier.messages[0].details,
+              "\"Web / H.264\" (mp4): \"-y\" decides whether existing files are written over, "
+              "which the program decides itself\n"
+              "\"Web / Sound\" (m4a): \"-b:a\" needs a value, and none follows it");
+    EXPECT_EQ(choice.Categories(), (QStringList{"Web", "Old"}));
+    EXPECT_EQ(choice.Labels(), QStringList{"H.264"});
+    EXPECT_EQ(choice.Extensions(), QStringList{"mkv"});
+    EXPECT_EQ(choice.Parameters().options, "-c:v libx264");
+}
+
+// The options are judged again where they are used: a codec name of an edited catalogue that
+// holds more than a name makes no options.
+TEST_F(FormatChoiceTest, CustomOptionsThatAreMoreThanOptionsAreNotUsed) {
+    Load({PresetLines("DVD", "-target pal-dvd", "mpg", "Old")},
+         {CodecLines("mpeg4 /home/me/important.avi", "MPEG-4", "video codec"),
+          CodecLines("aac", "AAC", "audio codec")});
+    choice.presetMode = false;
+    const FormatParameters parameters = choice.Parameters();
+    EXPECT_FALSE(parameters.options.has_value());
+    EXPECT_TRUE(
+        parameters.error.startsWith("The custom format's options cannot be used: "
+                                    "\"/home/me/important.avi\" is not an option"))
+        << parameters.error.toStdString();
+}
+
 TEST_F(FormatChoiceTest, AFailedCatalogueLeavesItsListsEmptyWithItsMessage) {
     EXPECT_FALSE(choice.LoadPresets(dir.filePath("missing.xml")));
     EXPECT_FALSE(choice.LoadCodecs(test::WriteFile(

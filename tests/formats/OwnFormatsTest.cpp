@@ -203,6 +203,62 @@ TEST_F(OwnFormats, ANameMustKeepToTheCataloguesRules) {
     EXPECT_EQ(choice.SaveOwnPreset("Web", "A/B & C", &note), "");
 }
 
+// Presets are shared. One whose params name a second output (which the encoder, told -y, writes
+// over) or read another input is left out when one's own presets are read, said once by name and
+// reason, and kept in the file: saving another preset does not drop it.
+TEST_F(OwnFormats, APresetThatIsMoreThanOptionsIsLeftOutAndSaidOnce) {
+    QDir().mkpath(QFileInfo(ownPath).path());
+    test::WriteFile(
+        dir, "data/reelwright/presets.xml",
+        OwnPresets::Text({{"Shared", "-c:v libx264 -c:a aac /home/me/important.mkv -c:v libx264",
+                           "mkv", "From a friend"},
+                          {"Fine", "-c:v libx264 -crf 20", "mkv", "From a friend"},
+                          {"Overlay", "-vf movie=/home/me/logo.png[l];[in][l]overlay", "mp4",
+                           "From a friend"}}));
+    FormatChoice next;
+    Load(next);
+    ASSERT_EQ(notifier.messages.size(), 1u) << notifier.Texts().join("\n").toStdString();
+    const test::Message& told = notifier.messages[0];
+    EXPECT_EQ(told.icon, MessageIcon::Warning);
+    EXPECT_TRUE(told.text.contains(QDir::toNativeSeparators(ownPath))) << told.text.toStdString();
+    EXPECT_TRUE(told.text.contains("\"From a friend / Shared\" (mkv)")) << told.text.toStdString();
+    EXPECT_TRUE(told.text.contains("\"From a friend / Overlay\" (mp4)"));
+    EXPECT_TRUE(
+        told.details.contains("\"From a friend / Shared\" (mkv): \"/home/me/important.mkv\" "
+                              "is not an option"))
+        << told.details.toStdString();
+    EXPECT_TRUE(told.details.contains("\"From a friend / Overlay\" (mp4): the filter \"movie\""));
+    EXPECT_EQ(next.Presets().LabelsOf("From a friend"), QStringList{"Fine"});
+    EXPECT_FALSE(next.SelectPreset("From a friend", "Shared"));
+    ASSERT_TRUE(next.SelectPreset("From a friend", "Fine"));
+    EXPECT_EQ(next.Parameters().options, "-c:v libx264 -crf 20");
+
+    next.presetMode = false;
+    next.custom = choice.custom;
+    next.custom.videoCodec = 1;
+    next.custom.audioCodec = 0;
+    QString note;
+    ASSERT_EQ(next.SaveOwnPreset("Mine", "Small", &note), "");
+    EXPECT_TRUE(OwnFile().contains("/home/me/important.mkv"));
+    EXPECT_TRUE(OwnFile().contains("movie=/home/me/logo.png"));
+    EXPECT_EQ(notifier.messages.size(), 1u) << notifier.Texts().join("\n").toStdString();
+}
+
+// One left out is said in one sentence with its reason.
+TEST_F(OwnFormats, OnePresetLeftOutIsSaidWithItsReason) {
+    QDir().mkpath(QFileInfo(ownPath).path());
+    test::WriteFile(dir, "data/reelwright/presets.xml",
+                    OwnPresets::Text({{"Twice", "-c copy -i /home/me/other.mkv", "mkv", "Mine"}}));
+    FormatChoice next;
+    Load(next);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text,
+              "The preset \"Mine / Twice\" (mkv) in " + QDir::toNativeSeparators(ownPath) +
+                  " was left out.\r\nIt holds more than options for the file being converted: "
+                  "\"-i\" would add another input.");
+    EXPECT_EQ(next.Categories(), (QStringList{"Web", "Old"}));
+}
+
 // A damaged catalogue of one's own is set aside, never replaced, and said once; the program's
 // presets still load. Saving afterwards starts a new file.
 TEST_F(OwnFormats, ADamagedCatalogueIsSetAsideAndSaid) {
