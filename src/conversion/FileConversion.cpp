@@ -39,7 +39,7 @@ bool FileConversion::Prepare() {
                         TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
     plan_ = TrackPlan::Make(facts, type, request_.options, request_.tracks);
     if (const std::optional<QString>& refusal = plan_.Refusal()) {
-        outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}, true};
+        outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
         return false;
     }
     if (!MakeResultFile()) {
@@ -69,7 +69,7 @@ bool FileConversion::MakeResultFile() {
     QString error;
     temporary_ = CreateTemporaryOutput(request_.output, &error, &lock_, &noLock_, &unlocked_);
     if (temporary_.isEmpty()) {
-        outcome_ = {Ending::Failed, QString(), error, QString(), QString(), {}, true};
+        outcome_ = {Ending::Failed, QString(), error, QString(), QString(), {}};
         return false;
     }
     // The claim is on the disk before the encoder starts: the result is the row's only if the

@@ -49,9 +49,6 @@ class FileConversion : public QObject {
         QString logPath;
         QString tail;  // the last of the encoder's text
         TrackReport report;
-        // A failure before the encoder could start that the user is told of in a box (unless
-        // failures are kept quiet): the format cannot be written, or no hidden file be made.
-        bool refusedAtStart = false;
     };
 
     // `claim`, when given, is the claim on the result's plain name (the one nothing but its own
@@ -62,7 +59,8 @@ class FileConversion : public QObject {
     ~FileConversion() override;
 
     // Everything before the encoder starts: the facts, the plan, the hidden result, the job and
-    // its log. False when the file has already ended (Result() says why).
+    // its log. False when the file has already ended (Result() says why: the format cannot be
+    // written, or no hidden file be made).
     bool Prepare();
     // The encoder's part, to its end with the window kept alive.
     void Run();
