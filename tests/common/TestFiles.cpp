@@ -164,4 +164,13 @@ QString CodecCatalogueText(const QList<QStringList>& entries, const QString& roo
     return CrLf(CatalogueLines(root, entries, "</codecs>"));
 }
 
+bool MakeFolder(const QString& path, unsigned mode) {
+    const QByteArray native = QFile::encodeName(path);
+    return ::mkdir(native.constData(), 0700) == 0 && ::chmod(native.constData(), mode) == 0;
+}
+
+bool GiveAway(const QString& path) {
+    return ::lchown(QFile::encodeName(path).constData(), kOtherUser, kOtherUser) == 0;
+}
+
 }  // namespace reelwright::test

@@ -11,6 +11,13 @@ namespace reelwright::test {
 // Writes a file into a temporary folder and returns its path.
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes = "data");
 
+// The user a test acts as when it needs a second one (nobody).
+inline constexpr unsigned kOtherUser = 65534;
+// A folder of `mode` made at `path` (the umask set aside).
+bool MakeFolder(const QString& path, unsigned mode);
+// `path` (never followed) given to the other user.
+bool GiveAway(const QString& path);
+
 // An empty file under a name given in raw bytes (not always UTF-8), removed again at the end:
 // a temporary folder cannot remove a name that Qt cannot decode.
 class NativeNamedFile {

@@ -5,6 +5,7 @@
 
 #include "common/CaseName.h"
 #include "common/ScopedVariable.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -22,22 +23,15 @@
 namespace reelwright {
 namespace {
 
-// A user that is not us, for folders planted by someone else.
-constexpr uid_t kOtherUser = 65534;
+// Folders planted by someone else belong to a user that is not us.
+using test::GiveAway;
+using test::kOtherUser;
+using test::MakeFolder;
 
 using test::ScopedVariable;
 
 QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
-}
-
-bool MakeFolder(const QString& path, mode_t mode) {
-    return ::mkdir(Native(path).constData(), 0700) == 0 &&
-           ::chmod(Native(path).constData(), mode) == 0;
-}
-
-bool GiveAway(const QString& path) {
-    return ::lchown(Native(path).constData(), kOtherUser, kOtherUser) == 0;
 }
 
 // What lstat tells of a path, to see it left alone.

@@ -6,6 +6,7 @@
 #include "WindowTest.h"
 #include "common/CaseName.h"
 #include "common/ScopedVariable.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,9 @@
 namespace reelwright {
 namespace {
 
-constexpr uid_t kOtherUser = 65534;
+using test::GiveAway;
+using test::kOtherUser;
+using test::MakeFolder;
 constexpr int kBoundMs = 60000;
 
 // Listens at the path given, answers every connection "taken" as a window would, and counts
@@ -104,15 +107,6 @@ print("answer", got.decode(errors="replace").strip() or "none", flush=True)
 
 QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
-}
-
-bool MakeFolder(const QString& path, mode_t mode) {
-    return ::mkdir(Native(path).constData(), 0700) == 0 &&
-           ::chmod(Native(path).constData(), mode) == 0;
-}
-
-bool GiveAway(const QString& path) {
-    return ::lchown(Native(path).constData(), kOtherUser, kOtherUser) == 0;
 }
 
 // A Python program run as nobody, with setpriv from util-linux.
