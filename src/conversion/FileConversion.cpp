@@ -18,12 +18,11 @@
 
 namespace reelwright {
 
-FileConversion::FileConversion(Request request, std::unique_ptr<ResultClaim> claim,
-                               QObject* parent)
+FileConversion::FileConversion(Request request, std::unique_ptr<ResultClaim> claim, QObject* parent)
     : QObject(parent), request_(std::move(request)), claim_(std::move(claim)) {}
 
 FileConversion::~FileConversion() {
-    for (const int fd : {lock_, unlocked_}) {
+    for (const int fd : {lock_, unlocked_, encoderFd_}) {
         if (fd >= 0) {
             ::close(fd);  // lets go of the hidden result's lock
         }
@@ -95,7 +94,12 @@ void FileConversion::PrepareJob() {
     WriteAttachments(attached);
     job_->SetInputFile(request_.source);
     job_->SetOutputFile(temporary_);
-    job_->SetOutputDescriptor(ResultFd());
+    if (ResultFd() >= 0) {
+        encoderFd_ =
+            ::open(QStringLiteral("/proc/self/fd/%1").arg(ResultFd()).toLatin1().constData(),
+                   O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    }
+    job_->SetOutputDescriptor(encoderFd_);
     job_->SetResultName(request_.output);
     job_->SetParametrs(plan_.Options(attached) + QStringLiteral(" -y"));
     job_->SetFileTimeLength(request_.playLength);
@@ -114,8 +118,8 @@ void FileConversion::WriteAttachments(QStringList& paths) {
     }
     attachments_ = std::make_unique<QTemporaryDir>();
     for (const TrackPlan::Attachment& attachment : plan_.Attachments()) {
-        QFile file(attachments_->filePath(QString::number(paths.size()) + u'-' +
-                                          attachment.fileName));
+        QFile file(
+            attachments_->filePath(QString::number(paths.size()) + u'-' + attachment.fileName));
         if (file.open(QIODevice::WriteOnly) &&
             file.write(attachment.bytes) == attachment.bytes.size() && file.flush()) {
             paths << file.fileName();

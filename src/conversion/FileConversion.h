@@ -116,6 +116,9 @@ class FileConversion : public QObject {
     QString temporary_;
     int lock_ = -1;      // held on the hidden result while it is written
     int unlocked_ = -1;  // the hidden result's descriptor where the folder keeps no locks
+    // The same file opened anew for the encoder: it inherits this one, never the one that holds
+    // the lock, so the lock ends with this program, not with an encoder that outlives it a moment.
+    int encoderFd_ = -1;
     QString noLock_;
     std::shared_ptr<CVideoConv> job_;
     std::unique_ptr<RunLog> log_;
