@@ -3,6 +3,7 @@
 #include "plan/ContainerTable.h"
 #include "plan/TrackPlan.h"
 
+#include "SourceTracks.h"
 #include "common/CaseName.h"
 
 #include <gtest/gtest.h>
@@ -15,25 +16,21 @@ namespace {
 using Kind = MediaTracks::Kind;
 using Track = MediaTracks::Track;
 
-Track Make(int index, Kind kind, const char* codec, const char* language = "") {
-    Track track;
-    track.index = index;
-    track.kind = kind;
-    track.codec = QString::fromLatin1(codec);
-    track.language = QString::fromLatin1(language);
-    return track;
-}
+using test::SourceTrack;
 
 // Every kind of track a source may bring: two pictures, two sounds, text and picture
 // subtitles, a font and a cover.
 SourceFacts Everything() {
     MediaTracks film;
     film.readable = true;
-    film.tracks = {Make(0, Kind::Video, "h264"),        Make(1, Kind::Video, "h264"),
-                   Make(2, Kind::Audio, "ac3", "eng"),  Make(3, Kind::Audio, "aac", "deu"),
-                   Make(4, Kind::Subtitle, "subrip", "eng"),
-                   Make(5, Kind::Subtitle, "hdmv_pgs_subtitle", "fra"),
-                   Make(6, Kind::Font, "ttf"),          Make(7, Kind::Cover, "mjpeg")};
+    film.tracks = {SourceTrack(0, Kind::Video, "h264"),
+                   SourceTrack(1, Kind::Video, "h264"),
+                   SourceTrack(2, Kind::Audio, "ac3", "eng"),
+                   SourceTrack(3, Kind::Audio, "aac", "deu"),
+                   SourceTrack(4, Kind::Subtitle, "subrip", "eng"),
+                   SourceTrack(5, Kind::Subtitle, "hdmv_pgs_subtitle", "fra"),
+                   SourceTrack(6, Kind::Font, "ttf"),
+                   SourceTrack(7, Kind::Cover, "mjpeg")};
     film.tracks[0].look.fieldOrder = QStringLiteral("progressive");
     film.tracks[1].look.fieldOrder = QStringLiteral("progressive");
     film.tracks[4].textSubtitle = true;
@@ -44,12 +41,10 @@ SourceFacts Everything() {
 
 // The kind a left-out track is counted under.
 Kind KindOf(const QString& word) {
-    static const std::map<QString, Kind> kKinds{{"video", Kind::Video},
-                                                {"audio", Kind::Audio},
-                                                {"subtitle", Kind::Subtitle},
-                                                {"picture subtitle", Kind::Subtitle},
-                                                {"font", Kind::Font},
-                                                {"cover", Kind::Cover}};
+    static const std::map<QString, Kind> kKinds{
+        {"video", Kind::Video},       {"audio", Kind::Audio},
+        {"subtitle", Kind::Subtitle}, {"picture subtitle", Kind::Subtitle},
+        {"font", Kind::Font},         {"cover", Kind::Cover}};
     return kKinds.at(word);
 }
 
@@ -58,9 +53,8 @@ TEST(PlanTable, EveryContainerAccountsForEveryTrackKeptOrLeftOut) {
     for (const ContainerRules& rules : ContainerTable()) {
         for (const QString& type : rules.extensions) {
             SCOPED_TRACE(type.toStdString());
-            const TrackPlan plan =
-                TrackPlan::Make(source, type, QStringLiteral("-c:v libx264 -c:a aac"),
-                                TrackPlan::Choice::Every);
+            const TrackPlan plan = TrackPlan::Make(
+                source, type, QStringLiteral("-c:v libx264 -c:a aac"), TrackPlan::Choice::Every);
             if (!plan.Chose()) {
                 continue;  // nothing of it fits: the encoder is left to say so
             }
@@ -89,13 +83,13 @@ TEST(PlanTable, EachContainerKeepsWhatItsRowSays) {
     for (const ContainerRules& rules : ContainerTable()) {
         const QString type = rules.extensions.first();
         SCOPED_TRACE(type.toStdString());
-        const TrackPlan plan = TrackPlan::Make(source, type, QStringLiteral("-c:v libx264"),
-                                               TrackPlan::Choice::Every);
+        const TrackPlan plan =
+            TrackPlan::Make(source, type, QStringLiteral("-c:v libx264"), TrackPlan::Choice::Every);
         if (!plan.Chose()) {
             continue;
         }
         const auto most = [](ContainerRules::Many many, int all) {
-            return many == ContainerRules::Many::All ? all
+            return many == ContainerRules::Many::All   ? all
                    : many == ContainerRules::Many::One ? 1
                                                        : 0;
         };
@@ -141,7 +135,7 @@ TEST(PlanTable, ACoverThatCannotBeReadIsLeftOutAndSaidSo) {
 struct PictureCase {
     const char* name;
     MediaTracks::Picture picture;
-    const char* codec;  // of the source's picture
+    const char* codec;   // of the source's picture
     const char* looked;  // what the field detector saw; null: it was not asked or could not tell
     const char* type;
     const char* options;
@@ -176,8 +170,8 @@ const PictureCase kPictures[] = {
     {"a picture tagged interlaced is made progressive", Picture("tt"), "h264", nullptr, "mp4",
      "-c:v libx264", "bwdif=mode=send_frame:parity=auto:deint=all",
      "Interlaced picture made progressive."},
-    {"an untagged one the detector saw interlaced is too", Picture(""), "mpeg2video", "bb",
-     "mp4", "-c:v libx264", "parity=bff", "Interlaced picture made progressive."},
+    {"an untagged one the detector saw interlaced is too", Picture(""), "mpeg2video", "bb", "mp4",
+     "-c:v libx264", "parity=bff", "Interlaced picture made progressive."},
     {"an untagged one the detector saw progressive is left whole", Picture(""), "mpeg2video",
      "progressive", "mp4", "-c:v libx264", "", ""},
     {"an untagged one nobody could tell is left whole", Picture(""), "mpeg2video", nullptr, "mp4",
@@ -191,8 +185,8 @@ const PictureCase kPictures[] = {
      nullptr, "mkv", "-c:v ffv1", "", ""},
     {"a turned picture is left to the encoder's own turning", Picture("progressive", "", "", 90),
      "h264", nullptr, "mp4", "-c:v libx264", "", ""},
-    {"a copied HDR picture is left as it is", Picture("progressive", "smpte2084"), "hevc",
-     nullptr, "mkv", "-c copy", "", ""},
+    {"a copied HDR picture is left as it is", Picture("progressive", "smpte2084"), "hevc", nullptr,
+     "mkv", "-c copy", "", ""},
 };
 
 class PlanningPictures : public testing::TestWithParam<PictureCase> {};
@@ -201,14 +195,15 @@ TEST_P(PlanningPictures, AsTheSourceMeantThem) {
     const PictureCase& c = GetParam();
     MediaTracks source;
     source.readable = true;
-    source.tracks = {Make(0, Kind::Video, c.codec), Make(1, Kind::Audio, "aac")};
+    source.tracks = {SourceTrack(0, Kind::Video, c.codec), SourceTrack(1, Kind::Audio, "aac")};
     source.tracks[0].look = c.picture;
     SourceFacts facts{source, {}};
     if (c.looked) {
         facts.fields[0] = QString::fromLatin1(c.looked);
     }
-    const TrackPlan plan = TrackPlan::Make(facts, QString::fromLatin1(c.type),
-                                           QString::fromLatin1(c.options), TrackPlan::Choice::Every);
+    const TrackPlan plan =
+        TrackPlan::Make(facts, QString::fromLatin1(c.type), QString::fromLatin1(c.options),
+                        TrackPlan::Choice::Every);
     const QString options = plan.Options();
     const QString note = QString::fromLatin1(c.note);
     if (*c.filter) {
@@ -247,8 +242,7 @@ const LookCase kLooks[] = {
     {"a picture whose file says its fields", "mpeg2video", "tt", "mp4", "-c:v libx264", false},
     {"a codec that is never interlaced", "vp9", "", "mp4", "-c:v libx264", false},
     {"a picture copied as it is", "h264", "", "mkv", "-c copy", false},
-    {"a copy the container cannot hold, encoded after all", "dvvideo", "", "mp4", "-c copy",
-     true},
+    {"a copy the container cannot hold, encoded after all", "dvvideo", "", "mp4", "-c copy", true},
     {"a format without pictures", "h264", "", "mp4", "-vn -c:a aac", false},
     {"a format that maps its own tracks", "h264", "", "mp4", "-map 0:v -c:v libx264", false},
 };
@@ -259,10 +253,10 @@ TEST_P(AskingTheFieldDetector, OnlyWhereThePlanNeedsItsWord) {
     const LookCase& c = GetParam();
     MediaTracks source;
     source.readable = true;
-    source.tracks = {Make(0, Kind::Audio, "aac"), Make(1, Kind::Video, c.codec)};
+    source.tracks = {SourceTrack(0, Kind::Audio, "aac"), SourceTrack(1, Kind::Video, c.codec)};
     source.tracks[1].look.fieldOrder = QString::fromLatin1(c.fields);
-    const std::vector<int> wanted = TrackPlan::FieldLooksWanted(
-        source, QString::fromLatin1(c.type), QString::fromLatin1(c.options));
+    const std::vector<int> wanted = TrackPlan::FieldLooksWanted(source, QString::fromLatin1(c.type),
+                                                                QString::fromLatin1(c.options));
     EXPECT_EQ(wanted, c.wanted ? std::vector<int>{1} : std::vector<int>{});
 }
 

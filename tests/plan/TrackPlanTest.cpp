@@ -1,10 +1,11 @@
 // Which tracks of a source go into a result, and what is said of the rest: the plan made from
 // the source's tracks, the container's row of the table and the format's options.
-#include "plan/TrackPlan.h"
-#include "plan/ContainerTable.h"
 #include "formats/CustomFormat.h"
 #include "formats/PresetCatalogue.h"
+#include "plan/ContainerTable.h"
+#include "plan/TrackPlan.h"
 
+#include "SourceTracks.h"
 #include "common/CaseName.h"
 
 #include <gtest/gtest.h>
@@ -14,27 +15,20 @@ namespace {
 
 using Kind = MediaTracks::Kind;
 
-MediaTracks::Track Make(int index, Kind kind, const char* codec, const char* language = "") {
-    MediaTracks::Track track;
-    track.index = index;
-    track.kind = kind;
-    track.codec = QString::fromLatin1(codec);
-    track.language = QString::fromLatin1(language);
-    return track;
-}
+using test::SourceTrack;
 
 // A film as a disc or a download brings it: the same tracks the real-encoder tests make.
 MediaTracks Film() {
     MediaTracks film;
     film.readable = true;
-    film.tracks = {Make(0, Kind::Video, "h264"),
-                   Make(1, Kind::Audio, "aac", "eng"),
-                   Make(2, Kind::Audio, "aac", "fra"),
-                   Make(3, Kind::Subtitle, "subrip", "eng"),
-                   Make(4, Kind::Subtitle, "subrip", "deu"),
-                   Make(5, Kind::Subtitle, "hdmv_pgs_subtitle", "eng"),
-                   Make(6, Kind::Font, "ttf"),
-                   Make(7, Kind::Cover, "png")};
+    film.tracks = {SourceTrack(0, Kind::Video, "h264"),
+                   SourceTrack(1, Kind::Audio, "aac", "eng"),
+                   SourceTrack(2, Kind::Audio, "aac", "fra"),
+                   SourceTrack(3, Kind::Subtitle, "subrip", "eng"),
+                   SourceTrack(4, Kind::Subtitle, "subrip", "deu"),
+                   SourceTrack(5, Kind::Subtitle, "hdmv_pgs_subtitle", "eng"),
+                   SourceTrack(6, Kind::Font, "ttf"),
+                   SourceTrack(7, Kind::Cover, "png")};
     film.tracks[1].isDefault = true;
     film.tracks[3].textSubtitle = film.tracks[4].textSubtitle = true;
     film.tracks[4].forced = true;
@@ -218,7 +212,7 @@ TEST(TrackPlan, ASourceThatIsNoFileIsRefusedWithWhatItIs) {
 TEST(TrackPlan, SoundAloneGivenAPictureFormatKeepsItsSoundAndSaysSo) {
     MediaTracks sound;
     sound.readable = true;
-    sound.tracks = {Make(0, Kind::Audio, "aac", "eng")};
+    sound.tracks = {SourceTrack(0, Kind::Audio, "aac", "eng")};
     const TrackPlan plan =
         TrackPlan::Make({sound, {}}, "mp4", "-c:v libx264 -c:a aac", TrackPlan::Choice::Every);
     EXPECT_EQ(plan.Options(), "-map 0:0 -c:v libx264 -c:a aac");
@@ -248,7 +242,7 @@ TEST_P(CheckingAResult, FailsAResultThatLacksAPromisedTrack) {
                                           {Kind::Font, held.font}};
     for (const auto& [kind, count] : kinds) {
         for (int i = 0; i < count; ++i) {
-            result.tracks.push_back(Make(static_cast<int>(result.tracks.size()), kind, "x"));
+            result.tracks.push_back(SourceTrack(static_cast<int>(result.tracks.size()), kind, "x"));
         }
     }
     const std::optional<QString> problem = plan.Check(result, "/out/film.mkv");
@@ -326,10 +320,11 @@ TEST_P(CopyingTracks, CopiesWhatTheContainerHoldsAsItIs) {
     MediaTracks source;
     source.readable = true;
     for (std::size_t i = 0; i < c.codecs.size(); ++i) {
-        source.tracks.push_back(Make(static_cast<int>(i), i == 0 ? Kind::Video : Kind::Audio,
-                                     c.codecs[i], i == 0 ? "" : "eng"));
+        source.tracks.push_back(SourceTrack(static_cast<int>(i), i == 0 ? Kind::Video : Kind::Audio,
+                                            c.codecs[i], i == 0 ? "" : "eng"));
     }
-    const TrackPlan plan = TrackPlan::Make({source, {}}, c.type, c.options, TrackPlan::Choice::Every);
+    const TrackPlan plan =
+        TrackPlan::Make({source, {}}, c.type, c.options, TrackPlan::Choice::Every);
     if (*c.refusal) {
         ASSERT_TRUE(plan.Refusal());
         EXPECT_TRUE(plan.Refusal()->contains(QString::fromUtf8(c.refusal)))
@@ -425,8 +420,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CopyingTracks, ARefusalSuggestsAnEncodingPreset) {
     MediaTracks source;
     source.readable = true;
-    source.tracks = {Make(0, Kind::Video, "hevc")};
-    const TrackPlan plan = TrackPlan::Make({source, {}}, "avi", "-c copy", TrackPlan::Choice::Every);
+    source.tracks = {SourceTrack(0, Kind::Video, "hevc")};
+    const TrackPlan plan =
+        TrackPlan::Make({source, {}}, "avi", "-c copy", TrackPlan::Choice::Every);
     ASSERT_TRUE(plan.Refusal());
     EXPECT_EQ(*plan.Refusal(),
               "AVI cannot hold HEVC (H.265) video copied as it is, so nothing was written: choose "
