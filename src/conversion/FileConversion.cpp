@@ -7,6 +7,7 @@
 #include "engine/DecodeCheck.h"
 #include "engine/SourceFacts.h"
 #include "engine/UnendedProcesses.h"
+#include "platform/Yield.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -164,7 +165,8 @@ bool FileConversion::BeginCheck(bool wait) {
         return false;
     }
     // Before it takes its name: the tracks promised are there, of the right kinds.
-    const MediaTracks result = MediaTracks::Read(temporary_);
+    const QString made = temporary_;
+    const MediaTracks result = Yield::Aside([made] { return MediaTracks::Read(made); });
     if (const std::optional<QString> problem = plan_.Check(result, request_.output)) {
         failure_ = *problem;
         return false;

@@ -182,7 +182,9 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
     const std::optional<double> told = transcript_.LastTime();
     if (end.started && end.exitedNormally && end.exitCode == 0 && end.outputSize > 0 &&
         (!told || *told < end.length)) {
-        end.resultLength = MediaTracks::Read(outputFile_, g_probeTimeLimitMs).seconds;
+        const QString made = outputFile_;
+        end.resultLength =
+            Yield::Aside([made] { return MediaTracks::Read(made, g_probeTimeLimitMs).seconds; });
     }
     return JudgeRun(
         transcript_, end,

@@ -1,11 +1,13 @@
 #include "engine/SourceFacts.h"
 
 #include "engine/FieldLook.h"
+#include "platform/Yield.h"
 
 namespace reelwright {
 
 SourceFacts SourceFacts::Read(const QString& path) {
-    return SourceFacts{MediaTracks::Read(path), {}};
+    // Read beside the window: a source on a stalled disk or network folder holds only itself.
+    return SourceFacts{Yield::Aside([path] { return MediaTracks::Read(path); }), {}};
 }
 
 void SourceFacts::LookForFields(const QString& path, const std::vector<int>& streams) {
