@@ -89,9 +89,12 @@ bool EndedWellShort(double converted, double length, const QString& options,
     if (length <= 0 || kCutting.match(options).hasMatch()) {
         return false;
     }
-    double forgiven = std::max(2.0, 0.02 * length);
+    // Long files keep 2 s or 2%, for encoders that end a little early; a short file may lose a
+    // tenth of itself at most, else a one-second clip could lose nearly all of it unseen.
+    double forgiven = std::max(0.02 * length, std::min(2.0, 0.1 * length));
     if (frameRate && *frameRate > 0) {
-        forgiven = std::max(forgiven, 4.0 / *frameRate);
+        // A few frames early, as slide shows end; never half of what there is.
+        forgiven = std::max(forgiven, std::min(4.0 / *frameRate, 0.5 * length));
     }
     return converted + forgiven < length;
 }

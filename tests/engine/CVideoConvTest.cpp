@@ -240,6 +240,8 @@ INSTANTIATE_TEST_SUITE_P(
         WholeCase{"a frame short", 6, "time=00:00:05.92 bitrate=\\r", "-y", true},
         WholeCase{"a slide short", 10, "time=00:00:09.00 bitrate=\\r", "-y", true},
         WholeCase{"half of it", 6, "time=00:00:02.92 bitrate=\\r", "-y", false},
+        WholeCase{"a short clip left with one frame", 1.02f, "time=00:00:00.10 bitrate=\\r", "-y",
+                  false},
         WholeCase{"cut on purpose", 6, "time=00:00:02.00 bitrate=\\r", "-t 2 -y", true},
         WholeCase{"unknown length", 0, "time=00:00:02.00 bitrate=\\r", "-y", true},
         WholeCase{"no position", 6, "video:1kB\\n", "-y", true},

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace reelwright {
 namespace {
 
@@ -185,10 +187,39 @@ TEST(EncoderPhrases, AConversionThatEndsShortIsToldFromOneThatCutsOnPurpose) {
         EXPECT_FALSE(EndedWellShort(1, 6, cutting)) << cutting;
     }
     EXPECT_TRUE(EndedWellShort(1, 6, "-metadata title=-t"));
-    // A slide show at one frame a second ends up to four frames early.
-    EXPECT_FALSE(EndedWellShort(7, 10, "", 1.0));
-    EXPECT_TRUE(EndedWellShort(5, 10, "", 1.0));
 }
+
+struct ShortfallCase {
+    const char* name;
+    double converted;
+    double length;
+    std::optional<double> frameRate;
+    bool endedShort;
+};
+
+class Shortfalls : public testing::TestWithParam<ShortfallCase> {};
+
+// Long files are forgiven 2 s or 2%; short ones a share of themselves or a few frames.
+TEST_P(Shortfalls, AreForgivenByTheFilesLengthAndFrames) {
+    const ShortfallCase& c = GetParam();
+    EXPECT_EQ(EndedWellShort(c.converted, c.length, "-c:v libx264", c.frameRate), c.endedShort);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Shortfalls,
+    testing::Values(
+        // A slide show at one frame a second ends up to four frames early.
+        ShortfallCase{"SlidesThreeFramesEarly", 7, 10, 1.0, false},
+        ShortfallCase{"SlidesFiveFramesEarly", 5, 10, 1.0, true},
+        // Ten frames in 1.02 s of which one came out.
+        ShortfallCase{"ShortClipLeftWithOneFrame", 0.10, 1.02, 10.0, true},
+        ShortfallCase{"ShortClipAFrameEarly", 0.92, 1.02, 10.0, false},
+        ShortfallCase{"ShortSoundHalfGone", 0.5, 1.0, std::nullopt, true},
+        ShortfallCase{"ShortSoundItsPaddingShort", 0.96, 1.0, std::nullopt, false},
+        ShortfallCase{"TenSecondsLosingOneAndAHalf", 8.5, 10, 25.0, true},
+        ShortfallCase{"TwentySecondsKeepTwo", 18.1, 20, 25.0, false},
+        ShortfallCase{"TwoFramesAtOneASecondLosingOne", 1, 2, 1.0, false}),
+    [](const testing::TestParamInfo<ShortfallCase>& info) { return info.param.name; });
 
 TEST(EncoderTranscriptTest, TheInputsFrameRateIsReadFromItsListingOnly) {
     EncoderTranscript transcript;
