@@ -374,10 +374,17 @@ void BatchDriver::ConvertVideo(const QString& origfile, const QString& outFile,
     ConvertFile(origfile, outFile, sDuration, nullptr);
 }
 
-std::unique_ptr<ResultClaim> BatchDriver::ClaimResult(const QString& input) const {
+std::unique_ptr<ResultClaim> BatchDriver::ClaimResult(const QString& input) {
     const QString plain = hooks_.plainOutput ? hooks_.plainOutput(input, hooks_.outputType())
                                              : QString();
-    return plain.isEmpty() ? nullptr : std::make_unique<ResultClaim>(plain);
+    if (plain.isEmpty()) {
+        return nullptr;
+    }
+    auto claim = std::make_unique<ResultClaim>(plain);
+    if (!claim->NoLocks().isEmpty()) {
+        TellNoLocks(QFileInfo(plain).path(), claim->NoLocks());
+    }
+    return claim;
 }
 
 void BatchDriver::ConvertFile(const QString& origfile, const QString& outFile,

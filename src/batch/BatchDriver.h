@@ -168,7 +168,7 @@ class BatchDriver : public QObject {
                                               const QString& options,
                                               std::unique_ptr<ResultClaim> claim);
     // The claim on a file's plain result name; none without claims.
-    std::unique_ptr<ResultClaim> ClaimResult(const QString& input) const;
+    std::unique_ptr<ResultClaim> ClaimResult(const QString& input);
     // Converts one file with its claim, its final status and colour left in its row.
     void ConvertFile(const QString& origfile, const QString& outFile, const QString& sDuration,
                      std::unique_ptr<ResultClaim> claim);

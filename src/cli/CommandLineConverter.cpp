@@ -1,6 +1,7 @@
 #include "cli/CommandLineConverter.h"
 
 #include "cli/WatchedFolder.h"
+#include "conversion/ResultSource.h"
 #include "engine/Encoder.h"
 #include "platform/SignalWatcher.h"
 #include "platform/UserFolders.h"
@@ -25,6 +26,9 @@ const QString kComplete = QStringLiteral("Complete");
 const QString kCancelled = QStringLiteral("Cancelled");
 
 enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kBadUsage = 2 };
+
+// How many of an input's result names are looked at for a result made from it.
+constexpr int kNamesLookedAt = 200;
 
 }  // namespace
 
@@ -137,20 +141,35 @@ void CommandLineConverter::Enqueue(int row, CliReport::Entry entry) {
     if (job.status != kWaiting) {
         return;
     }
-    if (skipExisting_) {
-        // A result takes its plain name only once it is whole: if it is there, it is done.
-        const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
-        if (!plain.isEmpty() && QFileInfo(plain).isFile()) {
-            store.SetStatus(row, kComplete);
-            store.SetOutcome(row, QString(), plain);
-            entry.outcome = CliReport::Outcome::Skipped;
-            entry.status = kComplete;
-            entry.result = plain;
-            Tell(row, entry);
-            return;
-        }
+    if (SkipConverted(row, entry)) {
+        return;
     }
     queue_ << row;
+}
+
+QString CommandLineConverter::ConvertedResult(const QString& input) const {
+    // Results take the first free name: one made from this input is at one of the names
+    // before the first free one, and says so.
+    return ResultSource::FindMadeFrom(
+        input, OutputCandidates(input, OutputType(), folder_, kNamesLookedAt));
+}
+
+bool CommandLineConverter::SkipConverted(int row, CliReport::Entry entry) {
+    if (!skipExisting_) {
+        return false;
+    }
+    JobListStore& store = *jobList_.Store();
+    const QString result = ConvertedResult(store.Row(row).filePath);
+    if (result.isEmpty()) {
+        return false;
+    }
+    store.SetStatus(row, kComplete);
+    store.SetOutcome(row, QString(), result);
+    entry.outcome = CliReport::Outcome::Skipped;
+    entry.status = kComplete;
+    entry.result = result;
+    Tell(row, entry);
+    return true;
 }
 
 void CommandLineConverter::Tell(int row, CliReport::Entry entry) {
@@ -214,15 +233,7 @@ bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
     switch (claim->Status()) {
         case ResultClaim::State::Held:
             // Claimed only now: another run may have finished it while this one got here.
-            if (skipExisting_ && QFileInfo(plain).isFile()) {
-                store.SetStatus(row, kComplete);
-                store.SetOutcome(row, QString(), plain);
-                entry.outcome = CliReport::Outcome::Skipped;
-                entry.status = kComplete;
-                Tell(row, entry);
-                return false;
-            }
-            return true;  // held by the file's conversion until it ends
+            return !SkipConverted(row, entry);  // held by the file's conversion until it ends
         case ResultClaim::State::Elsewhere:
             if (!skipExisting_) {
                 return true;  // asked for a result of its own all the same
@@ -232,20 +243,26 @@ bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
             return false;
         case ResultClaim::State::Here:
             return true;  // two inputs of this run for one name, as before claims
-        case ResultClaim::State::Unavailable: {
-            const QString folder = QFileInfo(plain).absolutePath();
-            if (!claimsUnavailable_.contains(folder)) {
-                claimsUnavailable_.insert(folder);
-                err_ << "reelwright-cli: " << folder << ": "
-                     << tr("%1; a run beside this one may convert the same files")
-                            .arg(claim->Problem())
-                     << u'\n';
-                err_.flush();
+        case ResultClaim::State::Unavailable:
+            // A folder without locks the batch tells of itself, once, with its hidden files.
+            if (claim->NoLocks().isEmpty()) {
+                TellNoClaims(QFileInfo(plain).absolutePath(), claim->Problem());
             }
-            return true;
-        }
+            // Nothing holds the name: look once more, right before starting, whether a run
+            // beside this one has finished it meanwhile.
+            return !SkipConverted(row, entry);
     }
     return true;
+}
+
+void CommandLineConverter::TellNoClaims(const QString& folder, const QString& problem) {
+    if (claimsUnavailable_.contains(folder)) {
+        return;
+    }
+    claimsUnavailable_.insert(folder);
+    err_ << "reelwright-cli: " << folder << ": "
+         << tr("%1; a run beside this one may convert the same files").arg(problem) << u'\n';
+    err_.flush();
 }
 
 void CommandLineConverter::Tidy() {
@@ -253,6 +270,7 @@ void CommandLineConverter::Tidy() {
     if (!folder_.sameFolder && QFileInfo(folder_.otherFolder).isDir()) {
         RemoveAbandonedTemporaries(folder_.otherFolder);
         ResultClaim::RemoveAbandoned(folder_.otherFolder);
+        ResultSource::RemoveStaleRecords(folder_.otherFolder);
     }
 }
 
@@ -286,6 +304,8 @@ int CommandLineConverter::Run(const CliOptions& options) {
     skipExisting_ = options.skipExisting;
     tellProgress_ = options.progress;
     if (!options.watch.isEmpty()) {
+        // Each file once: a watch started again takes none it has already made a result of.
+        skipExisting_ = true;
         report_ = std::make_unique<CliReport>(out_, options.json);
         return Watch(CliInputs::Absolute(options.watch));
     }
@@ -297,7 +317,7 @@ int CommandLineConverter::Run(const CliOptions& options) {
         Tidy();
     }
     report_ = std::make_unique<CliReport>(out_, options.json, options.dryRun);
-    const QList<CliInput> inputs = inputs_.OpenFolders(*given);
+    const QList<CliInput> inputs = WithoutResults(inputs_.OpenFolders(*given));
     if (!inputs.isEmpty()) {
         AddInputs(inputs);
     }
@@ -308,6 +328,18 @@ int CommandLineConverter::Run(const CliOptions& options) {
         Convert();
     }
     return Finish();
+}
+
+QList<CliInput> CommandLineConverter::WithoutResults(const QList<CliInput>& inputs) {
+    // A folder's files that this program made as results are no new videos: converted again
+    // at every run into the same folder, they would pile up for ever.
+    QList<CliInput> kept;
+    for (const CliInput& input : inputs) {
+        if (!input.inFolder || !ResultSource::Read(input.native)) {
+            kept.push_back(input);
+        }
+    }
+    return kept;
 }
 
 int CommandLineConverter::Finish() {
@@ -330,7 +362,7 @@ int CommandLineConverter::Watch(const QString& watched) {
     Tidy();
     WatchedFolder folder(watched);
     while (!signal_) {
-        const QList<CliInput> settled = folder.Settled();
+        const QList<CliInput> settled = WithoutResults(folder.Settled());
         if (!settled.isEmpty()) {
             StartAfresh();
             AddInputs(settled);

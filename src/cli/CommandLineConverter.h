@@ -70,6 +70,12 @@ class CommandLineConverter : public QObject {
 
     // Whether a row's file starts, by the claim the batch took on its plain result name.
     bool MayStart(int row, const ResultClaim* claim);
+    // The result already made from `input` into the output folder, if there is one.
+    QString ConvertedResult(const QString& input) const;
+    // With --skip-existing, ends the row as done when its input's result is there.
+    bool SkipConverted(int row, CliReport::Entry entry);
+    void TellNoClaims(const QString& folder, const QString& problem);
+    static QList<CliInput> WithoutResults(const QList<CliInput>& inputs);
     void FileStarted(int row);
     void FileFinished(int row);
     void StatusChanged(const QModelIndex& cell);

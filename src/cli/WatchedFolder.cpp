@@ -10,7 +10,9 @@
 
 #include <iterator>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -47,9 +49,48 @@ QString WatchedFolder::Problem(const QString& folder, const OutputFolderChoice& 
 
 WatchedFolder::WatchedFolder(const QString& folder) : folder_(folder) {
     clock_.start();
+    events_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (events_ >= 0 &&
+        ::inotify_add_watch(events_, QFile::encodeName(folder_).constData(),
+                            IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE |
+                                IN_MOVED_FROM | IN_ONLYDIR) < 0) {
+        ::close(events_);
+        events_ = -1;  // the size and time alone tell
+    }
+}
+
+WatchedFolder::~WatchedFolder() {
+    if (events_ >= 0) {
+        ::close(events_);
+    }
+}
+
+void WatchedFolder::ReadEvents() {
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        const ssize_t length = events_ < 0 ? -1 : ::read(events_, buffer, sizeof buffer);
+        if (length <= 0) {
+            return;
+        }
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            if (event->mask & IN_Q_OVERFLOW) {
+                writing_.clear();  // some were missed: the size and time alone tell
+                continue;
+            }
+            const QByteArray name(event->len > 0 ? event->name : "");
+            if (event->mask & IN_MODIFY) {
+                writing_.insert(name);
+            } else {
+                writing_.remove(name);  // closed, moved in whole, or gone
+            }
+        }
+    }
 }
 
 QList<CliInput> WatchedFolder::Settled() {
+    ReadEvents();
     QList<CliInput> settled;
     QSet<QByteArray> present;
     const QByteArray native = QFile::encodeName(folder_);
@@ -69,6 +110,11 @@ QList<CliInput> WatchedFolder::Settled() {
         if (seen.size != info.st_size || seen.modified != modified || seen.inode != info.st_ino) {
             // New, or still being written (or replaced): it has to stay so a while first.
             seen = {info.st_size, modified, static_cast<quint64>(info.st_ino), now, false};
+            continue;
+        }
+        // Still open for writing here, however long its writer pauses; or nothing in it yet.
+        if (writing_.contains(name) || info.st_size == 0) {
+            seen.since = now;
             continue;
         }
         if (!seen.taken && now - seen.since >= kSettleMs) {

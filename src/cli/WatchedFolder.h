@@ -6,12 +6,15 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QString>
 
 namespace reelwright {
 
-// A folder whose videos are taken as they appear, each once its size has stopped changing.
+// A folder whose videos are taken as they appear, each once it is whole: closed by the program
+// that wrote it, where the system tells (inotify sees writes made on this machine), and its size
+// and time unchanged a while, for copies made from elsewhere that nothing here can see.
 class WatchedFolder {
   public:
     // How long a watched file's size and time must stay as they are before it is taken.
@@ -24,7 +27,11 @@ class WatchedFolder {
 
     // The watch's clock starts now.
     explicit WatchedFolder(const QString& folder);
-    // The files whose size and time have not changed for kSettleMs, each file once.
+    ~WatchedFolder();
+    WatchedFolder(const WatchedFolder&) = delete;
+    WatchedFolder& operator=(const WatchedFolder&) = delete;
+    // The files no program here is writing whose size and time have not changed for
+    // kSettleMs, each file once (again once it has changed).
     QList<CliInput> Settled();
 
   private:
@@ -37,8 +44,13 @@ class WatchedFolder {
         bool taken = false;
     };
 
+    // Takes in what the system said of the folder since last asked.
+    void ReadEvents();
+
     QString folder_;
     QHash<QByteArray, Sighting> sightings_;
+    int events_ = -1;           // the system's word on writes in the folder, where it gives it
+    QSet<QByteArray> writing_;  // names written to and not yet closed
     QElapsedTimer clock_;
 };
 

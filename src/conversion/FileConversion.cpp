@@ -2,6 +2,7 @@
 
 #include "conversion/OutputNaming.h"
 #include "conversion/ResultMark.h"
+#include "conversion/ResultSource.h"
 #include "conversion/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/DecodeCheck.h"
@@ -83,6 +84,9 @@ bool FileConversion::MakeResultFile() {
     if (ResultMark::Write(ResultFd(), mark)) {
         claim.mark = mark;
     }
+    // Which source it is made from goes with it, so a later run knows its own results.
+    sourceProof_ = ResultSource::ProofOf(request_.source);
+    proofOnResult_ = ResultSource::Write(ResultFd(), sourceProof_);
     emit ResultMade(claim);
     return true;
 }
@@ -225,6 +229,12 @@ void FileConversion::FinishConverted() {
     if (failure_.isEmpty() && check_) {
         failure_ = check_->Failure(request_.output, length_, request_.options).value_or(QString());
     }
+    // A source written to while it converted (a copy still arriving, a file saved anew) may
+    // have given the encoder half of itself: the result would be of no file there is.
+    if (failure_.isEmpty() && !sourceProof_.isEmpty() &&
+        ResultSource::ProofOf(request_.source) != sourceProof_) {
+        failure_ = tr("The file changed while it was converted; its result is not kept.");
+    }
     if (!failure_.isEmpty()) {
         RemoveResult();
         Fail(failure_);
@@ -241,6 +251,9 @@ void FileConversion::FinishConverted() {
     }
     if (request_.keepDates) {
         KeepDate();
+    }
+    if (!proofOnResult_) {
+        ResultSource::WriteRecord(given, sourceProof_);
     }
     log_->Finish(QStringLiteral("Complete"), given, QString(), report_.Sentence());
     outcome_.ending = Ending::Complete;

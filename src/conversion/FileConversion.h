@@ -120,6 +120,8 @@ class FileConversion : public QObject {
     // the lock, so the lock ends with this program, not with an encoder that outlives it a moment.
     int encoderFd_ = -1;
     QString noLock_;
+    QByteArray sourceProof_;      // which source the result is made from
+    bool proofOnResult_ = false;  // kept on the result itself, so no record is needed
     std::shared_ptr<CVideoConv> job_;
     std::unique_ptr<RunLog> log_;
     std::unique_ptr<QTemporaryDir> attachments_;  // files the encoder attaches to the result

@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <csignal>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -26,6 +28,8 @@ struct Text {
 };
 
 const QString kPrefix = QStringLiteral(".reelwright-claim-");
+// Claims made where the folder keeps no locks.
+const QString kHeldPrefix = QStringLiteral(".reelwright-held-");
 
 // The claims this process holds. Where flock is emulated by whole-file fcntl locks (NFS, SMB),
 // closing any descriptor of a file drops the process's lock on it: a file held here is never
@@ -48,7 +52,30 @@ bool StillNamed(int fd, const QByteArray& path) {
            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
+// Who holds a claim, for whoever looks at the folder, and for runs that cannot lock.
+QByteArray Holder() {
+    return QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(::getpid()) + '\n';
+}
+
+// Whether a claim made without locks was left by a run of this machine that has ended. One
+// being written, or made on another machine, is held: nothing here can tell when that ends.
+bool LeftByTheDead(const QByteArray& path) {
+    const SafeFile file = SafeFile::OpenForReading(path);
+    char text[512] = {};
+    const ssize_t length = file.IsOpen() ? ::read(file.Descriptor(), text, sizeof text - 1) : -1;
+    const QList<QByteArray> parts = QByteArray(text, std::max<ssize_t>(length, 0)).trimmed().split(' ');
+    bool number = false;
+    const qint64 pid = parts.size() == 2 ? parts[1].toLongLong(&number) : 0;
+    return number && pid > 0 && parts[0] == QSysInfo::machineHostName().toUtf8() &&
+           pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 }  // namespace
+
+QString ResultClaim::HeldPathFor(const QString& result) {
+    QString path = PathFor(result);
+    return path.replace(kPrefix, kHeldPrefix);
+}
 
 QString ResultClaim::PathFor(const QString& result) {
     const qsizetype cut = result.lastIndexOf(QDir::separator());
@@ -79,13 +106,19 @@ ResultClaim::ResultClaim(const QString& result) {
         const int fd = file.Release();
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
-            ::close(fd);
             if (error == EWOULDBLOCK) {
+                ::close(fd);
                 state_ = State::Elsewhere;
-            } else {
-                //: %1 is the system's reason.
-                problem_ = Text::tr("the folder keeps no locks: %1").arg(ErrnoText(error));
+                return;
             }
+            // Where nothing locks, a lock file is no claim and would only be left behind; a
+            // file made exclusively, naming its holder, is.
+            if (StillNamed(fd, path)) {
+                ::unlink(path.constData());
+            }
+            ::close(fd);
+            noLocks_ = ErrnoText(error);
+            ClaimWithoutLocks(QFile::encodeName(HeldPathFor(result)));
             return;
         }
         if (StillNamed(fd, path)) {
@@ -93,9 +126,7 @@ ResultClaim::ResultClaim(const QString& result) {
             path_ = path;
             HeldHere().insert(path_);
             state_ = State::Held;
-            // Who holds it, for whoever looks at the folder.
-            const QByteArray holder =
-                QSysInfo::machineHostName().toUtf8() + ' ' + QByteArray::number(::getpid()) + '\n';
+            const QByteArray holder = Holder();
             if (::ftruncate(fd, 0) == 0) {
                 [[maybe_unused]] const ssize_t written = ::write(fd, holder.data(), holder.size());
             }
@@ -104,6 +135,34 @@ ResultClaim::ResultClaim(const QString& result) {
         ::close(fd);  // let go and removed between our open and our lock: once more
     }
     problem_ = Text::tr("the claim file keeps changing");
+}
+
+void ResultClaim::ClaimWithoutLocks(const QByteArray& path) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SafeFile file = SafeFile::CreateExclusive(path, 0644);
+        if (file.IsOpen()) {
+            const QByteArray holder = Holder();
+            if (::write(file.Descriptor(), holder.constData(), holder.size()) != holder.size()) {
+                ::unlink(path.constData());
+                break;
+            }
+            fd_ = file.Release();
+            path_ = path;
+            HeldHere().insert(path_);
+            state_ = State::Held;
+            return;
+        }
+        if (file.Error() != EEXIST) {
+            break;
+        }
+        if (!LeftByTheDead(path)) {
+            state_ = State::Elsewhere;
+            return;
+        }
+        ::unlink(path.constData());  // a run of this machine that has ended left it
+    }
+    //: %1 is the system's reason.
+    problem_ = Text::tr("the folder keeps no locks: %1").arg(noLocks_);
 }
 
 ResultClaim::~ResultClaim() {
@@ -127,6 +186,11 @@ bool ResultClaim::HeldElsewhere(const QString& result) {
     const QByteArray path = QFile::encodeName(PathFor(result));
     if (HeldHere().contains(path)) {
         return false;
+    }
+    // Where the folder keeps no locks: a claim file that names a holder still there.
+    const QByteArray held = QFile::encodeName(HeldPathFor(result));
+    if (!HeldHere().contains(held) && SafeFile::IsRegularFile(held) && !LeftByTheDead(held)) {
+        return true;
     }
     // Anything but a regular file there is no claim, and opening a pipe must not wait.
     const SafeFile file = SafeFile::OpenForReading(path);
@@ -152,8 +216,25 @@ int ResultClaim::RemoveAbandoned(const QString& folder) {
         if (!file.IsOpen()) {
             continue;
         }
-        if (::flock(file.Descriptor(), LOCK_EX | LOCK_NB) == 0 &&
-            StillNamed(file.Descriptor(), path) && ::unlink(path.constData()) == 0) {
+        // Where nothing locks, nobody holds one: what is there was left behind.
+        const bool free = ::flock(file.Descriptor(), LOCK_EX | LOCK_NB) == 0 ||
+                          (errno != EWOULDBLOCK && errno != EINTR);
+        if (free && StillNamed(file.Descriptor(), path) && ::unlink(path.constData()) == 0) {
+            ++removed;
+        }
+    }
+    return removed + RemoveLeftWithoutLocks(folder);
+}
+
+int ResultClaim::RemoveLeftWithoutLocks(const QString& folder) {
+    static const QRegularExpression kHeld(QStringLiteral("^\\.reelwright-held-[0-9a-f]{32}$"));
+    int removed = 0;
+    const QStringList names =
+        QDir(folder).entryList({kHeldPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+        if (kHeld.match(name).hasMatch() && !HeldHere().contains(path) && LeftByTheDead(path) &&
+            ::unlink(path.constData()) == 0) {
             ++removed;
         }
     }

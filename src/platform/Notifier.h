@@ -10,7 +10,7 @@ enum class MessageIcon { None, Information, Warning, Error };
 // characters, kMaxCharacters in all, its beginning (the sentence and the cause) kept.
 QString BoundedMessage(const QString& text);
 inline constexpr int kMaxMessageLines = 20;
-inline constexpr int kMaxMessageLineLength = 200;
+inline constexpr int kMaxMessageLineLength = 640;  // a paragraph of advice, not a flood
 inline constexpr int kMaxMessageCharacters = 4096;
 
 // Details cut to at most kMaxDetailLines lines, with how many more there were.

@@ -187,6 +187,26 @@ TEST_F(BatchDriverTest, ANameTakenWhileConvertingIsLeftAloneAndTheNextIsGiven) {
     EXPECT_EQ(OutputFolder(), (QStringList{"a.avi", "a_Converted.avi"}));
 }
 
+// A copy still arriving, or a file saved anew, while it converts: the encoder may have read
+// half of it, so its result is no result of the file that is there now.
+TEST_F(BatchDriverTest, ASourceThatChangesWhileItConvertsLeavesNoResult) {
+    AddRow("a", "Waiting Conversion");
+    AddRow("b", "Waiting Conversion");
+    QObject::connect(&batch, &BatchDriver::FileStarted, [&](int row) {
+        if (row == 0) {
+            QFile source(list.Store()->Row(row).filePath);
+            ASSERT_TRUE(source.open(QIODevice::Append));
+            source.write("\n");
+        }
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    EXPECT_EQ(Status(0), "Error");
+    EXPECT_TRUE(list.Store()->Row(0).reason.contains("changed while it was converted"))
+        << list.Store()->Row(0).reason.toStdString();
+    EXPECT_EQ(Status(1), "Complete");
+    EXPECT_EQ(OutputFolder(), QStringList{"b.avi"});
+}
+
 TEST_F(BatchDriverTest, AFailedFileEndsInRedAndTheNextIsConverted) {
     AddRow("a", "Waiting Conversion", "print no encoding here\\n\nexit 1\n");
     AddRow("b", "Waiting Conversion");

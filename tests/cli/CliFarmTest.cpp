@@ -2,6 +2,7 @@
 // real program with the real encoder on generated media.
 #include "CliFixture.h"
 
+#include "cli/WatchedFolder.h"
 #include "conversion/ResultClaim.h"
 
 #include "common/CaseName.h"
@@ -397,17 +398,18 @@ TEST_F(CliTest, AWatchedFolderConvertsWhatAppearsOnceItIsWhole) {
     watch->start();
     ASSERT_TRUE(watch->waitForStarted(30000));
 
-    // Copied slowly, in four pieces a second and a half apart: never taken half-way.
+    // Written slowly, in three pieces with pauses longer than the time a file must stay
+    // unchanged, and held open throughout: never taken half-way.
     QFile from(source);
     ASSERT_TRUE(from.open(QIODevice::ReadOnly));
     const QByteArray bytes = from.readAll();
     QFile to(home.filePath("in/slow.mkv"));
     ASSERT_TRUE(to.open(QIODevice::WriteOnly));
-    const qsizetype piece = bytes.size() / 4 + 1;
+    const qsizetype piece = bytes.size() / 3 + 1;
     for (qsizetype at = 0; at < bytes.size(); at += piece) {
         to.write(bytes.mid(at, piece));
         to.flush();
-        QThread::msleep(1500);
+        QThread::msleep(WatchedFolder::kSettleMs + 3000);
         EXPECT_FALSE(said().contains("slow.mkv")) << out.toStdString();
         EXPECT_TRUE(Outputs().isEmpty()) << Outputs().join(", ").toStdString();
     }

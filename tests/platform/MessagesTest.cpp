@@ -19,6 +19,17 @@ TEST(BoundedMessage, AShortMessageIsShownAsItIs) {
               "An error occured while Adding File\r\n53:File not found");
 }
 
+// The advice for a folder without locks is one long line; cut, it lost what to do.
+TEST(BoundedMessage, AParagraphOfAdviceIsShownWhole) {
+    const QString advice =
+        "The folder /srv/share/out does not keep file locks (no locks available). Converting "
+        "into it goes on, but another copy of Reelwright cannot tell whether the hidden file "
+        "being written there is still being written, so it never removes it: should a copy be "
+        "ended while it converts into this folder, remove the hidden .reelwright-nolock-... "
+        "file it leaves by hand, once no copy is converting there.";
+    EXPECT_EQ(BoundedMessage(advice), advice);
+}
+
 TEST(BoundedMessage, AFloodKeepsItsBeginningWithinTheBox) {
     QStringList lines{"Error converting file: clip.mkv"};
     for (int i = 0; i < 100000; ++i) {
