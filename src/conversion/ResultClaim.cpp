@@ -1,5 +1,6 @@
 #include "conversion/ResultClaim.h"
 
+#include "platform/FileLock.h"
 #include "platform/SafeFile.h"
 
 #include <QCoreApplication>
@@ -90,7 +91,7 @@ QString ResultClaim::PathFor(const QString& result) {
 
 ResultClaim::ResultClaim(const QString& result) {
     const QByteArray path = QFile::encodeName(PathFor(result));
-    if (HeldHere().contains(path)) {
+    if (HeldHere().contains(path) || HeldHere().contains(QFile::encodeName(HeldPathFor(result)))) {
         state_ = State::Here;
         return;
     }
@@ -104,13 +105,14 @@ ResultClaim::ResultClaim(const QString& result) {
             return;
         }
         const int fd = file.Release();
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            if (error == EWOULDBLOCK) {
-                ::close(fd);
-                state_ = State::Elsewhere;
-                return;
-            }
+        int error = 0;
+        const FileLock::Result lock = FileLock::TryExclusive(fd, &error);
+        if (lock == FileLock::Result::HeldElsewhere) {
+            ::close(fd);
+            state_ = State::Elsewhere;
+            return;
+        }
+        if (lock == FileLock::Result::Unknown) {
             // Where nothing locks, a lock file is no claim and would only be left behind; a
             // file made exclusively, naming its holder, is.
             if (StillNamed(fd, path)) {
@@ -217,8 +219,7 @@ int ResultClaim::RemoveAbandoned(const QString& folder) {
             continue;
         }
         // Where nothing locks, nobody holds one: what is there was left behind.
-        const bool free = ::flock(file.Descriptor(), LOCK_EX | LOCK_NB) == 0 ||
-                          (errno != EWOULDBLOCK && errno != EINTR);
+        const bool free = FileLock::TryExclusive(file.Descriptor()) != FileLock::Result::HeldElsewhere;
         if (free && StillNamed(file.Descriptor(), path) && ::unlink(path.constData()) == 0) {
             ++removed;
         }

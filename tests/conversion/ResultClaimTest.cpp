@@ -1,6 +1,7 @@
 #include "conversion/ResultClaim.h"
 
 #include "common/CaseName.h"
+#include "common/Fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <chrono>
+#include <functional>
 #include <future>
 #include <memory>
 
@@ -204,6 +207,86 @@ TEST_F(ResultClaims, APipeAtAClaimsNameIsNoClaimAndIsLeftAlone) {
     struct stat info {};
     ASSERT_EQ(::lstat(pipe.constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+}  // namespace
+}  // namespace reelwright
+
+namespace reelwright {
+namespace {
+
+// A claim file as a run that cannot lock leaves it: its machine and process.
+void WriteHolder(const QString& path, const QByteArray& holder) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(holder);
+}
+
+QByteArray ThisMachine() {
+    return QSysInfo::machineHostName().toUtf8();
+}
+
+// The number of a process that has ended.
+QByteArray EndedProcess() {
+    QProcess ended;
+    ended.start("true");
+    const qint64 pid = ended.waitForStarted(30000) ? ended.processId() : 0;
+    ended.waitForFinished(30000);
+    return QByteArray::number(pid);
+}
+
+struct HolderCase {
+    const char* name;
+    std::function<QByteArray()> holder;
+    bool takenBack;
+};
+
+class ClaimsWithoutLocks : public ResultClaims, public testing::WithParamInterface<HolderCase> {
+  protected:
+    test::NoLocks noLocks;
+};
+
+// Where nothing locks, a claim is a file made exclusively that names its holder: one whose
+// holder is still there (or on another machine, where nothing here can tell) keeps others
+// out; one a killed run of this machine left is taken back, and tidied away.
+TEST_P(ClaimsWithoutLocks, AreHeldByTheirHolderWhileItRuns) {
+    const QString result = Result("clip.mp4");
+    WriteHolder(ResultClaim::HeldPathFor(result), GetParam().holder());
+    EXPECT_EQ(ResultClaim::HeldElsewhere(result), !GetParam().takenBack);
+    {
+        ResultClaim claim(result);
+        EXPECT_FALSE(claim.NoLocks().isEmpty());
+        EXPECT_EQ(claim.IsHeld(), GetParam().takenBack);
+        EXPECT_EQ(claim.Status() == ResultClaim::State::Elsewhere, !GetParam().takenBack);
+        EXPECT_FALSE(QFileInfo::exists(ResultClaim::PathFor(result)));
+    }
+    // Let go, or left as it was; never a file more.
+    EXPECT_EQ(QFileInfo::exists(ResultClaim::HeldPathFor(result)), !GetParam().takenBack);
+    WriteHolder(ResultClaim::HeldPathFor(result), GetParam().holder());
+    EXPECT_EQ(ResultClaim::RemoveAbandoned(dir.path()), GetParam().takenBack ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, ClaimsWithoutLocks,
+    testing::Values(
+        HolderCase{"ARunStillGoing", [] { return ThisMachine() + " 1\n"; }, false},
+        HolderCase{"ARunThatWasKilled", [] { return ThisMachine() + ' ' + EndedProcess(); }, true},
+        HolderCase{"ARunOnAnotherMachine", [] { return QByteArray("elsewhere.example 42\n"); },
+                   false},
+        HolderCase{"OneBeingWritten", [] { return QByteArray(); }, false}),
+    test::CaseName<HolderCase>);
+
+TEST_F(ResultClaims, AClaimWithoutLocksIsMadeOnceAndGoesWithItsHolder) {
+    test::NoLocks noLocks;
+    const QString result = Result("clip.mp4");
+    {
+        ResultClaim claim(result);
+        ASSERT_TRUE(claim.IsHeld());
+        EXPECT_EQ(Hidden(), QStringList{QFileInfo(ResultClaim::HeldPathFor(result)).fileName()});
+        EXPECT_EQ(ResultClaim(result).Status(), ResultClaim::State::Here);
+        EXPECT_EQ(ResultClaim::RemoveAbandoned(dir.path()), 0);
+    }
+    EXPECT_TRUE(Hidden().isEmpty()) << Hidden().join(' ').toStdString();
 }
 
 }  // namespace
