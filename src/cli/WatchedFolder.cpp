@@ -10,6 +10,9 @@
 
 #include <iterator>
 
+#include <cerrno>
+
+#include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +28,24 @@ bool SameFolder(const QString& a, const QString& b) {
         return first == second;
     }
     return QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
+// Whether some process holds the file open for writing: a read lease is refused then. Where
+// the lease cannot be had (another user's file, a network folder) nothing is known here.
+bool OpenForWriting(const QByteArray& path) {
+    const int fd =
+        ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    bool writing = false;
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    } else {
+        writing = errno == EAGAIN;
+    }
+    ::close(fd);
+    return writing;
 }
 
 }  // namespace
@@ -112,12 +133,17 @@ QList<CliInput> WatchedFolder::Settled() {
             seen = {info.st_size, modified, static_cast<quint64>(info.st_ino), now, false};
             continue;
         }
-        // Still open for writing here, however long its writer pauses; or nothing in it yet.
-        if (writing_.contains(name) || info.st_size == 0) {
+        // Still open for writing here, however long its writer pauses.
+        if (writing_.contains(name)) {
             seen.since = now;
             continue;
         }
         if (!seen.taken && now - seen.since >= kSettleMs) {
+            // A writer that began before the watch did, and pauses.
+            if (OpenForWriting(native + '/' + name)) {
+                seen.since = now;
+                continue;
+            }
             seen.taken = true;
             settled.push_back(
                 {QDir(folder_).filePath(QFile::decodeName(name)), native + '/' + name, true});

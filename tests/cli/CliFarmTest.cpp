@@ -310,6 +310,7 @@ TEST_F(CliTest, ADryRunTellsWhatWouldBeDoneAndWritesNothing) {
 
     // With --skip-existing: what is there, and what another run holds.
     QFile(home.filePath("out/a.avi")).open(QIODevice::WriteOnly);
+    MadeFrom(home.filePath("out/a.avi"), a);
     const ResultClaim other(home.filePath("out/x.avi"));
     ASSERT_TRUE(other.IsHeld());
     const QStringList before = Outputs();
@@ -453,6 +454,7 @@ class ReadmeExamples : public CliTest {
         EXPECT_TRUE(test::MakeClip(home.filePath("holiday/sunset.mkv"), seconds, "320x240"));
         QFile(home.filePath("holiday/notes.txt")).open(QIODevice::WriteOnly);
         QFile(home.filePath("webm/beach.webm")).open(QIODevice::WriteOnly);
+        MadeFrom(home.filePath("webm/beach.webm"), home.filePath("holiday/beach.mkv"));
     }
 };
 

@@ -1,9 +1,14 @@
 #include "CliFixture.h"
 
+#include "conversion/ResultSource.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QThread>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace reelwright {
 
@@ -59,6 +64,12 @@ QString CliTest::Clip(const QString& name, double seconds) const {
     const QString path = home.filePath(name);
     EXPECT_TRUE(test::MakeClip(path, seconds));
     return path;
+}
+
+void CliTest::MadeFrom(const QString& result, const QString& source) {
+    const int fd = ::open(QFile::encodeName(result).constData(), O_WRONLY | O_CLOEXEC);
+    EXPECT_TRUE(ResultSource::Write(fd, ResultSource::ProofOf(source))) << result.toStdString();
+    ::close(fd);
 }
 
 QStringList CliTest::Outputs(const QString& folder) const {

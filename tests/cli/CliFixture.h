@@ -35,6 +35,8 @@ class CliTest : public testing::Test {
     // A bash command line run in the home folder, "$0" being the program.
     Result Shell(const QString& command, const QStringList& arguments = {}) const;
     QString Clip(const QString& name, double seconds = 2) const;
+    // Marks `result` as made from `source`, as a run that converted it does.
+    static void MadeFrom(const QString& result, const QString& source);
     QStringList Outputs(const QString& folder = QStringLiteral("out")) const;
     // The hidden files results are written under, claims left out.
     QStringList Temporaries(const QString& folder = QStringLiteral("out")) const;
