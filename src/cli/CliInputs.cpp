@@ -60,7 +60,11 @@ std::optional<QList<CliInput>> CliInputs::Given(const CliOptions& options) {
         return std::nullopt;
     }
     // Names as bytes: with --null any name at all, line breaks too.
-    for (const QByteArray& name : names->split(options.nullSeparated ? '\0' : '\n')) {
+    for (QByteArray name : names->split(options.nullSeparated ? '\0' : '\n')) {
+        // A list written on Windows ends its lines with CR LF; the CR is no part of the name.
+        if (!options.nullSeparated && name.endsWith('\r')) {
+            name.chop(1);
+        }
         if (!name.isEmpty()) {
             inputs.push_back({QFile::decodeName(name), name, false});
         }
