@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <utility>
 
 namespace reelwright {
@@ -233,19 +234,39 @@ bool CliOptions::TakeOption(const QStringList& arguments, qsizetype* at, QString
     return (this->*setter)(*value, error);
 }
 
-CliOptions::Setter CliOptions::SetterOf(QStringView name) {
-    const std::pair<const char16_t*, Setter> setters[] = {
+std::span<const std::pair<const char16_t*, CliOptions::Setter>> CliOptions::Setters() {
+    static const std::pair<const char16_t*, Setter> setters[] = {
         {u"--preset", &CliOptions::SetPreset},
         {u"--extension", &CliOptions::SetExtension},
         {u"--jobs", &CliOptions::SetJobs},
         {u"--tracks", &CliOptions::SetTracks},
     };
-    for (const auto& [option, setter] : setters) {
+    return setters;
+}
+
+CliOptions::Setter CliOptions::SetterOf(QStringView name) {
+    for (const auto& [option, setter] : Setters()) {
         if (name == option) {
             return setter;
         }
     }
     return nullptr;
+}
+
+QStringList CliOptions::Names() {
+    QStringList names;
+    const auto add = [&names](const auto& table) {
+        for (const auto& entry : table) {
+            names << QString::fromUtf16(entry.name);
+        }
+    };
+    add(kActions);
+    add(kSwitches);
+    add(kTexts);
+    for (const auto& setter : Setters()) {
+        names << QString::fromUtf16(setter.first);
+    }
+    return names;
 }
 
 bool CliOptions::SetPreset(const QString& value, QString*) {

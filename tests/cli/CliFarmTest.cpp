@@ -2,6 +2,7 @@
 // real program with the real encoder on generated media.
 #include "CliFixture.h"
 
+#include "cli/CliOptions.h"
 #include "conversion/ResultClaim.h"
 
 #include "common/CaseName.h"
@@ -540,23 +541,43 @@ struct CompletionCase {
     QStringList expected;
 };
 
-class BashCompletion : public CliTest, public testing::WithParamInterface<CompletionCase> {};
+class Completion : public CliTest {
+  protected:
+    // What the completion offers for the last of `words`, each on a line of `out`.
+    Result Complete(const QStringList& words) const {
+        // As bash calls it: the words, the one under the cursor (without an opening quote),
+        // the one before it.
+        return Shell(
+            "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+            "word=${COMP_WORDS[COMP_CWORD]}; word=${word#[\\\"\\']}; "
+            "_reelwright_cli \"$0\" \"$word\" \"${COMP_WORDS[COMP_CWORD - 1]}\"; "
+            "printf '%s\\n' \"${COMPREPLY[@]}\"",
+            QStringList{COMPLETION_PATH, "reelwright-cli"} + words);
+    }
+};
+
+class BashCompletion : public Completion, public testing::WithParamInterface<CompletionCase> {};
 
 TEST_P(BashCompletion, OffersWhatFitsTheWord) {
     for (const char* name : {"clip one.mkv", "o.mkv", "--odd.mkv"}) {
         QFile(home.filePath(name)).open(QIODevice::WriteOnly);
     }
-    // As bash calls it: the words, the one under the cursor (without an opening quote), the
-    // one before it.
-    const Result result = Shell(
-        "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
-        "word=${COMP_WORDS[COMP_CWORD]}; word=${word#[\\\"\\']}; "
-        "_reelwright_cli \"$0\" \"$word\" \"${COMP_WORDS[COMP_CWORD - 1]}\"; "
-        "printf '%s\\n' \"${COMPREPLY[@]}\"",
-        QStringList{COMPLETION_PATH, "reelwright-cli"} + GetParam().words);
+    const Result result = Complete(GetParam().words);
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.out.split('\n', Qt::SkipEmptyParts), GetParam().expected)
         << result.out.toStdString();
+}
+
+// An option the program takes and the completion does not offer (or the other way round) is
+// found here, from the very tables the command line is read by.
+TEST_F(Completion, OffersEveryOptionTheProgramTakes) {
+    const Result result = Complete({"--"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    QStringList offered = result.out.split('\n', Qt::SkipEmptyParts);
+    QStringList taken = CliOptions::Names() << "--";
+    offered.sort();
+    taken.sort();
+    EXPECT_EQ(offered, taken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -564,6 +585,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CompletionCase{"Option", {"--pre"}, {"--preset"}},
                     CompletionCase{"Options", {"--s"}, {"--same-folder", "--skip-existing"}},
                     CompletionCase{"Jobs", {"--jobs", "a"}, {"auto"}},
+                    CompletionCase{"Tracks", {"--tracks", ""}, {"all", "first"}},
+                    CompletionCase{"TracksAfterAnEqualsSign", {"--tracks", "=", "f"}, {"first"}},
+                    CompletionCase{"SwitchesOfLate", {"--k"}, {"--keep-dates"}},
+                    CompletionCase{"Verify", {"--ve"}, {"--verify", "--version"}},
                     CompletionCase{"PresetQuotedForTheShell",
                                    {"--preset", "Web/VP"},
                                    {"Web/VP9\\ /\\ Opus\\ \\(WebM\\)",
