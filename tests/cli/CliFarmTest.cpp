@@ -4,6 +4,7 @@
 
 #include "cli/CliOptions.h"
 #include "conversion/ResultClaim.h"
+#include "formats/OwnPresets.h"
 
 #include "common/CaseName.h"
 #include "common/TestFiles.h"
@@ -346,6 +347,38 @@ TEST_F(CliTest, PresetsAreListedAsObjectsForPrograms) {
     EXPECT_EQ(most["label"].toString(), "H.264 / AAC (most players)");
     EXPECT_EQ(most["extensions"].toArray(), (QJsonArray{"mp4", "mkv", "mov"}));
     EXPECT_TRUE(most["parameters"]["mov"].toString().contains("-c:v libx264"));
+}
+
+// A program can tell the user's own presets from the shipped ones, also a shipped preset the
+// user gave a container of their own.
+TEST_F(CliTest, PresetsListedAsObjectsSayWhichAreTheUsersOwn) {
+    const QString path = home.filePath(".local/share/reelwright/presets.xml");
+    for (const PresetEntry& entry :
+         {PresetEntry{"Small", "-c:v libx264 -c:a copy", "mkv", "Mine"},
+          PresetEntry{"Small", "-c:v libx264 -c:a aac", "mp4", "Mine"},
+          PresetEntry{"VP9 / Opus (WebM)", "-c:v libvpx-vp9 -c:a libopus", "mkv", "Web"}}) {
+        bool replaced = false;
+        QString error;
+        ASSERT_TRUE(OwnPresets::Add(path, entry, &replaced, &error)) << error.toStdString();
+    }
+    const Result result = Run({"--list-presets", "--json"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    QHash<QString, QJsonObject> presets;
+    for (const QJsonObject& preset : JsonLines(result.out)) {
+        presets.insert(preset["category"].toString() + "/" + preset["label"].toString(), preset);
+        EXPECT_TRUE(preset["own"].isBool()) << preset["label"].toString().toStdString();
+        EXPECT_TRUE(preset["own_extensions"].isArray()) << preset["label"].toString().toStdString();
+    }
+    const QJsonObject mine = presets.value("Mine/Small");
+    EXPECT_EQ(mine["own"], true);
+    EXPECT_EQ(mine["own_extensions"].toArray(), (QJsonArray{"mkv", "mp4"}));
+    const QJsonObject mixed = presets.value("Web/VP9 / Opus (WebM)");
+    EXPECT_EQ(mixed["extensions"].toArray(), (QJsonArray{"webm", "mkv"}));
+    EXPECT_EQ(mixed["own"], false);
+    EXPECT_EQ(mixed["own_extensions"].toArray(), QJsonArray{"mkv"});
+    const QJsonObject shipped = presets.value("Computer and TV/H.264 / AAC (most players)");
+    EXPECT_EQ(shipped["own"], false);
+    EXPECT_TRUE(shipped["own_extensions"].toArray().isEmpty());
 }
 
 TEST_F(CliTest, ProgressIsToldForProgramsAtMostOnceASecond) {
