@@ -392,9 +392,11 @@ void CommandLineConverter::FileFinished(int row) {
     entry.counter = Counter(row);
     // Its own clock: several files may be converting at once.
     const QElapsedTimer clock = clocks_.take(row);
-    entry.seconds = clock.isValid() ? clock.elapsed() / 1000.0 : 0;
+    const qint64 elapsed = clock.isValid() ? clock.elapsed() : 0;
+    entry.seconds = elapsed / 1000.0;
     lastTold_.remove(row);
     if (job.status == kComplete) {
+        TellDone(row, elapsed);
         entry.outcome = CliReport::Outcome::Converted;
         entry.result = job.outputPath;
         entry.tracks = job.tracks;
@@ -413,36 +415,62 @@ void CommandLineConverter::TellProgress() {
     if (!tellProgress_ || !report_) {
         return;
     }
-    const TimeLeft& time = batch_.Progress();
-    const JobListStore& store = *jobList_.Store();
     for (auto it = clocks_.cbegin(); it != clocks_.cend(); ++it) {
         const int row = it.key();
         const qint64 elapsed = it.value().elapsed();
         if (lastTold_.contains(row) && elapsed - lastTold_.value(row) < 1000) {
             continue;
         }
-        const int index = static_cast<int>(taken_.indexOf(row));
-        const std::optional<double> converted = time.Converted(index);
-        if (!converted) {
+        const std::optional<CliReport::Progress> progress = ProgressOf(row, elapsed);
+        // The end (or what would be shown as it, to a tenth) is told once, when the file is
+        // done: the encoder may be at its end while the result is still read back or checked.
+        if (!progress || progress->percent.value_or(0) >= 99.95) {
             continue;
         }
-        const JobRow& job = store.Row(row);
-        const double length = job.lengthSeconds > 0
-                                  ? job.lengthSeconds
-                                  : BatchDriver::DurationSeconds(job.duration).value_or(0);
-        CliReport::Progress progress;
-        progress.input = job.filePath;
-        if (length > 0) {
-            progress.percent = std::clamp(100.0 * *converted / length, 0.0, 100.0);
-        }
-        progress.converted = *converted;
-        progress.left = time.FileSecondsLeft(index);
-        progress.speed = time.Speed(index);
-        progress.seconds = elapsed / 1000.0;
-        report_->Tell(progress);
+        report_->Tell(*progress);
         lastTold_[row] = elapsed;
     }
     CheckOutput();
+}
+
+void CommandLineConverter::TellDone(int row, qint64 elapsed) {
+    if (!tellProgress_ || !report_) {
+        return;
+    }
+    CliReport::Progress done = ProgressOf(row, elapsed).value_or(CliReport::Progress());
+    const JobRow& job = jobList_.Store()->Row(row);
+    done.input = job.filePath;
+    done.percent = 100;
+    done.converted = std::max(done.converted, LengthOf(job));
+    done.left = 0;
+    done.seconds = elapsed / 1000.0;
+    report_->Tell(done);
+}
+
+double CommandLineConverter::LengthOf(const JobRow& job) {
+    return job.lengthSeconds > 0 ? job.lengthSeconds
+                                 : BatchDriver::DurationSeconds(job.duration).value_or(0);
+}
+
+std::optional<CliReport::Progress> CommandLineConverter::ProgressOf(int row, qint64 elapsed) const {
+    const TimeLeft& time = batch_.Progress();
+    const int index = static_cast<int>(taken_.indexOf(row));
+    const std::optional<double> converted = time.Converted(index);
+    if (!converted) {
+        return std::nullopt;
+    }
+    const JobRow& job = jobList_.Store()->Row(row);
+    const double length = LengthOf(job);
+    CliReport::Progress progress;
+    progress.input = job.filePath;
+    if (length > 0) {
+        progress.percent = std::clamp(100.0 * *converted / length, 0.0, 100.0);
+    }
+    progress.converted = *converted;
+    progress.left = time.FileSecondsLeft(index);
+    progress.speed = time.Speed(index);
+    progress.seconds = elapsed / 1000.0;
+    return progress;
 }
 
 void CommandLineConverter::StatusChanged(const QModelIndex& cell) {

@@ -73,8 +73,14 @@ class CommandLineConverter : public QObject {
     void FileStarted(int row);
     void FileFinished(int row);
     void StatusChanged(const QModelIndex& cell);
-    // Progress objects for the running files, each at most once a second.
+    // Progress objects for the running files, each at most once a second, never at 100%.
     void TellProgress();
+    // The one progress object at 100% that ends a file converted.
+    void TellDone(int row, qint64 elapsed);
+    // How far a running file has come, once the encoder has said; `elapsed` since its start.
+    std::optional<CliReport::Progress> ProgressOf(int row, qint64 elapsed) const;
+    // A file's length in seconds, 0 when unknown.
+    static double LengthOf(const JobRow& job);
     QString Counter(int row) const;
     int ExitStatus() const;
     // A write to a closed output ends the run as a signal would (SIGPIPE).

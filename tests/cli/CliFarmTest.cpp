@@ -398,7 +398,9 @@ TEST_F(CliTest, ProgressIsToldForProgramsAtMostOnceASecond) {
     }
     const QJsonObject file = FileObject(objects, clip);
     ASSERT_FALSE(progress.isEmpty()) << result.out.toStdString();
-    EXPECT_LE(progress.size(), static_cast<int>(file["seconds"].toDouble()) + 1);
+    // One a second, and the one that ends the file.
+    EXPECT_LE(progress.size(), static_cast<int>(file["seconds"].toDouble()) + 2);
+    EXPECT_EQ(progress.last()["percent"].toDouble(), 100.0);
     for (qsizetype i = 0; i < progress.size(); ++i) {
         const QJsonObject& now = progress[i];
         EXPECT_EQ(now["input"].toString(), clip);
@@ -410,12 +412,69 @@ TEST_F(CliTest, ProgressIsToldForProgramsAtMostOnceASecond) {
         if (i > 0) {
             const QJsonObject& before = progress[i - 1];
             EXPECT_GE(now["percent"].toDouble(), before["percent"].toDouble());
-            EXPECT_GE(now["seconds"].toDouble() - before["seconds"].toDouble(), 0.99);
+            if (i + 1 < progress.size()) {
+                EXPECT_GE(now["seconds"].toDouble() - before["seconds"].toDouble(), 0.99);
+            }
         }
     }
     // Progress first, then the file's own object, then the summary.
     EXPECT_TRUE(objects[objects.size() - 2].contains("input"));
 }
+
+struct ProgressCase {
+    const char* name;
+    QStringList options;
+    int files;
+};
+
+class ProgressEnd : public CliTest, public testing::WithParamInterface<ProgressCase> {};
+
+// Each file's progress ends with one object at 100%, told when the file is done (not when the
+// encoder reaches its end, which may be long before a check by decoding is over), and nothing
+// of that file follows it.
+TEST_P(ProgressEnd, IsOneHundredPercentOnceWhenTheFileIsDone) {
+    QStringList clips;
+    for (int i = 0; i < GetParam().files; ++i) {
+        clips << home.filePath(QString("clip %1.mkv").arg(i));
+        ASSERT_TRUE(test::MakeClip(clips.last(), 6, "320x240"));
+    }
+    const Result result =
+        Run(QStringList{"--json", "--progress", "--preset", kPreset, "--output-folder", "out"} +
+            GetParam().options + clips);
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QList<QJsonObject> objects = JsonLines(result.out);
+    for (const QString& clip : clips) {
+        QList<QJsonObject> progress;
+        QJsonObject file;
+        for (const QJsonObject& object : objects) {
+            const QJsonObject told = object["progress"].toObject();
+            if (told["input"].toString() == clip) {
+                EXPECT_TRUE(file.isEmpty()) << "progress after its file's end";
+                progress << told;
+            } else if (object["input"].toString() == clip) {
+                file = object;
+            }
+        }
+        ASSERT_FALSE(progress.isEmpty()) << result.out.toStdString();
+        EXPECT_EQ(file["status"].toString(), "converted");
+        int hundreds = 0;
+        for (const QJsonObject& told : progress) {
+            hundreds += told["percent"].toDouble() == 100.0 ? 1 : 0;
+        }
+        EXPECT_EQ(hundreds, 1) << result.out.toStdString();
+        const QJsonObject& last = progress.last();
+        EXPECT_EQ(last["percent"].toDouble(), 100.0) << result.out.toStdString();
+        EXPECT_EQ(last["left"].toDouble(), 0.0);
+        // Told as the file ended, by the file's own clock.
+        EXPECT_EQ(last["seconds"].toDouble(), file["seconds"].toDouble());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, ProgressEnd,
+                         testing::Values(ProgressCase{"OneFile", {}, 1},
+                                         ProgressCase{"CheckedByDecoding", {"--verify"}, 1},
+                                         ProgressCase{"TwoAtOnce", {"--jobs", "2"}, 2}),
+                         test::CaseName<ProgressCase>);
 
 TEST_F(CliTest, AWatchedFolderConvertsWhatAppearsOnceItIsWhole) {
     QDir().mkpath(home.filePath("in"));
