@@ -325,11 +325,22 @@ int CommandLineConverter::Finish() {
 int CommandLineConverter::Watch(const QString& watched) {
     if (const QString problem = WatchedFolder::Problem(watched, folder_); !problem.isEmpty()) {
         err_ << "reelwright-cli: " << problem << u'\n';
+        err_.flush();
         return kBadUsage;
     }
     Tidy();
     WatchedFolder folder(watched);
+    QString unwatchable;  // why the folder cannot be watched now, once said
     while (!signal_) {
+        if (const QString now = WatchedFolder::Unwatchable(watched); now != unwatchable) {
+            // A folder on a disk that went away, say: said once, and waited for.
+            err_ << "reelwright-cli: "
+                 << (now.isEmpty() ? tr("%1: the watched folder is back").arg(watched)
+                                   : tr("%1; waiting for it to come back").arg(now))
+                 << u'\n';
+            err_.flush();
+            unwatchable = now;
+        }
         const QList<CliInput> settled = folder.Settled();
         if (!settled.isEmpty()) {
             StartAfresh();
