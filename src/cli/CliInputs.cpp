@@ -9,12 +9,23 @@
 #include <QSet>
 
 #include <cstdio>
+#include <cstdlib>
+
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
 
 bool IsUtf8(const QByteArray& bytes) {
     return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// The full path with every link resolved, or empty when it leads nowhere.
+QByteArray RealPath(const QByteArray& path) {
+    char* real = ::realpath(path.constData(), nullptr);
+    const QByteArray resolved = real ? QByteArray(real) : QByteArray();
+    std::free(real);
+    return resolved;
 }
 
 // The full, clean form of a name's bytes, cleaned as Absolute() cleans its text; for names
@@ -102,22 +113,49 @@ QList<CliInput> CliInputs::OpenFolders(const QList<CliInput>& inputs) {
                                       : AbsoluteNative(input.native);
         if (!QFileInfo(path).isDir()) {
             files.push_back({path, native, false});
-            continue;
-        }
-        // As the window's Add Folder lists it: the files directly inside.
-        const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
-        if (names.isEmpty()) {
-            err_ << "reelwright-cli: " << path << ": "
-                 << QCoreApplication::translate("reelwright::CommandLineConverter",
-                                                "the folder holds no files")
-                 << u'\n';
-        }
-        for (const QByteArray& name : names) {
-            files.push_back({QDir(path).filePath(QFile::decodeName(name)),
-                             native + (native.endsWith('/') ? "" : "/") + name, true});
+        } else {
+            OpenFolder(path, native, &files);
         }
     }
     return files;
+}
+
+void CliInputs::OpenFolder(const QString& path, const QByteArray& native, QList<CliInput>* files) {
+    // As the window's Add Folder lists it: the files directly inside.
+    const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
+    if (names.isEmpty()) {
+        err_ << "reelwright-cli: " << path << ": "
+             << QCoreApplication::translate("reelwright::CommandLineConverter",
+                                            "the folder holds no files")
+             << u'\n';
+    }
+    const QByteArray folder = native + (native.endsWith('/') ? "" : "/");
+    for (const QByteArray& name : names) {
+        TellLinkOut(native, folder + name);
+        files->push_back({QDir(path).filePath(QFile::decodeName(name)), folder + name, true});
+    }
+}
+
+void CliInputs::TellLinkOut(const QByteArray& folder, const QByteArray& file) {
+    struct stat info {};
+    if (::lstat(file.constData(), &info) != 0 || !S_ISLNK(info.st_mode) ||
+        toldLinks_.contains(file)) {
+        return;
+    }
+    const QByteArray target = RealPath(file);
+    const QByteArray inside = RealPath(folder);
+    if (target.isEmpty() || inside.isEmpty() ||
+        target.startsWith(inside + (inside.endsWith('/') ? "" : "/"))) {
+        return;
+    }
+    // Followed all the same, since the user named the folder; but they should know.
+    toldLinks_.insert(file);
+    err_ << "reelwright-cli: "
+         << QCoreApplication::translate("reelwright::CliInputs",
+                                        "%1: a link that leads out of %2, to %3")
+                .arg(QFile::decodeName(file), QFile::decodeName(folder), QFile::decodeName(target))
+         << u'\n';
+    err_.flush();
 }
 
 QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QTextStream>
 
@@ -44,10 +45,15 @@ class CliInputs {
   private:
     // The names in a list (- for the standard input), as they are; none when it cannot be read.
     std::optional<QByteArray> ReadList(const QString& name);
+    // Adds the files directly inside a folder (a full path) to `files`.
+    void OpenFolder(const QString& path, const QByteArray& native, QList<CliInput>* files);
+    // Says so when `file`, in `folder`, is a link that leads out of it: once for each link.
+    void TellLinkOut(const QByteArray& folder, const QByteArray& file);
 
     JobList& jobList_;
     VideoFileAdder adder_;
     QTextStream& err_;
+    QSet<QByteArray> toldLinks_;
 };
 
 }  // namespace reelwright

@@ -1,5 +1,5 @@
-// How reelwright-cli takes the names it is given: lists written elsewhere. The real program
-// with the real encoder on generated media.
+// How reelwright-cli takes the names it is given: lists written elsewhere, links in the folders
+// named. The real program with the real encoder on generated media.
 #include "CliFixture.h"
 
 #include "common/CaseName.h"
@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QPair>
 
 namespace reelwright {
 namespace {
@@ -90,6 +91,68 @@ INSTANTIATE_TEST_SUITE_P(
                              true,
                              {"r\r.mkv", "a.mkv"}}),
     test::CaseName<ListCase>);
+
+struct LinkCase {
+    const char* name;
+    QList<QPair<QString, QString>> links;  // in the folder named, and where each leads
+    QStringList said;     // the links said to lead out, each followed by its target
+    QStringList results;  // beside a.avi: a link to a file already listed is that file
+};
+
+class LinksInAFolder : public CliTest, public testing::WithParamInterface<LinkCase> {};
+
+// A link in a folder named that leads out of it is followed (the user named the folder), and
+// said once on the error output; one that stays inside is not.
+TEST_P(LinksInAFolder, ThatLeadOutAreFollowedAndSaidOnce) {
+    for (const char* folder : {"videos/sub", "elsewhere"}) {
+        ASSERT_TRUE(QDir().mkpath(home.filePath(folder)));
+    }
+    for (const char* name : {"videos/a.mkv", "videos/sub/b.mkv", "elsewhere/c.mkv"}) {
+        ASSERT_TRUE(TinyClip(home.filePath(name)));
+    }
+    for (const auto& [link, target] : GetParam().links) {
+        ASSERT_TRUE(QFile::link(QString(target).replace("HOME", home.path()),
+                                home.filePath("videos/" + link)));
+    }
+    QStringList results = GetParam().results + QStringList{"a.avi"};
+    results.sort();
+    const Result result =
+        Run({"--preset", kPreset, "--output-folder", "out", "videos", home.filePath("videos")});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_EQ(Outputs(), results) << result.out.toStdString();
+    QStringList said;
+    for (const QString& line : result.err.split('\n', Qt::SkipEmptyParts)) {
+        if (line.contains("a link that leads out of")) {
+            said << line;
+        }
+    }
+    QStringList expected;
+    for (qsizetype i = 0; i + 1 < GetParam().said.size(); i += 2) {
+        expected << "reelwright-cli: " + home.filePath("videos/" + GetParam().said[i]) +
+                        ": a link that leads out of " + home.filePath("videos") + ", to " +
+                        home.filePath(GetParam().said[i + 1]);
+    }
+    EXPECT_EQ(said, expected) << result.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, LinksInAFolder,
+    testing::Values(LinkCase{"ToAFileOutside",
+                             {{"out.mkv", "../elsewhere/c.mkv"}},
+                             {"out.mkv", "elsewhere/c.mkv"},
+                             {"out.avi"}},
+                    LinkCase{"ByItsFullPath",
+                             {{"full.mkv", "HOME/elsewhere/c.mkv"}},
+                             {"full.mkv", "elsewhere/c.mkv"},
+                             {"full.avi"}},
+                    LinkCase{"ThroughAnotherLink",
+                             {{"first.mkv", "second.mkv"}, {"second.mkv", "../elsewhere/c.mkv"}},
+                             {"first.mkv", "elsewhere/c.mkv", "second.mkv", "elsewhere/c.mkv"},
+                             {"first.avi"}},
+                    LinkCase{"ToAFileInside", {{"same.mkv", "a.mkv"}}, {}, {}},
+                    LinkCase{"IntoASubfolder", {{"deep.mkv", "sub/b.mkv"}}, {}, {"deep.avi"}},
+                    LinkCase{"OutAndBackIn", {{"back.mkv", "../videos/a.mkv"}}, {}, {}}),
+    test::CaseName<LinkCase>);
 
 }  // namespace
 }  // namespace reelwright
