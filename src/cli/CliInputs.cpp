@@ -1,5 +1,6 @@
 #include "cli/CliInputs.h"
 
+#include "cli/StandIns.h"
 #include "joblist/JobList.h"
 
 #include <QCoreApplication>
@@ -15,10 +16,6 @@
 
 namespace reelwright {
 namespace {
-
-bool IsUtf8(const QByteArray& bytes) {
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
-}
 
 // The full path with every link resolved, or empty when it leads nowhere.
 QByteArray RealPath(const QByteArray& path) {
@@ -51,8 +48,8 @@ QByteArray AbsoluteNative(const QByteArray& name) {
 // The texts below were the converter's before this class took them over: they keep its
 // translation context, on which the catalogues key.
 
-CliInputs::CliInputs(JobList& jobList, QTextStream& err)
-    : jobList_(jobList), adder_(jobList), err_(err) {}
+CliInputs::CliInputs(JobList& jobList, StandIns& standIns, QTextStream& err)
+    : jobList_(jobList), standIns_(standIns), adder_(jobList), err_(err) {}
 
 QString CliInputs::Absolute(const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
@@ -108,10 +105,11 @@ QList<CliInput> CliInputs::OpenFolders(const QList<CliInput>& inputs) {
     QList<CliInput> files;
     for (const CliInput& input : inputs) {
         const QString path = Absolute(input.path);
-        const QByteArray native = IsUtf8(input.native) || input.native.isEmpty()
+        const QByteArray native = StandIns::IsUtf8(input.native) || input.native.isEmpty()
                                       ? QFile::encodeName(path)
                                       : AbsoluteNative(input.native);
-        if (!QFileInfo(path).isDir()) {
+        struct stat info {};
+        if (::stat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
             files.push_back({path, native, false});
         } else {
             OpenFolder(path, native, &files);
@@ -121,8 +119,9 @@ QList<CliInput> CliInputs::OpenFolders(const QList<CliInput>& inputs) {
 }
 
 void CliInputs::OpenFolder(const QString& path, const QByteArray& native, QList<CliInput>* files) {
-    // As the window's Add Folder lists it: the files directly inside.
-    const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
+    // As the window's Add Folder lists it: the files directly inside. A folder whose name is
+    // not UTF-8 is read through its stand-in.
+    const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(standIns_.Folder(native));
     if (names.isEmpty()) {
         err_ << "reelwright-cli: " << path << ": "
              << QCoreApplication::translate("reelwright::CommandLineConverter",
@@ -159,9 +158,12 @@ void CliInputs::TellLinkOut(const QByteArray& folder, const QByteArray& file) {
 }
 
 QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
+    // A name that is not UTF-8 is given to the list as its stand-in.
     QStringList paths;
     for (const CliInput& input : inputs) {
-        paths << input.path;
+        const QString reach =
+            StandIns::IsUtf8(input.native) ? QString() : standIns_.File(input.native);
+        paths << (reach.isEmpty() ? input.path : reach);
     }
     adder_.AddDropped(paths);
     const QList<VideoFileAdder::Refusal>& refusals = adder_.LastRefusals();
@@ -169,11 +171,12 @@ QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
     QList<Added> added;
     QSet<int> rows;
     qsizetype nextRefusal = 0;
-    for (const CliInput& input : inputs) {
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        const CliInput& input = inputs[i];
         Added result;
         result.entry.input = input.path;
         result.entry.native = input.native;
-        const int row = store.FindFilePath(input.path);
+        const int row = store.FindFilePath(paths[i]);
         if (row >= 0 && !rows.contains(row)) {
             rows.insert(row);
             result.row = row;

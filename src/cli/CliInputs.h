@@ -16,12 +16,14 @@
 namespace reelwright {
 
 class JobList;
+class StandIns;
 
 // The files reelwright-cli is given, named on the command line or in a list or found in the
 // folders named, and their adding to the list of files. What will not do is said on `err`.
 class CliInputs {
   public:
-    CliInputs(JobList& jobList, QTextStream& err);
+    // Names that are not UTF-8 reach the list through `standIns`.
+    CliInputs(JobList& jobList, StandIns& standIns, QTextStream& err);
 
     // The full, clean form of a name given.
     static QString Absolute(const QString& path);
@@ -51,6 +53,7 @@ class CliInputs {
     void TellLinkOut(const QByteArray& folder, const QByteArray& file);
 
     JobList& jobList_;
+    StandIns& standIns_;
     VideoFileAdder adder_;
     QTextStream& err_;
     QSet<QByteArray> toldLinks_;

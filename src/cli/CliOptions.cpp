@@ -56,6 +56,13 @@ const Entry* Find(const Entry (&table)[size], QStringView name) {
     return found == std::end(table) ? nullptr : found;
 }
 
+// Whether every argument reads back unchanged from the text it decodes to.
+bool IsUtf8(const QList<QByteArray>& arguments) {
+    return std::all_of(arguments.begin(), arguments.end(), [](const QByteArray& bytes) {
+        return QString::fromUtf8(bytes).toUtf8() == bytes;
+    });
+}
+
 // A single dash and a letter or more: no such option, and not a file's name either.
 bool IsShortOption(const QString& argument) {
     return argument.startsWith(u'-') && !argument.startsWith(QStringLiteral("--")) &&
@@ -173,7 +180,14 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             options.inputNames << native.value(i);
         } else if (argument == u"--") {
             onlyInputs = true;  // what follows are names, even those that begin with "--"
-        } else if (!options.TakeOption(arguments, &i, error)) {
+        } else if (const qsizetype first = i; !options.TakeOption(arguments, &i, error)) {
+            return std::nullopt;
+        } else if (const QString name = argument.section(u'=', 0, 0);
+                   Find(kTexts, name) && !IsUtf8(native.mid(first, i - first + 1))) {
+            // Its value would be used as Qt decodes it, a name that is not the one given.
+            *error = tr("%1 takes only a name that is valid UTF-8; rename the file or folder, or "
+                        "give a link to it whose name is.")
+                         .arg(name);
             return std::nullopt;
         }
     }

@@ -8,6 +8,7 @@
 #include "settings/RememberedSettings.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -15,6 +16,7 @@
 #include <csignal>
 
 #include <poll.h>
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -26,6 +28,16 @@ const QString kCancelled = QStringLiteral("Cancelled");
 
 enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kBadUsage = 2 };
 
+bool IsFile(const QByteArray& path) {
+    struct stat info {};
+    return !path.isEmpty() && ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void SetResult(CliReport::Entry* entry, const QByteArray& result) {
+    entry->result = QFile::decodeName(result);
+    entry->nativeResult = result;
+}
+
 }  // namespace
 
 CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
@@ -33,15 +45,15 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
     : out_(out),
       err_(err),
       progress_(progress),
-      inputs_(jobList_, err_),
+      inputs_(jobList_, standIns_, err_),
       format_(err_),
       batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
-                            return ChooseOutputPath(input, type, folder_);
+                            return ChooseOutputPath(standIns_.NamingInput(input), type, folder_);
                         },
                         [this] { return format_.Parameters(); },
                         [this](const QString& input, const QString& type) {
-                            return PlainOutputPath(input, type, folder_);
+                            return PlainOutputPath(standIns_.NamingInput(input), type, folder_);
                         }}) {
     jobList_.InitJobList();
     // Each file's failure is told on its own line; no box waits for anybody.
@@ -139,13 +151,13 @@ void CommandLineConverter::Enqueue(int row, CliReport::Entry entry) {
     }
     if (skipExisting_) {
         // A result takes its plain name only once it is whole: if it is there, it is done.
-        const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
-        if (!plain.isEmpty() && QFileInfo(plain).isFile()) {
+        const QByteArray plain = PlainResult(job.filePath);
+        if (IsFile(plain)) {
             store.SetStatus(row, kComplete);
-            store.SetOutcome(row, QString(), plain);
+            store.SetOutcome(row, QString(), QFile::decodeName(plain));
             entry.outcome = CliReport::Outcome::Skipped;
             entry.status = kComplete;
-            entry.result = plain;
+            SetResult(&entry, plain);
             Tell(row, entry);
             return;
         }
@@ -158,26 +170,53 @@ void CommandLineConverter::Tell(int row, CliReport::Entry entry) {
     report_->Ended(entry);
 }
 
+CliReport::Entry CommandLineConverter::EntryOf(const QString& path) const {
+    CliReport::Entry entry;
+    entry.input = standIns_.Shown(path);
+    entry.native = standIns_.Native(path);
+    return entry;
+}
+
+QByteArray CommandLineConverter::PlainResult(const QString& input) const {
+    const QString plain = PlainOutputPath(standIns_.NamingInput(input), OutputType(), folder_);
+    return plain.isEmpty() ? QByteArray() : standIns_.ResultName(input, plain, false);
+}
+
+void CommandLineConverter::GiveOwnName(const QString& input, CliReport::Entry* entry) {
+    QString error;
+    QByteArray name = standIns_.TakeOwnName(input, entry->result, &error);
+    if (name.isEmpty()) {
+        name = standIns_.Native(entry->result);
+        err_ << "reelwright-cli: " << QFile::decodeName(name) << ": "
+             << tr("the result keeps this name: it could not take its input's: %1").arg(error)
+             << u'\n';
+        err_.flush();
+    }
+    SetResult(entry, name);
+}
+
 void CommandLineConverter::DryRun() {
     // Each name kept from those after it, as the run would keep it.
     std::vector<std::unique_ptr<NameReservation>> names;
+    QSet<QByteArray> promised;  // the same for names that are not UTF-8, which it cannot hold
     const JobListStore& store = *jobList_.Store();
     for (const int row : queue_) {
         const JobRow& job = store.Row(row);
-        CliReport::Entry entry;
-        entry.input = job.filePath;
-        const OutputPathResult output = PreviewOutputPath(job.filePath, OutputType(), folder_);
-        const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
+        CliReport::Entry entry = EntryOf(job.filePath);
+        const QString named = standIns_.NamingInput(job.filePath);
+        const OutputPathResult output = PreviewOutputPath(named, OutputType(), folder_);
+        const QString plain = PlainOutputPath(named, OutputType(), folder_);
         if (output.problem != OutputPathResult::Problem::None) {
             entry.outcome = CliReport::Outcome::Failed;
             entry.status = QStringLiteral("Error");
             entry.reason = output.Reason();
         } else if (skipExisting_ && ResultClaim::HeldElsewhere(plain)) {
             entry.outcome = CliReport::Outcome::Elsewhere;
-            entry.result = plain;
+            SetResult(&entry, standIns_.ResultName(job.filePath, plain, false));
         } else {
             entry.outcome = CliReport::Outcome::WouldConvert;
-            entry.result = output.path;
+            SetResult(&entry, standIns_.ResultName(job.filePath, output.path, true, promised));
+            promised.insert(entry.nativeResult);
             names.push_back(std::make_unique<NameReservation>(output.path));
         }
         Tell(row, entry);
@@ -193,8 +232,7 @@ void CommandLineConverter::Convert() {
     const JobListStore& store = *jobList_.Store();
     for (const int row : queue_) {
         if (!told_.contains(row)) {
-            CliReport::Entry entry;
-            entry.input = store.Row(row).filePath;
+            CliReport::Entry entry = EntryOf(store.Row(row).filePath);
             entry.outcome = CliReport::Outcome::Stopped;
             Tell(row, entry);
         }
@@ -207,16 +245,15 @@ bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
     }
     JobListStore& store = *jobList_.Store();
     const QString input = store.Row(row).filePath;
-    const QString plain = PlainOutputPath(input, OutputType(), folder_);
-    CliReport::Entry entry;
-    entry.input = input;
-    entry.result = plain;
+    const QByteArray plain = PlainResult(input);
+    CliReport::Entry entry = EntryOf(input);
+    SetResult(&entry, plain);
     switch (claim->Status()) {
         case ResultClaim::State::Held:
             // Claimed only now: another run may have finished it while this one got here.
-            if (skipExisting_ && QFileInfo(plain).isFile()) {
+            if (skipExisting_ && IsFile(plain)) {
                 store.SetStatus(row, kComplete);
-                store.SetOutcome(row, QString(), plain);
+                store.SetOutcome(row, QString(), entry.result);
                 entry.outcome = CliReport::Outcome::Skipped;
                 entry.status = kComplete;
                 Tell(row, entry);
@@ -233,7 +270,7 @@ bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
         case ResultClaim::State::Here:
             return true;  // two inputs of this run for one name, as before claims
         case ResultClaim::State::Unavailable: {
-            const QString folder = QFileInfo(plain).absolutePath();
+            const QString folder = QFileInfo(entry.result).absolutePath();
             if (!claimsUnavailable_.contains(folder)) {
                 claimsUnavailable_.insert(folder);
                 err_ << "reelwright-cli: " << folder << ": "
@@ -387,7 +424,7 @@ QString CommandLineConverter::Counter(int row) const {
 void CommandLineConverter::FileStarted(int row) {
     clocks_[row].start();
     lastTold_.remove(row);
-    report_->Started(Counter(row), jobList_.Store()->Row(row).filePath);
+    report_->Started(Counter(row), standIns_.Shown(jobList_.Store()->Row(row).filePath));
     CheckOutput();
 }
 
@@ -397,8 +434,7 @@ void CommandLineConverter::FileFinished(int row) {
         *progress_ << "\r\x1b[K";
         progress_->flush();
     }
-    CliReport::Entry entry;
-    entry.input = job.filePath;
+    CliReport::Entry entry = EntryOf(job.filePath);
     entry.status = job.status;
     entry.counter = Counter(row);
     // Its own clock: several files may be converting at once.
@@ -410,6 +446,7 @@ void CommandLineConverter::FileFinished(int row) {
         TellDone(row, elapsed);
         entry.outcome = CliReport::Outcome::Converted;
         entry.result = job.outputPath;
+        GiveOwnName(job.filePath, &entry);
         entry.tracks = job.tracks;
     } else if (job.status == kCancelled) {
         entry.outcome = CliReport::Outcome::Stopped;
@@ -450,7 +487,7 @@ void CommandLineConverter::TellDone(int row, qint64 elapsed) {
     }
     CliReport::Progress done = ProgressOf(row, elapsed).value_or(CliReport::Progress());
     const JobRow& job = jobList_.Store()->Row(row);
-    done.input = job.filePath;
+    done.input = standIns_.Shown(job.filePath);
     done.percent = 100;
     done.converted = std::max(done.converted, LengthOf(job));
     done.left = 0;
@@ -473,7 +510,7 @@ std::optional<CliReport::Progress> CommandLineConverter::ProgressOf(int row, qin
     const JobRow& job = jobList_.Store()->Row(row);
     const double length = LengthOf(job);
     CliReport::Progress progress;
-    progress.input = job.filePath;
+    progress.input = standIns_.Shown(job.filePath);
     if (length > 0) {
         progress.percent = std::clamp(100.0 * *converted / length, 0.0, 100.0);
     }
@@ -491,9 +528,10 @@ void CommandLineConverter::StatusChanged(const QModelIndex& cell) {
     bool numeric = false;
     const int percent = jobList_.Store()->Row(cell.row()).status.toInt(&numeric);
     if (numeric && percent >= 0) {
-        *progress_ << "\r\x1b[K" << Counter(cell.row())
-                   << QFileInfo(jobList_.Store()->Row(cell.row()).filePath).fileName() << ' '
-                   << std::min(percent, 100) << '%';
+        *progress_
+            << "\r\x1b[K" << Counter(cell.row())
+            << QFileInfo(standIns_.Shown(jobList_.Store()->Row(cell.row()).filePath)).fileName()
+            << ' ' << std::min(percent, 100) << '%';
         progress_->flush();
     }
 }

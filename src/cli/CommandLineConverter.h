@@ -8,6 +8,7 @@
 #include "cli/CliInputs.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
+#include "cli/StandIns.h"
 #include "joblist/JobList.h"
 
 #include <QElapsedTimer>
@@ -86,11 +87,19 @@ class CommandLineConverter : public QObject {
     // A write to a closed output ends the run as a signal would (SIGPIPE).
     void CheckOutput();
     void Tell(int row, CliReport::Entry entry);
+    // An entry for the file a path of the list names, as the user named it.
+    CliReport::Entry EntryOf(const QString& path) const;
+    // The name of the result `input`'s conversion would take if nothing but the input were in
+    // the way; empty when there is none.
+    QByteArray PlainResult(const QString& input) const;
+    // A converted file's result under its own name, if its input's name is not UTF-8.
+    void GiveOwnName(const QString& input, CliReport::Entry* entry);
 
     QTextStream& out_;
     QTextStream& err_;
     QTextStream* progress_;
     JobList jobList_;
+    StandIns standIns_;  // the names that are not UTF-8, which the list holds as links
     CliInputs inputs_;
     CliFormat format_;
     OutputFolderChoice folder_;

@@ -201,49 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
         PresetCase{"WrongCategory", "Phones/VP9 / Opus (WebM)", "Web/VP9 / Opus (WebM)"}),
     test::CaseName<PresetCase>);
 
-TEST_F(CliTest, ANameThatIsNotUtf8ComesBackByteForByte) {
-    const QByteArray folder = QFile::encodeName(home.path());
-    QDir().mkpath(home.filePath("odd"));
-    const QByteArray named = folder + "/bad\xff name.mkv";
-    const QByteArray inside = folder + "/odd/caf\xe9.mkv";
-    const QByteArray listed = folder + "/list\xfe.mkv";
-    const test::NativeNamedFile a(named);
-    const test::NativeNamedFile b(inside);
-    const test::NativeNamedFile c(listed);
-    ASSERT_TRUE(a.Created() && b.Created() && c.Created());
-    QFile list(home.filePath("list.txt"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(listed + "\n");
-    list.close();
-    // Given on the command line, found in a folder, read from a list.
-    const Result result = Shell(
-        "\"$0\" --json --preset \"$1\" --output-folder out --files-from list.txt "
-        "\"$(printf 'bad\\377 name.mkv')\" odd",
-        {kPreset});
-    EXPECT_EQ(result.status, 2);  // each of them refused
-    const QList<QJsonObject> files = FileObjects(JsonLines(result.out));
-    ASSERT_EQ(files.size(), 3) << result.out.toStdString();
-    QList<QByteArray> names;
-    for (const QJsonObject& file : files) {
-        EXPECT_EQ(file["status"].toString(), "refused");
-        EXPECT_TRUE(file["reason"].toString().contains("not valid UTF-8"));
-        EXPECT_TRUE(file["input"].toString().contains(QChar::ReplacementCharacter));
-        names << QByteArray::fromBase64(file["input_base64"].toString().toLatin1());
-    }
-    std::sort(names.begin(), names.end());
-    QList<QByteArray> expected{named, inside, listed};
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
-
-    // A name that is UTF-8 needs nothing beside it.
-    const QString accented = Clip("caf\u00e9.mkv", 1);
-    const Result plain = Run({"--json", "--preset", kPreset, "--output-folder", "out", accented});
-    const QList<QJsonObject> objects = JsonLines(plain.out);
-    ASSERT_FALSE(objects.isEmpty());
-    EXPECT_EQ(objects[0]["input"].toString(), accented);
-    EXPECT_FALSE(objects[0].contains("input_base64"));
-}
-
 TEST_F(CliTest, AListOfNamesComesFromAFileOrAPipe) {
     QDir().mkpath(home.filePath("sub dir"));
     const QString a = Clip("a.mkv", 1);

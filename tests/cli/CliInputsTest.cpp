@@ -1,5 +1,5 @@
-// How reelwright-cli takes the names it is given: lists written elsewhere, links in the folders
-// named. The real program with the real encoder on generated media.
+// How reelwright-cli takes the names it is given: lists written elsewhere, names that are not
+// UTF-8, links in the folders named. The real program with the real encoder on generated media.
 #include "CliFixture.h"
 
 #include "common/CaseName.h"
@@ -12,6 +12,11 @@
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QPair>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace reelwright {
 namespace {
@@ -153,6 +158,138 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkCase{"IntoASubfolder", {{"deep.mkv", "sub/b.mkv"}}, {}, {"deep.avi"}},
                     LinkCase{"OutAndBackIn", {{"back.mkv", "../videos/a.mkv"}}, {}, {}}),
     test::CaseName<LinkCase>);
+
+// Files and folders whose names are not UTF-8. Qt cannot remove what it cannot name: the shell
+// takes them away after each test.
+class NotUtf8Names : public CliTest {
+  protected:
+    void TearDown() override { Shell("rm -rf -- ./* ./.[!.]*"); }
+
+    QByteArray Native(const QByteArray& relative) const {
+        return QFile::encodeName(home.path()) + '/' + relative;
+    }
+    // A tiny clip under a name of any bytes.
+    bool ClipAt(const QByteArray& relative) const {
+        const QString made = home.filePath("made.mkv");
+        return TinyClip(made) &&
+               ::rename(QFile::encodeName(made).constData(), Native(relative).constData()) == 0;
+    }
+    bool MakeFolder(const QByteArray& relative) const {
+        return ::mkdir(Native(relative).constData(), 0700) == 0;
+    }
+    // Whether a file of these bytes is there and decodes whole.
+    bool IsReadable(const QByteArray& relative) const {
+        const QString link = home.filePath("check.avi");
+        QFile::remove(link);
+        return ::symlink(Native(relative).constData(), QFile::encodeName(link).constData()) == 0 &&
+               test::IsReadableMedia(link);
+    }
+    static QByteArray Bytes(const QJsonObject& file, const char* member) {
+        return QByteArray::fromBase64(file[member].toString().toLatin1());
+    }
+};
+
+// Named on the command line, found in a folder, read from a list: each converts, and its result
+// takes its name's own bytes.
+TEST_F(NotUtf8Names, ANameThatIsNotUtf8ComesBackByteForByte) {
+    ASSERT_TRUE(MakeFolder("odd"));
+    for (const QByteArray name : {"bad\xff name.mkv", "odd/caf\xe9.mkv", "list\xfe.mkv"}) {
+        ASSERT_TRUE(ClipAt(name)) << name.toStdString();
+    }
+    QFile list(home.filePath("list.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(Native("list\xfe.mkv") + "\n");
+    list.close();
+    const Result result = Shell(
+        "\"$0\" --json --jobs 2 --preset \"$1\" --output-folder out --files-from list.txt "
+        "\"$(printf 'bad\\377 name.mkv')\" odd",
+        {kPreset});
+    EXPECT_EQ(result.status, 0) << result.out.toStdString() << result.err.toStdString();
+    QHash<QByteArray, QByteArray> results;  // by input
+    for (const QJsonObject& file : JsonLines(result.out)) {
+        if (file.contains("input")) {
+            EXPECT_EQ(file["status"].toString(), "converted");
+            EXPECT_TRUE(file["input"].toString().contains(QChar::ReplacementCharacter));
+            EXPECT_TRUE(file["result"].toString().contains(QChar::ReplacementCharacter));
+            results.insert(Bytes(file, "input_base64"), Bytes(file, "result_base64"));
+        }
+    }
+    EXPECT_EQ(results, (QHash<QByteArray, QByteArray>{
+                           {Native("bad\xff name.mkv"), Native("out/bad\xff name.avi")},
+                           {Native("odd/caf\xe9.mkv"), Native("out/caf\xe9.avi")},
+                           {Native("list\xfe.mkv"), Native("out/list\xfe.avi")}}));
+    for (const QByteArray name : {"out/bad\xff name.avi", "out/caf\xe9.avi", "out/list\xfe.avi"}) {
+        EXPECT_TRUE(IsReadable(name)) << name.toStdString();
+    }
+    EXPECT_TRUE(IsReadable("odd/caf\xe9.mkv")) << "the source is as it was";
+    EXPECT_EQ(Temporaries(), QStringList());
+
+    // A name that is UTF-8 needs nothing beside it.
+    const QString accented = Clip("caf\u00e9.mkv", 1);
+    const Result plain = Run({"--json", "--preset", kPreset, "--output-folder", "out", accented});
+    const QList<QJsonObject> objects = JsonLines(plain.out);
+    ASSERT_FALSE(objects.isEmpty());
+    EXPECT_EQ(objects[0]["input"].toString(), accented);
+    EXPECT_FALSE(objects[0].contains("input_base64"));
+    EXPECT_FALSE(objects[0].contains("result_base64"));
+}
+
+// Beside their inputs, in a folder whose own name is not UTF-8 either: the results are named as
+// any other, "_Converted" for one of its input's own type, and a second run finds them there.
+TEST_F(NotUtf8Names, ResultsBesideTheirInputsKeepTheirBytes) {
+    ASSERT_TRUE(MakeFolder("\xe9t\xe9"));
+    ASSERT_TRUE(ClipAt("\xe9t\xe9/clip.mkv"));
+    ASSERT_TRUE(ClipAt("\xe9t\xe9/caf\xe9.avi"));
+    const QString folder = home.filePath(QFile::decodeName("\xe9t\xe9"));
+    const QStringList arguments{"--jobs", "1", "--same-folder", "--preset", kPreset};
+    const Result dry = Shell("\"$0\" --dry-run \"$@\" \"$(printf '\\351t\\351')\"", arguments);
+    EXPECT_EQ(dry.status, 0) << dry.err.toStdString();
+    EXPECT_EQ(dry.out, folder + "/caf\ufffd.avi: would convert -> " + folder +
+                           "/caf\ufffd_Converted.avi\n" + folder + "/clip.mkv: would convert -> " +
+                           folder + "/clip.avi\n2 files: 2 would convert\n");
+
+    // The two sources, named in a list: the folder holds their results too, after the first.
+    const QString run =
+        "printf '\\351t\\351/clip.mkv\\0\\351t\\351/caf\\351.avi\\0' | "
+        "\"$0\" --files-from - --null \"$@\"";
+    const Result result = Shell(run, arguments);
+    EXPECT_EQ(result.status, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_TRUE(IsReadable("\xe9t\xe9/clip.avi"));
+    EXPECT_TRUE(IsReadable("\xe9t\xe9/caf\xe9_Converted.avi"));
+    const Result again = Shell(run, QStringList{"--skip-existing"} + arguments);
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_EQ(again.out, folder + "/clip.mkv: already converted -> " + folder + "/clip.avi\n" +
+                             folder + "/caf\ufffd.avi: already converted -> " + folder +
+                             "/caf\ufffd_Converted.avi\n"
+                             "2 files: 0 converted, 0 failed, 2 already converted\n");
+    // The two sources and the two results, nothing more.
+    const Result listed = Shell("ls -A \"$(printf '\\351t\\351')\" | wc -l");
+    EXPECT_EQ(listed.out.trimmed(), "4");
+}
+
+TEST_F(NotUtf8Names, AreRefusedWhereTheyCannotBeUsedAndSaidWhy) {
+    ASSERT_TRUE(ClipAt("caf\xe9.mkv"));
+    // A file that is not there is not there, whatever its name.
+    const Result missing =
+        Shell("\"$0\" --json --preset \"$1\" \"$(printf 'gone\\351.mkv')\"", {kPreset});
+    EXPECT_EQ(missing.status, 2);
+    const QJsonObject refused = JsonLines(missing.out).value(0);
+    EXPECT_EQ(refused["reason"].toString(), "not found") << missing.out.toStdString();
+    EXPECT_EQ(Bytes(refused, "input_base64"), Native("gone\xe9.mkv"));
+    // An option's name would be used as Qt reads it, not as it was given.
+    for (const QString option : {"--output-folder", "--files-from", "--watch"}) {
+        const Result result = Shell(
+            "\"$0\" \"$1\" \"$(printf 'o\\351')\" --preset \"$2\" \"$(printf 'caf\\351.mkv')\"",
+            {option, kPreset});
+        EXPECT_EQ(result.status, 2) << option.toStdString();
+        EXPECT_TRUE(result.err.contains(option + " takes only a name that is valid UTF-8"))
+            << result.err.toStdString();
+    }
+    const Result joined = Shell("\"$0\" \"--output-folder=$(printf 'o\\351')\" caf*", {});
+    EXPECT_TRUE(joined.err.contains("--output-folder takes only")) << joined.err.toStdString();
+    struct stat info {};
+    EXPECT_NE(::stat(Native("o\xe9").constData(), &info), 0) << "a folder was made";
+}
 
 }  // namespace
 }  // namespace reelwright
