@@ -118,16 +118,23 @@ void CliFormat::ListPresets(QTextStream& out, bool json) const {
                 out << category << u'/' << label << u'\t' << extensions.join(u',') << u'\n';
                 continue;
             }
-            // A label's extensions may each have options of their own.
+            // A label's extensions may each have options of their own, and a shipped preset
+            // may have been given a container of the user's own.
             QJsonObject parameters;
+            QStringList own;
             for (const QString& extension : extensions) {
                 parameters.insert(extension, presets.ParamsOf(extension, label, category));
+                if (presets.IsOwn(extension, label, category)) {
+                    own << extension;
+                }
             }
             const QJsonObject preset{
                 {QStringLiteral("category"), category},
                 {QStringLiteral("label"), label},
                 {QStringLiteral("extensions"), QJsonArray::fromStringList(extensions)},
-                {QStringLiteral("parameters"), parameters}};
+                {QStringLiteral("parameters"), parameters},
+                {QStringLiteral("own"), own.size() == extensions.size()},
+                {QStringLiteral("own_extensions"), QJsonArray::fromStringList(own)}};
             out << QString::fromUtf8(QJsonDocument(preset).toJson(QJsonDocument::Compact)) << u'\n';
         }
     }

@@ -1,5 +1,6 @@
 #include "cli/CliInputs.h"
 
+#include "cli/StandIns.h"
 #include "joblist/JobList.h"
 
 #include <QCoreApplication>
@@ -9,12 +10,19 @@
 #include <QSet>
 
 #include <cstdio>
+#include <cstdlib>
+
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
 
-bool IsUtf8(const QByteArray& bytes) {
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+// The full path with every link resolved, or empty when it leads nowhere.
+QByteArray RealPath(const QByteArray& path) {
+    char* real = ::realpath(path.constData(), nullptr);
+    const QByteArray resolved = real ? QByteArray(real) : QByteArray();
+    std::free(real);
+    return resolved;
 }
 
 // The full, clean form of a name's bytes, cleaned as Absolute() cleans its text; for names
@@ -40,8 +48,8 @@ QByteArray AbsoluteNative(const QByteArray& name) {
 // The texts below were the converter's before this class took them over: they keep its
 // translation context, on which the catalogues key.
 
-CliInputs::CliInputs(JobList& jobList, QTextStream& err)
-    : jobList_(jobList), adder_(jobList), err_(err) {}
+CliInputs::CliInputs(JobList& jobList, StandIns& standIns, QTextStream& err)
+    : jobList_(jobList), standIns_(standIns), adder_(jobList), err_(err) {}
 
 QString CliInputs::Absolute(const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
@@ -60,7 +68,11 @@ std::optional<QList<CliInput>> CliInputs::Given(const CliOptions& options) {
         return std::nullopt;
     }
     // Names as bytes: with --null any name at all, line breaks too.
-    for (const QByteArray& name : names->split(options.nullSeparated ? '\0' : '\n')) {
+    for (QByteArray name : names->split(options.nullSeparated ? '\0' : '\n')) {
+        // A list written on Windows ends its lines with CR LF; the CR is no part of the name.
+        if (!options.nullSeparated && name.endsWith('\r')) {
+            name.chop(1);
+        }
         if (!name.isEmpty()) {
             inputs.push_back({QFile::decodeName(name), name, false});
         }
@@ -93,33 +105,65 @@ QList<CliInput> CliInputs::OpenFolders(const QList<CliInput>& inputs) {
     QList<CliInput> files;
     for (const CliInput& input : inputs) {
         const QString path = Absolute(input.path);
-        const QByteArray native = IsUtf8(input.native) || input.native.isEmpty()
+        const QByteArray native = StandIns::IsUtf8(input.native) || input.native.isEmpty()
                                       ? QFile::encodeName(path)
                                       : AbsoluteNative(input.native);
-        if (!QFileInfo(path).isDir()) {
+        struct stat info {};
+        if (::stat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
             files.push_back({path, native, false});
-            continue;
-        }
-        // As the window's Add Folder lists it: the files directly inside.
-        const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(path);
-        if (names.isEmpty()) {
-            err_ << "reelwright-cli: " << path << ": "
-                 << QCoreApplication::translate("reelwright::CommandLineConverter",
-                                                "the folder holds no files")
-                 << u'\n';
-        }
-        for (const QByteArray& name : names) {
-            files.push_back({QDir(path).filePath(QFile::decodeName(name)),
-                             native + (native.endsWith('/') ? "" : "/") + name, true});
+        } else {
+            OpenFolder(path, native, &files);
         }
     }
     return files;
 }
 
+void CliInputs::OpenFolder(const QString& path, const QByteArray& native, QList<CliInput>* files) {
+    // As the window's Add Folder lists it: the files directly inside. A folder whose name is
+    // not UTF-8 is read through its stand-in.
+    const QList<QByteArray> names = VideoFileAdder::GetFolderFileNames(standIns_.Folder(native));
+    if (names.isEmpty()) {
+        err_ << "reelwright-cli: " << path << ": "
+             << QCoreApplication::translate("reelwright::CommandLineConverter",
+                                            "the folder holds no files")
+             << u'\n';
+    }
+    const QByteArray folder = native + (native.endsWith('/') ? "" : "/");
+    for (const QByteArray& name : names) {
+        TellLinkOut(native, folder + name);
+        files->push_back({QDir(path).filePath(QFile::decodeName(name)), folder + name, true});
+    }
+}
+
+void CliInputs::TellLinkOut(const QByteArray& folder, const QByteArray& file) {
+    struct stat info {};
+    if (::lstat(file.constData(), &info) != 0 || !S_ISLNK(info.st_mode) ||
+        toldLinks_.contains(file)) {
+        return;
+    }
+    const QByteArray target = RealPath(file);
+    const QByteArray inside = RealPath(folder);
+    if (target.isEmpty() || inside.isEmpty() ||
+        target.startsWith(inside + (inside.endsWith('/') ? "" : "/"))) {
+        return;
+    }
+    // Followed all the same, since the user named the folder; but they should know.
+    toldLinks_.insert(file);
+    err_ << "reelwright-cli: "
+         << QCoreApplication::translate("reelwright::CliInputs",
+                                        "%1: a link that leads out of %2, to %3")
+                .arg(QFile::decodeName(file), QFile::decodeName(folder), QFile::decodeName(target))
+         << u'\n';
+    err_.flush();
+}
+
 QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
+    // A name that is not UTF-8 is given to the list as its stand-in.
     QStringList paths;
     for (const CliInput& input : inputs) {
-        paths << input.path;
+        const QString reach =
+            StandIns::IsUtf8(input.native) ? QString() : standIns_.File(input.native);
+        paths << (reach.isEmpty() ? input.path : reach);
     }
     adder_.AddDropped(paths);
     const QList<VideoFileAdder::Refusal>& refusals = adder_.LastRefusals();
@@ -127,11 +171,12 @@ QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
     QList<Added> added;
     QSet<int> rows;
     qsizetype nextRefusal = 0;
-    for (const CliInput& input : inputs) {
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        const CliInput& input = inputs[i];
         Added result;
         result.entry.input = input.path;
         result.entry.native = input.native;
-        const int row = store.FindFilePath(input.path);
+        const int row = store.FindFilePath(paths[i]);
         if (row >= 0 && !rows.contains(row)) {
             rows.insert(row);
             result.row = row;

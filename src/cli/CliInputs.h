@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QTextStream>
 
@@ -15,12 +16,14 @@
 namespace reelwright {
 
 class JobList;
+class StandIns;
 
 // The files reelwright-cli is given, named on the command line or in a list or found in the
 // folders named, and their adding to the list of files. What will not do is said on `err`.
 class CliInputs {
   public:
-    CliInputs(JobList& jobList, QTextStream& err);
+    // Names that are not UTF-8 reach the list through `standIns`.
+    CliInputs(JobList& jobList, StandIns& standIns, QTextStream& err);
 
     // The full, clean form of a name given.
     static QString Absolute(const QString& path);
@@ -44,10 +47,16 @@ class CliInputs {
   private:
     // The names in a list (- for the standard input), as they are; none when it cannot be read.
     std::optional<QByteArray> ReadList(const QString& name);
+    // Adds the files directly inside a folder (a full path) to `files`.
+    void OpenFolder(const QString& path, const QByteArray& native, QList<CliInput>* files);
+    // Says so when `file`, in `folder`, is a link that leads out of it: once for each link.
+    void TellLinkOut(const QByteArray& folder, const QByteArray& file);
 
     JobList& jobList_;
+    StandIns& standIns_;
     VideoFileAdder adder_;
     QTextStream& err_;
+    QSet<QByteArray> toldLinks_;
 };
 
 }  // namespace reelwright

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <utility>
 
 namespace reelwright {
@@ -53,6 +54,13 @@ const Entry* Find(const Entry (&table)[size], QStringView name) {
     const Entry* found = std::find_if(std::begin(table), std::end(table),
                                       [name](const Entry& entry) { return name == entry.name; });
     return found == std::end(table) ? nullptr : found;
+}
+
+// Whether every argument reads back unchanged from the text it decodes to.
+bool IsUtf8(const QList<QByteArray>& arguments) {
+    return std::all_of(arguments.begin(), arguments.end(), [](const QByteArray& bytes) {
+        return QString::fromUtf8(bytes).toUtf8() == bytes;
+    });
 }
 
 // A single dash and a letter or more: no such option, and not a file's name either.
@@ -172,7 +180,14 @@ std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments,
             options.inputNames << native.value(i);
         } else if (argument == u"--") {
             onlyInputs = true;  // what follows are names, even those that begin with "--"
-        } else if (!options.TakeOption(arguments, &i, error)) {
+        } else if (const qsizetype first = i; !options.TakeOption(arguments, &i, error)) {
+            return std::nullopt;
+        } else if (const QString name = argument.section(u'=', 0, 0);
+                   Find(kTexts, name) && !IsUtf8(native.mid(first, i - first + 1))) {
+            // Its value would be used as Qt decodes it, a name that is not the one given.
+            *error = tr("%1 takes only a name that is valid UTF-8; rename the file or folder, or "
+                        "give a link to it whose name is.")
+                         .arg(name);
             return std::nullopt;
         }
     }
@@ -233,19 +248,39 @@ bool CliOptions::TakeOption(const QStringList& arguments, qsizetype* at, QString
     return (this->*setter)(*value, error);
 }
 
-CliOptions::Setter CliOptions::SetterOf(QStringView name) {
-    const std::pair<const char16_t*, Setter> setters[] = {
+std::span<const std::pair<const char16_t*, CliOptions::Setter>> CliOptions::Setters() {
+    static const std::pair<const char16_t*, Setter> setters[] = {
         {u"--preset", &CliOptions::SetPreset},
         {u"--extension", &CliOptions::SetExtension},
         {u"--jobs", &CliOptions::SetJobs},
         {u"--tracks", &CliOptions::SetTracks},
     };
-    for (const auto& [option, setter] : setters) {
+    return setters;
+}
+
+CliOptions::Setter CliOptions::SetterOf(QStringView name) {
+    for (const auto& [option, setter] : Setters()) {
         if (name == option) {
             return setter;
         }
     }
     return nullptr;
+}
+
+QStringList CliOptions::Names() {
+    QStringList names;
+    const auto add = [&names](const auto& table) {
+        for (const auto& entry : table) {
+            names << QString::fromUtf16(entry.name);
+        }
+    };
+    add(kActions);
+    add(kSwitches);
+    add(kTexts);
+    for (const auto& setter : Setters()) {
+        names << QString::fromUtf16(setter.first);
+    }
+    return names;
 }
 
 bool CliOptions::SetPreset(const QString& value, QString*) {

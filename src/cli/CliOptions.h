@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
+#include <utility>
 
 namespace reelwright {
 
@@ -42,6 +44,9 @@ struct CliOptions {
     // The same from the bytes the program was given, which the names keep.
     static std::optional<CliOptions> Parse(const QList<QByteArray>& arguments, QString* error);
 
+    // Every option's long name ("--json"), from the tables the command line is read by.
+    static QStringList Names();
+
     // What main() says after a refused command line.
     static QString TryHelp() { return tr("Try reelwright-cli --help."); }
 
@@ -54,6 +59,8 @@ struct CliOptions {
     bool TakeOption(const QStringList& arguments, qsizetype* at, QString* error);
     // What an option with a value does with it; false and `error` when the value will not do.
     using Setter = bool (CliOptions::*)(const QString& value, QString* error);
+    // The options with a value that is not kept as given, and their setters.
+    static std::span<const std::pair<const char16_t*, Setter>> Setters();
     // The setter of an option with a value that is not kept as given, or null.
     static Setter SetterOf(QStringView name);
     bool SetPreset(const QString& value, QString* error);

@@ -81,6 +81,13 @@ bool IsUtf8(const QByteArray& bytes) {
     return QString::fromUtf8(bytes).toUtf8() == bytes;
 }
 
+// A name that is not UTF-8 cannot be told in JSON text: its bytes go beside it.
+void AddBytes(QJsonObject* object, const QString& member, const QByteArray& name) {
+    if (!name.isEmpty() && !IsUtf8(name)) {
+        object->insert(member, QString::fromLatin1(name.toBase64()));
+    }
+}
+
 }  // namespace
 
 void CliReport::Write(const QString& line) {
@@ -127,11 +134,8 @@ void CliReport::Ended(const Entry& entry) {
             }
             object.insert(QStringLiteral("left_out"), leftOut);
         }
-        // A name that is not UTF-8 cannot be told in JSON text: its bytes go beside it.
-        if (!entry.native.isEmpty() && !IsUtf8(entry.native)) {
-            object.insert(QStringLiteral("input_base64"),
-                          QString::fromLatin1(entry.native.toBase64()));
-        }
+        AddBytes(&object, QStringLiteral("input_base64"), entry.native);
+        AddBytes(&object, QStringLiteral("result_base64"), entry.nativeResult);
         Write(Json(object));
         return;
     }

@@ -34,6 +34,7 @@ class CliReport {
         Outcome outcome = Outcome::Converted;
         QString status;  // as the window's list shows it ("Complete", "Error", ...)
         QString result;  // where the result is
+        QByteArray nativeResult;  // the same as the file system has it, when known
         QString reason;  // why there is none
         double seconds = 0;
         TrackReport tracks;  // what a converted file kept of its source, and left out

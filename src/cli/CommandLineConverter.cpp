@@ -9,6 +9,7 @@
 #include "settings/RememberedSettings.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -16,6 +17,7 @@
 #include <csignal>
 
 #include <poll.h>
+#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
@@ -30,6 +32,11 @@ enum ExitStatus { kAllConverted = 0, kSomeFailed = 1, kBadUsage = 2 };
 // How many of an input's result names are looked at for a result made from it.
 constexpr int kNamesLookedAt = 200;
 
+void SetResult(CliReport::Entry* entry, const QByteArray& result) {
+    entry->result = QFile::decodeName(result);
+    entry->nativeResult = result;
+}
+
 }  // namespace
 
 CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
@@ -37,15 +44,15 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
     : out_(out),
       err_(err),
       progress_(progress),
-      inputs_(jobList_, err_),
+      inputs_(jobList_, standIns_, err_),
       format_(err_),
       batch_(jobList_, {[this] { return OutputType(); },
                         [this](const QString& input, const QString& type) {
-                            return ChooseOutputPath(input, type, folder_);
+                            return ChooseOutputPath(standIns_.NamingInput(input), type, folder_);
                         },
                         [this] { return format_.Parameters(); },
                         [this](const QString& input, const QString& type) {
-                            return PlainOutputPath(input, type, folder_);
+                            return PlainOutputPath(standIns_.NamingInput(input), type, folder_);
                         }}) {
     jobList_.InitJobList();
     // Each file's failure is told on its own line; no box waits for anybody.
@@ -147,11 +154,21 @@ void CommandLineConverter::Enqueue(int row, CliReport::Entry entry) {
     queue_ << row;
 }
 
-QString CommandLineConverter::ConvertedResult(const QString& input) const {
+QByteArray CommandLineConverter::ConvertedResult(const QString& input) const {
+    const QByteArray proof = ResultSource::ProofOf(input);
+    if (proof.isEmpty()) {
+        return QByteArray();
+    }
+    // A name that is not UTF-8 gives its bytes to its result: looked at first.
+    const QByteArray plain = PlainResult(input);
+    if (!plain.isEmpty() && ResultSource::Read(plain) == proof) {
+        return plain;
+    }
     // Results take the first free name: one made from this input is at one of the names
     // before the first free one, and says so.
-    return ResultSource::FindMadeFrom(
-        input, OutputCandidates(input, OutputType(), folder_, kNamesLookedAt));
+    return QFile::encodeName(ResultSource::FindMadeFrom(
+        input,
+        OutputCandidates(standIns_.NamingInput(input), OutputType(), folder_, kNamesLookedAt)));
 }
 
 bool CommandLineConverter::SkipConverted(int row, CliReport::Entry entry) {
@@ -159,15 +176,15 @@ bool CommandLineConverter::SkipConverted(int row, CliReport::Entry entry) {
         return false;
     }
     JobListStore& store = *jobList_.Store();
-    const QString result = ConvertedResult(store.Row(row).filePath);
+    const QByteArray result = ConvertedResult(store.Row(row).filePath);
     if (result.isEmpty()) {
         return false;
     }
     store.SetStatus(row, kComplete);
-    store.SetOutcome(row, QString(), result);
+    store.SetOutcome(row, QString(), QFile::decodeName(result));
     entry.outcome = CliReport::Outcome::Skipped;
     entry.status = kComplete;
-    entry.result = result;
+    SetResult(&entry, result);
     Tell(row, entry);
     return true;
 }
@@ -177,26 +194,53 @@ void CommandLineConverter::Tell(int row, CliReport::Entry entry) {
     report_->Ended(entry);
 }
 
+CliReport::Entry CommandLineConverter::EntryOf(const QString& path) const {
+    CliReport::Entry entry;
+    entry.input = standIns_.Shown(path);
+    entry.native = standIns_.Native(path);
+    return entry;
+}
+
+QByteArray CommandLineConverter::PlainResult(const QString& input) const {
+    const QString plain = PlainOutputPath(standIns_.NamingInput(input), OutputType(), folder_);
+    return plain.isEmpty() ? QByteArray() : standIns_.ResultName(input, plain, false);
+}
+
+void CommandLineConverter::GiveOwnName(const QString& input, CliReport::Entry* entry) {
+    QString error;
+    QByteArray name = standIns_.TakeOwnName(input, entry->result, &error);
+    if (name.isEmpty()) {
+        name = standIns_.Native(entry->result);
+        err_ << "reelwright-cli: " << QFile::decodeName(name) << ": "
+             << tr("the result keeps this name: it could not take its input's: %1").arg(error)
+             << u'\n';
+        err_.flush();
+    }
+    SetResult(entry, name);
+}
+
 void CommandLineConverter::DryRun() {
     // Each name kept from those after it, as the run would keep it.
     std::vector<std::unique_ptr<NameReservation>> names;
+    QSet<QByteArray> promised;  // the same for names that are not UTF-8, which it cannot hold
     const JobListStore& store = *jobList_.Store();
     for (const int row : queue_) {
         const JobRow& job = store.Row(row);
-        CliReport::Entry entry;
-        entry.input = job.filePath;
-        const OutputPathResult output = PreviewOutputPath(job.filePath, OutputType(), folder_);
-        const QString plain = PlainOutputPath(job.filePath, OutputType(), folder_);
+        CliReport::Entry entry = EntryOf(job.filePath);
+        const QString named = standIns_.NamingInput(job.filePath);
+        const OutputPathResult output = PreviewOutputPath(named, OutputType(), folder_);
+        const QString plain = PlainOutputPath(named, OutputType(), folder_);
         if (output.problem != OutputPathResult::Problem::None) {
             entry.outcome = CliReport::Outcome::Failed;
             entry.status = QStringLiteral("Error");
             entry.reason = output.Reason();
         } else if (skipExisting_ && ResultClaim::HeldElsewhere(plain)) {
             entry.outcome = CliReport::Outcome::Elsewhere;
-            entry.result = plain;
+            SetResult(&entry, standIns_.ResultName(job.filePath, plain, false));
         } else {
             entry.outcome = CliReport::Outcome::WouldConvert;
-            entry.result = output.path;
+            SetResult(&entry, standIns_.ResultName(job.filePath, output.path, true, promised));
+            promised.insert(entry.nativeResult);
             names.push_back(std::make_unique<NameReservation>(output.path));
         }
         Tell(row, entry);
@@ -212,8 +256,7 @@ void CommandLineConverter::Convert() {
     const JobListStore& store = *jobList_.Store();
     for (const int row : queue_) {
         if (!told_.contains(row)) {
-            CliReport::Entry entry;
-            entry.input = store.Row(row).filePath;
+            CliReport::Entry entry = EntryOf(store.Row(row).filePath);
             entry.outcome = CliReport::Outcome::Stopped;
             Tell(row, entry);
         }
@@ -226,10 +269,9 @@ bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
     }
     JobListStore& store = *jobList_.Store();
     const QString input = store.Row(row).filePath;
-    const QString plain = PlainOutputPath(input, OutputType(), folder_);
-    CliReport::Entry entry;
-    entry.input = input;
-    entry.result = plain;
+    const QByteArray plain = PlainResult(input);
+    CliReport::Entry entry = EntryOf(input);
+    SetResult(&entry, plain);
     switch (claim->Status()) {
         case ResultClaim::State::Held:
             // Claimed only now: another run may have finished it while this one got here.
@@ -246,7 +288,7 @@ bool CommandLineConverter::MayStart(int row, const ResultClaim* claim) {
         case ResultClaim::State::Unavailable:
             // A folder without locks the batch tells of itself, once, with its hidden files.
             if (claim->NoLocks().isEmpty()) {
-                TellNoClaims(QFileInfo(plain).absolutePath(), claim->Problem());
+                TellNoClaims(QFileInfo(entry.result).absolutePath(), claim->Problem());
             }
             // Nothing holds the name: look once more, right before starting, whether a run
             // beside this one has finished it meanwhile.
@@ -357,11 +399,22 @@ int CommandLineConverter::Finish() {
 int CommandLineConverter::Watch(const QString& watched) {
     if (const QString problem = WatchedFolder::Problem(watched, folder_); !problem.isEmpty()) {
         err_ << "reelwright-cli: " << problem << u'\n';
+        err_.flush();
         return kBadUsage;
     }
     Tidy();
     WatchedFolder folder(watched);
+    QString unwatchable;  // why the folder cannot be watched now, once said
     while (!signal_) {
+        if (const QString now = WatchedFolder::Unwatchable(watched); now != unwatchable) {
+            // A folder on a disk that went away, say: said once, and waited for.
+            err_ << "reelwright-cli: "
+                 << (now.isEmpty() ? tr("%1: the watched folder is back").arg(watched)
+                                   : tr("%1; waiting for it to come back").arg(now))
+                 << u'\n';
+            err_.flush();
+            unwatchable = now;
+        }
         const QList<CliInput> settled = WithoutResults(folder.Settled());
         if (!settled.isEmpty()) {
             StartAfresh();
@@ -408,7 +461,7 @@ QString CommandLineConverter::Counter(int row) const {
 void CommandLineConverter::FileStarted(int row) {
     clocks_[row].start();
     lastTold_.remove(row);
-    report_->Started(Counter(row), jobList_.Store()->Row(row).filePath);
+    report_->Started(Counter(row), standIns_.Shown(jobList_.Store()->Row(row).filePath));
     CheckOutput();
 }
 
@@ -418,17 +471,19 @@ void CommandLineConverter::FileFinished(int row) {
         *progress_ << "\r\x1b[K";
         progress_->flush();
     }
-    CliReport::Entry entry;
-    entry.input = job.filePath;
+    CliReport::Entry entry = EntryOf(job.filePath);
     entry.status = job.status;
     entry.counter = Counter(row);
     // Its own clock: several files may be converting at once.
     const QElapsedTimer clock = clocks_.take(row);
-    entry.seconds = clock.isValid() ? clock.elapsed() / 1000.0 : 0;
+    const qint64 elapsed = clock.isValid() ? clock.elapsed() : 0;
+    entry.seconds = elapsed / 1000.0;
     lastTold_.remove(row);
     if (job.status == kComplete) {
+        TellDone(row, elapsed);
         entry.outcome = CliReport::Outcome::Converted;
         entry.result = job.outputPath;
+        GiveOwnName(job.filePath, &entry);
         entry.tracks = job.tracks;
     } else if (job.status == kCancelled) {
         entry.outcome = CliReport::Outcome::Stopped;
@@ -445,36 +500,62 @@ void CommandLineConverter::TellProgress() {
     if (!tellProgress_ || !report_) {
         return;
     }
-    const TimeLeft& time = batch_.Progress();
-    const JobListStore& store = *jobList_.Store();
     for (auto it = clocks_.cbegin(); it != clocks_.cend(); ++it) {
         const int row = it.key();
         const qint64 elapsed = it.value().elapsed();
         if (lastTold_.contains(row) && elapsed - lastTold_.value(row) < 1000) {
             continue;
         }
-        const int index = static_cast<int>(taken_.indexOf(row));
-        const std::optional<double> converted = time.Converted(index);
-        if (!converted) {
+        const std::optional<CliReport::Progress> progress = ProgressOf(row, elapsed);
+        // The end (or what would be shown as it, to a tenth) is told once, when the file is
+        // done: the encoder may be at its end while the result is still read back or checked.
+        if (!progress || progress->percent.value_or(0) >= 99.95) {
             continue;
         }
-        const JobRow& job = store.Row(row);
-        const double length = job.lengthSeconds > 0
-                                  ? job.lengthSeconds
-                                  : BatchDriver::DurationSeconds(job.duration).value_or(0);
-        CliReport::Progress progress;
-        progress.input = job.filePath;
-        if (length > 0) {
-            progress.percent = std::clamp(100.0 * *converted / length, 0.0, 100.0);
-        }
-        progress.converted = *converted;
-        progress.left = time.FileSecondsLeft(index);
-        progress.speed = time.Speed(index);
-        progress.seconds = elapsed / 1000.0;
-        report_->Tell(progress);
+        report_->Tell(*progress);
         lastTold_[row] = elapsed;
     }
     CheckOutput();
+}
+
+void CommandLineConverter::TellDone(int row, qint64 elapsed) {
+    if (!tellProgress_ || !report_) {
+        return;
+    }
+    CliReport::Progress done = ProgressOf(row, elapsed).value_or(CliReport::Progress());
+    const JobRow& job = jobList_.Store()->Row(row);
+    done.input = standIns_.Shown(job.filePath);
+    done.percent = 100;
+    done.converted = std::max(done.converted, LengthOf(job));
+    done.left = 0;
+    done.seconds = elapsed / 1000.0;
+    report_->Tell(done);
+}
+
+double CommandLineConverter::LengthOf(const JobRow& job) {
+    return job.lengthSeconds > 0 ? job.lengthSeconds
+                                 : BatchDriver::DurationSeconds(job.duration).value_or(0);
+}
+
+std::optional<CliReport::Progress> CommandLineConverter::ProgressOf(int row, qint64 elapsed) const {
+    const TimeLeft& time = batch_.Progress();
+    const int index = static_cast<int>(taken_.indexOf(row));
+    const std::optional<double> converted = time.Converted(index);
+    if (!converted) {
+        return std::nullopt;
+    }
+    const JobRow& job = jobList_.Store()->Row(row);
+    const double length = LengthOf(job);
+    CliReport::Progress progress;
+    progress.input = standIns_.Shown(job.filePath);
+    if (length > 0) {
+        progress.percent = std::clamp(100.0 * *converted / length, 0.0, 100.0);
+    }
+    progress.converted = *converted;
+    progress.left = time.FileSecondsLeft(index);
+    progress.speed = time.Speed(index);
+    progress.seconds = elapsed / 1000.0;
+    return progress;
 }
 
 void CommandLineConverter::StatusChanged(const QModelIndex& cell) {
@@ -484,9 +565,10 @@ void CommandLineConverter::StatusChanged(const QModelIndex& cell) {
     bool numeric = false;
     const int percent = jobList_.Store()->Row(cell.row()).status.toInt(&numeric);
     if (numeric && percent >= 0) {
-        *progress_ << "\r\x1b[K" << Counter(cell.row())
-                   << QFileInfo(jobList_.Store()->Row(cell.row()).filePath).fileName() << ' '
-                   << std::min(percent, 100) << '%';
+        *progress_
+            << "\r\x1b[K" << Counter(cell.row())
+            << QFileInfo(standIns_.Shown(jobList_.Store()->Row(cell.row()).filePath)).fileName()
+            << ' ' << std::min(percent, 100) << '%';
         progress_->flush();
     }
 }

@@ -8,6 +8,7 @@
 #include "cli/CliInputs.h"
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
+#include "cli/StandIns.h"
 #include "joblist/JobList.h"
 
 #include <QElapsedTimer>
@@ -71,7 +72,7 @@ class CommandLineConverter : public QObject {
     // Whether a row's file starts, by the claim the batch took on its plain result name.
     bool MayStart(int row, const ResultClaim* claim);
     // The result already made from `input` into the output folder, if there is one.
-    QString ConvertedResult(const QString& input) const;
+    QByteArray ConvertedResult(const QString& input) const;
     // With --skip-existing, ends the row as done when its input's result is there.
     bool SkipConverted(int row, CliReport::Entry entry);
     void TellNoClaims(const QString& folder, const QString& problem);
@@ -79,18 +80,32 @@ class CommandLineConverter : public QObject {
     void FileStarted(int row);
     void FileFinished(int row);
     void StatusChanged(const QModelIndex& cell);
-    // Progress objects for the running files, each at most once a second.
+    // Progress objects for the running files, each at most once a second, never at 100%.
     void TellProgress();
+    // The one progress object at 100% that ends a file converted.
+    void TellDone(int row, qint64 elapsed);
+    // How far a running file has come, once the encoder has said; `elapsed` since its start.
+    std::optional<CliReport::Progress> ProgressOf(int row, qint64 elapsed) const;
+    // A file's length in seconds, 0 when unknown.
+    static double LengthOf(const JobRow& job);
     QString Counter(int row) const;
     int ExitStatus() const;
     // A write to a closed output ends the run as a signal would (SIGPIPE).
     void CheckOutput();
     void Tell(int row, CliReport::Entry entry);
+    // An entry for the file a path of the list names, as the user named it.
+    CliReport::Entry EntryOf(const QString& path) const;
+    // The name of the result `input`'s conversion would take if nothing but the input were in
+    // the way; empty when there is none.
+    QByteArray PlainResult(const QString& input) const;
+    // A converted file's result under its own name, if its input's name is not UTF-8.
+    void GiveOwnName(const QString& input, CliReport::Entry* entry);
 
     QTextStream& out_;
     QTextStream& err_;
     QTextStream* progress_;
     JobList jobList_;
+    StandIns standIns_;  // the names that are not UTF-8, which the list holds as links
     CliInputs inputs_;
     CliFormat format_;
     OutputFolderChoice folder_;

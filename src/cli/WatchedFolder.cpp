@@ -8,10 +8,11 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <cerrno>
+#include <cstring>
 #include <iterator>
 
-#include <cerrno>
-
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -50,12 +51,38 @@ bool OpenForWriting(const QByteArray& path) {
 
 }  // namespace
 
+QString WatchedFolder::Unwatchable(const QString& folder) {
+    const QByteArray native = QFile::encodeName(folder);
+    const auto said = [&folder](const QString& why) { return folder + QStringLiteral(": ") + why; };
+    const auto unreadable = [&said] {
+        return said(QCoreApplication::translate("reelwright::WatchedFolder",
+                                                "the folder to watch cannot be read: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    };
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) {
+        // The text keeps the converter's translation context, where it was first said.
+        return errno == ENOENT || errno == ENOTDIR
+                   ? said(QCoreApplication::translate("reelwright::CommandLineConverter",
+                                                      "no such folder to watch"))
+                   : unreadable();
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return said(QCoreApplication::translate("reelwright::WatchedFolder",
+                                                "not a folder, so it cannot be watched"));
+    }
+    // Looked at as the watch looks at it: a folder it may not read would show it nothing.
+    DIR* listing = ::opendir(native.constData());
+    if (!listing) {
+        return unreadable();
+    }
+    ::closedir(listing);
+    return QString();
+}
+
 QString WatchedFolder::Problem(const QString& folder, const OutputFolderChoice& results) {
-    // The texts keep the converter's translation context, where they were first said.
-    if (!QFileInfo(folder).isDir()) {
-        return folder + QStringLiteral(": ") +
-               QCoreApplication::translate("reelwright::CommandLineConverter",
-                                           "no such folder to watch");
+    if (const QString problem = Unwatchable(folder); !problem.isEmpty()) {
+        return problem;
     }
     // Results beside their inputs would be taken for new videos, and so on for ever.
     if (results.sameFolder || SameFolder(results.otherFolder, folder)) {

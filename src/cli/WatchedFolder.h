@@ -22,6 +22,9 @@ class WatchedFolder {
     // How often a watched folder is looked at.
     static constexpr int kScanMs = 1000;
 
+    // Why `folder` cannot be watched now (it is not there, is no folder, cannot be read), in a
+    // line that names it; or empty.
+    static QString Unwatchable(const QString& folder);
     // Why `folder` cannot be watched with the results going to `results`, or empty.
     static QString Problem(const QString& folder, const OutputFolderChoice& results);
 

@@ -2,8 +2,10 @@
 // real program with the real encoder on generated media.
 #include "CliFixture.h"
 
+#include "cli/CliOptions.h"
 #include "cli/WatchedFolder.h"
 #include "conversion/ResultClaim.h"
+#include "formats/OwnPresets.h"
 
 #include "common/CaseName.h"
 #include "common/TestFiles.h"
@@ -200,49 +202,6 @@ INSTANTIATE_TEST_SUITE_P(
         PresetCase{"WrongCategory", "Phones/VP9 / Opus (WebM)", "Web/VP9 / Opus (WebM)"}),
     test::CaseName<PresetCase>);
 
-TEST_F(CliTest, ANameThatIsNotUtf8ComesBackByteForByte) {
-    const QByteArray folder = QFile::encodeName(home.path());
-    QDir().mkpath(home.filePath("odd"));
-    const QByteArray named = folder + "/bad\xff name.mkv";
-    const QByteArray inside = folder + "/odd/caf\xe9.mkv";
-    const QByteArray listed = folder + "/list\xfe.mkv";
-    const test::NativeNamedFile a(named);
-    const test::NativeNamedFile b(inside);
-    const test::NativeNamedFile c(listed);
-    ASSERT_TRUE(a.Created() && b.Created() && c.Created());
-    QFile list(home.filePath("list.txt"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(listed + "\n");
-    list.close();
-    // Given on the command line, found in a folder, read from a list.
-    const Result result = Shell(
-        "\"$0\" --json --preset \"$1\" --output-folder out --files-from list.txt "
-        "\"$(printf 'bad\\377 name.mkv')\" odd",
-        {kPreset});
-    EXPECT_EQ(result.status, 2);  // each of them refused
-    const QList<QJsonObject> files = FileObjects(JsonLines(result.out));
-    ASSERT_EQ(files.size(), 3) << result.out.toStdString();
-    QList<QByteArray> names;
-    for (const QJsonObject& file : files) {
-        EXPECT_EQ(file["status"].toString(), "refused");
-        EXPECT_TRUE(file["reason"].toString().contains("not valid UTF-8"));
-        EXPECT_TRUE(file["input"].toString().contains(QChar::ReplacementCharacter));
-        names << QByteArray::fromBase64(file["input_base64"].toString().toLatin1());
-    }
-    std::sort(names.begin(), names.end());
-    QList<QByteArray> expected{named, inside, listed};
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(names, expected);
-
-    // A name that is UTF-8 needs nothing beside it.
-    const QString accented = Clip("caf\u00e9.mkv", 1);
-    const Result plain = Run({"--json", "--preset", kPreset, "--output-folder", "out", accented});
-    const QList<QJsonObject> objects = JsonLines(plain.out);
-    ASSERT_FALSE(objects.isEmpty());
-    EXPECT_EQ(objects[0]["input"].toString(), accented);
-    EXPECT_FALSE(objects[0].contains("input_base64"));
-}
-
 TEST_F(CliTest, AListOfNamesComesFromAFileOrAPipe) {
     QDir().mkpath(home.filePath("sub dir"));
     const QString a = Clip("a.mkv", 1);
@@ -349,6 +308,38 @@ TEST_F(CliTest, PresetsAreListedAsObjectsForPrograms) {
     EXPECT_TRUE(most["parameters"]["mov"].toString().contains("-c:v libx264"));
 }
 
+// A program can tell the user's own presets from the shipped ones, also a shipped preset the
+// user gave a container of their own.
+TEST_F(CliTest, PresetsListedAsObjectsSayWhichAreTheUsersOwn) {
+    const QString path = home.filePath(".local/share/reelwright/presets.xml");
+    for (const PresetEntry& entry :
+         {PresetEntry{"Small", "-c:v libx264 -c:a copy", "mkv", "Mine"},
+          PresetEntry{"Small", "-c:v libx264 -c:a aac", "mp4", "Mine"},
+          PresetEntry{"VP9 / Opus (WebM)", "-c:v libvpx-vp9 -c:a libopus", "mkv", "Web"}}) {
+        bool replaced = false;
+        QString error;
+        ASSERT_TRUE(OwnPresets::Add(path, entry, &replaced, &error)) << error.toStdString();
+    }
+    const Result result = Run({"--list-presets", "--json"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    QHash<QString, QJsonObject> presets;
+    for (const QJsonObject& preset : JsonLines(result.out)) {
+        presets.insert(preset["category"].toString() + "/" + preset["label"].toString(), preset);
+        EXPECT_TRUE(preset["own"].isBool()) << preset["label"].toString().toStdString();
+        EXPECT_TRUE(preset["own_extensions"].isArray()) << preset["label"].toString().toStdString();
+    }
+    const QJsonObject mine = presets.value("Mine/Small");
+    EXPECT_EQ(mine["own"], true);
+    EXPECT_EQ(mine["own_extensions"].toArray(), (QJsonArray{"mkv", "mp4"}));
+    const QJsonObject mixed = presets.value("Web/VP9 / Opus (WebM)");
+    EXPECT_EQ(mixed["extensions"].toArray(), (QJsonArray{"webm", "mkv"}));
+    EXPECT_EQ(mixed["own"], false);
+    EXPECT_EQ(mixed["own_extensions"].toArray(), QJsonArray{"mkv"});
+    const QJsonObject shipped = presets.value("Computer and TV/H.264 / AAC (most players)");
+    EXPECT_EQ(shipped["own"], false);
+    EXPECT_TRUE(shipped["own_extensions"].toArray().isEmpty());
+}
+
 TEST_F(CliTest, ProgressIsToldForProgramsAtMostOnceASecond) {
     const QString clip = home.filePath("long.mkv");
     ASSERT_TRUE(test::MakeClip(clip, 20, "640x480"));
@@ -366,7 +357,9 @@ TEST_F(CliTest, ProgressIsToldForProgramsAtMostOnceASecond) {
     }
     const QJsonObject file = FileObject(objects, clip);
     ASSERT_FALSE(progress.isEmpty()) << result.out.toStdString();
-    EXPECT_LE(progress.size(), static_cast<int>(file["seconds"].toDouble()) + 1);
+    // One a second, and the one that ends the file.
+    EXPECT_LE(progress.size(), static_cast<int>(file["seconds"].toDouble()) + 2);
+    EXPECT_EQ(progress.last()["percent"].toDouble(), 100.0);
     for (qsizetype i = 0; i < progress.size(); ++i) {
         const QJsonObject& now = progress[i];
         EXPECT_EQ(now["input"].toString(), clip);
@@ -378,12 +371,69 @@ TEST_F(CliTest, ProgressIsToldForProgramsAtMostOnceASecond) {
         if (i > 0) {
             const QJsonObject& before = progress[i - 1];
             EXPECT_GE(now["percent"].toDouble(), before["percent"].toDouble());
-            EXPECT_GE(now["seconds"].toDouble() - before["seconds"].toDouble(), 0.99);
+            if (i + 1 < progress.size()) {
+                EXPECT_GE(now["seconds"].toDouble() - before["seconds"].toDouble(), 0.99);
+            }
         }
     }
     // Progress first, then the file's own object, then the summary.
     EXPECT_TRUE(objects[objects.size() - 2].contains("input"));
 }
+
+struct ProgressCase {
+    const char* name;
+    QStringList options;
+    int files;
+};
+
+class ProgressEnd : public CliTest, public testing::WithParamInterface<ProgressCase> {};
+
+// Each file's progress ends with one object at 100%, told when the file is done (not when the
+// encoder reaches its end, which may be long before a check by decoding is over), and nothing
+// of that file follows it.
+TEST_P(ProgressEnd, IsOneHundredPercentOnceWhenTheFileIsDone) {
+    QStringList clips;
+    for (int i = 0; i < GetParam().files; ++i) {
+        clips << home.filePath(QString("clip %1.mkv").arg(i));
+        ASSERT_TRUE(test::MakeClip(clips.last(), 6, "320x240"));
+    }
+    const Result result =
+        Run(QStringList{"--json", "--progress", "--preset", kPreset, "--output-folder", "out"} +
+            GetParam().options + clips);
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QList<QJsonObject> objects = JsonLines(result.out);
+    for (const QString& clip : clips) {
+        QList<QJsonObject> progress;
+        QJsonObject file;
+        for (const QJsonObject& object : objects) {
+            const QJsonObject told = object["progress"].toObject();
+            if (told["input"].toString() == clip) {
+                EXPECT_TRUE(file.isEmpty()) << "progress after its file's end";
+                progress << told;
+            } else if (object["input"].toString() == clip) {
+                file = object;
+            }
+        }
+        ASSERT_FALSE(progress.isEmpty()) << result.out.toStdString();
+        EXPECT_EQ(file["status"].toString(), "converted");
+        int hundreds = 0;
+        for (const QJsonObject& told : progress) {
+            hundreds += told["percent"].toDouble() == 100.0 ? 1 : 0;
+        }
+        EXPECT_EQ(hundreds, 1) << result.out.toStdString();
+        const QJsonObject& last = progress.last();
+        EXPECT_EQ(last["percent"].toDouble(), 100.0) << result.out.toStdString();
+        EXPECT_EQ(last["left"].toDouble(), 0.0);
+        // Told as the file ended, by the file's own clock.
+        EXPECT_EQ(last["seconds"].toDouble(), file["seconds"].toDouble());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, ProgressEnd,
+                         testing::Values(ProgressCase{"OneFile", {}, 1},
+                                         ProgressCase{"CheckedByDecoding", {"--verify"}, 1},
+                                         ProgressCase{"TwoAtOnce", {"--jobs", "2"}, 2}),
+                         test::CaseName<ProgressCase>);
 
 TEST_F(CliTest, AWatchedFolderConvertsWhatAppearsOnceItIsWhole) {
     QDir().mkpath(home.filePath("in"));
@@ -544,23 +594,43 @@ struct CompletionCase {
     QStringList expected;
 };
 
-class BashCompletion : public CliTest, public testing::WithParamInterface<CompletionCase> {};
+class Completion : public CliTest {
+  protected:
+    // What the completion offers for the last of `words`, each on a line of `out`.
+    Result Complete(const QStringList& words) const {
+        // As bash calls it: the words, the one under the cursor (without an opening quote),
+        // the one before it.
+        return Shell(
+            "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+            "word=${COMP_WORDS[COMP_CWORD]}; word=${word#[\\\"\\']}; "
+            "_reelwright_cli \"$0\" \"$word\" \"${COMP_WORDS[COMP_CWORD - 1]}\"; "
+            "printf '%s\\n' \"${COMPREPLY[@]}\"",
+            QStringList{COMPLETION_PATH, "reelwright-cli"} + words);
+    }
+};
+
+class BashCompletion : public Completion, public testing::WithParamInterface<CompletionCase> {};
 
 TEST_P(BashCompletion, OffersWhatFitsTheWord) {
     for (const char* name : {"clip one.mkv", "o.mkv", "--odd.mkv"}) {
         QFile(home.filePath(name)).open(QIODevice::WriteOnly);
     }
-    // As bash calls it: the words, the one under the cursor (without an opening quote), the
-    // one before it.
-    const Result result = Shell(
-        "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
-        "word=${COMP_WORDS[COMP_CWORD]}; word=${word#[\\\"\\']}; "
-        "_reelwright_cli \"$0\" \"$word\" \"${COMP_WORDS[COMP_CWORD - 1]}\"; "
-        "printf '%s\\n' \"${COMPREPLY[@]}\"",
-        QStringList{COMPLETION_PATH, "reelwright-cli"} + GetParam().words);
+    const Result result = Complete(GetParam().words);
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.out.split('\n', Qt::SkipEmptyParts), GetParam().expected)
         << result.out.toStdString();
+}
+
+// An option the program takes and the completion does not offer (or the other way round) is
+// found here, from the very tables the command line is read by.
+TEST_F(Completion, OffersEveryOptionTheProgramTakes) {
+    const Result result = Complete({"--"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    QStringList offered = result.out.split('\n', Qt::SkipEmptyParts);
+    QStringList taken = CliOptions::Names() << "--";
+    offered.sort();
+    taken.sort();
+    EXPECT_EQ(offered, taken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -568,6 +638,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CompletionCase{"Option", {"--pre"}, {"--preset"}},
                     CompletionCase{"Options", {"--s"}, {"--same-folder", "--skip-existing"}},
                     CompletionCase{"Jobs", {"--jobs", "a"}, {"auto"}},
+                    CompletionCase{"Tracks", {"--tracks", ""}, {"all", "first"}},
+                    CompletionCase{"TracksAfterAnEqualsSign", {"--tracks", "=", "f"}, {"first"}},
+                    CompletionCase{"SwitchesOfLate", {"--k"}, {"--keep-dates"}},
+                    CompletionCase{"Verify", {"--ve"}, {"--verify", "--version"}},
                     CompletionCase{"PresetQuotedForTheShell",
                                    {"--preset", "Web/VP"},
                                    {"Web/VP9\\ /\\ Opus\\ \\(WebM\\)",
