@@ -416,6 +416,10 @@ int CommandLineConverter::Watch(const QString& watched) {
             unwatchable = now;
         }
         const QList<CliInput> settled = WithoutResults(folder.Settled());
+        for (const QString& refusal : folder.TakeRefusals()) {
+            err_ << "reelwright-cli: " << refusal << u'\n';
+            err_.flush();
+        }
         if (!settled.isEmpty()) {
             StartAfresh();
             AddInputs(settled);

@@ -1,16 +1,17 @@
 #include "cli/WatchedFolder.h"
 
-#include "joblist/VideoFileAdder.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -47,6 +48,24 @@ bool OpenForWriting(const QByteArray& path) {
     }
     ::close(fd);
     return writing;
+}
+
+// Every name in the folder, whatever it is: what is not taken is said, never opened.
+QList<QByteArray> EveryName(const QByteArray& folder) {
+    QList<QByteArray> names;
+    DIR* listing = ::opendir(folder.constData());
+    if (!listing) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") {
+            names << name;
+        }
+    }
+    ::closedir(listing);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace
@@ -137,20 +156,47 @@ void WatchedFolder::ReadEvents() {
     }
 }
 
+void WatchedFolder::SetAside(const QByteArray& name, mode_t mode) {
+    if (setAside_.contains(name)) {
+        return;  // said once while it is there
+    }
+    setAside_.insert(name);
+    const QString path = QDir(folder_).filePath(QFile::decodeName(name));
+    //: Why a watched folder's entry is not converted.
+    refusals_ << path + QStringLiteral(": ") +
+                     (S_ISLNK(mode) ? QCoreApplication::translate(
+                                          "reelwright::WatchedFolder",
+                                          "not taken: a link, which a watched folder never follows")
+                                    : QCoreApplication::translate(
+                                          "reelwright::WatchedFolder",
+                                          "not taken: not a regular file (a pipe, a device or a "
+                                          "socket)"));
+}
+
+QStringList WatchedFolder::TakeRefusals() {
+    return std::exchange(refusals_, {});
+}
+
 QList<CliInput> WatchedFolder::Settled() {
     ReadEvents();
     QList<CliInput> settled;
     QSet<QByteArray> present;
     const QByteArray native = QFile::encodeName(folder_);
-    for (const QByteArray& name : VideoFileAdder::GetFolderFileNames(folder_)) {
+    for (const QByteArray& name : EveryName(native)) {
         // Hidden files are half-made ones (rsync's, a browser's, ours): their final name comes.
         // Others write here: only a regular file is taken, never a link, a pipe or a device.
         struct stat info {};
-        if (name.startsWith('.') || ::lstat((native + '/' + name).constData(), &info) != 0 ||
-            !S_ISREG(info.st_mode)) {
+        if (name.startsWith('.') || ::lstat((native + '/' + name).constData(), &info) != 0) {
             continue;
         }
         present.insert(name);
+        if (S_ISDIR(info.st_mode)) {
+            continue;  // only what is directly inside is watched (the results' subfolder too)
+        }
+        if (!S_ISREG(info.st_mode)) {
+            SetAside(name, info.st_mode);
+            continue;
+        }
         const qint64 modified =
             static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
         const qint64 now = clock_.elapsed();
@@ -180,6 +226,7 @@ QList<CliInput> WatchedFolder::Settled() {
     for (auto it = sightings_.begin(); it != sightings_.end();) {
         it = present.contains(it.key()) ? std::next(it) : sightings_.erase(it);
     }
+    setAside_.intersect(present);
     return settled;
 }
 

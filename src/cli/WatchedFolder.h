@@ -9,6 +9,9 @@
 #include <QSet>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <sys/types.h>
 
 namespace reelwright {
 
@@ -36,6 +39,9 @@ class WatchedFolder {
     // The files no program here is writing whose size and time have not changed for
     // kSettleMs, each file once (again once it has changed).
     QList<CliInput> Settled();
+    // What was seen and not taken since last asked (links, pipes, devices), with why: each
+    // once while it is there.
+    QStringList TakeRefusals();
 
   private:
     // What a watched file looked like when it was last seen.
@@ -49,11 +55,14 @@ class WatchedFolder {
 
     // Takes in what the system said of the folder since last asked.
     void ReadEvents();
+    void SetAside(const QByteArray& name, mode_t mode);
 
     QString folder_;
     QHash<QByteArray, Sighting> sightings_;
     int events_ = -1;           // the system's word on writes in the folder, where it gives it
     QSet<QByteArray> writing_;  // names written to and not yet closed
+    QSet<QByteArray> setAside_;  // names not taken, already said
+    QStringList refusals_;
     QElapsedTimer clock_;
 };
 

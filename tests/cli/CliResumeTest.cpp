@@ -7,6 +7,11 @@
 #include <QMap>
 #include <QProcessEnvironment>
 
+#include <csignal>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace reelwright {
 namespace {
 
@@ -143,6 +148,50 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LocklessCase{"WithoutLocks", NOLOCKS_PATH},
                     LocklessCase{"WithoutLocksOrAttributes", NOLOCKS_PATH ":" NOATTRIBUTES_PATH}),
     [](const testing::TestParamInfo<LocklessCase>& info) { return info.param.name; });
+
+// A drop folder served by a user with more rights than those who drop: only the regular files
+// in it are taken; a link (to a file the dropper could not read, or to any file at all), a pipe
+// or a device is said, once, with why, and never opened.
+TEST_F(CliTest, AWatchedFolderTakesOnlyTheRegularFilesInIt) {
+    QDir(home.path()).mkpath("in");
+    QDir(home.path()).mkpath("private");
+    const QString secret = Clip("private/secret.mkv", 0.4);
+    ASSERT_TRUE(QFile::link(secret, home.filePath("in/link.mkv")));
+    ASSERT_TRUE(QFile::link("/etc/passwd", home.filePath("in/passwd.mkv")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath("in/pipe.mkv")).constData(), 0644), 0);
+    const bool device =
+        ::mknod(QFile::encodeName(home.filePath("in/null.mkv")).constData(), S_IFCHR | 0644,
+                makedev(1, 3)) == 0;
+    Clip("in/clip.mkv", 0.4);
+    const auto watch = Program({"--watch", "in", "--output-folder", "out", "--preset", kPreset});
+    QString out;
+    QString err;
+    const auto said = [&] {
+        watch->waitForReadyRead(20);  // QProcess reads the pipe only when asked to wait
+        out += QString::fromUtf8(watch->readAllStandardOutput());
+        err += QString::fromUtf8(watch->readAllStandardError());
+        return out;
+    };
+    watch->start();
+    ASSERT_TRUE(watch->waitForStarted(30000));
+    ASSERT_TRUE(WaitFor([&] { return said().contains("clip.mkv: Complete"); })) << out.toStdString();
+    ASSERT_TRUE(WaitFor([&] {
+        said();
+        return err.contains("pipe.mkv: not taken") && err.contains("passwd.mkv: not taken");
+    })) << err.toStdString();
+    ::kill(static_cast<pid_t>(watch->processId()), SIGTERM);
+    ASSERT_TRUE(watch->waitForFinished(60000));
+    said();
+    EXPECT_EQ(watch->exitCode(), 143);
+    EXPECT_EQ(err.count("link.mkv: not taken: a link"), 1) << err.toStdString();
+    EXPECT_EQ(err.count("pipe.mkv: not taken: not a regular file"), 1) << err.toStdString();
+    if (device) {
+        EXPECT_EQ(err.count("null.mkv: not taken: not a regular file"), 1) << err.toStdString();
+    }
+    EXPECT_FALSE(out.contains("link.mkv") || out.contains("passwd") || out.contains("pipe.mkv"))
+        << out.toStdString();
+    EXPECT_EQ(Outputs(), QStringList{"clip.avi"});
+}
 
 }  // namespace
 }  // namespace reelwright
