@@ -34,17 +34,21 @@ QByteArray FileNameOf(const QByteArray& native) {
     return native.mid(native.lastIndexOf('/') + 1);
 }
 
-// What a record says of the result it names, when the result is still as it was written.
-std::optional<QByteArray> ProofFromRecord(const QByteArray& result) {
-    const QByteArray record =
-        QFile::encodeName(ResultSource::RecordPathFor(QFile::decodeName(result)));
-    SafeFile file = SafeFile::OpenForReading(record);
+// A record's lines; none when it is not a regular file that can be read.
+QList<QByteArray> RecordLines(const QByteArray& record) {
+    const SafeFile file = SafeFile::OpenForReading(record);
     if (!file.IsOpen()) {
-        return std::nullopt;
+        return {};
     }
     QByteArray text(kLongestRecord, '\0');
     const ssize_t length = ::read(file.Descriptor(), text.data(), text.size());
-    const QList<QByteArray> lines = text.left(std::max<ssize_t>(length, 0)).split('\n');
+    return text.left(std::max<ssize_t>(length, 0)).split('\n');
+}
+
+// What a record says of the result it names, when the result is still as it was written.
+std::optional<QByteArray> ProofFromRecord(const QByteArray& result) {
+    const QList<QByteArray> lines = RecordLines(
+        QFile::encodeName(ResultSource::RecordPathFor(QFile::decodeName(result))));
     struct stat info {};
     if (lines.size() < 5 || lines[0] != kRecordHeader || lines[1].size() != kProofChars ||
         QByteArray::fromHex(lines[4]) != FileNameOf(result) || ::lstat(result.constData(), &info) != 0 ||
@@ -138,13 +142,13 @@ int ResultSource::RemoveStaleRecords(const QString& folder) {
     for (const QString& name : dir.entryList({QLatin1String(kRecordPrefix) + u'*'},
                                              QDir::Files | QDir::Hidden | QDir::System)) {
         const QString path = dir.filePath(name);
-        SafeFile file = SafeFile::OpenForReading(QFile::encodeName(path));
-        if (!kRecord.match(name).hasMatch() || !file.IsOpen()) {
+        if (!kRecord.match(name).hasMatch() || !SafeFile::IsRegularFile(path)) {
             continue;
         }
-        QByteArray text(kLongestRecord, '\0');
-        const ssize_t length = ::read(file.Descriptor(), text.data(), text.size());
-        const QList<QByteArray> lines = text.left(std::max<ssize_t>(length, 0)).split('\n');
+        const QList<QByteArray> lines = RecordLines(QFile::encodeName(path));
+        if (lines.isEmpty()) {
+            continue;  // not one this run may read
+        }
         const QString result =
             lines.size() >= 5 ? dir.filePath(QFile::decodeName(QByteArray::fromHex(lines[4]))) : QString();
         // A record whose result is gone, or is another file now, says nothing true.
