@@ -15,6 +15,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/avutil.h>
+#include <libavutil/channel_layout.h>
 #include <libavutil/display.h>
 #include <libavutil/mastering_display_metadata.h>
 #include <libavutil/pixdesc.h>
@@ -186,6 +187,17 @@ void TakeFrameSideData(AVFormatContext& context, const AVStream& stream,
     avcodec_free_context(&codec);
 }
 
+void SoundOf(const AVCodecParameters& codec, MediaTracks::Track& track) {
+    track.channels = codec.ch_layout.nb_channels;
+    track.sampleRate = codec.sample_rate;
+    if (codec.ch_layout.order != AV_CHANNEL_ORDER_UNSPEC) {
+        char name[128] = {};
+        if (av_channel_layout_describe(&codec.ch_layout, name, sizeof name) > 0) {
+            track.channelLayout = QString::fromLatin1(name);
+        }
+    }
+}
+
 MediaTracks::Track TrackOf(const AVStream& stream) {
     MediaTracks::Track track;
     const AVCodecParameters& codec = *stream.codecpar;
@@ -222,6 +234,7 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
             break;
         case AVMEDIA_TYPE_AUDIO:
             track.kind = MediaTracks::Kind::Audio;
+            SoundOf(codec, track);
             break;
         case AVMEDIA_TYPE_SUBTITLE:
             track.kind = MediaTracks::Kind::Subtitle;

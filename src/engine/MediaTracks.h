@@ -61,6 +61,11 @@ struct MediaTracks {
         QByteArray picture;            // a cover's picture, as stored
         bool coverUnreadable = false;  // a cover whose bytes do not decode as its picture
         Picture look;                  // a picture track's colours and fields
+        // A sound track's channels and their layout as the encoder names it ("5.1(side)");
+        // the layout is empty where the file gives only a count.
+        int channels = 0;
+        QString channelLayout;
+        int sampleRate = 0;
     };
 
     bool readable = false;  // false when the file could not be opened as media
