@@ -1,6 +1,7 @@
 #include "plan/TrackPlan.h"
 
 #include "plan/PicturePlan.h"
+#include "plan/SoundLayout.h"
 #include "plan/TrackSelection.h"
 #include "platform/CommandLine.h"
 
@@ -276,6 +277,28 @@ QStringList PerPictureOptions(const QStringList& arguments,
     return rewritten;
 }
 
+// Each encoded sound track's layout as its encoder can name it, and what is said of a mix down.
+QStringList SoundOptions(const TrackSelection& chosen, const ContainerRules& rules,
+                         const QStringList& arguments, QStringList& notes) {
+    QStringList options;
+    const bool copies = Copies(arguments, 'a');
+    for (std::size_t i = 0; i < chosen.audios.size(); ++i) {
+        const Track& sound = *chosen.audios[i];
+        if (copies && (sound.codec.isEmpty() || rules.HoldsAsIs(sound.codec, false))) {
+            continue;
+        }
+        const SoundLayout layout = SoundLayout::For(
+            sound, copies ? rules.audioCodec : SoundLayout::EncoderIn(arguments), arguments);
+        if (!layout.filter.isEmpty()) {
+            options << QStringLiteral("-filter:a:%1").arg(i) << layout.filter;
+        }
+        if (layout.note) {
+            AddNotes(notes, {*layout.note});
+        }
+    }
+    return options;
+}
+
 // Languages the classic QuickTime table spells its own way.
 QStringList ClassicLanguageOptions(const TrackSelection& chosen) {
     QStringList options;
@@ -298,7 +321,7 @@ QStringList ClassicLanguageOptions(const TrackSelection& chosen) {
 QStringList AfterOptions(const TrackSelection& chosen, const ContainerRules& rules,
                          const QStringList& arguments, const std::vector<bool>& recoded,
                          const QStringList& recoding, const std::vector<PicturePlan>& pictures,
-                         bool coverInStream) {
+                         const QStringList& sounds, bool coverInStream) {
     QStringList after = recoding;
     for (std::size_t i = 0; i < chosen.videos.size(); ++i) {
         // Players of MP4 and MOV (Apple's, TVs) look for HEVC under this tag.
@@ -311,6 +334,7 @@ QStringList AfterOptions(const TrackSelection& chosen, const ContainerRules& rul
     for (const PicturePlan& picture : pictures) {
         after << picture.options;
     }
+    after << sounds;
     for (qsizetype i = 0; i < chosen.subtitleCodecs.size(); ++i) {
         after << QStringLiteral("-c:s:%1").arg(i) << chosen.subtitleCodecs[i];
     }
@@ -430,7 +454,9 @@ void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chos
     if (coverInStream || filtered) {
         options_ = Quoted(PerPictureOptions(arguments, pictures));
     }
-    after_ = AfterOptions(chosen, rules, arguments, recoded, recoding, pictures, coverInStream);
+    const QStringList sounds = SoundOptions(chosen, rules, arguments, report_.notes);
+    after_ = AfterOptions(chosen, rules, arguments, recoded, recoding, pictures, sounds,
+                          coverInStream);
     if (!coverInStream && rules.cover == ContainerRules::Cover::AsAttachment) {
         for (const Track* cover : chosen.covers) {
             attachments_.push_back({CoverName(*cover), CoverMimeType(*cover), cover->picture});
