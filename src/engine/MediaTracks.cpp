@@ -110,6 +110,13 @@ MediaTracks::Picture LookOf(const AVStream& stream) {
     MediaTracks::Picture look;
     look.width = codec.width;
     look.height = codec.height;
+    const AVRational rate = stream.avg_frame_rate.num > 0 ? stream.avg_frame_rate : stream.r_frame_rate;
+    look.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
+    const AVRational aspect = stream.sample_aspect_ratio.num > 0 ? stream.sample_aspect_ratio
+                                                                   : codec.sample_aspect_ratio;
+    if (aspect.num > 0 && aspect.den > 0) {
+        look.sampleAspect = av_q2d(aspect);
+    }
     const auto format = static_cast<AVPixelFormat>(codec.format);
     if (const AVPixFmtDescriptor* descriptor = av_pix_fmt_desc_get(format)) {
         look.pixelFormat = QString::fromLatin1(descriptor->name);
@@ -284,6 +291,7 @@ double LastEnd(AVFormatContext& context, Deadline* deadline) {
 // What an opened file tells; `deadline` bounds the reading of its last packets.
 void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
     read.readable = true;
+    read.container = context.iformat ? QString::fromLatin1(context.iformat->name) : QString();
     for (unsigned i = 0; i < context.nb_streams; ++i) {
         read.tracks.push_back(TrackOf(*context.streams[i]));
     }

@@ -26,6 +26,8 @@ struct MediaTracks {
         QString range;
         QString fieldOrder;  // "progressive", "tt", "bb", "tb", "bt"; empty when unknown
         double rotation = 0;  // degrees the display matrix turns it
+        double frameRate = 0;      // frames a second, 0 when unknown
+        double sampleAspect = 0;   // a pixel's width over its height; 0 when the file does not say
         // HDR metadata: the mastering display (chromaticities, luminance in cd/m2) and the
         // content light levels.
         struct Mastering {
@@ -69,6 +71,7 @@ struct MediaTracks {
     };
 
     bool readable = false;  // false when the file could not be opened as media
+    QString container;      // the libraries' name of its kind ("mpegts", "matroska,webm")
     QString problem;        // why, when it could not
     bool notAFile = false;  // not read at all: the name is a pipe, a device, a folder
     std::vector<Track> tracks;

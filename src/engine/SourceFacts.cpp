@@ -12,13 +12,15 @@ SourceFacts SourceFacts::Read(const QString& path) {
 
 void SourceFacts::LookForFields(const QString& path, const std::vector<int>& streams) {
     for (const int stream : streams) {
-        if (const std::optional<QString> found = reelwright::LookForFields(path, stream)) {
+        const double seconds = tracks.end > tracks.start ? tracks.end - tracks.start : tracks.seconds;
+        if (const std::optional<FieldVerdict> found =
+                reelwright::LookForFields(path, stream, seconds)) {
             fields[stream] = *found;
         }
     }
 }
 
-std::optional<QString> SourceFacts::FieldsOf(int stream) const {
+std::optional<FieldVerdict> SourceFacts::FieldsOf(int stream) const {
     const auto found = fields.find(stream);
     if (found == fields.end()) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FieldLook.h"
 #include "engine/MediaTracks.h"
 
 #include <QString>
@@ -13,19 +14,19 @@ namespace reelwright {
 // What is known of a source before its conversion is planned, gathered in one place so that the
 // plan itself never reads a file or runs a process. What each fact costs: the tracks are read in
 // this process through the encoder's libraries (milliseconds); each field look runs the encoder
-// over a picture's first frames (a second or so).
+// over 150 frames spread through a picture track (a second or so).
 struct SourceFacts {
     MediaTracks tracks;
-    // The field order the encoder's detector saw ("tt", "bb", "progressive"), by stream number,
-    // for pictures whose file does not say; a stream missing here was not looked at, or the
-    // detector could not tell.
-    std::map<int, QString> fields;
+    // What the encoder's field detector saw, by stream number, for pictures whose file may not
+    // tell the whole truth; a stream missing here was not looked at, or the detector could not
+    // tell.
+    std::map<int, FieldVerdict> fields;
 
     // The tracks of `path`.
     static SourceFacts Read(const QString& path);
     // Runs the field detector over each of `streams` of `path`.
     void LookForFields(const QString& path, const std::vector<int>& streams);
-    std::optional<QString> FieldsOf(int stream) const;
+    std::optional<FieldVerdict> FieldsOf(int stream) const;
 };
 
 }  // namespace reelwright

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace reelwright {
 namespace {
 
@@ -126,6 +128,7 @@ PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
          ValueOf(arguments, {"-profile:v", "-profile"}).contains(QStringLiteral("hqx")));
     format.keepsFullRange = kFullRangeEncoders.contains(format.codec);
     format.pixelFormat = ValueOf(arguments, {"-pix_fmt", "-pix_fmt:v"});
+    format.frame = FixedFrame::Of(arguments);
     return format;
 }
 
@@ -153,31 +156,108 @@ struct Draft {
     }
 };
 
-// Fields: made whole frames, one frame for each, unless the format is interlaced itself.
+using Verdict = FieldVerdict::Kind;
+
+// Into the format's fixed frame, if it has one.
+void FitFrame(Draft& draft, const Picture& picture, const PicturePlan::Format& format,
+              bool fields) {
+    if (!format.frame) {
+        return;
+    }
+    const FixedFrame::Fit fit = format.frame->FitOf(picture, fields);
+    draft.chain << fit.filters;
+    if (!fit.note.isEmpty()) {
+        draft.plan.notes << fit.note;
+    }
+}
+
+// Kept interlaced (DVD): each field scaled on its own; from the other TV system's rate, made
+// whole at the field rate, brought to this one's and woven into fields again.
+void KeepFields(Draft& draft, const Picture& picture, const PicturePlan::Format& format,
+                bool top, const QString& parity) {
+    draft.plan.options << QStringLiteral("-flags:v:") + draft.v << QStringLiteral("+ilme+ildct");
+    const double rate = format.frame ? format.frame->rate : 0;
+    if (rate > 0 && picture.frameRate > 0 && std::abs(picture.frameRate - rate) > 0.5) {
+        draft.chain << QStringLiteral("bwdif=mode=send_field:parity=%1:deint=all").arg(parity)
+                    << (format.pal ? QStringLiteral("fps=50") : QStringLiteral("fps=60000/1001"));
+        FitFrame(draft, picture, format, false);
+        const QString shape = draft.chain.takeLast();  // the shape is told after the weave
+        draft.chain << QStringLiteral("interlace=scan=tff:lowpass=complex")
+                    << QStringLiteral("setfield=tff") << shape;
+        //: %1 is a count of fields a second: 50 or 59.94.
+        draft.plan.notes << Text::tr("Interlaced picture brought to %1 fields a second, top "
+                                     "field first.")
+                                .arg(format.pal ? QStringLiteral("50") : QStringLiteral("59.94"));
+        return;
+    }
+    FitFrame(draft, picture, format, true);
+    // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
+    draft.chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
+    draft.plan.notes << (top ? Text::tr("Interlaced picture kept, top field first.")
+                             : Text::tr("Interlaced picture kept, bottom field first."));
+}
+
+// Made progressive: every frame, or the interlaced ones alone, or film put back together.
+void MakeProgressive(Draft& draft, const Picture& picture, Verdict kind, const QString& parity) {
+    // Film telecined to NTSC's rate: its frames rebuilt from their fields, the repeats dropped.
+    const bool ntscRate = std::abs(picture.frameRate - 30000.0 / 1001.0) < 0.05 ||
+                          std::abs(picture.frameRate - 30.0) < 0.05;
+    if (kind == Verdict::Telecined && ntscRate) {
+        draft.chain << QStringLiteral("fieldmatch=order=%1:combmatch=full").arg(parity)
+                    << QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced")
+                    << QStringLiteral("decimate");
+        //: %1 is the film's rate of frames a second: 23.976 or 24.
+        draft.plan.notes << Text::tr("Film frames put back together (%1 fps).")
+                                .arg(picture.frameRate < 29.99 ? QStringLiteral("23.976")
+                                                               : QStringLiteral("24"));
+        return;
+    }
+    if (kind == Verdict::Mixed) {
+        // The detector marks each frame; whole frames pass untouched.
+        draft.chain << QStringLiteral("idet")
+                    << QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
+        draft.plan.notes << Text::tr(
+            "Interlaced parts made progressive; whole frames left as they are.");
+        return;
+    }
+    draft.chain << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all").arg(parity);
+    draft.plan.notes << Text::tr("Interlaced picture made progressive.");
+}
+
+// Fields: made whole frames, one frame for each, unless the format is interlaced itself. The
+// detector's word, where it looked, wins over the file's flag.
 void PlanFields(Draft& draft, const Picture& picture, const PicturePlan::Format& format,
-                const std::optional<QString>& looked) {
-    QString fields = picture.fieldOrder;
-    const bool told = !fields.isEmpty();
-    if (!told && looked) {
-        fields = *looked;
+                const std::optional<FieldVerdict>& looked) {
+    std::optional<FieldVerdict> fields = looked;
+    if (!fields && picture.IsInterlaced()) {
+        const bool top = picture.fieldOrder == QStringLiteral("tt") ||
+                         picture.fieldOrder == QStringLiteral("tb");
+        fields = FieldVerdict{Verdict::Interlaced, top};
     }
-    if (fields.isEmpty() || fields == QStringLiteral("progressive")) {
+    if (!fields || fields->kind == Verdict::Progressive) {
+        if (picture.IsInterlaced()) {
+            // Whole pictures in an interlaced wrapper (PsF): not softened, and not flagged so.
+            draft.chain << QStringLiteral("setfield=prog");
+            draft.plan.notes << Text::tr(
+                "Frames flagged interlaced are whole pictures: left as they are.");
+        }
+        FitFrame(draft, picture, format, false);
         return;
     }
-    const bool top = fields == QStringLiteral("tt") || fields == QStringLiteral("tb");
-    if (format.keepsFields) {
-        // The frames say which field is first (ffmpeg 7 has deprecated -top for this).
-        draft.chain << (top ? QStringLiteral("setfield=tff") : QStringLiteral("setfield=bff"));
-        draft.plan.options << QStringLiteral("-flags:v:") + draft.v << QStringLiteral("+ilme+ildct");
-        draft.plan.notes << (top ? Text::tr("Interlaced picture kept, top field first.")
-                                 : Text::tr("Interlaced picture kept, bottom field first."));
-        return;
-    }
+    // The file's own order where it tells one; the detector's where it does not.
+    const bool told = picture.IsInterlaced();
+    const bool top = told ? picture.fieldOrder == QStringLiteral("tt") ||
+                                picture.fieldOrder == QStringLiteral("tb")
+                          : fields->topFirst;
     const QString parity = told  ? QStringLiteral("auto")
                            : top ? QStringLiteral("tff")
                                  : QStringLiteral("bff");
-    draft.chain << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all").arg(parity);
-    draft.plan.notes << Text::tr("Interlaced picture made progressive.");
+    if (format.keepsFields) {
+        KeepFields(draft, picture, format, top, parity);
+        return;
+    }
+    MakeProgressive(draft, picture, fields->kind, parity);
+    FitFrame(draft, picture, format, false);
 }
 
 // The mastering display and light levels, as the HDR encoder takes them; empty when it takes
@@ -304,12 +384,12 @@ void PlanStandardRange(Draft& draft, const Picture& picture, const PicturePlan::
 
 }  // namespace
 
-bool PicturePlan::WantsFieldLook(const MediaTracks::Picture& picture, const Format& format) {
-    return !format.copies && picture.fieldOrder.isEmpty();
+bool PicturePlan::WantsFieldLook(const MediaTracks::Picture&, const Format& format) {
+    return !format.copies;
 }
 
 PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format& format, int stream,
-                              const std::optional<QString>& looked) {
+                              const std::optional<FieldVerdict>& looked) {
     PicturePlan plan;
     if (format.copies) {
         return plan;  // as it is, or not at all

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/FieldLook.h"
 #include "engine/MediaTracks.h"
+#include "plan/FixedFrame.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,7 @@ struct PicturePlan {
         bool keepsFullRange = false;  // an encoder that keeps the picture's full range
         QString pixelFormat;          // as -pix_fmt sets it; empty when the encoder chooses
         bool pal = true;              // for a format of one TV system: PAL or NTSC
+        std::optional<FixedFrame> frame;  // the one frame it writes (DVD, VCD, 3GP)
 
         static Format Of(const QStringList& arguments);
     };
@@ -36,12 +39,13 @@ struct PicturePlan {
     QStringList options;  // what goes after the format's options, for output picture `stream`
     QStringList notes;    // what is said of it on the row and in the log
 
-    // Whether the plan needs the field detector's word on this picture: its file does not say
-    // whether it is interlaced, and the format encodes it.
+    // Whether the plan can use the field detector's word on this picture: the format encodes it.
+    // (Whether the file's word may be wrong is the track's to tell.)
     static bool WantsFieldLook(const MediaTracks::Picture& picture, const Format& format);
-    // `looked` is what the field detector saw ("tt", "bb", "progressive"), when it was asked.
+    // `looked` is what the field detector saw, when it was asked: it sees the frames, where a
+    // flag may be the wrapper's alone, so its word wins.
     static PicturePlan Make(const MediaTracks::Picture& picture, const Format& format, int stream,
-                            const std::optional<QString>& looked = std::nullopt);
+                            const std::optional<FieldVerdict>& looked = std::nullopt);
 };
 
 }  // namespace reelwright

@@ -216,10 +216,17 @@ void AddNotes(QStringList& notes, const QStringList& more) {
     }
 }
 
-// Whether a picture track's fields are for the detector to tell: its file does not say, and its
-// codec is one that may be interlaced.
-bool MayBeInterlaced(const Track& video) {
-    return video.look.fieldOrder.isEmpty() && kMaybeInterlaced.contains(video.codec);
+// Whether a picture track's fields are for the detector to tell: its codec may be interlaced,
+// and its file says nothing, says interlaced (whole pictures in an interlaced wrapper are
+// common), or says progressive from the first frames of a broadcast or disc stream, which
+// turns interlaced around adverts and between programmes.
+bool MayBeInterlaced(const Track& video, const QString& container) {
+    if (!kMaybeInterlaced.contains(video.codec)) {
+        return false;
+    }
+    static const QStringList kBroadcast{"mpegts", "mpeg", "mpegvideo"};
+    return video.look.fieldOrder != QStringLiteral("progressive") ||
+           kBroadcast.contains(container);
 }
 
 // The format a picture track is encoded with: the format's own, or the container's codec for a
@@ -237,8 +244,9 @@ std::vector<PicturePlan> PlanPictures(const SourceFacts& facts, const TrackSelec
     std::vector<PicturePlan> pictures;
     for (std::size_t i = 0; i < chosen.videos.size(); ++i) {
         const Track& video = *chosen.videos[i];
-        const std::optional<QString> looked =
-            MayBeInterlaced(video) ? facts.FieldsOf(video.index) : std::nullopt;
+        const std::optional<FieldVerdict> looked = MayBeInterlaced(video, facts.tracks.container)
+                                                       ? facts.FieldsOf(video.index)
+                                                       : std::nullopt;
         pictures.push_back(PicturePlan::Make(video.look, PictureFormat(arguments, rules, recoded[i]),
                                              static_cast<int>(i), looked));
     }
@@ -377,7 +385,7 @@ std::vector<int> TrackPlan::FieldLooksWanted(const MediaTracks& source, const QS
     }
     const ContainerRules rules = RulesFor(type);
     for (const Track& track : source.tracks) {
-        if (track.kind != Kind::Video || !MayBeInterlaced(track)) {
+        if (track.kind != Kind::Video || !MayBeInterlaced(track, source.container)) {
             continue;
         }
         // A copy the container cannot hold is encoded with the container's codec after all.

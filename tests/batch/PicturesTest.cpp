@@ -218,9 +218,10 @@ QByteArray FirstFrame(const QString& path, const QString& filters) {
     return decoder.readAllStandardOutput();
 }
 
-// The first frame's mean brightness, in 8-bit samples of its own range.
+// The first frame's mean brightness, in 8-bit samples of its own range, of its middle: a
+// fixed frame's bars are not the picture.
 int MeanLuma(const QString& path) {
-    const QByteArray byte = FirstFrame(path, "format=gray,scale=1:1:flags=area");
+    const QByteArray byte = FirstFrame(path, "crop=iw/2:ih/2,format=gray,scale=1:1:flags=area");
     return byte.size() == 1 ? static_cast<unsigned char>(byte[0]) : -1;
 }
 

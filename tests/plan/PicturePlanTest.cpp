@@ -4,6 +4,7 @@
 #include "engine/FieldLook.h"
 #include "platform/CommandLine.h"
 
+#include "SourceTracks.h"
 #include "common/CaseName.h"
 
 #include <gtest/gtest.h>
@@ -127,17 +128,17 @@ const PictureCase kPictures[] = {
      "-color_range:v:0 tv",
      ""},
     {"a DVD keeps the fields, flagged bottom first", Sd(576, "bb"), "-target pal-dvd", nullptr,
-     "setfield=bff,setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
+     "setdar=4/3,setfield=bff,setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-flags:v:0 +ilme+ildct -color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m "
      "-colorspace:v:0 bt470bg -color_range:v:0 tv",
      "Interlaced picture kept, bottom field first."},
     {"a DVD keeps the fields, flagged top first", Sd(480, "tt"), "-target ntsc-dvd", nullptr,
-     "setfield=tff,setparams=color_primaries=smpte170m:color_trc=smpte170m:colorspace=smpte170m",
+     "setdar=4/3,setfield=tff,setparams=color_primaries=smpte170m:color_trc=smpte170m:colorspace=smpte170m",
      "-flags:v:0 +ilme+ildct -color_primaries:v:0 smpte170m -color_trc:v:0 smpte170m "
      "-colorspace:v:0 smpte170m -color_range:v:0 tv",
      "Interlaced picture kept, top field first."},
     {"a Video CD is progressive", Sd(576, "tt"), "-target pal-vcd", nullptr,
-     "bwdif=mode=send_frame:parity=auto:deint=all,"
+     "bwdif=mode=send_frame:parity=auto:deint=all,scale=352:288,setdar=4/3,"
      "setparams=color_primaries=bt470bg:color_trc=smpte170m:colorspace=bt470bg",
      "-color_primaries:v:0 bt470bg -color_trc:v:0 smpte170m -colorspace:v:0 bt470bg "
      "-color_range:v:0 tv",
@@ -226,15 +227,13 @@ TEST_P(PlanningAPicture, AsTheSourceMeantIt) {
     const PicturePlan::Format planned = PicturePlan::Format::Of(format);
     // The detector is asked only when the plan wants its word, and answers as the case says.
     const bool asked = PicturePlan::WantsFieldLook(c.picture, planned);
-    const std::optional<QString> looked =
-        asked && c.looked ? std::optional<QString>(QString::fromLatin1(c.looked)) : std::nullopt;
+    const std::optional<FieldVerdict> looked = asked ? test::Verdict(c.looked) : std::nullopt;
     const PicturePlan plan = PicturePlan::Make(c.picture, planned, 0, looked);
     EXPECT_EQ(plan.filters, QString::fromLatin1(c.filters));
     EXPECT_EQ(plan.options.join(u' '), QString::fromLatin1(c.planned));
     EXPECT_EQ(plan.notes.join(u' '), QString::fromLatin1(c.said));
-    // The frames are looked at only when the file does not say.
-    const bool copied = format.contains(QStringLiteral("copy"));
-    EXPECT_EQ(asked, c.picture.fieldOrder.isEmpty() && !copied);
+    // The frames are looked at whenever the picture is encoded.
+    EXPECT_EQ(asked, !format.contains(QStringLiteral("copy")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, PlanningAPicture, testing::ValuesIn(kPictures),
@@ -244,9 +243,104 @@ TEST(PlanningAPicture, NamesOnePictureOfMany) {
     const PicturePlan plan = PicturePlan::Make(
         Sd(576, "tt"),
         PicturePlan::Format::Of({QStringLiteral("-target"), QStringLiteral("pal-dvd")}), 2);
-    EXPECT_TRUE(plan.filters.startsWith("setfield=tff,setparams=")) << plan.filters.toStdString();
+    EXPECT_TRUE(plan.filters.startsWith("setdar=4/3,setfield=tff,setparams="))
+        << plan.filters.toStdString();
     EXPECT_EQ(plan.options.mid(0, 2), (QStringList{"-flags:v:2", "+ilme+ildct"}));
 }
+
+// A picture of a size, shape, rate and fields, tagged BT.709 so that only what is done to its
+// frames is planned.
+Picture Shaped(int width, int height, double rate, const char* fields, double sampleAspect = 1,
+               double rotation = 0) {
+    Picture picture = Hd();
+    picture.width = width;
+    picture.height = height;
+    picture.frameRate = rate;
+    picture.fieldOrder = QString::fromLatin1(fields);
+    picture.sampleAspect = sampleAspect;
+    picture.rotation = rotation;
+    return picture;
+}
+
+struct FramesCase {
+    const char* name;
+    Picture picture;
+    const char* options;
+    const char* looked;  // what the detector saw; nullptr: it was not asked or could not tell
+    const char* filters;
+    const char* said;  // one of the notes; empty: nothing said of fields or frames
+};
+
+const FramesCase kFrames[] = {
+    // Whole pictures in an interlaced wrapper (PsF): the detector's word wins, nothing softened.
+    {"progressive frames flagged interlaced", Shaped(1920, 1080, 25, "tt"), "-c:v libx264",
+     "progressive", "setfield=prog", "Frames flagged interlaced are whole pictures: left as they are."},
+    {"a recording that turns interlaced", Shaped(1920, 1080, 25, "progressive"), "-c:v libx264",
+     "mixed tt", "idet,bwdif=mode=send_frame:parity=auto:deint=interlaced",
+     "Interlaced parts made progressive; whole frames left as they are."},
+    {"telecined film", Shaped(720, 480, 30000.0 / 1001, ""), "-c:v libx264", "telecined tt",
+     "fieldmatch=order=tff:combmatch=full,bwdif=mode=send_frame:parity=auto:deint=interlaced,"
+     "decimate",
+     "Film frames put back together (23.976 fps)."},
+    {"telecine at 30 frames", Shaped(720, 480, 30, "tt"), "-c:v libx264", "telecined tt",
+     "fieldmatch=order=auto:combmatch=full", "Film frames put back together (24 fps)."},
+    {"a repeat pattern at PAL's rate is no telecine", Shaped(720, 576, 25, ""), "-c:v libx264",
+     "telecined tt", "bwdif=mode=send_frame:parity=tff:deint=all",
+     "Interlaced picture made progressive."},
+    // DVD: each field scaled on its own; across TV systems made whole, rated and woven again.
+    {"1080i into a PAL DVD", Shaped(1920, 1080, 25, "tt"), "-target pal-dvd", nullptr,
+     "scale=720:576:interl=1,setdar=16/9,setfield=tff", "Interlaced picture kept, top field first."},
+    {"576i into an NTSC DVD", Shaped(720, 576, 25, "bb", 64.0 / 45), "-target ntsc-dvd", nullptr,
+     "bwdif=mode=send_field:parity=auto:deint=all,fps=60000/1001,scale=720:480,"
+     "interlace=scan=tff:lowpass=complex,setfield=tff,setdar=16/9",
+     "Interlaced picture brought to 59.94 fields a second, top field first."},
+    {"1080i at NTSC's rate into a PAL DVD", Shaped(1920, 1080, 30000.0 / 1001, "tt"),
+     "-target pal-dvd", nullptr,
+     "bwdif=mode=send_field:parity=auto:deint=all,fps=50,scale=720:576,"
+     "interlace=scan=tff:lowpass=complex,setfield=tff,setdar=16/9",
+     "Interlaced picture brought to 50 fields a second, top field first."},
+    // Fitted with bars into a frame of a shape players know, never stretched.
+    {"a phone held upright onto a DVD", Shaped(1080, 1920, 30, "progressive"), "-target pal-dvd",
+     nullptr, "scale=304:576,pad=720:576:208:0:black,setdar=4/3",
+     "Picture fitted into 720x576 with black bars, shown at 4:3."},
+    {"a turned phone picture onto a DVD", Shaped(1920, 1080, 30, "progressive", 1, 90),
+     "-target pal-dvd", nullptr, "scale=304:576,pad=720:576:208:0:black,setdar=4/3",
+     "Picture fitted into 720x576 with black bars, shown at 4:3."},
+    {"a wide film onto an NTSC DVD", Shaped(1920, 804, 24, "progressive"), "-target ntsc-dvd",
+     nullptr, "scale=720:358,pad=720:480:0:60:black,setdar=16/9",
+     "Picture fitted into 720x480 with black bars, shown at 16:9."},
+    {"a wide interlaced picture keeps its fields apart", Shaped(1920, 804, 25, "tt"),
+     "-target pal-dvd", nullptr, "scale=720:428:interl=1,pad=720:576:0:74:black,setdar=16/9",
+     "Picture fitted into 720x576 with black bars, shown at 16:9."},
+    {"16:9 onto a Video CD", Shaped(1280, 720, 25, "progressive"), "-target pal-vcd", nullptr,
+     "scale=352:216,pad=352:288:0:36:black,setdar=4/3",
+     "Picture fitted into 352x288 with black bars, shown at 4:3."},
+    {"16:9 onto an old phone", Shaped(1280, 720, 25, "progressive"), "-c:v h263 -s qcif", nullptr,
+     "scale=176:108,pad=176:144:0:18:black,setdar=4/3",
+     "Picture fitted into 176x144 with black bars, shown at 4:3."},
+    {"a DVD's own frame untold", Shaped(720, 576, 25, "progressive", 0), "-target pal-dvd",
+     nullptr, "setdar=4/3", ""},
+};
+
+class FittingFramesAndFields : public testing::TestWithParam<FramesCase> {};
+
+TEST_P(FittingFramesAndFields, AsTheSourceMeantThem) {
+    const FramesCase& c = GetParam();
+    const PicturePlan plan = PicturePlan::Make(
+        c.picture, PicturePlan::Format::Of(SplitArguments(c.options).value()), 0,
+        test::Verdict(c.looked));
+    EXPECT_TRUE(plan.filters.startsWith(QString::fromLatin1(c.filters) + u','))
+        << plan.filters.toStdString();
+    if (*c.said) {
+        EXPECT_TRUE(plan.notes.contains(QString::fromLatin1(c.said)))
+            << plan.notes.join(u' ').toStdString();
+    } else {
+        EXPECT_TRUE(plan.notes.isEmpty()) << plan.notes.join(u' ').toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, FittingFramesAndFields, testing::ValuesIn(kFrames),
+                         test::CaseName<FramesCase>);
 
 struct FormatCase {
     const char* name;
@@ -302,10 +396,35 @@ const DetectorCase kDetector[] = {
      "bb"},
     {"mostly progressive", "Multi frame detection: TFF: 10 BFF: 2 Progressive: 100 Undetermined: 8",
      "progressive"},
-    {"the last summary counts",
-     "Multi frame detection: TFF: 0 BFF: 0 Progressive: 100 Undetermined: 0\n"
-     "Multi frame detection: TFF: 100 BFF: 0 Progressive: 0 Undetermined: 0",
-     "tt"},
+    // One summary for each stretch looked at through the file.
+    {"a recording that turns interlaced part way",
+     "Repeated Fields: Neither: 30 Top: 0 Bottom: 0\n"
+     "Multi frame detection: TFF: 0 BFF: 0 Progressive: 30 Undetermined: 0\n"
+     "Repeated Fields: Neither: 30 Top: 0 Bottom: 0\n"
+     "Multi frame detection: TFF: 0 BFF: 0 Progressive: 30 Undetermined: 0\n"
+     "Repeated Fields: Neither: 30 Top: 0 Bottom: 0\n"
+     "Multi frame detection: TFF: 28 BFF: 0 Progressive: 2 Undetermined: 0\n"
+     "Multi frame detection: TFF: 30 BFF: 0 Progressive: 0 Undetermined: 0\n",
+     "mixed tt"},
+    {"interlaced in every stretch",
+     "Multi frame detection: TFF: 1 BFF: 29 Progressive: 0 Undetermined: 0\n"
+     "Multi frame detection: TFF: 0 BFF: 25 Progressive: 5 Undetermined: 0\n",
+     "bb"},
+    // 3:2 pulldown repeats a field in two frames of five.
+    {"telecined film",
+     "Repeated Fields: Neither: 18 Top: 6 Bottom: 6\n"
+     "Multi frame detection: TFF: 29 BFF: 0 Progressive: 1 Undetermined: 0\n"
+     "Repeated Fields: Neither: 19 Top: 6 Bottom: 5\n"
+     "Multi frame detection: TFF: 30 BFF: 0 Progressive: 0 Undetermined: 0\n",
+     "telecined tt"},
+    {"a still picture repeats every field",
+     "Repeated Fields: Neither: 0 Top: 15 Bottom: 15\n"
+     "Multi frame detection: TFF: 0 BFF: 0 Progressive: 30 Undetermined: 0\n",
+     "progressive"},
+    {"a stretch too short to tell is not counted",
+     "Multi frame detection: TFF: 3 BFF: 0 Progressive: 1 Undetermined: 0\n"
+     "Multi frame detection: TFF: 0 BFF: 0 Progressive: 30 Undetermined: 0\n",
+     "progressive"},
     {"too few frames to tell",
      "Multi frame detection: TFF: 3 BFF: 0 Progressive: 1 "
      "Undetermined: 0",
@@ -317,12 +436,8 @@ class ReadingTheDetector : public testing::TestWithParam<DetectorCase> {};
 
 TEST_P(ReadingTheDetector, TellsTheFieldsOrNothing) {
     const DetectorCase& c = GetParam();
-    const std::optional<QString> found = FieldsFromDetector(QString::fromLatin1(c.text));
-    if (!c.found) {
-        EXPECT_FALSE(found.has_value()) << found.value_or(QString()).toStdString();
-    } else {
-        EXPECT_EQ(found.value_or(QStringLiteral("nothing")), QString::fromLatin1(c.found));
-    }
+    const std::optional<FieldVerdict> found = FieldsFromDetector(QString::fromLatin1(c.text));
+    EXPECT_EQ(found, test::Verdict(c.found));
 }
 
 INSTANTIATE_TEST_SUITE_P(Detector, ReadingTheDetector, testing::ValuesIn(kDetector),

@@ -199,7 +199,7 @@ TEST_P(PlanningPictures, AsTheSourceMeantThem) {
     source.tracks[0].look = c.picture;
     SourceFacts facts{source, {}};
     if (c.looked) {
-        facts.fields[0] = QString::fromLatin1(c.looked);
+        facts.fields[0] = *test::Verdict(c.looked);
     }
     const TrackPlan plan =
         TrackPlan::Make(facts, QString::fromLatin1(c.type), QString::fromLatin1(c.options),
@@ -232,19 +232,31 @@ struct LookCase {
     const char* name;
     const char* codec;
     const char* fields;  // as the file says them
+    const char* container;
     const char* type;
     const char* options;
     bool wanted;
 };
 
 const LookCase kLooks[] = {
-    {"an untagged MPEG-2 picture to be encoded", "mpeg2video", "", "mp4", "-c:v libx264", true},
-    {"a picture whose file says its fields", "mpeg2video", "tt", "mp4", "-c:v libx264", false},
-    {"a codec that is never interlaced", "vp9", "", "mp4", "-c:v libx264", false},
-    {"a picture copied as it is", "h264", "", "mkv", "-c copy", false},
-    {"a copy the container cannot hold, encoded after all", "dvvideo", "", "mp4", "-c copy", true},
-    {"a format without pictures", "h264", "", "mp4", "-vn -c:a aac", false},
-    {"a format that maps its own tracks", "h264", "", "mp4", "-map 0:v -c:v libx264", false},
+    {"an untagged MPEG-2 picture to be encoded", "mpeg2video", "", "matroska,webm", "mp4",
+     "-c:v libx264", true},
+    // Whole pictures in an interlaced wrapper are common (PsF camcorders).
+    {"a picture whose file says it is interlaced", "mpeg2video", "tt", "matroska,webm", "mp4",
+     "-c:v libx264", true},
+    {"a phone's picture that says it is progressive", "h264", "progressive",
+     "mov,mp4,m4a,3gp,3g2,mj2", "mp4", "-c:v libx264", false},
+    // Told from its first frames: a recording turns interlaced around adverts.
+    {"a broadcast stream that says it begins progressive", "h264", "progressive", "mpegts",
+     "mp4", "-c:v libx264", true},
+    {"a codec that is never interlaced", "vp9", "", "matroska,webm", "mp4", "-c:v libx264",
+     false},
+    {"a picture copied as it is", "h264", "", "mpegts", "mkv", "-c copy", false},
+    {"a copy the container cannot hold, encoded after all", "dvvideo", "", "avi", "mp4", "-c copy",
+     true},
+    {"a format without pictures", "h264", "", "mpegts", "mp4", "-vn -c:a aac", false},
+    {"a format that maps its own tracks", "h264", "", "mpegts", "mp4", "-map 0:v -c:v libx264",
+     false},
 };
 
 class AskingTheFieldDetector : public testing::TestWithParam<LookCase> {};
@@ -255,6 +267,7 @@ TEST_P(AskingTheFieldDetector, OnlyWhereThePlanNeedsItsWord) {
     source.readable = true;
     source.tracks = {SourceTrack(0, Kind::Audio, "aac"), SourceTrack(1, Kind::Video, c.codec)};
     source.tracks[1].look.fieldOrder = QString::fromLatin1(c.fields);
+    source.container = QString::fromLatin1(c.container);
     const std::vector<int> wanted = TrackPlan::FieldLooksWanted(source, QString::fromLatin1(c.type),
                                                                 QString::fromLatin1(c.options));
     EXPECT_EQ(wanted, c.wanted ? std::vector<int>{1} : std::vector<int>{});
