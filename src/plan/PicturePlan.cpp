@@ -122,11 +122,18 @@ PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
         }
     }
     format.copies = format.codec == QStringLiteral("copy");
+    // An archive's lossless H.264 or HEVC keeps everything the source has: ten bits, HDR and
+    // the full range.
+    const bool lossless =
+        (format.codec == QStringLiteral("libx264") || format.codec == QStringLiteral("libx265")) &&
+        (ValueOf(arguments, {"-qp", "-qp:v"}) == QStringLiteral("0") ||
+         ValueOf(arguments, {"-crf", "-crf:v"}) == QStringLiteral("0") ||
+         ValueOf(arguments, {"-x265-params"}).contains(QStringLiteral("lossless=1")));
     format.holdsHdr =
-        kHdrEncoders.contains(format.codec) ||
+        lossless || kHdrEncoders.contains(format.codec) ||
         (format.codec == QStringLiteral("dnxhd") &&
          ValueOf(arguments, {"-profile:v", "-profile"}).contains(QStringLiteral("hqx")));
-    format.keepsFullRange = kFullRangeEncoders.contains(format.codec);
+    format.keepsFullRange = lossless || kFullRangeEncoders.contains(format.codec);
     format.pixelFormat = ValueOf(arguments, {"-pix_fmt", "-pix_fmt:v"});
     format.frame = FixedFrame::Of(arguments);
     return format;
@@ -341,13 +348,23 @@ void PlanHdr(Draft& draft, const Picture& picture, const PicturePlan::Format& fo
 // range players expect, not crushed or washed out; the colours are told as they are, and as
 // SD and HD mean them where the source does not say.
 void PlanStandardRange(Draft& draft, const Picture& picture, const PicturePlan::Format& format) {
-    if (picture.range == QStringLiteral("pc") && !format.keepsFullRange) {
-        QString scale = QStringLiteral("scale=in_range=full:out_range=limited");
+    const bool full = picture.range == QStringLiteral("pc");
+    // MJPEG takes the "j" formats as they are; any other encoder has them converted, and the
+    // encoder's own conversion would squeeze them to the standard range.
+    const bool mjpeg = format.codec == QStringLiteral("mjpeg");
+    const bool keptFull = full && format.keepsFullRange && !mjpeg;
+    if (full && (!format.keepsFullRange || keptFull)) {
+        QString scale = keptFull ? QStringLiteral("scale=in_range=full:out_range=full")
+                                 : QStringLiteral("scale=in_range=full:out_range=limited");
         if (picture.pixelFormat.startsWith(QStringLiteral("yuvj"))) {
             scale += QStringLiteral(",format=") + QString(picture.pixelFormat).remove(3, 1);
         }
-        draft.chain << scale;
-        draft.plan.notes << Text::tr("Full-range picture brought to standard range.");
+        if (!keptFull || picture.pixelFormat.startsWith(QStringLiteral("yuvj"))) {
+            draft.chain << scale;
+        }
+        if (!keptFull) {
+            draft.plan.notes << Text::tr("Full-range picture brought to standard range.");
+        }
     }
     const bool sd = picture.height > 0 && picture.height <= 576;
     const QString guessed = !sd                     ? QStringLiteral("bt709")
@@ -378,8 +395,8 @@ void PlanStandardRange(Draft& draft, const Picture& picture, const PicturePlan::
               rgb                        ? QString()
               : picture.matrix.isEmpty() ? guessed
                                          : Matrix(picture.matrix),
-              // An encoder that keeps the full range chooses its own (MJPEG refuses the other).
-              format.keepsFullRange ? QString() : QStringLiteral("tv"));
+              // MJPEG chooses its own (it refuses the other).
+              keptFull ? QStringLiteral("pc") : mjpeg ? QString() : QStringLiteral("tv"));
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "-map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -map 0:5 -map 0:6 -c:v ffv1 -c:a "
                  "flac"
                  " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
-                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -c:s:0 "
+                 "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 -color_range:v:0 tv -c:s:0 "
                  "copy -c:s:1 copy -c:s:2 copy -attach COVER -metadata:s:t:1 "
                  "mimetype=image/png -metadata:s:t:1 filename=cover.png",
                  {1, 2, 3, 1, 1},
