@@ -115,8 +115,9 @@ std::vector<ContainerRules> MakeTable() {
     add({"wmv"}, "WMV", Many::One, Many::All);
     add({"asf"}, "ASF", Many::One, Many::All);
     ContainerRules* mpg = add({"mpg", "mpeg", "vob"}, "MPEG", Many::One, Many::All);
+    // Other picture subtitles (Blu-ray's, DVB's) would land unscaled and recoloured: the DVD
+    // writer neither scales their pictures to its frame nor keeps their colours.
     mpg->picturesAsIs = {QStringLiteral("dvd_subtitle")};
-    mpg->pictureCodec = QStringLiteral("dvdsub");
     // Their writers refuse a second sound.
     add({"flv"}, "FLV", Many::One, Many::One);
     add({"rm"}, "RealMedia", Many::One, Many::One);

@@ -44,6 +44,12 @@ const Track* MainSubtitle(const MediaTracks& source, const ContainerRules& rules
 }
 
 QString SubtitleRefusal(const Track& track, const ContainerRules& rules) {
+    if (track.pictureSubtitle && rules.HoldsPictureSubtitles()) {
+        //: Why a track was left out. %1 is a kind of file, such as MPEG (DVD).
+        return Text::tr(
+            "%1 holds DVD subtitles only, and these pictures cannot become them without "
+            "being misplaced and recoloured");
+    }
     if (track.pictureSubtitle) {
         //: Why a track was left out. %1 is a kind of file, such as MP4.
         return Text::tr("%1 cannot hold picture subtitles");

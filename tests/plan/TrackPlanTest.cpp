@@ -108,14 +108,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "mpg",
                  "-target pal-dvd",
                  TrackPlan::Choice::Every,
-                 "-map 0:0 -map 0:1 -map 0:2 -map 0:5 -target pal-dvd"
+                 "-map 0:0 -map 0:1 -map 0:2 -target pal-dvd"
                  " -filter:v:0 setparams=color_primaries=bt709:color_trc=bt709:colorspace=bt709 "
                  "-color_primaries:v:0 bt709 -color_trc:v:0 bt709 -colorspace:v:0 bt709 "
-                 "-color_range:v:0 tv -c:s:0 dvdsub",
-                 {1, 2, 1, 0, 0},
-                 "Kept 1 video, 2 audio and 1 subtitle tracks. Left out: 2 subtitle tracks (eng, "
-                 "deu): MPEG cannot hold text subtitles; 1 font: MPEG cannot hold fonts; the "
-                 "cover art: MPEG cannot hold cover art."},
+                 "-color_range:v:0 tv",
+                 {1, 2, 0, 0, 0},
+                 // A Blu-ray's subtitle pictures would land unscaled and recoloured.
+                 "Kept 1 video and 2 audio tracks. Left out: 2 subtitle tracks (eng, deu): MPEG "
+                 "cannot hold text subtitles; 1 picture subtitle track (eng): MPEG holds DVD "
+                 "subtitles only, and these pictures cannot become them without being misplaced "
+                 "and recoloured; 1 font: MPEG cannot hold fonts; the cover art: MPEG cannot hold "
+                 "cover art."},
         PlanCase{"FlashVideo",
                  "flv",
                  "-c:v flv -c:a libmp3lame",
