@@ -221,6 +221,7 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
     track.title = Tag(stream.metadata, "title");
     track.isDefault = (stream.disposition & AV_DISPOSITION_DEFAULT) != 0;
     track.forced = (stream.disposition & AV_DISPOSITION_FORCED) != 0;
+    track.commentary = (stream.disposition & AV_DISPOSITION_COMMENT) != 0;
     track.fileName = Tag(stream.metadata, "filename");
     track.mimeType = Tag(stream.metadata, "mimetype");
     switch (codec.codec_type) {

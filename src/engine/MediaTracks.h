@@ -56,6 +56,7 @@ struct MediaTracks {
         QString title;
         bool isDefault = false;
         bool forced = false;
+        bool commentary = false;       // a commentary rather than the programme's own sound
         bool textSubtitle = false;     // a subtitle made of text (SRT, ASS, WebVTT, mov_text)
         bool pictureSubtitle = false;  // one made of pictures (PGS, DVD, DVB)
         QString fileName;              // an attachment's or a cover's file name, when it has one

@@ -77,6 +77,50 @@ const std::vector<CopyRow>& CopyRows() {
     return rows;
 }
 
+// What each writer keeps of a track's description, tried with ffmpeg 5.1 and 7.1 and read back
+// with ffprobe; a container not listed keeps all it is given.
+struct MarksRow {
+    const char* name;
+    ContainerRules::Titles titles;
+    bool languages, defaultMark, forcedMark, commentaryMark;
+};
+
+void TakeMarks(ContainerRules& rules) {
+    using Titles = ContainerRules::Titles;
+    static const MarksRow kRows[] = {
+        {"MP4", Titles::AsHandler, true, true, true, true},
+        {"M4V", Titles::AsHandler, true, true, true, true},
+        {"MOV", Titles::AsHandler, true, true, false, false},
+        {"3GP", Titles::AsHandler, true, true, false, false},
+        {"WebM", Titles::Held, true, true, true, false},
+        {"AVI", Titles::Held, false, false, true, false},
+        {"WMV", Titles::None, true, false, true, false},
+        {"ASF", Titles::None, true, false, true, false},
+        {"MPEG", Titles::None, false, false, true, false},
+        {"FLV", Titles::None, false, false, true, false},
+        {"RealMedia", Titles::None, false, false, true, false},
+        // Sound alone: the one track's description goes where the writer puts it, or nowhere.
+        {"MP3", Titles::None, false, true, true, false},
+        {"M4A", Titles::AsHandler, true, true, true, false},
+        {"FLAC", Titles::None, false, true, true, false},
+        {"WAV", Titles::None, false, true, true, false},
+        {"AAC", Titles::None, false, true, true, false},
+        {"AC-3", Titles::None, false, true, true, false},
+        {"WMA", Titles::None, true, true, true, false},
+        {"Opus", Titles::Held, true, true, true, false},
+        {"Ogg", Titles::Held, true, true, true, false},
+    };
+    for (const MarksRow& row : kRows) {
+        if (rules.name == QString::fromLatin1(row.name)) {
+            rules.titles = row.titles;
+            rules.languages = row.languages;
+            rules.defaultMark = row.defaultMark;
+            rules.forcedMark = row.forcedMark;
+            rules.commentaryMark = row.commentaryMark;
+        }
+    }
+}
+
 std::vector<ContainerRules> MakeTable() {
     std::vector<ContainerRules> table;
     const auto add = [&table](QStringList extensions, const char* name, Many video, Many audio) {
@@ -135,6 +179,7 @@ std::vector<ContainerRules> MakeTable() {
         add(extensions, name, Many::None, Many::One);
     }
     for (ContainerRules& rules : table) {
+        TakeMarks(rules);
         // Matroska takes any codec as it is.
         rules.anyVideo = rules.anyAudio = rules.name == QStringLiteral("MKV");
         for (const CopyRow& row : CopyRows()) {

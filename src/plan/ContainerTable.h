@@ -42,6 +42,15 @@ struct ContainerRules {
     QString audioCodec;
     bool anyVideo = false;
     bool anyAudio = false;
+    // What the writer keeps of each track's description: titles (the container's own, or as
+    // the handler's name, which is what readers of MP4 and MOV show), languages and the
+    // default, forced and commentary marks. What it cannot keep is said.
+    enum class Titles { Held, AsHandler, None };
+    Titles titles = Titles::Held;
+    bool languages = true;
+    bool defaultMark = true;
+    bool forcedMark = true;
+    bool commentaryMark = true;
 
     bool HoldsTextSubtitles() const { return !textCodec.isEmpty() || !textAsIs.isEmpty(); }
     bool HoldsPictureSubtitles() const {

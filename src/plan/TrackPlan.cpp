@@ -2,6 +2,7 @@
 
 #include "plan/PicturePlan.h"
 #include "plan/SoundLayout.h"
+#include "plan/TrackMarks.h"
 #include "plan/TrackSelection.h"
 #include "platform/CommandLine.h"
 
@@ -342,7 +343,7 @@ QStringList AfterOptions(const TrackSelection& chosen, const ContainerRules& rul
     for (const PicturePlan& picture : pictures) {
         after << picture.options;
     }
-    after << sounds;
+    after << sounds << TrackMarks::Options(chosen, rules);
     for (qsizetype i = 0; i < chosen.subtitleCodecs.size(); ++i) {
         after << QStringLiteral("-c:s:%1").arg(i) << chosen.subtitleCodecs[i];
     }
@@ -425,8 +426,8 @@ TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const Q
     }
     const ContainerRules rules = RulesFor(type);
     plan.checkable_ = rules.describesItself;
-    const TrackSelection chosen =
-        TrackSelection::Make(source, rules, *arguments, choice == Choice::Every);
+    TrackSelection chosen = TrackSelection::Make(source, rules, *arguments, choice == Choice::Every);
+    TrackMarks::PutDefaultFirst(chosen, rules);
     plan.report_.leftOut = chosen.leftOut;
     if (chosen.KeepsNothing()) {
         return plan;  // nothing the plan can keep: the encoder says what is wrong
@@ -463,6 +464,7 @@ void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chos
         options_ = Quoted(PerPictureOptions(arguments, pictures));
     }
     const QStringList sounds = SoundOptions(chosen, rules, arguments, report_.notes);
+    AddNotes(report_.notes, TrackMarks::Dropped(chosen, rules));
     after_ = AfterOptions(chosen, rules, arguments, recoded, recoding, pictures, sounds,
                           coverInStream);
     if (!coverInStream && rules.cover == ContainerRules::Cover::AsAttachment) {

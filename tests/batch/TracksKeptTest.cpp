@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -199,6 +202,28 @@ TEST_P(EveryFormatKeepsWhatItCan, AsTheContainerTableSays) {
     if (!rules.fonts) {
         EXPECT_TRUE(said.contains("1 font: " + rules.name + " cannot hold fonts"))
             << said.toStdString();
+    }
+    // A complete account: each description of a kept track is in the result, or said dropped.
+    const auto anyTrack = [&tracks](const std::function<bool(const test::ProbedTrack&)>& has) {
+        return std::any_of(tracks.begin(), tracks.end(), has);
+    };
+    if (audio == 2) {
+        EXPECT_TRUE(anyTrack([](auto& t) { return t.title == "Français" || t.handlerName == "Français"; }) ||
+                    said.contains("keeps no track titles: \u201cFrançais\u201d left out"))
+            << format.name << ": " << said.toStdString();
+        EXPECT_TRUE(anyTrack([](auto& t) { return t.commentary; }) ||
+                    said.contains("keeps no commentary marks: \u201cFrançais\u201d"))
+            << format.name << ": " << said.toStdString();
+    }
+    if (audio > 0) {
+        EXPECT_TRUE(anyTrack([](auto& t) { return t.language == "eng"; }) ||
+                    said.contains("keeps no languages: eng"))
+            << format.name << ": " << said.toStdString();
+    }
+    if (rules.HoldsTextSubtitles()) {
+        EXPECT_TRUE(anyTrack([](auto& t) { return t.forced; }) ||
+                    said.contains("keeps no forced marks: deu no longer marked so"))
+            << format.name << ": " << said.toStdString();
     }
     // Containers that keep languages and flags keep those of each track.
     if (QStringList{"mp4", "m4v", "mov", "mkv", "webm"}.contains(format.type)) {

@@ -134,7 +134,7 @@ bool MakeFilmLikeSource(const QString& path, double seconds) {
                         "-metadata:s:a:0", "language=eng", "-metadata:s:a:1", "language=fra",
                         "-metadata:s:a:1", "title=Français", "-metadata:s:s:0", "language=eng",
                         "-metadata:s:s:1", "language=deu", "-metadata:s:s:2", "language=eng",
-                        "-disposition:a:0", "default", "-disposition:a:1", "0",
+                        "-disposition:a:0", "default", "-disposition:a:1", "comment",
                         "-disposition:s:0", "0", "-disposition:s:1", "forced",
                         "-disposition:s:2", "0", "-attach", base + ".ttf", "-metadata:s:t:0",
                         "mimetype=application/x-truetype-font", "-metadata:s:t:0",
@@ -183,8 +183,8 @@ QList<ProbedTrack> ProbeTracks(const QString& path) {
     QProcess probe;
     probe.start(QStandardPaths::findExecutable(QStringLiteral("ffprobe")),
                 {"-v", "error", "-show_entries",
-                 "stream=codec_type,codec_name:stream_tags=language,title,mimetype:"
-                 "stream_disposition=default,forced,attached_pic",
+                 "stream=codec_type,codec_name:stream_tags=language,title,mimetype,handler_name:"
+                 "stream_disposition=default,forced,comment,attached_pic",
                  "-of", "json", path});
     QList<ProbedTrack> tracks;
     if (!probe.waitForFinished(60000)) {
@@ -208,10 +208,13 @@ QList<ProbedTrack> ProbeTracks(const QString& path) {
                 track.title = it.value().toString();
             } else if (key == "mimetype") {
                 track.mimeType = it.value().toString();
+            } else if (key == "handler_name" && !it.value().toString().endsWith("Handler")) {
+                track.handlerName = it.value().toString();  // what MP4 readers show as a title
             }
         }
         track.isDefault = disposition.value("default").toInt() != 0;
         track.forced = disposition.value("forced").toInt() != 0;
+        track.commentary = disposition.value("comment").toInt() != 0;
         track.attachedPicture = disposition.value("attached_pic").toInt() != 0;
         if (track.type == "video" && track.attachedPicture) {
             track.type = "cover";

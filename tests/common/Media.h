@@ -51,7 +51,9 @@ struct ProbedTrack {
     QString mimeType;
     bool isDefault = false;
     bool forced = false;
+    bool commentary = false;
     bool attachedPicture = false;
+    QString handlerName;  // an MP4 or MOV track's handler, when it is not the writer's own
 };
 // The tracks of a file, read by ffprobe (not by the program's own reader).
 QList<ProbedTrack> ProbeTracks(const QString& path);

@@ -97,8 +97,10 @@ TEST(PlanTable, EachContainerKeepsWhatItsRowSays) {
         EXPECT_EQ(plan.Promised().audio, most(rules.audio, 2));
         EXPECT_EQ(plan.Promised().font, rules.fonts ? 1 : 0);
         EXPECT_EQ(plan.Promised().cover, rules.cover == ContainerRules::Cover::None ? 0 : 1);
+        // The picture subtitle is a Blu-ray's: only a container that holds it goes on.
         EXPECT_EQ(plan.Promised().subtitle,
-                  (rules.HoldsTextSubtitles() ? 1 : 0) + (rules.HoldsPictureSubtitles() ? 1 : 0));
+                  (rules.HoldsTextSubtitles() ? 1 : 0) +
+                      (rules.SubtitleCodec("hdmv_pgs_subtitle", true).isEmpty() ? 0 : 1));
     }
 }
 

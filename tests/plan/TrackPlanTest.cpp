@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "cannot hold text subtitles; 1 picture subtitle track (eng): MPEG holds DVD "
                  "subtitles only, and these pictures cannot become them without being misplaced "
                  "and recoloured; 1 font: MPEG cannot hold fonts; the cover art: MPEG cannot hold "
-                 "cover art."},
+                 "cover art. MPEG keeps no languages: eng, fra left out."},
         PlanCase{"FlashVideo",
                  "flv",
                  "-c:v flv -c:a libmp3lame",
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "sound track: the default one is kept; 2 subtitle tracks (eng, deu): FLV cannot "
                  "hold subtitles; 1 picture subtitle track (eng): FLV cannot hold picture "
                  "subtitles; 1 font: FLV cannot hold fonts; the cover art: FLV cannot hold cover "
-                 "art."},
+                 "art. FLV keeps no languages: eng left out."},
         PlanCase{"Mp3",
                  "mp3",
                  "-vn -c:a libmp3lame",
@@ -143,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "picture; 1 audio track (fra): MP3 holds one sound track: the default one is "
                  "kept; 2 subtitle tracks (eng, deu): MP3 cannot hold subtitles; 1 picture "
                  "subtitle track (eng): MP3 cannot hold picture subtitles; 1 font: MP3 cannot "
-                 "hold fonts; the cover art: MP3 cannot hold cover art."},
+                 "hold fonts; the cover art: MP3 cannot hold cover art. "
+                 "MP3 keeps no languages: eng left out."},
         // One of each kind: the default sound and the first subtitle a player would show.
         PlanCase{"Mp4OneOfEach",
                  "mp4",
