@@ -177,6 +177,8 @@ TEST_P(RealFailureCauses, AreToldInPlainWordsThatNameTheFiles) {
         ASSERT_TRUE(test::MakeEmptyMp4(input, true));
     } else if (name == "SilentVideo") {
         ASSERT_TRUE(test::MakeClip(input, 2, "160x120", {"-an"}));
+    } else if (name == "TooSmallForSvtAv1") {
+        ASSERT_TRUE(test::MakeClip(input, 1, "48x40"));
     } else {
         ASSERT_TRUE(test::MakeClip(input, 2));
     }
@@ -221,7 +223,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "refused the chosen format's settings for RefusedSampleRate.mp4: Specified "
                   "sample rate 12345 is not supported"},
         CauseCase{"GoneBeforeItsTurn", "-c:v mpeg4 -c:a mp2", "avi",
-                  "GoneBeforeItsTurn.mp4 is not there any more"}),
+                  "GoneBeforeItsTurn.mp4 is not there any more"},
+        // The wrapper says "bad parameter (0x80001005)"; the encoder itself says why.
+        CauseCase{"TooSmallForSvtAv1", "-c:v libsvtav1 -c:a libopus", "mkv",
+                  "The encoder refused the chosen format's settings for TooSmallForSvtAv1.mp4: "
+                  "Source Width must be at least 64."}),
     test::CaseName<CauseCase>);
 
 TEST_F(RealBatchTest, TheEncodersAdviceOnOurOwnOptionsIsNoFailure) {
