@@ -187,9 +187,11 @@ QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
             const VideoFileAdder::Refusal& refusal = refusals[nextRefusal++];
             result.entry.outcome = CliReport::Outcome::Refused;
             result.entry.reason = refusal.reason;
-            // A folder's other files are no failure; a file named and not taken is.
+            // A folder's other files (sound files beside videos, too) are no failure; a file
+            // named and not taken is.
             result.entry.counts =
                 !input.inFolder || (refusal.kind != JobList::Refusal::ExcludedType &&
+                                    refusal.kind != JobList::Refusal::WrongContent &&
                                     refusal.kind != JobList::Refusal::Duplicate);
         }
         added.push_back(result);

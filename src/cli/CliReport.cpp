@@ -133,6 +133,9 @@ void CliReport::Ended(const Entry& entry) {
                     {QStringLiteral("reason"), track.reason}});
             }
             object.insert(QStringLiteral("left_out"), leftOut);
+            // What the plain line and the log say besides: HDR brought to standard range, a
+            // sound encoded as AAC, a size made even.
+            object.insert(QStringLiteral("notes"), QJsonArray::fromStringList(entry.tracks.notes));
         }
         AddBytes(&object, QStringLiteral("input_base64"), entry.native);
         AddBytes(&object, QStringLiteral("result_base64"), entry.nativeResult);

@@ -3,6 +3,7 @@
 #include "cli/WatchedFolder.h"
 #include "conversion/ResultSource.h"
 #include "engine/Encoder.h"
+#include "plan/ContainerTable.h"
 #include "platform/SignalWatcher.h"
 #include "platform/UserFolders.h"
 #include "settings/CRegister.h"
@@ -55,6 +56,10 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
                             return PlainOutputPath(standIns_.NamingInput(input), type, folder_);
                         }}) {
     jobList_.InitJobList();
+    // Sound files are taken for the Audio Only presets, videos for the others.
+    jobList_.SetSoundOnly([this] {
+        return KeepsSoundOnly(OutputType(), format_.Parameters().options.value_or(QString()));
+    });
     // Each file's failure is told on its own line; no box waits for anybody.
     batch_.SetQuietFailures(true);
     connect(&batch_, &BatchDriver::FileStarted, this, &CommandLineConverter::FileStarted);

@@ -8,6 +8,7 @@
 #include "engine/DecodeCheck.h"
 #include "engine/SourceFacts.h"
 #include "engine/UnendedProcesses.h"
+#include "plan/EvenSizeNote.h"
 #include "platform/Yield.h"
 
 #include <QDateTime>
@@ -39,6 +40,7 @@ bool FileConversion::Prepare() {
     facts.LookForFields(request_.source,
                         TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
     plan_ = TrackPlan::Make(facts, type, request_.options, request_.tracks);
+    source_ = facts.tracks;
     if (const std::optional<QString>& refusal = plan_.Refusal()) {
         outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
         return false;
@@ -176,6 +178,10 @@ bool FileConversion::BeginCheck(bool wait) {
         return false;
     }
     report_ = plan_.ReportFor(result);
+    if (const std::optional<QString> even = EvenSizeNote(source_, result);
+        even && !report_.notes.contains(*even)) {
+        report_.notes << *even;
+    }
     if (!request_.checkByDecoding || stopped_) {
         return false;
     }

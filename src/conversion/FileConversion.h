@@ -112,6 +112,7 @@ class FileConversion : public QObject {
     Request request_;
     std::unique_ptr<ResultClaim> claim_;
     TrackPlan plan_;
+    MediaTracks source_;  // what the plan was made from, to tell the result's changes by
     double length_ = 0;
     QString temporary_;
     int lock_ = -1;      // held on the hidden result while it is written

@@ -36,6 +36,13 @@ bool IsLibraryStatistics(QStringView text) {
     return MatchView(statistics, text).hasMatch();
 }
 
+// An encoder library that logs in its own style ("Svt[info]: SVT [version]: ..."): what it
+// says of itself as it starts, not a cause. Its "[error]" lines are causes.
+bool IsOwnLogNotice(QStringView text) {
+    static const QRegularExpression notice(QStringLiteral("^\\w+\\[(info|warn|debug)\\]:"));
+    return MatchView(notice, text).hasMatch();
+}
+
 // What the encoder says about the options we gave it while it goes on converting: advice, not
 // the cause of a failure.
 bool IsArgumentWarning(QStringView text) {
@@ -95,7 +102,7 @@ EncoderTranscript::LineKind EncoderTranscript::Classify(const QString& line) {
             return LineKind::Information;
         }
     }
-    if (text.size() != line.size() && IsLibraryStatistics(text)) {
+    if ((text.size() != line.size() && IsLibraryStatistics(text)) || IsOwnLogNotice(text)) {
         return LineKind::Information;
     }
     return IsArgumentWarning(text) ? LineKind::Information : LineKind::Error;

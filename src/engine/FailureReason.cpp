@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace reelwright {
@@ -43,12 +44,17 @@ class ErrorLines {
         }
     }
 
-    // The first line that says `pattern` (letter case ignored); none when no line says it.
-    std::optional<Said> Find(const QString& pattern) const {
+    // The first line that says `pattern` (letter case ignored) and passes `also`; none when no
+    // line does.
+    std::optional<Said> Find(const QString& pattern,
+                             const std::function<bool(const Said&)>& also = {}) const {
         const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
         for (const QString& line : lines_) {
             if (QRegularExpressionMatch match = expression.match(line); match.hasMatch()) {
-                return Said{line, match};
+                Said said{line, match};
+                if (!also || also(said)) {
+                    return said;
+                }
             }
         }
         return std::nullopt;
@@ -60,6 +66,20 @@ class ErrorLines {
     }
     std::optional<Said> FindAboutInput(const QString& pattern) const {
         return FindAbout(pattern, names_.input, QStringLiteral("input"));
+    }
+
+    // The first error an encoder library logged in its own style before `line`: SVT-AV1 says
+    // "Svt[error]: Instance 1: Source Width must be at least 64" where its ffmpeg wrapper says
+    // no more than "bad parameter (0x80001005)". Empty when none did.
+    QString OwnError(const QString& line) const {
+        static const QRegularExpression kOwn(
+            QStringLiteral("^\\w+\\[error\\]:\\s*(?:Instance \\d+:\\s*)?(\\S.*)$"));
+        for (qsizetype at = 0, end = lines_.indexOf(line); at < end; ++at) {
+            if (const QRegularExpressionMatch own = kOwn.match(lines_[at]); own.hasMatch()) {
+                return own.captured(1).trimmed();
+            }
+        }
+        return QString();
     }
 
     // The library's own words last said before `line`: "Specified sample rate 12345 is not
@@ -169,6 +189,8 @@ struct Rule {
     const char* pattern;                     // none: only `fact` tells the cause
     bool (*fact)(const EncoderTranscript&);  // none: only the words tell it
     QString (*reason)(const Facts&, const Said&);
+    // What must hold as well of a line its words are found in; none: nothing more.
+    bool (*also)(const Facts&, const Said&) = nullptr;
 };
 
 std::optional<Said> Matches(const Rule& rule, const Facts& facts) {
@@ -187,12 +209,32 @@ std::optional<Said> Matches(const Rule& rule, const Facts& facts) {
         case Where::Anywhere:
             break;
     }
+    if (rule.also) {
+        return facts.lines.Find(
+            pattern, [&rule, &facts](const Said& said) { return rule.also(facts, said); });
+    }
     return facts.lines.Find(pattern);
+}
+
+// Whether the options given to the encoder take stream `index` of the input by a map of its
+// own ("-map 0:1").
+bool MapsStream(const QString& options, const QString& index) {
+    return HasOption(options, QStringLiteral("0:") + index);
+}
+
+// A stream the encoder could not read is why nothing was converted only when it was given that
+// stream: one the maps leave out (a track a file declares but holds nothing of) is a warning.
+bool NothingReadable(const Facts& facts, const Said& said) {
+    const QString stream = said.match.captured(1);
+    return stream.isEmpty() || !HasOption(facts.names.options, QStringLiteral("-map")) ||
+           MapsStream(facts.names.options, stream);
 }
 
 // The sentence for an encoder that refused to start, with the library's words before it.
 QString RefusedSettingsReason(const Facts& facts, const Said& said) {
-    const QString explanation = Explanation(facts.lines.Before(said.line), facts.names);
+    const QString own = facts.lines.OwnError(said.line);
+    const QString explanation =
+        Explanation(own.isEmpty() ? facts.lines.Before(said.line) : own, facts.names);
     if (explanation.isEmpty()) {
         //: %1 is the name of the file being converted.
         return Text::tr("The encoder refused the chosen format's settings for %1.")
@@ -286,9 +328,12 @@ const Rule kRules[] = {
              .arg(said.match.captured(2), said.match.captured(1));
      }},
     {Where::Anywhere,
-     "Could not find codec parameters|Cannot determine format of input|analyzeduration",
+     // The advice on 'analyzeduration' that follows the first words is not looked for: it
+     // does not say which stream it is about.
+     "Could not find codec parameters for stream (\\d+)|Could not find codec "
+     "parameters|Cannot determine format of input",
      [](const EncoderTranscript& t) { return t.NothingEncoded(); },
-     [](const Facts& f, const Said&) { return NothingConvertedReason(f.names); }},
+     [](const Facts& f, const Said&) { return NothingConvertedReason(f.names); }, NothingReadable},
     {Where::Anywhere,
      "Error while opening encoder|Error initializing output stream|Could not open "
      "encoder|Error applying encoder options",

@@ -30,10 +30,13 @@ struct Text {
 
 struct Deadline {
     std::chrono::steady_clock::time_point end;
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 int PastDeadline(void* opaque) {
-    return std::chrono::steady_clock::now() > static_cast<const Deadline*>(opaque)->end;
+    const auto* deadline = static_cast<const Deadline*>(opaque);
+    return (deadline->cancel && deadline->cancel->load()) ||
+           std::chrono::steady_clock::now() > deadline->end;
 }
 
 QString Tag(const AVDictionary* metadata, const char* key) {
@@ -197,6 +200,7 @@ void TakeFrameSideData(AVFormatContext& context, const AVStream& stream,
 void SoundOf(const AVCodecParameters& codec, MediaTracks::Track& track) {
     track.channels = codec.ch_layout.nb_channels;
     track.sampleRate = codec.sample_rate;
+    track.empty = track.channels <= 0 || track.sampleRate <= 0;
     if (codec.ch_layout.order != AV_CHANNEL_ORDER_UNSPEC) {
         char name[128] = {};
         if (av_channel_layout_describe(&codec.ch_layout, name, sizeof name) > 0) {
@@ -238,6 +242,7 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
             } else {
                 track.kind = MediaTracks::Kind::Video;
                 track.look = LookOf(stream);
+                track.empty = codec.width <= 0 || codec.height <= 0;
             }
             break;
         case AVMEDIA_TYPE_AUDIO:
@@ -318,7 +323,8 @@ void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
 
 }  // namespace
 
-MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
+MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs,
+                              const std::atomic<bool>* cancel) {
     // What the libraries say about a file goes into `problem`, not onto our error output.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
@@ -329,7 +335,8 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs) {
         read.problem = input.Problem();
         return read;
     }
-    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs)};
+    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
+                      cancel};
     AVFormatContext* context = avformat_alloc_context();
     if (!context) {
         //: Why a file's tracks could not be read.
@@ -368,7 +375,7 @@ int MediaTracks::Count(Kind kind) const {
 const MediaTracks::Track* MediaTracks::Main(Kind kind) const {
     const Track* first = nullptr;
     for (const Track& track : tracks) {
-        if (track.kind != kind) {
+        if (track.kind != kind || track.empty) {
             continue;
         }
         if (track.isDefault) {
@@ -379,6 +386,16 @@ const MediaTracks::Track* MediaTracks::Main(Kind kind) const {
         }
     }
     return first;
+}
+
+bool MediaTracks::HoldsPicture() const {
+    return std::any_of(tracks.begin(), tracks.end(),
+                       [](const Track& t) { return t.kind == Kind::Video && !t.empty; });
+}
+
+bool MediaTracks::HoldsSound() const {
+    return std::any_of(tracks.begin(), tracks.end(),
+                       [](const Track& t) { return t.kind == Kind::Audio && !t.empty; });
 }
 
 }  // namespace reelwright

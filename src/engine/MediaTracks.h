@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -69,6 +70,10 @@ struct MediaTracks {
         int channels = 0;
         QString channelLayout;
         int sampleRate = 0;
+        // Declared by the file, but nothing of it could be read: a sound without channels or
+        // rate, a picture without a size (a transport stream that announces a stream it never
+        // carries). The encoder, given it, stops; left to itself, it passes it over.
+        bool empty = false;
     };
 
     bool readable = false;  // false when the file could not be opened as media
@@ -84,13 +89,19 @@ struct MediaTracks {
     double start = 0;
     double end = 0;
 
-    // Reads `path`, giving up after `timeLimitMs` (a dead network share would hold it).
-    static MediaTracks Read(const QString& path, int timeLimitMs = kDefaultTimeLimitMs);
+    // Reads `path`, giving up after `timeLimitMs` (a dead network share would hold it), or as
+    // soon as `cancel` is set.
+    static MediaTracks Read(const QString& path, int timeLimitMs = kDefaultTimeLimitMs,
+                            const std::atomic<bool>* cancel = nullptr);
     static constexpr int kDefaultTimeLimitMs = 15000;
 
     int Count(Kind kind) const;
-    // The track of a kind a player takes first: the one marked default, else the first.
+    // The track of a kind a player takes first: the one marked default, else the first; an
+    // empty one is nobody's first.
     const Track* Main(Kind kind) const;
+    // Whether it holds a picture (a cover is none) or a sound that is not empty.
+    bool HoldsPicture() const;
+    bool HoldsSound() const;
 };
 
 }  // namespace reelwright

@@ -8,6 +8,7 @@
 #include "joblist/FactsAhead.h"
 #include "joblist/FileSizeText.h"
 #include "platform/Notifier.h"
+#include "platform/Yield.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +32,7 @@ struct Text {
 
 constexpr quint32 kRefusedColor = Rgb(220, 10, 10);
 
-// The refused extensions that are sound: told apart from the other files that are not video.
+// The refused extensions that are sound: such a file is judged by what it holds instead.
 const QStringList kSoundExtensions{"cda", "wav", "wma", "mp3", "ogg", "aac", "alac", "flac",
                                    "ac3", "spx", "mpc", "tta", "ape", "ofr", "midi", "adx"};
 
@@ -106,7 +107,11 @@ JobList::JobList(QObject* parent)
           }
           return CVideoConv().ProbeFile(path);
       }),
-      lengthReader_(&ReadMediaLength) {}
+      lengthReader_(&ReadMediaLength),
+      contentReader_([](const QString& path) {
+          return FileContent::Of(Yield::Aside(
+              [path] { return MediaTracks::Read(path, CVideoConv::ProbeTimeLimit()); }));
+      }) {}
 
 JobList::~JobList() = default;
 
@@ -120,7 +125,7 @@ void JobList::ReadAhead(const QStringList& paths) {
     for (const QString& path : paths) {
         const QString normalised = ListedPath(path);
         if (!FileExistsInGrid(normalised) && QFileInfo(normalised).isFile() &&
-            !IsExcludedExtension(ExtensionOf(normalised))) {
+            !IsRefusedByName(ExtensionOf(normalised))) {
             wanted << normalised;
         }
     }
@@ -132,7 +137,10 @@ void JobList::ReadAhead(const QStringList& paths) {
     }
     ahead_ = std::make_unique<FactsAhead>(
         [probe](const QString& path, const std::atomic<bool>& cancel) {
-            return FileFacts{probe.Probe(path, &cancel), ReadMediaLength(path)};
+            const MediaTracks tracks =
+                MediaTracks::Read(path, CVideoConv::ProbeTimeLimit(), &cancel);
+            return FileFacts{probe.Probe(path, &cancel), ReadMediaLength(path),
+                             FileContent::Of(tracks)};
         },
         wanted, std::max(1, QThread::idealThreadCount()));
 }
@@ -224,17 +232,43 @@ bool JobList::IsExcludedExtension(const QString& extension) {
            kExcludedExtensions.contains(u'.' + extension, Qt::CaseInsensitive);
 }
 
+bool JobList::IsSoundExtension(const QString& extension) {
+    return kSoundExtensions.contains(extension, Qt::CaseInsensitive);
+}
+
+bool JobList::IsRefusedByName(const QString& extension) {
+    return IsExcludedExtension(extension) && !IsSoundExtension(extension);
+}
+
 QString JobList::ExclusionReason(const QString& extension) {
     if (extension.isEmpty()) {
         //: Why a file is not added.
         return Text::tr("it has no extension, so its kind cannot be told");
     }
-    if (kSoundExtensions.contains(extension, Qt::CaseInsensitive)) {
-        //: Why a file is not added. %1 is its extension.
-        return Text::tr("a sound file (.%1): only video files are added").arg(extension);
-    }
     //: Why a file is not added. %1 is its extension.
     return Text::tr("not a video file (.%1)").arg(extension);
+}
+
+QString JobList::ContentRefusal(const FileContent& content, const QString& extension,
+                                bool soundOnly) {
+    if (soundOnly) {
+        if (content.sound || !content.known) {
+            return QString();  // unread: the probe says whether the encoder can read it
+        }
+        //: Why a file is not added: the chosen format (an Audio Only preset) makes sound files.
+        return Text::tr("it has no sound, and the chosen format keeps sound only");
+    }
+    if (content.picture || (!content.known && !IsSoundExtension(extension))) {
+        return QString();
+    }
+    if (content.sound || IsSoundExtension(extension)) {
+        //: Why a file is not added. "Audio Only" is the category of presets in the format
+        //: panel; keep it as the panel shows it.
+        return Text::tr(
+            "a sound file, with no picture: to convert it, choose one of the Audio Only presets");
+    }
+    //: Why a file is not added: it can be read, but has no track a conversion can keep.
+    return Text::tr("it holds neither picture nor sound to convert");
 }
 
 void JobList::Refuse(Refusal kind, const QString& reason) {
@@ -300,8 +334,16 @@ bool JobList::AddFile2Grid(QString& sFilePath) {
     // read ahead at low priority may run out of time only because the machine is busy: such a
     // file is asked again here, at the window's priority, before it is called unreadable.
     const ProbeVerdict probe = ready && !ready->probe.timedOut ? ready->probe : probe_(sFilePath);
-    if (IsExcludedExtension(extension)) {
+    if (IsRefusedByName(extension)) {
         Refuse(Refusal::ExcludedType, ExclusionReason(extension));
+        return false;
+    }
+    // Judged by what it holds, whatever its name: an Ogg file may hold a film, an MKV a song.
+    const FileContent content =
+        ready && !ready->probe.timedOut ? ready->content : contentReader_(sFilePath);
+    if (const QString wrong = ContentRefusal(content, extension, soundOnly_ && soundOnly_());
+        !wrong.isEmpty()) {
+        Refuse(Refusal::WrongContent, wrong);
         return false;
     }
 

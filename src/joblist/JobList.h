@@ -2,6 +2,7 @@
 
 #include "engine/ProbeVerdict.h"
 #include "joblist/DurationText.h"
+#include "joblist/FileFacts.h"
 #include "joblist/JobListStore.h"
 
 #include <QObject>
@@ -25,6 +26,8 @@ class JobList : public QObject {
     using Probe = std::function<ProbeVerdict(const QString& path)>;
     // Answers a file's play length as hours:minutes:seconds, with its exact seconds when known.
     using LengthReader = std::function<MediaLength(const QString& path)>;
+    // Answers what a file holds: a picture, a sound.
+    using ContentReader = std::function<FileContent(const QString& path)>;
 
     static const QString kExcludedExtensions;
 
@@ -40,6 +43,14 @@ class JobList : public QObject {
         lengthReader_ = std::move(reader);
         ownReaders_ = false;
     }
+    void SetContentReader(ContentReader reader) {
+        contentReader_ = std::move(reader);
+        ownReaders_ = false;
+    }
+    // Whether the chosen format keeps sound alone (the Audio Only presets), asked as each file
+    // is added: a sound file is taken only then, and a file without sound only otherwise.
+    // Unset, the format keeps pictures.
+    void SetSoundOnly(std::function<bool()> soundOnly) { soundOnly_ = std::move(soundOnly); }
 
     // The files an add is about to take, in order: their probes and lengths are read ahead, on
     // threads beside the window, while the rows are made one by one.
@@ -72,7 +83,8 @@ class JobList : public QObject {
         NotRegularFile,
         NotUtf8,
         Unreadable,
-        NameTooLong
+        NameTooLong,
+        WrongContent  // what it holds is not what the chosen format keeps
     };
     Refusal LastRefusalKind() const { return lastRefusalKind_; }
     // Files that cannot be added at all (missing, not a regular file, a name that is not valid
@@ -104,8 +116,17 @@ class JobList : public QObject {
     // The text after the last dot of the last component; empty without a dot.
     static QString ExtensionOf(const QString& path);
     static bool IsExcludedExtension(const QString& extension);
-    // Why a refused extension is refused, in a few words.
+    // The excluded extensions of sound files: such a file is judged by what it holds.
+    static bool IsSoundExtension(const QString& extension);
+    // Whether a file is refused by its name alone, unprobed for what it holds.
+    static bool IsRefusedByName(const QString& extension);
+    // Why an extension refused by its name is refused, in a few words.
     static QString ExclusionReason(const QString& extension);
+    // Why a file that holds `content` is not taken for a format that keeps sound alone or not,
+    // in a few words; empty when it is taken. A file whose tracks cannot be read is judged by
+    // its extension, and is left to the probe unless that is a sound file's.
+    static QString ContentRefusal(const FileContent& content, const QString& extension,
+                                  bool soundOnly);
 
   signals:
     // The grid must show this store from now on.
@@ -125,6 +146,8 @@ class JobList : public QObject {
     std::unique_ptr<JobListStore> store_;
     Probe probe_;
     LengthReader lengthReader_;
+    ContentReader contentReader_;
+    std::function<bool()> soundOnly_;
     bool ownReaders_ = true;
     std::unique_ptr<FactsAhead> ahead_;
     bool adding_ = false;

@@ -1,5 +1,7 @@
 #include "plan/ContainerTable.h"
 
+#include "platform/CommandLine.h"
+
 namespace reelwright {
 namespace {
 
@@ -169,14 +171,17 @@ std::vector<ContainerRules> MakeTable() {
     add({"yuv"}, "raw YUV", Many::One, Many::None)->describesItself = false;
     add({"gif"}, "GIF", Many::One, Many::None);
     add({"apng"}, "APNG", Many::One, Many::None);
-    // Sound alone: the default track.
+    // Sound alone: the default track. ID3 holds a picture, so MP3 keeps the cover as its own.
     for (const auto& [extensions, name] :
          {std::pair{QStringList{"mp3"}, "MP3"}, std::pair{QStringList{"m4a"}, "M4A"},
           std::pair{QStringList{"opus"}, "Opus"}, std::pair{QStringList{"ogg", "oga"}, "Ogg"},
           std::pair{QStringList{"flac"}, "FLAC"}, std::pair{QStringList{"wav"}, "WAV"},
           std::pair{QStringList{"aac"}, "AAC"}, std::pair{QStringList{"ac3"}, "AC-3"},
           std::pair{QStringList{"wma"}, "WMA"}}) {
-        add(extensions, name, Many::None, Many::One);
+        ContainerRules* rules = add(extensions, name, Many::None, Many::One);
+        if (rules->name == QStringLiteral("MP3")) {
+            rules->cover = Cover::AsCover;
+        }
     }
     for (ContainerRules& rules : table) {
         TakeMarks(rules);
@@ -227,6 +232,16 @@ ContainerRules RulesFor(const QString& type) {
     unknown.anyVideo = true;
     unknown.anyAudio = true;
     return unknown;
+}
+
+bool KeepsSoundOnly(const QString& type, const QString& options) {
+    const ContainerRules rules = RulesFor(type);
+    if (rules.audio == ContainerRules::Many::None) {
+        return false;
+    }
+    const std::optional<QStringList> arguments = SplitArguments(options);
+    return rules.video == ContainerRules::Many::None ||
+           (arguments && arguments->contains(QStringLiteral("-vn")));
 }
 
 }  // namespace reelwright

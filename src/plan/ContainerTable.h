@@ -68,5 +68,8 @@ const std::vector<ContainerRules>& ContainerTable();
 // The row of a file type (its extension, any letter case); a type the table does not know gets
 // what any container holds: one picture and one sound.
 ContainerRules RulesFor(const QString& type);
+// Whether a format of `type` (its extension) with `options` keeps sound alone: its container
+// holds no picture, or its options drop the picture (-vn).
+bool KeepsSoundOnly(const QString& type, const QString& options);
 
 }  // namespace reelwright

@@ -461,7 +461,12 @@ void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chos
         rules.cover == ContainerRules::Cover::AsCover && !chosen.covers.empty();
     before_ = MapOptions(chosen, coverInStream);
     if (coverInStream || filtered) {
-        options_ = Quoted(PerPictureOptions(arguments, pictures));
+        // The maps choose the tracks; a -vn of the format would drop the cover mapped as well.
+        QStringList given = arguments;
+        if (coverInStream) {
+            given.removeAll(QStringLiteral("-vn"));
+        }
+        options_ = Quoted(PerPictureOptions(given, pictures));
     }
     const QStringList sounds = SoundOptions(chosen, rules, arguments, report_.notes);
     AddNotes(report_.notes, TrackMarks::Dropped(chosen, rules));

@@ -28,6 +28,7 @@ struct KindReasons {
     QString noneHeld;
     QString oneHeld;
     QString formatNone;
+    QString empty;
 };
 
 // The one a player shows first, when only one subtitle is kept.
@@ -91,14 +92,18 @@ void TrackSelection::ChoosePicturesAndSound(const MediaTracks& source, const Con
          //: Why a track was left out. %1 is a kind of file, such as MP4.
          Text::tr("%1 holds one picture track: the main one is kept"),
          //: Why a track was left out.
-         Text::tr("the chosen format keeps no picture")},
+         Text::tr("the chosen format keeps no picture"),
+         //: Why a track was left out: the file lists it, but no frame of it.
+         Text::tr("the file declares it but holds no picture in it")},
         {Kind::Audio, rules.audio, arguments.contains(QStringLiteral("-an")), "audio",
          //: Why a track was left out. %1 is a kind of file, such as MP4.
          Text::tr("%1 holds no sound"),
          //: Why a track was left out. %1 is a kind of file, such as MP4.
          Text::tr("%1 holds one sound track: the default one is kept"),
          //: Why a track was left out.
-         Text::tr("the chosen format keeps no sound")}};
+         Text::tr("the chosen format keeps no sound"),
+         //: Why a track was left out: the file lists it, but no sound of it.
+         Text::tr("the file declares it but holds no sound in it")}};
     for (const KindReasons& reasons : kinds) {
         std::vector<const Track*>& kept = reasons.kind == Kind::Video ? videos : audios;
         const QString word = QString::fromLatin1(reasons.word);
@@ -107,7 +112,10 @@ void TrackSelection::ChoosePicturesAndSound(const MediaTracks& source, const Con
             if (track.kind != reasons.kind) {
                 continue;
             }
-            if (reasons.formatDrops) {
+            if (track.empty) {
+                // Mapped, it would stop the encoder and lose the whole file.
+                Leave(track, word, reasons.empty);
+            } else if (reasons.formatDrops) {
                 Leave(track, word, reasons.formatNone);
             } else if (reasons.many == Many::None) {
                 Leave(track, word, QString(reasons.noneHeld).arg(rules.name));

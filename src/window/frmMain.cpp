@@ -2,6 +2,7 @@
 
 #include "batch/ClosePolicy.h"
 #include "joblist/JobGrid.h"
+#include "plan/ContainerTable.h"
 #include "platform/AppInfo.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -312,6 +313,10 @@ void frmMain::SetupGrid() {
     connect(&jobList_, &JobList::SelectAllCleared, chkSelectAll,
             [this] { chkSelectAll->setChecked(false); });
     jobList_.InitJobList();
+    // Sound files are taken for the Audio Only presets, videos for the others.
+    jobList_.SetSoundOnly([this] {
+        return KeepsSoundOnly(OutputType(), ChosenParameters().options.value_or(QString()));
+    });
     Grid->SetDropGate([this] { return !adder_.IsAdding(); });
     // Files dropped during a batch are added beside it, never inside its own turn.
     adder_.SetStepwise([this] { return batch_.IsRunning(); });

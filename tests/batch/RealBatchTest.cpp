@@ -3,6 +3,7 @@
 #include "batch/BatchDriver.h"
 #include "conversion/OutputNaming.h"
 #include "joblist/JobList.h"
+#include "plan/ContainerTable.h"
 
 #include "common/CaseName.h"
 #include "common/Fakes.h"
@@ -24,6 +25,8 @@ class RealBatchTest : public testing::Test {
             GTEST_SKIP() << "ffmpeg is not installed";
         }
         list.InitJobList();
+        // As the window wires it: sound files are taken for a format that keeps sound only.
+        list.SetSoundOnly([this] { return KeepsSoundOnly(type, options); });
         QObject::connect(list.Store(), &QAbstractItemModel::dataChanged, [this] {
             for (int row = 0; row < list.Store()->RecordCount(); ++row) {
                 seen << list.Store()->Row(row).status;
@@ -119,7 +122,11 @@ TEST_F(RealBatchTest, ASlideShowAndASoundFileConvertWhole) {
                                   "-c:a", "libvorbis", sound}) == 0);
     // B-frames: the encoder's last position is three slides short of the end.
     options = "-c:v libx264 -preset medium -c:a aac";
-    EXPECT_EQ(AddAndConvert({slides, sound}), QStringList(2, "Complete"));
+    QString added = slides;
+    ASSERT_TRUE(list.AddFile2Grid(added));
+    // The sound file was added while an Audio Only preset was chosen, the picture format after.
+    list.SetSoundOnly([] { return true; });
+    EXPECT_EQ(AddAndConvert({sound}), QStringList(2, "Complete"));
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
 }
 
@@ -177,12 +184,18 @@ TEST_P(RealFailureCauses, AreToldInPlainWordsThatNameTheFiles) {
         ASSERT_TRUE(test::MakeEmptyMp4(input, true));
     } else if (name == "SilentVideo") {
         ASSERT_TRUE(test::MakeClip(input, 2, "160x120", {"-an"}));
+    } else if (name == "TooSmallForSvtAv1") {
+        ASSERT_TRUE(test::MakeClip(input, 1, "48x40"));
     } else {
         ASSERT_TRUE(test::MakeClip(input, 2));
     }
     options = QString::fromLatin1(c.options);
     type = QString::fromLatin1(c.type);
     batch.SetQuietFailures(true);
+    if (name == "SilentVideo") {
+        // Added while a picture format was chosen (for sound, it is refused as it is added).
+        list.SetSoundOnly([] { return false; });
+    }
     QString added = input;
     ASSERT_TRUE(list.AddFile2Grid(added));
     if (name == "GoneBeforeItsTurn") {
@@ -221,7 +234,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "refused the chosen format's settings for RefusedSampleRate.mp4: Specified "
                   "sample rate 12345 is not supported"},
         CauseCase{"GoneBeforeItsTurn", "-c:v mpeg4 -c:a mp2", "avi",
-                  "GoneBeforeItsTurn.mp4 is not there any more"}),
+                  "GoneBeforeItsTurn.mp4 is not there any more"},
+        // The wrapper says "bad parameter (0x80001005)"; the encoder itself says why.
+        CauseCase{"TooSmallForSvtAv1", "-c:v libsvtav1 -c:a libopus", "mkv",
+                  "The encoder refused the chosen format's settings for TooSmallForSvtAv1.mp4: "
+                  "Source Width must be at least 64."}),
     test::CaseName<CauseCase>);
 
 TEST_F(RealBatchTest, TheEncodersAdviceOnOurOwnOptionsIsNoFailure) {

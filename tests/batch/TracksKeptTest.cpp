@@ -284,6 +284,8 @@ TEST_F(ConvertingAFilm, OneOfEachKindWhenAskedSo) {
 TEST_F(ConvertingAFilm, SoundAloneInAPictureFormatKeepsItsSoundAndSaysSo) {
     const QString sound = out.filePath("../sound-only.m4a");
     ASSERT_TRUE(test::MakeSoundOnly(sound));
+    // Added while an Audio Only preset was chosen, converted after a picture format was.
+    list.SetSoundOnly([] { return true; });
     const JobRow& row = Convert("-c:v libx264 -c:a aac", "mp4", TrackPlan::Choice::Every, sound);
     QFile::remove(sound);
     ASSERT_EQ(row.status, "Complete") << row.reason.toStdString();

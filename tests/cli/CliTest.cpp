@@ -227,7 +227,8 @@ TEST_F(CliTest, EveryNamedInputIsAccountedFor) {
     const QStringList lines = result.out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines, (QStringList{
                          missing + ": refused: not found",
-                         song + ": refused: a sound file (.flac): only video files are added",
+                         song + ": refused: a sound file, with no picture: to convert it, "
+                                "choose one of the Audio Only presets",
                          home.filePath("folder/notes.txt") + ": refused: not a video file (.txt)",
                          good + ": refused: already in the list", "[1/2] " + good + ": converting",
                          "[1/2] " + good + ": Complete -> " + home.filePath("out/good.avi"),

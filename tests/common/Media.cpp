@@ -154,6 +154,37 @@ bool MakeSoundOnly(const QString& path, double seconds) {
                        path}) == 0;
 }
 
+bool MakeSound(const QString& path, const QString& codec, double seconds) {
+    return RunProgram(SystemEncoder(),
+                      {"-v", "error", "-y", "-f", "lavfi", "-i",
+                       "sine=frequency=440:duration=" + QString::number(seconds), "-c:a", codec,
+                       path}) == 0;
+}
+
+bool MakeSongWithCover(const QString& path, double seconds) {
+    const QString cover = path + QStringLiteral(".cover.png");
+    const bool made =
+        RunProgram(SystemEncoder(), {"-v", "error", "-y", "-f", "lavfi", "-i",
+                                     "testsrc=size=64x64", "-frames:v", "1", cover}) == 0 &&
+        RunProgram(SystemEncoder(),
+                   {"-v", "error", "-y", "-f", "lavfi", "-i",
+                    "sine=frequency=440:duration=" + QString::number(seconds), "-i", cover, "-map",
+                    "0:a", "-map", "1:v", "-c:a", "flac", "-c:v", "copy", "-disposition:v",
+                    "attached_pic", path}) == 0;
+    QFile::remove(cover);
+    return made;
+}
+
+bool MakeEmptyDeclaredSound(const QString& path, double seconds) {
+    // The sound is cut to nothing: the writer still lists it in the stream's table.
+    return RunProgram(SystemEncoder(),
+                      {"-v", "error", "-y", "-f", "lavfi", "-i",
+                       "testsrc=size=160x120:rate=25:duration=" + QString::number(seconds), "-f",
+                       "lavfi", "-i", "sine=duration=" + QString::number(seconds),
+                       "-filter_complex", "[1:a]atrim=end_sample=0[a]", "-map", "0:v", "-map",
+                       "[a]", "-c:v", "mpeg2video", "-c:a", "aac", "-f", "mpegts", path}) == 0;
+}
+
 bool MakePictureOnly(const QString& path, double seconds) {
     return RunProgram(SystemEncoder(),
                       {"-v", "error", "-y", "-f", "lavfi", "-i",

@@ -36,6 +36,14 @@ bool MakeFilmLikeSource(const QString& path, double seconds = 3);
 // A source with sound alone, and one with picture alone.
 bool MakeSoundOnly(const QString& path, double seconds = 2);
 bool MakePictureOnly(const QString& path, double seconds = 2);
+// A tone alone, in the codec named (the encoder's name: "flac", "libvorbis", "pcm_s16le"...);
+// the path's extension picks the container.
+bool MakeSound(const QString& path, const QString& codec, double seconds = 1);
+// A song with its cover picture (a PNG, attached as the cover), as FLAC carries it.
+bool MakeSongWithCover(const QString& path, double seconds = 1);
+// A transport stream that announces an AAC sound track it never carries, beside its picture, as
+// some receivers and cameras write them.
+bool MakeEmptyDeclaredSound(const QString& path, double seconds = 2);
 // A clip (picture and sound) whose cover art is tagged as a JPEG but is no picture at all.
 bool MakeBrokenCoverSource(const QString& path, double seconds = 2);
 // A tiny picture subtitle stream (PGS, as Blu-ray discs carry them): one caption shown from

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -158,6 +159,65 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"ThroughALink", "clip.mp4", {}, true, 0},
         SourceCase{"BeginningLate", "clip.mkv", {"-output_ts_offset", "20"}, false, 20}),
     test::CaseName<SourceCase>);
+
+struct HoldingCase {
+    const char* name;
+    const char* file;
+    std::function<bool(const QString&)> make;
+    bool picture;
+    bool sound;
+    int emptyTracks;
+};
+
+class ReadingWhatAFileHolds : public testing::TestWithParam<HoldingCase> {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+    }
+    QTemporaryDir dir;
+};
+
+// A track announced and never carried is read as empty: no channels, no size. A cover is no
+// picture to convert.
+TEST_P(ReadingWhatAFileHolds, PictureSoundAndEmptyTracks) {
+    const HoldingCase& c = GetParam();
+    const QString path = dir.filePath(QString::fromLatin1(c.file));
+    ASSERT_TRUE(c.make(path));
+    const MediaTracks read = MediaTracks::Read(path);
+    ASSERT_TRUE(read.readable) << read.problem.toStdString();
+    EXPECT_EQ(read.HoldsPicture(), c.picture);
+    EXPECT_EQ(read.HoldsSound(), c.sound);
+    EXPECT_EQ(std::count_if(read.tracks.begin(), read.tracks.end(),
+                            [](const MediaTracks::Track& t) { return t.empty; }),
+              c.emptyTracks);
+    for (const MediaTracks::Track& track : read.tracks) {
+        if (track.kind == MediaTracks::Kind::Audio) {
+            EXPECT_EQ(track.empty, track.channels == 0) << track.index;
+        }
+    }
+    // An empty track is nobody's main one.
+    const MediaTracks::Track* main = read.Main(MediaTracks::Kind::Audio);
+    EXPECT_EQ(main != nullptr, c.sound);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadingWhatAFileHolds,
+    testing::Values(
+        HoldingCase{"Clip", "clip.mkv", [](const QString& p) { return test::MakeClip(p, 1); }, true,
+                    true, 0},
+        HoldingCase{"Flac", "song.flac",
+                    [](const QString& p) { return test::MakeSound(p, "flac"); }, false, true, 0},
+        HoldingCase{"FlacWithCover", "cover.flac",
+                    [](const QString& p) { return test::MakeSongWithCover(p); }, false, true, 0},
+        HoldingCase{"SilentClip", "silent.mp4",
+                    [](const QString& p) { return test::MakeClip(p, 1, "160x120", {"-an"}); }, true,
+                    false, 0},
+        HoldingCase{"AnnouncedSoundNeverCarried", "receiver.ts",
+                    [](const QString& p) { return test::MakeEmptyDeclaredSound(p); }, true, false,
+                    1}),
+    test::CaseName<HoldingCase>);
 
 }  // namespace
 }  // namespace reelwright

@@ -77,6 +77,18 @@ const Scenario kScenarios[] = {
      "Nothing was converted: empty.mp4 holds no picture frames or sound samples"},
     {"no-frames", "/tmp/rw/in/noframes.mp4", kH264, kOut, 0, 0, Verdict::Failed,
      "Nothing was converted: noframes.mp4 holds no picture frames or sound samples"},
+    // SVT-AV1's wrapper says "bad parameter (0x80001005)"; the library says why on its own.
+    {"svt-av1-too-small", "/tmp/rw/in/small.mkv", "-c:v libsvtav1 -c:a libopus",
+     "/tmp/rw/out/.reelwright-abcd1234.mkv", 1.0, 0, Verdict::Failed,
+     "The encoder refused the chosen format's settings for small.mkv: Source Width must be at "
+     "least 64."},
+    // The plan leaves out a sound the file announces and never carries; the encoder still
+    // warns of it while reading, which is not why this run failed.
+    {"empty-stream-left-out-svt-too-small", "/tmp/rw/in/receiver.ts",
+     "-map 0:0 -c:v libsvtav1 -c:a libopus", "/tmp/rw/out/.reelwright-abcd1234.mkv", 1.0, 0,
+     Verdict::Failed,
+     "The encoder refused the chosen format's settings for receiver.ts: Source Width must be at "
+     "least 64."},
 };
 
 struct Recorded {

@@ -17,6 +17,7 @@
 #include <QTranslator>
 
 #include <functional>
+#include <map>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -268,7 +269,9 @@ TEST_F(JobListTest, EveryRefusalSaysWhy) {
         QString reason;
     } cases[] = {
         {video, "already in the list"},
-        {File("song.FLAC"), "a sound file (.FLAC): only video files are added"},
+        // Its tracks cannot be read: its name says it is sound, and the format keeps pictures.
+        {File("song.FLAC"),
+         "a sound file, with no picture: to convert it, choose one of the Audio Only presets"},
         {File("notes.txt"), "not a video file (.txt)"},
         {File("movie"), "it has no extension, so its kind cannot be told"},
         {dir.filePath("gone.avi"), "not found"},
@@ -444,6 +447,83 @@ TEST_F(JobListTest, OnlyTheCheckMarkIsEditable) {
     EXPECT_TRUE(store.setData(store.index(0, JobRow::CheckBox), Qt::Checked, Qt::CheckStateRole));
     EXPECT_EQ(store.Row(0).checkBox, 1);
     EXPECT_EQ(store.headerData(JobRow::Status, Qt::Horizontal).toString(), "Conversion Status");
+}
+
+struct ContentCase {
+    const char* name;
+    FileContent content;
+    const char* extension;
+    bool soundOnly;
+    const char* reason;  // empty: taken
+};
+
+class JudgingByContent : public testing::TestWithParam<ContentCase> {};
+
+// What a file holds decides, not its name; only a file whose tracks cannot be read is judged by
+// its name, and then only a sound file's name refuses it.
+TEST_P(JudgingByContent, TakesWhatTheChosenFormatCanMakeSomethingOf) {
+    const ContentCase& c = GetParam();
+    EXPECT_EQ(JobList::ContentRefusal(c.content, QString::fromLatin1(c.extension), c.soundOnly),
+              QString::fromLatin1(c.reason));
+}
+
+const char* const kSoundFile =
+    "a sound file, with no picture: to convert it, choose one of the Audio Only presets";
+const char* const kNoSound = "it has no sound, and the chosen format keeps sound only";
+const char* const kNothing = "it holds neither picture nor sound to convert";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, JudgingByContent,
+    testing::Values(
+        ContentCase{"FilmForAVideoFormat", {true, true, true}, "mkv", false, ""},
+        ContentCase{"FilmForASoundFormat", {true, true, true}, "mkv", true, ""},
+        ContentCase{"SilentFilmForAVideoFormat", {true, true, false}, "mp4", false, ""},
+        ContentCase{"SilentFilmForASoundFormat", {true, true, false}, "mp4", true, kNoSound},
+        ContentCase{"FlacForASoundFormat", {true, false, true}, "flac", true, ""},
+        ContentCase{"FlacForAVideoFormat", {true, false, true}, "flac", false, kSoundFile},
+        // Named as sound, holding a film: taken as the film it is.
+        ContentCase{"TheoraInOgg", {true, true, true}, "ogg", false, ""},
+        // Named as video, holding sound alone.
+        ContentCase{"SongInMkaForAVideoFormat", {true, false, true}, "mka", false, kSoundFile},
+        ContentCase{"OpusForASoundFormat", {true, false, true}, "opus", true, ""},
+        ContentCase{"SubtitlesAlone", {true, false, false}, "srt", false, kNothing},
+        ContentCase{"SubtitlesAloneForASoundFormat", {true, false, false}, "srt", true, kNoSound},
+        // Unread: the probe decides, unless the name says it is sound for a picture format.
+        ContentCase{"UnreadVideoName", {}, "avi", false, ""},
+        ContentCase{"UnreadVideoNameForASoundFormat", {}, "avi", true, ""},
+        ContentCase{"UnreadSoundName", {}, "WAV", false, kSoundFile},
+        ContentCase{"UnreadSoundNameForASoundFormat", {}, "wav", true, ""}),
+    test::CaseName<ContentCase>);
+
+// The format is asked as each file is added: what one add refuses, the next takes once an Audio
+// Only preset is chosen, and the other way round.
+TEST_F(JobListTest, TheChosenFormatDecidesWhatIsTaken) {
+    std::map<QString, FileContent> held{{"song.flac", {true, false, true}},
+                                        {"film.ogg", {true, true, true}},
+                                        {"silent.mp4", {true, true, false}},
+                                        {"song2.wav", {true, false, true}}};
+    list.SetContentReader(
+        [&held](const QString& path) { return held[QFileInfo(path).fileName()]; });
+    bool soundOnly = false;
+    list.SetSoundOnly([&soundOnly] { return soundOnly; });
+    list.SetRefusalsCollected(true);
+    const auto add = [this](const char* name) {
+        return Add(File(name)) ? QStringLiteral("taken") : list.LastRefusal();
+    };
+    EXPECT_EQ(add("song.flac"), kSoundFile);
+    EXPECT_EQ(list.LastRefusalKind(), JobList::Refusal::WrongContent);
+    EXPECT_EQ(add("film.ogg"), "taken");
+    EXPECT_EQ(add("silent.mp4"), "taken");
+    soundOnly = true;
+    EXPECT_EQ(add("song.flac"), "taken");
+    EXPECT_EQ(add("song2.wav"), "taken");
+    EXPECT_EQ(Paths(), (QStringList{dir.filePath("film.ogg"), dir.filePath("silent.mp4"),
+                                    dir.filePath("song.flac"), dir.filePath("song2.wav")}));
+    // A row once taken stays; the next add is judged anew.
+    list.InitJobList();
+    EXPECT_EQ(add("silent.mp4"), kNoSound);
+    EXPECT_EQ(list.LastRefusalKind(), JobList::Refusal::WrongContent);
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
 }
 
 }  // namespace

@@ -113,6 +113,8 @@ TEST_F(ReadingAheadTest, AFileReadAheadTooSlowlyOnABusyMachineIsAskedAgainNotRef
         << list.Store()->Row(1).reason.toStdString();
 }
 
+// For a format that keeps pictures, and for one that keeps sound only: the two ways judge each
+// file by what it holds alike.
 TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
     // A pipe, a missing file, a refused extension and a duplicate among them.
     const QString pipe = dir.filePath("pipe.avi");
@@ -121,8 +123,10 @@ TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
     all << pipe << dir.filePath("gone.avi") << dir.filePath("song.mp3") << files[0];
     QFile(dir.filePath("song.mp3")).open(QIODevice::WriteOnly);
 
+    bool soundOnly = false;
     const auto add = [&](JobList& list) {
         list.InitJobList();
+        list.SetSoundOnly([&soundOnly] { return soundOnly; });
         VideoFileAdder adder(list);
         notifier.messages.clear();
         adder.AddVideoFiles(all);
@@ -141,20 +145,29 @@ TEST_F(ReadingAheadTest, RowsAndMessagesAreThoseOfTheOneByOneAdd) {
     JobList oneByOne;
     oneByOne.SetProbe([](const QString& path) { return CVideoConv().IsFileSupported(path); });
     oneByOne.SetLengthReader(&ReadMediaLength);
-    const auto [aheadRows, aheadMessages] = add(ahead);
-    const auto [rows, messages] = add(oneByOne);
-    EXPECT_EQ(aheadRows, rows);
-    EXPECT_EQ(aheadMessages, messages);
-    EXPECT_EQ(rows.size(), 7);
-    EXPECT_TRUE(rows[0].endsWith("| Waiting Conversion | 00:00:02 | " +
-                                 ahead.Store()->Row(0).fileSize));
-    // One warning, with each refused file and its reason.
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0],
-              "Some files are not supported or already exist and will not be added\n" + pipe +
-                  ": not a regular file\n" + dir.filePath("gone.avi") + ": not found\n" +
-                  dir.filePath("song.mp3") + ": a sound file (.mp3): only video files are added\n" +
-                  files[0] + ": already in the list");
+    for (const bool sound : {false, true}) {
+        SCOPED_TRACE(sound ? "sound only" : "pictures");
+        soundOnly = sound;
+        const auto [aheadRows, aheadMessages] = add(ahead);
+        const auto [rows, messages] = add(oneByOne);
+        EXPECT_EQ(aheadRows, rows);
+        EXPECT_EQ(aheadMessages, messages);
+        // For sound, the empty song.mp3 is taken, to be found unreadable.
+        EXPECT_EQ(rows.size(), sound ? 8 : 6);
+        EXPECT_TRUE(rows[0].endsWith("| Waiting Conversion | 00:00:02 | " +
+                                     ahead.Store()->Row(0).fileSize));
+        // One warning, with each refused file and its reason.
+        ASSERT_EQ(messages.size(), 1);
+        const QString soundFile =
+            ": a sound file, with no picture: to convert it, choose one of the Audio Only "
+            "presets\n";
+        EXPECT_EQ(messages[0],
+                  "Some files are not supported or already exist and will not be added\n" +
+                      (sound ? QString() : files[1] + soundFile) + pipe + ": not a regular file\n" +
+                      dir.filePath("gone.avi") + ": not found\n" +
+                      (sound ? QString() : dir.filePath("song.mp3") + soundFile) + files[0] +
+                      ": already in the list");
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <functional>
 #include <future>
 
 #include <fcntl.h>
@@ -94,6 +95,71 @@ TEST_F(RealFilesTest, ALengthIsReadThroughALinkAndAnyName) {
         EXPECT_NEAR(length.seconds, 3, 0.2) << path.toStdString();
     }
 }
+
+struct HeldCase {
+    const char* name;
+    const char* file;
+    std::function<bool(const QString&)> make;
+    const char* forPictures;  // why a format with pictures refuses it; empty: taken
+    const char* forSound;     // the same for one that keeps sound only
+};
+
+const char* const kSoundFile =
+    "a sound file, with no picture: to convert it, choose one of the Audio Only presets";
+const char* const kNoSound = "it has no sound, and the chosen format keeps sound only";
+
+std::function<bool(const QString&)> Sound(const char* codec) {
+    return [codec](const QString& path) { return test::MakeSound(path, codec); };
+}
+
+class RealFilesHeld : public RealFilesTest, public testing::WithParamInterface<HeldCase> {};
+
+// Made by the encoder, read by the libraries: each file is taken for what it holds.
+TEST_P(RealFilesHeld, AreTakenForWhatTheyHold) {
+    const HeldCase& c = GetParam();
+    const QString file = dir.filePath(QString::fromUtf8(c.file));
+    ASSERT_TRUE(c.make(file)) << c.file;
+    for (const bool soundOnly : {false, true}) {
+        SCOPED_TRACE(soundOnly ? "sound only" : "pictures");
+        list.InitJobList();
+        list.SetSoundOnly([soundOnly] { return soundOnly; });
+        list.SetRefusalsCollected(true);
+        QString added = file;
+        const QString refusal = QString::fromUtf8(soundOnly ? c.forSound : c.forPictures);
+        EXPECT_EQ(list.AddFile2Grid(added), refusal.isEmpty());
+        EXPECT_EQ(list.LastRefusal(), refusal);
+        if (refusal.isEmpty()) {
+            EXPECT_EQ(list.Store()->Row(0).status, "Waiting Conversion");
+        }
+    }
+    EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RealFilesHeld,
+    testing::Values(
+        HeldCase{"Flac", "song.flac", Sound("flac"), kSoundFile, ""},
+        HeldCase{"Wav", "song.wav", Sound("pcm_s16le"), kSoundFile, ""},
+        HeldCase{"OggVorbis", "song.ogg", Sound("libvorbis"), kSoundFile, ""},
+        HeldCase{"Opus", "song.opus", Sound("libopus"), kSoundFile, ""},
+        HeldCase{"SongInMatroska", "song.mka", Sound("flac"), kSoundFile, ""},
+        HeldCase{"FlacWithItsCover", "cover.flac",
+                 [](const QString& path) { return test::MakeSongWithCover(path); }, kSoundFile, ""},
+        HeldCase{"TheoraInOgg", "film.ogg",
+                 [](const QString& path) {
+                     return test::MakeClip(path, 1, "160x120",
+                                           {"-c:v", "libtheora", "-c:a", "libvorbis"});
+                 },
+                 "", ""},
+        HeldCase{"Film", "film.mkv", [](const QString& path) { return test::MakeClip(path, 1); },
+                 "", ""},
+        HeldCase{"SilentFilm", "silent.mp4",
+                 [](const QString& path) { return test::MakeClip(path, 1, "160x120", {"-an"}); },
+                 "", kNoSound},
+        HeldCase{"AnnouncedSoundNeverCarried", "receiver.ts",
+                 [](const QString& path) { return test::MakeEmptyDeclaredSound(path); }, "",
+                 kNoSound}),
+    [](const testing::TestParamInfo<HeldCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace reelwright

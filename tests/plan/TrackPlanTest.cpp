@@ -137,14 +137,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "mp3",
                  "-vn -c:a libmp3lame",
                  TrackPlan::Choice::Every,
-                 "-map 0:1 -vn -c:a libmp3lame",
-                 {0, 1, 0, 0, 0},
-                 "Kept 1 audio track. Left out: 1 video track: the chosen format keeps no "
-                 "picture; 1 audio track (fra): MP3 holds one sound track: the default one is "
-                 "kept; 2 subtitle tracks (eng, deu): MP3 cannot hold subtitles; 1 picture "
-                 "subtitle track (eng): MP3 cannot hold picture subtitles; 1 font: MP3 cannot "
-                 "hold fonts; the cover art: MP3 cannot hold cover art. "
-                 "MP3 keeps no languages: eng left out."},
+                 // ID3 holds the cover; -vn would drop it with the pictures, which the maps
+                 // leave out already.
+                 "-map 0:1 -map 0:7 -c:a libmp3lame -c:v:0 copy -tag:v:0 0 -disposition:v:0 "
+                 "attached_pic",
+                 {0, 1, 0, 1, 0},
+                 "Kept 1 audio track, with the cover art. Left out: 1 video track: the chosen "
+                 "format keeps no picture; 1 audio track (fra): MP3 holds one sound track: the "
+                 "default one is kept; 2 subtitle tracks (eng, deu): MP3 cannot hold subtitles; 1 "
+                 "picture subtitle track (eng): MP3 cannot hold picture subtitles; 1 font: MP3 "
+                 "cannot hold fonts. MP3 keeps no languages: eng left out."},
         // One of each kind: the default sound and the first subtitle a player would show.
         PlanCase{"Mp4OneOfEach",
                  "mp4",
