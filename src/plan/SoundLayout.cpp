@@ -21,25 +21,24 @@ struct Layout {
 // and 7.1: AAC writes a 5.1(side) or a 7.1(wide) as "unknown", Opus refuses them, MP3 and MPEG
 // audio are stereo at most, WMA fails above two channels. FLAC and PCM keep any layout.
 const QHash<QString, QList<Layout>>& Held() {
+    // Ogg's channel order, which Opus and Vorbis share; AC-3's side surrounds.
+    static const QList<Layout> kOgg{{"mono", 1}, {"stereo", 2}, {"3.0", 3}, {"quad", 4},
+                                    {"5.0", 5},  {"5.1", 6},    {"6.1", 7}, {"7.1", 8}};
+    static const QList<Layout> kAc3{{"mono", 1}, {"stereo", 2},     {"2.1", 3},
+                                    {"3.0", 3},  {"quad(side)", 4}, {"4.0", 4},
+                                    {"5.0(side)", 5}, {"5.1(side)", 6}};
+    static const QList<Layout> kStereo{{"mono", 1}, {"stereo", 2}};
     static const QHash<QString, QList<Layout>> kHeld{
         {"aac",
          {{"mono", 1}, {"stereo", 2}, {"2.1", 3}, {"3.0", 3}, {"quad", 4}, {"4.0", 4},
           {"5.0", 5}, {"5.1", 6}, {"7.1", 8}}},
-        {"libopus",
-         {{"mono", 1}, {"stereo", 2}, {"3.0", 3}, {"quad", 4}, {"5.0", 5}, {"5.1", 6},
-          {"6.1", 7}, {"7.1", 8}}},
-        {"libvorbis",
-         {{"mono", 1}, {"stereo", 2}, {"3.0", 3}, {"quad", 4}, {"5.0", 5}, {"5.1", 6},
-          {"6.1", 7}, {"7.1", 8}}},
-        {"ac3",
-         {{"mono", 1}, {"stereo", 2}, {"2.1", 3}, {"3.0", 3}, {"quad(side)", 4}, {"4.0", 4},
-          {"5.0(side)", 5}, {"5.1(side)", 6}}},
-        {"eac3",
-         {{"mono", 1}, {"stereo", 2}, {"2.1", 3}, {"3.0", 3}, {"quad(side)", 4}, {"4.0", 4},
-          {"5.0(side)", 5}, {"5.1(side)", 6}}},
-        {"libmp3lame", {{"mono", 1}, {"stereo", 2}}},
-        {"mp2", {{"mono", 1}, {"stereo", 2}}},
-        {"wmav2", {{"mono", 1}, {"stereo", 2}}},
+        {"libopus", kOgg},
+        {"libvorbis", kOgg},
+        {"ac3", kAc3},
+        {"eac3", kAc3},
+        {"libmp3lame", kStereo},
+        {"mp2", kStereo},
+        {"wmav2", kStereo},
     };
     return kHeld;
 }
