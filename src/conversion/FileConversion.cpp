@@ -50,11 +50,12 @@ bool FileConversion::Prepare() {
     }
     length_ = request_.mediaLength > 0 ? request_.mediaLength : request_.playLength;
     PrepareJob();
-    // A source that begins late may claim its length from zero; the encoder's clock starts at
-    // its first picture, so what it plays is the length to reach (else a whole copy of a cut
-    // recording ends as "ended early", and its bar stops short).
+    // A source that begins late may claim its length from zero, or count a stream that holds
+    // nothing; the encoder's clock starts at its first picture, so what its pictures and sounds
+    // play is the length to reach (else a whole copy of a cut recording ends as "ended early",
+    // and its bar stops short). A tenth of a second is what two readings differ by anyway.
     const double plays = facts.tracks.end - facts.tracks.start;
-    if (facts.tracks.start > 0 && plays > 0 && plays + 1.0 < length_) {
+    if (facts.tracks.start > 0 && plays > 0 && plays + 0.1 < length_) {
         job_->SetFileTimeLength(static_cast<float>(plays));
         job_->SetMediaLength(plays);
         length_ = plays;
