@@ -459,6 +459,7 @@ std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& o
     request.tracks = trackChoice_;
     request.checkByDecoding = checkByDecoding_;
     request.keepDates = keepDates_;
+    request.loudness = loudness_;
     request.quiet = quietFailures_;
     request.nextName = [this, origfile] {
         return hooks_.outputPath(origfile, hooks_.outputType()).path;
@@ -477,6 +478,11 @@ std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& o
     });
     connect(raw, &FileConversion::Progress, this,
             [this, row, raw](int percent) { cConvert_Progress(row, raw->Job(), percent); });
+    connect(raw, &FileConversion::Measuring, this, [this, row] {
+        if (ValidRow(row)) {
+            jobList_.Store()->SetProgressNote(row, Text::tr("Measuring the sound's loudness"));
+        }
+    });
     connect(raw, &FileConversion::Checking, this, [this, row] {
         if (ValidRow(row)) {
             jobList_.Store()->SetProgressNote(row, Text::tr("Checking the result by decoding it"));

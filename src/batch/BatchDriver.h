@@ -103,6 +103,8 @@ class BatchDriver : public QObject {
     void SetCheckByDecoding(bool check) { checkByDecoding_ = check; }
     // Each result takes its source's modification time.
     void SetKeepDates(bool keep) { keepDates_ = keep; }
+    // Every kept sound track evened to this loudness (LUFS); none: left as it is.
+    void SetLoudness(std::optional<double> lufs) { loudness_ = lufs; }
     // Asked just before a row's file starts, with the name its result is given and the claim on
     // its plain name (none without claims): false leaves the row as it is, to whoever said so
     // (another run is converting that file, say).
@@ -210,6 +212,7 @@ class BatchDriver : public QObject {
     TrackPlan::Choice trackChoice_ = TrackPlan::Choice::Every;
     bool checkByDecoding_ = false;
     bool keepDates_ = false;
+    std::optional<double> loudness_;
     bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;

@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "formats/LoudnessTarget.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -107,6 +109,10 @@ QString CliOptions::Usage(const QString& defaultFolder) {
               "  --verify                   decode each result end to end before it takes its\n"
               "                             name; a decoding error fails the file\n"
               "  --keep-dates               each result takes its source's modification time\n"
+              "  --loudness off|LUFS        even every result's sound to this loudness, -31 to\n"
+              "                             -5: -23 broadcast, -16 web and podcasts, -14\n"
+              "                             streaming; true peaks at most -1 dBTP (default:\n"
+              "                             the window's choice, at first off)\n"
               "  --json                     one JSON object per line and per input, then a\n"
               "                             summary object, instead of the lines for people\n"
               "  --progress                 with --json: a progress object for each running\n"
@@ -254,6 +260,7 @@ std::span<const std::pair<const char16_t*, CliOptions::Setter>> CliOptions::Sett
         {u"--extension", &CliOptions::SetExtension},
         {u"--jobs", &CliOptions::SetJobs},
         {u"--tracks", &CliOptions::SetTracks},
+        {u"--loudness", &CliOptions::SetLoudness},
     };
     return setters;
 }
@@ -324,6 +331,20 @@ bool CliOptions::SetTracks(const QString& value, QString* error) {
         *error = tr("--tracks takes all or first.");
         return false;
     }
+    return true;
+}
+
+bool CliOptions::SetLoudness(const QString& value, QString* error) {
+    std::optional<double> target;
+    if (!LoudnessTarget::Parse(value, &target)) {
+        //: %1 and %2 are the lowest and highest loudness taken, such as -31 and -5.
+        *error = tr("--loudness takes off, or a loudness in LUFS from %1 to %2 (such as -23, "
+                    "-16 or -14).")
+                     .arg(LoudnessTarget::kLowest)
+                     .arg(LoudnessTarget::kHighest);
+        return false;
+    }
+    loudness = target;
     return true;
 }
 

@@ -33,6 +33,8 @@ struct CliOptions {
     std::optional<bool> everyTrack;  // --tracks all|first
     bool verify = false;             // --verify
     bool keepDates = false;          // --keep-dates
+    // --loudness: LUFS every sound is evened to, or none when "off"; unset: the window's choice.
+    std::optional<std::optional<double>> loudness;
     QStringList inputs;         // files and folders
     QList<QByteArray> inputNames;  // the same as given, byte for byte (not always UTF-8)
 
@@ -67,6 +69,7 @@ struct CliOptions {
     bool SetExtension(const QString& value, QString* error);
     bool SetJobs(const QString& value, QString* error);
     bool SetTracks(const QString& value, QString* error);
+    bool SetLoudness(const QString& value, QString* error);
     // Why the options cannot go together (untranslated), or null.
     const char* Conflict() const;
 };

@@ -127,6 +127,7 @@ bool CommandLineConverter::Choose(const CliOptions& options) {
                               : TrackPlan::Choice::First);
     batch_.SetCheckByDecoding(options.verify || saved.CheckByDecoding.value_or(false));
     batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
+    batch_.SetLoudness(options.loudness.value_or(saved.EvenLoudness));
     return format_.Choose(options, saved);
 }
 

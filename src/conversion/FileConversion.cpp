@@ -6,14 +6,20 @@
 #include "conversion/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/DecodeCheck.h"
+#include "engine/LoudnessLook.h"
 #include "engine/SourceFacts.h"
 #include "engine/UnendedProcesses.h"
 #include "plan/EvenSizeNote.h"
+#include "plan/LoudnessPlan.h"
+#include "plan/PicturePlan.h"
+#include "platform/CommandLine.h"
 #include "platform/Yield.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,7 +45,7 @@ bool FileConversion::Prepare() {
     SourceFacts facts = SourceFacts::Read(request_.source);
     facts.LookForFields(request_.source,
                         TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
-    plan_ = TrackPlan::Make(facts, type, request_.options, request_.tracks);
+    plan_ = TrackPlan::Make(facts, type, request_.options, request_.tracks, request_.loudness);
     source_ = facts.tracks;
     if (const std::optional<QString>& refusal = plan_.Refusal()) {
         outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
@@ -49,6 +55,7 @@ bool FileConversion::Prepare() {
         return false;
     }
     length_ = request_.mediaLength > 0 ? request_.mediaLength : request_.playLength;
+    PrepareMeasuring(facts);
     PrepareJob();
     // A source that begins late may claim its length from zero, or count a stream that holds
     // nothing; the encoder's clock starts at its first picture, so what its pictures and sounds
@@ -61,10 +68,109 @@ bool FileConversion::Prepare() {
         length_ = plays;
     }
     // The whole text goes to a log as it arrives; the row keeps a tail of it.
-    log_ = std::make_unique<RunLog>(request_.source, job_->BuildCommandLine());
+    log_ = std::make_unique<RunLog>(
+        request_.source, look_ ? look_->CommandLines().constFirst() : job_->BuildCommandLine());
     RunLog* log = log_.get();
     job_->SetTextSink([log](const QString& text) { log->Append(text); });
+    if (look_) {
+        ConnectLog(*look_);
+    }
     return true;
+}
+
+void FileConversion::PrepareMeasuring(const SourceFacts& facts) {
+    if (!request_.loudness || plan_.SoundsToMeasure().empty()) {
+        return;
+    }
+    facts_ = facts;
+    // Measuring reads and encodes sound alone: a small share beside pictures encoded, a
+    // large one beside pictures copied.
+    const QStringList arguments = SplitArguments(request_.options).value_or(QStringList());
+    const bool picturesEncoded = source_.Count(MediaTracks::Kind::Video) > 0 &&
+                                 CodecIn(arguments, 'v') != QStringLiteral("copy") &&
+                                 !arguments.contains(QStringLiteral("-vn"));
+    measuringShare_ = picturesEncoded ? 5 : 40;
+    MeasureNext(plan_.SoundsToMeasure());
+}
+
+void FileConversion::MeasureNext(const std::vector<SoundToMeasure>& sounds) {
+    look_ = std::make_unique<LoudnessLook>(request_.source, sounds, plan_.MeasuringEncoding());
+    // The first measuring takes most of its share, each trial of a limiter a part of the rest.
+    const double from = trials_ == 0 ? 0.0 : 0.6 + 0.4 * (trials_ - 1) / LoudnessPlan::kTrials;
+    const double span = trials_ == 0 ? 0.6 : 0.4 / LoudnessPlan::kTrials;
+    const double length = length_;
+    connect(look_.get(), &LoudnessLook::Reached, this, [this, length, from, span](double seconds) {
+        if (length > 0) {
+            const double done = from + span * std::clamp(seconds / length, 0.0, 1.0);
+            emit Progress(static_cast<int>(done * measuringShare_));
+        }
+    });
+    if (log_) {
+        ConnectLog(*look_);
+    }
+}
+
+void FileConversion::ConnectLog(LoudnessLook& look) {
+    RunLog* log = log_.get();
+    if (trials_ > 0) {
+        log->Append(u'\n' + RunLog::ForShell(look.CommandLines().constFirst()) + u'\n');
+    }
+    connect(&look, &LoudnessLook::Text, this, [log](const QString& text) { log->Append(text); });
+    connect(&look, &LoudnessLook::NextCommand, this, [log](const QString& command) {
+        log->Append(u'\n' + RunLog::ForShell(command) + u'\n');
+    });
+}
+
+FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
+    if (stopped_ || look_->Stopped()) {
+        measured_ = true;
+        job_->StopConversion();  // it ends at its start, as stopped
+        return AfterMeasure::Encode;
+    }
+    if (!look_->Failure().isEmpty()) {
+        measured_ = true;
+        measureFailure_ = look_->Failure();
+        return AfterMeasure::End;
+    }
+    if (trials_ == 0) {
+        facts_.loudness = look_->Found();
+    }
+    for (const auto& [stream, gave] : trials_ > 0 ? look_->Found() : std::map<int, Loudness>()) {
+        facts_.limiterTrials[stream] =
+            LoudnessPlan::NextTrial(plan_.LimiterTrials().at(stream), gave, *request_.loudness);
+    }
+    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), request_.options,
+                            request_.tracks, request_.loudness);
+    // A limiter's settings are tried, as encoded, until what they give is right; then the
+    // best that was tried is kept.
+    if (!plan_.SoundsToTry().empty() && trials_ < LoudnessPlan::kTrials) {
+        ++trials_;
+        MeasureNext(plan_.SoundsToTry());
+        return AfterMeasure::Measure;
+    }
+    if (!plan_.SoundsToTry().empty()) {
+        for (const auto& [stream, trial] : plan_.LimiterTrials()) {
+            facts_.limiterTrials[stream] = LoudnessPlan::Kept(trial);
+        }
+        plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), request_.options,
+                                request_.tracks, request_.loudness);
+    }
+    measured_ = true;
+    job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
+    log_->Append(u'\n' + RunLog::ForShell(job_->BuildCommandLine()) + u'\n');
+    return AfterMeasure::Encode;
+}
+
+bool FileConversion::MeasuringEnded() {
+    switch (AfterMeasuring()) {
+        case AfterMeasure::Measure:
+            return look_->Begin() || MeasuringEnded();
+        case AfterMeasure::Encode:
+            return job_->Begin();
+        case AfterMeasure::End:
+            break;
+    }
+    return false;
 }
 
 // The result is written under a name of its own and named only once it is whole, so a stopped
@@ -97,9 +203,13 @@ bool FileConversion::MakeResultFile() {
 void FileConversion::PrepareJob() {
     job_ = std::make_shared<CVideoConv>();
     connect(job_.get(), &CVideoConv::CurrentStatus, this, &FileConversion::CurrentStatus);
-    connect(job_.get(), &CVideoConv::Progress, this, &FileConversion::Progress);
-    QStringList attached;
-    WriteAttachments(attached);
+    // The encoding's progress follows the measuring's share, if any.
+    connect(job_.get(), &CVideoConv::Progress, this, [this](int percent) {
+        emit Progress(percent < 0 || measuringShare_ == 0
+                          ? percent
+                          : measuringShare_ + percent * (100 - measuringShare_) / 100);
+    });
+    WriteAttachments(attached_);
     job_->SetInputFile(request_.source);
     job_->SetOutputFile(temporary_);
     if (ResultFd() >= 0) {
@@ -109,7 +219,7 @@ void FileConversion::PrepareJob() {
     }
     job_->SetOutputDescriptor(encoderFd_);
     job_->SetResultName(request_.output);
-    job_->SetParametrs(plan_.Options(attached) + QStringLiteral(" -y"));
+    job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
     job_->SetFileTimeLength(request_.playLength);
     job_->SetQuiet(request_.quiet);
     job_->SetMediaLength(request_.mediaLength);
@@ -136,24 +246,48 @@ void FileConversion::WriteAttachments(QStringList& paths) {
 }
 
 void FileConversion::Run() {
+    if (look_) {
+        emit Measuring();
+        AfterMeasure next = AfterMeasure::Measure;
+        while (next == AfterMeasure::Measure) {
+            look_->Run();
+            next = AfterMeasuring();
+        }
+        if (next == AfterMeasure::End) {
+            return;
+        }
+    }
     job_->StartConversion();
     BeginCheck(true);
 }
 
 bool FileConversion::Begin() {
-    return job_->Begin();
+    if (!look_) {
+        return job_->Begin();
+    }
+    emit Measuring();
+    return look_->Begin() || MeasuringEnded();
 }
 
 bool FileConversion::Pump() {
+    if (StillMeasuring()) {
+        return look_->Pump(0) || MeasuringEnded();
+    }
     return check_ ? check_->Pump(0) : job_->Pump(0) || BeginCheck(false);
 }
 
 int FileConversion::OutputFd() const {
+    if (StillMeasuring()) {
+        return look_->OutputFd();
+    }
     return check_ ? check_->OutputFd() : job_ ? job_->OutputFd() : -1;
 }
 
 void FileConversion::Stop() {
     stopped_ = true;
+    if (look_) {
+        look_->Stop();
+    }
     if (job_) {
         job_->StopConversion();
     }
@@ -206,7 +340,10 @@ QString FileConversion::LogProblem() const {
 const FileConversion::Outcome& FileConversion::Finish() {
     outcome_.logPath = log_->Path();
     outcome_.tail = job_->Transcript().Tail();
-    switch (job_->LastResult()) {
+    // A sound that could not be measured ends the file before its encoder starts.
+    const CVideoConv::Result ended =
+        measureFailure_.isEmpty() ? job_->LastResult() : CVideoConv::Result::NotRun;
+    switch (ended) {
         case CVideoConv::Result::Converted:
             FinishConverted();
             break;
@@ -216,7 +353,7 @@ const FileConversion::Outcome& FileConversion::Finish() {
         case CVideoConv::Result::Failed:
         case CVideoConv::Result::NotRun:
             RemoveResult();
-            Fail(job_->Reason());
+            Fail(measureFailure_.isEmpty() ? job_->Reason() : measureFailure_);
             break;
     }
     if (claim_) {

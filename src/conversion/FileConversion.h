@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/ResultClaim.h"
+#include "engine/SourceFacts.h"
 #include "joblist/JobRow.h"
 #include "plan/TrackPlan.h"
 #include "plan/TrackReport.h"
@@ -17,6 +18,7 @@ namespace reelwright {
 
 class CVideoConv;
 class DecodeCheck;
+class LoudnessLook;
 class RunLog;
 
 // One file's life, from its source to its named result: the facts about the source gathered,
@@ -37,6 +39,7 @@ class FileConversion : public QObject {
         bool checkByDecoding = false;
         bool keepDates = false;
         bool quiet = false;  // failures are kept, not shown in boxes
+        std::optional<double> loudness;  // LUFS every kept sound track is evened to
         // Another name for the result when the one chosen was taken meanwhile.
         std::function<QString()> nextName;
     };
@@ -92,8 +95,22 @@ class FileConversion : public QObject {
     void Progress(int percent);
     // The result is being decoded to be checked.
     void Checking();
+    // The sound is being measured before its loudness is evened.
+    void Measuring();
 
   private:
+    // Sets the sound's measuring up when its loudness is to be evened.
+    void PrepareMeasuring(const SourceFacts& facts);
+    // The next measuring run, of `sounds`, and its share of the progress.
+    void MeasureNext(const std::vector<SoundToMeasure>& sounds);
+    void ConnectLog(LoudnessLook& look);
+    // Once a measuring run has ended: the plan made again with what was read, then another
+    // run (a limiter's settings to try), the encoder, or the end (it could not be measured).
+    enum class AfterMeasure { Measure, Encode, End };
+    AfterMeasure AfterMeasuring();
+    // The same for a run a piece at a time: false when the file has ended.
+    bool MeasuringEnded();
+    bool StillMeasuring() const { return look_ && !measured_; }
     bool MakeResultFile();
     void PrepareJob();
     void WriteAttachments(QStringList& paths);
@@ -129,6 +146,13 @@ class FileConversion : public QObject {
     TrackReport report_;                          // what the result holds, once checked
     QString failure_;                             // why the result is not whole
     std::unique_ptr<DecodeCheck> check_;          // while it is decoded to be checked
+    std::unique_ptr<LoudnessLook> look_;          // the sound's measuring, when it is evened
+    SourceFacts facts_;                           // kept to plan again once it is measured
+    QStringList attached_;                        // the attachments' paths
+    bool measured_ = false;
+    int trials_ = 0;  // a limiter's settings tried so far
+    int measuringShare_ = 0;  // percent of the progress the measuring takes
+    QString measureFailure_;
     bool stopped_ = false;
     Outcome outcome_;
 };

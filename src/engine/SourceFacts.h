@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FieldLook.h"
+#include "engine/LoudnessLook.h"
 #include "engine/MediaTracks.h"
 
 #include <QString>
@@ -21,6 +22,10 @@ struct SourceFacts {
     // tell the whole truth; a stream missing here was not looked at, or the detector could not
     // tell.
     std::map<int, FieldVerdict> fields;
+    // What the loudness meter read of sound tracks, by stream, once they were measured.
+    std::optional<std::map<int, Loudness>> loudness = std::nullopt;
+    // The limiter's settings tried on tracks one gain cannot even, by stream.
+    std::map<int, LimiterTrial> limiterTrials = {};
 
     // The tracks of `path`.
     static SourceFacts Read(const QString& path);

@@ -115,6 +115,10 @@ QString SoundLayout::EncoderIn(const QStringList& arguments) {
     return kind.endsWith(QStringLiteral("vcd")) ? QStringLiteral("mp2") : QStringLiteral("ac3");
 }
 
+QString SoundLayout::EncoderName(const QString& encoder) {
+    return Readable(encoder);
+}
+
 SoundLayout SoundLayout::For(const MediaTracks::Track& sound, const QString& encoder,
                              const QStringList& arguments) {
     SoundLayout layout;

@@ -23,6 +23,8 @@ struct SoundLayout {
                            const QStringList& arguments);
     // The encoder the format's options give sound tracks (a DVD or VCD target brings its own).
     static QString EncoderIn(const QStringList& arguments);
+    // An encoder as the user knows its codec: "AAC" for aac.
+    static QString EncoderName(const QString& encoder);
 };
 
 }  // namespace reelwright

@@ -1,5 +1,6 @@
 #include "plan/TrackPlan.h"
 
+#include "plan/LoudnessPlan.h"
 #include "plan/PicturePlan.h"
 #include "plan/SoundLayout.h"
 #include "plan/TrackMarks.h"
@@ -286,28 +287,6 @@ QStringList PerPictureOptions(const QStringList& arguments,
     return rewritten;
 }
 
-// Each encoded sound track's layout as its encoder can name it, and what is said of a mix down.
-QStringList SoundOptions(const TrackSelection& chosen, const ContainerRules& rules,
-                         const QStringList& arguments, QStringList& notes) {
-    QStringList options;
-    const bool copies = Copies(arguments, 'a');
-    for (std::size_t i = 0; i < chosen.audios.size(); ++i) {
-        const Track& sound = *chosen.audios[i];
-        if (copies && (sound.codec.isEmpty() || rules.HoldsAsIs(sound.codec, false))) {
-            continue;
-        }
-        const SoundLayout layout = SoundLayout::For(
-            sound, copies ? rules.audioCodec : SoundLayout::EncoderIn(arguments), arguments);
-        if (!layout.filter.isEmpty()) {
-            options << QStringLiteral("-filter:a:%1").arg(i) << layout.filter;
-        }
-        if (layout.note) {
-            AddNotes(notes, {*layout.note});
-        }
-    }
-    return options;
-}
-
 // Languages the classic QuickTime table spells its own way.
 QStringList ClassicLanguageOptions(const TrackSelection& chosen) {
     QStringList options;
@@ -400,7 +379,7 @@ std::vector<int> TrackPlan::FieldLooksWanted(const MediaTracks& source, const QS
 }
 
 TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const QString& options,
-                          Choice choice) {
+                          Choice choice, std::optional<double> loudness) {
     TrackPlan plan;
     plan.options_ = options;
     const MediaTracks& source = facts.tracks;
@@ -443,13 +422,14 @@ TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const Q
         plan.refusal_ = copy.refusal;
         return plan;
     }
-    plan.PlanStreams(facts, chosen, rules, *arguments, copy.recoded, copy.recoding);
+    plan.PlanStreams(facts, chosen, rules, *arguments, copy.recoded, copy.recoding, loudness);
     return plan;
 }
 
 void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chosen,
                             const ContainerRules& rules, const QStringList& arguments,
-                            const std::vector<bool>& recoded, const QStringList& recoding) {
+                            const std::vector<bool>& recoded, QStringList recoding,
+                            std::optional<double> loudness) {
     const std::vector<PicturePlan> pictures =
         PlanPictures(facts, chosen, rules, arguments, recoded);
     bool filtered = false;
@@ -468,7 +448,7 @@ void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chos
         }
         options_ = Quoted(PerPictureOptions(given, pictures));
     }
-    const QStringList sounds = SoundOptions(chosen, rules, arguments, report_.notes);
+    const QStringList sounds = PlanSounds(facts, chosen, rules, arguments, loudness, recoding);
     AddNotes(report_.notes, TrackMarks::Dropped(chosen, rules));
     after_ = AfterOptions(chosen, rules, arguments, recoded, recoding, pictures, sounds,
                           coverInStream);
@@ -481,6 +461,67 @@ void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chos
     promised_ = {static_cast<int>(chosen.videos.size()), static_cast<int>(chosen.audios.size()),
                  static_cast<int>(chosen.subtitles.size()), static_cast<int>(chosen.covers.size()),
                  static_cast<int>(chosen.fonts.size())};
+}
+
+QStringList TrackPlan::PlanSounds(const SourceFacts& facts, const TrackSelection& chosen,
+                                  const ContainerRules& rules, const QStringList& arguments,
+                                  std::optional<double> loudness, QStringList& recoding) {
+    if (loudness && LoudnessPlan::FiltersItself(arguments)) {
+        AddNotes(report_.notes, {LoudnessPlan::FiltersItselfNote()});
+        loudness.reset();
+    }
+    // A copy's sound is encoded to be evened, with the container's codec.
+    const QString evenEncoder =
+        loudness && Copies(arguments, 'a') ? LoudnessPlan::CopyEncoder(rules) : QString();
+    const bool copies = Copies(arguments, 'a') && evenEncoder.isEmpty();
+    if (loudness && !chosen.audios.empty() && Copies(arguments, 'a')) {
+        AddNotes(report_.notes,
+                 {LoudnessPlan::CopiedNote(rules, evenEncoder, Copies(arguments, 'v'))});
+    }
+    QStringList options;
+    for (std::size_t i = 0; i < chosen.audios.size(); ++i) {
+        const Track& sound = *chosen.audios[i];
+        if (copies && (sound.codec.isEmpty() || rules.HoldsAsIs(sound.codec, false))) {
+            continue;
+        }
+        const QString encoder = !evenEncoder.isEmpty() ? evenEncoder
+                                : copies              ? rules.audioCodec
+                                                      : SoundLayout::EncoderIn(arguments);
+        const SoundLayout layout = SoundLayout::For(sound, encoder, arguments);
+        QString filter = layout.filter;
+        if (layout.note) {
+            AddNotes(report_.notes, {*layout.note});
+        }
+        if (!evenEncoder.isEmpty()) {
+            recoding << QStringLiteral("-c:a:%1").arg(i) << evenEncoder
+                     << QStringLiteral("-b:a:%1").arg(i) << LoudnessPlan::CopyRate(sound.channels);
+        }
+        if (loudness) {
+            const LoudnessPlan::TrackEvening evening = LoudnessPlan::ForTrack(
+                sound, arguments, layout.filter, *loudness, facts,
+                chosen.audios.size() > 1 ? static_cast<int>(i) + 1 : 0);
+            measures_.push_back(evening.measure);
+            if (evening.limiter) {
+                limiters_[sound.index] = *evening.limiter;
+            }
+            if (evening.limiter && !evening.limiter->gave) {
+                tries_.push_back({evening.filter, sound.index});
+            }
+            filter = evening.filter.isEmpty() ? filter : evening.filter;
+            if (!evening.note.isEmpty()) {
+                AddNotes(report_.notes, {evening.note});
+            }
+        }
+        if (!filter.isEmpty()) {
+            options << QStringLiteral("-filter:a:%1").arg(i) << filter;
+        }
+    }
+    if (!measures_.empty()) {
+        measuring_ = LoudnessPlan::EncodingOf(arguments, rules, !evenEncoder.isEmpty(),
+                                              chosen.audios.front()->channels)
+                         .options;
+    }
+    return options;
 }
 
 QString TrackPlan::Options(const QStringList& attachmentPaths) const {

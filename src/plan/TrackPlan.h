@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -39,8 +40,10 @@ class TrackPlan {
                                              const QString& options);
     // The plan of a result of `type` (its extension) with the format's `options`. Made from
     // what it is given alone: it reads no file and runs nothing.
+    // With `loudness`, each kept sound track is evened to that many LUFS, once the facts hold
+    // what it measured (before that, SoundsToMeasure says what to measure).
     static TrackPlan Make(const SourceFacts& facts, const QString& type, const QString& options,
-                          Choice choice);
+                          Choice choice, std::optional<double> loudness = std::nullopt);
 
     // The whole option text for the encoder, the attachments given by the paths they were
     // written to (in the order of Attachments()).
@@ -63,6 +66,15 @@ class TrackPlan {
     // The report of a result that passed the check: what it holds, and what was left out.
     TrackReport ReportFor(const MediaTracks& result) const;
 
+    // The sound tracks to measure before their loudness is evened, and the encoder options to
+    // measure them as encoded by (empty: as they are).
+    const std::vector<SoundToMeasure>& SoundsToMeasure() const { return measures_; }
+    const QStringList& MeasuringEncoding() const { return measuring_; }
+    // The tracks whose limiter's settings are to be tried (measured as evened), and the
+    // settings each limited track goes through, by stream.
+    const std::vector<SoundToMeasure>& SoundsToTry() const { return tries_; }
+    const std::map<int, LimiterTrial>& LimiterTrials() const { return limiters_; }
+
     // Counts of a file's tracks by the report's kinds.
     static TrackReport::Counts CountsOf(const MediaTracks& tracks);
 
@@ -71,7 +83,12 @@ class TrackPlan {
     // copied that the container could not hold, `recoding` their codec options.
     void PlanStreams(const SourceFacts& facts, const TrackSelection& chosen,
                      const ContainerRules& rules, const QStringList& arguments,
-                     const std::vector<bool>& recoded, const QStringList& recoding);
+                     const std::vector<bool>& recoded, QStringList recoding,
+                     std::optional<double> loudness);
+    // Each kept sound track's own filters: its layout, its loudness.
+    QStringList PlanSounds(const SourceFacts& facts, const TrackSelection& chosen,
+                           const ContainerRules& rules, const QStringList& arguments,
+                           std::optional<double> loudness, QStringList& recoding);
 
     bool chose_ = false;
     std::optional<QString> refusal_;
@@ -80,6 +97,10 @@ class TrackPlan {
     QString options_;
     QStringList after_;
     std::vector<Attachment> attachments_;
+    std::vector<SoundToMeasure> measures_;
+    std::vector<SoundToMeasure> tries_;
+    std::map<int, LimiterTrial> limiters_;
+    QStringList measuring_;
     int attachmentsMapped_ = 0;  // attachments copied from the source come first
     TrackReport::Counts promised_;
     TrackReport report_;

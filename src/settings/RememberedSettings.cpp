@@ -1,6 +1,7 @@
 #include "settings/RememberedSettings.h"
 
 #include "formats/CustomFormat.h"
+#include "formats/LoudnessTarget.h"
 #include "platform/UserFolders.h"
 #include "settings/CRegister.h"
 #include "settings/SettingsKeys.h"
@@ -104,6 +105,10 @@ RememberedSettings RememberedSettings::Load(const CRegister& reg) {
     loaded.KeepEveryTrack = settings::ToBool(ValueOr(stored, "KeepEveryTrack", "True"));
     loaded.CheckByDecoding = settings::ToBool(ValueOr(stored, "CheckByDecoding", "False"));
     loaded.KeepDates = settings::ToBool(ValueOr(stored, "KeepDates", "False"));
+    // A value this program cannot take is as if none were stored: the sound left as it is.
+    if (!LoudnessTarget::Parse(ValueOr(stored, "EvenLoudness", "Off"), &loaded.EvenLoudness)) {
+        loaded.EvenLoudness.reset();
+    }
     // Only a name the codec list could hold; anything else is read by position.
     for (const auto& [name, member] :
          {std::pair{"CVCodecName", &RememberedSettings::CVCodecName},
@@ -137,6 +142,7 @@ bool RememberedSettings::Save(const CRegister& reg, QString* error) const {
     values.append({QStringLiteral("KeepEveryTrack"), settings::FromBool(KeepEveryTrack.value_or(true))});
     values.append({QStringLiteral("CheckByDecoding"), settings::FromBool(CheckByDecoding.value_or(false))});
     values.append({QStringLiteral("KeepDates"), settings::FromBool(KeepDates.value_or(false))});
+    values.append({QStringLiteral("EvenLoudness"), LoudnessTarget::Text(EvenLoudness)});
     values.append({QStringLiteral("CVCodecName"), CVCodecName});
     values.append({QStringLiteral("CACodecName"), CACodecName});
     return reg.REGSaveSettings(settings::kRoot, settings::kSection, values, error);

@@ -40,6 +40,8 @@ struct RememberedSettings {
     std::optional<bool> KeepEveryTrack;
     std::optional<bool> CheckByDecoding;
     std::optional<bool> KeepDates;
+    // The loudness every result's sound is evened to (LUFS); none: left as it is.
+    std::optional<double> EvenLoudness;
     // The encoder names of the custom codecs, so a codec list edited since is not read by
     // position alone; empty in a file written before they were kept.
     QString CVCodecName;

@@ -86,6 +86,9 @@ class frmMain : public QWidget {
     // Selects a list item so that its selection handling runs, as a click would; false when the
     // list has no such item.
     bool SelectListIndex(QComboBox* list, int index);
+    void BuildLoudnessChoice(QWidget* p);
+    void SelectLoudness(std::optional<double> lufs);
+    std::optional<double> ChosenLoudness() const;
     // Brings the presets (0) or the custom (1) frame to the front.
     void ShowFormatFrame(int index);
     int FrontFormatFrame() const;
@@ -163,7 +166,8 @@ class frmMain : public QWidget {
     MyButton* cmdBrowse = nullptr;
     QLabel* lblFormat = nullptr;
     MyButton* cmdChangeFormat = nullptr;
-    QComboBox* cmbFilesAtOnce = nullptr;  // "Auto", then 1 to 8 files at once
+    QComboBox* cmbFilesAtOnce = nullptr;
+    QComboBox* cmbEvenLoudness = nullptr;  // "Off", then the loudnesses offered  // "Auto", then 1 to 8 files at once
     MyButton* cmdConvertSelected = nullptr;
     MyButton* cmdConvert = nullptr;
     QCheckBox* chkShutdown = nullptr;

@@ -106,6 +106,7 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
                                                          : TrackPlan::Choice::First);
     batch_.SetCheckByDecoding(chkCheckByDecoding->isChecked());
     batch_.SetKeepDates(chkKeepDates->isChecked());
+    batch_.SetLoudness(ChosenLoudness());
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     // Kept before the first file starts: whatever ends the program, the batch can go on.
     keeper_.BatchStarted({ChosenParameters().options.value_or(QString()), OutputType(),

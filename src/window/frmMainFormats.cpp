@@ -1,5 +1,6 @@
 // The output-format half of the window: the format panel, the preset cascade, the custom fields.
 #include "formats/CustomFormat.h"
+#include "formats/LoudnessTarget.h"
 #include "formats/OwnPresets.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
@@ -9,6 +10,8 @@
 #include "window/MyFrame.h"
 #include "window/Twips.h"
 #include "window/frmMain.h"
+
+#include "formats/LoudnessTarget.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -119,6 +122,7 @@ void frmMain::BuildFormatPanel() {
     chkCheckByDecoding->setToolTip(
         tr("Each result is played through once, as fast as the computer can, before it takes its\n"
            "name; a result with a fault fails instead. Converting takes longer."));
+    BuildLoudnessChoice(p);
     cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 4545, 1605, 375);
     cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 4545, 1605, 375);
     cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 4545, 1605, 375);
@@ -415,6 +419,40 @@ void frmMain::cmdHide_Click() {
     }
     ClosePanel();
     UpdateFormatLabel();
+}
+
+void frmMain::BuildLoudnessChoice(QWidget* p) {
+    auto* label = PlaceAuto(new QLabel(tr("Even loudness:"), p), 4560, 4245);
+    cmbEvenLoudness = Place(new QComboBox(p), 5760, 4185, 2325, 330);
+    cmbEvenLoudness->addItem(tr("Off"));
+    cmbEvenLoudness->addItem(tr("Broadcast (-23 LUFS)"), LoudnessTarget::kBroadcast);
+    cmbEvenLoudness->addItem(tr("Web and podcasts (-16 LUFS)"), LoudnessTarget::kWeb);
+    cmbEvenLoudness->addItem(tr("Streaming (-14 LUFS)"), LoudnessTarget::kStreaming);
+    label->setBuddy(cmbEvenLoudness);
+    cmbEvenLoudness->setAccessibleName(tr("Even loudness"));
+    cmbEvenLoudness->setToolTip(
+        tr("Every result's sound is measured and brought to the same loudness, so that no file\n"
+           "plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring\n"
+           "adds a short pass before each file. A copy's sound is encoded to be evened."));
+}
+
+void frmMain::SelectLoudness(std::optional<double> lufs) {
+    if (!lufs) {
+        cmbEvenLoudness->setCurrentIndex(0);
+        return;
+    }
+    int found = cmbEvenLoudness->findData(*lufs);
+    if (found < 0) {
+        // A loudness of its own, written in the settings by hand.
+        cmbEvenLoudness->addItem(tr("%1 LUFS").arg(*lufs), *lufs);
+        found = cmbEvenLoudness->count() - 1;
+    }
+    cmbEvenLoudness->setCurrentIndex(found);
+}
+
+std::optional<double> frmMain::ChosenLoudness() const {
+    const QVariant data = cmbEvenLoudness->currentData();
+    return data.isValid() ? std::optional<double>(data.toDouble()) : std::nullopt;
 }
 
 }  // namespace reelwright

@@ -81,6 +81,7 @@ void frmMain::ApplySettings(const RememberedSettings& values) {
             box->setChecked(*value);
         }
     }
+    SelectLoudness(values.EvenLoudness);
     UpdateFormatLabel();
 }
 
@@ -100,6 +101,7 @@ RememberedSettings frmMain::CurrentSettings() const {
     values.KeepEveryTrack = chkKeepEveryTrack->isChecked();
     values.CheckByDecoding = chkCheckByDecoding->isChecked();
     values.KeepDates = chkKeepDates->isChecked();
+    values.EvenLoudness = ChosenLoudness();
     values.CVCodecName = format_.VideoCodecName();
     values.CACodecName = format_.AudioCodecName();
     return values;

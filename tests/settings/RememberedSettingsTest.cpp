@@ -42,6 +42,7 @@ RememberedSettings Changed() {
     values.KeepEveryTrack = false;
     values.CheckByDecoding = true;
     values.KeepDates = true;
+    values.EvenLoudness = -16.0;
     values.CVCodecName = "libx264";
     values.CACodecName = "aac";
     return values;
@@ -138,7 +139,7 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     ASSERT_TRUE(Changed().Save(reg));
     QByteArray text = Read(File());
     for (const char* name : {"KeepEveryTrack=False", "CheckByDecoding=True", "KeepDates=True",
-                             "CVCodecName=libx264", "CACodecName=aac"}) {
+                             "EvenLoudness=-16", "CVCodecName=libx264", "CACodecName=aac"}) {
         ASSERT_TRUE(text.contains(name)) << name;
         text.replace(QByteArray("Fennick%20Reelwright\\Settings\\") + name + "\n", "");
     }
@@ -147,11 +148,19 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     expected.KeepEveryTrack = true;
     expected.CheckByDecoding = false;
     expected.KeepDates = false;
+    expected.EvenLoudness.reset();
     expected.CVCodecName.clear();
     expected.CACodecName.clear();
     EXPECT_EQ(RememberedSettings::Load(reg), expected);
     Write(File(), text + "Fennick%20Reelwright\\Settings\\KeepEveryTrack=maybe\n");
     EXPECT_EQ(RememberedSettings::Load(reg).KeepEveryTrack, std::nullopt);
+    // A loudness outside what can be evened, or no loudness at all, leaves the sound alone.
+    for (const char* loudness : {"-40", "0", "loud", "-16 -f null"}) {
+        Write(File(), text + "Fennick%20Reelwright\\Settings\\EvenLoudness=" + loudness + "\n");
+        EXPECT_EQ(RememberedSettings::Load(reg).EvenLoudness, std::nullopt) << loudness;
+    }
+    Write(File(), text + "Fennick%20Reelwright\\Settings\\EvenLoudness=-18.5\n");
+    EXPECT_EQ(RememberedSettings::Load(reg).EvenLoudness, -18.5);
     // A codec's name is only ever a name: anything else is read by the list's position.
     Write(File(), text + "Fennick%20Reelwright\\Settings\\CVCodecName=\"x -f null\"\n");
     EXPECT_EQ(RememberedSettings::Load(reg).CVCodecName, "");
