@@ -36,6 +36,10 @@
         <translation>Das Ergebnis wird durch Dekodieren geprüft</translation>
     </message>
     <message>
+        <source>Measuring the sound&apos;s loudness</source>
+        <translation>Die Lautheit des Tons wird gemessen</translation>
+    </message>
+    <message>
         <location line="+27"/>
         <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
         <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
@@ -216,6 +220,10 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --verify                   decode each result end to end before it takes its
                              name; a decoding error fails the file
   --keep-dates               each result takes its source&apos;s modification time
+  --loudness off|LUFS        even every result&apos;s sound to this loudness, -31 to
+                             -5: -23 broadcast, -16 web and podcasts, -14
+                             streaming; true peaks at most -1 dBTP (default:
+                             the window&apos;s choice, at first off)
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -289,6 +297,10 @@ vorhandene Datei.
                              schlägt die Datei fehl
   --keep-dates               jedes Ergebnis erhält die Änderungszeit seiner
                              Quelldatei
+  --loudness off|LUFS        den Ton jedes Ergebnisses auf diese Lautheit
+                             bringen, -31 bis -5: -23 Rundfunk, -16 Web und
+                             Podcasts, -14 Streaming; Spitzen höchstens -1 dBTP
+                             (Standard: die Wahl im Fenster, anfangs off)
   --json                     ein JSON-Objekt pro Zeile und pro Quelldatei, dann
                              ein Zusammenfassungsobjekt, statt der Zeilen für
                              Menschen
@@ -2311,6 +2323,43 @@ aufnehmen kann; was nicht geht, steht in der Zeile der Datei. Aus: je eine Spur 
         <location line="+3"/>
         <source>Keep the original&apos;s date</source>
         <translation>Datum des Originals behalten</translation>
+    </message>
+    <message>
+        <source>Even loudness:</source>
+        <translation>Gleiche Lautheit:</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Gleiche Lautheit</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Broadcast (-23 LUFS)</source>
+        <translation>Rundfunk (-23 LUFS)</translation>
+    </message>
+    <message>
+        <source>Web and podcasts (-16 LUFS)</source>
+        <translation>Web und Podcasts (-16 LUFS)</translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation>Streaming (-14 LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Every result&apos;s sound is measured and brought to the same loudness, so that no file
+plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring
+adds a short pass before each file. A copy&apos;s sound is encoded to be evened.</source>
+        <translation>Der Ton jedes Ergebnisses wird gemessen und auf dieselbe Lautheit gebracht, damit keine
+Datei viel lauter oder leiser spielt als die anderen; seine Spitzen bleiben unter -1 dBTP.
+Das Messen fügt vor jeder Datei einen kurzen Durchgang hinzu. Bei einer Kopie wird der Ton
+dafür kodiert.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -36,6 +36,10 @@
         <translation>Comprobando el resultado mediante descodificación</translation>
     </message>
     <message>
+        <source>Measuring the sound&apos;s loudness</source>
+        <translation>Midiendo la sonoridad del sonido</translation>
+    </message>
+    <message>
         <location line="+27"/>
         <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
         <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
@@ -216,6 +220,10 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --verify                   decode each result end to end before it takes its
                              name; a decoding error fails the file
   --keep-dates               each result takes its source&apos;s modification time
+  --loudness off|LUFS        even every result&apos;s sound to this loudness, -31 to
+                             -5: -23 broadcast, -16 web and podcasts, -14
+                             streaming; true peaks at most -1 dBTP (default:
+                             the window&apos;s choice, at first off)
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -293,6 +301,11 @@ Los resultados nunca sustituyen a un archivo existente.
                              descodificación hace fallar el archivo
   --keep-dates               cada resultado toma la fecha de modificación de
                              su original
+  --loudness off|LUFS        iguala el sonido de cada resultado a esta
+                             sonoridad, de -31 a -5: -23 radio y televisión,
+                             -16 web y pódcast, -14 streaming; picos reales
+                             como mucho -1 dBTP (predeterminado: lo elegido en
+                             la ventana, al principio off)
   --json                     un objeto JSON por línea y por archivo de
                              entrada, y después un objeto de resumen, en lugar
                              de las líneas para personas
@@ -2313,6 +2326,43 @@ las admita; lo que no admite se indica en la fila del archivo. Desactivado: una 
         <location line="+3"/>
         <source>Keep the original&apos;s date</source>
         <translation>Conservar la fecha del original</translation>
+    </message>
+    <message>
+        <source>Even loudness:</source>
+        <translation>Sonoridad uniforme:</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Sonoridad uniforme</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>Broadcast (-23 LUFS)</source>
+        <translation>Radio y televisión (-23 LUFS)</translation>
+    </message>
+    <message>
+        <source>Web and podcasts (-16 LUFS)</source>
+        <translation>Web y pódcast (-16 LUFS)</translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation>Streaming (-14 LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Every result&apos;s sound is measured and brought to the same loudness, so that no file
+plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring
+adds a short pass before each file. A copy&apos;s sound is encoded to be evened.</source>
+        <translation>El sonido de cada resultado se mide y se lleva a la misma sonoridad, para que ningún
+archivo suene mucho más fuerte o más bajo que los demás; sus picos quedan por debajo de
+-1 dBTP. Medir añade una pasada breve antes de cada archivo. En una copia, el sonido se
+codifica para igualarlo.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -36,6 +36,10 @@
         <translation>Vérification du résultat par décodage</translation>
     </message>
     <message>
+        <source>Measuring the sound&apos;s loudness</source>
+        <translation>Mesure de la sonie du son</translation>
+    </message>
+    <message>
         <location line="+27"/>
         <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
         <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
@@ -216,6 +220,10 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --verify                   decode each result end to end before it takes its
                              name; a decoding error fails the file
   --keep-dates               each result takes its source&apos;s modification time
+  --loudness off|LUFS        even every result&apos;s sound to this loudness, -31 to
+                             -5: -23 broadcast, -16 web and podcasts, -14
+                             streaming; true peaks at most -1 dBTP (default:
+                             the window&apos;s choice, at first off)
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -289,6 +297,11 @@ Reelwright. Les résultats ne remplacent jamais un fichier existant.
                              échouer le fichier
   --keep-dates               chaque résultat prend la date de modification de
                              sa source
+  --loudness off|LUFS        amener le son de chaque résultat à cette sonie,
+                             de -31 à -5 : -23 radiodiffusion, -16 web et
+                             podcasts, -14 streaming ; crêtes vraies au plus
+                             -1 dBTP (par défaut : le choix de la fenêtre, au
+                             départ off)
   --json                     un objet JSON par ligne et par source, puis un
                              objet de bilan, au lieu des lignes destinées aux
                              humains
@@ -2310,6 +2323,43 @@ les contenir ; ce qu’il ne peut pas contenir est indiqué sur la ligne du fich
         <location line="+3"/>
         <source>Keep the original&apos;s date</source>
         <translation>Garder la date de l’original</translation>
+    </message>
+    <message>
+        <source>Even loudness:</source>
+        <translation>Sonie égale :</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Sonie égale</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Broadcast (-23 LUFS)</source>
+        <translation>Radiodiffusion (-23 LUFS)</translation>
+    </message>
+    <message>
+        <source>Web and podcasts (-16 LUFS)</source>
+        <translation>Web et podcasts (-16 LUFS)</translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation>Streaming (-14 LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Every result&apos;s sound is measured and brought to the same loudness, so that no file
+plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring
+adds a short pass before each file. A copy&apos;s sound is encoded to be evened.</source>
+        <translation>Le son de chaque résultat est mesuré et amené à la même sonie, pour qu’aucun fichier ne
+sonne beaucoup plus fort ou plus bas que les autres ; ses crêtes restent sous -1 dBTP. La
+mesure ajoute un court passage avant chaque fichier. Le son d’une copie est encodé pour
+être égalisé.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -36,6 +36,10 @@
         <translation>Verificando o resultado por decodificação</translation>
     </message>
     <message>
+        <source>Measuring the sound&apos;s loudness</source>
+        <translation>Medindo a sonoridade do som</translation>
+    </message>
+    <message>
         <location line="+27"/>
         <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
         <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
@@ -216,6 +220,10 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --verify                   decode each result end to end before it takes its
                              name; a decoding error fails the file
   --keep-dates               each result takes its source&apos;s modification time
+  --loudness off|LUFS        even every result&apos;s sound to this loudness, -31 to
+                             -5: -23 broadcast, -16 web and podcasts, -14
+                             streaming; true peaks at most -1 dBTP (default:
+                             the window&apos;s choice, at first off)
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -285,6 +293,10 @@ substituem um arquivo existente.
                              o arquivo falhar
   --keep-dates               cada resultado recebe a data e a hora de
                              modificação do seu original
+  --loudness off|LUFS        iguala o som de cada resultado a esta sonoridade,
+                             de -31 a -5: -23 radiodifusão, -16 web e podcasts,
+                             -14 streaming; picos reais no máximo -1 dBTP
+                             (padrão: a escolha da janela; de início, off)
   --json                     um objeto JSON por linha e por original, depois um
                              objeto de resumo, em vez das linhas para pessoas
   --progress                 com --json: um objeto de progresso para cada
@@ -2304,6 +2316,43 @@ comporte; o que ele não comporta é indicado na linha do arquivo. Desligado: um
         <location line="+3"/>
         <source>Keep the original&apos;s date</source>
         <translation>Manter a data do original</translation>
+    </message>
+    <message>
+        <source>Even loudness:</source>
+        <translation>Sonoridade uniforme:</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>Sonoridade uniforme</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativada</translation>
+    </message>
+    <message>
+        <source>Broadcast (-23 LUFS)</source>
+        <translation>Radiodifusão (-23 LUFS)</translation>
+    </message>
+    <message>
+        <source>Web and podcasts (-16 LUFS)</source>
+        <translation>Web e podcasts (-16 LUFS)</translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation>Streaming (-14 LUFS)</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Every result&apos;s sound is measured and brought to the same loudness, so that no file
+plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring
+adds a short pass before each file. A copy&apos;s sound is encoded to be evened.</source>
+        <translation>O som de cada resultado é medido e levado à mesma sonoridade, para que nenhum arquivo
+toque muito mais alto ou mais baixo que os outros; seus picos ficam abaixo de -1 dBTP.
+A medição acrescenta uma passagem curta antes de cada arquivo. O som de uma cópia é
+codificado para ser igualado.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -36,6 +36,10 @@
         <translation>正在通过解码检查结果</translation>
     </message>
     <message>
+        <source>Measuring the sound&apos;s loudness</source>
+        <translation>正在测量声音的响度</translation>
+    </message>
+    <message>
         <location line="+27"/>
         <source>The folder %1 does not keep file locks (%2). Converting into it goes on, but another copy of Reelwright cannot tell whether the hidden file being written there is still being written, so it never removes it: should a copy be ended while it converts into this folder, remove the hidden .reelwright-nolock-... file it leaves by hand, once no copy is converting there.</source>
         <extracomment>%1 is a folder, %2 the system&apos;s reason. Keep the file name .reelwright-nolock-...</extracomment>
@@ -215,6 +219,10 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --verify                   decode each result end to end before it takes its
                              name; a decoding error fails the file
   --keep-dates               each result takes its source&apos;s modification time
+  --loudness off|LUFS        even every result&apos;s sound to this loudness, -31 to
+                             -5: -23 broadcast, -16 web and podcasts, -14
+                             streaming; true peaks at most -1 dBTP (default:
+                             the window&apos;s choice, at first off)
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -277,6 +285,9 @@ Exit status:
   --verify                   在每个结果获得名称之前将其从头到尾解码一遍；
                              解码出错则该文件判为失败
   --keep-dates               每个结果采用其源文件的修改时间
+  --loudness off|LUFS        将每个结果的声音调整到此响度（-31 到 -5）：
+                             -23 广播，-16 网络和播客，-14 流媒体；真峰值
+                             不超过 -1 dBTP（默认：窗口中的选择，初始为 off）
   --json                     每个输入输出一行 JSON 对象，最后输出一个汇总
                              对象，以代替供人阅读的文本行
   --progress                 与 --json 一起使用：为每个正在转换的文件输出
@@ -2295,6 +2306,42 @@ hold them; what it cannot hold is named on the file&apos;s row. Off: one of each
         <location line="+3"/>
         <source>Keep the original&apos;s date</source>
         <translation>保留原文件日期</translation>
+    </message>
+    <message>
+        <source>Even loudness:</source>
+        <translation>统一响度：</translation>
+    </message>
+    <message>
+        <source>Even loudness</source>
+        <translation>统一响度</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Broadcast (-23 LUFS)</source>
+        <translation>广播（-23 LUFS）</translation>
+    </message>
+    <message>
+        <source>Web and podcasts (-16 LUFS)</source>
+        <translation>网络和播客（-16 LUFS）</translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation>流媒体（-14 LUFS）</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>Every result&apos;s sound is measured and brought to the same loudness, so that no file
+plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring
+adds a short pass before each file. A copy&apos;s sound is encoded to be evened.</source>
+        <translation>测量每个结果的声音并调整到相同响度，使任何文件都不会比其他文件响得多或轻得多；
+其峰值保持在 -1 dBTP 以下。测量会在每个文件之前增加一次简短的处理。复制时会对
+声音进行编码以统一响度。</translation>
     </message>
     <message>
         <location line="+2"/>

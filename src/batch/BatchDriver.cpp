@@ -476,8 +476,13 @@ std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& o
     connect(raw, &FileConversion::CurrentStatus, this, [this, row, raw](const QString& status) {
         cConvert_CurrentStatus(row, raw->Job(), status);
     });
-    connect(raw, &FileConversion::Progress, this,
-            [this, row, raw](int percent) { cConvert_Progress(row, raw->Job(), percent); });
+    connect(raw, &FileConversion::Progress, this, [this, row, raw](int percent) {
+        if (!raw->MeasuringSound()) {
+            cConvert_Progress(row, raw->Job(), percent);
+        } else if (converting_) {
+            WriteStatus(row, QString::number(percent));  // the note says it is measuring
+        }
+    });
     connect(raw, &FileConversion::Measuring, this, [this, row] {
         if (ValidRow(row)) {
             jobList_.Store()->SetProgressNote(row, Text::tr("Measuring the sound's loudness"));

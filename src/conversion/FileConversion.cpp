@@ -270,14 +270,14 @@ bool FileConversion::Begin() {
 }
 
 bool FileConversion::Pump() {
-    if (StillMeasuring()) {
+    if (MeasuringSound()) {
         return look_->Pump(0) || MeasuringEnded();
     }
     return check_ ? check_->Pump(0) : job_->Pump(0) || BeginCheck(false);
 }
 
 int FileConversion::OutputFd() const {
-    if (StillMeasuring()) {
+    if (MeasuringSound()) {
         return look_->OutputFd();
     }
     return check_ ? check_->OutputFd() : job_ ? job_->OutputFd() : -1;

@@ -80,6 +80,8 @@ class FileConversion : public QObject {
     const Request& Given() const { return request_; }
     const CVideoConv* Job() const { return job_.get(); }
     bool ReachedEncoder() const;
+    // Whether the sound is being measured, before the encoder starts.
+    bool MeasuringSound() const { return look_ && !measured_; }
     // The length the encoder is to reach, seconds.
     double Length() const { return length_; }
     // Why its log could not be written, if it could not.
@@ -110,7 +112,6 @@ class FileConversion : public QObject {
     AfterMeasure AfterMeasuring();
     // The same for a run a piece at a time: false when the file has ended.
     bool MeasuringEnded();
-    bool StillMeasuring() const { return look_ && !measured_; }
     bool MakeResultFile();
     void PrepareJob();
     void WriteAttachments(QStringList& paths);

@@ -429,6 +429,11 @@ void frmMain::BuildLoudnessChoice(QWidget* p) {
     cmbEvenLoudness->addItem(tr("Web and podcasts (-16 LUFS)"), LoudnessTarget::kWeb);
     cmbEvenLoudness->addItem(tr("Streaming (-14 LUFS)"), LoudnessTarget::kStreaming);
     label->setBuddy(cmbEvenLoudness);
+    // The label as long as its language needs; the list takes what is left up to the edge.
+    const int edge = cmbEvenLoudness->geometry().right();
+    const int from = std::max(cmbEvenLoudness->x(), label->geometry().right() + 6);
+    cmbEvenLoudness->setGeometry(from, cmbEvenLoudness->y(), edge - from + 1,
+                                 cmbEvenLoudness->height());
     cmbEvenLoudness->setAccessibleName(tr("Even loudness"));
     cmbEvenLoudness->setToolTip(
         tr("Every result's sound is measured and brought to the same loudness, so that no file\n"
