@@ -224,6 +224,9 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              -5: -23 broadcast, -16 web and podcasts, -14
                              streaming; true peaks at most -1 dBTP (default:
                              the window&apos;s choice, at first off)
+  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
+                             picture&apos;s rate is worked out to fit, and a result
+                             over it is encoded again smaller, or fails
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -301,6 +304,10 @@ vorhandene Datei.
                              bringen, -31 bis -5: -23 Rundfunk, -16 Web und
                              Podcasts, -14 Streaming; Spitzen höchstens -1 dBTP
                              (Standard: die Wahl im Fenster, anfangs off)
+  --max-size GRÖSSE          jedes Ergebnis höchstens GRÖSSE (25M, 1.5G,
+                             700MiB): die Datenrate des Bildes wird passend
+                             berechnet; ein zu großes Ergebnis wird kleiner neu
+                             kodiert oder schlägt fehl
   --json                     ein JSON-Objekt pro Zeile und pro Quelldatei, dann
                              ein Zusammenfassungsobjekt, statt der Zeilen für
                              Menschen

@@ -224,6 +224,9 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              -5: -23 broadcast, -16 web and podcasts, -14
                              streaming; true peaks at most -1 dBTP (default:
                              the window&apos;s choice, at first off)
+  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
+                             picture&apos;s rate is worked out to fit, and a result
+                             over it is encoded again smaller, or fails
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -306,6 +309,10 @@ Los resultados nunca sustituyen a un archivo existente.
                              -16 web y pódcast, -14 streaming; picos reales
                              como mucho -1 dBTP (predeterminado: lo elegido en
                              la ventana, al principio off)
+  --max-size TAMAÑO          cada resultado ocupa como mucho TAMAÑO (25M, 1.5G,
+                             700MiB): la tasa de la imagen se calcula para que
+                             quepa; un resultado mayor se codifica de nuevo más
+                             pequeño, o falla
   --json                     un objeto JSON por línea y por archivo de
                              entrada, y después un objeto de resumen, en lugar
                              de las líneas para personas

@@ -224,6 +224,9 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              -5: -23 broadcast, -16 web and podcasts, -14
                              streaming; true peaks at most -1 dBTP (default:
                              the window&apos;s choice, at first off)
+  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
+                             picture&apos;s rate is worked out to fit, and a result
+                             over it is encoded again smaller, or fails
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -302,6 +305,10 @@ Reelwright. Les résultats ne remplacent jamais un fichier existant.
                              podcasts, -14 streaming ; crêtes vraies au plus
                              -1 dBTP (par défaut : le choix de la fenêtre, au
                              départ off)
+  --max-size TAILLE          chaque résultat fait au plus TAILLE (25M, 1.5G,
+                             700MiB) : le débit de l’image est calculé pour
+                             tenir ; un résultat plus gros est réencodé plus
+                             petit, ou échoue
   --json                     un objet JSON par ligne et par source, puis un
                              objet de bilan, au lieu des lignes destinées aux
                              humains

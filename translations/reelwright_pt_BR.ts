@@ -224,6 +224,9 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              -5: -23 broadcast, -16 web and podcasts, -14
                              streaming; true peaks at most -1 dBTP (default:
                              the window&apos;s choice, at first off)
+  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
+                             picture&apos;s rate is worked out to fit, and a result
+                             over it is encoded again smaller, or fails
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -297,6 +300,10 @@ substituem um arquivo existente.
                              de -31 a -5: -23 radiodifusão, -16 web e podcasts,
                              -14 streaming; picos reais no máximo -1 dBTP
                              (padrão: a escolha da janela; de início, off)
+  --max-size TAMANHO         cada resultado ocupa no máximo TAMANHO (25M, 1.5G,
+                             700MiB): a taxa da imagem é calculada para caber;
+                             um resultado maior é codificado de novo menor, ou
+                             falha
   --json                     um objeto JSON por linha e por original, depois um
                              objeto de resumo, em vez das linhas para pessoas
   --progress                 com --json: um objeto de progresso para cada

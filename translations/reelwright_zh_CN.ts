@@ -223,6 +223,9 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              -5: -23 broadcast, -16 web and podcasts, -14
                              streaming; true peaks at most -1 dBTP (default:
                              the window&apos;s choice, at first off)
+  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
+                             picture&apos;s rate is worked out to fit, and a result
+                             over it is encoded again smaller, or fails
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -288,6 +291,8 @@ Exit status:
   --loudness off|LUFS        将每个结果的声音调整到此响度（-31 到 -5）：
                              -23 广播，-16 网络和播客，-14 流媒体；真峰值
                              不超过 -1 dBTP（默认：窗口中的选择，初始为 off）
+  --max-size SIZE            每个结果最多 SIZE（25M、1.5G、700MiB）：按此计算
+                             画面码率；超出的结果会以更低码率重新编码，否则失败
   --json                     每个输入输出一行 JSON 对象，最后输出一个汇总
                              对象，以代替供人阅读的文本行
   --progress                 与 --json 一起使用：为每个正在转换的文件输出

@@ -460,6 +460,7 @@ std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& o
     request.checkByDecoding = checkByDecoding_;
     request.keepDates = keepDates_;
     request.loudness = loudness_;
+    request.maxSize = maxSize_;
     request.quiet = quietFailures_;
     request.nextName = [this, origfile] {
         return hooks_.outputPath(origfile, hooks_.outputType()).path;

@@ -105,6 +105,8 @@ class BatchDriver : public QObject {
     void SetKeepDates(bool keep) { keepDates_ = keep; }
     // Every kept sound track evened to this loudness (LUFS); none: left as it is.
     void SetLoudness(std::optional<double> lufs) { loudness_ = lufs; }
+    // The most bytes each result may take (0: any).
+    void SetMaxSize(qint64 bytes) { maxSize_ = bytes; }
     // Asked just before a row's file starts, with the name its result is given and the claim on
     // its plain name (none without claims): false leaves the row as it is, to whoever said so
     // (another run is converting that file, say).
@@ -213,6 +215,7 @@ class BatchDriver : public QObject {
     bool checkByDecoding_ = false;
     bool keepDates_ = false;
     std::optional<double> loudness_;
+    qint64 maxSize_ = 0;
     bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "formats/LoudnessTarget.h"
+#include "formats/SizeLimit.h"
 
 #include <QFile>
 
@@ -113,6 +114,9 @@ QString CliOptions::Usage(const QString& defaultFolder) {
               "                             -5: -23 broadcast, -16 web and podcasts, -14\n"
               "                             streaming; true peaks at most -1 dBTP (default:\n"
               "                             the window's choice, at first off)\n"
+              "  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the\n"
+              "                             picture's rate is worked out to fit, and a result\n"
+              "                             over it is encoded again smaller, or fails\n"
               "  --json                     one JSON object per line and per input, then a\n"
               "                             summary object, instead of the lines for people\n"
               "  --progress                 with --json: a progress object for each running\n"
@@ -261,6 +265,7 @@ std::span<const std::pair<const char16_t*, CliOptions::Setter>> CliOptions::Sett
         {u"--jobs", &CliOptions::SetJobs},
         {u"--tracks", &CliOptions::SetTracks},
         {u"--loudness", &CliOptions::SetLoudness},
+        {u"--max-size", &CliOptions::SetMaxSize},
     };
     return setters;
 }
@@ -345,6 +350,17 @@ bool CliOptions::SetLoudness(const QString& value, QString* error) {
         return false;
     }
     loudness = target;
+    return true;
+}
+
+bool CliOptions::SetMaxSize(const QString& value, QString* error) {
+    const std::optional<qint64> bytes = SizeLimit::Parse(value);
+    if (!bytes) {
+        //: %1 names the accepted forms of a size.
+        *error = tr("--max-size takes %1.").arg(SizeLimit::Forms());
+        return false;
+    }
+    maxSize = *bytes;
     return true;
 }
 

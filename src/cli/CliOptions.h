@@ -35,6 +35,7 @@ struct CliOptions {
     bool keepDates = false;          // --keep-dates
     // --loudness: LUFS every sound is evened to, or none when "off"; unset: the window's choice.
     std::optional<std::optional<double>> loudness;
+    qint64 maxSize = 0;  // --max-size: the most bytes a result may take (0: any)
     QStringList inputs;         // files and folders
     QList<QByteArray> inputNames;  // the same as given, byte for byte (not always UTF-8)
 
@@ -70,6 +71,7 @@ struct CliOptions {
     bool SetJobs(const QString& value, QString* error);
     bool SetTracks(const QString& value, QString* error);
     bool SetLoudness(const QString& value, QString* error);
+    bool SetMaxSize(const QString& value, QString* error);
     // Why the options cannot go together (untranslated), or null.
     const char* Conflict() const;
 };

@@ -128,6 +128,7 @@ bool CommandLineConverter::Choose(const CliOptions& options) {
     batch_.SetCheckByDecoding(options.verify || saved.CheckByDecoding.value_or(false));
     batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
     batch_.SetLoudness(options.loudness.value_or(saved.EvenLoudness));
+    batch_.SetMaxSize(options.maxSize);
     return format_.Choose(options, saved);
 }
 

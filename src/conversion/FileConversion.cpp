@@ -3,6 +3,7 @@
 #include "conversion/OutputNaming.h"
 #include "conversion/ResultMark.h"
 #include "conversion/ResultSource.h"
+#include "conversion/SizeFitting.h"
 #include "conversion/RunLog.h"
 #include "engine/CVideoConv.h"
 #include "engine/DecodeCheck.h"
@@ -45,17 +46,23 @@ bool FileConversion::Prepare() {
     SourceFacts facts = SourceFacts::Read(request_.source);
     facts.LookForFields(request_.source,
                         TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
-    plan_ = TrackPlan::Make(facts, type, request_.options, request_.tracks, request_.loudness);
+    options_ = request_.options;
+    plan_ = TrackPlan::Make(facts, type, options_, request_.tracks, request_.loudness);
     source_ = facts.tracks;
+    facts_ = facts;
     if (const std::optional<QString>& refusal = plan_.Refusal()) {
         outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
+        return false;
+    }
+    // Refused before anything is written when the file cannot fit.
+    if (request_.maxSize > 0 && !FitSize(facts)) {
         return false;
     }
     if (!MakeResultFile()) {
         return false;
     }
     length_ = request_.mediaLength > 0 ? request_.mediaLength : request_.playLength;
-    PrepareMeasuring(facts);
+    PrepareMeasuring();
     PrepareJob();
     // A source that begins late may claim its length from zero, or count a stream that holds
     // nothing; the encoder's clock starts at its first picture, so what its pictures and sounds
@@ -78,11 +85,10 @@ bool FileConversion::Prepare() {
     return true;
 }
 
-void FileConversion::PrepareMeasuring(const SourceFacts& facts) {
+void FileConversion::PrepareMeasuring() {
     if (!request_.loudness || plan_.SoundsToMeasure().empty()) {
         return;
     }
-    facts_ = facts;
     // Measuring reads and encodes sound alone: a small share beside pictures encoded, a
     // large one beside pictures copied.
     const QStringList arguments = SplitArguments(request_.options).value_or(QStringList());
@@ -139,7 +145,7 @@ FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
         facts_.limiterTrials[stream] =
             LoudnessPlan::NextTrial(plan_.LimiterTrials().at(stream), gave, *request_.loudness);
     }
-    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), request_.options,
+    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_,
                             request_.tracks, request_.loudness);
     // A limiter's settings are tried, as encoded, until what they give is right; then the
     // best that was tried is kept.
@@ -152,7 +158,7 @@ FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
         for (const auto& [stream, trial] : plan_.LimiterTrials()) {
             facts_.limiterTrials[stream] = LoudnessPlan::Kept(trial);
         }
-        plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), request_.options,
+        plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_,
                                 request_.tracks, request_.loudness);
     }
     measured_ = true;
@@ -305,6 +311,12 @@ bool FileConversion::BeginCheck(bool wait) {
         failure_ = TakenAway(temporary_);
         return false;
     }
+    if (EncodeSmaller(wait)) {
+        return wait ? BeginCheck(true) : true;
+    }
+    if (!failure_.isEmpty()) {
+        return false;
+    }
     // Before it takes its name: the tracks promised are there, of the right kinds.
     const QString made = temporary_;
     const MediaTracks result = Yield::Aside([made] { return MediaTracks::Read(made); });
@@ -313,6 +325,9 @@ bool FileConversion::BeginCheck(bool wait) {
         return false;
     }
     report_ = plan_.ReportFor(result);
+    if (const QString fit = fitting_ ? fitting_->Note(size_) : QString(); !fit.isEmpty()) {
+        report_.notes << fit;
+    }
     if (const std::optional<QString> even = EvenSizeNote(source_, result);
         even && !report_.notes.contains(*even)) {
         report_.notes << *even;
@@ -327,6 +342,48 @@ bool FileConversion::BeginCheck(bool wait) {
         return false;
     }
     return check_->Begin(temporary_);
+}
+
+bool FileConversion::FitSize(const SourceFacts& facts) {
+    const QString type = QFileInfo(request_.output).suffix();
+    fitting_ = std::make_unique<SizeFitting>(request_.maxSize, type);
+    const double seconds = request_.mediaLength > 0  ? request_.mediaLength
+                           : request_.playLength > 0 ? request_.playLength
+                                                     : facts.tracks.seconds;
+    const SizeFitting::Fitted fitted =
+        fitting_->Fit(facts, request_.options, seconds, plan_.Promised().audio);
+    if (fitted.refusal) {
+        outcome_ = {Ending::Failed, QString(), *fitted.refusal, QString(), QString(), {}};
+        return false;
+    }
+    if (!fitted.options.isEmpty()) {
+        options_ = fitted.options;
+        plan_ = TrackPlan::Make(facts, type, options_, request_.tracks, request_.loudness);
+    }
+    return true;
+}
+
+bool FileConversion::EncodeSmaller(bool wait) {
+    struct stat made {};
+    if (!fitting_ || ResultFd() < 0 || ::fstat(ResultFd(), &made) != 0) {
+        return false;
+    }
+    size_ = made.st_size;
+    const std::optional<QString> next = fitting_->NextOptions(size_, &failure_);
+    if (!next || stopped_) {
+        return false;
+    }
+    options_ = *next;
+    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_,
+                            request_.tracks, request_.loudness);
+    job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
+    log_->Append(u'\n' + RunLog::ForShell(job_->BuildCommandLine()) + u'\n');
+    if (wait) {
+        job_->StartConversion();
+    } else {
+        job_->Begin();  // one that cannot start ends at its next pump, as failed
+    }
+    return true;
 }
 
 bool FileConversion::ReachedEncoder() const {
@@ -371,7 +428,7 @@ void FileConversion::FinishConverted() {
         return;
     }
     if (failure_.isEmpty() && check_) {
-        failure_ = check_->Failure(request_.output, length_, request_.options).value_or(QString());
+        failure_ = check_->Failure(request_.output, length_, options_).value_or(QString());
     }
     // A source written to while it converted (a copy still arriving, a file saved anew) may
     // have given the encoder half of itself: the result would be of no file there is.

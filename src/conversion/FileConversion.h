@@ -19,6 +19,7 @@ namespace reelwright {
 class CVideoConv;
 class DecodeCheck;
 class LoudnessLook;
+class SizeFitting;
 class RunLog;
 
 // One file's life, from its source to its named result: the facts about the source gathered,
@@ -40,6 +41,7 @@ class FileConversion : public QObject {
         bool keepDates = false;
         bool quiet = false;  // failures are kept, not shown in boxes
         std::optional<double> loudness;  // LUFS every kept sound track is evened to
+        qint64 maxSize = 0;  // bytes the result may take at most (0: any)
         // Another name for the result when the one chosen was taken meanwhile.
         std::function<QString()> nextName;
     };
@@ -101,8 +103,13 @@ class FileConversion : public QObject {
     void Measuring();
 
   private:
+    // The format's options made to fit the size asked for; false when the file cannot fit.
+    bool FitSize(const SourceFacts& facts);
+    // A result over the size asked for is encoded again at a lower rate while encodes are left
+    // (true), or fails.
+    bool EncodeSmaller(bool wait);
     // Sets the sound's measuring up when its loudness is to be evened.
-    void PrepareMeasuring(const SourceFacts& facts);
+    void PrepareMeasuring();
     // The next measuring run, of `sounds`, and its share of the progress.
     void MeasureNext(const std::vector<SoundToMeasure>& sounds);
     void ConnectLog(LoudnessLook& look);
@@ -148,7 +155,10 @@ class FileConversion : public QObject {
     QString failure_;                             // why the result is not whole
     std::unique_ptr<DecodeCheck> check_;          // while it is decoded to be checked
     std::unique_ptr<LoudnessLook> look_;          // the sound's measuring, when it is evened
-    SourceFacts facts_;                           // kept to plan again once it is measured
+    SourceFacts facts_;                           // kept to plan again
+    QString options_;                             // the format's, made to fit a size if asked
+    std::unique_ptr<SizeFitting> fitting_;
+    qint64 size_ = 0;                             // the result's, once it is made
     QStringList attached_;                        // the attachments' paths
     bool measured_ = false;
     int trials_ = 0;  // a limiter's settings tried so far
