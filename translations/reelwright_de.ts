@@ -2332,6 +2332,38 @@ aufnehmen kann; was nicht geht, steht in der Zeile der Datei. Aus: je eine Spur 
         <translation>Datum des Originals behalten</translation>
     </message>
     <message>
+        <source>Largest result:</source>
+        <translation>Größtes Ergebnis:</translation>
+    </message>
+    <message>
+        <source>Largest result, in the unit beside it</source>
+        <translation>Größtes Ergebnis, in der Einheit daneben</translation>
+    </message>
+    <message>
+        <source>Unit of the largest result</source>
+        <translation>Einheit des größten Ergebnisses</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so it cannot be made to fit a size.</source>
+        <translation>Eine Kopie behält ihre Bilder, wie sie sind, und kann daher nicht auf eine Größe gebracht werden.</translation>
+    </message>
+    <message>
+        <source>Each result is made to fit this size: the picture&apos;s bit rate is worked out
+from it, and a result over it is encoded again smaller. A limit too small
+for a watchable picture is refused before anything is written.</source>
+        <translation>Jedes Ergebnis wird auf diese Größe gebracht: die Datenrate des Bildes wird
+daraus berechnet, und ein größeres Ergebnis wird kleiner neu kodiert. Eine zu
+kleine Grenze für ein sehenswertes Bild wird abgelehnt, bevor etwas geschrieben wird.</translation>
+    </message>
+    <message>
         <source>Even loudness:</source>
         <translation>Gleiche Lautheit:</translation>
     </message>

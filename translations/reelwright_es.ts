@@ -2335,6 +2335,38 @@ las admita; lo que no admite se indica en la fila del archivo. Desactivado: una 
         <translation>Conservar la fecha del original</translation>
     </message>
     <message>
+        <source>Largest result:</source>
+        <translation>Resultado máximo:</translation>
+    </message>
+    <message>
+        <source>Largest result, in the unit beside it</source>
+        <translation>Resultado máximo, en la unidad de al lado</translation>
+    </message>
+    <message>
+        <source>Unit of the largest result</source>
+        <translation>Unidad del resultado máximo</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so it cannot be made to fit a size.</source>
+        <translation>Una copia conserva sus imágenes tal cual, así que no puede ajustarse a un tamaño.</translation>
+    </message>
+    <message>
+        <source>Each result is made to fit this size: the picture&apos;s bit rate is worked out
+from it, and a result over it is encoded again smaller. A limit too small
+for a watchable picture is refused before anything is written.</source>
+        <translation>Cada resultado se ajusta a este tamaño: la tasa de la imagen se calcula a partir
+de él, y un resultado mayor se codifica de nuevo más pequeño. Un límite demasiado
+pequeño para una imagen que se pueda ver se rechaza antes de escribir nada.</translation>
+    </message>
+    <message>
         <source>Even loudness:</source>
         <translation>Sonoridad uniforme:</translation>
     </message>

@@ -2332,6 +2332,38 @@ les contenir ; ce qu’il ne peut pas contenir est indiqué sur la ligne du fich
         <translation>Garder la date de l’original</translation>
     </message>
     <message>
+        <source>Largest result:</source>
+        <translation>Résultat maximal :</translation>
+    </message>
+    <message>
+        <source>Largest result, in the unit beside it</source>
+        <translation>Résultat maximal, dans l’unité à côté</translation>
+    </message>
+    <message>
+        <source>Unit of the largest result</source>
+        <translation>Unité du résultat maximal</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so it cannot be made to fit a size.</source>
+        <translation>Une copie garde ses images telles quelles : elle ne peut donc pas tenir dans une taille.</translation>
+    </message>
+    <message>
+        <source>Each result is made to fit this size: the picture&apos;s bit rate is worked out
+from it, and a result over it is encoded again smaller. A limit too small
+for a watchable picture is refused before anything is written.</source>
+        <translation>Chaque résultat est fait pour tenir dans cette taille : le débit de l’image en est
+déduit, et un résultat plus gros est réencodé plus petit. Une limite trop petite
+pour une image regardable est refusée avant que rien ne soit écrit.</translation>
+    </message>
+    <message>
         <source>Even loudness:</source>
         <translation>Sonie égale :</translation>
     </message>

@@ -2325,6 +2325,38 @@ comporte; o que ele não comporta é indicado na linha do arquivo. Desligado: um
         <translation>Manter a data do original</translation>
     </message>
     <message>
+        <source>Largest result:</source>
+        <translation>Resultado máximo:</translation>
+    </message>
+    <message>
+        <source>Largest result, in the unit beside it</source>
+        <translation>Resultado máximo, na unidade ao lado</translation>
+    </message>
+    <message>
+        <source>Unit of the largest result</source>
+        <translation>Unidade do resultado máximo</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so it cannot be made to fit a size.</source>
+        <translation>Uma cópia mantém suas imagens como estão, então não pode caber num tamanho.</translation>
+    </message>
+    <message>
+        <source>Each result is made to fit this size: the picture&apos;s bit rate is worked out
+from it, and a result over it is encoded again smaller. A limit too small
+for a watchable picture is refused before anything is written.</source>
+        <translation>Cada resultado é feito para caber neste tamanho: a taxa da imagem é calculada
+a partir dele, e um resultado maior é codificado de novo menor. Um limite pequeno
+demais para uma imagem assistível é recusado antes que algo seja gravado.</translation>
+    </message>
+    <message>
         <source>Even loudness:</source>
         <translation>Sonoridade uniforme:</translation>
     </message>

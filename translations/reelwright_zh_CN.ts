@@ -2313,6 +2313,37 @@ hold them; what it cannot hold is named on the file&apos;s row. Off: one of each
         <translation>保留原文件日期</translation>
     </message>
     <message>
+        <source>Largest result:</source>
+        <translation>最大结果：</translation>
+    </message>
+    <message>
+        <source>Largest result, in the unit beside it</source>
+        <translation>最大结果，单位见旁边</translation>
+    </message>
+    <message>
+        <source>Unit of the largest result</source>
+        <translation>最大结果的单位</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so it cannot be made to fit a size.</source>
+        <translation>复制会原样保留画面，因此无法调整到指定大小。</translation>
+    </message>
+    <message>
+        <source>Each result is made to fit this size: the picture&apos;s bit rate is worked out
+from it, and a result over it is encoded again smaller. A limit too small
+for a watchable picture is refused before anything is written.</source>
+        <translation>每个结果都会调整到此大小：据此计算画面码率，超出的结果会以更低码率重新编码。
+对于无法得到可看画面的过小限制，会在写入任何内容之前拒绝。</translation>
+    </message>
+    <message>
         <source>Even loudness:</source>
         <translation>统一响度：</translation>
     </message>

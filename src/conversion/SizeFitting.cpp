@@ -19,6 +19,10 @@ using Kind = MediaTracks::Kind;
 
 }  // namespace
 
+bool SizeFitting::CanFit(const QString& options) {
+    return CodecIn(SplitArguments(options).value_or(QStringList()), 'v') != QStringLiteral("copy");
+}
+
 SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& options,
                                      double seconds, int soundTracks) {
     Fitted fitted;
@@ -33,7 +37,7 @@ SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& op
         }
     }
     QString encoder = CodecIn(arguments, 'v');
-    if (encoder == QStringLiteral("copy")) {
+    if (!CanFit(options)) {
         fitted.refusal = Text::tr("A copy keeps its picture as it is, so it cannot be made to fit "
                                   "a size: choose a format that encodes the picture.");
         return fitted;

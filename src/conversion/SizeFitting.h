@@ -14,6 +14,9 @@ class SizeFitting {
   public:
     SizeFitting(qint64 limit, QString type) : limit_(limit), type_(std::move(type)) {}
 
+    // Whether a format's `options` can be made to fit a size: not a copy of the pictures.
+    static bool CanFit(const QString& options);
+
     // The format's `options` made to fit, for a source of `seconds` keeping `soundTracks` sound
     // tracks; or why the file cannot fit (a copy, or a limit too small to be watchable).
     struct Fitted {

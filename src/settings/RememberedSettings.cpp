@@ -2,6 +2,7 @@
 
 #include "formats/CustomFormat.h"
 #include "formats/LoudnessTarget.h"
+#include "formats/SizeLimit.h"
 #include "platform/UserFolders.h"
 #include "settings/CRegister.h"
 #include "settings/SettingsKeys.h"
@@ -75,6 +76,8 @@ RememberedSettings RememberedSettings::Defaults() {
     defaults.KeepEveryTrack = true;
     defaults.CheckByDecoding = false;
     defaults.KeepDates = false;
+    defaults.LimitSize = false;
+    defaults.MaxSize = QStringLiteral("25MB");  // what mail takes
     return defaults;
 }
 
@@ -108,6 +111,11 @@ RememberedSettings RememberedSettings::Load(const CRegister& reg) {
     // A value this program cannot take is as if none were stored: the sound left as it is.
     if (!LoudnessTarget::Parse(ValueOr(stored, "EvenLoudness", "Off"), &loaded.EvenLoudness)) {
         loaded.EvenLoudness.reset();
+    }
+    loaded.LimitSize = settings::ToBool(ValueOr(stored, "LimitSize", "False"));
+    loaded.MaxSize = ValueOr(stored, "MaxSize", "25MB").trimmed();
+    if (!SizeLimit::Parse(loaded.MaxSize)) {
+        loaded.MaxSize = QStringLiteral("25MB");
     }
     // Only a name the codec list could hold; anything else is read by position.
     for (const auto& [name, member] :
@@ -143,6 +151,8 @@ bool RememberedSettings::Save(const CRegister& reg, QString* error) const {
     values.append({QStringLiteral("CheckByDecoding"), settings::FromBool(CheckByDecoding.value_or(false))});
     values.append({QStringLiteral("KeepDates"), settings::FromBool(KeepDates.value_or(false))});
     values.append({QStringLiteral("EvenLoudness"), LoudnessTarget::Text(EvenLoudness)});
+    values.append({QStringLiteral("LimitSize"), settings::FromBool(LimitSize.value_or(false))});
+    values.append({QStringLiteral("MaxSize"), MaxSize});
     values.append({QStringLiteral("CVCodecName"), CVCodecName});
     values.append({QStringLiteral("CACodecName"), CACodecName});
     return reg.REGSaveSettings(settings::kRoot, settings::kSection, values, error);

@@ -42,6 +42,9 @@ struct RememberedSettings {
     std::optional<bool> KeepDates;
     // The loudness every result's sound is evened to (LUFS); none: left as it is.
     std::optional<double> EvenLoudness;
+    // Whether each result is made to fit a size, and the size ("25MB", as SizeLimit reads it).
+    std::optional<bool> LimitSize;
+    QString MaxSize;
     // The encoder names of the custom codecs, so a codec list edited since is not read by
     // position alone; empty in a file written before they were kept.
     QString CVCodecName;

@@ -22,6 +22,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -87,6 +88,13 @@ class frmMain : public QWidget {
     // list has no such item.
     bool SelectListIndex(QComboBox* list, int index);
     void BuildLoudnessChoice(QWidget* p);
+    void BuildSizeChoice(QWidget* p);
+    // The size choice follows the format: a copy cannot be made to fit.
+    void UpdateSizeChoice();
+    void SelectMaxSize(bool on, const QString& size);
+    QString ChosenMaxSize() const;
+    // The bytes each result may take, as chosen (0: any).
+    qint64 MaxSizeToFit() const;
     void SelectLoudness(std::optional<double> lufs);
     std::optional<double> ChosenLoudness() const;
     // Brings the presets (0) or the custom (1) frame to the front.
@@ -167,7 +175,10 @@ class frmMain : public QWidget {
     QLabel* lblFormat = nullptr;
     MyButton* cmdChangeFormat = nullptr;
     QComboBox* cmbFilesAtOnce = nullptr;
-    QComboBox* cmbEvenLoudness = nullptr;  // "Off", then the loudnesses offered  // "Auto", then 1 to 8 files at once
+    QComboBox* cmbEvenLoudness = nullptr;  // "Off", then the loudnesses offered
+    QCheckBox* chkLimitSize = nullptr;
+    QDoubleSpinBox* spnMaxSize = nullptr;
+    QComboBox* cmbSizeUnit = nullptr;      // MB, GB  // "Auto", then 1 to 8 files at once
     MyButton* cmdConvertSelected = nullptr;
     MyButton* cmdConvert = nullptr;
     QCheckBox* chkShutdown = nullptr;

@@ -107,6 +107,7 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
     batch_.SetCheckByDecoding(chkCheckByDecoding->isChecked());
     batch_.SetKeepDates(chkKeepDates->isChecked());
     batch_.SetLoudness(ChosenLoudness());
+    batch_.SetMaxSize(MaxSizeToFit());
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     // Kept before the first file starts: whatever ends the program, the batch can go on.
     keeper_.BatchStarted({ChosenParameters().options.value_or(QString()), OutputType(),

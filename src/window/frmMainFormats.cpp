@@ -1,6 +1,8 @@
 // The output-format half of the window: the format panel, the preset cascade, the custom fields.
+#include "conversion/SizeFitting.h"
 #include "formats/CustomFormat.h"
 #include "formats/LoudnessTarget.h"
+#include "formats/SizeLimit.h"
 #include "formats/OwnPresets.h"
 #include "platform/Dialogs.h"
 #include "platform/Notifier.h"
@@ -16,6 +18,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -97,7 +100,7 @@ QFormLayout* Form(QWidget* parent) {
 
 void frmMain::BuildFormatPanel() {
     frFormats = new MyFrame(tr("Output Video Formats"), this, 3);
-    frFormats->resize(TwipsRect(0, 0, 8280, 5010).size());
+    frFormats->resize(TwipsRect(0, 0, 8280, 5340).size());
     QWidget* p = frFormats;
     optFormat[0] = PlaceAuto(new QRadioButton(tr("Presets"), p), 315, 510);
     optFormat[1] = PlaceAuto(new QRadioButton(tr("Custom (Advanced)"), p), 2190, 540);
@@ -123,9 +126,10 @@ void frmMain::BuildFormatPanel() {
         tr("Each result is played through once, as fast as the computer can, before it takes its\n"
            "name; a result with a fault fails instead. Converting takes longer."));
     BuildLoudnessChoice(p);
-    cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 4545, 1605, 375);
-    cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 4545, 1605, 375);
-    cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 4545, 1605, 375);
+    BuildSizeChoice(p);
+    cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 4875, 1605, 375);
+    cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 4875, 1605, 375);
+    cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 4875, 1605, 375);
     cmdSavePreset->setToolTip(tr(
         "Keeps the custom format as a preset of your own, listed with the others. Your presets\n"
         "live in your own folder, where installing or upgrading the program never touches them."));
@@ -148,6 +152,7 @@ void frmMain::BuildFormatPanel() {
     connect(optFormat[0], &QRadioButton::toggled, this, [this](bool presets) {
         format_.presetMode = presets;
         cmdSavePreset->setEnabled(!presets);  // it keeps the custom format
+        UpdateSizeChoice();
     });
     cmdSavePreset->setEnabled(!optFormat[0]->isChecked());
     for (QComboBox* list : {cmbCategory, cmbOutVCodec, cmbOutFormat, cmbCustContainer, cmbCACodec,
@@ -361,6 +366,7 @@ void frmMain::ListSelectionChanged(QComboBox* list, int index) {
     }
     MirrorPresetLists();
     MirrorCustomFields();
+    UpdateSizeChoice();
 }
 
 void frmMain::SetCategory(const QString& sCat) {
@@ -399,6 +405,7 @@ FormatParameters frmMain::ChosenParameters() const {
 
 void frmMain::UpdateFormatLabel() {
     lblFormat->setText(format_.Summary());
+    UpdateSizeChoice();
 }
 
 void frmMain::ShowFormatFrame(int index) {
@@ -439,6 +446,65 @@ void frmMain::BuildLoudnessChoice(QWidget* p) {
         tr("Every result's sound is measured and brought to the same loudness, so that no file\n"
            "plays much louder or softer than the others; its peaks stay below -1 dBTP. Measuring\n"
            "adds a short pass before each file. A copy's sound is encoded to be evened."));
+}
+
+void frmMain::BuildSizeChoice(QWidget* p) {
+    chkLimitSize = PlaceAuto(new QCheckBox(tr("Largest result:"), p), 315, 4530);
+    spnMaxSize = Place(new QDoubleSpinBox(p), 2400, 4485, 1100, 330);
+    spnMaxSize->setRange(0.1, 9999);
+    spnMaxSize->setDecimals(1);
+    spnMaxSize->setAccessibleName(tr("Largest result, in the unit beside it"));
+    cmbSizeUnit = Place(new QComboBox(p), 3570, 4485, 900, 330);
+    cmbSizeUnit->addItem(tr("MB"), QStringLiteral("MB"));
+    cmbSizeUnit->addItem(tr("GB"), QStringLiteral("GB"));
+    cmbSizeUnit->setAccessibleName(tr("Unit of the largest result"));
+    const int right = chkLimitSize->geometry().right() + 6;
+    for (QWidget* field : {static_cast<QWidget*>(spnMaxSize), static_cast<QWidget*>(cmbSizeUnit)}) {
+        field->move(std::max(field->x(), right + (field == cmbSizeUnit ? spnMaxSize->width() + 4 : 0)),
+                    field->y());
+    }
+    const auto follow = [this] {
+        spnMaxSize->setEnabled(chkLimitSize->isEnabled() && chkLimitSize->isChecked());
+        cmbSizeUnit->setEnabled(spnMaxSize->isEnabled());
+    };
+    connect(chkLimitSize, &QCheckBox::toggled, this, follow);
+    follow();
+}
+
+void frmMain::UpdateSizeChoice() {
+    if (!chkLimitSize) {
+        return;  // the panel is still being built
+    }
+    // A copy keeps its pictures as they are: nothing about it can be made smaller.
+    const bool copies = !SizeFitting::CanFit(format_.Parameters().options.value_or(QString()));
+    chkLimitSize->setEnabled(!copies);
+    chkLimitSize->setToolTip(
+        copies ? tr("A copy keeps its pictures as they are, so it cannot be made to fit a size.")
+               : tr("Each result is made to fit this size: the picture's bit rate is worked out\n"
+                    "from it, and a result over it is encoded again smaller. A limit too small\n"
+                    "for a watchable picture is refused before anything is written."));
+    spnMaxSize->setEnabled(!copies && chkLimitSize->isChecked());
+    cmbSizeUnit->setEnabled(spnMaxSize->isEnabled());
+}
+
+void frmMain::SelectMaxSize(bool on, const QString& size) {
+    chkLimitSize->setChecked(on);
+    const qint64 bytes = SizeLimit::Parse(size).value_or(25'000'000);
+    const bool giga = bytes >= 1'000'000'000;
+    cmbSizeUnit->setCurrentIndex(giga ? 1 : 0);
+    spnMaxSize->setValue(static_cast<double>(bytes) / (giga ? 1e9 : 1e6));
+    UpdateSizeChoice();
+}
+
+QString frmMain::ChosenMaxSize() const {
+    return QString::number(spnMaxSize->value(), 'f', 1) + cmbSizeUnit->currentData().toString();
+}
+
+qint64 frmMain::MaxSizeToFit() const {
+    if (!chkLimitSize->isEnabled() || !chkLimitSize->isChecked()) {
+        return 0;
+    }
+    return SizeLimit::Parse(ChosenMaxSize()).value_or(0);
 }
 
 void frmMain::SelectLoudness(std::optional<double> lufs) {

@@ -82,6 +82,7 @@ void frmMain::ApplySettings(const RememberedSettings& values) {
         }
     }
     SelectLoudness(values.EvenLoudness);
+    SelectMaxSize(values.LimitSize.value_or(false), values.MaxSize);
     UpdateFormatLabel();
 }
 
@@ -102,6 +103,8 @@ RememberedSettings frmMain::CurrentSettings() const {
     values.CheckByDecoding = chkCheckByDecoding->isChecked();
     values.KeepDates = chkKeepDates->isChecked();
     values.EvenLoudness = ChosenLoudness();
+    values.LimitSize = chkLimitSize->isChecked();
+    values.MaxSize = ChosenMaxSize();
     values.CVCodecName = format_.VideoCodecName();
     values.CACodecName = format_.AudioCodecName();
     return values;

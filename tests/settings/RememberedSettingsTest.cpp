@@ -43,6 +43,8 @@ RememberedSettings Changed() {
     values.CheckByDecoding = true;
     values.KeepDates = true;
     values.EvenLoudness = -16.0;
+    values.LimitSize = true;
+    values.MaxSize = "1.5GB";
     values.CVCodecName = "libx264";
     values.CACodecName = "aac";
     return values;
@@ -139,7 +141,8 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     ASSERT_TRUE(Changed().Save(reg));
     QByteArray text = Read(File());
     for (const char* name : {"KeepEveryTrack=False", "CheckByDecoding=True", "KeepDates=True",
-                             "EvenLoudness=-16", "CVCodecName=libx264", "CACodecName=aac"}) {
+                             "EvenLoudness=-16", "LimitSize=True", "MaxSize=1.5GB",
+                             "CVCodecName=libx264", "CACodecName=aac"}) {
         ASSERT_TRUE(text.contains(name)) << name;
         text.replace(QByteArray("Fennick%20Reelwright\\Settings\\") + name + "\n", "");
     }
@@ -149,6 +152,8 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     expected.CheckByDecoding = false;
     expected.KeepDates = false;
     expected.EvenLoudness.reset();
+    expected.LimitSize = false;
+    expected.MaxSize = "25MB";
     expected.CVCodecName.clear();
     expected.CACodecName.clear();
     EXPECT_EQ(RememberedSettings::Load(reg), expected);
@@ -158,6 +163,11 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     for (const char* loudness : {"-40", "0", "loud", "-16 -f null"}) {
         Write(File(), text + "Fennick%20Reelwright\\Settings\\EvenLoudness=" + loudness + "\n");
         EXPECT_EQ(RememberedSettings::Load(reg).EvenLoudness, std::nullopt) << loudness;
+    }
+    // A size without its unit, or one that is an option, is the first start's.
+    for (const char* size : {"25", "25MB -f null", ""}) {
+        Write(File(), text + "Fennick%20Reelwright\\Settings\\MaxSize=" + size + "\n");
+        EXPECT_EQ(RememberedSettings::Load(reg).MaxSize, "25MB") << size;
     }
     Write(File(), text + "Fennick%20Reelwright\\Settings\\EvenLoudness=-18.5\n");
     EXPECT_EQ(RememberedSettings::Load(reg).EvenLoudness, -18.5);

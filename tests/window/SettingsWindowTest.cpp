@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -90,7 +91,19 @@ TEST_F(SettingsWindowTest, SaveThenLoadRestoresEveryRememberedControl) {
     window->chkKeepEveryTrack->setChecked(false);
     window->chkCheckByDecoding->setChecked(true);
     window->chkKeepDates->setChecked(true);
+    // Loudness and size are off at first, and kept once chosen.
+    EXPECT_EQ(window->cmbEvenLoudness->currentIndex(), 0);
+    EXPECT_FALSE(window->chkLimitSize->isChecked());
+    EXPECT_FALSE(window->spnMaxSize->isEnabled());
+    window->cmbEvenLoudness->setCurrentIndex(2);
+    window->chkLimitSize->setChecked(true);
+    EXPECT_TRUE(window->spnMaxSize->isEnabled());
+    window->spnMaxSize->setValue(1.5);
+    window->cmbSizeUnit->setCurrentIndex(1);
+    EXPECT_EQ(window->MaxSizeToFit(), 1'500'000'000);
     ASSERT_TRUE(window->close());
+    EXPECT_EQ(Stored("EvenLoudness"), "-16");
+    EXPECT_EQ(Stored("MaxSize"), "1.5GB");
     EXPECT_EQ(Stored("optFormat"), "1");
     EXPECT_EQ(Stored("KeepEveryTrack"), "False");
     EXPECT_EQ(Stored("cmbCVSize"), "27");
@@ -119,7 +132,27 @@ TEST_F(SettingsWindowTest, SaveThenLoadRestoresEveryRememberedControl) {
     EXPECT_FALSE(window->chkKeepEveryTrack->isChecked());
     EXPECT_TRUE(window->chkCheckByDecoding->isChecked());
     EXPECT_TRUE(window->chkKeepDates->isChecked());
+    EXPECT_EQ(window->cmbEvenLoudness->currentText(), "Web and podcasts (-16 LUFS)");
+    EXPECT_TRUE(window->chkLimitSize->isChecked());
+    EXPECT_EQ(window->ChosenMaxSize(), "1.5GB");
     EXPECT_TRUE(window->lblFormat->text().startsWith("Container:MP4, Video Codec:"));
+}
+
+// A copy keeps its pictures as they are: no size can be chosen for it, and the box says why.
+TEST_F(SettingsWindowTest, ACopyCannotBeMadeToFitASize) {
+    window->chkLimitSize->setChecked(true);
+    EXPECT_GT(window->MaxSizeToFit(), 0);
+    window->cmbCategory->setCurrentIndex(
+        window->cmbCategory->findText("Same Quality, New Container"));
+    window->cmbOutVCodec->setCurrentIndex(
+        window->cmbOutVCodec->findText("Copy as it is: no re-encoding, about the same size"));
+    EXPECT_FALSE(window->chkLimitSize->isEnabled());
+    EXPECT_FALSE(window->spnMaxSize->isEnabled());
+    EXPECT_TRUE(window->chkLimitSize->toolTip().contains("cannot be made to fit a size"));
+    EXPECT_EQ(window->MaxSizeToFit(), 0);
+    window->cmbCategory->setCurrentIndex(0);
+    EXPECT_TRUE(window->chkLimitSize->isEnabled());
+    EXPECT_GT(window->MaxSizeToFit(), 0);
 }
 
 TEST_F(SettingsWindowTest, AStrangeModeChangesNeitherModeNorFrameAndTheRestLoads) {
