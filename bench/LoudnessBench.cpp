@@ -4,6 +4,8 @@
 // pairs taken in turn. Three pairs each; medians of the ratios.
 //
 //   bench_loudness [SECONDS]
+#include "Timed.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,32 +17,6 @@
 #include <vector>
 
 namespace {
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Runs a program to its end; seconds it took, or -1 when it failed.
-double Timed(const QString& program, const QStringList& arguments, const QString& home = {}) {
-    QProcess process;
-    if (!home.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home);
-        process.setProcessEnvironment(environment);
-    }
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, arguments);
-    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
-        std::fprintf(stderr, "failed: %s %s\n", qPrintable(program),
-                     qPrintable(arguments.join(u' ')));
-        return -1;
-    }
-    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
-}
 
 struct Pairing {
     const char* name;
@@ -56,7 +32,7 @@ int main(int argc, char* argv[]) {
     const QString cli = QCoreApplication::applicationDirPath() + "/../src/app/reelwright-cli";
     QTemporaryDir work;
     const QString source = work.filePath("clip.mkv");
-    if (Timed("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+    if (bench::Timed("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
                          QStringLiteral("testsrc2=s=1280x720:r=25:d=%1").arg(seconds), "-f",
                          "lavfi", "-i",
                          QStringLiteral("anoisesrc=c=pink:a=0.2:d=%1,pan=stereo|c0=c0|c1=c0")
@@ -82,7 +58,7 @@ int main(int argc, char* argv[]) {
                     arguments.prepend("-16");
                     arguments.prepend("--loudness");
                 }
-                times[evened] = Timed(cli, arguments, work.filePath("home"));
+                times[evened] = bench::Timed(cli, arguments, work.filePath("home"));
                 QDir(out).removeRecursively();
             }
             ratios.push_back(times[1] / times[0]);
@@ -90,7 +66,7 @@ int main(int argc, char* argv[]) {
                         times[1]);
         }
         std::printf("%s: evened loudness takes %.3f of the time without it\n", pairing.name,
-                    Median(ratios));
+                    bench::Median(ratios));
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "plan/FixedFrame.h"
 
+#include "plan/PicturePlan.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -13,17 +15,6 @@ struct Text {
 
 constexpr double kNarrow = 4.0 / 3.0;
 constexpr double kWide = 16.0 / 9.0;
-
-// The value of the last of `name` among the arguments.
-QString ValueOf(const QStringList& arguments, const QString& name) {
-    QString value;
-    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == name) {
-            value = arguments[i + 1];
-        }
-    }
-    return value;
-}
 
 // Shapes this close are shown as they are: bars of a few lines would be all the difference.
 constexpr double kCloseEnough = 1.04;
@@ -45,7 +36,7 @@ int Even(double value, int step) {
 }  // namespace
 
 std::optional<FixedFrame> FixedFrame::Of(const QStringList& arguments) {
-    const QString target = ValueOf(arguments, QStringLiteral("-target"));
+    const QString target = OptionValue(arguments, {QStringLiteral("-target")});
     const bool pal = !target.contains(QStringLiteral("ntsc"));
     const double rate = pal ? 25.0 : 30000.0 / 1001.0;
     if (target.endsWith(QStringLiteral("svcd"))) {
@@ -58,7 +49,7 @@ std::optional<FixedFrame> FixedFrame::Of(const QStringList& arguments) {
         return FixedFrame{720, pal ? 576 : 480, rate, true};
     }
     // H.263 writes a handful of sizes alone; QCIF is what old phones show.
-    if (ValueOf(arguments, QStringLiteral("-s")) == QStringLiteral("qcif")) {
+    if (OptionValue(arguments, {QStringLiteral("-s")}) == QStringLiteral("qcif")) {
         return FixedFrame{176, 144, 0, false};
     }
     return std::nullopt;

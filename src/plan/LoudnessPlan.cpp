@@ -35,21 +35,6 @@ const QStringList kSoundOptions{"-b:a",       "-ab",       "-q:a",        "-aq",
 
 const QStringList kLossless{"flac", "alac", "wavpack", "tta", "truehd", "mlp", "s302m"};
 
-QString Value(const QStringList& arguments, const QStringList& names) {
-    for (qsizetype i = arguments.size() - 2; i >= 0; --i) {
-        if (names.contains(arguments[i])) {
-            return arguments[i + 1];
-        }
-    }
-    return QString();
-}
-
-QString UsualLayout(int channels) {
-    static const char* const kUsual[] = {"", "mono", "stereo", "3.0", "quad", "5.0",
-                                         "5.1", "6.1", "7.1"};
-    return channels > 0 && channels <= 8 ? QString::fromLatin1(kUsual[channels]) : QString();
-}
-
 QString Lufs(double value) {
     //: A loudness, such as "-16.0 LUFS".
     return Text::tr("%1 LUFS").arg(value, 0, 'f', 1);
@@ -103,7 +88,7 @@ Encoding EncodingOf(const QStringList& arguments, const ContainerRules& rules, b
                 encoding.options << arguments[i] << arguments[i + 1];
             }
         }
-        const QString target = Value(arguments, {QStringLiteral("-target")});
+        const QString target = OptionValue(arguments, {QStringLiteral("-target")});
         if (!target.isEmpty() && !encoding.options.contains(QStringLiteral("-b:a"))) {
             const bool disc = !target.endsWith(QStringLiteral("vcd"));
             encoding.options << QStringLiteral("-b:a")
@@ -133,7 +118,7 @@ bool FiltersItself(const QStringList& arguments) {
 QString Shaping(const MediaTracks::Track& sound, const QStringList& arguments,
                 const QString& layoutFilter) {
     const QString own =
-        Value(arguments, {QStringLiteral("-af"), QStringLiteral("-filter:a")});
+        OptionValue(arguments, {QStringLiteral("-af"), QStringLiteral("-filter:a")});
     if (!own.isEmpty()) {
         return own;
     }
@@ -143,8 +128,8 @@ QString Shaping(const MediaTracks::Track& sound, const QStringList& arguments,
     // The encoder's own mix down comes after every filter: measured and evened, the sound is
     // mixed down first, as the encoder would.
     const int asked =
-        Value(arguments, {QStringLiteral("-ac"), QStringLiteral("-ac:a")}).toInt();
-    const QString layout = UsualLayout(asked);
+        OptionValue(arguments, {QStringLiteral("-ac"), QStringLiteral("-ac:a")}).toInt();
+    const QString layout = SoundLayout::UsualLayout(asked);
     if (asked > 0 && asked != sound.channels && !layout.isEmpty()) {
         return QStringLiteral("aformat=channel_layouts=") + layout;
     }
@@ -157,11 +142,11 @@ QString LayoutAfter(const MediaTracks::Track& sound, const QString& shaping) {
     if (match.hasMatch()) {
         return match.captured(1);
     }
-    return sound.channelLayout.isEmpty() ? UsualLayout(sound.channels) : sound.channelLayout;
+    return sound.channelLayout.isEmpty() ? SoundLayout::UsualLayout(sound.channels) : sound.channelLayout;
 }
 
 int RateFor(const MediaTracks::Track& sound, const QStringList& arguments) {
-    const int asked = Value(arguments, {QStringLiteral("-ar"), QStringLiteral("-ar:a")}).toInt();
+    const int asked = OptionValue(arguments, {QStringLiteral("-ar"), QStringLiteral("-ar:a")}).toInt();
     if (asked > 0) {
         return asked;
     }

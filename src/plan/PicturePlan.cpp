@@ -17,17 +17,6 @@ const QStringList kHdrEncoders{"libx265",   "libsvtav1", "libaom-av1", "librav1e
 const QStringList kFullRangeEncoders{"mjpeg",    "ffv1", "huffyuv", "ffvhuff", "png",
                                      "rawvideo", "gif",  "apng",    "utvideo"};
 
-// The value of the last of `names` among the arguments, as the encoder takes it.
-QString ValueOf(const QStringList& arguments, const QStringList& names) {
-    QString value;
-    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
-        if (names.contains(arguments[i])) {
-            value = arguments[i + 1];
-        }
-    }
-    return value;
-}
-
 QString Number(double value) {
     return QString::number(value, 'f', 4).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
 }
@@ -100,9 +89,19 @@ bool EightBit(const QString& format) {
 
 }  // namespace
 
+QString OptionValue(const QStringList& arguments, const QStringList& names) {
+    QString value;
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        if (names.contains(arguments[i])) {
+            value = arguments[i + 1];
+        }
+    }
+    return value;
+}
+
 QString CodecIn(const QStringList& arguments, char kind) {
     const QString letter = QString(QChar::fromLatin1(kind));
-    return ValueOf(arguments,
+    return OptionValue(arguments,
                    {QStringLiteral("-c"), QStringLiteral("-codec"), QStringLiteral("-c:") + letter,
                     QStringLiteral("-codec:") + letter, u'-' + letter + QStringLiteral("codec")});
 }
@@ -110,7 +109,7 @@ QString CodecIn(const QStringList& arguments, char kind) {
 PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
     Format format;
     format.codec = CodecIn(arguments, 'v');
-    const QString target = ValueOf(arguments, {"-target"});
+    const QString target = OptionValue(arguments, {"-target"});
     if (!target.isEmpty()) {
         format.pal = !target.contains(QStringLiteral("ntsc"));
         // DVD and its kin are interlaced by nature; VCD is MPEG-1, progressive.
@@ -126,15 +125,15 @@ PicturePlan::Format PicturePlan::Format::Of(const QStringList& arguments) {
     // the full range.
     const bool lossless =
         (format.codec == QStringLiteral("libx264") || format.codec == QStringLiteral("libx265")) &&
-        (ValueOf(arguments, {"-qp", "-qp:v"}) == QStringLiteral("0") ||
-         ValueOf(arguments, {"-crf", "-crf:v"}) == QStringLiteral("0") ||
-         ValueOf(arguments, {"-x265-params"}).contains(QStringLiteral("lossless=1")));
+        (OptionValue(arguments, {"-qp", "-qp:v"}) == QStringLiteral("0") ||
+         OptionValue(arguments, {"-crf", "-crf:v"}) == QStringLiteral("0") ||
+         OptionValue(arguments, {"-x265-params"}).contains(QStringLiteral("lossless=1")));
     format.holdsHdr =
         lossless || kHdrEncoders.contains(format.codec) ||
         (format.codec == QStringLiteral("dnxhd") &&
-         ValueOf(arguments, {"-profile:v", "-profile"}).contains(QStringLiteral("hqx")));
+         OptionValue(arguments, {"-profile:v", "-profile"}).contains(QStringLiteral("hqx")));
     format.keepsFullRange = lossless || kFullRangeEncoders.contains(format.codec);
-    format.pixelFormat = ValueOf(arguments, {"-pix_fmt", "-pix_fmt:v"});
+    format.pixelFormat = OptionValue(arguments, {"-pix_fmt", "-pix_fmt:v"});
     format.frame = FixedFrame::Of(arguments);
     return format;
 }

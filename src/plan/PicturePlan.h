@@ -14,6 +14,9 @@ namespace reelwright {
 // The codec the options give tracks of a kind ('v' or 'a'): the last option that reaches them, as
 // the encoder takes it; empty when none does.
 QString CodecIn(const QStringList& arguments, char kind);
+// The value of the last of `names` among the arguments, as the encoder takes it; empty when none
+// is there.
+QString OptionValue(const QStringList& arguments, const QStringList& names);
 
 // How one picture track is shown as its source meant it, in the format chosen: HDR brought to
 // standard range for a format whose players expect it (or kept, 10-bit with its metadata, where

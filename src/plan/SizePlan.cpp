@@ -38,15 +38,6 @@ double RateOf(const QString& text) {
     return match.captured(1).toDouble() * (unit == "k" ? 1e3 : unit == "m" ? 1e6 : 1.0);
 }
 
-QString Value(const QStringList& arguments, const QStringList& names) {
-    for (qsizetype i = arguments.size() - 2; i >= 0; --i) {
-        if (names.contains(arguments[i])) {
-            return arguments[i + 1];
-        }
-    }
-    return QString();
-}
-
 // Whether an option sets the picture's rate control: "-crf", "-b:v", "-q:v:0" and the like.
 bool IsRateControl(const QString& argument) {
     static const QRegularExpression kRateControl(QStringLiteral(
@@ -113,7 +104,7 @@ double SoundBitRate(const QStringList& arguments, int tracks, int channels) {
     if (tracks <= 0 || arguments.contains(QStringLiteral("-an"))) {
         return 0;
     }
-    const double given = RateOf(Value(arguments, {"-b:a", "-ab", "-b:a:0"}));
+    const double given = RateOf(OptionValue(arguments, {"-b:a", "-ab", "-b:a:0"}));
     if (given > 0) {
         return given * tracks;
     }

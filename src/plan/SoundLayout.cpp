@@ -58,13 +58,6 @@ QStringList Twins(const QString& layout) {
     return {layout};
 }
 
-// The layout a file that gives only a count of channels is played as.
-QString UsualLayout(int channels) {
-    static const char* const kUsual[] = {"", "mono", "stereo", "3.0", "quad", "5.0",
-                                         "5.1", "6.1", "7.1"};
-    return channels > 0 && channels <= 8 ? QString::fromLatin1(kUsual[channels]) : QString();
-}
-
 QString Readable(const QString& encoder) {
     static const QHash<QString, QString> kNames{
         {"aac", "AAC"},      {"libopus", "Opus"}, {"libvorbis", "Vorbis"}, {"ac3", "AC-3"},
@@ -113,6 +106,12 @@ QString SoundLayout::EncoderIn(const QStringList& arguments) {
     }
     const QString& kind = arguments[target + 1];
     return kind.endsWith(QStringLiteral("vcd")) ? QStringLiteral("mp2") : QStringLiteral("ac3");
+}
+
+QString SoundLayout::UsualLayout(int channels) {
+    static const char* const kUsual[] = {"", "mono", "stereo", "3.0", "quad", "5.0",
+                                         "5.1", "6.1", "7.1"};
+    return channels > 0 && channels <= 8 ? QString::fromLatin1(kUsual[channels]) : QString();
 }
 
 QString SoundLayout::EncoderName(const QString& encoder) {

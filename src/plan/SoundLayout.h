@@ -23,6 +23,8 @@ struct SoundLayout {
                            const QStringList& arguments);
     // The encoder the format's options give sound tracks (a DVD or VCD target brings its own).
     static QString EncoderIn(const QStringList& arguments);
+    // The layout a file that gives only a count of channels is played as ("5.1" for six).
+    static QString UsualLayout(int channels);
     // An encoder as the user knows its codec: "AAC" for aac.
     static QString EncoderName(const QString& encoder);
 };
