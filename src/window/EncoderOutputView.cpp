@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace reelwright {
@@ -31,6 +32,8 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setPlainText(content);
     text_->moveCursor(QTextCursor::End);
+    //: What a screen reader calls the encoder's text.
+    text_->setAccessibleName(tr("What the encoder said"));
 
     auto* copy = new MyButton(tr("Copy All"), this);
     auto* close = new MyButton(tr("Close"), this);
@@ -56,6 +59,15 @@ EncoderOutputView::EncoderOutputView(const QString& fileName, const QString& log
     layout->addLayout(buttons);
     // Its size as shown, so that it can be placed before it is shown.
     resize(QSize(720, 480).expandedTo(minimumSizeHint()));
+}
+
+void EncoderOutputView::keyPressEvent(QKeyEvent* event) {
+    // Escape closes it, as it closes any window of its kind.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString EncoderOutputView::Text() const {

@@ -21,6 +21,9 @@ class EncoderOutputView : public QWidget {
                       QWidget* parent = nullptr);
     QString Text() const;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QPlainTextEdit* text_;
 };
