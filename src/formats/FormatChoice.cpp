@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+
 namespace reelwright {
 namespace {
 
@@ -187,8 +189,15 @@ QString FormatChoice::RemoveChosenPreset() {
         return Text::tr("The preset could not be removed from %1: %2")
             .arg(QDir::toNativeSeparators(ownPath_), error);
     }
+    // The one that followed it in its category is chosen next (the one before, when it was
+    // the last); another category only when none is left in this one.
+    const QString category = Category();
+    const int position = label_;
     presets_.SetOwn(OwnPresets::Load(ownPath_).entries);
     RelistPresets();
+    if (Category() == category && !labels_.isEmpty()) {
+        SelectLabel(std::clamp(position, 0, static_cast<int>(labels_.size()) - 1));
+    }
     return QString();
 }
 

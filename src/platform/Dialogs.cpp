@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace reelwright {
 namespace {
@@ -17,6 +18,7 @@ class CancellingDialogs final : public Dialogs {
     QStringList OpenFiles(QWidget*, const QString&, const QString&, bool) override { return {}; }
     QString BrowseForFolder(QWidget*, const QString&) override { return {}; }
     bool AskPresetName(QWidget*, const QStringList&, QString*, QString*) override { return false; }
+    bool Confirm(QWidget*, const QString&, const QString&) override { return false; }
 };
 
 CancellingDialogs g_cancelling;
@@ -53,6 +55,11 @@ QStringList FileDialogs::OpenFiles(QWidget* owner, const QString& title, const Q
 
 QString FileDialogs::BrowseForFolder(QWidget* owner, const QString& title) {
     return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(owner, title));
+}
+
+bool FileDialogs::Confirm(QWidget* owner, const QString& title, const QString& question) {
+    return QMessageBox::question(owner, title, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool FileDialogs::AskPresetName(QWidget* owner, const QStringList& categories, QString* category,

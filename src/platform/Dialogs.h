@@ -21,6 +21,9 @@ class Dialogs {
     // a preset of one's own; false when cancelled.
     virtual bool AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
                                QString* label) = 0;
+    // Whether the user goes on with what `question` asks (No is the default); false when
+    // cancelled.
+    virtual bool Confirm(QWidget* owner, const QString& title, const QString& question) = 0;
 
     static Dialogs& Current();
     static Dialogs* Install(Dialogs* dialogs);
@@ -34,6 +37,7 @@ class FileDialogs final : public Dialogs {
     QString BrowseForFolder(QWidget* owner, const QString& title) override;
     bool AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
                        QString* label) override;
+    bool Confirm(QWidget* owner, const QString& title, const QString& question) override;
 };
 
 }  // namespace reelwright

@@ -328,6 +328,12 @@ void frmMain::cmdSavePreset_Click() {
 }
 
 void frmMain::cmdRemovePreset_Click() {
+    //: %1 is a preset's name, %2 its category.
+    const QString question = tr("Remove your preset \"%1\" from \"%2\"? This cannot be undone.")
+                                 .arg(format_.Label(), format_.Category());
+    if (!Dialogs::Current().Confirm(this, tr("Remove Preset"), question)) {
+        return;
+    }
     if (const QString problem = format_.RemoveChosenPreset(); !problem.isEmpty()) {
         Notifier::Current().Show(problem, MessageIcon::Warning);
     }

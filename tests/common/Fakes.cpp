@@ -101,6 +101,16 @@ bool ScriptedDialogs::AskPresetName(QWidget*, const QStringList& categories, QSt
     return true;
 }
 
+bool ScriptedDialogs::Confirm(QWidget*, const QString&, const QString& question) {
+    questions << question;
+    if (confirmAnswers.empty()) {
+        return false;
+    }
+    const bool yes = confirmAnswers.front();
+    confirmAnswers.erase(confirmAnswers.begin());
+    return yes;
+}
+
 RecordingNotifications::RecordingNotifications()
     : previous_(DesktopNotifications::Install(this)) {}
 RecordingNotifications::~RecordingNotifications() {

@@ -89,7 +89,11 @@ class ScriptedDialogs final : public Dialogs {
     QString BrowseForFolder(QWidget* owner, const QString& title) override;
     bool AskPresetName(QWidget* owner, const QStringList& categories, QString* category,
                        QString* label) override;
+    bool Confirm(QWidget* owner, const QString& title, const QString& question) override;
     std::vector<QStringList> fileAnswers;
+    // Each a yes or a no; none left: cancelled. The questions asked, in order.
+    std::vector<bool> confirmAnswers;
+    QStringList questions;
     // Each a category and a name; none left: cancelled.
     std::vector<std::pair<QString, QString>> presetNameAnswers;
     QStringList offeredCategories;

@@ -176,6 +176,24 @@ TEST_F(OwnFormats, APresetOfOnesOwnIsListedUsedAndRemoved) {
     EXPECT_TRUE(notifier.messages.empty()) << notifier.Texts().join("\n").toStdString();
 }
 
+// Removed, a preset gives its place to the one that followed it in its category (the one before,
+// when it was the last), never to another category's while one is left in its own.
+TEST_F(OwnFormats, ARemovedPresetGivesItsPlaceToItsNeighbour) {
+    Custom(7, 2, 2);
+    QString note;
+    for (const char* label : {"One", "Two", "Three"}) {
+        ASSERT_EQ(choice.SaveOwnPreset("Mine", label, &note), "");
+    }
+    ASSERT_TRUE(choice.SelectPreset("Mine", "Two"));
+    EXPECT_EQ(choice.RemoveChosenPreset(), "");
+    EXPECT_EQ(choice.Category(), "Mine");
+    EXPECT_EQ(choice.Label(), "Three");
+    EXPECT_EQ(choice.RemoveChosenPreset(), "");
+    EXPECT_EQ(choice.Label(), "One");
+    EXPECT_EQ(choice.RemoveChosenPreset(), "");
+    EXPECT_NE(choice.Category(), "Mine");  // none left there
+}
+
 TEST_F(OwnFormats, ANameMustKeepToTheCataloguesRules) {
     Custom(7, 1, 0);
     const struct {

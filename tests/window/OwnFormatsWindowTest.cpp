@@ -86,7 +86,17 @@ TEST_F(OwnFormatsWindowTest, APresetOfOnesOwnIsSavedListedKeptAndRemoved) {
     EXPECT_EQ(window->GetParamaters(), "-acodec copy -vcodec copy");
     EXPECT_TRUE(window->cmdRemovePreset->isEnabled());
 
+    // Asked first, naming it: no keeps it.
+    dialogs.confirmAnswers = {false};
+    QTest::mouseClick(window->cmdRemovePreset, Qt::LeftButton);
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains("\"Living room\" from \"TV\""))
+        << dialogs.questions[0].toStdString();
+    EXPECT_EQ(OwnPresets::Load(OwnPresets::DefaultPath()).entries.size(), 1u);
+    EXPECT_EQ(window->cmbOutVCodec->currentText(), "Living room");
+
     // Removed from the panel; a shipped preset cannot be.
+    dialogs.confirmAnswers = {true};
     QTest::mouseClick(window->cmdRemovePreset, Qt::LeftButton);
     EXPECT_EQ(window->cmbCategory->findText("TV"), -1);
     EXPECT_FALSE(window->cmdRemovePreset->isEnabled());
