@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cerrno>
@@ -63,6 +64,80 @@ QString OwnPresets::DefaultPath() {
 
 namespace {
 
+// A file of one's own read as XML; false and `error` (where, and what) when it is not.
+bool ReadAsXml(const QString& text, std::vector<PresetEntry>* entries, QString* error) {
+    std::vector<PresetEntry> found;
+    QXmlStreamReader xml(text);
+    PresetEntry entry;
+    const std::pair<const char16_t*, QString PresetEntry::*> fields[] = {
+        {u"label", &PresetEntry::label},
+        {u"params", &PresetEntry::params},
+        {u"extension", &PresetEntry::extension},
+        {u"category", &PresetEntry::category}};
+    bool rooted = false;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (xml.isStartElement() && !rooted) {
+            rooted = true;
+            if (xml.name() != u"presets") {
+                //: %1 is the name of the first element of a file that should list presets.
+                *error = Message::tr("it lists no presets: it begins with <%1>, not <presets>")
+                             .arg(xml.name().toString());
+                return false;
+            }
+        } else if (xml.isStartElement() && xml.name() == u"preset") {
+            entry = PresetEntry();
+        } else if (xml.isStartElement()) {
+            for (const auto& [name, member] : fields) {
+                if (xml.name() == QStringView(name)) {
+                    entry.*member = xml.readElementText().trimmed();
+                }
+            }
+        } else if (xml.isEndElement() && xml.name() == u"preset") {
+            if (entry.label.isEmpty() || entry.params.isEmpty() || entry.extension.isEmpty() ||
+                entry.category.isEmpty()) {
+                //: %1 is a line number of the file of one's own presets.
+                *error = Message::tr("the preset that ends on line %1 lacks its label, params, "
+                                     "extension or category")
+                             .arg(xml.lineNumber());
+                return false;
+            }
+            found.push_back(entry);
+        }
+    }
+    if (xml.hasError()) {
+        //: %1 and %2 are a line and a column of the file; %3 what the XML reader found there.
+        *error = Message::tr("line %1, column %2: %3")
+                     .arg(xml.lineNumber())
+                     .arg(xml.columnNumber())
+                     .arg(xml.errorString());
+        return false;
+    }
+    *entries = std::move(found);
+    return true;
+}
+
+// A damaged file is set aside, so that it is not written over, and said with what is wrong.
+void SetAside(const QString& path, const QString& error, OwnPresets::Read* read) {
+    const QString shown = QDir::toNativeSeparators(path);
+    read->entries.clear();
+    const QString aside = AsideName(path);
+    if (QFile::rename(path, aside)) {
+        //: %1 is the file of the user's own presets, %2 what is wrong in it, %3 the name it
+        //: was given.
+        read->problem = Message::tr("Your own presets in %1 are damaged (%2). The file was set "
+                                    "aside as %3; the presets that come with the program are "
+                                    "listed.")
+                            .arg(shown, error, QDir::toNativeSeparators(aside));
+        return;
+    }
+    // Left where it is, it must not be written over.
+    read->unreadable = true;
+    //: %1 is the file of the user's own presets, %2 what is wrong in it.
+    read->problem = Message::tr("Your own presets in %1 are damaged (%2) and could not be set "
+                                "aside, so they are not listed.")
+                        .arg(shown, error);
+}
+
 // What the file holds, every preset in it.
 OwnPresets::Read ReadFile(const QString& path) {
     OwnPresets::Read read;
@@ -92,32 +167,20 @@ OwnPresets::Read ReadFile(const QString& path) {
     file.close();
     PresetCatalogue catalogue;
     QString error;
-    if (catalogue.Scan(text, &error) == PresetCatalogue::Outcome::Failed) {
-        const QString aside = AsideName(path);
-        if (QFile::rename(path, aside)) {
-            //: %1 is the file of the user's own presets, %2 what is wrong in it, %3 the name it
-            //: was given.
-            read.problem = Message::tr(
-                               "Your own presets in %1 are damaged (%2). The file was set "
-                               "aside as %3; the presets that come with the program are "
-                               "listed.")
-                               .arg(shown, error, QDir::toNativeSeparators(aside));
-        } else {
-            // Left where it is, it must not be written over.
-            read.unreadable = true;
-            //: %1 is the file of the user's own presets, %2 what is wrong in it.
-            read.problem = Message::tr(
-                               "Your own presets in %1 are damaged (%2) and could not be set "
-                               "aside, so they are not listed.")
-                               .arg(shown, error);
-        }
-        return read;
-    }
-    // A catalogue without an entry scans as one empty slot.
-    for (const PresetEntry& entry : catalogue.Entries()) {
-        if (!entry.category.isEmpty()) {
+    const bool scanned = catalogue.Scan(text, &error) != PresetCatalogue::Outcome::Failed;
+    for (const PresetEntry& entry : scanned ? catalogue.Entries() : std::vector<PresetEntry>()) {
+        if (!entry.category.isEmpty()) {  // a catalogue without an entry scans as one empty slot
             read.entries.push_back(entry);
         }
+    }
+    // What the strict reading of the shipped catalogue misses (a file written by hand, with
+    // other line endings or a declared encoding) is read as the XML it is, or said precisely.
+    if (!scanned || (read.entries.empty() && text.contains(QStringLiteral("<preset")))) {
+        QString xmlError;
+        if (ReadAsXml(text, &read.entries, &xmlError)) {
+            return read;
+        }
+        SetAside(path, scanned || error.isEmpty() ? xmlError : error, &read);
     }
     return read;
 }

@@ -224,6 +224,36 @@ TEST_F(OwnFormats, ANameMustKeepToTheCataloguesRules) {
 // Presets are shared. One whose params name a second output (which the encoder, told -y, writes
 // over) or read another input is left out when one's own presets are read, said once by name and
 // reason, and kept in the file: saving another preset does not drop it.
+// A file of one's own written by hand is read as the XML it is: lines ending in LF, a declared
+// encoding, spaces and entities; one that is not XML is said precisely, never listed as empty.
+TEST_F(OwnFormats, AHandWrittenFileIsReadAsTheXmlItIs) {
+    QDir().mkpath(QFileInfo(ownPath).path());
+    test::WriteFile(dir, "data/reelwright/presets.xml",
+                    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                    "<presets>\n"
+                    "  <preset>\n"
+                    "    <label>Phone &amp; tablet</label>\n"
+                    "    <params>-c:v libx264 -crf 26 -c:a aac</params>\n"
+                    "    <extension>mp4</extension>\n"
+                    "    <category>Mine</category>\n"
+                    "  </preset>\n"
+                    "</presets>\n");
+    OwnPresets::Read read = OwnPresets::Load(ownPath);
+    ASSERT_EQ(read.entries.size(), 1u) << read.problem.toStdString();
+    EXPECT_EQ(read.entries[0].label, "Phone & tablet");
+    EXPECT_EQ(read.entries[0].params, "-c:v libx264 -crf 26 -c:a aac");
+    EXPECT_EQ(read.entries[0].category, "Mine");
+    EXPECT_TRUE(read.problem.isEmpty()) << read.problem.toStdString();
+
+    test::WriteFile(dir, "data/reelwright/presets.xml",
+                    "<?xml version=\"1.0\"?>\n<presets>\n  <preset>\n"
+                    "    <label>Broken</label>\n    <params>-c:v libx264</params>\n"
+                    "  </presets>\n");
+    read = OwnPresets::Load(ownPath);
+    EXPECT_TRUE(read.entries.empty());
+    EXPECT_TRUE(read.problem.contains("line 6")) << read.problem.toStdString();
+}
+
 TEST_F(OwnFormats, APresetThatIsMoreThanOptionsIsLeftOutAndSaidOnce) {
     QDir().mkpath(QFileInfo(ownPath).path());
     test::WriteFile(
