@@ -47,15 +47,15 @@ bool FileConversion::Prepare() {
     facts.LookForFields(request_.source,
                         TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
     options_ = request_.options;
-    plan_ = TrackPlan::Make(facts, type, options_, request_.tracks, request_.loudness);
-    source_ = facts.tracks;
     facts_ = facts;
+    Replan();
+    source_ = facts.tracks;
     if (const std::optional<QString>& refusal = plan_.Refusal()) {
         outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
         return false;
     }
     // Refused before anything is written when the file cannot fit.
-    if (request_.maxSize > 0 && !FitSize(facts)) {
+    if (request_.maxSize > 0 && !FitSize()) {
         return false;
     }
     if (!MakeResultFile()) {
@@ -83,6 +83,11 @@ bool FileConversion::Prepare() {
         ConnectLog(*look_);
     }
     return true;
+}
+
+void FileConversion::Replan() {
+    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_, request_.tracks,
+                            request_.loudness);
 }
 
 void FileConversion::PrepareMeasuring() {
@@ -145,8 +150,7 @@ FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
         facts_.limiterTrials[stream] =
             LoudnessPlan::NextTrial(plan_.LimiterTrials().at(stream), gave, *request_.loudness);
     }
-    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_,
-                            request_.tracks, request_.loudness);
+    Replan();
     // A limiter's settings are tried, as encoded, until what they give is right; then the
     // best that was tried is kept.
     if (!plan_.SoundsToTry().empty() && trials_ < LoudnessPlan::kTrials) {
@@ -158,8 +162,7 @@ FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
         for (const auto& [stream, trial] : plan_.LimiterTrials()) {
             facts_.limiterTrials[stream] = LoudnessPlan::Kept(trial);
         }
-        plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_,
-                                request_.tracks, request_.loudness);
+        Replan();
     }
     measured_ = true;
     job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
@@ -344,21 +347,20 @@ bool FileConversion::BeginCheck(bool wait) {
     return check_->Begin(temporary_);
 }
 
-bool FileConversion::FitSize(const SourceFacts& facts) {
-    const QString type = QFileInfo(request_.output).suffix();
-    fitting_ = std::make_unique<SizeFitting>(request_.maxSize, type);
+bool FileConversion::FitSize() {
+    fitting_ = std::make_unique<SizeFitting>(request_.maxSize, QFileInfo(request_.output).suffix());
     const double seconds = request_.mediaLength > 0  ? request_.mediaLength
                            : request_.playLength > 0 ? request_.playLength
-                                                     : facts.tracks.seconds;
+                                                     : facts_.tracks.seconds;
     const SizeFitting::Fitted fitted =
-        fitting_->Fit(facts, request_.options, seconds, plan_.Promised().audio);
+        fitting_->Fit(facts_, request_.options, seconds, plan_.Promised().audio);
     if (fitted.refusal) {
         outcome_ = {Ending::Failed, QString(), *fitted.refusal, QString(), QString(), {}};
         return false;
     }
     if (!fitted.options.isEmpty()) {
         options_ = fitted.options;
-        plan_ = TrackPlan::Make(facts, type, options_, request_.tracks, request_.loudness);
+        Replan();
     }
     return true;
 }
@@ -374,8 +376,7 @@ bool FileConversion::EncodeSmaller(bool wait) {
         return false;
     }
     options_ = *next;
-    plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_,
-                            request_.tracks, request_.loudness);
+    Replan();
     job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
     log_->Append(u'\n' + RunLog::ForShell(job_->BuildCommandLine()) + u'\n');
     if (wait) {

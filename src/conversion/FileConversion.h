@@ -104,7 +104,9 @@ class FileConversion : public QObject {
 
   private:
     // The format's options made to fit the size asked for; false when the file cannot fit.
-    bool FitSize(const SourceFacts& facts);
+    bool FitSize();
+    // The plan made anew from the facts and options as they now stand.
+    void Replan();
     // A result over the size asked for is encoded again at a lower rate while encodes are left
     // (true), or fails.
     bool EncodeSmaller(bool wait);

@@ -112,18 +112,23 @@ QStringList LoudnessLook::CommandLines() const {
                 LoudnessLookOptions(sounds_, true)};
 }
 
-bool LoudnessLook::BeginNext() {
-    const QStringList commands = CommandLines();
-    if (stopped_ || next_ >= commands.size()) {
-        return false;
-    }
+QString LoudnessLook::TakeNext(const QStringList& commands) {
     text_.clear();
     runner_ = std::make_unique<DOSOutputs>();
     connect(runner_.get(), &DOSOutputs::ReceiveOutputs, this, &LoudnessLook::Receive);
     if (next_ > 0) {
         emit NextCommand(commands[next_]);
     }
-    return runner_->Begin(commands[next_++]);
+    return commands[next_++];
+}
+
+bool LoudnessLook::BeginNext() {
+    const QStringList commands = CommandLines();
+    if (stopped_ || next_ >= commands.size()) {
+        return false;
+    }
+    const QString command = TakeNext(commands);
+    return runner_->Begin(command);
 }
 
 bool LoudnessLook::RanWell() const {
@@ -158,13 +163,8 @@ int LoudnessLook::OutputFd() const {
 void LoudnessLook::Run() {
     const QStringList commands = CommandLines();
     while (!stopped_ && next_ < commands.size() && (next_ == 0 || RanWell())) {
-        text_.clear();
-        runner_ = std::make_unique<DOSOutputs>();
-        connect(runner_.get(), &DOSOutputs::ReceiveOutputs, this, &LoudnessLook::Receive);
-        if (next_ > 0) {
-            emit NextCommand(commands[next_]);
-        }
-        runner_->ExecuteCommand(commands[next_++]);
+        const QString command = TakeNext(commands);
+        runner_->ExecuteCommand(command);
     }
     Judge();
 }

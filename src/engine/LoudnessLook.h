@@ -94,6 +94,8 @@ class LoudnessLook : public QObject {
 
   private:
     void Receive(const QString& piece);
+    // A runner of its own for the next command, which it returns.
+    QString TakeNext(const QStringList& commands);
     // Starts the next command; false when none is left or it could not start.
     bool BeginNext();
     // Whether the command that ended went well enough for the next to follow.
