@@ -444,13 +444,12 @@ std::unique_ptr<BatchDriver::Slot> BatchDriver::PrepareFile(int row, const QStri
     return slot;
 }
 
-std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& origfile,
-                                                       const QString& outFile, float length,
-                                                       const QString& options,
-                                                       std::unique_ptr<ResultClaim> claim) {
+FileConversion::Request BatchDriver::RequestFor(int row, const QString& source,
+                                                 const QString& output, const QString& options,
+                                                 float length) const {
     FileConversion::Request request;
-    request.source = origfile;
-    request.output = outFile;
+    request.source = source;
+    request.output = output;
     request.options = options;
     request.playLength = length;
     if (ValidRow(row)) {
@@ -461,7 +460,29 @@ std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& o
     request.keepDates = keepDates_;
     request.loudness = loudness_;
     request.maxSize = maxSize_;
+    request.smallerToFit = smallerToFit_;
+    request.removeBars = removeBars_;
     request.quiet = quietFailures_;
+    return request;
+}
+
+std::optional<FileConversion::Request> BatchDriver::RequestFor(int row,
+                                                               const QString& output) const {
+    const FormatParameters parameters = hooks_.parameters();
+    const std::optional<float> length =
+        ValidRow(row) ? DurationSeconds(jobList_.Store()->Row(row).duration) : std::nullopt;
+    if (!parameters.options || !length) {
+        return std::nullopt;
+    }
+    return RequestFor(row, jobList_.Store()->Row(row).filePath, output, *parameters.options,
+                      *length);
+}
+
+std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& origfile,
+                                                       const QString& outFile, float length,
+                                                       const QString& options,
+                                                       std::unique_ptr<ResultClaim> claim) {
+    FileConversion::Request request = RequestFor(row, origfile, outFile, options, length);
     request.nextName = [this, origfile] {
         return hooks_.outputPath(origfile, hooks_.outputType()).path;
     };

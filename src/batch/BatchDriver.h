@@ -107,6 +107,13 @@ class BatchDriver : public QObject {
     void SetLoudness(std::optional<double> lufs) { loudness_ = lufs; }
     // The most bytes each result may take (0: any).
     void SetMaxSize(qint64 bytes) { maxSize_ = bytes; }
+    // A picture that cannot fit as it is made smaller in steps until it can.
+    void SetSmallerToFit(bool smaller) { smallerToFit_ = smaller; }
+    // Black bars around the picture removed, where every look through the file agrees on them.
+    void SetRemoveBars(bool remove) { removeBars_ = remove; }
+    // What a row's file would be converted with, its result named `output`: none when the
+    // format's options or the row's length cannot be had.
+    std::optional<FileConversion::Request> RequestFor(int row, const QString& output) const;
     // Asked just before a row's file starts, with the name its result is given and the claim on
     // its plain name (none without claims): false leaves the row as it is, to whoever said so
     // (another run is converting that file, say).
@@ -167,6 +174,8 @@ class BatchDriver : public QObject {
                                       const QString& sDuration,
                                       std::unique_ptr<ResultClaim> claim = nullptr);
     // The file's life for a row, its events written into the row.
+    FileConversion::Request RequestFor(int row, const QString& source, const QString& output,
+                                       const QString& options, float length) const;
     std::unique_ptr<FileConversion> StartFile(int row, const QString& origfile,
                                               const QString& outFile, float length,
                                               const QString& options,
@@ -216,6 +225,8 @@ class BatchDriver : public QObject {
     bool keepDates_ = false;
     std::optional<double> loudness_;
     qint64 maxSize_ = 0;
+    bool smallerToFit_ = false;
+    bool removeBars_ = false;
     bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;

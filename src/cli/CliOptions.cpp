@@ -38,6 +38,8 @@ constexpr Switch kSwitches[] = {
     {u"--null", &CliOptions::nullSeparated},
     {u"--verify", &CliOptions::verify},
     {u"--keep-dates", &CliOptions::keepDates},
+    {u"--smaller-to-fit", &CliOptions::smallerToFit},
+    {u"--estimate", &CliOptions::estimate},
 };
 
 // Options whose value is kept as given, and where it goes.
@@ -74,79 +76,90 @@ bool IsShortOption(const QString& argument) {
 
 }  // namespace
 
+// The help text, %1 being the default output folder.
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "reelwright::CliOptions",
+    "Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
+    "       reelwright-cli [options] --files-from LIST [--null]\n"
+    "       reelwright-cli [options] --watch FOLDER\n"
+    "Converts video files, and the files directly inside folders, one after another "
+    "with\n"
+    "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
+    "\n"
+    "  --preset \"CATEGORY/LABEL\"  a preset, shipped or your own (default: the choice "
+    "saved\n"
+    "                             by the window)\n"
+    "  --extension EXT            the container, when the preset offers several\n"
+    "  --custom                   the custom fields saved by the window\n"
+    "  --output-folder DIR        results go to DIR (made if missing, one level);\n"
+    "                             default: the folder saved by the window, now\n"
+    "                             %1\n"
+    "  --same-folder              results go beside their inputs\n"
+    "  --jobs N|auto              how many files convert at once, 1 to 8 (default:\n"
+    "                             the window's choice, at first auto: one more than\n"
+    "                             the cores for short files, fewer for long ones)\n"
+    "  --skip-existing            an input whose result is already there under its\n"
+    "                             plain name counts as done and is not converted\n"
+    "                             again; one another run is converting is left to it\n"
+    "  --files-from LIST          also the files and folders named in LIST, one to a\n"
+    "                             line (- for the standard input)\n"
+    "  --null                     the names in LIST end with NUL (find -print0)\n"
+    "  --dry-run                  tell what would become of each input and its\n"
+    "                             result's name; convert and write nothing\n"
+    "  --watch FOLDER             convert each video that appears in FOLDER once its\n"
+    "                             size has stopped changing, until stopped\n"
+    "  --tracks all|first         keep every audio and subtitle track the container\n"
+    "                             can hold, or one of each kind (default: the\n"
+    "                             window's choice, at first all)\n"
+    "  --verify                   decode each result end to end before it takes its\n"
+    "                             name; a decoding error fails the file\n"
+    "  --keep-dates               each result takes its source's modification time\n"
+    "  --loudness off|LUFS        even every result's sound to this loudness, -31 to\n"
+    "                             -5: -23 broadcast, -16 web and podcasts, -14\n"
+    "                             streaming; true peaks at most -1 dBTP (default:\n"
+    "                             the window's choice, at first off)\n"
+    "  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the\n"
+    "                             picture's rate is worked out to fit, and a result\n"
+    "                             over it is encoded again smaller, or fails\n"
+    "  --smaller-to-fit           with --max-size: a picture that cannot fit as it\n"
+    "                             is made smaller (1080p, 720p, 480p, 360p) until\n"
+    "                             it can\n"
+    "  --crop auto|none           remove black bars where the whole film has them\n"
+    "                             (default: none)\n"
+    "  --estimate                 tell each result's size and the time it takes, from\n"
+    "                             a few seconds of it encoded; convert nothing\n"
+    "  --json                     one JSON object per line and per input, then a\n"
+    "                             summary object, instead of the lines for people\n"
+    "  --progress                 with --json: a progress object for each running\n"
+    "                             file, at most once a second\n"
+    "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
+    "                             extensions (with --json, an object per preset)\n"
+    "  -h, --help                 show this and end\n"
+    "  --version                  show the version and end\n"
+    "  --                         what follows are files, even if they begin with -\n"
+    "\n"
+    "An option's value follows it (--output-folder out) or is joined to it with =\n"
+    "(--output-folder=out). Each file gets a line telling what became of it, and a\n"
+    "summary ends the run.\n"
+    "\n"
+    "The window's choices are read, never written, from\n"
+    "~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).\n"
+    "What the encoder says for each file is kept in\n"
+    "~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).\n"
+    "\n"
+    "Exit status:\n"
+    "  0    every file taken was converted (or, with --skip-existing, was already\n"
+    "       there or being converted by another run)\n"
+    "  1    a file failed, could not be read or was stopped, or a file named was\n"
+    "       refused while others were taken\n"
+    "  2    bad usage, or no file could be taken at all: none was given or found,\n"
+    "       or every one was refused\n"
+    "  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is\n"
+    "       stopped and its unfinished file removed\n"
+    "  141  whoever read the output went away (a closed pipe), with the same care\n");
+
 QString CliOptions::Usage(const QString& defaultFolder) {
-    return tr("Usage: reelwright-cli [options] [--] FILE|FOLDER...\n"
-              "       reelwright-cli [options] --files-from LIST [--null]\n"
-              "       reelwright-cli [options] --watch FOLDER\n"
-              "Converts video files, and the files directly inside folders, one after another "
-              "with\n"
-              "ffmpeg, as the Reelwright window would. Results never replace an existing file.\n"
-              "\n"
-              "  --preset \"CATEGORY/LABEL\"  a preset, shipped or your own (default: the choice "
-              "saved\n"
-              "                             by the window)\n"
-              "  --extension EXT            the container, when the preset offers several\n"
-              "  --custom                   the custom fields saved by the window\n"
-              "  --output-folder DIR        results go to DIR (made if missing, one level);\n"
-              "                             default: the folder saved by the window, now\n"
-              "                             %1\n"
-              "  --same-folder              results go beside their inputs\n"
-              "  --jobs N|auto              how many files convert at once, 1 to 8 (default:\n"
-              "                             the window's choice, at first auto: one more than\n"
-              "                             the cores for short files, fewer for long ones)\n"
-              "  --skip-existing            an input whose result is already there under its\n"
-              "                             plain name counts as done and is not converted\n"
-              "                             again; one another run is converting is left to it\n"
-              "  --files-from LIST          also the files and folders named in LIST, one to a\n"
-              "                             line (- for the standard input)\n"
-              "  --null                     the names in LIST end with NUL (find -print0)\n"
-              "  --dry-run                  tell what would become of each input and its\n"
-              "                             result's name; convert and write nothing\n"
-              "  --watch FOLDER             convert each video that appears in FOLDER once its\n"
-              "                             size has stopped changing, until stopped\n"
-              "  --tracks all|first         keep every audio and subtitle track the container\n"
-              "                             can hold, or one of each kind (default: the\n"
-              "                             window's choice, at first all)\n"
-              "  --verify                   decode each result end to end before it takes its\n"
-              "                             name; a decoding error fails the file\n"
-              "  --keep-dates               each result takes its source's modification time\n"
-              "  --loudness off|LUFS        even every result's sound to this loudness, -31 to\n"
-              "                             -5: -23 broadcast, -16 web and podcasts, -14\n"
-              "                             streaming; true peaks at most -1 dBTP (default:\n"
-              "                             the window's choice, at first off)\n"
-              "  --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the\n"
-              "                             picture's rate is worked out to fit, and a result\n"
-              "                             over it is encoded again smaller, or fails\n"
-              "  --json                     one JSON object per line and per input, then a\n"
-              "                             summary object, instead of the lines for people\n"
-              "  --progress                 with --json: a progress object for each running\n"
-              "                             file, at most once a second\n"
-              "  --list-presets             one line per preset: CATEGORY/LABEL, a tab, its\n"
-              "                             extensions (with --json, an object per preset)\n"
-              "  -h, --help                 show this and end\n"
-              "  --version                  show the version and end\n"
-              "  --                         what follows are files, even if they begin with -\n"
-              "\n"
-              "An option's value follows it (--output-folder out) or is joined to it with =\n"
-              "(--output-folder=out). Each file gets a line telling what became of it, and a\n"
-              "summary ends the run.\n"
-              "\n"
-              "The window's choices are read, never written, from\n"
-              "~/.config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini (or under $XDG_CONFIG_HOME).\n"
-              "What the encoder says for each file is kept in\n"
-              "~/.local/state/Fennick Reelwright/logs/ (or under $XDG_STATE_HOME).\n"
-              "\n"
-              "Exit status:\n"
-              "  0    every file taken was converted (or, with --skip-existing, was already\n"
-              "       there or being converted by another run)\n"
-              "  1    a file failed, could not be read or was stopped, or a file named was\n"
-              "       refused while others were taken\n"
-              "  2    bad usage, or no file could be taken at all: none was given or found,\n"
-              "       or every one was refused\n"
-              "  129, 130, 143  ended by SIGHUP, Ctrl+C (SIGINT) or SIGTERM: the encoder is\n"
-              "       stopped and its unfinished file removed\n"
-              "  141  whoever read the output went away (a closed pipe), with the same care\n")
-        .arg(defaultFolder);
+    return tr(kUsage).arg(defaultFolder);
 }
 
 std::optional<CliOptions> CliOptions::Parse(const QStringList& arguments, QString* error) {
@@ -266,6 +279,7 @@ std::span<const std::pair<const char16_t*, CliOptions::Setter>> CliOptions::Sett
         {u"--tracks", &CliOptions::SetTracks},
         {u"--loudness", &CliOptions::SetLoudness},
         {u"--max-size", &CliOptions::SetMaxSize},
+        {u"--crop", &CliOptions::SetCrop},
     };
     return setters;
 }
@@ -364,6 +378,15 @@ bool CliOptions::SetMaxSize(const QString& value, QString* error) {
     return true;
 }
 
+bool CliOptions::SetCrop(const QString& value, QString* error) {
+    if (value != QStringLiteral("auto") && value != QStringLiteral("none")) {
+        *error = tr("--crop takes auto or none.");
+        return false;
+    }
+    removeBars = value == QStringLiteral("auto");
+    return true;
+}
+
 const char* CliOptions::Conflict() const {
     const std::pair<bool, const char*> conflicts[] = {
         {custom && !presetLabel.isEmpty(),
@@ -383,6 +406,9 @@ const char* CliOptions::Conflict() const {
         {!watch.isEmpty() && dryRun,
          QT_TRANSLATE_NOOP("reelwright::CliOptions",
                            "--watch and --dry-run cannot be used together.")},
+        {!watch.isEmpty() && estimate,
+         QT_TRANSLATE_NOOP("reelwright::CliOptions",
+                           "--watch and --estimate cannot be used together.")},
         {inputs.isEmpty() && filesFrom.isEmpty() && watch.isEmpty(),
          QT_TRANSLATE_NOOP("reelwright::CliOptions", "No file or folder to convert was given.")},
     };

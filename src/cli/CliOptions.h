@@ -36,6 +36,9 @@ struct CliOptions {
     // --loudness: LUFS every sound is evened to, or none when "off"; unset: the window's choice.
     std::optional<std::optional<double>> loudness;
     qint64 maxSize = 0;  // --max-size: the most bytes a result may take (0: any)
+    bool smallerToFit = false;  // --smaller-to-fit
+    bool removeBars = false;    // --crop auto|none
+    bool estimate = false;      // --estimate: sizes and times told, nothing converted
     QStringList inputs;         // files and folders
     QList<QByteArray> inputNames;  // the same as given, byte for byte (not always UTF-8)
 
@@ -72,6 +75,7 @@ struct CliOptions {
     bool SetTracks(const QString& value, QString* error);
     bool SetLoudness(const QString& value, QString* error);
     bool SetMaxSize(const QString& value, QString* error);
+    bool SetCrop(const QString& value, QString* error);
     // Why the options cannot go together (untranslated), or null.
     const char* Conflict() const;
 };

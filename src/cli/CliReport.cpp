@@ -101,45 +101,60 @@ void CliReport::Started(const QString& counter, const QString& input) {
     }
 }
 
+// A file's object for programs.
+QJsonObject CliReport::JsonOf(const Entry& entry) {
+    QJsonObject object{
+        {QStringLiteral("input"), entry.input},
+        {QStringLiteral("status"), Word(entry.outcome)},
+        {QStringLiteral("result"), TextOrNull(entry.result)},
+        {QStringLiteral("reason"), TextOrNull(entry.reason)},
+        {QStringLiteral("seconds"), Rounded(entry.seconds, 2)},
+    };
+    if (entry.outcome == Outcome::Converted && !entry.tracks.IsEmpty()) {
+        const TrackReport::Counts& kept = entry.tracks.kept;
+        object.insert(QStringLiteral("tracks"),
+                      QJsonObject{{QStringLiteral("video"), kept.video},
+                                  {QStringLiteral("audio"), kept.audio},
+                                  {QStringLiteral("subtitle"), kept.subtitle},
+                                  {QStringLiteral("cover"), kept.cover},
+                                  {QStringLiteral("font"), kept.font}});
+        QJsonArray leftOut;
+        for (const TrackReport::LeftOut& track : entry.tracks.leftOut) {
+            leftOut.append(QJsonObject{
+                {QStringLiteral("kind"), track.kind},
+                {QStringLiteral("language"),
+                 track.language.isEmpty() ? QJsonValue() : QJsonValue(track.language)},
+                {QStringLiteral("reason"), track.reason}});
+        }
+        object.insert(QStringLiteral("left_out"), leftOut);
+        // What the plain line and the log say besides: HDR brought to standard range, a
+        // sound encoded as AAC, a size made even.
+        object.insert(QStringLiteral("notes"), QJsonArray::fromStringList(entry.tracks.notes));
+    }
+    if (entry.estimate) {
+        object.insert(QStringLiteral("estimate"),
+                      QJsonObject{{QStringLiteral("bytes"), entry.estimate->bytes},
+                                  {QStringLiteral("seconds"),
+                                   Rounded(entry.estimate->seconds, 1)}});
+    }
+    AddBytes(&object, QStringLiteral("input_base64"), entry.native);
+    AddBytes(&object, QStringLiteral("result_base64"), entry.nativeResult);
+    return object;
+}
+
 void CliReport::Ended(const Entry& entry) {
     ++counts_.files;
     ++*CountOf(counts_, entry.outcome);
     const bool done = entry.outcome == Outcome::Converted || entry.outcome == Outcome::Skipped ||
                       entry.outcome == Outcome::Elsewhere || entry.outcome == Outcome::WouldConvert;
     counts_.failing = counts_.failing || (!done && entry.counts);
+    if (entry.estimate) {
+        total_ = FileEstimate{(total_ ? total_->bytes : 0) + entry.estimate->bytes,
+                              (total_ ? total_->seconds : 0) + entry.estimate->seconds, {}};
+    }
 
     if (json_) {
-        QJsonObject object{
-            {QStringLiteral("input"), entry.input},
-            {QStringLiteral("status"), Word(entry.outcome)},
-            {QStringLiteral("result"), TextOrNull(entry.result)},
-            {QStringLiteral("reason"), TextOrNull(entry.reason)},
-            {QStringLiteral("seconds"), Rounded(entry.seconds, 2)},
-        };
-        if (entry.outcome == Outcome::Converted && !entry.tracks.IsEmpty()) {
-            const TrackReport::Counts& kept = entry.tracks.kept;
-            object.insert(QStringLiteral("tracks"),
-                          QJsonObject{{QStringLiteral("video"), kept.video},
-                                      {QStringLiteral("audio"), kept.audio},
-                                      {QStringLiteral("subtitle"), kept.subtitle},
-                                      {QStringLiteral("cover"), kept.cover},
-                                      {QStringLiteral("font"), kept.font}});
-            QJsonArray leftOut;
-            for (const TrackReport::LeftOut& track : entry.tracks.leftOut) {
-                leftOut.append(QJsonObject{
-                    {QStringLiteral("kind"), track.kind},
-                    {QStringLiteral("language"),
-                     track.language.isEmpty() ? QJsonValue() : QJsonValue(track.language)},
-                    {QStringLiteral("reason"), track.reason}});
-            }
-            object.insert(QStringLiteral("left_out"), leftOut);
-            // What the plain line and the log say besides: HDR brought to standard range, a
-            // sound encoded as AAC, a size made even.
-            object.insert(QStringLiteral("notes"), QJsonArray::fromStringList(entry.tracks.notes));
-        }
-        AddBytes(&object, QStringLiteral("input_base64"), entry.native);
-        AddBytes(&object, QStringLiteral("result_base64"), entry.nativeResult);
-        Write(Json(object));
+        Write(Json(JsonOf(entry)));
         return;
     }
     QString line = entry.counter + entry.input + QStringLiteral(": ");
@@ -155,6 +170,9 @@ void CliReport::Ended(const Entry& entry) {
             break;
         case Outcome::WouldConvert:
             line += tr("would convert -> %1").arg(entry.result);
+            if (entry.estimate) {
+                line += QStringLiteral(" (") + entry.estimate->Sentence() + u')';
+            }
             break;
         case Outcome::Stopped:
             // The file that was converting says "Cancelled"; those after it were never begun.
@@ -207,8 +225,17 @@ void CliReport::Summary(int exitStatus) {
             {QStringLiteral("would_convert"), counts_.wouldConvert},
             {QStringLiteral("exit"), exitStatus},
         };
-        Write(Json(QJsonObject{{QStringLiteral("summary"), counts}}));
+        QJsonObject summary{{QStringLiteral("summary"), counts}};
+        if (total_) {
+            summary.insert(QStringLiteral("estimate"),
+                           QJsonObject{{QStringLiteral("bytes"), total_->bytes},
+                                       {QStringLiteral("seconds"), Rounded(total_->seconds, 1)}});
+        }
+        Write(Json(summary));
         return;
+    }
+    if (total_) {
+        Write(FileEstimate::Total(total_->bytes, total_->seconds));
     }
     QString counts = dryRun_
                          ? tr("%1 would convert").arg(counts_.wouldConvert)

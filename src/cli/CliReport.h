@@ -1,9 +1,11 @@
 #pragma once
 
+#include "conversion/FileEstimate.h"
 #include "plan/TrackReport.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QString>
 #include <QTextStream>
 
@@ -40,6 +42,7 @@ class CliReport {
         TrackReport tracks;  // what a converted file kept of its source, and left out
         QString counter;     // "[2/5] " for files that were converted or tried
         bool counts = true;  // whether it makes the run fail (a folder's non-video files do not)
+        std::optional<FileEstimate> estimate;  // its size and time, when asked before converting
     };
 
     // How far a converting file has come, for programs that draw their own bar.
@@ -82,11 +85,13 @@ class CliReport {
 
   private:
     void Write(const QString& line);
+    static QJsonObject JsonOf(const Entry& entry);
 
     QTextStream& out_;
     bool json_;
     bool dryRun_;
     Counts counts_;
+    std::optional<FileEstimate> total_;  // of the estimates told
 };
 
 }  // namespace reelwright

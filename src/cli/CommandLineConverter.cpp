@@ -129,6 +129,8 @@ bool CommandLineConverter::Choose(const CliOptions& options) {
     batch_.SetKeepDates(options.keepDates || saved.KeepDates.value_or(false));
     batch_.SetLoudness(options.loudness.value_or(saved.EvenLoudness));
     batch_.SetMaxSize(options.maxSize);
+    batch_.SetSmallerToFit(options.smallerToFit);
+    batch_.SetRemoveBars(options.removeBars);
     return format_.Choose(options, saved);
 }
 
@@ -249,6 +251,9 @@ void CommandLineConverter::DryRun() {
             SetResult(&entry, standIns_.ResultName(job.filePath, output.path, true, promised));
             promised.insert(entry.nativeResult);
             names.push_back(std::make_unique<NameReservation>(output.path));
+            if (estimate_) {
+                Estimate(row, output.path, &entry);
+            }
         }
         Tell(row, entry);
     }
@@ -362,16 +367,18 @@ int CommandLineConverter::Run(const CliOptions& options) {
     if (!given) {
         return kBadUsage;
     }
-    if (!options.dryRun) {
+    estimate_ = options.estimate;
+    const bool dryRun = options.dryRun || estimate_;  // an estimate converts nothing either
+    if (!dryRun) {
         Tidy();
     }
-    report_ = std::make_unique<CliReport>(out_, options.json, options.dryRun);
+    report_ = std::make_unique<CliReport>(out_, options.json, dryRun);
     const QList<CliInput> inputs = WithoutResults(inputs_.OpenFolders(*given));
     if (!inputs.isEmpty()) {
         AddInputs(inputs);
     }
     CheckOutput();
-    if (options.dryRun) {
+    if (dryRun) {
         DryRun();
     } else {
         Convert();

@@ -57,6 +57,9 @@ class CommandLineConverter : public QObject {
     void Enqueue(int row, CliReport::Entry entry);
     // Tells what a run would do with the files added, and does none of it.
     void DryRun();
+    // With --estimate: the size and time of a row's conversion into `output`, in its entry (a
+    // failed one, saying why, when there is none).
+    void Estimate(int row, const QString& output, CliReport::Entry* entry);
     // Converts the files added, and tells of those the batch did not reach.
     void Convert();
     // Converts what appears in a folder until the run is stopped.
@@ -112,6 +115,7 @@ class CommandLineConverter : public QObject {
     BatchDriver batch_;
     std::unique_ptr<CliReport> report_;
     bool skipExisting_ = false;
+    bool estimate_ = false;
     bool tellProgress_ = false;
     QList<int> queue_;  // the rows to convert, in order
     QList<int> taken_;  // the rows the batch takes, in its order

@@ -1,6 +1,7 @@
 #include "conversion/FileConversion.h"
 
 #include "conversion/OutputNaming.h"
+#include "conversion/PassLogs.h"
 #include "conversion/ResultMark.h"
 #include "conversion/ResultSource.h"
 #include "conversion/RunLog.h"
@@ -40,27 +41,10 @@ FileConversion::~FileConversion() {
 }
 
 bool FileConversion::Prepare() {
-    // Facts first, then the plan from them alone: which of the source's tracks go in, and how;
-    // the format still decides the codecs.
-    const QString type = QFileInfo(request_.output).suffix();
-    SourceFacts facts = SourceFacts::Read(request_.source);
-    facts.LookForFields(request_.source,
-                        TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
-    options_ = request_.options;
-    facts_ = facts;
-    Replan();
-    source_ = facts.tracks;
-    if (const std::optional<QString>& refusal = plan_.Refusal()) {
-        outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
+    if (!Plan() || !MakeResultFile()) {
         return false;
     }
-    // Refused before anything is written when the file cannot fit.
-    if (request_.maxSize > 0 && !FitSize()) {
-        return false;
-    }
-    if (!MakeResultFile()) {
-        return false;
-    }
+    const SourceFacts& facts = facts_;
     length_ = request_.mediaLength > 0 ? request_.mediaLength : request_.playLength;
     PrepareMeasuring();
     PrepareJob();
@@ -76,14 +60,41 @@ bool FileConversion::Prepare() {
     }
     // The whole text goes to a log as it arrives; the row keeps a tail of it.
     log_ = std::make_unique<RunLog>(
-        request_.source, look_ ? look_->CommandLines().constFirst() : job_->BuildCommandLine());
+        request_.source, look_ ? look_->CommandLines().constFirst() : FirstCommand());
     RunLog* log = log_.get();
     job_->SetTextSink([log](const QString& text) { log->Append(text); });
+    if (firstPass_) {
+        firstPass_->SetTextSink([log](const QString& text) { log->Append(text); });
+    }
     if (look_) {
         ConnectLog(*look_);
     }
     return true;
 }
+
+bool FileConversion::Plan() {
+    // Facts first, then the plan from them alone: which of the source's tracks go in, and how;
+    // the format still decides the codecs.
+    const QString type = QFileInfo(request_.output).suffix();
+    SourceFacts facts = SourceFacts::Read(request_.source);
+    facts.LookForFields(request_.source,
+                        TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
+    if (request_.removeBars && SizeFitting::EncodesPicture(request_.options)) {
+        facts.LookForBars(request_.source);
+    }
+    options_ = request_.options;
+    facts_ = facts;
+    Replan();
+    source_ = facts.tracks;
+    if (const std::optional<QString>& refusal = plan_.Refusal()) {
+        outcome_ = {Ending::Failed, QString(), *refusal, QString(), QString(), {}};
+        return false;
+    }
+    // Refused before anything is written when the file cannot fit.
+    return request_.maxSize <= 0 || FitSize();
+}
+
+
 
 void FileConversion::Replan() {
     plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_, request_.tracks,
@@ -135,12 +146,12 @@ void FileConversion::ConnectLog(LoudnessLook& look) {
 FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
     if (stopped_ || look_->Stopped()) {
         measured_ = true;
-        job_->StopConversion();  // it ends at its start, as stopped
+        StopEncoding();  // it ends at its start, as stopped
         return AfterMeasure::Encode;
     }
     if (!look_->Failure().isEmpty()) {
         measured_ = true;
-        measureFailure_ = look_->Failure();
+        earlyFailure_ = look_->Failure();
         return AfterMeasure::End;
     }
     if (trials_ == 0) {
@@ -165,8 +176,8 @@ FileConversion::AfterMeasure FileConversion::AfterMeasuring() {
         Replan();
     }
     measured_ = true;
-    job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
-    log_->Append(u'\n' + RunLog::ForShell(job_->BuildCommandLine()) + u'\n');
+    SetEncodeOptions();
+    log_->Append(u'\n' + RunLog::ForShell(FirstCommand()) + u'\n');
     return AfterMeasure::Encode;
 }
 
@@ -175,7 +186,7 @@ bool FileConversion::MeasuringEnded() {
         case AfterMeasure::Measure:
             return look_->Begin() || MeasuringEnded();
         case AfterMeasure::Encode:
-            return job_->Begin();
+            return BeginEncoding();
         case AfterMeasure::End:
             break;
     }
@@ -212,12 +223,8 @@ bool FileConversion::MakeResultFile() {
 void FileConversion::PrepareJob() {
     job_ = std::make_shared<CVideoConv>();
     connect(job_.get(), &CVideoConv::CurrentStatus, this, &FileConversion::CurrentStatus);
-    // The encoding's progress follows the measuring's share, if any.
-    connect(job_.get(), &CVideoConv::Progress, this, [this](int percent) {
-        emit Progress(percent < 0 || measuringShare_ == 0
-                          ? percent
-                          : measuringShare_ + percent * (100 - measuringShare_) / 100);
-    });
+    connect(job_.get(), &CVideoConv::Progress, this,
+            [this](int percent) { emit Progress(Overall(percent, false)); });
     WriteAttachments(attached_);
     job_->SetInputFile(request_.source);
     job_->SetOutputFile(temporary_);
@@ -228,14 +235,23 @@ void FileConversion::PrepareJob() {
     }
     job_->SetOutputDescriptor(encoderFd_);
     job_->SetResultName(request_.output);
-    job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
     job_->SetFileTimeLength(request_.playLength);
     job_->SetQuiet(request_.quiet);
     job_->SetMediaLength(request_.mediaLength);
+    PrepareFirstPass();
+    SetEncodeOptions();
     if (stopped_) {
-        job_->StopConversion();
+        StopEncoding();
     }
 }
+
+
+
+
+
+
+
+
 
 // Files the encoder attaches to the result (a cover, for a container that keeps it so), written
 // beside the conversion; one that cannot be written is left out, and the check says so.
@@ -266,13 +282,19 @@ void FileConversion::Run() {
             return;
         }
     }
+    if (InFirstPass()) {
+        firstPass_->StartConversion();
+        if (!AfterFirstPass()) {
+            return;
+        }
+    }
     job_->StartConversion();
     BeginCheck(true);
 }
 
 bool FileConversion::Begin() {
     if (!look_) {
-        return job_->Begin();
+        return BeginEncoding();
     }
     emit Measuring();
     return look_->Begin() || MeasuringEnded();
@@ -282,12 +304,18 @@ bool FileConversion::Pump() {
     if (MeasuringSound()) {
         return look_->Pump(0) || MeasuringEnded();
     }
+    if (InFirstPass()) {
+        return firstPass_->Pump(0) || FirstPassEnded();
+    }
     return check_ ? check_->Pump(0) : job_->Pump(0) || BeginCheck(false);
 }
 
 int FileConversion::OutputFd() const {
     if (MeasuringSound()) {
         return look_->OutputFd();
+    }
+    if (InFirstPass()) {
+        return firstPass_->OutputFd();
     }
     return check_ ? check_->OutputFd() : job_ ? job_->OutputFd() : -1;
 }
@@ -298,7 +326,7 @@ void FileConversion::Stop() {
         look_->Stop();
     }
     if (job_) {
-        job_->StopConversion();
+        StopEncoding();
     }
     if (check_) {
         check_->Stop();
@@ -347,48 +375,10 @@ bool FileConversion::BeginCheck(bool wait) {
     return check_->Begin(temporary_);
 }
 
-bool FileConversion::FitSize() {
-    fitting_ = std::make_unique<SizeFitting>(request_.maxSize, QFileInfo(request_.output).suffix());
-    const double seconds = request_.mediaLength > 0  ? request_.mediaLength
-                           : request_.playLength > 0 ? request_.playLength
-                                                     : facts_.tracks.seconds;
-    const SizeFitting::Fitted fitted =
-        fitting_->Fit(facts_, request_.options, seconds, plan_.Promised().audio);
-    if (fitted.refusal) {
-        outcome_ = {Ending::Failed, QString(), *fitted.refusal, QString(), QString(), {}};
-        return false;
-    }
-    if (!fitted.options.isEmpty()) {
-        options_ = fitted.options;
-        Replan();
-    }
-    return true;
-}
 
-bool FileConversion::EncodeSmaller(bool wait) {
-    struct stat made {};
-    if (!fitting_ || ResultFd() < 0 || ::fstat(ResultFd(), &made) != 0) {
-        return false;
-    }
-    size_ = made.st_size;
-    const std::optional<QString> next = fitting_->NextOptions(size_, &failure_);
-    if (!next || stopped_) {
-        return false;
-    }
-    options_ = *next;
-    Replan();
-    job_->SetParametrs(plan_.Options(attached_) + QStringLiteral(" -y"));
-    log_->Append(u'\n' + RunLog::ForShell(job_->BuildCommandLine()) + u'\n');
-    if (wait) {
-        job_->StartConversion();
-    } else {
-        job_->Begin();  // one that cannot start ends at its next pump, as failed
-    }
-    return true;
-}
 
 bool FileConversion::ReachedEncoder() const {
-    return job_ && job_->EncoderStarted();
+    return (job_ && job_->EncoderStarted()) || (firstPass_ && firstPass_->EncoderStarted());
 }
 
 QString FileConversion::LogProblem() const {
@@ -396,11 +386,12 @@ QString FileConversion::LogProblem() const {
 }
 
 const FileConversion::Outcome& FileConversion::Finish() {
+    passLogs_.reset();  // whatever the ending
     outcome_.logPath = log_->Path();
-    outcome_.tail = job_->Transcript().Tail();
+    outcome_.tail = earlyTail_.isEmpty() ? job_->Transcript().Tail() : earlyTail_;
     // A sound that could not be measured ends the file before its encoder starts.
     const CVideoConv::Result ended =
-        measureFailure_.isEmpty() ? job_->LastResult() : CVideoConv::Result::NotRun;
+        earlyFailure_.isEmpty() ? job_->LastResult() : CVideoConv::Result::NotRun;
     switch (ended) {
         case CVideoConv::Result::Converted:
             FinishConverted();
@@ -411,7 +402,7 @@ const FileConversion::Outcome& FileConversion::Finish() {
         case CVideoConv::Result::Failed:
         case CVideoConv::Result::NotRun:
             RemoveResult();
-            Fail(measureFailure_.isEmpty() ? job_->Reason() : measureFailure_);
+            Fail(earlyFailure_.isEmpty() ? job_->Reason() : earlyFailure_);
             break;
     }
     if (claim_) {

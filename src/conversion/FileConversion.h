@@ -19,6 +19,7 @@ namespace reelwright {
 class CVideoConv;
 class DecodeCheck;
 class LoudnessLook;
+class PassLogs;
 class SizeFitting;
 class RunLog;
 
@@ -42,6 +43,8 @@ class FileConversion : public QObject {
         bool quiet = false;  // failures are kept, not shown in boxes
         std::optional<double> loudness;  // LUFS every kept sound track is evened to
         qint64 maxSize = 0;  // bytes the result may take at most (0: any)
+        bool smallerToFit = false;  // the picture made smaller when it cannot fit as it is
+        bool removeBars = false;    // black bars around the picture removed, when certain
         // Another name for the result when the one chosen was taken meanwhile.
         std::function<QString()> nextName;
     };
@@ -67,6 +70,12 @@ class FileConversion : public QObject {
     // its log. False when the file has already ended (Result() says why: the format cannot be
     // written, or no hidden file be made).
     bool Prepare();
+    // The part of it that writes nothing: the facts and the plan (false when the file is
+    // refused; Result() says why). Then the options the encoder would be given, and what the
+    // encoding costs against one pass.
+    bool Plan();
+    QString PlannedOptions() const;
+    double EncodingCost() const;
     // The encoder's part, to its end with the window kept alive.
     void Run();
     // The same a piece at a time, beside other files: Begin (false when it ended at its start),
@@ -123,6 +132,22 @@ class FileConversion : public QObject {
     bool MeasuringEnded();
     bool MakeResultFile();
     void PrepareJob();
+    // A first pass before the encode, when the picture is fitted to a size in two.
+    void PrepareFirstPass();
+    // The plan's options given to the encode (and its first pass).
+    void SetEncodeOptions();
+    // The command the encoding starts with: its first pass, when it has one.
+    QString FirstCommand() const;
+    // Where a percent of an encoding run lands on the file's bar.
+    int Overall(int percent, bool firstPass) const;
+    bool InFirstPass() const { return firstPass_ && !firstPassDone_; }
+    // Starts the encoding (its first pass first); false when the file has ended.
+    bool BeginEncoding();
+    // Once the first pass has ended: true when the encode is to run (or end at its start, as
+    // stopped); false when the pass failed, and the file with it.
+    bool AfterFirstPass();
+    bool FirstPassEnded();
+    void StopEncoding();
     void WriteAttachments(QStringList& paths);
     // Once the encoder has ended: the result is checked against the plan, and, when asked,
     // decoding it begins. True while that decoding goes on; `wait` runs it to its end instead.
@@ -151,6 +176,9 @@ class FileConversion : public QObject {
     QByteArray sourceProof_;      // which source the result is made from
     bool proofOnResult_ = false;  // kept on the result itself, so no record is needed
     std::shared_ptr<CVideoConv> job_;
+    std::unique_ptr<CVideoConv> firstPass_;  // of two, when a size is fitted so
+    std::unique_ptr<PassLogs> passLogs_;     // the first pass's log files
+    bool firstPassDone_ = false;
     std::unique_ptr<RunLog> log_;
     std::unique_ptr<QTemporaryDir> attachments_;  // files the encoder attaches to the result
     TrackReport report_;                          // what the result holds, once checked
@@ -165,7 +193,8 @@ class FileConversion : public QObject {
     bool measured_ = false;
     int trials_ = 0;  // a limiter's settings tried so far
     int measuringShare_ = 0;  // percent of the progress the measuring takes
-    QString measureFailure_;
+    QString earlyFailure_;  // why the file ended before its encode: measuring, a first pass
+    QString earlyTail_;
     bool stopped_ = false;
     Outcome outcome_;
 };

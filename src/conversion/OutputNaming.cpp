@@ -1,5 +1,6 @@
 #include "conversion/OutputNaming.h"
 
+#include "conversion/PassLogs.h"
 #include "platform/FileLock.h"
 #include "platform/Notifier.h"
 #include "platform/SafeFile.h"
@@ -351,7 +352,8 @@ int RemoveAbandonedTemporaries(const QString& folder) {
             ++removed;
         }
     }
-    return removed;
+    // The first passes' logs of those files go with them.
+    return removed + RemoveAbandonedPassLogs(folder);
 }
 
 QString TakenAway(const QString& temporary) {

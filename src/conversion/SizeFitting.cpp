@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace reelwright {
 namespace {
 
@@ -19,8 +21,16 @@ using Kind = MediaTracks::Kind;
 
 }  // namespace
 
+bool SizeFitting::EncodesPicture(const QString& options) {
+    const QStringList arguments = SplitArguments(options).value_or(QStringList());
+    return CodecIn(arguments, 'v') != QStringLiteral("copy") &&
+           !arguments.contains(QStringLiteral("-vn"));
+}
+
 bool SizeFitting::CanFit(const QString& options) {
-    return CodecIn(SplitArguments(options).value_or(QStringList()), 'v') != QStringLiteral("copy");
+    const QString codec = CodecIn(SplitArguments(options).value_or(QStringList()), 'v');
+    return codec != QStringLiteral("copy") &&
+           SizePlan::RateControlOf(codec) != SizePlan::RateControl::None;
 }
 
 SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& options,
@@ -37,7 +47,7 @@ SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& op
         }
     }
     QString encoder = CodecIn(arguments, 'v');
-    if (!CanFit(options)) {
+    if (encoder == QStringLiteral("copy")) {
         fitted.refusal = Text::tr("A copy keeps its picture as it is, so it cannot be made to fit "
                                   "a size: choose a format that encodes the picture.");
         return fitted;
@@ -48,26 +58,71 @@ SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& op
     if (encoder.isEmpty()) {
         encoder = RulesFor(type_).videoCodec;
     }
+    if (SizePlan::RateControlOf(encoder) == SizePlan::RateControl::None) {
+        //: %1 is the picture's encoder, as ffmpeg names it.
+        fitted.refusal = Text::tr("This format's picture (%1) keeps a quality of its own that no "
+                                  "bit rate changes, so it cannot be made to fit a size: choose a "
+                                  "format such as MP4 or WebM.")
+                             .arg(encoder);
+        return fitted;
+    }
+    twoPasses_ = SizePlan::RateControlOf(encoder) == SizePlan::RateControl::TwoPasses;
     seconds_ = seconds;
     const SizePlan::Budget budget{limit_, seconds,
                                   SizePlan::SoundBitRate(arguments, soundTracks,
                                                          sound ? sound->channels : 2),
                                   0, type_};
-    const SizePlan::Fit fit = SizePlan::FitPicture(
-        budget, {video->look.width, video->look.height, video->look.frameRate, encoder});
-    if (fit.refusal) {
-        fitted.refusal = fit.refusal;
+    encoder_ = encoder;
+    const std::optional<SizePlan::Picture> picture =
+        PictureFor(facts, arguments, budget, *video, &fitted.refusal.emplace());
+    if (!picture) {
         return fitted;
     }
-    kept_ = SizePlan::WithoutRateControl(arguments);
+    fitted.refusal.reset();
+    const SizePlan::Fit fit = SizePlan::FitPicture(budget, *picture);
+    kept_ = SizePlan::WithoutRateControl(
+        madeSmaller_.isEmpty() ? arguments : SizePlan::ScaledTo(arguments, *picture));
     rate_ = fit.videoBitRate;
+    floorRate_ = SizePlan::FloorRate(*picture);
     fitted.options = Options();
     return fitted;
 }
 
+std::optional<SizePlan::Picture> SizeFitting::PictureFor(const SourceFacts& facts,
+                                                         const QStringList& arguments,
+                                                         const SizePlan::Budget& budget,
+                                                         const MediaTracks::Track& video,
+                                                         QString* refusal) {
+    MediaTracks::Picture look = video.look;
+    if (const std::optional<Bars> bars = facts.BarsOf(video.index)) {
+        look.width = bars->width;
+        look.height = bars->height;
+    }
+    const bool turned = std::fmod(std::abs(look.rotation), 180.0) == 90.0;
+    const SizePlan::Picture shown{turned ? look.height : look.width,
+                                  turned ? look.width : look.height, look.frameRate, encoder_};
+    const SizePlan::Picture encoded = SizePlan::AsEncoded(arguments, shown);
+    const SizePlan::Fit fit = SizePlan::FitPicture(budget, encoded);
+    if (!fit.refusal) {
+        return encoded;
+    }
+    if (smaller_) {
+        if (const std::optional<SizePlan::Picture> smaller =
+                SizePlan::Smaller(arguments, budget, encoded)) {
+            //: %1 is the picture's new size ("1280x720").
+            madeSmaller_ = Text::tr("Picture made smaller to fit: %1.")
+                               .arg(QStringLiteral("%1x%2").arg(smaller->width).arg(smaller->height));
+            return smaller;
+        }
+    }
+    *refusal = *fit.refusal;
+    return std::nullopt;
+}
+
 QString SizeFitting::Options() const {
     QStringList quoted;
-    for (const QString& argument : kept_ + SizePlan::RateOptions(rate_)) {
+    for (const QString& argument :
+         kept_ + SizePlan::RateOptions(rate_, encoder_, twoPasses_)) {
         quoted << QuoteArgument(argument);
     }
     return quoted.join(u' ');
@@ -75,6 +130,15 @@ QString SizeFitting::Options() const {
 
 std::optional<QString> SizeFitting::NextOptions(qint64 size, QString* failure) {
     if (size <= limit_ || rate_ <= 0) {
+        return std::nullopt;
+    }
+    const double lowered = SizePlan::Lowered(rate_, size, limit_, seconds_);
+    // Below the floor the picture is not worth having, and encoders refuse rates far under it.
+    if (lowered < floorRate_) {
+        //: %1 is the size the result reached, %2 the limit.
+        *failure = Text::tr("The result reached %1, over the limit of %2, and at a lower rate its "
+                            "picture would not be worth watching; it was not kept.")
+                       .arg(SizeLimit::Text(size), SizeLimit::Text(limit_));
         return std::nullopt;
     }
     if (encodes_ >= SizePlan::kEncodes) {
@@ -86,8 +150,25 @@ std::optional<QString> SizeFitting::NextOptions(qint64 size, QString* failure) {
         return std::nullopt;
     }
     ++encodes_;
-    rate_ = SizePlan::Lowered(rate_, size, limit_, seconds_);
+    rate_ = lowered;
     return Options();
+}
+
+void SizeFitting::OnePass() {
+    twoPasses_ = false;
+}
+
+QString SizeFitting::WithPass(const QString& options, int pass, const QString& prefix) const {
+    QStringList quoted;
+    for (const QString& argument : SizePlan::WithPass(
+             SplitArguments(options).value_or(QStringList()), encoder_, pass, prefix)) {
+        quoted << QuoteArgument(argument);
+    }
+    return quoted.join(u' ');
+}
+
+double SizeFitting::FirstPassShare() const {
+    return SizePlan::FirstPassShare(encoder_);
 }
 
 QString SizeFitting::Note(qint64 size) const {
@@ -95,11 +176,12 @@ QString SizeFitting::Note(qint64 size) const {
         return QString();
     }
     //: %1 is the limit, %2 the result's size, %3 how many encodes it took.
-    return encodes_ == 1 ? Text::tr("Made to fit %1: %2.").arg(SizeLimit::Text(limit_),
+    const QString fit = encodes_ == 1 ? Text::tr("Made to fit %1: %2.").arg(SizeLimit::Text(limit_),
                                                                SizeLimit::Text(size))
                          : Text::tr("Made to fit %1: %2, encoded %3 times.")
                                .arg(SizeLimit::Text(limit_), SizeLimit::Text(size))
                                .arg(encodes_);
+    return madeSmaller_.isEmpty() ? fit : madeSmaller_ + u' ' + fit;
 }
 
 }  // namespace reelwright

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SourceFacts.h"
+#include "plan/SizePlan.h"
 
 #include <QString>
 
@@ -12,9 +13,13 @@ namespace reelwright {
 // limit, then, while the result is over it, a lower rate for each further encode.
 class SizeFitting {
   public:
-    SizeFitting(qint64 limit, QString type) : limit_(limit), type_(std::move(type)) {}
+    // With `smaller`, a picture that cannot fit as it is is made smaller until it can.
+    SizeFitting(qint64 limit, QString type, bool smaller = false)
+        : limit_(limit), type_(std::move(type)), smaller_(smaller) {}
 
-    // Whether a format's `options` can be made to fit a size: not a copy of the pictures.
+    // Whether a format's `options` encode the picture (not a copy of it, not sound alone).
+    static bool EncodesPicture(const QString& options);
+    // Whether they can be made to fit a size: the picture encoded at a rate that can be set.
     static bool CanFit(const QString& options);
 
     // The format's `options` made to fit, for a source of `seconds` keeping `soundTracks` sound
@@ -32,13 +37,34 @@ class SizeFitting {
     QString Note(qint64 size) const;
     qint64 Limit() const { return limit_; }
 
-  private:
+    // Whether the picture is encoded in two passes; OnePass() makes it one, its rate capped (no
+    // place for the first pass's log).
+    bool TwoPasses() const { return twoPasses_; }
+    void OnePass();
+    // The encoding's `options` for pass `pass` of two, the log files named from `prefix`.
+    QString WithPass(const QString& options, int pass, const QString& prefix) const;
+    // What the first pass takes of both passes' time.
+    double FirstPassShare() const;
+
+    // The format's options as fitted now.
     QString Options() const;
+
+  private:
+    // The picture to fit at: as the format encodes it, or smaller when it must and may be.
+    std::optional<SizePlan::Picture> PictureFor(const SourceFacts& facts,
+                                                const QStringList& arguments,
+                                                const SizePlan::Budget& budget,
+                                                const MediaTracks::Track& video, QString* refusal);
 
     qint64 limit_;
     QString type_;
+    bool smaller_ = false;
+    QString madeSmaller_;  // what the picture was made smaller to, when it was
     QStringList kept_;   // the format's options without its rate control
+    QString encoder_;
+    bool twoPasses_ = false;
     double rate_ = 0;    // the picture's bits a second
+    double floorRate_ = 0;  // the least it may be
     double seconds_ = 0;
     int encodes_ = 1;
 };

@@ -139,7 +139,7 @@ bool CVideoConv::Prepare() {
     DOSOutputs& runner = Runner();
     runner.SetTimeLimit(0);
     runner.SetCommandLine(RunCommandLine());
-    runner.SetInheritedDescriptor(outputFd_);
+    runner.SetInheritedDescriptors({outputFd_, folderFd_});
     Yield::Run();
     // A stop that came before the encoder started is kept: the runner would forget it.
     if (stopRequested_) {
@@ -178,9 +178,11 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
     end.exitCode = runner.LastExitCode();
     end.outputSize = output.isFile() ? output.size() : -1;
     end.length = mediaLength_ > 0 ? mediaLength_ : fileTimeLength_;
+    end.discarded = discardsOutput_;
     // The result is read only when the encoder's own time leaves the run short or untold.
     const std::optional<double> told = transcript_.LastTime();
-    if (end.started && end.exitedNormally && end.exitCode == 0 && end.outputSize > 0 &&
+    if (!end.discarded && end.started && end.exitedNormally && end.exitCode == 0 &&
+        end.outputSize > 0 &&
         (!told || *told < end.length)) {
         const QString made = outputFile_;
         end.resultLength =

@@ -39,6 +39,11 @@ class CVideoConv : public QObject {
     // through a name another user could swap for a link meanwhile.
     void SetOutputDescriptor(int fd) { outputFd_ = fd; }
     QString OutputFile() const { return outputFile_; }
+    // A folder the encoder reaches through its descriptor `fd` (a first pass's log files), so
+    // that nobody can swap a link in for any name in it meanwhile.
+    void SetReachedFolder(int fd) { folderFd_ = fd; }
+    // The run writes nothing to keep (a first pass): no result to judge it by.
+    void SetDiscardsOutput(bool discards) { discardsOutput_ = discards; }
     // Seconds; 0 means unknown.
     void SetFileTimeLength(float seconds) { fileTimeLength_ = seconds; }
     // The input's exact length in seconds, when known, for judging whether all of it was
@@ -110,6 +115,8 @@ class CVideoConv : public QObject {
     QString inputFile_;
     QString outputFile_;
     int outputFd_ = -1;
+    int folderFd_ = -1;
+    bool discardsOutput_ = false;
     QString resultName_;
     float fileTimeLength_ = 0.0F;
     double mediaLength_ = 0.0;

@@ -40,7 +40,7 @@ qint64 NowMs() {
 
 // The child writes both its outputs into `writeFd`, reads nothing, keeps `inherited` open, and
 // dies with us.
-void ConfigureChild(QProcess& process, int writeFd, int inherited) {
+void ConfigureChild(QProcess& process, int writeFd, const std::vector<int>& inherited) {
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
@@ -49,8 +49,10 @@ void ConfigureChild(QProcess& process, int writeFd, int inherited) {
         // Runs in the child after Qt has set its channels: ours replace them.
         ::dup2(writeFd, STDOUT_FILENO);
         ::dup2(writeFd, STDERR_FILENO);
-        if (inherited >= 0) {
-            ::fcntl(inherited, F_SETFD, ::fcntl(inherited, F_GETFD) & ~FD_CLOEXEC);
+        for (const int fd : inherited) {
+            if (fd >= 0) {
+                ::fcntl(fd, F_SETFD, ::fcntl(fd, F_GETFD) & ~FD_CLOEXEC);
+            }
         }
 #ifdef Q_OS_LINUX
         // The encoder must not outlive us: the kernel kills it when we die, even by SIGKILL.

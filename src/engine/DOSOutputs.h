@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <memory>
+#include <vector>
 
 class QProcess;
 
@@ -28,8 +29,8 @@ class DOSOutputs : public QObject {
     ~DOSOutputs() override;
 
     void SetCommandLine(const QString& commandLine) { commandLine_ = commandLine; }
-    // A descriptor of ours the program is given open, as the same number (-1: none).
-    void SetInheritedDescriptor(int fd) { inherited_ = fd; }
+    // Descriptors of ours the program is given open, as the same numbers (-1 is passed over).
+    void SetInheritedDescriptors(std::vector<int> fds) { inherited_ = std::move(fds); }
     QString CommandLine() const { return commandLine_; }
     // What was captured during the current or last run (its last kKeptOutput characters).
     QString Outputs() const { return outputs_.right(kKeptOutput); }
@@ -87,7 +88,7 @@ class DOSOutputs : public QObject {
     // Our end of the child's output pipe; read here directly, a piece at a time, so the child
     // waits when we are slower than it instead of filling our memory.
     int readFd_ = -1;
-    int inherited_ = -1;
+    std::vector<int> inherited_;
     QStringDecoder decoder_;
     bool outputEnded_ = false;
     bool stopConvert_ = false;

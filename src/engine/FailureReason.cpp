@@ -443,6 +443,11 @@ std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEn
                    ? Text::tr("The encoder stopped with exit code %1.").arg(end.exitCode)
                    : Text::tr("The encoder crashed.");
     }
+    // A first pass of VP8, VP9 and AV1 hands out no packets at all, only its log, and tells no
+    // time: its ending well is all there is to judge.
+    if (end.discarded) {
+        return std::nullopt;
+    }
     if (const std::optional<QString> empty = EmptyResultReason(transcript, names)) {
         return empty;
     }

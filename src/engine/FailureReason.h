@@ -25,6 +25,7 @@ struct RunEnd {
     qint64 outputSize = -1;  // the written file's size; -1 when there is none
     double length = 0;       // the input's length in seconds; 0 when unknown
     double resultLength = 0;  // the written result's own length; 0 when unknown
+    bool discarded = false;   // nothing was to be written (a first pass)
 };
 
 // Why a run that nobody stopped failed, in the user's words; none when it converted the whole

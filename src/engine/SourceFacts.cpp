@@ -28,4 +28,23 @@ std::optional<FieldVerdict> SourceFacts::FieldsOf(int stream) const {
     return found->second;
 }
 
+void SourceFacts::LookForBars(const QString& path) {
+    const double seconds = tracks.end > tracks.start ? tracks.end - tracks.start : tracks.seconds;
+    for (const MediaTracks::Track& track : tracks.tracks) {
+        if (track.kind != MediaTracks::Kind::Video || track.empty ||
+            track.look.rotation != 0) {
+            continue;
+        }
+        if (const std::optional<Bars> found = reelwright::LookForBars(
+                path, track.index, track.look.width, track.look.height, seconds)) {
+            bars[track.index] = *found;
+        }
+    }
+}
+
+std::optional<Bars> SourceFacts::BarsOf(int stream) const {
+    const auto found = bars.find(stream);
+    return found == bars.end() ? std::nullopt : std::optional<Bars>(found->second);
+}
+
 }  // namespace reelwright

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BarsLook.h"
 #include "engine/FieldLook.h"
 #include "engine/LoudnessLook.h"
 #include "engine/MediaTracks.h"
@@ -26,12 +27,18 @@ struct SourceFacts {
     std::optional<std::map<int, Loudness>> loudness = std::nullopt;
     // The limiter's settings tried on tracks one gain cannot even, by stream.
     std::map<int, LimiterTrial> limiterTrials = {};
+    // The picture inside black bars, by stream, where the bars are to be removed and were found.
+    std::map<int, Bars> bars = {};
 
     // The tracks of `path`.
     static SourceFacts Read(const QString& path);
     // Runs the field detector over each of `streams` of `path`.
     void LookForFields(const QString& path, const std::vector<int>& streams);
     std::optional<FieldVerdict> FieldsOf(int stream) const;
+    // Looks for black bars around every picture track but a cover (one not turned: its bars
+    // would be told on its side).
+    void LookForBars(const QString& path);
+    std::optional<Bars> BarsOf(int stream) const;
 };
 
 }  // namespace reelwright

@@ -404,13 +404,29 @@ bool PicturePlan::WantsFieldLook(const MediaTracks::Picture&, const Format& form
     return !format.copies;
 }
 
-PicturePlan PicturePlan::Make(const MediaTracks::Picture& picture, const Format& format, int stream,
-                              const std::optional<FieldVerdict>& looked) {
+PicturePlan PicturePlan::Make(const MediaTracks::Picture& source, const Format& format, int stream,
+                              const std::optional<FieldVerdict>& looked,
+                              const std::optional<Bars>& bars) {
     PicturePlan plan;
     if (format.copies) {
         return plan;  // as it is, or not at all
     }
     Draft draft{plan, QString::number(stream), {}};
+    MediaTracks::Picture picture = source;
+    if (bars) {
+        // At even lines, so each field keeps its own lines.
+        draft.chain << QStringLiteral("crop=%1:%2:%3:%4")
+                           .arg(bars->width)
+                           .arg(bars->height)
+                           .arg(bars->x)
+                           .arg(bars->y);
+        //: %1 is the picture's size without its bars ("1920x800"), %2 its size with them.
+        plan.notes << Text::tr("Black bars removed: %1 of %2.")
+                          .arg(QStringLiteral("%1x%2").arg(bars->width).arg(bars->height),
+                               QStringLiteral("%1x%2").arg(source.width).arg(source.height));
+        picture.width = bars->width;
+        picture.height = bars->height;
+    }
     PlanFields(draft, picture, format, looked);
     if (picture.IsHdr()) {
         PlanHdr(draft, picture, format);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BarsLook.h"
 #include "engine/FieldLook.h"
 #include "engine/MediaTracks.h"
 #include "plan/FixedFrame.h"
@@ -47,8 +48,11 @@ struct PicturePlan {
     static bool WantsFieldLook(const MediaTracks::Picture& picture, const Format& format);
     // `looked` is what the field detector saw, when it was asked: it sees the frames, where a
     // flag may be the wrapper's alone, so its word wins.
+    // With `bars`, the picture inside them is cut out first, before any scaling: what follows
+    // sees a picture of its size.
     static PicturePlan Make(const MediaTracks::Picture& picture, const Format& format, int stream,
-                            const std::optional<FieldVerdict>& looked = std::nullopt);
+                            const std::optional<FieldVerdict>& looked = std::nullopt,
+                            const std::optional<Bars>& bars = std::nullopt);
 };
 
 }  // namespace reelwright

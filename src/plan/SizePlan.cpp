@@ -1,6 +1,7 @@
 #include "plan/SizePlan.h"
 
 #include "formats/SizeLimit.h"
+#include "plan/FixedFrame.h"
 #include "plan/PicturePlan.h"
 
 #include <QCoreApplication>
@@ -46,7 +47,94 @@ bool IsRateControl(const QString& argument) {
     return kRateControl.match(argument).hasMatch();
 }
 
+// What the limit leaves for the pictures, bits a second.
+double PictureRate(const Budget& budget) {
+    const double share = 1.0 - Overhead(budget.container) - kMargin;
+    return (static_cast<double>(budget.limit) * 8.0 * share -
+            static_cast<double>(budget.otherBytes) * 8.0) /
+               std::max(budget.seconds, 0.1) -
+           budget.soundBitRate;
+}
+
+
+int Even(double value) {
+    return std::max(2, static_cast<int>(std::lround(value / 2.0)) * 2);
+}
+
+// The picture with its shorter side `side` long, its shape kept.
+Picture WithShorterSide(const Picture& picture, int side) {
+    Picture smaller = picture;
+    if (picture.width >= picture.height) {
+        smaller.width = Even(static_cast<double>(picture.width) * side / picture.height);
+        smaller.height = side;
+    } else {
+        smaller.height = Even(static_cast<double>(picture.height) * side / picture.width);
+        smaller.width = side;
+    }
+    return smaller;
+}
+
+// The names a format gives its picture's own filters.
+const QStringList& PictureFilterNames() {
+    static const QStringList kNames{"-vf", "-filter:v", "-filter:v:0"};
+    return kNames;
+}
+
 }  // namespace
+
+Picture AsEncoded(const QStringList& arguments, Picture shown) {
+    if (const std::optional<FixedFrame> frame = FixedFrame::Of(arguments)) {
+        shown.width = frame->width;
+        shown.height = frame->height;
+        shown.frameRate = frame->rate > 0 ? frame->rate : shown.frameRate;
+        return shown;
+    }
+    // "scale=-2:'min(720,trunc(ih/2)*2)'": the height kept within 720.
+    static const QRegularExpression kAtMost(QStringLiteral("scale=-2:'?min\\((\\d+),"));
+    const QRegularExpressionMatch most =
+        kAtMost.match(OptionValue(arguments, PictureFilterNames()));
+    if (const int height = most.captured(1).toInt(); height > 0 && shown.height > height) {
+        shown.width = Even(static_cast<double>(shown.width) * height / shown.height);
+        shown.height = height;
+    }
+    return shown;
+}
+
+std::optional<Picture> Smaller(const QStringList& arguments, const Budget& budget,
+                               const Picture& picture) {
+    if (FixedFrame::Of(arguments) || picture.width <= 0 || picture.height <= 0) {
+        return std::nullopt;
+    }
+    for (const int side : kSmallerSides) {
+        if (side >= std::min(picture.width, picture.height)) {
+            continue;
+        }
+        if (const Picture smaller = WithShorterSide(picture, side); Watchable(budget, smaller)) {
+            return smaller;
+        }
+    }
+    return std::nullopt;
+}
+
+QStringList ScaledTo(QStringList arguments, const Picture& picture) {
+    const QString scale = QStringLiteral("scale=%1:%2").arg(picture.width).arg(picture.height);
+    for (const QString& name : PictureFilterNames()) {
+        if (const qsizetype at = arguments.indexOf(name); at >= 0 && at + 1 < arguments.size()) {
+            arguments[at + 1] += u',' + scale;
+            return arguments;
+        }
+    }
+    return arguments << QStringLiteral("-vf") << scale;
+}
+
+double FloorRate(const Picture& picture) {
+    return FloorBitsPerPixel(picture.encoder) * picture.width * picture.height *
+           (picture.frameRate > 0 ? picture.frameRate : 25.0);
+}
+
+bool Watchable(const Budget& budget, const Picture& picture) {
+    return PictureRate(budget) >= FloorRate(picture);
+}
 
 double FloorBitsPerPixel(const QString& encoder) {
     static const QStringList kNewer{"libx264", "libx265", "libvpx-vp9", "libaom-av1",
@@ -62,13 +150,8 @@ Fit FitPicture(const Budget& budget, const Picture& picture) {
     Fit fit;
     const double share = 1.0 - Overhead(budget.container) - kMargin;
     const double seconds = std::max(budget.seconds, 0.1);
-    fit.videoBitRate =
-        (static_cast<double>(budget.limit) * 8.0 * share - static_cast<double>(budget.otherBytes) * 8.0) /
-            seconds -
-        budget.soundBitRate;
-    const double pixels = static_cast<double>(picture.width) * picture.height *
-                          (picture.frameRate > 0 ? picture.frameRate : 25.0);
-    const double floor = FloorBitsPerPixel(picture.encoder) * pixels;
+    fit.videoBitRate = PictureRate(budget);
+    const double floor = FloorRate(picture);
     if (fit.videoBitRate < floor) {
         const double smallest =
             ((floor + budget.soundBitRate) * seconds / 8.0 + static_cast<double>(budget.otherBytes)) /
@@ -84,7 +167,8 @@ Fit FitPicture(const Budget& budget, const Picture& picture) {
                 .arg(picture.height);
         return fit;
     }
-    fit.options = RateOptions(fit.videoBitRate);
+    fit.options = RateOptions(fit.videoBitRate, picture.encoder,
+                              RateControlOf(picture.encoder) == RateControl::TwoPasses);
     return fit;
 }
 
@@ -125,10 +209,71 @@ double Lowered(double rate, qint64 reached, qint64 limit, double seconds) {
     return std::max(1000.0, std::min(byShare, rate - over) * (1.0 - kMargin));
 }
 
-QStringList RateOptions(double rate) {
+RateControl RateControlOf(const QString& encoder) {
+    // ffmpeg's own rate control keeps a first pass's log for all its encoders.
+    static const QStringList kTwoPasses{
+        "libx264",   "libx264rgb", "libx265",    "libvpx",   "libvpx-vp9", "libaom-av1",
+        "mpeg4",     "libxvid",    "mpeg2video", "mpeg1video", "msmpeg4",  "msmpeg4v2",
+        "msmpeg4v3", "wmv1",       "wmv2",       "flv",      "h263",       "h263p",
+        "mjpeg",     "libtheora",  "h261",       "rv10",     "rv20"};
+    // Lossless, or a quality of their own that no rate changes.
+    static const QStringList kNone{"ffv1",  "huffyuv", "ffvhuff", "utvideo", "rawvideo", "png",
+                                   "qtrle", "v210",    "v410",    "r210",    "magicyuv", "dnxhd",
+                                   "prores", "prores_ks", "prores_aw", "cfhd", "libopenjpeg",
+                                   "jpeg2000", "tiff",  "apng",    "gif"};
+    if (kNone.contains(encoder)) {
+        return RateControl::None;
+    }
+    return kTwoPasses.contains(encoder) ? RateControl::TwoPasses : RateControl::OnePass;
+}
+
+QStringList RateOptions(double rate, const QString& encoder, bool twoPasses) {
     const QString bits = QString::number(static_cast<qint64>(rate));
+    // SVT-AV1 refuses a ceiling equal to its target; two passes spend the average where the
+    // first found it was needed, and a ceiling would only take that freedom away.
+    if (twoPasses || encoder == QStringLiteral("libsvtav1")) {
+        return {QStringLiteral("-b:v"), bits};
+    }
     return {QStringLiteral("-b:v"), bits, QStringLiteral("-maxrate"), bits,
             QStringLiteral("-bufsize"), QString::number(static_cast<qint64>(rate * 2))};
+}
+
+QStringList WithPass(QStringList arguments, const QString& encoder, int pass,
+                     const QString& prefix) {
+    if (encoder == QStringLiteral("libx265")) {
+        // ffmpeg hands x265 no pass of its own: x265 is told through its parameters.
+        const QString own = QStringLiteral("pass=%1:stats=%2.x265").arg(pass).arg(prefix);
+        const qsizetype at = arguments.indexOf(QStringLiteral("-x265-params"));
+        if (at >= 0 && at + 1 < arguments.size()) {
+            arguments[at + 1] += u':' + own;
+        } else {
+            arguments << QStringLiteral("-x265-params") << own;
+        }
+    } else {
+        arguments << QStringLiteral("-pass") << QString::number(pass) << QStringLiteral("-passlogfile")
+                  << prefix;
+    }
+    if (pass == 1) {
+        // A filter graph of the whole file may feed the sound too: it is left as it is.
+        static const QStringList kWhole{"-filter_complex", "-lavfi", "-filter_complex_script"};
+        const bool whole = std::any_of(kWhole.begin(), kWhole.end(),
+                                       [&](const QString& name) { return arguments.contains(name); });
+        if (!whole) {
+            arguments << QStringLiteral("-an") << QStringLiteral("-sn") << QStringLiteral("-dn");
+        }
+    }
+    return arguments;
+}
+
+double FirstPassShare(const QString& encoder) {
+    // Measured on 720p sources (bench/SizeBench): VP8, VP9 and AV1 look ahead cheaply at first.
+    if (encoder == QStringLiteral("libvpx-vp9")) {
+        return 0.15;
+    }
+    if (encoder == QStringLiteral("libvpx") || encoder == QStringLiteral("libaom-av1")) {
+        return 0.25;
+    }
+    return encoder == QStringLiteral("libx264") ? 0.4 : 0.5;
 }
 
 }  // namespace reelwright::SizePlan

@@ -250,7 +250,8 @@ std::vector<PicturePlan> PlanPictures(const SourceFacts& facts, const TrackSelec
                                                        ? facts.FieldsOf(video.index)
                                                        : std::nullopt;
         pictures.push_back(PicturePlan::Make(video.look, PictureFormat(arguments, rules, recoded[i]),
-                                             static_cast<int>(i), looked));
+                                             static_cast<int>(i), looked,
+                                             facts.BarsOf(video.index)));
     }
     return pictures;
 }

@@ -636,7 +636,9 @@ TEST_F(Completion, OffersEveryOptionTheProgramTakes) {
 INSTANTIATE_TEST_SUITE_P(
     Words, BashCompletion,
     testing::Values(CompletionCase{"Option", {"--pre"}, {"--preset"}},
-                    CompletionCase{"Options", {"--s"}, {"--same-folder", "--skip-existing"}},
+                    CompletionCase{"Options",
+                                   {"--s"},
+                                   {"--same-folder", "--skip-existing", "--smaller-to-fit"}},
                     CompletionCase{"Jobs", {"--jobs", "a"}, {"auto"}},
                     CompletionCase{"Tracks", {"--tracks", ""}, {"all", "first"}},
                     CompletionCase{"TracksAfterAnEqualsSign", {"--tracks", "=", "f"}, {"first"}},

@@ -78,7 +78,10 @@ QStringList CliTest::Outputs(const QString& folder) const {
 
 QStringList CliTest::Temporaries(const QString& folder) const {
     QStringList temporaries;
-    for (const QString& name : Outputs(folder)) {
+    // A first pass's log folder counts too.
+    for (const QString& name :
+         QDir(home.filePath(folder))
+             .entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
         if (name.startsWith(".reelwright-") && !name.startsWith(".reelwright-claim-")) {
             temporaries << name;
         }

@@ -38,7 +38,8 @@ class CliTest : public testing::Test {
     // Marks `result` as made from `source`, as a run that converted it does.
     static void MadeFrom(const QString& result, const QString& source);
     QStringList Outputs(const QString& folder = QStringLiteral("out")) const;
-    // The hidden files results are written under, claims left out.
+    // The hidden files results are written under, and their first passes' log folders; claims
+    // left out.
     QStringList Temporaries(const QString& folder = QStringLiteral("out")) const;
     // Each line of the output as a JSON object; a line that is not one fails the test.
     static QList<QJsonObject> JsonLines(const QString& out);

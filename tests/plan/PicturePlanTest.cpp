@@ -248,6 +248,23 @@ TEST(PlanningAPicture, NamesOnePictureOfMany) {
     EXPECT_EQ(plan.options.mid(0, 2), (QStringList{"-flags:v:2", "+ilme+ildct"}));
 }
 
+// A letterboxed film into a DVD: its bars cut off first, and what is left fitted into the
+// frame as the wide picture it is, not as the 16:9 frame it came in.
+TEST(PlanningAPicture, CutsItsBarsBeforeAnythingElse) {
+    Picture film = Hd();
+    film.width = 1920;
+    film.height = 1080;
+    film.frameRate = 25;
+    film.fieldOrder = QStringLiteral("progressive");
+    const PicturePlan plan = PicturePlan::Make(
+        film, PicturePlan::Format::Of({QStringLiteral("-target"), QStringLiteral("pal-dvd")}), 0,
+        std::nullopt, Bars{1920, 800, 0, 140});
+    EXPECT_TRUE(plan.filters.startsWith("crop=1920:800:0:140,scale=720:")) << plan.filters.toStdString();
+    EXPECT_TRUE(plan.filters.contains("pad=720:576:")) << plan.filters.toStdString();
+    EXPECT_TRUE(plan.notes.contains("Black bars removed: 1920x800 of 1920x1080."))
+        << plan.notes.join('|').toStdString();
+}
+
 // A picture of a size, shape, rate and fields, tagged BT.709 so that only what is done to its
 // frames is planned.
 Picture Shaped(int width, int height, double rate, const char* fields, double sampleAspect = 1,

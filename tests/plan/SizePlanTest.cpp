@@ -84,5 +84,108 @@ TEST(SizePlan, LowersTheRateByWhatTheResultWentOver) {
     EXPECT_GT(SizePlan::Lowered(1e5, 100'000'000, 10'000'000, 10), 0);
 }
 
+// How each encoder is held to its rate, and the options each pass is given.
+struct PassCase {
+    const char* name;
+    const char* encoder;
+    SizePlan::RateControl control;
+    const char* format;  // the encoding's options
+    int pass;
+    const char* expected;
+};
+
+const PassCase kPasses[] = {
+    {"x264 first pass", "libx264", SizePlan::RateControl::TwoPasses, "-c:v libx264 -b:v 1000",
+     1, "-c:v libx264 -b:v 1000 -pass 1 -passlogfile L -an -sn -dn"},
+    {"x264 second pass", "libx264", SizePlan::RateControl::TwoPasses, "-c:v libx264 -b:v 1000",
+     2, "-c:v libx264 -b:v 1000 -pass 2 -passlogfile L"},
+    {"x265 told through its own parameters", "libx265", SizePlan::RateControl::TwoPasses,
+     "-c:v libx265 -x265-params hdr10=1", 2,
+     "-c:v libx265 -x265-params hdr10=1:pass=2:stats=L.x265"},
+    {"x265 without parameters", "libx265", SizePlan::RateControl::TwoPasses, "-c:v libx265", 1,
+     "-c:v libx265 -x265-params pass=1:stats=L.x265 -an -sn -dn"},
+    {"a whole-file graph keeps its sound", "libvpx-vp9", SizePlan::RateControl::TwoPasses,
+     "-filter_complex [0:a]volume=2[a] -map [a]", 1,
+     "-filter_complex [0:a]volume=2[a] -map [a] -pass 1 -passlogfile L"},
+    {"MPEG-4", "mpeg4", SizePlan::RateControl::TwoPasses, "-c:v mpeg4", 2,
+     "-c:v mpeg4 -pass 2 -passlogfile L"},
+    {"SVT-AV1 has one pass", "libsvtav1", SizePlan::RateControl::OnePass, "", 0, ""},
+    {"ProRes keeps its own quality", "prores_ks", SizePlan::RateControl::None, "", 0, ""},
+    {"FFV1 is lossless", "ffv1", SizePlan::RateControl::None, "", 0, ""},
+};
+
+class Passes : public testing::TestWithParam<PassCase> {};
+
+TEST_P(Passes, AreGivenAsEachEncoderTakesThem) {
+    const PassCase& c = GetParam();
+    EXPECT_EQ(SizePlan::RateControlOf(c.encoder), c.control);
+    if (c.pass > 0) {
+        EXPECT_EQ(SizePlan::WithPass(SplitArguments(c.format).value(), c.encoder, c.pass, "L")
+                      .join(' '),
+                  c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Encoders, Passes, testing::ValuesIn(kPasses), test::CaseName<PassCase>);
+
+TEST(SizePlan, CapsTheRateOnlyWhereThereIsNoFirstPass) {
+    EXPECT_EQ(SizePlan::RateOptions(1e6, "libx264", true).join(' '), "-b:v 1000000");
+    EXPECT_EQ(SizePlan::RateOptions(1e6, "libx264", false).join(' '),
+              "-b:v 1000000 -maxrate 1000000 -bufsize 2000000");
+    // SVT-AV1 refuses a ceiling equal to its target.
+    EXPECT_EQ(SizePlan::RateOptions(1e6, "libsvtav1", false).join(' '), "-b:v 1000000");
+}
+
+// The picture the floor is judged at, and the smaller pictures tried when it cannot fit.
+struct PictureCase {
+    const char* name;
+    const char* format;
+    int width, height;  // the source, as shown
+    qint64 limit;       // over 60 s, 128 kb/s of sound
+    int encodedWidth, encodedHeight;  // as the format encodes it
+    int smallerWidth, smallerHeight;  // what it is made smaller to; 0: none will do
+};
+
+const PictureCase kPictures[] = {
+    {"as it is", "-c:v libx264", 1920, 1080, 8'000'000, 1920, 1080, 1280, 720},
+    {"within the format's height", "-c:v libx264 -vf scale=-2:'min(720,trunc(ih/2)*2)'", 1920,
+     1080, 4'000'000, 1280, 720, 854, 480},
+    {"a smaller source is not made larger", "-c:v libx264 -vf scale=-2:'min(720,trunc(ih/2)*2)'",
+     640, 360, 4'000'000, 640, 360, 0, 0},
+    {"a DVD's frame is fixed", "-target pal-dvd", 1920, 1080, 2'000'000, 720, 576, 0, 0},
+    {"upright", "-c:v libx264", 1080, 1920, 3'000'000, 1080, 1920, 360, 640},
+    {"nothing small enough", "-c:v libx264", 1920, 1080, 300'000, 1920, 1080, 0, 0},
+};
+
+class Pictures : public testing::TestWithParam<PictureCase> {};
+
+TEST_P(Pictures, AreJudgedAtTheFormatsSizeAndMadeSmallerInSteps) {
+    const PictureCase& c = GetParam();
+    const QStringList format = SplitArguments(c.format).value();
+    const SizePlan::Picture encoded =
+        SizePlan::AsEncoded(format, {c.width, c.height, 25, "libx264"});
+    EXPECT_EQ(encoded.width, c.encodedWidth);
+    EXPECT_EQ(encoded.height, c.encodedHeight);
+    const SizePlan::Budget budget{c.limit, 60, 128e3, 0, "mp4"};
+    const std::optional<SizePlan::Picture> smaller = SizePlan::Smaller(format, budget, encoded);
+    EXPECT_EQ(smaller ? smaller->width : 0, c.smallerWidth);
+    EXPECT_EQ(smaller ? smaller->height : 0, c.smallerHeight);
+    if (smaller) {
+        EXPECT_TRUE(SizePlan::Watchable(budget, *smaller));
+        EXPECT_FALSE(SizePlan::Watchable(budget, encoded));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Pictures, testing::ValuesIn(kPictures),
+                         test::CaseName<PictureCase>);
+
+TEST(SizePlan, ScalesAfterTheFormatsOwnFilters) {
+    const SizePlan::Picture small{1280, 720, 25, "libx264"};
+    EXPECT_EQ(SizePlan::ScaledTo(SplitArguments("-c:v libx264 -vf yadif").value(), small).join(' '),
+              "-c:v libx264 -vf yadif,scale=1280:720");
+    EXPECT_EQ(SizePlan::ScaledTo(SplitArguments("-c:v libx264").value(), small).join(' '),
+              "-c:v libx264 -vf scale=1280:720");
+}
+
 }  // namespace
 }  // namespace reelwright
