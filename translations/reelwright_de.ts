@@ -227,6 +227,13 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
                              picture&apos;s rate is worked out to fit, and a result
                              over it is encoded again smaller, or fails
+  --smaller-to-fit           with --max-size: a picture that cannot fit as it
+                             is made smaller (1080p, 720p, 480p, 360p) until
+                             it can
+  --crop auto|none           remove black bars where the whole film has them
+                             (default: none)
+  --estimate                 tell each result&apos;s size and the time it takes, from
+                             a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -308,6 +315,13 @@ vorhandene Datei.
                              700MiB): die Datenrate des Bildes wird passend
                              berechnet; ein zu großes Ergebnis wird kleiner neu
                              kodiert oder schlägt fehl
+  --smaller-to-fit           mit --max-size: ein Bild, das so nicht passt, wird
+                             stufenweise verkleinert (1080p, 720p, 480p, 360p),
+                             bis es passt
+  --crop auto|none           schwarze Balken entfernen, wo der ganze Film sie
+                             hat (Vorgabe: none)
+  --estimate                 Größe und Dauer jedes Ergebnisses nennen, aus
+                             einigen kodierten Sekunden; nichts umwandeln
   --json                     ein JSON-Objekt pro Zeile und pro Quelldatei, dann
                              ein Zusammenfassungsobjekt, statt der Zeilen für
                              Menschen
@@ -2362,6 +2376,36 @@ for a watchable picture is refused before anything is written.</source>
         <translation>Jedes Ergebnis wird auf diese Größe gebracht: die Datenrate des Bildes wird
 daraus berechnet, und ein größeres Ergebnis wird kleiner neu kodiert. Eine zu
 kleine Grenze für ein sehenswertes Bild wird abgelehnt, bevor etwas geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Remove black bars</source>
+        <translation>Schwarze Balken entfernen</translation>
+    </message>
+    <message>
+        <source>Make the picture smaller when needed</source>
+        <translation>Bild bei Bedarf verkleinern</translation>
+    </message>
+    <message>
+        <source>A picture too large for the size at a watchable quality is made smaller
+(1080p, 720p, 480p, then 360p) until it fits, and the row says to what.</source>
+        <translation>Ein Bild, das in sehenswerter Qualität zu groß für die Größe ist, wird verkleinert
+(1080p, 720p, 480p, dann 360p), bis es passt, und die Zeile sagt, auf welche Größe.</translation>
+    </message>
+    <message>
+        <source>This format keeps a quality of its own that no bit rate changes, so it
+cannot be made to fit a size.</source>
+        <translation>Dieses Format hat eine eigene Qualität, die keine Datenrate ändert, und kann
+daher nicht auf eine Größe gebracht werden.</translation>
+    </message>
+    <message>
+        <source>Black bars around the picture (a letterbox, a pillarbox) are cut off where
+the whole file has them; a dark scene or a fade to black is never cut.</source>
+        <translation>Schwarze Balken um das Bild (Letterbox, Pillarbox) werden abgeschnitten, wo
+die ganze Datei sie hat; eine dunkle Szene oder eine Abblende wird nie beschnitten.</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so their black bars stay.</source>
+        <translation>Eine Kopie behält ihre Bilder, wie sie sind; ihre schwarzen Balken bleiben.</translation>
     </message>
     <message>
         <source>Even loudness:</source>

@@ -227,6 +227,13 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
                              picture&apos;s rate is worked out to fit, and a result
                              over it is encoded again smaller, or fails
+  --smaller-to-fit           with --max-size: a picture that cannot fit as it
+                             is made smaller (1080p, 720p, 480p, 360p) until
+                             it can
+  --crop auto|none           remove black bars where the whole film has them
+                             (default: none)
+  --estimate                 tell each result&apos;s size and the time it takes, from
+                             a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -313,6 +320,14 @@ Los resultados nunca sustituyen a un archivo existente.
                              700MiB): la tasa de la imagen se calcula para que
                              quepa; un resultado mayor se codifica de nuevo más
                              pequeño, o falla
+  --smaller-to-fit           con --max-size: una imagen que no cabe tal cual se
+                             reduce por pasos (1080p, 720p, 480p, 360p) hasta
+                             que quepa
+  --crop auto|none           quitar las franjas negras donde toda la película
+                             las tiene (predeterminado: none)
+  --estimate                 decir el tamaño de cada resultado y el tiempo que
+                             lleva, a partir de unos segundos codificados; no
+                             convertir nada
   --json                     un objeto JSON por línea y por archivo de
                              entrada, y después un objeto de resumen, en lugar
                              de las líneas para personas
@@ -2365,6 +2380,36 @@ for a watchable picture is refused before anything is written.</source>
         <translation>Cada resultado se ajusta a este tamaño: la tasa de la imagen se calcula a partir
 de él, y un resultado mayor se codifica de nuevo más pequeño. Un límite demasiado
 pequeño para una imagen que se pueda ver se rechaza antes de escribir nada.</translation>
+    </message>
+    <message>
+        <source>Remove black bars</source>
+        <translation>Quitar las franjas negras</translation>
+    </message>
+    <message>
+        <source>Make the picture smaller when needed</source>
+        <translation>Reducir la imagen si hace falta</translation>
+    </message>
+    <message>
+        <source>A picture too large for the size at a watchable quality is made smaller
+(1080p, 720p, 480p, then 360p) until it fits, and the row says to what.</source>
+        <translation>Una imagen demasiado grande para el tamaño con una calidad aceptable se reduce
+(1080p, 720p, 480p y luego 360p) hasta que quepa, y la fila dice a cuánto.</translation>
+    </message>
+    <message>
+        <source>This format keeps a quality of its own that no bit rate changes, so it
+cannot be made to fit a size.</source>
+        <translation>Este formato tiene una calidad propia que ninguna tasa de bits cambia, así que
+no se puede ajustar a un tamaño.</translation>
+    </message>
+    <message>
+        <source>Black bars around the picture (a letterbox, a pillarbox) are cut off where
+the whole file has them; a dark scene or a fade to black is never cut.</source>
+        <translation>Las franjas negras alrededor de la imagen (letterbox, pillarbox) se recortan
+donde todo el archivo las tiene; una escena oscura o un fundido a negro nunca se recorta.</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so their black bars stay.</source>
+        <translation>Una copia conserva sus imágenes tal cual, así que sus franjas negras se quedan.</translation>
     </message>
     <message>
         <source>Even loudness:</source>

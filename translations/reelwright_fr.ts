@@ -227,6 +227,13 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
                              picture&apos;s rate is worked out to fit, and a result
                              over it is encoded again smaller, or fails
+  --smaller-to-fit           with --max-size: a picture that cannot fit as it
+                             is made smaller (1080p, 720p, 480p, 360p) until
+                             it can
+  --crop auto|none           remove black bars where the whole film has them
+                             (default: none)
+  --estimate                 tell each result&apos;s size and the time it takes, from
+                             a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -309,6 +316,14 @@ Reelwright. Les résultats ne remplacent jamais un fichier existant.
                              700MiB) : le débit de l’image est calculé pour
                              tenir ; un résultat plus gros est réencodé plus
                              petit, ou échoue
+  --smaller-to-fit           avec --max-size : une image qui ne tient pas telle
+                             quelle est réduite par paliers (1080p, 720p, 480p,
+                             360p) jusqu’à ce qu’elle tienne
+  --crop auto|none           retirer les bandes noires là où tout le film en a
+                             (par défaut : none)
+  --estimate                 donner la taille de chaque résultat et le temps
+                             qu’il prend, d’après quelques secondes encodées ;
+                             ne rien convertir
   --json                     un objet JSON par ligne et par source, puis un
                              objet de bilan, au lieu des lignes destinées aux
                              humains
@@ -2362,6 +2377,36 @@ for a watchable picture is refused before anything is written.</source>
         <translation>Chaque résultat est fait pour tenir dans cette taille : le débit de l’image en est
 déduit, et un résultat plus gros est réencodé plus petit. Une limite trop petite
 pour une image regardable est refusée avant que rien ne soit écrit.</translation>
+    </message>
+    <message>
+        <source>Remove black bars</source>
+        <translation>Retirer les bandes noires</translation>
+    </message>
+    <message>
+        <source>Make the picture smaller when needed</source>
+        <translation>Réduire l’image si nécessaire</translation>
+    </message>
+    <message>
+        <source>A picture too large for the size at a watchable quality is made smaller
+(1080p, 720p, 480p, then 360p) until it fits, and the row says to what.</source>
+        <translation>Une image trop grande pour la taille avec une qualité regardable est réduite
+(1080p, 720p, 480p, puis 360p) jusqu’à ce qu’elle tienne, et la ligne dit à combien.</translation>
+    </message>
+    <message>
+        <source>This format keeps a quality of its own that no bit rate changes, so it
+cannot be made to fit a size.</source>
+        <translation>Ce format garde une qualité propre qu’aucun débit ne change : il ne peut donc
+pas être ajusté à une taille.</translation>
+    </message>
+    <message>
+        <source>Black bars around the picture (a letterbox, a pillarbox) are cut off where
+the whole file has them; a dark scene or a fade to black is never cut.</source>
+        <translation>Les bandes noires autour de l’image (letterbox, pillarbox) sont retirées là où
+tout le fichier en a ; une scène sombre ou un fondu au noir n’est jamais rogné.</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so their black bars stay.</source>
+        <translation>Une copie garde ses images telles quelles : leurs bandes noires restent.</translation>
     </message>
     <message>
         <source>Even loudness:</source>

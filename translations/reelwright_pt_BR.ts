@@ -227,6 +227,13 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
                              picture&apos;s rate is worked out to fit, and a result
                              over it is encoded again smaller, or fails
+  --smaller-to-fit           with --max-size: a picture that cannot fit as it
+                             is made smaller (1080p, 720p, 480p, 360p) until
+                             it can
+  --crop auto|none           remove black bars where the whole film has them
+                             (default: none)
+  --estimate                 tell each result&apos;s size and the time it takes, from
+                             a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -304,6 +311,14 @@ substituem um arquivo existente.
                              700MiB): a taxa da imagem é calculada para caber;
                              um resultado maior é codificado de novo menor, ou
                              falha
+  --smaller-to-fit           com --max-size: uma imagem que não cabe como está
+                             é reduzida em etapas (1080p, 720p, 480p, 360p) até
+                             caber
+  --crop auto|none           remover as faixas pretas onde o filme inteiro as
+                             tem (padrão: none)
+  --estimate                 dizer o tamanho de cada resultado e o tempo que
+                             leva, a partir de alguns segundos codificados; não
+                             converter nada
   --json                     um objeto JSON por linha e por original, depois um
                              objeto de resumo, em vez das linhas para pessoas
   --progress                 com --json: um objeto de progresso para cada
@@ -2355,6 +2370,36 @@ for a watchable picture is refused before anything is written.</source>
         <translation>Cada resultado é feito para caber neste tamanho: a taxa da imagem é calculada
 a partir dele, e um resultado maior é codificado de novo menor. Um limite pequeno
 demais para uma imagem assistível é recusado antes que algo seja gravado.</translation>
+    </message>
+    <message>
+        <source>Remove black bars</source>
+        <translation>Remover as faixas pretas</translation>
+    </message>
+    <message>
+        <source>Make the picture smaller when needed</source>
+        <translation>Reduzir a imagem quando preciso</translation>
+    </message>
+    <message>
+        <source>A picture too large for the size at a watchable quality is made smaller
+(1080p, 720p, 480p, then 360p) until it fits, and the row says to what.</source>
+        <translation>Uma imagem grande demais para o tamanho com qualidade assistível é reduzida
+(1080p, 720p, 480p e depois 360p) até caber, e a linha diz para quanto.</translation>
+    </message>
+    <message>
+        <source>This format keeps a quality of its own that no bit rate changes, so it
+cannot be made to fit a size.</source>
+        <translation>Este formato tem uma qualidade própria que nenhuma taxa de bits muda, então
+não pode ser ajustado a um tamanho.</translation>
+    </message>
+    <message>
+        <source>Black bars around the picture (a letterbox, a pillarbox) are cut off where
+the whole file has them; a dark scene or a fade to black is never cut.</source>
+        <translation>As faixas pretas em volta da imagem (letterbox, pillarbox) são cortadas onde
+o arquivo inteiro as tem; uma cena escura ou um fade para preto nunca é cortado.</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so their black bars stay.</source>
+        <translation>Uma cópia mantém as imagens como são, então as faixas pretas ficam.</translation>
     </message>
     <message>
         <source>Even loudness:</source>

@@ -226,6 +226,13 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
   --max-size SIZE            each result at most SIZE (25M, 1.5G, 700MiB): the
                              picture&apos;s rate is worked out to fit, and a result
                              over it is encoded again smaller, or fails
+  --smaller-to-fit           with --max-size: a picture that cannot fit as it
+                             is made smaller (1080p, 720p, 480p, 360p) until
+                             it can
+  --crop auto|none           remove black bars where the whole film has them
+                             (default: none)
+  --estimate                 tell each result&apos;s size and the time it takes, from
+                             a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
                              summary object, instead of the lines for people
   --progress                 with --json: a progress object for each running
@@ -293,6 +300,11 @@ Exit status:
                              不超过 -1 dBTP（默认：窗口中的选择，初始为 off）
   --max-size SIZE            每个结果最多 SIZE（25M、1.5G、700MiB）：按此计算
                              画面码率；超出的结果会以更低码率重新编码，否则失败
+  --smaller-to-fit           与 --max-size 一起使用：画面无法按原样放下时，
+                             逐级缩小（1080p、720p、480p、360p）直到放下
+  --crop auto|none           整部影片都有黑边时去除黑边（默认：none）
+  --estimate                 通过编码几秒内容，给出每个结果的大小和所需时间；
+                             不转换任何文件
   --json                     每个输入输出一行 JSON 对象，最后输出一个汇总
                              对象，以代替供人阅读的文本行
   --progress                 与 --json 一起使用：为每个正在转换的文件输出
@@ -2342,6 +2354,36 @@ from it, and a result over it is encoded again smaller. A limit too small
 for a watchable picture is refused before anything is written.</source>
         <translation>每个结果都会调整到此大小：据此计算画面码率，超出的结果会以更低码率重新编码。
 对于无法得到可看画面的过小限制，会在写入任何内容之前拒绝。</translation>
+    </message>
+    <message>
+        <source>Remove black bars</source>
+        <translation>去除黑边</translation>
+    </message>
+    <message>
+        <source>Make the picture smaller when needed</source>
+        <translation>需要时缩小画面</translation>
+    </message>
+    <message>
+        <source>A picture too large for the size at a watchable quality is made smaller
+(1080p, 720p, 480p, then 360p) until it fits, and the row says to what.</source>
+        <translation>在可观看的画质下放不进该大小的画面会被缩小
+（1080p、720p、480p，然后 360p）直到放下，该行会说明缩小到多少。</translation>
+    </message>
+    <message>
+        <source>This format keeps a quality of its own that no bit rate changes, so it
+cannot be made to fit a size.</source>
+        <translation>此格式的画质由其自身决定，任何码率都不会改变它，
+因此无法按大小调整。</translation>
+    </message>
+    <message>
+        <source>Black bars around the picture (a letterbox, a pillarbox) are cut off where
+the whole file has them; a dark scene or a fade to black is never cut.</source>
+        <translation>画面周围的黑边（上下黑边、左右黑边）在整个文件都有时会被裁掉；
+暗场景或淡出到黑色永远不会被裁掉。</translation>
+    </message>
+    <message>
+        <source>A copy keeps its pictures as they are, so their black bars stay.</source>
+        <translation>复制会保持画面原样，因此黑边会保留。</translation>
     </message>
     <message>
         <source>Even loudness:</source>

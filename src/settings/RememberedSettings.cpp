@@ -78,6 +78,8 @@ RememberedSettings RememberedSettings::Defaults() {
     defaults.KeepDates = false;
     defaults.LimitSize = false;
     defaults.MaxSize = QStringLiteral("25MB");  // what mail takes
+    defaults.SmallerToFit = false;
+    defaults.RemoveBlackBars = false;
     return defaults;
 }
 
@@ -114,6 +116,8 @@ RememberedSettings RememberedSettings::Load(const CRegister& reg) {
     }
     loaded.LimitSize = settings::ToBool(ValueOr(stored, "LimitSize", "False"));
     loaded.MaxSize = ValueOr(stored, "MaxSize", "25MB").trimmed();
+    loaded.SmallerToFit = settings::ToBool(ValueOr(stored, "SmallerToFit", "False"));
+    loaded.RemoveBlackBars = settings::ToBool(ValueOr(stored, "RemoveBlackBars", "False"));
     if (!SizeLimit::Parse(loaded.MaxSize)) {
         loaded.MaxSize = QStringLiteral("25MB");
     }
@@ -153,6 +157,9 @@ bool RememberedSettings::Save(const CRegister& reg, QString* error) const {
     values.append({QStringLiteral("EvenLoudness"), LoudnessTarget::Text(EvenLoudness)});
     values.append({QStringLiteral("LimitSize"), settings::FromBool(LimitSize.value_or(false))});
     values.append({QStringLiteral("MaxSize"), MaxSize});
+    values.append({QStringLiteral("SmallerToFit"), settings::FromBool(SmallerToFit.value_or(false))});
+    values.append(
+        {QStringLiteral("RemoveBlackBars"), settings::FromBool(RemoveBlackBars.value_or(false))});
     values.append({QStringLiteral("CVCodecName"), CVCodecName});
     values.append({QStringLiteral("CACodecName"), CACodecName});
     return reg.REGSaveSettings(settings::kRoot, settings::kSection, values, error);

@@ -45,6 +45,10 @@ struct RememberedSettings {
     // Whether each result is made to fit a size, and the size ("25MB", as SizeLimit reads it).
     std::optional<bool> LimitSize;
     QString MaxSize;
+    // A picture that cannot fit the size made smaller until it can.
+    std::optional<bool> SmallerToFit;
+    // Black bars around the picture removed where the whole file has them.
+    std::optional<bool> RemoveBlackBars;
     // The encoder names of the custom codecs, so a codec list edited since is not read by
     // position alone; empty in a file written before they were kept.
     QString CVCodecName;

@@ -178,6 +178,8 @@ class frmMain : public QWidget {
     QComboBox* cmbEvenLoudness = nullptr;  // "Off", then the loudnesses offered
     QCheckBox* chkLimitSize = nullptr;
     QDoubleSpinBox* spnMaxSize = nullptr;
+    QCheckBox* chkSmallerToFit = nullptr;
+    QCheckBox* chkRemoveBars = nullptr;
     QComboBox* cmbSizeUnit = nullptr;      // MB, GB  // "Auto", then 1 to 8 files at once
     MyButton* cmdConvertSelected = nullptr;
     MyButton* cmdConvert = nullptr;

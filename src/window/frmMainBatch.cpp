@@ -108,6 +108,8 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
     batch_.SetKeepDates(chkKeepDates->isChecked());
     batch_.SetLoudness(ChosenLoudness());
     batch_.SetMaxSize(MaxSizeToFit());
+    batch_.SetSmallerToFit(chkSmallerToFit->isEnabled() && chkSmallerToFit->isChecked());
+    batch_.SetRemoveBars(chkRemoveBars->isEnabled() && chkRemoveBars->isChecked());
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     // Kept before the first file starts: whatever ends the program, the batch can go on.
     keeper_.BatchStarted({ChosenParameters().options.value_or(QString()), OutputType(),

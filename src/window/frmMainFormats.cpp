@@ -100,7 +100,7 @@ QFormLayout* Form(QWidget* parent) {
 
 void frmMain::BuildFormatPanel() {
     frFormats = new MyFrame(tr("Output Video Formats"), this, 3);
-    frFormats->resize(TwipsRect(0, 0, 8280, 5340).size());
+    frFormats->resize(TwipsRect(0, 0, 8280, 5655).size());
     QWidget* p = frFormats;
     optFormat[0] = PlaceAuto(new QRadioButton(tr("Presets"), p), 315, 510);
     optFormat[1] = PlaceAuto(new QRadioButton(tr("Custom (Advanced)"), p), 2190, 540);
@@ -127,9 +127,9 @@ void frmMain::BuildFormatPanel() {
            "name; a result with a fault fails instead. Converting takes longer."));
     BuildLoudnessChoice(p);
     BuildSizeChoice(p);
-    cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 4875, 1605, 375);
-    cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 4875, 1605, 375);
-    cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 4875, 1605, 375);
+    cmdHide = Place(new MyButton(tr("Save && Close"), p), 2265, 5190, 1605, 375);
+    cmdDefaults = Place(new MyButton(tr("Restore Defaults"), p), 4035, 5190, 1605, 375);
+    cmdSavePreset = Place(new MyButton(tr("Save as Preset..."), p), 5805, 5190, 1605, 375);
     cmdSavePreset->setToolTip(tr(
         "Keeps the custom format as a preset of your own, listed with the others. Your presets\n"
         "live in your own folder, where installing or upgrading the program never touches them."));
@@ -469,9 +469,17 @@ void frmMain::BuildSizeChoice(QWidget* p) {
         field->move(std::max(field->x(), right + (field == cmbSizeUnit ? spnMaxSize->width() + 4 : 0)),
                     field->y());
     }
+    // Beside the size, what the picture may lose: its bars; and, under the size, its size.
+    chkRemoveBars = PlaceAuto(new QCheckBox(tr("Remove black bars"), p), 4560, 4530);
+    chkSmallerToFit =
+        PlaceAuto(new QCheckBox(tr("Make the picture smaller when needed"), p), 555, 4845);
+    chkSmallerToFit->setToolTip(
+        tr("A picture too large for the size at a watchable quality is made smaller\n"
+           "(1080p, 720p, 480p, then 360p) until it fits, and the row says to what."));
     const auto follow = [this] {
         spnMaxSize->setEnabled(chkLimitSize->isEnabled() && chkLimitSize->isChecked());
         cmbSizeUnit->setEnabled(spnMaxSize->isEnabled());
+        chkSmallerToFit->setEnabled(spnMaxSize->isEnabled());
     };
     connect(chkLimitSize, &QCheckBox::toggled, this, follow);
     follow();
@@ -481,16 +489,27 @@ void frmMain::UpdateSizeChoice() {
     if (!chkLimitSize) {
         return;  // the panel is still being built
     }
-    // A copy keeps its pictures as they are: nothing about it can be made smaller.
-    const bool copies = !SizeFitting::CanFit(format_.Parameters().options.value_or(QString()));
-    chkLimitSize->setEnabled(!copies);
+    // A copy keeps its pictures as they are: nothing about it can be made smaller or cropped;
+    // a lossless picture keeps its quality whatever the rate.
+    const QString options = format_.Parameters().options.value_or(QString());
+    const bool encodes = SizeFitting::EncodesPicture(options);
+    const bool fits = SizeFitting::CanFit(options);
+    chkLimitSize->setEnabled(fits);
     chkLimitSize->setToolTip(
-        copies ? tr("A copy keeps its pictures as they are, so it cannot be made to fit a size.")
-               : tr("Each result is made to fit this size: the picture's bit rate is worked out\n"
-                    "from it, and a result over it is encoded again smaller. A limit too small\n"
-                    "for a watchable picture is refused before anything is written."));
-    spnMaxSize->setEnabled(!copies && chkLimitSize->isChecked());
+        !encodes ? tr("A copy keeps its pictures as they are, so it cannot be made to fit a size.")
+        : !fits  ? tr("This format keeps a quality of its own that no bit rate changes, so it\n"
+                      "cannot be made to fit a size.")
+                 : tr("Each result is made to fit this size: the picture's bit rate is worked out\n"
+                      "from it, and a result over it is encoded again smaller. A limit too small\n"
+                      "for a watchable picture is refused before anything is written."));
+    spnMaxSize->setEnabled(fits && chkLimitSize->isChecked());
     cmbSizeUnit->setEnabled(spnMaxSize->isEnabled());
+    chkSmallerToFit->setEnabled(spnMaxSize->isEnabled());
+    chkRemoveBars->setEnabled(encodes);
+    chkRemoveBars->setToolTip(
+        encodes ? tr("Black bars around the picture (a letterbox, a pillarbox) are cut off where\n"
+                     "the whole file has them; a dark scene or a fade to black is never cut.")
+                : tr("A copy keeps its pictures as they are, so their black bars stay."));
 }
 
 void frmMain::SelectMaxSize(bool on, const QString& size) {

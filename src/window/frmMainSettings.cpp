@@ -75,7 +75,9 @@ void frmMain::ApplySettings(const RememberedSettings& values) {
     const std::pair<QCheckBox*, std::optional<bool>> boxes[] = {
         {chkKeepEveryTrack, values.KeepEveryTrack},
         {chkCheckByDecoding, values.CheckByDecoding},
-        {chkKeepDates, values.KeepDates}};
+        {chkKeepDates, values.KeepDates},
+        {chkSmallerToFit, values.SmallerToFit},
+        {chkRemoveBars, values.RemoveBlackBars}};
     for (const auto& [box, value] : boxes) {
         if (value) {
             box->setChecked(*value);
@@ -105,6 +107,8 @@ RememberedSettings frmMain::CurrentSettings() const {
     values.EvenLoudness = ChosenLoudness();
     values.LimitSize = chkLimitSize->isChecked();
     values.MaxSize = ChosenMaxSize();
+    values.SmallerToFit = chkSmallerToFit->isChecked();
+    values.RemoveBlackBars = chkRemoveBars->isChecked();
     values.CVCodecName = format_.VideoCodecName();
     values.CACodecName = format_.AudioCodecName();
     return values;

@@ -45,6 +45,8 @@ RememberedSettings Changed() {
     values.EvenLoudness = -16.0;
     values.LimitSize = true;
     values.MaxSize = "1.5GB";
+    values.SmallerToFit = true;
+    values.RemoveBlackBars = true;
     values.CVCodecName = "libx264";
     values.CACodecName = "aac";
     return values;
@@ -142,6 +144,7 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     QByteArray text = Read(File());
     for (const char* name : {"KeepEveryTrack=False", "CheckByDecoding=True", "KeepDates=True",
                              "EvenLoudness=-16", "LimitSize=True", "MaxSize=1.5GB",
+                             "SmallerToFit=True", "RemoveBlackBars=True",
                              "CVCodecName=libx264", "CACodecName=aac"}) {
         ASSERT_TRUE(text.contains(name)) << name;
         text.replace(QByteArray("Fennick%20Reelwright\\Settings\\") + name + "\n", "");
@@ -154,6 +157,8 @@ TEST_F(RememberedSettingsTest, AFileWithoutTheLatestChoicesStillLoads) {
     expected.EvenLoudness.reset();
     expected.LimitSize = false;
     expected.MaxSize = "25MB";
+    expected.SmallerToFit = false;
+    expected.RemoveBlackBars = false;
     expected.CVCodecName.clear();
     expected.CACodecName.clear();
     EXPECT_EQ(RememberedSettings::Load(reg), expected);

@@ -101,6 +101,10 @@ TEST_F(SettingsWindowTest, SaveThenLoadRestoresEveryRememberedControl) {
     window->spnMaxSize->setValue(1.5);
     window->cmbSizeUnit->setCurrentIndex(1);
     EXPECT_EQ(window->MaxSizeToFit(), 1'500'000'000);
+    EXPECT_FALSE(window->chkSmallerToFit->isChecked());
+    EXPECT_FALSE(window->chkRemoveBars->isChecked());
+    window->chkSmallerToFit->setChecked(true);
+    window->chkRemoveBars->setChecked(true);
     ASSERT_TRUE(window->close());
     EXPECT_EQ(Stored("EvenLoudness"), "-16");
     EXPECT_EQ(Stored("MaxSize"), "1.5GB");
@@ -135,24 +139,47 @@ TEST_F(SettingsWindowTest, SaveThenLoadRestoresEveryRememberedControl) {
     EXPECT_EQ(window->cmbEvenLoudness->currentText(), "Web and podcasts (-16 LUFS)");
     EXPECT_TRUE(window->chkLimitSize->isChecked());
     EXPECT_EQ(window->ChosenMaxSize(), "1.5GB");
+    EXPECT_TRUE(window->chkSmallerToFit->isChecked());
+    EXPECT_TRUE(window->chkRemoveBars->isChecked());
     EXPECT_TRUE(window->lblFormat->text().startsWith("Container:MP4, Video Codec:"));
 }
 
-// A copy keeps its pictures as they are: no size can be chosen for it, and the box says why.
-TEST_F(SettingsWindowTest, ACopyCannotBeMadeToFitASize) {
+// What each format can do with its pictures: a copy can neither fit a size nor lose its bars; a
+// lossless picture can lose its bars, not fit a size; making the picture smaller follows the
+// size. Each box that cannot be had says why.
+struct PictureChoiceCase {
+    const char* category;
+    const char* preset;
+    bool fits;
+    bool crops;
+};
+
+const PictureChoiceCase kPictureChoices[] = {
+    {"Computer and TV", "H.264 / AAC (most players)", true, true},
+    {"Same Quality, New Container", "Copy as it is: no re-encoding, about the same size", false,
+     false},
+    {"Editing and Archiving", "FFV1 lossless (MKV)", false, true},
+};
+
+TEST_F(SettingsWindowTest, EachFormatOffersWhatItCanDoWithItsPictures) {
     window->chkLimitSize->setChecked(true);
-    EXPECT_GT(window->MaxSizeToFit(), 0);
-    window->cmbCategory->setCurrentIndex(
-        window->cmbCategory->findText("Same Quality, New Container"));
-    window->cmbOutVCodec->setCurrentIndex(
-        window->cmbOutVCodec->findText("Copy as it is: no re-encoding, about the same size"));
-    EXPECT_FALSE(window->chkLimitSize->isEnabled());
-    EXPECT_FALSE(window->spnMaxSize->isEnabled());
-    EXPECT_TRUE(window->chkLimitSize->toolTip().contains("cannot be made to fit a size"));
-    EXPECT_EQ(window->MaxSizeToFit(), 0);
+    window->chkSmallerToFit->setChecked(true);
+    window->chkRemoveBars->setChecked(true);
+    for (const PictureChoiceCase& c : kPictureChoices) {
+        window->cmbCategory->setCurrentIndex(window->cmbCategory->findText(c.category));
+        window->cmbOutVCodec->setCurrentIndex(window->cmbOutVCodec->findText(c.preset));
+        ASSERT_EQ(window->cmbOutVCodec->currentText(), c.preset);
+        EXPECT_EQ(window->chkLimitSize->isEnabled(), c.fits) << c.preset;
+        EXPECT_EQ(window->spnMaxSize->isEnabled(), c.fits) << c.preset;
+        EXPECT_EQ(window->chkSmallerToFit->isEnabled(), c.fits) << c.preset;
+        EXPECT_EQ(window->MaxSizeToFit() > 0, c.fits) << c.preset;
+        EXPECT_EQ(window->chkLimitSize->toolTip().contains("cannot be made to fit a size"), !c.fits)
+            << c.preset;
+        EXPECT_EQ(window->chkRemoveBars->isEnabled(), c.crops) << c.preset;
+    }
     window->cmbCategory->setCurrentIndex(0);
-    EXPECT_TRUE(window->chkLimitSize->isEnabled());
-    EXPECT_GT(window->MaxSizeToFit(), 0);
+    window->chkLimitSize->setChecked(false);
+    EXPECT_FALSE(window->chkSmallerToFit->isEnabled());
 }
 
 TEST_F(SettingsWindowTest, AStrangeModeChangesNeitherModeNorFrameAndTheRestLoads) {

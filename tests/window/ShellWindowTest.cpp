@@ -42,7 +42,7 @@ TEST_F(ShellWindowTest, TheWindowIsFramelessAndAsLargeAsItsMainPanel) {
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->size(), QSize(728, 577));
     EXPECT_EQ(window->frMain->geometry(), QRect(0, 0, 728, 577));
-    EXPECT_EQ(window->frFormats->geometry(), QRect(88, 577, 552, 356));
+    EXPECT_EQ(window->frFormats->geometry(), QRect(88, 577, 552, 377));
     EXPECT_EQ(window->frAbout->geometry(), QRect(122, 577, 483, 246));
     EXPECT_EQ(window->Grid->geometry(), QRect(11, 128, 702, 228));
     EXPECT_EQ(window->lblVer->text(), "1.0.0.0");
