@@ -67,7 +67,29 @@ QString FileEstimate::Total(qint64 bytes, double seconds) {
     return Text::tr("About %1; %2").arg(SizeLimit::Text(bytes), AboutTime(seconds));
 }
 
-FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPriority) {
+namespace {
+
+// Runs one piece's command to its end, or until `stop` is set; the encoder's text.
+std::optional<QString> RunPiece(DOSOutputs& runner, const QString& command,
+                                const std::atomic<bool>* stop) {
+    QString text;
+    QObject::connect(&runner, &DOSOutputs::ReceiveOutputs,
+                     [&text](const QString& piece) { text += piece; });
+    if (!runner.Begin(command)) {
+        return std::nullopt;
+    }
+    while (runner.Pump(100)) {
+        if (stop && *stop) {
+            runner.SetStopConvert(true);
+        }
+    }
+    return stop && *stop ? std::nullopt : std::optional<QString>(text);
+}
+
+}  // namespace
+
+FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPriority,
+                              const std::atomic<bool>* stop) {
     FileEstimate estimate;
     FileConversion file(request);
     if (!file.Plan()) {
@@ -91,17 +113,23 @@ FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPr
         DOSOutputs runner;
         QElapsedTimer clock;
         clock.start();
-        const QString text = runner.ExecuteCommand(
+        const std::optional<QString> text = RunPiece(
+            runner,
             (lowPriority ? QStringLiteral("nice -n 19 ") : QString()) + EncoderPath() +
-            QStringLiteral(" -nostdin -hide_banner -ss %1 -i ").arg(start, 0, 'f', 3) +
-            QuoteArgument(request.source) + u' ' + file.PlannedOptions() +
-            QStringLiteral(" -t %1 -y ").arg(each, 0, 'f', 3) + QuoteArgument(piece));
+                QStringLiteral(" -nostdin -hide_banner -ss %1 -i ").arg(start, 0, 'f', 3) +
+                QuoteArgument(request.source) + u' ' + file.PlannedOptions() +
+                QStringLiteral(" -t %1 -y ").arg(each, 0, 'f', 3) + QuoteArgument(piece),
+            stop);
         const qint64 size = QFileInfo(piece).size();
+        if (!text) {
+            estimate.problem = Text::tr("Stopped.");
+            return estimate;
+        }
         if (runner.LastExitCode() != 0 || size <= 0) {
             estimate.problem = Text::tr("A piece of it could not be encoded.");
             return estimate;
         }
-        const double speed = SpeedOf(text);
+        const double speed = SpeedOf(*text);
         bytes += static_cast<double>(size);
         encoded += each;
         took += speed > 0 ? each / speed : clock.elapsed() / 1000.0;

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace reelwright {
 
 // How big a file's result will be and how long its conversion takes, worked out before it is
@@ -23,8 +25,10 @@ struct FileEstimate {
     // "about 3 min", "about 40 s", "about 2 h 10 min".
     static QString AboutTime(double seconds);
 
-    // `lowPriority` runs the pieces niced, so that the machine hardly notices them.
-    static FileEstimate Of(const FileConversion::Request& request, bool lowPriority = false);
+    // `lowPriority` runs the pieces niced, so that the machine hardly notices them; `stop`,
+    // when set meanwhile (from any thread), ends it soon with no estimate.
+    static FileEstimate Of(const FileConversion::Request& request, bool lowPriority = false,
+                           const std::atomic<bool>* stop = nullptr);
 };
 
 // The pieces' places and length for a file of `seconds`: three spread through it, about 1%

@@ -92,6 +92,14 @@ void JobListStore::SetProgressNote(int row, const QString& note) {
     CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
 }
 
+void JobListStore::SetEstimate(int row, const QString& sentence, qint64 bytes, double seconds) {
+    JobRow& job = rows_.at(static_cast<std::size_t>(row));
+    job.estimate = sentence;
+    job.estimatedBytes = bytes;
+    job.estimatedSeconds = seconds;
+    CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
+}
+
 void JobListStore::CellChanged(int row, int column, const QList<int>& roles) {
     const QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, roles);
@@ -133,6 +141,11 @@ QVariant JobListStore::data(const QModelIndex& index, int role) const {
         if (column == JobRow::Status && row.status == QStringLiteral("Complete") &&
             !row.tracks.IsEmpty()) {
             return row.tracks.Sentence();
+        }
+        // Before it converts: what its result is expected to take.
+        if ((column == JobRow::Status || column == JobRow::FileSize) &&
+            row.status != QStringLiteral("Complete")) {
+            return row.estimate.isEmpty() ? QVariant() : QVariant(row.estimate);
         }
         return {};
     }

@@ -48,6 +48,8 @@ class JobListStore : public QAbstractTableModel {
     void SetTracks(int row, const TrackReport& tracks);
     // While a row converts: how long it has left, for its tooltip.
     void SetProgressNote(int row, const QString& note);
+    // What its result is expected to take (an empty sentence: nothing known).
+    void SetEstimate(int row, const QString& sentence, qint64 bytes, double seconds);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

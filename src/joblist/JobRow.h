@@ -59,6 +59,11 @@ struct JobRow {
     QString logPath;           // the last conversion's whole text
     QString outputTail;        // its last lines, kept in memory
     QString progressNote;      // while converting: time left and speed
+    // Before converting, what its result is expected to take: "About 120 MB, about 3 min to
+    // convert", and the same in bytes and seconds for the batch's total (0: none yet).
+    QString estimate;
+    qint64 estimatedBytes = 0;
+    double estimatedSeconds = 0;
     bool inBatch = false;      // taken by the batch that runs, or ran when the program ended
     std::optional<ClaimRecord> claim;  // while it converts
     TrackReport tracks;                // what the last conversion kept, and left out

@@ -90,6 +90,7 @@ frmMain::frmMain(std::function<bool()> endingAsked, QWidget* parent)
         return;
     }
     KeepTheList();
+    BuildEstimates();
     QTimer::singleShot(0, this, &frmMain::TellRestored);
 }
 
@@ -275,8 +276,12 @@ void frmMain::BuildConvertStep(QWidget* p) {
     cmbFilesAtOnce->setToolTip(
         tr("How many files convert at the same time. Auto converts several short files at once,\n"
            "and long ones one at a time when their encoder already keeps every core busy."));
-    cmdConvertSelected = Place(new MyButton(tr("Convert Selected"), p), 3255, 7920, 1995, 510);
-    cmdConvert = Place(new MyButton(tr("Convert All"), p), 5520, 7920, 1905, 510);
+    cmdConvertSelected = Place(new MyButton(tr("Convert Selected"), p), 3255, 7890, 1995, 450);
+    cmdConvert = Place(new MyButton(tr("Convert All"), p), 5520, 7890, 1905, 450);
+    // Under the buttons: what the files waiting will take, once estimated.
+    lblEstimate = Place(new QLabel(p), 3255, 8370, 4170, 255);
+    lblEstimate->setAlignment(Qt::AlignCenter);
+    lblEstimate->setAccessibleName(tr("Expected size and time of the batch"));
     chkShutdown = PlaceAuto(new QCheckBox(tr("Shutdown after conversion complete"), p), 7590, 8115);
 }
 
@@ -379,6 +384,7 @@ void frmMain::AddingFinished() {
         control->setEnabled(enabled);
     }
     enabledBeforeAdding_.clear();
+    EstimateSoon();
     if (closeAfterAdding_) {
         closeAfterAdding_ = false;
         QTimer::singleShot(0, this, &QWidget::close);

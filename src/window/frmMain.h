@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchDriver.h"
+#include "batch/EstimateQueue.h"
 #include "batch/PowerOffCountdown.h"
 #include "keptlist/QueueKeeper.h"
 #include "batch/StartClickGuard.h"
@@ -92,6 +93,15 @@ class frmMain : public QWidget {
     // The size choice follows the format: a copy cannot be made to fit.
     void UpdateSizeChoice();
     void SelectMaxSize(bool on, const QString& size);
+    // The batch given the choices of the panel and the main frame.
+    void ApplyChoices();
+    // Sizes before converting (frmMainEstimates.cpp).
+    void BuildEstimates();
+    void EstimateSoon();
+    void RestartEstimates();
+    void EstimateArrived(int row, const QString& source, const FileEstimate& estimate);
+    void UpdateEstimateTotal();
+    void PauseEstimates(bool paused);
     QString ChosenMaxSize() const;
     // The bytes each result may take, as chosen (0: any).
     qint64 MaxSizeToFit() const;
@@ -179,6 +189,7 @@ class frmMain : public QWidget {
     QCheckBox* chkLimitSize = nullptr;
     QDoubleSpinBox* spnMaxSize = nullptr;
     QCheckBox* chkSmallerToFit = nullptr;
+    QLabel* lblEstimate = nullptr;  // the batch's expected size and time
     QCheckBox* chkRemoveBars = nullptr;
     QComboBox* cmbSizeUnit = nullptr;      // MB, GB  // "Auto", then 1 to 8 files at once
     MyButton* cmdConvertSelected = nullptr;
@@ -298,6 +309,8 @@ class frmMain : public QWidget {
     QWidget* objMovePanel = nullptr;
     JobList jobList_;
     BatchDriver batch_;
+    std::unique_ptr<EstimateQueue> estimates_;
+    QTimer* estimateSoon_ = nullptr;
     StartClickGuard startClick_;
     VideoFileAdder adder_;
     QueueKeeper keeper_;

@@ -100,16 +100,8 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
     button->setText(tr("Stop"));
     EnableControls(false);
     other->setEnabled(false);
-    batch_.SetQuietFailures(chkShutdown->isChecked());
-    batch_.SetFilesAtOnce(cmbFilesAtOnce->currentIndex());  // the index is the count, 0 Auto
-    batch_.SetTrackChoice(chkKeepEveryTrack->isChecked() ? TrackPlan::Choice::Every
-                                                         : TrackPlan::Choice::First);
-    batch_.SetCheckByDecoding(chkCheckByDecoding->isChecked());
-    batch_.SetKeepDates(chkKeepDates->isChecked());
-    batch_.SetLoudness(ChosenLoudness());
-    batch_.SetMaxSize(MaxSizeToFit());
-    batch_.SetSmallerToFit(chkSmallerToFit->isEnabled() && chkSmallerToFit->isChecked());
-    batch_.SetRemoveBars(chkRemoveBars->isEnabled() && chkRemoveBars->isChecked());
+    ApplyChoices();
+    PauseEstimates(true);  // the batch has the machine to itself
     startClick_.Started(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     // Kept before the first file starts: whatever ends the program, the batch can go on.
     keeper_.BatchStarted({ChosenParameters().options.value_or(QString()), OutputType(),
@@ -129,7 +121,22 @@ void frmMain::RunBatchFrom(MyButton* button, MyButton* other, const QString& res
     if (focused && focused->isEnabled()) {
         focused->setFocus(Qt::OtherFocusReason);
     }
+    PauseEstimates(false);
     BatchEnded(taken);
+    EstimateSoon();  // what was converted drops out of the total
+}
+
+void frmMain::ApplyChoices() {
+    batch_.SetQuietFailures(chkShutdown->isChecked());
+    batch_.SetFilesAtOnce(cmbFilesAtOnce->currentIndex());  // the index is the count, 0 Auto
+    batch_.SetTrackChoice(chkKeepEveryTrack->isChecked() ? TrackPlan::Choice::Every
+                                                         : TrackPlan::Choice::First);
+    batch_.SetCheckByDecoding(chkCheckByDecoding->isChecked());
+    batch_.SetKeepDates(chkKeepDates->isChecked());
+    batch_.SetLoudness(ChosenLoudness());
+    batch_.SetMaxSize(MaxSizeToFit());
+    batch_.SetSmallerToFit(chkSmallerToFit->isEnabled() && chkSmallerToFit->isChecked());
+    batch_.SetRemoveBars(chkRemoveBars->isEnabled() && chkRemoveBars->isChecked());
 }
 
 void frmMain::ResumeBatch() {

@@ -510,6 +510,7 @@ void frmMain::UpdateSizeChoice() {
         encodes ? tr("Black bars around the picture (a letterbox, a pillarbox) are cut off where\n"
                      "the whole file has them; a dark scene or a fade to black is never cut.")
                 : tr("A copy keeps its pictures as they are, so their black bars stay."));
+    EstimateSoon();  // each file's size follows the format
 }
 
 void frmMain::SelectMaxSize(bool on, const QString& size) {

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyleHints>
@@ -81,6 +82,38 @@ TEST_F(BatchWindowTest, ConvertAllConvertsEveryRowBesideItsInput) {
     QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
     EXPECT_EQ(QDir(media.path()).entryList(QDir::Files).size(), files);
     EXPECT_TRUE(power.actions.empty());
+}
+
+// Each waiting file learns its result's size and time before converting; the line under the
+// buttons adds them up; a changed choice asks again; what was converted drops out.
+TEST_F(BatchWindowTest, EachFileIsEstimatedBeforeConvertingAndTheTotalIsSaid) {
+    std::atomic<int> asked = 0;
+    std::atomic<qint64> limit = 0;
+    EstimateQueue::SetEstimator(
+        [&](const FileConversion::Request& request, const std::atomic<bool>*) {
+            ++asked;
+            limit = request.maxSize;
+            return FileEstimate{120'000'000, 180, {}};
+        });
+    window->RestartEstimates();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->lblEstimate->text() == "About 360 MB; about 9 min"; }, 60000))
+        << window->lblEstimate->text().toStdString();
+    EXPECT_EQ(Store().data(Store().index(1, JobRow::Status), Qt::ToolTipRole).toString(),
+              "About 120 MB, about 3 min to convert");
+    // The size chosen reaches the estimates.
+    window->chkLimitSize->setChecked(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked >= 6 && limit > 0; }, 60000)) << asked;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->lblEstimate->text() == "About 360 MB; about 9 min"; }, 60000));
+    window->chkLimitSize->setChecked(false);
+    QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
+    ASSERT_EQ(Status(2), "Complete");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->lblEstimate->text().isEmpty(); }, 60000))
+        << window->lblEstimate->text().toStdString();
+    EXPECT_TRUE(Store().data(Store().index(0, JobRow::Status), Qt::ToolTipRole)
+                    .toString()
+                    .startsWith("Kept"));
 }
 
 TEST_F(BatchWindowTest, AnotherFolderIsMadeAndFilledWithTheOutputs) {

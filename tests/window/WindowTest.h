@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SettingsFolder.h"
+#include "batch/EstimateQueue.h"
 #include "window/frmMain.h"
 
 #include "common/Fakes.h"
@@ -20,6 +21,9 @@ class WindowTest : public testing::Test {
     WindowTest() {
         SettingsFolder::Override(settingsFolder.path());
         folder.AddShippedCatalogues();
+        // No test's encoder is asked for estimates unless the test says how they are made.
+        EstimateQueue::SetEstimator(
+            [](const FileConversion::Request&, const std::atomic<bool>*) { return FileEstimate{}; });
         window = std::make_unique<frmMain>();
         notifier.messages.clear();
     }
