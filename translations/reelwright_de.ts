@@ -443,6 +443,14 @@ Exit-Status:
         <source>Try reelwright-cli --help.</source>
         <translation>Weitere Informationen mit reelwright-cli --help.</translation>
     </message>
+    <message>
+        <source>--crop takes auto or none.</source>
+        <translation>--crop nimmt auto oder none.</translation>
+    </message>
+    <message>
+        <source>--watch and --estimate cannot be used together.</source>
+        <translation>--watch und --estimate können nicht zusammen verwendet werden.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -1030,6 +1038,41 @@ Exit-Status:
         <location line="+6"/>
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>Die Quelldatei endete vorzeitig. Sie ist möglicherweise abgeschnitten oder beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileEstimate</name>
+    <message>
+        <source>about %1 s</source>
+        <translation>etwa %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>etwa %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>etwa %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>About %1, %2 to convert</source>
+        <translation>Etwa %1, %2 zum Umwandeln</translation>
+    </message>
+    <message>
+        <source>About %1; %2</source>
+        <translation>Etwa %1; %2</translation>
+    </message>
+    <message>
+        <source>Its length is not known.</source>
+        <translation>Seine Länge ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>A piece of it could not be encoded.</source>
+        <translation>Ein Stück davon konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
     </message>
 </context>
 <context>
@@ -2773,6 +2816,10 @@ liegen in Ihrem eigenen Ordner, den Installation oder Aktualisierung des Program
         <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Entfernt die gewählte eigene Vorlage.</translation>
+    </message>
+    <message>
+        <source>Expected size and time of the batch</source>
+        <translation>Erwartete Größe und Dauer des Stapels</translation>
     </message>
 </context>
 </TS>

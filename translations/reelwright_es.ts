@@ -447,6 +447,14 @@ Estado de salida:
         <source>Try reelwright-cli --help.</source>
         <translation>Pruebe con reelwright-cli --help.</translation>
     </message>
+    <message>
+        <source>--crop takes auto or none.</source>
+        <translation>--crop admite auto o none.</translation>
+    </message>
+    <message>
+        <source>--watch and --estimate cannot be used together.</source>
+        <translation>--watch y --estimate no se pueden usar juntos.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -1034,6 +1042,41 @@ Estado de salida:
         <location line="+6"/>
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>El archivo de entrada terminó antes de tiempo. Puede que esté truncado o dañado.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileEstimate</name>
+    <message>
+        <source>about %1 s</source>
+        <translation>unos %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>unos %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>unas %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>About %1, %2 to convert</source>
+        <translation>Unos %1, %2 para convertir</translation>
+    </message>
+    <message>
+        <source>About %1; %2</source>
+        <translation>Unos %1; %2</translation>
+    </message>
+    <message>
+        <source>Its length is not known.</source>
+        <translation>No se conoce su duración.</translation>
+    </message>
+    <message>
+        <source>A piece of it could not be encoded.</source>
+        <translation>No se pudo codificar un fragmento.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
     </message>
 </context>
 <context>
@@ -2777,6 +2820,10 @@ están en su propia carpeta, que instalar o actualizar el programa nunca toca.</
         <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Quita el preajuste propio elegido.</translation>
+    </message>
+    <message>
+        <source>Expected size and time of the batch</source>
+        <translation>Tamaño y tiempo previstos del lote</translation>
     </message>
 </context>
 </TS>

@@ -444,6 +444,14 @@ Code de sortie :
         <source>Try reelwright-cli --help.</source>
         <translation>Essayez reelwright-cli --help.</translation>
     </message>
+    <message>
+        <source>--crop takes auto or none.</source>
+        <translation>--crop prend auto ou none.</translation>
+    </message>
+    <message>
+        <source>--watch and --estimate cannot be used together.</source>
+        <translation>--watch et --estimate ne peuvent pas être utilisés ensemble.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -1031,6 +1039,41 @@ Code de sortie :
         <location line="+6"/>
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>Le fichier source s’est terminé trop tôt. Il est peut-être tronqué ou endommagé.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileEstimate</name>
+    <message>
+        <source>about %1 s</source>
+        <translation>environ %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>environ %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>environ %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>About %1, %2 to convert</source>
+        <translation>Environ %1, %2 pour convertir</translation>
+    </message>
+    <message>
+        <source>About %1; %2</source>
+        <translation>Environ %1 ; %2</translation>
+    </message>
+    <message>
+        <source>Its length is not known.</source>
+        <translation>Sa durée n’est pas connue.</translation>
+    </message>
+    <message>
+        <source>A piece of it could not be encoded.</source>
+        <translation>Un extrait n’a pas pu être encodé.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
     </message>
 </context>
 <context>
@@ -2774,6 +2817,10 @@ sont dans votre propre dossier, que l’installation ou la mise à jour du progr
         <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Retire le préréglage personnel choisi.</translation>
+    </message>
+    <message>
+        <source>Expected size and time of the batch</source>
+        <translation>Taille et durée prévues du lot</translation>
     </message>
 </context>
 </TS>

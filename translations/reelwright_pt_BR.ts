@@ -437,6 +437,14 @@ Status de saída:
         <source>Try reelwright-cli --help.</source>
         <translation>Tente reelwright-cli --help.</translation>
     </message>
+    <message>
+        <source>--crop takes auto or none.</source>
+        <translation>--crop aceita auto ou none.</translation>
+    </message>
+    <message>
+        <source>--watch and --estimate cannot be used together.</source>
+        <translation>--watch e --estimate não podem ser usados juntos.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -1024,6 +1032,41 @@ Status de saída:
         <location line="+6"/>
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>O arquivo original terminou antes do esperado. Ele pode estar truncado ou danificado.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileEstimate</name>
+    <message>
+        <source>about %1 s</source>
+        <translation>cerca de %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>cerca de %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>cerca de %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>About %1, %2 to convert</source>
+        <translation>Cerca de %1, %2 para converter</translation>
+    </message>
+    <message>
+        <source>About %1; %2</source>
+        <translation>Cerca de %1; %2</translation>
+    </message>
+    <message>
+        <source>Its length is not known.</source>
+        <translation>A duração não é conhecida.</translation>
+    </message>
+    <message>
+        <source>A piece of it could not be encoded.</source>
+        <translation>Um trecho não pôde ser codificado.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Parado.</translation>
     </message>
 </context>
 <context>
@@ -2767,6 +2810,10 @@ ficam na sua própria pasta, que instalar ou atualizar o programa nunca altera.<
         <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>Remove a predefinição sua escolhida.</translation>
+    </message>
+    <message>
+        <source>Expected size and time of the batch</source>
+        <translation>Tamanho e tempo previstos do lote</translation>
     </message>
 </context>
 </TS>

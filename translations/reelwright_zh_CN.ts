@@ -422,6 +422,14 @@ Exit status:
         <source>Try reelwright-cli --help.</source>
         <translation>请尝试 reelwright-cli --help。</translation>
     </message>
+    <message>
+        <source>--crop takes auto or none.</source>
+        <translation>--crop 的取值为 auto 或 none。</translation>
+    </message>
+    <message>
+        <source>--watch and --estimate cannot be used together.</source>
+        <translation>--watch 和 --estimate 不能同时使用。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -1009,6 +1017,41 @@ Exit status:
         <location line="+6"/>
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>输入文件提前结束。该文件可能不完整或已损坏。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileEstimate</name>
+    <message>
+        <source>about %1 s</source>
+        <translation>约 %1 秒</translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation>约 %1 分钟</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>约 %1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>About %1, %2 to convert</source>
+        <translation>约 %1，转换需 %2</translation>
+    </message>
+    <message>
+        <source>About %1; %2</source>
+        <translation>约 %1；%2</translation>
+    </message>
+    <message>
+        <source>Its length is not known.</source>
+        <translation>其时长未知。</translation>
+    </message>
+    <message>
+        <source>A piece of it could not be encoded.</source>
+        <translation>其中一段无法编码。</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
     </message>
 </context>
 <context>
@@ -2750,6 +2793,10 @@ live in your own folder, where installing or upgrading the program never touches
         <location line="+1"/>
         <source>Removes the chosen preset of your own.</source>
         <translation>删除所选的自定义预设。</translation>
+    </message>
+    <message>
+        <source>Expected size and time of the batch</source>
+        <translation>本批的预计大小和时间</translation>
     </message>
 </context>
 </TS>
