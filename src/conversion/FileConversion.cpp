@@ -94,8 +94,6 @@ bool FileConversion::Plan() {
     return request_.maxSize <= 0 || FitSize();
 }
 
-
-
 void FileConversion::Replan() {
     plan_ = TrackPlan::Make(facts_, QFileInfo(request_.output).suffix(), options_, request_.tracks,
                             request_.loudness);
@@ -245,14 +243,6 @@ void FileConversion::PrepareJob() {
     }
 }
 
-
-
-
-
-
-
-
-
 // Files the encoder attaches to the result (a cover, for a container that keeps it so), written
 // beside the conversion; one that cannot be written is left out, and the check says so.
 void FileConversion::WriteAttachments(QStringList& paths) {
@@ -375,8 +365,6 @@ bool FileConversion::BeginCheck(bool wait) {
     return check_->Begin(temporary_);
 }
 
-
-
 bool FileConversion::ReachedEncoder() const {
     return (job_ && job_->EncoderStarted()) || (firstPass_ && firstPass_->EncoderStarted());
 }
@@ -389,7 +377,8 @@ const FileConversion::Outcome& FileConversion::Finish() {
     passLogs_.reset();  // whatever the ending
     outcome_.logPath = log_->Path();
     outcome_.tail = earlyTail_.isEmpty() ? job_->Transcript().Tail() : earlyTail_;
-    // A sound that could not be measured ends the file before its encoder starts.
+    // A sound that could not be measured, or a first pass that failed, ends the file before its
+    // encoder starts.
     const CVideoConv::Result ended =
         earlyFailure_.isEmpty() ? job_->LastResult() : CVideoConv::Result::NotRun;
     switch (ended) {
