@@ -609,6 +609,10 @@ Exit-Status:
         <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
         <translation>die Ergebnisse landeten im überwachten Ordner %1; --output-folder mit einem anderen Ordner angeben</translation>
     </message>
+    <message>
+        <source>The format or the file&apos;s length cannot be had.</source>
+        <translation>Das Format oder die Länge der Datei ist nicht zu ermitteln.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CustomFormat</name>
@@ -1588,6 +1592,13 @@ Exit-Status:
     </message>
 </context>
 <context>
+    <name>reelwright::PassLogs</name>
+    <message>
+        <source>No folder for the first pass&apos;s log can be made as %1: %2</source>
+        <translation>Für das Protokoll des ersten Durchgangs kann kein Ordner %1 angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::PicturePlan</name>
     <message>
         <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
@@ -1625,6 +1636,10 @@ Exit-Status:
         <location line="+15"/>
         <source>Full-range picture brought to standard range.</source>
         <translation>Bild mit vollem Wertebereich auf den Standardbereich umgesetzt.</translation>
+    </message>
+    <message>
+        <source>Black bars removed: %1 of %2.</source>
+        <translation>Schwarze Balken entfernt: %1 von %2.</translation>
     </message>
 </context>
 <context>
@@ -1666,6 +1681,44 @@ Exit-Status:
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeFitting</name>
+    <message>
+        <source>A copy keeps its picture as it is, so it cannot be made to fit a size: choose a format that encodes the picture.</source>
+        <translation>Eine Kopie behält ihr Bild, wie es ist, und kann daher nicht auf eine Größe gebracht werden: Wählen Sie ein Format, das das Bild kodiert.</translation>
+    </message>
+    <message>
+        <source>This format&apos;s picture (%1) keeps a quality of its own that no bit rate changes, so it cannot be made to fit a size: choose a format such as MP4 or WebM.</source>
+        <translation>Das Bild dieses Formats (%1) hat eine eigene Qualität, die keine Datenrate ändert, und kann daher nicht auf eine Größe gebracht werden: Wählen Sie ein Format wie MP4 oder WebM.</translation>
+    </message>
+    <message>
+        <source>Picture made smaller to fit: %1.</source>
+        <translation>Bild verkleinert, damit es passt: %1.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, and at a lower rate its picture would not be worth watching; it was not kept.</source>
+        <translation>Das Ergebnis erreichte %1, über der Grenze von %2, und mit einer geringeren Datenrate wäre sein Bild nicht sehenswert; es wurde nicht behalten.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, after %3 encodes; it was not kept.</source>
+        <translation>Das Ergebnis erreichte %1, über der Grenze von %2, nach %3 Kodierungen; es wurde nicht behalten.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2.</source>
+        <translation>Auf %1 gebracht: %2.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2, encoded %3 times.</source>
+        <translation>Auf %1 gebracht: %2, %3-mal kodiert.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizePlan</name>
+    <message>
+        <source>The file cannot fit in %1 and still be worth watching: at %3x%4 it needs at least %2. Choose a smaller picture, a shorter file or a larger limit.</source>
+        <translation>Die Datei passt nicht in %1, ohne unansehnlich zu werden: bei %3x%4 braucht sie mindestens %2. Wählen Sie ein kleineres Bild, eine kürzere Datei oder eine größere Grenze.</translation>
     </message>
 </context>
 <context>

@@ -613,6 +613,10 @@ Estado de salida:
         <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
         <translation>los resultados irían a parar a la carpeta vigilada %1; indique --output-folder con otra carpeta</translation>
     </message>
+    <message>
+        <source>The format or the file&apos;s length cannot be had.</source>
+        <translation>No se puede obtener el formato o la duración del archivo.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CustomFormat</name>
@@ -1592,6 +1596,13 @@ Estado de salida:
     </message>
 </context>
 <context>
+    <name>reelwright::PassLogs</name>
+    <message>
+        <source>No folder for the first pass&apos;s log can be made as %1: %2</source>
+        <translation>No se puede crear la carpeta %1 para el registro de la primera pasada: %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::PicturePlan</name>
     <message>
         <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
@@ -1629,6 +1640,10 @@ Estado de salida:
         <location line="+15"/>
         <source>Full-range picture brought to standard range.</source>
         <translation>Imagen de rango completo convertida a rango estándar.</translation>
+    </message>
+    <message>
+        <source>Black bars removed: %1 of %2.</source>
+        <translation>Franjas negras quitadas: %1 de %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,6 +1685,44 @@ Estado de salida:
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeFitting</name>
+    <message>
+        <source>A copy keeps its picture as it is, so it cannot be made to fit a size: choose a format that encodes the picture.</source>
+        <translation>Una copia conserva su imagen tal cual, así que no se puede ajustar a un tamaño: elija un formato que codifique la imagen.</translation>
+    </message>
+    <message>
+        <source>This format&apos;s picture (%1) keeps a quality of its own that no bit rate changes, so it cannot be made to fit a size: choose a format such as MP4 or WebM.</source>
+        <translation>La imagen de este formato (%1) tiene una calidad propia que ninguna tasa de bits cambia, así que no se puede ajustar a un tamaño: elija un formato como MP4 o WebM.</translation>
+    </message>
+    <message>
+        <source>Picture made smaller to fit: %1.</source>
+        <translation>Imagen reducida para que quepa: %1.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, and at a lower rate its picture would not be worth watching; it was not kept.</source>
+        <translation>El resultado llegó a %1, por encima del límite de %2, y con una tasa menor su imagen no merecería verse; no se ha conservado.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, after %3 encodes; it was not kept.</source>
+        <translation>El resultado llegó a %1, por encima del límite de %2, tras %3 codificaciones; no se ha conservado.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2.</source>
+        <translation>Ajustado a %1: %2.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2, encoded %3 times.</source>
+        <translation>Ajustado a %1: %2, codificado %3 veces.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizePlan</name>
+    <message>
+        <source>The file cannot fit in %1 and still be worth watching: at %3x%4 it needs at least %2. Choose a smaller picture, a shorter file or a larger limit.</source>
+        <translation>El archivo no cabe en %1 sin dejar de merecer verse: a %3x%4 necesita al menos %2. Elija una imagen más pequeña, un archivo más corto o un límite mayor.</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,10 @@ Code de sortie :
         <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
         <translation>les résultats arriveraient dans le dossier surveillé %1 ; indiquez --output-folder avec un autre dossier</translation>
     </message>
+    <message>
+        <source>The format or the file&apos;s length cannot be had.</source>
+        <translation>Le format ou la durée du fichier ne peut pas être obtenu.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CustomFormat</name>
@@ -1589,6 +1593,13 @@ Code de sortie :
     </message>
 </context>
 <context>
+    <name>reelwright::PassLogs</name>
+    <message>
+        <source>No folder for the first pass&apos;s log can be made as %1: %2</source>
+        <translation>Aucun dossier ne peut être créé en %1 pour le journal de la première passe : %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::PicturePlan</name>
     <message>
         <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
@@ -1626,6 +1637,10 @@ Code de sortie :
         <location line="+15"/>
         <source>Full-range picture brought to standard range.</source>
         <translation>Image en plage complète ramenée à la plage standard.</translation>
+    </message>
+    <message>
+        <source>Black bars removed: %1 of %2.</source>
+        <translation>Bandes noires retirées : %1 sur %2.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1682,44 @@ Code de sortie :
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
         <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeFitting</name>
+    <message>
+        <source>A copy keeps its picture as it is, so it cannot be made to fit a size: choose a format that encodes the picture.</source>
+        <translation>Une copie garde son image telle quelle : elle ne peut donc pas être ajustée à une taille. Choisissez un format qui encode l’image.</translation>
+    </message>
+    <message>
+        <source>This format&apos;s picture (%1) keeps a quality of its own that no bit rate changes, so it cannot be made to fit a size: choose a format such as MP4 or WebM.</source>
+        <translation>L’image de ce format (%1) garde une qualité propre qu’aucun débit ne change : elle ne peut donc pas être ajustée à une taille. Choisissez un format comme MP4 ou WebM.</translation>
+    </message>
+    <message>
+        <source>Picture made smaller to fit: %1.</source>
+        <translation>Image réduite pour tenir : %1.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, and at a lower rate its picture would not be worth watching; it was not kept.</source>
+        <translation>Le résultat a atteint %1, au-delà de la limite de %2, et à un débit plus bas son image ne vaudrait pas d’être regardée ; il n’a pas été gardé.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, after %3 encodes; it was not kept.</source>
+        <translation>Le résultat a atteint %1, au-delà de la limite de %2, après %3 encodages ; il n’a pas été gardé.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2.</source>
+        <translation>Ajusté à %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2, encoded %3 times.</source>
+        <translation>Ajusté à %1 : %2, encodé %3 fois.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizePlan</name>
+    <message>
+        <source>The file cannot fit in %1 and still be worth watching: at %3x%4 it needs at least %2. Choose a smaller picture, a shorter file or a larger limit.</source>
+        <translation>Le fichier ne peut pas tenir dans %1 et rester regardable : en %3x%4, il lui faut au moins %2. Choisissez une image plus petite, un fichier plus court ou une limite plus grande.</translation>
     </message>
 </context>
 <context>

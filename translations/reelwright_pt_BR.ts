@@ -603,6 +603,10 @@ Status de saída:
         <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
         <translation>os resultados iriam para a pasta monitorada %1; use --output-folder com outra pasta</translation>
     </message>
+    <message>
+        <source>The format or the file&apos;s length cannot be had.</source>
+        <translation>Não é possível obter o formato ou a duração do arquivo.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CustomFormat</name>
@@ -1582,6 +1586,13 @@ Status de saída:
     </message>
 </context>
 <context>
+    <name>reelwright::PassLogs</name>
+    <message>
+        <source>No folder for the first pass&apos;s log can be made as %1: %2</source>
+        <translation>Não é possível criar a pasta %1 para o registro da primeira passagem: %2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::PicturePlan</name>
     <message>
         <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
@@ -1619,6 +1630,10 @@ Status de saída:
         <location line="+15"/>
         <source>Full-range picture brought to standard range.</source>
         <translation>Imagem de faixa completa convertida para a faixa padrão.</translation>
+    </message>
+    <message>
+        <source>Black bars removed: %1 of %2.</source>
+        <translation>Faixas pretas removidas: %1 de %2.</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1675,44 @@ Status de saída:
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
         <translation>não é possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeFitting</name>
+    <message>
+        <source>A copy keeps its picture as it is, so it cannot be made to fit a size: choose a format that encodes the picture.</source>
+        <translation>Uma cópia mantém a imagem como está, então não pode ser ajustada a um tamanho: escolha um formato que codifique a imagem.</translation>
+    </message>
+    <message>
+        <source>This format&apos;s picture (%1) keeps a quality of its own that no bit rate changes, so it cannot be made to fit a size: choose a format such as MP4 or WebM.</source>
+        <translation>A imagem deste formato (%1) tem uma qualidade própria que nenhuma taxa de bits muda, então não pode ser ajustada a um tamanho: escolha um formato como MP4 ou WebM.</translation>
+    </message>
+    <message>
+        <source>Picture made smaller to fit: %1.</source>
+        <translation>Imagem reduzida para caber: %1.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, and at a lower rate its picture would not be worth watching; it was not kept.</source>
+        <translation>O resultado chegou a %1, acima do limite de %2, e com uma taxa menor a imagem não valeria a pena; não foi mantido.</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, after %3 encodes; it was not kept.</source>
+        <translation>O resultado chegou a %1, acima do limite de %2, após %3 codificações; não foi mantido.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2.</source>
+        <translation>Ajustado a %1: %2.</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2, encoded %3 times.</source>
+        <translation>Ajustado a %1: %2, codificado %3 vezes.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizePlan</name>
+    <message>
+        <source>The file cannot fit in %1 and still be worth watching: at %3x%4 it needs at least %2. Choose a smaller picture, a shorter file or a larger limit.</source>
+        <translation>O arquivo não cabe em %1 sem deixar de ser assistível: em %3x%4 ele precisa de pelo menos %2. Escolha uma imagem menor, um arquivo mais curto ou um limite maior.</translation>
     </message>
 </context>
 <context>

@@ -588,6 +588,10 @@ Exit status:
         <source>the results would land in the watched folder %1; give --output-folder with another folder</source>
         <translation>结果将会写入被监视的文件夹 %1；请用 --output-folder 指定其他文件夹</translation>
     </message>
+    <message>
+        <source>The format or the file&apos;s length cannot be had.</source>
+        <translation>无法获得格式或文件时长。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CustomFormat</name>
@@ -1567,6 +1571,13 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>reelwright::PassLogs</name>
+    <message>
+        <source>No folder for the first pass&apos;s log can be made as %1: %2</source>
+        <translation>无法为第一遍的日志创建文件夹 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>reelwright::PicturePlan</name>
     <message>
         <location filename="../src/batch/PicturePlan.cpp" line="+165"/>
@@ -1604,6 +1615,10 @@ Exit status:
         <location line="+15"/>
         <source>Full-range picture brought to standard range.</source>
         <translation>全范围画面已转换为标准范围。</translation>
+    </message>
+    <message>
+        <source>Black bars removed: %1 of %2.</source>
+        <translation>已去除黑边：%2 中的 %1。</translation>
     </message>
 </context>
 <context>
@@ -1645,6 +1660,44 @@ Exit status:
         <source>%1 cannot be written: %2</source>
         <extracomment>Why a log is not whole: %1 is its file, %2 the system&apos;s reason.</extracomment>
         <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeFitting</name>
+    <message>
+        <source>A copy keeps its picture as it is, so it cannot be made to fit a size: choose a format that encodes the picture.</source>
+        <translation>复制会保持画面原样，因此无法按大小调整：请选择会编码画面的格式。</translation>
+    </message>
+    <message>
+        <source>This format&apos;s picture (%1) keeps a quality of its own that no bit rate changes, so it cannot be made to fit a size: choose a format such as MP4 or WebM.</source>
+        <translation>此格式的画面（%1）画质由其自身决定，任何码率都不会改变它，因此无法按大小调整：请选择 MP4 或 WebM 等格式。</translation>
+    </message>
+    <message>
+        <source>Picture made smaller to fit: %1.</source>
+        <translation>画面已缩小以放下：%1。</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, and at a lower rate its picture would not be worth watching; it was not kept.</source>
+        <translation>结果达到 %1，超出 %2 的限制，而更低的码率会让画面不值得观看；结果未保留。</translation>
+    </message>
+    <message>
+        <source>The result reached %1, over the limit of %2, after %3 encodes; it was not kept.</source>
+        <translation>经过 %3 次编码后结果达到 %1，超出 %2 的限制；结果未保留。</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2.</source>
+        <translation>已按 %1 调整：%2。</translation>
+    </message>
+    <message>
+        <source>Made to fit %1: %2, encoded %3 times.</source>
+        <translation>已按 %1 调整：%2，共编码 %3 次。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizePlan</name>
+    <message>
+        <source>The file cannot fit in %1 and still be worth watching: at %3x%4 it needs at least %2. Choose a smaller picture, a shorter file or a larger limit.</source>
+        <translation>该文件无法在 %1 内放下且仍值得观看：在 %3x%4 下至少需要 %2。请选择更小的画面、更短的文件或更大的限制。</translation>
     </message>
 </context>
 <context>
