@@ -70,6 +70,7 @@ void EstimateQueue::StartNext() {
         if (!running_ || *stop) {
             return;  // stopped: asked again later, or dropped
         }
+        running_->wait();  // it says it has finished a moment before it has
         running_.reset();
         if (generation == generation_) {
             jobs_.pop_front();
