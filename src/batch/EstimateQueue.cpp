@@ -51,11 +51,7 @@ void EstimateQueue::StopRunning() {
 }
 
 void EstimateQueue::StartNext() {
-    if (running_ || paused_) {
-        return;
-    }
-    if (jobs_.empty()) {
-        emit Drained();
+    if (running_ || paused_ || jobs_.empty()) {
         return;
     }
     const Job job = jobs_.front();

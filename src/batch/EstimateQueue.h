@@ -43,8 +43,6 @@ class EstimateQueue : public QObject {
 
   signals:
     void Estimated(int row, const QString& source, const FileEstimate& estimate);
-    // Every file asked has been answered (or dropped).
-    void Drained();
 
   private:
     void StartNext();
