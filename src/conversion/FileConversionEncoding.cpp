@@ -20,7 +20,7 @@ bool FileConversion::FitSize() {
                            : request_.playLength > 0 ? request_.playLength
                                                      : facts_.tracks.seconds;
     const SizeFitting::Fitted fitted =
-        fitting_->Fit(facts_, request_.options, seconds, plan_.Promised().audio);
+        fitting_->Fit(facts_, request_.options, seconds, plan_.Promised());
     if (fitted.refusal) {
         outcome_ = {Ending::Failed, QString(), *fitted.refusal, QString(), QString(), {}};
         return false;
@@ -152,6 +152,11 @@ void FileConversion::StopEncoding() {
 
 QString FileConversion::PlannedOptions() const {
     return plan_.Options();
+}
+
+QString FileConversion::PlannedFirstPass(const QString& prefix) const {
+    return fitting_ && fitting_->TwoPasses() ? fitting_->WithPass(plan_.Options(), 1, prefix)
+                                             : QString();
 }
 
 double FileConversion::EncodingCost() const {

@@ -2,6 +2,7 @@
 
 #include "engine/DOSOutputs.h"
 #include "engine/Encoder.h"
+#include "engine/KeyFrames.h"
 #include "formats/SizeLimit.h"
 #include "platform/CommandLine.h"
 
@@ -21,14 +22,43 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(reelwright::FileEstimate)
 };
 
-// How fast the encoder went over a piece, against playing it ("speed=2.5x"); 0 when untold.
-double SpeedOf(const QString& text) {
-    static const QRegularExpression kSpeed(QStringLiteral("speed=\\s*(\\d+(?:\\.\\d+)?)x"));
-    double speed = 0;
-    for (QRegularExpressionMatchIterator it = kSpeed.globalMatch(text); it.hasNext();) {
-        speed = it.next().captured(1).toDouble();
+// The encoding's own time as the encoder tells it with -benchmark ("bench: utime=0.116s
+// stime=0.052s rtime=0.114s"): steadier than a clock around the program, whose start varies.
+std::optional<double> EncodingTime(const QString& text) {
+    static const QRegularExpression kTime(QStringLiteral("bench:.*rtime=(\\d+(?:\\.\\d+)?)s"));
+    const QRegularExpressionMatch match = kTime.match(text);
+    return match.hasMatch() ? std::optional<double>(match.captured(1).toDouble()) : std::nullopt;
+}
+
+// A two-pass encode spends what the limit allows wherever the pictures can use it: a file whose
+// piece, encoded once at that rate, reaches this share of the limit fills it as two passes
+// commonly do; one that does not (a still picture) stays near what its piece showed.
+constexpr double kUsesTheRate = 0.4;
+constexpr double kTwoPassFill = 0.95;
+
+// y = at + per * x by least squares; a line that does not rise, or starts below nothing (pieces
+// too alike, a machine busy meanwhile), gives way to the plain ratio.
+struct Line {
+    double at = 0;
+    double per = 0;
+};
+Line Through(const QList<double>& x, const QList<double>& y) {
+    const double n = static_cast<double>(x.size());
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (qsizetype i = 0; i < x.size(); ++i) {
+        sx += x[i];
+        sy += y[i];
+        sxx += x[i] * x[i];
+        sxy += x[i] * y[i];
     }
-    return speed;
+    const Line ratio{0, sx > 0 ? sy / sx : 0};
+    const double spread = n * sxx - sx * sx;
+    if (n < 2 || spread <= 1e-9 * n * sxx) {
+        return ratio;
+    }
+    const double per = (n * sxy - sx * sy) / spread;
+    const double at = (sy - per * sx) / n;
+    return per > 0 && at >= 0 ? Line{at, per} : ratio;
 }
 
 }  // namespace
@@ -36,13 +66,25 @@ double SpeedOf(const QString& text) {
 EstimatePieces EstimatePieces::For(double seconds) {
     EstimatePieces pieces;
     if (seconds < 12) {
-        pieces.starts = {0};
-        pieces.each = std::min(seconds, 3.0);
+        const double each = std::min(seconds, 3.0);
+        pieces.starts = {0, 0};
+        pieces.lengths = {each / 3, each};
         return pieces;
     }
+    const double each = std::clamp(seconds * 0.01, 0.6, 4.0);
     pieces.starts = {0.2 * seconds, 0.5 * seconds, 0.8 * seconds};
-    pieces.each = std::clamp(seconds * 0.01, 0.6, 4.0);
+    pieces.lengths = {each / 2, each, each * 1.5};
     return pieces;
+}
+
+double PieceMeasures::Bytes(double length) const {
+    const Line line = Through(lengths, bytes);
+    return line.at + line.per * length;
+}
+
+double PieceMeasures::Seconds(double length, int passes, double cost) const {
+    const Line line = Through(lengths, took);
+    return passes * (line.at + outside) + line.per * length * cost;
 }
 
 QString FileEstimate::AboutTime(double seconds) {
@@ -86,60 +128,119 @@ std::optional<QString> RunPiece(DOSOutputs& runner, const QString& command,
     return stop && *stop ? std::nullopt : std::optional<QString>(text);
 }
 
-}  // namespace
+// One piece: `seconds` of the source from `start`, encoded with `options` into `piece`.
+struct Piece {
+    qint64 bytes = 0;
+    double took = 0;  // the encoding, by the encoder's clock (else by ours)
+    double wall = 0;  // the whole run
+};
+struct PieceRun {
+    const FileConversion::Request& request;
+    bool lowPriority = false;
+    const std::atomic<bool>* stop = nullptr;
+    QString piece;  // where pieces are written, in a folder of our own
 
-FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPriority,
-                              const std::atomic<bool>* stop) {
-    FileEstimate estimate;
-    FileConversion file(request);
-    if (!file.Plan()) {
-        estimate.problem = file.Result().reason;
-        return estimate;
-    }
-    const double length = request.mediaLength > 0 ? request.mediaLength : request.playLength;
-    QTemporaryDir folder;
-    if (length <= 0 || !folder.isValid()) {
-        estimate.problem = Text::tr("Its length is not known.");
-        return estimate;
-    }
-    const EstimatePieces pieces = EstimatePieces::For(length);
-    const QString piece = folder.filePath(QStringLiteral("piece.") +
-                                          QFileInfo(request.output).suffix());
-    double bytes = 0;
-    double encoded = 0;
-    double took = 0;  // seconds of encoding, by the encoder's own speed where it tells it
-    for (const double start : pieces.starts) {
-        const double each = std::min(pieces.each, length - start);
+    // None when stopped or when it failed (`problem` says which).
+    std::optional<Piece> Encode(double start, double seconds, const QString& options,
+                                QString* problem) const {
         DOSOutputs runner;
         QElapsedTimer clock;
         clock.start();
         const std::optional<QString> text = RunPiece(
             runner,
             (lowPriority ? QStringLiteral("nice -n 19 ") : QString()) + EncoderPath() +
-                QStringLiteral(" -nostdin -hide_banner -ss %1 -i ").arg(start, 0, 'f', 3) +
-                QuoteArgument(request.source) + u' ' + file.PlannedOptions() +
-                QStringLiteral(" -t %1 -y ").arg(each, 0, 'f', 3) + QuoteArgument(piece),
+                QStringLiteral(" -nostdin -hide_banner -benchmark -ss %1 -i ").arg(start, 0, 'f', 3) +
+                QuoteArgument(request.source) + u' ' + options +
+                QStringLiteral(" -t %1 -y ").arg(seconds, 0, 'f', 3) + QuoteArgument(piece),
             stop);
-        const qint64 size = QFileInfo(piece).size();
-        if (!text) {
-            estimate.problem = Text::tr("Stopped.");
-            return estimate;
-        }
-        if (runner.LastExitCode() != 0 || size <= 0) {
-            estimate.problem = Text::tr("A piece of it could not be encoded.");
-            return estimate;
-        }
-        const double speed = SpeedOf(*text);
-        bytes += static_cast<double>(size);
-        encoded += each;
-        took += speed > 0 ? each / speed : clock.elapsed() / 1000.0;
+        Piece made{QFileInfo(piece).size(), 0, clock.elapsed() / 1000.0};
         QFile::remove(piece);
+        if (!text) {
+            *problem = Text::tr("Stopped.");
+            return std::nullopt;
+        }
+        if (runner.LastExitCode() != 0 || made.bytes <= 0) {
+            *problem = Text::tr("A piece of it could not be encoded.");
+            return std::nullopt;
+        }
+        made.took = EncodingTime(*text).value_or(made.wall);
+        return made;
     }
-    estimate.bytes = static_cast<qint64>(bytes / encoded * length);
+};
+
+// What the pieces of `file` take, each encoded on its own (from the key frames before their
+// places: the conversion decodes nothing twice, nor must they). For two passes, the middle
+// piece's first pass tells what a first pass costs against the second. None when stopped or
+// when one fails.
+std::optional<PieceMeasures> MeasurePieces(const FileConversion& file, const PieceRun& run,
+                                           double length, const QString& passLog,
+                                           QString* problem) {
+    const EstimatePieces pieces = EstimatePieces::For(length);
+    const QList<double> starts = KeyFramesBefore(run.request.source, pieces.starts, 5000, run.stop);
+    PieceMeasures measures;
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        const double each = std::min(pieces.lengths[i], length - starts[i]);
+        const std::optional<Piece> piece = run.Encode(starts[i], each, file.PlannedOptions(), problem);
+        if (!piece) {
+            return std::nullopt;
+        }
+        measures.lengths << each;
+        measures.bytes << static_cast<double>(piece->bytes);
+        measures.took << piece->took;
+        measures.outside += std::max(piece->wall - piece->took, 0.0) / starts.size();
+    }
+    const QString firstPass = file.PlannedFirstPass(passLog);
+    if (!firstPass.isEmpty()) {
+        const qsizetype middle = starts.size() / 2;
+        const std::optional<Piece> first =
+            run.Encode(starts[middle], measures.lengths[middle], firstPass, problem);
+        if (!first) {
+            return std::nullopt;
+        }
+        measures.firstPass = first->took / measures.took[middle];
+    }
+    return measures;
+}
+
+}  // namespace
+
+FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPriority,
+                              const std::atomic<bool>* stop) {
+    FileEstimate estimate;
+    QElapsedTimer planning;  // the conversion reads and plans the file as much again
+    planning.start();
+    FileConversion file(request);
+    if (!file.Plan()) {
+        estimate.problem = file.Result().reason;
+        return estimate;
+    }
+    const double planned = planning.elapsed() / 1000.0;
+    const double length = request.mediaLength > 0 ? request.mediaLength : request.playLength;
+    QTemporaryDir folder;
+    if (length <= 0 || !folder.isValid()) {
+        estimate.problem = Text::tr("Its length is not known.");
+        return estimate;
+    }
+    const PieceRun run{request, lowPriority, stop,
+                       folder.filePath(QStringLiteral("piece.") +
+                                       QFileInfo(request.output).suffix())};
+    const std::optional<PieceMeasures> measures = MeasurePieces(
+        file, run, length, folder.filePath(QStringLiteral("pass")), &estimate.problem);
+    if (!measures) {
+        return estimate;
+    }
+    const int passes = file.EncodingCost() > 1 ? 2 : 1;
+    const double cost = passes == 2 ? 1 + measures->firstPass : 1;
+    double bytes = measures->Bytes(length);
     if (request.maxSize > 0) {
-        estimate.bytes = std::min(estimate.bytes, request.maxSize);  // it is made to fit
+        const double limit = static_cast<double>(request.maxSize);
+        if (passes == 2 && bytes >= kUsesTheRate * limit) {
+            bytes = kTwoPassFill * limit;
+        }
+        bytes = std::min(bytes, limit);  // it is made to fit
     }
-    estimate.seconds = took / encoded * length * file.EncodingCost();
+    estimate.bytes = static_cast<qint64>(bytes);
+    estimate.seconds = planned + measures->Seconds(length, passes, cost);
     return estimate;
 }
 

@@ -31,12 +31,27 @@ struct FileEstimate {
                            const std::atomic<bool>* stop = nullptr);
 };
 
-// The pieces' places and length for a file of `seconds`: three spread through it, about 1%
-// of it each, or one at its start for a short file.
+// The pieces' places and lengths for a file of `seconds`: three spread through it, half, once
+// and one and a half times about 1% of it; two from its start for a short file. Lengths that
+// differ tell apart what each encode costs once (starting, the first key frame, the encoder's
+// ramp) from what each second of the file costs.
 struct EstimatePieces {
     QList<double> starts;
-    double each = 0;
+    QList<double> lengths;
     static EstimatePieces For(double seconds);
+};
+
+// What the pieces measured, worked out for the whole file.
+struct PieceMeasures {
+    QList<double> lengths;  // seconds of the file each piece held
+    QList<double> bytes;    // what each piece's result took
+    QList<double> took;     // seconds each piece's encoding took, by the encoder's own clock
+    double outside = 0;     // seconds an encode takes beside its encoding (starting, opening)
+    double firstPass = 0;   // a first pass's time against the second's, where there are two
+    // The whole file's: what `length` seconds would take when encoded `passes` times, each pass
+    // costing once what a piece costs once, and `cost` times a piece's time a second.
+    double Bytes(double length) const;
+    double Seconds(double length, int passes, double cost) const;
 };
 
 }  // namespace reelwright

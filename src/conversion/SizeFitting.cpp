@@ -34,7 +34,7 @@ bool SizeFitting::CanFit(const QString& options) {
 }
 
 SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& options,
-                                     double seconds, int soundTracks) {
+                                     double seconds, const TrackReport::Counts& kept) {
     Fitted fitted;
     const QStringList arguments = SplitArguments(options).value_or(QStringList());
     const MediaTracks::Track* video = nullptr;
@@ -68,10 +68,10 @@ SizeFitting::Fitted SizeFitting::Fit(const SourceFacts& facts, const QString& op
     }
     twoPasses_ = SizePlan::RateControlOf(encoder) == SizePlan::RateControl::TwoPasses;
     seconds_ = seconds;
-    const SizePlan::Budget budget{limit_, seconds,
-                                  SizePlan::SoundBitRate(arguments, soundTracks,
-                                                         sound ? sound->channels : 2),
-                                  0, type_};
+    const SizePlan::Budget budget{
+        limit_, seconds,
+        SizePlan::SoundBitRate(arguments, kept.audio, sound ? sound->channels : 2),
+        SizePlan::OtherBytes(facts.tracks, kept, seconds), type_};
     encoder_ = encoder;
     const std::optional<SizePlan::Picture> picture =
         PictureFor(facts, arguments, budget, *video, &fitted.refusal.emplace());

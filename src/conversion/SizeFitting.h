@@ -22,13 +22,15 @@ class SizeFitting {
     // Whether they can be made to fit a size: the picture encoded at a rate that can be set.
     static bool CanFit(const QString& options);
 
-    // The format's `options` made to fit, for a source of `seconds` keeping `soundTracks` sound
-    // tracks; or why the file cannot fit (a copy, or a limit too small to be watchable).
+    // The format's `options` made to fit, for a source of `seconds` keeping the `kept` tracks
+    // (their sizes taken from the limit first); or why the file cannot fit (a copy, or a limit
+    // too small to be watchable).
     struct Fitted {
         QString options;
         std::optional<QString> refusal;
     };
-    Fitted Fit(const SourceFacts& facts, const QString& options, double seconds, int soundTracks);
+    Fitted Fit(const SourceFacts& facts, const QString& options, double seconds,
+               const TrackReport::Counts& kept);
 
     // After an encode that made `size` bytes: none when it fits; else the options of the next
     // encode, or, when no encode is left, why the file failed (`failure`).

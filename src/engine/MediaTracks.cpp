@@ -209,6 +209,13 @@ void SoundOf(const AVCodecParameters& codec, MediaTracks::Track& track) {
     }
 }
 
+// The size mkvmerge tags each track with ("NUMBER_OF_BYTES", "NUMBER_OF_BYTES-eng"); 0 without.
+qint64 TaggedBytes(const AVDictionary* metadata) {
+    const AVDictionaryEntry* entry =
+        av_dict_get(metadata, "NUMBER_OF_BYTES", nullptr, AV_DICT_IGNORE_SUFFIX);
+    return entry ? std::max(QByteArray(entry->value).toLongLong(), 0LL) : 0;
+}
+
 MediaTracks::Track TrackOf(const AVStream& stream) {
     MediaTracks::Track track;
     const AVCodecParameters& codec = *stream.codecpar;
@@ -239,6 +246,7 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
                 // with them.
                 track.coverUnreadable =
                     track.picture.isEmpty() || codec.width <= 0 || codec.height <= 0;
+                track.bytes = track.picture.size();
             } else {
                 track.kind = MediaTracks::Kind::Video;
                 track.look = LookOf(stream);
@@ -251,8 +259,10 @@ MediaTracks::Track TrackOf(const AVStream& stream) {
             break;
         case AVMEDIA_TYPE_SUBTITLE:
             track.kind = MediaTracks::Kind::Subtitle;
+            track.bytes = TaggedBytes(stream.metadata);
             break;
         case AVMEDIA_TYPE_ATTACHMENT:
+            track.bytes = std::max(codec.extradata_size, 0);
             track.kind =
                 IsFont(codec, track.mimeType) ? MediaTracks::Kind::Font : MediaTracks::Kind::Data;
             break;

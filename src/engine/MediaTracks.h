@@ -64,6 +64,9 @@ struct MediaTracks {
         QString mimeType;
         QByteArray picture;            // a cover's picture, as stored
         bool coverUnreadable = false;  // a cover whose bytes do not decode as its picture
+        // What it holds in all, where the file tells: an attachment's or a cover's data, a
+        // subtitle's size as its muxer tagged it; 0 when not known.
+        qint64 bytes = 0;
         Picture look;                  // a picture track's colours and fields
         // A sound track's channels and their layout as the encoder names it ("5.1(side)");
         // the layout is empty where the file gives only a count.

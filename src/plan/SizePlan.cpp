@@ -26,7 +26,7 @@ double Overhead(const QString& container) {
     }
     return container.compare(QStringLiteral("avi"), Qt::CaseInsensitive) == 0 ? 0.02 : 0.015;
 }
-constexpr double kMargin = 0.03;
+constexpr double kMargin = 0.015;
 
 // "128k" and the like in bits a second; 0 when it is not a rate.
 double RateOf(const QString& text) {
@@ -182,6 +182,46 @@ QStringList WithoutRateControl(const QStringList& arguments) {
         kept << arguments[i];
     }
     return kept;
+}
+
+namespace {
+
+// What a track of `kind` holds when its file does not say: a text subtitle a few hundred bytes
+// a minute, a picture subtitle (PGS, DVD) tens of kilobits a second at its busiest.
+qint64 UsualBytes(const MediaTracks::Track& track, double seconds) {
+    if (track.bytes > 0) {
+        return track.bytes;
+    }
+    if (track.kind != MediaTracks::Kind::Subtitle) {
+        return 0;
+    }
+    return static_cast<qint64>(seconds * (track.pictureSubtitle ? 5000.0 : 100.0));
+}
+
+qint64 Largest(const MediaTracks& source, MediaTracks::Kind kind, int count, double seconds) {
+    std::vector<qint64> sizes;
+    for (const MediaTracks::Track& track : source.tracks) {
+        if (track.kind == kind) {
+            sizes.push_back(UsualBytes(track, seconds));
+        }
+    }
+    std::sort(sizes.rbegin(), sizes.rend());
+    qint64 sum = 0;
+    for (std::size_t i = 0; i < sizes.size() && i < static_cast<std::size_t>(std::max(count, 0));
+         ++i) {
+        sum += sizes[i];
+    }
+    return sum;
+}
+
+}  // namespace
+
+qint64 OtherBytes(const MediaTracks& source, const TrackReport::Counts& kept, double seconds) {
+    using Kind = MediaTracks::Kind;
+    return Largest(source, Kind::Subtitle, kept.subtitle, seconds) +
+           Largest(source, Kind::Font, kept.font, seconds) +
+           Largest(source, Kind::Cover, kept.cover, seconds) +
+           Largest(source, Kind::Data, source.Count(Kind::Data), seconds);
 }
 
 double SoundBitRate(const QStringList& arguments, int tracks, int channels) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/MediaTracks.h"
+#include "plan/TrackReport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -60,6 +63,10 @@ bool Watchable(const Budget& budget, const Picture& picture);
 
 // The format's options without its own rate control.
 QStringList WithoutRateControl(const QStringList& arguments);
+// What the kept subtitles, fonts, covers and other attachments take in a result of `seconds`:
+// the largest `kept` of each kind, by their own sizes where the source tells them, else by
+// what such a track usually holds. Errs large: the pictures lose little by it.
+qint64 OtherBytes(const MediaTracks& source, const TrackReport::Counts& kept, double seconds);
 // The sound's bits a second, for `tracks` kept sound tracks encoded by the format's options.
 double SoundBitRate(const QStringList& arguments, int tracks, int channels);
 // The rate for the next encode after one at `rate` reached `reached` bytes over `limit`: lowered

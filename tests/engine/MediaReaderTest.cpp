@@ -219,5 +219,29 @@ INSTANTIATE_TEST_SUITE_P(
                     1}),
     test::CaseName<HoldingCase>);
 
+// What a kept attachment, cover or subtitle takes is known before the result is planned to fit a
+// size: an attachment's and a cover's bytes as stored; a subtitle's only where its muxer tagged it.
+TEST(ReadingSizes, AttachmentsAndCoversTellTheirBytes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("film.mkv");
+    ASSERT_TRUE(test::MakeFilmLikeSource(path, 1));
+    const MediaTracks read = MediaTracks::Read(path);
+    ASSERT_TRUE(read.readable) << read.problem.toStdString();
+    int told = 0;
+    for (const MediaTracks::Track& track : read.tracks) {
+        if (track.kind == MediaTracks::Kind::Font) {
+            EXPECT_EQ(track.bytes, 22) << "the test's font is 22 bytes";
+            ++told;
+        } else if (track.kind == MediaTracks::Kind::Cover) {
+            EXPECT_EQ(track.bytes, track.picture.size());
+            EXPECT_GT(track.bytes, 0);
+            ++told;
+        } else if (track.kind == MediaTracks::Kind::Subtitle) {
+            EXPECT_EQ(track.bytes, 0) << "ffmpeg's own muxer tags no sizes";
+        }
+    }
+    EXPECT_EQ(told, 2);
+}
+
 }  // namespace
 }  // namespace reelwright
