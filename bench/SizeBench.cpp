@@ -4,7 +4,8 @@
 // HEVC, VP9 and MPEG-4 presets in turn. It tells: how many results went over their limit (the
 // answer must be none), the median fill of the limit, how often a third encode was needed;
 // and, for the estimates made before: the median and worst error of the size, the worst error
-// of the time, and what estimating cost against converting, for sources of 60 s and more.
+// of the time, and what estimating cost against converting, for sources of 60 s and more (its own
+// cost: beyond reading and planning the file, which converting does as well).
 //
 //   bench_size [PRESETS_PER_SOURCE]   (1 to 4; 2 at first: each source through two presets)
 #include "Timed.h"
@@ -147,6 +148,9 @@ int main(int argc, char* argv[]) {
             const QStringList common{"--json", "--jobs", "1", "--preset", preset,
                                      "--max-size", QString::number(source.limit / 1000) + "K",
                                      "--output-folder", out, source.path};
+            // What reading and planning the file takes, as any conversion of it does too.
+            QString planned;
+            const double reading = Cli(cli, QStringList{"--dry-run"} + common, &planned);
             const double estimating = Cli(cli, QStringList{"--estimate"} + common, &told);
             const QJsonObject estimate = LastFileObject(told)["estimate"].toObject();
             QString converted;
@@ -171,7 +175,7 @@ int main(int argc, char* argv[]) {
                 timeErrors.push_back(std::abs(estimate["seconds"].toDouble() - converting) /
                                      converting);
                 if (source.seconds >= 60) {
-                    costs.push_back(estimating / converting);
+                    costs.push_back(std::max(estimating - reading, 0.0) / converting);
                 }
             }
             std::printf("%-28s %-45s limit %6.1f MB  result %6.1f MB  fill %5.1f%%  "

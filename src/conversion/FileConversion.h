@@ -75,8 +75,9 @@ class FileConversion : public QObject {
     // encoding costs against one pass.
     bool Plan();
     QString PlannedOptions() const;
-    // A first pass's options, its log named from `prefix`; empty when it is encoded in one.
-    QString PlannedFirstPass(const QString& prefix) const;
+    // The options of each pass, the first pass's log named from `prefix`: the planned options
+    // alone when it is encoded in one.
+    QStringList PlannedPasses(const QString& prefix) const;
     double EncodingCost() const;
     // The encoder's part, to its end with the window kept alive.
     void Run();

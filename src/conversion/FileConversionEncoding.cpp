@@ -154,9 +154,12 @@ QString FileConversion::PlannedOptions() const {
     return plan_.Options();
 }
 
-QString FileConversion::PlannedFirstPass(const QString& prefix) const {
-    return fitting_ && fitting_->TwoPasses() ? fitting_->WithPass(plan_.Options(), 1, prefix)
-                                             : QString();
+QStringList FileConversion::PlannedPasses(const QString& prefix) const {
+    const QString options = plan_.Options();
+    if (!fitting_ || !fitting_->TwoPasses()) {
+        return {options};
+    }
+    return {fitting_->WithPass(options, 1, prefix), fitting_->WithPass(options, 2, prefix)};
 }
 
 double FileConversion::EncodingCost() const {

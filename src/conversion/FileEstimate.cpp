@@ -30,12 +30,6 @@ std::optional<double> EncodingTime(const QString& text) {
     return match.hasMatch() ? std::optional<double>(match.captured(1).toDouble()) : std::nullopt;
 }
 
-// A two-pass encode spends what the limit allows wherever the pictures can use it: a file whose
-// piece, encoded once at that rate, reaches this share of the limit fills it as two passes
-// commonly do; one that does not (a still picture) stays near what its piece showed.
-constexpr double kUsesTheRate = 0.4;
-constexpr double kTwoPassFill = 0.95;
-
 // y = at + per * x by least squares; a line that does not rise, or starts below nothing (pieces
 // too alike, a machine busy meanwhile), gives way to the plain ratio.
 struct Line {
@@ -71,7 +65,7 @@ EstimatePieces EstimatePieces::For(double seconds) {
         pieces.lengths = {each / 3, each};
         return pieces;
     }
-    const double each = std::clamp(seconds * 0.01, 0.6, 4.0);
+    const double each = std::clamp(seconds * 0.01, 2.0, 4.0);
     pieces.starts = {0.2 * seconds, 0.5 * seconds, 0.8 * seconds};
     pieces.lengths = {each / 2, each, each * 1.5};
     return pieces;
@@ -82,9 +76,9 @@ double PieceMeasures::Bytes(double length) const {
     return line.at + line.per * length;
 }
 
-double PieceMeasures::Seconds(double length, int passes, double cost) const {
+double PieceMeasures::Seconds(double length) const {
     const Line line = Through(lengths, took);
-    return passes * (line.at + outside) + line.per * length * cost;
+    return line.at + outside + line.per * length;
 }
 
 QString FileEstimate::AboutTime(double seconds) {
@@ -141,8 +135,9 @@ struct PieceRun {
     QString piece;  // where pieces are written, in a folder of our own
 
     // None when stopped or when it failed (`problem` says which).
+    // A first pass may write nothing but its log: `lastPass` asks for a result besides.
     std::optional<Piece> Encode(double start, double seconds, const QString& options,
-                                QString* problem) const {
+                                bool lastPass, QString* problem) const {
         DOSOutputs runner;
         QElapsedTimer clock;
         clock.start();
@@ -159,7 +154,7 @@ struct PieceRun {
             *problem = Text::tr("Stopped.");
             return std::nullopt;
         }
-        if (runner.LastExitCode() != 0 || made.bytes <= 0) {
+        if (runner.LastExitCode() != 0 || (lastPass && made.bytes <= 0)) {
             *problem = Text::tr("A piece of it could not be encoded.");
             return std::nullopt;
         }
@@ -168,36 +163,31 @@ struct PieceRun {
     }
 };
 
-// What the pieces of `file` take, each encoded on its own (from the key frames before their
-// places: the conversion decodes nothing twice, nor must they). For two passes, the middle
-// piece's first pass tells what a first pass costs against the second. None when stopped or
-// when one fails.
+// What the pieces of `file` take, each encoded on its own as the conversion encodes it (in two
+// passes where it has two), from the key frames before their places: the conversion decodes
+// nothing twice, nor must they. None when stopped or when one fails.
 std::optional<PieceMeasures> MeasurePieces(const FileConversion& file, const PieceRun& run,
                                            double length, const QString& passLog,
                                            QString* problem) {
     const EstimatePieces pieces = EstimatePieces::For(length);
     const QList<double> starts = KeyFramesBefore(run.request.source, pieces.starts, 5000, run.stop);
+    const QStringList passes = file.PlannedPasses(passLog);
     PieceMeasures measures;
     for (qsizetype i = 0; i < starts.size(); ++i) {
         const double each = std::min(pieces.lengths[i], length - starts[i]);
-        const std::optional<Piece> piece = run.Encode(starts[i], each, file.PlannedOptions(), problem);
-        if (!piece) {
-            return std::nullopt;
+        Piece all;
+        for (const QString& options : passes) {
+            const std::optional<Piece> piece =
+                run.Encode(starts[i], each, options, &options == &passes.back(), problem);
+            if (!piece) {
+                return std::nullopt;
+            }
+            all = {piece->bytes, all.took + piece->took, all.wall + piece->wall};
         }
         measures.lengths << each;
-        measures.bytes << static_cast<double>(piece->bytes);
-        measures.took << piece->took;
-        measures.outside += std::max(piece->wall - piece->took, 0.0) / starts.size();
-    }
-    const QString firstPass = file.PlannedFirstPass(passLog);
-    if (!firstPass.isEmpty()) {
-        const qsizetype middle = starts.size() / 2;
-        const std::optional<Piece> first =
-            run.Encode(starts[middle], measures.lengths[middle], firstPass, problem);
-        if (!first) {
-            return std::nullopt;
-        }
-        measures.firstPass = first->took / measures.took[middle];
+        measures.bytes << static_cast<double>(all.bytes);
+        measures.took << all.took;
+        measures.outside += std::max(all.wall - all.took, 0.0) / starts.size();
     }
     return measures;
 }
@@ -229,18 +219,12 @@ FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPr
     if (!measures) {
         return estimate;
     }
-    const int passes = file.EncodingCost() > 1 ? 2 : 1;
-    const double cost = passes == 2 ? 1 + measures->firstPass : 1;
     double bytes = measures->Bytes(length);
     if (request.maxSize > 0) {
-        const double limit = static_cast<double>(request.maxSize);
-        if (passes == 2 && bytes >= kUsesTheRate * limit) {
-            bytes = kTwoPassFill * limit;
-        }
-        bytes = std::min(bytes, limit);  // it is made to fit
+        bytes = std::min(bytes, static_cast<double>(request.maxSize));  // it is made to fit
     }
     estimate.bytes = static_cast<qint64>(bytes);
-    estimate.seconds = planned + measures->Seconds(length, passes, cost);
+    estimate.seconds = planned + measures->Seconds(length);
     return estimate;
 }
 

@@ -45,13 +45,12 @@ struct EstimatePieces {
 struct PieceMeasures {
     QList<double> lengths;  // seconds of the file each piece held
     QList<double> bytes;    // what each piece's result took
-    QList<double> took;     // seconds each piece's encoding took, by the encoder's own clock
-    double outside = 0;     // seconds an encode takes beside its encoding (starting, opening)
-    double firstPass = 0;   // a first pass's time against the second's, where there are two
-    // The whole file's: what `length` seconds would take when encoded `passes` times, each pass
-    // costing once what a piece costs once, and `cost` times a piece's time a second.
+    QList<double> took;     // seconds each piece's encoding took (all its passes), by the
+                            // encoder's own clock
+    double outside = 0;     // seconds a piece's runs take beside their encoding (starting)
+    // The whole file's: what `length` seconds of it would take.
     double Bytes(double length) const;
-    double Seconds(double length, int passes, double cost) const;
+    double Seconds(double length) const;
 };
 
 }  // namespace reelwright

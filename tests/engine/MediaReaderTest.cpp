@@ -1,5 +1,6 @@
 // The in-process readers (the tracks, the encoder's verdict) on names that are not what they
 // were: a pipe, a device, a folder. Each must answer at once instead of waiting for a writer.
+#include "engine/KeyFrames.h"
 #include "engine/LibraryProbe.h"
 #include "engine/MediaTracks.h"
 
@@ -241,6 +242,23 @@ TEST(ReadingSizes, AttachmentsAndCoversTellTheirBytes) {
         }
     }
     EXPECT_EQ(told, 2);
+}
+
+// A piece encoded to estimate a file starts at a key frame, so that it decodes nothing it
+// throws away; moments whose key frame cannot be found are given back as they were.
+TEST(KeyFrames, AreFoundBeforeEachMomentOrTheMomentKept) {
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("clip.mkv");
+    ASSERT_TRUE(test::MakeClip(clip, 4, "160x120", {"-g", "25"}));  // a key frame a second
+    const QList<double> found = KeyFramesBefore(clip, {0, 2.5, 3.99});
+    ASSERT_EQ(found.size(), 3);
+    EXPECT_NEAR(found[0], 0, 0.05);
+    EXPECT_NEAR(found[1], 2, 0.05);
+    EXPECT_NEAR(found[2], 3, 0.05);
+    const QString song = dir.filePath("song.flac");
+    ASSERT_TRUE(test::MakeSound(song, "flac", 2));
+    EXPECT_EQ(KeyFramesBefore(song, {1.5}), QList<double>{1.5}) << "no picture";
+    EXPECT_EQ(KeyFramesBefore(dir.filePath("gone.mkv"), {1.5}), QList<double>{1.5});
 }
 
 }  // namespace

@@ -1,0 +1,60 @@
+// Working out a whole file from its pieces: what every encode costs once (starting, the first
+// key frame, a container's header) kept apart from what each second costs, so that a short
+// piece does not make a long file look slow or large.
+#include "conversion/FileEstimate.h"
+
+#include <gtest/gtest.h>
+
+namespace reelwright {
+namespace {
+
+TEST(EstimatePieces, ThreeLengthsSpreadThroughALongFileTwoFromTheStartOfAShortOne) {
+    const struct {
+        double seconds;
+        QList<double> starts;
+        QList<double> lengths;
+    } cases[] = {
+        {600, {120, 300, 480}, {2, 4, 6}},
+        {60, {12, 30, 48}, {1, 2, 3}},              // at least 2 s in the middle
+        {3600, {720, 1800, 2880}, {2, 4, 6}},       // at most 4 s in the middle
+        {9, {0, 0}, {1, 3}},
+        {1.5, {0, 0}, {0.5, 1.5}},
+    };
+    for (const auto& c : cases) {
+        const EstimatePieces pieces = EstimatePieces::For(c.seconds);
+        EXPECT_EQ(pieces.starts, c.starts) << c.seconds;
+        ASSERT_EQ(pieces.lengths.size(), c.lengths.size()) << c.seconds;
+        for (qsizetype i = 0; i < c.lengths.size(); ++i) {
+            EXPECT_NEAR(pieces.lengths[i], c.lengths[i], 1e-9) << c.seconds;
+        }
+    }
+}
+
+TEST(PieceMeasures, TellWhatAnEncodeCostsOnceFromWhatEachSecondCosts) {
+    const struct {
+        const char* what;
+        PieceMeasures measures;
+        double bytes;    // for 100 s
+        double seconds;  // for 100 s
+    } cases[] = {
+        // An AVI's megabyte of header, and a start of 0.2 s, once; 1 Mb/s and 0.1 s a second.
+        {"costs once and a second",
+         {{1, 2, 3}, {1'125'000, 1'250'000, 1'375'000}, {0.3, 0.4, 0.5}, 0.15},
+         1'000'000 + 12'500'000, 0.2 + 0.15 + 0.1 * 100},
+        // Pieces that do not rise with their length (a machine busy meanwhile): the plain
+        // ratio, nothing counted once.
+        {"no rise", {{1, 2, 3}, {300, 200, 100}, {0.6, 0.4, 0.2}, 0}, 10'000, 20},
+        // A line that would start below nothing: the plain ratio.
+        {"starts below nothing", {{1, 2, 3}, {100, 300, 500}, {0.1, 0.3, 0.5}, 0},
+         900.0 / 6 * 100, 0.9 / 6 * 100},
+        // One piece alone: its ratio.
+        {"one piece", {{2}, {500}, {1}, 0.1}, 25'000, 0.1 + 50},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(c.measures.Bytes(100), c.bytes, c.bytes * 1e-6) << c.what;
+        EXPECT_NEAR(c.measures.Seconds(100), c.seconds, c.seconds * 1e-6) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace reelwright
