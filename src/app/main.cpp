@@ -7,6 +7,7 @@
 #include "platform/SignalWatcher.h"
 #include "platform/SystemDesktop.h"
 #include "platform/SystemPower.h"
+#include "window/Look.h"
 #include "window/RunningWindow.h"
 #include "window/frmMain.h"
 
@@ -173,6 +174,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setOrganizationName(QString::fromLatin1(kMakerName));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.fennick.Reelwright"));
+    // The design's light grounds stay, so its dark text stays too, on a dark desktop as well.
+    look::KeepOwnLook();
 
     const std::optional<Given> given = ReadArguments(app.arguments());
     if (!given) {

@@ -30,6 +30,13 @@ std::optional<double> EncodingTime(const QString& text) {
     return match.hasMatch() ? std::optional<double>(match.captured(1).toDouble()) : std::nullopt;
 }
 
+// Two passes spend what the limit allows wherever the pictures can use it: a fitted file
+// one of whose pieces reached this share of the limit's rate fills the limit as two passes
+// commonly do (pieces are a few seconds of it, and a file changes); one none of whose pieces
+// did (a still picture) stays near what its pieces showed.
+constexpr double kUsesTheRate = 0.5;
+constexpr double kTwoPassFill = 0.95;
+
 // y = at + per * x by least squares; a line that does not rise, or starts below nothing (pieces
 // too alike, a machine busy meanwhile), gives way to the plain ratio.
 struct Line {
@@ -74,6 +81,14 @@ EstimatePieces EstimatePieces::For(double seconds) {
 double PieceMeasures::Bytes(double length) const {
     const Line line = Through(lengths, bytes);
     return line.at + line.per * length;
+}
+
+double PieceMeasures::MostBytesASecond() const {
+    double most = 0;
+    for (qsizetype i = 0; i < lengths.size(); ++i) {
+        most = std::max(most, lengths[i] > 0 ? bytes[i] / lengths[i] : 0);
+    }
+    return most;
 }
 
 double PieceMeasures::Seconds(double length) const {
@@ -221,7 +236,11 @@ FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPr
     }
     double bytes = measures->Bytes(length);
     if (request.maxSize > 0) {
-        bytes = std::min(bytes, static_cast<double>(request.maxSize));  // it is made to fit
+        const double limit = static_cast<double>(request.maxSize);
+        if (file.EncodingCost() > 1 && measures->MostBytesASecond() >= kUsesTheRate * limit / length) {
+            bytes = std::max(bytes, kTwoPassFill * limit);
+        }
+        bytes = std::min(bytes, limit);  // it is made to fit
     }
     estimate.bytes = static_cast<qint64>(bytes);
     estimate.seconds = planned + measures->Seconds(length);

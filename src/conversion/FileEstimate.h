@@ -51,6 +51,8 @@ struct PieceMeasures {
     // The whole file's: what `length` seconds of it would take.
     double Bytes(double length) const;
     double Seconds(double length) const;
+    // The most any piece took a second of it.
+    double MostBytesASecond() const;
 };
 
 }  // namespace reelwright

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 namespace reelwright {
 
@@ -19,9 +20,16 @@ inline const QColor kHeaderBottomLeft(0, 128, 0);
 inline const QColor kCaptionColor(95, 112, 50);
 inline const QColor kBorderColor(96, 128, 88);
 inline const QColor kLinkColor(0, 0, 255);
-inline const QColor kStepNumberColor(128, 128, 128);
+inline const QColor kStepNumberColor(85, 85, 85);  // dark enough to read on every green
 
 constexpr int kCornerRadius = 10;
+
+// The window's own light look, text included: its backgrounds are the design's fixed light
+// greens and white, so dark text on light ground everywhere, whatever the desktop's palette
+// (a dark or a high-contrast one would put white text on them).
+QPalette OwnPalette();
+// Makes it the palette of every window and tooltip of the program; before any is made.
+void KeepOwnLook();
 
 // The design's fonts first, then free fonts of the same metrics.
 QFont WindowFont();   // Tahoma 8.25 pt
