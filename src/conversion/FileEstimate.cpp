@@ -84,9 +84,15 @@ double PieceMeasures::Bytes(double length) const {
 }
 
 double PieceMeasures::MostBytesASecond() const {
+    // The shorter pieces are mostly their first key frame.
+    QList<double> sorted = lengths;
+    std::sort(sorted.begin(), sorted.end());
+    const double longEnough = sorted.isEmpty() ? 0 : sorted[sorted.size() / 2];
     double most = 0;
     for (qsizetype i = 0; i < lengths.size(); ++i) {
-        most = std::max(most, lengths[i] > 0 ? bytes[i] / lengths[i] : 0);
+        if (lengths[i] >= longEnough && lengths[i] > 0) {
+            most = std::max(most, bytes[i] / lengths[i]);
+        }
     }
     return most;
 }
@@ -137,7 +143,7 @@ std::optional<QString> RunPiece(DOSOutputs& runner, const QString& command,
     return stop && *stop ? std::nullopt : std::optional<QString>(text);
 }
 
-// One piece: `seconds` of the source from `start`, encoded with `options` into `piece`.
+// What encoding a piece took.
 struct Piece {
     qint64 bytes = 0;
     double took = 0;  // the encoding, by the encoder's clock (else by ours)
@@ -149,8 +155,9 @@ struct PieceRun {
     const std::atomic<bool>* stop = nullptr;
     QString piece;  // where pieces are written, in a folder of our own
 
-    // None when stopped or when it failed (`problem` says which).
-    // A first pass may write nothing but its log: `lastPass` asks for a result besides.
+    // `seconds` of the source from `start`, encoded with `options`; none when stopped or when
+    // it failed (`problem` says which). A first pass may write nothing but its log: `lastPass`
+    // asks for a result besides.
     std::optional<Piece> Encode(double start, double seconds, const QString& options,
                                 bool lastPass, QString* problem) const {
         DOSOutputs runner;
@@ -159,7 +166,8 @@ struct PieceRun {
         const std::optional<QString> text = RunPiece(
             runner,
             (lowPriority ? QStringLiteral("nice -n 19 ") : QString()) + EncoderPath() +
-                QStringLiteral(" -nostdin -hide_banner -benchmark -ss %1 -i ").arg(start, 0, 'f', 3) +
+                QStringLiteral(" -nostdin -hide_banner -benchmark -ss %1 -i ")
+                    .arg(start, 0, 'f', 3) +
                 QuoteArgument(request.source) + u' ' + options +
                 QStringLiteral(" -t %1 -y ").arg(seconds, 0, 'f', 3) + QuoteArgument(piece),
             stop);
@@ -237,7 +245,8 @@ FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPr
     double bytes = measures->Bytes(length);
     if (request.maxSize > 0) {
         const double limit = static_cast<double>(request.maxSize);
-        if (file.EncodingCost() > 1 && measures->MostBytesASecond() >= kUsesTheRate * limit / length) {
+        const bool twoPasses = file.EncodingCost() > 1;
+        if (twoPasses && measures->MostBytesASecond() >= kUsesTheRate * limit / length) {
             bytes = std::max(bytes, kTwoPassFill * limit);
         }
         bytes = std::min(bytes, limit);  // it is made to fit

@@ -51,7 +51,7 @@ struct PieceMeasures {
     // The whole file's: what `length` seconds of it would take.
     double Bytes(double length) const;
     double Seconds(double length) const;
-    // The most any piece took a second of it.
+    // The most a piece took a second of it, of the pieces as long as the middle one or longer.
     double MostBytesASecond() const;
 };
 

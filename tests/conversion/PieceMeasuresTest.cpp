@@ -52,7 +52,25 @@ TEST(PieceMeasures, TellWhatAnEncodeCostsOnceFromWhatEachSecondCosts) {
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(c.measures.Bytes(100), c.bytes, c.bytes * 1e-6) << c.what;
+        EXPECT_GT(c.measures.MostBytesASecond(), 0) << c.what;
         EXPECT_NEAR(c.measures.Seconds(100), c.seconds, c.seconds * 1e-6) << c.what;
+    }
+}
+
+// Whether a fitted file's pictures can use the limit's rate is judged on its longer pieces: a
+// short piece is mostly its first key frame.
+TEST(PieceMeasures, TheMostASecondIsTheLongerPiecesOwn) {
+    const struct {
+        PieceMeasures measures;
+        double most;
+    } cases[] = {
+        {{{1, 2, 3}, {150'000, 140'000, 160'000}, {1, 1, 1}, 0}, 70'000},  // a still picture
+        {{{1.5, 3, 4.5}, {580'000, 1'110'000, 690'000}, {1, 1, 1}, 0}, 370'000},
+        {{{1, 3}, {200'000, 300'000}, {1, 1}, 0}, 100'000},
+        {{{2}, {500}, {1}, 0}, 250},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(c.measures.MostBytesASecond(), c.most, 1) << c.measures.lengths.size();
     }
 }
 

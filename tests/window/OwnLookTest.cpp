@@ -90,8 +90,8 @@ TEST_P(OwnLookTest, EveryTextReadsOnTheDesignsGrounds) {
         const QColor ink = control->palette().color(control->foregroundRole());
         for (const QColor& ground : grounds) {
             EXPECT_GE(Contrast(ink, ground), 4.5)
-                << GetParam() << ": \"" << text.toStdString() << "\" in " << ink.name().toStdString()
-                << " on " << ground.name().toStdString();
+                << GetParam() << ": \"" << text.toStdString() << "\" in "
+                << ink.name().toStdString() << " on " << ground.name().toStdString();
         }
         ++checked;
     }
