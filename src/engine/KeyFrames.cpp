@@ -1,6 +1,7 @@
 #include "engine/KeyFrames.h"
 
 #include "engine/CheckedInput.h"
+#include "engine/ReadDeadline.h"
 
 #include <chrono>
 #include <optional>
@@ -11,17 +12,6 @@ extern "C" {
 
 namespace reelwright {
 namespace {
-
-struct Deadline {
-    std::chrono::steady_clock::time_point end;
-    const std::atomic<bool>* cancel = nullptr;
-};
-
-int PastDeadline(void* opaque) {
-    const auto* deadline = static_cast<const Deadline*>(opaque);
-    return (deadline->cancel && deadline->cancel->load()) ||
-           std::chrono::steady_clock::now() > deadline->end;
-}
 
 // The first picture packet after a backward seek to `moment`: the key frame at or before it.
 std::optional<double> KeyFrameBefore(AVFormatContext& context, int video, double moment) {

@@ -1,6 +1,7 @@
 #include "engine/LibraryProbe.h"
 
 #include "engine/CheckedInput.h"
+#include "engine/ReadDeadline.h"
 #include "engine/FailureReason.h"
 
 #include <QByteArray>
@@ -59,17 +60,6 @@ struct Answer {
     bool matches = false;
 };
 
-struct Deadline {
-    std::chrono::steady_clock::time_point end;
-    const std::atomic<bool>* cancel;
-};
-
-int Interrupted(void* opaque) {
-    const auto* deadline = static_cast<const Deadline*>(opaque);
-    return (deadline->cancel && deadline->cancel->load()) ||
-           std::chrono::steady_clock::now() > deadline->end;
-}
-
 ProbeVerdict NotAFileVerdict(const QString& path, const QString& why) {
     ProbeVerdict verdict(false);
     verdict.reason = NotAFileReason(path, why);
@@ -126,7 +116,7 @@ ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
     if (!context) {
         return true;  // as the encoder answers when it cannot even try
     }
-    context->interrupt_callback = {&Interrupted, &deadline};
+    context->interrupt_callback = {&PastDeadline, &deadline};
     input.Attach(context);
     // As the encoder opens its inputs.
     AVDictionary* options = nullptr;
@@ -139,7 +129,7 @@ ProbeVerdict LibraryProbe::Probe(const QString& path, int timeLimitMs,
     }
     // avformat_open_input frees the context when it fails.
     ProbeVerdict verdict(false);
-    if (result == AVERROR_EXIT || Interrupted(&deadline)) {
+    if (result == AVERROR_EXIT || PastDeadline(&deadline)) {
         // Too slow, as a probe that never ends.
         verdict.timedOut = true;
         verdict.reason = ProbeTooSlowReason(path, timeLimitMs);

@@ -1,6 +1,7 @@
 #include "engine/MediaTracks.h"
 
 #include "engine/CheckedInput.h"
+#include "engine/ReadDeadline.h"
 #include "platform/Saturating.h"
 
 #include <QCoreApplication>
@@ -27,17 +28,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(reelwright::MediaTracks)
 };
-
-struct Deadline {
-    std::chrono::steady_clock::time_point end;
-    const std::atomic<bool>* cancel = nullptr;
-};
-
-int PastDeadline(void* opaque) {
-    const auto* deadline = static_cast<const Deadline*>(opaque);
-    return (deadline->cancel && deadline->cancel->load()) ||
-           std::chrono::steady_clock::now() > deadline->end;
-}
 
 QString Tag(const AVDictionary* metadata, const char* key) {
     const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0);
