@@ -32,7 +32,7 @@ void TimeLeft::Start(std::vector<double> lengths) {
     latest_ = -1;
     work_ = 0;
     samples_.clear();
-    lastSpeed_.reset();
+    batchSpeed_ = {};
 }
 
 void TimeLeft::AddFile(double length) {
@@ -55,6 +55,7 @@ void TimeLeft::FileStarted(int index) {
     file.state = File::State::Running;
     file.converted = 0;
     file.encoderSpeed.reset();
+    file.believed = {};
     file.started = clock_();
     latest_ = index;
 }
@@ -85,9 +86,23 @@ void TimeLeft::Position(int index, double converted, std::optional<double> speed
     if (samples_.size() > kMostSamples) {
         samples_.erase(samples_.begin() + 1, samples_.begin() + (samples_.size() - kMostSamples));
     }
-    if (const std::optional<double> batchSpeed = BatchSpeed()) {
-        lastSpeed_ = batchSpeed;
+    if (const std::optional<double> measured = Speed(index)) {
+        file.believed.Follow(at, *measured, at - file.started >= kShortestMeasure);
     }
+    if (const std::optional<double> measured = BatchSpeed()) {
+        batchSpeed_.Follow(at, *measured, samples_.back().at - samples_.front().at >= kShortestMeasure);
+    }
+}
+
+void TimeLeft::Belief::Follow(double now, double measured, bool sure) {
+    if (!speed || !settled) {
+        speed = measured;  // nothing better to go by yet
+        settled = sure;
+    } else {
+        const double most = std::pow(kMostChange, std::max(0.0, now - at) / kSmoothingSeconds);
+        speed = std::clamp(measured, *speed / most, *speed * most);
+    }
+    at = now;
 }
 
 void TimeLeft::FileEnded(int index) {
@@ -140,12 +155,12 @@ std::optional<double> TimeLeft::Speed(int index) const {
 }
 
 std::optional<double> TimeLeft::FileSecondsLeft(int index) const {
-    const std::optional<double> speed = Speed(index);  // none for an index out of range
-    if (!speed) {
+    if (!Valid(index)) {
         return std::nullopt;
     }
     const File& file = files_[static_cast<std::size_t>(index)];
-    if (file.length <= 0) {
+    const std::optional<double> speed = file.believed.speed ? file.believed.speed : Speed(index);
+    if (!speed || file.length <= 0) {
         return std::nullopt;
     }
     return Sensible(std::max(0.0, file.length - file.converted) / *speed);
@@ -180,7 +195,7 @@ std::optional<double> TimeLeft::BatchSpeed() const {
     if (const std::optional<double> said = SaidSpeed()) {
         return said;
     }
-    return lastSpeed_;
+    return batchSpeed_.speed;
 }
 
 std::optional<double> TimeLeft::BatchSecondsLeft() const {
@@ -193,7 +208,7 @@ std::optional<double> TimeLeft::BatchSecondsLeft() const {
             left += std::max(0.0, file.length - file.converted);
         }
     }
-    const std::optional<double> speed = BatchSpeed();
+    const std::optional<double> speed = batchSpeed_.speed ? batchSpeed_.speed : BatchSpeed();
     if (!speed) {
         return std::nullopt;
     }

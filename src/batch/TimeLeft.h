@@ -47,6 +47,10 @@ class TimeLeft {
     // known it stays known: while a file that has just started says nothing yet, the speed
     // seen last stands for it.
     std::optional<double> BatchSecondsLeft() const;
+    // The speeds behind both times left are believed gradually: once measured over
+    // kShortestMeasure seconds they follow what is measured by at most kMostChange of themselves
+    // in kSmoothingSeconds, so a time left moves with the work done and by no more than that.
+    static constexpr double kMostChange = 1.25;
     // The speed of the batch, in seconds of video per second.
     std::optional<double> BatchSpeed() const;
     // How far back the batch's speed is measured, and how long it must be watched before the
@@ -66,11 +70,19 @@ class TimeLeft {
     static constexpr double kLongestWait = 1e9;
 
   private:
+    // A speed believed from measures that come and go.
+    struct Belief {
+        std::optional<double> speed;
+        bool settled = false;  // measured long enough to be believed over what comes next
+        double at = 0;         // the clock's, at the last measure
+        void Follow(double now, double measured, bool sure);
+    };
     struct File {
         double length = 0;
         double converted = 0;
         double started = 0;
         std::optional<double> encoderSpeed;
+        Belief believed;
         enum class State { Waiting, Running, Ended } state = State::Waiting;
     };
     bool Valid(int index) const { return index >= 0 && index < FileCount(); }
@@ -89,7 +101,7 @@ class TimeLeft {
     int latest_ = -1;
     double work_ = 0;
     std::vector<Sample> samples_;  // the last kSmoothingSeconds, oldest first
-    std::optional<double> lastSpeed_;
+    Belief batchSpeed_;
 };
 
 }  // namespace reelwright

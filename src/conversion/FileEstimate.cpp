@@ -114,14 +114,22 @@ QString FileEstimate::AboutTime(double seconds) {
     return Text::tr("about %1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
+QString FileEstimate::AboutSize(qint64 bytes) {
+    if (bytes <= 0) {
+        return SizeLimit::Text(0);
+    }
+    const double step = std::pow(10.0, std::floor(std::log10(static_cast<double>(bytes))) - 1);
+    return SizeLimit::Text(static_cast<qint64>(std::llround(bytes / step) * step));
+}
+
 QString FileEstimate::Sentence() const {
     //: %1 is a size ("120 MB"), %2 a time ("about 3 min").
-    return Text::tr("About %1, %2 to convert").arg(SizeLimit::Text(bytes), AboutTime(seconds));
+    return Text::tr("About %1, %2 to convert").arg(AboutSize(bytes), AboutTime(seconds));
 }
 
 QString FileEstimate::Total(qint64 bytes, double seconds) {
     //: A batch's total: %1 is a size ("1.2 GB"), %2 a time ("about 14 min").
-    return Text::tr("About %1; %2").arg(SizeLimit::Text(bytes), AboutTime(seconds));
+    return Text::tr("About %1; %2").arg(AboutSize(bytes), AboutTime(seconds));
 }
 
 namespace {

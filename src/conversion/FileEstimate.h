@@ -22,6 +22,8 @@ struct FileEstimate {
     QString Sentence() const;
     // A batch's: "About 1.2 GB; about 14 min".
     static QString Total(qint64 bytes, double seconds);
+    // A size as closely as an estimate knows it, to two figures: "2.9 MB", "120 MB", "1.2 GB".
+    static QString AboutSize(qint64 bytes);
     // "about 3 min", "about 40 s", "about 2 h 10 min".
     static QString AboutTime(double seconds);
 

@@ -19,6 +19,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <csignal>
 
 namespace reelwright {
@@ -32,7 +34,9 @@ class BatchDriverTest : public testing::Test {
     void SetUp() override {
         list.SetProbe([](const QString&) { return true; });
         list.SetLengthReader([](const QString& path) {
-            return path.contains("broken") ? QStringLiteral("01:02") : QStringLiteral("00:00:02");
+            return path.contains("broken") ? QStringLiteral("01:02")
+                   : path.contains("long") ? QStringLiteral("00:10:00")
+                                           : QStringLiteral("00:00:02");
         });
         list.InitJobList();
         QDir(folder.Path()).mkpath("out");
@@ -342,6 +346,46 @@ TEST_F(BatchDriverTest, TheTimeLeftFallsAsTheEncoderGoesOnAndEachRunIsLogged) {
     EXPECT_TRUE(text.contains("Press [q] to stop"));
     EXPECT_TRUE(text.contains("time=00:00:02.00"));
     EXPECT_TRUE(row.outputTail.contains("time=00:00:02.00"));
+}
+
+// A machine whose load comes and goes: each second the encoder does 1x, then 0.5x, then 2x,
+// ten seconds each, and says so. The row's time left counts down with the work; a halved or
+// doubled speed moves it by little more than its second (no 10:00 to 20:00 and back).
+TEST_F(BatchDriverTest, TheTimeLeftOfAnEncoderWhoseSpeedHalvesAndDoublesMovesLittle) {
+    QString script = "print Press [q] to stop, [?] for help\\n\n";
+    double at = 0;
+    for (int second = 0; second < 60; ++second) {
+        const double speed = std::array{1.0, 0.5, 2.0}[static_cast<std::size_t>(second / 10 % 3)];
+        at += speed;
+        script += QString("print frame=%1 time=00:%2:%3 bitrate=1 speed=%4x \\r\nsleep 5\n")
+                      .arg(second)
+                      .arg(static_cast<int>(at) / 60, 2, 10, QChar('0'))
+                      .arg(std::fmod(at, 60.0), 5, 'f', 2, QChar('0'))
+                      .arg(speed);
+    }
+    AddRow("long", "Waiting Conversion", script + "output 64\n");
+    double now = 0;
+    batch.SetClock([&now] { return now; });
+    std::vector<std::pair<double, int>> shown;  // the clock, and the seconds the row said
+    QObject::connect(&batch, &BatchDriver::Advanced, [&] {
+        const QRegularExpressionMatch said =
+            QRegularExpression("^(\\d+):(\\d\\d) left for this file")
+                .match(list.Store()->Row(0).progressNote);
+        if (said.hasMatch()) {
+            shown.emplace_back(now, said.captured(1).toInt() * 60 + said.captured(2).toInt());
+        }
+        now += 1;
+    });
+    EXPECT_TRUE(batch.RunBatch(false));
+    ASSERT_GE(shown.size(), 30u);
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        const double seconds = shown[i].first - shown[i - 1].first;
+        // Two seconds of video a second at most, at the 0.5x believed first; the belief's own
+        // change; a second for the clock's rounding.
+        const double most = 4 * seconds + shown[i - 1].second * 0.03 * seconds + 1;
+        EXPECT_LE(std::abs(shown[i].second - shown[i - 1].second), most)
+            << shown[i - 1].second << " then " << shown[i].second;
+    }
 }
 
 QString LogOf(const JobRow& row) {

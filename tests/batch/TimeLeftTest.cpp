@@ -65,6 +65,56 @@ TEST(TimeLeftTest, AJitteryEncoderDoesNotMakeItJumpAndANewFileKeepsIt) {
     EXPECT_TRUE(left.BatchSecondsLeft());
 }
 
+// A machine whose load comes and goes: the encoder's speed halves and doubles back every few
+// seconds. Between two readings a second apart, the times left count down by that second and
+// move by no more than the believed speed may change in it; once the speed holds, they come
+// to the truth.
+TEST(TimeLeftTest, ASpeedThatHalvesAndDoublesMovesTheTimeLeftLittle) {
+    const struct {
+        int period;  // seconds at each speed
+        double slow, fast;
+    } loads[] = {{2, 0.5, 1.0}, {5, 1.0, 2.0}, {15, 0.5, 2.0}};
+    for (const auto& load : loads) {
+        double now = 0;
+        TimeLeft left([&now] { return now; });
+        left.Start({900, 900});
+        left.FileStarted(0);
+        double converted = 0;
+        double convertedBefore = 0;
+        std::optional<double> fileBefore, batchBefore;
+        const double most = 1.03;  // a second's change of the believed speed, at most
+        for (int second = 1; second <= 120; ++second) {
+            const double speed = (second - 1) / load.period % 2 ? load.fast : load.slow;
+            now = second;
+            converted += speed;
+            left.Position(0, converted, speed);
+            const auto file = left.FileSecondsLeft();
+            const auto batch = left.BatchSecondsLeft();
+            ASSERT_TRUE(file && batch) << second;
+            if (second > TimeLeft::kShortestMeasure + 1) {
+                // Down by the share of the work done, give or take the belief's change.
+                const double fileWork = (900 - converted) / (900 - convertedBefore);
+                const double batchWork = (1800 - converted) / (1800 - convertedBefore);
+                EXPECT_LE(*file / *fileBefore, fileWork * most + 1e-9) << second;
+                EXPECT_GE(*file / *fileBefore, fileWork / most - 1e-9) << second;
+                EXPECT_LE(*batch / *batchBefore, batchWork * most + 1e-9) << second;
+                EXPECT_GE(*batch / *batchBefore, batchWork / most - 1e-9) << second;
+            }
+            fileBefore = file;
+            batchBefore = batch;
+            convertedBefore = converted;
+        }
+        // The load settles: within a minute both tell the truth.
+        for (int second = 121; second <= 180; ++second) {
+            now = second;
+            converted += 1.5;
+            left.Position(0, converted, 1.5);
+        }
+        EXPECT_NEAR(*left.FileSecondsLeft(), (900 - converted) / 1.5, 1e-6) << load.period;
+        EXPECT_NEAR(*left.BatchSecondsLeft(), (1800 - converted) / 1.5, 1e-6) << load.period;
+    }
+}
+
 TEST(TimeLeftTest, NothingIsGuessedWithoutALength) {
     double now = 0;
     TimeLeft left([&now] { return now; });

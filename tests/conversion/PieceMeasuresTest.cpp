@@ -74,5 +74,22 @@ TEST(PieceMeasures, TheMostASecondIsTheLongerPiecesOwn) {
     }
 }
 
+TEST(FileEstimate, IsSaidToTwoFigures) {
+    const struct {
+        qint64 bytes;
+        double seconds;
+        const char* sentence;
+    } cases[] = {
+        {2'904'000, 170, "About 2.9 MB, about 3 min to convert"},
+        {120'400'000, 40, "About 120 MB, about 40 s to convert"},
+        {1'234'000'000, 7900, "About 1.2 GB, about 2 h 12 min to convert"},
+        {98'760, 0.2, "About 99 KB, about 1 s to convert"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ((FileEstimate{c.bytes, c.seconds, {}}).Sentence().toStdString(), c.sentence);
+    }
+    EXPECT_EQ(FileEstimate::Total(14'250'000, 600).toStdString(), "About 14 MB; about 10 min");
+}
+
 }  // namespace
 }  // namespace reelwright
