@@ -1925,6 +1925,11 @@ Exit-Status:
         <translation>%1 kann %2-Ton nicht unverändert aufnehmen: Er wurde als %3 kodiert.</translation>
     </message>
     <message>
+        <source>%1 cannot hold %2 subtitles as they are: they were converted to %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are subtitle formats, such as SRT.</extracomment>
+        <translation>%1 kann %2-Untertitel nicht unverändert aufnehmen: Sie wurden in %3 umgewandelt.</translation>
+    </message>
+    <message>
         <location line="+156"/>
         <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
         <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>

@@ -1929,6 +1929,11 @@ Estado de salida:
         <translation>%1 no admite audio %2 tal cual: se codificó como %3.</translation>
     </message>
     <message>
+        <source>%1 cannot hold %2 subtitles as they are: they were converted to %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are subtitle formats, such as SRT.</extracomment>
+        <translation>%1 no admite subtítulos %2 tal cual: se convirtieron a %3.</translation>
+    </message>
+    <message>
         <location line="+156"/>
         <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
         <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>

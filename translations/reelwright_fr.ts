@@ -1926,6 +1926,11 @@ Code de sortie :
         <translation>%1 ne peut pas contenir le son %2 tel quel : il a été encodé en %3.</translation>
     </message>
     <message>
+        <source>%1 cannot hold %2 subtitles as they are: they were converted to %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are subtitle formats, such as SRT.</extracomment>
+        <translation>%1 ne peut pas contenir les sous-titres %2 tels quels : ils ont été convertis en %3.</translation>
+    </message>
+    <message>
         <location line="+156"/>
         <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
         <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>

@@ -1904,6 +1904,11 @@ Exit status:
         <translation>%1 无法原样容纳 %2 音频：已将其编码为 %3。</translation>
     </message>
     <message>
+        <source>%1 cannot hold %2 subtitles as they are: they were converted to %3.</source>
+        <extracomment>%1 is a kind of file, such as MP4; %2 and %3 are subtitle formats, such as SRT.</extracomment>
+        <translation>%1 无法原样容纳 %2 字幕：已将其转换为 %3。</translation>
+    </message>
+    <message>
         <location line="+156"/>
         <source>The converted file %1 cannot be read back (%2), so it was not kept.</source>
         <extracomment>%1 is the converted file, %2 why it cannot be read.</extracomment>

@@ -423,6 +423,32 @@ INSTANTIATE_TEST_SUITE_P(
                              "raw YUV cannot hold H.264 video"}),
     [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
 
+// A copy that has to change the subtitles' format says so; one that keeps them, or a format
+// that encodes anyway, does not.
+TEST(CopyingTracks, SubtitlesMadeIntoTheContainersOwnAreSaid) {
+    const struct {
+        const char* type;
+        const char* options;
+        const char* note;  // empty: no note on subtitles
+    } cases[] = {
+        {"mp4", "-c copy", "MP4 cannot hold SRT subtitles as they are: they were converted to MP4 timed text."},
+        {"mov", "-vcodec copy -acodec copy", "MOV cannot hold SRT subtitles as they are: they were converted to MP4 timed text."},
+        {"mkv", "-c copy", ""},
+        {"mp4", "-vcodec libx264 -acodec aac", ""},
+    };
+    for (const auto& c : cases) {
+        const TrackPlan plan =
+            TrackPlan::Make({Film(), {}}, c.type, c.options, TrackPlan::Choice::Every);
+        const QStringList notes = plan.Report().notes;
+        const QStringList onSubtitles = notes.filter("subtitles as they are");
+        if (*c.note) {
+            EXPECT_EQ(onSubtitles, QStringList{c.note}) << c.type << " " << c.options;
+        } else {
+            EXPECT_TRUE(onSubtitles.isEmpty()) << onSubtitles.join('|').toStdString();
+        }
+    }
+}
+
 TEST(CopyingTracks, ARefusalSuggestsAnEncodingPreset) {
     MediaTracks source;
     source.readable = true;
