@@ -2706,12 +2706,14 @@ Namen erhält; ein fehlerhaftes Ergebnis schlägt fehl. Die Konvertierung dauert
     </message>
     <message>
         <location line="+6"/>
-        <source>One file kept in the list is no longer there and was left out.</source>
-        <translation>Eine Datei der Liste ist nicht mehr vorhanden und wurde weggelassen.</translation>
+        <source>One file kept in the list is no longer there and was left out: %1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>Eine Datei der Liste ist nicht mehr vorhanden und wurde weggelassen: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
+        <extracomment>The files are listed under Show Details.</extracomment>
         <translation>%1 Dateien der Liste sind nicht mehr vorhanden und wurden weggelassen.</translation>
     </message>
     <message>

@@ -2710,12 +2710,14 @@ nombre; un resultado con fallos falla. La conversión tarda más.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>One file kept in the list is no longer there and was left out.</source>
-        <translation>Un archivo de la lista ya no existe y se omitió.</translation>
+        <source>One file kept in the list is no longer there and was left out: %1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>Un archivo de la lista ya no existe y se omitió: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
+        <extracomment>The files are listed under Show Details.</extracomment>
         <translation>%1 archivos de la lista ya no existen y se omitieron.</translation>
     </message>
     <message>

@@ -2707,12 +2707,14 @@ nom ; un résultat défectueux échoue. La conversion prend plus de temps.</tran
     </message>
     <message>
         <location line="+6"/>
-        <source>One file kept in the list is no longer there and was left out.</source>
-        <translation>Un fichier de la liste n’existe plus et a été écarté.</translation>
+        <source>One file kept in the list is no longer there and was left out: %1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>Un fichier de la liste n’existe plus et a été écarté : %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
+        <extracomment>The files are listed under Show Details.</extracomment>
         <translation>%1 fichiers de la liste n’existent plus et ont été écartés.</translation>
     </message>
     <message>

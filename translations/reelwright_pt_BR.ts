@@ -2700,12 +2700,14 @@ nome; um resultado com defeito falha. A conversão demora mais.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>One file kept in the list is no longer there and was left out.</source>
-        <translation>Um arquivo da lista não existe mais e foi deixado de fora.</translation>
+        <source>One file kept in the list is no longer there and was left out: %1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>Um arquivo da lista não existe mais e foi deixado de fora: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
+        <extracomment>The files are listed under Show Details.</extracomment>
         <translation>%1 arquivos da lista não existem mais e foram deixados de fora.</translation>
     </message>
     <message>

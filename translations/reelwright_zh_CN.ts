@@ -2683,12 +2683,14 @@ name; a result with a fault fails instead. Converting takes longer.</source>
     </message>
     <message>
         <location line="+6"/>
-        <source>One file kept in the list is no longer there and was left out.</source>
-        <translation>列表中有一个文件已不存在，已略去。</translation>
+        <source>One file kept in the list is no longer there and was left out: %1</source>
+        <extracomment>%1 is the file's path.</extracomment>
+        <translation>列表中有一个文件已不存在，已略去：%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 files kept in the list are no longer there and were left out.</source>
+        <extracomment>The files are listed under Show Details.</extracomment>
         <translation>列表中有 %1 个文件已不存在，已略去。</translation>
     </message>
     <message>

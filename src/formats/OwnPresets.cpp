@@ -105,11 +105,15 @@ bool ReadAsXml(const QString& text, std::vector<PresetEntry>* entries, QString* 
         }
     }
     if (xml.hasError()) {
+        QString found = xml.errorString();
+        if (found.endsWith(u'.')) {
+            found.chop(1);  // it goes inside a sentence
+        }
         //: %1 and %2 are a line and a column of the file; %3 what the XML reader found there.
         *error = Message::tr("line %1, column %2: %3")
                      .arg(xml.lineNumber())
                      .arg(xml.columnNumber())
-                     .arg(xml.errorString());
+                     .arg(found);
         return false;
     }
     *entries = std::move(found);
@@ -180,7 +184,11 @@ OwnPresets::Read ReadFile(const QString& path) {
         if (ReadAsXml(text, &read.entries, &xmlError)) {
             return read;
         }
-        SetAside(path, scanned || error.isEmpty() ? xmlError : error, &read);
+        // The strict reading's complaint helps only with a file in its own form (CR LF lines);
+        // of one written by hand, what its XML lacks says more.
+        const bool strictForm = text.contains(QStringLiteral("\r\n"));
+        const bool xmlSaysMore = scanned || error.isEmpty() || !strictForm;
+        SetAside(path, xmlSaysMore && !xmlError.isEmpty() ? xmlError : error, &read);
     }
     return read;
 }

@@ -383,7 +383,9 @@ KeptQueue::Revived KeptQueue::Revive(std::vector<JobRow> rows,
     revived.rows.reserve(rows.size());
     for (JobRow& row : rows) {
         if (!isFile(row.filePath)) {
-            ++revived.gone;
+            if (++revived.gone <= kMostGoneNamed) {
+                revived.goneFiles << row.filePath;
+            }
             continue;
         }
         const bool resultGone =

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -66,7 +67,9 @@ struct KeptQueue {
     struct Revived {
         std::vector<JobRow> rows;
         int gone = 0;
+        QStringList goneFiles;  // their names, the first kMostGoneNamed
     };
+    static constexpr int kMostGoneNamed = 1000;
     static Revived Revive(std::vector<JobRow> rows,
                           const std::function<bool(const QString& path)>& isFile);
 

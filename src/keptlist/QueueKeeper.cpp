@@ -315,6 +315,7 @@ QueueKeeper::Restored QueueKeeper::Restore(const std::function<bool()>& abandon)
     batch_ = prepared->loaded.queue.batch;
     restored.rows = static_cast<int>(prepared->revived.rows.size());
     restored.gone = prepared->revived.gone;
+    restored.goneFiles = prepared->revived.goneFiles;
     ShowRestored(FoldersNamed(*prepared, batch_), std::move(prepared->revived.rows), restored);
     return restored;
 }

@@ -40,6 +40,7 @@ class QueueKeeper : public QObject {
     struct Restored {
         int rows = 0;
         int gone = 0;          // rows left out: their files are gone
+        QStringList goneFiles;  // which, the first KeptQueue::kMostGoneNamed
         bool damaged = false;  // the list could not be read; it was set aside
         QString damage;        // why
         std::optional<KeptQueue::Batch> interrupted;  // the batch the program ended in

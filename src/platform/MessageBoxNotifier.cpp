@@ -40,7 +40,8 @@ MessageBoxNotifier::MessageBoxNotifier(QWidget* owner)
     : owner_(owner), told_([this](const BoxQueue::Box& told, std::function<void()> closed) {
           auto* box = new QMessageBox(BoxIcon(told.icon), QString::fromLatin1(kProductName),
                                       BoxText(told.text), QMessageBox::Ok, owner_);
-          box->setDetailedText(BoundedDetails(told.details));
+          box->setDetailedText(BoxDetails(told.text, told.details));
+          box->setTextInteractionFlags(Qt::TextSelectableByMouse);
           box->setAttribute(Qt::WA_DeleteOnClose);
           box->setWindowModality(Qt::NonModal);
           QObject::connect(box, &QDialog::finished, box, [closed] { closed(); });
@@ -51,7 +52,9 @@ void MessageBoxNotifier::Show(const QString& text, MessageIcon icon, const QStri
     QMessageBox box(BoxIcon(icon), QString::fromLatin1(kProductName), BoxText(text),
                     QMessageBox::Ok, owner_);
     // A long list scrolls in the details, under "Show Details...".
-    box.setDetailedText(BoundedDetails(details));
+    box.setDetailedText(BoxDetails(text, details));
+    // A name in it can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

@@ -67,6 +67,19 @@ QString BoundedDetails(const QString& details) {
     return lines.join(u'\n');
 }
 
+QString BoxDetails(const QString& text, const QString& details) {
+    if (!details.isEmpty()) {
+        return BoundedDetails(details);
+    }
+    // A label wraps at spaces and after a slash or a hyphen, and nowhere else.
+    static const QRegularExpression kUnwrappable(
+        QStringLiteral("[^\\s/\\\\-]{%1,}").arg(kLongestWrappedWord));
+    if (BoundedMessage(text) != text || text.contains(kUnwrappable)) {
+        return BoundedDetails(text);
+    }
+    return QString();
+}
+
 Notifier& Notifier::Current() {
     return g_notifier ? *g_notifier : g_logNotifier;
 }

@@ -17,6 +17,12 @@ inline constexpr int kMaxMessageCharacters = 4096;
 QString BoundedDetails(const QString& details);
 inline constexpr int kMaxDetailLines = 1000;
 
+// What a box shows under Show Details: the details given; without any, the whole message when
+// the box would cut it or could not wrap a word of it (a name with no space or separator in
+// kLongestWrappedWord characters), so nothing of it is out of reach.
+QString BoxDetails(const QString& text, const QString& details);
+inline constexpr int kLongestWrappedWord = 60;
+
 // Every message box of the program goes through here, so tests record instead of blocking.
 class Notifier {
   public:

@@ -10,6 +10,7 @@
 #include "window/CustomFieldGuard.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
+#include "window/ShortComboBox.h"
 #include "window/Twips.h"
 #include "window/frmMain.h"
 
@@ -178,9 +179,9 @@ QWidget* frmMain::BuildPresetFrame() {
     QFormLayout* form = Form(frame);
     form->setContentsMargins(Zoomed(24), Zoomed(24), Zoomed(24), Zoomed(12));
     form->setVerticalSpacing(Zoomed(18));
-    cmbCategory = new QComboBox;
-    cmbOutVCodec = new QComboBox;
-    cmbOutFormat = new QComboBox;
+    cmbCategory = new ShortComboBox;
+    cmbOutVCodec = new ShortComboBox;
+    cmbOutFormat = new ShortComboBox;
     for (QComboBox* list : {cmbCategory, cmbOutVCodec}) {
         list->setMinimumWidth(Zoomed(280));
     }
@@ -207,7 +208,7 @@ QWidget* frmMain::BuildCustomFrame() {
     layout->setVerticalSpacing(Zoomed(2));
 
     auto* containerRow = new QHBoxLayout;
-    cmbCustContainer = new QComboBox;
+    cmbCustContainer = new ShortComboBox;
     cmbCustContainer->addItems(custom::ContainerItems());
     containerRow->addWidget(new QLabel(tr("Output Format(Container):")));
     containerRow->addWidget(cmbCustContainer);
@@ -216,8 +217,8 @@ QWidget* frmMain::BuildCustomFrame() {
 
     auto* audio = new QGroupBox(tr("Output Audio Options"));
     QFormLayout* audioForm = Form(audio);
-    cmbCACodec = new QComboBox;
-    cmbCASmapleRate = new QComboBox;
+    cmbCACodec = new ShortComboBox;
+    cmbCASmapleRate = new ShortComboBox;
     cmbCASmapleRate->addItems(custom::SampleRateItems());
     txtCABirate = new QLineEdit(QStringLiteral("64"));
     txtChannels = new QLineEdit(QStringLiteral("2"));
@@ -228,11 +229,11 @@ QWidget* frmMain::BuildCustomFrame() {
 
     auto* video = new QGroupBox(tr("Output Video Options"));
     QFormLayout* videoForm = Form(video);
-    cmbCVCodec = new QComboBox;
+    cmbCVCodec = new ShortComboBox;
     txtCVBitrate = new QLineEdit(QStringLiteral("196"));
-    cmbCVSize = new QComboBox;
+    cmbCVSize = new ShortComboBox;
     cmbCVSize->addItems(custom::SizeItems());
-    cmbCVAspect = new QComboBox;
+    cmbCVAspect = new ShortComboBox;
     cmbCVAspect->addItems(custom::AspectItems());
     txtFrameRate = new QLineEdit(QStringLiteral("25"));
     videoForm->addRow(tr("Output Video Codec:"), cmbCVCodec);

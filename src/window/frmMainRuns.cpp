@@ -128,14 +128,23 @@ void frmMain::TellRestored() {
                            .arg(restored_.setAside)
                            .arg(aside));
     }
+    QStringList gone;
+    for (const QString& file : restored_.goneFiles) {
+        gone << QDir::toNativeSeparators(file);
+    }
     if (restored_.gone == 1) {
-        said << tr("One file kept in the list is no longer there and was left out.");
+        //: %1 is the file's path.
+        said << tr("One file kept in the list is no longer there and was left out: %1")
+                    .arg(gone.value(0));
+        gone.clear();  // named already
     } else if (restored_.gone > 1) {
+        //: The files are listed under Show Details.
         said << tr("%1 files kept in the list are no longer there and were left out.")
                     .arg(restored_.gone);
     }
     if (!said.isEmpty()) {
-        Notifier::Current().Show(said.join(QStringLiteral("\r\n")), MessageIcon::Information);
+        Notifier::Current().Show(said.join(QStringLiteral("\r\n")), MessageIcon::Information,
+                                 gone.join(u'\n'));
     }
     const int left = keeper_.FilesLeft();
     if (!restored_.interrupted || left == 0 || batch_.IsRunning()) {

@@ -252,6 +252,14 @@ TEST_F(OwnFormats, AHandWrittenFileIsReadAsTheXmlItIs) {
     read = OwnPresets::Load(ownPath);
     EXPECT_TRUE(read.entries.empty());
     EXPECT_TRUE(read.problem.contains("line 6")) << read.problem.toStdString();
+
+    // Cut short: where its XML ends, not what the program's own form would need.
+    test::WriteFile(dir, "data/reelwright/presets.xml", "<?xml version=\"1.0\"?>\n<presets><broken");
+    read = OwnPresets::Load(ownPath);
+    EXPECT_TRUE(read.entries.empty());
+    EXPECT_TRUE(read.problem.contains("line 2")) << read.problem.toStdString();
+    EXPECT_FALSE(read.problem.contains("field lines")) << read.problem.toStdString();
+    EXPECT_FALSE(read.problem.contains(".).")) << read.problem.toStdString();
 }
 
 TEST_F(OwnFormats, APresetThatIsMoreThanOptionsIsLeftOutAndSaidOnce) {

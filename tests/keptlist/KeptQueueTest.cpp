@@ -376,8 +376,10 @@ TEST_P(RevivingARow, TellsTheTruthAfterARestart) {
     ASSERT_EQ(revived.rows.size(), after.isEmpty() ? 0u : 1u);
     EXPECT_EQ(revived.gone, after.isEmpty() ? 1 : 0);
     if (after.isEmpty()) {
+        EXPECT_EQ(revived.goneFiles, QStringList{"/videos/a.mkv"});  // said by name
         return;
     }
+    EXPECT_TRUE(revived.goneFiles.isEmpty());
     EXPECT_EQ(revived.rows[0].status, after);
     const bool changed = after != QString::fromLatin1(c.status);
     EXPECT_EQ(revived.rows[0].textColors[JobRow::Status].has_value(), !changed);

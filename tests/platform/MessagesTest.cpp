@@ -12,6 +12,27 @@
 namespace reelwright {
 namespace {
 
+// Nothing of a message is out of reach: what a box would cut or cannot wrap is there whole
+// under Show Details; details given are kept as they are.
+TEST(BoxDetails, HoldTheWholeMessageWhereTheBoxCannotShowIt) {
+    const QString longName = "/srv/share/" + QString(70, u'x') + ".mkv";
+    const QString longLine = QString("word ").repeated(200);
+    const struct {
+        QString text, details;
+        QString shown;  // under Show Details
+    } cases[] = {
+        {"Your own presets were set aside as /home/me/.local/share/reelwright/presets.xml.damaged.",
+         "", ""},
+        {"One file is no longer there: " + longName, "", "One file is no longer there: " + longName},
+        {longLine, "", longLine},
+        {"Two files failed.", "a.mkv\nb.mkv", "a.mkv\nb.mkv"},
+        {"Gone: " + longName, "a.mkv", "a.mkv"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BoxDetails(c.text, c.details), c.shown) << c.text.left(40).toStdString();
+    }
+}
+
 TEST(BoundedMessage, AShortMessageIsShownAsItIs) {
     const QString text = "Error converting file: clip.mkv\r\nUnknown encoder 'x'";
     EXPECT_EQ(BoundedMessage(text), text);

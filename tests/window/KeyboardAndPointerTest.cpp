@@ -6,6 +6,7 @@
 #include "window/Look.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
+#include "window/ShortComboBox.h"
 #include "window/Twips.h"
 
 #include "WindowTest.h"
@@ -299,6 +300,17 @@ TEST_F(KeyboardAndPointerTest, ListsShowTheirWholeEntries) {
     }
     window->cmbCVCodec->setCurrentIndex(1);
     EXPECT_EQ(window->cmbCVCodec->toolTip(), "MPEG-4 Part 2 (DivX and Xvid compatible)");
+    // Closed, a chosen item wider than its list is drawn cut with an ellipsis, never cut off
+    // without a sign; one that fits is drawn whole.
+    auto* codecs = qobject_cast<ShortComboBox*>(window->cmbCVCodec);
+    ASSERT_NE(codecs, nullptr);
+    codecs->resize(codecs->fontMetrics().horizontalAdvance("MPEG-4 Part 2") + 40, codecs->height());
+    const QString shown = codecs->ShownText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(codecs->currentText().startsWith(shown.chopped(1))) << shown.toStdString();
+    codecs->resize(codecs->fontMetrics().horizontalAdvance(codecs->currentText()) + 60,
+                   codecs->height());
+    EXPECT_EQ(codecs->ShownText(), codecs->currentText());
 }
 
 TEST_F(KeyboardAndPointerTest, EveryCaptionIsDrawnAtTheSizeOfItsNeighbours) {

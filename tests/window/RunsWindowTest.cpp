@@ -150,7 +150,8 @@ TEST_F(RunsWindowTest, TheListComesBackAtTheNextStartAsTrueAsItWas) {
     QTest::mouseClick(window->cmdConvert, Qt::LeftButton);
     ASSERT_EQ(Store().Row(0).status, "Complete");
     QFile::remove(Store().Row(1).outputPath);  // a result deleted meanwhile
-    QFile::remove(Store().Row(2).filePath);    // an input deleted meanwhile
+    const QString gone = Store().Row(2).filePath;
+    QFile::remove(gone);  // an input deleted meanwhile
     const QString first = Store().Row(0).filePath;
     Restart();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !notifier.messages.empty(); }, 30000));
@@ -160,7 +161,8 @@ TEST_F(RunsWindowTest, TheListComesBackAtTheNextStartAsTrueAsItWas) {
     EXPECT_EQ(Store().Row(0).textColors[JobRow::Status], BatchDriver::kSuccessColor);
     EXPECT_EQ(Store().Row(1).status, "Waiting Conversion");
     EXPECT_EQ(notifier.Texts(),
-              QStringList{"One file kept in the list is no longer there and was left out."});
+              QStringList{"One file kept in the list is no longer there and was left out: " +
+                          QDir::toNativeSeparators(gone)});
     EXPECT_TRUE(window->frResume->isHidden());  // the batch ended while the program ran
     // Clear Finished takes the converted rows out, and the next start agrees.
     {
