@@ -5,6 +5,7 @@
 #include "joblist/StatusText.h"
 #include "platform/Rounding.h"
 
+#include <QApplication>
 #include <QLocale>
 #include <QPainter>
 
@@ -53,6 +54,22 @@ void ProgressCellDelegate::initStyleOption(QStyleOptionViewItem* option,
 void ProgressCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
     const std::optional<int> progress = ProgressOf(index);
+    if (index.column() == JobRow::CheckBox && (option.state & QStyle::State_HasFocus)) {
+        // The tick's cell has no text: its focus goes round the whole cell, not round an empty
+        // square beside the tick.
+        QStyleOptionViewItem unfocused = option;
+        unfocused.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, unfocused, index);
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = option.rect.adjusted(1, 1, -1, -1);
+        focus.backgroundColor = option.palette.color(
+            option.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Base);
+        const QWidget* view = option.widget;
+        (view ? view->style() : QApplication::style())
+            ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        return;
+    }
     if (!progress) {
         QStyledItemDelegate::paint(painter, option, index);
         return;

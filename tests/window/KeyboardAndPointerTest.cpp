@@ -227,6 +227,34 @@ TEST_F(KeyboardAndPointerTest, TheGridShowsTheKeyboardFocusEmptyOrNot) {
     }
 }
 
+// The current row's tick cell holds its tick and nothing else: no empty focus square beside it.
+TEST_F(KeyboardAndPointerTest, NoGhostSquareBesideTheCurrentTick) {
+    window->Jobs().SetProbe([](const QString&) { return true; });
+    window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
+    QTemporaryDir media;
+    window->AddVideoFiles({test::WriteFile(media, "a.avi"), test::WriteFile(media, "b.avi")});
+    window->Grid->setFocus();
+    for (const bool selected : {true, false}) {
+        window->Grid->clearSelection();
+        window->Grid->selectionModel()->setCurrentIndex(
+            Store().index(1, JobRow::CheckBox),
+            selected ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                     : QItemSelectionModel::NoUpdate);
+        const QRect cell = window->Grid->visualRect(Store().index(1, JobRow::CheckBox));
+        const QImage image = window->Grid->viewport()->grab().toImage();
+        // Right of the tick, inside the cell's edges: one colour.
+        const QRect beside(cell.left() + cell.width() * 2 / 3, cell.top() + 3,
+                           cell.width() / 3 - 4, cell.height() - 6);
+        ASSERT_TRUE(beside.isValid());
+        const QColor first = image.pixelColor(beside.topLeft());
+        for (int y = beside.top(); y <= beside.bottom(); ++y) {
+            for (int x = beside.left(); x <= beside.right(); ++x) {
+                ASSERT_EQ(image.pixelColor(x, y), first) << x << "," << y << " selected " << selected;
+            }
+        }
+    }
+}
+
 TEST_F(KeyboardAndPointerTest, InTheGridArrowsMoveSpaceTicksAndTabLeaves) {
     window->Jobs().SetProbe([](const QString&) { return true; });
     window->Jobs().SetLengthReader([](const QString&) { return QStringLiteral("00:00:03"); });
