@@ -2212,6 +2212,11 @@ Exit-Status:
 <context>
     <name>reelwright::frmMain</name>
     <message>
+        <source>[As Input]</source>
+        <extracomment>The first item of the picture size and aspect lists: what the source has.</extracomment>
+        <translation>[Wie die Quelle]</translation>
+    </message>
+    <message>
         <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>Die Dateiliste kann nicht für den nächsten Start aufbewahrt werden (%1). Die Konvertierung läuft weiter, aber die Liste geht verloren, wenn Reelwright endet.</translation>
@@ -2880,6 +2885,25 @@ liegen in Ihrem eigenen Ordner, den Installation oder Aktualisierung des Program
     <message>
         <source>Expected size and time of the batch</source>
         <translation>Erwartete Größe und Dauer des Stapels</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileSize</name>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
     </message>
 </context>
 </TS>

@@ -2216,6 +2216,11 @@ Estado de salida:
 <context>
     <name>reelwright::frmMain</name>
     <message>
+        <source>[As Input]</source>
+        <extracomment>The first item of the picture size and aspect lists: what the source has.</extracomment>
+        <translation>[Como la entrada]</translation>
+    </message>
+    <message>
         <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>La lista de archivos no se puede guardar para el próximo inicio (%1). La conversión sigue, pero la lista se perderá al cerrar Reelwright.</translation>
@@ -2884,6 +2889,25 @@ están en su propia carpeta, que instalar o actualizar el programa nunca toca.</
     <message>
         <source>Expected size and time of the batch</source>
         <translation>Tamaño y tiempo previstos del lote</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileSize</name>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
     </message>
 </context>
 </TS>

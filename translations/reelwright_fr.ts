@@ -2213,6 +2213,11 @@ Code de sortie :
 <context>
     <name>reelwright::frmMain</name>
     <message>
+        <source>[As Input]</source>
+        <extracomment>The first item of the picture size and aspect lists: what the source has.</extracomment>
+        <translation>[Comme la source]</translation>
+    </message>
+    <message>
         <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>La liste des fichiers ne peut pas être gardée pour le prochain démarrage (%1). La conversion continue, mais la liste sera perdue à la fermeture de Reelwright.</translation>
@@ -2881,6 +2886,25 @@ sont dans votre propre dossier, que l’installation ou la mise à jour du progr
     <message>
         <source>Expected size and time of the batch</source>
         <translation>Taille et durée prévues du lot</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileSize</name>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
     </message>
 </context>
 </TS>

@@ -2206,6 +2206,11 @@ Status de saída:
 <context>
     <name>reelwright::frmMain</name>
     <message>
+        <source>[As Input]</source>
+        <extracomment>The first item of the picture size and aspect lists: what the source has.</extracomment>
+        <translation>[Como a entrada]</translation>
+    </message>
+    <message>
         <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>A lista de arquivos não pode ser guardada para a próxima vez (%1). A conversão continua, mas a lista será perdida quando o Reelwright fechar.</translation>
@@ -2874,6 +2879,25 @@ ficam na sua própria pasta, que instalar ou atualizar o programa nunca altera.<
     <message>
         <source>Expected size and time of the batch</source>
         <translation>Tamanho e tempo previstos do lote</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileSize</name>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
     </message>
 </context>
 </TS>

@@ -2191,6 +2191,11 @@ Exit status:
 <context>
     <name>reelwright::frmMain</name>
     <message>
+        <source>[As Input]</source>
+        <extracomment>The first item of the picture size and aspect lists: what the source has.</extracomment>
+        <translation>[与输入相同]</translation>
+    </message>
+    <message>
         <location filename="../src/window/frmMain.cpp" line="+98"/>
         <source>The list of files cannot be kept for the next start (%1). Converting goes on, but the list will be lost when Reelwright ends.</source>
         <translation>文件列表无法保存到下次启动（%1）。转换会继续，但 Reelwright 退出后列表将丢失。</translation>
@@ -2857,6 +2862,25 @@ live in your own folder, where installing or upgrading the program never touches
     <message>
         <source>Expected size and time of the batch</source>
         <translation>本批的预计大小和时间</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileSize</name>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
     </message>
 </context>
 </TS>

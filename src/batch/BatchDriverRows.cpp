@@ -2,6 +2,7 @@
 
 #include "engine/CVideoConv.h"
 #include "joblist/JobList.h"
+#include "platform/LocalNumber.h"
 #include "platform/Notifier.h"
 
 #include <QCoreApplication>
@@ -89,7 +90,7 @@ void BatchDriver::TellProgress(int row, const CVideoConv* job) {
     }
     if (const std::optional<double> speed = timeLeft_.Speed(index)) {
         //: %1 is how many times faster than playing the file converts, such as 2.5.
-        add(Text::tr("%1x real time").arg(*speed, 0, 'f', 1));
+        add(Text::tr("%1x real time").arg(LocalNumber(*speed, 'f', 1)));
     }
     store->SetProgressNote(row, note);
     emit Advanced();

@@ -1,5 +1,6 @@
 #include "engine/DecodeCheck.h"
 
+#include "platform/LocalNumber.h"
 #include "engine/DOSOutputs.h"
 #include "engine/Encoder.h"
 #include "engine/EncoderText.h"
@@ -111,7 +112,7 @@ std::optional<QString> DecodeCheck::Failure(const QString& resultName, double le
         if (EndedWellShort(decoded_, length, options)) {
             //: %1 is the converted file; %2 and %3 are numbers of seconds.
             return Text::tr("%1 decodes only %2 of %3 seconds, so it was not kept.")
-                .arg(name, QString::number(decoded_, 'f', 1), QString::number(length, 'f', 1));
+                .arg(name, LocalNumber(decoded_, 'f', 1), LocalNumber(length, 'f', 1));
         }
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "engine/FailureReason.h"
 
 #include "engine/EncoderText.h"
+#include "platform/LocalNumber.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -472,8 +473,8 @@ std::optional<QString> JudgeRun(const EncoderTranscript& transcript, const RunEn
             return Text::tr(
                        "The input file ended early: only %1 of %2 seconds were converted. "
                        "It may be truncated or damaged.")
-                .arg(QString::number(std::max(0.0, *converted), 'f', 1),
-                     QString::number(end.length, 'f', 1));
+                .arg(LocalNumber(std::max(0.0, *converted), 'f', 1),
+                     LocalNumber(end.length, 'f', 1));
         }
         return Text::tr("The input file ended early. It may be truncated or damaged.");
     }

@@ -1,5 +1,7 @@
 #include "formats/SizeLimit.h"
 
+#include "platform/LocalNumber.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -52,12 +54,12 @@ QString Forms() {
 QString Text(qint64 bytes) {
     const double value = static_cast<double>(bytes);
     if (value >= 1e9) {
-        return QStringLiteral("%1 GB").arg(QString::number(value / 1e9, 'g', 4));
+        return QStringLiteral("%1 GB").arg(LocalNumber(value / 1e9, 'g', 4));
     }
     if (value >= 1e6) {
-        return QStringLiteral("%1 MB").arg(QString::number(value / 1e6, 'g', 4));
+        return QStringLiteral("%1 MB").arg(LocalNumber(value / 1e6, 'g', 4));
     }
-    return QStringLiteral("%1 KB").arg(QString::number(value / 1e3, 'g', 4));
+    return QStringLiteral("%1 KB").arg(LocalNumber(value / 1e3, 'g', 4));
 }
 
 }  // namespace reelwright::SizeLimit

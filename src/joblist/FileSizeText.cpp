@@ -1,15 +1,20 @@
 #include "joblist/FileSizeText.h"
 
+#include <QCoreApplication>
+
 namespace reelwright {
 
 QString GetFileSizeText(qint64 bytes, const QLocale& locale) {
     struct Unit {
         qint64 size;
-        const char* name;
+        const char* name;  // %1 is the number
     };
-    static constexpr Unit kUnits[] = {{1LL << 30, " GB"}, {1LL << 20, " MB"}, {1LL << 10, " KB"}};
+    static constexpr Unit kUnits[] = {
+        {1LL << 30, QT_TRANSLATE_NOOP("reelwright::FileSize", "%1 GB")},
+        {1LL << 20, QT_TRANSLATE_NOOP("reelwright::FileSize", "%1 MB")},
+        {1LL << 10, QT_TRANSLATE_NOOP("reelwright::FileSize", "%1 KB")}};
     if (bytes < 1024) {
-        return QString::number(bytes) + QStringLiteral(" Bytes");
+        return QCoreApplication::translate("reelwright::FileSize", "%1 Bytes").arg(bytes);
     }
     for (const Unit& unit : kUnits) {
         if (bytes < unit.size) {
@@ -32,7 +37,7 @@ QString GetFileSizeText(qint64 bytes, const QLocale& locale) {
             }
             text += locale.decimalPoint() + digits;
         }
-        return text + QString::fromLatin1(unit.name);
+        return QCoreApplication::translate("reelwright::FileSize", unit.name).arg(text);
     }
     return QString();
 }

@@ -36,13 +36,15 @@ std::optional<int> ProgressCellDelegate::ProgressOf(const QModelIndex& index) {
 
 QString ProgressCellDelegate::ShownText(const QModelIndex& index) {
     const QString text = index.data(Qt::DisplayRole).toString();
-    return index.column() == JobRow::Status ? StatusText(text) : text;
+    // An unreadable length says "Error" as the status does.
+    const bool said = index.column() == JobRow::Status || index.column() == JobRow::Duration;
+    return said ? StatusText(text) : text;
 }
 
 void ProgressCellDelegate::initStyleOption(QStyleOptionViewItem* option,
                                            const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (index.column() == JobRow::Status) {
+    if (index.column() == JobRow::Status || index.column() == JobRow::Duration) {
         option->text = StatusText(option->text);
     }
     const QVariant color = index.data(JobListStore::kTextColorRole);

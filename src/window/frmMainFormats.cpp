@@ -235,6 +235,11 @@ QWidget* frmMain::BuildCustomFrame() {
     cmbCVSize->addItems(custom::SizeItems());
     cmbCVAspect = new ShortComboBox;
     cmbCVAspect->addItems(custom::AspectItems());
+    // The lists are read by position: their first item may be said in the user's language.
+    for (QComboBox* list : {cmbCVSize, cmbCVAspect}) {
+        //: The first item of the picture size and aspect lists: what the source has.
+        list->setItemText(0, tr("[As Input]"));
+    }
     txtFrameRate = new QLineEdit(QStringLiteral("25"));
     videoForm->addRow(tr("Output Video Codec:"), cmbCVCodec);
     videoForm->addRow(tr("Bitrate:"), WithUnit(txtCVBitrate, QStringLiteral("kbps")));

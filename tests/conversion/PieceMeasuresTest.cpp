@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 namespace reelwright {
 namespace {
 
@@ -89,6 +91,12 @@ TEST(FileEstimate, IsSaidToTwoFigures) {
         EXPECT_EQ((FileEstimate{c.bytes, c.seconds, {}}).Sentence().toStdString(), c.sentence);
     }
     EXPECT_EQ(FileEstimate::Total(14'250'000, 600).toStdString(), "About 14 MB; about 10 min");
+    // Its number as the user's locale writes numbers, as the list's sizes are.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::French));
+    const QString french = FileEstimate{2'904'000, 170, {}}.Sentence();
+    QLocale::setDefault(before);
+    EXPECT_EQ(french.toStdString(), "About 2,9 MB, about 3 min to convert");
 }
 
 }  // namespace

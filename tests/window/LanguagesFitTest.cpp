@@ -1,14 +1,21 @@
+#include "joblist/JobGrid.h"
+#include "joblist/ProgressCellDelegate.h"
 #include "platform/Language.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
 
 #include "WindowTest.h"
+#include "common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QGroupBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -95,6 +102,89 @@ TEST_P(LanguagesFitTest, EveryControlOfTheWindowAndItsPanelsFitsItsText) {
         EXPECT_TRUE(Cut(panel).isEmpty()) << panel->Caption().toStdString() << "\n"
                                           << Cut(panel).join("\n").toStdString();
     }
+}
+
+// Every text a user sees or hears: captions, tooltips, the list's header and cells, the
+// format panel's lists, with the panels laid out.
+QStringList Walk(frmMain& w) {
+    QStringList texts;
+    w.show();
+    for (MyFrame* panel : {w.frFormats, w.frAbout, w.frPowerOff, w.frResume}) {
+        panel->show();
+    }
+    for (int face = 0; face < 2; ++face) {
+        w.frFormatStack->setCurrentIndex(face);
+        for (QWidget* control : w.findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(&w)) {
+                continue;
+            }
+            texts << control->toolTip();
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                texts << label->text();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                texts << button->text().remove(u'&');
+            } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+                texts << group->title();
+            }
+        }
+        for (QComboBox* list : {w.cmbCVSize, w.cmbCVAspect}) {
+            texts << list->itemText(0);
+        }
+    }
+    const QAbstractItemModel* rows = w.Grid->model();
+    for (int column = 0; column < rows->columnCount(); ++column) {
+        if (w.Grid->isColumnHidden(column)) {
+            continue;
+        }
+        texts << rows->headerData(column, Qt::Horizontal).toString();
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            texts << ProgressCellDelegate::ShownText(rows->index(row, column));
+        }
+    }
+    return texts;
+}
+
+// The same texts in English and in the translation are words left in English, save names and
+// what has no words.
+TEST_P(LanguagesFitTest, NoWordIsLeftInEnglish) {
+    QTemporaryDir media;
+    const auto fill = [&](frmMain& w) {
+        w.Jobs().SetProbe([](const QString&) { return true; });
+        w.Jobs().SetLengthReader([](const QString& path) {
+            return path.endsWith("broken.avi") ? QString() : QStringLiteral("00:00:03");
+        });
+        w.AddVideoFiles({test::WriteFile(media, "a.avi", QByteArray(3000, 'x')),
+                         test::WriteFile(media, "broken.avi")});
+    };
+    fill(*window);
+    const QStringList translated = Walk(*window);
+    QCoreApplication::removeTranslator(&translator);
+    Restart();
+    // The kept rows' texts were made in the other language.
+    for (int row = 0; row < window->Jobs().Store()->RecordCount(); ++row) {
+        window->Jobs().Store()->SetCheckBox(row, -1);
+    }
+    window->Jobs().RemoveChecked();
+    fill(*window);
+    const QStringList english = Walk(*window);
+    QCoreApplication::installTranslator(&translator);
+    // Without words: numbers, sizes and times, in any language's units.
+    static const QRegularExpression kNoWords(
+        QStringLiteral("^[^A-Za-z]*( ?(Bytes|KB|MB|GB|KHz))?$"));
+    // Names (the program's, the catalogue's, codecs and containers, units) and the words that
+    // are the same in some of the languages.
+    static const QStringList kNames{
+        "Reelwright Video Converter", "FFmpeg", "Fennick Reelwright", "kbps", "fps", "X",
+        "H.264 / AAC (most players)", "Computer and TV", "mp4", "AVI", "MP3 (LAME)",
+        "MPEG-4 Part 2 (DivX and Xvid compatible)", "Auto", "Version", "Bitrate:"};
+    QStringList left;
+    for (const QString& text : translated) {
+        if (english.contains(text) && !text.contains(kNoWords) && !kNames.contains(text) &&
+            !text.contains(media.path()) && !left.contains(text)) {
+            left << text;
+        }
+    }
+    EXPECT_TRUE(left.isEmpty()) << left.join("\n").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Translations, LanguagesFitTest,
