@@ -53,13 +53,18 @@ QString Forms() {
 
 QString Text(qint64 bytes) {
     const double value = static_cast<double>(bytes);
+    // The units as the list's file sizes say them, in the user's language.
+    const auto said = [](const char* unit, double number) {
+        return QCoreApplication::translate("reelwright::FileSize", unit)
+            .arg(LocalNumber(number, 'g', 4));
+    };
     if (value >= 1e9) {
-        return QStringLiteral("%1 GB").arg(LocalNumber(value / 1e9, 'g', 4));
+        return said(QT_TRANSLATE_NOOP("reelwright::FileSize", "%1 GB"), value / 1e9);
     }
     if (value >= 1e6) {
-        return QStringLiteral("%1 MB").arg(LocalNumber(value / 1e6, 'g', 4));
+        return said(QT_TRANSLATE_NOOP("reelwright::FileSize", "%1 MB"), value / 1e6);
     }
-    return QStringLiteral("%1 KB").arg(LocalNumber(value / 1e3, 'g', 4));
+    return said(QT_TRANSLATE_NOOP("reelwright::FileSize", "%1 KB"), value / 1e3);
 }
 
 }  // namespace reelwright::SizeLimit
