@@ -232,6 +232,8 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              it can
   --crop auto|none           remove black bars where the whole film has them
                              (default: none)
+  --no-sidecars              subtitle files beside a video (film.en.srt) do not
+                             join its result
   --estimate                 tell each result&apos;s size and the time it takes, from
                              a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
@@ -320,6 +322,8 @@ vorhandene Datei.
                              bis es passt
   --crop auto|none           schwarze Balken entfernen, wo der ganze Film sie
                              hat (Vorgabe: none)
+  --no-sidecars              Untertiteldateien neben einem Video (film.en.srt)
+                             kommen nicht in sein Ergebnis
   --estimate                 Größe und Dauer jedes Ergebnisses nennen, aus
                              einigen kodierten Sekunden; nichts umwandeln
   --json                     ein JSON-Objekt pro Zeile und pro Quelldatei, dann

@@ -232,6 +232,8 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              it can
   --crop auto|none           remove black bars where the whole film has them
                              (default: none)
+  --no-sidecars              subtitle files beside a video (film.en.srt) do not
+                             join its result
   --estimate                 tell each result&apos;s size and the time it takes, from
                              a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
@@ -325,6 +327,8 @@ Los resultados nunca sustituyen a un archivo existente.
                              que quepa
   --crop auto|none           quitar las franjas negras donde toda la película
                              las tiene (predeterminado: none)
+  --no-sidecars              los archivos de subtítulos junto a un vídeo
+                             (film.en.srt) no se unen a su resultado
   --estimate                 decir el tamaño de cada resultado y el tiempo que
                              lleva, a partir de unos segundos codificados; no
                              convertir nada

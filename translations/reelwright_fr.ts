@@ -232,6 +232,8 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              it can
   --crop auto|none           remove black bars where the whole film has them
                              (default: none)
+  --no-sidecars              subtitle files beside a video (film.en.srt) do not
+                             join its result
   --estimate                 tell each result&apos;s size and the time it takes, from
                              a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
@@ -321,6 +323,8 @@ Reelwright. Les résultats ne remplacent jamais un fichier existant.
                              360p) jusqu’à ce qu’elle tienne
   --crop auto|none           retirer les bandes noires là où tout le film en a
                              (par défaut : none)
+  --no-sidecars              les fichiers de sous-titres à côté d’une vidéo
+                             (film.en.srt) ne rejoignent pas son résultat
   --estimate                 donner la taille de chaque résultat et le temps
                              qu’il prend, d’après quelques secondes encodées ;
                              ne rien convertir

@@ -232,6 +232,8 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              it can
   --crop auto|none           remove black bars where the whole film has them
                              (default: none)
+  --no-sidecars              subtitle files beside a video (film.en.srt) do not
+                             join its result
   --estimate                 tell each result&apos;s size and the time it takes, from
                              a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
@@ -316,6 +318,8 @@ substituem um arquivo existente.
                              caber
   --crop auto|none           remover as faixas pretas onde o filme inteiro as
                              tem (padrão: none)
+  --no-sidecars              arquivos de legenda ao lado de um vídeo
+                             (film.en.srt) não entram no seu resultado
   --estimate                 dizer o tamanho de cada resultado e o tempo que
                              leva, a partir de alguns segundos codificados; não
                              converter nada

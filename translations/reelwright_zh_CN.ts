@@ -231,6 +231,8 @@ ffmpeg, as the Reelwright window would. Results never replace an existing file.
                              it can
   --crop auto|none           remove black bars where the whole film has them
                              (default: none)
+  --no-sidecars              subtitle files beside a video (film.en.srt) do not
+                             join its result
   --estimate                 tell each result&apos;s size and the time it takes, from
                              a few seconds of it encoded; convert nothing
   --json                     one JSON object per line and per input, then a
@@ -303,6 +305,7 @@ Exit status:
   --smaller-to-fit           与 --max-size 一起使用：画面无法按原样放下时，
                              逐级缩小（1080p、720p、480p、360p）直到放下
   --crop auto|none           整部影片都有黑边时去除黑边（默认：none）
+  --no-sidecars              视频旁的字幕文件（film.en.srt）不并入其结果
   --estimate                 通过编码几秒内容，给出每个结果的大小和所需时间；
                              不转换任何文件
   --json                     每个输入输出一行 JSON 对象，最后输出一个汇总

@@ -462,6 +462,7 @@ FileConversion::Request BatchDriver::RequestFor(int row, const QString& source,
     request.maxSize = maxSize_;
     request.smallerToFit = smallerToFit_;
     request.removeBars = removeBars_;
+    request.sidecars = sidecars_;
     request.quiet = quietFailures_;
     return request;
 }

@@ -111,6 +111,8 @@ class BatchDriver : public QObject {
     void SetSmallerToFit(bool smaller) { smallerToFit_ = smaller; }
     // Black bars around the picture removed, where every look through the file agrees on them.
     void SetRemoveBars(bool remove) { removeBars_ = remove; }
+    // Subtitle files beside each video join its result (film.en.srt beside film.mkv).
+    void SetSidecars(bool join) { sidecars_ = join; }
     // What a row's file would be converted with, its result named `output`: none when the
     // format's options or the row's length cannot be had.
     std::optional<FileConversion::Request> RequestFor(int row, const QString& output) const;
@@ -227,6 +229,7 @@ class BatchDriver : public QObject {
     qint64 maxSize_ = 0;
     bool smallerToFit_ = false;
     bool removeBars_ = false;
+    bool sidecars_ = true;
     bool noLocksTold_ = false;
     bool parametersReported_ = false;
     QString currentFile_;

@@ -39,6 +39,7 @@ constexpr Switch kSwitches[] = {
     {u"--verify", &CliOptions::verify},
     {u"--keep-dates", &CliOptions::keepDates},
     {u"--smaller-to-fit", &CliOptions::smallerToFit},
+    {u"--no-sidecars", &CliOptions::noSidecars},
     {u"--estimate", &CliOptions::estimate},
 };
 
@@ -126,6 +127,8 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "                             it can\n"
     "  --crop auto|none           remove black bars where the whole film has them\n"
     "                             (default: none)\n"
+    "  --no-sidecars              subtitle files beside a video (film.en.srt) do not\n"
+    "                             join its result\n"
     "  --estimate                 tell each result's size and the time it takes, from\n"
     "                             a few seconds of it encoded; convert nothing\n"
     "  --json                     one JSON object per line and per input, then a\n"

@@ -38,6 +38,7 @@ struct CliOptions {
     qint64 maxSize = 0;  // --max-size: the most bytes a result may take (0: any)
     bool smallerToFit = false;  // --smaller-to-fit
     bool removeBars = false;    // --crop auto|none
+    bool noSidecars = false;    // --no-sidecars
     bool estimate = false;      // --estimate: sizes and times told, nothing converted
     QStringList inputs;         // files and folders
     QList<QByteArray> inputNames;  // the same as given, byte for byte (not always UTF-8)

@@ -131,6 +131,7 @@ bool CommandLineConverter::Choose(const CliOptions& options) {
     batch_.SetMaxSize(options.maxSize);
     batch_.SetSmallerToFit(options.smallerToFit);
     batch_.SetRemoveBars(options.removeBars);
+    batch_.SetSidecars(!options.noSidecars);
     return format_.Choose(options, saved);
 }
 

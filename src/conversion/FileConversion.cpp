@@ -9,6 +9,7 @@
 #include "engine/CVideoConv.h"
 #include "engine/DecodeCheck.h"
 #include "engine/LoudnessLook.h"
+#include "engine/Sidecars.h"
 #include "engine/SourceFacts.h"
 #include "engine/UnendedProcesses.h"
 #include "plan/EvenSizeNote.h"
@@ -77,6 +78,11 @@ bool FileConversion::Plan() {
     // the format still decides the codecs.
     const QString type = QFileInfo(request_.output).suffix();
     SourceFacts facts = SourceFacts::Read(request_.source);
+    if (request_.sidecars && facts.tracks.readable) {
+        for (MediaTracks::Track& sidecar : Sidecars::Read(request_.source)) {
+            facts.tracks.tracks.push_back(std::move(sidecar));
+        }
+    }
     facts.LookForFields(request_.source,
                         TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
     if (request_.removeBars && SizeFitting::EncodesPicture(request_.options)) {
@@ -224,6 +230,7 @@ void FileConversion::PrepareJob() {
     connect(job_.get(), &CVideoConv::Progress, this,
             [this](int percent) { emit Progress(Overall(percent, false)); });
     WriteAttachments(attached_);
+    WriteSidecars();
     job_->SetInputFile(request_.source);
     job_->SetOutputFile(temporary_);
     if (ResultFd() >= 0) {
@@ -257,6 +264,29 @@ void FileConversion::WriteAttachments(QStringList& paths) {
             file.write(attachment.bytes) == attachment.bytes.size() && file.flush()) {
             paths << file.fileName();
         }
+    }
+}
+
+// The subtitle files beside the source, as they were read when it was planned: the encoder
+// reads our copies, never a name in a folder others may change meanwhile.
+void FileConversion::WriteSidecars() {
+    if (plan_.Sidecars().empty()) {
+        return;
+    }
+    if (!attachments_) {
+        attachments_ = std::make_unique<QTemporaryDir>();
+    }
+    for (const TrackPlan::Sidecar& sidecar : plan_.Sidecars()) {
+        QFile file(attachments_->filePath(QStringLiteral("sidecar-%1-%2")
+                                              .arg(sidecarCopies_.size())
+                                              .arg(sidecar.name)));
+        if (file.open(QIODevice::WriteOnly) &&
+            file.write(sidecar.text) == sidecar.text.size() && file.flush()) {
+            sidecarCopies_ << file.fileName();
+        }
+    }
+    if (sidecarCopies_.size() != static_cast<qsizetype>(plan_.Sidecars().size())) {
+        sidecarCopies_.clear();  // all or none: the inputs are counted
     }
 }
 

@@ -45,6 +45,7 @@ class FileConversion : public QObject {
         qint64 maxSize = 0;  // bytes the result may take at most (0: any)
         bool smallerToFit = false;  // the picture made smaller when it cannot fit as it is
         bool removeBars = false;    // black bars around the picture removed, when certain
+        bool sidecars = true;       // subtitle files beside the source join its result
         // Another name for the result when the one chosen was taken meanwhile.
         std::function<QString()> nextName;
     };
@@ -152,6 +153,8 @@ class FileConversion : public QObject {
     bool FirstPassEnded();
     void StopEncoding();
     void WriteAttachments(QStringList& paths);
+    void WriteSidecars();
+    QStringList SidecarsBeside() const;
     // Once the encoder has ended: the result is checked against the plan, and, when asked,
     // decoding it begins. True while that decoding goes on; `wait` runs it to its end instead.
     bool BeginCheck(bool wait);
@@ -193,6 +196,7 @@ class FileConversion : public QObject {
     std::unique_ptr<SizeFitting> fitting_;
     qint64 size_ = 0;                             // the result's, once it is made
     QStringList attached_;                        // the attachments' paths
+    QStringList sidecarCopies_;  // the subtitle files beside the source, as the encoder reads them
     bool measured_ = false;
     int trials_ = 0;  // a limiter's settings tried so far
     int measuringShare_ = 0;  // percent of the progress the measuring takes

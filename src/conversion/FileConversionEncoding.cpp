@@ -85,7 +85,7 @@ void FileConversion::PrepareFirstPass() {
 }
 
 void FileConversion::SetEncodeOptions() {
-    const QString options = plan_.Options(attached_);
+    const QString options = plan_.Options(attached_, sidecarCopies_);
     if (!firstPass_) {
         job_->SetParametrs(options + QStringLiteral(" -y"));
         return;
@@ -151,11 +151,20 @@ void FileConversion::StopEncoding() {
 }
 
 QString FileConversion::PlannedOptions() const {
-    return plan_.Options();
+    return plan_.Options({}, SidecarsBeside());
+}
+
+QStringList FileConversion::SidecarsBeside() const {
+    QStringList paths;
+    const QDir folder = QFileInfo(request_.source).dir();
+    for (const TrackPlan::Sidecar& sidecar : plan_.Sidecars()) {
+        paths << folder.filePath(sidecar.name);
+    }
+    return paths;
 }
 
 QStringList FileConversion::PlannedPasses(const QString& prefix) const {
-    const QString options = plan_.Options();
+    const QString options = plan_.Options({}, SidecarsBeside());
     if (!fitting_ || !fitting_->TwoPasses()) {
         return {options};
     }

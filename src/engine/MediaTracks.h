@@ -77,6 +77,11 @@ struct MediaTracks {
         // rate, a picture without a size (a transport stream that announces a stream it never
         // carries). The encoder, given it, stops; left to itself, it passes it over.
         bool empty = false;
+        // A subtitle file beside the source: the encoder's input it is read from (0 is the
+        // source), its name there, and what it holds, read when it was found.
+        int input = 0;
+        QString sidecar;
+        QByteArray sidecarText;
     };
 
     bool readable = false;  // false when the file could not be opened as media

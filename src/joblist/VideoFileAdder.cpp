@@ -1,6 +1,7 @@
 #include "joblist/VideoFileAdder.h"
 
 #include "engine/Encoder.h"
+#include "engine/Sidecars.h"
 #include "joblist/JobList.h"
 #include "platform/Notifier.h"
 #include "platform/Yield.h"
@@ -118,7 +119,23 @@ QList<QByteArray> VideoFileAdder::GetFolderFileNames(const QString& folder) {
     std::sort(names.begin(), names.end(), [](const QByteArray& a, const QByteArray& b) {
         return QFile::decodeName(a).compare(QFile::decodeName(b), Qt::CaseInsensitive) < 0;
     });
-    return names;
+    // Subtitle files named after a video go with it, not into the list.
+    QStringList decoded;
+    for (const QByteArray& name : names) {
+        decoded << QFile::decodeName(name);
+    }
+    const QStringList kept = Sidecars::WithoutSidecars(decoded);
+    if (kept.size() == decoded.size()) {
+        return names;
+    }
+    QList<QByteArray> videos;
+    for (qsizetype i = 0, k = 0; i < names.size(); ++i) {
+        if (k < kept.size() && kept[k] == decoded[i]) {
+            videos << names[i];
+            ++k;
+        }
+    }
+    return videos;
 }
 
 VideoFileAdder::VideoFileAdder(JobList& jobList, QObject* parent)

@@ -42,7 +42,7 @@ QString ClassicCode(const QString& language) {
 const QStringList kMaybeInterlaced{"mpeg2video", "dvvideo", "h264", "vc1", "mpeg4"};
 
 QString Map(const Track& track) {
-    return QStringLiteral("0:%1").arg(track.index);
+    return QStringLiteral("%1:%2").arg(track.input).arg(track.index);
 }
 
 bool Has(const QStringList& arguments, const QString& option) {
@@ -310,6 +310,7 @@ TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const Q
         !Has(*arguments, QStringLiteral("-vn"))) {
         plan.report_.notes << Text::tr("The source has no picture: only its sound was kept.");
     }
+    plan.JoinSidecars(source, chosen, rules);
     const CopyPlan copy = CopyPlan::Make(chosen, rules, *arguments);
     AddNotes(plan.report_.notes, copy.notes);
     if (copy.refusal) {
@@ -318,6 +319,60 @@ TrackPlan TrackPlan::Make(const SourceFacts& facts, const QString& type, const Q
     }
     plan.PlanStreams(facts, chosen, rules, *arguments, copy.recoded, copy.recoding, loudness);
     return plan;
+}
+
+namespace {
+
+// What a subtitle file's name says of it, given to its track: the source's own tracks bring
+// theirs with them.
+QStringList SidecarMarks(const Track& subtitle, int number, const ContainerRules& rules) {
+    QStringList marks;
+    const QString stream = QStringLiteral(":s:s:%1").arg(number);
+    if (!subtitle.language.isEmpty() && rules.languages) {
+        marks << QStringLiteral("-metadata") + stream
+              << QStringLiteral("language=") + subtitle.language;
+    }
+    if (!subtitle.title.isEmpty() && rules.titles == ContainerRules::Titles::Held) {
+        marks << QStringLiteral("-metadata") + stream << QStringLiteral("title=") + subtitle.title;
+    }
+    QStringList disposition;
+    if (subtitle.isDefault && rules.defaultMark) {
+        disposition << QStringLiteral("default");
+    }
+    if (subtitle.forced && rules.forcedMark) {
+        disposition << QStringLiteral("forced");
+    }
+    if (!disposition.isEmpty()) {
+        marks << QStringLiteral("-disposition:s:%1").arg(number) << disposition.join(u'+');
+    }
+    return marks;
+}
+
+}  // namespace
+
+// Subtitle files beside the source: each is an input of its own, and the row names those that
+// joined the result.
+void TrackPlan::JoinSidecars(const MediaTracks& source, const TrackSelection& chosen,
+                             const ContainerRules& rules) {
+    QStringList joined;
+    for (std::size_t k = 0; k < chosen.subtitles.size(); ++k) {
+        const Track& subtitle = *chosen.subtitles[k];
+        if (subtitle.input > 0) {
+            joined << subtitle.sidecar;
+            sidecarMarks_ << SidecarMarks(subtitle, static_cast<int>(k), rules);
+        }
+    }
+    if (joined.isEmpty()) {
+        return;
+    }
+    for (const Track& track : source.tracks) {
+        if (track.input > 0) {
+            sidecars_.push_back({track.sidecar, track.sidecarText});
+        }
+    }
+    //: %1 lists subtitle files beside the video, such as "film.en.srt, film.de.srt".
+    report_.notes << Text::tr("Subtitles beside the video joined it: %1.")
+                         .arg(joined.join(QStringLiteral(", ")));
 }
 
 void TrackPlan::PlanStreams(const SourceFacts& facts, const TrackSelection& chosen,
@@ -418,7 +473,8 @@ QStringList TrackPlan::PlanSounds(const SourceFacts& facts, const TrackSelection
     return options;
 }
 
-QString TrackPlan::Options(const QStringList& attachmentPaths) const {
+QString TrackPlan::Options(const QStringList& attachmentPaths,
+                           const QStringList& sidecarPaths) const {
     QStringList after = after_;
     for (std::size_t k = 0;
          k < attachments_.size() && static_cast<qsizetype>(k) < attachmentPaths.size(); ++k) {
@@ -430,10 +486,19 @@ QString TrackPlan::Options(const QStringList& attachmentPaths) const {
               << QStringLiteral("filename=") + attachments_[k].fileName;
     }
     QStringList parts;
+    // The inputs come before every option of the result's.
+    QStringList inputs;
+    for (qsizetype k = 0; !sidecars_.empty() && k < sidecarPaths.size(); ++k) {
+        inputs << QStringLiteral("-i") << sidecarPaths[k];
+    }
+    if (!inputs.isEmpty()) {
+        parts << Quoted(inputs);
+    }
     if (!before_.isEmpty()) {
         parts << Quoted(before_);
     }
     parts << options_;
+    after << sidecarMarks_;
     if (!after.isEmpty()) {
         parts << Quoted(after);
     }

@@ -46,8 +46,17 @@ class TrackPlan {
                           Choice choice, std::optional<double> loudness = std::nullopt);
 
     // The whole option text for the encoder, the attachments given by the paths they were
-    // written to (in the order of Attachments()).
-    QString Options(const QStringList& attachmentPaths = {}) const;
+    // written to (in the order of Attachments()), the subtitle files beside the source by the
+    // paths it reads them from (in the order of Sidecars(); none: they are not read).
+    QString Options(const QStringList& attachmentPaths = {},
+                    const QStringList& sidecarPaths = {}) const;
+    // The subtitle files beside the source the encoder reads, in the order of their inputs:
+    // every one found, once any of them joins the result.
+    struct Sidecar {
+        QString name;  // in the source's folder
+        QByteArray text;
+    };
+    const std::vector<Sidecar>& Sidecars() const { return sidecars_; }
     const std::vector<Attachment>& Attachments() const { return attachments_; }
 
     // What the result must hold, and what the user is told was left out.
@@ -90,6 +99,9 @@ class TrackPlan {
                            const ContainerRules& rules, const QStringList& arguments,
                            std::optional<double> loudness, QStringList& recoding);
 
+    void JoinSidecars(const MediaTracks& source, const TrackSelection& chosen,
+                      const ContainerRules& rules);
+
     bool chose_ = false;
     std::optional<QString> refusal_;
     bool checkable_ = true;
@@ -102,6 +114,8 @@ class TrackPlan {
     std::map<int, LimiterTrial> limiters_;
     QStringList measuring_;
     int attachmentsMapped_ = 0;  // attachments copied from the source come first
+    std::vector<Sidecar> sidecars_;
+    QStringList sidecarMarks_;  // their languages and marks, from their names
     TrackReport::Counts promised_;
     TrackReport report_;
 };
