@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace reelwright::Sidecars {
@@ -125,7 +126,12 @@ std::vector<MediaTracks::Track> Read(const QString& video) {
         if (!opened.IsOpen()) {
             continue;
         }
-        QByteArray text(static_cast<int>(kMostBytes) + 1, Qt::Uninitialized);
+        struct stat status {};
+        if (::fstat(opened.Descriptor(), &status) != 0 || status.st_size > kMostBytes) {
+            continue;
+        }
+        // One more than its size: a file that grows meanwhile is seen to.
+        QByteArray text(static_cast<qsizetype>(status.st_size) + 1, Qt::Uninitialized);
         qint64 done = 0;
         while (done < text.size()) {
             const ssize_t got = ::read(opened.Descriptor(), text.data() + done,
@@ -135,7 +141,7 @@ std::vector<MediaTracks::Track> Read(const QString& video) {
             }
             done += got;
         }
-        if (done == 0 || done > kMostBytes) {
+        if (done == 0 || done > status.st_size) {
             continue;
         }
         text.truncate(static_cast<int>(done));

@@ -353,31 +353,37 @@ TEST_F(BatchDriverTest, TheTimeLeftFallsAsTheEncoderGoesOnAndEachRunIsLogged) {
 // doubled speed moves it by little more than its second (no 10:00 to 20:00 and back).
 TEST_F(BatchDriverTest, TheTimeLeftOfAnEncoderWhoseSpeedHalvesAndDoublesMovesLittle) {
     QString script = "print Press [q] to stop, [?] for help\\n\n";
-    double at = 0;
+    std::vector<double> reached{0};  // the video converted by the end of each second
     for (int second = 0; second < 60; ++second) {
         const double speed = std::array{1.0, 0.5, 2.0}[static_cast<std::size_t>(second / 10 % 3)];
-        at += speed;
+        reached.push_back(reached.back() + speed);
         script += QString("print frame=%1 time=00:%2:%3 bitrate=1 speed=%4x \\r\nsleep 5\n")
                       .arg(second)
-                      .arg(static_cast<int>(at) / 60, 2, 10, QChar('0'))
-                      .arg(std::fmod(at, 60.0), 5, 'f', 2, QChar('0'))
+                      .arg(static_cast<int>(reached.back()) / 60, 2, 10, QChar('0'))
+                      .arg(std::fmod(reached.back(), 60.0), 5, 'f', 2, QChar('0'))
                       .arg(speed);
     }
     AddRow("long", "Waiting Conversion", script + "output 64\n");
-    double now = 0;
-    batch.SetClock([&now] { return now; });
+    // The encoder's own second for what it has converted, however its lines come in: on a busy
+    // machine several may arrive at once.
+    const auto now = [&] {
+        const double converted = batch.Progress().Converted(0).value_or(0);
+        return static_cast<double>(std::lower_bound(reached.begin(), reached.end(),
+                                                    converted - 1e-6) -
+                                   reached.begin());
+    };
+    batch.SetClock(now);
     std::vector<std::pair<double, int>> shown;  // the clock, and the seconds the row said
     QObject::connect(&batch, &BatchDriver::Advanced, [&] {
         const QRegularExpressionMatch said =
             QRegularExpression("^(\\d+):(\\d\\d) left for this file")
                 .match(list.Store()->Row(0).progressNote);
         if (said.hasMatch()) {
-            shown.emplace_back(now, said.captured(1).toInt() * 60 + said.captured(2).toInt());
+            shown.emplace_back(now(), said.captured(1).toInt() * 60 + said.captured(2).toInt());
         }
-        now += 1;
     });
     EXPECT_TRUE(batch.RunBatch(false));
-    ASSERT_GE(shown.size(), 30u);
+    ASSERT_GE(shown.size(), 10u);
     for (std::size_t i = 1; i < shown.size(); ++i) {
         const double seconds = shown[i].first - shown[i - 1].first;
         // Two seconds of video a second at most, at the 0.5x believed first; the belief's own
