@@ -253,16 +253,11 @@ void FileConversion::PrepareJob() {
 // Files the encoder attaches to the result (a cover, for a container that keeps it so), written
 // beside the conversion; one that cannot be written is left out, and the check says so.
 void FileConversion::WriteAttachments(QStringList& paths) {
-    if (plan_.Attachments().empty()) {
-        return;
-    }
-    attachments_ = std::make_unique<QTemporaryDir>();
     for (const TrackPlan::Attachment& attachment : plan_.Attachments()) {
-        QFile file(
-            attachments_->filePath(QString::number(paths.size()) + u'-' + attachment.fileName));
-        if (file.open(QIODevice::WriteOnly) &&
-            file.write(attachment.bytes) == attachment.bytes.size() && file.flush()) {
-            paths << file.fileName();
+        const QString path = WriteAside(QString::number(paths.size()) + u'-' + attachment.fileName,
+                                        attachment.bytes);
+        if (!path.isEmpty()) {
+            paths << path;
         }
     }
 }
@@ -270,24 +265,30 @@ void FileConversion::WriteAttachments(QStringList& paths) {
 // The subtitle files beside the source, as they were read when it was planned: the encoder
 // reads our copies, never a name in a folder others may change meanwhile.
 void FileConversion::WriteSidecars() {
-    if (plan_.Sidecars().empty()) {
-        return;
-    }
-    if (!attachments_) {
-        attachments_ = std::make_unique<QTemporaryDir>();
-    }
     for (const TrackPlan::Sidecar& sidecar : plan_.Sidecars()) {
-        QFile file(attachments_->filePath(QStringLiteral("sidecar-%1-%2")
-                                              .arg(sidecarCopies_.size())
-                                              .arg(sidecar.name)));
-        if (file.open(QIODevice::WriteOnly) &&
-            file.write(sidecar.text) == sidecar.text.size() && file.flush()) {
-            sidecarCopies_ << file.fileName();
+        const QString path = WriteAside(
+            QStringLiteral("sidecar-%1-%2").arg(sidecarCopies_.size()).arg(sidecar.name),
+            sidecar.text);
+        if (!path.isEmpty()) {
+            sidecarCopies_ << path;
         }
     }
     if (sidecarCopies_.size() != static_cast<qsizetype>(plan_.Sidecars().size())) {
         sidecarCopies_.clear();  // all or none: the inputs are counted
     }
+}
+
+// A file the encoder reads, in a private folder that goes with the conversion; empty when it
+// could not be written.
+QString FileConversion::WriteAside(const QString& name, const QByteArray& bytes) {
+    if (!attachments_) {
+        attachments_ = std::make_unique<QTemporaryDir>();
+    }
+    QFile file(attachments_->filePath(name));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
+        return file.fileName();
+    }
+    return QString();
 }
 
 void FileConversion::Run() {

@@ -154,6 +154,7 @@ class FileConversion : public QObject {
     void StopEncoding();
     void WriteAttachments(QStringList& paths);
     void WriteSidecars();
+    QString WriteAside(const QString& name, const QByteArray& bytes);
     QStringList SidecarsBeside() const;
     // Once the encoder has ended: the result is checked against the plan, and, when asked,
     // decoding it begins. True while that decoding goes on; `wait` runs it to its end instead.
@@ -186,7 +187,7 @@ class FileConversion : public QObject {
     std::unique_ptr<PassLogs> passLogs_;     // the first pass's log files
     bool firstPassDone_ = false;
     std::unique_ptr<RunLog> log_;
-    std::unique_ptr<QTemporaryDir> attachments_;  // files the encoder attaches to the result
+    std::unique_ptr<QTemporaryDir> attachments_;  // files the encoder reads: attachments, sidecars
     TrackReport report_;                          // what the result holds, once checked
     QString failure_;                             // why the result is not whole
     std::unique_ptr<DecodeCheck> check_;          // while it is decoded to be checked
