@@ -4,6 +4,8 @@
 #include "keptlist/KeptQueue.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsFolder.h"
+#include "settings/CRegister.h"
+#include "settings/SettingsKeys.h"
 #include "window/MyButton.h"
 #include "window/MyFrame.h"
 #include "window/frmMain.h"
@@ -265,7 +267,7 @@ bool Catches(qint64 pid, int signal) {
 }
 
 // A SIGTERM (a logout, a shutdown) at any moment of the start, the kept list of 3,000 rows being
-// read or not yet: the program ends at once, keeps the choices, and leaves the list whole.
+// read or not yet: the program ends at once, loses none of the choices, and leaves the list whole.
 TEST_F(KeptAcrossEndings, ASigtermEarlyInAStartEndsItAndLeavesTheListWhole) {
     QTemporaryDir home;
     const QString state = home.filePath(".local/state/Fennick Reelwright/list.json");
@@ -284,9 +286,12 @@ TEST_F(KeptAcrossEndings, ASigtermEarlyInAStartEndsItAndLeavesTheListWhole) {
     ASSERT_TRUE(kept.Save());
     qunsetenv("XDG_STATE_HOME");
     QFile list(state);
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    const QByteArray before = list.readAll();
-    list.close();
+    // The user's choices from an earlier run: whenever the signal lands, they are still there.
+    const QString choices = home.filePath(".config/Fennick Reelwright");
+    SettingsFolder::Override(choices);
+    ASSERT_TRUE(CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, settings::kSection,
+                                           "txtOutPath", "/srv/chosen/Converted"));
+    SettingsFolder::Override(settings.path());
     QRandomGenerator random(20260301);
     for (int start = 0; start < 6; ++start) {
         QProcess program;
@@ -305,9 +310,10 @@ TEST_F(KeptAcrossEndings, ASigtermEarlyInAStartEndsItAndLeavesTheListWhole) {
         ASSERT_TRUE(program.waitForFinished(60000)) << "start " << start << ": still running";
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 128 + SIGTERM) << "start " << start;
-        EXPECT_TRUE(
-            QFileInfo::exists(home.filePath(".config/Fennick Reelwright/HKEY_LOCAL_MACHINE.ini")))
-            << "start " << start << ": the choices were not kept";
+        QFile ini(choices + "/HKEY_LOCAL_MACHINE.ini");
+        EXPECT_TRUE(ini.open(QIODevice::ReadOnly) &&
+                    ini.readAll().contains("txtOutPath=/srv/chosen/Converted"))
+            << "start " << start << ": the choices were lost";
         ASSERT_TRUE(list.open(QIODevice::ReadOnly));
         QString error;
         const std::optional<KeptQueue> after = KeptQueue::FromBytes(list.readAll(), &error);
