@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -82,10 +83,15 @@ void frmMain::BuildAboutPanel() {
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    PlaceAuto(new QLabel(tr("Made by"), p), 2520, 2280);
     lblWebSite = PlaceAuto(new LinkLabel(QString::fromLatin1(kMakerName), p), 3720, 2280);
-    PlaceAuto(new QLabel(tr("Converts with"), p), 2520, 2625);
     lblFFmpeg = PlaceAuto(new LinkLabel(QStringLiteral("FFmpeg"), p), 4440, 2625);
+    // Each caption ends just before its link, so the two read as pairs in any language.
+    for (const auto& [caption, link] :
+         {std::pair{tr("Made by"), lblWebSite}, std::pair{tr("Converts with"), lblFFmpeg}}) {
+        auto* label = new QLabel(caption, p);
+        label->adjustSize();
+        label->move(std::max(0, link->x() - TwipsToPixels(120) - label->width()), link->y());
+    }
     cmdCloseHelp = Place(new MyButton(tr("Close"), p), 3045, 3030, 1140, 390);
 
     tmrAnimate = new QTimer(this);
