@@ -455,6 +455,20 @@ Exit-Status:
         <source>--watch and --estimate cannot be used together.</source>
         <translation>--watch und --estimate können nicht zusammen verwendet werden.</translation>
     </message>
+    <message>
+        <source>%1 takes only a name that is valid UTF-8; rename the file or folder, or give a link to it whose name is.</source>
+        <translation>%1 erwartet nur einen Namen in gültigem UTF-8; benennen Sie die Datei oder den Ordner um oder geben Sie einen Link darauf an, dessen Name gültig ist.</translation>
+    </message>
+    <message>
+        <source>--loudness takes off, or a loudness in LUFS from %1 to %2 (such as -23, -16 or -14).</source>
+        <extracomment>%1 and %2 are the lowest and highest loudness taken, such as -31 and -5.</extracomment>
+        <translation>--loudness erwartet off oder eine Lautheit in LUFS von %1 bis %2 (etwa -23, -16 oder -14).</translation>
+    </message>
+    <message>
+        <source>--max-size takes %1.</source>
+        <extracomment>%1 names the accepted forms of a size.</extracomment>
+        <translation>--max-size erwartet %1.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -616,6 +630,18 @@ Exit-Status:
     <message>
         <source>The format or the file&apos;s length cannot be had.</source>
         <translation>Das Format oder die Länge der Datei ist nicht zu ermitteln.</translation>
+    </message>
+    <message>
+        <source>%1: the watched folder is back</source>
+        <translation>%1: Der überwachte Ordner ist wieder da</translation>
+    </message>
+    <message>
+        <source>%1; waiting for it to come back</source>
+        <translation>%1; es wird gewartet, bis er wieder da ist</translation>
+    </message>
+    <message>
+        <source>the result keeps this name: it could not take its input&apos;s: %1</source>
+        <translation>das Ergebnis behält diesen Namen: Es konnte den seiner Quelldatei nicht erhalten: %1</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1073,11 @@ Exit-Status:
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>Die Quelldatei endete vorzeitig. Sie ist möglicherweise abgeschnitten oder beschädigt.</translation>
     </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 what it is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>%1 wurde nicht gelesen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileEstimate</name>
@@ -1215,6 +1246,33 @@ Exit-Status:
         <source>The %1 container holds video only: the sound is left out.</source>
         <translation>Der Container %1 nimmt nur Video auf: Der Ton wird weggelassen.</translation>
     </message>
+    <message>
+        <source>&quot;%1 / %2&quot; (%3)</source>
+        <extracomment>A preset as the user is told of it: its category, its name and its container.</extracomment>
+        <translation>„%1 / %2“ (%3)</translation>
+    </message>
+    <message>
+        <source>The custom format&apos;s options cannot be used: %1</source>
+        <translation>Die Optionen des eigenen Formats sind nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1 / %2&quot; (%3) cannot be used: %4</source>
+        <translation>Die Vorlage „%1 / %2“ (%3) ist nicht verwendbar: %4</translation>
+    </message>
+    <message>
+        <source>The preset %1 in %2 was left out.<byte value="xd"/>
+It holds more than options for the file being converted: %3.</source>
+        <extracomment>%1 is a preset, %2 the file it is in, %3 why it was left out.</extracomment>
+        <translation>Die Vorlage %1 in %2 wurde weggelassen.<byte value="xd"/>
+Sie enthält mehr als Optionen für die zu konvertierende Datei: %3.</translation>
+    </message>
+    <message>
+        <source>These presets in %1 were left out, since they hold more than options for the file being converted:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is a file of presets, %2 the presets left out of it, one a line.</extracomment>
+        <translation>Diese Vorlagen in %1 wurden weggelassen, da sie mehr als Optionen für die zu konvertierende Datei enthalten:<byte value="xd"/>
+%2</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::JobGrid</name>
@@ -1264,12 +1322,6 @@ Exit-Status:
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>sie hat keine Dateiendung, daher lässt sich ihre Art nicht erkennen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>a sound file (.%1): only video files are added</source>
-        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
-        <translation>eine Audiodatei (.%1): Nur Videodateien werden hinzugefügt</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1324,6 +1376,21 @@ Exit-Status:
         <source>it cannot be read (permission denied)</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>sie kann nicht gelesen werden (Zugriff verweigert)</translation>
+    </message>
+    <message>
+        <source>a sound file, with no picture: to convert it, choose one of the Audio Only presets</source>
+        <extracomment>Why a file is not added. &quot;Audio Only&quot; is the category of presets in the format panel; keep it as the panel shows it.</extracomment>
+        <translation>eine Audiodatei ohne Bild: Um sie zu konvertieren, wählen Sie eine der Vorlagen unter „Audio Only“</translation>
+    </message>
+    <message>
+        <source>it has no sound, and the chosen format keeps sound only</source>
+        <extracomment>Why a file is not added: the chosen format (an Audio Only preset) makes sound files.</extracomment>
+        <translation>sie hat keinen Ton, und das gewählte Format behält nur Ton</translation>
+    </message>
+    <message>
+        <source>it holds neither picture nor sound to convert</source>
+        <extracomment>Why a file is not added: it can be read, but has no track a conversion can keep.</extracomment>
+        <translation>sie enthält weder Bild noch Ton zum Konvertieren</translation>
     </message>
 </context>
 <context>
@@ -1520,6 +1587,11 @@ Exit-Status:
         <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
         <translation>Die konvertierte Datei konnte nicht den Namen %1 erhalten: %2.</translation>
     </message>
+    <message>
+        <source>The converted file was taken away from %1 by another program while it was written, so it was not kept.</source>
+        <extracomment>%1 is a hidden file&apos;s path.</extracomment>
+        <translation>Die konvertierte Datei wurde während des Schreibens von einem anderen Programm von %1 entfernt und daher nicht behalten.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::OwnPresets</name>
@@ -1594,6 +1666,21 @@ Exit-Status:
         <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
         <translation>Die Kategorie der Vorlage darf kein „/“ enthalten.</translation>
     </message>
+    <message>
+        <source>it lists no presets: it begins with &lt;%1&gt;, not &lt;presets&gt;</source>
+        <extracomment>%1 is the name of the first element of a file that should list presets.</extracomment>
+        <translation>sie führt keine Vorlagen auf: Sie beginnt mit &lt;%1&gt;, nicht mit &lt;presets&gt;</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <extracomment>%1 and %2 are a line and a column of the file; %3 what the XML reader found there.</extracomment>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>the preset that ends on line %1 lacks its label, params, extension or category</source>
+        <extracomment>%1 is a line number of the file of one&apos;s own presets.</extracomment>
+        <translation>der Vorlage, die in Zeile %1 endet, fehlt Name, Parameter, Endung oder Kategorie</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::PassLogs</name>
@@ -1644,6 +1731,24 @@ Exit-Status:
     <message>
         <source>Black bars removed: %1 of %2.</source>
         <translation>Schwarze Balken entfernt: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Film frames put back together (%1 fps).</source>
+        <extracomment>%1 is the film&apos;s rate of frames a second: 23.976 or 24.</extracomment>
+        <translation>Filmbilder wieder zusammengesetzt (%1 fps).</translation>
+    </message>
+    <message>
+        <source>Frames flagged interlaced are whole pictures: left as they are.</source>
+        <translation>Als interlaced gekennzeichnete Bilder sind Vollbilder: unverändert belassen.</translation>
+    </message>
+    <message>
+        <source>Interlaced parts made progressive; whole frames left as they are.</source>
+        <translation>Interlaced-Teile in progressive Bilder umgewandelt; Vollbilder unverändert belassen.</translation>
+    </message>
+    <message>
+        <source>Interlaced picture brought to %1 fields a second, top field first.</source>
+        <extracomment>%1 is a count of fields a second: 50 or 59.94.</extracomment>
+        <translation>Interlaced-Bild auf %1 Halbbilder pro Sekunde gebracht, oberes Halbbild zuerst.</translation>
     </message>
 </context>
 <context>
@@ -1776,29 +1881,19 @@ Exit-Status:
         <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
         <translation>Datei %1 von %2</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>%1% of 1 file</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
-        <translation>%1&#xa0;% von 1 Datei</translation>
+    <message numerus="yes">
+        <source>%1% of %n files</source>
+        <translation>
+            <numerusform>%1 % von %n Datei</numerusform>
+            <numerusform>%1 % von %n Dateien</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
-        <translation>%1&#xa0;% von %2 Dateien</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1% of 1 file, %2 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
-        <translation>%1 % von 1 Datei, noch %2</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files, %3 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
-        <translation>%1&#xa0;% von %2 Dateien, noch %3</translation>
+    <message numerus="yes">
+        <source>%1% of %n files, %2 left</source>
+        <translation>
+            <numerusform>%1 % von %n Datei, noch %2</numerusform>
+            <numerusform>%1 % von %n Dateien, noch %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1945,41 +2040,93 @@ Exit-Status:
         <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
         <translation>%1, %2</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 of the %2 video tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 der %2 Videospuren</translation>
+    <message numerus="yes">
+        <source>%1 of the %n video tracks</source>
+        <translation>
+            <numerusform>%1 der %n Videospuren</numerusform>
+            <numerusform>%1 der %n Videospuren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n audio tracks</source>
+        <translation>
+            <numerusform>%1 der %n Tonspuren</numerusform>
+            <numerusform>%1 der %n Tonspuren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n subtitle tracks</source>
+        <translation>
+            <numerusform>%1 der %n Untertitelspuren</numerusform>
+            <numerusform>%1 der %n Untertitelspuren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n cover pictures</source>
+        <translation>
+            <numerusform>%1 der %n Coverbilder</numerusform>
+            <numerusform>%1 der %n Coverbilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n fonts</source>
+        <translation>
+            <numerusform>%1 der %n Schriften</numerusform>
+            <numerusform>%1 der %n Schriften</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 audio tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 der %2 Tonspuren</translation>
+        <source>The converted file %1 lacks %2 it was to keep, so it was not kept.</source>
+        <translation>In der konvertierten Datei %1 fehlt, was behalten werden sollte: %2; sie wurde daher nicht behalten.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 subtitle tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 der %2 Untertitelspuren</translation>
+        <source>the video track</source>
+        <translation>die Videospur</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 cover pictures</source>
-        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
-        <translation>%1 der %2 Coverbilder</translation>
+        <source>the audio track</source>
+        <translation>die Tonspur</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 fonts</source>
-        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
-        <translation>%1 der %2 Schriften</translation>
+        <source>the subtitle track</source>
+        <translation>die Untertitelspur</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
-        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
-        <translation>In der konvertierten Datei %1 fehlen %2, die behalten werden sollten; sie wurde daher nicht behalten.</translation>
+        <source>the cover picture</source>
+        <translation>das Coverbild</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <translation>die Schrift</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 holds DVD subtitles only, and these pictures cannot become them without being misplaced and recoloured</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MPEG (DVD).</extracomment>
+        <translation>%1 nimmt nur DVD-Untertitel auf, und diese Bilder lassen sich nicht in solche umwandeln, ohne verschoben und umgefärbt zu werden</translation>
+    </message>
+    <message>
+        <source>Subtitles beside the video joined it: %1.</source>
+        <extracomment>%1 lists subtitle files beside the video, such as &quot;film.en.srt, film.de.srt&quot;.</extracomment>
+        <translation>Untertitel neben dem Video wurden aufgenommen: %1.</translation>
+    </message>
+    <message>
+        <source>The source was not read: %1, so nothing was converted.</source>
+        <extracomment>%1 says what the source is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>Die Quelle wurde nicht gelesen: %1, daher wurde nichts konvertiert.</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no picture in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no frame of it.</extracomment>
+        <translation>die Datei gibt sie an, enthält aber kein Bild davon</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no sound in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no sound of it.</extracomment>
+        <translation>die Datei gibt sie an, enthält aber keinen Ton davon</translation>
     </message>
 </context>
 <context>
@@ -1997,69 +2144,47 @@ Exit-Status:
         <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
         <translation>%1 und %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>1 font</source>
-        <extracomment>One font file kept or left out.</extracomment>
-        <translation>1 Schrift</translation>
+    <message numerus="yes">
+        <source>%n fonts</source>
+        <translation>
+            <numerusform>%n Schrift</numerusform>
+            <numerusform>%n Schriften</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 fonts</source>
-        <extracomment>A number of font files kept or left out.</extracomment>
-        <translation>%1 Schriften</translation>
+    <message numerus="yes">
+        <source>%n video tracks</source>
+        <translation>
+            <numerusform>%n Videospur</numerusform>
+            <numerusform>%n Videospuren</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>1 video track</source>
-        <translation>1 Videospur</translation>
+    <message numerus="yes">
+        <source>%n audio tracks</source>
+        <translation>
+            <numerusform>%n Tonspur</numerusform>
+            <numerusform>%n Tonspuren</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 video tracks</source>
-        <translation>%1 Videospuren</translation>
+    <message numerus="yes">
+        <source>%n subtitle tracks</source>
+        <translation>
+            <numerusform>%n Untertitelspur</numerusform>
+            <numerusform>%n Untertitelspuren</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 audio track</source>
-        <translation>1 Tonspur</translation>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks</source>
+        <translation>
+            <numerusform>%n grafische Untertitelspur</numerusform>
+            <numerusform>%n grafische Untertitelspuren</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 audio tracks</source>
-        <translation>%1 Tonspuren</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>1 subtitle track</source>
-        <translation>1 Untertitelspur</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 subtitle tracks</source>
-        <translation>%1 Untertitelspuren</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>1 picture subtitle track</source>
-        <translation>1 grafische Untertitelspur</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 picture subtitle tracks</source>
-        <translation>%1 grafische Untertitelspuren</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>1 %1 track</source>
-        <extracomment>%1 is a kind of track, in English.</extracomment>
-        <translation>1 Spur vom Typ %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 %2 tracks</source>
-        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
-        <translation>%1 Spuren vom Typ %2</translation>
+    <message numerus="yes">
+        <source>%n %1 tracks</source>
+        <translation>
+            <numerusform>%n Spur vom Typ %1</numerusform>
+            <numerusform>%n Spuren vom Typ %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2085,29 +2210,19 @@ Exit-Status:
         <source>the cover art</source>
         <translation>das Coverbild</translation>
     </message>
-    <message>
-        <location line="-35"/>
-        <source>Kept %1 track.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
-        <translation>Behaltene Spur: %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
-        <translation>Behaltene Spuren: %1.</translation>
+        <translation>
+            <numerusform>Behaltene Spur: %1.</numerusform>
+            <numerusform>Behaltene Spuren: %1.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>Kept %1 track, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Behaltene Spur: %1, dazu %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Behaltene Spuren: %1, dazu %2.</translation>
+        <translation>
+            <numerusform>Behaltene Spur: %1, dazu %2.</numerusform>
+            <numerusform>Behaltene Spuren: %1, dazu %2.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2668,15 +2783,12 @@ Namen erhält; ein fehlerhaftes Ergebnis schlägt fehl. Die Konvertierung dauert
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>The batch has ended. The computer will be switched off in 1 second.</source>
-        <translation>Der Durchlauf ist beendet. Der Computer wird in 1 Sekunde ausgeschaltet.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
-        <translation>Der Durchlauf ist beendet. Der Computer wird in %1 Sekunden ausgeschaltet.</translation>
+    <message numerus="yes">
+        <source>The batch has ended. The computer will be switched off in %n seconds.</source>
+        <translation>
+            <numerusform>Der Durchlauf ist beendet. Der Computer wird in %n Sekunde ausgeschaltet.</numerusform>
+            <numerusform>Der Durchlauf ist beendet. Der Computer wird in %n Sekunden ausgeschaltet.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+41"/>
@@ -2703,15 +2815,12 @@ Namen erhält; ein fehlerhaftes Ergebnis schlägt fehl. Die Konvertierung dauert
         <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Ein anderes Reelwright-Fenster ist geöffnet und verwaltet die Dateiliste. Die Dateien dieses Fensters werden beim Schließen nicht aufbewahrt, und der Durchlauf des anderen Fensters wird hier nicht angeboten.</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
-        <translation>Eine Zeile der vom letzten Lauf aufbewahrten Liste war nicht lesbar und wurde weggelassen. Die Liste, wie sie war, ist als %1 aufbewahrt.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
-        <translation>%1 Zeilen der vom letzten Lauf aufbewahrten Liste waren nicht lesbar und wurden weggelassen. Die Liste, wie sie war, ist als %2 aufbewahrt.</translation>
+    <message numerus="yes">
+        <source>%n rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %1.</source>
+        <translation>
+            <numerusform>Eine Zeile der vom letzten Lauf aufbewahrten Liste war nicht lesbar und wurde weggelassen. Die Liste, wie sie war, ist als %1 aufbewahrt.</numerusform>
+            <numerusform>%n Zeilen der vom letzten Lauf aufbewahrten Liste waren nicht lesbar und wurden weggelassen. Die Liste, wie sie war, ist als %1 aufbewahrt.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2719,38 +2828,33 @@ Namen erhält; ein fehlerhaftes Ergebnis schlägt fehl. Die Konvertierung dauert
         <extracomment>%1 is the file's path.</extracomment>
         <translation>Eine Datei der Liste ist nicht mehr vorhanden und wurde weggelassen: %1</translation>
     </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 files kept in the list are no longer there and were left out.</source>
-        <extracomment>The files are listed under Show Details.</extracomment>
-        <translation>%1 Dateien der Liste sind nicht mehr vorhanden und wurden weggelassen.</translation>
+    <message numerus="yes">
+        <source>%n files kept in the list are no longer there and were left out.</source>
+        <translation>
+            <numerusform>%n Dateien der Liste sind nicht mehr vorhanden und wurden weggelassen.</numerusform>
+            <numerusform>%n Dateien der Liste sind nicht mehr vorhanden und wurden weggelassen.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>beside each file</source>
         <translation>neben jeder Datei</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>The last batch was interrupted before it ended: 1 file is still to convert.
-
-Resume converts it with the format and output folder the batch had:
-%1</source>
-        <translation>Der letzte Durchlauf wurde vor seinem Ende unterbrochen: 1 Datei ist noch zu konvertieren.
-
-„Fortsetzen“ konvertiert sie mit Format und Zielordner des Durchlaufs:
-%1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The last batch was interrupted before it ended: %1 files are still to convert.
+    <message numerus="yes">
+        <source>The last batch was interrupted before it ended: %n files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
-%2</source>
-        <translation>Der letzte Durchlauf wurde vor seinem Ende unterbrochen: %1 Dateien sind noch zu konvertieren.
+%1</source>
+        <translation>
+            <numerusform>Der letzte Durchlauf wurde vor seinem Ende unterbrochen: %n Datei ist noch zu konvertieren.
 
 „Fortsetzen“ konvertiert sie mit Format und Zielordner des Durchlaufs:
-%2</translation>
+%1</numerusform>
+            <numerusform>Der letzte Durchlauf wurde vor seinem Ende unterbrochen: %n Dateien sind noch zu konvertieren.
+
+„Fortsetzen“ konvertiert sie mit Format und Zielordner des Durchlaufs:
+%1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2772,15 +2876,12 @@ Resume converts them with the format and output folder the batch had:
         <source>Takes the converted files out of the list</source>
         <translation>Nimmt die konvertierten Dateien aus der Liste</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>1 file converted, %1 failed</source>
-        <translation>1 Datei konvertiert, %1 fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 files converted, %2 failed</source>
-        <translation>%1 Dateien konvertiert, %2 fehlgeschlagen</translation>
+    <message numerus="yes">
+        <source>%n files converted, %1 failed</source>
+        <translation>
+            <numerusform>%n Datei konvertiert, %1 fehlgeschlagen</numerusform>
+            <numerusform>%n Dateien konvertiert, %1 fehlgeschlagen</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2890,6 +2991,15 @@ liegen in Ihrem eigenen Ordner, den Installation oder Aktualisierung des Program
         <source>Expected size and time of the batch</source>
         <translation>Erwartete Größe und Dauer des Stapels</translation>
     </message>
+    <message>
+        <source>Reelwright windows started later cannot hand their files to this one (%1). They open windows of their own.</source>
+        <translation>Später gestartete Reelwright-Fenster können ihre Dateien nicht an dieses übergeben (%1). Sie öffnen eigene Fenster.</translation>
+    </message>
+    <message>
+        <source>Remove your preset &quot;%1&quot; from &quot;%2&quot;? This cannot be undone.</source>
+        <extracomment>%1 is a preset&apos;s name, %2 its category.</extracomment>
+        <translation>Ihre Vorlage „%1“ aus „%2“ entfernen? Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileSize</name>
@@ -2908,6 +3018,368 @@ liegen in Ihrem eigenen Ordner, den Installation oder Aktualisierung des Program
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliInputs</name>
+    <message>
+        <source>%1: a link that leads out of %2, to %3</source>
+        <translation>%1: ein Link, der aus %2 hinausführt, nach %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EvenSizeNote</name>
+    <message>
+        <source>The picture was made %1 from %2: the encoder takes even sizes only.</source>
+        <extracomment>%1 and %2 are picture sizes in pixels, such as 720x404 and 721x405.</extracomment>
+        <translation>Das Bild wurde von %2 auf %1 gebracht: Der Encoder nimmt nur gerade Abmessungen an.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileConversion</name>
+    <message>
+        <source>The file changed while it was converted; its result is not kept.</source>
+        <translation>Die Datei hat sich während der Konvertierung geändert; ihr Ergebnis wird nicht behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FilterGraphCheck</name>
+    <message>
+        <source>the filter &quot;%1&quot; is not one this program knows, so it cannot tell that it opens no file</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter.</extracomment>
+        <translation>der Filter „%1“ ist diesem Programm nicht bekannt, daher kann es nicht feststellen, dass er keine Datei öffnet</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; must be given its options by name (name=value)</source>
+        <extracomment>Why a preset is refused: %1 is a filter such as drawtext.</extracomment>
+        <translation>dem Filter „%1“ müssen seine Optionen mit Namen übergeben werden (name=value)</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; opens files, libraries or sockets by name</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter, such as movie.</extracomment>
+        <translation>der Filter „%1“ öffnet Dateien, Bibliotheken oder Sockets über ihren Namen</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; would read its option &quot;%2&quot; from a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>der Filter „%1“ würde seine Option „%2“ aus einer Datei lesen</translation>
+    </message>
+    <message>
+        <source>the filter graph &quot;%1&quot; cannot be read</source>
+        <extracomment>Why a preset is refused: %1 is one of its filter graphs.</extracomment>
+        <translation>der Filtergraph „%1“ ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the filter label &quot;[%1]&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 is a label of a filter graph, such as &quot;1:v&quot;.</extracomment>
+        <translation>der Filterbezeichner „[%1]“ nimmt Spuren aus einer anderen Quelle als der zu konvertierenden</translation>
+    </message>
+    <message>
+        <source>the option &quot;%2&quot; of the filter &quot;%1&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>die Option „%2“ des Filters „%1“ nennt eine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FixedFrame</name>
+    <message>
+        <source>Picture fitted into %1 with black bars, shown at %2.</source>
+        <extracomment>%1 is the frame&apos;s size (&quot;720x576&quot;), %2 its shape (&quot;16:9&quot;).</extracomment>
+        <translation>Bild mit schwarzen Balken in %1 eingepasst, dargestellt in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessLook</name>
+    <message>
+        <source>The sound could not be measured to even its loudness.</source>
+        <extracomment>Said when the sound could not be measured before evening its loudness.</extracomment>
+        <translation>Der Ton konnte zum Angleichen der Lautheit nicht gemessen werden.</translation>
+    </message>
+    <message>
+        <source>The sound could not be measured to even its loudness: %1</source>
+        <translation>Der Ton konnte zum Angleichen der Lautheit nicht gemessen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessPlan</name>
+    <message>
+        <source>%1 LUFS</source>
+        <extracomment>A loudness, such as &quot;-16.0 LUFS&quot;.</extracomment>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound this program can encode, so its loudness was left as it is.</source>
+        <extracomment>%1 is a kind of file, such as AVI.</extracomment>
+        <translation>%1 nimmt keinen Ton auf, den dieses Programm kodieren kann, daher blieb die Lautheit unverändert.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>Lautheit %1 → %2, über einen Limiter: Eine gleichmäßige Verstärkung hätte die Spitzen über %3 dBTP gehoben.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>Lautheit %1 → %2.</translation>
+    </message>
+    <message>
+        <source>Picture copied, sound encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>Bild kopiert, Ton zum Angleichen der Lautheit kodiert (%1).</translation>
+    </message>
+    <message>
+        <source>Sound track %1: %2</source>
+        <extracomment>%1 is a sound track&apos;s number; %2 what was done to it, such as &quot;loudness -31.2 LUFS → -16.0 LUFS.&quot;</extracomment>
+        <translation>Tonspur %1: %2</translation>
+    </message>
+    <message>
+        <source>The format filters its sound itself, so its loudness was left as it is.</source>
+        <translation>Das Format filtert seinen Ton selbst, daher blieb die Lautheit unverändert.</translation>
+    </message>
+    <message>
+        <source>The sound is silent or nearly so: its loudness was left as it is.</source>
+        <translation>Der Ton ist still oder fast still: Seine Lautheit blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The sound was encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>Der Ton wurde zum Angleichen der Lautheit kodiert (%1).</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s loudness could not be measured: it was left as it is.</source>
+        <translation>Die Lautheit des Tons konnte nicht gemessen werden: Sie blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <extracomment>A loudness that was not measured: &quot;about -16.0 LUFS&quot;.</extracomment>
+        <translation>etwa %1</translation>
+    </message>
+    <message>
+        <source>its loudness could not be measured: it was left as it is.</source>
+        <translation>Ihre Lautheit konnte nicht gemessen werden: Sie blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>Lautheit %1 → %2, über einen Limiter: Eine gleichmäßige Verstärkung hätte die Spitzen über %3 dBTP gehoben.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>Lautheit %1 → %2.</translation>
+    </message>
+    <message>
+        <source>silent or nearly so: its loudness was left as it is.</source>
+        <translation>still oder fast still: Ihre Lautheit blieb unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnFolder</name>
+    <message>
+        <source>%1 belongs to another user (uid %2)</source>
+        <translation>%1 gehört einem anderen Benutzer (uid %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2</source>
+        <translation>%1 kann nicht geprüft werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has mode %2, not 0700: other users could reach into it</source>
+        <translation>%1 hat den Modus %2, nicht 0700: Andere Benutzer könnten darauf zugreifen</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a folder</source>
+        <translation>%1 ist ein Link, kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PresetParams</name>
+    <message>
+        <source>&quot;%1 %2&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 %2 is an option and its value, such as -map 1:v.</extracomment>
+        <translation>„%1 %2“ nimmt Spuren aus einer anderen Quelle als der zu konvertierenden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; decides whether existing files are written over, which the program decides itself</source>
+        <extracomment>Why a preset is refused: %1 is -y or -n.</extracomment>
+        <translation>„%1“ legt fest, ob vorhandene Dateien überschrieben werden, was das Programm selbst entscheidet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option or an option&apos;s value: the encoder would write a second output file there</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>„%1“ ist weder eine Option noch der Wert einer Option: Der Encoder würde dorthin eine zweite Ausgabedatei schreiben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option the encoder takes</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>„%1“ ist keine Option, die der Encoder annimmt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder print information and stop instead of converting</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -version.</extracomment>
+        <translation>„%1“ lässt den Encoder Informationen ausgeben und enden, statt zu konvertieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder read or write a file other than the one it converts</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -progress.</extracomment>
+        <translation>„%1“ lässt den Encoder eine andere Datei lesen oder schreiben als die, die er konvertiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value, and none follows it</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -c:v.</extracomment>
+        <translation>„%1“ braucht einen Wert, aber keiner folgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would add another input</source>
+        <extracomment>Why a preset is refused: %1 is -i.</extracomment>
+        <translation>„%1“ würde eine weitere Quelle hinzufügen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would read its value from a file</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -/vf.</extracomment>
+        <translation>„%1“ würde seinen Wert aus einer Datei lesen</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <extracomment>Why a preset is refused.</extracomment>
+        <translation>ein Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; of &quot;%2&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a setting such as stats, %2 an option such as -x264-params.</extracomment>
+        <translation>die Einstellung „%1“ von „%2“ nennt eine Datei</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; names a file: &quot;%2&quot;</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -attach, %2 its value.</extracomment>
+        <translation>der Wert von „%1“ nennt eine Datei: „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunningWindow</name>
+    <message>
+        <source>%1 cannot be listened on: %2</source>
+        <translation>An %1 lassen sich keine Verbindungen annehmen: %2</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the Reelwright window open, and this window opens on its own: %1.</source>
+        <translation>Die Dateien werden nicht an das geöffnete Reelwright-Fenster übergeben, und dieses Fenster öffnet sich eigenständig: %1.</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the window at %1: it belongs to another user. This window opens on its own.</source>
+        <translation>Die Dateien werden nicht an das Fenster unter %1 übergeben: Es gehört einem anderen Benutzer. Dieses Fenster öffnet sich eigenständig.</translation>
+    </message>
+    <message>
+        <source>Too many files to hand to the Reelwright window open; this window opens on its own.</source>
+        <translation>Zu viele Dateien für die Übergabe an das geöffnete Reelwright-Fenster; dieses Fenster öffnet sich eigenständig.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SafeFile</name>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es ist ein Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es ist ein Ordner, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a link, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es ist ein Link, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es ist eine benannte Pipe, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es ist ein Socket, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeLimit</name>
+    <message>
+        <source>a size such as 25M, 25MB, 1.5G or 700MiB (K, M and G count by thousands, KiB, MiB and GiB by 1024), of 100K or more</source>
+        <translation>eine Größe wie 25M, 25MB, 1.5G oder 700MiB (K, M und G rechnen mit 1000, KiB, MiB und GiB mit 1024), von mindestens 100K</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SoundLayout</name>
+    <message>
+        <source>%1 cannot hold %2.</source>
+        <extracomment>%1 is an audio codec (&quot;AAC&quot;), %2 a channel layout (&quot;6.1&quot;).</extracomment>
+        <translation>%1 kann kein %2 aufnehmen.</translation>
+    </message>
+    <message>
+        <source>%1 sound mixed down to %2: %3</source>
+        <extracomment>%1 and %2 are channel layouts (&quot;5.1&quot;, &quot;stereo&quot;); %3 says why.</extracomment>
+        <translation>%1-Ton auf %2 heruntergemischt: %3</translation>
+    </message>
+    <message>
+        <source>the format is %1.</source>
+        <translation>Das Format ist %1.</translation>
+    </message>
+    <message>
+        <source>the format keeps %1 channels.</source>
+        <translation>Das Format behält %1 Kanäle.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackMarks</name>
+    <message>
+        <source>%1 keeps no commentary marks: %2 no longer marked so.</source>
+        <translation>%1 behält keine Markierung „Kommentar“: %2 nicht mehr so markiert.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no forced marks: %2 no longer marked so.</source>
+        <translation>%1 behält keine Markierung „erzwungen“: %2 nicht mehr so markiert.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no languages: %2 left out.</source>
+        <translation>%1 behält keine Sprachangaben: %2 weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no track titles: %2 left out.</source>
+        <translation>%1 behält keine Spurtitel: %2 weggelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WatchedFolder</name>
+    <message>
+        <source>not a folder, so it cannot be watched</source>
+        <translation>kein Ordner, daher nicht überwachbar</translation>
+    </message>
+    <message>
+        <source>not taken: a link, which a watched folder never follows</source>
+        <extracomment>Why a watched folder&apos;s entry is not converted.</extracomment>
+        <translation>nicht angenommen: ein Link, dem ein überwachter Ordner nie folgt</translation>
+    </message>
+    <message>
+        <source>not taken: not a regular file (a pipe, a device or a socket)</source>
+        <translation>nicht angenommen: keine reguläre Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>the folder to watch cannot be read: %1</source>
+        <translation>der zu überwachende Ordner ist nicht lesbar: %1</translation>
     </message>
 </context>
 </TS>

@@ -459,6 +459,20 @@ Estado de salida:
         <source>--watch and --estimate cannot be used together.</source>
         <translation>--watch y --estimate no se pueden usar juntos.</translation>
     </message>
+    <message>
+        <source>%1 takes only a name that is valid UTF-8; rename the file or folder, or give a link to it whose name is.</source>
+        <translation>%1 solo admite un nombre en UTF-8 válido; cambie el nombre del archivo o de la carpeta, o indique un enlace a él cuyo nombre sí lo sea.</translation>
+    </message>
+    <message>
+        <source>--loudness takes off, or a loudness in LUFS from %1 to %2 (such as -23, -16 or -14).</source>
+        <extracomment>%1 and %2 are the lowest and highest loudness taken, such as -31 and -5.</extracomment>
+        <translation>--loudness admite off, o una sonoridad en LUFS de %1 a %2 (como -23, -16 o -14).</translation>
+    </message>
+    <message>
+        <source>--max-size takes %1.</source>
+        <extracomment>%1 names the accepted forms of a size.</extracomment>
+        <translation>--max-size admite %1.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -620,6 +634,18 @@ Estado de salida:
     <message>
         <source>The format or the file&apos;s length cannot be had.</source>
         <translation>No se puede obtener el formato o la duración del archivo.</translation>
+    </message>
+    <message>
+        <source>%1: the watched folder is back</source>
+        <translation>%1: la carpeta vigilada vuelve a estar disponible</translation>
+    </message>
+    <message>
+        <source>%1; waiting for it to come back</source>
+        <translation>%1; esperando a que vuelva a estar disponible</translation>
+    </message>
+    <message>
+        <source>the result keeps this name: it could not take its input&apos;s: %1</source>
+        <translation>el resultado conserva este nombre: no pudo tomar el de su archivo de entrada: %1</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1077,11 @@ Estado de salida:
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>El archivo de entrada terminó antes de tiempo. Puede que esté truncado o dañado.</translation>
     </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 what it is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>No se leyó %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileEstimate</name>
@@ -1219,6 +1250,33 @@ Estado de salida:
         <source>The %1 container holds video only: the sound is left out.</source>
         <translation>El contenedor %1 solo admite vídeo: se omite el audio.</translation>
     </message>
+    <message>
+        <source>&quot;%1 / %2&quot; (%3)</source>
+        <extracomment>A preset as the user is told of it: its category, its name and its container.</extracomment>
+        <translation>«%1 / %2» (%3)</translation>
+    </message>
+    <message>
+        <source>The custom format&apos;s options cannot be used: %1</source>
+        <translation>Las opciones del formato personalizado no se pueden usar: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1 / %2&quot; (%3) cannot be used: %4</source>
+        <translation>El preajuste «%1 / %2» (%3) no se puede usar: %4</translation>
+    </message>
+    <message>
+        <source>The preset %1 in %2 was left out.<byte value="xd"/>
+It holds more than options for the file being converted: %3.</source>
+        <extracomment>%1 is a preset, %2 the file it is in, %3 why it was left out.</extracomment>
+        <translation>Se omitió el preajuste %1 de %2.<byte value="xd"/>
+Contiene algo más que opciones para el archivo que se convierte: %3.</translation>
+    </message>
+    <message>
+        <source>These presets in %1 were left out, since they hold more than options for the file being converted:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is a file of presets, %2 the presets left out of it, one a line.</extracomment>
+        <translation>Se omitieron estos preajustes de %1, porque contienen algo más que opciones para el archivo que se convierte:<byte value="xd"/>
+%2</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::JobGrid</name>
@@ -1268,12 +1326,6 @@ Estado de salida:
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>no tiene extensión, así que no se puede saber de qué tipo es</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>a sound file (.%1): only video files are added</source>
-        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
-        <translation>archivo de audio (.%1): solo se añaden archivos de vídeo</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1328,6 +1380,21 @@ Estado de salida:
         <source>it cannot be read (permission denied)</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>no se puede leer (permiso denegado)</translation>
+    </message>
+    <message>
+        <source>a sound file, with no picture: to convert it, choose one of the Audio Only presets</source>
+        <extracomment>Why a file is not added. &quot;Audio Only&quot; is the category of presets in the format panel; keep it as the panel shows it.</extracomment>
+        <translation>archivo de audio, sin imagen: para convertirlo, elija uno de los preajustes de «Audio Only»</translation>
+    </message>
+    <message>
+        <source>it has no sound, and the chosen format keeps sound only</source>
+        <extracomment>Why a file is not added: the chosen format (an Audio Only preset) makes sound files.</extracomment>
+        <translation>no tiene audio, y el formato elegido solo conserva el audio</translation>
+    </message>
+    <message>
+        <source>it holds neither picture nor sound to convert</source>
+        <extracomment>Why a file is not added: it can be read, but has no track a conversion can keep.</extracomment>
+        <translation>no contiene ni imagen ni audio que convertir</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1591,11 @@ Estado de salida:
         <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
         <translation>No se pudo dar al archivo convertido el nombre %1: %2.</translation>
     </message>
+    <message>
+        <source>The converted file was taken away from %1 by another program while it was written, so it was not kept.</source>
+        <extracomment>%1 is a hidden file&apos;s path.</extracomment>
+        <translation>Otro programa se llevó el archivo convertido de %1 mientras se escribía, así que no se conservó.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::OwnPresets</name>
@@ -1598,6 +1670,21 @@ Estado de salida:
         <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
         <translation>La categoría del preajuste no puede contener «/».</translation>
     </message>
+    <message>
+        <source>it lists no presets: it begins with &lt;%1&gt;, not &lt;presets&gt;</source>
+        <extracomment>%1 is the name of the first element of a file that should list presets.</extracomment>
+        <translation>no contiene ningún preajuste: empieza por &lt;%1&gt;, no por &lt;presets&gt;</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <extracomment>%1 and %2 are a line and a column of the file; %3 what the XML reader found there.</extracomment>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the preset that ends on line %1 lacks its label, params, extension or category</source>
+        <extracomment>%1 is a line number of the file of one&apos;s own presets.</extracomment>
+        <translation>al preajuste que termina en la línea %1 le falta label, params, extension o category</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::PassLogs</name>
@@ -1648,6 +1735,24 @@ Estado de salida:
     <message>
         <source>Black bars removed: %1 of %2.</source>
         <translation>Franjas negras quitadas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Film frames put back together (%1 fps).</source>
+        <extracomment>%1 is the film&apos;s rate of frames a second: 23.976 or 24.</extracomment>
+        <translation>Fotogramas de película reconstruidos (%1 fps).</translation>
+    </message>
+    <message>
+        <source>Frames flagged interlaced are whole pictures: left as they are.</source>
+        <translation>Los fotogramas marcados como entrelazados son imágenes completas: se dejaron tal cual.</translation>
+    </message>
+    <message>
+        <source>Interlaced parts made progressive; whole frames left as they are.</source>
+        <translation>Partes entrelazadas convertidas a progresivas; fotogramas completos dejados tal cual.</translation>
+    </message>
+    <message>
+        <source>Interlaced picture brought to %1 fields a second, top field first.</source>
+        <extracomment>%1 is a count of fields a second: 50 or 59.94.</extracomment>
+        <translation>Imagen entrelazada llevada a %1 campos por segundo, campo superior primero.</translation>
     </message>
 </context>
 <context>
@@ -1780,29 +1885,19 @@ Estado de salida:
         <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
         <translation>Archivo %1 de %2</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>%1% of 1 file</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
-        <translation>%1&#xa0;% de 1 archivo</translation>
+    <message numerus="yes">
+        <source>%1% of %n files</source>
+        <translation>
+            <numerusform>%1 % de %n archivo</numerusform>
+            <numerusform>%1 % de %n archivos</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
-        <translation>%1&#xa0;% de %2 archivos</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1% of 1 file, %2 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
-        <translation>%1&#xa0;% de 1 archivo, quedan %2</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files, %3 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
-        <translation>%1&#xa0;% de %2 archivos, quedan %3</translation>
+    <message numerus="yes">
+        <source>%1% of %n files, %2 left</source>
+        <translation>
+            <numerusform>%1 % de %n archivo, quedan %2</numerusform>
+            <numerusform>%1 % de %n archivos, quedan %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1949,41 +2044,93 @@ Estado de salida:
         <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
         <translation>%1, %2</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 of the %2 video tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 de las %2 pistas de vídeo</translation>
+    <message numerus="yes">
+        <source>%1 of the %n video tracks</source>
+        <translation>
+            <numerusform>%1 de las %n pistas de vídeo</numerusform>
+            <numerusform>%1 de las %n pistas de vídeo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n audio tracks</source>
+        <translation>
+            <numerusform>%1 de las %n pistas de audio</numerusform>
+            <numerusform>%1 de las %n pistas de audio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n subtitle tracks</source>
+        <translation>
+            <numerusform>%1 de las %n pistas de subtítulos</numerusform>
+            <numerusform>%1 de las %n pistas de subtítulos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n cover pictures</source>
+        <translation>
+            <numerusform>%1 de las %n carátulas</numerusform>
+            <numerusform>%1 de las %n carátulas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n fonts</source>
+        <translation>
+            <numerusform>%1 de las %n fuentes</numerusform>
+            <numerusform>%1 de las %n fuentes</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 audio tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 de las %2 pistas de audio</translation>
+        <source>The converted file %1 lacks %2 it was to keep, so it was not kept.</source>
+        <translation>Al archivo convertido %1 le falta lo que debía conservar (%2), así que no se conservó.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 subtitle tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 de las %2 pistas de subtítulos</translation>
+        <source>the video track</source>
+        <translation>la pista de vídeo</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 cover pictures</source>
-        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
-        <translation>%1 de las %2 carátulas</translation>
+        <source>the audio track</source>
+        <translation>la pista de audio</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 fonts</source>
-        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
-        <translation>%1 de las %2 fuentes</translation>
+        <source>the subtitle track</source>
+        <translation>la pista de subtítulos</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
-        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
-        <translation>Al archivo convertido %1 le faltan %2 que debían conservarse, así que no se conservó.</translation>
+        <source>the cover picture</source>
+        <translation>la carátula</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <translation>la fuente</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 holds DVD subtitles only, and these pictures cannot become them without being misplaced and recoloured</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MPEG (DVD).</extracomment>
+        <translation>%1 solo admite subtítulos de DVD, y estas imágenes no pueden convertirse en ellos sin quedar mal situadas y con los colores cambiados</translation>
+    </message>
+    <message>
+        <source>Subtitles beside the video joined it: %1.</source>
+        <extracomment>%1 lists subtitle files beside the video, such as &quot;film.en.srt, film.de.srt&quot;.</extracomment>
+        <translation>Los subtítulos que hay junto al vídeo se unieron a él: %1.</translation>
+    </message>
+    <message>
+        <source>The source was not read: %1, so nothing was converted.</source>
+        <extracomment>%1 says what the source is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>No se leyó el original: %1, así que no se convirtió nada.</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no picture in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no frame of it.</extracomment>
+        <translation>el archivo la declara, pero no contiene ninguna imagen de ella</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no sound in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no sound of it.</extracomment>
+        <translation>el archivo la declara, pero no contiene ningún audio de ella</translation>
     </message>
 </context>
 <context>
@@ -2001,69 +2148,47 @@ Estado de salida:
         <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
         <translation>%1 y %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>1 font</source>
-        <extracomment>One font file kept or left out.</extracomment>
-        <translation>1 fuente</translation>
+    <message numerus="yes">
+        <source>%n fonts</source>
+        <translation>
+            <numerusform>%n fuente</numerusform>
+            <numerusform>%n fuentes</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 fonts</source>
-        <extracomment>A number of font files kept or left out.</extracomment>
-        <translation>%1 fuentes</translation>
+    <message numerus="yes">
+        <source>%n video tracks</source>
+        <translation>
+            <numerusform>%n pista de vídeo</numerusform>
+            <numerusform>%n pistas de vídeo</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>1 video track</source>
-        <translation>1 pista de vídeo</translation>
+    <message numerus="yes">
+        <source>%n audio tracks</source>
+        <translation>
+            <numerusform>%n pista de audio</numerusform>
+            <numerusform>%n pistas de audio</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 video tracks</source>
-        <translation>%1 pistas de vídeo</translation>
+    <message numerus="yes">
+        <source>%n subtitle tracks</source>
+        <translation>
+            <numerusform>%n pista de subtítulos</numerusform>
+            <numerusform>%n pistas de subtítulos</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 audio track</source>
-        <translation>1 pista de audio</translation>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks</source>
+        <translation>
+            <numerusform>%n pista de subtítulos de imagen</numerusform>
+            <numerusform>%n pistas de subtítulos de imagen</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 audio tracks</source>
-        <translation>%1 pistas de audio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>1 subtitle track</source>
-        <translation>1 pista de subtítulos</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 subtitle tracks</source>
-        <translation>%1 pistas de subtítulos</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>1 picture subtitle track</source>
-        <translation>1 pista de subtítulos de imagen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 picture subtitle tracks</source>
-        <translation>%1 pistas de subtítulos de imagen</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>1 %1 track</source>
-        <extracomment>%1 is a kind of track, in English.</extracomment>
-        <translation>1 pista de tipo %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 %2 tracks</source>
-        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
-        <translation>%1 pistas de tipo %2</translation>
+    <message numerus="yes">
+        <source>%n %1 tracks</source>
+        <translation>
+            <numerusform>%n pista de tipo %1</numerusform>
+            <numerusform>%n pistas de tipo %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2089,29 +2214,19 @@ Estado de salida:
         <source>the cover art</source>
         <translation>la carátula</translation>
     </message>
-    <message>
-        <location line="-35"/>
-        <source>Kept %1 track.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
-        <translation>Pista conservada: %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
-        <translation>Pistas conservadas: %1.</translation>
+        <translation>
+            <numerusform>Pista conservada: %1.</numerusform>
+            <numerusform>Pistas conservadas: %1.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>Kept %1 track, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Pista conservada: %1, junto con %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Pistas conservadas: %1, junto con %2.</translation>
+        <translation>
+            <numerusform>Pista conservada: %1, junto con %2.</numerusform>
+            <numerusform>Pistas conservadas: %1, junto con %2.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2672,15 +2787,12 @@ nombre; un resultado con fallos falla. La conversión tarda más.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>The batch has ended. The computer will be switched off in 1 second.</source>
-        <translation>El lote ha terminado. El equipo se apagará en 1 segundo.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
-        <translation>El lote ha terminado. El equipo se apagará en %1 segundos.</translation>
+    <message numerus="yes">
+        <source>The batch has ended. The computer will be switched off in %n seconds.</source>
+        <translation>
+            <numerusform>El lote ha terminado. El equipo se apagará en %n segundo.</numerusform>
+            <numerusform>El lote ha terminado. El equipo se apagará en %n segundos.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+41"/>
@@ -2707,15 +2819,12 @@ nombre; un resultado con fallos falla. La conversión tarda más.</translation>
         <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Hay otra ventana de Reelwright abierta que guarda la lista de archivos. Los archivos de esta ventana no se guardan al cerrarla, y el lote de la otra ventana no se ofrece aquí.</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
-        <translation>Una fila de la lista guardada de la última vez no se pudo leer y se omitió. La lista tal como estaba se guarda como %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
-        <translation>%1 filas de la lista guardada de la última vez no se pudieron leer y se omitieron. La lista tal como estaba se guarda como %2.</translation>
+    <message numerus="yes">
+        <source>%n rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %1.</source>
+        <translation>
+            <numerusform>Una fila de la lista guardada de la última vez no se pudo leer y se omitió. La lista tal como estaba se guarda como %1.</numerusform>
+            <numerusform>%n filas de la lista guardada de la última vez no se pudieron leer y se omitieron. La lista tal como estaba se guarda como %1.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2723,38 +2832,33 @@ nombre; un resultado con fallos falla. La conversión tarda más.</translation>
         <extracomment>%1 is the file's path.</extracomment>
         <translation>Un archivo de la lista ya no existe y se omitió: %1</translation>
     </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 files kept in the list are no longer there and were left out.</source>
-        <extracomment>The files are listed under Show Details.</extracomment>
-        <translation>%1 archivos de la lista ya no existen y se omitieron.</translation>
+    <message numerus="yes">
+        <source>%n files kept in the list are no longer there and were left out.</source>
+        <translation>
+            <numerusform>%n archivos de la lista ya no existen y se omitieron.</numerusform>
+            <numerusform>%n archivos de la lista ya no existen y se omitieron.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>beside each file</source>
         <translation>junto a cada archivo</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>The last batch was interrupted before it ended: 1 file is still to convert.
-
-Resume converts it with the format and output folder the batch had:
-%1</source>
-        <translation>El último lote se interrumpió antes de terminar: queda 1 archivo por convertir.
-
-«Reanudar» lo convierte con el formato y la carpeta de salida que tenía el lote:
-%1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The last batch was interrupted before it ended: %1 files are still to convert.
+    <message numerus="yes">
+        <source>The last batch was interrupted before it ended: %n files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
-%2</source>
-        <translation>El último lote se interrumpió antes de terminar: quedan %1 archivos por convertir.
+%1</source>
+        <translation>
+            <numerusform>El último lote se interrumpió antes de terminar: queda %n archivo por convertir.
+
+«Reanudar» lo convierte con el formato y la carpeta de salida que tenía el lote:
+%1</numerusform>
+            <numerusform>El último lote se interrumpió antes de terminar: quedan %n archivos por convertir.
 
 «Reanudar» los convierte con el formato y la carpeta de salida que tenía el lote:
-%2</translation>
+%1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2776,15 +2880,12 @@ Resume converts them with the format and output folder the batch had:
         <source>Takes the converted files out of the list</source>
         <translation>Quita de la lista los archivos convertidos</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>1 file converted, %1 failed</source>
-        <translation>1 archivo convertido, %1 con error</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 files converted, %2 failed</source>
-        <translation>%1 archivos convertidos, %2 con error</translation>
+    <message numerus="yes">
+        <source>%n files converted, %1 failed</source>
+        <translation>
+            <numerusform>%n archivo convertido, %1 con error</numerusform>
+            <numerusform>%n archivos convertidos, %1 con error</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2894,6 +2995,15 @@ están en su propia carpeta, que instalar o actualizar el programa nunca toca.</
         <source>Expected size and time of the batch</source>
         <translation>Tamaño y tiempo previstos del lote</translation>
     </message>
+    <message>
+        <source>Reelwright windows started later cannot hand their files to this one (%1). They open windows of their own.</source>
+        <translation>Las ventanas de Reelwright que se abran después no pueden entregar sus archivos a esta (%1). Abren sus propias ventanas.</translation>
+    </message>
+    <message>
+        <source>Remove your preset &quot;%1&quot; from &quot;%2&quot;? This cannot be undone.</source>
+        <extracomment>%1 is a preset&apos;s name, %2 its category.</extracomment>
+        <translation>¿Quitar su preajuste «%1» de «%2»? No se puede deshacer.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileSize</name>
@@ -2912,6 +3022,368 @@ están en su propia carpeta, que instalar o actualizar el programa nunca toca.</
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliInputs</name>
+    <message>
+        <source>%1: a link that leads out of %2, to %3</source>
+        <translation>%1: un enlace que sale de %2, hacia %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EvenSizeNote</name>
+    <message>
+        <source>The picture was made %1 from %2: the encoder takes even sizes only.</source>
+        <extracomment>%1 and %2 are picture sizes in pixels, such as 720x404 and 721x405.</extracomment>
+        <translation>La imagen pasó de %2 a %1: el codificador solo admite tamaños pares.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileConversion</name>
+    <message>
+        <source>The file changed while it was converted; its result is not kept.</source>
+        <translation>El archivo cambió mientras se convertía; su resultado no se conserva.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FilterGraphCheck</name>
+    <message>
+        <source>the filter &quot;%1&quot; is not one this program knows, so it cannot tell that it opens no file</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter.</extracomment>
+        <translation>el filtro «%1» no es uno que este programa conozca, así que no puede asegurar que no abra ningún archivo</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; must be given its options by name (name=value)</source>
+        <extracomment>Why a preset is refused: %1 is a filter such as drawtext.</extracomment>
+        <translation>el filtro «%1» debe recibir sus opciones por nombre (name=value)</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; opens files, libraries or sockets by name</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter, such as movie.</extracomment>
+        <translation>el filtro «%1» abre archivos, bibliotecas o sockets por su nombre</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; would read its option &quot;%2&quot; from a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>el filtro «%1» leería su opción «%2» de un archivo</translation>
+    </message>
+    <message>
+        <source>the filter graph &quot;%1&quot; cannot be read</source>
+        <extracomment>Why a preset is refused: %1 is one of its filter graphs.</extracomment>
+        <translation>no se puede leer el grafo de filtros «%1»</translation>
+    </message>
+    <message>
+        <source>the filter label &quot;[%1]&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 is a label of a filter graph, such as &quot;1:v&quot;.</extracomment>
+        <translation>la etiqueta de filtro «[%1]» toma pistas de una entrada distinta de la que se convierte</translation>
+    </message>
+    <message>
+        <source>the option &quot;%2&quot; of the filter &quot;%1&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>la opción «%2» del filtro «%1» indica un archivo</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FixedFrame</name>
+    <message>
+        <source>Picture fitted into %1 with black bars, shown at %2.</source>
+        <extracomment>%1 is the frame&apos;s size (&quot;720x576&quot;), %2 its shape (&quot;16:9&quot;).</extracomment>
+        <translation>Imagen ajustada a %1 con franjas negras, mostrada en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessLook</name>
+    <message>
+        <source>The sound could not be measured to even its loudness.</source>
+        <extracomment>Said when the sound could not be measured before evening its loudness.</extracomment>
+        <translation>No se pudo medir el audio para igualar su sonoridad.</translation>
+    </message>
+    <message>
+        <source>The sound could not be measured to even its loudness: %1</source>
+        <translation>No se pudo medir el audio para igualar su sonoridad: %1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessPlan</name>
+    <message>
+        <source>%1 LUFS</source>
+        <extracomment>A loudness, such as &quot;-16.0 LUFS&quot;.</extracomment>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound this program can encode, so its loudness was left as it is.</source>
+        <extracomment>%1 is a kind of file, such as AVI.</extracomment>
+        <translation>%1 no admite ningún audio que este programa pueda codificar, así que su sonoridad se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>Sonoridad %1 → %2, mediante un limitador: una sola ganancia habría llevado sus picos por encima de %3 dBTP.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>Sonoridad %1 → %2.</translation>
+    </message>
+    <message>
+        <source>Picture copied, sound encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>Imagen copiada, audio codificado para igualar su sonoridad (%1).</translation>
+    </message>
+    <message>
+        <source>Sound track %1: %2</source>
+        <extracomment>%1 is a sound track&apos;s number; %2 what was done to it, such as &quot;loudness -31.2 LUFS → -16.0 LUFS.&quot;</extracomment>
+        <translation>Pista de audio %1: %2</translation>
+    </message>
+    <message>
+        <source>The format filters its sound itself, so its loudness was left as it is.</source>
+        <translation>El formato filtra su audio por sí mismo, así que su sonoridad se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The sound is silent or nearly so: its loudness was left as it is.</source>
+        <translation>El audio está en silencio o casi: su sonoridad se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The sound was encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>El audio se codificó para igualar su sonoridad (%1).</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s loudness could not be measured: it was left as it is.</source>
+        <translation>No se pudo medir la sonoridad del audio: se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <extracomment>A loudness that was not measured: &quot;about -16.0 LUFS&quot;.</extracomment>
+        <translation>unos %1</translation>
+    </message>
+    <message>
+        <source>its loudness could not be measured: it was left as it is.</source>
+        <translation>no se pudo medir su sonoridad: se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>sonoridad %1 → %2, mediante un limitador: una sola ganancia habría llevado sus picos por encima de %3 dBTP.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>sonoridad %1 → %2.</translation>
+    </message>
+    <message>
+        <source>silent or nearly so: its loudness was left as it is.</source>
+        <translation>en silencio o casi: su sonoridad se dejó como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnFolder</name>
+    <message>
+        <source>%1 belongs to another user (uid %2)</source>
+        <translation>%1 pertenece a otro usuario (uid %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2</source>
+        <translation>no se puede examinar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has mode %2, not 0700: other users could reach into it</source>
+        <translation>%1 tiene el modo %2, no 0700: otros usuarios podrían entrar en ella</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a folder</source>
+        <translation>%1 es un enlace, no una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PresetParams</name>
+    <message>
+        <source>&quot;%1 %2&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 %2 is an option and its value, such as -map 1:v.</extracomment>
+        <translation>«%1 %2» toma pistas de una entrada distinta de la que se convierte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; decides whether existing files are written over, which the program decides itself</source>
+        <extracomment>Why a preset is refused: %1 is -y or -n.</extracomment>
+        <translation>«%1» decide si se sobrescriben los archivos existentes, algo que decide el propio programa</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option or an option&apos;s value: the encoder would write a second output file there</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>«%1» no es una opción ni el valor de una opción: el codificador escribiría ahí un segundo archivo de salida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option the encoder takes</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>«%1» no es una opción que admita el codificador</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder print information and stop instead of converting</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -version.</extracomment>
+        <translation>«%1» hace que el codificador muestre información y se detenga en lugar de convertir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder read or write a file other than the one it converts</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -progress.</extracomment>
+        <translation>«%1» hace que el codificador lea o escriba un archivo distinto del que convierte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value, and none follows it</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -c:v.</extracomment>
+        <translation>«%1» necesita un valor, y no le sigue ninguno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would add another input</source>
+        <extracomment>Why a preset is refused: %1 is -i.</extracomment>
+        <translation>«%1» añadiría otra entrada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would read its value from a file</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -/vf.</extracomment>
+        <translation>«%1» leería su valor de un archivo</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <extracomment>Why a preset is refused.</extracomment>
+        <translation>hay unas comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; of &quot;%2&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a setting such as stats, %2 an option such as -x264-params.</extracomment>
+        <translation>el ajuste «%1» de «%2» indica un archivo</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; names a file: &quot;%2&quot;</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -attach, %2 its value.</extracomment>
+        <translation>el valor de «%1» indica un archivo: «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunningWindow</name>
+    <message>
+        <source>%1 cannot be listened on: %2</source>
+        <translation>no se puede escuchar en %1: %2</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the Reelwright window open, and this window opens on its own: %1.</source>
+        <translation>Los archivos no se entregan a la ventana de Reelwright abierta, y esta ventana se abre por su cuenta: %1.</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the window at %1: it belongs to another user. This window opens on its own.</source>
+        <translation>Los archivos no se entregan a la ventana de %1: pertenece a otro usuario. Esta ventana se abre por su cuenta.</translation>
+    </message>
+    <message>
+        <source>Too many files to hand to the Reelwright window open; this window opens on its own.</source>
+        <translation>Demasiados archivos para entregarlos a la ventana de Reelwright abierta; esta ventana se abre por su cuenta.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SafeFile</name>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a link, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es un enlace, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es una tubería con nombre, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeLimit</name>
+    <message>
+        <source>a size such as 25M, 25MB, 1.5G or 700MiB (K, M and G count by thousands, KiB, MiB and GiB by 1024), of 100K or more</source>
+        <translation>un tamaño como 25M, 25MB, 1.5G o 700MiB (K, M y G cuentan por miles; KiB, MiB y GiB, por 1024), de 100K o más</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SoundLayout</name>
+    <message>
+        <source>%1 cannot hold %2.</source>
+        <extracomment>%1 is an audio codec (&quot;AAC&quot;), %2 a channel layout (&quot;6.1&quot;).</extracomment>
+        <translation>%1 no admite %2.</translation>
+    </message>
+    <message>
+        <source>%1 sound mixed down to %2: %3</source>
+        <extracomment>%1 and %2 are channel layouts (&quot;5.1&quot;, &quot;stereo&quot;); %3 says why.</extracomment>
+        <translation>Audio %1 reducido a %2: %3</translation>
+    </message>
+    <message>
+        <source>the format is %1.</source>
+        <translation>el formato es %1.</translation>
+    </message>
+    <message>
+        <source>the format keeps %1 channels.</source>
+        <translation>el formato conserva %1 canales.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackMarks</name>
+    <message>
+        <source>%1 keeps no commentary marks: %2 no longer marked so.</source>
+        <translation>%1 no conserva marcas de comentario: se quitó la marca a %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no forced marks: %2 no longer marked so.</source>
+        <translation>%1 no conserva marcas de forzado: se quitó la marca a %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no languages: %2 left out.</source>
+        <translation>%1 no conserva idiomas; omitidos: %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no track titles: %2 left out.</source>
+        <translation>%1 no conserva títulos de pista; omitidos: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WatchedFolder</name>
+    <message>
+        <source>not a folder, so it cannot be watched</source>
+        <translation>no es una carpeta, así que no se puede vigilar</translation>
+    </message>
+    <message>
+        <source>not taken: a link, which a watched folder never follows</source>
+        <extracomment>Why a watched folder&apos;s entry is not converted.</extracomment>
+        <translation>no aceptado: un enlace, que una carpeta vigilada nunca sigue</translation>
+    </message>
+    <message>
+        <source>not taken: not a regular file (a pipe, a device or a socket)</source>
+        <translation>no aceptado: no es un archivo normal (una tubería, un dispositivo o un socket)</translation>
+    </message>
+    <message>
+        <source>the folder to watch cannot be read: %1</source>
+        <translation>no se puede leer la carpeta que vigilar: %1</translation>
     </message>
 </context>
 </TS>

@@ -456,6 +456,20 @@ Code de sortie :
         <source>--watch and --estimate cannot be used together.</source>
         <translation>--watch et --estimate ne peuvent pas être utilisés ensemble.</translation>
     </message>
+    <message>
+        <source>%1 takes only a name that is valid UTF-8; rename the file or folder, or give a link to it whose name is.</source>
+        <translation>%1 n’accepte qu’un nom en UTF-8 valide ; renommez le fichier ou le dossier, ou indiquez un lien vers celui-ci dont le nom est en UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>--loudness takes off, or a loudness in LUFS from %1 to %2 (such as -23, -16 or -14).</source>
+        <extracomment>%1 and %2 are the lowest and highest loudness taken, such as -31 and -5.</extracomment>
+        <translation>--loudness accepte off, ou une sonie en LUFS de %1 à %2 (comme -23, -16 ou -14).</translation>
+    </message>
+    <message>
+        <source>--max-size takes %1.</source>
+        <extracomment>%1 names the accepted forms of a size.</extracomment>
+        <translation>--max-size accepte %1.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -617,6 +631,18 @@ Code de sortie :
     <message>
         <source>The format or the file&apos;s length cannot be had.</source>
         <translation>Le format ou la durée du fichier ne peut pas être obtenu.</translation>
+    </message>
+    <message>
+        <source>%1: the watched folder is back</source>
+        <translation>%1 : le dossier surveillé est de retour</translation>
+    </message>
+    <message>
+        <source>%1; waiting for it to come back</source>
+        <translation>%1 ; en attente de son retour</translation>
+    </message>
+    <message>
+        <source>the result keeps this name: it could not take its input&apos;s: %1</source>
+        <translation>le résultat garde ce nom : il n’a pas pu prendre celui de sa source : %1</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1074,11 @@ Code de sortie :
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>Le fichier source s’est terminé trop tôt. Il est peut-être tronqué ou endommagé.</translation>
     </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 what it is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>%1 n’a pas été lu : %2.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileEstimate</name>
@@ -1216,6 +1247,33 @@ Code de sortie :
         <source>The %1 container holds video only: the sound is left out.</source>
         <translation>Le conteneur %1 ne contient que de la vidéo : le son est écarté.</translation>
     </message>
+    <message>
+        <source>&quot;%1 / %2&quot; (%3)</source>
+        <extracomment>A preset as the user is told of it: its category, its name and its container.</extracomment>
+        <translation>« %1 / %2 » (%3)</translation>
+    </message>
+    <message>
+        <source>The custom format&apos;s options cannot be used: %1</source>
+        <translation>Les options du format personnalisé ne peuvent pas être utilisées : %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1 / %2&quot; (%3) cannot be used: %4</source>
+        <translation>Le préréglage « %1 / %2 » (%3) ne peut pas être utilisé : %4</translation>
+    </message>
+    <message>
+        <source>The preset %1 in %2 was left out.<byte value="xd"/>
+It holds more than options for the file being converted: %3.</source>
+        <extracomment>%1 is a preset, %2 the file it is in, %3 why it was left out.</extracomment>
+        <translation>Le préréglage %1 de %2 a été écarté.<byte value="xd"/>
+Il contient plus que des options pour le fichier en cours de conversion : %3.</translation>
+    </message>
+    <message>
+        <source>These presets in %1 were left out, since they hold more than options for the file being converted:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is a file of presets, %2 the presets left out of it, one a line.</extracomment>
+        <translation>Ces préréglages de %1 ont été écartés, car ils contiennent plus que des options pour le fichier en cours de conversion :<byte value="xd"/>
+%2</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::JobGrid</name>
@@ -1265,12 +1323,6 @@ Code de sortie :
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>il n’a pas d’extension, son type ne peut donc pas être déterminé</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>a sound file (.%1): only video files are added</source>
-        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
-        <translation>un fichier audio (.%1) : seuls les fichiers vidéo sont ajoutés</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1325,6 +1377,21 @@ Code de sortie :
         <source>it cannot be read (permission denied)</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>il ne peut pas être lu (permission refusée)</translation>
+    </message>
+    <message>
+        <source>a sound file, with no picture: to convert it, choose one of the Audio Only presets</source>
+        <extracomment>Why a file is not added. &quot;Audio Only&quot; is the category of presets in the format panel; keep it as the panel shows it.</extracomment>
+        <translation>un fichier audio, sans image : pour le convertir, choisissez l’un des préréglages « Audio Only »</translation>
+    </message>
+    <message>
+        <source>it has no sound, and the chosen format keeps sound only</source>
+        <extracomment>Why a file is not added: the chosen format (an Audio Only preset) makes sound files.</extracomment>
+        <translation>il n’a pas de son, et le format choisi ne garde que le son</translation>
+    </message>
+    <message>
+        <source>it holds neither picture nor sound to convert</source>
+        <extracomment>Why a file is not added: it can be read, but has no track a conversion can keep.</extracomment>
+        <translation>il ne contient ni image ni son à convertir</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1588,11 @@ Code de sortie :
         <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
         <translation>Le fichier converti n’a pas pu être nommé %1 : %2.</translation>
     </message>
+    <message>
+        <source>The converted file was taken away from %1 by another program while it was written, so it was not kept.</source>
+        <extracomment>%1 is a hidden file&apos;s path.</extracomment>
+        <translation>Le fichier converti a été retiré de %1 par un autre programme pendant son écriture ; il n’a donc pas été gardé.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::OwnPresets</name>
@@ -1595,6 +1667,21 @@ Code de sortie :
         <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
         <translation>La catégorie du préréglage ne peut pas contenir « / ».</translation>
     </message>
+    <message>
+        <source>it lists no presets: it begins with &lt;%1&gt;, not &lt;presets&gt;</source>
+        <extracomment>%1 is the name of the first element of a file that should list presets.</extracomment>
+        <translation>il ne liste aucun préréglage : il commence par &lt;%1&gt;, et non par &lt;presets&gt;</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <extracomment>%1 and %2 are a line and a column of the file; %3 what the XML reader found there.</extracomment>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the preset that ends on line %1 lacks its label, params, extension or category</source>
+        <extracomment>%1 is a line number of the file of one&apos;s own presets.</extracomment>
+        <translation>le préréglage qui se termine à la ligne %1 n’a pas de label, de params, d’extension ou de category</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::PassLogs</name>
@@ -1645,6 +1732,24 @@ Code de sortie :
     <message>
         <source>Black bars removed: %1 of %2.</source>
         <translation>Bandes noires retirées : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Film frames put back together (%1 fps).</source>
+        <extracomment>%1 is the film&apos;s rate of frames a second: 23.976 or 24.</extracomment>
+        <translation>Images du film reconstituées (%1 fps).</translation>
+    </message>
+    <message>
+        <source>Frames flagged interlaced are whole pictures: left as they are.</source>
+        <translation>Les images signalées comme entrelacées sont des images entières : laissées telles quelles.</translation>
+    </message>
+    <message>
+        <source>Interlaced parts made progressive; whole frames left as they are.</source>
+        <translation>Parties entrelacées rendues progressives ; images entières laissées telles quelles.</translation>
+    </message>
+    <message>
+        <source>Interlaced picture brought to %1 fields a second, top field first.</source>
+        <extracomment>%1 is a count of fields a second: 50 or 59.94.</extracomment>
+        <translation>Image entrelacée amenée à %1 trames par seconde, trame supérieure en premier.</translation>
     </message>
 </context>
 <context>
@@ -1777,29 +1882,19 @@ Code de sortie :
         <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
         <translation>Fichier %1 sur %2</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>%1% of 1 file</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
-        <translation>%1 % sur 1 fichier</translation>
+    <message numerus="yes">
+        <source>%1% of %n files</source>
+        <translation>
+            <numerusform>%1 % sur %n fichier</numerusform>
+            <numerusform>%1 % sur %n fichiers</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
-        <translation>%1 % sur %2 fichiers</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1% of 1 file, %2 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
-        <translation>%1 % sur 1 fichier, %2 restant</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files, %3 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
-        <translation>%1 % sur %2 fichiers, %3 restant</translation>
+    <message numerus="yes">
+        <source>%1% of %n files, %2 left</source>
+        <translation>
+            <numerusform>%1 % sur %n fichier, %2 restant</numerusform>
+            <numerusform>%1 % sur %n fichiers, %2 restant</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1946,41 +2041,93 @@ Code de sortie :
         <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
         <translation>%1, %2</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 of the %2 video tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 des %2 pistes vidéo</translation>
+    <message numerus="yes">
+        <source>%1 of the %n video tracks</source>
+        <translation>
+            <numerusform>%1 des %n pistes vidéo</numerusform>
+            <numerusform>%1 des %n pistes vidéo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n audio tracks</source>
+        <translation>
+            <numerusform>%1 des %n pistes audio</numerusform>
+            <numerusform>%1 des %n pistes audio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n subtitle tracks</source>
+        <translation>
+            <numerusform>%1 des %n pistes de sous-titres</numerusform>
+            <numerusform>%1 des %n pistes de sous-titres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n cover pictures</source>
+        <translation>
+            <numerusform>%1 des %n images de pochette</numerusform>
+            <numerusform>%1 des %n images de pochette</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n fonts</source>
+        <translation>
+            <numerusform>%1 des %n polices</numerusform>
+            <numerusform>%1 des %n polices</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 audio tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 des %2 pistes audio</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 of the %2 subtitle tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 des %2 pistes de sous-titres</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 of the %2 cover pictures</source>
-        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
-        <translation>%1 des %2 images de pochette</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 of the %2 fonts</source>
-        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
-        <translation>%1 des %2 polices</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
-        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
+        <source>The converted file %1 lacks %2 it was to keep, so it was not kept.</source>
         <translation>Il manque au fichier converti %1 des éléments qui devaient être gardés (%2) ; il n’a donc pas été gardé.</translation>
+    </message>
+    <message>
+        <source>the video track</source>
+        <translation>la piste vidéo</translation>
+    </message>
+    <message>
+        <source>the audio track</source>
+        <translation>la piste audio</translation>
+    </message>
+    <message>
+        <source>the subtitle track</source>
+        <translation>la piste de sous-titres</translation>
+    </message>
+    <message>
+        <source>the cover picture</source>
+        <translation>l’image de pochette</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <translation>la police</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 holds DVD subtitles only, and these pictures cannot become them without being misplaced and recoloured</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MPEG (DVD).</extracomment>
+        <translation>%1 ne contient que des sous-titres DVD, et ces images ne peuvent pas en devenir sans être mal placées et recolorées</translation>
+    </message>
+    <message>
+        <source>Subtitles beside the video joined it: %1.</source>
+        <extracomment>%1 lists subtitle files beside the video, such as &quot;film.en.srt, film.de.srt&quot;.</extracomment>
+        <translation>Les sous-titres à côté de la vidéo l’ont rejointe : %1.</translation>
+    </message>
+    <message>
+        <source>The source was not read: %1, so nothing was converted.</source>
+        <extracomment>%1 says what the source is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>La source n’a pas été lue : %1, donc rien n’a été converti.</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no picture in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no frame of it.</extracomment>
+        <translation>le fichier la déclare mais n’y contient aucune image</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no sound in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no sound of it.</extracomment>
+        <translation>le fichier la déclare mais n’y contient aucun son</translation>
     </message>
 </context>
 <context>
@@ -1998,69 +2145,47 @@ Code de sortie :
         <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
         <translation>%1 et %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>1 font</source>
-        <extracomment>One font file kept or left out.</extracomment>
-        <translation>1 police</translation>
+    <message numerus="yes">
+        <source>%n fonts</source>
+        <translation>
+            <numerusform>%n police</numerusform>
+            <numerusform>%n polices</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 fonts</source>
-        <extracomment>A number of font files kept or left out.</extracomment>
-        <translation>%1 polices</translation>
+    <message numerus="yes">
+        <source>%n video tracks</source>
+        <translation>
+            <numerusform>%n piste vidéo</numerusform>
+            <numerusform>%n pistes vidéo</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>1 video track</source>
-        <translation>1 piste vidéo</translation>
+    <message numerus="yes">
+        <source>%n audio tracks</source>
+        <translation>
+            <numerusform>%n piste audio</numerusform>
+            <numerusform>%n pistes audio</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 video tracks</source>
-        <translation>%1 pistes vidéo</translation>
+    <message numerus="yes">
+        <source>%n subtitle tracks</source>
+        <translation>
+            <numerusform>%n piste de sous-titres</numerusform>
+            <numerusform>%n pistes de sous-titres</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 audio track</source>
-        <translation>1 piste audio</translation>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks</source>
+        <translation>
+            <numerusform>%n piste de sous-titres en image</numerusform>
+            <numerusform>%n pistes de sous-titres en image</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 audio tracks</source>
-        <translation>%1 pistes audio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>1 subtitle track</source>
-        <translation>1 piste de sous-titres</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 subtitle tracks</source>
-        <translation>%1 pistes de sous-titres</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>1 picture subtitle track</source>
-        <translation>1 piste de sous-titres en image</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 picture subtitle tracks</source>
-        <translation>%1 pistes de sous-titres en image</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>1 %1 track</source>
-        <extracomment>%1 is a kind of track, in English.</extracomment>
-        <translation>1 piste %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 %2 tracks</source>
-        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
-        <translation>%1 pistes %2</translation>
+    <message numerus="yes">
+        <source>%n %1 tracks</source>
+        <translation>
+            <numerusform>%n piste %1</numerusform>
+            <numerusform>%n pistes %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2086,29 +2211,19 @@ Code de sortie :
         <source>the cover art</source>
         <translation>la pochette</translation>
     </message>
-    <message>
-        <location line="-35"/>
-        <source>Kept %1 track.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
-        <translation>Piste gardée : %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
-        <translation>Pistes gardées : %1.</translation>
+        <translation>
+            <numerusform>Piste gardée : %1.</numerusform>
+            <numerusform>Pistes gardées : %1.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>Kept %1 track, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Piste gardée : %1, avec %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Pistes gardées : %1, avec %2.</translation>
+        <translation>
+            <numerusform>Piste gardée : %1, avec %2.</numerusform>
+            <numerusform>Pistes gardées : %1, avec %2.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2669,15 +2784,12 @@ nom ; un résultat défectueux échoue. La conversion prend plus de temps.</tran
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>The batch has ended. The computer will be switched off in 1 second.</source>
-        <translation>Le lot est terminé. L’ordinateur s’éteindra dans 1 seconde.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
-        <translation>Le lot est terminé. L’ordinateur s’éteindra dans %1 secondes.</translation>
+    <message numerus="yes">
+        <source>The batch has ended. The computer will be switched off in %n seconds.</source>
+        <translation>
+            <numerusform>Le lot est terminé. L’ordinateur s’éteindra dans %n seconde.</numerusform>
+            <numerusform>Le lot est terminé. L’ordinateur s’éteindra dans %n secondes.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+41"/>
@@ -2704,15 +2816,12 @@ nom ; un résultat défectueux échoue. La conversion prend plus de temps.</tran
         <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Une autre fenêtre Reelwright est ouverte et garde la liste des fichiers. Les fichiers de cette fenêtre ne sont pas gardés à sa fermeture, et le lot de l’autre fenêtre n’est pas proposé ici.</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
-        <translation>Une ligne de la liste gardée de la dernière session n’a pas pu être lue et a été écartée. La liste telle qu’elle était est gardée sous %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
-        <translation>%1 lignes de la liste gardée de la dernière session n’ont pas pu être lues et ont été écartées. La liste telle qu’elle était est gardée sous %2.</translation>
+    <message numerus="yes">
+        <source>%n rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %1.</source>
+        <translation>
+            <numerusform>Une ligne de la liste gardée de la dernière session n’a pas pu être lue et a été écartée. La liste telle qu’elle était est gardée sous %1.</numerusform>
+            <numerusform>%n lignes de la liste gardée de la dernière session n’ont pas pu être lues et ont été écartées. La liste telle qu’elle était est gardée sous %1.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2720,38 +2829,33 @@ nom ; un résultat défectueux échoue. La conversion prend plus de temps.</tran
         <extracomment>%1 is the file's path.</extracomment>
         <translation>Un fichier de la liste n’existe plus et a été écarté : %1</translation>
     </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 files kept in the list are no longer there and were left out.</source>
-        <extracomment>The files are listed under Show Details.</extracomment>
-        <translation>%1 fichiers de la liste n’existent plus et ont été écartés.</translation>
+    <message numerus="yes">
+        <source>%n files kept in the list are no longer there and were left out.</source>
+        <translation>
+            <numerusform>%n fichiers de la liste n’existent plus et ont été écartés.</numerusform>
+            <numerusform>%n fichiers de la liste n’existent plus et ont été écartés.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>beside each file</source>
         <translation>à côté de chaque fichier</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>The last batch was interrupted before it ended: 1 file is still to convert.
-
-Resume converts it with the format and output folder the batch had:
-%1</source>
-        <translation>Le dernier lot a été interrompu avant la fin : 1 fichier reste à convertir.
-
-« Reprendre » le convertit avec le format et le dossier de sortie du lot :
-%1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The last batch was interrupted before it ended: %1 files are still to convert.
+    <message numerus="yes">
+        <source>The last batch was interrupted before it ended: %n files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
-%2</source>
-        <translation>Le dernier lot a été interrompu avant la fin : %1 fichiers restent à convertir.
+%1</source>
+        <translation>
+            <numerusform>Le dernier lot a été interrompu avant la fin : %n fichier reste à convertir.
+
+« Reprendre » le convertit avec le format et le dossier de sortie du lot :
+%1</numerusform>
+            <numerusform>Le dernier lot a été interrompu avant la fin : %n fichiers restent à convertir.
 
 « Reprendre » les convertit avec le format et le dossier de sortie du lot :
-%2</translation>
+%1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2773,15 +2877,12 @@ Resume converts them with the format and output folder the batch had:
         <source>Takes the converted files out of the list</source>
         <translation>Retire de la liste les fichiers convertis</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>1 file converted, %1 failed</source>
-        <translation>1 fichier converti, %1 en échec</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 files converted, %2 failed</source>
-        <translation>%1 fichiers convertis, %2 en échec</translation>
+    <message numerus="yes">
+        <source>%n files converted, %1 failed</source>
+        <translation>
+            <numerusform>%n fichier converti, %1 en échec</numerusform>
+            <numerusform>%n fichiers convertis, %1 en échec</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2891,6 +2992,15 @@ sont dans votre propre dossier, que l’installation ou la mise à jour du progr
         <source>Expected size and time of the batch</source>
         <translation>Taille et durée prévues du lot</translation>
     </message>
+    <message>
+        <source>Reelwright windows started later cannot hand their files to this one (%1). They open windows of their own.</source>
+        <translation>Les fenêtres Reelwright ouvertes plus tard ne peuvent pas transmettre leurs fichiers à celle-ci (%1). Elles ouvrent leurs propres fenêtres.</translation>
+    </message>
+    <message>
+        <source>Remove your preset &quot;%1&quot; from &quot;%2&quot;? This cannot be undone.</source>
+        <extracomment>%1 is a preset&apos;s name, %2 its category.</extracomment>
+        <translation>Retirer votre préréglage « %1 » de « %2 » ? Cette opération ne peut pas être annulée.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileSize</name>
@@ -2909,6 +3019,368 @@ sont dans votre propre dossier, que l’installation ou la mise à jour du progr
     <message>
         <source>%1 GB</source>
         <translation>%1 Go</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliInputs</name>
+    <message>
+        <source>%1: a link that leads out of %2, to %3</source>
+        <translation>%1 : un lien qui sort de %2, vers %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EvenSizeNote</name>
+    <message>
+        <source>The picture was made %1 from %2: the encoder takes even sizes only.</source>
+        <extracomment>%1 and %2 are picture sizes in pixels, such as 720x404 and 721x405.</extracomment>
+        <translation>L’image est passée de %2 à %1 : l’encodeur n’accepte que des tailles paires.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileConversion</name>
+    <message>
+        <source>The file changed while it was converted; its result is not kept.</source>
+        <translation>Le fichier a changé pendant sa conversion ; son résultat n’est pas gardé.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FilterGraphCheck</name>
+    <message>
+        <source>the filter &quot;%1&quot; is not one this program knows, so it cannot tell that it opens no file</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter.</extracomment>
+        <translation>le filtre « %1 » n’est pas connu de ce programme, qui ne peut donc pas s’assurer qu’il n’ouvre aucun fichier</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; must be given its options by name (name=value)</source>
+        <extracomment>Why a preset is refused: %1 is a filter such as drawtext.</extracomment>
+        <translation>le filtre « %1 » doit recevoir ses options par leur nom (name=value)</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; opens files, libraries or sockets by name</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter, such as movie.</extracomment>
+        <translation>le filtre « %1 » ouvre des fichiers, des bibliothèques ou des sockets par leur nom</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; would read its option &quot;%2&quot; from a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>le filtre « %1 » lirait son option « %2 » depuis un fichier</translation>
+    </message>
+    <message>
+        <source>the filter graph &quot;%1&quot; cannot be read</source>
+        <extracomment>Why a preset is refused: %1 is one of its filter graphs.</extracomment>
+        <translation>le graphe de filtres « %1 » ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the filter label &quot;[%1]&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 is a label of a filter graph, such as &quot;1:v&quot;.</extracomment>
+        <translation>l’étiquette de filtre « [%1] » prend des pistes d’une autre source que celle en cours de conversion</translation>
+    </message>
+    <message>
+        <source>the option &quot;%2&quot; of the filter &quot;%1&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>l’option « %2 » du filtre « %1 » désigne un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FixedFrame</name>
+    <message>
+        <source>Picture fitted into %1 with black bars, shown at %2.</source>
+        <extracomment>%1 is the frame&apos;s size (&quot;720x576&quot;), %2 its shape (&quot;16:9&quot;).</extracomment>
+        <translation>Image ajustée dans %1 avec des bandes noires, affichée en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessLook</name>
+    <message>
+        <source>The sound could not be measured to even its loudness.</source>
+        <extracomment>Said when the sound could not be measured before evening its loudness.</extracomment>
+        <translation>Le son n’a pas pu être mesuré pour égaliser sa sonie.</translation>
+    </message>
+    <message>
+        <source>The sound could not be measured to even its loudness: %1</source>
+        <translation>Le son n’a pas pu être mesuré pour égaliser sa sonie : %1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessPlan</name>
+    <message>
+        <source>%1 LUFS</source>
+        <extracomment>A loudness, such as &quot;-16.0 LUFS&quot;.</extracomment>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound this program can encode, so its loudness was left as it is.</source>
+        <extracomment>%1 is a kind of file, such as AVI.</extracomment>
+        <translation>%1 ne contient aucun son que ce programme sache encoder ; sa sonie a donc été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>Sonie %1 → %2, avec un limiteur : un gain unique aurait porté ses crêtes au-dessus de %3 dBTP.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>Sonie %1 → %2.</translation>
+    </message>
+    <message>
+        <source>Picture copied, sound encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>Image copiée, son encodé pour égaliser sa sonie (%1).</translation>
+    </message>
+    <message>
+        <source>Sound track %1: %2</source>
+        <extracomment>%1 is a sound track&apos;s number; %2 what was done to it, such as &quot;loudness -31.2 LUFS → -16.0 LUFS.&quot;</extracomment>
+        <translation>Piste audio %1 : %2</translation>
+    </message>
+    <message>
+        <source>The format filters its sound itself, so its loudness was left as it is.</source>
+        <translation>Le format filtre lui-même le son ; sa sonie a donc été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The sound is silent or nearly so: its loudness was left as it is.</source>
+        <translation>Le son est silencieux ou presque : sa sonie a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The sound was encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>Le son a été encodé pour égaliser sa sonie (%1).</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s loudness could not be measured: it was left as it is.</source>
+        <translation>La sonie du son n’a pas pu être mesurée : elle a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <extracomment>A loudness that was not measured: &quot;about -16.0 LUFS&quot;.</extracomment>
+        <translation>environ %1</translation>
+    </message>
+    <message>
+        <source>its loudness could not be measured: it was left as it is.</source>
+        <translation>sa sonie n’a pas pu être mesurée : elle a été laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>sonie %1 → %2, avec un limiteur : un gain unique aurait porté ses crêtes au-dessus de %3 dBTP.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>sonie %1 → %2.</translation>
+    </message>
+    <message>
+        <source>silent or nearly so: its loudness was left as it is.</source>
+        <translation>silencieux ou presque : sa sonie a été laissée telle quelle.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnFolder</name>
+    <message>
+        <source>%1 belongs to another user (uid %2)</source>
+        <translation>%1 appartient à un autre utilisateur (uid %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2</source>
+        <translation>%1 ne peut pas être examiné : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>%1 has mode %2, not 0700: other users could reach into it</source>
+        <translation>%1 a le mode %2, et non 0700 : d’autres utilisateurs pourraient y accéder</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a folder</source>
+        <translation>%1 est un lien, pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PresetParams</name>
+    <message>
+        <source>&quot;%1 %2&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 %2 is an option and its value, such as -map 1:v.</extracomment>
+        <translation>« %1 %2 » prend des pistes d’une autre source que celle en cours de conversion</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; decides whether existing files are written over, which the program decides itself</source>
+        <extracomment>Why a preset is refused: %1 is -y or -n.</extracomment>
+        <translation>« %1 » décide si les fichiers existants sont écrasés, ce que le programme décide lui-même</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option or an option&apos;s value: the encoder would write a second output file there</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>« %1 » n’est ni une option ni la valeur d’une option : l’encodeur y écrirait un second fichier de sortie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option the encoder takes</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>« %1 » n’est pas une option acceptée par l’encodeur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder print information and stop instead of converting</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -version.</extracomment>
+        <translation>« %1 » fait que l’encodeur affiche des informations et s’arrête au lieu de convertir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder read or write a file other than the one it converts</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -progress.</extracomment>
+        <translation>« %1 » fait que l’encodeur lit ou écrit un fichier autre que celui qu’il convertit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value, and none follows it</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -c:v.</extracomment>
+        <translation>« %1 » demande une valeur, et aucune ne le suit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would add another input</source>
+        <extracomment>Why a preset is refused: %1 is -i.</extracomment>
+        <translation>« %1 » ajouterait une autre source</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would read its value from a file</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -/vf.</extracomment>
+        <translation>« %1 » lirait sa valeur depuis un fichier</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <extracomment>Why a preset is refused.</extracomment>
+        <translation>un guillemet n’est pas fermé</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; of &quot;%2&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a setting such as stats, %2 an option such as -x264-params.</extracomment>
+        <translation>le réglage « %1 » de « %2 » désigne un fichier</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; names a file: &quot;%2&quot;</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -attach, %2 its value.</extracomment>
+        <translation>la valeur de « %1 » désigne un fichier : « %2 »</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunningWindow</name>
+    <message>
+        <source>%1 cannot be listened on: %2</source>
+        <translation>%1 ne peut pas être mis en écoute : %2</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the Reelwright window open, and this window opens on its own: %1.</source>
+        <translation>Les fichiers ne sont pas transmis à la fenêtre Reelwright ouverte, et cette fenêtre s’ouvre séparément : %1.</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the window at %1: it belongs to another user. This window opens on its own.</source>
+        <translation>Les fichiers ne sont pas transmis à la fenêtre située à %1 : elle appartient à un autre utilisateur. Cette fenêtre s’ouvre séparément.</translation>
+    </message>
+    <message>
+        <source>Too many files to hand to the Reelwright window open; this window opens on its own.</source>
+        <translation>Trop de fichiers à transmettre à la fenêtre Reelwright ouverte ; cette fenêtre s’ouvre séparément.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SafeFile</name>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>c’est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>c’est un dossier, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a link, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>c’est un lien, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>c’est un tube nommé, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>c’est un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeLimit</name>
+    <message>
+        <source>a size such as 25M, 25MB, 1.5G or 700MiB (K, M and G count by thousands, KiB, MiB and GiB by 1024), of 100K or more</source>
+        <translation>une taille comme 25M, 25MB, 1.5G ou 700MiB (K, M et G comptent par milliers, KiB, MiB et GiB par 1024), de 100K ou plus</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SoundLayout</name>
+    <message>
+        <source>%1 cannot hold %2.</source>
+        <extracomment>%1 is an audio codec (&quot;AAC&quot;), %2 a channel layout (&quot;6.1&quot;).</extracomment>
+        <translation>%1 ne peut pas contenir %2.</translation>
+    </message>
+    <message>
+        <source>%1 sound mixed down to %2: %3</source>
+        <extracomment>%1 and %2 are channel layouts (&quot;5.1&quot;, &quot;stereo&quot;); %3 says why.</extracomment>
+        <translation>Son %1 réduit en %2 : %3</translation>
+    </message>
+    <message>
+        <source>the format is %1.</source>
+        <translation>le format est en %1.</translation>
+    </message>
+    <message>
+        <source>the format keeps %1 channels.</source>
+        <translation>le format garde %1 canaux.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackMarks</name>
+    <message>
+        <source>%1 keeps no commentary marks: %2 no longer marked so.</source>
+        <translation>%1 ne garde aucune marque « commentaire » ; marque retirée : %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no forced marks: %2 no longer marked so.</source>
+        <translation>%1 ne garde aucune marque « forcé » ; marque retirée : %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no languages: %2 left out.</source>
+        <translation>%1 ne garde aucune langue ; langues écartées : %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no track titles: %2 left out.</source>
+        <translation>%1 ne garde aucun titre de piste ; titres écartés : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WatchedFolder</name>
+    <message>
+        <source>not a folder, so it cannot be watched</source>
+        <translation>pas un dossier : il ne peut donc pas être surveillé</translation>
+    </message>
+    <message>
+        <source>not taken: a link, which a watched folder never follows</source>
+        <extracomment>Why a watched folder&apos;s entry is not converted.</extracomment>
+        <translation>non pris en charge : un lien, qu’un dossier surveillé ne suit jamais</translation>
+    </message>
+    <message>
+        <source>not taken: not a regular file (a pipe, a device or a socket)</source>
+        <translation>non pris en charge : pas un fichier ordinaire (un tube, un périphérique ou un socket)</translation>
+    </message>
+    <message>
+        <source>the folder to watch cannot be read: %1</source>
+        <translation>le dossier à surveiller ne peut pas être lu : %1</translation>
     </message>
 </context>
 </TS>

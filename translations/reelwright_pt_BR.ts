@@ -449,6 +449,20 @@ Status de saída:
         <source>--watch and --estimate cannot be used together.</source>
         <translation>--watch e --estimate não podem ser usados juntos.</translation>
     </message>
+    <message>
+        <source>%1 takes only a name that is valid UTF-8; rename the file or folder, or give a link to it whose name is.</source>
+        <translation>%1 aceita apenas um nome em UTF-8 válido; renomeie o arquivo ou a pasta, ou informe um link para ele cujo nome seja válido.</translation>
+    </message>
+    <message>
+        <source>--loudness takes off, or a loudness in LUFS from %1 to %2 (such as -23, -16 or -14).</source>
+        <extracomment>%1 and %2 are the lowest and highest loudness taken, such as -31 and -5.</extracomment>
+        <translation>--loudness aceita off ou uma sonoridade em LUFS de %1 a %2 (como -23, -16 ou -14).</translation>
+    </message>
+    <message>
+        <source>--max-size takes %1.</source>
+        <extracomment>%1 names the accepted forms of a size.</extracomment>
+        <translation>--max-size aceita %1.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -610,6 +624,18 @@ Status de saída:
     <message>
         <source>The format or the file&apos;s length cannot be had.</source>
         <translation>Não é possível obter o formato ou a duração do arquivo.</translation>
+    </message>
+    <message>
+        <source>%1: the watched folder is back</source>
+        <translation>%1: a pasta monitorada voltou</translation>
+    </message>
+    <message>
+        <source>%1; waiting for it to come back</source>
+        <translation>%1; aguardando que ela volte</translation>
+    </message>
+    <message>
+        <source>the result keeps this name: it could not take its input&apos;s: %1</source>
+        <translation>o resultado fica com este nome: não pôde receber o nome do original: %1</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1067,11 @@ Status de saída:
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>O arquivo original terminou antes do esperado. Ele pode estar truncado ou danificado.</translation>
     </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 what it is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>%1 não foi lido: %2.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileEstimate</name>
@@ -1209,6 +1240,33 @@ Status de saída:
         <source>The %1 container holds video only: the sound is left out.</source>
         <translation>O contêiner %1 só comporta vídeo: o áudio fica de fora.</translation>
     </message>
+    <message>
+        <source>&quot;%1 / %2&quot; (%3)</source>
+        <extracomment>A preset as the user is told of it: its category, its name and its container.</extracomment>
+        <translation>“%1 / %2” (%3)</translation>
+    </message>
+    <message>
+        <source>The custom format&apos;s options cannot be used: %1</source>
+        <translation>As opções do formato personalizado não podem ser usadas: %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1 / %2&quot; (%3) cannot be used: %4</source>
+        <translation>A predefinição “%1 / %2” (%3) não pode ser usada: %4</translation>
+    </message>
+    <message>
+        <source>The preset %1 in %2 was left out.<byte value="xd"/>
+It holds more than options for the file being converted: %3.</source>
+        <extracomment>%1 is a preset, %2 the file it is in, %3 why it was left out.</extracomment>
+        <translation>A predefinição %1 em %2 foi deixada de fora.<byte value="xd"/>
+Ela contém mais do que opções para o arquivo em conversão: %3.</translation>
+    </message>
+    <message>
+        <source>These presets in %1 were left out, since they hold more than options for the file being converted:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is a file of presets, %2 the presets left out of it, one a line.</extracomment>
+        <translation>Estas predefinições em %1 foram deixadas de fora, pois contêm mais do que opções para o arquivo em conversão:<byte value="xd"/>
+%2</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::JobGrid</name>
@@ -1258,12 +1316,6 @@ Status de saída:
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>não tem extensão, então não é possível saber o tipo</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>a sound file (.%1): only video files are added</source>
-        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
-        <translation>arquivo de áudio (.%1): só arquivos de vídeo são adicionados</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1318,6 +1370,21 @@ Status de saída:
         <source>it cannot be read (permission denied)</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>não pode ser lido (permissão negada)</translation>
+    </message>
+    <message>
+        <source>a sound file, with no picture: to convert it, choose one of the Audio Only presets</source>
+        <extracomment>Why a file is not added. &quot;Audio Only&quot; is the category of presets in the format panel; keep it as the panel shows it.</extracomment>
+        <translation>arquivo de áudio, sem imagem: para convertê-lo, escolha uma das predefinições “Audio Only”</translation>
+    </message>
+    <message>
+        <source>it has no sound, and the chosen format keeps sound only</source>
+        <extracomment>Why a file is not added: the chosen format (an Audio Only preset) makes sound files.</extracomment>
+        <translation>não tem áudio, e o formato escolhido só mantém o áudio</translation>
+    </message>
+    <message>
+        <source>it holds neither picture nor sound to convert</source>
+        <extracomment>Why a file is not added: it can be read, but has no track a conversion can keep.</extracomment>
+        <translation>não contém imagem nem áudio para converter</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1581,11 @@ Status de saída:
         <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
         <translation>Não foi possível dar ao arquivo convertido o nome %1: %2.</translation>
     </message>
+    <message>
+        <source>The converted file was taken away from %1 by another program while it was written, so it was not kept.</source>
+        <extracomment>%1 is a hidden file&apos;s path.</extracomment>
+        <translation>O arquivo convertido foi retirado de %1 por outro programa enquanto era gravado, então não foi mantido.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::OwnPresets</name>
@@ -1588,6 +1660,21 @@ Status de saída:
         <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
         <translation>A categoria da predefinição não pode conter “/”.</translation>
     </message>
+    <message>
+        <source>it lists no presets: it begins with &lt;%1&gt;, not &lt;presets&gt;</source>
+        <extracomment>%1 is the name of the first element of a file that should list presets.</extracomment>
+        <translation>não lista predefinições: começa com &lt;%1&gt;, não com &lt;presets&gt;</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <extracomment>%1 and %2 are a line and a column of the file; %3 what the XML reader found there.</extracomment>
+        <translation>linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>the preset that ends on line %1 lacks its label, params, extension or category</source>
+        <extracomment>%1 is a line number of the file of one&apos;s own presets.</extracomment>
+        <translation>a predefinição que termina na linha %1 está sem nome, parâmetros, extensão ou categoria</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::PassLogs</name>
@@ -1638,6 +1725,24 @@ Status de saída:
     <message>
         <source>Black bars removed: %1 of %2.</source>
         <translation>Faixas pretas removidas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Film frames put back together (%1 fps).</source>
+        <extracomment>%1 is the film&apos;s rate of frames a second: 23.976 or 24.</extracomment>
+        <translation>Quadros de filme reconstituídos (%1 fps).</translation>
+    </message>
+    <message>
+        <source>Frames flagged interlaced are whole pictures: left as they are.</source>
+        <translation>Os quadros marcados como entrelaçados são imagens inteiras: deixados como estão.</translation>
+    </message>
+    <message>
+        <source>Interlaced parts made progressive; whole frames left as they are.</source>
+        <translation>Partes entrelaçadas convertidas em progressivas; quadros inteiros deixados como estão.</translation>
+    </message>
+    <message>
+        <source>Interlaced picture brought to %1 fields a second, top field first.</source>
+        <extracomment>%1 is a count of fields a second: 50 or 59.94.</extracomment>
+        <translation>Imagem entrelaçada levada a %1 campos por segundo, campo superior primeiro.</translation>
     </message>
 </context>
 <context>
@@ -1770,29 +1875,19 @@ Status de saída:
         <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
         <translation>Arquivo %1 de %2</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>%1% of 1 file</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
-        <translation>%1% de 1 arquivo</translation>
+    <message numerus="yes">
+        <source>%1% of %n files</source>
+        <translation>
+            <numerusform>%1% de %n arquivo</numerusform>
+            <numerusform>%1% de %n arquivos</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
-        <translation>%1% de %2 arquivos</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1% of 1 file, %2 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
-        <translation>%1% de 1 arquivo, faltam %2</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files, %3 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
-        <translation>%1% de %2 arquivos, faltam %3</translation>
+    <message numerus="yes">
+        <source>%1% of %n files, %2 left</source>
+        <translation>
+            <numerusform>%1% de %n arquivo, faltam %2</numerusform>
+            <numerusform>%1% de %n arquivos, faltam %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1939,41 +2034,93 @@ Status de saída:
         <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
         <translation>%1, %2</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 of the %2 video tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 das %2 faixas de vídeo</translation>
+    <message numerus="yes">
+        <source>%1 of the %n video tracks</source>
+        <translation>
+            <numerusform>%1 das %n faixas de vídeo</numerusform>
+            <numerusform>%1 das %n faixas de vídeo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n audio tracks</source>
+        <translation>
+            <numerusform>%1 das %n faixas de áudio</numerusform>
+            <numerusform>%1 das %n faixas de áudio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n subtitle tracks</source>
+        <translation>
+            <numerusform>%1 das %n faixas de legendas</numerusform>
+            <numerusform>%1 das %n faixas de legendas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n cover pictures</source>
+        <translation>
+            <numerusform>%1 das %n imagens de capa</numerusform>
+            <numerusform>%1 das %n imagens de capa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n fonts</source>
+        <translation>
+            <numerusform>%1 das %n fontes</numerusform>
+            <numerusform>%1 das %n fontes</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 audio tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 das %2 faixas de áudio</translation>
+        <source>The converted file %1 lacks %2 it was to keep, so it was not kept.</source>
+        <translation>O arquivo convertido %1 não tem o que deveria manter (%2), então ele não foi mantido.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 subtitle tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%1 das %2 faixas de legendas</translation>
+        <source>the video track</source>
+        <translation>a faixa de vídeo</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 cover pictures</source>
-        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
-        <translation>%1 das %2 imagens de capa</translation>
+        <source>the audio track</source>
+        <translation>a faixa de áudio</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 fonts</source>
-        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
-        <translation>%1 das %2 fontes</translation>
+        <source>the subtitle track</source>
+        <translation>a faixa de legendas</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
-        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
-        <translation>O arquivo convertido %1 não tem %2 que deveriam ser mantidas, então ele não foi mantido.</translation>
+        <source>the cover picture</source>
+        <translation>a imagem de capa</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <translation>a fonte</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 holds DVD subtitles only, and these pictures cannot become them without being misplaced and recoloured</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MPEG (DVD).</extracomment>
+        <translation>%1 só comporta legendas de DVD, e estas imagens não podem virar legendas de DVD sem ficar fora de lugar e com as cores alteradas</translation>
+    </message>
+    <message>
+        <source>Subtitles beside the video joined it: %1.</source>
+        <extracomment>%1 lists subtitle files beside the video, such as &quot;film.en.srt, film.de.srt&quot;.</extracomment>
+        <translation>Legendas ao lado do vídeo entraram nele: %1.</translation>
+    </message>
+    <message>
+        <source>The source was not read: %1, so nothing was converted.</source>
+        <extracomment>%1 says what the source is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>O original não foi lido: %1, então nada foi convertido.</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no picture in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no frame of it.</extracomment>
+        <translation>o arquivo declara a faixa, mas ela não contém imagem</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no sound in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no sound of it.</extracomment>
+        <translation>o arquivo declara a faixa, mas ela não contém áudio</translation>
     </message>
 </context>
 <context>
@@ -1991,69 +2138,47 @@ Status de saída:
         <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
         <translation>%1 e %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>1 font</source>
-        <extracomment>One font file kept or left out.</extracomment>
-        <translation>1 fonte</translation>
+    <message numerus="yes">
+        <source>%n fonts</source>
+        <translation>
+            <numerusform>%n fonte</numerusform>
+            <numerusform>%n fontes</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 fonts</source>
-        <extracomment>A number of font files kept or left out.</extracomment>
-        <translation>%1 fontes</translation>
+    <message numerus="yes">
+        <source>%n video tracks</source>
+        <translation>
+            <numerusform>%n faixa de vídeo</numerusform>
+            <numerusform>%n faixas de vídeo</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>1 video track</source>
-        <translation>1 faixa de vídeo</translation>
+    <message numerus="yes">
+        <source>%n audio tracks</source>
+        <translation>
+            <numerusform>%n faixa de áudio</numerusform>
+            <numerusform>%n faixas de áudio</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 video tracks</source>
-        <translation>%1 faixas de vídeo</translation>
+    <message numerus="yes">
+        <source>%n subtitle tracks</source>
+        <translation>
+            <numerusform>%n faixa de legendas</numerusform>
+            <numerusform>%n faixas de legendas</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 audio track</source>
-        <translation>1 faixa de áudio</translation>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks</source>
+        <translation>
+            <numerusform>%n faixa de legendas em imagem</numerusform>
+            <numerusform>%n faixas de legendas em imagem</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 audio tracks</source>
-        <translation>%1 faixas de áudio</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>1 subtitle track</source>
-        <translation>1 faixa de legendas</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 subtitle tracks</source>
-        <translation>%1 faixas de legendas</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>1 picture subtitle track</source>
-        <translation>1 faixa de legendas em imagem</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 picture subtitle tracks</source>
-        <translation>%1 faixas de legendas em imagem</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>1 %1 track</source>
-        <extracomment>%1 is a kind of track, in English.</extracomment>
-        <translation>1 faixa do tipo %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 %2 tracks</source>
-        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
-        <translation>%1 faixas do tipo %2</translation>
+    <message numerus="yes">
+        <source>%n %1 tracks</source>
+        <translation>
+            <numerusform>%n faixa do tipo %1</numerusform>
+            <numerusform>%n faixas do tipo %1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2079,29 +2204,19 @@ Status de saída:
         <source>the cover art</source>
         <translation>a imagem de capa</translation>
     </message>
-    <message>
-        <location line="-35"/>
-        <source>Kept %1 track.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
-        <translation>Faixa mantida: %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
-        <translation>Faixas mantidas: %1.</translation>
+        <translation>
+            <numerusform>Faixa mantida: %1.</numerusform>
+            <numerusform>Faixas mantidas: %1.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>Kept %1 track, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Faixa mantida: %1, com %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>Faixas mantidas: %1, com %2.</translation>
+        <translation>
+            <numerusform>Faixa mantida: %1, com %2.</numerusform>
+            <numerusform>Faixas mantidas: %1, com %2.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2662,15 +2777,12 @@ nome; um resultado com defeito falha. A conversão demora mais.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>The batch has ended. The computer will be switched off in 1 second.</source>
-        <translation>O lote terminou. O computador será desligado em 1 segundo.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
-        <translation>O lote terminou. O computador será desligado em %1 segundos.</translation>
+    <message numerus="yes">
+        <source>The batch has ended. The computer will be switched off in %n seconds.</source>
+        <translation>
+            <numerusform>O lote terminou. O computador será desligado em %n segundo.</numerusform>
+            <numerusform>O lote terminou. O computador será desligado em %n segundos.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+41"/>
@@ -2697,15 +2809,12 @@ nome; um resultado com defeito falha. A conversão demora mais.</translation>
         <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>Outra janela do Reelwright está aberta e guarda a lista de arquivos. Os arquivos desta janela não são guardados ao fechá-la, e o lote da outra janela não é oferecido aqui.</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
-        <translation>Uma linha da lista guardada da última vez não pôde ser lida e foi deixada de fora. A lista como estava está guardada como %1.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
-        <translation>%1 linhas da lista guardada da última vez não puderam ser lidas e foram deixadas de fora. A lista como estava está guardada como %2.</translation>
+    <message numerus="yes">
+        <source>%n rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %1.</source>
+        <translation>
+            <numerusform>Uma linha da lista guardada da última vez não pôde ser lida e foi deixada de fora. A lista como estava está guardada como %1.</numerusform>
+            <numerusform>%n linhas da lista guardada da última vez não puderam ser lidas e foram deixadas de fora. A lista como estava está guardada como %1.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2713,38 +2822,33 @@ nome; um resultado com defeito falha. A conversão demora mais.</translation>
         <extracomment>%1 is the file's path.</extracomment>
         <translation>Um arquivo da lista não existe mais e foi deixado de fora: %1</translation>
     </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 files kept in the list are no longer there and were left out.</source>
-        <extracomment>The files are listed under Show Details.</extracomment>
-        <translation>%1 arquivos da lista não existem mais e foram deixados de fora.</translation>
+    <message numerus="yes">
+        <source>%n files kept in the list are no longer there and were left out.</source>
+        <translation>
+            <numerusform>%n arquivos da lista não existem mais e foram deixados de fora.</numerusform>
+            <numerusform>%n arquivos da lista não existem mais e foram deixados de fora.</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>beside each file</source>
         <translation>ao lado de cada arquivo</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>The last batch was interrupted before it ended: 1 file is still to convert.
-
-Resume converts it with the format and output folder the batch had:
-%1</source>
-        <translation>O último lote foi interrompido antes de terminar: falta converter 1 arquivo.
-
-“Retomar” o converte com o formato e a pasta de saída que o lote tinha:
-%1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The last batch was interrupted before it ended: %1 files are still to convert.
+    <message numerus="yes">
+        <source>The last batch was interrupted before it ended: %n files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
-%2</source>
-        <translation>O último lote foi interrompido antes de terminar: faltam converter %1 arquivos.
+%1</source>
+        <translation>
+            <numerusform>O último lote foi interrompido antes de terminar: falta converter %n arquivo.
+
+“Retomar” o converte com o formato e a pasta de saída que o lote tinha:
+%1</numerusform>
+            <numerusform>O último lote foi interrompido antes de terminar: faltam converter %n arquivos.
 
 “Retomar” os converte com o formato e a pasta de saída que o lote tinha:
-%2</translation>
+%1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2766,15 +2870,12 @@ Resume converts them with the format and output folder the batch had:
         <source>Takes the converted files out of the list</source>
         <translation>Tira da lista os arquivos convertidos</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>1 file converted, %1 failed</source>
-        <translation>1 arquivo convertido, %1 com falha</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 files converted, %2 failed</source>
-        <translation>%1 arquivos convertidos, %2 com falha</translation>
+    <message numerus="yes">
+        <source>%n files converted, %1 failed</source>
+        <translation>
+            <numerusform>%n arquivo convertido, %1 com falha</numerusform>
+            <numerusform>%n arquivos convertidos, %1 com falha</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2884,6 +2985,15 @@ ficam na sua própria pasta, que instalar ou atualizar o programa nunca altera.<
         <source>Expected size and time of the batch</source>
         <translation>Tamanho e tempo previstos do lote</translation>
     </message>
+    <message>
+        <source>Reelwright windows started later cannot hand their files to this one (%1). They open windows of their own.</source>
+        <translation>Janelas do Reelwright abertas depois não podem repassar seus arquivos a esta (%1). Elas abrem janelas próprias.</translation>
+    </message>
+    <message>
+        <source>Remove your preset &quot;%1&quot; from &quot;%2&quot;? This cannot be undone.</source>
+        <extracomment>%1 is a preset&apos;s name, %2 its category.</extracomment>
+        <translation>Remover a sua predefinição “%1” de “%2”? Isso não pode ser desfeito.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileSize</name>
@@ -2902,6 +3012,368 @@ ficam na sua própria pasta, que instalar ou atualizar o programa nunca altera.<
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliInputs</name>
+    <message>
+        <source>%1: a link that leads out of %2, to %3</source>
+        <translation>%1: um link que leva para fora de %2, até %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EvenSizeNote</name>
+    <message>
+        <source>The picture was made %1 from %2: the encoder takes even sizes only.</source>
+        <extracomment>%1 and %2 are picture sizes in pixels, such as 720x404 and 721x405.</extracomment>
+        <translation>A imagem passou de %2 para %1: o codificador só aceita tamanhos pares.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileConversion</name>
+    <message>
+        <source>The file changed while it was converted; its result is not kept.</source>
+        <translation>O arquivo mudou enquanto era convertido; o resultado não foi mantido.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FilterGraphCheck</name>
+    <message>
+        <source>the filter &quot;%1&quot; is not one this program knows, so it cannot tell that it opens no file</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter.</extracomment>
+        <translation>o filtro “%1” não é conhecido por este programa, que por isso não pode saber se ele abre algum arquivo</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; must be given its options by name (name=value)</source>
+        <extracomment>Why a preset is refused: %1 is a filter such as drawtext.</extracomment>
+        <translation>o filtro “%1” precisa receber suas opções pelo nome (name=value)</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; opens files, libraries or sockets by name</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter, such as movie.</extracomment>
+        <translation>o filtro “%1” abre arquivos, bibliotecas ou sockets pelo nome</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; would read its option &quot;%2&quot; from a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>o filtro “%1” leria sua opção “%2” de um arquivo</translation>
+    </message>
+    <message>
+        <source>the filter graph &quot;%1&quot; cannot be read</source>
+        <extracomment>Why a preset is refused: %1 is one of its filter graphs.</extracomment>
+        <translation>não é possível ler o grafo de filtros “%1”</translation>
+    </message>
+    <message>
+        <source>the filter label &quot;[%1]&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 is a label of a filter graph, such as &quot;1:v&quot;.</extracomment>
+        <translation>o rótulo de filtro “[%1]” usa faixas de outra entrada que não a que está sendo convertida</translation>
+    </message>
+    <message>
+        <source>the option &quot;%2&quot; of the filter &quot;%1&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>a opção “%2” do filtro “%1” aponta para um arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FixedFrame</name>
+    <message>
+        <source>Picture fitted into %1 with black bars, shown at %2.</source>
+        <extracomment>%1 is the frame&apos;s size (&quot;720x576&quot;), %2 its shape (&quot;16:9&quot;).</extracomment>
+        <translation>Imagem encaixada em %1 com faixas pretas, exibida em %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessLook</name>
+    <message>
+        <source>The sound could not be measured to even its loudness.</source>
+        <extracomment>Said when the sound could not be measured before evening its loudness.</extracomment>
+        <translation>Não foi possível medir o som para igualar a sonoridade.</translation>
+    </message>
+    <message>
+        <source>The sound could not be measured to even its loudness: %1</source>
+        <translation>Não foi possível medir o som para igualar a sonoridade: %1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessPlan</name>
+    <message>
+        <source>%1 LUFS</source>
+        <extracomment>A loudness, such as &quot;-16.0 LUFS&quot;.</extracomment>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound this program can encode, so its loudness was left as it is.</source>
+        <extracomment>%1 is a kind of file, such as AVI.</extracomment>
+        <translation>%1 não comporta áudio que este programa consiga codificar, então a sonoridade foi deixada como está.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>Sonoridade %1 → %2, com um limitador: um ganho único teria levado os picos acima de %3 dBTP.</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>Sonoridade %1 → %2.</translation>
+    </message>
+    <message>
+        <source>Picture copied, sound encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>Imagem copiada, som codificado para igualar a sonoridade (%1).</translation>
+    </message>
+    <message>
+        <source>Sound track %1: %2</source>
+        <extracomment>%1 is a sound track&apos;s number; %2 what was done to it, such as &quot;loudness -31.2 LUFS → -16.0 LUFS.&quot;</extracomment>
+        <translation>Faixa de áudio %1: %2</translation>
+    </message>
+    <message>
+        <source>The format filters its sound itself, so its loudness was left as it is.</source>
+        <translation>O formato filtra o próprio som, então a sonoridade foi deixada como está.</translation>
+    </message>
+    <message>
+        <source>The sound is silent or nearly so: its loudness was left as it is.</source>
+        <translation>O som é silencioso ou quase: a sonoridade foi deixada como está.</translation>
+    </message>
+    <message>
+        <source>The sound was encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>O som foi codificado para igualar a sonoridade (%1).</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s loudness could not be measured: it was left as it is.</source>
+        <translation>Não foi possível medir a sonoridade do som: ela foi deixada como está.</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <extracomment>A loudness that was not measured: &quot;about -16.0 LUFS&quot;.</extracomment>
+        <translation>cerca de %1</translation>
+    </message>
+    <message>
+        <source>its loudness could not be measured: it was left as it is.</source>
+        <translation>não foi possível medir a sonoridade: ela foi deixada como está.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>sonoridade %1 → %2, com um limitador: um ganho único teria levado os picos acima de %3 dBTP.</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>sonoridade %1 → %2.</translation>
+    </message>
+    <message>
+        <source>silent or nearly so: its loudness was left as it is.</source>
+        <translation>silencioso ou quase: a sonoridade foi deixada como está.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnFolder</name>
+    <message>
+        <source>%1 belongs to another user (uid %2)</source>
+        <translation>%1 pertence a outro usuário (uid %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2</source>
+        <translation>não é possível examinar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has mode %2, not 0700: other users could reach into it</source>
+        <translation>%1 tem o modo %2, não 0700: outros usuários poderiam acessar o seu conteúdo</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a folder</source>
+        <translation>%1 é um link, não uma pasta</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 não é uma pasta</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PresetParams</name>
+    <message>
+        <source>&quot;%1 %2&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 %2 is an option and its value, such as -map 1:v.</extracomment>
+        <translation>“%1 %2” usa faixas de outra entrada que não a que está sendo convertida</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; decides whether existing files are written over, which the program decides itself</source>
+        <extracomment>Why a preset is refused: %1 is -y or -n.</extracomment>
+        <translation>“%1” decide se arquivos existentes são sobrescritos, o que o próprio programa decide</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option or an option&apos;s value: the encoder would write a second output file there</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>“%1” não é uma opção nem o valor de uma opção: o codificador gravaria ali um segundo arquivo de saída</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option the encoder takes</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>“%1” não é uma opção aceita pelo codificador</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder print information and stop instead of converting</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -version.</extracomment>
+        <translation>“%1” faz o codificador exibir informações e parar em vez de converter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder read or write a file other than the one it converts</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -progress.</extracomment>
+        <translation>“%1” faz o codificador ler ou gravar um arquivo diferente do que ele converte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value, and none follows it</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -c:v.</extracomment>
+        <translation>“%1” requer um valor, e nenhum vem depois dele</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would add another input</source>
+        <extracomment>Why a preset is refused: %1 is -i.</extracomment>
+        <translation>“%1” adicionaria outra entrada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would read its value from a file</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -/vf.</extracomment>
+        <translation>“%1” leria seu valor de um arquivo</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <extracomment>Why a preset is refused.</extracomment>
+        <translation>há aspas não fechadas</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; of &quot;%2&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a setting such as stats, %2 an option such as -x264-params.</extracomment>
+        <translation>a configuração “%1” de “%2” aponta para um arquivo</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; names a file: &quot;%2&quot;</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -attach, %2 its value.</extracomment>
+        <translation>o valor de “%1” aponta para um arquivo: “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunningWindow</name>
+    <message>
+        <source>%1 cannot be listened on: %2</source>
+        <translation>não é possível aguardar conexões em %1: %2</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the Reelwright window open, and this window opens on its own: %1.</source>
+        <translation>Os arquivos não são repassados à janela do Reelwright aberta, e esta janela abre por conta própria: %1.</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the window at %1: it belongs to another user. This window opens on its own.</source>
+        <translation>Os arquivos não são repassados à janela em %1: ela pertence a outro usuário. Esta janela abre por conta própria.</translation>
+    </message>
+    <message>
+        <source>Too many files to hand to the Reelwright window open; this window opens on its own.</source>
+        <translation>Arquivos demais para repassar à janela do Reelwright aberta; esta janela abre por conta própria.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SafeFile</name>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>é um dispositivo, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>é uma pasta, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is a link, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>é um link, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>é um pipe nomeado, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>é um socket, não um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>não é um arquivo comum</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeLimit</name>
+    <message>
+        <source>a size such as 25M, 25MB, 1.5G or 700MiB (K, M and G count by thousands, KiB, MiB and GiB by 1024), of 100K or more</source>
+        <translation>um tamanho como 25M, 25MB, 1.5G ou 700MiB (K, M e G contam de 1000 em 1000; KiB, MiB e GiB, de 1024 em 1024), de 100K ou mais</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SoundLayout</name>
+    <message>
+        <source>%1 cannot hold %2.</source>
+        <extracomment>%1 is an audio codec (&quot;AAC&quot;), %2 a channel layout (&quot;6.1&quot;).</extracomment>
+        <translation>%1 não comporta %2.</translation>
+    </message>
+    <message>
+        <source>%1 sound mixed down to %2: %3</source>
+        <extracomment>%1 and %2 are channel layouts (&quot;5.1&quot;, &quot;stereo&quot;); %3 says why.</extracomment>
+        <translation>Áudio %1 mixado para %2: %3</translation>
+    </message>
+    <message>
+        <source>the format is %1.</source>
+        <translation>o formato é %1.</translation>
+    </message>
+    <message>
+        <source>the format keeps %1 channels.</source>
+        <translation>o formato mantém %1 canais.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackMarks</name>
+    <message>
+        <source>%1 keeps no commentary marks: %2 no longer marked so.</source>
+        <translation>%1 não mantém marcas de faixa de comentário: a marca foi retirada de %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no forced marks: %2 no longer marked so.</source>
+        <translation>%1 não mantém marcas de faixa forçada: a marca foi retirada de %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no languages: %2 left out.</source>
+        <translation>%1 não mantém idiomas; deixados de fora: %2.</translation>
+    </message>
+    <message>
+        <source>%1 keeps no track titles: %2 left out.</source>
+        <translation>%1 não mantém títulos de faixa; deixados de fora: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WatchedFolder</name>
+    <message>
+        <source>not a folder, so it cannot be watched</source>
+        <translation>não é uma pasta, então não pode ser monitorada</translation>
+    </message>
+    <message>
+        <source>not taken: a link, which a watched folder never follows</source>
+        <extracomment>Why a watched folder&apos;s entry is not converted.</extracomment>
+        <translation>não aceito: um link, que uma pasta monitorada nunca segue</translation>
+    </message>
+    <message>
+        <source>not taken: not a regular file (a pipe, a device or a socket)</source>
+        <translation>não aceito: não é um arquivo comum (um pipe, um dispositivo ou um socket)</translation>
+    </message>
+    <message>
+        <source>the folder to watch cannot be read: %1</source>
+        <translation>não é possível ler a pasta a monitorar: %1</translation>
     </message>
 </context>
 </TS>

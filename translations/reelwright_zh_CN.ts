@@ -433,6 +433,20 @@ Exit status:
         <source>--watch and --estimate cannot be used together.</source>
         <translation>--watch 和 --estimate 不能同时使用。</translation>
     </message>
+    <message>
+        <source>%1 takes only a name that is valid UTF-8; rename the file or folder, or give a link to it whose name is.</source>
+        <translation>%1 只接受有效 UTF-8 的名称；请重命名该文件或文件夹，或给出一个指向它且名称为有效 UTF-8 的链接。</translation>
+    </message>
+    <message>
+        <source>--loudness takes off, or a loudness in LUFS from %1 to %2 (such as -23, -16 or -14).</source>
+        <extracomment>%1 and %2 are the lowest and highest loudness taken, such as -31 and -5.</extracomment>
+        <translation>--loudness 接受 off，或 %1 到 %2 之间以 LUFS 为单位的响度（例如 -23、-16 或 -14）。</translation>
+    </message>
+    <message>
+        <source>--max-size takes %1.</source>
+        <extracomment>%1 names the accepted forms of a size.</extracomment>
+        <translation>--max-size 接受 %1。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::CliReport</name>
@@ -594,6 +608,18 @@ Exit status:
     <message>
         <source>The format or the file&apos;s length cannot be had.</source>
         <translation>无法获得格式或文件时长。</translation>
+    </message>
+    <message>
+        <source>%1: the watched folder is back</source>
+        <translation>%1：被监视的文件夹已恢复</translation>
+    </message>
+    <message>
+        <source>%1; waiting for it to come back</source>
+        <translation>%1；正在等待其恢复</translation>
+    </message>
+    <message>
+        <source>the result keeps this name: it could not take its input&apos;s: %1</source>
+        <translation>结果保留此名称：无法采用其输入文件的名称：%1</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1051,11 @@ Exit status:
         <source>The input file ended early. It may be truncated or damaged.</source>
         <translation>输入文件提前结束。该文件可能不完整或已损坏。</translation>
     </message>
+    <message>
+        <source>%1 was not read: %2.</source>
+        <extracomment>%1 is a file&apos;s name, %2 what it is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>未读取 %1：%2。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileEstimate</name>
@@ -1193,6 +1224,33 @@ Exit status:
         <source>The %1 container holds video only: the sound is left out.</source>
         <translation>%1 容器只能容纳视频：音频将被略去。</translation>
     </message>
+    <message>
+        <source>&quot;%1 / %2&quot; (%3)</source>
+        <extracomment>A preset as the user is told of it: its category, its name and its container.</extracomment>
+        <translation>“%1 / %2”（%3）</translation>
+    </message>
+    <message>
+        <source>The custom format&apos;s options cannot be used: %1</source>
+        <translation>无法使用自定义格式的选项：%1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1 / %2&quot; (%3) cannot be used: %4</source>
+        <translation>无法使用预设“%1 / %2”（%3）：%4</translation>
+    </message>
+    <message>
+        <source>The preset %1 in %2 was left out.<byte value="xd"/>
+It holds more than options for the file being converted: %3.</source>
+        <extracomment>%1 is a preset, %2 the file it is in, %3 why it was left out.</extracomment>
+        <translation>已略去 %2 中的预设 %1。<byte value="xd"/>
+它所含的不仅仅是用于所转换文件的选项：%3。</translation>
+    </message>
+    <message>
+        <source>These presets in %1 were left out, since they hold more than options for the file being converted:<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is a file of presets, %2 the presets left out of it, one a line.</extracomment>
+        <translation>%1 中的以下预设已略去，因为它们所含的不仅仅是用于所转换文件的选项：<byte value="xd"/>
+%2</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::JobGrid</name>
@@ -1242,12 +1300,6 @@ Exit status:
         <source>it has no extension, so its kind cannot be told</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>它没有扩展名，因此无法判断其类型</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>a sound file (.%1): only video files are added</source>
-        <extracomment>Why a file is not added. %1 is its extension.</extracomment>
-        <translation>是音频文件（.%1）：只会添加视频文件</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1302,6 +1354,21 @@ Exit status:
         <source>it cannot be read (permission denied)</source>
         <extracomment>Why a file is not added.</extracomment>
         <translation>无法读取（权限不足）</translation>
+    </message>
+    <message>
+        <source>a sound file, with no picture: to convert it, choose one of the Audio Only presets</source>
+        <extracomment>Why a file is not added. &quot;Audio Only&quot; is the category of presets in the format panel; keep it as the panel shows it.</extracomment>
+        <translation>是音频文件，没有画面：要转换它，请选择“Audio Only”类别中的一个预设</translation>
+    </message>
+    <message>
+        <source>it has no sound, and the chosen format keeps sound only</source>
+        <extracomment>Why a file is not added: the chosen format (an Audio Only preset) makes sound files.</extracomment>
+        <translation>它没有音频，而所选格式只保留音频</translation>
+    </message>
+    <message>
+        <source>it holds neither picture nor sound to convert</source>
+        <extracomment>Why a file is not added: it can be read, but has no track a conversion can keep.</extracomment>
+        <translation>它既没有画面也没有音频可供转换</translation>
     </message>
 </context>
 <context>
@@ -1498,6 +1565,11 @@ Exit status:
         <extracomment>%1 is a path, %2 the system&apos;s reason.</extracomment>
         <translation>无法将转换后的文件命名为 %1：%2。</translation>
     </message>
+    <message>
+        <source>The converted file was taken away from %1 by another program while it was written, so it was not kept.</source>
+        <extracomment>%1 is a hidden file&apos;s path.</extracomment>
+        <translation>转换后的文件在写入期间被另一个程序从 %1 移走，因此未保留。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::OwnPresets</name>
@@ -1572,6 +1644,21 @@ Exit status:
         <source>The preset&apos;s category cannot hold &quot;/&quot;.</source>
         <translation>预设的类别不能包含“/”。</translation>
     </message>
+    <message>
+        <source>it lists no presets: it begins with &lt;%1&gt;, not &lt;presets&gt;</source>
+        <extracomment>%1 is the name of the first element of a file that should list presets.</extracomment>
+        <translation>其中没有列出预设：它以 &lt;%1&gt; 开头，而不是 &lt;presets&gt;</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <extracomment>%1 and %2 are a line and a column of the file; %3 what the XML reader found there.</extracomment>
+        <translation>第 %1 行，第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>the preset that ends on line %1 lacks its label, params, extension or category</source>
+        <extracomment>%1 is a line number of the file of one&apos;s own presets.</extracomment>
+        <translation>在第 %1 行结束的预设缺少名称、参数、扩展名或类别</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::PassLogs</name>
@@ -1622,6 +1709,24 @@ Exit status:
     <message>
         <source>Black bars removed: %1 of %2.</source>
         <translation>已去除黑边：%2 中的 %1。</translation>
+    </message>
+    <message>
+        <source>Film frames put back together (%1 fps).</source>
+        <extracomment>%1 is the film&apos;s rate of frames a second: 23.976 or 24.</extracomment>
+        <translation>已将电影帧重新组合（%1 fps）。</translation>
+    </message>
+    <message>
+        <source>Frames flagged interlaced are whole pictures: left as they are.</source>
+        <translation>标记为隔行扫描的帧实为完整画面：保持原样。</translation>
+    </message>
+    <message>
+        <source>Interlaced parts made progressive; whole frames left as they are.</source>
+        <translation>隔行扫描部分已转为逐行扫描；完整帧保持原样。</translation>
+    </message>
+    <message>
+        <source>Interlaced picture brought to %1 fields a second, top field first.</source>
+        <extracomment>%1 is a count of fields a second: 50 or 59.94.</extracomment>
+        <translation>隔行扫描画面已调整为每秒 %1 场，顶场优先。</translation>
     </message>
 </context>
 <context>
@@ -1754,29 +1859,17 @@ Exit status:
         <extracomment>The batch&apos;s progress: the file converting now, of how many.</extracomment>
         <translation>第 %1 个文件，共 %2 个</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>%1% of 1 file</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage.</extracomment>
-        <translation>%1%（共 1 个文件）</translation>
+    <message numerus="yes">
+        <source>%1% of %n files</source>
+        <translation>
+            <numerusform>%1%（共 %n 个文件）</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files.</extracomment>
-        <translation>%1%（共 %2 个文件）</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1% of 1 file, %2 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the time left, such as 2:10.</extracomment>
-        <translation>%1%（共 1 个文件），剩余 %2</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1% of %2 files, %3 left</source>
-        <extracomment>The batch&apos;s progress: %1 is a percentage, %2 the number of files, %3 the time left, such as 2:10.</extracomment>
-        <translation>%1%（共 %2 个文件），剩余 %3</translation>
+    <message numerus="yes">
+        <source>%1% of %n files, %2 left</source>
+        <translation>
+            <numerusform>%1%（共 %n 个文件），剩余 %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1923,41 +2016,88 @@ Exit status:
         <extracomment>Joins the kinds of tracks a converted file lacks.</extracomment>
         <translation>%1、%2</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 of the %2 video tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%2 条视频轨中的 %1 条</translation>
+    <message numerus="yes">
+        <source>%1 of the %n video tracks</source>
+        <translation>
+            <numerusform>%n 条视频轨中的 %1 条</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n audio tracks</source>
+        <translation>
+            <numerusform>%n 条音轨中的 %1 条</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n subtitle tracks</source>
+        <translation>
+            <numerusform>%n 条字幕轨中的 %1 条</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n cover pictures</source>
+        <translation>
+            <numerusform>%n 张封面图片中的 %1 张</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %n fonts</source>
+        <translation>
+            <numerusform>%n 个字体中的 %1 个</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of the %2 audio tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%2 条音轨中的 %1 条</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 of the %2 subtitle tracks</source>
-        <extracomment>What a converted file lacks: %1 of the %2 tracks it was to hold.</extracomment>
-        <translation>%2 条字幕轨中的 %1 条</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 of the %2 cover pictures</source>
-        <extracomment>What a converted file lacks: %1 of the %2 cover pictures it was to hold.</extracomment>
-        <translation>%2 张封面图片中的 %1 张</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 of the %2 fonts</source>
-        <extracomment>What a converted file lacks: %1 of the %2 fonts it was to hold.</extracomment>
-        <translation>%2 个字体中的 %1 个</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The converted file %1 lacks %2 that were to be kept, so it was not kept.</source>
-        <extracomment>%1 is the converted file, %2 what it lacks.</extracomment>
+        <source>The converted file %1 lacks %2 it was to keep, so it was not kept.</source>
         <translation>转换后的文件 %1 缺少应保留的 %2，因此未保留。</translation>
+    </message>
+    <message>
+        <source>the video track</source>
+        <translation>视频轨</translation>
+    </message>
+    <message>
+        <source>the audio track</source>
+        <translation>音轨</translation>
+    </message>
+    <message>
+        <source>the subtitle track</source>
+        <translation>字幕轨</translation>
+    </message>
+    <message>
+        <source>the cover picture</source>
+        <translation>封面图片</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1 holds DVD subtitles only, and these pictures cannot become them without being misplaced and recoloured</source>
+        <extracomment>Why a track was left out. %1 is a kind of file, such as MPEG (DVD).</extracomment>
+        <translation>%1 只能容纳 DVD 字幕，而这些图形无法在不错位、不改变颜色的情况下转为 DVD 字幕</translation>
+    </message>
+    <message>
+        <source>Subtitles beside the video joined it: %1.</source>
+        <extracomment>%1 lists subtitle files beside the video, such as &quot;film.en.srt, film.de.srt&quot;.</extracomment>
+        <translation>视频旁的字幕文件已并入：%1。</translation>
+    </message>
+    <message>
+        <source>The source was not read: %1, so nothing was converted.</source>
+        <extracomment>%1 says what the source is instead of a file (&quot;it is a named pipe, not a regular file&quot;).</extracomment>
+        <translation>未读取源文件：%1，因此未转换任何内容。</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no picture in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no frame of it.</extracomment>
+        <translation>文件声明了该轨道，但其中没有画面</translation>
+    </message>
+    <message>
+        <source>the file declares it but holds no sound in it</source>
+        <extracomment>Why a track was left out: the file lists it, but no sound of it.</extracomment>
+        <translation>文件声明了该轨道，但其中没有音频</translation>
     </message>
 </context>
 <context>
@@ -1975,69 +2115,41 @@ Exit status:
         <extracomment>Joins the last item of a list: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
         <translation>%1 和 %2</translation>
     </message>
-    <message>
-        <location line="+6"/>
-        <source>1 font</source>
-        <extracomment>One font file kept or left out.</extracomment>
-        <translation>1 个字体</translation>
+    <message numerus="yes">
+        <source>%n fonts</source>
+        <translation>
+            <numerusform>%n 个字体</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 fonts</source>
-        <extracomment>A number of font files kept or left out.</extracomment>
-        <translation>%1 个字体</translation>
+    <message numerus="yes">
+        <source>%n video tracks</source>
+        <translation>
+            <numerusform>%n 条视频轨</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>1 video track</source>
-        <translation>1 条视频轨</translation>
+    <message numerus="yes">
+        <source>%n audio tracks</source>
+        <translation>
+            <numerusform>%n 条音轨</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 video tracks</source>
-        <translation>%1 条视频轨</translation>
+    <message numerus="yes">
+        <source>%n subtitle tracks</source>
+        <translation>
+            <numerusform>%n 条字幕轨</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>1 audio track</source>
-        <translation>1 条音轨</translation>
+    <message numerus="yes">
+        <source>%n picture subtitle tracks</source>
+        <translation>
+            <numerusform>%n 条图形字幕轨</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 audio tracks</source>
-        <translation>%1 条音轨</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>1 subtitle track</source>
-        <translation>1 条字幕轨</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 subtitle tracks</source>
-        <translation>%1 条字幕轨</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>1 picture subtitle track</source>
-        <translation>1 条图形字幕轨</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 picture subtitle tracks</source>
-        <translation>%1 条图形字幕轨</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>1 %1 track</source>
-        <extracomment>%1 is a kind of track, in English.</extracomment>
-        <translation>1 条 %1 轨道</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 %2 tracks</source>
-        <extracomment>%1 is a number, %2 a kind of track, in English.</extracomment>
-        <translation>%1 条 %2 轨道</translation>
+    <message numerus="yes">
+        <source>%n %1 tracks</source>
+        <translation>
+            <numerusform>%n 条 %1 轨道</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
@@ -2063,29 +2175,17 @@ Exit status:
         <source>the cover art</source>
         <translation>封面图片</translation>
     </message>
-    <message>
-        <location line="-35"/>
-        <source>Kept %1 track.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 audio&quot;.</extracomment>
-        <translation>已保留 %1。</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks.</source>
-        <extracomment>%1 lists the tracks kept by kind: &quot;1 video, 2 audio and 2 subtitle&quot;.</extracomment>
-        <translation>已保留 %1。</translation>
+        <translation>
+            <numerusform>已保留 %1。</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>Kept %1 track, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>已保留 %1，以及 %2。</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+    <message numerus="yes">
         <source>Kept %1 tracks, with %2.</source>
-        <extracomment>%1 lists the tracks kept by kind, %2 the cover art and fonts kept.</extracomment>
-        <translation>已保留 %1，以及 %2。</translation>
+        <translation>
+            <numerusform>已保留 %1，以及 %2。</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2644,15 +2744,11 @@ name; a result with a fault fails instead. Converting takes longer.</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
-    <message>
-        <location line="+11"/>
-        <source>The batch has ended. The computer will be switched off in 1 second.</source>
-        <translation>批处理已结束。计算机将在 1 秒后关机。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The batch has ended. The computer will be switched off in %1 seconds.</source>
-        <translation>批处理已结束。计算机将在 %1 秒后关机。</translation>
+    <message numerus="yes">
+        <source>The batch has ended. The computer will be switched off in %n seconds.</source>
+        <translation>
+            <numerusform>批处理已结束。计算机将在 %n 秒后关机。</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+41"/>
@@ -2679,15 +2775,11 @@ name; a result with a fault fails instead. Converting takes longer.</source>
         <source>Another Reelwright window is open and keeps the list of files. The files of this window are not kept when it closes, and the other window&apos;s batch is not offered here.</source>
         <translation>另一个 Reelwright 窗口已打开并保管文件列表。此窗口的文件在关闭时不会保存，另一个窗口的批处理也不会在此提供。</translation>
     </message>
-    <message>
-        <location line="+8"/>
-        <source>One row of the list kept from the last run could not be read and was left out. The list as it was is kept as %1.</source>
-        <translation>上次保存的列表中有一行无法读取，已略去。原列表已保存为 %1。</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %2.</source>
-        <translation>上次保存的列表中有 %1 行无法读取，已略去。原列表已保存为 %2。</translation>
+    <message numerus="yes">
+        <source>%n rows of the list kept from the last run could not be read and were left out. The list as it was is kept as %1.</source>
+        <translation>
+            <numerusform>上次保存的列表中有 %n 行无法读取，已略去。原列表已保存为 %1。</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2695,38 +2787,28 @@ name; a result with a fault fails instead. Converting takes longer.</source>
         <extracomment>%1 is the file's path.</extracomment>
         <translation>列表中有一个文件已不存在，已略去：%1</translation>
     </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 files kept in the list are no longer there and were left out.</source>
-        <extracomment>The files are listed under Show Details.</extracomment>
-        <translation>列表中有 %1 个文件已不存在，已略去。</translation>
+    <message numerus="yes">
+        <source>%n files kept in the list are no longer there and were left out.</source>
+        <translation>
+            <numerusform>列表中有 %n 个文件已不存在，已略去。</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>beside each file</source>
         <translation>各文件所在的文件夹</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>The last batch was interrupted before it ended: 1 file is still to convert.
-
-Resume converts it with the format and output folder the batch had:
-%1</source>
-        <translation>上一次批处理在结束前被中断：还有 1 个文件待转换。
-
-“继续”将按该批处理的格式和输出文件夹转换它：
-%1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>The last batch was interrupted before it ended: %1 files are still to convert.
+    <message numerus="yes">
+        <source>The last batch was interrupted before it ended: %n files are still to convert.
 
 Resume converts them with the format and output folder the batch had:
-%2</source>
-        <translation>上一次批处理在结束前被中断：还有 %1 个文件待转换。
+%1</source>
+        <translation>
+            <numerusform>上一次批处理在结束前被中断：还有 %n 个文件待转换。
 
 “继续”将按该批处理的格式和输出文件夹转换它们：
-%2</translation>
+%1</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -2748,15 +2830,11 @@ Resume converts them with the format and output folder the batch had:
         <source>Takes the converted files out of the list</source>
         <translation>将已转换的文件移出列表</translation>
     </message>
-    <message>
-        <location line="+38"/>
-        <source>1 file converted, %1 failed</source>
-        <translation>已转换 1 个文件，%1 个失败</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 files converted, %2 failed</source>
-        <translation>已转换 %1 个文件，%2 个失败</translation>
+    <message numerus="yes">
+        <source>%n files converted, %1 failed</source>
+        <translation>
+            <numerusform>已转换 %n 个文件，%1 个失败</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2866,6 +2944,15 @@ live in your own folder, where installing or upgrading the program never touches
         <source>Expected size and time of the batch</source>
         <translation>本批的预计大小和时间</translation>
     </message>
+    <message>
+        <source>Reelwright windows started later cannot hand their files to this one (%1). They open windows of their own.</source>
+        <translation>之后启动的 Reelwright 窗口无法将其文件交给此窗口（%1）。它们会打开各自的窗口。</translation>
+    </message>
+    <message>
+        <source>Remove your preset &quot;%1&quot; from &quot;%2&quot;? This cannot be undone.</source>
+        <extracomment>%1 is a preset&apos;s name, %2 its category.</extracomment>
+        <translation>要从“%2”中删除您的预设“%1”吗？此操作无法撤消。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::FileSize</name>
@@ -2884,6 +2971,368 @@ live in your own folder, where installing or upgrading the program never touches
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::CliInputs</name>
+    <message>
+        <source>%1: a link that leads out of %2, to %3</source>
+        <translation>%1：链接指向 %2 之外的 %3</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::EvenSizeNote</name>
+    <message>
+        <source>The picture was made %1 from %2: the encoder takes even sizes only.</source>
+        <extracomment>%1 and %2 are picture sizes in pixels, such as 720x404 and 721x405.</extracomment>
+        <translation>画面已从 %2 调整为 %1：编码器只接受偶数尺寸。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FileConversion</name>
+    <message>
+        <source>The file changed while it was converted; its result is not kept.</source>
+        <translation>文件在转换期间发生了变化；其结果未保留。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FilterGraphCheck</name>
+    <message>
+        <source>the filter &quot;%1&quot; is not one this program knows, so it cannot tell that it opens no file</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter.</extracomment>
+        <translation>滤镜“%1”不是此程序所知的滤镜，因此无法确定它不会打开文件</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; must be given its options by name (name=value)</source>
+        <extracomment>Why a preset is refused: %1 is a filter such as drawtext.</extracomment>
+        <translation>滤镜“%1”的选项必须按名称给出（name=value）</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; opens files, libraries or sockets by name</source>
+        <extracomment>Why a preset is refused: %1 is the name of a filter, such as movie.</extracomment>
+        <translation>滤镜“%1”会按名称打开文件、库或套接字</translation>
+    </message>
+    <message>
+        <source>the filter &quot;%1&quot; would read its option &quot;%2&quot; from a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>滤镜“%1”会从文件中读取其选项“%2”</translation>
+    </message>
+    <message>
+        <source>the filter graph &quot;%1&quot; cannot be read</source>
+        <extracomment>Why a preset is refused: %1 is one of its filter graphs.</extracomment>
+        <translation>无法读取滤镜图“%1”</translation>
+    </message>
+    <message>
+        <source>the filter label &quot;[%1]&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 is a label of a filter graph, such as &quot;1:v&quot;.</extracomment>
+        <translation>滤镜标签“[%1]”会从另一个输入（而非正在转换的输入）获取轨道</translation>
+    </message>
+    <message>
+        <source>the option &quot;%2&quot; of the filter &quot;%1&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a filter, %2 one of its options.</extracomment>
+        <translation>滤镜“%1”的选项“%2”指定了文件</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::FixedFrame</name>
+    <message>
+        <source>Picture fitted into %1 with black bars, shown at %2.</source>
+        <extracomment>%1 is the frame&apos;s size (&quot;720x576&quot;), %2 its shape (&quot;16:9&quot;).</extracomment>
+        <translation>画面已加黑边放入 %1，按 %2 显示。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessLook</name>
+    <message>
+        <source>The sound could not be measured to even its loudness.</source>
+        <extracomment>Said when the sound could not be measured before evening its loudness.</extracomment>
+        <translation>无法测量声音以统一其响度。</translation>
+    </message>
+    <message>
+        <source>The sound could not be measured to even its loudness: %1</source>
+        <translation>无法测量声音以统一其响度：%1</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::LoudnessPlan</name>
+    <message>
+        <source>%1 LUFS</source>
+        <extracomment>A loudness, such as &quot;-16.0 LUFS&quot;.</extracomment>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound this program can encode, so its loudness was left as it is.</source>
+        <extracomment>%1 is a kind of file, such as AVI.</extracomment>
+        <translation>%1 不能容纳此程序能编码的音频，因此其响度保持原样。</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>响度 %1 → %2，经过限幅器：单一增益会使其峰值超过 %3 dBTP。</translation>
+    </message>
+    <message>
+        <source>Loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>响度 %1 → %2。</translation>
+    </message>
+    <message>
+        <source>Picture copied, sound encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>画面已复制，声音已编码以统一响度（%1）。</translation>
+    </message>
+    <message>
+        <source>Sound track %1: %2</source>
+        <extracomment>%1 is a sound track&apos;s number; %2 what was done to it, such as &quot;loudness -31.2 LUFS → -16.0 LUFS.&quot;</extracomment>
+        <translation>音轨 %1：%2</translation>
+    </message>
+    <message>
+        <source>The format filters its sound itself, so its loudness was left as it is.</source>
+        <translation>该格式自行对声音进行滤镜处理，因此其响度保持原样。</translation>
+    </message>
+    <message>
+        <source>The sound is silent or nearly so: its loudness was left as it is.</source>
+        <translation>声音为静音或几乎无声：其响度保持原样。</translation>
+    </message>
+    <message>
+        <source>The sound was encoded to even its loudness (%1).</source>
+        <extracomment>%1 is an audio codec, such as AAC.</extracomment>
+        <translation>声音已编码以统一响度（%1）。</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s loudness could not be measured: it was left as it is.</source>
+        <translation>无法测量声音的响度：其响度保持原样。</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <extracomment>A loudness that was not measured: &quot;about -16.0 LUFS&quot;.</extracomment>
+        <translation>约 %1</translation>
+    </message>
+    <message>
+        <source>its loudness could not be measured: it was left as it is.</source>
+        <translation>无法测量其响度：其响度保持原样。</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2, through a limiter: one gain would have taken its peaks above %3 dBTP.</source>
+        <extracomment>%1 and %2 are loudnesses; %3 the true-peak limit, such as -1.</extracomment>
+        <translation>响度 %1 → %2，经过限幅器：单一增益会使其峰值超过 %3 dBTP。</translation>
+    </message>
+    <message>
+        <source>loudness %1 → %2.</source>
+        <extracomment>%1 and %2 are loudnesses: &quot;-31.2 LUFS → -16.0 LUFS&quot;.</extracomment>
+        <translation>响度 %1 → %2。</translation>
+    </message>
+    <message>
+        <source>silent or nearly so: its loudness was left as it is.</source>
+        <translation>静音或几乎无声：其响度保持原样。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::OwnFolder</name>
+    <message>
+        <source>%1 belongs to another user (uid %2)</source>
+        <translation>%1 属于另一个用户（uid %2）</translation>
+    </message>
+    <message>
+        <source>%1 cannot be looked at: %2</source>
+        <translation>无法查看 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 has mode %2, not 0700: other users could reach into it</source>
+        <translation>%1 的权限模式为 %2，而不是 0700：其他用户可能访问其中的内容</translation>
+    </message>
+    <message>
+        <source>%1 is a link, not a folder</source>
+        <translation>%1 是链接，不是文件夹</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::PresetParams</name>
+    <message>
+        <source>&quot;%1 %2&quot; takes tracks from another input than the one being converted</source>
+        <extracomment>Why a preset is refused: %1 %2 is an option and its value, such as -map 1:v.</extracomment>
+        <translation>“%1 %2”会从另一个输入（而非正在转换的输入）获取轨道</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; decides whether existing files are written over, which the program decides itself</source>
+        <extracomment>Why a preset is refused: %1 is -y or -n.</extracomment>
+        <translation>“%1”决定是否覆盖已有文件，而这由程序自己决定</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option or an option&apos;s value: the encoder would write a second output file there</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>“%1”不是选项，也不是选项的值：编码器会在此处写入第二个输出文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option the encoder takes</source>
+        <extracomment>Why a preset is refused: %1 is a word of its params.</extracomment>
+        <translation>“%1”不是编码器接受的选项</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder print information and stop instead of converting</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -version.</extracomment>
+        <translation>“%1”会让编码器输出信息后停止，而不进行转换</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; makes the encoder read or write a file other than the one it converts</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -progress.</extracomment>
+        <translation>“%1”会让编码器读取或写入所转换文件以外的文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value, and none follows it</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -c:v.</extracomment>
+        <translation>“%1”需要一个值，但其后没有值</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would add another input</source>
+        <extracomment>Why a preset is refused: %1 is -i.</extracomment>
+        <translation>“%1”会添加另一个输入</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would read its value from a file</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -/vf.</extracomment>
+        <translation>“%1”会从文件中读取其值</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <extracomment>Why a preset is refused.</extracomment>
+        <translation>有未闭合的引号</translation>
+    </message>
+    <message>
+        <source>the setting &quot;%1&quot; of &quot;%2&quot; names a file</source>
+        <extracomment>Why a preset is refused: %1 is a setting such as stats, %2 an option such as -x264-params.</extracomment>
+        <translation>“%2”的设置“%1”指定了文件</translation>
+    </message>
+    <message>
+        <source>the value of &quot;%1&quot; names a file: &quot;%2&quot;</source>
+        <extracomment>Why a preset is refused: %1 is an option such as -attach, %2 its value.</extracomment>
+        <translation>“%1”的值指定了文件：“%2”</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::RunningWindow</name>
+    <message>
+        <source>%1 cannot be listened on: %2</source>
+        <translation>无法在 %1 上监听：%2</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the Reelwright window open, and this window opens on its own: %1.</source>
+        <translation>文件未交给已打开的 Reelwright 窗口，此窗口将单独打开：%1。</translation>
+    </message>
+    <message>
+        <source>The files are not handed to the window at %1: it belongs to another user. This window opens on its own.</source>
+        <translation>文件未交给位于 %1 的窗口：它属于另一个用户。此窗口将单独打开。</translation>
+    </message>
+    <message>
+        <source>Too many files to hand to the Reelwright window open; this window opens on its own.</source>
+        <translation>文件过多，无法交给已打开的 Reelwright 窗口；此窗口将单独打开。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SafeFile</name>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>它是设备，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>它是文件夹，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a link, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>它是链接，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>它是命名管道，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>它是套接字，不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Why a file is not read.</extracomment>
+        <translation>它不是普通文件</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SizeLimit</name>
+    <message>
+        <source>a size such as 25M, 25MB, 1.5G or 700MiB (K, M and G count by thousands, KiB, MiB and GiB by 1024), of 100K or more</source>
+        <translation>25M、25MB、1.5G 或 700MiB 这样的大小（K、M 和 G 按 1000 进位，KiB、MiB 和 GiB 按 1024 进位），且不小于 100K</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::SoundLayout</name>
+    <message>
+        <source>%1 cannot hold %2.</source>
+        <extracomment>%1 is an audio codec (&quot;AAC&quot;), %2 a channel layout (&quot;6.1&quot;).</extracomment>
+        <translation>%1 无法容纳 %2。</translation>
+    </message>
+    <message>
+        <source>%1 sound mixed down to %2: %3</source>
+        <extracomment>%1 and %2 are channel layouts (&quot;5.1&quot;, &quot;stereo&quot;); %3 says why.</extracomment>
+        <translation>%1 音频已缩混为 %2：%3</translation>
+    </message>
+    <message>
+        <source>the format is %1.</source>
+        <translation>该格式为 %1。</translation>
+    </message>
+    <message>
+        <source>the format keeps %1 channels.</source>
+        <translation>该格式保留 %1 个声道。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::TrackMarks</name>
+    <message>
+        <source>%1 keeps no commentary marks: %2 no longer marked so.</source>
+        <translation>%1 不保留评论标记：%2 不再带有此标记。</translation>
+    </message>
+    <message>
+        <source>%1 keeps no forced marks: %2 no longer marked so.</source>
+        <translation>%1 不保留强制标记：%2 不再带有此标记。</translation>
+    </message>
+    <message>
+        <source>%1 keeps no languages: %2 left out.</source>
+        <translation>%1 不保留语言：已略去 %2。</translation>
+    </message>
+    <message>
+        <source>%1 keeps no track titles: %2 left out.</source>
+        <translation>%1 不保留轨道标题：已略去 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>reelwright::WatchedFolder</name>
+    <message>
+        <source>not a folder, so it cannot be watched</source>
+        <translation>不是文件夹，因此无法监视</translation>
+    </message>
+    <message>
+        <source>not taken: a link, which a watched folder never follows</source>
+        <extracomment>Why a watched folder&apos;s entry is not converted.</extracomment>
+        <translation>未接受：是链接，被监视的文件夹从不跟随链接</translation>
+    </message>
+    <message>
+        <source>not taken: not a regular file (a pipe, a device or a socket)</source>
+        <translation>未接受：不是普通文件（管道、设备或套接字）</translation>
+    </message>
+    <message>
+        <source>the folder to watch cannot be read: %1</source>
+        <translation>无法读取要监视的文件夹：%1</translation>
     </message>
 </context>
 </TS>

@@ -225,24 +225,13 @@ QString TimeLeft::ProgressText() const {
             .arg(QString::number(FileIndex() + 1), QString::number(count));
     }
     const QString done = QString::number(*percent);
-    const QString files = QString::number(count);
     const std::optional<double> left = BatchSecondsLeft();
-    if (!left && count == 1) {
-        //: The batch's progress: %1 is a percentage.
-        return Text::tr("%1% of 1 file").arg(done);
-    }
     if (!left) {
-        //: The batch's progress: %1 is a percentage, %2 the number of files.
-        return Text::tr("%1% of %2 files").arg(done, files);
+        //: The batch's progress: %1 is a percentage.
+        return Text::tr("%1% of %n files", nullptr, count).arg(done);
     }
-    const QString clock = ClockText(*left);
-    if (count == 1) {
-        //: The batch's progress: %1 is a percentage, %2 the time left, such as 2:10.
-        return Text::tr("%1% of 1 file, %2 left").arg(done, clock);
-    }
-    //: The batch's progress: %1 is a percentage, %2 the number of files, %3 the time left, such
-    //: as 2:10.
-    return Text::tr("%1% of %2 files, %3 left").arg(done, files, clock);
+    //: The batch's progress: %1 is a percentage, %2 the time left, such as 2:10.
+    return Text::tr("%1% of %n files, %2 left", nullptr, count).arg(done, ClockText(*left));
 }
 
 std::optional<double> TimeLeft::Sensible(double seconds) {

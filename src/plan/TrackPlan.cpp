@@ -522,31 +522,49 @@ std::optional<QString> TrackPlan::Check(const MediaTracks& result,
             .arg(name, result.problem);
     }
     const TrackReport::Counts held = CountsOf(result);
-    QString missing;
-    const auto lacks = [&missing](int held, int promised, const QString& phrase) {
+    QStringList missing;
+    // "the audio track" when there was one, "1 of the 2 audio tracks" when there were more.
+    const auto lacks = [&missing](int held, int promised, const QString& one, const char* many) {
         if (held < promised) {
-            const QString lacking =
-                QString(phrase).arg(QString::number(promised - held), QString::number(promised));
-            //: Joins the kinds of tracks a converted file lacks.
-            missing = missing.isEmpty() ? lacking : Text::tr("%1, %2").arg(missing, lacking);
+            missing << (promised == 1 ? one
+                                      : Text::tr(many, nullptr, promised).arg(promised - held));
         }
     };
-    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
-    lacks(held.video, promised_.video, Text::tr("%1 of the %2 video tracks"));
-    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
-    lacks(held.audio, promised_.audio, Text::tr("%1 of the %2 audio tracks"));
-    //: What a converted file lacks: %1 of the %2 tracks it was to hold.
-    lacks(held.subtitle, promised_.subtitle, Text::tr("%1 of the %2 subtitle tracks"));
-    //: What a converted file lacks: %1 of the %2 cover pictures it was to hold.
-    lacks(held.cover, promised_.cover, Text::tr("%1 of the %2 cover pictures"));
-    //: What a converted file lacks: %1 of the %2 fonts it was to hold.
-    lacks(held.font, promised_.font, Text::tr("%1 of the %2 fonts"));
+    //: What a converted file lacks: the one video track it was to hold.
+    lacks(held.video, promised_.video, Text::tr("the video track"),
+          //: What a converted file lacks: %1 of the %n tracks it was to hold.
+          QT_TRANSLATE_NOOP("reelwright::TrackPlan", "%1 of the %n video tracks"));
+    //: What a converted file lacks: the one audio track it was to hold.
+    lacks(held.audio, promised_.audio, Text::tr("the audio track"),
+          //: What a converted file lacks: %1 of the %n tracks it was to hold.
+          QT_TRANSLATE_NOOP("reelwright::TrackPlan", "%1 of the %n audio tracks"));
+    //: What a converted file lacks: the one subtitle track it was to hold.
+    lacks(held.subtitle, promised_.subtitle, Text::tr("the subtitle track"),
+          //: What a converted file lacks: %1 of the %n tracks it was to hold.
+          QT_TRANSLATE_NOOP("reelwright::TrackPlan", "%1 of the %n subtitle tracks"));
+    //: What a converted file lacks: the one cover picture it was to hold.
+    lacks(held.cover, promised_.cover, Text::tr("the cover picture"),
+          //: What a converted file lacks: %1 of the %n cover pictures it was to hold.
+          QT_TRANSLATE_NOOP("reelwright::TrackPlan", "%1 of the %n cover pictures"));
+    //: What a converted file lacks: the one font it was to hold.
+    lacks(held.font, promised_.font, Text::tr("the font"),
+          //: What a converted file lacks: %1 of the %n fonts it was to hold.
+          QT_TRANSLATE_NOOP("reelwright::TrackPlan", "%1 of the %n fonts"));
     if (missing.isEmpty()) {
         return std::nullopt;
     }
+    QString lacking = missing.front();
+    for (qsizetype i = 1; i + 1 < missing.size(); ++i) {
+        //: Joins the kinds of tracks a converted file lacks.
+        lacking = Text::tr("%1, %2").arg(lacking, missing[i]);
+    }
+    if (missing.size() > 1) {
+        //: Joins the last of what a converted file lacks: "the video track and the font".
+        lacking = Text::tr("%1 and %2").arg(lacking, missing.last());
+    }
     //: %1 is the converted file, %2 what it lacks.
-    return Text::tr("The converted file %1 lacks %2 that were to be kept, so it was not kept.")
-        .arg(name, missing);
+    return Text::tr("The converted file %1 lacks %2 it was to keep, so it was not kept.")
+        .arg(name, lacking);
 }
 
 TrackReport TrackPlan::ReportFor(const MediaTracks& result) const {

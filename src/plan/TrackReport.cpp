@@ -27,46 +27,32 @@ QString Joined(const QStringList& items) {
 }
 
 QString Fonts(int count) {
-    if (count == 1) {
-        //: One font file kept or left out.
-        return Text::tr("1 font");
-    }
     //: A number of font files kept or left out.
-    return Text::tr("%1 fonts").arg(count);
+    return Text::tr("%n fonts", nullptr, count);
 }
 
 // "2 audio tracks", by the report's kind of track, which is kept in English.
 QString Tracks(int count, const QString& kind) {
     struct Phrases {
         const char* kind;
-        const char* one;
-        const char* many;
+        const char* text;
     };
     static const Phrases kPhrases[] = {
-        {"video", QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 video track"),
-         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 video tracks")},
-        {"audio", QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 audio track"),
-         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 audio tracks")},
-        {"subtitle", QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 subtitle track"),
-         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 subtitle tracks")},
+        {"video", QT_TRANSLATE_NOOP("reelwright::TrackReport", "%n video tracks")},
+        {"audio", QT_TRANSLATE_NOOP("reelwright::TrackReport", "%n audio tracks")},
+        {"subtitle", QT_TRANSLATE_NOOP("reelwright::TrackReport", "%n subtitle tracks")},
         {"picture subtitle",
-         QT_TRANSLATE_NOOP("reelwright::TrackReport", "1 picture subtitle track"),
-         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%1 picture subtitle tracks")},
+         QT_TRANSLATE_NOOP("reelwright::TrackReport", "%n picture subtitle tracks")},
     };
     for (const Phrases& phrases : kPhrases) {
         if (kind == QLatin1String(phrases.kind)) {
-            return count == 1 ? QCoreApplication::translate("reelwright::TrackReport", phrases.one)
-                              : QCoreApplication::translate("reelwright::TrackReport", phrases.many)
-                                    .arg(count);
+            return QCoreApplication::translate("reelwright::TrackReport", phrases.text, nullptr,
+                                               count);
         }
     }
     // A kind of a later version, read from a kept list: its own word.
-    if (count == 1) {
-        //: %1 is a kind of track, in English.
-        return Text::tr("1 %1 track").arg(kind);
-    }
-    //: %1 is a number, %2 a kind of track, in English.
-    return Text::tr("%1 %2 tracks").arg(QString::number(count), kind);
+    //: %1 is a kind of track, in English.
+    return Text::tr("%n %1 tracks", nullptr, count).arg(kind);
 }
 
 // "Kept 1 video, 2 audio and 2 subtitle tracks, with the cover art." or none.
@@ -92,21 +78,14 @@ QString KeptSentence(const TrackReport::Counts& kept) {
     if (kept.font > 0) {
         extras << Fonts(kept.font);
     }
-    if (!tracks.isEmpty() && extras.isEmpty() && total == 1) {
-        //: %1 lists the tracks kept by kind: "1 audio".
-        return Text::tr("Kept %1 track.").arg(Joined(tracks));
-    }
     if (!tracks.isEmpty() && extras.isEmpty()) {
-        //: %1 lists the tracks kept by kind: "1 video, 2 audio and 2 subtitle".
-        return Text::tr("Kept %1 tracks.").arg(Joined(tracks));
-    }
-    if (!tracks.isEmpty() && total == 1) {
-        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
-        return Text::tr("Kept %1 track, with %2.").arg(Joined(tracks), Joined(extras));
+        //: %1 lists the tracks kept by kind: "1 video, 2 audio and 2 subtitle"; %n counts them.
+        return Text::tr("Kept %1 tracks.", nullptr, total).arg(Joined(tracks));
     }
     if (!tracks.isEmpty()) {
-        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept.
-        return Text::tr("Kept %1 tracks, with %2.").arg(Joined(tracks), Joined(extras));
+        //: %1 lists the tracks kept by kind, %2 the cover art and fonts kept; %n counts the tracks.
+        return Text::tr("Kept %1 tracks, with %2.", nullptr, total)
+            .arg(Joined(tracks), Joined(extras));
     }
     if (!extras.isEmpty()) {
         //: %1 is the cover art or fonts kept.

@@ -63,7 +63,18 @@ QString ChooseLanguage(const QString& language, const QString& lcAll, const QStr
     return Fitting(locale);
 }
 
+void InstallEnglishForms(QCoreApplication& app) {
+    auto* forms = new QTranslator(&app);
+    if (forms->load(QStringLiteral(":/reelwright/i18n/reelwright_en.qm"))) {
+        QCoreApplication::installTranslator(forms);
+    } else {
+        delete forms;
+    }
+}
+
 QString InstallTranslations(QCoreApplication& app) {
+    // Beneath any other language, which is searched first.
+    InstallEnglishForms(app);
     const QString chosen =
         ChooseLanguage(qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
                        qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
@@ -94,6 +105,7 @@ void RemoveTranslations(QCoreApplication& app) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
+    InstallEnglishForms(app);
 }
 
 }  // namespace reelwright

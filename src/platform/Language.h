@@ -19,11 +19,15 @@ inline const QStringList kTranslatedLanguages{QStringLiteral("de"), QStringLiter
 QString ChooseLanguage(const QString& language, const QString& lcAll, const QString& lcMessages,
                        const QString& lang);
 
+// English's own singular and plural forms ("1 file", "2 files"), built into the program; every
+// language falls back on them.
+void InstallEnglishForms(QCoreApplication& app);
+
 // Loads the chosen translation (and Qt's own, for the buttons of its boxes) into the program.
 // Returns the language used, empty for English.
 QString InstallTranslations(QCoreApplication& app);
 
-// Back to English, for output that programs read.
+// Back to English (with its forms), for output that programs read.
 void RemoveTranslations(QCoreApplication& app);
 
 }  // namespace reelwright

@@ -44,10 +44,8 @@ void frmMain::BuildPowerOffPanel() {
     connect(EscapeIn(frPowerOff), &QShortcut::activated, &countdown_, &PowerOffCountdown::Cancel);
     connect(&countdown_, &PowerOffCountdown::Changed, this, [this](int seconds) {
         lblPowerOff->setText(
-            seconds == 1
-                ? tr("The batch has ended. The computer will be switched off in 1 second.")
-                : tr("The batch has ended. The computer will be switched off in %1 seconds.")
-                      .arg(seconds));
+            tr("The batch has ended. The computer will be switched off in %n seconds.", nullptr,
+               seconds));
     });
     connect(&countdown_, &PowerOffCountdown::Ended, this, [this](bool powerOff) {
         countdownTimer_->stop();
@@ -119,14 +117,11 @@ void frmMain::TellRestored() {
     }
     if (restored_.setAside > 0) {
         const QString aside = QDir::toNativeSeparators(KeptQueue::AsidePath());
-        said << (restored_.setAside == 1
-                     ? tr("One row of the list kept from the last run could not be read and was "
-                          "left out. The list as it was is kept as %1.")
-                           .arg(aside)
-                     : tr("%1 rows of the list kept from the last run could not be read and were "
-                          "left out. The list as it was is kept as %2.")
-                           .arg(restored_.setAside)
-                           .arg(aside));
+        //: %1 is where the list as it was is kept.
+        said << tr("%n rows of the list kept from the last run could not be read and were left "
+                   "out. The list as it was is kept as %1.",
+                   nullptr, restored_.setAside)
+                    .arg(aside);
     }
     QStringList gone;
     for (const QString& file : restored_.goneFiles) {
@@ -139,8 +134,8 @@ void frmMain::TellRestored() {
         gone.clear();  // named already
     } else if (restored_.gone > 1) {
         //: The files are listed under Show Details.
-        said << tr("%1 files kept in the list are no longer there and were left out.")
-                    .arg(restored_.gone);
+        said << tr("%n files kept in the list are no longer there and were left out.", nullptr,
+                   restored_.gone);
     }
     if (!said.isEmpty()) {
         Notifier::Current().Show(said.join(QStringLiteral("\r\n")), MessageIcon::Information,
@@ -153,16 +148,12 @@ void frmMain::TellRestored() {
     const QString where = restored_.interrupted->sameFolder
                               ? tr("beside each file")
                               : QDir::toNativeSeparators(restored_.interrupted->folder);
-    lblResume->setText(
-        left == 1 ? tr("The last batch was interrupted before it ended: 1 file is still to "
-                       "convert.\n\nResume converts it with the format and output folder the "
-                       "batch had:\n%1")
-                        .arg(where)
-                  : tr("The last batch was interrupted before it ended: %1 files are still to "
-                       "convert.\n\nResume converts them with the format and output folder the "
-                       "batch had:\n%2")
-                        .arg(left)
-                        .arg(where));
+    //: %1 is the output folder, or "beside each file".
+    lblResume->setText(tr("The last batch was interrupted before it ended: %n files are still to "
+                          "convert.\n\nResume converts them with the format and output folder "
+                          "the batch had:\n%1",
+                          nullptr, left)
+                           .arg(where));
     OpenPanel(frResume);
     cmdResume->setFocus(Qt::OtherFocusReason);
 }
@@ -237,10 +228,9 @@ void frmMain::BatchEnded(bool taken) {
     frMain->SetCaption(QString::fromLatin1(kProductName));
     const BatchDriver::Summary& summary = batch_.LastSummary();
     if (summary.converted + summary.failed + summary.cancelled > 0) {
-        QString body =
-            summary.converted == 1
-                ? tr("1 file converted, %1 failed").arg(summary.failed)
-                : tr("%1 files converted, %2 failed").arg(summary.converted).arg(summary.failed);
+        //: %1 is how many failed.
+        QString body = tr("%n files converted, %1 failed", nullptr, summary.converted)
+                           .arg(summary.failed);
         if (summary.cancelled > 0) {
             body += tr(", %1 stopped").arg(summary.cancelled);
         }

@@ -319,8 +319,7 @@ TEST_F(ScriptedEncoder, AResultThatLacksAPromisedTrackIsAnErrorAndLeavesNothing)
     const JobRow& row = Convert("-c:v libx264 -preset ultrafast -c:a aac", "mkv");
     EXPECT_EQ(row.status, "Error");
     EXPECT_EQ(row.reason, "The converted file " + out.filePath("film.mkv") +
-                              " lacks 1 of the 2 audio tracks that were to be kept, so it was not "
-                              "kept.");
+                              " lacks 1 of the 2 audio tracks it was to keep, so it was not kept.");
     EXPECT_TRUE(Outputs().isEmpty()) << Outputs().join(", ").toStdString();
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Language.h"
 #include "platform/SettingsFolder.h"
 
 #include <QApplication>
@@ -48,6 +49,8 @@ int main(int argc, char* argv[]) {
     // Nor an installed copy's catalogues.
     qputenv("XDG_DATA_DIRS", QFile::encodeName(home.filePath("no-system-data")));
     QApplication app(argc, argv);
+    // English as the programs speak it, singulars included.
+    reelwright::InstallEnglishForms(app);
     const QTemporaryDir settings;
     reelwright::SettingsFolder::Override(settings.path());
     testing::InitGoogleTest(&argc, argv);

@@ -267,12 +267,16 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"Whole", {1, 2, 3, 1, 1}, ""},
         CheckCase{"OneSoundMissing",
                   {1, 1, 3, 1, 1},
-                  "The converted file /out/film.mkv lacks 1 of the 2 audio tracks that were to "
-                  "be kept, so it was not kept."},
+                  "The converted file /out/film.mkv lacks 1 of the 2 audio tracks it was to "
+                  "keep, so it was not kept."},
         CheckCase{"NoPictureAndNoFont",
                   {0, 2, 3, 1, 0},
-                  "The converted file /out/film.mkv lacks 1 of the 1 video tracks, 1 of the 1 "
-                  "fonts that were to be kept, so it was not kept."}),
+                  "The converted file /out/film.mkv lacks the video track and the font it was to "
+                  "keep, so it was not kept."},
+        CheckCase{"ThreeKindsShort",
+                  {1, 0, 1, 0, 1},
+                  "The converted file /out/film.mkv lacks 2 of the 2 audio tracks, 2 of the 3 "
+                  "subtitle tracks and the cover picture it was to keep, so it was not kept."}),
     test::CaseName<CheckCase>);
 
 TEST(TrackPlan, AResultThatCannotBeReadBackIsNoResult) {
