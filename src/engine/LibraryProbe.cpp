@@ -1,6 +1,7 @@
 #include "engine/LibraryProbe.h"
 
 #include "engine/CheckedInput.h"
+#include "engine/EncoderVersions.h"
 #include "engine/ReadDeadline.h"
 #include "engine/FailureReason.h"
 
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <map>
 #include <mutex>
+#include <optional>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -54,6 +56,20 @@ QString RunningVersions(const QString& versionText) {
     return found.join(u'\n');
 }
 
+// The encoder's `-version` text; none when it did not answer in time.
+std::optional<QString> AskVersion(const QString& encoder) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(encoder, {QStringLiteral("-version")});
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(-1);
+        return std::nullopt;
+    }
+    return QString::fromUtf8(process.readAll());
+}
+
 struct Answer {
     qint64 size = -1;
     QDateTime modified;
@@ -84,19 +100,13 @@ bool LibraryProbe::MatchesEncoder(const QString& encoder) {
     if (answer.size == info.size() && answer.modified == info.lastModified()) {
         return answer.matches;
     }
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(encoder, {QStringLiteral("-version")});
-    if (!process.waitForFinished(10000)) {
+    const std::optional<QString> text = EncoderVersions::Of(encoder, AskVersion);
+    if (!text) {
         // A busy machine, or a reader at low priority: the encoder is asked itself this time,
         // and this question is asked again next time.
-        process.kill();
-        process.waitForFinished(-1);
         return false;
     }
-    const QString text = QString::fromUtf8(process.readAll());
-    answer = {info.size(), info.lastModified(), RunningVersions(text) == LinkedVersions()};
+    answer = {info.size(), info.lastModified(), RunningVersions(*text) == LinkedVersions()};
     return answer.matches;
 }
 
