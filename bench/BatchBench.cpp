@@ -10,6 +10,8 @@
 //
 //   bench_batch [SHORT_COUNT] [LONG_COUNT] [PICTURE_COUNT]     (a count of 0 leaves a set out)
 //   bench_batch copy        the copy case alone
+//   bench_batch pairs [N]   N pairs (5) of the short clips, bare and the program in turn: the
+//                           medians of wall time and CPU, one at a time and at Auto
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,6 +24,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -149,6 +154,81 @@ void CopyCase(const QString& cli) {
     std::printf("copy preset: %.3f of the default preset\n", copied / encoded);
 }
 
+// The CPU seconds the children waited for have used so far.
+double ChildrenCpu() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Short clips converted by bare ffmpeg and by the program in turn, `pairs` times over: the
+// medians of the program's wall time and CPU over the bare loop's, one at a time and at Auto
+// (against xargs -P).
+void Pairs(const QString& cli, int pairs) {
+    QTemporaryDir work;
+    const QString in = work.filePath("in");
+    QDir().mkpath(in);
+    Timed(QStringLiteral("ffmpeg -v error -f lavfi -i testsrc=duration=2:size=320x240:rate=25 -f "
+                         "lavfi -i sine=duration=2 -c:v libx264 -preset ultrafast -c:a aac "
+                         "-shortest %1/clip0.mkv")
+              .arg(Quoted(in)));
+    for (int i = 1; i < 60; ++i) {
+        QFile::copy(in + "/clip0.mkv", in + QStringLiteral("/clip%1.mkv").arg(i));
+    }
+    const QString out = work.filePath("out");
+    const QString bare = QStringLiteral(
+                             "for f in %1/*.mkv; do ffmpeg -nostdin -v error -y -i \"$f\" %2 "
+                             "%3/\"$(basename \"$f\" .mkv)\".mp4 || exit 1; done")
+                             .arg(Quoted(in), QString::fromLatin1(kOptions), Quoted(out));
+    const QString xargs =
+        QStringLiteral(
+            "ls %1/*.mkv | xargs -P %2 -I{} bash -c 'f=\"{}\"; ffmpeg -nostdin -v "
+            "error -y -i \"$f\" %3 %4/\"$(basename \"$f\" .mkv)\".mp4'")
+            .arg(Quoted(in))
+            .arg(QThread::idealThreadCount())
+            .arg(QString(QString::fromLatin1(kOptions)).replace(u'\'', u'"'), Quoted(out));
+    const auto program = [&](const char* jobs) {
+        return QStringLiteral("%1 --jobs %2 --preset %3 --output-folder %4 %5/*.mkv")
+            .arg(Quoted(cli), QString::fromLatin1(jobs), Quoted(QString::fromLatin1(kPreset)),
+                 Quoted(out), Quoted(in));
+    };
+    const QMap<QString, QString> home{{"HOME", work.filePath("home")}};
+    const auto run = [&](const QString& command, double* cpu) {
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        const double before = ChildrenCpu();
+        const double wall = Timed(command, home);
+        *cpu = ChildrenCpu() - before;
+        return wall;
+    };
+    std::vector<double> wall1, cpu1, wallAuto, cpuAuto;
+    for (int pair = 0; pair < pairs; ++pair) {
+        double bareCpu = 0, cpu = 0;
+        const double b = run(bare, &bareCpu);
+        const double p = run(program("1"), &cpu);
+        wall1.push_back(p / b);
+        cpu1.push_back(cpu / bareCpu);
+        const double x = run(xargs, &bareCpu);
+        const double a = run(program("auto"), &cpu);
+        wallAuto.push_back(a / x);
+        cpuAuto.push_back(cpu / bareCpu);
+        std::printf(
+            "  pair %d: one at a time %.1f s against %.1f s; auto %.1f s against xargs "
+            "%.1f s\n",
+            pair + 1, p, b, a, x);
+    }
+    std::printf(
+        "60 clips of 2 s, medians of %d pairs: one at a time %.3f wall, %.3f CPU; auto "
+        "%.3f wall, %.3f CPU of xargs\n",
+        pairs, Median(wall1), Median(cpu1), Median(wallAuto), Median(cpuAuto));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -157,6 +237,10 @@ int main(int argc, char* argv[]) {
     const int cores = QThread::idealThreadCount();
     if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("copy")) {
         CopyCase(cli);
+        return 0;
+    }
+    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("pairs")) {
+        Pairs(cli, argc > 2 ? std::atoi(argv[2]) : 5);
         return 0;
     }
     const Set sets[] = {

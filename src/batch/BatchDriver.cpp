@@ -262,6 +262,7 @@ void BatchDriver::RunSeveral(Take take, int atOnce) {
             }
             places.push_back(std::move(slot));
         }
+        GatherAhead(next - 1);
         if (places.empty()) {
             if (AwaitComingRows()) {
                 continue;
@@ -394,6 +395,7 @@ void BatchDriver::ConvertFile(const QString& origfile, const QString& outFile,
     if (!slot) {
         return;
     }
+    GatherAhead(slot->row);
     slot->file->Run();
     FinishFile(*slot);
 }
@@ -484,6 +486,7 @@ std::unique_ptr<FileConversion> BatchDriver::StartFile(int row, const QString& o
                                                        const QString& options,
                                                        std::unique_ptr<ResultClaim> claim) {
     FileConversion::Request request = RequestFor(row, origfile, outFile, options, length);
+    request.facts = ahead_.Take(FileConversion::Wanted(request));
     request.nextName = [this, origfile] {
         return hooks_.outputPath(origfile, hooks_.outputType()).path;
     };

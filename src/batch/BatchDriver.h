@@ -213,6 +213,9 @@ class BatchDriver : public QObject {
     // Whether a batch that has run out of rows is to wait for those an add still brings; after
     // one wait.
     bool AwaitComingRows();
+    // Reads ahead the facts of the first row after `row` the batch will take, while encoders
+    // work.
+    void GatherAhead(int row);
 
     JobList& jobList_;
     Hooks hooks_;
@@ -244,6 +247,7 @@ class BatchDriver : public QObject {
     QList<int> held_;  // rows added meanwhile that wait for the next batch
     QMetaObject::Connection watchingRows_;
     std::function<bool()> rowsComing_;
+    SourceAhead ahead_;
 };
 
 }  // namespace reelwright

@@ -108,4 +108,22 @@ void BatchDriver::Finish(int row, quint32 color) {
     }
 }
 
+void BatchDriver::GatherAhead(int row) {
+    const JobListStore* store = jobList_.Store();
+    for (int next = row + 1; store && !stop_ && next < store->RecordCount(); ++next) {
+        const JobRow& job = store->Row(next);
+        if (!Eligible(job, take_)) {
+            continue;
+        }
+        const FormatParameters parameters = hooks_.parameters();
+        if (parameters.options) {
+            FileConversion::Request request =
+                RequestFor(next, job.filePath, QStringLiteral("ahead.") + hooks_.outputType(),
+                           *parameters.options, 0);
+            ahead_.Gather(FileConversion::Wanted(request));
+        }
+        return;
+    }
+}
+
 }  // namespace reelwright

@@ -76,18 +76,8 @@ bool FileConversion::Prepare() {
 bool FileConversion::Plan() {
     // Facts first, then the plan from them alone: which of the source's tracks go in, and how;
     // the format still decides the codecs.
-    const QString type = QFileInfo(request_.output).suffix();
-    SourceFacts facts = SourceFacts::Read(request_.source);
-    if (request_.sidecars && facts.tracks.readable) {
-        for (MediaTracks::Track& sidecar : Sidecars::Read(request_.source)) {
-            facts.tracks.tracks.push_back(std::move(sidecar));
-        }
-    }
-    facts.LookForFields(request_.source,
-                        TrackPlan::FieldLooksWanted(facts.tracks, type, request_.options));
-    if (request_.removeBars && SizeFitting::EncodesPicture(request_.options)) {
-        facts.LookForBars(request_.source);
-    }
+    SourceFacts facts = request_.facts ? *std::exchange(request_.facts, std::nullopt)
+                                       : GatherFacts(Wanted(request_));
     options_ = request_.options;
     facts_ = facts;
     Replan();
@@ -98,6 +88,11 @@ bool FileConversion::Plan() {
     }
     // Refused before anything is written when the file cannot fit.
     return request_.maxSize <= 0 || FitSize();
+}
+
+FactsWanted FileConversion::Wanted(const Request& request) {
+    return {request.source, QFileInfo(request.output).suffix(), request.options, request.sidecars,
+            request.removeBars};
 }
 
 void FileConversion::Replan() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/ResultClaim.h"
+#include "conversion/SourceAhead.h"
 #include "engine/SourceFacts.h"
 #include "joblist/JobRow.h"
 #include "plan/TrackPlan.h"
@@ -48,7 +49,11 @@ class FileConversion : public QObject {
         bool sidecars = true;       // subtitle files beside the source join its result
         // Another name for the result when the one chosen was taken meanwhile.
         std::function<QString()> nextName;
+        // The source's facts, read ahead while another file converted; read here when none.
+        std::optional<SourceFacts> facts;
     };
+    // What the plan of `request` is made from.
+    static FactsWanted Wanted(const Request& request);
 
     enum class Ending { Complete, Failed, Cancelled };
     struct Outcome {

@@ -1,6 +1,7 @@
 #include "platform/Yield.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 namespace reelwright {
 namespace {
@@ -13,6 +14,12 @@ Yield::Function& Installed() {
 }  // namespace
 
 void Yield::Run() {
+    // Only the window's thread has a window to keep alive; work read ahead on another thread
+    // just waits.
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (application && QThread::currentThread() != application->thread()) {
+        return;
+    }
     if (Installed()) {
         Installed()();
     } else if (QCoreApplication::instance()) {
