@@ -68,6 +68,7 @@ CommandLineConverter::CommandLineConverter(QTextStream& out, QTextStream& err,
         return MayStart(row, claim);
     });
     connect(&batch_, &BatchDriver::Advanced, this, &CommandLineConverter::TellProgress);
+    connect(&batch_, &BatchDriver::Joined, this, [this](int row) { taken_ << row; });
     const auto watchStore = [this](JobListStore* store) {
         connect(store, &QAbstractItemModel::dataChanged, this,
                 &CommandLineConverter::StatusChanged);
@@ -375,15 +376,13 @@ int CommandLineConverter::Run(const CliOptions& options) {
     }
     report_ = std::make_unique<CliReport>(out_, options.json, dryRun);
     const QList<CliInput> inputs = WithoutResults(inputs_.OpenFolders(*given));
-    if (!inputs.isEmpty()) {
-        AddInputs(inputs);
+    if (!dryRun) {
+        ConvertAsAdded(inputs);
+        return Finish();
     }
+    AddInputs(inputs);
     CheckOutput();
-    if (dryRun) {
-        DryRun();
-    } else {
-        Convert();
-    }
+    DryRun();
     return Finish();
 }
 
@@ -474,7 +473,10 @@ int CommandLineConverter::ExitStatus() const {
 }
 
 QString CommandLineConverter::Counter(int row) const {
-    return QStringLiteral("[%1/%2] ").arg(queue_.indexOf(row) + 1).arg(queue_.size());
+    // Files still to be read count too: most of them will convert.
+    return QStringLiteral("[%1/%2] ")
+        .arg(queue_.indexOf(row) + 1)
+        .arg(queue_.size() + pending_.size());
 }
 
 void CommandLineConverter::FileStarted(int row) {

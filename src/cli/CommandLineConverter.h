@@ -62,6 +62,11 @@ class CommandLineConverter : public QObject {
     void Estimate(int row, const QString& output, CliReport::Entry* entry);
     // Converts the files added, and tells of those the batch did not reach.
     void Convert();
+    // Adds `inputs` a few at a time while the first ones convert; those a stop leaves unread
+    // are told as stopped.
+    void ConvertAsAdded(const QList<CliInput>& inputs);
+    // The next few inputs still to be read, added; none while an add is under way.
+    void AddSome();
     // Converts what appears in a folder until the run is stopped.
     int Watch(const QString& watched);
     // Waits, the signals being heard meanwhile, unless the run is stopped.
@@ -117,6 +122,8 @@ class CommandLineConverter : public QObject {
     bool skipExisting_ = false;
     bool estimate_ = false;
     bool tellProgress_ = false;
+    QList<CliInput> pending_;  // inputs not yet read, for a batch that has begun
+    bool adding_ = false;
     QList<int> queue_;  // the rows to convert, in order
     QList<int> taken_;  // the rows the batch takes, in its order
     QSet<int> told_;    // the rows whose line has been written

@@ -3,9 +3,14 @@
 #include "platform/SafeFile.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
+
+#include <ctime>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +26,49 @@ QString Codec(const QString& extension) {
 
 bool IsVideoStem(const QString& file, const QString& stem) {
     return file.size() > stem.size() + 1 && file.startsWith(stem) && file[stem.size()] == u'.';
+}
+
+// What tells a folder's entries from those it had before: any name added, removed or renamed
+// changes its modification time. Empty for a folder changed in the last two seconds, whose
+// next change may come within the clock's same tick and keep the time.
+QByteArray FolderStamp(const QString& folder) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(folder).constData(), &status) != 0 ||
+        status.st_mtim.tv_sec + 2 >= ::time(nullptr)) {
+        return QByteArray();
+    }
+    return QByteArray::number(quint64{status.st_dev}) + ':' +
+           QByteArray::number(quint64{status.st_ino}) + ':' +
+           QByteArray::number(qint64{status.st_mtim.tv_sec}) + '.' +
+           QByteArray::number(qint64{status.st_mtim.tv_nsec});
+}
+
+// The names of a folder's subtitle files, listed once while the folder is unchanged: each of a
+// folder of ten thousand videos would otherwise list it all again.
+QStringList SubtitleNames(const QString& folder) {
+    static QMutex mutex;
+    static QString listed;
+    static QByteArray listedStamp;
+    static QStringList names;
+    const QByteArray stamp = FolderStamp(folder);
+    const QMutexLocker lock(&mutex);
+    if (!stamp.isEmpty() && folder == listed && stamp == listedStamp) {
+        return names;
+    }
+    names.clear();
+    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        const QString name = entries.nextFileInfo().fileName();
+        const qsizetype dot = name.lastIndexOf(u'.');
+        if (dot > 0 && kExtensions.contains(name.mid(dot + 1).toLower())) {
+            names << name;
+        }
+    }
+    names.sort(Qt::CaseInsensitive);
+    // Listed after the stamp was taken: a change meanwhile is listed again next time.
+    listed = folder;
+    listedStamp = stamp;
+    return names;
 }
 
 }  // namespace
@@ -109,12 +157,7 @@ QStringList WithoutSidecars(const QStringList& names) {
 std::vector<MediaTracks::Track> Read(const QString& video) {
     const QFileInfo info(video);
     const QString videoName = info.fileName();
-    QStringList filters;
-    for (const QString& extension : kExtensions) {
-        filters << QStringLiteral("*.") + extension;  // the names are judged one by one
-    }
-    const QStringList names = info.dir().entryList(
-        filters, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = SubtitleNames(info.path());  // the names are judged one by one
     std::vector<MediaTracks::Track> tracks;
     for (const QString& file : names) {
         const std::optional<Name> name = Parse(videoName, file);

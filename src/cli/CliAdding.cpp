@@ -1,0 +1,53 @@
+// Converting while the rest of the files are still being read: a list of ten thousand names
+// starts its first file in a moment, not once every file has been probed.
+#include "cli/CommandLineConverter.h"
+
+#include <QTimer>
+
+#include <utility>
+
+namespace reelwright {
+namespace {
+
+// Files read between two turns of the batch: enough to keep ahead of the encoder, few enough
+// that its progress is read often.
+constexpr qsizetype kFilesATurn = 32;
+
+}  // namespace
+
+void CommandLineConverter::AddSome() {
+    if (adding_ || pending_.isEmpty()) {
+        return;  // a file's reading yields, and the next turn must not add in the middle
+    }
+    adding_ = true;
+    const QList<CliInput> some = pending_.mid(0, kFilesATurn);
+    pending_.remove(0, some.size());
+    AddInputs(some);
+    adding_ = false;
+}
+
+void CommandLineConverter::ConvertAsAdded(const QList<CliInput>& inputs) {
+    pending_ = inputs;
+    while (queue_.isEmpty() && !pending_.isEmpty() && !signal_) {
+        AddSome();
+    }
+    CheckOutput();
+    QTimer feeder;
+    feeder.setInterval(0);
+    connect(&feeder, &QTimer::timeout, this, &CommandLineConverter::AddSome);
+    feeder.start();
+    batch_.SetRowsComing([this] { return !pending_.isEmpty() && !signal_; });
+    Convert();
+    batch_.SetRowsComing(nullptr);
+    feeder.stop();
+    // Stopped before they were read: never started, as the files the batch did not reach.
+    for (const CliInput& input : std::exchange(pending_, {})) {
+        CliReport::Entry entry;
+        entry.input = input.path;
+        entry.native = input.native;
+        entry.outcome = CliReport::Outcome::Stopped;
+        report_->Ended(entry);
+    }
+}
+
+}  // namespace reelwright
