@@ -6,8 +6,12 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <functional>
 
 namespace reelwright {
 namespace {
@@ -114,8 +118,19 @@ void RunLog::Write(const QString& text) {
 }
 
 void RunLog::Prune(const QString& folder) {
-    const QStringList logs =
-        QDir(folder).entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Name | QDir::Reversed);
+    // Read as plain names, newest first by their date: this runs once for every file converted.
+    QStringList logs;
+    QDirIterator entries(folder, QDir::Files);
+    while (entries.hasNext()) {
+        QString name = entries.next().section(u'/', -1);
+        if (name.endsWith(QLatin1String(".log"))) {
+            logs << std::move(name);
+        }
+    }
+    if (logs.size() <= kKept) {
+        return;
+    }
+    std::sort(logs.begin(), logs.end(), std::greater<>());
     for (qsizetype i = kKept; i < logs.size(); ++i) {
         QFile::remove(QDir(folder).filePath(logs[i]));
     }
