@@ -3,6 +3,7 @@
 #include "conversion/SizeFitting.h"
 #include "engine/Sidecars.h"
 #include "plan/TrackPlan.h"
+#include "platform/FileStamp.h"
 #include "platform/Yield.h"
 
 #include <QFile>
@@ -10,23 +11,8 @@
 #include <chrono>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace reelwright {
-
-QByteArray FileStamp(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return QByteArray();
-    }
-    return QByteArray::number(quint64{info.st_dev}) + ':' +
-           QByteArray::number(quint64{info.st_ino}) + ':' +
-           QByteArray::number(qint64{info.st_size}) + ':' +
-           QByteArray::number(qint64{info.st_mtim.tv_sec}) + '.' +
-           QByteArray::number(qint64{info.st_mtim.tv_nsec}) + ':' +
-           QByteArray::number(qint64{info.st_ctim.tv_sec}) + '.' +
-           QByteArray::number(qint64{info.st_ctim.tv_nsec});
-}
 
 SourceFacts GatherFacts(const FactsWanted& wanted, const std::atomic<bool>* cancel) {
     const auto cancelled = [cancel] { return cancel && cancel->load(); };

@@ -57,8 +57,4 @@ class SourceAhead {
     std::vector<std::unique_ptr<Gathering>> letGo_;
 };
 
-// What tells one file at `path` from another there later, or from itself changed: device,
-// inode, size, modification and change times. Empty when it is not a regular file.
-QByteArray FileStamp(const QString& path);
-
 }  // namespace reelwright

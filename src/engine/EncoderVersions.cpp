@@ -1,6 +1,7 @@
 #include "engine/EncoderVersions.h"
 
 #include "platform/AppInfo.h"
+#include "platform/FileStamp.h"
 #include "platform/OwnFolder.h"
 #include "platform/SafeFile.h"
 #include "platform/UserFolders.h"
@@ -12,29 +13,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <sys/stat.h>
 
 namespace reelwright {
 namespace {
 
 constexpr qint64 kMostBytes = 256 * 1024;  // a few encoders' answers; more is not ours
 constexpr int kMostEntries = 16;
-
-// What tells one file at a path from another put there later; empty when there is none.
-QString FileKey(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return QString();
-    }
-    return QStringLiteral("%1:%2:%3:%4.%5:%6.%7")
-        .arg(status.st_dev)
-        .arg(status.st_ino)
-        .arg(status.st_size)
-        .arg(status.st_mtim.tv_sec)
-        .arg(status.st_mtim.tv_nsec)
-        .arg(status.st_ctim.tv_sec)
-        .arg(status.st_ctim.tv_nsec);
-}
 
 QJsonObject ReadCache() {
     // What another user could have put there is not believed.
@@ -83,7 +67,7 @@ QString EncoderVersions::CacheFile() {
 
 std::optional<QString> EncoderVersions::Of(const QString& encoder, const Asker& ask) {
     const QString path = QFileInfo(encoder).canonicalFilePath();
-    const QString key = FileKey(path);
+    const QString key = QString::fromLatin1(FileStamp(path));
     if (key.isEmpty()) {
         return ask(encoder);
     }
@@ -95,7 +79,7 @@ std::optional<QString> EncoderVersions::Of(const QString& encoder, const Asker& 
     }
     const std::optional<QString> text = ask(encoder);
     // Kept only when the file did not change while it was asked.
-    if (text && FileKey(path) == key) {
+    if (text && QString::fromLatin1(FileStamp(path)) == key) {
         Keep(std::move(cache), path, key, *text);
     }
     return text;

@@ -335,7 +335,8 @@ TEST_F(JobListTest, TheCoresTextsAreTranslated) {
          },
          "«already in the list»", "already in the list"},
         // Each piece of the sentence on its own, as a language joins them its way.
-        {"reelwright::TrackReport", [&] { return report.Sentence(); }, "«Kept «1 audio» track.»",
+        // (A count's message is the plural's; a language gives its singular as a form of it.)
+        {"reelwright::TrackReport", [&] { return report.Sentence(); }, "«Kept «1 audio» tracks.»",
          "Kept 1 audio track."},
     };
     for (const auto& c : cases) {
