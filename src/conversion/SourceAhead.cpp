@@ -13,6 +13,11 @@
 #include <sys/resource.h>
 
 namespace reelwright {
+namespace {
+
+constexpr int kNice = 10;
+
+}  // namespace
 
 SourceFacts GatherFacts(const FactsWanted& wanted, const std::atomic<bool>* cancel) {
     const auto cancelled = [cancel] { return cancel && cancel->load(); };
@@ -63,8 +68,10 @@ void SourceAhead::Gather(const FactsWanted& wanted) {
     }
     gathering->facts = std::async(
         std::launch::async, [wanted, identity = gathering->identity, cancel = gathering->cancel] {
-            // Beside an encoder, never ahead of it.
-            ::setpriority(PRIO_PROCESS, 0, 19);
+            // Beside an encoder, not ahead of it; not so low that a machine busy with other
+            // work leaves the next file waiting on it for long (a lowered priority cannot be
+            // raised again).
+            ::setpriority(PRIO_PROCESS, 0, kNice);
             SourceFacts facts = GatherFacts(wanted, cancel.get());
             // A file written to while it was read was read half: not worth keeping.
             if (cancel->load() || FileStamp(wanted.source) != identity) {
