@@ -15,6 +15,13 @@ constexpr qsizetype kFilesATurn = 32;
 
 }  // namespace
 
+void CommandLineConverter::ClearProgressLine() {
+    if (progress_) {
+        *progress_ << "\r\x1b[K";
+        progress_->flush();
+    }
+}
+
 void CommandLineConverter::AddSome() {
     if (adding_ || pending_.isEmpty()) {
         return;  // a file's reading yields, and the next turn must not add in the middle

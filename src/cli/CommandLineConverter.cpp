@@ -201,6 +201,7 @@ bool CommandLineConverter::SkipConverted(int row, CliReport::Entry entry) {
 }
 
 void CommandLineConverter::Tell(int row, CliReport::Entry entry) {
+    ClearProgressLine();  // a file read while another converts is told between its updates
     told_.insert(row);
     report_->Ended(entry);
 }
@@ -488,10 +489,7 @@ void CommandLineConverter::FileStarted(int row) {
 
 void CommandLineConverter::FileFinished(int row) {
     const JobRow& job = jobList_.Store()->Row(row);
-    if (progress_) {
-        *progress_ << "\r\x1b[K";
-        progress_->flush();
-    }
+    ClearProgressLine();
     CliReport::Entry entry = EntryOf(job.filePath);
     entry.status = job.status;
     entry.counter = Counter(row);

@@ -67,6 +67,8 @@ class CommandLineConverter : public QObject {
     void ConvertAsAdded(const QList<CliInput>& inputs);
     // The next few inputs still to be read, added; none while an add is under way.
     void AddSome();
+    // Takes the live percentage off the terminal's last line, before a line is told.
+    void ClearProgressLine();
     // Converts what appears in a folder until the run is stopped.
     int Watch(const QString& watched);
     // Waits, the signals being heard meanwhile, unless the run is stopped.

@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-
 namespace reelwright {
 namespace {
 
