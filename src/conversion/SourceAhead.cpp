@@ -87,10 +87,7 @@ std::optional<SourceFacts> SourceAhead::Take(const FactsWanted& wanted) {
         return std::nullopt;
     }
     std::unique_ptr<Gathering> gathering = std::move(gathering_);
-    while (gathering->facts.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready) {
-        Yield::Run();
-    }
-    std::optional<SourceFacts> facts = gathering->facts.get();
+    std::optional<SourceFacts> facts = Yield::Await(gathering->facts);
     if (!facts || FileStamp(wanted.source) != gathering->identity) {
         return std::nullopt;
     }

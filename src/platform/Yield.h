@@ -21,6 +21,12 @@ class Yield {
     template <typename Work>
     static auto Aside(Work work) -> decltype(work()) {
         std::future<decltype(work())> done = std::async(std::launch::async, std::move(work));
+        return Await(done);
+    }
+
+    // Yields here until `done` has its value, and gives it.
+    template <typename T>
+    static T Await(std::future<T>& done) {
         while (done.wait_for(std::chrono::milliseconds(kAsideSliceMs)) !=
                std::future_status::ready) {
             Run();
