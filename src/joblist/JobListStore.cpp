@@ -2,35 +2,53 @@
 
 #include <QCoreApplication>
 
+#include <atomic>
+
 namespace reelwright {
 
 JobListStore::JobListStore(QObject* parent) : QAbstractTableModel(parent) {}
 
 int JobListStore::FindFilePath(const QString& path) const {
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        if (rows_[i].filePath == path) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return byPath_.value(path, -1);
 }
 
 int JobListStore::FindFile(const FileIdentity& identity) const {
     if (!identity.IsKnown()) {
         return -1;
     }
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        if (rows_[i].identity == identity) {
-            return static_cast<int>(i);
-        }
+    return byFile_.value({identity.device, identity.inode}, -1);
+}
+
+std::vector<std::shared_ptr<const JobRow>> JobListStore::Snapshot() const {
+    return {rows_.begin(), rows_.end()};
+}
+
+JobRow& JobListStore::Changing(int row) {
+    std::shared_ptr<JobRow>& held = rows_.at(static_cast<std::size_t>(row));
+    if (held.use_count() > 1) {
+        held = std::make_shared<JobRow>(*held);
+    } else {
+        // A snapshot let go of on another thread: what it read comes before what is written.
+        std::atomic_thread_fence(std::memory_order_acquire);
     }
-    return -1;
+    return *held;
+}
+
+// The first row of a path or file is the one found.
+void JobListStore::Index(int at) {
+    const JobRow& row = *rows_[static_cast<std::size_t>(at)];
+    byPath_.insert(row.filePath, byPath_.value(row.filePath, at));
+    if (row.identity.IsKnown()) {
+        const QPair<quint64, quint64> key{row.identity.device, row.identity.inode};
+        byFile_.insert(key, byFile_.value(key, at));
+    }
 }
 
 void JobListStore::Append(const JobRow& row) {
     const int at = RecordCount();
     beginInsertRows(QModelIndex(), at, at);
-    rows_.push_back(row);
+    rows_.push_back(std::make_shared<JobRow>(row));
+    Index(at);
     endInsertRows();
 }
 
@@ -40,40 +58,43 @@ void JobListStore::AppendRows(std::vector<JobRow> rows) {
     }
     const int at = RecordCount();
     beginInsertRows(QModelIndex(), at, at + static_cast<int>(rows.size()) - 1);
-    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
-                 std::make_move_iterator(rows.end()));
+    rows_.reserve(rows_.size() + rows.size());
+    for (JobRow& row : rows) {
+        rows_.push_back(std::make_shared<JobRow>(std::move(row)));
+        Index(RecordCount() - 1);
+    }
     endInsertRows();
 }
 
 void JobListStore::SetInBatch(int row, bool inBatch) {
-    rows_.at(static_cast<std::size_t>(row)).inBatch = inBatch;
+    Changing(row).inBatch = inBatch;
     // Nothing shown changes; whoever keeps the list hears of it.
     CellChanged(row, JobRow::ID, {kInBatchRole});
 }
 
 void JobListStore::SetClaim(int row, const std::optional<ClaimRecord>& claim) {
-    rows_.at(static_cast<std::size_t>(row)).claim = claim;
+    Changing(row).claim = claim;
     CellChanged(row, JobRow::ID, {kClaimRole});
 }
 
 void JobListStore::SetStatus(int row, const QString& status) {
-    rows_.at(static_cast<std::size_t>(row)).status = status;
+    Changing(row).status = status;
     CellChanged(row, JobRow::Status, {Qt::DisplayRole});
 }
 
 void JobListStore::SetCheckBox(int row, int value) {
-    rows_.at(static_cast<std::size_t>(row)).checkBox = value;
+    Changing(row).checkBox = value;
     CellChanged(row, JobRow::CheckBox, {Qt::CheckStateRole});
 }
 
 void JobListStore::SetTextColor(int row, int column, TextColor color) {
-    rows_.at(static_cast<std::size_t>(row)).textColors.at(static_cast<std::size_t>(column)) = color;
+    Changing(row).textColors.at(static_cast<std::size_t>(column)) = color;
     CellChanged(row, column, {kTextColorRole, Qt::ForegroundRole});
 }
 
 void JobListStore::SetOutcome(int row, const QString& reason, const QString& outputPath,
                               const QString& logPath, const QString& outputTail) {
-    JobRow& job = rows_.at(static_cast<std::size_t>(row));
+    JobRow& job = Changing(row);
     job.reason = reason;
     job.outputPath = outputPath;
     job.logPath = logPath;
@@ -83,17 +104,17 @@ void JobListStore::SetOutcome(int row, const QString& reason, const QString& out
 }
 
 void JobListStore::SetTracks(int row, const TrackReport& tracks) {
-    rows_.at(static_cast<std::size_t>(row)).tracks = tracks;
+    Changing(row).tracks = tracks;
     CellChanged(row, JobRow::Status, {Qt::ToolTipRole, kTracksRole});
 }
 
 void JobListStore::SetProgressNote(int row, const QString& note) {
-    rows_.at(static_cast<std::size_t>(row)).progressNote = note;
+    Changing(row).progressNote = note;
     CellChanged(row, JobRow::Status, {Qt::ToolTipRole});
 }
 
 void JobListStore::SetEstimate(int row, const QString& sentence, qint64 bytes, double seconds) {
-    JobRow& job = rows_.at(static_cast<std::size_t>(row));
+    JobRow& job = Changing(row);
     job.estimate = sentence;
     job.estimatedBytes = bytes;
     job.estimatedSeconds = seconds;

@@ -3,12 +3,17 @@
 #include "joblist/JobRow.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
+#include <memory>
 #include <vector>
 
 namespace reelwright {
 
-// The job list: the queued files in the order they were added, shown by the grid.
+// The job list: the queued files in the order they were added, shown by the grid. Each row is
+// held shared, so the whole list can be taken as it stands at the cost of a pointer a row (the
+// kept list of thousands of rows is taken while files convert); a row shared so is copied before
+// it changes.
 class JobListStore : public QAbstractTableModel {
     Q_OBJECT
 
@@ -26,7 +31,9 @@ class JobListStore : public QAbstractTableModel {
     explicit JobListStore(QObject* parent = nullptr);
 
     int RecordCount() const { return static_cast<int>(rows_.size()); }
-    const JobRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    const JobRow& Row(int row) const { return *rows_.at(static_cast<std::size_t>(row)); }
+    // Every row as it stands now; later changes to the list do not reach it.
+    std::vector<std::shared_ptr<const JobRow>> Snapshot() const;
     // The first row holding exactly this path, or -1.
     int FindFilePath(const QString& path) const;
     // The first row whose file is this one (the same device and inode), or -1.
@@ -61,8 +68,14 @@ class JobListStore : public QAbstractTableModel {
 
   private:
     void CellChanged(int row, int column, const QList<int>& roles);
+    // The row to change, copied first when a snapshot still holds it.
+    JobRow& Changing(int row);
+    void Index(int at);
 
-    std::vector<JobRow> rows_;
+    std::vector<std::shared_ptr<JobRow>> rows_;
+    // Paths and files to rows: asking whether a file is listed must not read the whole list.
+    QHash<QString, int> byPath_;
+    QHash<QPair<quint64, quint64>, int> byFile_;
 };
 
 }  // namespace reelwright

@@ -220,40 +220,51 @@ QString KeptQueue::AsidePath() {
     return Path() + QStringLiteral(".damaged");
 }
 
+namespace {
+
+QJsonObject RowValue(const JobRow& row) {
+    QJsonObject kept{
+        {QStringLiteral("file"), row.filePath},
+        {QStringLiteral("status"), row.status},
+        {QStringLiteral("checked"), row.checkBox},
+        {QStringLiteral("duration"), row.duration},
+        {QStringLiteral("length"), row.lengthSeconds},
+        {QStringLiteral("size"), row.fileSize},
+        {QStringLiteral("statusColor"), ColorValue(row.textColors[JobRow::Status])},
+        {QStringLiteral("durationColor"), ColorValue(row.textColors[JobRow::Duration])},
+    };
+    const std::pair<const char*, const QString&> optional[] = {
+        {"reason", row.reason}, {"result", row.outputPath}, {"log", row.logPath}};
+    for (const auto& [name, value] : optional) {
+        if (!value.isEmpty()) {
+            kept.insert(QString::fromLatin1(name), value);
+        }
+    }
+    // What a probe said has no log of its own.
+    if (row.logPath.isEmpty() && !row.outputTail.isEmpty()) {
+        kept.insert(QStringLiteral("said"), row.outputTail.right(16 * 1024));
+    }
+    if (row.inBatch) {
+        kept.insert(QStringLiteral("inBatch"), true);
+    }
+    if (row.claim) {
+        kept.insert(QStringLiteral("claim"), ClaimValue(*row.claim));
+    }
+    if (!row.tracks.IsEmpty()) {
+        kept.insert(QStringLiteral("tracks"), TracksValue(row.tracks));
+    }
+    return kept;
+}
+
+}  // namespace
+
 QByteArray KeptQueue::ToBytes() const {
     QJsonArray list;
     for (const JobRow& row : rows) {
-        QJsonObject kept{
-            {QStringLiteral("file"), row.filePath},
-            {QStringLiteral("status"), row.status},
-            {QStringLiteral("checked"), row.checkBox},
-            {QStringLiteral("duration"), row.duration},
-            {QStringLiteral("length"), row.lengthSeconds},
-            {QStringLiteral("size"), row.fileSize},
-            {QStringLiteral("statusColor"), ColorValue(row.textColors[JobRow::Status])},
-            {QStringLiteral("durationColor"), ColorValue(row.textColors[JobRow::Duration])},
-        };
-        const std::pair<const char*, const QString&> optional[] = {
-            {"reason", row.reason}, {"result", row.outputPath}, {"log", row.logPath}};
-        for (const auto& [name, value] : optional) {
-            if (!value.isEmpty()) {
-                kept.insert(QString::fromLatin1(name), value);
-            }
-        }
-        // What a probe said has no log of its own.
-        if (row.logPath.isEmpty() && !row.outputTail.isEmpty()) {
-            kept.insert(QStringLiteral("said"), row.outputTail.right(16 * 1024));
-        }
-        if (row.inBatch) {
-            kept.insert(QStringLiteral("inBatch"), true);
-        }
-        if (row.claim) {
-            kept.insert(QStringLiteral("claim"), ClaimValue(*row.claim));
-        }
-        if (!row.tracks.IsEmpty()) {
-            kept.insert(QStringLiteral("tracks"), TracksValue(row.tracks));
-        }
-        list.append(kept);
+        list.append(RowValue(row));
+    }
+    for (const std::shared_ptr<const JobRow>& row : windowRows) {
+        list.append(RowValue(*row));
     }
     QJsonObject whole{{QStringLiteral("kept"), kMarker},
                       {QStringLiteral("version"), kVersion},

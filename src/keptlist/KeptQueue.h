@@ -12,6 +12,7 @@ class QIODevice;
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <memory>
 #include <vector>
 
 namespace reelwright {
@@ -30,6 +31,9 @@ struct KeptQueue {
     };
 
     std::vector<JobRow> rows;
+    // The window's rows as they stood, shared rather than copied (a list of thousands is taken
+    // while files convert); kept after `rows`.
+    std::vector<std::shared_ptr<const JobRow>> windowRows;
     std::optional<Batch> batch;  // the batch that was running, none when none was
     int setAside = 0;            // rows read that could not be taken (a field of the wrong kind)
 

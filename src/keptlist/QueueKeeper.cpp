@@ -149,10 +149,7 @@ bool QueueKeeper::Save(Wait wait) {
     // Taken now, as the window shows it; turned into text and written beside it.
     KeptQueue queue;
     if (const JobListStore* store = list_.Store()) {
-        queue.rows.reserve(static_cast<std::size_t>(store->RecordCount()));
-        for (int row = 0; row < store->RecordCount(); ++row) {
-            queue.rows.push_back(store->Row(row));
-        }
+        queue.windowRows = store->Snapshot();
     }
     queue.batch = batch_;
     ++saves_;
