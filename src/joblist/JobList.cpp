@@ -121,12 +121,21 @@ void JobList::ReadAhead(const QStringList& paths) {
         return;
     }
     // Only what AddFile2Grid will probe: new regular files of the extensions it takes.
+    // Named and looked at on disk beside the window: an add may bring thousands.
+    const QStringList files = Yield::Aside([paths] {
+        QStringList found;
+        for (const QString& path : paths) {
+            const QString normalised = ListedPath(path);
+            if (!IsRefusedByName(ExtensionOf(normalised)) && QFileInfo(normalised).isFile()) {
+                found << normalised;
+            }
+        }
+        return found;
+    });
     QStringList wanted;
-    for (const QString& path : paths) {
-        const QString normalised = ListedPath(path);
-        if (!FileExistsInGrid(normalised) && QFileInfo(normalised).isFile() &&
-            !IsRefusedByName(ExtensionOf(normalised))) {
-            wanted << normalised;
+    for (const QString& path : files) {
+        if (!FileExistsInGrid(path)) {
+            wanted << path;
         }
     }
     const EncoderProbe probe(EncoderPath(), CVideoConv::ProbeTimeLimit());

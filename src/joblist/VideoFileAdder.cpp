@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -116,13 +118,22 @@ QList<QByteArray> VideoFileAdder::GetFolderFileNames(const QString& folder) {
         }
     }
     ::closedir(listing);
-    std::sort(names.begin(), names.end(), [](const QByteArray& a, const QByteArray& b) {
-        return QFile::decodeName(a).compare(QFile::decodeName(b), Qt::CaseInsensitive) < 0;
+    // Each name decoded once, not at every comparison: a folder may hold thousands.
+    std::vector<std::pair<QString, QByteArray>> sorted;
+    sorted.reserve(static_cast<std::size_t>(names.size()));
+    for (const QByteArray& name : names) {
+        sorted.emplace_back(QFile::decodeName(name), name);
+    }
+    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.second < b.second;
     });
     // Subtitle files named after a video go with it, not into the list.
     QStringList decoded;
-    for (const QByteArray& name : names) {
-        decoded << QFile::decodeName(name);
+    names.clear();
+    for (const auto& [text, name] : sorted) {
+        decoded << text;
+        names << name;
     }
     const QStringList kept = Sidecars::WithoutSidecars(decoded);
     if (kept.size() == decoded.size()) {
@@ -168,33 +179,37 @@ void VideoFileAdder::AddVideoFiles(const QStringList& fileList) {
 }
 
 void VideoFileAdder::AddFolder(const QString& folder) {
-    if (folder.isEmpty() || adding_) {
+    if (folder.isEmpty()) {
         return;
     }
-    const QStringList names = GetFolderFiles(folder);
-    if (names.isEmpty()) {
-        Notifier::Current().Show(Text::tr("Selected Folder is empty."), MessageIcon::Warning);
-        return;
-    }
-    QStringList files;
-    for (const QString& name : names) {
-        files << JoinPath(folder, name);
-    }
-    AddVideoFiles(files);
+    Run([&] {
+        // Listed beside the window: a folder of thousands takes a while to read and sort.
+        const QStringList files = Yield::Aside([folder] {
+            QStringList paths;
+            for (const QString& name : GetFolderFiles(folder)) {
+                paths << JoinPath(folder, name);
+            }
+            return paths;
+        });
+        if (files.isEmpty()) {
+            Notifier::Current().Show(Text::tr("Selected Folder is empty."), MessageIcon::Warning);
+        }
+        AddEach(files, !files.isEmpty());
+    });
 }
 
 void VideoFileAdder::AddDropped(const QStringList& paths) {
     if (paths.isEmpty()) {
         return;
     }
-    Run([&] { AddEach(WithFoldersOpened(paths), false); });
+    Run([&] { AddEach(Yield::Aside([paths] { return WithFoldersOpened(paths); }), false); });
 }
 
 void VideoFileAdder::AddGiven(const QStringList& paths) {
     if (paths.isEmpty()) {
         return;
     }
-    Run([&] { AddEach(WithFoldersOpened(paths), true); });
+    Run([&] { AddEach(Yield::Aside([paths] { return WithFoldersOpened(paths); }), true); });
 }
 
 QStringList VideoFileAdder::WithFoldersOpened(const QStringList& paths) {
