@@ -5,12 +5,17 @@
 #include "platform/Saturating.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <mutex>
 #include <optional>
+#include <vector>
+
+#include <sys/stat.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -321,10 +326,92 @@ void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
     }
 }
 
+// What tells a file from itself changed or another put in its place, and when it last changed.
+struct Stamp {
+    QByteArray id;  // device, inode, size, modification and change times
+    qint64 modifiedMs = 0;
+};
+
+std::optional<Stamp> StampOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    const auto ns = [](const timespec& time) {
+        return QByteArray::number(qint64{time.tv_sec}) + '.' + QByteArray::number(qint64{time.tv_nsec});
+    };
+    return Stamp{QByteArray::number(quint64{info.st_dev}) + ':' +
+                     QByteArray::number(quint64{info.st_ino}) + ':' +
+                     QByteArray::number(qint64{info.st_size}) + ':' + ns(info.st_mtim) + ':' +
+                     ns(info.st_ctim),
+                 qint64{info.st_mtim.tv_sec} * 1000 + info.st_mtim.tv_nsec / 1000000};
+}
+
+// The last readings of files, so that the add, the plan and the next file's read-ahead read a
+// source once: each is given again only while the file is the very same, unchanged.
+class RecentReadings {
+  public:
+    std::optional<MediaTracks> Find(const QString& path, const QByteArray& id) {
+        const std::lock_guard lock(mutex_);
+        for (const Kept& kept : kept_) {
+            if (kept.path == path && kept.id == id) {
+                return kept.tracks;
+            }
+        }
+        return std::nullopt;
+    }
+    void Keep(const QString& path, const QByteArray& id, const MediaTracks& tracks) {
+        const std::lock_guard lock(mutex_);
+        std::erase_if(kept_, [&path](const Kept& kept) { return kept.path == path; });
+        if (kept_.size() >= kMost) {
+            kept_.erase(kept_.begin());
+        }
+        kept_.push_back({path, id, tracks});
+    }
+
+  private:
+    struct Kept {
+        QString path;
+        QByteArray id;
+        MediaTracks tracks;
+    };
+    static constexpr std::size_t kMost = 64;
+    std::mutex mutex_;
+    std::vector<Kept> kept_;
+};
+
+RecentReadings& Recent() {
+    static RecentReadings readings;
+    return readings;
+}
+
+// A file changed this recently may change again within its clock's tick and keep its times.
+constexpr qint64 kSettledMs = 2000;
+
 }  // namespace
 
 MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs,
                               const std::atomic<bool>* cancel) {
+    const std::optional<Stamp> before = StampOf(path);
+    if (before) {
+        if (std::optional<MediaTracks> kept = Recent().Find(path, before->id)) {
+            return std::move(*kept);
+        }
+    }
+    const qint64 began = QDateTime::currentMSecsSinceEpoch();
+    MediaTracks read = ReadNow(path, timeLimitMs, cancel);
+    // Kept only when read whole from a file that stood still, before and during the reading.
+    if (before && read.problem.isEmpty() && !(cancel && *cancel) &&
+        began - before->modifiedMs >= kSettledMs) {
+        if (const std::optional<Stamp> after = StampOf(path); after && after->id == before->id) {
+            Recent().Keep(path, before->id, read);
+        }
+    }
+    return read;
+}
+
+MediaTracks MediaTracks::ReadNow(const QString& path, int timeLimitMs,
+                                 const std::atomic<bool>* cancel) {
     // What the libraries say about a file goes into `problem`, not onto our error output.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });

@@ -98,9 +98,13 @@ struct MediaTracks {
     double end = 0;
 
     // Reads `path`, giving up after `timeLimitMs` (a dead network share would hold it), or as
-    // soon as `cancel` is set.
+    // soon as `cancel` is set. A file read a moment ago and the very same since (its device,
+    // inode, size and times) is not read again.
     static MediaTracks Read(const QString& path, int timeLimitMs = kDefaultTimeLimitMs,
                             const std::atomic<bool>* cancel = nullptr);
+    // The same, always from the file.
+    static MediaTracks ReadNow(const QString& path, int timeLimitMs = kDefaultTimeLimitMs,
+                               const std::atomic<bool>* cancel = nullptr);
     static constexpr int kDefaultTimeLimitMs = 15000;
 
     int Count(Kind kind) const;

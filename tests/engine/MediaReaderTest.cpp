@@ -261,5 +261,111 @@ TEST(KeyFrames, AreFoundBeforeEachMomentOrTheMomentKept) {
     EXPECT_EQ(KeyFramesBefore(dir.filePath("gone.mkv"), {1.5}), QList<double>{1.5});
 }
 
+// What a file becomes after it was read once, settled (its times set long back).
+enum class Afterwards {
+    Unchanged,
+    ReplacedByRename,
+    RewrittenInPlace,
+    SameSizeTimesPutBack,
+    Grown,
+    Removed
+};
+
+struct RereadCase {
+    const char* name;
+    Afterwards change;
+};
+
+class ReadingAgain : public testing::TestWithParam<RereadCase> {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+    }
+    // Sets the file's modification time to one moment long back, the same each time; its
+    // change time becomes now.
+    static void Settle(const QString& path) {
+        const timespec longAgo{1700000000, 0};
+        const timespec times[2] = {longAgo, longAgo};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    }
+    QTemporaryDir dir;
+};
+
+// A reading given again must be of the file as it is now: any change, even one that keeps the
+// size and puts the times back, is read anew.
+TEST_P(ReadingAgain, TellsTheFileAsItIsNow) {
+    const QString path = dir.filePath(QStringLiteral("film.mkv"));
+    const QString other = dir.filePath(QStringLiteral("other.mkv"));
+    ASSERT_TRUE(test::MakeClip(path, 3));
+    ASSERT_TRUE(test::MakeClip(other, 1, QStringLiteral("96x64")));
+    Settle(path);
+    const MediaTracks first = MediaTracks::Read(path);
+    ASSERT_TRUE(first.problem.isEmpty()) << first.problem.toStdString();
+    ASSERT_NEAR(first.seconds, 3, 0.2);
+    QFile file(path);
+    switch (GetParam().change) {
+        case Afterwards::Unchanged:
+            break;
+        case Afterwards::ReplacedByRename:
+            Settle(other);
+            ASSERT_TRUE(::rename(QFile::encodeName(other).constData(),
+                                 QFile::encodeName(path).constData()) == 0);
+            break;
+        case Afterwards::RewrittenInPlace: {
+            QFile source(other);
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(source.readAll());
+            file.close();
+            Settle(path);
+            break;
+        }
+        case Afterwards::SameSizeTimesPutBack: {
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            const QByteArray bytes = file.readAll();
+            file.seek(0);
+            file.write(QByteArray(bytes.size(), '\x5a'));  // no media at all, the same size
+            file.close();
+            Settle(path);
+            break;
+        }
+        case Afterwards::Grown:
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(QByteArray(4096, '\0'));
+            file.close();
+            Settle(path);
+            break;
+        case Afterwards::Removed:
+            ASSERT_TRUE(file.remove());
+            break;
+    }
+    const MediaTracks again = MediaTracks::Read(path);
+    const MediaTracks fresh = MediaTracks::ReadNow(path);
+    EXPECT_EQ(again.problem, fresh.problem);
+    EXPECT_DOUBLE_EQ(again.seconds, fresh.seconds);
+    ASSERT_EQ(again.tracks.size(), fresh.tracks.size());
+    if (!fresh.tracks.empty() && fresh.tracks[0].kind == MediaTracks::Kind::Video) {
+        EXPECT_EQ(again.tracks[0].look.width, fresh.tracks[0].look.width);
+    }
+    if (GetParam().change == Afterwards::Unchanged) {
+        EXPECT_DOUBLE_EQ(again.seconds, first.seconds);
+    } else {
+        EXPECT_TRUE(again.seconds != first.seconds || !again.problem.isEmpty() ||
+                    GetParam().change == Afterwards::Grown);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ReadingAgain,
+    testing::Values(RereadCase{"unchanged", Afterwards::Unchanged},
+                    RereadCase{"replaced_by_rename", Afterwards::ReplacedByRename},
+                    RereadCase{"rewritten_in_place", Afterwards::RewrittenInPlace},
+                    RereadCase{"same_size_times_put_back", Afterwards::SameSizeTimesPutBack},
+                    RereadCase{"grown", Afterwards::Grown},
+                    RereadCase{"removed", Afterwards::Removed}),
+    test::CaseName<RereadCase>);
+
 }  // namespace
 }  // namespace reelwright
