@@ -9,7 +9,7 @@
 // mapping, deinterlacing) against bare ffmpeg given the preset's options alone.
 //
 //   bench_batch [SHORT_COUNT] [LONG_COUNT] [PICTURE_COUNT]     (a count of 0 leaves a set out)
-//   bench_batch copy        the copy case alone
+//   bench_batch copy        the copy case alone, four long files and a hundred small ones
 //   bench_batch pairs [N]   N pairs (5) of the short clips, bare and the program in turn: the
 //                           medians of wall time and CPU, one at a time and at Auto
 #include <QCoreApplication>
@@ -98,24 +98,10 @@ struct Set {
     const char* size;
 };
 
-// The copy preset's cost over the encoder's own copying, and its time against encoding.
-void CopyCase(const QString& cli) {
-    QTemporaryDir work;
-    const QString in = work.filePath("in");
-    QDir().mkpath(in);
-    const QString first = in + "/clip0.mkv";
-    // Grain, so the pictures cost what a phone's do (about 8 Mbit/s): a copy then moves what a
-    // real one moves, where a clean test pattern would be a few hundred kbit/s.
-    Timed(
-        QStringLiteral("ffmpeg -v error -f lavfi -i testsrc=duration=60:size=1280x720:rate=30 -f "
-                       "lavfi -i sine=duration=60 -vf noise=alls=12:allf=t -c:v libx264 -preset "
-                       "ultrafast -b:v 8M -maxrate 8M -bufsize 16M -c:a aac -b:a 128k -shortest %1")
-            .arg(Quoted(first)));
-    std::printf("copy case: 4 clips of 60 s at 1280x720, H.264/AAC in MKV (%.0f MB each), to MP4\n",
-                static_cast<double>(QFileInfo(first).size()) / 1e6);
-    for (int i = 1; i < 4; ++i) {
-        QFile::copy(first, in + QStringLiteral("/clip%1.mkv").arg(i));
-    }
+// The copy preset against bare "ffmpeg -map 0 -c copy" in a loop over the files of `in`, one at
+// a time each, the best of three rounds; the program's time.
+double CopiedAgainstBare(const QString& cli, QTemporaryDir& work, const QString& in,
+                         const char* label) {
     const auto fresh = [&work](const QString& name) {
         const QString out = work.filePath(name);
         QDir(out).removeRecursively();
@@ -144,14 +130,51 @@ void CopyCase(const QString& cli) {
         bare = round == 0 ? b : std::min(bare, b);
         copied = round == 0 ? p : std::min(copied, p);
     }
-    const QString out = fresh("program-default");
-    const double encoded =
-        Timed(QStringLiteral("%1 --jobs 1 --preset %2 --output-folder %3 %4/*.mkv")
-                  .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out), Quoted(in)),
-              home);
-    std::printf("  reelwright-cli default preset: %.1f s\n", encoded);
-    std::printf("copy preset: %.2f of bare ffmpeg copying\n", copied / bare);
-    std::printf("copy preset: %.3f of the default preset\n", copied / encoded);
+    std::printf("copy preset, %s: %.2f of bare ffmpeg copying\n", label, copied / bare);
+    return copied;
+}
+
+// The copy preset's cost over the encoder's own copying: four long files, then a hundred small
+// ones; with `againstEncoding`, its time against the default preset's too.
+void CopyCase(const QString& cli, bool againstEncoding) {
+    QTemporaryDir work;
+    const QString in = work.filePath("in");
+    QDir().mkpath(in);
+    const QString first = in + "/clip0.mkv";
+    // Grain, so the pictures cost what a phone's do (about 8 Mbit/s): a copy then moves what a
+    // real one moves, where a clean test pattern would be a few hundred kbit/s.
+    Timed(
+        QStringLiteral("ffmpeg -v error -f lavfi -i testsrc=duration=60:size=1280x720:rate=30 -f "
+                       "lavfi -i sine=duration=60 -vf noise=alls=12:allf=t -c:v libx264 -preset "
+                       "ultrafast -b:v 8M -maxrate 8M -bufsize 16M -c:a aac -b:a 128k -shortest %1")
+            .arg(Quoted(first)));
+    std::printf("copy case: 4 clips of 60 s at 1280x720, H.264/AAC in MKV (%.0f MB each), to MP4\n",
+                static_cast<double>(QFileInfo(first).size()) / 1e6);
+    for (int i = 1; i < 4; ++i) {
+        QFile::copy(first, in + QStringLiteral("/clip%1.mkv").arg(i));
+    }
+    const double copied = CopiedAgainstBare(cli, work, in, "4 long files");
+    if (againstEncoding) {
+        const QString out = work.filePath("program-default");
+        QDir().mkpath(out);
+        const double encoded = Timed(
+            QStringLiteral("%1 --jobs 1 --preset %2 --output-folder %3 %4/*.mkv")
+                .arg(Quoted(cli), Quoted(QString::fromLatin1(kPreset)), Quoted(out), Quoted(in)),
+            {{"HOME", work.filePath("home")}});
+        std::printf("  reelwright-cli default preset: %.1f s\n", encoded);
+        std::printf("copy preset: %.3f of the default preset\n", copied / encoded);
+    }
+    // A hundred files of about a megabyte: the first second of the long clip.
+    const QString small = work.filePath("small");
+    QDir().mkpath(small);
+    Timed(QStringLiteral("ffmpeg -v error -i %1 -t 1 -map 0 -c copy %2/small0.mkv")
+              .arg(Quoted(first), Quoted(small)));
+    std::printf("copy case: 100 clips of 1 s (%.1f MB each)\n",
+                static_cast<double>(QFileInfo(small + "/small0.mkv").size()) / 1e6);
+    for (int i = 1; i < 100; ++i) {
+        QFile::copy(small + "/small0.mkv", small + QStringLiteral("/small%1.mkv").arg(i));
+    }
+    CopiedAgainstBare(cli, work, small, "100 small files");
 }
 
 // The CPU seconds the children waited for have used so far.
@@ -236,7 +259,7 @@ int main(int argc, char* argv[]) {
     const QString cli = QCoreApplication::applicationDirPath() + "/../src/app/reelwright-cli";
     const int cores = QThread::idealThreadCount();
     if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("copy")) {
-        CopyCase(cli);
+        CopyCase(cli, false);
         return 0;
     }
     if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("pairs")) {
@@ -349,6 +372,6 @@ int main(int argc, char* argv[]) {
     std::printf("files at once, long clips: %.2f of one-by-one bare ffmpeg\n", ratios["long"]);
     std::printf("check by decoding: short clips %.2f, long clips %.2f of the run without it\n",
                 ratios["shortverify"], ratios["longverify"]);
-    CopyCase(cli);
+    CopyCase(cli, true);
     return 0;
 }
