@@ -47,7 +47,8 @@ inline void StartIfAsked() {
             const qint64 now = clock.elapsed();
             if (now - lastTurn > 35 && now - toldAt >= 15) {
                 toldAt = now;
-                std::fprintf(stderr, "---- stalled %lld ms\n", static_cast<long long>(now - lastTurn));
+                std::fprintf(stderr, "---- stalled %lld ms\n",
+                             static_cast<long long>(now - lastTurn));
                 pthread_kill(loopThread, SIGUSR2);
             }
         }

@@ -74,7 +74,8 @@ QStringList MakeFolder(const QTemporaryDir& dir, int count) {
     QDir().mkpath(folder);
     QStringList names;
     for (int i = 0; i < count; ++i) {
-        const QString name = QDir(folder).filePath(QStringLiteral("video %1.mkv").arg(i, 5, 10, QChar('0')));
+        const QString name =
+            QDir(folder).filePath(QStringLiteral("video %1.mkv").arg(i, 5, 10, QChar('0')));
         QFile::copy(clips[i % 3], name);
         names << name;
     }
@@ -121,9 +122,8 @@ Phase ConvertScrolling(frmMain& window, int seconds, int* converted) {
     QObject::connect(&scroll, &QTimer::timeout, [bar] {
         bar->setValue(bar->value() >= bar->maximum() ? 0 : bar->value() + bar->pageStep() / 3);
     });
-    QTimer::singleShot(seconds * 1000, &window, [&window] {
-        QTest::mouseClick(window.cmdConvert, Qt::LeftButton);
-    });
+    QTimer::singleShot(seconds * 1000, &window,
+                       [&window] { QTest::mouseClick(window.cmdConvert, Qt::LeftButton); });
     PauseMeter meter;
     QElapsedTimer timer;
     timer.start();
@@ -173,19 +173,21 @@ int main(int argc, char* argv[]) {
     window->show();
     WaitFor([] { return false; }, 1000);  // shown and drawn, as before a user's first click
     const Phase add = AddFolder(*window, dialogs, QFileInfo(names.first()).path(), count);
-    std::printf("adding %d files: %.1f s, %.3f of bare probes (%.1f s, from 200), longest "
-                "event-loop pause %lld ms\n",
-                count, add.ms / 1000.0, add.ms / 1000.0 / bare, bare,
-                static_cast<long long>(add.longestPause));
+    std::printf(
+        "adding %d files: %.1f s, %.3f of bare probes (%.1f s, from 200), longest "
+        "event-loop pause %lld ms\n",
+        count, add.ms / 1000.0, add.ms / 1000.0 / bare, bare,
+        static_cast<long long>(add.longestPause));
     std::printf("memory: %.0f MB before, %.0f MB with %d rows (peak %.0f MB)\n", before,
                 StatusMb("VmRSS:"), window->Jobs().Store()->RecordCount(), StatusMb("VmHWM:"));
 
     window->txtOutPath->setText(media.filePath(QStringLiteral("results")));
     int converted = 0;
     const Phase scroll = ConvertScrolling(*window, seconds, &converted);
-    std::printf("scrolling while three convert: %.1f s, %d converted, longest event-loop pause "
-                "%lld ms\n",
-                scroll.ms / 1000.0, converted, static_cast<long long>(scroll.longestPause));
+    std::printf(
+        "scrolling while three convert: %.1f s, %d converted, longest event-loop pause "
+        "%lld ms\n",
+        scroll.ms / 1000.0, converted, static_cast<long long>(scroll.longestPause));
 
     window.reset();
     QElapsedTimer timer;
@@ -194,14 +196,16 @@ int main(int argc, char* argv[]) {
     meter.Start();
     window = std::make_unique<frmMain>();
     window->show();
-    const bool back = WaitFor([&] { return window->Jobs().Store()->RecordCount() >= count; }, 60000);
+    const bool back =
+        WaitFor([&] { return window->Jobs().Store()->RecordCount() >= count; }, 60000);
     const qint64 shown = timer.elapsed();
     WaitFor([] { return false; }, 1000);
     meter.Stop();
-    std::printf("restart with %d kept rows: %s in %lld ms; longest event-loop pause %lld ms "
-                "(the first second after included)\n",
-                count, back ? "listed" : "NOT listed", static_cast<long long>(shown),
-                static_cast<long long>(meter.LongestMs()));
+    std::printf(
+        "restart with %d kept rows: %s in %lld ms; longest event-loop pause %lld ms "
+        "(the first second after included)\n",
+        count, back ? "listed" : "NOT listed", static_cast<long long>(shown),
+        static_cast<long long>(meter.LongestMs()));
     std::printf("messages shown: %lld\n", static_cast<long long>(notifier.messages.size()));
     return 0;
 }

@@ -50,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
                [](const JobRow& r) { return r.checkBox == 1; }},
         Change{"inBatch", [](JobListStore& s) { s.SetInBatch(1, true); },
                [](const JobRow& r) { return r.inBatch; }},
-        Change{"claim", [](JobListStore& s) { s.SetClaim(1, ClaimRecord{"t", "n", {}, 5, {}}); },
+        Change{"claim",
+               [](JobListStore& s) {
+                   s.SetClaim(1, ClaimRecord{"t", "n", {}, 5, {}});
+               },
                [](const JobRow& r) { return r.claim.has_value(); }},
         Change{"color", [](JobListStore& s) { s.SetTextColor(1, JobRow::Status, 0xff0000); },
                [](const JobRow& r) { return r.textColors[JobRow::Status].has_value(); }},
