@@ -120,8 +120,8 @@ void JobList::ReadAhead(const QStringList& paths) {
     if (!ownReaders_) {
         return;
     }
-    // Only what AddFile2Grid will probe: new regular files of the extensions it takes.
-    // Named and looked at on disk beside the window: an add may bring thousands.
+    // Only what AddFile2Grid will probe: new regular files of the extensions it takes, named and
+    // looked at on disk beside the window (an add may bring thousands).
     const QStringList files = Yield::Aside([paths] {
         QStringList found;
         for (const QString& path : paths) {

@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <atomic>
-
 namespace reelwright {
 
 JobListStore::JobListStore(QObject* parent) : QAbstractTableModel(parent) {}
@@ -20,23 +18,26 @@ int JobListStore::FindFile(const FileIdentity& identity) const {
 }
 
 std::vector<std::shared_ptr<const JobRow>> JobListStore::Snapshot() const {
-    return {rows_.begin(), rows_.end()};
+    std::vector<std::shared_ptr<const JobRow>> rows;
+    rows.reserve(rows_.size());
+    for (const Held& held : rows_) {
+        if (!held.frozen) {
+            held.frozen = std::make_shared<const JobRow>(held.row);
+        }
+        rows.push_back(held.frozen);
+    }
+    return rows;
 }
 
 JobRow& JobListStore::Changing(int row) {
-    std::shared_ptr<JobRow>& held = rows_.at(static_cast<std::size_t>(row));
-    if (held.use_count() > 1) {
-        held = std::make_shared<JobRow>(*held);
-    } else {
-        // A snapshot let go of on another thread: what it read comes before what is written.
-        std::atomic_thread_fence(std::memory_order_acquire);
-    }
-    return *held;
+    Held& held = rows_.at(static_cast<std::size_t>(row));
+    held.frozen.reset();
+    return held.row;
 }
 
 // The first row of a path or file is the one found.
 void JobListStore::Index(int at) {
-    const JobRow& row = *rows_[static_cast<std::size_t>(at)];
+    const JobRow& row = rows_[static_cast<std::size_t>(at)].row;
     byPath_.insert(row.filePath, byPath_.value(row.filePath, at));
     if (row.identity.IsKnown()) {
         const QPair<quint64, quint64> key{row.identity.device, row.identity.inode};
@@ -47,7 +48,7 @@ void JobListStore::Index(int at) {
 void JobListStore::Append(const JobRow& row) {
     const int at = RecordCount();
     beginInsertRows(QModelIndex(), at, at);
-    rows_.push_back(std::make_shared<JobRow>(row));
+    rows_.push_back({row, nullptr});
     Index(at);
     endInsertRows();
 }
@@ -60,7 +61,7 @@ void JobListStore::AppendRows(std::vector<JobRow> rows) {
     beginInsertRows(QModelIndex(), at, at + static_cast<int>(rows.size()) - 1);
     rows_.reserve(rows_.size() + rows.size());
     for (JobRow& row : rows) {
-        rows_.push_back(std::make_shared<JobRow>(std::move(row)));
+        rows_.push_back({std::move(row), nullptr});
         Index(RecordCount() - 1);
     }
     endInsertRows();

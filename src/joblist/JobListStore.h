@@ -10,10 +10,10 @@
 
 namespace reelwright {
 
-// The job list: the queued files in the order they were added, shown by the grid. Each row is
-// held shared, so the whole list can be taken as it stands at the cost of a pointer a row (the
-// kept list of thousands of rows is taken while files convert); a row shared so is copied before
-// it changes.
+// The job list: the queued files in the order they were added, shown by the grid. A copy of
+// each row is kept frozen until the row changes, so the whole list can be taken as it stands at
+// the cost of a pointer a row and of the rows changed since it was last taken (the kept list of
+// thousands of rows is taken while files convert).
 class JobListStore : public QAbstractTableModel {
     Q_OBJECT
 
@@ -31,8 +31,9 @@ class JobListStore : public QAbstractTableModel {
     explicit JobListStore(QObject* parent = nullptr);
 
     int RecordCount() const { return static_cast<int>(rows_.size()); }
-    const JobRow& Row(int row) const { return *rows_.at(static_cast<std::size_t>(row)); }
-    // Every row as it stands now; later changes to the list do not reach it.
+    const JobRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row)).row; }
+    // Every row as it stands now, for reading on any thread; later changes to the list do not
+    // reach it.
     std::vector<std::shared_ptr<const JobRow>> Snapshot() const;
     // The first row holding exactly this path, or -1.
     int FindFilePath(const QString& path) const;
@@ -68,11 +69,15 @@ class JobListStore : public QAbstractTableModel {
 
   private:
     void CellChanged(int row, int column, const QList<int>& roles);
-    // The row to change, copied first when a snapshot still holds it.
+    // The row to change; its frozen copy no longer tells it.
     JobRow& Changing(int row);
     void Index(int at);
 
-    std::vector<std::shared_ptr<JobRow>> rows_;
+    struct Held {
+        JobRow row;
+        mutable std::shared_ptr<const JobRow> frozen;  // as it was when last taken, if since
+    };
+    std::vector<Held> rows_;
     // Paths and files to rows: asking whether a file is listed must not read the whole list.
     QHash<QString, int> byPath_;
     QHash<QPair<quint64, quint64>, int> byFile_;

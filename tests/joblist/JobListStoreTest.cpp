@@ -23,16 +23,18 @@ struct Change {
 
 class ChangingARow : public testing::TestWithParam<Change> {};
 
-// A snapshot is the list as it stood: the change reaches the list and not the snapshot, nor a
-// second snapshot taken before it.
+// A snapshot is the list as it stood: the change reaches the list, and a row held from it, but
+// not the snapshot, nor a second snapshot taken before it.
 TEST_P(ChangingARow, LeavesEarlierSnapshotsAsTheyWere) {
     JobListStore store;
     store.Append(Row("/v/a.mkv"));
     store.AppendRows({Row("/v/b.mkv"), Row("/v/c.mkv")});
     const auto first = store.Snapshot();
     const auto second = store.Snapshot();
+    const JobRow& held = store.Row(1);  // as callers hold a row while they change it
     GetParam().make(store);
     EXPECT_TRUE(GetParam().made(store.Row(1)));
+    EXPECT_TRUE(GetParam().made(held));
     for (const auto* snapshot : {&first, &second}) {
         ASSERT_EQ(snapshot->size(), 3u);
         EXPECT_FALSE(GetParam().made(*(*snapshot)[1]));
