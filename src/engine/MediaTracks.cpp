@@ -2,11 +2,11 @@
 
 #include "engine/CheckedInput.h"
 #include "engine/ReadDeadline.h"
+#include "platform/FileStamp.h"
 #include "platform/Saturating.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 
 #include <algorithm>
 #include <chrono>
@@ -14,8 +14,6 @@
 #include <mutex>
 #include <optional>
 #include <vector>
-
-#include <sys/stat.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -326,27 +324,6 @@ void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
     }
 }
 
-// What tells a file from itself changed or another put in its place, and when it last changed.
-struct Stamp {
-    QByteArray id;  // device, inode, size, modification and change times
-    qint64 modifiedMs = 0;
-};
-
-std::optional<Stamp> StampOf(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return std::nullopt;
-    }
-    const auto ns = [](const timespec& time) {
-        return QByteArray::number(qint64{time.tv_sec}) + '.' + QByteArray::number(qint64{time.tv_nsec});
-    };
-    return Stamp{QByteArray::number(quint64{info.st_dev}) + ':' +
-                     QByteArray::number(quint64{info.st_ino}) + ':' +
-                     QByteArray::number(qint64{info.st_size}) + ':' + ns(info.st_mtim) + ':' +
-                     ns(info.st_ctim),
-                 qint64{info.st_mtim.tv_sec} * 1000 + info.st_mtim.tv_nsec / 1000000};
-}
-
 // The last readings of files, so that the add, the plan and the next file's read-ahead read a
 // source once: each is given again only while the file is the very same, unchanged.
 class RecentReadings {
@@ -392,9 +369,9 @@ constexpr qint64 kSettledMs = 2000;
 
 MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs,
                               const std::atomic<bool>* cancel) {
-    const std::optional<Stamp> before = StampOf(path);
+    const std::optional<StampedFile> before = StampFile(path);
     if (before) {
-        if (std::optional<MediaTracks> kept = Recent().Find(path, before->id)) {
+        if (std::optional<MediaTracks> kept = Recent().Find(path, before->stamp)) {
             return std::move(*kept);
         }
     }
@@ -403,8 +380,9 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs,
     // Kept only when read whole from a file that stood still, before and during the reading.
     if (before && read.problem.isEmpty() && !(cancel && *cancel) &&
         began - before->modifiedMs >= kSettledMs) {
-        if (const std::optional<Stamp> after = StampOf(path); after && after->id == before->id) {
-            Recent().Keep(path, before->id, read);
+        if (const std::optional<StampedFile> after = StampFile(path);
+            after && after->stamp == before->stamp) {
+            Recent().Keep(path, before->stamp, read);
         }
     }
     return read;

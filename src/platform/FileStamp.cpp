@@ -6,18 +6,24 @@
 
 namespace reelwright {
 
-QByteArray FileStamp(const QString& path) {
+std::optional<StampedFile> StampFile(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return QByteArray();
+        return std::nullopt;
     }
-    return QByteArray::number(quint64{info.st_dev}) + ':' +
-           QByteArray::number(quint64{info.st_ino}) + ':' +
-           QByteArray::number(qint64{info.st_size}) + ':' +
-           QByteArray::number(qint64{info.st_mtim.tv_sec}) + '.' +
-           QByteArray::number(qint64{info.st_mtim.tv_nsec}) + ':' +
-           QByteArray::number(qint64{info.st_ctim.tv_sec}) + '.' +
-           QByteArray::number(qint64{info.st_ctim.tv_nsec});
+    const auto time = [](const timespec& at) {
+        return QByteArray::number(qint64{at.tv_sec}) + '.' + QByteArray::number(qint64{at.tv_nsec});
+    };
+    return StampedFile{QByteArray::number(quint64{info.st_dev}) + ':' +
+                           QByteArray::number(quint64{info.st_ino}) + ':' +
+                           QByteArray::number(qint64{info.st_size}) + ':' + time(info.st_mtim) +
+                           ':' + time(info.st_ctim),
+                       qint64{info.st_mtim.tv_sec} * 1000 + info.st_mtim.tv_nsec / 1000000};
+}
+
+QByteArray FileStamp(const QString& path) {
+    const std::optional<StampedFile> file = StampFile(path);
+    return file ? file->stamp : QByteArray();
 }
 
 }  // namespace reelwright
