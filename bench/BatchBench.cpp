@@ -12,6 +12,8 @@
 //   bench_batch copy        the copy case alone, four long files and a hundred small ones
 //   bench_batch pairs [N]   N pairs (5) of the short clips, bare and the program in turn: the
 //                           medians of wall time and CPU, one at a time and at Auto
+#include "Timed.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,8 +27,6 @@
 #include <cstdio>
 #include <map>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -177,19 +177,6 @@ void CopyCase(const QString& cli, bool againstEncoding) {
     CopiedAgainstBare(cli, work, small, "100 small files");
 }
 
-// The CPU seconds the children waited for have used so far.
-double ChildrenCpu() {
-    rusage usage{};
-    ::getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 // Short clips converted by bare ffmpeg and by the program in turn, `pairs` times over: the
 // medians of the program's wall time and CPU over the bare loop's, one at a time and at Auto
 // (against xargs -P).
@@ -225,9 +212,9 @@ void Pairs(const QString& cli, int pairs) {
     const auto run = [&](const QString& command, double* cpu) {
         QDir(out).removeRecursively();
         QDir().mkpath(out);
-        const double before = ChildrenCpu();
+        const double before = bench::ChildrenCpu();
         const double wall = Timed(command, home);
-        *cpu = ChildrenCpu() - before;
+        *cpu = bench::ChildrenCpu() - before;
         return wall;
     };
     std::vector<double> wall1, cpu1, wallAuto, cpuAuto;
@@ -249,7 +236,8 @@ void Pairs(const QString& cli, int pairs) {
     std::printf(
         "60 clips of 2 s, medians of %d pairs: one at a time %.3f wall, %.3f CPU; auto "
         "%.3f wall, %.3f CPU of xargs\n",
-        pairs, Median(wall1), Median(cpu1), Median(wallAuto), Median(cpuAuto));
+        pairs, bench::Median(wall1), bench::Median(cpu1), bench::Median(wallAuto),
+        bench::Median(cpuAuto));
 }
 
 }  // namespace

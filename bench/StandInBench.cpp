@@ -4,6 +4,8 @@
 // report. Also the same files through a dry run (the add and the plans alone).
 //
 //   bench_standin [FILES]
+#include "Timed.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,20 +14,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-double ChildrenCpu() {
-    rusage usage{};
-    ::getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // The seconds the stand-ins reported, the file emptied.
 double StandInCpu(const QString& file) {
@@ -102,12 +95,12 @@ int main(int argc, char* argv[]) {
         QDir(out).removeRecursively();
         QDir().mkpath(out);
         const QStringList arguments = QStringList{"--jobs", "1", "--output-folder", out} + inputs;
-        const double before = ChildrenCpu();
+        const double before = bench::ChildrenCpu();
         QElapsedTimer timer;
         timer.start();
         const bool ok = Run(cli, arguments, env);
         const double wall = static_cast<double>(timer.elapsed()) / 1000;
-        const double all = ChildrenCpu() - before;
+        const double all = bench::ChildrenCpu() - before;
         const double standIns = StandInCpu(env.value("STANDIN_CPU"));
         const int made = static_cast<int>(QDir(out).entryList(QDir::Files).size());
         std::printf(
@@ -118,9 +111,10 @@ int main(int argc, char* argv[]) {
     std::sort(perFile.begin(), perFile.end());
     std::printf("the program's own CPU per file, %d files one at a time: %.1f ms (median of 3)\n",
                 count, perFile[1]);
-    const double before = ChildrenCpu();
+    const double before = bench::ChildrenCpu();
     Run(cli, QStringList{"--dry-run", "--output-folder", out} + inputs, env);
-    std::printf("a dry run over the same files: %.1f ms of CPU per file\n",
-                (ChildrenCpu() - before - StandInCpu(env.value("STANDIN_CPU"))) / count * 1000);
+    std::printf(
+        "a dry run over the same files: %.1f ms of CPU per file\n",
+        (bench::ChildrenCpu() - before - StandInCpu(env.value("STANDIN_CPU"))) / count * 1000);
     return 0;
 }

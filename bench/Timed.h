@@ -1,17 +1,28 @@
 #pragma once
 
-// What the benchmarks that run whole programs share: a median, and a program timed to its end.
+// What the benchmarks that run whole programs share: a median, a program timed to its end, and
+// the CPU its children used.
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace bench {
+
+// The CPU seconds the children waited for have used so far.
+inline double ChildrenCpu() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -11,8 +11,8 @@ class QIODevice;
 
 #include <atomic>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace reelwright {
