@@ -169,7 +169,6 @@ QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
     const QList<VideoFileAdder::Refusal>& refusals = adder_.LastRefusals();
     const JobListStore& store = *jobList_.Store();
     QList<Added> added;
-    QSet<int> rows;
     qsizetype nextRefusal = 0;
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         const CliInput& input = inputs[i];
@@ -177,8 +176,8 @@ QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
         result.entry.input = input.path;
         result.entry.native = input.native;
         const int row = store.FindFilePath(paths[i]);
-        if (row >= 0 && !rows.contains(row)) {
-            rows.insert(row);
+        if (row >= 0 && !given_.contains(row)) {
+            given_.insert(row);
             result.row = row;
         } else if (nextRefusal >= refusals.size()) {
             result.entry.outcome = CliReport::Outcome::Stopped;  // the add was stopped before it

@@ -39,8 +39,11 @@ class CliInputs {
         CliReport::Entry entry;  // the input, and why it was not added when it was not
         int row = -1;            // its row, when it was added
     };
-    // Adds the files to the list, in their order.
+    // Adds the files to the list, in their order. A file named again, in this call or an
+    // earlier one, is refused as already in the list.
     QList<Added> Add(const QList<CliInput>& inputs);
+    // The list was emptied: its rows are new ones.
+    void ListEmptied() { given_.clear(); }
     // Stops an add under way: the files it did not reach are not added.
     void RequestStop() { adder_.RequestStop(); }
 
@@ -57,6 +60,7 @@ class CliInputs {
     VideoFileAdder adder_;
     QTextStream& err_;
     QSet<QByteArray> toldLinks_;
+    QSet<int> given_;  // the rows already given to an input
 };
 
 }  // namespace reelwright

@@ -459,6 +459,7 @@ void CommandLineConverter::Pause(int ms) {
 
 void CommandLineConverter::StartAfresh() {
     jobList_.InitJobList();
+    inputs_.ListEmptied();
     queue_.clear();
     taken_.clear();
     told_.clear();

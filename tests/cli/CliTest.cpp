@@ -243,6 +243,23 @@ TEST_F(CliTest, EveryNamedInputIsAccountedFor) {
         << folder.out.toStdString();
 }
 
+// Files are read a few dozen at a time while the first ones convert: a name given again long
+// after its first mention is still refused, not lost.
+TEST_F(CliTest, ANameRepeatedFarDownAListIsAccountedFor) {
+    const QString good = Clip("good.mkv");
+    QStringList arguments{"--jobs", "1", "--preset", kPreset, "--output-folder", "out", good};
+    for (int i = 0; i < 40; ++i) {
+        arguments << home.filePath(QStringLiteral("missing%1.mkv").arg(i));
+    }
+    arguments << good;
+    const Result result = Run(arguments);
+    EXPECT_EQ(result.status, 1) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(good + ": refused: already in the list\n"))
+        << result.out.toStdString();
+    EXPECT_TRUE(result.out.endsWith("42 files: 1 converted, 0 failed, 41 refused\n"))
+        << result.out.toStdString();
+}
+
 TEST_F(CliTest, AnOutputFolderThatCannotBeMadeIsNamedOnEachFilesLine) {
     const QString clip = Clip("clip.mkv");
     const QString folder = home.filePath("no/parent");
