@@ -96,6 +96,40 @@ TEST_F(RealFilesTest, ALengthIsReadThroughALinkAndAnyName) {
     }
 }
 
+struct LengthCase {
+    const char* name;
+    const char* file;
+    QStringList options;  // how it is written
+    const char* text;     // its length as the list shows it
+};
+
+class LengthsOfContainers : public RealFilesTest, public testing::WithParamInterface<LengthCase> {};
+
+// Matroska's length is read from its header alone; whichever way a file was written, the list
+// shows the length of what it holds.
+TEST_P(LengthsOfContainers, AreThoseOfWhatTheyHold) {
+    const LengthCase& c = GetParam();
+    const QString source = dir.filePath("source.mkv");
+    ASSERT_TRUE(test::MakeClip(source, 3));
+    const QString file = dir.filePath(QString::fromUtf8(c.file));
+    ASSERT_EQ(test::RunProgram(test::SystemEncoder(),
+                               QStringList{"-v", "error", "-y", "-i", source, "-c", "copy"} +
+                                   c.options + QStringList{file}),
+              0);
+    const MediaLength length = ReadMediaLength(file);
+    EXPECT_EQ(length.text, c.text);
+    if (length.text != "Error") {
+        EXPECT_NEAR(length.seconds, 3, 0.2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, LengthsOfContainers,
+    testing::Values(LengthCase{"Matroska", "a.mkv", {}, "00:00:03"},
+                    LengthCase{"MatroskaLiveWithoutLength", "c.mkv", {"-live", "1"}, "Error"},
+                    LengthCase{"Mp4", "d.mp4", {}, "00:00:03"}),
+    [](const testing::TestParamInfo<LengthCase>& info) { return info.param.name; });
+
 struct HeldCase {
     const char* name;
     const char* file;
