@@ -4,6 +4,8 @@
 #include "engine/Encoder.h"
 #include "engine/KeyFrames.h"
 #include "formats/SizeLimit.h"
+#include "plan/PicturePlan.h"
+#include "plan/SizePlan.h"
 #include "platform/CommandLine.h"
 
 #include <QCoreApplication>
@@ -78,20 +80,40 @@ EstimatePieces EstimatePieces::For(double seconds) {
     return pieces;
 }
 
+double PieceMeasures::KeyFrameUnseen() const {
+    double bytes = 0;
+    int count = 0;
+    for (qsizetype i = 0; i < keyBytes.size() && i < keyFrames.size(); ++i) {
+        bytes += keyBytes[i];
+        count += keyFrames[i];
+    }
+    // A piece holding more than its first: the file's key frames come at its scene changes, as
+    // often in the pieces as in the whole.
+    const bool firstsAlone = count > 0 && count == keyFrames.size();
+    const double longest = lengths.isEmpty() ? 0 : *std::max_element(lengths.begin(), lengths.end());
+    return firstsAlone && keyFrameEvery > longest ? bytes / count : 0;
+}
+
 double PieceMeasures::Bytes(double length) const {
     const Line line = Through(lengths, bytes);
-    return line.at + line.per * length;
+    const double more = KeyFrameUnseen() > 0 ? std::ceil(length / keyFrameEvery) - 1 : 0;
+    return line.at + line.per * length + std::max(more, 0.0) * KeyFrameUnseen();
 }
 
 double PieceMeasures::MostBytesASecond() const {
-    // The shorter pieces are mostly their first key frame.
+    // The shorter pieces are mostly their first key frame; a longer one's key frame is counted
+    // at the rate the whole file has them, which for a still picture is most of what it takes.
     QList<double> sorted = lengths;
     std::sort(sorted.begin(), sorted.end());
     const double longEnough = sorted.isEmpty() ? 0 : sorted[sorted.size() / 2];
+    const double keyFrame = KeyFrameUnseen();
     double most = 0;
     for (qsizetype i = 0; i < lengths.size(); ++i) {
         if (lengths[i] >= longEnough && lengths[i] > 0) {
-            most = std::max(most, bytes[i] / lengths[i]);
+            const double own = keyFrame > 0 && i < keyBytes.size()
+                                   ? bytes[i] - keyBytes[i] + lengths[i] * keyFrame / keyFrameEvery
+                                   : bytes[i];
+            most = std::max(most, own / lengths[i]);
         }
     }
     return most;
@@ -156,6 +178,7 @@ struct Piece {
     qint64 bytes = 0;
     double took = 0;  // the encoding, by the encoder's clock (else by ours)
     double wall = 0;  // the whole run
+    KeyFrameBytes keys;
 };
 struct PieceRun {
     const FileConversion::Request& request;
@@ -179,7 +202,8 @@ struct PieceRun {
                 QuoteArgument(request.source) + u' ' + options +
                 QStringLiteral(" -t %1 -y ").arg(seconds, 0, 'f', 3) + QuoteArgument(piece),
             stop);
-        Piece made{QFileInfo(piece).size(), 0, clock.elapsed() / 1000.0};
+        Piece made{QFileInfo(piece).size(), 0, clock.elapsed() / 1000.0,
+                   lastPass ? KeyFramesIn(piece) : KeyFrameBytes{}};
         QFile::remove(piece);
         if (!text) {
             *problem = Text::tr("Stopped.");
@@ -193,6 +217,16 @@ struct PieceRun {
         return made;
     }
 };
+
+// Seconds between the key frames the plan's encoder puts of its own accord: its interval in
+// frames at the source's frame rate; 0 when either is unknown.
+double KeyFrameEvery(const FileConversion& file, const QString& source) {
+    const QStringList arguments = SplitArguments(file.PlannedOptions()).value_or(QStringList());
+    const int frames = SizePlan::KeyFrameInterval(arguments, CodecIn(arguments, 'v'));
+    const MediaTracks tracks = frames > 0 ? MediaTracks::Read(source) : MediaTracks();
+    const MediaTracks::Track* picture = tracks.Main(MediaTracks::Kind::Video);
+    return picture && picture->look.frameRate > 0 ? frames / picture->look.frameRate : 0;
+}
 
 // What the pieces of `file` take, each encoded on its own as the conversion encodes it (in two
 // passes where it has two), from the key frames before their places: the conversion decodes
@@ -213,13 +247,16 @@ std::optional<PieceMeasures> MeasurePieces(const FileConversion& file, const Pie
             if (!piece) {
                 return std::nullopt;
             }
-            all = {piece->bytes, all.took + piece->took, all.wall + piece->wall};
+            all = {piece->bytes, all.took + piece->took, all.wall + piece->wall, piece->keys};
         }
         measures.lengths << each;
         measures.bytes << static_cast<double>(all.bytes);
         measures.took << all.took;
+        measures.keyBytes << static_cast<double>(all.keys.bytes);
+        measures.keyFrames << all.keys.count;
         measures.outside += std::max(all.wall - all.took, 0.0) / starts.size();
     }
+    measures.keyFrameEvery = KeyFrameEvery(file, run.request.source);
     return measures;
 }
 

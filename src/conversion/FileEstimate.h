@@ -50,11 +50,21 @@ struct PieceMeasures {
     QList<double> took;     // seconds each piece's encoding took (all its passes), by the
                             // encoder's own clock
     double outside = 0;     // seconds a piece's runs take beside their encoding (starting)
+    QList<double> keyBytes{};  // what each piece's key frames took (none: not known)
+    QList<int> keyFrames{};    // how many each piece held
+    // Seconds between the key frames the encoder puts of its own accord; 0 when unknown.
+    double keyFrameEvery = 0;
     // The whole file's: what `length` seconds of it would take.
     double Bytes(double length) const;
     double Seconds(double length) const;
-    // The most a piece took a second of it, of the pieces as long as the middle one or longer.
+    // The most a piece took a second of it, of the pieces as long as the middle one or longer:
+    // its key frames counted as often as the whole file has them.
     double MostBytesASecond() const;
+
+  private:
+    // A key frame's bytes, when the whole file has key frames its pieces are too short to show
+    // (each piece begins at one; the next is further on than the longest piece); else 0.
+    double KeyFrameUnseen() const;
 };
 
 }  // namespace reelwright

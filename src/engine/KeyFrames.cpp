@@ -68,4 +68,35 @@ QList<double> KeyFramesBefore(const QString& path, const QList<double>& moments,
     return found;
 }
 
+KeyFrameBytes KeyFramesIn(const QString& path, int timeLimitMs) {
+    KeyFrameBytes found;
+    CheckedInput input(path);
+    AVFormatContext* context = input.IsOpen() ? avformat_alloc_context() : nullptr;
+    if (!context) {
+        return found;
+    }
+    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
+                      nullptr};
+    context->interrupt_callback = {&PastDeadline, &deadline};
+    input.Attach(context);
+    if (avformat_open_input(&context, input.Name().constData(), nullptr, nullptr) < 0) {
+        return found;  // the context is freed when the open fails
+    }
+    int video = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (video < 0 && avformat_find_stream_info(context, nullptr) >= 0) {
+        video = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    }
+    AVPacket* packet = video >= 0 ? av_packet_alloc() : nullptr;
+    while (packet && !PastDeadline(&deadline) && av_read_frame(context, packet) >= 0) {
+        if (packet->stream_index == video && (packet->flags & AV_PKT_FLAG_KEY)) {
+            ++found.count;
+            found.bytes += packet->size;
+        }
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    avformat_close_input(&context);
+    return found;
+}
+
 }  // namespace reelwright

@@ -15,4 +15,12 @@ namespace reelwright {
 QList<double> KeyFramesBefore(const QString& path, const QList<double>& moments,
                               int timeLimitMs = 5000, const std::atomic<bool>* cancel = nullptr);
 
+// The key frames of a file's picture: how many, and the bytes they take. None of either when
+// it has no picture or cannot be read.
+struct KeyFrameBytes {
+    int count = 0;
+    qint64 bytes = 0;
+};
+KeyFrameBytes KeyFramesIn(const QString& path, int timeLimitMs = 5000);
+
 }  // namespace reelwright

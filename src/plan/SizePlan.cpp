@@ -318,4 +318,36 @@ double FirstPassShare(const QString& encoder) {
     return encoder == QStringLiteral("libx264") ? 0.45 : 0.5;
 }
 
+int KeyFrameInterval(const QStringList& arguments, const QString& encoder) {
+    for (const QString& name : {QStringLiteral("-g"), QStringLiteral("-g:v")}) {
+        const qsizetype at = arguments.indexOf(name);
+        if (at >= 0 && at + 1 < arguments.size()) {
+            return std::max(0, arguments[at + 1].toInt());
+        }
+    }
+    static const QRegularExpression kOwn(QStringLiteral("(?:^|:)keyint=(\\d+)"));
+    for (const QString& name : {QStringLiteral("-x264-params"), QStringLiteral("-x265-params"),
+                                QStringLiteral("-x264opts")}) {
+        const qsizetype at = arguments.indexOf(name);
+        const QRegularExpressionMatch own =
+            at >= 0 && at + 1 < arguments.size() ? kOwn.match(arguments[at + 1])
+                                                 : QRegularExpressionMatch();
+        if (own.hasMatch()) {
+            return own.captured(1).toInt();
+        }
+    }
+    // Measured with today's libraries: x264 and x265 every 250 frames, libvpx every 128, AV1's
+    // encoders at scene changes or seldom, ffmpeg's own encoders every 12.
+    if (encoder.startsWith(QStringLiteral("libx26"))) {
+        return 250;
+    }
+    if (encoder == QStringLiteral("libvpx") || encoder == QStringLiteral("libvpx-vp9")) {
+        return 128;
+    }
+    if (encoder.startsWith(QStringLiteral("lib")) || encoder.contains(u'_') || encoder.isEmpty()) {
+        return 0;
+    }
+    return 12;
+}
+
 }  // namespace reelwright::SizePlan

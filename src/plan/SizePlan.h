@@ -87,6 +87,10 @@ QStringList WithPass(QStringList arguments, const QString& encoder, int pass,
                      const QString& prefix);
 // What the first pass takes of both passes' time, as measured by encoder.
 double FirstPassShare(const QString& encoder);
+// How many frames apart the encoder puts key frames of its own accord, as `arguments` ask
+// (-g, keyint= in x264's and x265's parameters) or as it does by default; 0 when unknown or
+// when it puts none but at scene changes.
+int KeyFrameInterval(const QStringList& arguments, const QString& encoder);
 // How many encodes a file may have to fit: the first and two more.
 constexpr int kEncodes = 3;
 

@@ -76,6 +76,47 @@ TEST(PieceMeasures, TheMostASecondIsTheLongerPiecesOwn) {
     }
 }
 
+// Pieces shorter than the encoder's key-frame interval each hold one key frame, where the whole
+// file holds one every interval: a still picture's result is mostly those.
+TEST(PieceMeasures, CountTheKeyFramesOnlyTheWholeFileHolds) {
+    const auto still = [](double every, QList<double> keyBytes, int inTheLast = 1) {
+        PieceMeasures measures{{1, 2, 3}, {150'000, 152'000, 154'000}, {1, 1, 1}, 0};
+        measures.keyBytes = keyBytes;
+        measures.keyFrames = QList<int>(keyBytes.size(), 1);
+        if (!keyBytes.isEmpty()) {
+            measures.keyFrames.back() = inTheLast;
+        }
+        measures.keyFrameEvery = every;
+        return measures;
+    };
+    const QList<double> keys{148'000, 148'000, 148'000};
+    const struct {
+        const char* what;
+        PieceMeasures measures;
+        double length;
+        double bytes;
+        double most;
+    } cases[] = {
+        // Key frames at 0, 10, ..., 50 s: five more than the pieces show, each 148 KB; a second
+        // of the picture 2 KB, and 14.8 KB of key frames.
+        {"every 10 s, 60 s", still(10, keys), 60, 148'000 + 120'000 + 5 * 148'000, 16'800},
+        {"every 10 s, 10 s", still(10, keys), 10, 148'000 + 20'000, 16'800},
+        {"every 10 s, 10.5 s", still(10, keys), 10.5, 148'000 + 21'000 + 148'000, 16'800},
+        // Key frames closer than the pieces are long: the pieces hold them already.
+        {"every 0.48 s", still(0.48, keys), 60, 148'000 + 120'000, 76'000},
+        // Nothing known of the pieces' key frames, or of the interval: the pieces as they are.
+        {"key frames unread", still(10, {}), 60, 148'000 + 120'000, 76'000},
+        {"interval unknown", still(0, keys), 60, 148'000 + 120'000, 76'000},
+        // A scene change in a piece: the file's key frames come with its scenes, and the
+        // pieces show how often.
+        {"a scene change", still(10, keys, 2), 60, 148'000 + 120'000, 76'000},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(c.measures.Bytes(c.length), c.bytes, 1) << c.what;
+        EXPECT_NEAR(c.measures.MostBytesASecond(), c.most, 1) << c.what;
+    }
+}
+
 TEST(FileEstimate, IsSaidToTwoFigures) {
     const struct {
         qint64 bytes;

@@ -259,6 +259,18 @@ TEST(KeyFrames, AreFoundBeforeEachMomentOrTheMomentKept) {
     ASSERT_TRUE(test::MakeSound(song, "flac", 2));
     EXPECT_EQ(KeyFramesBefore(song, {1.5}), QList<double>{1.5}) << "no picture";
     EXPECT_EQ(KeyFramesBefore(dir.filePath("gone.mkv"), {1.5}), QList<double>{1.5});
+
+    // Counted, with what they take, in the containers an estimate's pieces are written to.
+    for (const char* name : {"keys.mkv", "keys.mp4", "keys.ts"}) {
+        const QString file = dir.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(test::MakeClip(file, 4, "160x120", {"-g", "25"}));
+        const KeyFrameBytes keys = KeyFramesIn(file);
+        EXPECT_EQ(keys.count, 4) << name;
+        EXPECT_GT(keys.bytes, 4 * 100) << name;
+        EXPECT_LT(keys.bytes, QFileInfo(file).size()) << name;
+    }
+    EXPECT_EQ(KeyFramesIn(song).count, 0) << "no picture";
+    EXPECT_EQ(KeyFramesIn(dir.filePath("gone.mkv")).count, 0);
 }
 
 // What a file becomes after it was read once, settled (its times set long back).

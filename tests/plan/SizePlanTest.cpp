@@ -136,6 +136,28 @@ TEST(SizePlan, CapsTheRateOnlyWhereThereIsNoFirstPass) {
     EXPECT_EQ(SizePlan::RateOptions(1e6, "libsvtav1", false).join(' '), "-b:v 1000000");
 }
 
+TEST(SizePlan, KnowsHowOftenAnEncoderPutsAKeyFrame) {
+    const struct {
+        const char* options;
+        const char* encoder;
+        int frames;
+    } cases[] = {
+        {"-c:v libx264 -crf 23", "libx264", 250},
+        {"-c:v libx264 -g 60 -crf 23", "libx264", 60},
+        {"-c:v libx265 -x265-params min-keyint=12:keyint=120", "libx265", 120},
+        {"-c:v libx264 -x264opts keyint=48", "libx264", 48},
+        {"-c:v libvpx-vp9 -b:v 1M", "libvpx-vp9", 128},
+        {"-c:v mpeg4 -q:v 4", "mpeg4", 12},
+        {"-c:v libaom-av1", "libaom-av1", 0},  // at scene changes
+        {"-c:v h264_nvenc", "h264_nvenc", 0},  // the hardware's own
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SizePlan::KeyFrameInterval(SplitArguments(c.options).value(), c.encoder),
+                  c.frames)
+            << c.options;
+    }
+}
+
 // The picture the floor is judged at, and the smaller pictures tried when it cannot fit.
 struct PictureCase {
     const char* name;
