@@ -90,7 +90,8 @@ double PieceMeasures::KeyFrameUnseen() const {
     // A piece holding more than its first: the file's key frames come at its scene changes, as
     // often in the pieces as in the whole.
     const bool firstsAlone = count > 0 && count == keyFrames.size();
-    const double longest = lengths.isEmpty() ? 0 : *std::max_element(lengths.begin(), lengths.end());
+    const double longest =
+        lengths.isEmpty() ? 0 : *std::max_element(lengths.begin(), lengths.end());
     return firstsAlone && keyFrameEvery > longest ? bytes / count : 0;
 }
 
