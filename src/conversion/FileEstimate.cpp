@@ -97,8 +97,9 @@ double PieceMeasures::KeyFrameUnseen() const {
 
 double PieceMeasures::Bytes(double length) const {
     const Line line = Through(lengths, bytes);
-    const double more = KeyFrameUnseen() > 0 ? std::ceil(length / keyFrameEvery) - 1 : 0;
-    return line.at + line.per * length + std::max(more, 0.0) * KeyFrameUnseen();
+    const double keyFrame = KeyFrameUnseen();
+    const double more = keyFrame > 0 ? std::max(std::ceil(length / keyFrameEvery) - 1, 0.0) : 0;
+    return line.at + line.per * length + more * keyFrame;
 }
 
 double PieceMeasures::MostBytesASecond() const {

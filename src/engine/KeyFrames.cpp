@@ -43,51 +43,64 @@ std::optional<double> KeyFrameBefore(AVFormatContext& context, int video, double
     return found;
 }
 
+// A file opened through the libraries, given up on at its deadline or once `cancel` is set;
+// no context when it cannot be opened.
+struct OpenedMedia {
+    CheckedInput input;
+    Deadline deadline;
+    AVFormatContext* context = nullptr;
+
+    OpenedMedia(const QString& path, int timeLimitMs, const std::atomic<bool>* cancel)
+        : input(path),
+          deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
+                   cancel} {
+        context = input.IsOpen() ? avformat_alloc_context() : nullptr;
+        if (!context) {
+            return;
+        }
+        context->interrupt_callback = {&PastDeadline, &deadline};
+        input.Attach(context);
+        if (avformat_open_input(&context, input.Name().constData(), nullptr, nullptr) < 0) {
+            context = nullptr;  // the open frees it when it fails
+        }
+    }
+    ~OpenedMedia() {
+        if (context) {
+            avformat_close_input(&context);
+        }
+    }
+    OpenedMedia(const OpenedMedia&) = delete;
+    OpenedMedia& operator=(const OpenedMedia&) = delete;
+};
+
 }  // namespace
 
 QList<double> KeyFramesBefore(const QString& path, const QList<double>& moments, int timeLimitMs,
                               const std::atomic<bool>* cancel) {
     QList<double> found = moments;
-    CheckedInput input(path);
-    AVFormatContext* context = input.IsOpen() ? avformat_alloc_context() : nullptr;
-    if (!context) {
-        return found;
-    }
-    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
-                      cancel};
-    context->interrupt_callback = {&PastDeadline, &deadline};
-    input.Attach(context);
-    if (avformat_open_input(&context, input.Name().constData(), nullptr, nullptr) < 0) {
-        return found;  // the context is freed when the open fails
-    }
-    const int video = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    for (qsizetype i = 0; video >= 0 && i < found.size() && !PastDeadline(&deadline); ++i) {
+    OpenedMedia media(path, timeLimitMs, cancel);
+    AVFormatContext* context = media.context;
+    const int video =
+        context ? av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0) : -1;
+    for (qsizetype i = 0; video >= 0 && i < found.size() && !PastDeadline(&media.deadline); ++i) {
         found[i] = KeyFrameBefore(*context, video, moments[i]).value_or(moments[i]);
     }
-    avformat_close_input(&context);
     return found;
 }
 
 KeyFrameBytes KeyFramesIn(const QString& path, int timeLimitMs) {
     KeyFrameBytes found;
-    CheckedInput input(path);
-    AVFormatContext* context = input.IsOpen() ? avformat_alloc_context() : nullptr;
+    OpenedMedia media(path, timeLimitMs, nullptr);
+    AVFormatContext* context = media.context;
     if (!context) {
         return found;
-    }
-    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
-                      nullptr};
-    context->interrupt_callback = {&PastDeadline, &deadline};
-    input.Attach(context);
-    if (avformat_open_input(&context, input.Name().constData(), nullptr, nullptr) < 0) {
-        return found;  // the context is freed when the open fails
     }
     int video = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (video < 0 && avformat_find_stream_info(context, nullptr) >= 0) {
         video = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     }
     AVPacket* packet = video >= 0 ? av_packet_alloc() : nullptr;
-    while (packet && !PastDeadline(&deadline) && av_read_frame(context, packet) >= 0) {
+    while (packet && !PastDeadline(&media.deadline) && av_read_frame(context, packet) >= 0) {
         if (packet->stream_index == video && (packet->flags & AV_PKT_FLAG_KEY)) {
             ++found.count;
             found.bytes += packet->size;
@@ -95,7 +108,6 @@ KeyFrameBytes KeyFramesIn(const QString& path, int timeLimitMs) {
         av_packet_unref(packet);
     }
     av_packet_free(&packet);
-    avformat_close_input(&context);
     return found;
 }
 
