@@ -366,7 +366,7 @@ bool FileConversion::BeginCheck(bool wait) {
     }
     // Before it takes its name: the tracks promised are there, of the right kinds.
     const QString made = temporary_;
-    const MediaTracks result = Yield::Aside([made] { return MediaTracks::ReadNow(made); });
+    const MediaTracks result = Yield::Aside([made] { return MediaTracks::ReadMade(made); });
     if (const std::optional<QString> problem = plan_.Check(result, request_.output)) {
         failure_ = *problem;
         return false;

@@ -186,7 +186,7 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
         (!told || *told < end.length)) {
         const QString made = outputFile_;
         end.resultLength =
-            Yield::Aside([made] { return MediaTracks::ReadNow(made, g_probeTimeLimitMs).seconds; });
+            Yield::Aside([made] { return MediaTracks::ReadMade(made, g_probeTimeLimitMs).seconds; });
     }
     return JudgeRun(
         transcript_, end,

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -297,8 +298,29 @@ double LastEnd(AVFormatContext& context, Deadline* deadline) {
     return end;
 }
 
+// Whether an opened file's header has named each of its tracks with what a check of a result
+// needs: containers that tell every track up front, and for each its codec and size.
+bool HeaderTellsAll(const AVFormatContext& context) {
+    const char* name = context.iformat ? context.iformat->name : "";
+    if (std::strncmp(name, "matroska", 8) != 0 && std::strncmp(name, "mov,", 4) != 0) {
+        return false;
+    }
+    for (unsigned i = 0; i < context.nb_streams; ++i) {
+        const AVCodecParameters& codec = *context.streams[i]->codecpar;
+        const bool sized = codec.codec_type == AVMEDIA_TYPE_VIDEO
+                               ? codec.width > 0 && codec.height > 0
+                           : codec.codec_type == AVMEDIA_TYPE_AUDIO
+                               ? codec.sample_rate > 0 && codec.ch_layout.nb_channels > 0
+                               : true;
+        if (codec.codec_id == AV_CODEC_ID_NONE || !sized) {
+            return false;
+        }
+    }
+    return context.duration > 0;
+}
+
 // What an opened file tells; `deadline` bounds the reading of its last packets.
-void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
+void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline, bool made) {
     read.readable = true;
     read.container = context.iformat ? QString::fromLatin1(context.iformat->name) : QString();
     for (unsigned i = 0; i < context.nb_streams; ++i) {
@@ -306,8 +328,8 @@ void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline) {
     }
     // HDR metadata that the container does not carry may be in the pictures.
     for (MediaTracks::Track& track : read.tracks) {
-        if (track.kind == MediaTracks::Kind::Video && track.look.IsHdr() && !track.look.mastering &&
-            !PastDeadline(deadline)) {
+        if (!made && track.kind == MediaTracks::Kind::Video && track.look.IsHdr() &&
+            !track.look.mastering && !PastDeadline(deadline)) {
             TakeFrameSideData(context, *context.streams[track.index], track.look);
             break;
         }
@@ -390,6 +412,15 @@ MediaTracks MediaTracks::Read(const QString& path, int timeLimitMs,
 
 MediaTracks MediaTracks::ReadNow(const QString& path, int timeLimitMs,
                                  const std::atomic<bool>* cancel) {
+    return ReadFile(path, timeLimitMs, cancel, false);
+}
+
+MediaTracks MediaTracks::ReadMade(const QString& path, int timeLimitMs) {
+    return ReadFile(path, timeLimitMs, nullptr, true);
+}
+
+MediaTracks MediaTracks::ReadFile(const QString& path, int timeLimitMs,
+                                  const std::atomic<bool>* cancel, bool made) {
     // What the libraries say about a file goes into `problem`, not onto our error output.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
@@ -420,14 +451,15 @@ MediaTracks MediaTracks::ReadNow(const QString& path, int timeLimitMs,
                                                     : QString::fromUtf8(error);
         return read;  // the context is freed when the open fails
     }
-    // Some containers (MPEG program and transport streams) tell their tracks only once read.
-    result = avformat_find_stream_info(context, nullptr);
+    // Some containers (MPEG program and transport streams) tell their tracks only once read;
+    // the others tell pixel formats and field orders only once frames are decoded.
+    result = made && HeaderTellsAll(*context) ? 0 : avformat_find_stream_info(context, nullptr);
     if (result < 0 && PastDeadline(&deadline)) {
         read.problem = Text::tr("it took too long to read");
         avformat_close_input(&context);
         return read;
     }
-    TakeFrom(read, *context, &deadline);
+    TakeFrom(read, *context, &deadline, made);
     avformat_close_input(&context);
     return read;
 }

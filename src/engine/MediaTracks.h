@@ -105,6 +105,9 @@ struct MediaTracks {
     // The same, always from the file.
     static MediaTracks ReadNow(const QString& path, int timeLimitMs = kDefaultTimeLimitMs,
                                const std::atomic<bool>* cancel = nullptr);
+    // A file the encoder has just written, read for its tracks, sizes and length: where its
+    // container's header names every track whole (Matroska, MP4), no frame is decoded.
+    static MediaTracks ReadMade(const QString& path, int timeLimitMs = kDefaultTimeLimitMs);
     static constexpr int kDefaultTimeLimitMs = 15000;
 
     int Count(Kind kind) const;
@@ -114,6 +117,10 @@ struct MediaTracks {
     // Whether it holds a picture (a cover is none) or a sound that is not empty.
     bool HoldsPicture() const;
     bool HoldsSound() const;
+
+  private:
+    static MediaTracks ReadFile(const QString& path, int timeLimitMs,
+                                const std::atomic<bool>* cancel, bool made);
 };
 
 }  // namespace reelwright

@@ -244,6 +244,77 @@ TEST(ReadingSizes, AttachmentsAndCoversTellTheirBytes) {
     EXPECT_EQ(told, 2);
 }
 
+struct MadeCase {
+    const char* name;
+    const char* file;
+    std::function<bool(const QString&)> make;
+};
+
+class ReadingAResult : public testing::TestWithParam<MadeCase> {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+    }
+    QTemporaryDir dir;
+};
+
+// A result's check reads its header alone where that names every track whole; what it learns
+// must be what a full reading learns, and a file whose header falls short is read in full.
+TEST_P(ReadingAResult, TellsWhatAFullReadingTells) {
+    const MadeCase& c = GetParam();
+    const QString path = dir.filePath(QString::fromLatin1(c.file));
+    ASSERT_TRUE(c.make(path));
+    const MediaTracks full = MediaTracks::ReadNow(path);
+    const MediaTracks made = MediaTracks::ReadMade(path);
+    ASSERT_EQ(made.readable, full.readable) << made.problem.toStdString();
+    EXPECT_NEAR(made.seconds, full.seconds, 0.05);
+    EXPECT_NEAR(made.start, full.start, 0.05);
+    ASSERT_EQ(made.tracks.size(), full.tracks.size());
+    for (std::size_t i = 0; i < full.tracks.size(); ++i) {
+        const MediaTracks::Track& a = made.tracks[i];
+        const MediaTracks::Track& b = full.tracks[i];
+        EXPECT_EQ(a.kind, b.kind) << i;
+        EXPECT_EQ(a.codec, b.codec) << i;
+        EXPECT_EQ(a.empty, b.empty) << i;
+        EXPECT_EQ(a.look.width, b.look.width) << i;
+        EXPECT_EQ(a.look.height, b.look.height) << i;
+        EXPECT_EQ(a.look.rotation, b.look.rotation) << i;
+        EXPECT_EQ(a.channels, b.channels) << i;
+        EXPECT_EQ(a.bytes, b.bytes) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, ReadingAResult,
+    testing::Values(
+        MadeCase{"Mp4IndexAtTheEnd", "clip.mp4",
+                 [](const QString& p) { return test::MakeClip(p, 2); }},
+        MadeCase{"Mp4IndexAtTheStart", "clip.mp4",
+                 [](const QString& p) {
+                     return test::MakeClip(p, 2, "160x120", {"-movflags", "+faststart"});
+                 }},
+        MadeCase{"FilmInMatroska", "film.mkv",
+                 [](const QString& p) { return test::MakeFilmLikeSource(p, 1); }},
+        MadeCase{"FilmInMp4", "film.mp4",
+                 [](const QString& p) { return test::MakeFilmLikeSource(p, 1); }},
+        MadeCase{"WebM", "clip.webm",
+                 [](const QString& p) {
+                     return test::MakeClip(p, 1, "160x120",
+                                           {"-c:v", "libvpx", "-deadline", "realtime", "-c:a",
+                                            "libopus"});
+                 }},
+        MadeCase{"TransportStream", "clip.ts",
+                 [](const QString& p) { return test::MakeClip(p, 1); }},
+        MadeCase{"CutOffMatroska", "cut.mkv",
+                 [](const QString& p) { return test::MakeClip(p, 2) && test::Truncate(p, 0.6); }},
+        MadeCase{"EmptyMp4", "empty.mp4",
+                 [](const QString& p) { return test::MakeEmptyMp4(p, true); }},
+        MadeCase{"SongWithCover", "cover.flac",
+                 [](const QString& p) { return test::MakeSongWithCover(p); }}),
+    test::CaseName<MadeCase>);
+
 // A piece encoded to estimate a file starts at a key frame, so that it decodes nothing it
 // throws away; moments whose key frame cannot be found are given back as they were.
 TEST(KeyFrames, AreFoundBeforeEachMomentOrTheMomentKept) {
