@@ -453,7 +453,20 @@ MediaTracks MediaTracks::ReadFile(const QString& path, int timeLimitMs,
     }
     // Some containers (MPEG program and transport streams) tell their tracks only once read;
     // the others tell pixel formats and field orders only once frames are decoded.
-    result = made && HeaderTellsAll(*context) ? 0 : avformat_find_stream_info(context, nullptr);
+    if (made && HeaderTellsAll(*context)) {
+        result = 0;
+    } else {
+        // A key frame tells all of that: the frames between are skipped, not decoded (a grainy
+        // phone video's first frames cost tens of milliseconds).
+        std::vector<AVDictionary*> options(context->nb_streams, nullptr);
+        for (AVDictionary*& one : options) {
+            av_dict_set(&one, "skip_frame", "nokey", 0);
+        }
+        result = avformat_find_stream_info(context, options.data());
+        for (AVDictionary*& one : options) {
+            av_dict_free(&one);
+        }
+    }
     if (result < 0 && PastDeadline(&deadline)) {
         read.problem = Text::tr("it took too long to read");
         avformat_close_input(&context);

@@ -315,6 +315,71 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const QString& p) { return test::MakeSongWithCover(p); }}),
     test::CaseName<MadeCase>);
 
+struct PictureCase {
+    const char* name;
+    const char* file;
+    QStringList making;  // the encoder's options after its test picture
+    const char* pixelFormat;
+    int bitDepth;
+    const char* fieldOrder;
+    const char* range;
+    const char* transfer;
+};
+
+class ReadingPictures : public testing::TestWithParam<PictureCase> {
+  protected:
+    void SetUp() override {
+        if (test::SystemEncoder().isEmpty()) {
+            GTEST_SKIP() << "ffmpeg is not installed";
+        }
+    }
+    QTemporaryDir dir;
+};
+
+// What only a decoded frame tells (the pixel format, the field order, the range) is read from
+// the first key frame alone: the frames after it are skipped.
+TEST_P(ReadingPictures, TellWhatTheirFramesHold) {
+    const PictureCase& c = GetParam();
+    const QString path = dir.filePath(QString::fromLatin1(c.file));
+    ASSERT_EQ(test::RunProgram(test::SystemEncoder(),
+                               QStringList{"-v", "error", "-y", "-f", "lavfi", "-i",
+                                           "testsrc2=s=320x240:r=25:d=2"} +
+                                   c.making + QStringList{path}),
+              0);
+    const MediaTracks read = MediaTracks::ReadNow(path);
+    ASSERT_TRUE(read.readable) << read.problem.toStdString();
+    const MediaTracks::Track* picture = read.Main(MediaTracks::Kind::Video);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->look.pixelFormat, QString::fromLatin1(c.pixelFormat));
+    EXPECT_EQ(picture->look.bitDepth, c.bitDepth);
+    EXPECT_EQ(picture->look.fieldOrder, QString::fromLatin1(c.fieldOrder));
+    EXPECT_EQ(picture->look.range, QString::fromLatin1(c.range));
+    EXPECT_EQ(picture->look.transfer, QString::fromLatin1(c.transfer));
+}
+
+const QStringList kWoven{"-vf", "tinterlace=interleave_top,setfield=tff", "-flags", "+ildct+ilme"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, ReadingPictures,
+    testing::Values(
+        PictureCase{"InterlacedH264", "tv.mkv",
+                    kWoven + QStringList{"-c:v", "libx264", "-x264-params", "tff=1", "-bf", "3"},
+                    "yuv420p", 8, "tb", "", ""},
+        PictureCase{"InterlacedMpeg2Stream", "tv.ts",
+                    kWoven + QStringList{"-c:v", "mpeg2video", "-top", "1", "-g", "12"},
+                    "yuv420p", 8, "tt", "tv", ""},
+        PictureCase{"TenBitHdrHevc", "hdr.mkv",
+                    {"-c:v", "libx265", "-pix_fmt", "yuv420p10le", "-x265-params",
+                     "colorprim=bt2020:transfer=smpte2084:colormatrix=bt2020nc:log-level=none"},
+                    "yuv420p10le", 10, "progressive", "tv", "smpte2084"},
+        PictureCase{"FullRangeMotionJpeg", "cam.avi", {"-c:v", "mjpeg", "-pix_fmt", "yuvj420p"},
+                    "yuvj420p", 8, "", "pc", ""},
+        PictureCase{"TenBitVp9", "web.webm",
+                    {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-pix_fmt", "yuv420p10le",
+                     "-frames:v", "10"},
+                    "yuv420p10le", 10, "progressive", "tv", ""}),
+    test::CaseName<PictureCase>);
+
 // A piece encoded to estimate a file starts at a key frame, so that it decodes nothing it
 // throws away; moments whose key frame cannot be found are given back as they were.
 TEST(KeyFrames, AreFoundBeforeEachMomentOrTheMomentKept) {
