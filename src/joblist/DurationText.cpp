@@ -86,7 +86,8 @@ MediaLength ReadMediaLength(const QString& path) {
         return {};
     }
     if (SaysItsLengthAtTheStart(file.Descriptor())) {
-        MediaInfoA_Option(handle, "ParseSpeed", "0");
+        // "File_" names this handle's own setting; the bare name would be the whole process's.
+        MediaInfoA_Option(handle, "File_ParseSpeed", "0");
     }
     MediaLength result;
     const bool opened = MediaInfoA_Open(handle, file.ProcPath().constData()) != 0;

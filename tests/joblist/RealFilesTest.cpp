@@ -106,11 +106,13 @@ struct LengthCase {
 class LengthsOfContainers : public RealFilesTest, public testing::WithParamInterface<LengthCase> {};
 
 // Matroska's length is read from its header alone; whichever way a file was written, the list
-// shows the length of what it holds.
+// shows the length of what it holds, and a Matroska file read before changes nothing of how the
+// next one is read (a raw stream's length needs the library's usual look through it).
 TEST_P(LengthsOfContainers, AreThoseOfWhatTheyHold) {
     const LengthCase& c = GetParam();
     const QString source = dir.filePath("source.mkv");
     ASSERT_TRUE(test::MakeClip(source, 3));
+    ASSERT_EQ(ReadMediaLength(source).text, "00:00:03");
     const QString file = dir.filePath(QString::fromUtf8(c.file));
     ASSERT_EQ(test::RunProgram(test::SystemEncoder(),
                                QStringList{"-v", "error", "-y", "-i", source, "-c", "copy"} +
@@ -127,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
     Containers, LengthsOfContainers,
     testing::Values(LengthCase{"Matroska", "a.mkv", {}, "00:00:03"},
                     LengthCase{"MatroskaLiveWithoutLength", "c.mkv", {"-live", "1"}, "Error"},
-                    LengthCase{"Mp4", "d.mp4", {}, "00:00:03"}),
+                    LengthCase{"Mp4", "d.mp4", {}, "00:00:03"},
+                    LengthCase{"RawH264", "e.h264", {"-an", "-c:v", "libx264"}, "00:00:03"}),
     [](const testing::TestParamInfo<LengthCase>& info) { return info.param.name; });
 
 struct HeldCase {
