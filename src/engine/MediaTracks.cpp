@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -347,25 +348,34 @@ void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline, b
 }
 
 // The last readings of files, so that the add, the plan and the next file's read-ahead read a
-// source once: each is given again only while the file is the very same, unchanged.
+// source once: each is given again only while the file is the very same, unchanged. An add
+// reads far ahead of the conversions, so many are kept: as many as a list's first thousand
+// files, or fewer when they carry large cover pictures.
 class RecentReadings {
   public:
     std::optional<MediaTracks> Find(const QString& path, const QByteArray& id) {
         const std::lock_guard lock(mutex_);
-        for (const Kept& kept : kept_) {
-            if (kept.path == path && kept.id == id) {
-                return kept.tracks;
+        for (auto kept = kept_.rbegin(); kept != kept_.rend(); ++kept) {
+            if (kept->path == path && kept->id == id) {
+                return kept->tracks;
             }
         }
         return std::nullopt;
     }
     void Keep(const QString& path, const QByteArray& id, const MediaTracks& tracks) {
         const std::lock_guard lock(mutex_);
-        std::erase_if(kept_, [&path](const Kept& kept) { return kept.path == path; });
-        if (kept_.size() >= kMost) {
-            kept_.erase(kept_.begin());
+        std::erase_if(kept_, [&path, this](const Kept& kept) {
+            const bool same = kept.path == path;
+            bytes_ -= same ? kept.bytes : 0;
+            return same;
+        });
+        const Kept kept{path, id, tracks, BytesOf(tracks)};
+        bytes_ += kept.bytes;
+        kept_.push_back(kept);
+        while (!kept_.empty() && (kept_.size() > kMost || bytes_ > kMostBytes)) {
+            bytes_ -= kept_.front().bytes;
+            kept_.pop_front();
         }
-        kept_.push_back({path, id, tracks});
     }
 
   private:
@@ -373,10 +383,21 @@ class RecentReadings {
         QString path;
         QByteArray id;
         MediaTracks tracks;
+        std::size_t bytes;
     };
-    static constexpr std::size_t kMost = 64;
+    // Roughly what a reading holds: its covers' bytes, and its tracks' texts.
+    static std::size_t BytesOf(const MediaTracks& tracks) {
+        std::size_t bytes = 1024;
+        for (const MediaTracks::Track& track : tracks.tracks) {
+            bytes += 512 + static_cast<std::size_t>(track.picture.size());
+        }
+        return bytes;
+    }
+    static constexpr std::size_t kMost = 1024;
+    static constexpr std::size_t kMostBytes = std::size_t{32} << 20;
     std::mutex mutex_;
-    std::vector<Kept> kept_;
+    std::deque<Kept> kept_;
+    std::size_t bytes_ = 0;
 };
 
 RecentReadings& Recent() {
