@@ -185,8 +185,8 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
         end.outputSize > 0 &&
         (!told || *told < end.length)) {
         const QString made = outputFile_;
-        end.resultLength =
-            Yield::Aside([made] { return MediaTracks::ReadMade(made, g_probeTimeLimitMs).seconds; });
+        end.resultLength = Yield::Aside(
+            [made] { return MediaTracks::ReadMade(made, g_probeTimeLimitMs).seconds; });
     }
     return JudgeRun(
         transcript_, end,

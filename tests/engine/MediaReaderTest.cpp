@@ -357,7 +357,8 @@ TEST_P(ReadingPictures, TellWhatTheirFramesHold) {
     EXPECT_EQ(picture->look.transfer, QString::fromLatin1(c.transfer));
 }
 
-const QStringList kWoven{"-vf", "tinterlace=interleave_top,setfield=tff", "-flags", "+ildct+ilme"};
+const QStringList kWoven{"-vf", "tinterlace=interleave_top,setfield=tff", "-flags",
+                         "+ildct+ilme"};
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, ReadingPictures,
