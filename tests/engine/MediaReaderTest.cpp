@@ -108,15 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                     NotAFileCase{"Folder", Entry::Folder, "it is a folder, not a regular file"}),
     test::CaseName<NotAFileCase>);
 
-struct SourceCase {
-    const char* name;
-    const char* file;
-    QStringList options;  // for the encoder that makes it
-    bool throughLink;
-    double start;  // where its pictures and sounds begin
-};
-
-class ReadingThroughTheDescriptor : public testing::TestWithParam<SourceCase> {
+// Cases that make their media with the encoder, in a folder of their own.
+template <class Case>
+class WithTheEncoder : public testing::TestWithParam<Case> {
   protected:
     void SetUp() override {
         if (test::SystemEncoder().isEmpty()) {
@@ -125,6 +119,16 @@ class ReadingThroughTheDescriptor : public testing::TestWithParam<SourceCase> {
     }
     QTemporaryDir dir;
 };
+
+struct SourceCase {
+    const char* name;
+    const char* file;
+    QStringList options;  // for the encoder that makes it
+    bool throughLink;
+    double start;  // where its pictures and sounds begin
+};
+
+class ReadingThroughTheDescriptor : public WithTheEncoder<SourceCase> {};
 
 // The library reads the very file opened, and seeks in it as in any file: an MP4 whose index
 // is at its end, and the last packets of a file that begins late, are read as before.
@@ -170,15 +174,7 @@ struct HoldingCase {
     int emptyTracks;
 };
 
-class ReadingWhatAFileHolds : public testing::TestWithParam<HoldingCase> {
-  protected:
-    void SetUp() override {
-        if (test::SystemEncoder().isEmpty()) {
-            GTEST_SKIP() << "ffmpeg is not installed";
-        }
-    }
-    QTemporaryDir dir;
-};
+class ReadingWhatAFileHolds : public WithTheEncoder<HoldingCase> {};
 
 // A track announced and never carried is read as empty: no channels, no size. A cover is no
 // picture to convert.
@@ -250,15 +246,7 @@ struct MadeCase {
     std::function<bool(const QString&)> make;
 };
 
-class ReadingAResult : public testing::TestWithParam<MadeCase> {
-  protected:
-    void SetUp() override {
-        if (test::SystemEncoder().isEmpty()) {
-            GTEST_SKIP() << "ffmpeg is not installed";
-        }
-    }
-    QTemporaryDir dir;
-};
+class ReadingAResult : public WithTheEncoder<MadeCase> {};
 
 // A result's check reads its header alone where that names every track whole; what it learns
 // must be what a full reading learns, and a file whose header falls short is read in full.
@@ -326,15 +314,7 @@ struct PictureCase {
     const char* transfer;
 };
 
-class ReadingPictures : public testing::TestWithParam<PictureCase> {
-  protected:
-    void SetUp() override {
-        if (test::SystemEncoder().isEmpty()) {
-            GTEST_SKIP() << "ffmpeg is not installed";
-        }
-    }
-    QTemporaryDir dir;
-};
+class ReadingPictures : public WithTheEncoder<PictureCase> {};
 
 // What only a decoded frame tells (the pixel format, the field order, the range) is read from
 // the first key frame alone: the frames after it are skipped.
