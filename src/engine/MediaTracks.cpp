@@ -477,11 +477,12 @@ MediaTracks MediaTracks::ReadFile(const QString& path, int timeLimitMs,
     if (made && HeaderTellsAll(*context)) {
         result = 0;
     } else {
-        // A key frame tells all of that: the frames between are skipped, not decoded (a grainy
-        // phone video's first frames cost tens of milliseconds).
+        // A whole picture tells all of that: the frames that lean on others are skipped, not
+        // decoded (a grainy phone video's first frames cost tens of milliseconds). Not only key
+        // frames: a broadcast may have none a decoder knows as such.
         std::vector<AVDictionary*> options(context->nb_streams, nullptr);
         for (AVDictionary*& one : options) {
-            av_dict_set(&one, "skip_frame", "nokey", 0);
+            av_dict_set(&one, "skip_frame", "nointra", 0);
         }
         result = avformat_find_stream_info(context, options.data());
         for (AVDictionary*& one : options) {

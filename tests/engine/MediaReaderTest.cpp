@@ -312,12 +312,13 @@ struct PictureCase {
     const char* fieldOrder;
     const char* range;
     const char* transfer;
+    double cut = 0;  // the share of a transport stream cut from its start, as a recording joins
 };
 
 class ReadingPictures : public WithTheEncoder<PictureCase> {};
 
 // What only a decoded frame tells (the pixel format, the field order, the range) is read from
-// the first key frame alone: the frames after it are skipped.
+// whole pictures alone, even in a broadcast that marks none of them as a key frame.
 TEST_P(ReadingPictures, TellWhatTheirFramesHold) {
     const PictureCase& c = GetParam();
     const QString path = dir.filePath(QString::fromLatin1(c.file));
@@ -326,6 +327,15 @@ TEST_P(ReadingPictures, TellWhatTheirFramesHold) {
                                            "testsrc2=s=320x240:r=25:d=2"} +
                                    c.making + QStringList{path}),
               0);
+    if (c.cut > 0) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray all = file.readAll();
+        file.close();
+        const qsizetype from = static_cast<qsizetype>(all.size() * c.cut) / 188 * 188;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(all.mid(from));
+    }
     const MediaTracks read = MediaTracks::ReadNow(path);
     ASSERT_TRUE(read.readable) << read.problem.toStdString();
     const MediaTracks::Track* picture = read.Main(MediaTracks::Kind::Video);
@@ -353,6 +363,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {"-c:v", "libx265", "-pix_fmt", "yuv420p10le", "-x265-params",
                      "colorprim=bt2020:transfer=smpte2084:colormatrix=bt2020nc:log-level=none"},
                     "yuv420p10le", 10, "progressive", "tv", "smpte2084"},
+        PictureCase{"BroadcastWithoutKeyFrames", "dvb.ts",
+                    {"-c:v", "libx264", "-x264-params", "open-gop=1:repeat-headers=1:keyint=10",
+                     "-bsf:v", "filter_units=remove_types=6"},
+                    "yuv420p", 8, "progressive", "", "", 0.3},
         PictureCase{"FullRangeMotionJpeg", "cam.avi", {"-c:v", "mjpeg", "-pix_fmt", "yuvj420p"},
                     "yuvj420p", 8, "", "pc", ""},
         PictureCase{"TenBitVp9", "web.webm",
