@@ -1,9 +1,7 @@
 #include "engine/KeyFrames.h"
 
-#include "engine/CheckedInput.h"
-#include "engine/ReadDeadline.h"
+#include "engine/OpenedMedia.h"
 
-#include <chrono>
 #include <optional>
 
 extern "C" {
@@ -42,36 +40,6 @@ std::optional<double> KeyFrameBefore(AVFormatContext& context, int video, double
     }
     return found;
 }
-
-// A file opened through the libraries, given up on at its deadline or once `cancel` is set;
-// no context when it cannot be opened.
-struct OpenedMedia {
-    CheckedInput input;
-    Deadline deadline;
-    AVFormatContext* context = nullptr;
-
-    OpenedMedia(const QString& path, int timeLimitMs, const std::atomic<bool>* cancel)
-        : input(path),
-          deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
-                   cancel} {
-        context = input.IsOpen() ? avformat_alloc_context() : nullptr;
-        if (!context) {
-            return;
-        }
-        context->interrupt_callback = {&PastDeadline, &deadline};
-        input.Attach(context);
-        if (avformat_open_input(&context, input.Name().constData(), nullptr, nullptr) < 0) {
-            context = nullptr;  // the open frees it when it fails
-        }
-    }
-    ~OpenedMedia() {
-        if (context) {
-            avformat_close_input(&context);
-        }
-    }
-    OpenedMedia(const OpenedMedia&) = delete;
-    OpenedMedia& operator=(const OpenedMedia&) = delete;
-};
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "engine/MediaTracks.h"
 
-#include "engine/CheckedInput.h"
-#include "engine/ReadDeadline.h"
+#include "engine/OpenedMedia.h"
 #include "platform/FileStamp.h"
 #include "platform/Saturating.h"
 
@@ -320,6 +319,22 @@ bool HeaderTellsAll(const AVFormatContext& context) {
     return context.duration > 0;
 }
 
+// What the streams of an opened file are, from its first packets. A whole picture tells a
+// pixel format and a field order: the frames that lean on others are skipped, not decoded (a
+// grainy phone video's first frames cost tens of milliseconds). Not only key frames: a
+// broadcast may have none a decoder knows as such.
+int FindStreamInfo(AVFormatContext& context) {
+    std::vector<AVDictionary*> options(context.nb_streams, nullptr);
+    for (AVDictionary*& one : options) {
+        av_dict_set(&one, "skip_frame", "nointra", 0);
+    }
+    const int result = avformat_find_stream_info(&context, options.data());
+    for (AVDictionary*& one : options) {
+        av_dict_free(&one);
+    }
+    return result;
+}
+
 // What an opened file tells; `deadline` bounds the reading of its last packets.
 void TakeFrom(MediaTracks& read, AVFormatContext& context, Deadline* deadline, bool made) {
     read.readable = true;
@@ -446,56 +461,34 @@ MediaTracks MediaTracks::ReadFile(const QString& path, int timeLimitMs,
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
     MediaTracks read;
-    CheckedInput input(path);
-    if (!input.IsOpen()) {
-        read.notAFile = input.NotRegular();
-        read.problem = input.Problem();
+    OpenedMedia media(path, timeLimitMs, cancel);
+    if (!media.input.IsOpen()) {
+        read.notAFile = media.input.NotRegular();
+        read.problem = media.input.Problem();
         return read;
     }
-    Deadline deadline{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs),
-                      cancel};
-    AVFormatContext* context = avformat_alloc_context();
-    if (!context) {
-        //: Why a file's tracks could not be read.
-        read.problem = Text::tr("out of memory");
-        return read;
-    }
-    context->interrupt_callback = {&PastDeadline, &deadline};
-    input.Attach(context);
-    int result = avformat_open_input(&context, input.Name().constData(), nullptr, nullptr);
-    if (result < 0) {
+    if (!media.context) {
         char error[AV_ERROR_MAX_STRING_SIZE] = {};
-        av_strerror(result, error, sizeof error);
-        //: Why a file's tracks could not be read.
-        read.problem = PastDeadline(&deadline)      ? Text::tr("it took too long to read")
-                       : !input.Refused().isEmpty() ? input.Refused()
-                                                    : QString::fromUtf8(error);
-        return read;  // the context is freed when the open fails
+        av_strerror(media.opened, error, sizeof error);
+        read.problem = !media.input.Refused().isEmpty() ? media.input.Refused()
+                                                        : QString::fromUtf8(error);
+        if (media.opened == AVERROR(ENOMEM)) {
+            //: Why a file's tracks could not be read.
+            read.problem = Text::tr("out of memory");
+        } else if (PastDeadline(&media.deadline)) {
+            //: Why a file's tracks could not be read.
+            read.problem = Text::tr("it took too long to read");
+        }
+        return read;
     }
     // Some containers (MPEG program and transport streams) tell their tracks only once read;
     // the others tell pixel formats and field orders only once frames are decoded.
-    if (made && HeaderTellsAll(*context)) {
-        result = 0;
-    } else {
-        // A whole picture tells all of that: the frames that lean on others are skipped, not
-        // decoded (a grainy phone video's first frames cost tens of milliseconds). Not only key
-        // frames: a broadcast may have none a decoder knows as such.
-        std::vector<AVDictionary*> options(context->nb_streams, nullptr);
-        for (AVDictionary*& one : options) {
-            av_dict_set(&one, "skip_frame", "nointra", 0);
-        }
-        result = avformat_find_stream_info(context, options.data());
-        for (AVDictionary*& one : options) {
-            av_dict_free(&one);
-        }
-    }
-    if (result < 0 && PastDeadline(&deadline)) {
+    const int found = made && HeaderTellsAll(*media.context) ? 0 : FindStreamInfo(*media.context);
+    if (found < 0 && PastDeadline(&media.deadline)) {
         read.problem = Text::tr("it took too long to read");
-        avformat_close_input(&context);
         return read;
     }
-    TakeFrom(read, *context, &deadline, made);
-    avformat_close_input(&context);
+    TakeFrom(read, *media.context, &media.deadline, made);
     return read;
 }
 
