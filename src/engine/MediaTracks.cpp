@@ -379,16 +379,14 @@ class RecentReadings {
     }
     void Keep(const QString& path, const QByteArray& id, const MediaTracks& tracks) {
         const std::lock_guard lock(mutex_);
-        std::erase_if(kept_, [&path, this](const Kept& kept) {
-            const bool same = kept.path == path;
-            bytes_ -= same ? kept.bytes : 0;
-            return same;
-        });
-        const Kept kept{path, id, tracks, BytesOf(tracks)};
-        bytes_ += kept.bytes;
-        kept_.push_back(kept);
-        while (!kept_.empty() && (kept_.size() > kMost || bytes_ > kMostBytes)) {
-            bytes_ -= kept_.front().bytes;
+        std::erase_if(kept_, [&path](const Kept& kept) { return kept.path == path; });
+        kept_.push_back({path, id, tracks, BytesOf(tracks)});
+        std::size_t bytes = 0;
+        for (const Kept& kept : kept_) {
+            bytes += kept.bytes;
+        }
+        while (!kept_.empty() && (kept_.size() > kMost || bytes > kMostBytes)) {
+            bytes -= kept_.front().bytes;
             kept_.pop_front();
         }
     }
@@ -412,7 +410,6 @@ class RecentReadings {
     static constexpr std::size_t kMostBytes = std::size_t{32} << 20;
     std::mutex mutex_;
     std::deque<Kept> kept_;
-    std::size_t bytes_ = 0;
 };
 
 RecentReadings& Recent() {
