@@ -4,13 +4,16 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace reelwright {
 namespace {
 
 // Files read between two turns of the batch: enough to keep ahead of the encoder, few enough
-// that its progress is read often.
+// that its progress is read often. The first file is read alone: the encoder waits for it, and
+// the rest are read while it works.
 constexpr qsizetype kFilesATurn = 32;
 
 }  // namespace
@@ -22,26 +25,46 @@ void CommandLineConverter::ClearProgressLine() {
     }
 }
 
-void CommandLineConverter::AddSome() {
+void CommandLineConverter::AddSome(qsizetype most) {
     if (adding_ || pending_.isEmpty()) {
         return;  // a file's reading yields, and the next turn must not add in the middle
     }
     adding_ = true;
-    const QList<CliInput> some = pending_.mid(0, kFilesATurn);
+    const QList<CliInput> some = pending_.mid(0, most);
     pending_.remove(0, some.size());
     AddInputs(some);
     adding_ = false;
 }
 
+void CommandLineConverter::FeedSome() {
+    if (adding_ || pending_.isEmpty()) {
+        return;
+    }
+    // The next files are read beside the batch and added once read: an add that waited for a
+    // reading would hold the batch's next start back.
+    const QStringList names = inputs_.ListNames(pending_.mid(0, kFilesATurn));
+    if (names != readingAhead_) {
+        readingAhead_ = names;
+        jobList_.ReadAhead(names);
+        return;
+    }
+    if (std::all_of(names.begin(), names.end(),
+                    [this](const QString& name) { return jobList_.FactsReady(name); })) {
+        readingAhead_.clear();
+        AddSome(kFilesATurn);
+    }
+}
+
 void CommandLineConverter::ConvertAsAdded(const QList<CliInput>& inputs) {
     pending_ = inputs;
+    qsizetype most = 1;
     while (queue_.isEmpty() && !pending_.isEmpty() && !signal_) {
-        AddSome();
+        AddSome(std::exchange(most, kFilesATurn));
     }
     CheckOutput();
     QTimer feeder;
     feeder.setInterval(0);
-    connect(&feeder, &QTimer::timeout, this, &CommandLineConverter::AddSome);
+    connect(&feeder, &QTimer::timeout, this, &CommandLineConverter::FeedSome);
     feeder.start();
     batch_.SetRowsComing([this] { return !pending_.isEmpty() && !signal_; });
     Convert();

@@ -157,14 +157,18 @@ void CliInputs::TellLinkOut(const QByteArray& folder, const QByteArray& file) {
     err_.flush();
 }
 
-QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
-    // A name that is not UTF-8 is given to the list as its stand-in.
+QStringList CliInputs::ListNames(const QList<CliInput>& inputs) {
     QStringList paths;
     for (const CliInput& input : inputs) {
         const QString reach =
             StandIns::IsUtf8(input.native) ? QString() : standIns_.File(input.native);
         paths << (reach.isEmpty() ? input.path : reach);
     }
+    return paths;
+}
+
+QList<CliInputs::Added> CliInputs::Add(const QList<CliInput>& inputs) {
+    const QStringList paths = ListNames(inputs);
     adder_.AddDropped(paths);
     const QList<VideoFileAdder::Refusal>& refusals = adder_.LastRefusals();
     const JobListStore& store = *jobList_.Store();

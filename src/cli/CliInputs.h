@@ -42,6 +42,8 @@ class CliInputs {
     // Adds the files to the list, in their order. A file named again, in this call or an
     // earlier one, is refused as already in the list.
     QList<Added> Add(const QList<CliInput>& inputs);
+    // The names the list is given for the inputs (a stand-in for a name that is not UTF-8).
+    QStringList ListNames(const QList<CliInput>& inputs);
     // The list was emptied: its rows are new ones.
     void ListEmptied() { given_.clear(); }
     // Stops an add under way: the files it did not reach are not added.

@@ -65,8 +65,10 @@ class CommandLineConverter : public QObject {
     // Adds `inputs` a few at a time while the first ones convert; those a stop leaves unread
     // are told as stopped.
     void ConvertAsAdded(const QList<CliInput>& inputs);
-    // The next few inputs still to be read, added; none while an add is under way.
-    void AddSome();
+    // The next inputs still to be read, `most` of them, added; none while an add is under way.
+    void AddSome(qsizetype most);
+    // Between the batch's turns: the next few inputs read ahead, and added once read.
+    void FeedSome();
     // Takes the live percentage off the terminal's last line, before a line is told.
     void ClearProgressLine();
     // Converts what appears in a folder until the run is stopped.
@@ -126,6 +128,7 @@ class CommandLineConverter : public QObject {
     bool tellProgress_ = false;
     QList<CliInput> pending_;  // inputs not yet read, for a batch that has begun
     bool adding_ = false;
+    QStringList readingAhead_;  // the next inputs' names, read ahead before they are added
     QList<int> queue_;  // the rows to convert, in order
     QList<int> taken_;  // the rows the batch takes, in its order
     QSet<int> told_;    // the rows whose line has been written

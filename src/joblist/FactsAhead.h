@@ -34,6 +34,8 @@ class FactsAhead {
     std::optional<FileFacts> Take(const QString& path);
     // Whether Take would answer at once: the facts are read, or the file is not on the list.
     bool IsReady(const QString& path);
+    // The files it reads, in their order.
+    const QStringList& Paths() const { return paths_; }
 
   private:
     void Work();

@@ -116,8 +116,8 @@ JobList::JobList(QObject* parent)
 JobList::~JobList() = default;
 
 void JobList::ReadAhead(const QStringList& paths) {
-    ahead_.reset();
     if (!ownReaders_) {
+        ahead_.reset();
         return;
     }
     // Only what AddFile2Grid will probe: new regular files of the extensions it takes, named and
@@ -138,6 +138,10 @@ void JobList::ReadAhead(const QStringList& paths) {
             wanted << path;
         }
     }
+    if (ahead_ && ahead_->Paths() == wanted) {
+        return;  // read ahead already, before the add was begun
+    }
+    ahead_.reset();
     const EncoderProbe probe(EncoderPath(), CVideoConv::ProbeTimeLimit());
     // Asked here, at the window's priority, once: asked first by a reader at the lowest one, on
     // a busy machine, the encoder might not answer in time and every file be asked the slow way.

@@ -53,7 +53,8 @@ class JobList : public QObject {
     void SetSoundOnly(std::function<bool()> soundOnly) { soundOnly_ = std::move(soundOnly); }
 
     // The files an add is about to take, in order: their probes and lengths are read ahead, on
-    // threads beside the window, while the rows are made one by one.
+    // threads beside the window, while the rows are made one by one. Asked again for the same
+    // files, the reading under way goes on: a caller may begin it before the add.
     void ReadAhead(const QStringList& paths);
     void StopReadingAhead();
     // Whether AddFile2Grid would take this file without waiting for its facts.
