@@ -364,9 +364,13 @@ bool FileConversion::BeginCheck(bool wait) {
     if (!failure_.isEmpty()) {
         return false;
     }
-    // Before it takes its name: the tracks promised are there, of the right kinds.
+    // Before it takes its name: the tracks promised are there, of the right kinds. Read once:
+    // the encoder's end may have had it read already.
+    const MediaTracks* read = job_->ResultReading();
     const QString made = temporary_;
-    const MediaTracks result = Yield::Aside([made] { return MediaTracks::ReadMade(made); });
+    const MediaTracks result = read && read->readable && read->problem.isEmpty()
+                                   ? *read
+                                   : Yield::Aside([made] { return MediaTracks::ReadMade(made); });
     if (const std::optional<QString> problem = plan_.Check(result, request_.output)) {
         failure_ = *problem;
         return false;

@@ -127,6 +127,7 @@ int CVideoConv::OutputFd() const {
 bool CVideoConv::Prepare() {
     result_ = Result::NotRun;
     reason_.clear();
+    resultReading_.reset();
     transcript_ = EncoderTranscript();
     transcript_.SetEchoedPaths({inputFile_, outputFile_, DescriptorPath(outputFd_)});
     // An open quote would swallow the output's name and send the result elsewhere.
@@ -170,7 +171,7 @@ void CVideoConv::Judge() {
     Fail(*failure);
 }
 
-std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
+std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) {
     const QFileInfo output(outputFile_);
     RunEnd end;
     end.started = runner.LastRunStarted();
@@ -184,9 +185,11 @@ std::optional<QString> CVideoConv::FailureOf(const DOSOutputs& runner) const {
     if (!end.discarded && end.started && end.exitedNormally && end.exitCode == 0 &&
         end.outputSize > 0 &&
         (!told || *told < end.length)) {
-        const QString made = outputFile_;
-        end.resultLength = Yield::Aside(
-            [made] { return MediaTracks::ReadMade(made, g_probeTimeLimitMs).seconds; });
+        // Through our own descriptor: the name is in a folder others may write into.
+        const QString made = outputFd_ >= 0 ? DescriptorPath(outputFd_) : outputFile_;
+        resultReading_ = std::make_shared<const MediaTracks>(
+            Yield::Aside([made] { return MediaTracks::ReadMade(made, g_probeTimeLimitMs); }));
+        end.resultLength = resultReading_->seconds;
     }
     return JudgeRun(
         transcript_, end,

@@ -13,6 +13,7 @@
 namespace reelwright {
 
 class DOSOutputs;
+struct MediaTracks;
 
 // One conversion of one file by the encoder, with its progress told through two events. The same
 // class answers whether the encoder can read a file.
@@ -89,6 +90,9 @@ class CVideoConv : public QObject {
     qint64 UnendedPid() const;
     // What the encoder said during the last run, kept within bounds.
     const EncoderTranscript& Transcript() const { return transcript_; }
+    // The result as read back once the last run ended, when its end asked for a reading (its
+    // length untold by the encoder); null otherwise.
+    const MediaTracks* ResultReading() const { return resultReading_.get(); }
 
   signals:
     // Percent converted (not clamped), or -1 for an unreadable input.
@@ -107,7 +111,7 @@ class CVideoConv : public QObject {
     void Judge();
     // Why a run that was not stopped failed (possibly in no words); none when it converted the
     // whole input.
-    std::optional<QString> FailureOf(const DOSOutputs& runner) const;
+    std::optional<QString> FailureOf(const DOSOutputs& runner);
     void Fail(const QString& reason);
     void ReportUnexpectedFailure(const std::exception& failure);
 
@@ -120,6 +124,7 @@ class CVideoConv : public QObject {
     QString resultName_;
     float fileTimeLength_ = 0.0F;
     double mediaLength_ = 0.0;
+    std::shared_ptr<const MediaTracks> resultReading_;
     QString parametrs_;
     bool quiet_ = false;
     bool stopRequested_ = false;
