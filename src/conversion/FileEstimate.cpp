@@ -68,10 +68,11 @@ Line Through(const QList<double>& x, const QList<double>& y) {
 
 EstimatePieces EstimatePieces::For(double seconds) {
     EstimatePieces pieces;
-    if (seconds < 12) {
-        const double each = std::min(seconds, 3.0);
-        pieces.starts = {0, 0};
-        pieces.lengths = {each / 3, each};
+    if (seconds < kWholeBelow) {
+        // Pieces of a short file would be mostly their first key frame and the encoder's ramp:
+        // it is encoded whole, and its estimate is what its conversion makes.
+        pieces.starts = {0};
+        pieces.lengths = {seconds};
         return pieces;
     }
     const double each = std::clamp(seconds * 0.01, 2.0, 4.0);
@@ -290,7 +291,8 @@ FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPr
         return estimate;
     }
     double bytes = measures->Bytes(length);
-    if (request.maxSize > 0) {
+    const bool whole = measures->lengths.size() == 1 && measures->lengths[0] >= 0.99 * length;
+    if (request.maxSize > 0 && !whole) {
         const double limit = static_cast<double>(request.maxSize);
         const bool twoPasses = file.EncodingCost() > 1;
         if (twoPasses && measures->MostBytesASecond() >= kUsesTheRate * limit / length) {

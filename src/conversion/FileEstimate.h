@@ -34,10 +34,11 @@ struct FileEstimate {
 };
 
 // The pieces' places and lengths for a file of `seconds`: three spread through it, half, once
-// and one and a half times about 1% of it; two from its start for a short file. Lengths that
-// differ tell apart what each encode costs once (starting, the first key frame, the encoder's
-// ramp) from what each second of the file costs.
+// and one and a half times about 1% of it; a short file whole. Lengths that differ tell apart
+// what each encode costs once (starting, the first key frame, the encoder's ramp) from what
+// each second of the file costs.
 struct EstimatePieces {
+    static constexpr double kWholeBelow = 12;  // seconds
     QList<double> starts;
     QList<double> lengths;
     static EstimatePieces For(double seconds);

@@ -10,7 +10,7 @@
 namespace reelwright {
 namespace {
 
-TEST(EstimatePieces, ThreeLengthsSpreadThroughALongFileTwoFromTheStartOfAShortOne) {
+TEST(EstimatePieces, ThreeLengthsSpreadThroughALongFileAShortOneWhole) {
     const struct {
         double seconds;
         QList<double> starts;
@@ -19,8 +19,9 @@ TEST(EstimatePieces, ThreeLengthsSpreadThroughALongFileTwoFromTheStartOfAShortOn
         {600, {120, 300, 480}, {2, 4, 6}},
         {60, {12, 30, 48}, {1, 2, 3}},              // at least 2 s in the middle
         {3600, {720, 1800, 2880}, {2, 4, 6}},       // at most 4 s in the middle
-        {9, {0, 0}, {1, 3}},
-        {1.5, {0, 0}, {0.5, 1.5}},
+        {20, {4, 10, 16}, {1, 2, 3}},
+        {11.5, {0}, {11.5}},
+        {1.5, {0}, {1.5}},
     };
     for (const auto& c : cases) {
         const EstimatePieces pieces = EstimatePieces::For(c.seconds);
