@@ -1822,6 +1822,10 @@ Sie enthält mehr als Optionen für die zu konvertierende Datei: %3.</translatio
         <source>Made to fit %1: %2, encoded %3 times.</source>
         <translation>Auf %1 gebracht: %2, %3-mal kodiert.</translation>
     </message>
+    <message>
+        <source>This file cannot be made to fit %1 in this format: even at its lowest quality its picture needs more. A larger limit, a smaller picture or another format would fit.</source>
+        <translation>Diese Datei lässt sich in diesem Format nicht auf %1 bringen: Selbst in seiner niedrigsten Qualität braucht ihr Bild mehr. Eine größere Grenze, ein kleineres Bild oder ein anderes Format würde passen.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::SizePlan</name>

@@ -1826,6 +1826,10 @@ Contiene algo más que opciones para el archivo que se convierte: %3.</translati
         <source>Made to fit %1: %2, encoded %3 times.</source>
         <translation>Ajustado a %1: %2, codificado %3 veces.</translation>
     </message>
+    <message>
+        <source>This file cannot be made to fit %1 in this format: even at its lowest quality its picture needs more. A larger limit, a smaller picture or another format would fit.</source>
+        <translation>Este archivo no puede ajustarse a %1 en este formato: incluso con su calidad más baja, su imagen necesita más. Un límite mayor, una imagen más pequeña u otro formato cabrían.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::SizePlan</name>

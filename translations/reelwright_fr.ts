@@ -1823,6 +1823,10 @@ Il contient plus que des options pour le fichier en cours de conversion : %3.</t
         <source>Made to fit %1: %2, encoded %3 times.</source>
         <translation>Ajusté à %1 : %2, encodé %3 fois.</translation>
     </message>
+    <message>
+        <source>This file cannot be made to fit %1 in this format: even at its lowest quality its picture needs more. A larger limit, a smaller picture or another format would fit.</source>
+        <translation>Ce fichier ne peut pas tenir dans %1 avec ce format : même à sa qualité la plus basse, son image demande davantage. Une limite plus grande, une image plus petite ou un autre format conviendraient.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::SizePlan</name>

@@ -1816,6 +1816,10 @@ Ela contém mais do que opções para o arquivo em conversão: %3.</translation>
         <source>Made to fit %1: %2, encoded %3 times.</source>
         <translation>Ajustado a %1: %2, codificado %3 vezes.</translation>
     </message>
+    <message>
+        <source>This file cannot be made to fit %1 in this format: even at its lowest quality its picture needs more. A larger limit, a smaller picture or another format would fit.</source>
+        <translation>Este arquivo não pode caber em %1 neste formato: mesmo na qualidade mais baixa, sua imagem precisa de mais. Um limite maior, uma imagem menor ou outro formato caberiam.</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::SizePlan</name>

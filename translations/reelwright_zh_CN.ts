@@ -1800,6 +1800,10 @@ It holds more than options for the file being converted: %3.</source>
         <source>Made to fit %1: %2, encoded %3 times.</source>
         <translation>已按 %1 调整：%2，共编码 %3 次。</translation>
     </message>
+    <message>
+        <source>This file cannot be made to fit %1 in this format: even at its lowest quality its picture needs more. A larger limit, a smaller picture or another format would fit.</source>
+        <translation>此文件无法以此格式压缩到 %1 以内：即使用最低质量，其画面也需要更多空间。更大的限制、更小的画面或其他格式可以放得下。</translation>
+    </message>
 </context>
 <context>
     <name>reelwright::SizePlan</name>

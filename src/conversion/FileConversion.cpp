@@ -419,10 +419,12 @@ const FileConversion::Outcome& FileConversion::Finish() {
             FinishCancelled();
             break;
         case CVideoConv::Result::Failed:
-        case CVideoConv::Result::NotRun:
+        case CVideoConv::Result::NotRun: {
             RemoveResult();
-            Fail(earlyFailure_.isEmpty() ? job_->Reason() : earlyFailure_);
+            const QString said = earlyFailure_.isEmpty() ? job_->Reason() : earlyFailure_;
+            Fail((fitting_ ? fitting_->RateGivenUp(said) : std::nullopt).value_or(said));
             break;
+        }
     }
     if (claim_) {
         claim_->Release();

@@ -154,6 +154,19 @@ std::optional<QString> SizeFitting::NextOptions(qint64 size, QString* failure) {
     return Options();
 }
 
+std::optional<QString> SizeFitting::RateGivenUp(const QString& said) const {
+    // MPEG-4 Part 2 and MPEG-2's second pass, when even their coarsest quantiser would spend
+    // more than the rate allows.
+    if (!said.contains(QStringLiteral("bitrate too low for this video"))) {
+        return std::nullopt;
+    }
+    //: %1 is the size limit ("25 MB").
+    return Text::tr("This file cannot be made to fit %1 in this format: even at its lowest "
+                    "quality its picture needs more. A larger limit, a smaller picture or "
+                    "another format would fit.")
+        .arg(SizeLimit::Text(limit_));
+}
+
 void SizeFitting::OnePass() {
     twoPasses_ = false;
 }

@@ -37,6 +37,9 @@ class SizeFitting {
     std::optional<QString> NextOptions(qint64 size, QString* failure);
     // What the row says of a result that fit.
     QString Note(qint64 size) const;
+    // Why an encode failed whose encoder gave the rate up: `said` is its reason. None when it
+    // failed for another cause.
+    std::optional<QString> RateGivenUp(const QString& said) const;
     qint64 Limit() const { return limit_; }
 
     // Whether the picture is encoded in two passes; OnePass() makes it one, its rate capped (no

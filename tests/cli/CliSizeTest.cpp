@@ -199,6 +199,20 @@ TEST_F(FitASize, AKillInAFirstPassLeavesNothingOnceStartedAgain) {
     EXPECT_TRUE(Temporaries().isEmpty()) << Temporaries().join(' ').toStdString();
 }
 
+// Noise at every pixel: MPEG-4's coarsest quality still spends more than 150 KB on 2 s, and its
+// second pass gives up. The row says so in the user's terms, and nothing is left behind.
+TEST_F(FitASize, AFormatThatCannotReachTheRateSaysTheFileCannotFit) {
+    const QString source = Made("snow.mkv", "testsrc2=s=320x180:r=25:d=2,noise=alls=100:allf=t", 2);
+    const Result result = Convert(
+        {"--preset", "Computer and TV/MPEG-4 / MP3 (older computers)", "--max-size", "150K"},
+        source);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.out.contains("This file cannot be made to fit 150 KB in this format"))
+        << result.out.toStdString();
+    EXPECT_TRUE(Outputs().isEmpty()) << Outputs().join(' ').toStdString();
+    EXPECT_TRUE(Temporaries().isEmpty()) << Temporaries().join(' ').toStdString();
+}
+
 // 854x480 for 2 s: 105 KB holds it at 640x360, not as it is.
 TEST_F(FitASize, APictureIsMadeSmallerOnlyWhenAskedAndSaid) {
     const QString source = Made("wide.mkv", "testsrc2=s=854x480:r=25:d=2,noise=alls=30:allf=t", 2);
