@@ -231,21 +231,15 @@ double KeyFrameEvery(const FileConversion& file, const QString& source) {
     return picture && picture->look.frameRate > 0 ? frames / picture->look.frameRate : 0;
 }
 
-// What the pieces of `file` take, each encoded on its own as the conversion encodes it, from
-// the key frames before their places: the conversion decodes nothing twice, nor must they. A
-// file in two passes has its pieces encoded once, at the rate both passes aim at (what a
-// second pass makes, for half the runs): the first pass's time is its encoder's known share.
-// A file encoded whole is encoded as its conversion is. None when stopped or when one fails.
+// What the pieces of `file` take, each encoded on its own as the conversion encodes it (in two
+// passes where it has two), from the key frames before their places: the conversion decodes
+// nothing twice, nor must they. None when stopped or when one fails.
 std::optional<PieceMeasures> MeasurePieces(const FileConversion& file, const PieceRun& run,
                                            double length, const QString& passLog,
                                            QString* problem) {
     const EstimatePieces pieces = EstimatePieces::For(length);
     const QList<double> starts = KeyFramesBefore(run.request.source, pieces.starts, 5000, run.stop);
-    const bool whole = pieces.starts.size() == 1;
-    const QStringList passes =
-        whole ? file.PlannedPasses(passLog) : QStringList{file.PlannedOptions()};
-    const double cost = whole ? 1 : file.EncodingCost();
-    const double runs = whole ? 1 : file.PlannedPasses(passLog).size();
+    const QStringList passes = file.PlannedPasses(passLog);
     PieceMeasures measures;
     for (qsizetype i = 0; i < starts.size(); ++i) {
         const double each = std::min(pieces.lengths[i], length - starts[i]);
@@ -260,10 +254,10 @@ std::optional<PieceMeasures> MeasurePieces(const FileConversion& file, const Pie
         }
         measures.lengths << each;
         measures.bytes << static_cast<double>(all.bytes);
-        measures.took << all.took * cost;
+        measures.took << all.took;
         measures.keyBytes << static_cast<double>(all.keys.bytes);
         measures.keyFrames << all.keys.count;
-        measures.outside += std::max(all.wall - all.took, 0.0) * runs / starts.size();
+        measures.outside += std::max(all.wall - all.took, 0.0) / starts.size();
     }
     measures.keyFrameEvery = KeyFrameEvery(file, run.request.source);
     return measures;
