@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include <algorithm>
-
 #include <utility>
 
 namespace reelwright {
