@@ -2,6 +2,7 @@
 // starts its first file in a moment, not once every file has been probed.
 #include "cli/CommandLineConverter.h"
 
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -11,8 +12,8 @@ namespace reelwright {
 namespace {
 
 // Files read between two turns of the batch: enough to keep ahead of the encoder, few enough
-// that its progress is read often. The first file is read alone: the encoder waits for it, and
-// the rest are read while it works.
+// that its progress is read often. The first turn reads only the files that start at once: the
+// encoders wait for them, and the rest are read while they work.
 constexpr qsizetype kFilesATurn = 32;
 
 }  // namespace
@@ -56,7 +57,9 @@ void CommandLineConverter::FeedSome() {
 
 void CommandLineConverter::ConvertAsAdded(const QList<CliInput>& inputs) {
     pending_ = inputs;
-    qsizetype most = 1;
+    // Auto starts at most a file a core.
+    const int atOnce = batch_.FilesAtOnce();
+    qsizetype most = std::max(1, atOnce > 0 ? atOnce : QThread::idealThreadCount());
     while (queue_.isEmpty() && !pending_.isEmpty() && !signal_) {
         AddSome(std::exchange(most, kFilesATurn));
     }
