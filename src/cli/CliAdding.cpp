@@ -2,7 +2,6 @@
 // starts its first file in a moment, not once every file has been probed.
 #include "cli/CommandLineConverter.h"
 
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -12,8 +11,8 @@ namespace reelwright {
 namespace {
 
 // Files read between two turns of the batch: enough to keep ahead of the encoder, few enough
-// that its progress is read often. The first turn reads only the files that start at once: the
-// encoders wait for them, and the rest are read while they work.
+// that its progress is read often. A short list is thus read whole before it starts, and its
+// lines count every file of it.
 constexpr qsizetype kFilesATurn = 32;
 
 }  // namespace
@@ -57,11 +56,8 @@ void CommandLineConverter::FeedSome() {
 
 void CommandLineConverter::ConvertAsAdded(const QList<CliInput>& inputs) {
     pending_ = inputs;
-    // Auto starts at most a file a core.
-    const int atOnce = batch_.FilesAtOnce();
-    qsizetype most = std::max(1, atOnce > 0 ? atOnce : QThread::idealThreadCount());
     while (queue_.isEmpty() && !pending_.isEmpty() && !signal_) {
-        AddSome(std::exchange(most, kFilesATurn));
+        AddSome(kFilesATurn);
     }
     CheckOutput();
     QTimer feeder;
