@@ -24,12 +24,12 @@ void CommandLineConverter::ClearProgressLine() {
     }
 }
 
-void CommandLineConverter::AddSome(qsizetype most) {
+void CommandLineConverter::AddSome() {
     if (adding_ || pending_.isEmpty()) {
         return;  // a file's reading yields, and the next turn must not add in the middle
     }
     adding_ = true;
-    const QList<CliInput> some = pending_.mid(0, most);
+    const QList<CliInput> some = pending_.mid(0, kFilesATurn);
     pending_.remove(0, some.size());
     AddInputs(some);
     adding_ = false;
@@ -50,14 +50,14 @@ void CommandLineConverter::FeedSome() {
     if (std::all_of(names.begin(), names.end(),
                     [this](const QString& name) { return jobList_.FactsReady(name); })) {
         readingAhead_.clear();
-        AddSome(kFilesATurn);
+        AddSome();
     }
 }
 
 void CommandLineConverter::ConvertAsAdded(const QList<CliInput>& inputs) {
     pending_ = inputs;
     while (queue_.isEmpty() && !pending_.isEmpty() && !signal_) {
-        AddSome(kFilesATurn);
+        AddSome();
     }
     CheckOutput();
     QTimer feeder;

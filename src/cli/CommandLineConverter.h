@@ -65,8 +65,8 @@ class CommandLineConverter : public QObject {
     // Adds `inputs` a few at a time while the first ones convert; those a stop leaves unread
     // are told as stopped.
     void ConvertAsAdded(const QList<CliInput>& inputs);
-    // The next inputs still to be read, `most` of them, added; none while an add is under way.
-    void AddSome(qsizetype most);
+    // The next few inputs still to be read, added; none while an add is under way.
+    void AddSome();
     // Between the batch's turns: the next few inputs read ahead, and added once read.
     void FeedSome();
     // Takes the live percentage off the terminal's last line, before a line is told.

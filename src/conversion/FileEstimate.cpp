@@ -291,7 +291,7 @@ FileEstimate FileEstimate::Of(const FileConversion::Request& request, bool lowPr
         return estimate;
     }
     double bytes = measures->Bytes(length);
-    const bool whole = measures->lengths.size() == 1 && measures->lengths[0] >= 0.99 * length;
+    const bool whole = length < EstimatePieces::kWholeBelow;  // encoded as it is converted
     if (request.maxSize > 0 && !whole) {
         const double limit = static_cast<double>(request.maxSize);
         const bool twoPasses = file.EncodingCost() > 1;
