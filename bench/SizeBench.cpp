@@ -178,11 +178,15 @@ int main(int argc, char* argv[]) {
                     costs.push_back(std::max(estimating - reading, 0.0) / converting);
                 }
             }
+            // A time that counts an encode again is told as such.
+            const char* again = notes.contains("encoded 3 times")   ? ", 3 encodes"
+                                : notes.contains("encoded 2 times") ? ", 2 encodes"
+                                                                    : "";
             std::printf("%-28s %-45s limit %6.1f MB  result %6.1f MB  fill %5.1f%%  "
-                        "estimate %6.1f MB, %5.0f s (took %5.1f s)\n",
+                        "estimate %6.1f MB, %5.0f s (took %5.1f s%s)\n",
                         qPrintable(QFileInfo(source.path).fileName()), preset, bytes / 1e6,
                         size / 1e6, 100.0 * size / bytes, estimate["bytes"].toDouble() / 1e6,
-                        estimate["seconds"].toDouble(), converting);
+                        estimate["seconds"].toDouble(), converting, again);
             std::fflush(stdout);
             QDir(out).removeRecursively();
         }

@@ -33,8 +33,8 @@ struct FileEstimate {
                            const std::atomic<bool>* stop = nullptr);
 };
 
-// The pieces' places and lengths for a file of `seconds`: three spread through it, half, once
-// and one and a half times about 1% of it; a short file whole. Lengths that differ tell apart
+// The pieces' places and lengths for a file of `seconds`: three spread through it, each about
+// 1% of it, and half of one in the middle; a short file whole. The short one tells apart
 // what each encode costs once (starting, the first key frame, the encoder's ramp) from what
 // each second of the file costs.
 struct EstimatePieces {
@@ -58,8 +58,8 @@ struct PieceMeasures {
     // The whole file's: what `length` seconds of it would take.
     double Bytes(double length) const;
     double Seconds(double length) const;
-    // The most a piece took a second of it, of the pieces as long as the middle one or longer:
-    // its key frames counted as often as the whole file has them.
+    // The most a piece took a second of it, of the pieces not shorter than most (not the short
+    // one): its key frames counted as often as the whole file has them.
     double MostBytesASecond() const;
 
   private:

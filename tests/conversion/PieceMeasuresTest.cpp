@@ -10,16 +10,16 @@
 namespace reelwright {
 namespace {
 
-TEST(EstimatePieces, ThreeLengthsSpreadThroughALongFileAShortOneWhole) {
+TEST(EstimatePieces, ThreeAlikeSpreadThroughALongFileAShortOneWhole) {
     const struct {
         double seconds;
         QList<double> starts;
         QList<double> lengths;
     } cases[] = {
-        {600, {120, 300, 480}, {2, 4, 6}},
-        {60, {12, 30, 48}, {1, 2, 3}},              // at least 2 s in the middle
-        {3600, {720, 1800, 2880}, {2, 4, 6}},       // at most 4 s in the middle
-        {20, {4, 10, 16}, {1, 2, 3}},
+        {600, {120, 300, 480, 300}, {4, 4, 4, 2}},
+        {60, {12, 30, 48, 30}, {2, 2, 2, 1}},            // at least 2 s
+        {3600, {720, 1800, 2880, 1800}, {4, 4, 4, 2}},   // at most 4 s
+        {20, {4, 10, 16, 10}, {2, 2, 2, 1}},
         {11.5, {0}, {11.5}},
         {1.5, {0}, {1.5}},
     };
@@ -30,6 +30,27 @@ TEST(EstimatePieces, ThreeLengthsSpreadThroughALongFileAShortOneWhole) {
         for (qsizetype i = 0; i < c.lengths.size(); ++i) {
             EXPECT_NEAR(pieces.lengths[i], c.lengths[i], 1e-9) << c.seconds;
         }
+    }
+}
+
+// A file busy at its start and calm at its end (a second of it costs 0.5 s of work at its
+// start, 0.2 s at its end), with 0.3 s for each encode: its pieces, where the layout puts
+// them, tell its time to within a tenth. Pieces whose length grew with their place took the
+// calm end for cheap length (half the time, for 30 s).
+TEST(EstimatePieces, APlaceThatCostsMoreIsNotTakenForALengthThatCostsLess) {
+    for (const double seconds : {30.0, 90.0, 600.0}) {
+        const auto work = [seconds](double at, double length) {
+            return length * (0.5 - 0.3 * (at + length / 2) / seconds);
+        };
+        const EstimatePieces pieces = EstimatePieces::For(seconds);
+        PieceMeasures measures;
+        for (qsizetype i = 0; i < pieces.starts.size(); ++i) {
+            measures.lengths << pieces.lengths[i];
+            measures.bytes << 1000 * pieces.lengths[i];
+            measures.took << 0.3 + work(pieces.starts[i], pieces.lengths[i]);
+        }
+        const double whole = 0.3 + work(0, seconds);
+        EXPECT_NEAR(measures.Seconds(seconds), whole, whole * 0.1) << seconds;
     }
 }
 
